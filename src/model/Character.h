@@ -1,0 +1,95 @@
+// The character record: everything known about the character being
+// generated, with the run state of its career and its option flags.
+// Field order is the order the transfer file writes them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orrimar {
+
+struct TermEntry {
+    std::string Title;
+    std::array<std::string, 21> Lines{};  // year 0..20
+};
+
+struct SkillEntry {
+    std::string Name;
+    int16_t Level = 0;
+};
+
+// Option flags live in the record so they travel with the character.
+enum OptionIndex : int {
+    OptForceSkill = 1,
+    OptForceSpecial = 2,
+    OptForceOCS = 3,
+    OptForceAcademic = 4,
+    OptAnyTransfer = 5,
+    OptSortSkills = 6,
+    OptAutoGen = 7,
+    OptCapSkills = 8,
+    OptKeepCascades = 9,
+    OptCapRank = 10,
+    OptAcademicSpecials = 11,
+    OptStatsOver15 = 12,
+    OptTrue2D = 13,
+    OptSpare = 14,
+    RankCap = 15,
+};
+inline constexpr int16_t OptOn = -1;
+inline constexpr int16_t OptOff = 0;
+
+struct CharacterRecord {
+    static constexpr int MaxStats = 10;
+    static constexpr int MaxRank = 25;
+    static constexpr int MaxTerm = 100;
+    static constexpr int MaxYear = 20;
+    static constexpr int MaxSkills = 55;
+    static constexpr int MaxBranchTags = 10;
+    static constexpr int MaxBenefits = 10;
+    static constexpr int MaxOptions = 15;
+
+    std::string Name;
+    std::string Notes;
+    std::array<int16_t, MaxStats + 1> Stats{};
+    int16_t HitPoints = 0;
+    int16_t Age = 0;
+    int16_t Rank = 0;
+    std::string SocialClass;
+    int16_t PsiGamesDone = 0;
+    int16_t PsiTrained = 0;
+    int16_t Warranted = 0;
+    int16_t PromotedThisTerm = 0;
+    int16_t Commissioned = 0;
+    int16_t DeptTestPassed = 0;
+    std::string Clearance = " ";  // one fixed character; a blank until set
+    int16_t TechLevel = 0;
+    std::string Homeworld;
+    int16_t CurTerm = 0;
+    int16_t CurLine = 0;
+    std::array<TermEntry, MaxTerm + 1> TermLog{};
+    std::array<SkillEntry, MaxSkills + 1> Skills{};
+    std::array<int16_t, MaxBranchTags + 1> BranchOpen{};
+    int16_t CareerEnded = 0;
+    int16_t BenefitRolls = 0;
+    int32_t Money = 0;
+    int32_t Pension = 0;
+    std::array<int16_t, 4> Medals{};
+    std::array<std::string, MaxBenefits + 1> Benefits{};
+    std::array<int16_t, MaxBenefits + 1> BenefitCount{};
+    std::array<int16_t, MaxOptions + 1> Options{};
+
+    bool Opt(int index) const { return Options[index] != 0; }
+    bool operator==(const CharacterRecord&) const = default;
+};
+
+// One extended-hex digit for a characteristic value: "0" up to 0,
+// "1".."Z" for 1..32 (no I, O or U), "-99" above 32.
+std::string HexDigit(int value);
+// The position 1..32 of a character in the extended-hex digits, or -99.
+int ExtHexValue(char digit);
+
+inline constexpr const char* ExtHexDigits = "123456789ABCDEFGHJKLMNPQRSTVWXYZ";
+
+}  // namespace orrimar

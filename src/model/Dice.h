@@ -1,0 +1,39 @@
+// The one source of randomness. The program rolls through a Dice object so
+// a run can be clock-mixed (the default), fixed by a seed (batch runs) or
+// scripted die by die (tests).
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+namespace orrimar {
+
+class Dice {
+  public:
+    virtual ~Dice() = default;
+    // One die: a uniform whole number 1..sides (sides >= 1).
+    virtual int Roll(int sides) = 0;
+};
+
+// Mixes the clock into its running state on every throw, so the same clock
+// reading never restarts a sequence and throws stay independent.
+class ClockDice : public Dice {
+  public:
+    ClockDice();
+    int Roll(int sides) override;
+
+  private:
+    std::mt19937_64 engine_;
+};
+
+// The same seed gives the same throws.
+class SeededDice : public Dice {
+  public:
+    explicit SeededDice(uint64_t seed) : engine_(seed) {}
+    int Roll(int sides) override;
+
+  private:
+    std::mt19937_64 engine_;
+};
+
+}  // namespace orrimar

@@ -1,0 +1,80 @@
+// The state the rules call global, held in one object: main() builds one,
+// every test builds its own, so nothing leaks between them.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/Character.h"
+#include "model/Dice.h"
+#include "startup/Race.h"
+#include "startup/Service.h"
+#include "ui/Models.h"
+#include "ui/Ui.h"
+
+namespace orrimar {
+
+struct PsiTalentRecord {
+    std::string Name;
+    int Throw = 0;
+    int Learned = 0;
+    int RaceThrow = 0;
+};
+
+struct PrefSkillRecord {
+    std::string Name;
+    int Level = 0;
+};
+
+struct Game {
+    Game(Ui& ui, Dice& dice) : ui(ui), dice(dice) {}
+
+    Ui& ui;
+    Dice& dice;
+
+    // Start-up.
+    std::string CommandLine;  // the whole command line as the rules test it
+    double AppVersion = 0;
+    std::string AppTitle;
+    int TestMode = 0;
+    std::string DataLoc;          // always ends in the folder separator
+    std::string DataLocOverride;  // set by the terminal's --data: skips the settings file
+
+    // The character.
+    CharacterRecord Character;
+    CharacterRecord BlankCharacter;
+    CharacterRecord StartCharacter;
+
+    // Loaded data.
+    RaceRecord Race;
+    ServiceRecord Service;
+    std::array<std::string, 251> StdCascade{};  // [0] holds the count
+    std::array<std::string, 37> Coyns{};
+    std::array<PsiTalentRecord, 7> PsiTalent{};
+    std::array<std::string, 6> ClearanceCode{};
+    std::array<PrefSkillRecord, 21> PrefSkill{};
+    // Option-set slots 1..4: the names found at start-up (the Load Option
+    // Set menu) and the names on the Save Option Set window's buttons.
+    std::array<std::string, 5> OptionSetMenuName{};
+    std::array<bool, 5> OptionSetMenuAvailable{};
+    std::array<std::string, 5> OptionSetButton{};
+
+    // The main window's lists and the window models.
+    ChoiceList RaceList;
+    ChoiceList ServiceList;
+    ChoiceList BranchList;
+    MainWindowModel Form1;
+    TermWindowModel TermWindow;
+    SkillTableChooserModel Form2;
+    PickListModel Slist1;
+
+    // PickOne's results and its one-call automatic switch.
+    int PickIndex = 0;
+    std::string PickText;
+    bool PickAuto = false;
+};
+
+// The dice sum the rules call RollDice(count, sides); count <= 0 gives 0.
+int RollDice(Game& g, int count, int sides);
+
+}  // namespace orrimar

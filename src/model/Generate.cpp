@@ -1,0 +1,115 @@
+#include "model/Generate.h"
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Text.h"
+
+namespace orrimar {
+
+int RollDice(Game& g, int count, int sides) {
+    int sum = 0;
+    for (int i = 0; i < count; ++i) sum += g.dice.Roll(sides);
+    return sum;
+}
+
+int RollStat(Game& g, int dice) {
+    if (g.Character.Opt(OptTrue2D)) return RollDice(g, dice, 6);
+    if (dice <= 0) return 0;
+    std::vector<int> rolls;
+    for (int i = 0; i <= dice; ++i) rolls.push_back(g.dice.Roll(6));
+    std::sort(rolls.begin(), rolls.end(), std::greater<>());
+    int sum = 0;
+    for (int i = 0; i < dice; ++i) sum += rolls[i];
+    return sum;
+}
+
+void CalcHitPoints(Game& g) {
+    auto& c = g.Character;
+    c.HitPoints = static_cast<int16_t>((c.Stats[1] + c.Stats[2] + c.Stats[3]) * 3);
+    g.Form1.Hits = std::to_string(c.HitPoints);
+}
+
+void RefreshGauge(Game& g, int i) {
+    Gauge& gauge = g.Form1.Gauges[i];
+    int max = 6 * g.Race.StatDice[i] + g.Race.StatMod[i];
+    if (max < 2) max = 12;
+    gauge.Min = 1;
+    gauge.Max = max;
+    gauge.Value = g.Character.Stats[i];
+    gauge.Visible = true;
+    gauge.Colour = GaugeColour::Green;
+    if (gauge.Value < 0.75 * max) gauge.Colour = GaugeColour::Yellow;
+    if (gauge.Value < 0.5 * max) gauge.Colour = GaugeColour::Red;
+}
+
+void RefreshStatsPanel(Game& g) {
+    std::string text;
+    for (int i = 1; i <= g.Race.NumStats; ++i) {
+        text += g.Race.StatName[i] + ": " + std::to_string(g.Character.Stats[i]) + CrLf;
+        RefreshGauge(g, i);
+    }
+    for (int i = g.Race.NumStats + 1; i <= CharacterRecord::MaxStats; ++i)
+        g.Form1.Gauges[i].Visible = false;
+    g.Form1.StatsText = text;
+    g.Form1.TL = std::to_string(g.Character.TechLevel);
+    CalcHitPoints(g);
+}
+
+void Generate(Game& g) {
+    auto& race = g.Race;
+    if (race.NumStats > race.NumStatsCopy) race.NumStats = race.NumStatsCopy;
+
+    const int16_t rankCap = g.Character.Options[RankCap];
+    for (int i = 1; i <= CharacterRecord::MaxOptions; ++i)
+        g.BlankCharacter.Options[i] = g.Character.Options[i];
+    for (int i = 1; i <= 6; ++i) g.PsiTalent[i].Learned = 0;
+    if (g.CommandLine == "TEST") {
+        g.BlankCharacter.Options[OptForceSkill] = OptOn;
+        g.BlankCharacter.Options[OptAnyTransfer] = OptOn;
+        g.BlankCharacter.Options[OptAutoGen] = OptOn;
+    }
+    for (int i = 1; i <= 10; ++i) {
+        if (g.Service.PlusEdu[i] == 2) g.Service.PlusEdu[i] = 1;
+    }
+    g.Character = g.BlankCharacter;
+    g.Character.Options[RankCap] = rankCap;
+
+    auto& c = g.Character;
+    for (int i = 1; i <= race.NumStats; ++i) {
+        int value = RollStat(g, race.StatDice[i]) + race.StatMod[i];
+        if ((race.StatDice[i] != 0 || race.StatMod[i] >= 1) && value < 1) value = 1;
+        c.Stats[i] = static_cast<int16_t>(value);
+    }
+    c.TechLevel = static_cast<int16_t>(RollDice(g, 1, 6) + 8);
+
+    c.Rank = 1;
+    if (UCase(g.Service.Type) == "MERCHANT") {
+        c.Rank = 0;
+        g.Service.RankCode[0] = "En";
+        g.Service.RankName[0] = "Enlisted";
+    }
+
+    if (race.Code == 8) race.Psionic = "L";
+    if (race.Code == 12) {
+        static const char* classes[] = {"", "S", "B", "W", "N"};
+        c.SocialClass = c.Stats[6] >= 1 && c.Stats[6] <= 4 ? classes[c.Stats[6]] : "";
+    }
+    if (race.Code == 4) {
+        auto& psi = c.Stats[7];
+        auto& edu = c.Stats[5];
+        auto& soc = c.Stats[6];
+        if (psi > 8 && soc < 10) soc = 10;
+        if (edu > soc) edu = soc;
+        if (edu < 8 && soc > 9) edu = 8;
+        if (psi > 9 && soc < 10) soc = 10;
+        c.SocialClass = soc < 10 ? "P" : soc == 10 ? "I" : "N";
+        ShowCharacter(g, "");
+    }
+    RefreshStatsPanel(g);
+}
+
+}  // namespace orrimar

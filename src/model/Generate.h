@@ -1,0 +1,20 @@
+// Rolling a new character: characteristics, tech level, starting rank and
+// the race rules that follow from them.
+#pragma once
+
+namespace orrimar {
+
+struct Game;
+
+// One characteristic: best n of n+1 dice, or plain nD6 with "True 2D".
+int RollStat(Game& g, int dice);
+// Turns the blank record into a freshly rolled character.
+void Generate(Game& g);
+// HitPoints = 3 x (Str + Dex + End), shown in the main window.
+void CalcHitPoints(Game& g);
+// The main window's statistics panel and gauges from the character.
+void RefreshStatsPanel(Game& g);
+// Gauge i from the race's dice and the characteristic's value.
+void RefreshGauge(Game& g, int i);
+
+}  // namespace orrimar

@@ -1,0 +1,202 @@
+#include "model/Text.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace orrimar {
+
+double Val(std::string_view text) {
+    size_t i = 0;
+    auto skipBlanks = [&] {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    };
+    skipBlanks();
+    double sign = 1;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') sign = -1;
+        ++i;
+    }
+    double value = 0;
+    bool digits = false;
+    while (i < text.size()) {
+        char c = text[i];
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            value = value * 10 + (c - '0');
+            digits = true;
+            ++i;
+        } else if (c == ' ' || c == '\t') {
+            ++i;
+        } else {
+            break;
+        }
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        double scale = 0.1;
+        while (i < text.size()) {
+            char c = text[i];
+            if (std::isdigit(static_cast<unsigned char>(c))) {
+                value += (c - '0') * scale;
+                scale /= 10;
+                digits = true;
+                ++i;
+            } else if (c == ' ' || c == '\t') {
+                ++i;
+            } else {
+                break;
+            }
+        }
+    }
+    return digits ? sign * value : 0;
+}
+
+int32_t ValInt(std::string_view text) {
+    double v = std::nearbyint(Val(text));  // default rounding: halves to even
+    if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(v);
+}
+
+std::string Mid(std::string_view text, size_t start) {
+    if (start < 1 || start > text.size()) return "";
+    return std::string(text.substr(start - 1));
+}
+
+std::string Mid(std::string_view text, size_t start, size_t length) {
+    if (start < 1 || start > text.size()) return "";
+    return std::string(text.substr(start - 1, length));
+}
+
+std::string Left(std::string_view text, size_t length) {
+    return std::string(text.substr(0, std::min(length, text.size())));
+}
+
+std::string UCase(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string LCase(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string Trim(std::string_view text) {
+    size_t b = text.find_first_not_of(' ');
+    if (b == std::string_view::npos) return "";
+    size_t e = text.find_last_not_of(' ');
+    return std::string(text.substr(b, e - b + 1));
+}
+
+std::string TrimRight(std::string_view text) {
+    size_t e = text.find_last_not_of(' ');
+    if (e == std::string_view::npos) return "";
+    return std::string(text.substr(0, e + 1));
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(a[i])) !=
+            std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool Contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+bool ContainsNoCase(std::string_view text, std::string_view part) {
+    return UCase(text).find(UCase(part)) != std::string::npos;
+}
+
+std::string Fit(std::string_view text, size_t width) {
+    std::string out = Left(text, width);
+    out.resize(width, ' ');
+    return out;
+}
+
+std::string StrNumber(long long value) {
+    return (value >= 0 ? " " : "") + std::to_string(value);
+}
+
+std::string PrintNumber(long long value) {
+    return StrNumber(value) + " ";
+}
+
+std::string FormatThousands(long long value) {
+    std::string digits = std::to_string(value < 0 ? -value : value);
+    std::string out;
+    int n = 0;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (n > 0 && n % 3 == 0) out.insert(out.begin(), ',');
+        out.insert(out.begin(), *it);
+        ++n;
+    }
+    return (value < 0 ? "-" : "") + out;
+}
+
+std::string DecimalText(double value) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.10g", value);
+    return buf;
+}
+
+std::vector<std::string> Split(std::string_view text, char separator) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (true) {
+        size_t pos = text.find(separator, start);
+        if (pos == std::string_view::npos) {
+            parts.emplace_back(text.substr(start));
+            return parts;
+        }
+        parts.emplace_back(text.substr(start, pos - start));
+        start = pos + 1;
+    }
+}
+
+std::vector<std::string> DelimitedItems(std::string_view line) {
+    std::vector<std::string> items;
+    size_t i = 0;
+    while (i <= line.size()) {
+        while (i < line.size() && line[i] == ' ') ++i;
+        std::string item;
+        if (i < line.size() && line[i] == '"') {
+            size_t close = line.find('"', i + 1);
+            if (close == std::string_view::npos) close = line.size();
+            item = std::string(line.substr(i + 1, close - i - 1));
+            i = close + 1;
+            size_t comma = line.find(',', i);
+            i = comma == std::string_view::npos ? line.size() + 1 : comma + 1;
+        } else {
+            size_t comma = line.find(',', i);
+            if (comma == std::string_view::npos) {
+                item = TrimRight(line.substr(std::min(i, line.size())));
+                i = line.size() + 1;
+            } else {
+                item = TrimRight(line.substr(i, comma - i));
+                i = comma + 1;
+            }
+        }
+        items.push_back(item);
+    }
+    return items;
+}
+
+}  // namespace orrimar

@@ -1,0 +1,58 @@
+// The small text rules used everywhere: numbers read from text, the
+// "printed as a number" form, case-insensitive comparisons, padding.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orrimar {
+
+inline const std::string CrLf = "\r\n";
+
+// The numeric value of a text: leading blanks skipped, an optional sign,
+// digits (blanks between digits skipped) and an optional decimal fraction;
+// reading stops at the first other character; no number gives 0.
+double Val(std::string_view text);
+// Val brought to the nearest integer, halves to even; clamped to the range
+// of the 32-bit fields so a hostile file cannot overflow a count.
+int32_t ValInt(std::string_view text);
+
+// Characters from 1-based position `start` on ("" when past the end).
+std::string Mid(std::string_view text, size_t start);
+std::string Mid(std::string_view text, size_t start, size_t length);
+std::string Left(std::string_view text, size_t length);
+
+std::string UCase(std::string_view text);
+std::string LCase(std::string_view text);
+std::string Trim(std::string_view text);
+std::string TrimRight(std::string_view text);
+
+bool EqualsNoCase(std::string_view a, std::string_view b);
+bool StartsWith(std::string_view text, std::string_view prefix);
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+bool Contains(std::string_view text, std::string_view part);
+bool ContainsNoCase(std::string_view text, std::string_view part);
+
+// Cut or pad with blanks to exactly `width` characters.
+std::string Fit(std::string_view text, size_t width);
+
+// A number as the rules print it: a leading blank for zero and positive
+// values, the minus sign otherwise, then one trailing blank (" 7 ", "-2 ").
+std::string PrintNumber(long long value);
+// The same without the trailing blank (" 7", "-2"), as joined into texts.
+std::string StrNumber(long long value);
+// "#,###,##0": thousands separated by commas.
+std::string FormatThousands(long long value);
+// Shortest decimal form of a number (6.57 -> "6.57", 1 -> "1").
+std::string DecimalText(double value);
+
+// Splits one text at every occurrence of `separator`.
+std::vector<std::string> Split(std::string_view text, char separator);
+
+// Comma-delimited items of one line, as a data reader takes them: blanks
+// around an item dropped, a quoted item taken up to its closing quote.
+std::vector<std::string> DelimitedItems(std::string_view line);
+
+}  // namespace orrimar

@@ -1,0 +1,64 @@
+#include "startup/Cascades.h"
+
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Text.h"
+#include "startup/Files.h"
+
+namespace orrimar {
+
+std::string LoadCascades(Game& g) {
+    auto path = FindFileNoCase(g.DataLoc, "cascade.dat");
+    auto lines = path ? ReadLines(*path) : std::nullopt;
+    if (!lines) return "The cascade file cascade.dat is missing or unreadable in " + g.DataLoc;
+    int n = 0;
+    for (const auto& line : *lines) {
+        if (line == "* END *") break;
+        if (n == 250) return "cascade.dat:251: more than 250 cascade lines.";
+        g.StdCascade[++n] = line;
+    }
+    g.StdCascade[0] = std::to_string(n);
+    return "";
+}
+
+std::string LoadCoyns(Game& g) {
+    auto path = FindFileNoCase(g.DataLoc, "COYNS.DAT");
+    auto lines = path ? ReadLines(*path) : std::nullopt;
+    if (!lines) return "The coin file COYNS.DAT is missing or unreadable in " + g.DataLoc;
+    if (lines->size() < 36)
+        return "COYNS.DAT holds " + std::to_string(lines->size()) + " lines; it needs 36.";
+    for (int i = 1; i <= 36; ++i) g.Coyns[i] = (*lines)[i - 1];
+    return "";
+}
+
+namespace {
+template <size_t N>
+std::optional<std::string> Search(const std::array<std::string, N>& table,
+                                  const std::string& name) {
+    const int count = std::min<int>(ValInt(table[0]), N - 1);
+    for (int i = 1; i <= count; ++i) {
+        const std::string& line = table[i];
+        if (!StartsWith(line, name)) continue;
+        if (name == "SPACE" && StartsWith(line, "SPACE C")) continue;
+        return Mid(line, name.size() + 2);
+    }
+    return std::nullopt;
+}
+}  // namespace
+
+std::optional<std::string> FindCascade(const Game& g, const std::string& name) {
+    if (auto found = Search(g.Service.Cascade, name)) return found;
+    if (auto found = Search(g.Race.Cascade, name)) return found;
+    return Search(g.StdCascade, name);
+}
+
+void ShowCoyns(Game& g) {
+    const std::string& coin = g.Coyns[RollDice(g, 1, 36)];
+    std::string mark;
+    if (coin == UCase(coin)) mark = "(+)";
+    if (coin == LCase(coin)) mark = "(-)";
+    std::string text = "Coyn: " + UCase(Left(coin, 1)) + LCase(Mid(coin, 2)) + mark + "  ";
+    AddHistory(g, text);
+}
+
+}  // namespace orrimar

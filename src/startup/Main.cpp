@@ -1,0 +1,138 @@
+#include "startup/Main.h"
+
+#include "career/Driver.h"
+#include "model/Game.h"
+#include "model/Text.h"
+#include "startup/Cascades.h"
+#include "startup/DefaultTemplate.h"
+#include "startup/Files.h"
+#include "startup/OptionSets.h"
+#include "startup/Settings.h"
+
+namespace orrimar {
+
+namespace {
+
+void TestMessage(Game& g, const std::string& text) {
+    if (g.TestMode == 1) g.ui.Message(text, g.AppTitle, MsgIcon::None);
+}
+
+[[noreturn]] void StopStartup(Game& g, const std::string& text) {
+    g.ui.HideSplash();
+    g.ui.Message(text, g.AppTitle, MsgIcon::Critical);
+    throw ProgramExit{1};
+}
+
+// Asks for the data folder on first use and records it in the settings file.
+void FirstRun(Game& g, const std::string& iniPath) {
+    g.ui.Message(
+        "Orrimar needs to know where its' data files are. In a moment you'll be asked to browse "
+        "to whereever you unpacked the files stored in DATA.ZIP to. Once there, select "
+        "IMPERIAL.ERI and click Open. Orrimar will record that as your datafile location.",
+        g.AppTitle, MsgIcon::Information);
+    FileDialogRequest request;
+    request.InitialFolder = ".";
+    request.FileName = "imperial.eri";
+    request.DefaultExtension = "*.eri";
+    request.FilterDescription = "Orrimar Race files";
+    request.FilterPattern = "*.eri";
+    auto chosen = g.ui.OpenFileDialog(request);
+    if (!chosen) {
+        // Nothing is recorded from a cancelled dialog; the program ends.
+        StopStartup(g, "No data folder was chosen, so Orrimar cannot start.");
+    }
+    g.DataLoc = FolderOf(*chosen);
+    MakeFolder(FolderOf(iniPath));
+    std::string failed = WriteFileAtomic(iniPath, "dataloc=" + g.DataLoc + CrLf);
+    if (!failed.empty()) StopStartup(g, failed);
+    g.ui.Message("Orrimar has been set to read data files from " + g.DataLoc, g.AppTitle,
+                 MsgIcon::None);
+}
+
+void FindDataFolder(Game& g) {
+    if (!g.DataLocOverride.empty()) {
+        g.DataLoc = AddBackslash(g.DataLocOverride);
+        if (!FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI"))
+            StopStartup(g, "The folder " + g.DataLoc +
+                               " holds no IMPERIAL.ERI: it is not an "
+                               "Orrimar data folder.");
+        return;
+    }
+    const std::string folder = SettingsFolder();
+    const std::string iniPath = ResolveNoCase(folder, IniFileName);
+    bool firstRun = !FileExistsNoCase(folder, IniFileName);
+    if (!firstRun) {
+        g.DataLoc = AddBackslash(ReadIniValue("orrimar.ini", "dataloc"));
+        firstRun = !FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI");
+    }
+    if (firstRun) FirstRun(g, iniPath);
+
+    g.DataLoc = AddBackslash(ReadIniValue("orrimar.ini", "dataloc"));
+    if (!FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI")) {
+        g.ui.HideSplash();
+        g.ui.Message(
+            "Your INI file is pointing to the wrong place! Please update it and try running "
+            "Orrimar again...",
+            g.AppTitle, MsgIcon::None);
+        g.ui.OpenInEditor(iniPath);
+        throw ProgramExit{1};
+    }
+}
+
+}  // namespace
+
+void SetAppTitle(Game& g) {
+    g.AppVersion =
+        ORRIMAR_VERSION_MAJOR + ORRIMAR_VERSION_MINOR / 10.0 + ORRIMAR_VERSION_PATCH / 100.0;
+    g.AppTitle = "Astrovane Characters v" + DecimalText(g.AppVersion);
+}
+
+void FillTables(Game& g) {
+    const char* names[] = {"",          "Telepathy",     "Clairvoyance", "Telekinesis",
+                           "Awareness", "Teleportation", "Special"};
+    const int throws[] = {0, 5, 6, 6, 7, 9, 9};
+    for (int i = 1; i <= 6; ++i) {
+        g.PsiTalent[i].Name = names[i];
+        g.PsiTalent[i].Throw = throws[i];
+    }
+    g.ClearanceCode = {"O", "A", "B", "C", "D", "E"};
+}
+
+std::string EnsureDefaultTemplate(const std::string& dataLoc) {
+    const std::string folder = ResolveNoCase(dataLoc, "templates");
+    if (FileExistsNoCase(folder, "Sample.htm")) return "";
+    MakeFolder(folder);
+    return WriteFileAtomic(AddBackslash(folder) + "Sample.htm",
+                           JoinLinesCrLf(DefaultTemplateLines()));
+}
+
+void Main(Game& g) {
+    SetAppTitle(g);
+    g.TestMode = g.CommandLine == "TESTMODE" ? 1 : 0;
+    g.ui.ShowSplash(g);
+    g.ui.Refresh(g);
+    TestMessage(g, "Checking for INI");
+    FindDataFolder(g);
+
+    // A missing sample template is only a loss of convenience: say so, go on.
+    if (std::string failed = EnsureDefaultTemplate(g.DataLoc); !failed.empty())
+        g.ui.Message(failed, g.AppTitle, MsgIcon::Warning);
+
+    TestMessage(g, "Loading Cascades");
+    if (std::string failed = LoadCascades(g); !failed.empty()) StopStartup(g, failed);
+    TestMessage(g, "lOADING RACES");
+    ListRaces(g);
+    if (g.RaceList.Entries.empty())
+        StopStartup(g, "The data folder " + g.DataLoc + " holds no race files.");
+    LoadOptionSetMenu(g);
+    g.Character.Options[OptCapSkills] = OptOn;
+    FillTables(g);
+    TestMessage(g, "Loading Coyns");
+    if (std::string failed = LoadCoyns(g); !failed.empty()) StopStartup(g, failed);
+    g.ui.HideSplash();
+    TestMessage(g, "Starting main process");
+    MainProcess(g);
+    throw ProgramExit{0};
+}
+
+}  // namespace orrimar

@@ -1,0 +1,157 @@
+#include "startup/Race.h"
+
+#include "model/Game.h"
+#include "model/Generate.h"
+#include "model/Text.h"
+#include "startup/Files.h"
+#include "startup/Settings.h"
+
+namespace orrimar {
+
+namespace {
+
+// Display texts and file names are bounded by the lists that hold them.
+constexpr size_t MaxDisplay = 399;
+constexpr size_t MaxFileName = 101;
+
+}  // namespace
+
+bool ReadRaceFile(const std::string& path, RaceRecord& out, DataProblem& problem) {
+    auto fail = [&](size_t index, const std::string& message) {
+        problem = {FileNameOf(path), static_cast<int>(index + 1), message};
+        return false;
+    };
+    auto read = ReadLines(path);
+    if (!read) {
+        problem = {FileNameOf(path), 0, "cannot read the race file."};
+        return false;
+    }
+    const std::vector<std::string>& lines = *read;
+    RaceRecord race;
+    if (!lines.empty()) race.Name = lines[0];
+    if (lines.size() > 1) race.Code = ValInt(Mid(DelimitedItems(lines[1]).front(), 6));
+
+    size_t i = 2;
+    bool inStats = false;
+    while (i < lines.size()) {
+        const std::string& line = lines[i++];
+        if (inStats) {
+            if (StartsWith(line, "[")) break;
+            if (StartsWith(line, "Psionic")) {
+                size_t eq = line.find('=');
+                race.Psionic = Left(Trim(eq == std::string::npos ? line : line.substr(eq + 1)), 1);
+                break;
+            }
+            size_t eq = line.find('=');
+            size_t d = eq == std::string::npos ? eq : line.find('D', eq + 1);
+            if (d == std::string::npos)
+                return fail(i - 1, "a characteristic line needs a name, \"=\", dice and \"D\".");
+            if (race.NumStats == RaceRecord::MaxStats)
+                return fail(i - 1, "more than 10 characteristics.");
+            int n = ++race.NumStats;
+            race.StatName[n] = Fit(line.substr(0, eq), 3);
+            race.StatDice[n] = ValInt(line.substr(eq + 1, d - eq - 1));
+            race.StatMod[n] = ValInt(line.substr(d + 1));
+        } else if (line == "[STATS]") {
+            inStats = true;
+        }
+    }
+    race.NumStatsCopy = race.NumStats;
+
+    int n = 0;
+    bool inCascades = false;
+    while (i < lines.size()) {
+        const std::string& line = lines[i++];
+        if (inCascades) {
+            if (StartsWith(line, "[")) break;
+            if (n == RaceRecord::MaxCascades)
+                return fail(i - 1, "more than 20 race cascade lines.");
+            race.Cascade[++n] = line;
+        } else if (line == "[CASCADES]") {
+            inCascades = true;
+        }
+    }
+    race.Cascade[0] = std::to_string(n);
+
+    race.YearsPerTerm = ValInt(ReadIniValue(lines, "yearsperterm"));
+    race.AgeAt = ValInt(ReadIniValue(lines, "ageat"));
+    race.BaseAge = ValInt(ReadIniValue(lines, "baseage"));
+    race.PsiRolls = Fit(ReadIniValue(lines, "PSIrolls"), 6);
+    out = race;
+    return true;
+}
+
+void ListRaces(Game& g) {
+    g.RaceList.Ready = g.ServiceList.Ready = g.BranchList.Ready = false;
+    g.RaceList.Clear();
+    g.ServiceList.Clear();
+    g.BranchList.Clear();
+    for (const auto& file : ListFilesWithExtension(g.DataLoc, ".ERI")) {
+        if (file.size() > MaxFileName) continue;
+        auto lines = ReadLines(g.DataLoc + file);
+        std::string display = lines && !lines->empty() ? lines->front() : "";
+        g.RaceList.Entries.push_back({Left(display, MaxDisplay), file});
+    }
+    g.ServiceList.Enabled = false;
+    g.BranchList.Enabled = false;
+    g.RaceList.Ready = true;
+    if (!g.RaceList.Entries.empty()) SelectRace(g, 0);
+}
+
+void SelectRace(Game& g, int index) {
+    g.RaceList.Selected = index;
+    if (!g.RaceList.Ready || !g.RaceList.Current()) return;
+    LoadRace(g);
+    g.ServiceList.Enabled = true;
+    g.Form1.AcceptEnabled = false;
+}
+
+void LoadRace(Game& g) {
+    const ListEntry* entry = g.RaceList.Current();
+    if (!entry) return;
+    RaceRecord race;
+    DataProblem problem;
+    if (!ReadRaceFile(g.DataLoc + entry->Key, race, problem)) {
+        // The race stays as it was: a broken file never leaves half a race.
+        g.ui.Message("This race file cannot be used.\n" + problem.Text(), g.AppTitle,
+                     MsgIcon::Warning);
+        return;
+    }
+    g.Race = race;
+    for (int i = 1; i <= 6; ++i) g.PsiTalent[i].RaceThrow = 0;
+
+    std::string names;
+    for (int i = 1; i <= g.Race.NumStats; ++i) names += g.Race.StatName[i] + CrLf;
+    g.Form1.StatNames = names;
+
+    if (!Trim(g.Race.PsiRolls).empty()) {
+        for (int i = 1; i <= 6; ++i) g.PsiTalent[i].RaceThrow = ExtHexValue(g.Race.PsiRolls[i - 1]);
+    }
+    ListServices(g);
+    g.Form1.VilaniEnabled = g.Race.Code == 1;
+    if (g.Form1.VilaniEnabled) g.Form1.VilaniLevel = 0;
+    Generate(g);
+}
+
+void ListServices(Game& g) {
+    g.ServiceList.Ready = false;
+    g.ServiceList.Clear();
+    if (const ListEntry* entry = g.RaceList.Current()) {
+        auto lines = ReadLines(g.DataLoc + entry->Key);
+        bool inFiles = false;
+        for (const auto& line : lines ? *lines : std::vector<std::string>{}) {
+            if (inFiles) {
+                size_t eq = line.find('=');
+                if (eq == std::string::npos) break;
+                g.ServiceList.Entries.push_back(
+                    {Left(line.substr(eq + 1), MaxDisplay), Trim(line.substr(0, eq))});
+            } else if (line == "[FILES]") {
+                inFiles = true;
+            }
+        }
+    }
+    g.ServiceList.Enabled = true;
+    g.ServiceList.Ready = true;
+}
+
+}  // namespace orrimar

@@ -1,0 +1,50 @@
+// The race record and the race list: which species or population the
+// character belongs to, its characteristics, term length, ages and
+// psionic chances, and which services it may enter.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "startup/Service.h"
+
+namespace orrimar {
+
+struct Game;
+
+struct RaceRecord {
+    static constexpr int MaxStats = 10;
+    static constexpr int MaxCascades = 20;
+
+    std::string Name;
+    int Code = 0;
+    int NumStats = 0;
+    int NumStatsCopy = 0;
+    std::array<std::string, MaxStats + 1> StatName{};
+    std::array<int, MaxStats + 1> StatDice{};
+    std::array<int, MaxStats + 1> StatMod{};
+    std::string Psionic;
+    std::string PsiRolls;
+    int YearsPerTerm = 0;
+    int AgeAt = 0;
+    int BaseAge = 0;
+    std::array<std::string, MaxCascades + 1> Cascade{};  // [0] holds the count
+
+    bool operator==(const RaceRecord&) const = default;
+};
+
+// Reads a race file into `race`. When the file breaks the format, `problem`
+// names the file and line and `race` is not touched. Shared by the program
+// and the data checker.
+bool ReadRaceFile(const std::string& path, RaceRecord& race, DataProblem& problem);
+
+// Builds the race list from the data folder and loads its first entry.
+void ListRaces(Game& g);
+// Loads the race of the selected race-list entry and starts a fresh character.
+void LoadRace(Game& g);
+// Builds the service list from the selected race file's [FILES] section.
+void ListServices(Game& g);
+// The race list's selection handler.
+void SelectRace(Game& g, int index);
+
+}  // namespace orrimar

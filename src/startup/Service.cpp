@@ -1,0 +1,398 @@
+#include "startup/Service.h"
+
+#include "model/Game.h"
+#include "model/Text.h"
+#include "startup/Files.h"
+#include "startup/Settings.h"
+
+namespace orrimar {
+
+std::string DataProblem::Text() const {
+    return File + ":" + std::to_string(Line) + ": " + Message;
+}
+
+int FindSection(const std::vector<std::string>& lines, const std::string& header, int from) {
+    for (int i = std::max(from, 0); i < static_cast<int>(lines.size()); ++i) {
+        if (EqualsNoCase(lines[i], header)) return i + 1;
+    }
+    return -1;
+}
+
+namespace {
+
+// Walks the lines of one file and reports a problem at the current line.
+struct Reader {
+    const std::vector<std::string>& lines;
+    std::string file;
+    DataProblem& problem;
+    int i = 0;
+
+    bool AtEnd() const { return i >= static_cast<int>(lines.size()); }
+    const std::string& Next() { return lines[i++]; }
+    bool Fail(const std::string& message, int line) {
+        problem = {file, line, message};
+        return false;
+    }
+    bool FailHere(const std::string& message) { return Fail(message, i); }
+};
+
+int ForwardTo(const std::vector<std::string>& lines, int from, const std::string& exact,
+              const std::string& stopAt = "") {
+    for (int i = from; i < static_cast<int>(lines.size()); ++i) {
+        if (!stopAt.empty() && lines[i] == stopAt) return -1;
+        if (lines[i] == exact) return i + 1;
+    }
+    return -1;
+}
+
+// Skill tables from the line after their header up to a line starting "[".
+bool ReadSkillTables(Reader& r, std::array<SkillTableRecord, ServiceRecord::MaxTables + 1>& tables,
+                     const std::string& what) {
+    for (int t = 1;; ++t) {
+        if (r.AtEnd())
+            return r.FailHere(what +
+                              " run into the end of the file; a \"[\" line must follow them.");
+        const std::string& heading = r.Next();
+        if (StartsWith(heading, "[")) return true;
+        if (t > ServiceRecord::MaxTables) return r.FailHere(what + ": more than 10 skill tables.");
+        SkillTableRecord& table = tables[t];
+        table.Title = heading;
+        int eli = 0, dm = 0;
+        while (true) {
+            if (r.AtEnd())
+                return r.FailHere("skill table \"" + heading + "\" has no \"Max\" line.");
+            const std::string& line = r.Next();
+            if (StartsWith(line, "Max")) {
+                table.Max = ValInt(Mid(line, 5));
+                if (table.Max < 0 || table.Max > SkillTableRecord::MaxEntries)
+                    return r.FailHere("skill table \"" + heading + "\": Max must be 0 to 15.");
+                break;
+            }
+            if (StartsWith(line, "Eli")) {
+                if (eli == SkillTableRecord::MaxEli)
+                    return r.FailHere("skill table \"" + heading + "\": more than 5 Eli lines.");
+                table.Eli[++eli] = line;
+            } else if (StartsWith(line, "DM")) {
+                if (dm == SkillTableRecord::MaxDM)
+                    return r.FailHere("skill table \"" + heading + "\": more than 5 DM lines.");
+                table.DM[++dm] = line;
+            }
+        }
+        for (int e = 1; e <= table.Max; ++e) {
+            if (r.AtEnd())
+                return r.FailHere("skill table \"" + heading +
+                                  "\" has fewer entries than its Max.");
+            table.Entry[e] = r.Next();
+        }
+    }
+}
+
+bool ReadCount(Reader& r, int& count, const std::string& what) {
+    if (r.AtEnd()) return r.FailHere("[MUSTER] ends before its " + what + " count.");
+    count = ValInt(Mid(r.Next(), 5));
+    if (count < 0 || count > ServiceRecord::MaxMuster)
+        return r.FailHere("[MUSTER]: the " + what + " count must be 0 to 10.");
+    return true;
+}
+
+bool ReadMuster(Reader& r, ServiceRecord& s) {
+    if (!ReadCount(r, s.MaterialCount, "material")) return false;
+    for (int k = 1; k <= s.MaterialCount; ++k) {
+        if (r.AtEnd()) return r.FailHere("[MUSTER] ends inside its material entries.");
+        s.Material[k] = r.Next();
+    }
+    if (!ReadCount(r, s.CashCount, "cash")) return false;
+    int k = 0;
+    while (k < s.CashCount) {
+        if (r.AtEnd()) return r.FailHere("[MUSTER] ends inside its cash entries.");
+        for (const auto& item : DelimitedItems(r.Next())) {
+            if (k == s.CashCount) break;
+            s.Cash[++k] = ValInt(item);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReadServiceFile(const std::string& path, ServiceRecord& out, DataProblem& problem) {
+    auto read = ReadLines(path);
+    if (!read) {
+        problem = {FileNameOf(path), 0, "cannot read the service file."};
+        return false;
+    }
+    const auto& lines = *read;
+    Reader r{lines, FileNameOf(path), problem};
+    ServiceRecord s;
+    if (!r.AtEnd()) s.Name = r.Next();
+
+    bool in = false;
+    int n = 0;
+    while (!r.AtEnd()) {
+        const std::string& line = r.Next();
+        if (in) {
+            if (StartsWith(line, "[")) break;
+            if (n == ServiceRecord::MaxAcademic) return r.FailHere("more than 6 [ACADEMIC] lines.");
+            s.Academic[++n] = line;
+        } else if (line == "[ACADEMIC]") {
+            in = true;
+        }
+    }
+    in = false;
+    n = 0;
+    while (!r.AtEnd()) {
+        const std::string& line = r.Next();
+        if (in) {
+            if (StartsWith(line, "[")) break;
+            if (n == ServiceRecord::MaxCascades)
+                return r.FailHere("more than 25 [CASCADES] lines.");
+            s.Cascade[++n] = line;
+        } else if (line == "[CASCADES]") {
+            in = true;
+        }
+    }
+    s.Cascade[0] = std::to_string(n);
+
+    if (int at = FindSection(lines, "[RANKS]"); at >= 0 && at < static_cast<int>(lines.size())) {
+        r.i = at;
+        s.MaxRank = ValInt(Mid(r.Next(), 5));
+        if (s.MaxRank < 0 || s.MaxRank > ServiceRecord::MaxRanks)
+            return r.FailHere("[RANKS]: the highest rank must be 0 to 25.");
+        n = 0;
+        while (!r.AtEnd() && !StartsWith(lines[r.i], "[")) {
+            const std::string& line = r.Next();
+            size_t eq = line.find('=');
+            if (eq == std::string::npos)
+                return r.FailHere("a rank line needs a code, \"=\" and a title.");
+            if (n == ServiceRecord::MaxRanks) return r.FailHere("more than 25 ranks.");
+            ++n;
+            s.RankCode[n] = Fit(line.substr(0, eq), 4);
+            s.RankName[n] = line.substr(eq + 1);
+        }
+    }
+
+    if (int at = FindSection(lines, "[PLUSEDU]"); at >= 0 && at < static_cast<int>(lines.size())) {
+        for (int k = 1; k <= 10; ++k) s.PlusEdu[k] = ValInt(Mid(lines[at], k, 1));
+    }
+
+    int tables = FindSection(lines, "[SKILL TABLES]");
+    if (tables < 0) return r.Fail("the service has no [SKILL TABLES] section.", 0);
+    r.i = tables;
+    if (!ReadSkillTables(r, s.SkillTable, "the service skill tables")) return false;
+
+    int muster = FindSection(lines, "[MUSTER]");
+    if (muster < 0) return r.Fail("the service has no [MUSTER] section.", 0);
+    r.i = muster;
+    if (!ReadMuster(r, s)) return false;
+
+    s.Type = ReadIniValue(lines, "type");
+    s.Medal[1] = ReadIniValue(lines, "medal1");
+    s.Medal[2] = ReadIniValue(lines, "medal2");
+    s.Medal[3] = ReadIniValue(lines, "medal3");
+    s.Purple = ReadIniValue(lines, "purple");
+    if (s.Purple.empty()) s.Purple = "Purple Heart";
+    s.Reenlist = ValInt(ReadIniValue(lines, "reenlist"));
+    out = s;
+    return true;
+}
+
+bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& out,
+                DataProblem& problem) {
+    auto read = ReadLines(path);
+    if (!read) {
+        problem = {FileNameOf(path), 0, "cannot read the service file."};
+        return false;
+    }
+    const auto& lines = *read;
+    Reader r{lines, FileNameOf(path), problem};
+    const int header = FindSection(lines, "*" + key);
+    if (header < 0) return r.Fail("branch \"" + key + "\" has no header line \"*" + key + "\".", 0);
+
+    ServiceRecord s = out;
+    r.i = header;
+    auto need = [&](const char* what) {
+        if (r.AtEnd()) r.FailHere("branch \"" + key + "\" ends before its " + what + ".");
+        return !r.AtEnd();
+    };
+    if (!need("name")) return false;
+    s.BranchName = r.Next();
+    if (!need("assignment lines")) return false;
+    r.Next();
+    if (!need("first assignment roll")) return false;
+    s.AssignFirst = ValInt(Mid(r.Next(), 7));
+    if (!need("last assignment roll")) return false;
+    s.AssignLast = ValInt(Mid(r.Next(), 5));
+    if (s.AssignFirst < 0 || s.AssignLast > ServiceRecord::MaxRoll || s.AssignFirst > s.AssignLast)
+        return r.FailHere("branch \"" + key + "\": assignment rolls must run within 0 to 15.");
+    for (int k = s.AssignFirst; k <= s.AssignLast; ++k) {
+        if (!need("assignment-roll lines")) return false;
+        s.AssignByRoll[k] = r.Next();
+    }
+    if (!need("assignments")) return false;
+    r.Next();
+
+    int n = 1;
+    bool first = true;
+    auto name = [&](const std::string& line) {
+        s.Assignment[n].Name = Mid(line, 3);
+        s.Assignment[n].Deco = 99;
+    };
+    while (!r.AtEnd() && !StartsWith(lines[r.i], "[")) {
+        const std::string& line = r.Next();
+        if (first) {
+            name(line);
+            first = false;
+            continue;
+        }
+        if (StartsWith(line, "A=")) {
+            if (n == ServiceRecord::MaxAssignments)
+                return r.FailHere("branch \"" + key + "\": more than 15 assignments.");
+            ++n;
+            name(line);
+            continue;
+        }
+        const std::string k4 = Left(line, 4);
+        const int value = ValInt(Mid(line, 6));
+        AssignmentRecord& a = s.Assignment[n];
+        if (k4 == "Surv") a.Surv = value;
+        if (k4 == "Deco") a.Deco = value;
+        if (k4 == "Prom") a.Prom = value;
+        if (k4 == "Skil") a.Skil = value;
+        if (k4 == "Loca") a.Loca = value;
+        if (k4 == "Capt") a.Capt = value;
+        if (k4 == "Kill") a.Kill = value;
+        if (k4 == "Empl") a.Empl = value;
+    }
+
+    if (int at = ForwardTo(lines, header, "[SKILL TABLES]"); at >= 0) {
+        r.i = at;
+        if (!ReadSkillTables(r, s.BranchSkillTable, "the skill tables of branch \"" + key + "\""))
+            return false;
+    }
+    if (int at = FindSection(lines, "[SCHOOL]"); at >= 0 && at < static_cast<int>(lines.size()))
+        s.School = lines[at];
+    if (int at = FindSection(lines, "[COMMAND]"); at >= 0 && at < static_cast<int>(lines.size()))
+        s.Command = ValInt(Mid(lines[at], 9));
+
+    s.Grant = {};
+    s.Grant[0] = "0";
+    if (int at = ForwardTo(lines, header, "[GRANT]", "[END OF FILE]"); at >= 0) {
+        r.i = at;
+        n = 0;
+        while (!r.AtEnd() && !StartsWith(lines[r.i], "[")) {
+            if (n == ServiceRecord::MaxGrants)
+                return r.FailHere("branch \"" + key + "\": more than 10 [GRANT] lines.");
+            s.Grant[++n] = r.Next();
+        }
+        s.Grant[0] = std::to_string(n);
+    }
+
+    s.Qualif = {};
+    for (int k = header; k < static_cast<int>(lines.size()); ++k) {
+        if (!Contains(UCase(lines[k]), "QUALIF]")) continue;
+        r.i = k + 1;
+        n = 0;
+        while (!r.AtEnd() && !StartsWith(lines[r.i], "[")) {
+            if (n == ServiceRecord::MaxQualif)
+                return r.FailHere("branch \"" + key + "\": more than 10 examination lines.");
+            s.Qualif[++n] = r.Next();
+        }
+        break;
+    }
+
+    if (int at = ForwardTo(lines, header, "[MUSTER]"); at >= 0) {
+        r.i = at;
+        if (!ReadMuster(r, s)) return false;
+    }
+    out = s;
+    return true;
+}
+
+std::vector<BranchEntry> ReadBranchEntries(const std::vector<std::string>& lines) {
+    std::vector<BranchEntry> entries;
+    bool in = false;
+    for (const auto& line : lines) {
+        if (in) {
+            size_t eq = line.find('=');
+            if (eq == std::string::npos) break;
+            BranchEntry e{line.substr(eq + 1), Trim(line.substr(0, eq)), -1};
+            if (size_t tn = e.Display.find("/TN"); tn != std::string::npos) {
+                e.TransferTag = ValInt(e.Display.substr(tn + 3));
+                e.Display = e.Display.substr(0, tn);
+            }
+            entries.push_back(e);
+        } else if (line == "[FILES]") {
+            in = true;
+        }
+    }
+    return entries;
+}
+
+namespace {
+std::string ServicePath(const Game& g) {
+    const ListEntry* entry = g.ServiceList.Current();
+    return entry ? ResolveNoCase(g.DataLoc, entry->Key) : "";
+}
+}  // namespace
+
+void LoadService(Game& g) {
+    const std::string path = ServicePath(g);
+    if (path.empty()) return;
+    ServiceRecord service;
+    DataProblem problem;
+    if (!ReadServiceFile(path, service, problem)) {
+        // The loaded service stays as it was; its branches cannot be chosen.
+        g.ui.Message("This service file cannot be used.\n" + problem.Text(), g.AppTitle,
+                     MsgIcon::Warning);
+        g.BranchList.Clear();
+        g.BranchList.Enabled = false;
+        return;
+    }
+    g.Service = service;
+    ListBranches(g);
+}
+
+void ListBranches(Game& g) {
+    g.BranchList.Ready = false;
+    g.BranchList.Clear();
+    auto lines = ReadLines(ServicePath(g));
+    for (const auto& e : ReadBranchEntries(lines ? *lines : std::vector<std::string>{})) {
+        if (e.TransferTag >= 0) {
+            const bool open = e.TransferTag <= CharacterRecord::MaxBranchTags &&
+                              g.Character.BranchOpen[e.TransferTag] == 1;
+            if (!g.Character.Opt(OptAnyTransfer) && !open) continue;
+        }
+        g.BranchList.Entries.push_back({Left(e.Display, 399), e.Key});
+    }
+    g.BranchList.Enabled = true;
+    g.BranchList.Ready = true;
+}
+
+void LoadBranch(Game& g) {
+    const ListEntry* branch = g.BranchList.Current();
+    const std::string path = ServicePath(g);
+    if (!branch || path.empty()) return;
+    DataProblem problem;
+    if (!ReadBranch(path, branch->Key, g.Service, problem)) {
+        g.ui.Message("This branch cannot be used.\n" + problem.Text(), g.AppTitle,
+                     MsgIcon::Warning);
+        g.BranchList.Selected = -1;
+    }
+}
+
+void SelectService(Game& g, int index) {
+    g.ServiceList.Selected = index;
+    if (!g.ServiceList.Ready || !g.ServiceList.Current()) return;
+    LoadService(g);
+    g.Form1.AcceptEnabled = false;
+    if (g.BranchList.Entries.size() == 1) SelectBranch(g, 0);
+}
+
+void SelectBranch(Game& g, int index) {
+    g.BranchList.Selected = index;
+    if (!g.BranchList.Ready || !g.BranchList.Current()) return;
+    LoadBranch(g);
+    g.Form1.AcceptEnabled = g.BranchList.Current() != nullptr;
+}
+
+}  // namespace orrimar

@@ -1,0 +1,115 @@
+// The service record (the loaded service and branch) with its skill tables
+// and assignments, and the service and branch loaders.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orrimar {
+
+struct Game;
+
+struct SkillTableRecord {
+    static constexpr int MaxEli = 5;
+    static constexpr int MaxDM = 5;
+    static constexpr int MaxEntries = 15;
+
+    std::string Title;
+    std::array<std::string, MaxEli + 1> Eli{};
+    std::array<std::string, MaxDM + 1> DM{};
+    int Max = 0;
+    std::array<std::string, MaxEntries + 1> Entry{};
+
+    bool operator==(const SkillTableRecord&) const = default;
+};
+
+struct AssignmentRecord {
+    std::string Name;
+    int Surv = 0, Deco = 0, Prom = 0, Skil = 0, Loca = 0, Capt = 0, Kill = 0, Empl = 0;
+
+    bool operator==(const AssignmentRecord&) const = default;
+};
+
+struct ServiceRecord {
+    static constexpr int MaxAcademic = 6;
+    static constexpr int MaxCascades = 25;
+    static constexpr int MaxRanks = 25;
+    static constexpr int MaxTables = 10;
+    static constexpr int MaxMuster = 10;
+    static constexpr int MaxRoll = 15;
+    static constexpr int MaxAssignments = 15;
+    static constexpr int MaxGrants = 10;
+    static constexpr int MaxQualif = 10;
+
+    // Service level.
+    std::string Name;
+    std::string Type;
+    std::array<std::string, 4> Medal{};
+    std::string Purple;
+    int Reenlist = 0;
+    std::array<std::string, MaxAcademic + 1> Academic{};
+    std::array<std::string, MaxCascades + 1> Cascade{};  // [0] holds the count
+    int MaxRank = 0;
+    std::array<std::string, MaxRanks + 1> RankCode{};
+    std::array<std::string, MaxRanks + 1> RankName{};
+    std::array<int, 11> PlusEdu{};
+    std::array<SkillTableRecord, MaxTables + 1> SkillTable{};
+    int MaterialCount = 0;
+    std::array<std::string, MaxMuster + 1> Material{};
+    int CashCount = 0;
+    std::array<int32_t, MaxMuster + 1> Cash{};
+
+    // Branch level.
+    std::string BranchName;
+    int AssignFirst = 0;
+    int AssignLast = 0;
+    std::array<std::string, MaxRoll + 1> AssignByRoll{};
+    std::array<AssignmentRecord, MaxAssignments + 1> Assignment{};
+    std::array<SkillTableRecord, MaxTables + 1> BranchSkillTable{};
+    std::string School;
+    int Command = 0;
+    std::array<std::string, MaxGrants + 1> Grant{};  // [0] holds the count
+    std::array<std::string, MaxQualif + 1> Qualif{};
+
+    bool operator==(const ServiceRecord&) const = default;
+};
+
+// A problem found in a data file: the file, the line (1-based, 0 when the
+// problem is the whole file) and what is wrong.
+struct DataProblem {
+    std::string File;
+    int Line = 0;
+    std::string Message;
+    std::string Text() const;  // "file:line: message"
+};
+
+// Reads the service-level sections of a service file into `service`
+// (which is reset first). On a problem nothing is written into `service`.
+bool ReadServiceFile(const std::string& path, ServiceRecord& service, DataProblem& problem);
+// Reads the branch `key` of the service file into the branch fields of
+// `service`. On a problem nothing is written into `service`.
+bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& service,
+                DataProblem& problem);
+
+struct BranchEntry {
+    std::string Display;
+    std::string Key;
+    int TransferTag = -1;  // the "/TN" number, -1 when the branch is always open
+};
+// The [FILES] entries of a service file, with their "/TN" markers.
+std::vector<BranchEntry> ReadBranchEntries(const std::vector<std::string>& lines);
+
+// Index of the line after the first line equal to `header` without regard
+// to case, searching from `from`; -1 when there is none.
+int FindSection(const std::vector<std::string>& lines, const std::string& header, int from = 0);
+
+void LoadService(Game& g);
+void ListBranches(Game& g);
+void LoadBranch(Game& g);
+// The service and branch lists' selection handlers.
+void SelectService(Game& g, int index);
+void SelectBranch(Game& g, int index);
+
+}  // namespace orrimar

@@ -1,0 +1,396 @@
+#include "ui/console/ConsoleUi.h"
+
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+
+#include "model/Game.h"
+#include "model/Text.h"
+#include "startup/Service.h"
+#include "ui/Dialogs.h"
+#include "ui/MainWindow.h"
+
+namespace orrimar {
+
+namespace {
+std::string Plain(const std::string& text) {
+    // The terminal shows CR LF line ends as plain line ends.
+    std::string out;
+    for (char c : text) {
+        if (c != '\r') out += c;
+    }
+    return out;
+}
+}  // namespace
+
+std::string ConsoleUi::ReadLine() {
+    std::string line;
+    if (!std::getline(in_, line)) {
+        out_ << "\n(end of input)\n";
+        out_.flush();
+        throw ProgramExit{0};
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+int ConsoleUi::AskNumber(int count, bool allowZero, const std::string& zeroMeaning) {
+    while (true) {
+        out_ << "> " << std::flush;
+        std::string answer = Trim(ReadLine());
+        bool digits = !answer.empty() && answer.size() < 6 &&
+                      answer.find_first_not_of("0123456789") == std::string::npos;
+        if (digits) {
+            int k = std::atoi(answer.c_str());
+            if ((k >= 1 && k <= count) || (k == 0 && allowZero)) return k;
+        }
+        out_ << "Please answer with a number from 1 to " << count;
+        if (allowZero) out_ << ", or 0 to " << zeroMeaning;
+        out_ << ".\n";
+    }
+}
+
+void ConsoleUi::PrintTitle(const std::string& title) {
+    out_ << "\n== " << title << " ==\n";
+}
+
+void ConsoleUi::Message(const std::string& text, const std::string& title, MsgIcon icon) {
+    PrintTitle(title);
+    const char* mark = icon == MsgIcon::Warning    ? "Warning: "
+                       : icon == MsgIcon::Critical ? "Error: "
+                                                   : "";
+    out_ << mark << Plain(text) << "\n";
+}
+
+bool ConsoleUi::YesNo(const std::string& text, const std::string& title, bool defaultYes, MsgIcon) {
+    PrintTitle(title);
+    out_ << Plain(text) << "\n 1 Yes\n 2 No\n(empty answer: " << (defaultYes ? "Yes" : "No")
+         << ")\n";
+    while (true) {
+        out_ << "> " << std::flush;
+        std::string answer = UCase(Trim(ReadLine()));
+        if (answer.empty()) return defaultYes;
+        if (answer == "1" || answer == "Y" || answer == "YES") return true;
+        if (answer == "2" || answer == "N" || answer == "NO") return false;
+        out_ << "Please answer 1 (Yes) or 2 (No).\n";
+    }
+}
+
+std::string ConsoleUi::InputText(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText) {
+    PrintTitle(title);
+    out_ << Plain(prompt) << "\n";
+    if (!defaultText.empty())
+        out_ << "(empty answer keeps: " << defaultText << "; a single . cancels)\n";
+    out_ << "> " << std::flush;
+    std::string answer = ReadLine();
+    if (answer == ".") return "";
+    return answer.empty() ? defaultText : answer;
+}
+
+int ConsoleUi::PickOne(const std::vector<std::string>& choices, const std::string& title) {
+    PrintTitle(title);
+    for (size_t k = 0; k < choices.size(); ++k) out_ << " " << k + 1 << " " << choices[k] << "\n";
+    return AskNumber(static_cast<int>(choices.size()), true, "close the window");
+}
+
+void ConsoleUi::PickList(Game& g, PickListModel& list) {
+    PrintTitle("Select from list");
+    out_ << list.Prompt << "\n";
+    for (size_t i = 0; i < list.Items.size(); ++i)
+        out_ << (static_cast<int>(i) == list.Current ? "*" : " ") << i + 1 << " "
+             << list.Items[i].Text << "\n";
+    out_ << "Numbers to select (separated by blanks); a = All, n = None, m = MatchMark, "
+            "c = Cancel; an empty line is OK.\n";
+    while (true) {
+        out_ << "> " << std::flush;
+        std::string answer = Trim(ReadLine());
+        if (answer == "c" || answer == "C") {
+            PickListCancel(list);
+            return;
+        }
+        if (answer == "a" || answer == "A") {
+            PickListAll(list);
+            continue;
+        }
+        if (answer == "n" || answer == "N") {
+            PickListNone(list);
+            continue;
+        }
+        if (answer == "m" || answer == "M") {
+            PickListMatchMark(
+                list, InputText("Select all entries containing this string", g.AppTitle, ""));
+            continue;
+        }
+        if (answer.empty()) {
+            std::string problem = PickListOkCheck(list);
+            if (problem.empty()) return;
+            Message(problem, g.AppTitle, MsgIcon::None);
+            continue;
+        }
+        bool ok = true;
+        for (const auto& word : Split(answer, ' ')) {
+            if (word.empty()) continue;
+            int k = static_cast<int>(Val(word));
+            if (k < 1 || k > static_cast<int>(list.Items.size())) {
+                ok = false;
+                continue;
+            }
+            list.Selected[k - 1] = true;
+            list.Current = k - 1;
+        }
+        if (!ok) out_ << "Numbers run from 1 to " << list.Items.size() << ".\n";
+    }
+}
+
+int ConsoleUi::ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) {
+    PrintTitle(g.AppTitle + ": Select skill table");
+    std::vector<int> buttons;
+    for (int k = 1; k <= 10; ++k) {
+        if (!chooser.Button[k].Visible) continue;
+        buttons.push_back(k);
+        out_ << " " << buttons.size() << " " << chooser.Button[k].Caption << "\n";
+    }
+    out_ << " " << buttons.size() + 1 << " Select for me, please!\n";
+    out_ << "(0 shows the tables)\n";
+    while (true) {
+        int k = AskNumber(static_cast<int>(buttons.size()) + 1, true, "show the tables");
+        if (k == 0) {
+            for (int b : buttons) out_ << Plain(SkillTableHoverText(g, b)) << "\n";
+            continue;
+        }
+        if (k == static_cast<int>(buttons.size()) + 1) return SkillTableRandomButton(g);
+        return buttons[k - 1];
+    }
+}
+
+bool ConsoleUi::ViewText(TextViewerModel& viewer) {
+    PrintTitle(viewer.TitleLine);
+    out_ << Plain(viewer.Text) << "\n 1 OK\n 2 Cancel\n";
+    return AskNumber(2, false) == 1;
+}
+
+void ConsoleUi::PrintTermWindow(Game& g) {
+    const auto& w = g.TermWindow;
+    out_ << "\n-- " << w.Label[2] << " --\n"
+         << w.Label[3] << "\n"
+         << w.Label[4] << "\n"
+         << w.Label[5] << "\n";
+    if (!w.Label[6].empty()) out_ << w.Label[6] << "\n";
+    out_ << "Skills:";
+    for (const auto& s : w.Skills) out_ << " " << s.Text << ";";
+    out_ << "\n";
+}
+
+void ConsoleUi::ShowTermWindow(Game& g) {
+    auto& w = g.TermWindow;
+    w.Shown = true;
+    if (logShown_ > w.Log.size()) logShown_ = 0;  // a new character's log
+    if (logShown_ < w.Log.size()) {
+        out_ << Plain(w.Log.substr(logShown_));
+        logShown_ = w.Log.size();
+    }
+}
+
+std::string ConsoleUi::AskTerm(Game& g) {
+    ShowTermWindow(g);
+    PrintTermWindow(g);
+    auto& w = g.TermWindow;
+    PrintTitle(g.AppTitle);
+    out_ << Plain(w.Label[1]) << "\n";
+    for (int k = 1; k <= 5; ++k) {
+        if (w.Button[k].Visible) out_ << " " << k << " " << w.Button[k].Caption << "\n";
+    }
+    out_ << "(h = history, l = message log, o = options, q = exit entire program)\n";
+    while (true) {
+        out_ << "> " << std::flush;
+        std::string answer = Trim(ReadLine());
+        if (answer == "q") throw ProgramExit{0};
+        if (answer == "h") {
+            for (const auto& line : w.History) out_ << line << "\n";
+            continue;
+        }
+        if (answer == "l") {
+            ShowMessageLog(g);
+            continue;
+        }
+        if (answer == "o") {
+            ShowOptions(g);
+            continue;
+        }
+        if (answer.size() == 1 && answer[0] >= '1' && answer[0] <= '5' &&
+            w.Button[answer[0] - '0'].Visible) {
+            w.Answer = answer;
+            return answer;
+        }
+        out_ << "Please answer with the number of one of the buttons shown.\n";
+    }
+}
+
+namespace {
+int ChooseFromList(std::ostream& out, const ChoiceList& list, const char* what,
+                   const std::function<int()>& ask) {
+    if (!list.Enabled || list.Entries.empty()) {
+        out << "No " << what << " to choose from yet.\n";
+        return -1;
+    }
+    for (size_t i = 0; i < list.Entries.size(); ++i)
+        out << (static_cast<int>(i) == list.Selected ? "*" : " ") << i + 1 << " "
+            << list.Entries[i].Display << "\n";
+    return ask() - 1;
+}
+}  // namespace
+
+void ConsoleUi::RunMainWindow(Game& g) {
+    static const char* menu[] = {"Choose race",
+                                 "Choose service",
+                                 "Choose branch",
+                                 "Generate",
+                                 "Type characteristics in",
+                                 "Tech level",
+                                 "Vilani blood...",
+                                 "Options...",
+                                 "Load option set...",
+                                 "Show...",
+                                 "Load a TRG file",
+                                 "About...",
+                                 "Accept",
+                                 "Exit"};
+    const int count = sizeof menu / sizeof menu[0];
+    while (!g.Form1.Accepted) {
+        PrintTitle(g.AppTitle);
+        auto name = [](const ChoiceList& l) {
+            return l.Current() ? l.Current()->Display : std::string("(none)");
+        };
+        out_ << "Race: " << name(g.RaceList) << "\nService: " << name(g.ServiceList)
+             << "\nBranch: " << name(g.BranchList) << "\nStatistics: " << Plain(g.Form1.StatsText);
+        out_ << "Hits: " << g.Form1.Hits << "  TL: " << g.Form1.TL << "\n";
+        for (int k = 0; k < count; ++k) out_ << " " << k + 1 << " " << menu[k] << "\n";
+        switch (AskNumber(count, false)) {
+            case 1: {
+                int i = ChooseFromList(out_, g.RaceList, "races", [&] {
+                    return AskNumber(static_cast<int>(g.RaceList.Entries.size()), false);
+                });
+                if (i >= 0) SelectRace(g, i);
+                break;
+            }
+            case 2: {
+                int i = ChooseFromList(out_, g.ServiceList, "services", [&] {
+                    return AskNumber(static_cast<int>(g.ServiceList.Entries.size()), false);
+                });
+                if (i >= 0) SelectService(g, i);
+                break;
+            }
+            case 3: {
+                int i = ChooseFromList(out_, g.BranchList, "branches", [&] {
+                    return AskNumber(static_cast<int>(g.BranchList.Entries.size()), false);
+                });
+                if (i >= 0) SelectBranch(g, i);
+                break;
+            }
+            case 4:
+                Form1Generate(g);
+                break;
+            case 5:
+                Form1TypeStats(g);
+                break;
+            case 6:
+                Form1TypeTechLevel(g);
+                break;
+            case 7: {
+                if (!g.Form1.VilaniEnabled) {
+                    out_ << "Vilani blood is not available for this race.\n";
+                    break;
+                }
+                for (int k = 0; k < MainWindowModel::VilaniLevels; ++k)
+                    out_ << (k == g.Form1.VilaniLevel ? "*" : " ") << k + 1 << " "
+                         << MainWindowModel::VilaniCaptions[k] << "\n";
+                Form1SetVilaniLevel(g, AskNumber(MainWindowModel::VilaniLevels, false) - 1);
+                break;
+            }
+            case 8:
+                ShowOptions(g);
+                break;
+            case 9: {
+                for (int n = 1; n <= 4; ++n) {
+                    if (g.OptionSetMenuAvailable[n]) {
+                        out_ << " " << n << " " << g.OptionSetMenuName[n] << "\n";
+                    }
+                }
+                out_ << " 5 Create\n";
+                int n = AskNumber(5, true, "go back");
+                if (n == 5)
+                    ShowSaveOptionSet(g);
+                else if (n > 0)
+                    Form1LoadOptionSet(g, n);
+                break;
+            }
+            case 10:
+                out_ << "Listings are not available yet.\n";
+                break;
+            case 11:
+                Form1LoadTrg(g);
+                break;
+            case 12:
+                ShowAbout(g);
+                break;
+            case 13:
+                Form1Accept(g);
+                break;
+            case 14:
+                throw ProgramExit{0};
+        }
+    }
+}
+
+void ConsoleUi::ShowOptions(Game& g) {
+    Message("The options window is not available in this build.", g.AppTitle, MsgIcon::None);
+}
+void ConsoleUi::ShowPreferredSkills(Game& g) {
+    Message("The preferred skills window is not available in this build.", g.AppTitle,
+            MsgIcon::None);
+}
+void ConsoleUi::ShowSaveOptionSet(Game& g) {
+    Message("The option set window is not available in this build.", g.AppTitle, MsgIcon::None);
+}
+
+void ConsoleUi::ShowAbout(Game& g) {
+    PrintTitle("About Orrimar Character Generator");
+    out_ << "Orrimar Character Generator\n" << g.AppTitle << "\n";
+}
+
+std::optional<std::string> ConsoleUi::OpenFileDialog(const FileDialogRequest& request) {
+    PrintTitle(request.FilterDescription + " (" + request.FilterPattern + ")");
+    out_ << "Type the path of the file to open (proposed: " << request.FileName
+         << "); an empty line cancels.\n> " << std::flush;
+    std::string answer = Trim(ReadLine());
+    if (answer.empty()) return std::nullopt;
+    return answer;
+}
+
+std::optional<std::string> ConsoleUi::SaveFileDialog(const FileDialogRequest& request) {
+    PrintTitle(request.Title);
+    out_ << "Type the path to save to (empty: " << request.InitialFolder << request.FileName
+         << "; a single . cancels).\n> " << std::flush;
+    std::string answer = Trim(ReadLine());
+    if (answer == ".") return std::nullopt;
+    return answer.empty() ? request.InitialFolder + request.FileName : answer;
+}
+
+void ConsoleUi::OpenPage(const std::string& path) {
+    out_ << "Page written: " << path << "\n";
+}
+
+void ConsoleUi::OpenInEditor(const std::string& path) {
+    out_ << "Please edit the settings file " << path << "\n";
+}
+
+void ConsoleUi::Beep() {
+    out_ << '\a' << std::flush;
+}
+
+void ConsoleUi::ShowSplash(Game& g) {
+    out_ << "Enhanced Astrovane Characters for Windows\nAstrovane\n" << g.AppTitle << "\n";
+}
+
+}  // namespace orrimar

@@ -1,0 +1,55 @@
+// The terminal face: every question printed with numbered answers and read
+// from an input stream, so a whole session can be scripted.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "ui/Ui.h"
+
+namespace orrimar {
+
+class ConsoleUi : public Ui {
+  public:
+    ConsoleUi(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+
+    void Message(const std::string& text, const std::string& title, MsgIcon icon) override;
+    bool YesNo(const std::string& text, const std::string& title, bool defaultYes,
+               MsgIcon icon) override;
+    std::string InputText(const std::string& prompt, const std::string& title,
+                          const std::string& defaultText) override;
+    int PickOne(const std::vector<std::string>& choices, const std::string& title) override;
+    void PickList(Game& g, PickListModel& list) override;
+    int ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) override;
+    bool ViewText(TextViewerModel& viewer) override;
+    void ShowTermWindow(Game& g) override;
+    std::string AskTerm(Game& g) override;
+    void RunMainWindow(Game& g) override;
+    void ShowOptions(Game& g) override;
+    void ShowPreferredSkills(Game& g) override;
+    void ShowSaveOptionSet(Game& g) override;
+    void ShowAbout(Game& g) override;
+    std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
+    std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
+    void OpenPage(const std::string& path) override;
+    void OpenInEditor(const std::string& path) override;
+    void Beep() override;
+    void ShowSplash(Game& g) override;
+    void HideSplash() override {}
+    void Refresh(Game&) override {}
+
+  private:
+    // Reads one line; the end of input ends the program cleanly.
+    std::string ReadLine();
+    // Asks for a number 1..count (0 allowed when `allowZero`), again on a wrong answer.
+    int AskNumber(int count, bool allowZero, const std::string& zeroMeaning = "");
+    void PrintTitle(const std::string& title);
+    void PrintTermWindow(Game& g);
+
+    std::istream& in_;
+    std::ostream& out_;
+    size_t logShown_ = 0;  // how much of the message log is already printed
+};
+
+}  // namespace orrimar

@@ -1,0 +1,42 @@
+// Form3, the term window: the character's data, skills and history, the
+// message log and the five answer buttons.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <string>
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QEventLoop;
+
+namespace orrimar {
+
+struct Game;
+
+class Form3 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Form3(Game& g);
+    void Render();
+    // Shows the buttons and waits for one: "1".."5", "" when closed.
+    std::string Ask();
+    // Presses answer button k (1..5) as a click does.
+    void Press(int k);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    Game& g_;
+    std::array<QLabel*, 7> labels_{};
+    QListWidget* skills_;
+    QListWidget* history_;
+    QPlainTextEdit* log_;
+    std::array<QPushButton*, 6> buttons_{};
+    QEventLoop* waiting_ = nullptr;
+};
+
+}  // namespace orrimar

@@ -1,0 +1,203 @@
+#include "ui/qt/QtUi.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QSplashScreen>
+#include <QUrl>
+
+#include "model/Game.h"
+#include "ui/qt/Dialogs.h"
+#include "ui/qt/Form1.h"
+#include "ui/qt/Form3.h"
+
+namespace orrimar {
+
+QString Q(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+std::string S(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+QtUi::QtUi() = default;
+QtUi::~QtUi() = default;
+
+QWidget* QtUi::Parent() const {
+    if (form3_ && form3_->isVisible()) return form3_.get();
+    if (form1_ && form1_->isVisible()) return form1_.get();
+    return nullptr;
+}
+
+void QtUi::Message(const std::string& text, const std::string& title, MsgIcon icon) {
+    QMessageBox box(Parent());
+    box.setWindowTitle(Q(title));
+    box.setText(Q(text));
+    box.setIcon(icon == MsgIcon::Warning       ? QMessageBox::Warning
+                : icon == MsgIcon::Critical    ? QMessageBox::Critical
+                : icon == MsgIcon::Information ? QMessageBox::Information
+                : icon == MsgIcon::Question    ? QMessageBox::Question
+                                               : QMessageBox::NoIcon);
+    box.exec();
+}
+
+bool QtUi::YesNo(const std::string& text, const std::string& title, bool defaultYes, MsgIcon icon) {
+    QMessageBox box(Parent());
+    box.setWindowTitle(Q(title));
+    box.setText(Q(text));
+    box.setIcon(icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::string QtUi::InputText(const std::string& prompt, const std::string& title,
+                            const std::string& defaultText) {
+    bool ok = false;
+    QString answer = QInputDialog::getText(Parent(), Q(title), Q(prompt), QLineEdit::Normal,
+                                           Q(defaultText), &ok);
+    return ok ? S(answer) : "";
+}
+
+int QtUi::PickOne(const std::vector<std::string>& choices, const std::string& title) {
+    PickBox box(Parent(), choices, title);
+    box.exec();
+    return box.Choice();
+}
+
+void QtUi::PickList(Game& g, PickListModel& list) {
+    PickListDialog dialog(Parent(), g, list);
+    dialog.exec();
+    dialog.Finish();
+}
+
+int QtUi::ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) {
+    SkillTableDialog dialog(Parent(), g, chooser);
+    dialog.exec();
+    return dialog.Choice();
+}
+
+bool QtUi::ViewText(TextViewerModel& viewer) {
+    TextViewerDialog dialog(Parent(), viewer);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    viewer.Text = dialog.Text();
+    return ok;
+}
+
+void QtUi::ShowTermWindow(Game& g) {
+    if (!form3_) form3_ = std::make_unique<Form3>(g);
+    g.TermWindow.Shown = true;
+    form3_->Render();
+    form3_->show();
+}
+
+std::string QtUi::AskTerm(Game& g) {
+    ShowTermWindow(g);
+    return form3_->Ask();
+}
+
+void QtUi::RunMainWindow(Game& g) {
+    if (!form1_) form1_ = std::make_unique<Form1>(g);
+    if (form3_) form3_->hide();
+    form1_->ClearExit();
+    form1_->Render();
+    form1_->exec();
+    if (form1_->ExitRequested()) throw ProgramExit{0};
+}
+
+void QtUi::ShowOptions(Game& g) {
+    Message("The options window is not available in this build.", g.AppTitle, MsgIcon::None);
+}
+void QtUi::ShowPreferredSkills(Game& g) {
+    Message("The preferred skills window is not available in this build.", g.AppTitle,
+            MsgIcon::None);
+}
+void QtUi::ShowSaveOptionSet(Game& g) {
+    Message("The option set window is not available in this build.", g.AppTitle, MsgIcon::None);
+}
+
+void QtUi::ShowAbout(Game& g) {
+    AboutDialog about(Parent(), g);
+    about.exec();
+}
+
+std::optional<std::string> QtUi::OpenFileDialog(const FileDialogRequest& request) {
+    QString folder = request.InitialFolder.empty() || request.InitialFolder == "."
+                         ? QDir::currentPath()
+                         : Q(request.InitialFolder);
+    QString filter = Q(request.FilterDescription) + " (" + Q(request.FilterPattern) + " " +
+                     Q(request.FilterPattern).toUpper() + ")";
+    QString chosen = QFileDialog::getOpenFileName(Parent(), Q(request.Title),
+                                                  folder + "/" + Q(request.FileName), filter);
+    if (chosen.isEmpty()) return std::nullopt;
+    return S(chosen);
+}
+
+std::optional<std::string> QtUi::SaveFileDialog(const FileDialogRequest& request) {
+    QString filter = Q(request.FilterDescription) + " (" + Q(request.FilterPattern) + ")";
+    QFileDialog dialog(Parent(), Q(request.Title), Q(request.InitialFolder), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QString ext = Q(request.DefaultExtension);
+    ext.remove("*.");
+    dialog.setDefaultSuffix(ext);
+    dialog.selectFile(Q(request.FileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return S(dialog.selectedFiles().first());
+}
+
+void QtUi::OpenPage(const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+}
+
+void QtUi::OpenInEditor(const std::string& path) {
+    QString editor = qEnvironmentVariable("VISUAL", qEnvironmentVariable("EDITOR"));
+    if (!editor.isEmpty() && QProcess::startDetached(editor, {Q(path)})) return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+}
+
+void QtUi::Beep() {
+    QApplication::beep();
+}
+
+void QtUi::ShowSplash(Game& g) {
+    QPixmap picture(420, 220);
+    picture.fill(QColor("#10203a"));
+    QPainter paint(&picture);
+    paint.setPen(QColor("#e8d9a0"));
+    QFont font = paint.font();
+    font.setPointSize(14);
+    font.setBold(true);
+    paint.setFont(font);
+    paint.drawText(QRect(0, 40, 420, 40), Qt::AlignCenter,
+                   "Enhanced Astrovane Characters for Windows");
+    font.setPointSize(26);
+    paint.setFont(font);
+    paint.drawText(QRect(0, 90, 420, 60), Qt::AlignCenter, "Astrovane");
+    font.setPointSize(10);
+    font.setBold(false);
+    paint.setFont(font);
+    paint.drawText(QRect(0, 170, 420, 30), Qt::AlignCenter, Q(g.AppTitle));
+    paint.end();
+    splash_ = std::make_unique<QSplashScreen>(picture);
+    splash_->show();
+    QApplication::processEvents();
+}
+
+void QtUi::HideSplash() {
+    if (splash_) splash_->hide();
+}
+
+void QtUi::Refresh(Game& g) {
+    if (form1_ && form1_->isVisible()) form1_->Render();
+    if (form3_ && form3_->isVisible()) form3_->Render();
+    (void)g;
+    QApplication::processEvents();
+}
+
+}  // namespace orrimar

@@ -1,0 +1,91 @@
+#include "support/TestGame.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "model/Text.h"
+#include "startup/Cascades.h"
+#include "startup/Main.h"
+
+namespace orrimar {
+
+TempDir::TempDir() {
+    std::random_device rd;
+    path_ = std::filesystem::temp_directory_path() /
+            ("orrimar-test-" + std::to_string(rd()) + std::to_string(rd()));
+    std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempDir::Write(const std::string& name, const std::vector<std::string>& lines) const {
+    std::string path = Path() + name;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream out(path, std::ios::binary);
+    for (const auto& line : lines) out << line << "\r\n";
+    return path;
+}
+
+std::string TempDir::Read(const std::string& name) const {
+    std::ifstream in(Path() + name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string SampleDataDir() {
+    return std::string(ORRIMAR_SOURCE_DIR) + "/data/";
+}
+
+TestGame::TestGame() : g(ui, dice) {
+    if (const char* old = std::getenv("WINDIR")) {
+        hadWindir_ = true;
+        oldWindir_ = old;
+    }
+    setenv("WINDIR", settings.Path().c_str(), 1);
+    SetAppTitle(g);
+    FillTables(g);
+}
+
+TestGame::~TestGame() {
+    if (hadWindir_)
+        setenv("WINDIR", oldWindir_.c_str(), 1);
+    else
+        unsetenv("WINDIR");
+}
+
+void TestGame::LoadData(const std::string& folder) {
+    g.DataLoc = folder;
+    if (std::string e = LoadCascades(g); !e.empty()) throw std::runtime_error(e);
+    if (std::string e = LoadCoyns(g); !e.empty()) throw std::runtime_error(e);
+    dice.SetFallback(true);
+    ListRaces(g);
+    dice.SetFallback(false);
+}
+
+namespace {
+int FindEntry(const ChoiceList& list, const std::string& part) {
+    for (size_t i = 0; i < list.Entries.size(); ++i) {
+        if (list.Entries[i].Display.find(part) != std::string::npos) return static_cast<int>(i);
+    }
+    throw std::runtime_error("no list entry containing " + part);
+}
+}  // namespace
+
+void TestGame::Pick(const std::string& race, const std::string& service,
+                    const std::string& branch) {
+    dice.SetFallback(true);
+    SelectRace(g, FindEntry(g.RaceList, race));
+    if (!service.empty()) SelectService(g, FindEntry(g.ServiceList, service));
+    if (!branch.empty()) SelectBranch(g, FindEntry(g.BranchList, branch));
+    dice.SetFallback(false);
+}
+
+}  // namespace orrimar

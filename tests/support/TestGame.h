@@ -1,0 +1,51 @@
+// A game for one test: scripted answers and dice, a private settings
+// folder (WINDIR) and helpers to build small data folders.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/Game.h"
+#include "support/ScriptedUi.h"
+
+namespace orrimar {
+
+// A fresh temporary folder, removed with the object.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::string Path() const { return path_.string() + "/"; }
+    // Writes a file of lines ended by CR LF; returns its path.
+    std::string Write(const std::string& name, const std::vector<std::string>& lines) const;
+    std::string Read(const std::string& name) const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+// The sample data folder of the source tree, ending in "/".
+std::string SampleDataDir();
+
+struct TestGame {
+    TestGame();
+    ~TestGame();
+    ScriptedUi ui;
+    ScriptedDice dice;
+    Game g;
+    TempDir settings;  // WINDIR points here while the test runs
+    // DataLoc, titles, tables, cascades and coins of `folder`, then the races.
+    void LoadData(const std::string& folder);
+    // Selects race, service and branch by display text (first containing it).
+    void Pick(const std::string& race, const std::string& service = "",
+              const std::string& branch = "");
+
+  private:
+    std::string oldWindir_;
+    bool hadWindir_ = false;
+};
+
+}  // namespace orrimar
