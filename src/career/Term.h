@@ -1,0 +1,22 @@
+// Term resolution: one year's assignment with survival, command,
+// decorations or court martial, promotion, clearance and skills.
+#pragma once
+
+#include <string>
+
+namespace orrimar {
+
+struct Game;
+
+// The services with command postings, courts martial and the
+// one-promotion-a-term rule for officers.
+bool IsMilitary(const std::string& serviceType);
+// Resolves the year's assignment for the 2D6 throw `roll`; on return `roll`
+// holds the matched assignment record (0 when none), or SORAG's re-throw.
+void ResolveAssignment(Game& g, int& roll);
+// " (arm)", " (leg)", " (head)", " (chest)" or " (lower torso)".
+std::string WoundLocation(Game& g);
+// Race type 3's charisma table in place of decorations and promotion.
+void CharismaEvent(Game& g, int assignment);
+
+}  // namespace orrimar

@@ -1,0 +1,163 @@
+#include "model/Skills.h"
+
+#include <algorithm>
+
+#include "career/SkillTables.h"
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Text.h"
+#include "startup/Cascades.h"
+#include "ui/Dialogs.h"
+
+namespace orrimar {
+
+namespace {
+
+// A cascade whose choices lead back to itself would otherwise resolve for
+// ever under automatic generation; past this depth the name is kept whole.
+constexpr int MaxCascadeDepth = 25;
+
+bool ChangeCharacteristic(Game& g, const std::string& text) {
+    ShowCharacter(g, text);
+    const std::string code = UCase(Mid(text, 4));
+    for (int i = 1; i <= g.Race.NumStats; ++i) {
+        if (g.Race.StatName[i] != code) continue;
+        const int amount = static_cast<int>(Val(Mid(text, 2)));
+        auto& stat = g.Character.Stats[i];
+        int value = stat + (text[0] == '+' ? amount : -amount);
+        const int max = 15 + g.Race.StatMod[i];
+        if (value > max && !g.Character.Opt(OptStatsOver15)) {
+            value = max;
+            g.ui.Message("Stat increase to " + g.Race.StatName[i] + " " + std::to_string(max + 1) +
+                             " disallowed; exceeds species maximum",
+                         g.AppTitle, MsgIcon::None);
+        }
+        stat = static_cast<int16_t>(std::clamp(value, -32768, 32767));
+        return true;
+    }
+    g.ui.Message("Stat add fail " + text, g.AppTitle, MsgIcon::None);
+    return false;
+}
+
+void RecordSkill(Game& g, const std::string& name, int increment, bool keptWhole) {
+    static const char* refused[] = {"Bribery",  "Broker", "Equestrian",
+                                    "Gambling", "Legal",  "Trader"};
+    if (g.Race.Code == 25) {
+        for (const char* r : refused)
+            if (name == r) return;
+    }
+    if (name.empty()) return;
+    auto& skills = g.Character.Skills;
+    for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
+        const std::string existing = Trim(skills[i].Name);
+        if (existing.empty()) {
+            skills[i].Name = name;
+            skills[i].Level = static_cast<int16_t>(increment);
+            ShowSkills(g);
+            return;
+        }
+        if (existing != name) continue;
+        const int level = skills[i].Level + increment;
+        if (g.Character.Opt(OptCapSkills) && level > 6 && UCase(name) != "SATISFACTION" &&
+            !keptWhole &&
+            g.ui.YesNo("Skill rolled for " + name +
+                           " is too high. Roll again (Yes) or allow it anyway (No)?",
+                       g.AppTitle, true, MsgIcon::None)) {
+            RollSkill(g);
+            return;
+        }
+        skills[i].Level = static_cast<int16_t>(std::clamp(level, -32768, 32767));
+        ShowCharacter(g, name + "-" + std::to_string(level));
+        ShowSkills(g);
+        return;
+    }
+    // All 55 slots are taken: the skill is not recorded.
+}
+
+}  // namespace
+
+void AddSkill(Game& g, std::string& text) {
+    const std::string received = text;
+    for (int depth = 0;; ++depth) {
+        if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+            if (ChangeCharacteristic(g, text)) return;
+        }
+        const size_t dash = text.find('-');
+        const std::string name = Trim(text.substr(0, dash));
+        const int increment =
+            dash == std::string::npos ? 1 : static_cast<int>(Val(text.substr(dash + 1)));
+
+        const bool cascade = !name.empty() && name == UCase(name) && depth < MaxCascadeDepth;
+        if (!cascade || g.Character.Opt(OptKeepCascades)) {
+            RecordSkill(g, name, increment, cascade);
+            return;
+        }
+        auto choices = FindCascade(g, name);
+        if (!choices) {
+            g.ui.Message("Cascade not found " + name, g.AppTitle, MsgIcon::None);
+            RecordSkill(g, name, increment, false);
+            return;
+        }
+        if (choices->empty()) {
+            g.ui.Message("CASCADE BLANK ERROR! " + received, g.AppTitle, MsgIcon::None);
+            return;
+        }
+
+        for (int p = 1; p <= 20; ++p) {
+            const std::string pref = g.PrefSkill[p].Name;
+            if (Trim(pref).empty() || !ContainsNoCase(*choices, pref)) continue;
+            int current = -1;
+            for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
+                if (g.Character.Skills[i].Name == pref) {
+                    current = g.Character.Skills[i].Level;
+                    break;
+                }
+            }
+            if (current >= g.PrefSkill[p].Level) break;
+            const bool yes =
+                g.Character.Opt(OptAutoGen) ||
+                g.ui.YesNo("Preferred skills recommends " + pref, g.AppTitle, true, MsgIcon::None);
+            if (yes) AddSkill(g, pref);
+        }
+
+        g.PickAuto = g.Character.Opt(OptAutoGen);
+        const int p =
+            PickOne(g, *choices + "/Select for me, please!", "Split cascade skill " + received);
+        const std::vector<std::string> list = Split(*choices, '/');
+        std::string picked = g.PickText;
+        if (p == 0) {
+            // The window was closed without a choice: the dice choose, as
+            // "Select for me, please!" does, so no gain is lost.
+            picked = "Select for me, please!";
+        }
+        if (picked == "Select for me, please!") {
+            const int real = std::min<int>(static_cast<int>(list.size()), 18);
+            picked = list[RollDice(g, 1, real) - 1];
+        }
+        text = (!picked.empty() && (picked[0] == '+' || picked[0] == '-'))
+                   ? picked
+                   : picked + "-" + std::to_string(increment);
+    }
+}
+
+void AddSkill(Game& g, const std::string& text) {
+    std::string copy = text;
+    AddSkill(g, copy);
+}
+
+void AddSkill(Game& g, const char* text) {
+    AddSkill(g, std::string(text));
+}
+
+int GetSkillLevel(const Game& g, const std::string& name) {
+    for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
+        if (EqualsNoCase(g.Character.Skills[i].Name, name)) return g.Character.Skills[i].Level;
+    }
+    return -1;
+}
+
+void TrySkill(Game& g, int dice, int target, const std::string& text) {
+    if (RollDice(g, dice, 6) >= target) AddSkill(g, text);
+}
+
+}  // namespace orrimar
