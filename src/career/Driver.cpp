@@ -1,28 +1,320 @@
 #include "career/Driver.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "career/Academic.h"
+#include "career/Aging.h"
+#include "career/MusterOut.h"
+#include "career/Psionics.h"
+#include "career/SkillTables.h"
+#include "career/Term.h"
+#include "career/Transfer.h"
+#include "model/Display.h"
 #include "model/Game.h"
 #include "model/Generate.h"
+#include "model/Skills.h"
+#include "model/Text.h"
+#include "names/Homeworld.h"
+#include "output/Resume.h"
+#include "startup/Cascades.h"
 
 namespace orrimar {
 
+namespace {
+
+enum class Next { Restart, Scrap };
+
+void TestMessage(Game& g, const std::string& text) {
+    if (g.TestMode == 1) g.ui.Message(text, g.AppTitle, MsgIcon::None);
+}
+
+// Sets up the term window's question and waits for an answer; a closed
+// window asks the same question again.
+std::string Ask(Game& g, const std::vector<std::string>& captions) {
+    while (true) {
+        for (size_t k = 0; k < captions.size() && k < 5; ++k)
+            g.TermWindow.Button[k + 1] = {captions[k], true};
+        std::string answer = g.ui.AskTerm(g);
+        if (!answer.empty()) return answer;
+    }
+}
+
+void StartCareer(Game& g) {
+    auto& c = g.Character;
+    c.CurTerm = 1;
+    c.CurLine = 0;
+    c.PromotedThisTerm = 0;
+    c.TermLog[1].Title = g.Service.Name + " " + g.Service.BranchName;
+    NextYear(g);
+    ShowCharacter(g, "");
+    AcademicOptions(g);
+
+    if (g.Race.Code != 6) AddSkill(g, "Computer-0");
+    if (Contains(g.Race.Name, "barbar")) {
+        AddSkill(g, "BLADE COMBAT-0");
+    } else {
+        AddSkill(g, "VEHICLE-0");
+        AddSkill(g, "Vacc Suit-0");
+        AddSkill(g, "GUN COMBAT-0");
+    }
+    switch (g.Race.Code) {
+        case 4:
+            AddSkill(g, "Thought Shield");
+            if (c.Stats[6] > 9) {
+                PsionicTraining(g);
+                if (g.Service.MaxRank > 9) c.Rank = 10;
+            }
+            break;
+        case 21:
+            AddSkill(g, "Thought Shield");
+            break;
+        case 25:
+            AddSkill(g, "Waldo Ops");
+            AddSkill(g, "TeeSuit");
+            break;
+        case 8:
+            AddSkill(g, "Flying-0");
+            PsionicTraining(g);
+            break;
+        case 11:
+            TrySkill(g, 2, 4, "Smell");
+            break;
+        default:
+            break;
+    }
+    RollSkill(g);
+    RollSkill(g);
+    const int grants = std::clamp(ValInt(g.Service.Grant[0]), 0, ServiceRecord::MaxGrants);
+    for (int i = 1; i <= grants; ++i) AddSkill(g, g.Service.Grant[i]);
+
+    if (g.Race.Code == 6 || g.Race.Code == 7) {
+        const int r = RollDice(g, 2, 6);
+        int x = 0;
+        if (g.Race.Code == 6) {
+            for (int i = 4; i <= 6; ++i) x += c.Stats[i] > r ? 2 : 0;
+        } else {
+            for (int i = 1; i <= 6; ++i) x += c.Stats[i] > r ? 1 : 0;
+        }
+        AddHistory(g, "Rite of passage: " + StrNumber(x));
+    }
+    ClearTermWindow(g);
+}
+
+int PsionicThreshold(const std::string& code) {
+    if (code == "S") return 7;
+    if (code == "R") return 11;
+    if (code == "D") return 15;
+    if (code == "F") return 19;
+    if (code == "I") return 23;
+    return 100;
+}
+
+void PsionicDiscovery(Game& g) {
+    if (Trim(g.Race.Psionic).empty() || g.Race.Code == 11) return;
+    for (int i = 1; i <= g.Race.NumStats; ++i)
+        if (UCase(Trim(g.Race.StatName[i])) == "PSI") return;
+    if (RollDice(g, 2, 6) < PsionicThreshold(g.Race.Psionic)) return;
+    if (g.ui.YesNo("The character has chanced on the opportunity for psionic testing and "
+                   "training. Do you want to proceed?",
+                   g.AppTitle, false, MsgIcon::Question))
+        PsionicTraining(g);
+}
+
+// One year of service. Returns true when the career ends this year.
+bool PlayYear(Game& g) {
+    auto& c = g.Character;
+    ClearTermWindow(g);
+    ShowCharacter(g, "");
+    PsionicDiscovery(g);
+    if (c.Stats[6] == 10 && g.Race.Code == 4) PsionicGames(g);
+    int roll = c.Opt(OptForceSpecial) ? 12 : RollDice(g, 2, 6);
+    if (g.Race.Code == 8) ShowCoyns(g);
+    ResolveAssignment(g, roll);
+    if (g.TermWindow.Button[2].Caption == "Accept this" && g.TermWindow.Answer == "2") return true;
+    if (c.CareerEnded == 1) return true;
+    NextYear(g);
+    return g.CareerFull;
+}
+
+int ReenlistThrow(Game& g) {
+    const auto& c = g.Character;
+    int reenlist = RollDice(g, 2, 6);
+    if (g.Race.Code == 11) {
+        const int s = GetSkillLevel(g, "Satisfaction");
+        reenlist += s >= c.CurTerm / 2.0 ? 1000 : -1000;
+    }
+    if (g.Race.Code == 8) {
+        // The coin drawn in the last year of the term just ended decides.
+        const int term = std::max(1, c.CurTerm - 1);
+        const int year = std::clamp(g.Race.YearsPerTerm, 0, CharacterRecord::MaxYear);
+        const std::string& line = c.TermLog[term].Lines[year];
+        if (Contains(line, "(-)")) reenlist = 0;
+        if (Contains(line, "(+)")) reenlist = 100;
+    }
+    return reenlist;
+}
+
+std::string EndOfTermChoice(Game& g, bool failed) {
+    ClearTermWindow(g);
+    g.TermWindow.Label[1] = "End of term " + std::to_string(g.Character.CurTerm - 1) + CrLf;
+    if (failed) g.TermWindow.Label[1] += "  Re-enlistment FAILED";
+    return Ask(g, {"Re-enlist", "Transfer and re-enlist", "Muster out",
+                   "Restart with this character", "Scrap and start again"});
+}
+
+// Steps back to the last year served, unless the character was invalided.
+void StepBack(Game& g) {
+    auto& c = g.Character;
+    if (Contains(c.TermLog[c.CurTerm].Lines[c.CurLine], "invalid")) return;
+    c.CurLine--;
+    if (c.CurLine <= 0) {
+        c.CurLine =
+            static_cast<int16_t>(std::clamp(g.Race.YearsPerTerm, 0, CharacterRecord::MaxYear));
+        c.CurTerm = static_cast<int16_t>(std::max(c.CurTerm - 1, 0));
+    }
+}
+
+void AdjustMoney(Game& g) {
+    auto& c = g.Character;
+    if (c.Stats[6] > 10 && g.Race.Code == 4)
+        c.Money = static_cast<int32_t>(std::min<int64_t>(2LL * c.Money, INT32_MAX));
+    if (g.Race.Code == 25 && c.Money > 0)
+        c.Money = static_cast<int32_t>(std::nearbyint(c.Money * 0.9));
+}
+
+Next FinalMenu(Game& g) {
+    while (true) {
+        g.Character.Homeworld = MakeHomeworld(g, 2);
+        ClearTermWindow(g);
+        ShowMoney(g);
+        const std::string choice = Ask(g, {"Save as HTML", "Save with HTM template",
+                                           "Restart with this character", "Scrap and restart"});
+        if (choice == "1") SaveHtmlResume(g);
+        if (choice == "2") SaveTemplateResume(g);
+        if (choice == "3") return Next::Restart;
+        if (choice == "4") return Next::Scrap;
+    }
+}
+
+// The career from acceptance to the final menu.
+Next PlayCharacter(Game& g) {
+    auto& c = g.Character;
+    g.CareerFull = false;
+    ClearTermWindow(g);
+    g.ui.ShowTermWindow(g);
+    StartCareer(g);
+
+    bool musterNow = false;
+    while (true) {
+        if (!musterNow) {
+            g.ui.ShowTermWindow(g);
+            c.PromotedThisTerm = 0;
+            bool ended = false;
+            do {
+                ended = PlayYear(g);
+            } while (!ended && c.CurLine != 1);
+            if (!ended) {
+                const bool failed = ReenlistThrow(g) < g.Service.Reenlist;
+                std::string choice;
+                do {
+                    choice = EndOfTermChoice(g, failed);
+                    if (choice == "4") return Next::Restart;
+                    if (choice == "5") return Next::Scrap;
+                    if (choice == "2") TransferService(g);
+                } while (choice != "1" && choice != "2" && choice != "3");
+                if (choice != "3") continue;
+            }
+        }
+        musterNow = false;
+        const int16_t term = c.CurTerm, year = c.CurLine;
+        // A full record never advanced into a new year: nothing to step back over.
+        if (!g.CareerFull) StepBack(g);
+        ShowCharacter(g, "Mustering out...");
+        if (g.CareerFull)
+            g.ui.Message(
+                "This character has served as long as the record can hold, and musters out now.",
+                g.AppTitle, MsgIcon::Information);
+        if (!MusterOut(g)) {
+            // "Whoops! Go back": the year stepped back over is served again
+            // only if the user re-enlists, so put it back first.
+            c.CurTerm = term;
+            c.CurLine = year;
+            const std::string choice = EndOfTermChoice(g, false);
+            if (choice == "4") return Next::Restart;
+            if (choice == "5") return Next::Scrap;
+            if (choice == "2") TransferService(g);
+            if (choice == "3") musterNow = true;
+            continue;
+        }
+        AdjustMoney(g);
+        return FinalMenu(g);
+    }
+}
+
+}  // namespace
+
 void NextYear(Game& g) {
     auto& c = g.Character;
-    c.CurLine++;
-    if (c.CurLine > g.Race.YearsPerTerm) {
-        c.CurLine = 1;
-        c.PromotedThisTerm = 0;
-        c.CurTerm++;
-        c.TermLog[c.CurTerm].Title = g.Service.BranchName;
+    const auto& race = g.Race;
+    int line = c.CurLine + 1;
+    int term = c.CurTerm;
+    if (line > race.YearsPerTerm) {
+        line = 1;
+        term++;
     }
-    c.Age =
-        static_cast<int16_t>((c.CurTerm - 1) * g.Race.YearsPerTerm + g.Race.BaseAge + c.CurLine);
+    if (term > CharacterRecord::MaxTerm || line > CharacterRecord::MaxYear) {
+        // The record's tables end here: the career cannot go on.
+        g.CareerFull = true;
+        return;
+    }
+    if (term != c.CurTerm) {
+        c.PromotedThisTerm = 0;
+        c.TermLog[term].Title = g.Service.BranchName;
+    }
+    c.CurTerm = static_cast<int16_t>(term);
+    c.CurLine = static_cast<int16_t>(line);
+    c.Age = static_cast<int16_t>((c.CurTerm - 1) * race.YearsPerTerm + race.BaseAge + c.CurLine);
+    if (c.CurLine == race.YearsPerTerm) {
+        ShowCharacter(g,
+                      "End of term " + std::to_string(c.CurTerm) + " ---------------------------");
+        if (c.Age >= race.AgeAt) {
+            AddHistory(g, "Aging rolls:");
+            ApplyAging(g);
+        }
+    }
+    for (int i = 1; i <= race.NumStats; ++i) {
+        if (c.Stats[i] < 0) {
+            g.ui.Message(
+                "One of your character's stats has dropped below 0 and he/she has technically died "
+                "of old age. You should scrap this geriatric and start again!",
+                g.AppTitle, MsgIcon::Critical);
+            break;
+        }
+    }
 }
 
 void MainProcess(Game& g) {
+    TestMessage(g, "Setting default career");
+    TestMessage(g, "Setting c1");
+    TestMessage(g, "Setting c2");
+    bool restart = false;
     while (true) {
-        Generate(g);
+        TestMessage(g, "Generate!");
+        if (!restart) Generate(g);
+        restart = false;
         g.Form1.Accepted = false;
         g.ui.RunMainWindow(g);
+        g.StartCharacter = g.Character;
+        if (PlayCharacter(g) == Next::Restart) {
+            restart = true;
+            g.Character = g.StartCharacter;
+            // A characteristic appended during the career (psionic
+            // training) goes with it.
+            g.Race.NumStats = g.Race.NumStatsCopy;
+            for (int i = 1; i <= 6; ++i) g.PsiTalent[i].Learned = 0;
+        }
     }
 }
 

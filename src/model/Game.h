@@ -68,6 +68,10 @@ struct Game {
     SkillTableChooserModel Form2;
     PickListModel Slist1;
 
+    // Set by NextYear when a career would run past the record's tables
+    // (term 100, year 20); the driver then musters the character out.
+    bool CareerFull = false;
+
     // PickOne's results and its one-call automatic switch.
     int PickIndex = 0;
     std::string PickText;

@@ -1,6 +1,8 @@
 // The finished character as an HTML page.
 #pragma once
 
+#include <string>
+
 namespace orrimar {
 
 struct Game;
@@ -9,5 +11,22 @@ struct Game;
 void SaveHtmlResume(Game& g);
 // "Save with HTM template": names the character, fills a chosen template.
 void SaveTemplateResume(Game& g);
+
+// Which layout a page takes: the built-in one, or a template file.
+struct ResumeLayout {
+    std::string TemplatePath;  // empty: the built-in layout
+
+    static ResumeLayout BuiltIn() { return {}; }
+    static ResumeLayout Template(const std::string& path) { return {path}; }
+};
+
+// Writes the character (named as it is) to `path` in `layout`, with
+// `extraFooter` as one more footer paragraph when not empty, and the
+// transfer file beside it when _ZIP is set. Asks nothing and opens
+// nothing, so a batch run can call it. Returns an empty text on success,
+// else a message naming the file that failed; a failed write leaves any
+// earlier file at `path` whole.
+std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout,
+                        const std::string& extraFooter = "");
 
 }  // namespace orrimar

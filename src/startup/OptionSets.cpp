@@ -70,7 +70,9 @@ void LoadOptionSet(Game& g, int slot) {
     }
     if (in.AtEnd()) return;
     options[RankCap] = Flag(in.Item());
-    for (int k = 11; k <= 15; ++k) options[k] = Flag(in.Item());
+    // Flag 15 is the rank cap itself: its second line must not undo the
+    // cap read above (a file from elsewhere may hold 0 there).
+    for (int k = 11; k <= 14; ++k) options[k] = Flag(in.Item());
 }
 
 std::vector<std::string> OptionSetLines(const Game& g, const std::string& name) {

@@ -95,6 +95,7 @@ void ListRaces(Game& g) {
     g.ServiceList.Enabled = false;
     g.BranchList.Enabled = false;
     g.RaceList.Ready = true;
+    g.RaceList.Enabled = true;
     if (!g.RaceList.Entries.empty()) SelectRace(g, 0);
 }
 

@@ -9,6 +9,7 @@
 #include "startup/Service.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
+#include "ui/console/ConsoleOptions.h"
 
 namespace orrimar {
 
@@ -344,14 +345,13 @@ void ConsoleUi::RunMainWindow(Game& g) {
 }
 
 void ConsoleUi::ShowOptions(Game& g) {
-    Message("The options window is not available in this build.", g.AppTitle, MsgIcon::None);
+    ConsoleOptions(g, in_, out_);
 }
 void ConsoleUi::ShowPreferredSkills(Game& g) {
-    Message("The preferred skills window is not available in this build.", g.AppTitle,
-            MsgIcon::None);
+    ConsolePreferredSkills(g, in_, out_);
 }
 void ConsoleUi::ShowSaveOptionSet(Game& g) {
-    Message("The option set window is not available in this build.", g.AppTitle, MsgIcon::None);
+    ConsoleSaveOptionSet(g, in_, out_);
 }
 
 void ConsoleUi::ShowAbout(Game& g) {

@@ -16,6 +16,7 @@
 #include "ui/qt/Dialogs.h"
 #include "ui/qt/Form1.h"
 #include "ui/qt/Form3.h"
+#include "ui/qt/OptionsDialogs.h"
 
 namespace orrimar {
 
@@ -112,14 +113,20 @@ void QtUi::RunMainWindow(Game& g) {
 }
 
 void QtUi::ShowOptions(Game& g) {
-    Message("The options window is not available in this build.", g.AppTitle, MsgIcon::None);
+    OptionsWindowModel model = PrepareOptions(g);
+    Form4 form(DialogParent(Parent()), g, model);
+    form.exec();
+    Refresh(g);
 }
 void QtUi::ShowPreferredSkills(Game& g) {
-    Message("The preferred skills window is not available in this build.", g.AppTitle,
-            MsgIcon::None);
+    PreferredSkillsModel model;
+    FillPreferredList(g, model);
+    Form5 form(DialogParent(Parent()), g, model);
+    form.exec();
 }
 void QtUi::ShowSaveOptionSet(Game& g) {
-    Message("The option set window is not available in this build.", g.AppTitle, MsgIcon::None);
+    Form6 form(DialogParent(Parent()), g);
+    form.exec();
 }
 
 void QtUi::ShowAbout(Game& g) {

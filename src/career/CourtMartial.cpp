@@ -1,0 +1,104 @@
+#include "career/CourtMartial.h"
+
+#include <algorithm>
+#include <string>
+
+#include "career/Driver.h"
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Text.h"
+
+namespace orrimar {
+
+namespace {
+
+const std::string& YearLine(const Game& g) {
+    const auto& c = g.Character;
+    return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)]
+        .Lines[std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear)];
+}
+
+void PutVerdict(Game& g) {
+    ClearTermWindow(g);
+    g.TermWindow.Label[1] = "Character has been court-martialled for cowardice";
+    g.TermWindow.Button[1] = {"OK", true};
+}
+
+// Busting needs rank to spare: 2 or more for one rank, above 2 for two.
+void Bust(Game& g, int ranks) {
+    auto& c = g.Character;
+    c.Rank = static_cast<int16_t>(std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank));
+    if (ranks == 1 ? c.Rank < 2 : c.Rank <= 2) return;
+    AddHistory(g, ranks == 1 ? "- busted 1 rank to" : "- busted 2 ranks to");
+    c.Rank = static_cast<int16_t>(c.Rank - ranks);
+    AddHistory(g, Trim(g.Service.RankCode[c.Rank]));
+}
+
+// Whether one more year still fits the history table; jail years stop at
+// its end rather than write past it.
+bool NextYearFits(const Game& g) {
+    const auto& c = g.Character;
+    if (c.CurLine + 1 > g.Race.YearsPerTerm) return c.CurTerm < CharacterRecord::MaxTerm;
+    return c.CurLine < CharacterRecord::MaxYear;
+}
+
+void Jail(Game& g, int years) {
+    AddHistory(g, ", jail for " + std::to_string(years) + " years, DD");
+    g.Character.CareerEnded = 1;
+    for (int y = 0; y < years && NextYearFits(g); ++y) NextYear(g);
+}
+
+}  // namespace
+
+int SentenceThrow(Game& g) {
+    const auto& c = g.Character;
+    int sentence = RollDice(g, 1, 6);
+    if (c.Rank >= 7 && c.Rank <= 9) ++sentence;
+    const std::string& year = YearLine(g);
+    if (Contains(year, "Training")) --sentence;
+    for (const char* grave : {"Raid", "Battle", "CtrIns", "Police Action", "Siege", "Cmd"}) {
+        if (Contains(year, grave)) sentence += 2;
+    }
+    return sentence;
+}
+
+void ApplySentence(Game& g, int sentence) {
+    auto& c = g.Character;
+    if (sentence <= 1) {
+        AddHistory(g, "- reprimand");
+    } else if (sentence == 2) {
+        Bust(g, 1);
+    } else if (sentence == 3) {
+        Bust(g, 2);
+    } else if (sentence == 4) {
+        Bust(g, 2);
+        AddHistory(g, ", jail for " + std::to_string(RollDice(g, 2, 6)) + " months");
+    } else if (sentence == 5) {
+        Jail(g, RollDice(g, 1, 6));
+    } else if (sentence <= 7) {
+        Jail(g, RollDice(g, 2, 6));
+    } else if (sentence <= 9) {
+        AddHistory(g, ", Death sentence, escape, KCr10 reward");
+        c.CareerEnded = 1;
+    } else {
+        AddHistory(g, ", Death sentence, escape killing " + std::to_string(RollDice(g, 1, 6)) +
+                          " guards, KCr10 reward");
+        c.CareerEnded = 1;
+    }
+}
+
+void HoldCourtMartial(Game& g) {
+    ClearTermWindow(g);
+    AddHistory(g, "Court martial");
+    g.ui.Beep();
+    PutVerdict(g);
+    ApplySentence(g, SentenceThrow(g));
+    ShowCharacter(g, "");
+    // Jail years pass through the year routine, which may use the window:
+    // the verdict is put back before it is shown. Any answer, closing the
+    // window included, acknowledges it.
+    PutVerdict(g);
+    g.TermWindow.Answer = g.ui.AskTerm(g);
+}
+
+}  // namespace orrimar

@@ -1,0 +1,188 @@
+#include "career/MusterOut.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "career/SkillTables.h"
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Skills.h"
+#include "model/Text.h"
+
+namespace orrimar {
+
+namespace {
+
+constexpr int CashRollLimit = 3;
+
+int CountBenefitRolls(const Game& g) {
+    const auto& c = g.Character;
+    int rolls = c.CurTerm;
+    if (c.Rank >= 10) ++rolls;
+    if (c.Rank >= 13) ++rolls;
+    if (c.Rank >= 15) ++rolls;
+    if (c.CareerEnded == 1) rolls = 1;
+    if (g.Race.Code == 6 || g.Race.Code == 7) rolls *= 2;
+    if (c.Warranted == 1) ++rolls;
+    return rolls;
+}
+
+const std::string& CurrentYearLine(const Game& g) {
+    const auto& c = g.Character;
+    const int term = std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm);
+    const int year = std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear);
+    return c.TermLog[term].Lines[year];
+}
+
+int32_t CountPension(const Game& g) {
+    const auto& c = g.Character;
+    if (c.CareerEnded == 1) return 0;
+    const int32_t perTerm = Contains(CurrentYearLine(g), "invalid") ? 1500 : 1000;
+    return c.CurTerm * perTerm;
+}
+
+bool HasGambling(const Game& g) {
+    for (int i = 1; i <= CharacterRecord::MaxSkills; ++i)
+        if (g.Character.Skills[i].Name == "Gambling") return true;
+    return false;
+}
+
+// Column text written over a blank line, cut to the columns it is given.
+void PutColumns(std::string& line, size_t first, size_t width, const std::string& text) {
+    line.replace(first - 1, std::min(width, text.size()), text.substr(0, width));
+}
+
+std::string TableLine(const std::string& material, const std::string& cash) {
+    std::string line(100, ' ');
+    PutColumns(line, 1, 20, material);
+    PutColumns(line, 21, 50, cash);
+    return TrimRight(line) + CrLf;
+}
+
+void ShowTables(Game& g) {
+    const auto& s = g.Service;
+    std::string text = CrLf + "Mustering out tables" + CrLf;
+    text += TableLine("1D Material", "1D Financial");
+    for (int i = 1; i <= ServiceRecord::MaxMuster; ++i)
+        text += TableLine(std::to_string(i) + "  " + s.Material[i],
+                          "  Cr" + FormatThousands(s.Cash[i]));
+    TextViewerModel viewer;
+    viewer.TitleLine = "Mustering out tables for " + s.Name;
+    viewer.Text = text;
+    viewer.FontName = "courier new";
+    viewer.FontSize = 9;
+    g.ui.ViewText(viewer);
+}
+
+void TakeCash(Game& g, int gambling) {
+    const int roll = std::clamp(RollDice(g, 1, 6) + gambling, 1, ServiceRecord::MaxMuster);
+    // Held wide and brought back into the field's range, so hostile
+    // amounts in a service file cannot overflow the character's money.
+    const int64_t money = static_cast<int64_t>(g.Character.Money) + g.Service.Cash[roll];
+    g.Character.Money = static_cast<int32_t>(std::clamp<int64_t>(money, INT32_MIN, INT32_MAX));
+}
+
+void RecordBenefit(Game& g, const std::string& benefit) {
+    auto& c = g.Character;
+    for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i) {
+        if (c.Benefits[i] == benefit) {
+            ++c.BenefitCount[i];
+            return;
+        }
+        if (Trim(c.Benefits[i]).empty()) {
+            c.Benefits[i] = benefit;
+            c.BenefitCount[i] = 1;
+            return;
+        }
+    }
+    // All ten places hold other benefits. A material table reaches only
+    // seven entries, so this needs benefits carried in from elsewhere (a
+    // loaded character); the record has no eleventh place, and the
+    // benefit is not recorded rather than overwriting one the character has.
+}
+
+void TakeMaterial(Game& g) {
+    int roll = RollDice(g, 1, 6);
+    if (g.Character.Rank >= g.Service.MaxRank - 1) ++roll;
+    const std::string benefit = g.Service.Material[std::clamp(roll, 1, ServiceRecord::MaxMuster)];
+    if (StartsWith(benefit, "-") || StartsWith(benefit, "+") || Contains(benefit, "Tole") ||
+        Contains(benefit, "Inde")) {
+        AddSkill(g, benefit);
+    } else if (Contains(benefit, "Skil") || Contains(benefit, "Trai")) {
+        RollSkill(g);
+    } else if (!Trim(benefit).empty()) {
+        // A roll past a short table reads an unset entry: it yields nothing
+        // rather than a nameless benefit.
+        RecordBenefit(g, benefit);
+    }
+}
+
+void SetUpQuestion(Game& g, int left, int cashTaken, bool firstRoll) {
+    auto& w = g.TermWindow;
+    ClearTermWindow(g);
+    w.Label[1] = "Muster out: " + std::to_string(left) + " benefits to roll" + CrLf;
+    ShowMoney(g);
+    if (cashTaken < CashRollLimit) w.Button[1] = {"Financial table", true};
+    w.Button[2] = {"Material table", true};
+    if (left - CashRollLimit > 0)
+        w.Button[3] = {"Take 3 cash, " + std::to_string(left - CashRollLimit) + " material", true};
+    w.Button[4] = {"Show tables", true};
+    if (firstRoll) w.Button[5] = {"Whoops! Go back", true};
+}
+
+// The pressed button 1..5, or 0 when the window was closed (or an answer
+// named a button that was not offered): the question is asked again.
+int ReadChoice(Game& g) {
+    const std::string answer = g.ui.AskTerm(g);
+    if (answer.size() != 1 || answer[0] < '1' || answer[0] > '5') return 0;
+    const int k = answer[0] - '0';
+    return g.TermWindow.Button[k].Visible ? k : 0;
+}
+
+}  // namespace
+
+bool MusterOut(Game& g) {
+    auto& c = g.Character;
+    const int rolls = CountBenefitRolls(g);
+    c.BenefitRolls = static_cast<int16_t>(rolls);
+    c.Pension = CountPension(g);
+    const int gambling = HasGambling(g) ? 1 : 0;
+
+    int cashTaken = 0;
+    bool automatic = false;  // "Take 3 cash": cash until three, then material
+    for (int r = 1; r <= rolls; ++r) {
+        const int left = rolls - r + 1;
+        bool rolled = false;
+        while (!rolled) {
+            SetUpQuestion(g, left, cashTaken, r == 1);
+            int choice = 0;
+            while (choice == 0 || choice == 3) {
+                if (automatic)
+                    choice = cashTaken < CashRollLimit ? 1 : 2;
+                else
+                    choice = ReadChoice(g);
+                if (choice == 3) automatic = true;
+            }
+            switch (choice) {
+                case 1:
+                    ++cashTaken;
+                    TakeCash(g, gambling);
+                    rolled = true;
+                    break;
+                case 2:
+                    TakeMaterial(g);
+                    rolled = true;
+                    break;
+                case 4:
+                    ShowTables(g);
+                    break;
+                default:  // "Whoops! Go back"
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace orrimar

@@ -1,0 +1,378 @@
+#include "career/Term.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "career/CourtMartial.h"
+#include "career/SkillTables.h"
+#include "career/Specials.h"
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Skills.h"
+#include "model/Text.h"
+#include "startup/Files.h"
+
+namespace orrimar {
+
+namespace {
+
+// SORAG re-throws before the year is given up. Re-throwing only starts
+// when some 2D6 result is open at the character's clearance, so even the
+// rarest open result (1 in 36) is all but certain to come up well before
+// this; the bound only guards against an endless loop.
+constexpr int MaxClearanceThrows = 1000;
+
+const std::string& YearLine(const Game& g) {
+    const auto& c = g.Character;
+    return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)]
+        .Lines[std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear)];
+}
+
+const std::string& AssignText(const Game& g, int roll) {
+    return g.Service.AssignByRoll[std::clamp(roll, 0, ServiceRecord::MaxRoll)];
+}
+
+int ClampRank(int rank) {
+    return std::clamp(rank, 0, CharacterRecord::MaxRank);
+}
+
+void SetRank(Game& g, int rank) {
+    g.Character.Rank = static_cast<int16_t>(ClampRank(rank));
+}
+
+// The clearance digit; a clearance never set (blank) reads as 0.
+int ClearanceDigit(const Game& g) {
+    const std::string& c = g.Character.Clearance;
+    if (c.empty() || c[0] < '0' || c[0] > '9') return 0;
+    return std::min(c[0] - '0', 5);
+}
+
+void SetClearance(Game& g, int digit) {
+    g.Character.Clearance = std::string(1, static_cast<char>('0' + digit));
+}
+
+// The letter after the first "/" (or the text's first character) must not
+// sort after the character's clearance code.
+bool ClearanceAllows(const Game& g, const std::string& text) {
+    const size_t slash = text.find('/');
+    const std::string letter = slash == std::string::npos ? Left(text, 1) : Mid(text, slash + 2, 1);
+    return letter <= g.ClearanceCode[ClearanceDigit(g)];
+}
+
+// SORAG: re-throws `roll` until its assignment is open at the
+// character's clearance. Returns false when the resolution ends here (a
+// special assignment, or no assignment open at all).
+bool SoragAssignment(Game& g, int& roll) {
+    bool anyOpen = false;
+    for (int r = 2; r <= 12; ++r) anyOpen = anyOpen || ClearanceAllows(g, AssignText(g, r));
+    int throws = 0;
+    while (!ClearanceAllows(g, AssignText(g, roll))) {
+        // With nothing open the year passes without an assignment: playing
+        // a barred one, or an unmatched record with no targets, would hand
+        // out the year's rewards for nothing.
+        if (!anyOpen || throws == MaxClearanceThrows) {
+            AddHistory(g, "No assignment open at this clearance");
+            roll = 0;
+            return false;
+        }
+        roll = RollDice(g, 2, 6);
+        ++throws;
+    }
+    const std::string& text = AssignText(g, roll);
+    if (StartsWith(text, "S:")) {
+        SoragSpecial(g, text);
+        return false;
+    }
+    return true;
+}
+
+// The first record 1..15 whose trimmed name equals the assignment's; 0 when
+// none does. An empty name never matches the empty slots after the last
+// record.
+int MatchAssignment(const Game& g, const std::string& name) {
+    const std::string wanted = Trim(name);
+    if (wanted.empty()) return 0;
+    for (int k = 1; k <= ServiceRecord::MaxAssignments; ++k) {
+        if (Trim(g.Service.Assignment[k].Name) == wanted) return k;
+    }
+    return 0;
+}
+
+std::string AskBadWound(Game& g) {
+    auto& w = g.TermWindow;
+    ClearTermWindow(g);
+    w.Label[1] = "Character has been badly wounded and recommended to be invalided out";
+    w.Button[1] = {"Carry on", true};
+    w.Button[2] = {"Accept this", true};
+    g.ui.Beep();
+    // Closing the window accepts nothing: the career carries on, as it
+    // does for "Carry on".
+    w.Answer = g.ui.AskTerm(g);
+    return w.Answer;
+}
+
+// Survival and wounds. Returns true when the character accepted being invalided out.
+bool Survival(Game& g, const AssignmentRecord& a) {
+    auto& c = g.Character;
+    const int t = RollDice(g, 2, 6);
+    if (t >= a.Surv) return false;
+    const bool decorated = g.Service.Purple != "None";
+    if (t != 2) {
+        AddHistory(g, "Wnd" + WoundLocation(g));
+        if (decorated) ++c.Medals[0];
+        return false;
+    }
+    const std::string reply = AskBadWound(g);
+    if (decorated) ++c.Medals[0];
+    AddHistory(g, "Bad Wnd" + WoundLocation(g));
+    if (reply != "2") return false;
+    AddHistory(g, "- invalided out");
+    return true;
+}
+
+// The driver learns of an accepted invaliding from the term window; a
+// later question of the same year (a court martial) reuses the window, so
+// the reply is put back, with its button hidden.
+void KeepInvalidedReply(Game& g) {
+    g.TermWindow.Button[2].Caption = "Accept this";
+    g.TermWindow.Answer = "2";
+}
+
+// The highest decoration level 1..3 the throw reaches, 0 for none.
+int DecorationLevel(int t, int deco) {
+    const int64_t target = deco;
+    if (t >= target + 6) return 3;
+    if (t >= target + 3) return 2;
+    if (t >= target) return 1;
+    return 0;
+}
+
+void AwardDecoration(Game& g, int level) {
+    if (level < 1 || level > 3) return;
+    auto& c = g.Character;
+    const std::string name = g.Service.Medal[level];
+    if (Trim(name).empty() || Contains(name, "NONE")) return;
+    AddHistory(g, name);
+    ++c.Medals[level];
+    for (int n = 1; n <= 3; ++n) {
+        if (name != "Bonus x" + std::to_string(n)) continue;
+        const int64_t money = int64_t{c.Money} + 100 * RollDice(g, n, 10);
+        c.Money = static_cast<int32_t>(std::min<int64_t>(money, INT32_MAX));
+    }
+}
+
+// Raises the rank by `ranks` and logs the new code.
+void Promote(Game& g, int ranks) {
+    SetRank(g, g.Character.Rank + ranks);
+    AddHistory(g, Trim(g.Service.RankCode[g.Character.Rank]));
+}
+
+// Promotion, or a merchant's position instead.
+void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool military) {
+    auto& c = g.Character;
+    const auto& s = g.Service;
+    const std::string type = UCase(s.Type);
+    if (type == "MERCHANT") {
+        MerchantPosition(g);
+        return;
+    }
+    if (type == "IMOJ" && c.Rank >= 8 && (Trim(name) == "Training" || Trim(name) == "Agency Ops"))
+        return;
+    const int t = RollDice(g, 2, 6);
+    if (g.Race.Code == 11 && t >= a.Prom) {
+        AddSkill(g, "Satisfaction-1");
+        AddHistory(g, "(Satisfied)");
+    }
+    if (t < a.Prom) return;
+    const int rank = ClampRank(c.Rank);
+    if (rank >= std::min(s.MaxRank, CharacterRecord::MaxRank)) return;
+    // Crossing from enlisted to officer is a commission, never a promotion.
+    if (Left(Trim(s.RankCode[rank]), 1) == "E" && Left(Trim(s.RankCode[rank + 1]), 1) == "O")
+        return;
+    if (military && rank > 9 && c.PromotedThisTerm == 1) return;
+    Promote(g, 1);
+    c.PromotedThisTerm = 1;
+}
+
+// The "Cap rank" option.
+void ApplyRankCap(Game& g) {
+    auto& c = g.Character;
+    if (!c.Opt(OptCapRank)) return;
+    const int cap = ClampRank(c.Options[RankCap]);
+    if (c.Rank >= cap) SetRank(g, cap);
+}
+
+// SORAG's yearly clearance throw, against a target set by the branch.
+void ClearanceThrow(Game& g) {
+    const std::string& branch = g.Service.BranchName;
+    int target = 0;
+    if (branch == "Research" || branch == "Scientific") target = 10;
+    if (branch == "Administration") target = 12;
+    if (branch == "Operations") target = 9;
+    const int t = RollDice(g, 2, 6);
+    const int digit = ClearanceDigit(g);
+    if (t == 2) {
+        if (digit <= 1) return;
+        SetClearance(g, digit - 1);
+        AddHistory(g, "Busted to " + g.ClearanceCode[digit - 1]);
+    } else if (digit < 5 && t >= target) {
+        SetClearance(g, digit + 1);
+        AddHistory(g, "Clearance: " + g.ClearanceCode[digit + 1]);
+    }
+}
+
+// A training year of scouts and explorers: a school instead of the skill
+// throw; without the school's file, the usual skill-table roll.
+void ScoutSchool(Game& g) {
+    const std::string digit = Mid(g.Service.School, RollDice(g, 1, 6), 1);
+    std::optional<std::string> path;
+    if (digit.size() == 1 && digit[0] >= '0' && digit[0] <= '9')
+        path = FindFileNoCase(g.DataLoc, "ISCT" + digit + ".SCH");
+    if (!path) {
+        RollSkill(g);
+        return;
+    }
+    const auto lines = ReadLines(*path);
+    if (!lines || lines->size() < 7) {
+        g.ui.Message("The school file " + FileNameOf(*path) +
+                         " needs a title line and six skill lines; a skill-table roll is made "
+                         "instead.",
+                     g.AppTitle, MsgIcon::Warning);
+        RollSkill(g);
+        return;
+    }
+    const int taken = (digit == "1" || digit == "2" || digit == "6") ? 2 : 1;
+    for (int k = 0; k < taken; ++k) AddSkill(g, (*lines)[RollDice(g, 1, 6)]);
+}
+
+// The skill throw.
+void SkillThrow(Game& g, const AssignmentRecord& a) {
+    const std::string type = UCase(g.Service.Type);
+    if (Contains(YearLine(g), "Training") && (type == "SCOUT" || type == "EXPLORER")) {
+        ScoutSchool(g);
+        return;
+    }
+    if (RollDice(g, 2, 6) >= a.Skil || g.Character.Opt(OptForceSkill)) RollSkill(g);
+}
+
+// Race type 3's charisma table, one row for each throw 2..12 (named by the
+// first field): on success the characteristic change, the decoration level
+// and the ranks gained; on failure the change and the ranks lost.
+struct CharismaRow {
+    int Throw;
+    const char* Success;
+    int Decoration;
+    int RanksUp;
+    const char* Failure;
+    int RanksDown;
+};
+constexpr std::array<CharismaRow, 11> Charisma = {{
+    {2, "+2 Cha", 3, 0, "-2 Cha", 0},
+    {3, "+1 Cha", 2, 0, "-1 Cha", 0},
+    {4, "+1 Cha", 1, 0, "", 0},
+    {5, "+1 Cha", 0, 0, "", 0},
+    {6, "", 0, 0, "", 0},
+    {7, "", 0, 0, "", 0},
+    {8, "", 0, 0, "", 0},
+    {9, "+1 Cha", 0, 0, "-1 Cha", 0},
+    {10, "+1 Cha", 0, 1, "-1 Cha", 0},
+    {11, "+2 Cha", 0, 1, "-1 Cha", 1},
+    {12, "+2 Cha", 0, 2, "-2 Cha", 2},
+}};
+
+}  // namespace
+
+bool IsMilitary(const std::string& serviceType) {
+    static constexpr std::array<const char*, 11> military = {
+        "ARMY",    "FMILIT",  "FSPACE", "MMILIT", "MSPACE", "CORSAIR",
+        "COAFCPD", "COAFCSD", "MARINE", "NAVY",   "COAFC"};
+    const std::string type = UCase(serviceType);
+    return std::any_of(military.begin(), military.end(),
+                       [&](const char* code) { return type == code; });
+}
+
+std::string WoundLocation(Game& g) {
+    const int t = RollDice(g, 2, 6);
+    if (t == 4) return " (head)";
+    if (t == 6 || t == 8) return " (lower torso)";
+    if (t == 5 || t == 7 || t == 9) return " (chest)";
+    if (t == 3 || t == 10 || t == 11) return " (leg)";
+    return " (arm)";
+}
+
+void CharismaEvent(Game& g, int assignment) {
+    const auto& a = g.Service.Assignment[std::clamp(assignment, 0, ServiceRecord::MaxAssignments)];
+    const int t = RollDice(g, 2, 6);
+    const CharismaRow& row = Charisma[std::clamp(t, 2, 12) - 2];
+    const int rank = ClampRank(g.Character.Rank);
+    if (t >= a.Prom) {
+        AddHistory(g, "Success");
+        if (*row.Success) AddSkill(g, row.Success);
+        // Decorations follow everyone's rule: a "NONE" grade is never
+        // awarded and a bonus grade pays its money.
+        AwardDecoration(g, row.Decoration);
+        if (row.RanksUp > 0 &&
+            rank + row.RanksUp <= std::min(g.Service.MaxRank, CharacterRecord::MaxRank))
+            Promote(g, row.RanksUp);
+        return;
+    }
+    AddHistory(g, "No success");
+    if (*row.Failure) AddSkill(g, row.Failure);
+    if (row.RanksDown > 0 && rank - row.RanksDown >= 1) {
+        SetRank(g, rank - row.RanksDown);
+        AddHistory(g, row.RanksDown == 1 ? "Demoted 1 rank" : "Demoted 2 ranks");
+    }
+}
+
+void ResolveAssignment(Game& g, int& roll) {
+    auto& c = g.Character;
+    const auto& s = g.Service;
+    const std::string type = UCase(s.Type);
+    roll = std::clamp(roll, 0, ServiceRecord::MaxRoll);
+    if (type == "SORAG" && !SoragAssignment(g, roll)) return;
+
+    const std::string name = AssignText(g, roll);
+    if (UCase(name) != "BLANK") AddHistory(g, name);
+
+    bool military = false;
+    bool invalided = false;
+    if (Contains(s.BranchName, "Bounty")) {
+        // The hunt replaces survival and command; the later steps use the
+        // record at the index of the throw.
+        BountyHunt(g, roll);
+    } else {
+        military = IsMilitary(type);
+        roll = MatchAssignment(g, name);
+        if (name == "Special") {
+            SpecialAssignment(g);
+            return;
+        }
+        if (roll == 0) g.ui.Message("Can't match assignment " + name, g.AppTitle, MsgIcon::None);
+        invalided = Survival(g, s.Assignment[roll]);
+        if (military && c.Rank > 9) AddHistory(g, RollDice(g, 2, 6) >= s.Command ? "Cmd" : "Staff");
+    }
+    // A copy: the hand-offs below may reload or change the service.
+    const AssignmentRecord a = s.Assignment[roll];
+
+    if (g.Race.Code == 3) {
+        CharismaEvent(g, roll);
+    } else {
+        const int t = RollDice(g, 2, 6);
+        const bool coward = military && a.Deco < 90 && t <= int64_t{a.Deco} - 10;
+        if (coward || g.CommandLine == "COURTMARTIAL") {
+            HoldCourtMartial(g);
+            if (invalided) KeepInvalidedReply(g);
+            return;
+        }
+        AwardDecoration(g, DecorationLevel(t, a.Deco));
+        Promotion(g, name, a, military);
+    }
+    ApplyRankCap(g);
+    if (type == "SORAG") ClearanceThrow(g);
+    SkillThrow(g, a);
+    if (invalided) KeepInvalidedReply(g);
+}
+
+}  // namespace orrimar

@@ -1,0 +1,21 @@
+// The resume in the program's own fixed layout.
+#pragma once
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace orrimar {
+
+struct Game;
+
+// The page's lines. `date` is the footer's date; `extraFooter`, when not
+// empty, is one more footer paragraph (the batch run's seed, for one).
+std::vector<std::string> BuiltInResumeLines(Game& g, const std::string& date,
+                                            const std::string& extraFooter = "");
+
+// The long date of the footer: "Monday, May 5, 2025".
+std::string LongDate(const std::tm& tm);
+std::string TodayLongDate();
+
+}  // namespace orrimar

@@ -1,0 +1,37 @@
+#include "output/Naming.h"
+
+#include "model/Game.h"
+#include "names/Names.h"
+#include "ui/Dialogs.h"
+
+namespace orrimar {
+
+namespace {
+constexpr int MoreNames = 11;
+constexpr int EnterManually = 12;
+constexpr int LeaveBlank = 13;
+}  // namespace
+
+std::string SuggestedNames(Game& g, const NameSet& set) {
+    std::string choices;
+    for (int k = 0; k < 10; ++k) choices += MakeName(g, set) + "/";
+    return choices + "10 more/Enter manually/Leave blank";
+}
+
+void NameCharacter(Game& g) {
+    // Prepared afresh each time, so one race's names never leak into another's.
+    const NameSet set = PrepareNames(g);
+    while (true) {
+        const int k = PickOne(g, SuggestedNames(g, set), "Suggested names");
+        if (k == MoreNames) continue;
+        if (k == EnterManually) {
+            const std::string typed = g.ui.InputText("Give character's name", g.AppTitle, "");
+            if (typed.empty()) continue;
+            g.PickText = typed;
+        }
+        g.Character.Name = k == LeaveBlank ? "" : g.PickText;
+        return;
+    }
+}
+
+}  // namespace orrimar

@@ -1,0 +1,169 @@
+#include "output/ResumeText.h"
+
+#include <algorithm>
+
+#include "model/Game.h"
+#include "model/Text.h"
+#include "ui/OptionsWindow.h"
+
+namespace orrimar {
+
+std::string HtmlEscape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string SafeFileName(std::string_view text) {
+    static constexpr std::string_view allowed = "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890-";
+    std::string stem;
+    for (char c : UCase(text)) {
+        if (stem.size() == 8) break;
+        if (allowed.find(c) != std::string_view::npos) stem += c;
+    }
+    return stem;
+}
+
+std::string CharacterNotes(Game& g) {
+    const auto& c = g.Character;
+    std::string notes;
+    for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i) {
+        if (c.BenefitCount[i] <= 0) continue;
+        if (i != 1) notes += ", ";
+        notes += c.Benefits[i] + "-" + std::to_string(c.BenefitCount[i]);
+    }
+    if (g.Race.Code == 12) {
+        if (c.SocialClass == "S") notes += " (Servant)";
+        if (c.SocialClass == "B") notes += " (Bodyguard)";
+        if (c.SocialClass == "W") notes += " (Well-Born)";
+        if (c.SocialClass == "N") notes += " (Noble)";
+    }
+    notes += " Homeworld codes: " + c.Homeworld;
+    const int level = g.Form1.VilaniLevel;
+    if (g.Form1.VilaniEnabled && level > 0 && level < MainWindowModel::VilaniLevels)
+        notes += MainWindowModel::VilaniCaptions[level];
+    if (c.PsiTrained == 0)
+        notes += " Untrained (latent) PSI=" + std::to_string(RollDice(g, 2, 6) - c.CurTerm);
+    if (g.Form1.HandEntered == "E") notes += " . ";
+    return notes;
+}
+
+std::string SkillText(const Game& g) {
+    // The term window's list sorted by value, read from its end. Levels
+    // are compared as numbers, so a level of 10 stays above a level of 9.
+    struct Entry {
+        int Level;
+        std::string Key;
+        int Index;
+    };
+    const auto& c = g.Character;
+    std::vector<Entry> list;
+    for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
+        if (Trim(c.Skills[i].Name).empty()) continue;
+        list.push_back({c.Skills[i].Level, UCase(c.Skills[i].Name), i});
+    }
+    std::stable_sort(list.begin(), list.end(), [](const Entry& a, const Entry& b) {
+        return a.Level != b.Level ? a.Level < b.Level : a.Key < b.Key;
+    });
+    std::string text;
+    for (auto it = list.rbegin(); it != list.rend(); ++it) {
+        if (!text.empty()) text += ", ";
+        const auto& skill = c.Skills[it->Index];
+        text += skill.Name + "-" + std::to_string(skill.Level);
+    }
+    return text;
+}
+
+std::vector<std::pair<std::string, int>> MedalEntries(const Game& g) {
+    const auto& c = g.Character;
+    std::vector<std::pair<std::string, int>> medals;
+    if (c.Medals[0] > 0) medals.emplace_back(g.Service.Purple, c.Medals[0]);
+    for (int k = 1; k <= 3; ++k) {
+        if (!EqualsNoCase(Trim(g.Service.Medal[k]), "NONE") && c.Medals[k] >= 1)
+            medals.emplace_back(g.Service.Medal[k], c.Medals[k]);
+    }
+    return medals;
+}
+
+std::string MedalText(const Game& g) {
+    std::string text;
+    for (const auto& [name, count] : MedalEntries(g))
+        text += name + " x" + std::to_string(count) + " ";
+    return text;
+}
+
+std::string SwitchesText(const Game& g) {
+    std::string text;
+    for (int k = 1; k <= 10; ++k) {
+        if (g.Character.Opt(k)) text += std::string(OptionCaption(k - 1)) + " ";
+    }
+    return text;
+}
+
+int RankIndex(const Game& g) {
+    return std::clamp<int>(g.Character.Rank, 0, CharacterRecord::MaxRank);
+}
+
+std::string RankCodeText(const Game& g) {
+    return Fit(g.Service.RankCode[RankIndex(g)], 4);
+}
+
+std::string RankNameText(const Game& g) {
+    return g.Service.RankName[RankIndex(g)];
+}
+
+std::vector<HistoryTerm> HistoryTerms(const Game& g) {
+    const auto& c = g.Character;
+    const int current = std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm);
+    const int years = std::clamp(g.Race.YearsPerTerm, 0, CharacterRecord::MaxYear);
+    const int currentYears = std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear);
+    std::vector<HistoryTerm> terms;
+    for (int t = 1; t <= current; ++t) {
+        HistoryTerm term{t, c.TermLog[t].Title, {}};
+        const int last = t < current ? years : currentYears;
+        for (int y = 1; y <= last; ++y) term.Years.push_back(c.TermLog[t].Lines[y]);
+        terms.push_back(std::move(term));
+    }
+    if (current == 0) {
+        // Before the career the current term is term 0.
+        HistoryTerm term{0, c.TermLog[0].Title, {}};
+        for (int y = 1; y <= currentYears; ++y) term.Years.push_back(c.TermLog[0].Lines[y]);
+        terms.push_back(std::move(term));
+    }
+    return terms;
+}
+
+std::string HistoryTableHtml(const Game& g) {
+    std::string html = "<table border=\"1\" width=\"100%\">" + CrLf + "<tr><td>History</td></tr>";
+    for (const auto& term : HistoryTerms(g)) {
+        html += "<tr><td><font color=\"#800000\">Term: " + std::to_string(term.Term) + " " +
+                HtmlEscape(term.Title) + "</td></tr><tr><td><font color=\"#800000\">";
+        for (size_t y = 0; y < term.Years.size(); ++y)
+            html += std::to_string(y + 1) + "    " + HtmlEscape(term.Years[y]) + "<br>";
+        html += "</td></tr>";
+    }
+    return html + "</table>";
+}
+
+}  // namespace orrimar

@@ -1,0 +1,218 @@
+#include "ui/OptionsWindow.h"
+
+#include <algorithm>
+
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Text.h"
+
+namespace orrimar {
+
+namespace {
+
+constexpr std::array<const char*, OptionsWindowModel::Boxes> Captions = {
+    "Force skill every year",
+    "Force Special every year",
+    "Force OCS",
+    "Force academic success",
+    "Allow any transfer",
+    "Sort skills by value instead of name",
+    "Automatic generation",
+    "Cap skills at 6",
+    "Don't break Cascade skills",
+    "Cap rank",
+    "Offer Academic as Specials",
+    "Allow stats over 15",
+    "True 2D stat generation",
+    "spare",
+    "spare",
+    "spare"};
+
+// The option a box stands for, or 0 for a box without one.
+int OptionOfBox(int box) {
+    return box >= 0 && box <= OptSpare - 1 ? box + 1 : 0;
+}
+
+int16_t FlagValue(bool on) {
+    return on ? OptOn : OptOff;
+}
+
+void SelectRankCap(const Game& g, OptionsWindowModel& m) {
+    const int cap = g.Character.Options[RankCap];
+    m.RankSelected = cap >= 1 && cap <= static_cast<int>(m.RankList.size()) ? cap - 1 : -1;
+}
+
+void CapRankOff(Game& g, OptionsWindowModel& m) {
+    m.Checked[OptionsWindowModel::CapRankBox] = false;
+    g.Character.Options[OptCapRank] = OptOff;
+    m.RankListVisible = false;
+}
+
+bool ValidEntry(int entry) {
+    return entry >= 1 && entry <= 20;
+}
+
+}  // namespace
+
+const char* OptionCaption(int box) {
+    return box >= 0 && box < OptionsWindowModel::Boxes ? Captions[box] : "";
+}
+
+OptionsWindowModel PrepareOptions(Game& g) {
+    OptionsWindowModel m;
+    const auto& options = g.Character.Options;
+    for (int box = 0; box < OptionsWindowModel::Boxes; ++box) {
+        if (int k = OptionOfBox(box)) m.Checked[box] = options[k] != 0;
+    }
+    const auto& s = g.Service;
+    const int ranks = std::clamp(s.MaxRank, 0, ServiceRecord::MaxRanks);
+    for (int i = 1; i <= ranks; ++i)
+        m.RankList.push_back(Fit(s.RankCode[i], 4) + " (" + s.RankName[i] + ")");
+
+    if (!g.Character.Opt(OptCapRank)) return m;
+    m.RankListVisible = true;
+    // A negative cap (from a hand-edited option set) means no rank as much as 0 does.
+    if (options[RankCap] <= 0) {
+        g.ui.Message(NoRankCapMessage, g.AppTitle, MsgIcon::None);
+        CapRankOff(g, m);
+        return m;
+    }
+    // A cap above this service's ranks stays as it is: nothing to select,
+    // and promotion never reaches it.
+    SelectRankCap(g, m);
+    return m;
+}
+
+void OptionsTick(Game& g, OptionsWindowModel& m, int box, bool checked) {
+    if (box < 0 || box >= OptionsWindowModel::Boxes) return;
+    m.Checked[box] = checked;
+    if (int k = OptionOfBox(box)) g.Character.Options[k] = FlagValue(checked);
+    if (box != OptionsWindowModel::CapRankBox) return;
+    if (!checked) {
+        m.RankListVisible = false;
+        return;
+    }
+    if (m.RankList.empty()) {
+        g.ui.Message(NoServiceRankMessage, g.AppTitle, MsgIcon::None);
+        CapRankOff(g, m);
+        return;
+    }
+    m.RankListVisible = true;
+    SelectRankCap(g, m);
+}
+
+void OptionsSelectRank(Game& g, OptionsWindowModel& m, int position) {
+    if (position < 0 || position >= static_cast<int>(m.RankList.size())) return;
+    m.RankSelected = position;
+    g.Character.Options[RankCap] = static_cast<int16_t>(position + 1);
+}
+
+void OptionsDone(Game& g) {
+    ShowCharacter(g, "");
+}
+
+void OptionsPreferredSkills(Game& g) {
+    g.ui.ShowPreferredSkills(g);
+}
+
+void OptionsOptionSets(Game& g) {
+    g.ui.ShowSaveOptionSet(g);
+}
+
+void FillPreferredList(const Game& g, PreferredSkillsModel& m) {
+    m.List.clear();
+    m.Selected = -1;
+    for (int i = 1; i <= 20; ++i) {
+        const auto& pref = g.PrefSkill[i];
+        if (Trim(pref.Name).empty()) continue;
+        m.List.push_back({pref.Name + "-" + std::to_string(pref.Level), i});
+    }
+}
+
+void PreferredAdd(PreferredSkillsModel& m) {
+    m.Mode = PanelMode::Add;
+    m.EditEntry = 0;
+    m.Name.clear();
+    m.Level = "4";
+    m.Suggestions.clear();
+}
+
+void PreferredEdit(const Game& g, PreferredSkillsModel& m) {
+    if (m.Selected < 0 || m.Selected >= static_cast<int>(m.List.size())) return;
+    const int entry = m.List[m.Selected].Tag;
+    if (!ValidEntry(entry)) return;
+    m.Mode = PanelMode::Edit;
+    m.EditEntry = entry;
+    m.Name = g.PrefSkill[entry].Name;
+    m.Level = std::to_string(g.PrefSkill[entry].Level);
+    m.Suggestions.clear();
+}
+
+void PreferredDelete(Game& g, PreferredSkillsModel& m) {
+    if (m.Selected < 0 || m.Selected >= static_cast<int>(m.List.size())) return;
+    const int entry = m.List[m.Selected].Tag;
+    if (ValidEntry(entry)) g.PrefSkill[entry].Name.clear();
+    FillPreferredList(g, m);
+}
+
+void PreferredPlus(PreferredSkillsModel& m) {
+    m.Level = std::to_string(static_cast<long long>(ValInt(m.Level)) + 1);
+}
+
+void PreferredMinus(PreferredSkillsModel& m) {
+    m.Level = std::to_string(static_cast<long long>(ValInt(m.Level)) - 1);
+}
+
+void PreferredOk(Game& g, PreferredSkillsModel& m) {
+    const PrefSkillRecord entered{m.Name, ValInt(m.Level)};
+    if (m.Mode == PanelMode::Edit && ValidEntry(m.EditEntry)) {
+        g.PrefSkill[m.EditEntry] = entered;
+    } else if (m.Mode == PanelMode::Add && !m.Name.empty()) {
+        int free = 1;
+        while (free <= 20 && !Trim(g.PrefSkill[free].Name).empty()) ++free;
+        if (free <= 20)
+            g.PrefSkill[free] = entered;
+        else
+            g.ui.Message(PreferredListFull, g.AppTitle, MsgIcon::None);
+    }
+    FillPreferredList(g, m);
+    PreferredCancel(m);
+}
+
+void PreferredCancel(PreferredSkillsModel& m) {
+    m.Mode = PanelMode::None;
+    m.EditEntry = 0;
+    m.Suggestions.clear();
+}
+
+void PreferredNameTyped(const Game& g, PreferredSkillsModel& m, const std::string& name) {
+    m.Name = name;
+    m.Suggestions = SkillSuggestions(g, name);
+}
+
+void PreferredPickSuggestion(Game& g, PreferredSkillsModel& m, int index) {
+    if (index < 0 || index >= static_cast<int>(m.Suggestions.size())) return;
+    m.Name = m.Suggestions[index];
+    PreferredOk(g, m);
+}
+
+std::vector<std::string> SkillSuggestions(const Game& g, const std::string& name) {
+    std::vector<std::string> found;
+    if (name.empty()) return found;
+    const std::string wanted = UCase(name);
+    auto scan = [&](const std::string& line) {
+        const size_t p = UCase(line).find(wanted);
+        if (p == std::string::npos) return;
+        const size_t slash = line.find('/', p);
+        std::string text =
+            line.substr(p, slash == std::string::npos ? std::string::npos : slash - p);
+        // A skill found in several cascades is offered once.
+        if (std::find(found.begin(), found.end(), text) == found.end()) found.push_back(text);
+    };
+    for (int i = 1; i <= 10; ++i) scan(g.Service.Cascade[i]);
+    for (int i = 1; i <= 10; ++i) scan(g.Race.Cascade[i]);
+    for (int i = 1; i <= 250; ++i) scan(g.StdCascade[i]);
+    return found;
+}
+
+}  // namespace orrimar

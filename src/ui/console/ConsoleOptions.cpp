@@ -1,0 +1,229 @@
+#include "ui/console/ConsoleOptions.h"
+
+#include <cctype>
+#include <iostream>
+#include <string>
+
+#include "model/Game.h"
+#include "model/Text.h"
+#include "startup/OptionSets.h"
+#include "ui/Dialogs.h"
+#include "ui/OptionsWindow.h"
+
+namespace orrimar {
+
+namespace {
+
+std::string ReadAnswer(std::istream& in, std::ostream& out) {
+    out << "> " << std::flush;
+    std::string line;
+    if (!std::getline(in, line)) {
+        out << "\n(end of input)\n";
+        out.flush();
+        throw ProgramExit{0};
+    }
+    return Trim(line);
+}
+
+// A plain whole number, or -1 for anything else.
+int Number(const std::string& text) {
+    const std::string t = Trim(text);
+    if (t.empty() || t.size() > 5 || t.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    return std::stoi(t);
+}
+
+// A whole number with an optional minus sign, as a level may be.
+bool IsWhole(const std::string& text) {
+    const std::string t = Trim(text);
+    return Number(!t.empty() && t[0] == '-' ? t.substr(1) : t) >= 0;
+}
+
+// "r3" or "r 3": the number after the one-letter command, or -1.
+int NumberAfter(const std::string& answer, char command) {
+    if (answer.size() < 2 || std::tolower(static_cast<unsigned char>(answer[0])) != command)
+        return -1;
+    return Number(answer.substr(1));
+}
+
+void PrintWrapped(std::ostream& out, const std::string& text) {
+    for (const auto& line : WrapWords(text, 78)) out << line << "\n";
+}
+
+void PrintOptions(std::ostream& out, const Game& g, const OptionsWindowModel& m) {
+    out << "\n== " << g.AppTitle << ": Options ==\n";
+    for (int box = 0; box < OptionsWindowModel::Boxes; ++box) {
+        out << (box + 1 < 10 ? "  " : " ") << box + 1 << " [" << (m.Checked[box] ? "x" : " ")
+            << "] " << OptionCaption(box) << "\n";
+    }
+    if (m.RankListVisible) {
+        out << "Rank cap:\n";
+        if (m.RankList.empty()) out << "  (no ranks)\n";
+        for (size_t i = 0; i < m.RankList.size(); ++i)
+            out << (static_cast<int>(i) == m.RankSelected ? " *r" : "  r")
+                << Fit(std::to_string(i + 1), 3) << m.RankList[i] << "\n";
+    }
+    out << "A box number ticks or unticks it";
+    if (m.RankListVisible) out << ", r and a number picks the rank cap (r3)";
+    out << ".\np = Preferred skills, s = Option Sets, d = Done.\n";
+}
+
+void PrintPreferred(std::ostream& out, const Game& g, const PreferredSkillsModel& m) {
+    out << "\n== " << g.AppTitle << ": " << PreferredFrameCaption << " ==\n";
+    PrintWrapped(out, PreferredIntro);
+    out << PreferredListCaption << ":\n";
+    if (m.List.empty()) out << "  (none)\n";
+    for (size_t i = 0; i < m.List.size(); ++i)
+        out << (i + 1 < 10 ? "  " : " ") << i + 1 << " " << m.List[i].Text << "\n";
+    out << "a = Add, e and a line number = Edit (e2), x and a line number = Delete (x2), "
+           "o = OK.\n";
+}
+
+void PrintPanel(std::ostream& out, const PreferredSkillsModel& m) {
+    out << "\n-- " << PreferredPanelCaption << " --\n";
+    PrintWrapped(out, PreferredPanelText);
+    out << "Name: " << m.Name << "   Level: " << m.Level << "\n";
+    if (!m.Suggestions.empty()) {
+        out << "Suggestions:\n";
+        for (size_t i = 0; i < m.Suggestions.size(); ++i)
+            out << (i + 1 < 10 ? "  " : " ") << i + 1 << " " << m.Suggestions[i] << "\n";
+    }
+    out << "n = type the name again (or n and the name), a suggestion's number takes it,\n"
+           "+ and - change the level, l and a number sets it (l3), o = OK, c = Cancel.\n";
+}
+
+void AskName(const Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& out) {
+    out << "Skill name" << (m.Name.empty() ? "" : " (an empty line keeps " + m.Name + ")") << ":\n";
+    const std::string name = ReadAnswer(in, out);
+    if (!name.empty()) PreferredNameTyped(g, m, name);
+}
+
+// The entry panel, open until OK, Cancel or a picked suggestion closes it.
+void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& out) {
+    AskName(g, m, in, out);
+    while (m.Mode != PanelMode::None) {
+        PrintPanel(out, m);
+        while (true) {
+            const std::string answer = ReadAnswer(in, out);
+            const std::string lower = LCase(answer);
+            if (lower == "o") {
+                PreferredOk(g, m);
+            } else if (lower == "c") {
+                PreferredCancel(m);
+            } else if (answer == "+") {
+                PreferredPlus(m);
+            } else if (answer == "-") {
+                PreferredMinus(m);
+            } else if (lower == "n") {
+                AskName(g, m, in, out);
+            } else if (lower.size() > 2 && lower[0] == 'n' && lower[1] == ' ') {
+                PreferredNameTyped(g, m, Trim(answer.substr(2)));
+            } else if (lower.size() > 1 && lower[0] == 'l' && IsWhole(answer.substr(1))) {
+                m.Level = Trim(answer.substr(1));
+            } else if (int k = Number(answer);
+                       k >= 1 && k <= static_cast<int>(m.Suggestions.size())) {
+                PreferredPickSuggestion(g, m, k - 1);
+            } else {
+                out << "Please answer n, a suggestion's number, +, -, l and a number, o or c.\n";
+                continue;
+            }
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+void ConsoleOptions(Game& g, std::istream& in, std::ostream& out) {
+    OptionsWindowModel m = PrepareOptions(g);
+    while (true) {
+        PrintOptions(out, g, m);
+        while (true) {
+            const std::string answer = ReadAnswer(in, out);
+            const std::string lower = LCase(answer);
+            if (lower == "d") {
+                OptionsDone(g);
+                return;
+            }
+            if (lower == "p") {
+                OptionsPreferredSkills(g);
+                break;
+            }
+            if (lower == "s") {
+                OptionsOptionSets(g);
+                break;
+            }
+            if (int k = Number(answer); k >= 1 && k <= OptionsWindowModel::Boxes) {
+                OptionsTick(g, m, k - 1, !m.Checked[k - 1]);
+                break;
+            }
+            const int rank = NumberAfter(answer, 'r');
+            if (m.RankListVisible && rank >= 1 && rank <= static_cast<int>(m.RankList.size())) {
+                OptionsSelectRank(g, m, rank - 1);
+                break;
+            }
+            out << "Please answer with a box number from 1 to " << OptionsWindowModel::Boxes;
+            if (m.RankListVisible && !m.RankList.empty())
+                out << ", r and a rank from 1 to " << m.RankList.size();
+            out << ", p, s or d.\n";
+        }
+    }
+}
+
+void ConsolePreferredSkills(Game& g, std::istream& in, std::ostream& out) {
+    PreferredSkillsModel m;
+    FillPreferredList(g, m);
+    while (true) {
+        PrintPreferred(out, g, m);
+        while (true) {
+            const std::string answer = ReadAnswer(in, out);
+            const std::string lower = LCase(answer);
+            const int count = static_cast<int>(m.List.size());
+            if (lower == "o") return;
+            if (lower == "a") {
+                PreferredAdd(m);
+                RunPanel(g, m, in, out);
+                break;
+            }
+            const int edit = NumberAfter(answer, 'e');
+            if (edit >= 1 && edit <= count) {
+                m.Selected = edit - 1;
+                PreferredEdit(g, m);
+                RunPanel(g, m, in, out);
+                break;
+            }
+            const int remove = NumberAfter(answer, 'x');
+            if (remove >= 1 && remove <= count) {
+                m.Selected = remove - 1;
+                PreferredDelete(g, m);
+                break;
+            }
+            out << "Please answer a, o";
+            if (count > 0) out << ", or e or x with a line number from 1 to " << count;
+            out << ".\n";
+        }
+    }
+}
+
+void ConsoleSaveOptionSet(Game& g, std::istream& in, std::ostream& out) {
+    while (true) {
+        out << "\n== " << SaveOptionSetCaption << " ==\n";
+        for (const char* text : SaveOptionSetTexts) PrintWrapped(out, text);
+        for (int n = 1; n <= 4; ++n) {
+            const std::string& name = g.OptionSetButton[n];
+            out << "  " << n << " " << (name.empty() ? "(empty slot)" : name) << "\n";
+        }
+        out << "  d Done\n";
+        while (true) {
+            const std::string answer = ReadAnswer(in, out);
+            if (LCase(answer) == "d") return;
+            if (int n = Number(answer); n >= 1 && n <= 4) {
+                SaveOptionSet(g, n);
+                break;
+            }
+            out << "Please answer with a slot number from 1 to 4, or d for Done.\n";
+        }
+    }
+}
+
+}  // namespace orrimar

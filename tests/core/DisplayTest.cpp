@@ -1,0 +1,192 @@
+// The history log, the character display and the choice dialogs' logic.
+#include <gtest/gtest.h>
+
+#include "model/Display.h"
+#include "support/TestGame.h"
+#include "ui/Dialogs.h"
+
+using namespace orrimar;
+
+namespace {
+struct DisplayGame : TestGame {
+    DisplayGame() {
+        g.Race.Name = "Humans";
+        g.Race.NumStats = 2;
+        g.Race.StatName[1] = "STR";
+        g.Race.StatName[2] = "DEX";
+        g.Race.YearsPerTerm = 2;
+        g.Service.Name = "Army";
+        g.Service.BranchName = "Infantry";
+        g.Service.RankCode[1] = " E1 ";
+        g.Service.RankName[1] = "Private ";
+        auto& c = g.Character;
+        c.Stats[1] = 0;
+        c.Stats[2] = 33;
+        c.Rank = 1;
+        c.CurTerm = 1;
+        c.TermLog[1].Title = "Army Infantry";
+        c.TechLevel = 12;
+        c.Age = 18;
+    }
+};
+}  // namespace
+
+TEST(Display, HistoryLinesAndTermHeadings) {
+    DisplayGame t;
+    ShowHistory(t.g);
+    EXPECT_EQ(t.g.TermWindow.History, (std::vector<std::string>{"Term: 1 Army Infantry"}));
+    t.g.Character.CurLine = 1;
+    AddHistory(t.g, "Raid");
+    AddHistory(t.g, "Raid");
+    EXPECT_EQ(t.g.Character.TermLog[1].Lines[1], "Raid Raid ");
+    EXPECT_EQ(t.g.TermWindow.Log, "Raid\r\nRaid\r\n");
+    t.g.Character.CurTerm = 2;
+    t.g.Character.TermLog[2].Title = "Infantry";
+    ShowHistory(t.g);
+    EXPECT_EQ(t.g.TermWindow.History,
+              (std::vector<std::string>{"Term: 1 Army Infantry", "    Raid Raid ", "    ",
+                                        "Term: 2 Infantry", "    "}));
+}
+
+TEST(Display, CharacterLines) {
+    DisplayGame t;
+    ShowCharacter(t.g, "  ");
+    EXPECT_EQ(t.g.TermWindow.Log, "");  // a blank text adds nothing
+    EXPECT_EQ(t.g.TermWindow.Label[2], "Humans Infantry");
+    EXPECT_EQ(t.g.TermWindow.Label[3], "STR: 0 DEX: -99 ");
+    EXPECT_EQ(t.g.TermWindow.Label[4], "HP: 99 TL: 12 Age: 18");
+    EXPECT_EQ(t.g.TermWindow.Label[5], "T 1 Y 0 Private (E1)");
+    EXPECT_EQ(t.g.Service.RankCode[1], "E1");
+
+    t.g.Race.Code = 12;
+    t.g.Character.SocialClass = "W";
+    t.g.Service.Type = "SORAG";
+    t.g.Character.Clearance = "3";
+    ShowCharacter(t.g, "");
+    EXPECT_EQ(t.g.TermWindow.Label[3], "STR: 0 DEX: -99  (Well-Born) Clearance: C");
+}
+
+TEST(Display, MerchantAndRace8Ranks) {
+    DisplayGame t;
+    t.g.Service.Type = "Merchant";
+    t.g.Character.Rank = 0;
+    t.g.Character.CurTerm = 3;
+    ShowCharacter(t.g, "");
+    EXPECT_EQ(t.g.TermWindow.Label[5], "T 3 Y 0 Enlisted (E3) Next req: Commission");
+    t.g.Character.Rank = 1;
+    t.g.Service.Qualif[2] = "O2 exam=Edu 8+";
+    ShowCharacter(t.g, "");
+    EXPECT_EQ(t.g.TermWindow.Label[5], "T 3 Y 0 Private (E1) Next req: Edu 8+");
+    t.g.Service.Qualif[2] = "";
+    ShowCharacter(t.g, "");
+    EXPECT_EQ(t.g.TermWindow.Label[5], "T 3 Y 0 Private (E1) Next req: (n/a)");
+
+    DisplayGame d;
+    d.g.Race.Code = 8;
+    d.g.Race.Name = "Droyne Leader";
+    d.g.Character.CurTerm = 4;
+    ShowCharacter(d.g, "");
+    EXPECT_EQ(d.g.Character.Rank, 3);
+    EXPECT_EQ(d.g.Service.RankCode[3], "O3");
+    EXPECT_EQ(d.g.Service.MaxRank, 3);
+    EXPECT_EQ(d.g.TermWindow.Label[5], "T 4 Y 0 Rank-3 (O3)");
+}
+
+TEST(Display, SkillsByNameOrValueAndMoney) {
+    DisplayGame t;
+    t.g.Character.Skills[1] = {"Pilot", 2};
+    ShowSkills(t.g);
+    EXPECT_EQ(t.g.TermWindow.Skills.at(0).Text, "Pilot-2");
+    EXPECT_EQ(t.g.TermWindow.Skills.at(0).Tag, 1);
+    t.g.Character.Options[OptSortSkills] = OptOn;
+    ShowSkills(t.g);
+    EXPECT_EQ(t.g.TermWindow.Skills.at(0).Text, "2 Pilot");
+
+    t.g.Character.Money = 1234567;
+    t.g.Character.Benefits[1] = "Blade";
+    t.g.Character.BenefitCount[1] = 2;
+    t.g.Character.Benefits[3] = "Passage";
+    t.g.Character.BenefitCount[3] = 1;
+    ClearTermWindow(t.g);
+    ShowMoney(t.g);
+    EXPECT_EQ(t.g.TermWindow.Label[1],
+              "Current money: Cr1,234,567\r\nMaterial benefits: Blade-2, Passage, ");
+}
+
+TEST(Dialogs, PickOneSplitsAndChoosesAutomatically) {
+    TestGame t;
+    t.ui.Answer({"2"});
+    EXPECT_EQ(PickOne(t.g, "A/B/C", "Title"), 2);
+    EXPECT_EQ(t.g.PickText, "B");
+    EXPECT_EQ(t.ui.shown.back().Title, "Title");
+    t.ui.Answer({"0"});
+    EXPECT_EQ(PickOne(t.g, "Only", "T"), 0);
+    EXPECT_EQ(t.g.PickText, "");
+    t.g.PickAuto = true;
+    t.dice.Push({3});
+    EXPECT_EQ(PickOne(t.g, "A/B/C", "T"), 3);
+    EXPECT_EQ(t.g.PickText, "C");
+    EXPECT_FALSE(t.g.PickAuto);  // the switch never survives a call
+    EXPECT_EQ(t.ui.AnswersLeft(), 0u);
+}
+
+TEST(Dialogs, PickListChecksAndMarks) {
+    PickListModel list;
+    PickListAdd(list, "school");
+    PickListAdd(list, "Medical School");
+    PickListAdd(list, "Army");
+    EXPECT_EQ(list.Items[0].Text, "Army");  // shown sorted
+    EXPECT_EQ(PickListOkCheck(list), "No items selected");
+    list.MinText = "0";
+    EXPECT_EQ(PickListOkCheck(list), "No items selected");
+    list.MinText = "1";
+    list.Selected[0] = true;
+    PickListMatchMark(list, "sch");
+    EXPECT_EQ(list.Selected, (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(PickListOkCheck(list), "Too many items selected; limit is 1");
+    list.MaxText = "3";
+    list.MinText = "4";
+    EXPECT_EQ(PickListOkCheck(list), "Too few items selected; minimum is 4");
+    list.Current = 1;
+    PickListCancel(list);
+    EXPECT_EQ(list.Selected, (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(list.Current, -1);
+}
+
+TEST(Dialogs, MessageLogIsNumbered) {
+    TestGame t;
+    t.ui.Answer({"<cancel>"});
+    ShowMessageLog(t.g);
+    ASSERT_EQ(t.g.Slist1.Items.size(), 1u);
+    EXPECT_EQ(t.g.Slist1.Items[0].Text, "0001  ");
+    for (int i = 1; i <= 12; ++i) t.g.TermWindow.Log += "Message " + std::to_string(i) + "\r\n";
+    t.ui.Answer({"<cancel>"});
+    ShowMessageLog(t.g);
+    ASSERT_EQ(t.g.Slist1.Items.size(), 13u);
+    EXPECT_EQ(t.g.Slist1.Items[9].Text, "0010  Message 10");
+    EXPECT_EQ(t.g.Slist1.Items[12].Text, "0013  ");
+    EXPECT_EQ(t.g.Slist1.Prompt, "Message log to date");
+}
+
+TEST(Dialogs, SkillTableHoverAndRandomButton) {
+    TestGame t;
+    auto& table = t.g.Service.BranchSkillTable[2];
+    table.Title = "Tech";
+    table.Max = 2;
+    table.Entry[1] = "Computer";
+    table.Entry[2] = "Mechanical";
+    table.Eli[1] = "Eli      All";
+    t.g.Form2.Button[1] = {"Tech", "B2", true};
+    t.g.Form2.Button[2] = {"Other", "S1", true};
+    EXPECT_EQ(SkillTableHoverText(t.g, 1),
+              "Tech\r\n  1 Computer\r\n  2 Mechanical\r\n\r\nEli      All\r\n\r\n\r\n\r\n\r\n");
+    t.dice.Push({2});
+    EXPECT_EQ(SkillTableRandomButton(t.g), 2);
+}
+
+TEST(Dialogs, WrapWordsAtTheWidth) {
+    EXPECT_EQ(WrapWords("one two three four", 9),
+              (std::vector<std::string>{"one two", "three", "four"}));
+    EXPECT_EQ(DateTimeStamp().substr(0, 2), "  ");
+    EXPECT_EQ(DateTimeStamp().size(), 2u + 11 + 1 + 5 + 2);
+}

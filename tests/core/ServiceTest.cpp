@@ -1,0 +1,247 @@
+// Service files and branch sections: reading order, forward-search quirks,
+// limits and the branch list.
+#include <gtest/gtest.h>
+
+#include "model/Text.h"
+#include "startup/Service.h"
+#include "support/TestGame.h"
+
+using namespace orrimar;
+
+namespace {
+
+std::vector<std::string> Tables() {
+    return {"[SKILL TABLES]", "Personal", "Eli      All", "DM +1TL> 11", "ignored line",
+            "Max=3",          "+1 STR",   "Brawling",     "GUN COMBAT",  "Empty table",
+            "Eli      NCO",   "Max=0",    "[MUSTER]",     "Mat=2",       "Low Passage",
+            "+1 EDU",         "Csh=3",    "1000, 2000",   "5000"};
+}
+
+std::vector<std::string> Branches() {
+    return {"*ONE",
+            "Branch One",
+            "skipped",
+            "First=2",
+            "Lst=4",
+            "Raid",
+            "Special",
+            "Patrol",
+            "skipped",
+            "A=Raid",
+            "Surv=5",
+            "Deco=8",
+            "Prom=7",
+            "Skil=6",
+            "A=Patrol",
+            "Surv=4",
+            "A=Raid",
+            "Loca=3",
+            "[SKILL TABLES]",
+            "Branch table",
+            "Eli      All",
+            "Max=1",
+            "Tactics",
+            "[END OF BRANCH]",
+            "*TWO",
+            "Branch Two",
+            "x",
+            "First=3",
+            "Lst=3",
+            "Guard",
+            "x",
+            "A=Guard",
+            "Surv=3",
+            "[GRANT]",
+            "Leader",
+            "Admin",
+            "[END OF FILE]"};
+}
+
+std::vector<std::string> ServiceFile(std::vector<std::string> head) {
+    auto add = [&](const std::vector<std::string>& more) {
+        head.insert(head.end(), more.begin(), more.end());
+    };
+    add({"[FILES]", "ONE=Branch one", "TWO=Branch two/TN3", "[RANKS]", "Max=3", "E1=Private",
+         "CORPORAL=Corporal", "O1=Lieutenant", "[PLUSEDU]", "1020x", "[SCHOOL]", "123456",
+         "[COMMAND]", "Command=8", "type=ARMY", "medal1=Star", "purple=", "reenlist=6"});
+    add(Tables());
+    add(Branches());
+    return head;
+}
+
+ServiceRecord Read(const std::vector<std::string>& lines, DataProblem* failure = nullptr) {
+    TempDir dir;
+    ServiceRecord s;
+    DataProblem problem;
+    bool ok = ReadServiceFile(dir.Write("S.SRV", lines), s, problem);
+    if (failure)
+        *failure = problem;
+    else
+        EXPECT_TRUE(ok) << problem.Text();
+    return s;
+}
+
+}  // namespace
+
+TEST(ServiceFile, ReadsTheServiceSections) {
+    ServiceRecord s = Read(ServiceFile({"Test Army", "[ACADEMIC]", "College", "Military Academy",
+                                        "[SOMETHING]", "[CASCADES]", "GUN COMBAT/Rifle"}));
+    EXPECT_EQ(s.Name, "Test Army");
+    EXPECT_EQ(s.Academic[2], "Military Academy");
+    EXPECT_EQ(s.Cascade[0], "1");
+    EXPECT_EQ(s.MaxRank, 3);
+    EXPECT_EQ(s.RankCode[1], "E1  ");
+    EXPECT_EQ(s.RankCode[2], "CORP");
+    EXPECT_EQ(s.RankName[3], "Lieutenant");
+    EXPECT_EQ(s.PlusEdu[1], 1);
+    EXPECT_EQ(s.PlusEdu[3], 2);
+    EXPECT_EQ(s.PlusEdu[5], 0);  // a non-digit gives 0
+    EXPECT_EQ(s.SkillTable[1].Title, "Personal");
+    EXPECT_EQ(s.SkillTable[1].Eli[1], "Eli      All");
+    EXPECT_EQ(s.SkillTable[1].DM[1], "DM +1TL> 11");
+    EXPECT_EQ(s.SkillTable[1].Max, 3);
+    EXPECT_EQ(s.SkillTable[1].Entry[3], "GUN COMBAT");
+    EXPECT_EQ(s.SkillTable[2].Title, "Empty table");
+    EXPECT_EQ(s.SkillTable[2].Max, 0);
+    EXPECT_EQ(s.MaterialCount, 2);
+    EXPECT_EQ(s.Material[2], "+1 EDU");
+    EXPECT_EQ(s.CashCount, 3);
+    EXPECT_EQ(s.Cash[2], 2000);
+    EXPECT_EQ(s.Cash[3], 5000);
+    EXPECT_EQ(s.Type, "ARMY");
+    EXPECT_EQ(s.Medal[1], "Star");
+    EXPECT_EQ(s.Purple, "Purple Heart");  // empty key value
+    EXPECT_EQ(s.Reenlist, 6);
+}
+
+TEST(ServiceFile, SequentialSectionQuirks) {
+    // [CASCADES] right after the academic lines ends them and is consumed.
+    ServiceRecord direct =
+        Read(ServiceFile({"S", "[ACADEMIC]", "College", "[CASCADES]", "GUN COMBAT/Rifle"}));
+    EXPECT_EQ(direct.Academic[1], "College");
+    EXPECT_EQ(direct.Cascade[0], "0");
+    // No [ACADEMIC] at all: the academic search reads to the end, no cascades.
+    ServiceRecord none = Read(ServiceFile({"S", "[CASCADES]", "GUN COMBAT/Rifle"}));
+    EXPECT_EQ(none.Cascade[0], "0");
+    // "[academic]" in lower case is not the header; "[ranks]" would be found.
+    ServiceRecord lower =
+        Read(ServiceFile({"S", "[academic]", "College", "[X]", "[CASCADES]", "A/b"}));
+    EXPECT_EQ(lower.Academic[1], "");
+}
+
+TEST(ServiceFile, OutOfFormatFilesAreRejected) {
+    DataProblem p;
+    std::vector<std::string> noTables = {"S", "[MUSTER]", "Mat=0", "Csh=0"};
+    Read(noTables, &p);
+    EXPECT_NE(p.Message.find("[SKILL TABLES]"), std::string::npos);
+    EXPECT_EQ(p.File, "S.SRV");
+
+    Read({"S", "[SKILL TABLES]", "T", "Eli      All", "Max=1", "Entry"}, &p);
+    EXPECT_NE(p.Message.find("end of the file"), std::string::npos);
+
+    Read({"S", "[RANKS]", "Max=1", "E1 Private", "[SKILL TABLES]", "[MUSTER]", "Mat=0", "Csh=0"},
+         &p);
+    EXPECT_EQ(p.Line, 4);
+
+    Read({"S", "[SKILL TABLES]", "T", "Max=16", "[MUSTER]", "Mat=0", "Csh=0"}, &p);
+    EXPECT_EQ(p.Line, 4);
+
+    Read({"S", "[SKILL TABLES]", "[MUSTER]", "Mat=11"}, &p);
+    EXPECT_NE(p.Message.find("material"), std::string::npos);
+}
+
+TEST(BranchSection, ReadsAssignmentsTablesGrantsAndKeepsUnreadFields) {
+    TempDir dir;
+    const std::string path = dir.Write("S.SRV", ServiceFile({"S"}));
+    ServiceRecord s;
+    DataProblem p;
+    ASSERT_TRUE(ReadServiceFile(path, s, p));
+    ASSERT_TRUE(ReadBranch(path, "one", s, p)) << p.Text();  // header case ignored
+    EXPECT_EQ(s.BranchName, "Branch One");
+    EXPECT_EQ(s.AssignFirst, 2);
+    EXPECT_EQ(s.AssignLast, 4);
+    EXPECT_EQ(s.AssignByRoll[3], "Special");
+    EXPECT_EQ(s.Assignment[1].Name, "Raid");
+    EXPECT_EQ(s.Assignment[1].Deco, 8);
+    EXPECT_EQ(s.Assignment[2].Name, "Patrol");
+    EXPECT_EQ(s.Assignment[2].Deco, 99);  // no Deco line
+    EXPECT_EQ(s.Assignment[2].Prom, 0);
+    EXPECT_EQ(s.Assignment[3].Name, "Raid");  // a repeated name still starts a new one
+    EXPECT_EQ(s.Assignment[3].Loca, 3);
+    EXPECT_EQ(s.BranchSkillTable[1].Entry[1], "Tactics");
+    EXPECT_EQ(s.School, "123456");
+    EXPECT_EQ(s.Command, 8);
+    // No [GRANT] of its own: the search runs on into branch TWO's grants.
+    EXPECT_EQ(s.Grant[0], "2");
+    EXPECT_EQ(s.Grant[2], "Admin");
+
+    ASSERT_TRUE(ReadBranch(path, "TWO", s, p));
+    EXPECT_EQ(s.AssignFirst, 3);
+    EXPECT_EQ(s.AssignByRoll[2], "Raid");  // outside the new range: kept
+    EXPECT_EQ(s.Assignment[1].Name, "Guard");
+    EXPECT_EQ(s.Assignment[2].Name, "Patrol");             // beyond the new count: kept
+    EXPECT_EQ(s.BranchSkillTable[1].Entry[1], "Tactics");  // no tables of its own: kept
+}
+
+TEST(BranchSection, EndOfFileStopsTheGrantSearch) {
+    auto lines = ServiceFile({"S"});
+    // Put an "[END OF FILE]" between branch ONE and branch TWO's grants.
+    auto at = std::find(lines.begin(), lines.end(), "*TWO");
+    lines.insert(at, "[END OF FILE]");
+    TempDir dir;
+    const std::string path = dir.Write("S.SRV", lines);
+    ServiceRecord s;
+    DataProblem p;
+    ASSERT_TRUE(ReadServiceFile(path, s, p));
+    ASSERT_TRUE(ReadBranch(path, "ONE", s, p));
+    EXPECT_EQ(s.Grant[0], "0");
+}
+
+TEST(BranchSection, MissingHeaderOrBrokenBranchLeavesTheBranchAsItWas) {
+    TempDir dir;
+    auto lines = ServiceFile({"S"});
+    lines.push_back("*BAD");
+    lines.push_back("Bad");
+    lines.push_back("x");
+    lines.push_back("First=2");
+    lines.push_back("Lst=16");
+    const std::string path = dir.Write("S.SRV", lines);
+    ServiceRecord s;
+    DataProblem p;
+    ASSERT_TRUE(ReadServiceFile(path, s, p));
+    ASSERT_TRUE(ReadBranch(path, "ONE", s, p));
+    const ServiceRecord before = s;
+    EXPECT_FALSE(ReadBranch(path, "NOPE", s, p));
+    EXPECT_NE(p.Message.find("NOPE"), std::string::npos);
+    EXPECT_FALSE(ReadBranch(path, "BAD", s, p));
+    EXPECT_TRUE(s == before);
+}
+
+TEST(BranchList, TransferMarkersOpenWithTheirFlagOrAnyTransfer) {
+    TestGame t;
+    TempDir data;
+    data.Write("A.ERI", {"Alpha", "Type=1", "[STATS]", "STR=2D", "[FILES]", "S.SRV=Service"});
+    data.Write("S.SRV", ServiceFile({"S"}));
+    t.dice.SetFallback(true);
+    t.g.DataLoc = data.Path();
+    ListRaces(t.g);
+    SelectService(t.g, 0);
+    ASSERT_EQ(t.g.BranchList.Entries.size(), 1u);
+    // Exactly one branch: it is loaded at once and Accept is enabled.
+    EXPECT_EQ(t.g.Service.BranchName, "Branch One");
+    EXPECT_TRUE(t.g.Form1.AcceptEnabled);
+
+    t.g.Character.BranchOpen[3] = 1;
+    SelectService(t.g, 0);
+    ASSERT_EQ(t.g.BranchList.Entries.size(), 2u);
+    EXPECT_EQ(t.g.BranchList.Entries[1].Display, "Branch two");
+    EXPECT_FALSE(t.g.Form1.AcceptEnabled);
+
+    t.g.Character.BranchOpen[3] = 0;
+    t.g.Character.Options[OptAnyTransfer] = OptOn;
+    ListBranches(t.g);
+    EXPECT_EQ(t.g.BranchList.Entries.size(), 2u);
+    SelectBranch(t.g, 1);
+    EXPECT_EQ(t.g.Service.BranchName, "Branch Two");
+    EXPECT_TRUE(t.g.Form1.AcceptEnabled);
+}

@@ -1,0 +1,193 @@
+// AddSkill: characteristic changes, skills, cascades with their lookup
+// order, preferred skills, the level-6 cap and race 25's refusals.
+#include <gtest/gtest.h>
+
+#include "model/Skills.h"
+#include "startup/Cascades.h"
+#include "support/TestGame.h"
+
+using namespace orrimar;
+
+namespace {
+
+struct SkillGame : TestGame {
+    SkillGame() {
+        g.Race.NumStats = 6;
+        const char* names[] = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+        for (int i = 1; i <= 6; ++i) {
+            g.Race.StatName[i] = names[i];
+            g.Character.Stats[i] = 7;
+        }
+        g.Race.Cascade[0] = "0";
+        g.Service.Cascade[0] = "0";
+        SetStd({"SPACE COMBAT/Gunnery/Ship Tactics", "SPACE/Pilot/Navigation",
+                "GUN COMBAT/Rifle/Pistol", "EMPTY/", "CHAIN/GUN COMBAT/+1 SOC", "LOOP/LOOP"});
+        g.Character.Options[OptCapSkills] = OptOn;
+    }
+    void SetStd(const std::vector<std::string>& lines) {
+        for (size_t i = 0; i < lines.size(); ++i) g.StdCascade[i + 1] = lines[i];
+        g.StdCascade[0] = std::to_string(lines.size());
+    }
+    int Level(const std::string& name) { return GetSkillLevel(g, name); }
+};
+
+}  // namespace
+
+TEST(AddSkill, PlainAndLevelledSkills) {
+    SkillGame t;
+    AddSkill(t.g, "Computer-0");
+    EXPECT_EQ(t.Level("Computer"), 0);
+    AddSkill(t.g, "Computer-1");
+    EXPECT_EQ(t.Level("computer"), 1);
+    AddSkill(t.g, "Brawling");
+    AddSkill(t.g, "Brawling");
+    EXPECT_EQ(t.Level("Brawling"), 2);
+    EXPECT_EQ(t.Level("Absent"), -1);
+    EXPECT_EQ(t.g.Character.Skills[1].Name, "Computer");
+    EXPECT_EQ(t.g.Character.Skills[3].Name, "");
+}
+
+TEST(AddSkill, CharacteristicChangesAndTheSpeciesMaximum) {
+    SkillGame t;
+    t.g.Character.Stats[5] = 15;
+    AddSkill(t.g, "+1 Edu");
+    EXPECT_EQ(t.g.Character.Stats[5], 15);
+    EXPECT_TRUE(t.ui.SawMessage("Stat increase to EDU 16 disallowed; exceeds species maximum"));
+    t.g.Character.Options[OptStatsOver15] = OptOn;
+    AddSkill(t.g, "+1 Edu");
+    EXPECT_EQ(t.g.Character.Stats[5], 16);
+    AddSkill(t.g, "-9 Str");
+    EXPECT_EQ(t.g.Character.Stats[1], -2);  // no floor
+    AddSkill(t.g, "+1 Cha");
+    EXPECT_TRUE(t.ui.SawMessage("Stat add fail +1 Cha"));
+    EXPECT_EQ(t.g.Character.Skills[1].Name, "+1 Cha");  // then taken as a skill text
+}
+
+TEST(AddSkill, CascadesResolveThroughTheirLookupOrder) {
+    SkillGame t;
+    t.ui.Answer({"1"});
+    std::string text = "SPACE-0";
+    AddSkill(t.g, text);
+    EXPECT_EQ(text, "Pilot-0");  // SPACE never matches "SPACE C..."
+    EXPECT_EQ(t.Level("Pilot"), 0);
+    EXPECT_EQ(t.ui.shown.back().Text, "Pilot/Navigation/Select for me, please!");
+    EXPECT_EQ(t.ui.shown.back().Title, "Split cascade skill SPACE-0");
+
+    t.g.Race.Cascade[1] = "GUN COMBAT/Spear";
+    t.g.Race.Cascade[0] = "1";
+    EXPECT_EQ(*FindCascade(t.g, "GUN COMBAT"), "Spear");
+    t.g.Service.Cascade[1] = "GUN COMBAT/Laser";
+    t.g.Service.Cascade[0] = "1";
+    EXPECT_EQ(*FindCascade(t.g, "GUN COMBAT"), "Laser");
+    EXPECT_FALSE(FindCascade(t.g, "NOSUCH").has_value());
+}
+
+TEST(AddSkill, ResolvedEntriesAreResolvedAgain) {
+    SkillGame t;
+    t.ui.Answer({"2"});  // CHAIN -> +1 SOC
+    AddSkill(t.g, "CHAIN");
+    EXPECT_EQ(t.g.Character.Stats[6], 8);
+    t.ui.Answer({"1", "2"});  // CHAIN -> GUN COMBAT -> Pistol
+    AddSkill(t.g, "CHAIN");
+    EXPECT_EQ(t.Level("Pistol"), 1);
+}
+
+TEST(AddSkill, SelectForMeAndAutomaticGeneration) {
+    SkillGame t;
+    t.ui.Answer({"3"});  // "Select for me, please!"
+    t.dice.Push({2});
+    AddSkill(t.g, "GUN COMBAT");
+    EXPECT_EQ(t.Level("Pistol"), 1);
+    t.g.Character.Options[OptAutoGen] = OptOn;
+    t.dice.Push({1});  // the automatic pick of Rifle
+    AddSkill(t.g, "GUN COMBAT");
+    EXPECT_EQ(t.Level("Rifle"), 1);
+    EXPECT_FALSE(t.g.PickAuto);
+}
+
+TEST(AddSkill, CascadeFaultsAreReported) {
+    SkillGame t;
+    AddSkill(t.g, "NOSUCH-1");
+    EXPECT_TRUE(t.ui.SawMessage("Cascade not found NOSUCH"));
+    EXPECT_EQ(t.Level("NOSUCH"), 1);
+    AddSkill(t.g, "EMPTY");
+    EXPECT_TRUE(t.ui.SawMessage("CASCADE BLANK ERROR! EMPTY"));
+    EXPECT_EQ(t.Level("EMPTY"), -1);
+    t.g.Character.Options[OptKeepCascades] = OptOn;
+    AddSkill(t.g, "GUN COMBAT-2");
+    EXPECT_EQ(t.Level("GUN COMBAT"), 2);
+}
+
+TEST(AddSkill, CascadeLeadingToItselfEnds) {
+    SkillGame t;
+    t.g.Character.Options[OptAutoGen] = OptOn;
+    t.dice.SetFallback(true);
+    AddSkill(t.g, "LOOP");
+    EXPECT_GE(t.Level("LOOP"), 1);  // kept whole once the resolution runs too deep
+}
+
+TEST(AddSkill, PreferredSkillsAreRecommended) {
+    SkillGame t;
+    t.g.PrefSkill[1] = {"Pistol", 2};
+    t.ui.Answer({"Y", "1"});  // take Pistol, then the list pick gives Rifle
+    AddSkill(t.g, "GUN COMBAT");
+    EXPECT_EQ(t.Level("Pistol"), 1);
+    EXPECT_EQ(t.Level("Rifle"), 1);
+    EXPECT_TRUE(t.ui.shown[0].Text == "Preferred skills recommends Pistol");
+    t.g.Character.Skills[1].Level = 2;  // Pistol reached its wanted level
+    t.ui.Answer({"1"});
+    AddSkill(t.g, "GUN COMBAT");
+    EXPECT_EQ(t.Level("Rifle"), 2);
+}
+
+TEST(AddSkill, LevelSixCapAsksExceptForSatisfactionAndNewSkills) {
+    SkillGame t;
+    AddSkill(t.g, "Pilot-6");
+    t.ui.Answer({"N"});
+    AddSkill(t.g, "Pilot");
+    EXPECT_EQ(t.Level("Pilot"), 7);
+    EXPECT_TRUE(t.ui.shown.back().Text ==
+                "Skill rolled for Pilot is too high. Roll again (Yes) or allow it anyway (No)?");
+    AddSkill(t.g, "Satisfaction-6");
+    AddSkill(t.g, "Satisfaction-1");
+    EXPECT_EQ(t.Level("Satisfaction"), 7);
+    AddSkill(t.g, "Leader-7");
+    EXPECT_EQ(t.Level("Leader"), 7);
+    EXPECT_EQ(t.ui.AnswersLeft(), 0u);
+}
+
+TEST(AddSkill, RollAgainMakesAFreshSkillTableRoll) {
+    SkillGame t;
+    t.g.Service.SkillTable[1].Title = "Only";
+    t.g.Service.SkillTable[1].Eli[1] = "Eli      All";
+    t.g.Service.SkillTable[1].Max = 1;
+    t.g.Service.SkillTable[1].Entry[1] = "Admin";
+    AddSkill(t.g, "Pilot-6");
+    t.ui.Answer({"Y", "1"});  // roll again; choose the only table
+    t.dice.Push({4});
+    AddSkill(t.g, "Pilot");
+    EXPECT_EQ(t.Level("Pilot"), 6);
+    EXPECT_EQ(t.Level("Admin"), 1);
+}
+
+TEST(AddSkill, Race25RefusesSomeSkillsAndTheTableHolds55) {
+    SkillGame t;
+    t.g.Race.Code = 25;
+    AddSkill(t.g, "Gambling-2");
+    AddSkill(t.g, "Trader");
+    EXPECT_EQ(t.Level("Gambling"), -1);
+    EXPECT_EQ(t.Level("Trader"), -1);
+    for (int i = 0; i < 60; ++i) AddSkill(t.g, "Skill" + std::to_string(i));
+    EXPECT_EQ(t.Level("Skill54"), 1);
+    EXPECT_EQ(t.Level("Skill55"), -1);
+}
+
+TEST(TrySkill, GrantsOnTarget) {
+    SkillGame t;
+    t.dice.Push({1, 2});
+    TrySkill(t.g, 2, 4, "Smell");
+    EXPECT_EQ(t.Level("Smell"), -1);
+    t.dice.Push({2, 2});
+    TrySkill(t.g, 2, 4, "Smell");
+    EXPECT_EQ(t.Level("Smell"), 1);
+}

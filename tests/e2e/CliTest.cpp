@@ -1,0 +1,108 @@
+// The terminal face over the sample data, driven by scripted input.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "support/TestGame.h"
+
+using namespace orrimar;
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string output;
+};
+
+// Runs orrimar-cli with `args`, feeding `input` on standard input.
+CliRun Cli(const std::string& args, const std::string& input, const TempDir& work) {
+    const std::string in = work.Path() + "input.txt";
+    std::ofstream(in) << input;
+    const std::string command =
+        "WINDIR='" + work.Path() + "' '" + ORRIMAR_CLI + "' " + args + " < '" + in + "' 2>&1";
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    std::array<char, 4096> buffer{};
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.output.append(buffer.data(), n);
+    int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+bool Has(const CliRun& run, const std::string& text) {
+    return run.output.find(text) != std::string::npos;
+}
+
+}  // namespace
+
+TEST(Cli, SampleDataPassesTheChecker) {
+    TempDir work;
+    CliRun run = Cli("--check-data '" + SampleDataDir() + "'", "", work);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(Has(run, "no problems found")) << run.output;
+}
+
+TEST(Cli, CheckerListsEveryProblemWithFileAndLine) {
+    TempDir work;
+    TempDir data;
+    data.Write("IMPERIAL.ERI", {"Humans", "Type=1", "[STATS]", "STR=2D", "bad line", "[FILES]",
+                                "GONE.SRV=Missing service", "BROKEN.SRV=Broken service"});
+    data.Write("BROKEN.SRV", {"Broken", "[SKILL TABLES]", "T", "Max=1", "x", "[MUSTER]", "Mat=1"});
+    data.Write("cascade.dat", {"* END *"});
+    CliRun run = Cli("--check-data '" + data.Path() + "'", "", work);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run, "IMPERIAL.ERI:5:")) << run.output;
+    EXPECT_TRUE(Has(run, "COYNS.DAT:0:")) << run.output;
+    EXPECT_TRUE(Has(run, "problems found")) << run.output;
+}
+
+TEST(Cli, StartsOnTheSampleDataAndListsTheRaces) {
+    TempDir work;
+    // Main window: choose race (1), list it, pick 1; then exit (14).
+    CliRun run = Cli("--data '" + SampleDataDir() + "'", "1\n1\n14\n", work);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(Has(run, "Imperial citizen (human)")) << run.output;
+    EXPECT_TRUE(Has(run, "Zhodani")) << run.output;
+    EXPECT_TRUE(Has(run, "Statistics:")) << run.output;
+}
+
+TEST(Cli, WrongAnswersAreAskedAgainAndEndOfInputEndsCleanly) {
+    TempDir work;
+    CliRun run = Cli("--data '" + SampleDataDir() + "'", "banana\n99\n", work);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(Has(run, "Please answer with a number from 1 to")) << run.output;
+    EXPECT_TRUE(Has(run, "(end of input)")) << run.output;
+}
+
+TEST(Cli, AcceptWithoutBranchIsRefused) {
+    TempDir work;
+    CliRun run = Cli("--data '" + SampleDataDir() + "'", "13\n14\n", work);
+    EXPECT_TRUE(Has(run, "You have to select a service and branch!")) << run.output;
+}
+
+TEST(Cli, AMalformedRaceFileIsNamedNotACrash) {
+    TempDir work;
+    TempDir data;
+    data.Write("IMPERIAL.ERI", {"Humans", "Type=1", "[STATS]", "STR=2D"});
+    data.Write("BAD.ERI", {"Broken folk", "Type=2", "[STATS]", "nonsense here"});
+    data.Write("cascade.dat", {"* END *"});
+    data.Write("COYNS.DAT", std::vector<std::string>(36, "COIN"));
+    // The list is sorted: BAD.ERI comes first and is loaded at start-up.
+    CliRun run = Cli("--data '" + data.Path() + "'", "14\n", work);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(Has(run, "BAD.ERI:4:")) << run.output;
+}
+
+TEST(Cli, WrongDataFolderStopsWithAMessage) {
+    TempDir work;
+    TempDir empty;
+    CliRun run = Cli("--data '" + empty.Path() + "'", "", work);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run, "IMPERIAL.ERI")) << run.output;
+}
