@@ -72,6 +72,10 @@ struct Game {
     // (term 100, year 20); the driver then musters the character out.
     bool CareerFull = false;
 
+    // "ACADEMIC" while a course is taken in place of a special assignment;
+    // the academic routine sets it to a double quote otherwise.
+    std::string AcademicFlag;
+
     // PickOne's results and its one-call automatic switch.
     int PickIndex = 0;
     std::string PickText;
