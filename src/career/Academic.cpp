@@ -1,8 +1,208 @@
 #include "career/Academic.h"
 
+#include <algorithm>
+
+#include "career/AcademicCourses.h"
+#include "career/MedicalFlight.h"
+#include "career/Psionics.h"
+#include "career/SkillTables.h"
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Skills.h"
+#include "model/Text.h"
+#include "ui/Dialogs.h"
+
 namespace orrimar {
 
-// Courses of study are not offered yet: the career starts at enlistment.
-void AcademicOptions(Game&) {}
+namespace {
+
+const std::string NoStudies = "No academic studies before enlistment";
+
+void College(Game& g) {
+    auto& c = g.Character;
+    if (!Admitted(g, Course::College)) return;
+    if (!PassCourseThrow(g, Course::College, Stage::Success)) {
+        AddHistory(g, "- failed");
+        SpendYears(g, 1);
+        return;
+    }
+    AddHistory(g, "- passed");
+    SpendYears(g, 4);
+    const std::string type = UCase(Trim(g.Service.Type));
+    if (type == "ARMY" || type == "MARINE") {
+        if (AskAcademic(g, "Attempt OTC ?") && PassThrow(g, OtcThrow)) {
+            AddHistory(g, "OTC");
+            GrantOfficerRank(g);
+        }
+    } else if (type == "NAVY" || type == "COAFCSD") {
+        if (AskAcademic(g, "Attempt NOTC ?") && PassThrow(g, NotcThrow)) {
+            AddHistory(g, "NOTC");
+            GrantOfficerRank(g);
+        }
+    }
+    EducationGain(g, 2, " EDU");
+    if (!PassCourseThrow(g, Course::College, Stage::Honours)) return;
+    c.Stats[5] = static_cast<int16_t>(std::clamp(c.Stats[5] + 1, 10, 32767));
+    AddHistory(g, "Hons");
+    // "OTC" also finds "NOTC": naval cadets are offered medical school first.
+    if (Contains(CurrentHistoryLine(g), "OTC") && AskAcademic(g, "Apply for medical school?")) {
+        MedicalSchool(g);
+        return;
+    }
+    if (Contains(CurrentHistoryLine(g), "NOTC") && AskAcademic(g, "Apply for flight school?"))
+        FlightSchool(g);
+}
+
+void MilitaryAcademy(Game& g) {
+    if (!Admitted(g, Course::MilitaryAcademy)) return;
+    if (!PassCourseThrow(g, Course::MilitaryAcademy, Stage::Success)) {
+        AddHistory(g, "- failed");
+        return;
+    }
+    for (const char* skill :
+         {"Tactics", "Leader", "Admin", "HEAVY WEAPONS", "Forward Observer", "Computer"})
+        TrySkill(g, 1, 4, skill);
+    EducationGain(g, 3, " Edu");
+    if (PassCourseThrow(g, Course::MilitaryAcademy, Stage::Honours)) {
+        AddHistory(g, "- Hons");
+        // Honours graduates may later transfer to the branches marked /TN1.
+        g.Character.BranchOpen[1] = 1;
+    }
+    SpendYears(g, 4);
+    GrantCourseRank(g, 11);
+    ShowCharacter(g, "Graduated");
+}
+
+void MerchantAcademy(Game& g) {
+    if (!Admitted(g, Course::MerchantAcademy)) return;
+    if (!PassCourseThrow(g, Course::MerchantAcademy, Stage::Success)) {
+        AddHistory(g, "- failed");
+        return;
+    }
+    for (int i = 0; i < 3; ++i) RollSkill(g);
+    EducationGain(g, 3, " Edu");
+    if (PassCourseThrow(g, Course::MerchantAcademy, Stage::Honours)) {
+        AddHistory(g, "- Hons");
+        GrantCourseRank(g, 2);
+    }
+    SpendYears(g, 4);
+    ShowCharacter(g, "Graduated");
+}
+
+void NavalAcademy(Game& g) {
+    if (!Admitted(g, Course::NavalAcademy)) return;
+    if (!PassCourseThrow(g, Course::NavalAcademy, Stage::Success)) {
+        AddHistory(g, "- failed");
+        SpendYears(g, 1);
+        return;
+    }
+    AddHistory(g, "- passed");
+    SpendYears(g, 4);
+    GrantCourseRank(g, 11);
+    EducationGain(g, 3, " EDU");
+    for (const char* skill : {"Vacc Suit", "Navigation", "Engineering"}) TrySkill(g, 1, 4, skill);
+    if (!PassCourseThrow(g, Course::NavalAcademy, Stage::Honours)) return;
+    AddHistory(g, "Hons");
+    if (AskAcademic(g, "Apply for medical school?")) {
+        MedicalSchool(g);
+        return;
+    }
+    if (AskAcademic(g, "Apply for flight school?")) {
+        FlightSchool(g);
+        ShowCharacter(g, "Graduated");
+    }
+}
+
+void GraduateSchool(Game& g) {
+    if (!Admitted(g, Course::GraduateSchool)) return;
+    if (!PassCourseThrow(g, Course::GraduateSchool, Stage::Success)) {
+        AddHistory(g, "- failed");
+        SpendYears(g, 4);
+        return;
+    }
+    int major = 3;
+    if (PassCourseThrow(g, Course::GraduateSchool, Stage::Honours)) {
+        AddHistory(g, "- Honours");
+        major = 4;
+    }
+    const bool explain = !g.Character.Opt(OptSortSkills);
+    if (explain)
+        g.ui.Message("Select a skill to be the character's MAJOR field of study", g.AppTitle,
+                     MsgIcon::None);
+    AddSkill(g, "OASCIENCE-" + std::to_string(major));
+    if (explain)
+        g.ui.Message("Select a skill to be the character's MINOR field of study", g.AppTitle,
+                     MsgIcon::None);
+    AddSkill(g, "OASCIENCE-1");
+    SpendYears(g, 3);
+}
+
+// Resolves one course by name (already logged). Returns false when the
+// course sends the character back to the selection list.
+bool ResolveCourse(Game& g, const std::string& course) {
+    if (course == "College") {
+        College(g);
+    } else if (course == "Military Academy") {
+        MilitaryAcademy(g);
+    } else if (course == "Merchant Academy") {
+        MerchantAcademy(g);
+    } else if (course == "Naval Academy") {
+        NavalAcademy(g);
+    } else if (course == "Graduate School") {
+        GraduateSchool(g);
+    } else if (course == "Psionic Training") {
+        PsionicTraining(g);
+        return false;
+    } else {
+        g.ui.Message("Academic option not recognized!", g.AppTitle, MsgIcon::None);
+    }
+    return true;
+}
+
+std::string SelectionList(const Game& g) {
+    std::string list;
+    for (int i = 1; i <= ServiceRecord::MaxAcademic; ++i) {
+        const std::string course = Trim(g.Service.Academic[i]);
+        if (course.empty() || course == "Flight School" || course == "Medical School") continue;
+        if (course == "Psionic Training" && g.Character.PsiTrained == 1) continue;
+        list += course + "/";
+    }
+    return list + NoStudies;
+}
+
+// In place of a special assignment: the course chosen there, and no list.
+void CourseInPlaceOfSpecial(Game& g, const std::string& course) {
+    if (course == "Medical School") {
+        MedicalSchool(g);
+    } else if (course == "Flight School") {
+        FlightSchool(g);
+    } else {
+        if (!Trim(course).empty()) AddHistory(g, course);
+        // A career year is at stake here, so psionic training does not
+        // lead back to the list of courses before enlistment.
+        ResolveCourse(g, course);
+    }
+}
+
+}  // namespace
+
+void AcademicOptions(Game& g) {
+    const bool inPlaceOfSpecial = g.AcademicFlag == "ACADEMIC";
+    // The flag answers one call only; left set, it would send the next
+    // character's enlistment straight to the course of an old special.
+    g.AcademicFlag = "\"";
+    if (inPlaceOfSpecial) {
+        CourseInPlaceOfSpecial(g, g.PickText);
+        return;
+    }
+    while (true) {
+        PickOne(g, SelectionList(g), "Select academic option");
+        // Closing the window chooses no studies, as the last choice does.
+        if (g.PickIndex == 0 || g.PickText == NoStudies) return;
+        const std::string course = g.PickText;
+        AddHistory(g, course);
+        if (ResolveCourse(g, course)) return;
+    }
+}
 
 }  // namespace orrimar

@@ -24,8 +24,6 @@ namespace orrimar {
 
 namespace {
 
-enum class Next { Restart, Scrap };
-
 void TestMessage(Game& g, const std::string& text) {
     if (g.TestMode == 1) g.ui.Message(text, g.AppTitle, MsgIcon::None);
 }
@@ -184,7 +182,9 @@ void AdjustMoney(Game& g) {
         c.Money = static_cast<int32_t>(std::nearbyint(c.Money * 0.9));
 }
 
-Next FinalMenu(Game& g) {
+}  // namespace
+
+CareerEnd FinalMenu(Game& g) {
     while (true) {
         g.Character.Homeworld = MakeHomeworld(g, 2);
         ClearTermWindow(g);
@@ -193,15 +193,15 @@ Next FinalMenu(Game& g) {
                                            "Restart with this character", "Scrap and restart"});
         if (choice == "1") SaveHtmlResume(g);
         if (choice == "2") SaveTemplateResume(g);
-        if (choice == "3") return Next::Restart;
-        if (choice == "4") return Next::Scrap;
+        if (choice == "3") return CareerEnd::Restart;
+        if (choice == "4") return CareerEnd::Scrap;
     }
 }
 
-// The career from acceptance to the final menu.
-Next PlayCharacter(Game& g) {
+CareerEnd PlayCareer(Game& g) {
     auto& c = g.Character;
     g.CareerFull = false;
+    g.TermWindow.Log.clear();  // the message log is the current character's
     ClearTermWindow(g);
     g.ui.ShowTermWindow(g);
     StartCareer(g);
@@ -220,8 +220,8 @@ Next PlayCharacter(Game& g) {
                 std::string choice;
                 do {
                     choice = EndOfTermChoice(g, failed);
-                    if (choice == "4") return Next::Restart;
-                    if (choice == "5") return Next::Scrap;
+                    if (choice == "4") return CareerEnd::Restart;
+                    if (choice == "5") return CareerEnd::Scrap;
                     if (choice == "2") TransferService(g);
                 } while (choice != "1" && choice != "2" && choice != "3");
                 if (choice != "3") continue;
@@ -242,18 +242,16 @@ Next PlayCharacter(Game& g) {
             c.CurTerm = term;
             c.CurLine = year;
             const std::string choice = EndOfTermChoice(g, false);
-            if (choice == "4") return Next::Restart;
-            if (choice == "5") return Next::Scrap;
+            if (choice == "4") return CareerEnd::Restart;
+            if (choice == "5") return CareerEnd::Scrap;
             if (choice == "2") TransferService(g);
             if (choice == "3") musterNow = true;
             continue;
         }
         AdjustMoney(g);
-        return FinalMenu(g);
+        return CareerEnd::Finished;
     }
 }
-
-}  // namespace
 
 void NextYear(Game& g) {
     auto& c = g.Character;
@@ -280,7 +278,7 @@ void NextYear(Game& g) {
         ShowCharacter(g,
                       "End of term " + std::to_string(c.CurTerm) + " ---------------------------");
         if (c.Age >= race.AgeAt) {
-            AddHistory(g, "Aging rolls:");
+            ShowCharacter(g, "Aging rolls:");
             ApplyAging(g);
         }
     }
@@ -307,7 +305,9 @@ void MainProcess(Game& g) {
         g.Form1.Accepted = false;
         g.ui.RunMainWindow(g);
         g.StartCharacter = g.Character;
-        if (PlayCharacter(g) == Next::Restart) {
+        CareerEnd end = PlayCareer(g);
+        if (end == CareerEnd::Finished) end = FinalMenu(g);
+        if (end == CareerEnd::Restart) {
             restart = true;
             g.Character = g.StartCharacter;
             // A characteristic appended during the career (psionic

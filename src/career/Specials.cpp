@@ -4,7 +4,6 @@ namespace orrimar {
 
 // The service-specific special events are not played yet: such a year
 // passes with only its assignment logged.
-void SpecialAssignment(Game&) {}
 void SoragSpecial(Game&, const std::string&) {}
 void BountyHunt(Game&, int) {}
 void MerchantPosition(Game&) {}

@@ -31,6 +31,7 @@ class SeededDice : public Dice {
   public:
     explicit SeededDice(uint64_t seed) : engine_(seed) {}
     int Roll(int sides) override;
+    void Reseed(uint64_t seed) { engine_.seed(seed); }
 
   private:
     std::mt19937_64 engine_;

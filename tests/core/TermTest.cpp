@@ -88,7 +88,7 @@ TEST_F(TermTest, YearSteps) {
     const std::vector<Case> cases = {
         {"ARMY", 1, 0, 2, {9, 7, 6, 2}, "Raid ", 1, 1},
         {"ARMY", 1, 0, 7, {3, 3, 2, 2}, "", 1, 4},  // BLANK is not logged
-        {"ARMY", 1, 0, 5, {}, "Special ", 1, 0},    // hands off at once
+        {"GUILD", 1, 0, 5, {}, "Special ", 1, 0},   // hands off at once
         {"ARMY", 1, 0, 2, {4, 5, 3, 2, 2}, "Raid Wnd (chest) ", 1, 1},
         {"ARMY", 10, 0, 2, {9, 8, 3, 2, 2}, "Raid Cmd ", 10, 1},
         {"ARMY", 10, 0, 2, {9, 7, 3, 2, 2}, "Raid Staff ", 10, 1},
@@ -116,6 +116,7 @@ TEST_F(TermTest, YearSteps) {
         EXPECT_EQ(c.Rank, k.rankAfter) << k.year;
     }
     EXPECT_EQ(c.Medals, (std::array<int16_t, 4>{1, 1, 1, 1}));
+    EXPECT_TRUE(t.ui.SawMessage("Specials not defined for career type GUILD"));
 }
 
 TEST_F(TermTest, SkillThrowAndTheUnmatchedAssignment) {
@@ -294,6 +295,7 @@ TEST_F(TermTest, SatisfactionAndRankCap) {
 
 TEST_F(TermTest, BountyHuntersSkipSurvivalAndUseTheThrowsRecord) {
     g.Service.BranchName = "Bounty Hunters";
+    c.Warranted = 1;     // a training year: no hunt, offer or warrant application
     Throws({2, 12, 2});  // record 3 (Garrison) by the throw, and no court martial
     EXPECT_EQ(Resolve(3), 3);
     EXPECT_EQ(Year(), "Training E2 ");
@@ -305,7 +307,7 @@ class SoragTest : public TermTest {
         auto& s = g.Service;
         s.Type = "SORAG";
         s.BranchName = "Operations";
-        const char* lines[] = {"Assassination/D", "S:Cmdo Schl/C", "Watch/A", "Orientation/O",
+        const char* lines[] = {"Assassination/D", "S:Wpns Trg/D", "Watch/A", "Orientation/O",
                                "Black Op/E"};
         for (int k = 2; k <= 12; ++k) s.AssignByRoll[k] = k <= 6 ? lines[k - 2] : "Watch/A";
         s.AssignByRoll[12] = "Assassination/D";
@@ -327,7 +329,7 @@ TEST_F(SoragTest, AssignmentsAboveTheClearanceAreReThrown) {
     SoragYear(3);
     EXPECT_EQ(Resolve(6), 4);
     EXPECT_EQ(Year(), "Watch/A Orientation/O Black Op/E ");
-    EXPECT_EQ(Resolve(3), 3);  // S: hands off unlogged
+    EXPECT_EQ(Resolve(3), 3);  // S: hands off unlogged (this one does nothing)
     EXPECT_EQ(Year(), "Watch/A Orientation/O Black Op/E ");
 }
 

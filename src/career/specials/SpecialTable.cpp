@@ -1,0 +1,384 @@
+#include "career/specials/SpecialTable.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "career/SkillTables.h"
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Skills.h"
+#include "model/Text.h"
+#include "ui/Dialogs.h"
+
+namespace orrimar::specials {
+
+namespace {
+
+// Tables lead to further tables (an aide's posting throws on an officer
+// table that may hold the aide again); past this depth a chain is taken
+// for a fault in the tables rather than followed for ever.
+constexpr int MaxDepth = 20;
+
+Cond Make(Cond::Kind what, int a = 0, int b = 0, std::string text = "") {
+    Cond c;
+    c.What = what;
+    c.A = a;
+    c.B = b;
+    c.Text = std::move(text);
+    return c;
+}
+
+SpecialThrow Source(SpecialThrow::Source from, int count = 0, int sides = 0, int value = 0) {
+    SpecialThrow t;
+    t.From = from;
+    t.Count = count;
+    t.Sides = sides;
+    t.Value = value;
+    return t;
+}
+
+int Stat(const Game& g, int stat) {
+    return g.Character.Stats[std::clamp(stat, 1, CharacterRecord::MaxStats)];
+}
+
+void SetRank(Game& g, int rank) {
+    g.Character.Rank = static_cast<int16_t>(std::clamp(rank, 0, CharacterRecord::MaxRank));
+}
+
+// Returns whether the rank was changed.
+bool ChangeRank(Game& g, const RankChange& r) {
+    switch (r.What) {
+        case RankChange::Kind::None:
+            return false;
+        case RankChange::Kind::Set:
+            SetRank(g, r.Value);
+            return true;
+        case RankChange::Kind::Raise: {
+            const int limit = r.Limit > 0 ? r.Limit : g.Service.MaxRank;
+            if (g.Character.Rank >= limit) return false;
+            SetRank(g, g.Character.Rank + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
+void PickSkillsNow(Game& g, const SkillPick& pick) {
+    const std::vector<std::string> choices = Split(pick.Choices, '/');
+    if (pick.Count <= 0 || choices.empty()) return;
+    const int times = RollDice(g, pick.Count, pick.Sides);
+    for (int k = 0; k < times; ++k) {
+        g.PickAuto = g.Character.Opt(OptAutoGen);
+        std::string chosen = PickOne(g, pick.Choices, pick.Title) > 0 ? g.PickText : "";
+        // A window closed without a choice lets the dice choose, so the
+        // skill is not lost.
+        if (chosen.empty()) {
+            const int n = std::min<int>(static_cast<int>(choices.size()), 19);
+            chosen = choices[RollDice(g, 1, n) - 1];
+        }
+        AddSkill(g, chosen);
+    }
+}
+
+void Run(Game& g, const SpecialTable& table, const SpecialThrow& how, int depth);
+
+void Apply(Game& g, const SpecialRow& row, int depth) {
+    auto& c = g.Character;
+    if (!row.History.empty()) AddHistory(g, row.History);
+    for (const auto& skill : row.Skills) {
+        if (!AllHold(g, skill.When)) continue;
+        if (skill.Target > 0)
+            TrySkill(g, 1, skill.Target, skill.Name);
+        else
+            AddSkill(g, skill.Name);
+    }
+    PickSkillsNow(g, row.Pick);
+    if (row.Flag == SpecialFlag::Commissioned) c.Commissioned = 1;
+    if (row.Flag == SpecialFlag::DeptTestPassed) c.DeptTestPassed = 1;
+    const bool rankChanged = ChangeRank(g, row.Rank);
+    for (int k = 0; k < row.SkillRolls; ++k) RollSkill(g);
+    if (rankChanged && !row.Rank.Announce.empty()) {
+        const std::string code =
+            row.Rank.AnnounceCode
+                ? g.Service.RankCode[std::clamp<int>(c.Rank, 0, ServiceRecord::MaxRanks)]
+                : "";
+        ShowCharacter(g, row.Rank.Announce + code);
+    }
+    if (row.Branch >= 1 && row.Branch <= CharacterRecord::MaxBranchTags) {
+        c.BranchOpen[row.Branch] = 1;
+        if (!row.Information.empty())
+            g.ui.Message(row.Information, g.AppTitle, MsgIcon::Information);
+    }
+    if (row.Money != 0) c.Money += row.Money;
+
+    const SpecialTable* next = row.Next.Owned   ? row.Next.Owned.get()
+                               : row.Next.Named ? &row.Next.Named()
+                                                : nullptr;
+    if (next) Run(g, *next, row.Next.Throw ? *row.Next.Throw : next->Throw, depth + 1);
+}
+
+void Run(Game& g, const SpecialTable& table, const SpecialThrow& how, int depth) {
+    if (depth > MaxDepth) {
+        g.ui.Message("Special assignment tables lead too deep at " + table.Name, g.AppTitle,
+                     MsgIcon::None);
+        return;
+    }
+    const int result = ThrowResult(g, how);
+    for (const auto& row : table.Rows) {
+        if (result < row.From || result > row.To || !AllHold(g, row.When)) continue;
+        Apply(g, row, depth);
+        return;
+    }
+}
+
+}  // namespace
+
+Cond Not(Cond c) {
+    c.Negate = !c.Negate;
+    return c;
+}
+Cond RankIn(int low, int high) {
+    return Make(Cond::Kind::RankIn, low, high);
+}
+Cond RankIs(int rank) {
+    return RankIn(rank, rank);
+}
+Cond RankAtLeast(int rank) {
+    return RankIn(rank, INT_MAX);
+}
+Cond RankBelow(int rank) {
+    return Not(RankAtLeast(rank));
+}
+Cond Officer() {
+    return RankAtLeast(10);
+}
+Cond Enlisted() {
+    return RankBelow(10);
+}
+Cond RankBelowMax() {
+    return Make(Cond::Kind::RankBelowMax);
+}
+Cond StatAbove(int stat, int value) {
+    return Make(Cond::Kind::StatAbove, stat, value);
+}
+Cond StatAtLeast(int stat, int value) {
+    return StatAbove(stat, value - 1);
+}
+Cond StatBelow(int stat, int value) {
+    return Not(StatAbove(stat, value - 1));
+}
+Cond IntEduAtMost(int value) {
+    return Not(Make(Cond::Kind::IntEduAbove, value));
+}
+Cond CareerIs(std::string code) {
+    return Make(Cond::Kind::CareerIs, 0, 0, std::move(code));
+}
+Cond BranchHas(std::string text) {
+    return Make(Cond::Kind::BranchHas, 0, 0, std::move(text));
+}
+Cond RaceIs(int code) {
+    return Make(Cond::Kind::RaceIs, code);
+}
+Cond BranchOpened(int entry) {
+    return Make(Cond::Kind::BranchOpened, entry);
+}
+Cond SkillAbove(std::string name, int level) {
+    return Make(Cond::Kind::SkillAbove, level, 0, std::move(name));
+}
+Cond TermAtMost(int term) {
+    return Make(Cond::Kind::TermAtMost, term);
+}
+
+bool Holds(const Game& g, const Cond& c) {
+    const auto& ch = g.Character;
+    bool holds = false;
+    switch (c.What) {
+        case Cond::Kind::RankIn:
+            holds = ch.Rank >= c.A && ch.Rank <= c.B;
+            break;
+        case Cond::Kind::RankBelowMax:
+            holds = ch.Rank < g.Service.MaxRank;
+            break;
+        case Cond::Kind::StatAbove:
+            holds = Stat(g, c.A) > c.B;
+            break;
+        case Cond::Kind::IntEduAbove:
+            holds = Stat(g, StatInt) + Stat(g, StatEdu) > c.A;
+            break;
+        case Cond::Kind::CareerIs:
+            holds = UCase(g.Service.Type) == c.Text;
+            break;
+        case Cond::Kind::BranchHas:
+            holds = Contains(g.Service.BranchName, c.Text);
+            break;
+        case Cond::Kind::RaceIs:
+            holds = g.Race.Code == c.A;
+            break;
+        case Cond::Kind::BranchOpened:
+            holds = c.A >= 1 && c.A <= CharacterRecord::MaxBranchTags && ch.BranchOpen[c.A] == 1;
+            break;
+        case Cond::Kind::SkillAbove:
+            holds = GetSkillLevel(g, c.Text) > c.A;
+            break;
+        case Cond::Kind::TermAtMost:
+            holds = ch.CurTerm <= c.A;
+            break;
+    }
+    return holds != c.Negate;
+}
+
+bool AllHold(const Game& g, const std::vector<Cond>& conds) {
+    return std::all_of(conds.begin(), conds.end(), [&](const Cond& c) { return Holds(g, c); });
+}
+
+SpecialThrow SpecialThrow::Plus(int amount, std::vector<Cond> when) const {
+    SpecialThrow t = *this;
+    t.Modifiers.push_back({amount, std::move(when)});
+    return t;
+}
+
+SpecialThrow SpecialThrow::Capped(int max) const {
+    SpecialThrow t = *this;
+    t.Cap = max;
+    return t;
+}
+
+SpecialThrow Die(int count, int sides) {
+    return Source(SpecialThrow::Source::Dice, count, sides);
+}
+SpecialThrow NoThrow() {
+    return Source(SpecialThrow::Source::None);
+}
+SpecialThrow RankValue() {
+    return Source(SpecialThrow::Source::Rank);
+}
+SpecialThrow StatValue(int stat) {
+    return Source(SpecialThrow::Source::Stat, 0, 0, stat);
+}
+SpecialThrow Fixed(int result) {
+    return Source(SpecialThrow::Source::Fixed, 0, 0, result);
+}
+
+int ThrowResult(Game& g, const SpecialThrow& t) {
+    int result = 0;
+    switch (t.From) {
+        case SpecialThrow::Source::None:
+            break;
+        case SpecialThrow::Source::Dice:
+            result = RollDice(g, t.Count, t.Sides);
+            break;
+        case SpecialThrow::Source::Rank:
+            result = g.Character.Rank;
+            break;
+        case SpecialThrow::Source::Stat:
+            result = Stat(g, t.Value);
+            break;
+        case SpecialThrow::Source::Fixed:
+            result = t.Value;
+            break;
+    }
+    for (const auto& m : t.Modifiers)
+        if (AllHold(g, m.When)) result += m.Amount;
+    return std::min(result, t.Cap);
+}
+
+SpecialRow& SpecialRow::If(Cond c) {
+    When.push_back(std::move(c));
+    return *this;
+}
+SpecialRow& SpecialRow::Log(std::string text) {
+    History = std::move(text);
+    return *this;
+}
+SpecialRow& SpecialRow::Grant(std::initializer_list<std::string> names) {
+    for (const auto& n : names) Skills.push_back({n, 0, {}});
+    return *this;
+}
+SpecialRow& SpecialRow::Try(int target, std::initializer_list<std::string> names) {
+    for (const auto& n : names) Skills.push_back({n, target, {}});
+    return *this;
+}
+SpecialRow& SpecialRow::Only(Cond when, int target, std::string name) {
+    Skills.push_back({std::move(name), target, {std::move(when)}});
+    return *this;
+}
+SpecialRow& SpecialRow::PickSkills(int count, int sides, std::string choices, std::string title) {
+    Pick = {count, sides, std::move(choices), std::move(title)};
+    return *this;
+}
+SpecialRow& SpecialRow::Set(SpecialFlag flag) {
+    Flag = flag;
+    return *this;
+}
+SpecialRow& SpecialRow::SetRank(int rank) {
+    Rank.What = RankChange::Kind::Set;
+    Rank.Value = rank;
+    return *this;
+}
+SpecialRow& SpecialRow::RaiseRank(int limit) {
+    Rank.What = RankChange::Kind::Raise;
+    Rank.Limit = limit;
+    return *this;
+}
+SpecialRow& SpecialRow::Announce(std::string text, bool withRankCode) {
+    Rank.Announce = std::move(text);
+    Rank.AnnounceCode = withRankCode;
+    return *this;
+}
+SpecialRow& SpecialRow::Rolls(int count) {
+    SkillRolls = count;
+    return *this;
+}
+SpecialRow& SpecialRow::Open(int branch, std::string information) {
+    Branch = branch;
+    Information = std::move(information);
+    return *this;
+}
+SpecialRow& SpecialRow::Pay(int32_t money) {
+    Money = money;
+    return *this;
+}
+SpecialRow& SpecialRow::Then(TableFn table) {
+    Next = {table, nullptr, std::nullopt};
+    return *this;
+}
+SpecialRow& SpecialRow::Then(TableFn table, SpecialThrow rethrow) {
+    Next = {table, nullptr, std::move(rethrow)};
+    return *this;
+}
+SpecialRow& SpecialRow::Then(SpecialTable table) {
+    Next = {nullptr, std::make_shared<const SpecialTable>(std::move(table)), std::nullopt};
+    return *this;
+}
+
+SpecialRow At(int from, int to) {
+    SpecialRow row;
+    row.From = from;
+    row.To = to;
+    return row;
+}
+SpecialRow At(int result) {
+    return At(result, result);
+}
+SpecialRow AtLeast(int result) {
+    return At(result, INT_MAX);
+}
+SpecialRow AtMost(int result) {
+    return At(INT_MIN, result);
+}
+SpecialRow Any() {
+    return At(INT_MIN, INT_MAX);
+}
+
+SpecialTable SkillList(std::string name, SpecialThrow t, std::vector<std::string> skills) {
+    SpecialTable table{std::move(name), std::move(t), {}};
+    for (size_t k = 0; k < skills.size(); ++k)
+        table.Rows.push_back(At(static_cast<int>(k) + 1).Grant({skills[k]}));
+    return table;
+}
+
+void RunSpecialTable(Game& g, const SpecialTable& table) {
+    Run(g, table, table.Throw, 0);
+}
+
+}  // namespace orrimar::specials

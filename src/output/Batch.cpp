@@ -1,0 +1,199 @@
+#include "output/Batch.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+#include <vector>
+
+#include "career/Driver.h"
+#include "model/Game.h"
+#include "model/Generate.h"
+#include "model/Text.h"
+#include "names/Homeworld.h"
+#include "names/Names.h"
+#include "output/Resume.h"
+#include "output/ResumeText.h"
+#include "startup/Cascades.h"
+#include "startup/Files.h"
+#include "startup/Main.h"
+#include "startup/OptionSets.h"
+#include "startup/Settings.h"
+#include "ui/AutoUi.h"
+
+namespace orrimar {
+
+namespace {
+
+// The entry whose display text or key contains `wanted` (any case), or a
+// throw of the dice among all entries when nothing is wanted; -1 when none.
+int Choose(Game& g, const ChoiceList& list, const std::string& wanted) {
+    const int n = static_cast<int>(list.Entries.size());
+    if (n == 0) return -1;
+    if (wanted.empty()) return g.dice.Roll(n) - 1;
+    for (int i = 0; i < n; ++i) {
+        if (EqualsNoCase(list.Entries[i].Display, wanted) ||
+            EqualsNoCase(list.Entries[i].Key, wanted))
+            return i;
+    }
+    for (int i = 0; i < n; ++i) {
+        if (ContainsNoCase(list.Entries[i].Display, wanted) ||
+            ContainsNoCase(list.Entries[i].Key, wanted))
+            return i;
+    }
+    return -1;
+}
+
+std::string FindDataFolder(const BatchOptions& options) {
+    std::string dir = options.DataDir;
+    if (dir.empty()) dir = ReadIniValue("orrimar.ini", "dataloc");
+    return dir.empty() ? "" : AddBackslash(dir);
+}
+
+std::string IndexPage(const std::vector<BatchCharacter>& done, const BatchOptions& options) {
+    std::vector<std::string> lines = {
+        "<html>",
+        "<head>",
+        "<meta charset=\"ISO-8859-1\">",
+        "<title>Astrovane characters</title>",
+        "</head>",
+        "<body>",
+        "<h1>Astrovane characters</h1>",
+        "<p>" + std::to_string(done.size()) + " characters, batch seed " +
+            std::to_string(options.Seed) + ".</p>",
+        "<table border=\"1\">",
+        "<tr><th>#</th><th>Name</th><th>Race</th><th>Service</th><th>Branch</th>"
+        "<th>Terms</th><th>Seed</th></tr>"};
+    int n = 0;
+    for (const auto& c : done) {
+        ++n;
+        lines.push_back("<tr><td>" + std::to_string(n) + "</td><td><a href=\"" +
+                        HtmlEscape(c.File) + "\">" +
+                        HtmlEscape(c.Name.empty() ? "(unnamed)" : c.Name) + "</a></td><td>" +
+                        HtmlEscape(c.Race) + "</td><td>" + HtmlEscape(c.Service) + "</td><td>" +
+                        HtmlEscape(c.Branch) + "</td><td>" + std::to_string(c.Terms) + "</td><td>" +
+                        std::to_string(c.Seed) + "</td></tr>");
+    }
+    lines.insert(lines.end(), {"</table>", "</body>", "</html>"});
+    return JoinLinesCrLf(lines);
+}
+
+}  // namespace
+
+int RunBatch(const BatchOptions& options, std::ostream& log) {
+    AutoUi ui;
+    ui.TargetTerms = std::clamp(options.Terms, 1, CharacterRecord::MaxTerm - 1);
+    SeededDice dice(options.Seed);
+    Game g(ui, dice);
+    ui.game = &g;
+    SetAppTitle(g);
+    FillTables(g);
+    g.DataLoc = FindDataFolder(options);
+    if (g.DataLoc.empty() || !FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI")) {
+        log << "orrimar-cli: no data folder: give --data DIR (a folder holding IMPERIAL.ERI)\n";
+        return 1;
+    }
+    for (const auto& failed : {LoadCascades(g), LoadCoyns(g)}) {
+        if (!failed.empty()) {
+            log << "orrimar-cli: " << failed << "\n";
+            return 1;
+        }
+    }
+    if (!options.TemplatePath.empty() && !ReadLines(options.TemplatePath)) {
+        log << "orrimar-cli: cannot read the template " << options.TemplatePath << "\n";
+        return 1;
+    }
+    if (options.WritePages && !options.OutDir.empty() && !MakeFolder(options.OutDir)) {
+        log << "orrimar-cli: cannot create the folder " << options.OutDir << "\n";
+        return 1;
+    }
+    ListRaces(g);
+    LoadOptionSetMenu(g);
+    g.Character.Options[OptCapSkills] = OptOn;
+    g.Character.Options[OptAutoGen] = OptOn;
+    const auto options0 = g.Character.Options;
+
+    const std::string outDir = options.OutDir.empty() ? "" : AddBackslash(options.OutDir);
+    std::vector<BatchCharacter> done;
+    int failures = 0;
+    for (int n = 1; n <= options.Count; ++n) {
+        BatchCharacter result;
+        result.Seed = options.Seed + static_cast<uint64_t>(n - 1);
+        dice.Reseed(result.Seed);
+        g.Character.Options = options0;
+        g.Character.BranchOpen = {};
+        g.TermWindow = TermWindowModel{};
+
+        const int race = Choose(g, g.RaceList, options.Race);
+        if (race < 0) {
+            log << "orrimar-cli: no race matches \"" << options.Race << "\"\n";
+            return 1;
+        }
+        SelectRace(g, race);
+        const int service = Choose(g, g.ServiceList, options.Service);
+        if (service < 0) {
+            log << "character " << n << ": " << g.Race.Name << " has no service matching \""
+                << options.Service << "\"\n";
+            ++failures;
+            continue;
+        }
+        SelectService(g, service);
+        const int branch = Choose(g, g.BranchList, options.Branch);
+        if (branch < 0) {
+            log << "character " << n << ": no branch matching \"" << options.Branch << "\"\n";
+            ++failures;
+            continue;
+        }
+        SelectBranch(g, branch);
+        if (!g.BranchList.Current()) {
+            log << "character " << n << ": the branch could not be loaded\n";
+            ++failures;
+            continue;
+        }
+        Generate(g);
+        g.StartCharacter = g.Character;
+        if (PlayCareer(g) != CareerEnd::Finished) {
+            ++failures;
+            continue;
+        }
+        g.Character.Homeworld = MakeHomeworld(g, 2);
+        g.Character.Name = MakeName(g, PrepareNames(g));
+
+        result.Name = g.Character.Name;
+        result.Race = g.Race.Name;
+        result.Service = g.Service.Name;
+        result.Branch = g.Service.BranchName;
+        result.Terms = g.Character.CurTerm;
+        if (options.WritePages && !outDir.empty()) {
+            char number[16];
+            std::snprintf(number, sizeof number, "%04d", n % 10000);
+            result.File = std::string(number) + "-" + SafeFileName(g.Character.Name) + ".htm";
+            const std::string footer =
+                "Batch character " + std::to_string(n) + ", seed " + std::to_string(result.Seed) +
+                " (orrimar-cli --auto --count 1 --seed " + std::to_string(result.Seed) +
+                " with the same race, service, branch and terms)";
+            const ResumeLayout layout = options.TemplatePath.empty()
+                                            ? ResumeLayout::BuiltIn()
+                                            : ResumeLayout::Template(options.TemplatePath);
+            const std::string failed = WriteResume(g, outDir + result.File, layout, footer);
+            if (!failed.empty()) {
+                log << "character " << n << ": " << failed << "\n";
+                ++failures;
+                continue;
+            }
+        }
+        done.push_back(result);
+    }
+    if (options.WritePages && !outDir.empty()) {
+        const std::string failed = WriteFileAtomic(outDir + "index.htm", IndexPage(done, options));
+        if (!failed.empty()) {
+            log << "orrimar-cli: " << failed << "\n";
+            return 1;
+        }
+    }
+    log << done.size() << " characters generated";
+    if (!outDir.empty() && options.WritePages) log << " in " << outDir << " (index.htm)";
+    log << ", seed " << options.Seed << ".\n";
+    return failures == 0 ? 0 : 1;
+}
+
+}  // namespace orrimar

@@ -1,0 +1,52 @@
+#include "ui/AutoUi.h"
+
+#include "model/Game.h"
+#include "model/Text.h"
+#include "ui/Dialogs.h"
+
+namespace orrimar {
+
+void AutoUi::Message(const std::string& text, const std::string&, MsgIcon) {
+    Messages.push_back(text);
+}
+
+int AutoUi::PickOne(const std::vector<std::string>& choices, const std::string&) {
+    if (choices.empty()) return 0;
+    return game ? game->dice.Roll(static_cast<int>(choices.size())) : 1;
+}
+
+void AutoUi::PickList(Game&, PickListModel& list) {
+    PickListCancel(list);
+}
+
+int AutoUi::ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) {
+    (void)chooser;
+    return SkillTableRandomButton(g);
+}
+
+std::string AutoUi::AskTerm(Game& g) {
+    const auto& w = g.TermWindow;
+    std::string answer = "1";
+    if (w.Button[1].Caption == "Re-enlist") {
+        const bool failed = Contains(w.Label[1], "Re-enlistment FAILED");
+        const int served = g.Character.CurTerm - 1;
+        answer = failed || served >= TargetTerms ? "3" : "1";
+    } else if (w.Button[1].Caption == "Financial table") {
+        answer = w.Button[3].Visible ? "3" : w.Button[1].Visible ? "1" : "2";
+    } else {
+        for (int k = 1; k <= 5; ++k) {
+            if (w.Button[k].Visible) {
+                answer = std::to_string(k);
+                break;
+            }
+        }
+    }
+    g.TermWindow.Answer = answer;
+    return answer;
+}
+
+void AutoUi::RunMainWindow(Game& g) {
+    g.Form1.Accepted = true;
+}
+
+}  // namespace orrimar
