@@ -16,14 +16,15 @@ build: setup
 run: build
 	cd data && ../$(BUILD)/orrimar
 
-test: build
+test: build asan
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
-# Address and undefined-behaviour sanitizers over the whole suite.
+# The core and terminal tests, the end-to-end sweep over every sample
+# career among them, under the address and undefined-behaviour sanitizers.
 asan: setup
 	@cmake --preset asan >/dev/null
 	@cmake --build build-asan -j$(JOBS)
-	QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j$(JOBS)
+	ctest --test-dir build-asan --output-on-failure -j$(JOBS)
 
 clean:
 	rm -rf $(BUILD) build-asan

@@ -79,7 +79,28 @@ std::string IndexPage(const std::vector<BatchCharacter>& done, const BatchOption
 
 }  // namespace
 
-int RunBatch(const BatchOptions& options, std::ostream& log) {
+std::string CheckWithinTables(const Game& g) {
+    const auto& c = g.Character;
+    if (c.CurTerm < 1 || c.CurTerm > CharacterRecord::MaxTerm) return "term out of range";
+    if (c.CurLine < 0 || c.CurLine > CharacterRecord::MaxYear) return "year out of range";
+    if (c.Rank < 0 || c.Rank > CharacterRecord::MaxRank) return "rank out of range";
+    if (g.Race.NumStats < 0 || g.Race.NumStats > CharacterRecord::MaxStats)
+        return "characteristic count out of range";
+    bool free = false;
+    for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
+        const bool empty = Trim(c.Skills[i].Name).empty();
+        if (!empty && free) return "a skill after a free slot";
+        free = free || empty;
+        for (int j = 1; j < i && !empty; ++j)
+            if (Trim(c.Skills[j].Name) == Trim(c.Skills[i].Name)) return "a skill twice";
+    }
+    for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i)
+        if (c.BenefitCount[i] < 0) return "a negative benefit count";
+    if (c.Clearance.size() != 1) return "clearance is not one character";
+    return "";
+}
+
+int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCharacter>* results) {
     AutoUi ui;
     ui.TargetTerms = std::clamp(options.Terms, 1, CharacterRecord::MaxTerm - 1);
     SeededDice dice(options.Seed);
@@ -163,6 +184,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log) {
         result.Service = g.Service.Name;
         result.Branch = g.Service.BranchName;
         result.Terms = g.Character.CurTerm;
+        result.Problem = CheckWithinTables(g);
         if (options.WritePages && !outDir.empty()) {
             char number[16];
             std::snprintf(number, sizeof number, "%04d", n % 10000);
@@ -183,6 +205,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log) {
         }
         done.push_back(result);
     }
+    if (results) *results = done;
     if (options.WritePages && !outDir.empty()) {
         const std::string failed = WriteFileAtomic(outDir + "index.htm", IndexPage(done, options));
         if (!failed.empty()) {

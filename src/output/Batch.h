@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace orrimar {
+
+struct Game;
 
 struct BatchOptions {
     int Count = 1;
@@ -26,10 +29,17 @@ struct BatchCharacter {
     std::string Name, Race, Service, Branch, File;
     int Terms = 0;
     uint64_t Seed = 0;
+    std::string Problem;  // empty when the record kept within its tables
 };
+
+// What is wrong with a finished character's record, or "" when every field
+// stays within its table's bounds.
+std::string CheckWithinTables(const Game& g);
 
 // Runs the batch; progress and problems go to `log`. Returns the exit
 // status: 0 when every character was written, 1 otherwise.
-int RunBatch(const BatchOptions& options, std::ostream& log);
+// `results`, when given, receives every generated character.
+int RunBatch(const BatchOptions& options, std::ostream& log,
+             std::vector<BatchCharacter>* results = nullptr);
 
 }  // namespace orrimar

@@ -45,9 +45,6 @@ bool TakeAcademicInstead(Game& g) {
     g.Service.PlusEdu[offered[pick - 1]] = 2;
     g.AcademicFlag = "ACADEMIC";
     AcademicOptions(g);
-    // The flag only speaks for this call; left set, a later call before
-    // enlistment (a restarted character) would take itself for one too.
-    g.AcademicFlag = "\"";
     return true;
 }
 
