@@ -12,11 +12,13 @@ namespace orrimar {
 struct TermEntry {
     std::string Title;
     std::array<std::string, 21> Lines{};  // year 0..20
+    bool operator==(const TermEntry&) const = default;
 };
 
 struct SkillEntry {
     std::string Name;
     int16_t Level = 0;
+    bool operator==(const SkillEntry&) const = default;
 };
 
 // Option flags live in the record so they travel with the character.

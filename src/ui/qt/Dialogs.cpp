@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDebug>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -66,6 +67,7 @@ PickListDialog::PickListDialog(QWidget* parent, Game& g, PickListModel& list)
     setWindowTitle("Select from list");
     auto* layout = new QVBoxLayout(this);
     auto* prompt = new QLabel(Q(list.Prompt));
+    prompt->setObjectName("Label1");
     prompt->setWordWrap(true);
     layout->addWidget(prompt);
     items_ = new QListWidget;
@@ -158,6 +160,7 @@ SkillTableDialog::SkillTableDialog(QWidget* parent, Game& g, SkillTableChooserMo
     menuBar->addAction("Options...", this, [this] { Guarded([this] { g_.ui.ShowOptions(g_); }); });
     layout->setMenuBar(menuBar);
     auto* frame = new QGroupBox("Select skill table");
+    frame->setObjectName("Frame1");
     frame_ = frame;
     frame->installEventFilter(this);
     frame->setMouseTracking(true);
@@ -204,6 +207,7 @@ void SkillTableDialog::showEvent(QShowEvent* event) {
 }
 
 bool SkillTableDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (qEnvironmentVariableIsSet("DBGH")) qDebug() << watched->objectName() << event->type();
     if (event->type() == QEvent::Enter || event->type() == QEvent::HoverEnter) {
         for (int k = 1; k <= 10; ++k) {
             if (watched == buttons_[k]) {
@@ -213,6 +217,7 @@ bool SkillTableDialog::eventFilter(QObject* watched, QEvent* event) {
                 text.remove('\r');
                 hover_->setText(text);
                 hover_->show();
+                qDebug() << "shown" << hover_->isVisible();
                 return false;
             }
         }
@@ -229,7 +234,9 @@ TextViewerDialog::TextViewerDialog(QWidget* parent, const TextViewerModel& viewe
     setObjectName("SLIST4");
     setWindowTitle(title_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(title_));
+    auto* heading = new QLabel(title_);
+    heading->setObjectName("Label1");
+    layout->addWidget(heading);
     text_ = new QPlainTextEdit;
     text_->setObjectName("Text1");
     QString body = Q(viewer.Text);
@@ -244,9 +251,13 @@ TextViewerDialog::TextViewerDialog(QWidget* parent, const TextViewerModel& viewe
     layout->addWidget(text_, 1);
     auto* row = new QHBoxLayout;
     auto* ok = new QPushButton("OK");
+    ok->setObjectName("cmdOK");
     auto* cancel = new QPushButton("&Cancel");
+    cancel->setObjectName("cmdCancel");
     auto* printAll = new QPushButton("Print all");
+    printAll->setObjectName("cmdPrintAll");
     auto* printSel = new QPushButton("Print sel'n");
+    printSel->setObjectName("cmdPrintSel");
     for (auto* b : {ok, cancel, printAll, printSel}) {
         b->setAutoDefault(false);
         row->addWidget(b);
@@ -314,6 +325,7 @@ void TextViewerDialog::Print(bool selectionOnly) {
 }
 
 AboutDialog::AboutDialog(QWidget* parent, Game& g) : QDialog(parent) {
+    setObjectName("frmAbout");
     setWindowTitle("About Orrimar Character Generator");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("<b>Orrimar Character Generator</b>"));
@@ -323,7 +335,9 @@ AboutDialog::AboutDialog(QWidget* parent, Game& g) : QDialog(parent) {
     layout->addWidget(new QLabel(""));
     auto* row = new QHBoxLayout;
     auto* info = new QPushButton("&System Info...");
+    info->setObjectName("cmdSysInfo");
     auto* ok = new QPushButton("OK");
+    ok->setObjectName("cmdOK");
     row->addWidget(info);
     row->addStretch();
     row->addWidget(ok);

@@ -107,29 +107,32 @@ void Form3::Render() {
         log_->setPlainText(log);
         log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
     }
+    // The answer buttons show only while a question waits for them, so a
+    // click between questions cannot answer the next one.
     for (int k = 1; k <= 5; ++k) {
         buttons_[k]->setText(Q(w.Button[k].Caption));
-        buttons_[k]->setVisible(w.Button[k].Visible);
+        buttons_[k]->setVisible(waiting_ && w.Button[k].Visible);
     }
 }
 
 std::string Form3::Ask() {
     g_.TermWindow.Answer.clear();
+    QEventLoop loop;
+    waiting_ = &loop;
     Render();
     show();
     raise();
     activateWindow();
-    QEventLoop loop;
-    waiting_ = &loop;
     loop.exec();
     waiting_ = nullptr;
+    for (int k = 1; k <= 5; ++k) buttons_[k]->hide();
     return g_.TermWindow.Answer;
 }
 
 void Form3::Press(int k) {
-    if (k < 1 || k > 5 || !g_.TermWindow.Button[k].Visible) return;
+    if (!waiting_ || k < 1 || k > 5 || !g_.TermWindow.Button[k].Visible) return;
     g_.TermWindow.Answer = std::to_string(k);
-    if (waiting_) waiting_->quit();
+    waiting_->quit();
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

@@ -1,0 +1,257 @@
+// The generation driver: years and terms, career start, the end-of-term
+// choices, restart, stepping back before mustering out, and a whole career.
+#include <gtest/gtest.h>
+
+#include "career/Driver.h"
+#include "model/Skills.h"
+#include "model/Text.h"
+#include "support/TestGame.h"
+#include "ui/MainWindow.h"
+
+using namespace orrimar;
+
+namespace {
+
+std::vector<std::string> Race(const std::string& name, int code, int years) {
+    return {name,
+            "Type=" + std::to_string(code),
+            "[STATS]",
+            "STR=2D",
+            "DEX=2D",
+            "END=2D",
+            "INT=2D",
+            "EDU=2D",
+            "SOC=2D",
+            "[FILES]",
+            "TEST.SRV=Test Service",
+            "yearsperterm=" + std::to_string(years),
+            "baseage=18",
+            "ageat=90"};
+}
+
+// A quiet service: every year the same assignment, always survived,
+// never decorated, promoted or trained, so only the structure is tested.
+std::vector<std::string> Service(int reenlist) {
+    std::vector<std::string> s = {"Test Service",
+                                  "type=TESTERS",
+                                  "reenlist=" + std::to_string(reenlist),
+                                  "[FILES]",
+                                  "ONE=Branch one",
+                                  "[RANKS]",
+                                  "Max=2",
+                                  "E1=Private",
+                                  "E2=Corporal",
+                                  "[SKILL TABLES]",
+                                  "Basic",
+                                  "Eli      All",
+                                  "Max=1",
+                                  "Admin",
+                                  "[MUSTER]",
+                                  "Mat=1",
+                                  "Low Passage",
+                                  "Csh=6",
+                                  "1000,1000,1000,1000,1000,1000",
+                                  "*ONE",
+                                  "Branch one",
+                                  "x",
+                                  "First=2",
+                                  "Lst=12"};
+    for (int k = 2; k <= 12; ++k) s.push_back("Patrol");
+    for (const char* line :
+         {"x", "A=Patrol", "Surv=0", "Deco=99", "Prom=13", "Skil=13", "[END OF FILE]"})
+        s.push_back(line);
+    return s;
+}
+
+// Every career starts with the academic question; the test service offers
+// no course, so its one choice is "No academic studies before enlistment"
+// (the "1" that opens every script below).
+struct DriverGame : TestGame {
+    TempDir data;
+    explicit DriverGame(int years = 2, int reenlist = 2, const std::string& race = "Humans",
+                        int code = 1) {
+        data.Write("IMPERIAL.ERI", Race(race, code, years));
+        data.Write("TEST.SRV", Service(reenlist));
+        data.Write("cascade.dat",
+                   {"VEHICLE/Car", "GUN COMBAT/Rifle", "BLADE COMBAT/Dagger", "* END *"});
+        data.Write("COYNS.DAT", std::vector<std::string>(36, "COIN"));
+        LoadData(data.Path());
+        Pick(race, "Test Service", "Branch one");
+        g.Character.Options[OptAutoGen] = OptOn;
+        dice.SetFallback(true);
+    }
+    std::vector<std::string> TermQuestions() const {
+        std::vector<std::string> out;
+        for (const auto& s : ui.shown)
+            if (s.Kind == "term") out.push_back(s.Text);
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST(NextYear, RollsOverIntoTheNextTermWithTheAge) {
+    DriverGame t(4);
+    auto& c = t.g.Character;
+    c.CurTerm = 1;
+    c.CurLine = 0;
+    c.PromotedThisTerm = 1;
+    for (int i = 0; i < 4; ++i) NextYear(t.g);
+    EXPECT_EQ(c.CurTerm, 1);
+    EXPECT_EQ(c.CurLine, 4);
+    EXPECT_EQ(c.Age, 18 + 4);
+    EXPECT_TRUE(Contains(t.g.TermWindow.Log, "End of term 1 ---------------------------"));
+    NextYear(t.g);
+    EXPECT_EQ(c.CurTerm, 2);
+    EXPECT_EQ(c.CurLine, 1);
+    EXPECT_EQ(c.Age, 4 + 18 + 1);
+    EXPECT_EQ(c.PromotedThisTerm, 0);
+    EXPECT_EQ(c.TermLog[2].Title, "Branch one");
+}
+
+TEST(NextYear, TheRecordsEndStopsTheCareer) {
+    DriverGame t(2);
+    auto& c = t.g.Character;
+    c.CurTerm = 100;
+    c.CurLine = 2;
+    NextYear(t.g);
+    EXPECT_TRUE(t.g.CareerFull);
+    EXPECT_EQ(c.CurTerm, 100);
+    EXPECT_EQ(c.CurLine, 2);
+}
+
+TEST(NextYear, OldAgeWarning) {
+    DriverGame t(2);
+    t.g.Character.CurTerm = 1;
+    t.g.Character.Stats[3] = -1;
+    NextYear(t.g);
+    EXPECT_TRUE(t.ui.SawMessage("has technically died of old age"));
+}
+
+TEST(CareerStart, DefaultSkillsAndRaceGrants) {
+    {
+        DriverGame t(2, 2, "Human barbarians", 5);
+        t.ui.Answer({"1", "3", "1"});  // muster out after term 1; financial table
+        ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
+        EXPECT_EQ(GetSkillLevel(t.g, "Dagger"), 0);
+        EXPECT_EQ(GetSkillLevel(t.g, "Car"), -1);
+        EXPECT_EQ(GetSkillLevel(t.g, "Vacc Suit"), -1);
+        EXPECT_EQ(GetSkillLevel(t.g, "Computer"), 0);
+        EXPECT_EQ(GetSkillLevel(t.g, "Admin"), 2);  // two skill-table rolls at the start
+    }
+    {
+        DriverGame t(2, 2, "Lion folk", 6);
+        t.ui.Answer({"1", "3", "1", "1", "1", "1"});  // race 6 rolls more benefits
+        ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
+        EXPECT_EQ(GetSkillLevel(t.g, "Computer"), -1);
+        EXPECT_EQ(GetSkillLevel(t.g, "Vacc Suit"), 0);
+        EXPECT_TRUE(Contains(t.g.Character.TermLog[1].Lines[1], "Rite of passage: "));
+    }
+    {
+        DriverGame t(2, 2, "Deep folk", 25);
+        t.ui.Answer({"1", "3", "1"});
+        ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
+        EXPECT_EQ(GetSkillLevel(t.g, "Waldo Ops"), 1);
+        EXPECT_EQ(GetSkillLevel(t.g, "TeeSuit"), 1);
+        EXPECT_EQ(t.g.Character.Money, 900);  // race 25 keeps nine tenths
+    }
+}
+
+TEST(EndOfTerm, FailedReenlistmentStillOffersFiveChoices) {
+    DriverGame t(2, 13);
+    t.ui.Answer({"1", "3", "1"});
+    ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
+    const auto questions = t.TermQuestions();
+    ASSERT_GE(questions.size(), 1u);
+    EXPECT_EQ(questions[0],
+              "End of term 1\r\n  Re-enlistment FAILED [Re-enlist/Transfer and re-enlist/Muster "
+              "out/Restart with this character/Scrap and start again/]");
+}
+
+TEST(EndOfTerm, ReenlistPlaysAnotherTermAndMusteringStepsBack) {
+    DriverGame t(2, 2);
+    t.ui.Answer({"1", "1", "3", "1", "1"});  // re-enlist; muster out; two financial rolls
+    ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
+    EXPECT_EQ(t.g.Character.CurTerm, 2);  // stepped back from term 3, year 1
+    EXPECT_EQ(t.g.Character.CurLine, 2);
+    EXPECT_EQ(t.g.Character.BenefitRolls, 2);
+    EXPECT_EQ(t.g.Character.Money, 2000);
+    EXPECT_EQ(t.g.Character.TermLog[2].Lines[2], "Patrol ");
+}
+
+TEST(EndOfTerm, GoingBackFromMusteringOutKeepsTheYear) {
+    DriverGame t(2, 2);
+    // Muster out, "Whoops! Go back", re-enlist, then muster out after term 2.
+    t.ui.Answer({"1", "3", "5", "1", "3", "1", "1"});
+    ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
+    const auto& c = t.g.Character;
+    EXPECT_EQ(c.CurTerm, 2);
+    EXPECT_EQ(c.CurLine, 2);
+    // Term 1 was not played again: two years in each term.
+    EXPECT_EQ(c.TermLog[1].Lines[1], "Patrol ");
+    EXPECT_EQ(c.TermLog[1].Lines[2], "Patrol ");
+    EXPECT_EQ(c.TermLog[2].Lines[1], "Patrol ");
+}
+
+TEST(EndOfTerm, AClosedWindowAsksAgain) {
+    DriverGame t(2, 2);
+    t.ui.Answer({"1", "", "3", "1"});
+    ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
+    EXPECT_EQ(t.TermQuestions().size(), 3u);
+}
+
+TEST(MainProcess, RestartGivesBackTheSnapshot) {
+    DriverGame t(2, 2);
+    int visits = 0;
+    CharacterRecord first;
+    t.ui.onMainWindow = [&](Game& g) {
+        ++visits;
+        if (visits == 1) {
+            first = g.Character;
+            ASSERT_TRUE(Form1Accept(g));
+            return;
+        }
+        EXPECT_EQ(g.Character, first);  // the moment the career began
+        EXPECT_EQ(g.Character.Skills[1].Name, "");
+        throw ProgramExit{0};
+    };
+    t.ui.Answer({"1", "4"});  // "Restart with this character" at the end of term 1
+    EXPECT_THROW(MainProcess(t.g), ProgramExit);
+    EXPECT_EQ(visits, 2);
+}
+
+TEST(MainProcess, ScrapRollsAFreshCharacter) {
+    DriverGame t(2, 2);
+    int visits = 0;
+    t.ui.onMainWindow = [&](Game& g) {
+        if (++visits == 1) {
+            ASSERT_TRUE(Form1Accept(g));
+            return;
+        }
+        EXPECT_EQ(g.Character.CurTerm, 0);
+        EXPECT_EQ(g.Character.Skills[1].Name, "");
+        throw ProgramExit{0};
+    };
+    t.ui.Answer({"1", "5"});
+    EXPECT_THROW(MainProcess(t.g), ProgramExit);
+}
+
+TEST(MainProcess, FinalMenuSavesUntilRestarted) {
+    DriverGame t(2, 2);
+    int visits = 0;
+    t.ui.onMainWindow = [&](Game& g) {
+        if (++visits == 1) {
+            ASSERT_TRUE(Form1Accept(g));
+            return;
+        }
+        throw ProgramExit{0};
+    };
+    // Muster out, one financial roll, then a closed final menu and "Scrap and restart".
+    t.ui.Answer({"1", "3", "1", "", "4"});
+    EXPECT_THROW(MainProcess(t.g), ProgramExit);
+    const auto questions = t.TermQuestions();
+    ASSERT_EQ(questions.size(), 4u);
+    EXPECT_EQ(questions[3],
+              "Current money: Cr1,000\r\nMaterial benefits:  [Save as HTML/Save with HTM "
+              "template/Restart with this character/Scrap and restart/]");
+}
