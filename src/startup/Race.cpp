@@ -104,6 +104,9 @@ void SelectRace(Game& g, int index) {
     if (!g.RaceList.Ready || !g.RaceList.Current()) return;
     LoadRace(g);
     g.ServiceList.Enabled = true;
+    // The branches listed belong to a service of the old race's list.
+    g.BranchList.Clear();
+    g.BranchList.Enabled = false;
     g.Form1.AcceptEnabled = false;
 }
 

@@ -21,8 +21,8 @@ struct CliRun {
 CliRun Cli(const std::string& args, const std::string& input, const TempDir& work) {
     const std::string in = work.Path() + "input.txt";
     std::ofstream(in) << input;
-    const std::string command =
-        "WINDIR='" + work.Path() + "' '" + ORRIMAR_CLI + "' " + args + " < '" + in + "' 2>&1";
+    const std::string command = "cd '" + work.Path() + "' && WINDIR='" + work.Path() + "' '" +
+                                ORRIMAR_CLI + "' " + args + " < '" + in + "' 2>&1";
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
@@ -105,4 +105,27 @@ TEST(Cli, WrongDataFolderStopsWithAMessage) {
     CliRun run = Cli("--data '" + empty.Path() + "'", "", work);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run, "IMPERIAL.ERI")) << run.output;
+}
+
+TEST(Cli, ScriptedCareerRunsToTheFinalMenuAndSaves) {
+    TempDir work;
+    // Race menu: the tenth race file is IMPERIAL.ERI; then its first service
+    // and branch, accept, and answer "3", "1", "1" in turn after that: any
+    // question whose answer is out of range is simply asked again, so with
+    // this seed the career musters out, rolls benefits and saves pages
+    // (named "1.htm") until the input ends.
+    std::string input = "1\n10\n2\n1\n3\n1\n13\n";
+    for (int i = 0; i < 400; ++i) input += "3\n1\n1\n";
+    CliRun run = Cli("--seed 11 --data '" + SampleDataDir() + "'", input, work);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(Has(run, "Imperial citizen (human) Infantry")) << run.output.substr(0, 3000);
+    EXPECT_TRUE(Has(run, "T 1 Y 4 ")) << run.output.substr(0, 3000);
+    EXPECT_TRUE(Has(run, "End of term 1")) << run.output.substr(0, 3000);
+    EXPECT_TRUE(Has(run, " 1 Re-enlist\n 2 Transfer and re-enlist\n 3 Muster out\n"));
+    EXPECT_TRUE(Has(run, "Muster out: "));
+    EXPECT_TRUE(Has(run, " 1 Save as HTML\n 2 Save with HTM template\n"));
+    EXPECT_TRUE(Has(run, "Character saved to HTM file"));
+    const std::string page = work.Read("1.htm");
+    EXPECT_NE(page.find("<html>"), std::string::npos);
+    EXPECT_NE(page.find("Infantry"), std::string::npos);
 }

@@ -167,6 +167,7 @@ int ConsoleUi::ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) {
 
 bool ConsoleUi::ViewText(TextViewerModel& viewer) {
     PrintTitle(viewer.TitleLine);
+    // The text itself is the terminal's print-out; there is no printer here.
     out_ << Plain(viewer.Text) << "\n 1 OK\n 2 Cancel\n";
     return AskNumber(2, false) == 1;
 }
@@ -356,7 +357,11 @@ void ConsoleUi::ShowSaveOptionSet(Game& g) {
 
 void ConsoleUi::ShowAbout(Game& g) {
     PrintTitle("About Orrimar Character Generator");
-    out_ << "Orrimar Character Generator\n" << g.AppTitle << "\n";
+    out_ << "Orrimar Character Generator\n"
+         << g.AppTitle << "\nCharacters for the Astrovane science-fiction role-playing game.\n"
+         << " 1 OK\n 2 System Info...\n";
+    if (AskNumber(2, false) == 2)
+        Message("System Information Is Unavailable At This Time", g.AppTitle, MsgIcon::None);
 }
 
 std::optional<std::string> ConsoleUi::OpenFileDialog(const FileDialogRequest& request) {
@@ -369,12 +374,23 @@ std::optional<std::string> ConsoleUi::OpenFileDialog(const FileDialogRequest& re
 }
 
 std::optional<std::string> ConsoleUi::SaveFileDialog(const FileDialogRequest& request) {
-    PrintTitle(request.Title);
-    out_ << "Type the path to save to (empty: " << request.InitialFolder << request.FileName
-         << "; a single . cancels).\n> " << std::flush;
-    std::string answer = Trim(ReadLine());
-    if (answer == ".") return std::nullopt;
-    return answer.empty() ? request.InitialFolder + request.FileName : answer;
+    PrintTitle(request.Title.empty()
+                   ? "Save " + request.FilterDescription + " (" + request.FilterPattern + ")"
+                   : request.Title);
+    // A proposal such as "*.htm" (an unnamed character) is a pattern, not a name.
+    const bool proposal =
+        !request.FileName.empty() && request.FileName.find('*') == std::string::npos;
+    out_ << "Type the path to save to";
+    if (proposal) out_ << " (empty: " << request.InitialFolder << request.FileName << ")";
+    out_ << "; a single . cancels.\n";
+    while (true) {
+        out_ << "> " << std::flush;
+        std::string answer = Trim(ReadLine());
+        if (answer == ".") return std::nullopt;
+        if (!answer.empty()) return answer;
+        if (proposal) return request.InitialFolder + request.FileName;
+        out_ << "Please type a file name.\n";
+    }
 }
 
 void ConsoleUi::OpenPage(const std::string& path) {

@@ -19,7 +19,7 @@ using namespace orrimar;
 namespace {
 
 void Usage(std::ostream& out) {
-    out << "Usage: orrimar-cli [--data DIR] [TESTMODE | TEST | COURTMARTIAL]\n"
+    out << "Usage: orrimar-cli [--data DIR] [--seed S] [TESTMODE | TEST | COURTMARTIAL]\n"
            "       orrimar-cli --check-data DIR\n"
            "       orrimar-cli --auto --count N --out DIR [--seed S] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--template FILE] [--data DIR]\n"
@@ -126,7 +126,10 @@ int main(int argc, char** argv) {
     }
 
     ConsoleUi ui(std::cin, std::cout);
-    ClockDice dice;
+    // --seed makes an interactive session repeatable too.
+    ClockDice clock;
+    SeededDice seededDice(batch.Seed);
+    Dice& dice = seeded ? static_cast<Dice&>(seededDice) : clock;
     Game g(ui, dice);
     g.CommandLine = commandLine;
     g.DataLocOverride = dataDir;
