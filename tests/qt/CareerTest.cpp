@@ -270,7 +270,7 @@ void CareerTest::mainWindowToMusteringOut() {
     const auto& asked = answers.Questions;
     QVERIFY(asked.size() >= 4);
     const Question& endOfTerm = asked.front();
-    QVERIFY2(endOfTerm.Prompt.startsWith("End of term 1"), qPrintable(endOfTerm.Prompt));
+    QVERIFY2(endOfTerm.Prompt.startsWith("End of term "), qPrintable(endOfTerm.Prompt));
     QCOMPARE(endOfTerm.Captions,
              QStringList({"Re-enlist", "Transfer and re-enlist", "Muster out",
                           "Restart with this character", "Scrap and start again"}));

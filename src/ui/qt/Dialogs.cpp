@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QDebug>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,13 +27,18 @@
 namespace orrimar {
 
 namespace {
+// A button caption from data: an "&" is shown, not taken as a shortcut mark.
+QString Caption(const std::string& text) {
+    return Q(text).replace('&', "&&");
+}
+}  // namespace
+
 void CentreOnScreen(QWidget* w) {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
         w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
     }
 }
-}  // namespace
 
 PickBox::PickBox(QWidget* parent, const std::vector<std::string>& choices, const std::string& title)
     : QDialog(parent) {
@@ -44,20 +48,32 @@ PickBox::PickBox(QWidget* parent, const std::vector<std::string>& choices, const
     for (const auto& c : choices) longest = std::max(longest, c.size());
     const int n = static_cast<int>(choices.size());
     const int L = static_cast<int>(longest);
+    // One column of buttons, a row of 500 units each, with half a row and a
+    // little more above and below: the window is 500 x (n + 1) units high.
     auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(Twips(100));
+    layout->setContentsMargins(0, Twips(300), 0, Twips(300));
+    int buttonWidth = Twips(100 * L + 150);
+    std::vector<QPushButton*> buttons;
     for (int k = 0; k < n; ++k) {
-        auto* button = new QPushButton(Q(choices[k]));
+        auto* button = new QPushButton(Caption(choices[k]), this);
         button->setObjectName(QString("Command1_%1").arg(k + 1));
-        button->setFixedWidth(Twips(100 * L + 150) + 16);
         button->setAutoDefault(false);
-        layout->addWidget(button, 0, Qt::AlignHCenter);
+        // The units assume an average letter; a wide font still shows every caption.
+        buttonWidth =
+            std::max(buttonWidth, button->fontMetrics().horizontalAdvance(button->text()) + 16);
+        buttons.push_back(button);
         connect(button, &QPushButton::clicked, this, [this, k] {
             choice_ = k + 1;
             accept();
         });
     }
-    setFixedSize(std::max(Twips(100 * L + 800) + 16, 160),
-                 std::max(Twips(500 * (n + 1)), 60) + 10 * n);
+    for (auto* button : buttons) {
+        button->setFixedSize(buttonWidth, Twips(400));
+        layout->addWidget(button, 0, Qt::AlignHCenter);
+    }
+    setFixedSize(std::max(Twips(100 * L + 800), buttonWidth + Twips(650)),
+                 std::max(Twips(500 * (n + 1)), layout->minimumSize().height()));
     CentreOnScreen(this);
 }
 
@@ -73,6 +89,7 @@ PickListDialog::PickListDialog(QWidget* parent, Game& g, PickListModel& list)
     items_ = new QListWidget;
     items_->setObjectName("List1");
     items_->setSelectionMode(QAbstractItemView::MultiSelection);
+    items_->installEventFilter(this);
     layout->addWidget(items_, 1);
     auto* row = new QHBoxLayout;
     auto add = [&](const char* caption, const char* name) {
@@ -147,6 +164,18 @@ void PickListDialog::Ok() {
     accept();
 }
 
+bool PickListDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the list acts as OK.
+    if (watched == items_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Ok();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void PickListDialog::Finish() {
     if (cancelled_) PickListCancel(list_);
 }
@@ -166,19 +195,20 @@ SkillTableDialog::SkillTableDialog(QWidget* parent, Game& g, SkillTableChooserMo
     frame->setMouseTracking(true);
     auto* column = new QVBoxLayout(frame);
     for (int k = 1; k <= 10; ++k) {
-        auto* b = new QPushButton(Q(chooser.Button[k].Caption));
+        auto* b = new QPushButton(Caption(chooser.Button[k].Caption), frame);
         b->setObjectName(QString("Option1_%1").arg(k));
-        b->setVisible(chooser.Button[k].Visible);
         b->setAutoDefault(false);
         b->installEventFilter(this);
-        buttons_[k] = b;
         column->addWidget(b);
+        b->setVisible(chooser.Button[k].Visible);
+        buttons_[k] = b;
         connect(b, &QPushButton::clicked, this, [this, k] {
             choice_ = k;
             accept();
         });
     }
-    auto* mine = new QPushButton("Select for me, please!");
+    column->addStretch();
+    auto* mine = new QPushButton("Select for me, please!", frame);
     mine->setObjectName("cmdRandom");
     mine->setAutoDefault(false);
     column->addWidget(mine);
@@ -187,13 +217,35 @@ SkillTableDialog::SkillTableDialog(QWidget* parent, Game& g, SkillTableChooserMo
         accept();
     });
     layout->addWidget(frame);
-    hover_ = new QLabel;
+
+    hover_ = new QLabel(this);
     hover_->setObjectName("Panel3D1");
-    hover_->setMinimumWidth(260);
     hover_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     hover_->setFrameShape(QFrame::Panel);
+    hover_->setFrameShadow(QFrame::Sunken);
+    hover_->setMargin(6);
+    // The panel keeps its place while hidden and is sized for the longest
+    // table offered: showing it must not move the buttons from under the
+    // pointer, which would hide it again at once.
+    QSize largest(Twips(3600), 0);
+    for (int k = 1; k <= 10; ++k) {
+        if (!chooser.Button[k].Visible) continue;
+        hover_->setText(PanelText(k));
+        largest = largest.expandedTo(hover_->sizeHint());
+    }
+    hover_->clear();
+    hover_->setMinimumSize(largest);
+    QSizePolicy policy = hover_->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    hover_->setSizePolicy(policy);
     hover_->hide();
-    layout->addWidget(hover_);
+    layout->addWidget(hover_, 1);
+}
+
+QString SkillTableDialog::PanelText(int k) const {
+    QString text = Q(SkillTableHoverText(g_, k));
+    text.remove('\r');
+    return text.trimmed();
 }
 
 void SkillTableDialog::showEvent(QShowEvent* event) {
@@ -207,17 +259,13 @@ void SkillTableDialog::showEvent(QShowEvent* event) {
 }
 
 bool SkillTableDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (qEnvironmentVariableIsSet("DBGH")) qDebug() << watched->objectName() << event->type();
     if (event->type() == QEvent::Enter || event->type() == QEvent::HoverEnter) {
         for (int k = 1; k <= 10; ++k) {
             if (watched == buttons_[k]) {
                 chooser_.HoverText = SkillTableHoverText(g_, k);
                 chooser_.HoverVisible = true;
-                QString text = Q(chooser_.HoverText);
-                text.remove('\r');
-                hover_->setText(text);
+                hover_->setText(PanelText(k));
                 hover_->show();
-                qDebug() << "shown" << hover_->isVisible();
                 return false;
             }
         }
@@ -343,7 +391,7 @@ AboutDialog::AboutDialog(QWidget* parent, Game& g) : QDialog(parent) {
     row->addWidget(ok);
     layout->addLayout(row);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(info, &QPushButton::clicked, this, [this, &g] {
+    connect(info, &QPushButton::clicked, this, [&g] {
         for (const char* tool :
              {"hardinfo", "gnome-system-monitor", "ksysguard", "xfce4-taskmanager"}) {
             QString path = QStandardPaths::findExecutable(tool);
@@ -351,6 +399,7 @@ AboutDialog::AboutDialog(QWidget* parent, Game& g) : QDialog(parent) {
         }
         g.ui.Message("System Information Is Unavailable At This Time", g.AppTitle, MsgIcon::None);
     });
+    adjustSize();
     CentreOnScreen(this);
 }
 

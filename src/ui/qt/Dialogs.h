@@ -23,6 +23,9 @@ inline int Twips(int twips) {
     return twips / 15;
 }
 
+// Moves a window to the middle of the screen's free area.
+void CentreOnScreen(QWidget* window);
+
 class PickBox : public QDialog {
     Q_OBJECT
   public:
@@ -39,6 +42,9 @@ class PickListDialog : public QDialog {
     PickListDialog(QWidget* parent, Game& g, PickListModel& list);
     // Copies the final selection into the model (closing counts as Cancel).
     void Finish();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Pull();
@@ -61,6 +67,8 @@ class SkillTableDialog : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The panel for table button k, as the label shows it.
+    QString PanelText(int k) const;
     Game& g_;
     SkillTableChooserModel& chooser_;
     std::array<QPushButton*, 11> buttons_{};

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include "model/Game.h"
 #include "startup/Settings.h"
 #include "ui/MainWindow.h"
+#include "ui/qt/Dialogs.h"
 #include "ui/qt/QtUi.h"
 
 namespace orrimar {
@@ -95,41 +97,61 @@ Form1::Form1(Game& g) : g_(g) {
             [this](int i) { Act([this, i] { SelectBranch(g_, i); }); });
 
     auto* frame = new QGroupBox("Basic character statistics");
-    auto* grid = new QGridLayout(frame);
-    grid->addWidget(new QLabel("Statistics:"), 0, 0, 1, 3);
-    statNames_ = new QLabel;
-    statNames_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(new QLabel("Statistics:"));
+    // The panel's lines and the gauges share one line height, so each gauge
+    // stands beside its characteristic; room is kept for the most
+    // characteristics a race has, so changing race never resizes the window.
+    auto* sheet = new QFrame;
+    sheet->setFrameShape(QFrame::StyledPanel);
+    sheet->setFrameShadow(QFrame::Sunken);
+    sheet->setBackgroundRole(QPalette::Base);
+    sheet->setAutoFillBackground(true);
+    auto* rows = new QHBoxLayout(sheet);
+    rows->setContentsMargins(6, 4, 6, 4);
     panel_ = new QLabel;
     panel_->setObjectName("Panel3D1");
     panel_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     panel_->setToolTip("Double-click to type the characteristics in");
     panel_->installEventFilter(this);
+    const int line = panel_->fontMetrics().lineSpacing();
+    panel_->setMinimumWidth(panel_->fontMetrics().horizontalAdvance("MMM: 000") + 8);
+    panel_->setMinimumHeight(10 * line);
+    rows->addWidget(panel_);
     auto* gaugeColumn = new QVBoxLayout;
+    gaugeColumn->setSpacing(0);
     for (int i = 1; i <= 10; ++i) {
         gauges_[i] = new QProgressBar;
         gauges_[i]->setObjectName(QString("Gauge1_%1").arg(i));
         gauges_[i]->setTextVisible(false);
-        gauges_[i]->setMaximumHeight(12);
+        gauges_[i]->setFixedHeight(line);
+        QSizePolicy policy = gauges_[i]->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        gauges_[i]->setSizePolicy(policy);
         gaugeColumn->addWidget(gauges_[i]);
     }
     gaugeColumn->addStretch();
-    grid->addWidget(statNames_, 1, 0);
-    grid->addWidget(panel_, 1, 1);
-    grid->addLayout(gaugeColumn, 1, 2);
-    grid->setColumnStretch(2, 1);
+    rows->addLayout(gaugeColumn, 1);
+    frameLayout->addWidget(sheet);
     auto* vitals = new QHBoxLayout;
     vitals->addWidget(new QLabel("Hits:"));
     hits_ = new QLabel;
+    hits_->setObjectName("lblHits");
     vitals->addWidget(hits_);
     vitals->addSpacing(20);
     vitals->addWidget(new QLabel("TL:"));
     tl_ = new QLabel;
     tl_->setObjectName("Label10");
+    tl_->setFrameShape(QFrame::StyledPanel);
+    tl_->setFrameShadow(QFrame::Sunken);
+    tl_->setMinimumWidth(tl_->fontMetrics().horizontalAdvance("000") + 12);
+    tl_->setAlignment(Qt::AlignCenter);
     tl_->setCursor(Qt::PointingHandCursor);
+    tl_->setToolTip("Click to enter the tech level");
     tl_->installEventFilter(this);
     vitals->addWidget(tl_);
     vitals->addStretch();
-    grid->addLayout(vitals, 2, 0, 1, 3);
+    frameLayout->addLayout(vitals);
     layout->addWidget(frame);
 
     auto* buttons = new QHBoxLayout;
@@ -150,7 +172,8 @@ Form1::Form1(Game& g) : g_(g) {
         exitRequested_ = true;
         QDialog::reject();
     });
-    resize(560, 520);
+    resize(std::max(sizeHint().width(), 520), sizeHint().height());
+    CentreOnScreen(this);
 }
 
 void Form1::Accept() {
@@ -191,9 +214,6 @@ void Form1::Render() {
     Fill(combo2_, g_.ServiceList);
     Fill(combo3_, g_.BranchList);
     const auto& m = g_.Form1;
-    QString names = Q(m.StatNames);
-    names.remove('\r');
-    statNames_->setText(names.trimmed());
     QString stats = Q(m.StatsText);
     stats.remove('\r');
     panel_->setText(stats.trimmed());
@@ -208,7 +228,11 @@ void Form1::Render() {
         const char* colour = gauge.Colour == GaugeColour::Green    ? "#2e9d3a"
                              : gauge.Colour == GaugeColour::Yellow ? "#e0c020"
                                                                    : "#d03030";
-        bar->setStyleSheet(QString("QProgressBar::chunk { background: %1; }").arg(colour));
+        // A value past the race's range shows as a full bar.
+        bar->setStyleSheet(QString("QProgressBar { border: 1px solid #8c8c8c; background: #ffffff;"
+                                   " margin: 2px 0px; }"
+                                   " QProgressBar::chunk { background: %1; }")
+                               .arg(colour));
     }
     accept_->setEnabled(m.AcceptEnabled);
     vilani_->setEnabled(m.VilaniEnabled);

@@ -40,7 +40,6 @@ class Form1 : public QDialog {
     QComboBox* combo1_;
     QComboBox* combo2_;
     QComboBox* combo3_;
-    QLabel* statNames_;
     QLabel* panel_;
     QLabel* hits_;
     QLabel* tl_;

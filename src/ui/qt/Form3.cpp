@@ -14,6 +14,7 @@
 
 #include "model/Game.h"
 #include "ui/Dialogs.h"
+#include "ui/qt/Dialogs.h"
 #include "ui/qt/QtUi.h"
 
 namespace orrimar {
@@ -83,6 +84,7 @@ Form3::Form3(Game& g) : g_(g) {
     eventsLayout->addLayout(row);
     outer->addWidget(events, 2);
     resize(900, 700);
+    CentreOnScreen(this);
 }
 
 void Form3::Render() {

@@ -36,15 +36,28 @@ QWidget* QtUi::Parent() const {
     return nullptr;
 }
 
+namespace {
+QMessageBox::Icon BoxIcon(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::Warning:
+            return QMessageBox::Warning;
+        case MsgIcon::Critical:
+            return QMessageBox::Critical;
+        case MsgIcon::Information:
+            return QMessageBox::Information;
+        case MsgIcon::Question:
+            return QMessageBox::Question;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+}  // namespace
+
 void QtUi::Message(const std::string& text, const std::string& title, MsgIcon icon) {
     QMessageBox box(Parent());
     box.setWindowTitle(Q(title));
     box.setText(Q(text));
-    box.setIcon(icon == MsgIcon::Warning       ? QMessageBox::Warning
-                : icon == MsgIcon::Critical    ? QMessageBox::Critical
-                : icon == MsgIcon::Information ? QMessageBox::Information
-                : icon == MsgIcon::Question    ? QMessageBox::Question
-                                               : QMessageBox::NoIcon);
+    box.setIcon(BoxIcon(icon));
     box.exec();
 }
 
@@ -52,7 +65,7 @@ bool QtUi::YesNo(const std::string& text, const std::string& title, bool default
     QMessageBox box(Parent());
     box.setWindowTitle(Q(title));
     box.setText(Q(text));
-    box.setIcon(icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon);
+    box.setIcon(BoxIcon(icon));
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
