@@ -1,5 +1,8 @@
 #include "ui/MainWindow.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "model/Game.h"
 #include "model/Generate.h"
 #include "model/Text.h"
@@ -26,7 +29,9 @@ void Form1TypeStats(Game& g) {
         auto& value = g.Character.Stats[i];
         std::string answer = g.ui.InputText("Give a NUMBER for " + g.Race.StatName[i], g.AppTitle,
                                             std::to_string(value));
-        if (!answer.empty()) value = static_cast<int16_t>(static_cast<long long>(Val(answer)));
+        // The integer part of the leading number, kept within the field.
+        if (!answer.empty())
+            value = static_cast<int16_t>(std::clamp(std::trunc(Val(answer)), -32768.0, 32767.0));
         g.Form1.StatsText += g.Race.StatName[i] + ": " + std::to_string(value) + CrLf;
         RefreshGauge(g, i);
     }
@@ -37,7 +42,7 @@ void Form1TypeStats(Game& g) {
 void Form1TypeTechLevel(Game& g) {
     std::string answer = g.ui.InputText("Enter NUMERIC tech level", g.AppTitle, g.Form1.TL);
     if (answer.empty()) return;
-    g.Character.TechLevel = static_cast<int16_t>(ValInt(answer));
+    g.Character.TechLevel = static_cast<int16_t>(std::clamp(ValInt(answer), -32768, 32767));
     g.Form1.TL = std::to_string(g.Character.TechLevel);
 }
 

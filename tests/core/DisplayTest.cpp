@@ -4,6 +4,7 @@
 #include "model/Display.h"
 #include "support/TestGame.h"
 #include "ui/Dialogs.h"
+#include "ui/MainWindow.h"
 
 using namespace orrimar;
 
@@ -189,4 +190,34 @@ TEST(Dialogs, WrapWordsAtTheWidth) {
               (std::vector<std::string>{"one two", "three", "four"}));
     EXPECT_EQ(DateTimeStamp().substr(0, 2), "  ");
     EXPECT_EQ(DateTimeStamp().size(), 2u + 11 + 1 + 5 + 2);
+}
+
+TEST(MainWindow, TypedCharacteristicsAndTechLevel) {
+    TestGame t;
+    t.g.Race.NumStats = 3;
+    t.g.Race.StatName[1] = "STR";
+    t.g.Race.StatName[2] = "DEX";
+    t.g.Race.StatName[3] = "END";
+    t.g.Race.StatDice[1] = t.g.Race.StatDice[2] = t.g.Race.StatDice[3] = 2;
+    t.g.Character.Stats[2] = 9;
+    t.ui.Answer({"12abc", "<cancel>", "99999999999999999999"});
+    Form1TypeStats(t.g);
+    EXPECT_EQ(t.g.Character.Stats[1], 12);
+    EXPECT_EQ(t.g.Character.Stats[2], 9);  // an empty answer keeps the value
+    EXPECT_EQ(t.g.Character.Stats[3], 32767);
+    EXPECT_EQ(t.g.Form1.HandEntered, "E");
+    EXPECT_EQ(t.g.Form1.StatsText, "STR: 12\r\nDEX: 9\r\nEND: 32767\r\n");
+    t.ui.Answer({"letters", "<cancel>"});
+    Form1TypeTechLevel(t.g);
+    EXPECT_EQ(t.g.Character.TechLevel, 0);
+    Form1TypeTechLevel(t.g);
+    EXPECT_EQ(t.g.Character.TechLevel, 0);
+    EXPECT_FALSE(Form1Accept(t.g));
+    EXPECT_TRUE(t.ui.SawMessage("You have to select a service and branch!"));
+    Form1SetVilaniLevel(t.g, 5);
+    Form1SetVilaniLevel(t.g, 1);
+    EXPECT_EQ(t.g.Form1.VilaniLevel, 1);
+    const CharacterRecord before = t.g.Character;
+    Form1LoadTrg(t.g);
+    EXPECT_EQ(t.g.Character, before);
 }
