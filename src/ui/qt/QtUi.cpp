@@ -54,6 +54,7 @@ QMessageBox::Icon BoxIcon(MsgIcon icon) {
 }  // namespace
 
 void QtUi::Message(const std::string& text, const std::string& title, MsgIcon icon) {
+    HideSplash();  // a question must never stand behind the splash
     QMessageBox box(Parent());
     box.setWindowTitle(Q(title));
     box.setText(Q(text));
@@ -62,6 +63,7 @@ void QtUi::Message(const std::string& text, const std::string& title, MsgIcon ic
 }
 
 bool QtUi::YesNo(const std::string& text, const std::string& title, bool defaultYes, MsgIcon icon) {
+    HideSplash();  // a question must never stand behind the splash
     QMessageBox box(Parent());
     box.setWindowTitle(Q(title));
     box.setText(Q(text));
@@ -73,6 +75,7 @@ bool QtUi::YesNo(const std::string& text, const std::string& title, bool default
 
 std::string QtUi::InputText(const std::string& prompt, const std::string& title,
                             const std::string& defaultText) {
+    HideSplash();
     bool ok = false;
     QString answer = QInputDialog::getText(Parent(), Q(title), Q(prompt), QLineEdit::Normal,
                                            Q(defaultText), &ok);
@@ -148,6 +151,7 @@ void QtUi::ShowAbout(Game& g) {
 }
 
 std::optional<std::string> QtUi::OpenFileDialog(const FileDialogRequest& request) {
+    HideSplash();  // a question must never stand behind the splash
     QString folder = request.InitialFolder.empty() || request.InitialFolder == "."
                          ? QDir::currentPath()
                          : Q(request.InitialFolder);
