@@ -212,9 +212,13 @@ CareerEnd PlayCareer(Game& g) {
             g.ui.ShowTermWindow(g);
             c.PromotedThisTerm = 0;
             bool ended = false;
+            // The term ends when the years roll into the next one: usually
+            // after its last year, sooner when an event (the psionic games,
+            // jail) used up years of its own.
+            const int term = c.CurTerm;
             do {
                 ended = PlayYear(g);
-            } while (!ended && c.CurLine != 1);
+            } while (!ended && c.CurTerm == term);
             if (!ended) {
                 const bool failed = ReenlistThrow(g) < g.Service.Reenlist;
                 std::string choice;
