@@ -1,9 +1,137 @@
 #include "career/Psionics.h"
 
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "career/Driver.h"
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Skills.h"
+#include "model/Text.h"
+#include "ui/Dialogs.h"
+
 namespace orrimar {
 
-// Psionic testing is not played yet: the offer passes without effect.
-void PsionicTraining(Game&) {}
-void PsionicGames(Game&) {}
+namespace {
+
+constexpr int Talents = 6;
+constexpr int Passes = 6;
+
+// The talents the games score, in the order they are thrown for. The first
+// is "Telempathy", not the trained "Telepathy": a telepath earns nothing here.
+constexpr std::array<const char*, 6> GamesTalents = {"Telempathy", "Clairvoyance",  "Telekinesis",
+                                                     "Awareness",  "Teleportation", "Special"};
+
+// Races that carry psionic strength as a characteristic of their own.
+bool HasOwnPsiStat(const Game& g) {
+    return g.Race.Code == 4 || g.Race.Code == 8;
+}
+
+// The strength becomes a new characteristic "PSI". A race that already
+// uses all ten characteristics has no room for it: nothing is appended
+// (the record ends there) and the strength is told to the user instead,
+// so it is not lost silently.
+void AppendPsiStat(Game& g, int strength) {
+    auto& race = g.Race;
+    if (race.NumStats >= RaceRecord::MaxStats) {
+        g.ui.Message("No room for a PSI characteristic: psionic strength " +
+                         std::to_string(strength) + " is not recorded.",
+                     g.AppTitle, MsgIcon::Information);
+        return;
+    }
+    const int i = race.NumStats + 1;
+    race.NumStats = i;
+    race.StatName[i] = "PSI";
+    race.StatDice[i] = 0;
+    race.StatMod[i] = 0;
+    g.Character.Stats[i] = static_cast<int16_t>(strength);
+    ShowCharacter(g, "");
+}
+
+// A race throw counts when the race file gives a real digit for the talent;
+// 0 (no PSIrolls) and -99 (a blank or a digit that is not one) fall back to
+// the talent's own throw, so no talent becomes a sure thing by a gap in the file.
+int TalentTarget(const PsiTalentRecord& talent, int pass) {
+    const int base = talent.RaceThrow > 0 ? talent.RaceThrow : talent.Throw;
+    return base + pass - 1;
+}
+
+std::string TalentChoices(const Game& g, int pass) {
+    std::string list;
+    for (int i = 1; i <= Talents; ++i) {
+        const auto& talent = g.PsiTalent[i];
+        if (talent.Learned != 0) continue;
+        if (!list.empty()) list += "/";
+        list += talent.Name + " (" + std::to_string(TalentTarget(talent, pass)) + "+)";
+    }
+    return list;
+}
+
+int FindTalent(const Game& g, const std::string& name) {
+    for (int i = 1; i <= Talents; ++i) {
+        if (g.PsiTalent[i].Learned == 0 && g.PsiTalent[i].Name == name) return i;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void PsionicTraining(Game& g) {
+    auto& c = g.Character;
+    if (c.PsiTrained == 1) return;
+
+    const int strength = std::max(0, RollDice(g, 2, 6) - c.CurTerm);
+    if (!HasOwnPsiStat(g)) AppendPsiStat(g, strength);
+    // Trained from here on, however the talents go: a second training would
+    // append a second "PSI" characteristic.
+    c.PsiTrained = 1;
+
+    for (int pass = 1; pass <= Passes; ++pass) {
+        const std::string choices = TalentChoices(g, pass);
+        if (choices.empty()) break;
+        PickOne(g, choices, "Which talent do you want to try and learn next?");
+        const size_t open = g.PickText.find('(');
+        // A closed window holds no "(": the remaining talents are declined.
+        if (open == std::string::npos) break;
+        const int i = FindTalent(g, Trim(g.PickText.substr(0, open)));
+        if (i == 0) break;
+        auto& talent = g.PsiTalent[i];
+
+        int roll = c.Opt(OptForceAcademic) ? 99 : RollDice(g, 2, 6);
+        if (g.Race.Code == 8) roll += RollDice(g, 1, 6);
+        if (roll >= TalentTarget(talent, pass)) AddSkill(g, talent.Name);
+        talent.Learned = 1;
+    }
+}
+
+void PsionicGames(Game& g) {
+    auto& c = g.Character;
+    if (c.PsiGamesDone == 1) return;
+
+    const bool compete = c.Opt(OptAutoGen) ? RollDice(g, 1, 2) == 1
+                                           : g.ui.YesNo("Compete in the Psionic Games", g.AppTitle,
+                                                        true, MsgIcon::Question);
+    if (!compete) return;
+
+    AddHistory(g, "Psionic Games");
+    int score = 0;
+    for (const char* name : GamesTalents) {
+        if (GetSkillLevel(g, name) <= 0) continue;
+        score += RollDice(g, 2, 6) <= c.Stats[7] ? 1 : -1;
+    }
+    if (RollDice(g, 2, 6) + score >= 12) {
+        c.Stats[6] = 11;
+        // A Soc above 10 is the noble caste of race 4 (a new character's
+        // caste is set from Soc the same way), so the caste follows.
+        if (g.Race.Code == 4) c.SocialClass = "N";
+        AddSkill(g, "+1 Psi");
+        AddHistory(g, "- Elevated to Nobility");
+    } else {
+        AddHistory(g, "- Failure");
+    }
+    NextYear(g);
+    c.PsiGamesDone = 1;
+}
 
 }  // namespace orrimar

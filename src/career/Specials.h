@@ -11,8 +11,11 @@ struct Game;
 void SpecialAssignment(Game& g);
 // A SORAG assignment whose name begins "S:".
 void SoragSpecial(Game& g, const std::string& assignment);
-// A year of the bounty-hunting branch.
+// A year of a bounty-hunting branch: the hunt for the contract at `roll`,
+// then an employment offer and the warrant application.
 void BountyHunt(Game& g, int roll);
+// A year of training that ends with an IAPB warrant; the year passes first.
+void IAPBWarrantTraining(Game& g);
 // Merchant positions and examinations in place of promotion.
 void MerchantPosition(Game& g);
 

@@ -1,8 +1,141 @@
 #include "career/Transfer.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Text.h"
+#include "startup/Service.h"
+#include "ui/Dialogs.h"
+
 namespace orrimar {
 
-// Transfers are not played yet: "Transfer and re-enlist" re-enlists.
-void TransferService(Game&) {}
+namespace {
+
+// SLIST1 offering the entries of a main-window list, exactly one to be
+// chosen. Returns the entry's index, or -1 when the window was left without
+// a choice.
+int PickEntry(Game& g, const std::vector<ListEntry>& entries, const std::string& prompt) {
+    auto& list = g.Slist1;
+    PickListClear(list);
+    for (size_t i = 0; i < entries.size(); ++i)
+        PickListAdd(list, entries[i].Display, static_cast<int>(i));
+    list.Prompt = prompt;
+    list.MaxText = "1";
+    list.MinText = "1";
+    ShowPickList(g);
+    const auto chosen = PickListSelection(list);
+    if (chosen.empty()) return -1;
+    const int index = chosen.front().Tag;
+    return index >= 0 && index < static_cast<int>(entries.size()) ? index : -1;
+}
+
+std::string CurrentKey(const ChoiceList& list) {
+    const ListEntry* entry = list.Current();
+    return entry ? entry->Key : "";
+}
+
+// Marks the entry with `key` selected without loading it (its data is the
+// data already loaded); no entry is selected when the key is not listed.
+void SelectByKey(ChoiceList& list, const std::string& key) {
+    list.Selected = -1;
+    if (key.empty()) return;
+    for (size_t i = 0; i < list.Entries.size(); ++i) {
+        if (EqualsNoCase(list.Entries[i].Key, key)) {
+            list.Selected = static_cast<int>(i);
+            return;
+        }
+    }
+}
+
+void SetTermTitle(Game& g, const std::string& title) {
+    auto& c = g.Character;
+    c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)].Title = title;
+}
+
+// Only with "Allow any transfer". Returns true when another service was
+// loaded.
+bool ChangeService(Game& g) {
+    if (!g.Character.Opt(OptAnyTransfer)) return false;
+    if (!g.ui.YesNo("Change Service from " + g.Service.Name, g.AppTitle, false, MsgIcon::Question))
+        return false;
+    while (true) {
+        const int chosen = PickEntry(g, g.ServiceList.Entries, "Select new service");
+        if (chosen < 0) return false;
+        const std::string currentKey = CurrentKey(g.ServiceList);
+        if (EqualsNoCase(g.ServiceList.Entries[chosen].Key, currentKey)) {
+            g.ui.Message("Can't transfer to current service!", g.AppTitle, MsgIcon::None);
+            continue;
+        }
+        const int oldService = g.ServiceList.Selected;
+        const ChoiceList oldBranches = g.BranchList;
+        SelectService(g, chosen);
+        if (!g.BranchList.Enabled) {
+            // The loader refused the file, said why and kept the loaded
+            // service: the lists go back to it and the user may choose again.
+            g.ServiceList.Selected = oldService;
+            g.BranchList = oldBranches;
+            continue;
+        }
+        SetTermTitle(g, "Transferred service to " + g.Service.BranchName);
+        ShowCharacter(g, "Transferred service to " + g.Service.Name);
+        return true;
+    }
+}
+
+// Branch change within the loaded service. The list is rebuilt first, so
+// branches opened during the career ("/TN" markers) are offered now.
+void ChangeBranch(Game& g) {
+    const std::string currentKey = CurrentKey(g.BranchList);
+    ListBranches(g);
+    SelectByKey(g.BranchList, currentKey);
+    while (true) {
+        const int chosen = PickEntry(g, g.BranchList.Entries, "Select new branch");
+        if (chosen < 0) return;
+        if (!currentKey.empty() && EqualsNoCase(g.BranchList.Entries[chosen].Key, currentKey)) {
+            g.ui.Message("Can't transfer to current branch!", g.AppTitle, MsgIcon::None);
+            continue;
+        }
+        SelectBranch(g, chosen);
+        if (!g.BranchList.Current()) {
+            // The loader refused the branch and said why; the loaded branch
+            // is untouched, so it stays selected and the question repeats.
+            SelectByKey(g.BranchList, currentKey);
+            continue;
+        }
+        const std::string text = "Transferred to " + g.Service.BranchName;
+        SetTermTitle(g, text);
+        ShowCharacter(g, text);
+        return;
+    }
+}
+
+}  // namespace
+
+void TransferService(Game& g) {
+    auto& c = g.Character;
+    const ServiceRecord oldService = g.Service;
+    const int oldServiceIndex = g.ServiceList.Selected;
+    const ChoiceList oldBranches = g.BranchList;
+    const std::string oldTitle =
+        c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)].Title;
+
+    const bool serviceChanged = ChangeService(g);
+    ChangeBranch(g);
+
+    if (serviceChanged && !g.BranchList.Current()) {
+        // A new service whose branch was never chosen (or would not load)
+        // has no assignments to serve in: the character stays where it was.
+        const std::string abandoned = g.Service.Name;
+        g.Service = oldService;
+        g.ServiceList.Selected = oldServiceIndex;
+        g.BranchList = oldBranches;
+        SetTermTitle(g, oldTitle);
+        ShowCharacter(g, "No branch chosen: transfer to " + abandoned + " cancelled");
+    }
+    g.Form1.AcceptEnabled = g.BranchList.Current() != nullptr;
+}
 
 }  // namespace orrimar

@@ -3,9 +3,13 @@
 #include <cstdlib>
 #include <functional>
 #include <iostream>
+#include <utility>
+#include <vector>
 
 #include "model/Game.h"
 #include "model/Text.h"
+#include "output/Listings.h"
+#include "output/TestPlan.h"
 #include "startup/Service.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
@@ -203,7 +207,8 @@ std::string ConsoleUi::AskTerm(Game& g) {
     for (int k = 1; k <= 5; ++k) {
         if (w.Button[k].Visible) out_ << " " << k << " " << w.Button[k].Caption << "\n";
     }
-    out_ << "(h = history, l = message log, o = options, q = exit entire program)\n";
+    out_ << "(h = history, l = message log, d = race, service and branch data, o = options, "
+            "q = exit entire program)\n";
     while (true) {
         out_ << "> " << std::flush;
         std::string answer = Trim(ReadLine());
@@ -214,6 +219,10 @@ std::string ConsoleUi::AskTerm(Game& g) {
         }
         if (answer == "l") {
             ShowMessageLog(g);
+            continue;
+        }
+        if (answer == "d") {
+            ShowRaceServiceData(g);
             continue;
         }
         if (answer == "o") {
@@ -327,9 +336,22 @@ void ConsoleUi::RunMainWindow(Game& g) {
                     Form1LoadOptionSet(g, n);
                 break;
             }
-            case 10:
-                out_ << "Listings are not available yet.\n";
+            case 10: {
+                std::vector<std::pair<const char*, void (*)(Game&)>> listings = {
+                    {"Race, Service and Branch data", ShowRaceServiceData},
+                    {"Race/services", ShowRaceServices},
+                    {"All races", ShowAllRaces},
+                    {"All services for race", ShowAllServicesForRace},
+                    {"All branches for service", ShowAllBranchesForService},
+                    {"Cascades listing", ShowCascadesListing}};
+                if (TestPlanOffered())
+                    listings.push_back({"Test Plan", [](Game& game) { RunTestPlan(game); }});
+                for (size_t k = 0; k < listings.size(); ++k)
+                    out_ << " " << k + 1 << " " << listings[k].first << "\n";
+                const int k = AskNumber(static_cast<int>(listings.size()), true, "go back");
+                if (k > 0) listings[k - 1].second(g);
                 break;
+            }
             case 11:
                 Form1LoadTrg(g);
                 break;

@@ -12,8 +12,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "model/Game.h"
+#include "output/Listings.h"
+#include "output/TestPlan.h"
 #include "startup/Settings.h"
 #include "ui/MainWindow.h"
 #include "ui/qt/Dialogs.h"
@@ -54,11 +57,16 @@ Form1::Form1(Game& g) : g_(g) {
                 [this, k] { Act([this, k] { Form1SetVilaniLevel(g_, k); }); });
     }
     QMenu* show = menuBar->addMenu("Show...");
-    for (const char* entry :
-         {"Race, Service and Branch data", "Race/services", "All races", "All services for race",
-          "All branches for service", "Cascades listing"})
-        show->addAction(entry);
-    testPlan_ = show->addAction("Test Plan");
+    const std::pair<const char*, void (*)(Game&)> listings[] = {
+        {"Race, Service and Branch data", ShowRaceServiceData},
+        {"Race/services", ShowRaceServices},
+        {"All races", ShowAllRaces},
+        {"All services for race", ShowAllServicesForRace},
+        {"All branches for service", ShowAllBranchesForService},
+        {"Cascades listing", ShowCascadesListing}};
+    for (const auto& [caption, listing] : listings)
+        show->addAction(caption, this, [this, listing] { Act([this, listing] { listing(g_); }); });
+    testPlan_ = show->addAction("Test Plan", this, [this] { Act([this] { RunTestPlan(g_); }); });
     testPlan_->setObjectName("mnutestplan");
     QAction* load =
         menuBar->addAction("Load a TRG file", this, [this] { Act([this] { Form1LoadTrg(g_); }); });

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "model/Game.h"
+#include "output/Listings.h"
 #include "ui/Dialogs.h"
 #include "ui/qt/Dialogs.h"
 #include "ui/qt/QtUi.h"
@@ -29,7 +30,10 @@ Form3::Form3(Game& g) : g_(g) {
         Render();
     });
     QMenu* show = menuBar->addMenu("Show...");
-    show->addAction("Race, Service and Branch data");
+    show->addAction("Race, Service and Branch data", this, [this] {
+        Guarded([this] { ShowRaceServiceData(g_); });
+        Render();
+    });
     show->addAction("Message log", this, [this] { Guarded([this] { ShowMessageLog(g_); }); });
     menuBar->addAction("Exit entire program", this, [] { Guarded([] { throw ProgramExit{0}; }); });
 

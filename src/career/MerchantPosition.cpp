@@ -1,0 +1,116 @@
+// Merchants rise by holding a position aboard and passing the exam for
+// the next rank, not by the promotion throw. The branch's examination
+// lines ("O2=7=Pilot-1": rank code, exam target, skill and level) say what
+// each rank requires.
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "career/Specials.h"
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Text.h"
+
+namespace orrimar {
+
+namespace {
+
+// Only the first skill slots count towards an exam.
+constexpr int ExamSkillSlots = 25;
+
+struct Examination {
+    std::string RankCode;
+    int Target = 0;
+    std::string Skill;
+    int Level = 0;
+};
+
+// A line lacking either "=" or the "-" before the level cannot be read and
+// is passed over.
+std::optional<Examination> ReadExamination(const std::string& line) {
+    const size_t first = line.find('=');
+    if (first == std::string::npos) return std::nullopt;
+    const size_t second = line.find('=', first + 1);
+    if (second == std::string::npos) return std::nullopt;
+    const size_t dash = line.rfind('-');
+    if (dash == std::string::npos || dash < second) return std::nullopt;
+    Examination e;
+    e.RankCode = Trim(line.substr(0, first));
+    e.Target = ValInt(line.substr(first + 1, second - first - 1));
+    e.Skill = Trim(line.substr(second + 1, dash - second - 1));
+    e.Level = ValInt(line.substr(dash + 1));
+    return e;
+}
+
+const std::string& YearLine(const Game& g) {
+    const auto& c = g.Character;
+    return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)]
+        .Lines[std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear)];
+}
+
+bool HoldsSkill(const Game& g, const std::string& name, int level) {
+    const std::string wanted = UCase(Trim(name));
+    const auto& skills = g.Character.Skills;
+    return std::any_of(skills.begin() + 1, skills.begin() + 1 + ExamSkillSlots, [&](const auto& s) {
+        return UCase(Trim(s.Name)) == wanted && s.Level >= level;
+    });
+}
+
+// A passed department test stands in for the skill once.
+bool Qualifies(Game& g, const Examination& e) {
+    auto& c = g.Character;
+    if (EqualsNoCase(e.Skill, "Automatic")) return true;
+    if (c.DeptTestPassed == 1) {
+        c.DeptTestPassed = 0;
+        return true;
+    }
+    return HoldsSkill(g, e.Skill, e.Level);
+}
+
+void SitExamination(Game& g) {
+    auto& c = g.Character;
+    const auto& s = g.Service;
+    const int next = std::clamp<int>(c.Rank + 1, 0, CharacterRecord::MaxRank);
+    const std::string nextCode = Trim(s.RankCode[next]);
+    for (int i = 1; i <= ServiceRecord::MaxQualif; ++i) {
+        if (Trim(s.Qualif[i]).empty()) return;
+        const auto exam = ReadExamination(s.Qualif[i]);
+        if (!exam || exam->RankCode != nextCode) continue;
+        if (!Qualifies(g, *exam)) {
+            AddHistory(g, "Not qualified for " + nextCode);
+            continue;
+        }
+        if (RollDice(g, 2, 6) >= exam->Target) {
+            c.Rank = static_cast<int16_t>(next);
+            AddHistory(g, Trim(s.RankCode[next]));
+            c.PromotedThisTerm = 1;
+        } else {
+            AddHistory(g, "Failed exam for " + nextCode);
+        }
+        return;
+    }
+}
+
+}  // namespace
+
+void MerchantPosition(Game& g) {
+    auto& c = g.Character;
+    const auto& s = g.Service;
+    if (RollDice(g, 2, 6) < s.Command) {
+        AddHistory(g, "No Position");
+        return;
+    }
+    AddHistory(g, "Position");
+
+    const bool route = Contains(YearLine(g), "Route");
+    const bool freeTrader = Contains(s.BranchName, "Free Trader");
+    if (c.Commissioned == 0 && freeTrader && route) {
+        c.Commissioned = 1;
+        AddHistory(g, "Commission");
+    }
+    if (c.Rank >= std::min(s.MaxRank, CharacterRecord::MaxRank) || c.Commissioned == 0) return;
+    if (!route && !freeTrader) return;
+    SitExamination(g);
+}
+
+}  // namespace orrimar

@@ -1,0 +1,71 @@
+#include "output/TestPlan.h"
+
+#include <vector>
+
+#include "model/Game.h"
+#include "startup/Files.h"
+#include "startup/Race.h"
+#include "startup/Service.h"
+#include "startup/Settings.h"
+
+namespace orrimar {
+
+namespace {
+
+bool HasNamedAssignment(const ServiceRecord& service) {
+    for (int k = 1; k <= ServiceRecord::MaxAssignments; ++k)
+        if (!service.Assignment[k].Name.empty()) return true;
+    return false;
+}
+
+}  // namespace
+
+bool TestPlanOffered() {
+    return !GetEnvValue("_ZIP").empty();
+}
+
+std::string TestPlanPath(const Game& g) {
+    return ResolveNoCase(g.DataLoc, "testplan.dat");
+}
+
+int RunTestPlan(Game& g) {
+    std::vector<std::string> plan;
+    int count = 0;
+    for (int r = 0; r < static_cast<int>(g.RaceList.Entries.size()); ++r) {
+        SelectRace(g, r);
+        // A race file that cannot be loaded keeps the old race's services
+        // listed; its own [FILES] list is what the plan must walk.
+        ListServices(g);
+        for (int s = 0; s < static_cast<int>(g.ServiceList.Entries.size()); ++s) {
+            SelectService(g, s);
+            const int branches = static_cast<int>(g.BranchList.Entries.size());
+            for (int b = 0; b < branches; ++b) {
+                // A branch load keeps what the previous branch of the service
+                // left beyond its own assignments, so a branch without any
+                // would pass on its neighbour's. Selecting the service again
+                // empties the branch fields and each branch is judged alone.
+                if (b > 0) SelectService(g, s);
+                // A service with one branch has selected it already; loading
+                // it again would only repeat a broken branch's message.
+                if (branches != 1) SelectBranch(g, b);
+                ++count;
+                plan.push_back("c1=" + std::to_string(r));
+                plan.push_back("c2=" + std::to_string(s));
+                plan.push_back("c3=" + std::to_string(b));
+                // A branch that failed to load was reported by its loader, and
+                // the record still holds the previous branch: nothing to judge.
+                if (g.BranchList.Selected != b) continue;
+                if (!HasNamedAssignment(g.Service))
+                    g.ui.Message("Problem! " + g.Service.BranchName, g.AppTitle, MsgIcon::None);
+            }
+        }
+    }
+    const std::string path = TestPlanPath(g);
+    if (std::string problem = WriteFileAtomic(path, JoinLinesCrLf(plan)); !problem.empty())
+        g.ui.Message(problem, g.AppTitle, MsgIcon::Critical);
+    g.ui.Message("Complete, " + std::to_string(count) + " careers tested", g.AppTitle,
+                 MsgIcon::Information);
+    return count;
+}
+
+}  // namespace orrimar
