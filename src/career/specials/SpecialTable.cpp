@@ -1,6 +1,7 @@
 #include "career/specials/SpecialTable.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 #include "career/SkillTables.h"
@@ -8,6 +9,7 @@
 #include "model/Game.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "startup/Files.h"
 #include "ui/Dialogs.h"
 
 namespace orrimar::specials {
@@ -80,11 +82,49 @@ void PickSkillsNow(Game& g, const SkillPick& pick) {
     }
 }
 
+// A school that cannot be attended (no school digit, no file, or a file
+// without its six skills) is a fault in the data folder: the user is told
+// which file, and the year gets the ordinary skill-table roll, as for a
+// school the folder does not hold, rather than a year with nothing.
+bool SchoolFailed(Game& g, const std::string& problem) {
+    g.ui.Message(problem + "; a skill-table roll is made instead.", g.AppTitle, MsgIcon::Warning);
+    RollSkill(g);
+    return false;
+}
+
+// Returns false when the school could not be attended.
+bool AttendSchool(Game& g, const SchoolFile& school, int result) {
+    if (school.Prefix.empty() && school.File.empty()) return true;
+    std::string name = school.File;
+    if (name.empty()) {
+        const std::string digit =
+            result >= 1 ? Mid(g.Service.School, static_cast<size_t>(result)) : "";
+        // One letter or digit, so the name never leaves the data folder.
+        if (digit.empty() || !std::isalnum(static_cast<unsigned char>(digit[0])))
+            return SchoolFailed(g, "The [SCHOOL] line of " + g.Service.Name +
+                                       " has no school digit at position " +
+                                       std::to_string(result));
+        name = school.Prefix + digit.substr(0, 1) + ".SCH";
+    }
+    const auto path = FindFileNoCase(g.DataLoc, name);
+    if (!path) return SchoolFailed(g, "The school file " + name + " is not in the data folder");
+    const auto lines = ReadLines(*path);
+    bool whole = lines && lines->size() >= 7;
+    for (size_t k = 1; whole && k <= 6; ++k) whole = !Trim((*lines)[k]).empty();
+    if (!whole)
+        return SchoolFailed(
+            g, "The school file " + FileNameOf(*path) + " needs a title line and six skill lines");
+    AddHistory(g, (*lines)[0]);
+    for (int k = 0; k < school.Picks; ++k) AddSkill(g, (*lines)[RollDice(g, 1, 6)]);
+    return true;
+}
+
 void Run(Game& g, const SpecialTable& table, const SpecialThrow& how, int depth);
 
-void Apply(Game& g, const SpecialRow& row, int depth) {
+void Apply(Game& g, const SpecialRow& row, int result, int depth) {
     auto& c = g.Character;
     if (!row.History.empty()) AddHistory(g, row.History);
+    if (!AttendSchool(g, row.School, result)) return;
     for (const auto& skill : row.Skills) {
         if (!AllHold(g, skill.When)) continue;
         if (skill.Target > 0)
@@ -126,7 +166,7 @@ void Run(Game& g, const SpecialTable& table, const SpecialThrow& how, int depth)
     const int result = ThrowResult(g, how);
     for (const auto& row : table.Rows) {
         if (result < row.From || result > row.To || !AllHold(g, row.When)) continue;
-        Apply(g, row, depth);
+        Apply(g, row, result, depth);
         return;
     }
 }
@@ -290,6 +330,14 @@ SpecialRow& SpecialRow::Log(std::string text) {
     History = std::move(text);
     return *this;
 }
+SpecialRow& SpecialRow::SchoolAt(std::string prefix, int picks) {
+    School = {std::move(prefix), "", picks};
+    return *this;
+}
+SpecialRow& SpecialRow::SchoolIn(std::string file, int picks) {
+    School = {"", std::move(file), picks};
+    return *this;
+}
 SpecialRow& SpecialRow::Grant(std::initializer_list<std::string> names) {
     for (const auto& n : names) Skills.push_back({n, 0, {}});
     return *this;
@@ -375,6 +423,14 @@ SpecialTable SkillList(std::string name, SpecialThrow t, std::vector<std::string
     for (size_t k = 0; k < skills.size(); ++k)
         table.Rows.push_back(At(static_cast<int>(k) + 1).Grant({skills[k]}));
     return table;
+}
+
+SpecialTable DigitOf(std::string name, const std::string& digits, TableFn table) {
+    SpecialTable t{
+        std::move(name), digits.empty() ? NoThrow() : Die(1, static_cast<int>(digits.size())), {}};
+    for (size_t k = 0; k < digits.size(); ++k)
+        t.Rows.push_back(At(static_cast<int>(k) + 1).Then(table, Fixed(digits[k] - '0')));
+    return t;
 }
 
 void RunSpecialTable(Game& g, const SpecialTable& table) {

@@ -124,6 +124,16 @@ struct RankChange {
     bool AnnounceCode = false;
 };
 
+// A school whose history text and skills live in a data file: line 1 is
+// the history text, lines 2 to 7 its six skills, of which Picks are taken
+// by one die each. The file is Prefix, the character of Service.School at
+// the position of the table's result, and ".SCH"; or File when set.
+struct SchoolFile {
+    std::string Prefix;
+    std::string File;
+    int Picks = 0;
+};
+
 struct SpecialTable;
 using TableFn = const SpecialTable& (*)();
 
@@ -136,13 +146,16 @@ struct TableRef {
 };
 
 // One result of a table. Its effects come in this order: history text,
-// skills, picked skills, flag, rank change, skill-table throws, rank
-// announcement, branch opened with its information, money, further table.
+// school file (one that cannot be read ends the row with a skill-table
+// roll instead), skills, picked skills, flag, rank change, skill-table
+// throws, rank announcement, branch opened with its information, money,
+// further table.
 struct SpecialRow {
     int From = 0;
     int To = 0;
     std::vector<Cond> When;
     std::string History;  // logged first, unless empty
+    SchoolFile School;
     std::vector<SpecialSkill> Skills;
     SkillPick Pick;
     SpecialFlag Flag = SpecialFlag::None;
@@ -155,6 +168,10 @@ struct SpecialRow {
 
     SpecialRow& If(Cond c);
     SpecialRow& Log(std::string text);
+    // The school file named by `prefix` and the school digit at the result.
+    SpecialRow& SchoolAt(std::string prefix, int picks);
+    // One school file whatever the result.
+    SpecialRow& SchoolIn(std::string file, int picks);
     SpecialRow& Grant(std::initializer_list<std::string> names);
     SpecialRow& Try(int target, std::initializer_list<std::string> names);
     // One skill at `target` (0 grants it) only when `when` holds.
@@ -186,6 +203,10 @@ struct SpecialTable {
 
 // A table granting the k-th skill of `skills` on result k.
 SpecialTable SkillList(std::string name, SpecialThrow t, std::vector<std::string> skills);
+
+// A table throwing 1Dn for one of the n digits of `digits` and applying
+// `table` with that digit as its result.
+SpecialTable DigitOf(std::string name, const std::string& digits, TableFn table);
 
 // Throws for the table and applies the first row that fits; when none
 // fits, nothing happens.
