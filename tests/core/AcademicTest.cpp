@@ -1,348 +1,130 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "career/Academic.h"
-#include "career/AcademicCourses.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
 
 namespace {
 
-// A four-year race with every characteristic at 7 (no course modifier
-// applies) and a small service; the career starts at term 1, year 1.
+// Every characteristic 7, so no course modifier applies; term 1, year 1.
 struct Bench {
     TestGame t;
     Game& g = t.g;
     CharacterRecord& c = t.g.Character;
 
-    Bench() {
-        g.Race.Name = "Tester";
-        g.Race.Code = 1;
+    explicit Bench(const std::string& type = "ARMY") {
         g.Race.NumStats = 6;
         g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
         g.Race.YearsPerTerm = 4;
-        g.Race.AgeAt = 10000;
         for (int i = 1; i <= 6; ++i) c.Stats[i] = 7;
         auto& s = g.Service;
-        s.Type = "ARMY";
+        s.Type = type;
         s.MaxRank = 14;
-        for (int k = 1; k <= 14; ++k)
-            s.RankCode[k] = k < 10 ? "E" + std::to_string(k) : "O" + std::to_string(k - 9);
-        s.SkillTable[1] = {
-            "Drill", {"", "Eli      All"}, {}, 3, {"", "Rifle", "Tactics", "Leader"}};
+        for (int k = 10; k <= 14; ++k) s.RankCode[k] = "O" + std::to_string(k - 9);
+        s.SkillTable[1] = {"Drill", {"", "Eli      All"}, {}, 2, {"", "Rifle", "Tactics"}};
         g.StdCascade[0] = "1";
         g.StdCascade[1] = "OASCIENCE/Physics/Chemistry/Biology";
-        c.CurTerm = 1;
-        c.CurLine = 1;
+        c.CurTerm = c.CurLine = 1;
+        c.PsiTrained = 1;
     }
-
-    // Every non-empty history line as "term.year text", joined by "|".
-    std::string History() const {
-        std::string all;
+    // The history lines as "term.year text" joined by "|", then " = " and the skills.
+    std::string Record() const {
+        std::string all, skills;
         for (int term = 1; term <= 3; ++term)
             for (int year = 1; year <= 4; ++year)
                 if (!c.TermLog[term].Lines[year].empty())
                     all += (all.empty() ? "" : "|") + std::to_string(term) + "." +
                            std::to_string(year) + " " + c.TermLog[term].Lines[year];
-        return all;
-    }
-    std::string Skills() const {
-        std::string all;
         for (const auto& s : c.Skills)
             if (!s.Name.empty())
-                all += (all.empty() ? "" : ",") + s.Name + "-" + std::to_string(s.Level);
-        return all;
-    }
-    void Play() {
-        AcademicOptions(g);
-        EXPECT_EQ(t.dice.Left(), 0u) << "throws left over";
-        EXPECT_EQ(t.ui.AnswersLeft(), 0u) << "answers left over";
-    }
-    int Picks() const {
-        int n = 0;
-        for (const auto& s : t.ui.shown) n += s.Title == "Select academic option";
-        return n;
+                skills += (skills.empty() ? "" : ",") + s.Name + "-" + std::to_string(s.Level);
+        return all + " = " + skills;
     }
 };
-
-class AcademicTest : public ::testing::Test, protected Bench {};
-
-// Each modifier belongs to its characteristic and threshold, and each
-// throw passes exactly at its target.
-TEST_F(AcademicTest, ThrowTable) {
-    struct Row {
-        const AcademicThrow& actual;
-        int stat, above, mod, target;
-    };
-    const Row rows[] = {
-        {CourseThrow(Course::College, Stage::Admission), 5, 8, 2, 9},
-        {CourseThrow(Course::College, Stage::Success), 4, 7, 2, 7},
-        {CourseThrow(Course::College, Stage::Honours), 4, 9, 1, 10},
-        {CourseThrow(Course::MilitaryAcademy, Stage::Admission), 1, 9, 2, 10},
-        {CourseThrow(Course::MilitaryAcademy, Stage::Success), 4, 7, 2, 9},
-        {CourseThrow(Course::MilitaryAcademy, Stage::Honours), 4, 8, 1, 9},
-        {CourseThrow(Course::MerchantAcademy, Stage::Admission), 5, 9, 2, 10},
-        {CourseThrow(Course::MerchantAcademy, Stage::Success), 4, 7, 2, 9},
-        {CourseThrow(Course::MerchantAcademy, Stage::Honours), 4, 8, 1, 9},
-        {CourseThrow(Course::NavalAcademy, Stage::Admission), 6, 9, 2, 9},
-        {CourseThrow(Course::NavalAcademy, Stage::Success), 5, 7, 2, 9},
-        {CourseThrow(Course::NavalAcademy, Stage::Honours), 4, 9, 1, 9},
-        {CourseThrow(Course::GraduateSchool, Stage::Admission), 5, 9, 2, 9},
-        {CourseThrow(Course::GraduateSchool, Stage::Success), 4, 8, 2, 7},
-        {CourseThrow(Course::GraduateSchool, Stage::Honours), 5, 10, 1, 11},
-        {CourseThrow(Course::MedicalSchool, Stage::Admission), 5, 9, 2, 9},
-        {CourseThrow(Course::MedicalSchool, Stage::Success), 5, 7, 2, 8},
-        {CourseThrow(Course::MedicalSchool, Stage::Honours), 5, 10, 1, 11},
-        {CourseThrow(Course::FlightSchool, Stage::Admission), 2, 8, 1, 9},
-        {CourseThrow(Course::FlightSchool, Stage::Success), 4, 7, 1, 7},
-        {OtcThrow, 6, 7, 1, 8},
-        {NotcThrow, 6, 9, 1, 9},
-    };
-    auto pass = [&](const AcademicThrow& roll, int total) {
-        t.dice.Push({total / 2, total - total / 2});
-        return PassThrow(g, roll);
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.stat * 1000 + r.above * 10 + r.target);
-        c.Stats.fill(0);
-        c.Stats[r.stat] = static_cast<int16_t>(r.above + 1);
-        EXPECT_TRUE(pass(r.actual, r.target - r.mod));
-        EXPECT_FALSE(pass(r.actual, r.target - r.mod - 1));
-        c.Stats[r.stat] = static_cast<int16_t>(r.above);
-        EXPECT_FALSE(pass(r.actual, r.target - 1));
-        EXPECT_TRUE(pass(r.actual, r.target));
-    }
-    EXPECT_FALSE(PassCourseThrow(g, Course::FlightSchool, Stage::Honours));  // none, no throw
-    EXPECT_EQ(t.dice.Left(), 0u);
-}
 
 struct PathCase {
-    const char* name;
-    std::string course, type;
-    bool forced;
-    std::vector<int> faces;
-    std::vector<std::string> answers;  // after the course pick
-    int term, line;
-    std::string history, skills;
-    int rank, edu, branchOpen;
+    std::string course, type, faces, answers, history, skills;
+    int forced, at, rank, edu, branchOpen;
 };
 
-// The whole road of each course: throws, questions, history, skills,
-// rank, Edu and the years spent (from term 1, year 1).
+}  // namespace
+
+// Each course's road at its throws' edges: history (after the course's
+// name), skills, years spent (term * 10 + year reached from 1.1), rank, Edu
+// and the opened branch. Faces and answers are one character each.
 TEST(AcademicCourse, Paths) {
-    const std::string passed = "1.1 College - passed ";
+    const std::string C = "College", MA = "Military Academy", ME = "Merchant Academy",
+                      NA = "Naval Academy", GS = "Graduate School", otc = "- passed |2.1 OTC Hons ",
+                      med = "Med School |3.1 - honours ";
     // clang-format off
     const std::vector<PathCase> cases = {
-        {"college rejected", "College", "ARMY", false, {4, 4}, {}, 1, 1,
-         "1.1 College - rejected ", "", 0, 7, 0},
-        {"college failed", "College", "ARMY", false, {5, 4, 3, 3}, {}, 1, 2,
-         "1.1 College - failed ", "", 0, 7, 0},
-        {"college, OTC declined, no honours", "College", "ARMY", false,
-         {5, 4, 4, 3, 1, 4, 5}, {"N"}, 2, 1, passed, "", 0, 8, 0},
-        {"college, OTC thrown 7 fails", "College", "MARINE", false,
-         {5, 4, 4, 3, 4, 3, 2, 4, 5}, {"Y"}, 2, 1, passed, "", 0, 8, 0},
-        // With OTC and honours medical school is offered; declined, an
-        // army cadet gets no flight school offer.
-        {"college, OTC, honours", "College", "ARMY", false,
-         {5, 4, 4, 3, 4, 4, 6, 5, 5}, {"Y", "N"}, 2, 1, passed + "|2.1 OTC Hons ", "", 10, 12, 0},
-        {"college, NOTC, honours, flight", "College", "NAVY", false,
-         {5, 4, 4, 3, 5, 4, 1, 5, 5, 5, 4, 4, 3, 5}, {"Y", "N", "Y"}, 3, 1,
-         passed + "|2.1 NOTC Hons Flight School ", "Ship's Boat-1,Navigation-1,Pilot-2", 10, 10, 0},
-        {"college, OTC, honours, medical", "College", "ARMY", false,
-         {5, 4, 4, 3, 4, 4, 1, 5, 5, 4, 3, 3, 3, 5, 5}, {"Y", "Y"}, 3, 2,
-         passed + "|2.1 OTC Hons Med School |3.1 - honours ", "Medical-3,Admin-1", 10, 11, 0},
-        {"college forced", "College", "ARMY", true, {1}, {"Y", "Y"}, 3, 2,
-         passed + "|2.1 OTC Hons Med School |3.1 - honours ", "Medical-3,Admin-1", 10, 11, 0},
-        {"military rejected", "Military Academy", "ARMY", false, {4, 5}, {}, 1, 1,
-         "1.1 Military Academy - rejected ", "", 0, 7, 0},
-        {"military failed", "Military Academy", "ARMY", false, {5, 5, 4, 4}, {}, 1, 1,
-         "1.1 Military Academy - failed ", "", 0, 7, 0},
-        {"military passed", "Military Academy", "ARMY", false,
-         {5, 5, 5, 4, 4, 3, 6, 1, 5, 4, 3, 4, 4}, {}, 2, 1, "1.1 Military Academy ",
-         "Tactics-1,Admin-1,Forward Observer-1,Computer-1", 11, 8, 0},
-        {"military honours", "Military Academy", "ARMY", false,
-         {5, 5, 5, 4, 1, 1, 1, 1, 1, 1, 3, 5, 4}, {}, 2, 1, "1.1 Military Academy - Hons ", "",
-         11, 8, 1},
-        {"merchant failed", "Merchant Academy", "MERCHANT", false, {5, 5, 4, 4}, {}, 1, 1,
-         "1.1 Merchant Academy - failed ", "", 0, 7, 0},
-        {"merchant honours", "Merchant Academy", "MERCHANT", false,
-         {5, 5, 5, 4, 1, 2, 1, 2, 5, 4}, {"1", "1", "1"}, 2, 1,
-         "1.1 Merchant Academy - Hons ", "Rifle-2,Tactics-1", 2, 8, 0},
-        {"naval failed", "Naval Academy", "NAVY", false, {5, 4, 4, 4}, {}, 1, 2,
-         "1.1 Naval Academy - failed ", "", 0, 7, 0},
-        {"naval, no honours", "Naval Academy", "NAVY", false,
-         {5, 4, 5, 4, 1, 4, 1, 6, 4, 4}, {}, 2, 1,
-         "1.1 Naval Academy - passed ", "Vacc Suit-1,Engineering-1", 11, 8, 0},
-        {"naval honours, flight", "Naval Academy", "NAVY", false,
-         {5, 4, 5, 4, 1, 4, 1, 6, 5, 4, 5, 4, 4, 3, 1}, {"N", "Y"}, 3, 1,
-         "1.1 Naval Academy - passed |2.1 Hons Flight School ",
-         "Vacc Suit-1,Engineering-1,Ship's Boat-1,Navigation-1,Pilot-1", 11, 8, 0},
-        {"naval forced, offers declined", "Naval Academy", "NAVY", true, {1, 1, 1, 1},
-         {"N", "N"}, 2, 1, "1.1 Naval Academy - passed |2.1 Hons ", "", 11, 8, 0},
-        {"graduate failed", "Graduate School", "ARMY", false, {5, 4, 3, 3}, {}, 2, 1,
-         "1.1 Graduate School - failed ", "", 0, 7, 0},
-        {"graduate passed", "Graduate School", "ARMY", false, {5, 4, 4, 3, 5, 5}, {"2", "1"},
-         1, 4, "1.1 Graduate School ", "Chemistry-3,Physics-1", 0, 7, 0},
-        {"graduate honours", "Graduate School", "ARMY", false, {5, 4, 4, 3, 6, 5}, {"2", "3"},
-         1, 4, "1.1 Graduate School - Honours ", "Chemistry-4,Biology-1", 0, 7, 0},
+        {C, "ARMY", "44", "", "- rejected ", "", 0, 11, 0, 7, 0},
+        {C, "ARMY", "5433", "", "- failed ", "", 0, 12, 0, 7, 0},
+        {C, "MARINE", "544343245", "Y", "- passed ", "", 0, 21, 0, 8, 0},
+        {C, "ARMY", "544344655", "YN", otc, "", 0, 21, 10, 12, 0},
+        {C, "NAVY", "54435415554435", "YNY", "- passed |2.1 NOTC Hons Flight School ",
+         "Ship's Boat-1,Navigation-1,Pilot-2", 0, 31, 10, 10, 0},
+        {C, "ARMY", "544344155433355", "YY", otc + med, "Medical-3,Admin-1", 0, 32, 10, 11, 0},
+        {C, "ARMY", "1", "YY", otc + med, "Medical-3,Admin-1", 1, 32, 10, 11, 0},
+        {MA, "ARMY", "45", "", "- rejected ", "", 0, 11, 0, 7, 0},
+        {MA, "ARMY", "5544", "", "- failed ", "", 0, 11, 0, 7, 0},
+        {MA, "ARMY", "5554431111344", "", "", "Tactics-1", 0, 21, 11, 8, 0},
+        {MA, "ARMY", "5554111111354", "", "- Hons ", "", 0, 21, 11, 8, 1},
+        {ME, "MERCHANT", "5544", "", "- failed ", "", 0, 11, 0, 7, 0},
+        {ME, "MERCHANT", "5554121254", "111", "- Hons ", "Rifle-2,Tactics-1", 0, 21, 2, 8, 0},
+        {NA, "NAVY", "5444", "", "- failed ", "", 0, 12, 0, 7, 0},
+        {NA, "NAVY", "5454141644", "", "- passed ", "Vacc Suit-1,Engineering-1", 0, 21, 11, 8, 0},
+        {NA, "NAVY", "545411115454431", "NY", "- passed |2.1 Hons Flight School ",
+         "Ship's Boat-1,Navigation-1,Pilot-1", 0, 31, 11, 8, 0},
+        {NA, "NAVY", "1111", "NN", "- passed |2.1 Hons ", "", 1, 21, 11, 8, 0},
+        {GS, "ARMY", "5433", "", "- failed ", "", 0, 21, 0, 7, 0},
+        {GS, "ARMY", "544355", "21", "", "Chemistry-3,Physics-1", 0, 14, 0, 7, 0},
+        {GS, "ARMY", "544365", "23", "- Honours ", "Chemistry-4,Biology-1", 0, 14, 0, 7, 0},
     };
     // clang-format on
     for (const auto& k : cases) {
-        SCOPED_TRACE(k.name);
-        Bench b;
-        auto& c = b.c;
-        c.Options[OptForceAcademic] = k.forced ? OptOn : OptOff;
-        b.g.Service.Type = k.type;
-        b.g.Service.Academic = {"", k.course};
-        for (int f : k.faces) b.t.dice.Push(f);
-        b.t.ui.Answer("1");
-        for (const auto& a : k.answers) b.t.ui.Answer(a);
-        b.Play();
-        EXPECT_EQ(b.History(), k.history);
-        EXPECT_EQ(b.Skills(), k.skills);
-        EXPECT_EQ(c.CurTerm, k.term);
-        EXPECT_EQ(c.CurLine, k.line);
-        EXPECT_EQ(c.Rank, k.rank);
-        EXPECT_EQ(c.Stats[5], k.edu);
-        EXPECT_EQ(c.BranchOpen[1], k.branchOpen);
+        SCOPED_TRACE(k.course + " " + k.history + k.skills);
+        Bench b(k.type);
+        b.c.Options[OptForceAcademic] = k.forced ? OptOn : OptOff;
+        // Schools reached only from a course, and psionic training once done, are not listed.
+        b.g.Service.Academic = {"", " Medical School", k.course, "Flight School",
+                                "Psionic Training"};
+        for (char f : k.faces) b.t.dice.Push(f - '0');
+        for (char a : "1" + k.answers) b.t.ui.Answer(std::string(1, a));
+        AcademicOptions(b.g);
+        EXPECT_EQ(b.t.dice.Left() + b.t.ui.AnswersLeft(), 0u) << "throws or answers left over";
+        EXPECT_EQ(b.t.ui.shown[0].Text, k.course + "/No academic studies before enlistment");
+        EXPECT_EQ(b.Record(), "1.1 " + k.course + " " + k.history + " = " + k.skills);
+        EXPECT_EQ(std::make_tuple(b.c.CurTerm * 10 + b.c.CurLine, +b.c.Rank, +b.c.Stats[5],
+                                  +b.c.BranchOpen[1]),
+                  std::make_tuple(k.at, k.rank, k.edu, k.branchOpen));
     }
 }
 
-// The list keeps the file's order, leaves out what cannot be chosen here,
-// and ends with the way out; choosing it (or closing) spends nothing.
-TEST_F(AcademicTest, SelectionList) {
-    g.Service.Academic = {"",
-                          "College",
-                          " Medical School",
-                          "",
-                          "Flight School",
-                          "Psionic Training ",
-                          "Naval Academy"};
-    t.ui.Answer("4");
-    Play();
-    t.ui.Answer("0");  // closed
-    Play();
-    c.PsiTrained = 1;
-    t.ui.Answer("3");
-    Play();
-    ASSERT_EQ(t.ui.shown.size(), 3u);
-    EXPECT_EQ(t.ui.shown[0].Text,
-              "College/Psionic Training/Naval Academy/No academic studies before enlistment");
-    EXPECT_EQ(t.ui.shown[0].Title, "Select academic option");
-    EXPECT_EQ(t.ui.shown[2].Text, "College/Naval Academy/No academic studies before enlistment");
-    EXPECT_EQ(History(), "");
-    EXPECT_EQ(c.CurLine, 1);
-    EXPECT_EQ(g.AcademicFlag, "\"");
-}
-
-// Psionic training leads back to a fresh list.
-TEST_F(AcademicTest, PsionicTrainingReturnsToList) {
-    for (auto& talent : g.PsiTalent) talent.Learned = 1;  // nothing to choose in training
-    t.dice.SetFallback(true);                             // its strength throw
-    g.Service.Academic = {"", "Psionic Training"};
-    t.ui.Answer({"1", "2"});
-    AcademicOptions(g);
-    EXPECT_EQ(Picks(), 2);
-    EXPECT_EQ(History(), "1.1 Psionic Training ");
-}
-
-// A course named in the file but unknown here, from the list or from a
-// special assignment, is reported and spends nothing.
-TEST_F(AcademicTest, UnknownCourse) {
-    g.Service.Academic = {"", "Basket Weaving"};
-    t.ui.Answer("1");
-    Play();
-    g.AcademicFlag = "ACADEMIC";
-    g.PickText = "Cooking School";
-    Play();
-    EXPECT_EQ(t.ui.messages, std::vector<std::string>({"Academic option not recognized!",
-                                                       "Academic option not recognized!"}));
-    EXPECT_EQ(History(), "1.1 Basket Weaving Cooking School ");
-    EXPECT_EQ(c.CurLine, 1);
-}
-
-// In place of a special assignment the course comes from the dispatcher's
-// pick; medical and flight school go straight to their procedures. The
-// flag is spent by the call, so the next call offers the list again.
-TEST_F(AcademicTest, InPlaceOfSpecial) {
+// In place of a special assignment the course is the dispatcher's pick,
+// medical and flight school included; the flag answers one call only.
+TEST(AcademicCourse, InPlaceOfSpecial) {
+    Bench b;
     auto special = [&](const std::string& course, std::initializer_list<int> faces) {
-        g.AcademicFlag = "ACADEMIC";
-        g.PickText = course;
-        t.dice.Push(faces);
-        Play();
-        EXPECT_EQ(g.AcademicFlag, "\"");
+        b.g.AcademicFlag = "ACADEMIC";
+        b.g.PickText = course;
+        b.t.dice.Push(faces);
+        AcademicOptions(b.g);
+        EXPECT_EQ(b.t.dice.Left(), 0u);
+        EXPECT_EQ(b.g.AcademicFlag, "\"");
     };
-    special("Medical School", {4, 4});  // admission 8: rejected
-    EXPECT_EQ(History(), "1.1 Med School - rejected ");
-    special("Flight School", {5, 4, 3, 3});  // failed: one year
-    EXPECT_EQ(c.CurLine, 2);
-    special("Medical School", {5, 4, 4, 4, 5, 5});  // passed, honours missed: four years
-    EXPECT_EQ(Skills(), "Medical-4,Admin-1,Computer-1");
-    EXPECT_EQ(c.Stats[5], 8);
-    EXPECT_EQ(c.CurTerm, 2);
-    EXPECT_EQ(c.CurLine, 2);
-    special("College", {4, 4});
-    EXPECT_EQ(History(),
-              "1.1 Med School - rejected Flight School - failed |1.2 Med School |2.2 College - "
-              "rejected ");
-    EXPECT_EQ(Picks(), 0);
-    g.Service.Academic = {"", "College"};
-    t.ui.Answer("2");
-    Play();
-    EXPECT_EQ(Picks(), 1);
+    special("Medical School", {4, 4});              // rejected
+    special("Flight School", {5, 4, 3, 3});         // failed: one year
+    special("Medical School", {5, 4, 4, 4, 5, 5});  // no honours: four years
+    special("Cooking School", {});
+    EXPECT_EQ(b.c.Stats[5], 8);
+    EXPECT_EQ(b.Record(),
+              "1.1 Med School - rejected Flight School - failed |1.2 Med School |2.2 Cooking "
+              "School  = Medical-4,Admin-1,Computer-1");
+    EXPECT_EQ(b.t.ui.messages, std::vector<std::string>{"Academic option not recognized!"});
 }
-
-// The gain is 1D6 less 2 or 3, +1 above Int 8, never below 1.
-TEST_F(AcademicTest, EducationGain) {
-    struct Row {
-        int die, subtract, intel, gain;
-    };
-    for (const Row& r : {Row{1, 2, 7, 1}, Row{2, 2, 7, 1}, Row{1, 2, 9, 1}, Row{6, 2, 9, 5},
-                         Row{3, 3, 8, 1}, Row{6, 3, 7, 3}}) {
-        c.Stats[4] = static_cast<int16_t>(r.intel);
-        c.Stats[5] = 7;
-        t.dice.Push(r.die);
-        EXPECT_EQ(EducationGain(g, r.subtract, " EDU"), r.gain);
-        EXPECT_EQ(c.Stats[5], 7 + r.gain);
-    }
-    EXPECT_NE(g.TermWindow.Log.find("+5 EDU"), std::string::npos);
-}
-
-// Ranks stay inside the service's table and a course never lowers one.
-TEST_F(AcademicTest, CourseRanks) {
-    g.Service.MaxRank = 9;  // enlisted ranks only
-    GrantCourseRank(g, 11);
-    GrantOfficerRank(g);
-    EXPECT_EQ(c.Rank, 0);
-    g.Service.MaxRank = 40;  // a file claiming more ranks than the record holds
-    GrantCourseRank(g, 26);
-    EXPECT_EQ(c.Rank, 0);
-    GrantOfficerRank(g);
-    EXPECT_EQ(c.Rank, 10);
-    c.Rank = 13;
-    GrantCourseRank(g, 11);
-    GrantOfficerRank(g);
-    EXPECT_EQ(c.Rank, 13);
-}
-
-// The major and minor explanations are left out under the sort option.
-TEST_F(AcademicTest, GraduateMessages) {
-    g.Service.Academic = {"", "Graduate School"};
-    t.dice.Push({5, 4, 4, 3, 5, 5});
-    t.ui.Answer({"1", "1", "1"});
-    Play();
-    EXPECT_EQ(t.ui.messages, std::vector<std::string>(
-                                 {"Select a skill to be the character's MAJOR field of study",
-                                  "Select a skill to be the character's MINOR field of study"}));
-    c.Options[OptSortSkills] = OptOn;
-    t.dice.Push({5, 4, 4, 3, 5, 5});
-    t.ui.Answer({"1", "1", "1"});
-    Play();
-    EXPECT_EQ(t.ui.messages.size(), 2u);
-    EXPECT_EQ(Skills(), "Physics-8");
-}
-
-}  // namespace

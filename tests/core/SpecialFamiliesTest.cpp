@@ -1,515 +1,270 @@
-// Special assignments of the police, DMIL, DNAVY, IRIS, PARTY and SOLSEC
-// services.
-#include <gtest/gtest.h>
-
+// Special assignments of the service families, and one pass of every
+// family over the sample data.
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 #include "SpecialFamiliesBench.h"
 #include "startup/Files.h"
+#include "startup/Service.h"
 
 using namespace orrimar;
 using namespace orrimar::familytest;
 
 namespace {
 
-// ---- The police: academies from the data folder -------------------------
+Who Sen(const char* type, int value) {
+    return {type, 4, 10, "SEN", value};
+}
 
-struct Academy {
-    int race;
-    std::string prefix;
-};
+// A few rows of each family: selectors, targets, grants and announcements.
+TEST(SpecialsFamilies, RepresentativeRows) {
+    const std::string as = "Dewclaw/Personal Weapons/GUN COMBAT/Recon/Demolitions";
+    const std::string sf = "Brawling/GUN COMBAT/Demolitions/SPECIAL COMBAT/Recon/BLADE COMBAT/";
+    const std::string sd = sf + "Vacc Suit/Instruction/PHYSICAL/Grav Belt";
+    const std::string pd = sf + "AIRCRAFT/Instruction/PHYSICAL/Parachute";
+    const std::string pt = "Admin/ECONOMIC/ECONOMIC/Computer/Liaison/Tolerance/Legal";
+    const std::pair<Who, RowCase> cases[] = {
+        {{"COPS"}, Opening({{7}, "- Cross-training", 0, "", "XTRAIN"}, "Detective", 3)},
+        // DMIL and DNAVY: a number, or a digit of a string thrown for on 1Dn.
+        {Sen("DMIL", 3), {{}, "- Aide", 0, "", "Steward/+1 Sen"}},
+        {Sen("DMIL", 2), {{3}, " - Protected Forces", 3, "Vacc Suit/Zero G Combat/Zero G Weapon"}},
+        {Sen("DMIL", 4), Opening({{1}, "- Cross-train", 0, "", "XTRAIN"}, "Drop Troops", 8)},
+        {Sen("DMIL", 6), {{1}, "- OCS - Command College", 4, "Tactics/Leader/Recon"}},
+        {Sen("DMIL", 7), {{}, ""}},
+        {Sen("DNAVY", 5), {{2}, "Command College", 4, "TACTICAL/TACTICAL/Leader"}},
+        {Sen("DNAVY", 6), {{1}, "- OCS Command College", 4, "TACTICAL/TACTICAL/Leader"}},
+        {{"PARTY", 3, 2, "PAR"},
+         {{6}, "- Party Congress", 4, "Admin/Liaison/Streetwise/Leader", "+2 Par"}},
+        {{"SOLSEC", 3, 2, "PAR", 6}, {{5}, "- Proteg\xe9", 3, "Leader/+1 Par", "+1 Par"}},
+        // SOLSEC specialist training: 2D6, +4 for Int above 7, +4 for Par above 7.
+        {{"SOLSEC", 3, 2, "PAR", 5}, {{5, 1, 1}, "- Specialist Training", 0, "", "Medical"}},
+        {{"SOLSEC", 3, 2, "PAR", 5}, {{5, 6, 6}, "- Specialist Training", 0, "", "Trader"}},
+        {{"SOLSEC", 3, 2, "PAR", 5, 8}, {{5, 1, 1}, "- Specialist Training", 0, "", "Gravitics"}},
+        {{"SOLSEC", 3, 2, "PAR", 8, 8}, {{4, 1, 1}, "- Specialist Training", 0, "", "Ships Boat"}},
+        {{"SOLSEC", 3, 2, "PAR", 8, 8}, {{4, 2, 3}, "- Specialist Training"}},
+        {{"IMOJ", 7}, {{1}, "- Cross-train", 0, "", "XTRAIN/XTRAIN"}},
+        // The clan services: officers add one.
+        {{"MMILIT", 3, 6}, Opening({{5}, "- Assassin Training", 4, as, ""}, "Assassin", 6)},
+        {{"MMILIT", 10, 6}, {{6}, "- Command College", 4, "Tactics/Leader/Recon"}},
+        {{"FMILIT", 12, 7}, {{6}, "- Staff College", 4, "Admin/Combat Eng/Computer"}},
+        {{"FMILIT", 10, 7}, {{3, 5}, "- Specialist School", 0, "", "INBORN"}},
+        {{"MSPACE", 11, 6}, {{1, 5}, "- Specialist School", 0, "", "SPACE COMBAT"}},
+        {{"FSPACE", 3, 7}, {{5}, " - Purser Training", 4, pt}},
+        // COAFC: "SD" (also plain COAFC) names space skills, "PD" planetary.
+        {{"COAFC"}, Opening({{5}, "- SSS School", 5, sd, ""}, "SSS", 2)},
+        {{"COAFCPD", 10}, Opening({{5}, "- SAS School", 5, pd, ""}, "SAS", 2)},
+        {{"COAFCPD", 3, 10}, {{5}, ""}},
+        {{"COAFCSD", 10},
+         {{2}, "IntSch ", 4, "Forgery/GUN COMBAT/Bribery/Streetwise/Interrogation"}},
+        {{"coafcpd", 10, 1, "SOC", 11},
+         {{6}, "- Command college", 4, "Airplane Tactics/Commo/Leader/Computer/Leader"}},
+        // Int + Edu 15 takes the list beginning "ACADEMIC", the other way round
+        // from the core services.
+        {{"COAFCSD", 3, 1, "SOC", 7, 8}, {{2, 3}, "- Specialist school", 0, "", "SPACE TECHNICAL"}},
+        {{"COAFCPD", 3, 1, "SOC", 7, 8}, {{2, 4}, "- Specialist school", 0, "", "VEHICLE"}},
+        {{"COAFCSD", 3, 1, "SOC", 7, 9}, {{2, 3}, "- Specialist school", 0, "", "Gravitics"}},
+        {{"COAFCPD", 3, 1, "SOC", 7, 9}, {{2, 6}, "- Specialist school", 0, "", "AIRCRAFT"}},
+        // Aslan merchants: 1D2 picks the postings (1D4) or the schools (1D6).
+        {{"MERCHANT", 2, 7}, {{1, 2}, "- Trade Station", 4, "ECONOMIC/Liaison", "Trader"}},
+        {{"MERCHANT", 2, 6}, {{1, 2}, "- Trade Station", 0, "", "Independence"}},
+        {{"MERCHANT", 2, 7}, {{2, 2}, "- Command School", 5, "Admin/Legal/INBORN"}},
+        {{"MERCHANT", 2, 6}, {{2, 2}, "- Command School", 5, "Leader/Ship Tactics/INBORN"}}};
+    for (const auto& [who, row] : cases) ExpectRow(who, row);
+}
 
-// The thrown position picks the school digit of the [SCHOOL] line, and the
-// race the file family; two skills are taken, each by one die.
-TEST(SpecialsPolice, AcademyFromTheSchoolDigitAndRace) {
-    for (const Academy& a : {Academy{1, "ICOP"}, Academy{4, "ZCOP"}, Academy{2, "SCOP"}}) {
-        for (int face = 1; face <= 6; ++face) {
-            const std::string file = a.prefix + std::to_string(7 - face) + ".SCH";
-            SCOPED_TRACE(file);
-            const auto lines = ReadLines(SampleDataDir() + file);
-            ASSERT_TRUE(lines && lines->size() >= 7);
-            Bench b("COPS", 3, a.race);
-            b.g.DataLoc = SampleDataDir();
-            b.g.Service.School = "654321";
-            b.t.dice.Push({face, 1, 2});
-            b.Run();
-            EXPECT_EQ(b.Year(), (*lines)[0] + " ");
-            EXPECT_EQ(b.Level((*lines)[1]), 1);
-            EXPECT_EQ(b.Level((*lines)[2]), 1);
-            EXPECT_TRUE(b.t.ui.messages.empty());
-        }
+// Each face is one past its die (1D6 police of race type 2, digit dice, 1D3
+// picks, Aslan 1D2 and 1D4, corsair 1D5), so a larger die fails here.
+TEST(SpecialsFamilies, DiceSides) {
+    const std::pair<Who, std::vector<int>> cases[] = {
+        {{"COPS", 3, 2}, {7}},     {Sen("DMIL", 4), {3}},        {{"IMOJ", 8}, {1, 4}},
+        {{"MERCHANT", 3, 6}, {3}}, {{"MERCHANT", 3, 7}, {1, 5}}, {{"PIRATE"}, {6}},
+        {Sen("DNAVY", 4), {4}}};
+    for (const auto& [who, faces] : cases) {
+        Bench b(who);
+        for (int f : faces) b.t.dice.Push(f);
+        EXPECT_THROW(SpecialAssignment(b.g), std::logic_error) << who.type;
     }
 }
 
-TEST(SpecialsPolice, SameSkillTwice) {
-    Bench b("COPS", 3);
-    b.g.DataLoc = SampleDataDir();
-    b.t.dice.Push({1, 6, 6});
-    b.Run();
-    EXPECT_EQ(b.Year(), "- Academy: Patrol ");
-    EXPECT_EQ(b.Level("Liaison"), 2);
-}
-
-// Race type 2 throws one die: its police never cross-train nor go to OCS.
-TEST(SpecialsPolice, RaceTwoThrowsOneDie) {
-    Bench b("COPS", 3, 2);
-    b.g.DataLoc = SampleDataDir();
-    b.t.dice.Push(7);
-    EXPECT_THROW(SpecialAssignment(b.g), std::logic_error);
-}
-
-// Races 6 and 7 have one academy each: every throw but 9 lands there.
-TEST(SpecialsPolice, AslanRacesHaveOneAcademy) {
-    for (const auto& [race, history] :
-         {std::pair{6, "- Academy: Clan Enforcers"}, std::pair{7, "- Academy: Clan Magistracy"}}) {
-        for (int face = 1; face <= 8; ++face) {
-            SCOPED_TRACE("race " + std::to_string(race) + " face " + std::to_string(face));
-            Bench b("COPS", 3, race);
-            b.g.DataLoc = SampleDataDir();
-            b.g.Service.School = "";  // the digit is not read
-            b.t.dice.Push({face, 1, 2});
-            b.Run();
-            EXPECT_EQ(b.Year(), std::string(history) + " ");
-            EXPECT_EQ(b.c.BranchOpen[3], 0);
-        }
-        Bench ocs("COPS", 3, race);
-        ocs.g.DataLoc = SampleDataDir();
-        ocs.t.dice.Push(9);
-        ocs.SkillRolls(2);
-        ocs.Run();
-        EXPECT_EQ(ocs.Year(), "- OCS ");
-        EXPECT_EQ(ocs.c.Rank, 10);
-    }
-}
-
-TEST(SpecialsPolice, CrossTrainingOpensDetective) {
-    ExpectRows(
-        {"COPS"}, nullptr,
-        {{{7}, "- Cross-training", 0, "", "XTRAIN", "Transfer to branch Detective now available"},
-         {{8}, "- Medical school", 0, "", "Admin/MILITARY MEDICAL"}});
-    Bench b("COPS", 3);
-    b.t.dice.Push(7);
-    b.Run();
-    EXPECT_EQ(b.c.BranchOpen[3], 1);
-    EXPECT_EQ(b.t.ui.shown.back().Title, b.g.AppTitle);
-}
-
-TEST(SpecialsPolice, OfficerSchoolOrTraining) {
-    Bench b("COPS", 4);
-    b.t.dice.Push(9);
-    b.SkillRolls(2);
-    b.Run();
-    EXPECT_EQ(b.Year(), "- OCS ");
-    EXPECT_EQ(b.c.Rank, 10);
-    EXPECT_EQ(b.Level("Rifle"), 2);
-
-    Bench trained("COPS", 4, 12);
-    trained.t.dice.Push(9);
-    trained.SkillRolls(3);
-    trained.Run();
-    EXPECT_EQ(trained.Year(), "- Training ");
-    EXPECT_EQ(trained.c.Rank, 4);
-    EXPECT_EQ(trained.Level("Rifle"), 3);
-}
-
-// A school the folder lacks: a message naming the file, the ordinary
-// skill-table roll, and no school in the history.
-TEST(SpecialsPolice, MissingSchoolFile) {
+// The thrown position picks the digit of the [SCHOOL] line and the race the
+// file family (names read without case); races 6 and 7 have one academy,
+// found on every throw but 9. A school the folder cannot give names the
+// problem and makes the ordinary skill-table roll instead.
+TEST(SpecialsPolice, SchoolFiles) {
     TempDir data;
-    data.Write("ICOP1.SCH", {"- Academy: One", "Sa", "Sb", "Sc", "Sd", "Se", "Sf"});
-    Bench b("COPS", 3);
-    b.g.DataLoc = data.Path();
-    b.t.dice.Push(2);
-    b.SkillRolls(1);
-    b.Run();
-    EXPECT_EQ(b.Year(), "");
-    EXPECT_EQ(b.Level("Rifle"), 1);
-    ASSERT_EQ(b.t.ui.messages.size(), 1u);
-    EXPECT_EQ(b.t.ui.messages[0],
-              "The school file ICOP2.SCH is not in the data folder; a skill-table roll is made "
-              "instead.");
-    EXPECT_EQ(b.t.ui.shown.front().Title, b.g.AppTitle);
-
-    Bench aslan("COPS", 3, 6);
-    aslan.g.DataLoc = data.Path();
-    aslan.t.dice.Push(4);
-    aslan.SkillRolls(1);
-    aslan.Run();
-    EXPECT_TRUE(aslan.t.ui.SawMessage("AMCOP.SCH"));
-    EXPECT_EQ(aslan.Year(), "");
-}
-
-// A file without a title and six non-blank skill lines is refused whole,
-// so no skill is read from beyond it.
-TEST(SpecialsPolice, ShortSchoolFile) {
-    TempDir data;
-    data.Write("ICOP3.SCH", {"- Academy: Short", "Sa", "Sb", "Sc"});
-    data.Write("ICOP4.SCH", {"- Academy: Gap", "Sa", "Sb", "", "Sd", "Se", "Sf"});
-    for (int face : {3, 4}) {
-        const std::string file = "ICOP" + std::to_string(face) + ".SCH";
-        SCOPED_TRACE(file);
-        Bench b("COPS", 3);
+    for (const char* f : {"ICOP5", "ZCOP3", "SCOP6", "AMCOP", "afcop"})
+        data.Write(f + std::string(".SCH"),
+                   {f + std::string(" Academy"), "a", "b", "c", "d", "e", "f"});
+    data.Write("ICOP3.SCH", {"- Academy: Short", "a", "b", "c"});
+    data.Write("ICOP4.SCH", {"- Academy: Gap", "a", "b", "", "d", "e", "f"});
+    const std::string file = "The school file ", lines = " needs a title line and six skill lines";
+    const std::tuple<int, int, const char*, std::string> cases[] = {
+        {1, 2, "654321", "ICOP5 Academy"},
+        {4, 4, "654321", "ZCOP3 Academy"},
+        {2, 1, "654321", "SCOP6 Academy"},
+        {6, 8, "", "AMCOP Academy"},
+        {7, 2, "", "afcop Academy"},
+        {1, 2, "123456", file + "ICOP2.SCH is not in the data folder"},
+        {1, 3, "123456", file + "ICOP3.SCH" + lines},
+        {1, 4, "123456", file + "ICOP4.SCH" + lines},
+        {1, 3, "12 456", "The [SCHOOL] line of Test Service has no school digit at position 3"}};
+    for (const auto& [race, face, school, text] : cases) {
+        const bool found = Contains(text, "Academy");
+        Bench b("COPS", 3, race);
         b.g.DataLoc = data.Path();
-        b.t.dice.Push(face);
-        b.SkillRolls(1);
-        b.Run();
-        EXPECT_EQ(b.Year(), "");
-        EXPECT_EQ(b.Level("Rifle"), 1);
-        EXPECT_EQ(Joined(b.t.ui.messages),
-                  "The school file " + file +
-                      " needs a title line and six skill lines; a skill-table roll is made "
-                      "instead.");
-    }
-}
-
-// File names are matched without regard to case.
-TEST(SpecialsPolice, SchoolFileFoundWithoutCase) {
-    TempDir data;
-    data.Write("zcop5.sch", {"- Academy: Lower", "Sa", "Sb", "Sc", "Sd", "Se", "Sf"});
-    Bench b("COPS", 3, 4);
-    b.g.DataLoc = data.Path();
-    b.t.dice.Push({5, 3, 4});
-    b.Run();
-    EXPECT_EQ(b.Year(), "- Academy: Lower ");
-    EXPECT_EQ(b.Level("Sc"), 1);
-    EXPECT_EQ(b.Level("Sd"), 1);
-}
-
-// A [SCHOOL] line too short for the throw names the line, not a file.
-TEST(SpecialsPolice, SchoolLineWithoutTheDigit) {
-    for (const std::string school : {"12", "12 456", ""}) {
-        SCOPED_TRACE("school line '" + school + "'");
-        Bench b("COPS", 3);
-        b.g.DataLoc = SampleDataDir();
         b.g.Service.School = school;
-        b.t.dice.Push(3);
-        b.SkillRolls(1);
+        b.t.dice.Push(face);
+        found ? b.t.dice.Push({3, 3}) : b.SkillRolls(1);
         b.Run();
-        EXPECT_EQ(b.Year(), "");
-        EXPECT_TRUE(
-            b.t.ui.SawMessage("[SCHOOL] line of Test Service has no school digit at "
-                              "position 3"));
-    }
-}
-
-// ---- DMIL and DNAVY: the sixth characteristic chooses ------------------
-
-void Sen(Bench& b, int value) {
-    b.c.Stats[StatSoc] = static_cast<int16_t>(value);
-}
-
-// Each assignment reached through the characteristic that leads to it.
-TEST(SpecialsDmil, Assignments) {
-    struct Case {
-        int sen;
-        RowCase row;
-    };
-    const std::vector<Case> cases = {
-        {3, {{}, "- Aide", 0, "", "Steward/+1 Sen"}},
-        {5, {{1}, "- Attache", 0, "", "+1 Sen"}},
-        {4,
-         {{1}, "- Cross-train", 0, "", "XTRAIN", "Transfer to branch Drop Troops now available"}},
-        {5, {{3}, "- Intelligence School", 4, "Forgery/Bribery/Streetwise/Interrogation", ""}},
-        {2,
-         {{2},
-          "- Orital Assault Training",
-          5,
-          "GUN COMBAT/HEAVY WEAPONS/Recon/Battledress/Survival/Tactics",
-          ""}},
-        {1, {{}, " - Protected Forces", 3, "Vacc Suit/Zero G Combat/Zero G Weapon", ""}},
-        {2,
-         {{4},
-          "- Skirmish School",
-          4,
-          "GUN COMBAT/BLADE COMBAT/Demolitions/Survival/Recon/Battledress",
-          ""}},
-        {4, {{2}, "- Staff College", 4, "Admin/Appeal/Combat Eng/Computer/Liaison", ""}},
-        {5, {{4}, "- Staff College", 4, "Admin/Appeal/Combat Eng/Computer/Liaison", ""}},
-        {2, {{3}, " - Protected Forces", 3, "Vacc Suit/Zero G Combat/Zero G Weapon", ""}},
-        {2,
-         {{1}, "- Cross-train", 0, "", "XTRAIN", "Transfer to branch Drop Troops now available"}},
-        {5,
-         {{2}, "- Cross-train", 0, "", "XTRAIN", "Transfer to branch Drop Troops now available"}},
-    };
-    for (const auto& k : cases)
-        ExpectRows({"DMIL", 3, 10, "SEN"}, [&](Bench& b) { Sen(b, k.sen); }, {k.row});
-}
-
-// Sen 6 sends the character to OCS first, then to 3, 4, 5 or 9.
-TEST(SpecialsDmil, OfficerSchoolFirst) {
-    const std::vector<RowCase> rows = {
-        {{1}, "- OCS - Command College", 4, "Tactics/Leader/Recon", ""},
-        {{2},
-         "- OCS - Cross-train",
-         0,
-         "",
-         "XTRAIN",
-         "Transfer to branch Drop Troops now available"},
-        {{3}, "- OCS - Intelligence School", 4, "Forgery/Bribery/Streetwise/Interrogation", ""},
-        {{4}, "- OCS - Staff College", 4, "Admin/Appeal/Combat Eng/Computer/Liaison", ""},
-    };
-    ExpectRows(
-        {"DMIL", 4, 10, "SEN"}, [](Bench& b) { Sen(b, 6); }, rows);
-    Bench b({"DMIL", 4, 10, "SEN"});
-    Sen(b, 6);
-    b.t.dice.Push({1, 4, 4, 4});
-    b.Run();
-    EXPECT_EQ(b.c.Rank, 10);
-    // The digit die has as many sides as the string has digits.
-    Bench d({"DMIL", 4, 10, "SEN"});
-    Sen(d, 4);
-    d.t.dice.Push(3);
-    EXPECT_THROW(SpecialAssignment(d.g), std::logic_error);
-}
-
-TEST(SpecialsDmil, NoAssignmentOutsideOneToSix) {
-    for (int sen : {0, 7, 12}) {
-        Bench b({"DMIL", 4, 10, "SEN"});
-        Sen(b, sen);
-        b.Run();  // no throw at all
-        EXPECT_EQ(b.Year(), "") << sen;
-        EXPECT_EQ(b.c.Rank, 4);
-    }
-}
-
-TEST(SpecialsDnavy, Assignments) {
-    struct Case {
-        int sen;
-        RowCase row;
-    };
-    const std::string gunnery = "SPACE COMBAT/SPACE COMBAT/SPACE COMBAT/SPACE COMBAT/SPACE COMBAT";
-    const std::vector<Case> cases = {
-        {5, {{1}, "- Attache", 0, "", "+1 Sen"}},
-        {5, {{2}, "Command College", 4, "TACTICAL/TACTICAL/Leader", ""}},
-        {4, {{1}, "- Engineering School", 4, "Mechanical/Electronics/Gravitics/Engineering", ""}},
-        {1, {{}, "- Gunnery School", 5, gunnery, ""}},
-        {2, {{}, "- Gunnery School", 5, gunnery, ""}},
-        {5,
-         {{3},
-          "- Intelligence School",
-          4,
-          "Forgery/Bribery/GUN COMBAT/Streetwise/Interrogation",
-          ""}},
-        {3, {{}, "- PSI School", 0, "", "PSIONIC"}},
-        {4,
-         {{2},
-          "- Specialist School",
-          4,
-          "Mechanical/Electronics/Gravitics/Engineering/MILITARY MEDICAL",
-          ""}},
-        {4, {{3}, "- Staff College", 4, "Fleet Tactics/Liaison/Fleet Tactics", ""}},
-        {5, {{4}, "- PSI School", 0, "", "PSIONIC"}},
-        {5, {{5}, "- Staff College", 4, "Fleet Tactics/Liaison/Fleet Tactics", ""}},
-        {6, {{1}, "- OCS Command College", 4, "TACTICAL/TACTICAL/Leader", ""}},
-        {6,
-         {{2},
-          "- OCS - Intelligence School",
-          4,
-          "Forgery/Bribery/GUN COMBAT/Streetwise/Interrogation",
-          ""}},
-    };
-    for (const auto& k : cases)
-        ExpectRows({"DNAVY", 3, 10, "SEN"}, [&](Bench& b) { Sen(b, k.sen); }, {k.row});
-
-    Bench b({"DNAVY", 3, 10, "SEN"});
-    Sen(b, 8);
-    b.Run();
-    EXPECT_EQ(b.Year(), "");
-}
-
-// ---- IRIS ------------------------------------------------------------------
-
-const std::string Commando =
-    "Brawling/GUN COMBAT/Demolitions/Intrusion/Stealth/Survival/Recon/Battledress/BLADE "
-    "COMBAT/Instruction";
-
-TEST(SpecialsIris, Rows) {
-    ExpectRows(
-        {"IRIS"}, nullptr,
-        {
-            {{1}, "- Medical school", 0, "", "Medical-2"},
-            {{2}, "- Interrogation school", 4, "Interrogation/Interrogation/Interrogation", ""},
-            {{3}, "- Intelligence school", 5, "Interrogation/Liaison/Admin/Streetwise", ""},
-            {{4},
-             "- Naval studies",
-             5,
-             "Pilot/Ship's Boat/Navigation/Vacc Suit/Zero G Environ/GUNNERY",
-             ""},
-            {{5}, "- Command college", 5, "Tactics/Tactics/Recon/Combat Eng", ""},
-            {{6}, "- Commando school", 5, Commando, ""},
-        });
-    // Result 7 throws for its first three skills at 3, the last two at 5.
-    Bench b("IRIS", 3);
-    b.g.Service.BranchName = "Covert Operations";
-    b.t.dice.Push({6, 3, 2, 3, 5, 4});
-    b.Run();
-    EXPECT_EQ(b.Year(), "- Assassin training ");
-    EXPECT_EQ(b.Level("Stealth"), 1);
-    EXPECT_EQ(b.Level("Intrusion"), -1);
-    EXPECT_EQ(b.Level("GUN COMBAT"), 1);
-    EXPECT_EQ(b.Level("BLADE COMBAT"), 1);
-    EXPECT_EQ(b.Level("HAND COMBAT"), -1);
-}
-
-// "Covert" adds 1 and "Strike" 2, read in the branch name with case.
-TEST(SpecialsIris, BranchModifiers) {
-    struct Case {
-        const char* branch;
-        int face;
-        const char* history;
-    };
-    for (const Case& k :
-         {Case{"Covert Operations", 5, "- Commando school"},
-          Case{"covert operations", 5, "- Command college"},
-          Case{"Strike Teams", 5, "- Assassin training"},
-          Case{"Strike Teams", 6, "- Commando school"},
-          Case{"Covert Strike", 5, "- Commando school"}, Case{"Covert Strike", 6, ""}}) {
-        SCOPED_TRACE(std::string(k.branch) + " " + std::to_string(k.face));
-        Bench b("IRIS", 3);
-        b.g.Service.BranchName = k.branch;
-        const std::string year = b.Outcome({k.face});
-        EXPECT_EQ(year, *k.history ? std::string(k.history) + " " : "");
-    }
-}
-
-// Above level 3 the character teaches instead.
-TEST(SpecialsIris, InstructorsAboveLevelThree) {
-    for (const char* skill : {"Medical", "Interrogation"}) {
-        for (int level : {3, 4}) {
-            SCOPED_TRACE(std::string(skill) + " " + std::to_string(level));
-            Bench b("IRIS", 3);
-            b.Has(std::string(skill) + "-" + std::to_string(level));
-            const bool medical = std::string(skill) == "Medical";
-            b.t.dice.Push(medical ? 1 : 2);
-            if (level == 3 && !medical) b.t.dice.Push({4, 4, 4});
-            b.Run();
-            EXPECT_EQ(b.Level("Instruction"), level == 4 ? 1 : -1);
-            EXPECT_EQ(b.Level(skill), level == 4 ? 4 : (medical ? 5 : 6));
-        }
-    }
-}
-
-// ---- PARTY -----------------------------------------------------------------
-
-TEST(SpecialsParty, Rows) {
-    ExpectRows({"PARTY", 3, 2, "PAR"}, nullptr,
-               {
-                   {{1}, "- Trade Mission", 4, "Broker/Liaison/Streetwise/Trader", ""},
-                   {{2}, "- Cultural Exchange", 4, "Admin/Liaison/Streetwise", ""},
-                   {{3}, "- Party Education", 0, "", "Recruiting/Instruction"},
-                   {{4}, "- Council Secretary", 4, "Admin/Liaison/Computer", "+1 Par"},
-                   {{5}, "- College", 4, "+1 Edu", ""},
-                   {{6}, "- Party Congress", 4, "Admin/Liaison/Streetwise/Leader", "+2 Par"},
-               });
-    // "+1 Edu" at 4: a 3 leaves Edu alone.
-    ExpectRows({"PARTY", 3, 2, "PAR"}, nullptr, {{{5, 3}, "- College", 0, "", ""}});
-}
-
-// +1 above 7, another above 11: a 4 becomes 5 at 8, 6 at 12.
-TEST(SpecialsParty, StandingModifiers) {
-    for (const auto& [par, history] :
-         {std::pair{7, "- Council Secretary"}, std::pair{8, "- College"},
-          std::pair{11, "- College"}, std::pair{12, "- Party Congress"}}) {
-        SCOPED_TRACE("Par " + std::to_string(par));
-        Bench b({"PARTY", 3, 2, "PAR"});
-        b.c.Stats[StatSoc] = static_cast<int16_t>(par);
-        b.Outcome({4});
-        EXPECT_TRUE(b.StartsWith(std::string(history) + " ")) << b.Year();
-    }
-    // 8 is still the congress.
-    Bench top({"PARTY", 3, 2, "PAR"});
-    top.c.Stats[StatSoc] = 12;
-    top.Outcome({6});
-    EXPECT_TRUE(top.StartsWith("- Party Congress ")) << top.Year();
-}
-
-// ---- SOLSEC ----------------------------------------------------------------
-
-// Term 6 and Par 5: no modifier at all.
-void Plain(Bench& b) {
-    b.c.CurTerm = 6;
-    b.c.Stats[StatSoc] = 5;
-}
-
-TEST(SpecialsSolsec, Rows) {
-    ExpectRows(
-        {"SOLSEC", 3, 2, "PAR"}, Plain,
-        {
-            {{1}, "- Trade Mission", 4, "Broker/Liaison/Streetwise/Trader", ""},
-            {{2}, "- Cultural Exchange", 4, "Admin/Liaison/Streetwise", ""},
-            {{3}, "- Crisis", 4, "Admin/Computer/GUN COMBAT/Interrogation/VEHICLE/Pilot", ""},
-            {{4}, "- Records Analysis", 3, "Jack of Trades/+1 Par/Computer", ""},
-            {{5}, "- College", 4, "+1 Edu", ""},
-            {{6, 1, 1}, "- Specialist Training", 0, "", "Medical"},
-        });
-    // 7 and 8 only with both bonuses; "Leader" and "+1 Par" at 3, then
-    // "+1 Par" granted.
-    ExpectRows({"SOLSEC", 3, 2, "PAR"}, [](Bench& b) { b.c.Stats[StatSoc] = 6; },
-               {
-                   {{5}, "- Proteg\xe9", 3, "Leader/+1 Par", "+1 Par"},
-                   {{6}, "- Council Secretary", 4, "Admin/Liaison/Computer", "+1 Par"},
-               });
-}
-
-TEST(SpecialsSolsec, TermAndStandingModifiers) {
-    struct Case {
-        int term, par, face;
-        const char* history;
-    };
-    for (const Case& k : {Case{5, 5, 1, "- Cultural Exchange"}, Case{6, 5, 1, "- Trade Mission"},
-                          Case{6, 6, 1, "- Cultural Exchange"}, Case{6, 4, 2, "- Trade Mission"},
-                          Case{6, 4, 1, "- Trade Mission"},  // 0 counts as 1 or less
-                          Case{5, 6, 6, "- Council Secretary"}, Case{6, 4, 6, "- College"}}) {
-        SCOPED_TRACE("term " + std::to_string(k.term) + " Par " + std::to_string(k.par) + " face " +
-                     std::to_string(k.face));
-        Bench b({"SOLSEC", 3, 2, "PAR"});
-        b.c.CurTerm = static_cast<int16_t>(k.term);
-        b.c.Stats[StatSoc] = static_cast<int16_t>(k.par);
-        b.Outcome({k.face});
-        EXPECT_TRUE(b.StartsWith(std::string(k.history) + " ")) << b.Year();
-    }
-}
-
-// Two dice plus 4 for Int above 7 and 4 for Par above 7: every total.
-TEST(SpecialsSolsec, SpecialistTraining) {
-    const std::vector<std::string> skills = {"Medical",    "Liaison", "Mechanical", "Electronics",
-                                             "Gravitics",  "VEHICLE", "Navigation", "Computer",
-                                             "Ships Boat", "Legal",   "Trader"};
-    for (int total = 2; total <= 12; ++total) {
-        SCOPED_TRACE("total " + std::to_string(total));
-        Bench b({"SOLSEC", 3, 2, "PAR"});
-        Plain(b);
-        b.t.dice.Push({6, total / 2, total - total / 2});
-        b.Run();
-        EXPECT_EQ(b.Year(), "- Specialist Training ");
-        EXPECT_EQ(b.Level(skills[total - 2]), 1);
+        EXPECT_EQ(b.Year(), found ? text + " " : "");
         EXPECT_EQ(b.SkillsHeld(), 1);
+        EXPECT_EQ(b.Level(found ? "c" : "Rifle"), found ? 2 : 1);
+        EXPECT_EQ(b.t.ui.messages,
+                  Names(found ? "" : text + "; a skill-table roll is made instead."));
     }
-    // Both bonuses: 2 becomes 10 ... 5 becomes 13, which finds nothing.
-    for (const auto& [dice, skill] : {std::pair{2, "Ships Boat"}, std::pair{3, "Legal"},
-                                      std::pair{4, "Trader"}, std::pair{5, ""}}) {
-        Bench b({"SOLSEC", 6, 2, "PAR"});
-        b.c.CurTerm = 6;
-        b.c.Stats[StatSoc] = 8;
-        b.c.Stats[StatInt] = 8;
-        b.t.dice.Push({5, 1, dice - 1});  // 5 + 1 for Par above 5
+}
+
+// IRIS: "Covert" adds 1 and "Strike" 2, read with case; 9 finds nothing.
+// PARTY: +1 above 7, another above 11. SOLSEC: +1 up to term 5, +1 above
+// 5, -1 below 5. IMOJ: +1 for Edu above 7; its attache rises while below
+// rank 14, its aide never. COAFC: OCS needs Soc above 10; attaches rise
+// below the top rank. Aslan merchants: the department test needs Edu above
+// 8 and a rank below the top.
+TEST(SpecialsFamilies, ModifiersAndRankLimits) {
+    const std::tuple<Who, const char*, int, std::vector<int>, const char*, int> cases[] = {
+        {{"IRIS"}, "Covert Operations", 7, {5}, "- Commando school", 3},
+        {{"IRIS"}, "covert operations", 7, {5}, "- Command college", 3},
+        {{"IRIS"}, "Strike Teams", 7, {5}, "- Assassin training", 3},
+        {{"IRIS"}, "Covert Strike", 7, {6}, "", 3},
+        {{"PARTY", 3, 2, "PAR", 7}, "", 7, {4}, "- Council Secretary", 3},
+        {{"PARTY", 3, 2, "PAR", 8}, "", 7, {4}, "- College", 3},
+        {{"PARTY", 3, 2, "PAR", 12}, "", 7, {4}, "- Party Congress", 3},
+        {{"SOLSEC", 3, 2, "PAR", 5}, "", 7, {1}, "- Cultural Exchange", 3},
+        {{"SOLSEC", 3, 2, "PAR", 6}, "", 7, {1}, "- Crisis", 3},
+        {{"SOLSEC", 3, 2, "PAR", 4}, "", 7, {2}, "- Cultural Exchange", 3},
+        {{"IMOJ", 9}, "", 8, {5}, "- Medical School", 9},
+        {{"IMOJ", 13}, "", 8, {6, 4}, "- MoJ Attache", 14},
+        {{"IMOJ", 14}, "", 8, {6, 1}, "- MoJ Attache", 14},
+        {{"IMOJ", 12}, "", 8, {6, 5}, "- MoJ Aide", 12},
+        {{"COAFCPD", 3}, "", 7, {6}, "- Engineering School", 3},
+        {{"COAFC", 14}, "", 7, {4}, "- COAFC Attache", 15},
+        {{"COAFC", 15}, "", 7, {4}, "- COAFC Attache", 15},
+        {{"MERCHANT", 3, 6}, "", 9, {2, 6}, "- Department test", 3},
+        {{"MERCHANT", 15, 7}, "", 9, {2, 6}, "", 15},
+        {{"MERCHANT", 3, 7}, "", 8, {2, 6}, "- Business School", 3},
+        {{"MERCHANT", 3, 6}, "", 9, {1, 4}, "- Drive Training", 3}};
+    for (const auto& [who, branch, edu, faces, history, rank] : cases) {
+        Bench b(who);
+        b.g.Service.BranchName = branch;
+        b.c.Stats[StatEdu] = static_cast<int16_t>(edu);
+        for (int f : faces) b.t.dice.Push(f);
+        b.Outcome({});
+        EXPECT_EQ(b.Year().rfind(history, 0), 0u) << b.Year();
+        EXPECT_EQ(b.Year().empty(), !*history) << b.Year();
+        EXPECT_EQ(b.c.Rank, rank) << history;
+        EXPECT_EQ(b.c.DeptTestPassed, std::string(history) == "- Department test" ? 1 : 0);
+    }
+}
+
+// OCS: IMOJ 5 becomes 9, 6 becomes 10 without throws, others 8; the clan
+// services 7 becomes 11, 8 or more 12, others 10, and the space service
+// opens its Staff branch; COAFC enlisted need Soc above 10 to reach it.
+TEST(SpecialsFamilies, OfficerCandidateSchool) {
+    const std::tuple<Who, int, int, int> cases[] = {
+        // who, face, new rank, throws
+        {{"IMOJ", 3}, 6, 8, 3},    {{"IMOJ", 5}, 6, 9, 3},
+        {{"IMOJ", 6}, 6, 10, 0},   {{"MMILIT", 0}, 1, 10, 3},
+        {{"FMILIT", 7}, 1, 11, 3}, {{"MSPACE", 8}, 1, 12, 3},
+        {{"FSPACE", 2}, 1, 10, 3}, {{"COAFCPD", 7, 1, "SOC", 11}, 6, 11, 3}};
+    for (const auto& [who, face, rank, rolls] : cases) {
+        Bench b(who);
+        b.t.dice.Push(face);
+        b.SkillRolls(rolls);
         b.Run();
-        EXPECT_EQ(b.Year(), "- Specialist Training ");
-        if (*skill) {
-            EXPECT_EQ(b.Level(skill), 1);
-        }
-        EXPECT_EQ(b.SkillsHeld(), *skill ? 1 : 0);
+        EXPECT_EQ(b.Year(), "- OCS ");
+        EXPECT_EQ(b.c.Rank, rank) << who.type << " from " << who.rank;
+        const bool staff = who.type.find("SPACE") != std::string::npos;
+        EXPECT_EQ(b.c.BranchOpen[7], staff ? 1 : 0);
+        EXPECT_EQ(b.t.ui.messages.size(), staff ? 1u : 0u);
     }
-    // One bonus only.
-    Bench one({"SOLSEC", 3, 2, "PAR"});
-    Plain(one);
-    one.c.Stats[StatInt] = 8;
-    one.t.dice.Push({6, 1, 1});
-    one.Run();
-    EXPECT_EQ(one.Level("Mechanical"), -1);
-    EXPECT_EQ(one.Level("Gravitics"), 1);
+}
+
+// Instructors: above level 2 in "Interrogation" (IMOJ, a throw above 4),
+// "Admin" or "Medical" (IMOJ officers, a throw above 4), "Medical" (female
+// space service); above level 3 in "Medical" (IRIS).
+TEST(SpecialsFamilies, Instructors) {
+    const std::tuple<Who, const char*, std::vector<int>, const char*, bool, int> cases[] = {
+        {{"IMOJ", 3}, "Interrogation-3", {4, 5}, "- Interrogator School  (Instructor) ", 1, 2},
+        {{"IMOJ", 3}, "Interrogation-3", {4, 4, 4, 4, 4}, "- Interrogator School ", 0, 4},
+        {{"IMOJ", 3}, "Interrogation-2", {4, 4, 4, 4}, "- Interrogator School ", 0, 4},
+        {{"IMOJ", 10}, "Admin-3", {6, 5}, "- Medical School  (Instructor) ", 1, 2},
+        {{"IMOJ", 10}, "Medical-3", {6, 4}, "- Medical School ", 0, 3},
+        {{"IMOJ", 10}, "Medical-2", {6}, "- Medical School ", 0, 3},
+        {{"FSPACE", 11, 7}, "Medical-3", {5}, "- Medical Training (instructor) ", 1, 2},
+        {{"FSPACE", 11, 7}, "Medical-2", {5, 4, 4, 3}, "- Medical Training ", 0, 2},
+        {{"IRIS"}, "Medical-4", {1}, "- Medical school ", 1, 2},
+        {{"IRIS"}, "Medical-3", {1}, "- Medical school ", 0, 1}};
+    for (const auto& [who, held, faces, history, teaches, skills] : cases) {
+        Bench b(who);
+        AddSkill(b.g, held);
+        for (int f : faces) b.t.dice.Push(f);
+        b.Run();
+        EXPECT_EQ(b.Year(), history) << held;
+        EXPECT_EQ(b.Level("Instruction"), teaches ? 1 : -1);
+        EXPECT_EQ(b.SkillsHeld(), skills);
+    }
+}
+
+// 1D3 picks from four skills; under automatic generation the dice choose.
+TEST(SpecialsFamilies, ImojAssassinationPicks) {
+    Bench b("IMOJ", 8);
+    b.t.dice.Push({1, 3});
+    b.t.ui.Answer({"2", "4", "2"});
+    b.Run();
+    EXPECT_EQ(b.Year(), "- Assassination Training ");
+    EXPECT_EQ(b.Level("Martial Arts"), 2);
+    ASSERT_EQ(b.t.ui.shown.size(), 3u);
+    EXPECT_EQ(b.t.ui.shown[2].Text, "Brawling/Martial Arts/BLADE COMBAT/GUN COMBAT");
+    EXPECT_EQ(b.t.ui.shown[2].Title, "Select Skill");
+    Bench automatic("IMOJ", 8);
+    automatic.Outcome({1, 2});
+    EXPECT_TRUE(automatic.t.ui.shown.empty());
+}
+
+// Every family against the sample data: every skill, characteristic and
+// school file its tables hand out exists for the races of those services.
+TEST(SpecialsFamilies, SampleDataYearsWithoutADataMessage) {
+    const std::string careers =
+        "Imperial,Police|Zhodani,Police|Concord,Civic Police|Aslan male,Clan Enforcers|"
+        "Aslan female,Clan Magistracy|Imperial,IRIS|Imperial,Ministry of Justice|Concord,Party|"
+        "Concord,State Security|Tarrenai,Allied Forces: Planetary|Dominion,Allied Forces|"
+        "Chelith,Allied Forces: Space|Dominion,Dominion Army|Dominion,Dominion Navy|"
+        "Aslan male,Clan Military|Aslan female,Clan Military|Aslan male,Clan Space|"
+        "Aslan female,Clan Space|Aslan male,Merchant|Aslan female,Merchant";
+    for (const auto& career : Split(careers, '|')) {
+        SCOPED_TRACE(career);
+        TestGame t;
+        t.LoadData(SampleDataDir());
+        t.Pick(Split(career, ',')[0], Split(career, ',')[1]);
+        SelectBranch(t.g, 0);
+        t.dice.SetFallback(true);
+        auto& c = t.g.Character;
+        c.Options[OptAutoGen] = OptOn;
+        for (int i = 1; i <= t.g.Race.NumStats; ++i) c.Stats[i] = 7;
+        c.CurTerm = c.CurLine = 1;
+        const CharacterRecord start = c;
+        int logged = 0;
+        for (int year = 0; year < 150; ++year) {
+            c = start;  // every rank, and every standing the tables read
+            c.Rank = static_cast<int16_t>(year % (t.g.Service.MaxRank + 1));
+            c.Stats[6] = static_cast<int16_t>(1 + year % 6);
+            SpecialAssignment(t.g);
+            for (const auto& m : t.ui.messages)
+                EXPECT_TRUE(StartsWith(m, "Transfer to branch ")) << m;
+            t.ui.messages.clear();
+            logged += Trim(c.TermLog[1].Lines[1]).empty() ? 0 : 1;
+        }
+        EXPECT_GT(logged, 100) << "years with a history line";
+    }
 }
 
 }  // namespace

@@ -59,13 +59,6 @@ TEST(Settings, SettingsFolderFollowsWindir) {
     EXPECT_EQ(ReadIniValue("Orrimar.ini", "dataloc"), "/somewhere/");  // any letter case
 }
 
-TEST(Startup, TitleFromTheProjectVersion) {
-    TestGame t;
-    EXPECT_TRUE(StartsWith(t.g.AppTitle, "Astrovane Characters v"));
-    EXPECT_DOUBLE_EQ(t.g.AppVersion, ORRIMAR_VERSION_MAJOR + ORRIMAR_VERSION_MINOR / 10.0 +
-                                         ORRIMAR_VERSION_PATCH / 100.0);
-}
-
 TEST(Startup, FirstRunRecordsTheChosenFolder) {
     TestGame t;
     TempDir data;
