@@ -169,29 +169,6 @@ TEST(Dialogs, MessageLogIsNumbered) {
     EXPECT_EQ(t.g.Slist1.Prompt, "Message log to date");
 }
 
-TEST(Dialogs, SkillTableHoverAndRandomButton) {
-    TestGame t;
-    auto& table = t.g.Service.BranchSkillTable[2];
-    table.Title = "Tech";
-    table.Max = 2;
-    table.Entry[1] = "Computer";
-    table.Entry[2] = "Mechanical";
-    table.Eli[1] = "Eli      All";
-    t.g.Form2.Button[1] = {"Tech", "B2", true};
-    t.g.Form2.Button[2] = {"Other", "S1", true};
-    EXPECT_EQ(SkillTableHoverText(t.g, 1),
-              "Tech\r\n  1 Computer\r\n  2 Mechanical\r\n\r\nEli      All\r\n\r\n\r\n\r\n\r\n");
-    t.dice.Push({2});
-    EXPECT_EQ(SkillTableRandomButton(t.g), 2);
-}
-
-TEST(Dialogs, WrapWordsAtTheWidth) {
-    EXPECT_EQ(WrapWords("one two three four", 9),
-              (std::vector<std::string>{"one two", "three", "four"}));
-    EXPECT_EQ(DateTimeStamp().substr(0, 2), "  ");
-    EXPECT_EQ(DateTimeStamp().size(), 2u + 11 + 1 + 5 + 2);
-}
-
 TEST(MainWindow, TypedCharacteristicsAndTechLevel) {
     TestGame t;
     t.g.Race.NumStats = 3;

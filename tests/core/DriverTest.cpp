@@ -107,6 +107,9 @@ TEST(NextYear, RollsOverIntoTheNextTermWithTheAge) {
     EXPECT_EQ(c.Age, 4 + 18 + 1);
     EXPECT_EQ(c.PromotedThisTerm, 0);
     EXPECT_EQ(c.TermLog[2].Title, "Branch one");
+    c.Stats[3] = -1;
+    NextYear(t.g);
+    EXPECT_TRUE(t.ui.SawMessage("has technically died of old age"));
 }
 
 TEST(NextYear, TheRecordsEndStopsTheCareer) {
@@ -118,14 +121,6 @@ TEST(NextYear, TheRecordsEndStopsTheCareer) {
     EXPECT_TRUE(t.g.CareerFull);
     EXPECT_EQ(c.CurTerm, 100);
     EXPECT_EQ(c.CurLine, 2);
-}
-
-TEST(NextYear, OldAgeWarning) {
-    DriverGame t(2);
-    t.g.Character.CurTerm = 1;
-    t.g.Character.Stats[3] = -1;
-    NextYear(t.g);
-    EXPECT_TRUE(t.ui.SawMessage("has technically died of old age"));
 }
 
 TEST(CareerStart, DefaultSkillsAndRaceGrants) {
@@ -218,22 +213,6 @@ TEST(MainProcess, RestartGivesBackTheSnapshot) {
     t.ui.Answer({"1", "4"});  // "Restart with this character" at the end of term 1
     EXPECT_THROW(MainProcess(t.g), ProgramExit);
     EXPECT_EQ(visits, 2);
-}
-
-TEST(MainProcess, ScrapRollsAFreshCharacter) {
-    DriverGame t(2, 2);
-    int visits = 0;
-    t.ui.onMainWindow = [&](Game& g) {
-        if (++visits == 1) {
-            ASSERT_TRUE(Form1Accept(g));
-            return;
-        }
-        EXPECT_EQ(g.Character.CurTerm, 0);
-        EXPECT_EQ(g.Character.Skills[1].Name, "");
-        throw ProgramExit{0};
-    };
-    t.ui.Answer({"1", "5"});
-    EXPECT_THROW(MainProcess(t.g), ProgramExit);
 }
 
 TEST(MainProcess, FinalMenuSavesUntilRestarted) {

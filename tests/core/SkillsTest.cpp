@@ -181,13 +181,3 @@ TEST(AddSkill, Race25RefusesSomeSkillsAndTheTableHolds55) {
     EXPECT_EQ(t.Level("Skill54"), 1);
     EXPECT_EQ(t.Level("Skill55"), -1);
 }
-
-TEST(TrySkill, GrantsOnTarget) {
-    SkillGame t;
-    t.dice.Push({1, 2});
-    TrySkill(t.g, 2, 4, "Smell");
-    EXPECT_EQ(t.Level("Smell"), -1);
-    t.dice.Push({2, 2});
-    TrySkill(t.g, 2, 4, "Smell");
-    EXPECT_EQ(t.Level("Smell"), 1);
-}

@@ -168,25 +168,3 @@ TEST(DefaultTemplate, WrittenOnlyWhenMissing) {
     EXPECT_EQ(EnsureDefaultTemplate(data.Path()), "");
     EXPECT_EQ(data.Read("templates/Sample.htm"), "mine\r\n");
 }
-
-TEST(DefaultTemplate, PlaceholdersInOrderOfFirstOccurrence) {
-    std::vector<std::string> order;
-    for (const auto& line : DefaultTemplateLines()) {
-        size_t at = 0;
-        while ((at = line.find('|', at)) != std::string::npos) {
-            size_t end = line.find('|', at + 1);
-            std::string name = line.substr(at, end - at + 1);
-            if (std::find(order.begin(), order.end(), name) == order.end()) order.push_back(name);
-            at = end + 1;
-        }
-    }
-    ASSERT_GE(order.size(), 15u);
-    EXPECT_EQ(std::vector<std::string>(order.begin(), order.begin() + 14),
-              (std::vector<std::string>{"|NAME|", "|CAREER|", "|UPP|", "|HITS|", "|TERMS|", "|AGE|",
-                                        "|TL|", "|RANKCODE|", "|RANK|", "|PENSION|", "|MONEY|",
-                                        "|MEDALS|", "|SKILLS|", "|STATNAME1|"}));
-    EXPECT_EQ(order[14], "|STAT1|");
-    EXPECT_EQ(order[15], "|BONUS1|");
-    EXPECT_EQ(order[order.size() - 2], "|NOTES|");
-    EXPECT_EQ(order.back(), "|HISTORY|");
-}
