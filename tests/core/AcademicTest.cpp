@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "career/Academic.h"
+#include "career/AcademicCourses.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
@@ -17,29 +18,24 @@ struct Bench {
     Game& g = t.g;
     CharacterRecord& c = t.g.Character;
 
-    explicit Bench(const std::string& type = "ARMY") {
-        g.Race.NumStats = 6;
+    explicit Bench(const std::string& type) {
+        std::tie(g.Race.NumStats, g.Race.YearsPerTerm, g.Service.Type, g.Service.MaxRank,
+                 g.StdCascade[0]) = std::tuple(6, 4, type, 14, "1");
+        c.Stats = {0, 7, 7, 7, 7, 7, 7};
         g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
-        g.Race.YearsPerTerm = 4;
-        for (int i = 1; i <= 6; ++i) c.Stats[i] = 7;
-        auto& s = g.Service;
-        s.Type = type;
-        s.MaxRank = 14;
-        for (int k = 10; k <= 14; ++k) s.RankCode[k] = "O" + std::to_string(k - 9);
-        s.SkillTable[1] = {"Drill", {"", "Eli      All"}, {}, 2, {"", "Rifle", "Tactics"}};
-        g.StdCascade[0] = "1";
+        c.CurTerm = c.CurLine = c.PsiTrained = 1;
+        for (int k = 10; k <= 14; ++k) g.Service.RankCode[k] = "O" + std::to_string(k - 9);
+        g.Service.SkillTable[1] = {"Drill", {"", "Eli      All"}, {}, 2, {"", "Rifle", "Tactics"}};
         g.StdCascade[1] = "OASCIENCE/Physics/Chemistry/Biology";
-        c.CurTerm = c.CurLine = 1;
-        c.PsiTrained = 1;
     }
     // The history lines as "term.year text" joined by "|", then " = " and the skills.
     std::string Record() const {
         std::string all, skills;
         for (int term = 1; term <= 3; ++term)
             for (int year = 1; year <= 4; ++year)
-                if (!c.TermLog[term].Lines[year].empty())
+                if (const std::string& line = c.TermLog[term].Lines[year]; !line.empty())
                     all += (all.empty() ? "" : "|") + std::to_string(term) + "." +
-                           std::to_string(year) + " " + c.TermLog[term].Lines[year];
+                           std::to_string(year) + " " + line;
         for (const auto& s : c.Skills)
             if (!s.Name.empty())
                 skills += (skills.empty() ? "" : ",") + s.Name + "-" + std::to_string(s.Level);
@@ -48,83 +44,82 @@ struct Bench {
 };
 
 struct PathCase {
-    std::string course, type, faces, answers, history, skills;
-    int forced, at, rank, edu, branchOpen;
+    std::string course, type, faces, answers, history, skills;  // faces "F": forced success
+    std::array<int, 4> end;  // term * 10 + year reached from 1.1, rank, Edu, opened branch
 };
 
 }  // namespace
 
-// Each course's road at its throws' edges: history (after the course's
-// name), skills, years spent (term * 10 + year reached from 1.1), rank, Edu
-// and the opened branch. Faces and answers are one character each.
+// Each course's road at its throws' edges; a course after "*" replaces a special assignment.
 TEST(AcademicCourse, Paths) {
     const std::string C = "College", MA = "Military Academy", ME = "Merchant Academy",
                       NA = "Naval Academy", GS = "Graduate School", otc = "- passed |2.1 OTC Hons ",
                       med = "Med School |3.1 - honours ";
     // clang-format off
-    const std::vector<PathCase> cases = {
-        {C, "ARMY", "44", "", "- rejected ", "", 0, 11, 0, 7, 0},
-        {C, "ARMY", "5433", "", "- failed ", "", 0, 12, 0, 7, 0},
-        {C, "MARINE", "544343245", "Y", "- passed ", "", 0, 21, 0, 8, 0},
-        {C, "ARMY", "544344655", "YN", otc, "", 0, 21, 10, 12, 0},
+    const PathCase cases[] = {
+        {C, "ARMY", "44", "", "- rejected ", "", {11, 0, 7, 0}},
+        {C, "ARMY", "5433", "", "- failed ", "", {12, 0, 7, 0}},
+        {C, "MARINE", "544343245", "Y", "- passed ", "", {21, 0, 8, 0}},
+        {C, "ARMY", "544344655", "YN", otc, "", {21, 10, 12, 0}},
         {C, "NAVY", "54435415554435", "YNY", "- passed |2.1 NOTC Hons Flight School ",
-         "Ship's Boat-1,Navigation-1,Pilot-2", 0, 31, 10, 10, 0},
-        {C, "ARMY", "544344155433355", "YY", otc + med, "Medical-3,Admin-1", 0, 32, 10, 11, 0},
-        {C, "ARMY", "1", "YY", otc + med, "Medical-3,Admin-1", 1, 32, 10, 11, 0},
-        {MA, "ARMY", "45", "", "- rejected ", "", 0, 11, 0, 7, 0},
-        {MA, "ARMY", "5544", "", "- failed ", "", 0, 11, 0, 7, 0},
-        {MA, "ARMY", "5554431111344", "", "", "Tactics-1", 0, 21, 11, 8, 0},
-        {MA, "ARMY", "5554111111354", "", "- Hons ", "", 0, 21, 11, 8, 1},
-        {ME, "MERCHANT", "5544", "", "- failed ", "", 0, 11, 0, 7, 0},
-        {ME, "MERCHANT", "5554121254", "111", "- Hons ", "Rifle-2,Tactics-1", 0, 21, 2, 8, 0},
-        {NA, "NAVY", "5444", "", "- failed ", "", 0, 12, 0, 7, 0},
-        {NA, "NAVY", "5454141644", "", "- passed ", "Vacc Suit-1,Engineering-1", 0, 21, 11, 8, 0},
+         "Ship's Boat-1,Navigation-1,Pilot-2", {31, 10, 10, 0}},
+        {C, "ARMY", "544344155433355", "YY", otc + med, "Medical-3,Admin-1", {32, 10, 11, 0}},
+        {C, "ARMY", "F1", "YY", otc + med, "Medical-3,Admin-1", {32, 10, 11, 0}},
+        {MA, "ARMY", "5544", "", "- failed ", "", {11, 0, 7, 0}},
+        {MA, "ARMY", "5554411111354", "", "- Hons ", "Tactics-1", {21, 11, 8, 1}},
+        {ME, "MERCHANT", "5544", "", "- failed ", "", {11, 0, 7, 0}},
+        {ME, "MERCHANT", "5554121254", "111", "- Hons ", "Rifle-2,Tactics-1", {21, 2, 8, 0}},
+        {NA, "NAVY", "5444", "", "- failed ", "", {12, 0, 7, 0}},
         {NA, "NAVY", "545411115454431", "NY", "- passed |2.1 Hons Flight School ",
-         "Ship's Boat-1,Navigation-1,Pilot-1", 0, 31, 11, 8, 0},
-        {NA, "NAVY", "1111", "NN", "- passed |2.1 Hons ", "", 1, 21, 11, 8, 0},
-        {GS, "ARMY", "5433", "", "- failed ", "", 0, 21, 0, 7, 0},
-        {GS, "ARMY", "544355", "21", "", "Chemistry-3,Physics-1", 0, 14, 0, 7, 0},
-        {GS, "ARMY", "544365", "23", "- Honours ", "Chemistry-4,Biology-1", 0, 14, 0, 7, 0},
+         "Ship's Boat-1,Navigation-1,Pilot-1", {31, 11, 8, 0}},
+        {GS, "ARMY", "5433", "", "- failed ", "", {21, 0, 7, 0}},
+        {GS, "ARMY", "544365", "23", "- Honours ", "Chemistry-4,Biology-1", {14, 0, 7, 0}},
+        {"*Medical School", "ARMY", "44", "", "Med School - rejected ", "", {11, 0, 7, 0}},
+        {"*Flight School", "ARMY", "5433", "", "Flight School - failed ", "", {12, 0, 7, 0}},
+        {"*Medical School", "ARMY", "544455", "", "Med School ", "Medical-4,Admin-1,Computer-1",
+         {21, 0, 8, 0}},
     };
     // clang-format on
     for (const auto& k : cases) {
         SCOPED_TRACE(k.course + " " + k.history + k.skills);
         Bench b(k.type);
-        b.c.Options[OptForceAcademic] = k.forced ? OptOn : OptOff;
-        // Schools reached only from a course, and psionic training once done, are not listed.
-        b.g.Service.Academic = {"", " Medical School", k.course, "Flight School",
-                                "Psionic Training"};
-        for (char f : k.faces) b.t.dice.Push(f - '0');
-        for (char a : "1" + k.answers) b.t.ui.Answer(std::string(1, a));
+        const bool special = k.course[0] == '*';
+        // Medical school (reached from a course) and psionic training once done are not listed.
+        b.g.Service.Academic = {"", " Medical School", k.course, "Psionic Training"};
+        if (special) b.g.AcademicFlag = "ACADEMIC", b.g.PickText = &k.course[1];
+        for (char f : k.faces)
+            f == 'F' ? void(b.c.Options[OptForceAcademic] = OptOn) : b.t.dice.Push(f - '0');
+        for (char a : (special ? "" : "1") + k.answers) b.t.ui.Answer(std::string(1, a));
         AcademicOptions(b.g);
-        EXPECT_EQ(b.t.dice.Left() + b.t.ui.AnswersLeft(), 0u) << "throws or answers left over";
-        EXPECT_EQ(b.t.ui.shown[0].Text, k.course + "/No academic studies before enlistment");
-        EXPECT_EQ(b.Record(), "1.1 " + k.course + " " + k.history + " = " + k.skills);
-        EXPECT_EQ(std::make_tuple(b.c.CurTerm * 10 + b.c.CurLine, +b.c.Rank, +b.c.Stats[5],
-                                  +b.c.BranchOpen[1]),
-                  std::make_tuple(k.at, k.rank, k.edu, k.branchOpen));
+        EXPECT_TRUE(special || b.t.ui.shown.at(0).Text.starts_with(k.course + "/No academic"));
+        EXPECT_EQ(b.Record(),
+                  "1.1 " + (special ? "" : k.course + " ") + k.history + " = " + k.skills);
+        EXPECT_EQ((std::array{b.c.CurTerm * 10 + b.c.CurLine, +b.c.Rank, +b.c.Stats[5],
+                              +b.c.BranchOpen[1]}),
+                  k.end);
+        EXPECT_EQ(b.g.AcademicFlag, "\"");  // the flag answers one call only
     }
 }
 
-// In place of a special assignment the course is the dispatcher's pick,
-// medical and flight school included; the flag answers one call only.
-TEST(AcademicCourse, InPlaceOfSpecial) {
-    Bench b;
-    auto special = [&](const std::string& course, std::initializer_list<int> faces) {
-        b.g.AcademicFlag = "ACADEMIC";
-        b.g.PickText = course;
-        b.t.dice.Push(faces);
-        AcademicOptions(b.g);
-        EXPECT_EQ(b.t.dice.Left(), 0u);
-        EXPECT_EQ(b.g.AcademicFlag, "\"");
+// At its target less its modifier a throw passes only with its characteristic above its
+// threshold (the others high), and not with one less on the dice.
+TEST(AcademicCourse, ModifiersApplyOnlyAboveTheirThresholds) {
+    // Admission, success and honours as characteristic, threshold, modifier, target.
+    const std::array<int, 12> courses[] = {
+        {5, 8, 2, 9, 4, 7, 2, 7, 4, 9, 1, 10},   // College
+        {1, 9, 2, 10, 4, 7, 2, 9, 4, 8, 1, 9},   // Military Academy
+        {5, 9, 2, 10, 4, 7, 2, 9, 4, 8, 1, 9},   // Merchant Academy
+        {6, 9, 2, 9, 5, 7, 2, 9, 4, 9, 1, 9},    // Naval Academy
+        {5, 9, 2, 9, 4, 8, 2, 7, 5, 10, 1, 11},  // Graduate School
+        {5, 9, 2, 9, 5, 7, 2, 8, 5, 10, 1, 11},  // medical school
+        {2, 8, 1, 9, 4, 7, 1, 7, 0, 0, 0, 0},    // flight school: no honours
     };
-    special("Medical School", {4, 4});              // rejected
-    special("Flight School", {5, 4, 3, 3});         // failed: one year
-    special("Medical School", {5, 4, 4, 4, 5, 5});  // no honours: four years
-    special("Cooking School", {});
-    EXPECT_EQ(b.c.Stats[5], 8);
-    EXPECT_EQ(b.Record(),
-              "1.1 Med School - rejected Flight School - failed |1.2 Med School |2.2 Cooking "
-              "School  = Medical-4,Admin-1,Computer-1");
-    EXPECT_EQ(b.t.ui.messages, std::vector<std::string>{"Academic option not recognized!"});
+    for (int n = 0; n < 21 * 4; ++n) {  // throw k = n / 4 in way v = n % 4
+        const int k = n / 4, v = n % 4, *th = &courses[k / 3][k % 3 * 4];
+        const int value = th[1] + v / 2, total = th[3] - th[2] - v % 2;
+        TestGame t;
+        for (int i = 1; i <= 6; ++i) t.g.Character.Stats[i] = i == th[0] ? value : 15;
+        if (th[3] > 0) t.dice.Push({total / 2, total - total / 2});
+        EXPECT_EQ(PassCourseThrow(t.g, Course(k / 3), Stage(k % 3)), th[3] && v == 2) << n;
+    }
 }

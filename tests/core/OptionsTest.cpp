@@ -1,5 +1,4 @@
-// Option sets both ways, the start-up DEFAULT rule, saving over a slot, and
-// the options and preferred-skills window models.
+// Option sets, the start-up DEFAULT rule, and the options and preferred-skills window models.
 #include <gtest/gtest.h>
 
 #include "startup/Files.h"
@@ -17,10 +16,8 @@ std::vector<std::string> SetLines(const std::string& name, std::vector<std::stri
                                   std::vector<std::string> tail = {}, int named = 2) {
     std::vector<std::string> lines = {name};
     lines.insert(lines.end(), flags.begin(), flags.end());
-    for (int i = 1; i <= 20; ++i) {
-        lines.push_back(i == named ? "Rifle, long" : "");  // names are whole lines, commas and all
-        lines.push_back(i == named ? "3" : "0");
-    }
+    for (int i = 1; i <= 20; ++i)  // a name is a whole line, commas and all
+        lines.insert(lines.end(), {i == named ? "Rifle, long" : "", i == named ? "3" : "0"});
     lines.insert(lines.end(), tail.begin(), tail.end());
     return lines;
 }
@@ -32,7 +29,7 @@ std::string Flags(const std::array<int16_t, 16>& o) {
     return s + " cap " + std::to_string(o[RankCap]);
 }
 
-struct OptionSetFile : ::testing::Test {
+struct Options : ::testing::Test {
     TestGame t;
     TempDir data;
     std::array<int16_t, 16>& o = t.g.Character.Options;
@@ -41,44 +38,38 @@ struct OptionSetFile : ::testing::Test {
 
 }  // namespace
 
-TEST_F(OptionSetFile, SaveWritesSixtyOneLinesAndAsksBeforeOverwriting) {
+TEST_F(Options, SaveWritesSixtyOneLinesAndAsksBeforeOverwriting) {
     o[OptForceSkill] = o[OptCapRank] = o[OptTrue2D] = OptOn;
     o[RankCap] = 7;
     t.g.PrefSkill[2] = {"Rifle, long", 3};
-    t.ui.Answer("Traveller set");  // an empty button asks no overwrite question
+    t.ui.Answer("Wayfarer set");  // an empty button asks no overwrite question
     SaveOptionSet(t.g, 1);
-    ASSERT_EQ(t.ui.shown.size(), 1u);
-    EXPECT_EQ(t.ui.shown[0].Text, "Set name?");
-    const std::vector<std::string> flags = {"-1", "0", "0", "0", "0", "0", "0", "0", "0", "-1"};
+    EXPECT_EQ(t.ui.shown.at(0).Text, "Set name?");
     const std::string saved = data.Read("osets1.txt");
     EXPECT_EQ(saved, JoinLinesCrLf(SetLines(
-                         "Traveller set", flags,
+                         "Wayfarer set", {"-1", "0", "0", "0", "0", "0", "0", "0", "0", "-1"},
                          {"7", "0", "0", "-1", "0", "7", "dummy", "dummy", "dummy", "dummy"})));
-    TestGame back;
-    back.g.DataLoc = data.Path();
-    LoadOptionSet(back.g, 1);
-    EXPECT_EQ(Flags(back.g.Character.Options), "10000000010010 cap 7");
 
     LoadOptionSetMenu(t.g);
     t.ui.Answer("N");
     SaveOptionSet(t.g, 1);
-    EXPECT_EQ(t.ui.shown.back().Text, "Overwrite Traveller set, are you sure?");
+    EXPECT_EQ(t.ui.shown.back().Text, "Overwrite Wayfarer set, are you sure?");
     EXPECT_EQ(data.Read("osets1.txt"), saved);
     t.ui.Answer({"Y", "<cancel>"});
     SaveOptionSet(t.g, 1);
     EXPECT_EQ(ReadLines(data.Path() + "osets1.txt").value().at(0), "");  // an empty name
-    EXPECT_EQ(t.g.OptionSetButton[1], "");
-    EXPECT_EQ(t.g.OptionSetMenuName[1], "Traveller set");  // the menu keeps its start-up names
+    // The menu keeps its start-up names.
+    EXPECT_TRUE(t.g.OptionSetButton[1].empty() && t.g.OptionSetMenuName[1] == "Wayfarer set");
 }
 
-TEST_F(OptionSetFile, DefaultSetsLoadAtStartUpThenSkillsAreCapped) {
+TEST_F(Options, DefaultSetsLoadAtStartUpThenSkillsAreCapped) {
     data.Write("IMPERIAL.ERI", {"Imperial test humans", "Type=1", "[STATS]", "STR=2D", "[FILES]",
                                 "X.SRV=Service X"});
     data.Write("cascade.dat", {"GUN COMBAT/Rifle/Pistol", "* END *"});
     data.Write("COYNS.DAT", std::vector<std::string>(36, "COIN"));
-    // Both DEFAULTs load, in slot order. Slot 3 ends after 51 lines, so the
-    // cap and flags 11..14 stay as slot 1 left them; numbers may share a line,
-    // and the sixth number after the skills must not undo the cap.
+    // Both DEFAULTs load, in slot order, each emptying every skill entry first. Slot 3 ends
+    // after 51 lines, so the cap and flags 11..14 stay as slot 1 left them; numbers may share
+    // a line, and the sixth number after the skills must not undo the cap.
     data.Write("osets1.txt", SetLines("DEFAULT", {"0,0,0,0,0,0,-1,0,0,0"}, {"2, 0, -1, 0,0,0"}, 5));
     data.Write("osets3.txt",
                SetLines("Default", {"-1", "0", "0", "0", "0", "0", "0", "0", "0", " -1 "}));
@@ -87,61 +78,40 @@ TEST_F(OptionSetFile, DefaultSetsLoadAtStartUpThenSkillsAreCapped) {
     t.dice.SetFallback(true);
     EXPECT_THROW(Main(t.g), ProgramExit);         // the scripted main window ends the run
     EXPECT_EQ(Flags(o), "10000001010100 cap 2");  // "Cap skills at 6" on whatever the sets said
-    EXPECT_EQ(t.g.PrefSkill[2].Name, "Rifle, long");
-    EXPECT_EQ(t.g.PrefSkill[2].Level, 3);
-    EXPECT_EQ(t.g.PrefSkill[5].Name, "");  // every entry emptied first
-    EXPECT_FALSE(t.g.OptionSetMenuAvailable[2]);
-    EXPECT_EQ(t.g.OptionSetButton[4], "Other");
+    EXPECT_TRUE(t.g.PrefSkill[2].Name == "Rifle, long" && t.g.PrefSkill[5].Name.empty());
+    EXPECT_TRUE(!t.g.OptionSetMenuAvailable[2] && t.g.OptionSetButton[4] == "Other");
 }
 
-TEST(OptionsWindow, BoxesSetTheFlagsButNeverTheRankCap) {
-    TestGame t;
-    auto& o = t.g.Character.Options;
-    o[OptTrue2D] = OptOn;
-    o[RankCap] = 5;
-    auto m = PrepareOptions(t.g);
-    EXPECT_TRUE(m.Checked[12] && !m.Checked[0]);
-    for (int box = -1; box <= 16; ++box) {
-        if (box != OptionsWindowModel::CapRankBox) OptionsTick(t.g, m, box, true);
-    }
-    OptionsTick(t.g, m, OptSortSkills - 1, false);
-    EXPECT_EQ(Flags(o), "11111011101111 cap 5");  // boxes 14 and 15 are spare
-}
-
-TEST(OptionsWindow, CapRankMessagesAndSelection) {
-    TestGame t;
-    auto& o = t.g.Character.Options;
+TEST_F(Options, WindowBoxesAndRankCap) {
+    const int box = OptionsWindowModel::CapRankBox;
     o[OptCapRank] = OptOn;  // opened on with no rank chosen: turned off
     auto m = PrepareOptions(t.g);
-    EXPECT_EQ(t.ui.messages.back(), NoRankCapMessage);
-    EXPECT_FALSE(o[OptCapRank] || m.Checked[OptionsWindowModel::CapRankBox] || m.RankListVisible);
-
+    EXPECT_FALSE(o[OptCapRank] || m.Checked[box] || m.RankListVisible);
     o[RankCap] = 3;  // ticked without a service
-    OptionsTick(t.g, m, OptionsWindowModel::CapRankBox, true);
-    EXPECT_EQ(t.ui.messages.back(), NoServiceRankMessage);
-    EXPECT_FALSE(o[OptCapRank] || m.Checked[OptionsWindowModel::CapRankBox] || m.RankListVisible);
+    OptionsTick(t.g, m, box, true);
+    EXPECT_FALSE(o[OptCapRank] || m.Checked[box] || m.RankListVisible);
+    EXPECT_EQ(t.ui.messages, (std::vector<std::string>{NoRankCapMessage, NoServiceRankMessage}));
+    // Every other box sets its flag; boxes 14 and 15 are spare, so the cap stays.
+    for (int other = -1; other <= 16; ++other)
+        if (other != box) OptionsTick(t.g, m, other, true);
+    OptionsTick(t.g, m, OptSortSkills - 1, false);
+    EXPECT_EQ(Flags(o), "11111011101111 cap 3");
 
     t.g.Service.MaxRank = 6;
     for (int i = 1; i <= 6; ++i) t.g.Service.RankCode[i] = "E" + std::to_string(i);
     t.g.Service.RankName[1] = "Recruit";
     m = PrepareOptions(t.g);
     EXPECT_EQ(m.RankList[0], "E1   (Recruit)");
-    OptionsTick(t.g, m, OptionsWindowModel::CapRankBox, true);
-    EXPECT_TRUE(m.RankListVisible);
-    EXPECT_EQ(m.RankSelected, 2);  // the third rank, the cap unchanged
-    EXPECT_EQ(o[RankCap], 3);
-    OptionsSelectRank(t.g, m, 4);
+    OptionsTick(t.g, m, box, true);
     OptionsSelectRank(t.g, m, 6);  // past the list: ignored
-    EXPECT_EQ(o[RankCap], 5);
-
+    EXPECT_TRUE(m.RankListVisible && m.RankSelected == 2 && o[RankCap] == 3);
     o[RankCap] = 9;  // above the service's ranks: shown with nothing selected
     m = PrepareOptions(t.g);
     EXPECT_TRUE(m.RankListVisible && m.RankSelected == -1);
 }
 
-TEST(PreferredSkills, AddAndSuggestions) {
-    TestGame t;
-    auto& g = t.g;
+TEST_F(Options, PreferredSkillsAddAndSuggestions) {
+    Game& g = t.g;
     g.PrefSkill[1] = {"Pilot", 3};
     g.PrefSkill[2] = {"  ", 5};  // blank: free
     PreferredSkillsModel m;
@@ -149,9 +119,7 @@ TEST(PreferredSkills, AddAndSuggestions) {
     PreferredAdd(m);
     m.Name = "Medic";
     PreferredOk(g, m);
-    ASSERT_EQ(m.List.size(), 2u);
-    EXPECT_EQ(m.List[1].Text, "Medic-4");
-    EXPECT_EQ(m.List[1].Tag, 2);
+    EXPECT_TRUE(m.List.size() == 2 && m.List[1].Text == "Medic-4" && m.List[1].Tag == 2);
 
     g.Service.Cascade[1] = "SHIPBOARD/Vacc Suit/Ship's Boat";
     g.Service.Cascade[11] = "LATE/Ship Tactics";  // past the first ten service lines
@@ -161,7 +129,6 @@ TEST(PreferredSkills, AddAndSuggestions) {
     EXPECT_EQ(SkillSuggestions(g, "IFLE"), (std::vector<std::string>{"ifle"}));  // once
     PreferredAdd(m);
     PreferredNameTyped(g, m, "vacc");
-    ASSERT_EQ(m.Suggestions, (std::vector<std::string>{"Vacc Suit"}));
     PreferredPickSuggestion(g, m, 0);  // acts as OK
     EXPECT_EQ(g.PrefSkill[3].Name, "Vacc Suit");
 }

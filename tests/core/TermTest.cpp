@@ -7,21 +7,19 @@
 
 #include "career/CourtMartial.h"
 #include "career/Term.h"
-#include "model/Skills.h"
+#include "model/Text.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
 
 namespace {
 
-// A four-year race and a small military service built here.
 class TermTest : public ::testing::Test {
   protected:
     TestGame t;
     Game& g = t.g;
     CharacterRecord& c = t.g.Character;
     ServiceRecord& s = t.g.Service;
-    int matched = 0;
 
     TermTest() {
         g.Race.YearsPerTerm = 4;
@@ -52,148 +50,124 @@ class TermTest : public ::testing::Test {
             n < 0 ? t.dice.Push(-n) : t.dice.Push({std::min(6, n - 1), n - std::min(6, n - 1)});
         t.ui.Answer(answers);
         ResolveAssignment(g, roll);
-        matched = roll;
         EXPECT_EQ(t.dice.Left() + t.ui.AnswersLeft(), 0u) << "throws or answers left over";
         return c.TermLog[1].Lines[1];
     }
+    std::string LineAndRank() const { return c.TermLog[1].Lines[1] + "|" + std::to_string(c.Rank); }
 };
 
-// One year each -> the year's line, the rank after and the matched record.
+// One year each -> the year's line and the rank after.
 TEST_F(TermTest, YearSteps) {
     using Case = std::tuple<std::string, int16_t, int16_t, int, std::vector<int>, std::string>;
     for (const auto& [type, rank, promoted, roll, throws, expected] : std::vector<Case>{
-             {"ARMY", 1, 0, 6, {3, 3, 2, 2}, "|1|4"},  // BLANK is not logged
-             {"ARMY", 1, 0, 2, {4, 5, 3, 2, 2}, "Raid Wnd (chest) |1|1"},
-             {"POLICE", 1, 0, 4, {9, 2, 2, 2}, "Garrison |1|3"},  // court martial: military only
-             {"ARMY", 1, 0, 7, {9, 5, 2, 2}, "Battle Bronze Star |1|5"},
-             {"ARMY", 1, 0, 7, {9, 11, 2, 2}, "Battle Gold Star |1|5"},  // only the highest
-             {"ARMY", 3, 1, 2, {9, 3, 7, 2}, "Raid E4 |4|1"},            // enlisted every year
-             {"ARMY", 9, 0, 2, {9, 3, 12, 2}, "Raid |9|1"},              // E to O is a commission
-             {"ARMY", 14, 0, 2, {9, 7, 3, 12, 2}, "Raid Staff |14|1"},   // MaxRank
-             {"ARMY", 10, 0, 2, {9, 8, 3, 12, 2}, "Raid Cmd O2 |11|1"},
-             {"ARMY", 10, 1, 2, {9, 2, 3, 12, 2}, "Raid Staff |10|1"},  // once a term
-             {"POLICE", 10, 1, 2, {9, 3, 12, 2}, "Raid O2 |11|1"},      // no command; every year
-             {"IMOJ", 8, 0, 3, {9, 2, 2}, "Training |8|2"},             // no promotion throw at all
-         }) {
+             {"ARMY", 1, 0, 6, {3, 3, 2, 2}, "|1"},  // BLANK is not logged
+             {"ARMY", 1, 0, 2, {4, 5, 3, 2, 2}, "Raid Wnd (chest) |1"},
+             {"ARMY", 1, 0, 7, {9, 11, 2, 2}, "Battle Gold Star |1"},  // only the highest
+             {"ARMY", 3, 1, 2, {9, 3, 7, 2}, "Raid E4 |4"},            // enlisted every year
+             {"ARMY", 9, 0, 2, {9, 3, 12, 2}, "Raid |9"},              // E to O is a commission
+             {"ARMY", 14, 0, 2, {9, 7, 3, 12, 2}, "Raid Staff |14"},   // MaxRank
+             {"ARMY", 10, 0, 2, {9, 8, 3, 12, 2}, "Raid Cmd O2 |11"},
+             {"ARMY", 10, 1, 2, {9, 2, 3, 12, 2}, "Raid Staff |10"},  // once a term
+             {"POLICE", 10, 1, 2, {9, 3, 12, 2}, "Raid O2 |11"},      // no command; every year
+             {"IMOJ", 8, 0, 3, {9, 2, 2}, "Training |8"},             // no promotion throw
+             {"POLICE", 1, 0, 4, {9, 2, 2, 2}, "Garrison |1"}}) {  // court martial: military only
         s.Type = type;
         c.Rank = rank;
         c.PromotedThisTerm = promoted;
-        const std::string year = Play(roll, throws);
-        EXPECT_EQ(year + "|" + std::to_string(c.Rank) + "|" + std::to_string(matched), expected);
+        Play(roll, throws);
+        EXPECT_EQ(LineAndRank(), expected);
     }
-    EXPECT_EQ(c.Medals, (std::array<int16_t, 4>{1, 1, 0, 1}));
-
-    // Survival and skill throws just met; then record 0, all targets 0.
-    c.Rank = 1;
-    EXPECT_EQ(Play(2, {5, 7, 6, 6, -1}, {"1"}), "Raid ");
-    EXPECT_EQ(Play(5, {2, 2, 2, 2, -2}, {"1"}), "Ghost Bronze Star E2 ");
+    EXPECT_EQ(Play(2, {5, 7, 6, 6, -1}, {"1"}), "Raid ");  // survival and skill throws just met
+    EXPECT_EQ(Play(5, {2, 2, 2, 2, -2}, {"1"}), "Ghost Bronze Star E2 ");  // record 0: targets 0
     EXPECT_TRUE(t.ui.SawMessage("Can't match assignment Ghost"));
+
+    s.Medal = {"", "Bonus x1", "NONE"};
+    EXPECT_EQ(Play(7, {9, 5, -7, 2, 2}) + Play(7, {9, 8, 2, 2}), "Battle Bonus x1 Battle ");
+    EXPECT_EQ(c.Money, 700);
+    g.Race.Code = 11;
+    c.Options[OptCapRank] = OptOn;
+    c.Options[RankCap] = 2;
+    EXPECT_EQ(Play(2, {9, 3, 6, 2}) + Play(2, {9, 3, 7, 2}), "Raid Raid (Satisfied) E3 ");
+    EXPECT_EQ(c.Skills[3].Name + std::to_string(c.Rank), "Satisfaction2");  // promoted, then capped
 }
 
-TEST_F(TermTest, BadWoundAndCourtMartial) {
-    for (const std::string reply : {"1", "", "2"})  // "" closes the window
-        EXPECT_EQ(Play(2, {2, 4, 3, 2, 2}, {reply}),
-                  reply == "2" ? "Raid Bad Wnd (head) - invalided out " : "Raid Bad Wnd (head) ");
-    EXPECT_EQ(g.TermWindow.Label[1],
-              "Character has been badly wounded and recommended to be invalided out");
-    g.CommandLine = "COURTMARTIAL";  // a court martial later that year reuses the window
-    EXPECT_EQ(Play(2, {2, 4, 3, -1}, {"2", "1"}),
-              "Raid Bad Wnd (head) - invalided out Court martial ");  // 1 + 2: no ranks to lose
-    EXPECT_EQ(g.TermWindow.Answer, "2");                              // the reply stays
-    EXPECT_EQ(Play(3, {9, 12, -2}, {"1"}), "Training Court martial - reprimand ");  // 2 - 1
-
-    g.CommandLine = "";
+TEST_F(TermTest, WoundsAndCourtMartial) {
+    EXPECT_EQ(Play(2, {2, 4, 3, 7, 2}, {""}), "Raid Bad Wnd (head) E2 ");  // closed: carry on
     EXPECT_EQ(Play(3, {9, 2, 2, 2}), "Training ");  // Deco 99 never holds one
     EXPECT_EQ(Play(4, {9, 2, -1}, {""}), "Garrison Court martial - reprimand ");  // 2 <= 12 - 10
-    EXPECT_EQ(g.TermWindow.Label[1], "Character has been court-martialled for cowardice");
-}
-
-TEST_F(TermTest, SentenceTable) {
-    // -> the log, the rank after, the years served, whether the career ended.
-    const std::vector<std::tuple<int, int16_t, std::vector<int>, std::string>> rows = {
-        {0, 5, {}, "- reprimand |5|0"},
-        {2, 5, {}, "- busted 1 rank to E4 |4|0"},
-        {2, 1, {}, "|1|0"},
-        {3, 2, {}, "|2|0"},
-        {4, 5, {3, 4}, "- busted 2 ranks to E3 , jail for 7 months |3|0"},
-        {5, 5, {3}, ", jail for 3 years, DD |5|3|ended"},
-        {7, 5, {6, 6}, ", jail for 12 years, DD |5|12|ended"},
-        {9, 5, {}, ", Death sentence, escape, KCr10 reward |5|0|ended"},
-        {12, 5, {4}, ", Death sentence, escape killing 4 guards, KCr10 reward |5|0|ended"},
-    };
-    for (const auto& [sentence, rank, dice, expected] : rows) {
+    g.CommandLine = "COURTMARTIAL";  // a court martial later that year reuses the window
+    EXPECT_EQ(Play(2, {2, 4, 3, -1}, {"2", "1"}),
+              "Raid Bad Wnd (head) - invalided out Court martial ");  // 1 + 2: rank 2 is kept
+    EXPECT_EQ(g.TermWindow.Answer, "2");                              // the reply stays
+    // Rank, year's line, dice (the sentence throw first) -> log, rank, years served.
+    const std::tuple<int16_t, std::string, std::vector<int>, std::string> rows[] = {
+        {6, "Training", {3}, "- busted 1 rank to E5 |5|0"},
+        {1, "", {2}, "|1|0"},
+        {7, "", {3, 3, 4}, "- busted 2 ranks to E5 , jail for 7 months |5|0"},
+        {5, "Siege", {3, 3}, ", jail for 3 years, DD |5|3"},
+        {9, "Battle", {4, 6, 6}, ", jail for 12 years, DD |9|12"},
+        {10, "CtrIns Police Action", {5}, ", Death sentence, escape, KCr10 reward |10|0"},
+        {8, "Cmd Raid", {6, 4}, ", Death sentence, escape killing 4 guards, KCr10 reward |8|0"}};
+    for (const auto& [rank, line, dice, expected] : rows) {
         c = CharacterRecord{};
         c.CurTerm = c.CurLine = 1;
         c.Rank = rank;
+        c.TermLog[1].Lines[1] = line;
         for (int face : dice) t.dice.Push(face);
-        ApplySentence(g, sentence);
+        ApplySentence(g, SentenceThrow(g));
         const int served = (c.CurTerm - 1) * 4 + c.CurLine - 1;
-        EXPECT_EQ(c.TermLog[1].Lines[1] + "|" + std::to_string(c.Rank) + "|" +
-                      std::to_string(served) + (c.CareerEnded ? "|ended" : ""),
-                  expected);
+        EXPECT_EQ(LineAndRank().substr(line.size()) + "|" + std::to_string(served), expected);
+        EXPECT_EQ(c.CareerEnded == 1, Contains(expected, "DD") || Contains(expected, "Death"));
     }
-    c.CurTerm = CharacterRecord::MaxTerm;  // jail years stop at the end of the history table
-    c.CurLine = 3;
-    t.dice.Push(6);
-    ApplySentence(g, 5);
-    EXPECT_EQ(c.CurTerm * 100 + c.CurLine, CharacterRecord::MaxTerm * 100 + 4);
-    EXPECT_EQ(t.dice.Left(), 0u);
 }
 
-TEST_F(TermTest, DecorationBonusSatisfactionAndRankCap) {
-    s.Medal = {"", "Bonus x1", "NONE", "Bonus x3"};
-    EXPECT_EQ(Play(7, {9, 5, -7, 2, 2}) + Play(7, {9, 8, 2, 2}), "Battle Bonus x1 Battle ");
-    EXPECT_EQ(Play(7, {9, 11, -10, -1, -4, 2, 2}), "Battle Bonus x3 ");
-    EXPECT_EQ(c.Money, 700 + 1500);
-
-    g.Race.Code = 11;
-    EXPECT_EQ(Play(2, {9, 3, 6, 2}) + Play(2, {9, 3, 7, 2}), "Raid Raid (Satisfied) E2 ");
-    EXPECT_EQ(c.Skills[1].Name, "Satisfaction");
-
-    c.Options[OptCapRank] = OptOn;
-    c.Options[RankCap] = 2;
-    EXPECT_EQ(Play(2, {9, 3, 12, 2}), "Raid (Satisfied) E3 ");  // promoted, then capped
-    EXPECT_EQ(c.Rank, 2);
+// Race type 3: Prom, rank, the throw against Prom -> the line, rank and Cha.
+TEST_F(TermTest, CharismaEvent) {
+    g.Race.Code = 3;
+    g.Race.NumStats = 6;
+    g.Race.StatName[6] = "CHA";
+    s.Type = "POLICE";
+    const std::tuple<int, int16_t, int, std::string> rows[] = {
+        {0, 5, 2, "Success Gold Star |5|9"},
+        {0, 13, 10, "Success O5 |14|8"},
+        {0, 13, 12, "Success |13|9"},
+        {13, 3, 12, "No success Demoted 2 ranks |1|5"}};
+    for (const auto& [prom, rank, roll, expected] : rows) {
+        s.Assignment[1].Prom = prom;
+        c.Rank = rank;
+        c.Stats[6] = 7;
+        Play(2, {9, roll, 2});
+        EXPECT_EQ(LineAndRank().substr(5) + "|" + std::to_string(c.Stats[6]), expected);  // "Raid "
+    }
 }
 
-TEST_F(TermTest, SoragClearance) {
-    s.Type = "SORAG";
+TEST_F(TermTest, ScoutSchoolAndSoragClearance) {
+    TempDir data;
+    data.Write("isct6.sch", {"Title", "Pilot", "Navigation", "Comms", "Survey", "Gunnery", "Vacc"});
+    g.DataLoc = data.Path();
+    s.Type = "SCOUT";
+    s.School = "65";                    // by the die: 1 -> 6 (any case; two skills), 2 -> 5 (none)
+    Play(3, {9, 2, 2, -1, -4, -1});     // schools 1, 2 and 6 teach two, the others one
+    Play(3, {9, 2, 2, -2, -5}, {"1"});  // a skill-table roll instead
+    EXPECT_EQ(c.Skills[1].Name + c.Skills[2].Name + c.Skills[3].Name, "SurveyPilotRecon");
+    s.Type = "SORAG";  // rows: clearance, roll, throws (the fourth for clearance) -> line|clearance
     s.BranchName = "Operations";
     s.AssignByRoll = {"", "", "Assassination/D", "S:Wpns Trg/D", "Watch/A", "Orientation/O"};
     for (int k = 1; k <= 4; ++k) s.Assignment[k] = {s.AssignByRoll[k + 1], 3, 99, 12, 12};
-    // Clearance, roll and throws (the fourth for clearance) -> line|clearance.
-    const std::vector<std::tuple<std::string, int, std::vector<int>, std::string>> rows = {
-        {"1", 2, {4, 9, 2, 2, 3, 2}, "Watch/A |1"},     // D re-thrown at A
-        {"0", 5, {9, 2, 2, 3, 2}, "Orientation/O |0"},  // "O" sorts after A..E
-        {" ", 5, {9, 2, 2, 3, 2}, "Orientation/O | "},  // never set: 0
+    const std::tuple<std::string, int, std::vector<int>, std::string> rows[] = {
+        {"1", 2, {4, 9, 2, 2, 2, 2}, "Watch/A |1"},     // D re-thrown at A; 1 is not lowered
+        {" ", 5, {9, 2, 2, 3, 2}, "Orientation/O | "},  // never set: 0, and "O" sorts after A..E
         {"4", 3, {}, "|4"},  // S: hands off unlogged (this one does nothing)
         {"1", 4, {9, 2, 2, 9, 2}, "Watch/A Clearance: B |2"},
         {"5", 4, {9, 2, 2, 12, 2}, "Watch/A |5"},
-        {"3", 4, {9, 2, 2, 2, 2}, "Watch/A Busted to B |2"},
-        {"1", 4, {9, 2, 2, 2, 2}, "Watch/A |1"},
-    };
+        {"3", 4, {9, 2, 2, 2, 2}, "Watch/A Busted to B |2"}};
     for (const auto& [before, roll, throws, expected] : rows) {
         c.Clearance = before;
         EXPECT_EQ(Play(roll, throws) + "|" + c.Clearance, expected);
     }
-
     for (int k = 4; k <= 12; ++k) s.AssignByRoll[k] = "Black Op/E";
-    EXPECT_EQ(Play(2, {}), "No assignment open at this clearance ");  // no throw at all
     s.AssignByRoll[11] = "Watch/A";  // open, but never thrown: the re-throws are bounded
     EXPECT_EQ(Play(2, std::vector<int>(1000, 2)), "No assignment open at this clearance ");
-}
-
-TEST_F(TermTest, ScoutTrainingGoesToSchool) {
-    TempDir data;
-    data.Write("isct3.sch", {"Title", "Pilot", "Navigation", "Comms", "Survey", "Gunnery", "Vacc"});
-    data.Write("ISCT6.SCH", {"Title", "Pilot", "Navigation", "Comms", "Survey", "Gunnery", "Vacc"});
-    g.DataLoc = data.Path();
-    s.Type = "SCOUT";
-    s.School = "3516";                  // by the die: 1 -> 3, 2 -> 5 (no file), 4 -> 6
-    Play(3, {9, 2, 2, -1, -4});         // found whatever its case: one skill
-    Play(3, {9, 2, 2, -4, -1, -1});     // schools 1, 2 and 6 teach two
-    Play(3, {9, 2, 2, -2, -5}, {"1"});  // a skill-table roll instead
-    EXPECT_EQ(c.Skills[1].Name + c.Skills[2].Name + c.Skills[3].Name, "SurveyPilotRecon");
 }
 
 }  // namespace
