@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "career/Driver.h"
-#include "career/Specials.h"
-#include "career/specials/SpecialTable.h"
+#include "career/HandOffs.h"
+#include "career/specials/FamilyTable.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Skills.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "career/Specials.h"
+#include "career/HandOffs.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Text.h"

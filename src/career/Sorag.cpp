@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "career/Specials.h"
-#include "career/specials/SpecialTable.h"
+#include "career/HandOffs.h"
+#include "career/specials/FamilyTable.h"
 #include "model/Game.h"
 
 namespace orrimar {

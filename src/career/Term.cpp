@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "career/CourtMartial.h"
+#include "career/HandOffs.h"
 #include "career/SkillTables.h"
-#include "career/Specials.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Skills.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "career/Specials.h"
+#include "career/HandOffs.h"
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "support/TestGame.h"

@@ -2,7 +2,7 @@
 // race type 7 ("F"): a training posting or a school, each logged for both,
 // with the skills of the trade kept mostly to the "F" table.
 #include "career/specials/Families.h"
-#include "career/specials/SpecialTable.h"
+#include "career/specials/FamilyTable.h"
 
 namespace orrimar {
 

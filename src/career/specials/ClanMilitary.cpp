@@ -1,7 +1,7 @@
 // Special assignments of the FMILIT and MMILIT services: one table for the
 // female service ("F") and one for the male ("M").
 #include "career/specials/Families.h"
-#include "career/specials/SpecialTable.h"
+#include "career/specials/FamilyTable.h"
 
 namespace orrimar {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "career/specials/Families.h"
-#include "career/specials/SpecialTable.h"
+#include "career/specials/FamilyTable.h"
 
 namespace orrimar {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "career/specials/Families.h"
-#include "career/specials/SpecialTable.h"
+#include "career/specials/FamilyTable.h"
 
 namespace orrimar {
 

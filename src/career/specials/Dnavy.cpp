@@ -1,7 +1,7 @@
 // Special assignments of the DNAVY service: the sixth characteristic, not
 // a die, decides the posting, or the die among a few postings.
 #include "career/specials/Families.h"
-#include "career/specials/SpecialTable.h"
+#include "career/specials/FamilyTable.h"
 
 namespace orrimar {
 

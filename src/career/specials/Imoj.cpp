@@ -1,6 +1,6 @@
 // Special assignments of the IMOJ service. Its officers start at rank 8.
 #include "career/specials/Families.h"
-#include "career/specials/SpecialTable.h"
+#include "career/specials/FamilyTable.h"
 
 namespace orrimar {
 

@@ -1,6 +1,6 @@
 // Special assignments of the JOURNAL service.
 #include "career/specials/Families.h"
-#include "career/specials/SpecialTable.h"
+#include "career/specials/FamilyTable.h"
 
 namespace orrimar {
 

@@ -1,7 +1,7 @@
 // Special assignments of the MERCHANT service (races other than types 6
 // and 7, which have their own).
 #include "career/specials/Families.h"
-#include "career/specials/SpecialTable.h"
+#include "career/specials/FamilyTable.h"
 
 namespace orrimar {
 

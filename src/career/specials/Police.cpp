@@ -2,7 +2,7 @@
 // files: the academy digit at the thrown position of the service's
 // [SCHOOL] line picks ICOPn.SCH, or the race's own academies.
 #include "career/specials/Families.h"
-#include "career/specials/SpecialTable.h"
+#include "career/specials/FamilyTable.h"
 
 namespace orrimar {
 

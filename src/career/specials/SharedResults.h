@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "career/specials/SpecialTable.h"
+#include "career/specials/FamilyTable.h"
 
 namespace orrimar::specials {
 

@@ -1,4 +1,4 @@
-#include "career/specials/SpecialTable.h"
+#include "career/specials/FamilyTable.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,7 +2,7 @@
 // academic offer, and the table interpreter.
 #include <stdexcept>
 
-#include "SpecialFamiliesBench.h"
+#include "FamilyBench.h"
 
 using namespace orrimar;
 using namespace orrimar::familytest;

@@ -1,7 +1,7 @@
 // Special assignments of the service families, and every family over the sample data.
 #include <stdexcept>
 
-#include "SpecialFamiliesBench.h"
+#include "FamilyBench.h"
 #include "startup/Service.h"
 
 using namespace orrimar;

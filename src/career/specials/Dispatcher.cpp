@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "career/Academic.h"
-#include "career/Specials.h"
+#include "career/HandOffs.h"
 #include "career/specials/Families.h"
 #include "model/Game.h"
 #include "model/Text.h"

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "career/Specials.h"
-#include "career/specials/SpecialTable.h"
+#include "career/HandOffs.h"
+#include "career/specials/FamilyTable.h"
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "support/TestGame.h"
