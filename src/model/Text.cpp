@@ -10,10 +10,8 @@ namespace orrimar {
 
 double Val(std::string_view text) {
     size_t i = 0;
-    auto skipBlanks = [&] {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    };
-    skipBlanks();
+    const auto blank = [&] { return text[i] == ' ' || text[i] == '\t'; };
+    while (i < text.size() && blank()) ++i;
     double sign = 1;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         if (text[i] == '-') sign = -1;
@@ -21,34 +19,24 @@ double Val(std::string_view text) {
     }
     double value = 0;
     bool digits = false;
-    while (i < text.size()) {
-        char c = text[i];
-        if (std::isdigit(static_cast<unsigned char>(c))) {
-            value = value * 10 + (c - '0');
-            digits = true;
-            ++i;
-        } else if (c == ' ' || c == '\t') {
-            ++i;
-        } else {
-            break;
-        }
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        double scale = 0.1;
-        while (i < text.size()) {
-            char c = text[i];
-            if (std::isdigit(static_cast<unsigned char>(c))) {
-                value += (c - '0') * scale;
-                scale /= 10;
+    // Reads a run of digits, skipping blanks between them; `scale` 0 builds
+    // the whole part, otherwise each digit is worth a tenth of the last.
+    const auto readDigits = [&](double scale) {
+        for (; i < text.size(); ++i) {
+            if (std::isdigit(static_cast<unsigned char>(text[i]))) {
+                const int digit = text[i] - '0';
+                value = scale == 0 ? value * 10 + digit : value + digit * scale;
+                if (scale != 0) scale /= 10;
                 digits = true;
-                ++i;
-            } else if (c == ' ' || c == '\t') {
-                ++i;
-            } else {
+            } else if (!blank()) {
                 break;
             }
         }
+    };
+    readDigits(0);
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        readDigits(0.1);
     }
     return digits ? sign * value : 0;
 }

@@ -113,14 +113,18 @@ bool ReadMuster(Reader& r, ServiceRecord& s) {
     return true;
 }
 
+std::optional<std::vector<std::string>> ReadServiceLines(const std::string& path,
+                                                         DataProblem& problem) {
+    auto lines = ReadLines(path);
+    if (!lines) problem = {FileNameOf(path), 0, "cannot read the service file."};
+    return lines;
+}
+
 }  // namespace
 
 bool ReadServiceFile(const std::string& path, ServiceRecord& out, DataProblem& problem) {
-    auto read = ReadLines(path);
-    if (!read) {
-        problem = {FileNameOf(path), 0, "cannot read the service file."};
-        return false;
-    }
+    auto read = ReadServiceLines(path, problem);
+    if (!read) return false;
     const auto& lines = *read;
     Reader r{lines, FileNameOf(path), problem};
     ServiceRecord s;
@@ -198,11 +202,8 @@ bool ReadServiceFile(const std::string& path, ServiceRecord& out, DataProblem& p
 
 bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& out,
                 DataProblem& problem) {
-    auto read = ReadLines(path);
-    if (!read) {
-        problem = {FileNameOf(path), 0, "cannot read the service file."};
-        return false;
-    }
+    auto read = ReadServiceLines(path, problem);
+    if (!read) return false;
     const auto& lines = *read;
     Reader r{lines, FileNameOf(path), problem};
     const int header = FindSection(lines, "*" + key);
