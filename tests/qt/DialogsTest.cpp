@@ -73,11 +73,15 @@ class DialogsTest : public QObject {
         WhenOpen("Form2", [&](QWidget* window) {
             auto* panel = window->findChild<QLabel*>("Panel3D1");
             auto* frame = window->findChild<QWidget*>("Frame1");
+            // Pointer events arrive through the event loop: wait until they land.
+            auto settle = [&](bool visible) {
+                for (int i = 0; i < 50 && panel->isVisible() != visible; ++i) QTest::qWait(20);
+            };
             QTest::mouseMove(window->findChild<QPushButton*>("Option1_1"));
-            QTest::qWait(30);
+            settle(true);
             seen = panel->isVisible() ? panel->text() : "hidden";
             QTest::mouseMove(frame, QPoint(frame->width() / 2, frame->height() - 3));
-            QTest::qWait(30);
+            settle(false);
             seen += panel->isVisible() ? "|visible" : "|hidden";
             Click(window, "cmdRandom");
         });
@@ -94,7 +98,7 @@ class DialogsTest : public QObject {
             text->setFocus();
             text->moveCursor(QTextCursor::Start);
             QTest::keyClick(text, Qt::Key_F5);
-            atEnd = text->hasFocus() && text->textCursor().atEnd();
+            atEnd = window->focusWidget() == text && text->textCursor().atEnd();
             Click(window, "cmdOK");
         });
         QVERIFY(ui_.ViewText(viewer) && atEnd);
