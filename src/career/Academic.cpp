@@ -45,11 +45,11 @@ void College(Game& g) {
     c.Stats[5] = static_cast<int16_t>(std::clamp(c.Stats[5] + 1, 10, 32767));
     AddHistory(g, "Hons");
     // "OTC" also finds "NOTC": naval cadets are offered medical school first.
-    if (Contains(CurrentHistoryLine(g), "OTC") && AskAcademic(g, "Apply for medical school?")) {
+    if (Contains(CurrentYearLine(g), "OTC") && AskAcademic(g, "Apply for medical school?")) {
         MedicalSchool(g);
         return;
     }
-    if (Contains(CurrentHistoryLine(g), "NOTC") && AskAcademic(g, "Apply for flight school?"))
+    if (Contains(CurrentYearLine(g), "NOTC") && AskAcademic(g, "Apply for flight school?"))
         FlightSchool(g);
 }
 

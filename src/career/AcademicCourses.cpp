@@ -108,13 +108,6 @@ void GrantOfficerRank(Game& g) {
     }
 }
 
-const std::string& CurrentHistoryLine(const Game& g) {
-    const auto& c = g.Character;
-    const int term = std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm);
-    const int line = std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear);
-    return c.TermLog[term].Lines[line];
-}
-
 bool AskAcademic(Game& g, const std::string& question) {
     return g.ui.YesNo(question, g.AppTitle, true, MsgIcon::Question);
 }

@@ -48,8 +48,6 @@ int EducationGain(Game& g, int subtract, const std::string& label);
 void GrantCourseRank(Game& g, int rank);
 // Raises Rank to the service's lowest officer rank.
 void GrantOfficerRank(Game& g);
-// The history line of the current year.
-const std::string& CurrentHistoryLine(const Game& g);
 // A yes/no question titled with the program title.
 bool AskAcademic(Game& g, const std::string& question);
 

@@ -12,12 +12,6 @@ namespace orrimar {
 
 namespace {
 
-const std::string& YearLine(const Game& g) {
-    const auto& c = g.Character;
-    return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)]
-        .Lines[std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear)];
-}
-
 void PutVerdict(Game& g) {
     ClearTermWindow(g);
     g.TermWindow.Label[1] = "Character has been court-martialled for cowardice";
@@ -54,7 +48,7 @@ int SentenceThrow(Game& g) {
     const auto& c = g.Character;
     int sentence = RollDice(g, 1, 6);
     if (c.Rank >= 7 && c.Rank <= 9) ++sentence;
-    const std::string& year = YearLine(g);
+    const std::string& year = CurrentYearLine(g);
     if (Contains(year, "Training")) --sentence;
     for (const char* grave : {"Raid", "Battle", "CtrIns", "Police Action", "Siege", "Cmd"}) {
         if (Contains(year, grave)) sentence += 2;

@@ -42,12 +42,6 @@ std::optional<Examination> ReadExamination(const std::string& line) {
     return e;
 }
 
-const std::string& YearLine(const Game& g) {
-    const auto& c = g.Character;
-    return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)]
-        .Lines[std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear)];
-}
-
 bool HoldsSkill(const Game& g, const std::string& name, int level) {
     const std::string wanted = UCase(Trim(name));
     const auto& skills = g.Character.Skills;
@@ -102,7 +96,7 @@ void MerchantPosition(Game& g) {
     }
     AddHistory(g, "Position");
 
-    const bool route = Contains(YearLine(g), "Route");
+    const bool route = Contains(CurrentYearLine(g), "Route");
     const bool freeTrader = Contains(s.BranchName, "Free Trader");
     if (c.Commissioned == 0 && freeTrader && route) {
         c.Commissioned = 1;

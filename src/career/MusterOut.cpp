@@ -28,13 +28,6 @@ int CountBenefitRolls(const Game& g) {
     return rolls;
 }
 
-const std::string& CurrentYearLine(const Game& g) {
-    const auto& c = g.Character;
-    const int term = std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm);
-    const int year = std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear);
-    return c.TermLog[term].Lines[year];
-}
-
 int32_t CountPension(const Game& g) {
     const auto& c = g.Character;
     if (c.CareerEnded == 1) return 0;

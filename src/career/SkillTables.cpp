@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/Display.h"
 #include "model/Game.h"
 #include "model/Skills.h"
 #include "model/Text.h"
@@ -27,17 +28,11 @@ char CharAt(const std::string& line, size_t position) {
     return position >= 1 && position <= line.size() ? line[position - 1] : '\0';
 }
 
-const std::string& YearLine(const Game& g) {
-    const auto& c = g.Character;
-    return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)]
-        .Lines[std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear)];
-}
-
 }  // namespace
 
 bool TableEligible(const Game& g, const SkillTableRecord& table) {
     const auto& c = g.Character;
-    const std::string& year = YearLine(g);
+    const std::string& year = CurrentYearLine(g);
     bool offered = false;
     for (int k = 1; k <= SkillTableRecord::MaxEli; ++k) {
         const std::string& line = table.Eli[k];

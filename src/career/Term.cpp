@@ -24,12 +24,6 @@ namespace {
 // this; the bound only guards against an endless loop.
 constexpr int MaxClearanceThrows = 1000;
 
-const std::string& YearLine(const Game& g) {
-    const auto& c = g.Character;
-    return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)]
-        .Lines[std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear)];
-}
-
 const std::string& AssignText(const Game& g, int roll) {
     return g.Service.AssignByRoll[std::clamp(roll, 0, ServiceRecord::MaxRoll)];
 }
@@ -250,7 +244,7 @@ void ScoutSchool(Game& g) {
 // The skill throw.
 void SkillThrow(Game& g, const AssignmentRecord& a) {
     const std::string type = UCase(g.Service.Type);
-    if (Contains(YearLine(g), "Training") && (type == "SCOUT" || type == "EXPLORER")) {
+    if (Contains(CurrentYearLine(g), "Training") && (type == "SCOUT" || type == "EXPLORER")) {
         ScoutSchool(g);
         return;
     }

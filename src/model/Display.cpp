@@ -8,6 +8,12 @@
 
 namespace orrimar {
 
+const std::string& CurrentYearLine(const Game& g) {
+    const auto& c = g.Character;
+    return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)]
+        .Lines[std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear)];
+}
+
 void AddHistory(Game& g, const std::string& text) {
     auto& c = g.Character;
     c.TermLog[c.CurTerm].Lines[c.CurLine] += text + " ";

@@ -7,6 +7,8 @@ namespace orrimar {
 
 struct Game;
 
+// The current year's history line (term and year kept within the log).
+const std::string& CurrentYearLine(const Game& g);
 // Appends a text (and one blank) to the current year's history line, and
 // writes it to the message log.
 void AddHistory(Game& g, const std::string& text);
