@@ -13,10 +13,8 @@
 #include "names/Names.h"
 #include "output/Resume.h"
 #include "output/ResumeText.h"
-#include "startup/Cascades.h"
 #include "startup/Files.h"
 #include "startup/Main.h"
-#include "startup/OptionSets.h"
 #include "startup/Settings.h"
 #include "ui/AutoUi.h"
 
@@ -107,17 +105,14 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     Game g(ui, dice);
     ui.game = &g;
     SetAppTitle(g);
-    FillTables(g);
     g.DataLoc = FindDataFolder(options);
     if (g.DataLoc.empty() || !FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI")) {
         log << "orrimar-cli: no data folder: give --data DIR (a folder holding IMPERIAL.ERI)\n";
         return 1;
     }
-    for (const auto& failed : {LoadCascades(g), LoadCoyns(g)}) {
-        if (!failed.empty()) {
-            log << "orrimar-cli: " << failed << "\n";
-            return 1;
-        }
+    if (const std::string failed = LoadDataFolder(g); !failed.empty()) {
+        log << "orrimar-cli: " << failed << "\n";
+        return 1;
     }
     if (!options.TemplatePath.empty() && !ReadLines(options.TemplatePath)) {
         log << "orrimar-cli: cannot read the template " << options.TemplatePath << "\n";
@@ -127,9 +122,6 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         log << "orrimar-cli: cannot create the folder " << options.OutDir << "\n";
         return 1;
     }
-    ListRaces(g);
-    LoadOptionSetMenu(g);
-    g.Character.Options[OptCapSkills] = OptOn;
     g.Character.Options[OptAutoGen] = OptOn;
     const auto options0 = g.Character.Options;
 

@@ -106,6 +106,20 @@ std::string EnsureDefaultTemplate(const std::string& dataLoc) {
                            JoinLinesCrLf(DefaultTemplateLines()));
 }
 
+std::string LoadDataFolder(Game& g) {
+    TestMessage(g, "Loading Cascades");
+    if (std::string failed = LoadCascades(g); !failed.empty()) return failed;
+    TestMessage(g, "lOADING RACES");
+    ListRaces(g);
+    if (g.RaceList.Entries.empty()) return "The data folder " + g.DataLoc + " holds no race files.";
+    LoadOptionSetMenu(g);
+    // After the DEFAULT set, so the cap is on whatever that set holds.
+    g.Character.Options[OptCapSkills] = OptOn;
+    FillTables(g);
+    TestMessage(g, "Loading Coyns");
+    return LoadCoyns(g);
+}
+
 void Main(Game& g) {
     SetAppTitle(g);
     g.TestMode = g.CommandLine == "TESTMODE" ? 1 : 0;
@@ -118,17 +132,7 @@ void Main(Game& g) {
     if (std::string failed = EnsureDefaultTemplate(g.DataLoc); !failed.empty())
         g.ui.Message(failed, g.AppTitle, MsgIcon::Warning);
 
-    TestMessage(g, "Loading Cascades");
-    if (std::string failed = LoadCascades(g); !failed.empty()) StopStartup(g, failed);
-    TestMessage(g, "lOADING RACES");
-    ListRaces(g);
-    if (g.RaceList.Entries.empty())
-        StopStartup(g, "The data folder " + g.DataLoc + " holds no race files.");
-    LoadOptionSetMenu(g);
-    g.Character.Options[OptCapSkills] = OptOn;
-    FillTables(g);
-    TestMessage(g, "Loading Coyns");
-    if (std::string failed = LoadCoyns(g); !failed.empty()) StopStartup(g, failed);
+    if (std::string failed = LoadDataFolder(g); !failed.empty()) StopStartup(g, failed);
     g.ui.HideSplash();
     TestMessage(g, "Starting main process");
     MainProcess(g);

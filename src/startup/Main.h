@@ -11,7 +11,12 @@ struct Game;
 // Ends by throwing ProgramExit.
 void Main(Game& g);
 
-// Steps of Main that tests and the data checker use on their own.
+// Everything start-up reads from DataLoc: cascades, races (the first one
+// loaded), option sets, the built-in tables and the coins. Returns a
+// message naming the file that stopped it, or "".
+std::string LoadDataFolder(Game& g);
+
+// Steps of Main that tests and the batch use on their own.
 void SetAppTitle(Game& g);
 void FillTables(Game& g);
 // Writes templates/Sample.htm when it is missing; returns a message on failure.

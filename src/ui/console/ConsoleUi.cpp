@@ -1,7 +1,6 @@
 #include "ui/console/ConsoleUi.h"
 
 #include <cstdlib>
-#include <functional>
 #include <iostream>
 #include <utility>
 #include <vector>
@@ -238,19 +237,16 @@ std::string ConsoleUi::AskTerm(Game& g) {
     }
 }
 
-namespace {
-int ChooseFromList(std::ostream& out, const ChoiceList& list, const char* what,
-                   const std::function<int()>& ask) {
+int ConsoleUi::ChooseEntry(const ChoiceList& list, const char* what) {
     if (!list.Enabled || list.Entries.empty()) {
-        out << "No " << what << " to choose from yet.\n";
+        out_ << "No " << what << " to choose from yet.\n";
         return -1;
     }
     for (size_t i = 0; i < list.Entries.size(); ++i)
-        out << (static_cast<int>(i) == list.Selected ? "*" : " ") << i + 1 << " "
-            << list.Entries[i].Display << "\n";
-    return ask() - 1;
+        out_ << (static_cast<int>(i) == list.Selected ? "*" : " ") << i + 1 << " "
+             << list.Entries[i].Display << "\n";
+    return AskNumber(static_cast<int>(list.Entries.size()), false) - 1;
 }
-}  // namespace
 
 void ConsoleUi::RunMainWindow(Game& g) {
     static const char* menu[] = {"Choose race",
@@ -279,23 +275,17 @@ void ConsoleUi::RunMainWindow(Game& g) {
         for (int k = 0; k < count; ++k) out_ << " " << k + 1 << " " << menu[k] << "\n";
         switch (AskNumber(count, false)) {
             case 1: {
-                int i = ChooseFromList(out_, g.RaceList, "races", [&] {
-                    return AskNumber(static_cast<int>(g.RaceList.Entries.size()), false);
-                });
+                int i = ChooseEntry(g.RaceList, "races");
                 if (i >= 0) SelectRace(g, i);
                 break;
             }
             case 2: {
-                int i = ChooseFromList(out_, g.ServiceList, "services", [&] {
-                    return AskNumber(static_cast<int>(g.ServiceList.Entries.size()), false);
-                });
+                int i = ChooseEntry(g.ServiceList, "services");
                 if (i >= 0) SelectService(g, i);
                 break;
             }
             case 3: {
-                int i = ChooseFromList(out_, g.BranchList, "branches", [&] {
-                    return AskNumber(static_cast<int>(g.BranchList.Entries.size()), false);
-                });
+                int i = ChooseEntry(g.BranchList, "branches");
                 if (i >= 0) SelectBranch(g, i);
                 break;
             }

@@ -45,6 +45,8 @@ class ConsoleUi : public Ui {
     // Asks for a number 1..count (0 allowed when `allowZero`), again on a wrong answer.
     int AskNumber(int count, bool allowZero, const std::string& zeroMeaning = "");
     void PrintTitle(const std::string& title);
+    // Lists a main-window list and asks for an entry; -1 when it is empty.
+    int ChooseEntry(const ChoiceList& list, const char* what);
     void PrintTermWindow(Game& g);
 
     std::istream& in_;
