@@ -71,8 +71,7 @@ bool ChangeService(Game& g) {
         }
         const int oldService = g.ServiceList.Selected;
         const ChoiceList oldBranches = g.BranchList;
-        SelectService(g, chosen);
-        if (!g.BranchList.Enabled) {
+        if (!SelectService(g, chosen)) {
             // The loader refused the file, said why and kept the loaded
             // service: the lists go back to it and the user may choose again.
             g.ServiceList.Selected = oldService;
@@ -98,8 +97,7 @@ void ChangeBranch(Game& g) {
             g.ui.Message("Can't transfer to current branch!", g.AppTitle, MsgIcon::None);
             continue;
         }
-        SelectBranch(g, chosen);
-        if (!g.BranchList.Current()) {
+        if (!SelectBranch(g, chosen)) {
             // The loader refused the branch and said why; the loaded branch
             // is untouched, so it stays selected and the question repeats.
             SelectByKey(g.BranchList, currentKey);

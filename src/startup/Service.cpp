@@ -336,9 +336,9 @@ std::string ServicePath(const Game& g) {
 }
 }  // namespace
 
-void LoadService(Game& g) {
+bool LoadService(Game& g) {
     const std::string path = ServicePath(g);
-    if (path.empty()) return;
+    if (path.empty()) return false;
     ServiceRecord service;
     DataProblem problem;
     if (!ReadServiceFile(path, service, problem)) {
@@ -347,10 +347,11 @@ void LoadService(Game& g) {
                      MsgIcon::Warning);
         g.BranchList.Clear();
         g.BranchList.Enabled = false;
-        return;
+        return false;
     }
     g.Service = service;
     ListBranches(g);
+    return true;
 }
 
 void ListBranches(Game& g) {
@@ -369,31 +370,35 @@ void ListBranches(Game& g) {
     g.BranchList.Ready = true;
 }
 
-void LoadBranch(Game& g) {
+bool LoadBranch(Game& g) {
     const ListEntry* branch = g.BranchList.Current();
     const std::string path = ServicePath(g);
-    if (!branch || path.empty()) return;
+    if (!branch || path.empty()) return false;
     DataProblem problem;
     if (!ReadBranch(path, branch->Key, g.Service, problem)) {
         g.ui.Message("This branch cannot be used.\n" + problem.Text(), g.AppTitle,
                      MsgIcon::Warning);
         g.BranchList.Selected = -1;
+        return false;
     }
+    return true;
 }
 
-void SelectService(Game& g, int index) {
+bool SelectService(Game& g, int index) {
     g.ServiceList.Selected = index;
-    if (!g.ServiceList.Ready || !g.ServiceList.Current()) return;
-    LoadService(g);
+    if (!g.ServiceList.Ready || !g.ServiceList.Current()) return false;
+    const bool loaded = LoadService(g);
     g.Form1.AcceptEnabled = false;
-    if (g.BranchList.Entries.size() == 1) SelectBranch(g, 0);
+    if (loaded && g.BranchList.Entries.size() == 1) SelectBranch(g, 0);
+    return loaded;
 }
 
-void SelectBranch(Game& g, int index) {
+bool SelectBranch(Game& g, int index) {
     g.BranchList.Selected = index;
-    if (!g.BranchList.Ready || !g.BranchList.Current()) return;
-    LoadBranch(g);
-    g.Form1.AcceptEnabled = g.BranchList.Current() != nullptr;
+    if (!g.BranchList.Ready || !g.BranchList.Current()) return false;
+    const bool loaded = LoadBranch(g);
+    g.Form1.AcceptEnabled = loaded;
+    return loaded;
 }
 
 }  // namespace orrimar

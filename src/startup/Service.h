@@ -105,11 +105,13 @@ std::vector<BranchEntry> ReadBranchEntries(const std::vector<std::string>& lines
 // to case, searching from `from`; -1 when there is none.
 int FindSection(const std::vector<std::string>& lines, const std::string& header, int from = 0);
 
-void LoadService(Game& g);
+// Each returns false when the file was refused (the user has been told why
+// and the loaded record is as it was).
+bool LoadService(Game& g);
 void ListBranches(Game& g);
-void LoadBranch(Game& g);
-// The service and branch lists' selection handlers.
-void SelectService(Game& g, int index);
-void SelectBranch(Game& g, int index);
+bool LoadBranch(Game& g);
+// The service and branch lists' selection handlers; false as above.
+bool SelectService(Game& g, int index);
+bool SelectBranch(Game& g, int index);
 
 }  // namespace orrimar
