@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "model/Text.h"
 #include "startup/DefaultTemplate.h"
@@ -121,32 +122,21 @@ TEST(Startup, TestModeShowsProgressMessagesOnlyForTheExactWord) {
 }
 
 TEST(Startup, MissingCoinOrCascadeFileStopsNamingTheFile) {
-    {
+    const std::vector<std::pair<std::string, std::function<void(const TempDir&)>>> breaks = {
+        {"COYNS.DAT", [](const TempDir& d) { std::filesystem::remove(d.Path() + "COYNS.DAT"); }},
+        {"COYNS.DAT",
+         [](const TempDir& d) { d.Write("COYNS.DAT", std::vector<std::string>(35, "short")); }},
+        {"cascade.dat",
+         [](const TempDir& d) { std::filesystem::remove(d.Path() + "cascade.dat"); }},
+    };
+    for (const auto& [file, spoil] : breaks) {
         TestGame t;
         TempDir data;
         WriteMinimalData(data);
-        std::filesystem::remove(data.Path() + "COYNS.DAT");
+        spoil(data);
         t.g.DataLocOverride = data.Path();
         EXPECT_EQ(RunMain(t), 1);
-        EXPECT_TRUE(t.ui.SawMessage("COYNS.DAT"));
-    }
-    {
-        TestGame t;
-        TempDir data;
-        WriteMinimalData(data);
-        data.Write("COYNS.DAT", std::vector<std::string>(35, "short"));
-        t.g.DataLocOverride = data.Path();
-        EXPECT_EQ(RunMain(t), 1);
-        EXPECT_TRUE(t.ui.SawMessage("COYNS.DAT"));
-    }
-    {
-        TestGame t;
-        TempDir data;
-        WriteMinimalData(data);
-        std::filesystem::remove(data.Path() + "cascade.dat");
-        t.g.DataLocOverride = data.Path();
-        EXPECT_EQ(RunMain(t), 1);
-        EXPECT_TRUE(t.ui.SawMessage("cascade.dat"));
+        EXPECT_TRUE(t.ui.SawMessage(file));
     }
 }
 
