@@ -6,6 +6,7 @@
 #include "career/Driver.h"
 #include "model/Display.h"
 #include "model/Game.h"
+#include "model/Skills.h"
 #include "model/Text.h"
 
 namespace orrimar {
@@ -29,10 +30,6 @@ const std::array<CourseThrows, 7> Courses = {{
     {{Edu, 9, 2, 9}, {Edu, 7, 2, 8}, {Edu, 10, 1, 11}},        // medical school
     {{Dex, 8, 1, 9}, {Int, 7, 1, 7}, {}},                      // flight school
 }};
-
-int16_t Clamp16(int value) {
-    return static_cast<int16_t>(std::clamp(value, -32768, 32767));
-}
 
 }  // namespace
 
@@ -81,8 +78,8 @@ int EducationGain(Game& g, int subtract, const std::string& label) {
     int gain = RollDice(g, 1, 6) - subtract;
     if (stats[Int] > 8) gain++;
     gain = std::max(gain, 1);
-    stats[Edu] = Clamp16(stats[Edu] + gain);
-    ShowCharacter(g, "+" + std::to_string(gain) + label);
+    RaisedCharacteristic(g, Edu, stats[Edu] + gain,
+                         [&] { ShowCharacter(g, "+" + std::to_string(gain) + label); });
     return gain;
 }
 

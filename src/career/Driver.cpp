@@ -28,14 +28,17 @@ void TestMessage(Game& g, const std::string& text) {
     if (g.TestMode == 1) g.ui.Message(text, g.AppTitle, MsgIcon::None);
 }
 
-// Sets up the term window's question and waits for an answer; a closed
-// window asks the same question again.
+// Sets up the term window's question and waits for an answer; an empty
+// caption leaves its button hidden. A closed window, or an answer naming a
+// button not shown, asks the same question again.
 std::string Ask(Game& g, const std::vector<std::string>& captions) {
     while (true) {
         for (size_t k = 0; k < captions.size() && k < 5; ++k)
-            g.TermWindow.Button[k + 1] = {captions[k], true};
+            g.TermWindow.Button[k + 1] = {captions[k], !captions[k].empty()};
         std::string answer = g.ui.AskTerm(g);
-        if (!answer.empty()) return answer;
+        if (answer.size() == 1 && answer[0] >= '1' && answer[0] <= '5' &&
+            g.TermWindow.Button[answer[0] - '0'].Visible)
+            return answer;
     }
 }
 
@@ -95,7 +98,7 @@ void StartCareer(Game& g) {
         } else {
             for (int i = 1; i <= 6; ++i) x += c.Stats[i] > r ? 1 : 0;
         }
-        AddHistory(g, "Rite of passage: " + StrNumber(x));
+        AddHistory(g, "Rite of passage: " + std::to_string(x));
     }
     ClearTermWindow(g);
 }
@@ -154,24 +157,34 @@ int ReenlistThrow(Game& g) {
     return reenlist;
 }
 
-std::string EndOfTermChoice(Game& g, bool failed) {
+// The end-of-term choice, also where "Whoops! Go back" returns to. A career
+// that ended within a year (a sentence, an accepted invaliding, a full
+// record) cannot go on: only mustering out, restarting and scrapping are
+// offered, and the prompt names the term it ended in.
+std::string EndOfTermChoice(Game& g, bool failed, bool ended) {
     ClearTermWindow(g);
-    g.TermWindow.Label[1] = "End of term " + std::to_string(g.Character.CurTerm - 1) + CrLf;
+    const int term = ended ? g.Character.CurTerm : g.Character.CurTerm - 1;
+    g.TermWindow.Label[1] = "End of term " + std::to_string(term) + CrLf;
     if (failed) g.TermWindow.Label[1] += "  Re-enlistment FAILED";
+    if (ended)
+        return Ask(g,
+                   {"", "", "Muster out", "Restart with this character", "Scrap and start again"});
     return Ask(g, {"Re-enlist", "Transfer and re-enlist", "Muster out",
                    "Restart with this character", "Scrap and start again"});
 }
 
-// Steps back to the last year served, unless the character was invalided.
+// After a normal end of term the year routine has already opened the next
+// term's first year; stepping back returns to the last year served. It
+// never steps back past the first year of the first term.
 void StepBack(Game& g) {
     auto& c = g.Character;
-    if (Contains(c.TermLog[c.CurTerm].Lines[c.CurLine], "invalid")) return;
-    c.CurLine--;
-    if (c.CurLine <= 0) {
-        c.CurLine =
-            static_cast<int16_t>(std::clamp(g.Race.YearsPerTerm, 0, CharacterRecord::MaxYear));
-        c.CurTerm = static_cast<int16_t>(std::max(c.CurTerm - 1, 0));
+    if (c.CurLine > 1) {
+        c.CurLine--;
+        return;
     }
+    if (c.CurTerm <= 1) return;
+    c.CurLine = static_cast<int16_t>(std::clamp(g.Race.YearsPerTerm, 1, CharacterRecord::MaxYear));
+    c.CurTerm--;
 }
 
 void AdjustMoney(Game& g) {
@@ -180,6 +193,29 @@ void AdjustMoney(Game& g) {
         c.Money = static_cast<int32_t>(std::min<int64_t>(2LL * c.Money, INT32_MAX));
     if (g.Race.Code == 25 && c.Money > 0)
         c.Money = static_cast<int32_t>(std::nearbyint(c.Money * 0.9));
+}
+
+// Mustering out, benefits and the race adjustments of money. A career that
+// ended within a year (a sentence, an accepted invaliding) stopped in the
+// year it was serving, so that year is kept: stepping back there would hide
+// the year that ended the career.
+// Returns false on "Whoops! Go back", with the career where it stood.
+bool MusterOutCareer(Game& g, bool ended) {
+    auto& c = g.Character;
+    const int16_t term = c.CurTerm, year = c.CurLine;
+    if (!ended) StepBack(g);
+    ShowCharacter(g, "Mustering out...");
+    if (g.CareerFull)
+        g.ui.Message(
+            "This character has served as long as the record can hold, and musters out now.",
+            g.AppTitle, MsgIcon::Information);
+    if (!MusterOut(g)) {
+        c.CurTerm = term;
+        c.CurLine = year;
+        return false;
+    }
+    AdjustMoney(g);
+    return true;
 }
 
 }  // namespace
@@ -202,58 +238,34 @@ CareerEnd PlayCareer(Game& g) {
     auto& c = g.Character;
     g.CareerFull = false;
     g.TermWindow.Log.clear();  // the message log is the current character's
+    // The lists may have been clicked in any order since the roll: the rank
+    // is the one the accepted service starts at.
+    SetStartingRank(g);
     ClearTermWindow(g);
     g.ui.ShowTermWindow(g);
     StartCareer(g);
 
-    bool musterNow = false;
     while (true) {
-        if (!musterNow) {
-            g.ui.ShowTermWindow(g);
-            c.PromotedThisTerm = 0;
-            bool ended = false;
-            // The term ends when the years roll into the next one: usually
-            // after its last year, sooner when an event (the psionic games,
-            // jail) used up years of its own.
-            const int term = c.CurTerm;
-            do {
-                ended = PlayYear(g);
-            } while (!ended && c.CurTerm == term);
-            if (!ended) {
-                const bool failed = ReenlistThrow(g) < g.Service.Reenlist;
-                std::string choice;
-                do {
-                    choice = EndOfTermChoice(g, failed);
-                    if (choice == "4") return CareerEnd::Restart;
-                    if (choice == "5") return CareerEnd::Scrap;
-                    if (choice == "2") TransferService(g);
-                } while (choice != "1" && choice != "2" && choice != "3");
-                if (choice != "3") continue;
-            }
+        g.ui.ShowTermWindow(g);
+        c.PromotedThisTerm = 0;
+        // The term ends when the years roll into the next one: usually after
+        // its last year, sooner when an event (the psionic games, jail) used
+        // up years of its own.
+        bool ended = false;
+        const int term = c.CurTerm;
+        do {
+            ended = PlayYear(g);
+        } while (!ended && c.CurTerm == term);
+        const bool failed = !ended && ReenlistThrow(g) < g.Service.Reenlist;
+
+        std::string choice = ended ? "3" : EndOfTermChoice(g, failed, false);
+        while (choice == "3") {
+            if (MusterOutCareer(g, ended)) return CareerEnd::Finished;
+            choice = EndOfTermChoice(g, failed, ended);
         }
-        musterNow = false;
-        const int16_t term = c.CurTerm, year = c.CurLine;
-        // A full record never advanced into a new year: nothing to step back over.
-        if (!g.CareerFull) StepBack(g);
-        ShowCharacter(g, "Mustering out...");
-        if (g.CareerFull)
-            g.ui.Message(
-                "This character has served as long as the record can hold, and musters out now.",
-                g.AppTitle, MsgIcon::Information);
-        if (!MusterOut(g)) {
-            // "Whoops! Go back": the year stepped back over is served again
-            // only if the user re-enlists, so put it back first.
-            c.CurTerm = term;
-            c.CurLine = year;
-            const std::string choice = EndOfTermChoice(g, false);
-            if (choice == "4") return CareerEnd::Restart;
-            if (choice == "5") return CareerEnd::Scrap;
-            if (choice == "2") TransferService(g);
-            if (choice == "3") musterNow = true;
-            continue;
-        }
-        AdjustMoney(g);
-        return CareerEnd::Finished;
+        if (choice == "4") return CareerEnd::Restart;
+        if (choice == "5") return CareerEnd::Scrap;
+        if (choice == "2") TransferService(g);
     }
 }
 
@@ -318,6 +330,7 @@ void MainProcess(Game& g) {
             // training) goes with it.
             g.Race.NumStats = g.Race.NumStatsCopy;
             for (int i = 1; i <= 6; ++i) g.PsiTalent[i].Learned = 0;
+            RefreshStatsPanel(g);
         }
     }
 }

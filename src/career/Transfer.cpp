@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "career/TransferRank.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Text.h"
@@ -122,6 +123,7 @@ void TransferService(Game& g) {
 
     const bool serviceChanged = ChangeService(g);
     ChangeBranch(g);
+    if (serviceChanged && g.BranchList.Current()) TransferRank(g, oldService);
 
     if (serviceChanged && !g.BranchList.Current()) {
         // A new service whose branch was never chosen (or would not load)

@@ -48,6 +48,9 @@ struct Game {
     // Loaded data.
     RaceRecord Race;
     ServiceRecord Service;
+    // The service file as read, before any branch: each branch starts from
+    // it, so a branch never inherits what another branch read.
+    ServiceRecord ServiceAsLoaded;
     std::array<std::string, 251> StdCascade{};  // [0] holds the count
     std::array<std::string, 37> Coyns{};
     std::array<PsiTalentRecord, 7> PsiTalent{};

@@ -59,6 +59,12 @@ void RefreshStatsPanel(Game& g) {
     CalcHitPoints(g);
 }
 
+void SetStartingRank(Game& g) {
+    const bool merchant = UCase(g.Service.Type) == "MERCHANT";
+    g.Character.Rank = merchant ? 0 : 1;
+    NameRankZero(g.Service);
+}
+
 void Generate(Game& g) {
     auto& race = g.Race;
     if (race.NumStats > race.NumStatsCopy) race.NumStats = race.NumStatsCopy;
@@ -86,12 +92,7 @@ void Generate(Game& g) {
     }
     c.TechLevel = static_cast<int16_t>(RollDice(g, 1, 6) + 8);
 
-    c.Rank = 1;
-    if (UCase(g.Service.Type) == "MERCHANT") {
-        c.Rank = 0;
-        g.Service.RankCode[0] = "En";
-        g.Service.RankName[0] = "Enlisted";
-    }
+    SetStartingRank(g);
 
     if (race.Code == 8) race.Psionic = "L";
     if (race.Code == 12) {

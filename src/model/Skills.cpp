@@ -1,6 +1,7 @@
 #include "model/Skills.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "career/SkillTables.h"
 #include "model/Display.h"
@@ -18,23 +19,22 @@ namespace {
 constexpr int MaxCascadeDepth = 25;
 
 bool ChangeCharacteristic(Game& g, const std::string& text) {
-    ShowCharacter(g, text);
     const std::string code = UCase(Mid(text, 4));
     for (int i = 1; i <= g.Race.NumStats; ++i) {
         if (g.Race.StatName[i] != code) continue;
         const int amount = static_cast<int>(Val(Mid(text, 2)));
         auto& stat = g.Character.Stats[i];
-        int value = stat + (text[0] == '+' ? amount : -amount);
-        const int max = 15 + g.Race.StatMod[i];
-        if (value > max && !g.Character.Opt(OptStatsOver15)) {
-            value = max;
-            g.ui.Message("Stat increase to " + g.Race.StatName[i] + " " + std::to_string(max + 1) +
-                             " disallowed; exceeds species maximum",
-                         g.AppTitle, MsgIcon::None);
+        const int value = stat + (text[0] == '+' ? amount : -amount);
+        // The log line first, then the display with the new value.
+        if (value > stat) {
+            stat = RaisedCharacteristic(g, i, value, [&] { ShowCharacter(g, text); });
+        } else {
+            stat = static_cast<int16_t>(std::clamp(value, -32768, 32767));
+            ShowCharacter(g, text);
         }
-        stat = static_cast<int16_t>(std::clamp(value, -32768, 32767));
         return true;
     }
+    ShowCharacter(g, text);
     g.ui.Message("Stat add fail " + text, g.AppTitle, MsgIcon::None);
     return false;
 }
@@ -75,6 +75,23 @@ void RecordSkill(Game& g, const std::string& name, int increment, bool keptWhole
 }
 
 }  // namespace
+
+int16_t RaisedCharacteristic(Game& g, int stat, int value, const std::function<void()>& shown) {
+    const int now = g.Character.Stats[stat];
+    const int max = 15 + g.Race.StatMod[stat];
+    const bool disallowed = value > max && !g.Character.Opt(OptStatsOver15);
+    // A gain stops at the species maximum and never lowers what is held:
+    // a characteristic already past it (typed in, rolled on many dice)
+    // keeps its value.
+    if (disallowed) value = std::max(now, max);
+    g.Character.Stats[stat] = static_cast<int16_t>(std::clamp(value, -32768, 32767));
+    if (shown) shown();
+    if (disallowed)
+        g.ui.Message("Stat increase to " + g.Race.StatName[stat] + " " + std::to_string(max + 1) +
+                         " disallowed; exceeds species maximum",
+                     g.AppTitle, MsgIcon::None);
+    return g.Character.Stats[stat];
+}
 
 void AddSkill(Game& g, std::string& text) {
     const std::string received = text;

@@ -2,6 +2,8 @@
 // goes through AddSkill, which resolves cascades and applies the caps.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace orrimar {
@@ -13,6 +15,11 @@ struct Game;
 void AddSkill(Game& g, std::string& text);
 void AddSkill(Game& g, const char* text);
 void AddSkill(Game& g, const std::string& text);
+// Raises characteristic `stat` to `value`, at most to the species maximum
+// (15 + the race's modifier) unless "Allow stats over 15" is on, saying so
+// when it stops there; never lowers it. `shown` runs after the change and
+// before that message. Returns the new value.
+int16_t RaisedCharacteristic(Game& g, int stat, int value, const std::function<void()>& shown = {});
 // The level of the skill named `name` (any case); -1 when absent.
 int GetSkillLevel(const Game& g, const std::string& name);
 // Grants `text` when RollDice(dice, 6) reaches `target`.

@@ -252,14 +252,15 @@ void ShowAllServicesForRace(Game& g) {
 std::string RaceServicesText(Game& g) {
     std::string text;
     for (int i = 0; i < static_cast<int>(g.RaceList.Entries.size()); ++i) {
-        SelectRace(g, i);
-        // A race file that cannot be loaded keeps the old race, and with it
-        // the old service list; its own [FILES] list is read afresh.
-        ListServices(g);
+        // A race file that cannot be loaded keeps the old race selected, and
+        // with it the old service list; its own [FILES] list is read afresh.
+        if (!SelectRace(g, i)) ListServices(g, &g.RaceList.Entries[i]);
         text += ListTitle(g.RaceList.Entries[i]) + CrLf;
         for (const auto& service : g.ServiceList.Entries)
             text += "    " + ListTitle(service) + CrLf;
     }
+    // The services listed last are those of the race that is loaded.
+    ListServices(g);
     return text;
 }
 

@@ -32,19 +32,13 @@ int RunTestPlan(Game& g) {
     std::vector<std::string> plan;
     int count = 0;
     for (int r = 0; r < static_cast<int>(g.RaceList.Entries.size()); ++r) {
-        SelectRace(g, r);
-        // A race file that cannot be loaded keeps the old race's services
-        // listed; its own [FILES] list is what the plan must walk.
-        ListServices(g);
+        // A race file that cannot be loaded keeps the old race selected; its
+        // own [FILES] list is what the plan must walk.
+        if (!SelectRace(g, r)) ListServices(g, &g.RaceList.Entries[r]);
         for (int s = 0; s < static_cast<int>(g.ServiceList.Entries.size()); ++s) {
             SelectService(g, s);
             const int branches = static_cast<int>(g.BranchList.Entries.size());
             for (int b = 0; b < branches; ++b) {
-                // A branch load keeps what the previous branch of the service
-                // left beyond its own assignments, so a branch without any
-                // would pass on its neighbour's. Selecting the service again
-                // empties the branch fields and each branch is judged alone.
-                if (b > 0) SelectService(g, s);
                 // A service with one branch has selected it already; loading
                 // it again would only repeat a broken branch's message.
                 if (branches != 1) SelectBranch(g, b);

@@ -99,27 +99,33 @@ void ListRaces(Game& g) {
     if (!g.RaceList.Entries.empty()) SelectRace(g, 0);
 }
 
-void SelectRace(Game& g, int index) {
+bool SelectRace(Game& g, int index) {
+    const int previous = g.RaceList.Selected;
     g.RaceList.Selected = index;
-    if (!g.RaceList.Ready || !g.RaceList.Current()) return;
-    LoadRace(g);
+    if (!g.RaceList.Ready || !g.RaceList.Current()) return false;
+    if (!LoadRace(g)) {
+        // The race loaded before stays, so the selection stays on it.
+        g.RaceList.Selected = previous;
+        return false;
+    }
     g.ServiceList.Enabled = true;
     // The branches listed belong to a service of the old race's list.
     g.BranchList.Clear();
     g.BranchList.Enabled = false;
     g.Form1.AcceptEnabled = false;
+    return true;
 }
 
-void LoadRace(Game& g) {
+bool LoadRace(Game& g) {
     const ListEntry* entry = g.RaceList.Current();
-    if (!entry) return;
+    if (!entry) return false;
     RaceRecord race;
     DataProblem problem;
     if (!ReadRaceFile(g.DataLoc + entry->Key, race, problem)) {
         // The race stays as it was: a broken file never leaves half a race.
         g.ui.Message("This race file cannot be used.\n" + problem.Text(), g.AppTitle,
                      MsgIcon::Warning);
-        return;
+        return false;
     }
     g.Race = race;
     for (int i = 1; i <= 6; ++i) g.PsiTalent[i].RaceThrow = 0;
@@ -135,12 +141,17 @@ void LoadRace(Game& g) {
     g.Form1.VilaniEnabled = g.Race.Code == 1;
     if (g.Form1.VilaniEnabled) g.Form1.VilaniLevel = 0;
     Generate(g);
+    return true;
 }
 
 void ListServices(Game& g) {
+    ListServices(g, g.RaceList.Current());
+}
+
+void ListServices(Game& g, const ListEntry* race) {
     g.ServiceList.Ready = false;
     g.ServiceList.Clear();
-    if (const ListEntry* entry = g.RaceList.Current()) {
+    if (const ListEntry* entry = race) {
         auto lines = ReadLines(g.DataLoc + entry->Key);
         bool inFiles = false;
         for (const auto& line : lines ? *lines : std::vector<std::string>{}) {

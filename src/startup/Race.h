@@ -10,6 +10,8 @@
 
 namespace orrimar {
 
+struct ListEntry;
+
 struct Game;
 
 struct RaceRecord {
@@ -40,11 +42,15 @@ bool ReadRaceFile(const std::string& path, RaceRecord& race, DataProblem& proble
 
 // Builds the race list from the data folder and loads its first entry.
 void ListRaces(Game& g);
-// Loads the race of the selected race-list entry and starts a fresh character.
-void LoadRace(Game& g);
-// Builds the service list from the selected race file's [FILES] section.
+// Loads the race of the selected race-list entry and starts a fresh
+// character; false (and the loaded race untouched) when the file is refused.
+bool LoadRace(Game& g);
+// Builds the service list from the selected race file's [FILES] section,
+// or from that of the race-list entry `race`.
 void ListServices(Game& g);
-// The race list's selection handler.
-void SelectRace(Game& g, int index);
+void ListServices(Game& g, const ListEntry* race);
+// The race list's selection handler; a refused race file leaves the
+// selection on the race still loaded and gives false.
+bool SelectRace(Game& g, int index);
 
 }  // namespace orrimar

@@ -309,6 +309,12 @@ bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& 
     return true;
 }
 
+void NameRankZero(ServiceRecord& service) {
+    if (UCase(service.Type) != "MERCHANT") return;
+    service.RankCode[0] = "En";
+    service.RankName[0] = "Enlisted";
+}
+
 std::vector<BranchEntry> ReadBranchEntries(const std::vector<std::string>& lines) {
     std::vector<BranchEntry> entries;
     bool in = false;
@@ -349,7 +355,9 @@ bool LoadService(Game& g) {
         g.BranchList.Enabled = false;
         return false;
     }
+    NameRankZero(service);
     g.Service = service;
+    g.ServiceAsLoaded = service;
     ListBranches(g);
     return true;
 }
@@ -374,13 +382,21 @@ bool LoadBranch(Game& g) {
     const ListEntry* branch = g.BranchList.Current();
     const std::string path = ServicePath(g);
     if (!branch || path.empty()) return false;
+    // The branch reads over the service as loaded, not over the branch
+    // chosen before it. What the career wrote into the service stays: the
+    // courses already taken in place of a special, the name of rank 0.
+    ServiceRecord service = g.ServiceAsLoaded;
+    service.PlusEdu = g.Service.PlusEdu;
+    service.RankCode[0] = g.Service.RankCode[0];
+    service.RankName[0] = g.Service.RankName[0];
     DataProblem problem;
-    if (!ReadBranch(path, branch->Key, g.Service, problem)) {
+    if (!ReadBranch(path, branch->Key, service, problem)) {
         g.ui.Message("This branch cannot be used.\n" + problem.Text(), g.AppTitle,
                      MsgIcon::Warning);
         g.BranchList.Selected = -1;
         return false;
     }
+    g.Service = service;
     return true;
 }
 

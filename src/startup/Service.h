@@ -93,6 +93,10 @@ bool ReadServiceFile(const std::string& path, ServiceRecord& service, DataProble
 bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& service,
                 DataProblem& problem);
 
+// A merchant service's rank 0, below its first officer rank: "Enlisted"
+// ("En"). Other services have no rank 0.
+void NameRankZero(ServiceRecord& service);
+
 struct BranchEntry {
     std::string Display;
     std::string Key;

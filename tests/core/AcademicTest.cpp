@@ -6,6 +6,8 @@
 
 #include "career/Academic.h"
 #include "career/AcademicCourses.h"
+#include "model/Skills.h"
+#include "model/Text.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
@@ -122,4 +124,31 @@ TEST(AcademicCourse, ModifiersApplyOnlyAboveTheirThresholds) {
         if (th[3] > 0) t.dice.Push({total / 2, total - total / 2});
         EXPECT_EQ(PassCourseThrow(t.g, Course(k / 3), Stage(k % 3)), th[3] && v == 2) << n;
     }
+}
+
+// Academic gains obey the species maximum like every other gain, and a later
+// grant never lowers what a course gave; "Allow stats over 15" lifts the cap.
+TEST(AcademicCourse, GainsStopAtTheSpeciesMaximumAndAreNeverTakenBack) {
+    for (const bool over15 : {false, true}) {
+        SCOPED_TRACE(over15);
+        Bench b("ARMY");
+        b.c.Stats[5] = 14;
+        b.c.Options[OptForceAcademic] = OptOn;
+        b.c.Options[OptStatsOver15] = over15 ? OptOn : OptOff;
+        b.g.Service.Academic = {"", "College"};
+        b.t.dice.Push(6);           // education gain 6 - 2 = 4
+        b.t.ui.Answer({"1", "N"});  // College; no OTC
+        AcademicOptions(b.g);
+        EXPECT_EQ(b.c.Stats[5], over15 ? 19 : 15);  // 14 + 4, honours + 1
+        EXPECT_EQ(b.t.ui.SawMessage("Stat increase to EDU 16 disallowed"), !over15);
+        AddSkill(b.g, "+1 Edu");  // medical school's grant
+        EXPECT_EQ(b.c.Stats[5], over15 ? 20 : 15);
+    }
+    Bench b("ARMY");
+    b.c.Stats[5] = 17;  // typed in past the maximum
+    AddSkill(b.g, "+1 Edu");
+    EXPECT_EQ(b.c.Stats[5], 17);
+    AddSkill(b.g, "-1 Edu");
+    EXPECT_EQ(b.c.Stats[5], 16);
+    EXPECT_TRUE(Contains(b.g.TermWindow.Label[3], "EDU: G"));  // the display shows the new value
 }

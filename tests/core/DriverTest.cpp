@@ -5,6 +5,7 @@
 #include "career/Driver.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "output/ResumeText.h"
 #include "support/TestGame.h"
 #include "ui/MainWindow.h"
 
@@ -31,7 +32,7 @@ std::vector<std::string> Race(const std::string& name, int code, int years) {
 
 // A quiet service: every year the same assignment, always survived,
 // never decorated, promoted or trained, so only the structure is tested.
-std::vector<std::string> Service(int reenlist) {
+std::vector<std::string> Service(int reenlist, const std::string& assignment = "Patrol") {
     std::vector<std::string> s = {"Test Service",
                                   "type=TESTERS",
                                   "reenlist=" + std::to_string(reenlist),
@@ -56,10 +57,9 @@ std::vector<std::string> Service(int reenlist) {
                                   "x",
                                   "First=2",
                                   "Lst=12"};
-    for (int k = 2; k <= 12; ++k) s.push_back("Patrol");
-    for (const char* line :
-         {"x", "A=Patrol", "Surv=0", "Deco=99", "Prom=13", "Skil=13", "[END OF FILE]"})
-        s.push_back(line);
+    for (int k = 2; k <= 12; ++k) s.push_back(assignment);
+    s.insert(s.end(),
+             {"x", "A=" + assignment, "Surv=0", "Deco=99", "Prom=13", "Skil=13", "[END OF FILE]"});
     return s;
 }
 
@@ -69,9 +69,9 @@ std::vector<std::string> Service(int reenlist) {
 struct DriverGame : TestGame {
     TempDir data;
     explicit DriverGame(int years = 2, int reenlist = 2, const std::string& race = "Humans",
-                        int code = 1) {
+                        int code = 1, const std::string& assignment = "Patrol") {
         data.Write("IMPERIAL.ERI", Race(race, code, years));
-        data.Write("TEST.SRV", Service(reenlist));
+        data.Write("TEST.SRV", Service(reenlist, assignment));
         data.Write("cascade.dat",
                    {"VEHICLE/Car", "GUN COMBAT/Rifle", "BLADE COMBAT/Dagger", "* END *"});
         data.Write("COYNS.DAT", std::vector<std::string>(36, "COIN"));
@@ -140,7 +140,8 @@ TEST(CareerStart, DefaultSkillsAndRaceGrants) {
         ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
         EXPECT_EQ(GetSkillLevel(t.g, "Computer"), -1);
         EXPECT_EQ(GetSkillLevel(t.g, "Vacc Suit"), 0);
-        EXPECT_TRUE(Contains(t.g.Character.TermLog[1].Lines[1], "Rite of passage: "));
+        const std::string& year = t.g.Character.TermLog[1].Lines[1];
+        EXPECT_TRUE(Contains(year, "Rite of passage: ") && !Contains(year, "passage:  ")) << year;
     }
     {
         DriverGame t(2, 2, "Deep folk", 25);
@@ -188,6 +189,60 @@ TEST(EndOfTerm, GoingBackFromMusteringOutKeepsTheYear) {
     EXPECT_EQ(c.TermLog[2].Lines[1], "Patrol ");
 }
 
+// Court-martial mode on raids in battle: every year ends in a death
+// sentence, whatever the dice (the sentence throw is at least 1 + 4 x 2).
+struct SentencedGame : DriverGame {
+    SentencedGame() : DriverGame(2, 2, "Humans", 1, "Raid Battle Siege CtrIns") {
+        g.CommandLine = "COURTMARTIAL";
+    }
+};
+
+// The year that ended the career is the last year of the resume: no step
+// back hides it, and the first year stays in term 1.
+TEST(EndOfTerm, ACareerEndedWithinAYearKeepsThatYear) {
+    SentencedGame t;
+    t.ui.Answer({"1", "1", "1"});  // no studies; the verdict's OK; one financial roll
+    ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
+    const auto& c = t.g.Character;
+    EXPECT_EQ(c.CurTerm, 1);
+    EXPECT_EQ(c.CurLine, 1);
+    EXPECT_TRUE(Contains(c.TermLog[1].Lines[1], "Death sentence"));
+    const auto terms = HistoryTerms(t.g);
+    ASSERT_EQ(terms.size(), 1u);
+    ASSERT_EQ(terms[0].Years.size(), 1u);
+    EXPECT_EQ(terms[0].Years[0], c.TermLog[1].Lines[1]);
+    EXPECT_EQ(c.Pension, 0);
+    EXPECT_EQ(c.BenefitRolls, 1);
+}
+
+// Going back from mustering out after the career ended offers only what is
+// still possible: a hidden "Re-enlist" cannot be answered.
+TEST(EndOfTerm, GoingBackAfterTheCareerEndedCannotReenlist) {
+    SentencedGame t;
+    t.ui.Answer({"1", "1", "5", "1", "3", "1"});
+    ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
+    const auto questions = t.TermQuestions();
+    ASSERT_EQ(questions.size(), 5u);
+    const std::string ended =
+        "End of term 1\r\n [Muster out/Restart with this character/Scrap and start again/]";
+    EXPECT_EQ(questions[2], ended);
+    EXPECT_EQ(questions[3], ended);  // "1" was not among the buttons: asked again
+    EXPECT_EQ(t.g.Character.TermLog[2].Lines[1], "");
+    EXPECT_EQ(t.g.Character.CurTerm, 1);
+}
+
+// "Whoops! Go back" returns to the end-of-term choice as it stood, the
+// failed re-enlistment with it.
+TEST(EndOfTerm, GoingBackKeepsTheFailedReenlistment) {
+    DriverGame t(2, 13);
+    t.ui.Answer({"1", "3", "5", "3", "1"});
+    ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
+    const auto questions = t.TermQuestions();
+    ASSERT_EQ(questions.size(), 4u);
+    EXPECT_EQ(questions[2], questions[0]);
+    EXPECT_TRUE(Contains(questions[2], "End of term 1\r\n  Re-enlistment FAILED [Re-enlist/"));
+}
+
 TEST(EndOfTerm, AClosedWindowAsksAgain) {
     DriverGame t(2, 2);
     t.ui.Answer({"1", "", "3", "1"});
@@ -211,6 +266,27 @@ TEST(MainProcess, RestartGivesBackTheSnapshot) {
         throw ProgramExit{0};
     };
     t.ui.Answer({"1", "4"});  // "Restart with this character" at the end of term 1
+    EXPECT_THROW(MainProcess(t.g), ProgramExit);
+    EXPECT_EQ(visits, 2);
+}
+
+// The main window shows the restarted character's own figures, not those
+// the finished career left behind.
+TEST(MainProcess, RestartShowsTheSnapshotsFigures) {
+    DriverGame t(2, 2);
+    int visits = 0;
+    t.ui.onMainWindow = [&](Game& g) {
+        if (++visits == 1) {
+            g.Character.Stats = {0, 7, 8, 7, 7, 7, 7};
+            ASSERT_TRUE(Form1Accept(g));
+            return;
+        }
+        EXPECT_EQ(g.Form1.Hits, "66");
+        EXPECT_TRUE(Contains(g.Form1.StatsText, "DEX: 8"));
+        throw ProgramExit{0};
+    };
+    t.ui.Answer({"1", "1", "4"});  // re-enlist, then restart at the end of term 2
+    t.g.Form1.Hits = "81";         // what an earlier roll left on show
     EXPECT_THROW(MainProcess(t.g), ProgramExit);
     EXPECT_EQ(visits, 2);
 }

@@ -134,7 +134,8 @@ TEST(RaceList, ABrokenRaceFileGivesAMessageAndKeepsTheRace) {
     t.dice.SetFallback(true);
     t.g.DataLoc = data.Path();
     ListRaces(t.g);
-    SelectRace(t.g, 1);
+    EXPECT_FALSE(SelectRace(t.g, 1));
     EXPECT_TRUE(t.ui.SawMessage("B.ERI:4:"));
     EXPECT_EQ(t.g.Race.Name, "Alpha");
+    EXPECT_EQ(t.g.RaceList.Selected, 0);  // the list shows the race in use
 }

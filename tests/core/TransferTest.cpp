@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "career/Transfer.h"
+#include "career/TransferRank.h"
 #include "model/Display.h"
 #include "model/Text.h"
 #include "support/TestGame.h"
@@ -74,4 +75,42 @@ TEST(Transfer, BranchThenServiceChange) {
     EXPECT_EQ(t.ui.shown.at(4).Text, "Change Service from Army");
     EXPECT_EQ(t.State(), branches + "NAVY.SRV NAVYFLT Transferred to Flight Wing");
     EXPECT_TRUE(Contains(t.g.TermWindow.Log, "Transferred service to Navy"));
+}
+
+// A rank the new service has on the same side is kept; otherwise the grade
+// on that side carries over (the first officer rank to the first officer
+// rank), and a merchant officer is commissioned. The change is logged.
+TEST(Transfer, TheRankMovesIntoTheNewService) {
+    TransferGame t;
+    auto load = [&](const char* file) {
+        ServiceRecord s;
+        DataProblem problem;
+        EXPECT_TRUE(ReadServiceFile(SampleDataDir() + file, s, problem)) << problem.Text();
+        NameRankZero(s);
+        return s;
+    };
+    const ServiceRecord army = load("ARMY.SRV"), merchant = load("MERCHANT.SRV"),
+                        navy = load("NAVY.SRV");
+    const struct {
+        const ServiceRecord &from, &to;
+        int rank, expected;
+    } moves[] = {
+        {army, merchant, 10, 1},  // O1 Second Lieutenant -> O1 Fourth Officer
+        {army, merchant, 17, 7},  // O8 past the merchants' top -> O7
+        {army, merchant, 4, 0},   // E4 -> the merchants' only enlisted rank
+        {merchant, army, 3, 12},  // O3 Second Officer -> O3 Captain
+        {merchant, army, 0, 1},   // Enlisted -> E1
+        {army, navy, 4, 4},       // E4 is E4
+    };
+    for (const auto& m : moves)
+        EXPECT_EQ(TransferredRank(m.from, m.rank, m.to), m.expected) << m.rank;
+
+    t.c.Rank = 10;
+    t.c.Options[OptAnyTransfer] = OptOn;
+    t.ui.Answer({"Y", t.Place("Merchant Service"), "1"});
+    TransferService(t.g);
+    EXPECT_EQ(t.g.Service.Name, "Merchant Service");
+    EXPECT_EQ(t.c.Rank, 1);
+    EXPECT_EQ(t.c.Commissioned, 1);
+    EXPECT_TRUE(Contains(CurrentYearLine(t.g), "Rank now O1")) << CurrentYearLine(t.g);
 }

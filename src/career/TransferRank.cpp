@@ -1,0 +1,64 @@
+#include "career/TransferRank.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Text.h"
+
+namespace orrimar {
+
+namespace {
+
+// 'O' for an officer rank, 'E' for any other: the first letter of the code,
+// or for a rank without a code the rules' test (officers are above 9).
+char Side(const ServiceRecord& s, int rank) {
+    const std::string code = Trim(s.RankCode[rank]);
+    if (!code.empty()) return code[0] == 'O' ? 'O' : 'E';
+    return rank > 9 ? 'O' : 'E';
+}
+
+int TopRank(const ServiceRecord& s) {
+    return std::clamp(s.MaxRank, 0, CharacterRecord::MaxRank);
+}
+
+// The ranks of `s` on `side` that have a code, lowest first.
+std::vector<int> RanksOnSide(const ServiceRecord& s, char side) {
+    std::vector<int> ranks;
+    for (int k = 0; k <= TopRank(s); ++k)
+        if (!Trim(s.RankCode[k]).empty() && Side(s, k) == side) ranks.push_back(k);
+    return ranks;
+}
+
+}  // namespace
+
+int TransferredRank(const ServiceRecord& from, int rank, const ServiceRecord& to) {
+    rank = std::clamp(rank, 0, CharacterRecord::MaxRank);
+    const char side = Side(from, rank);
+    const std::vector<int> same = RanksOnSide(to, side);
+    if (std::find(same.begin(), same.end(), rank) != same.end()) return rank;
+
+    if (same.empty()) {
+        const std::vector<int> other = RanksOnSide(to, side == 'O' ? 'E' : 'O');
+        if (other.empty()) return std::min(rank, TopRank(to));
+        return side == 'O' ? other.back() : other.front();
+    }
+    // The grade: how many ranks of this side the old service has up to it.
+    const std::vector<int> held = RanksOnSide(from, side);
+    const auto grade = std::upper_bound(held.begin(), held.end(), rank) - held.begin();
+    const size_t index = static_cast<size_t>(std::max<std::ptrdiff_t>(grade, 1)) - 1;
+    return same[std::min(index, same.size() - 1)];
+}
+
+void TransferRank(Game& g, const ServiceRecord& from) {
+    auto& c = g.Character;
+    const int rank = TransferredRank(from, c.Rank, g.Service);
+    // A merchant officer holds a commission; the exams need it.
+    if (UCase(g.Service.Type) == "MERCHANT" && Side(g.Service, rank) == 'O') c.Commissioned = 1;
+    if (rank == c.Rank && Trim(from.RankCode[rank]) == Trim(g.Service.RankCode[rank])) return;
+    c.Rank = static_cast<int16_t>(rank);
+    AddHistory(g, "Rank now " + Trim(g.Service.RankCode[rank]));
+}
+
+}  // namespace orrimar
