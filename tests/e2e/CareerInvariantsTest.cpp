@@ -208,9 +208,9 @@ class Sweep {
             for (int i = 1; i <= std::min(g.Race.NumStatsCopy, 10); ++i) {
                 const int max = std::max(15 + g.Race.StatMod[i], int(g.StartCharacter.Stats[i]));
                 if (c.Stats[i] > max)
-                    broken["characteristics within the maximum"] =
-                        g.Race.StatName[i] + " " + std::to_string(c.Stats[i]) + " over " +
-                        std::to_string(max);
+                    broken["characteristics within the maximum"] = g.Race.StatName[i] + " " +
+                                                                   std::to_string(c.Stats[i]) +
+                                                                   " over " + std::to_string(max);
             }
         }
         // No pension exactly for a career ended by a sentence the resume shows.
@@ -222,9 +222,9 @@ class Sweep {
         // The starting rank is the one of the service the career began in.
         const int expected = startedMerchant ? 0 : 1;
         if (ui.StartRank != expected)
-            broken["starting rank follows the service"] =
-                "started at rank " + std::to_string(ui.StartRank) + ", expected " +
-                std::to_string(expected);
+            broken["starting rank follows the service"] = "started at rank " +
+                                                          std::to_string(ui.StartRank) +
+                                                          ", expected " + std::to_string(expected);
     }
 
     PlayerUi ui;
@@ -259,7 +259,7 @@ TEST(CareerInvariants, HoldForEveryCareerInEveryClickOrderAndMode) {
     }
     std::ostringstream report;
     for (const auto& [property, f] : failures)
-        report << property << ": " << f.first << " of " << played << " careers, first "
-               << f.second << "\n";
+        report << property << ": " << f.first << " of " << played << " careers, first " << f.second
+               << "\n";
     EXPECT_TRUE(failures.empty()) << report.str();
 }
