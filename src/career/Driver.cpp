@@ -88,7 +88,12 @@ void StartCareer(Game& g) {
     RollSkill(g);
     RollSkill(g);
     const int grants = std::clamp(ValInt(g.Service.Grant[0]), 0, ServiceRecord::MaxGrants);
-    for (int i = 1; i <= grants; ++i) AddSkill(g, g.Service.Grant[i]);
+    // Each grant is handed out from a copy: a cascade resolved here must not
+    // rewrite the branch, or a restarted career would find it decided.
+    for (int i = 1; i <= grants; ++i) {
+        const std::string& grant = g.Service.Grant[i];
+        AddSkill(g, grant);
+    }
 
     if (g.Race.Code == 6 || g.Race.Code == 7) {
         const int r = RollDice(g, 2, 6);

@@ -116,6 +116,7 @@ void ChangeBranch(Game& g) {
 void TransferService(Game& g) {
     auto& c = g.Character;
     const ServiceRecord oldService = g.Service;
+    const ServiceRecord oldServiceAsLoaded = g.ServiceAsLoaded;
     const int oldServiceIndex = g.ServiceList.Selected;
     const ChoiceList oldBranches = g.BranchList;
     const std::string oldTitle =
@@ -130,6 +131,7 @@ void TransferService(Game& g) {
         // has no assignments to serve in: the character stays where it was.
         const std::string abandoned = g.Service.Name;
         g.Service = oldService;
+        g.ServiceAsLoaded = oldServiceAsLoaded;
         g.ServiceList.Selected = oldServiceIndex;
         g.BranchList = oldBranches;
         SetTermTitle(g, oldTitle);

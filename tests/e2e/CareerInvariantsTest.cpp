@@ -1,9 +1,10 @@
 // Properties every finished career keeps, whatever the dice, the click
-// order in the main window and the options: every race, service and branch
-// of the sample data, under several seeds, in court-martial mode, with a
-// special every year and with any transfer allowed; answers that go back
-// from mustering out and transfer between terms are thrown like a player
-// would click them.
+// order in the main window and the options. The program's own main loop
+// plays every race, service and branch of the sample data under several
+// seeds, in court-martial mode, with a special every year and with any
+// transfer allowed; the player rolls before or after choosing the service,
+// goes back from mustering out, transfers between terms, and restarts with
+// the same character now and then.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +14,6 @@
 
 #include "career/Driver.h"
 #include "model/Game.h"
-#include "model/Generate.h"
 #include "model/Text.h"
 #include "output/ResumeText.h"
 #include "startup/Files.h"
@@ -22,7 +22,6 @@
 #include "startup/Service.h"
 #include "support/TestGame.h"
 #include "ui/AutoUi.h"
-#include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
 
 using namespace orrimar;
@@ -31,23 +30,48 @@ namespace {
 
 constexpr unsigned Plain = 0, CourtMartial = 1, ForceSpecial = 2, AnyTransfer = 4;
 
-// The batch's answers, but going back from mustering out now and then,
-// choosing any offered button afterwards, and transferring when allowed.
+struct CareerChoice {
+    int Race = 0;
+    std::string ServiceKey, BranchKey;
+};
+
+struct Job {
+    CareerChoice Career;
+    uint64_t Seed = 0;
+    unsigned Mode = Plain;
+};
+
+int IndexOfKey(const ChoiceList& list, const std::string& key) {
+    for (size_t i = 0; i < list.Entries.size(); ++i)
+        if (EqualsNoCase(list.Entries[i].Key, key)) return static_cast<int>(i);
+    return -1;
+}
+
+// The batch's answers, with a player's detours thrown in. The main window
+// and the final menu are handed to the sweep.
 class PlayerUi : public AutoUi {
   public:
+    std::function<void(Game&)> OnMainWindow;
+    std::function<std::string(Game&)> OnFinished;
     std::mt19937 rng;
     int StartRank = -1;  // the rank as the term window first shows it
     int Whoops = 0;
+    int Restarts = 0;
     bool Wandering = false;  // after going back: any offered button
+    bool Restarting = false;
 
-    void Reset(unsigned seed) {
+    void NewCharacter(unsigned seed) {
         rng.seed(seed);
-        StartRank = -1;
-        Whoops = 0;
+        Whoops = Restarts = 0;
         Wandering = false;
+        Messages.clear();
     }
     bool OneIn(int n) { return std::uniform_int_distribution<int>(1, n)(rng) == 1; }
 
+    void RunMainWindow(Game& g) override {
+        StartRank = -1;
+        OnMainWindow(g);
+    }
     void ShowTermWindow(Game& g) override {
         if (StartRank < 0) StartRank = g.Character.Rank;
     }
@@ -55,7 +79,8 @@ class PlayerUi : public AutoUi {
         return StartsWith(text, "Change Service from") && OneIn(2);
     }
     void PickList(Game&, PickListModel& list) override {
-        if (list.Items.empty()) return;
+        // Now and then a player closes the branch list without a choice.
+        if (list.Items.empty() || (list.Prompt == "Select new branch" && OneIn(4))) return;
         const int k = std::uniform_int_distribution<int>(0, int(list.Items.size()) - 1)(rng);
         list.Selected.assign(list.Items.size(), false);
         list.Selected[k] = true;
@@ -63,7 +88,13 @@ class PlayerUi : public AutoUi {
     }
     std::string AskTerm(Game& g) override {
         auto& w = g.TermWindow;
+        if (w.Button[1].Caption == "Save as HTML") return w.Answer = OnFinished(g);
         const bool endOfTerm = w.Button[3].Caption == "Muster out";
+        if (endOfTerm && Restarts == 0 && OneIn(40)) {
+            ++Restarts;
+            Restarting = true;
+            return w.Answer = "4";
+        }
         if (endOfTerm && Wandering) {
             Wandering = false;
             std::vector<std::string> offered;
@@ -87,21 +118,12 @@ class PlayerUi : public AutoUi {
     }
 };
 
-struct Career {
-    int Race = 0;
-    std::string ServiceKey, BranchKey;
-};
-
-int IndexOfKey(const ChoiceList& list, const std::string& key) {
-    for (size_t i = 0; i < list.Entries.size(); ++i)
-        if (EqualsNoCase(list.Entries[i].Key, key)) return static_cast<int>(i);
-    return -1;
-}
-
 class Sweep {
   public:
     Sweep() : dice(1), g(ui, dice) {
         ui.game = &g;
+        ui.OnMainWindow = [this](Game&) { MainWindow(); };
+        ui.OnFinished = [this](Game&) { return Finished(); };
         g.DataLoc = SampleDataDir();
         const std::string failed = LoadDataFolder(g);
         if (!failed.empty()) throw std::runtime_error(failed);
@@ -109,10 +131,9 @@ class Sweep {
         options0[OptAutoGen] = OptOn;
     }
 
-    std::vector<Career> Careers() {
-        std::vector<Career> careers;
+    std::vector<CareerChoice> Careers() {
+        std::vector<CareerChoice> careers;
         for (int r = 0; r < static_cast<int>(g.RaceList.Entries.size()); ++r) {
-            g.Character.Options = options0;
             SelectRace(g, r);
             const auto services = g.ServiceList.Entries;
             for (const auto& service : services) {
@@ -125,10 +146,24 @@ class Sweep {
         return careers;
     }
 
-    // Selects the career as a person would click it: `rollFirst` rolls the
+    // Plays every job through the program's main loop.
+    void Run(std::vector<Job> all) {
+        jobs = std::move(all);
+        next = 0;
+        try {
+            MainProcess(g);
+        } catch (const ProgramExit&) {
+        }
+    }
+
+    std::map<std::string, std::pair<int, std::string>> failures;
+    int played = 0;
+
+  private:
+    // Chooses the career as a person would click it: `rollFirst` rolls the
     // characteristics under another service before choosing this one and
     // does not roll again; otherwise the batch's order (choose, then roll).
-    bool Select(const Career& career, bool rollFirst) {
+    bool Select(const CareerChoice& career, bool rollFirst) {
         SelectRace(g, career.Race);
         const int service = IndexOfKey(g.ServiceList, career.ServiceKey);
         if (service < 0) return false;
@@ -137,40 +172,60 @@ class Sweep {
             if (SelectService(g, other) && !g.BranchList.Entries.empty()) SelectBranch(g, 0);
             Form1Generate(g);
         }
-        if (!SelectService(g, service)) return false;
-        const int branch = IndexOfKey(g.BranchList, career.BranchKey);
-        if (branch < 0 || !SelectBranch(g, branch)) return false;
-        if (!rollFirst) Form1Generate(g);
-        return Form1Accept(g);
+        return SelectService(g, service) &&
+               SelectBranch(g, IndexOfKey(g.BranchList, career.BranchKey));
     }
 
-    // Plays one career; returns the broken properties, each with a reason.
-    std::map<std::string, std::string> Play(const Career& career, uint64_t seed, unsigned mode) {
-        dice.Reseed(seed);
-        ui.Reset(static_cast<unsigned>(seed));
-        ui.Messages.clear();
-        g.CommandLine = mode & CourtMartial ? "COURTMARTIAL" : "";
-        g.Character.Options = options0;
-        g.Character.Options[OptForceSpecial] = mode & ForceSpecial ? OptOn : OptOff;
-        g.Character.Options[OptAnyTransfer] = mode & AnyTransfer ? OptOn : OptOff;
-        g.Character.BranchOpen = {};
-        g.TermWindow = TermWindowModel{};
-        std::map<std::string, std::string> broken;
-        if (!Select(career, seed % 2 == 0)) {
-            broken["selectable"] = "the career cannot be chosen";
-            return broken;
+    // The main window: the next job, or after a restart the same character,
+    // accepted as it is or after choosing its service and branch again.
+    void MainWindow() {
+        if (ui.Restarting) {
+            ui.Restarting = false;
+            if (ui.OneIn(2)) {
+                const int service = IndexOfKey(g.ServiceList, job.Career.ServiceKey);
+                SelectService(g, service);
+                SelectBranch(g, IndexOfKey(g.BranchList, job.Career.BranchKey));
+            }
+        } else {
+            if (next == jobs.size()) throw ProgramExit{0};
+            job = jobs[next++];
+            dice.Reseed(job.Seed);
+            ui.NewCharacter(static_cast<unsigned>(job.Seed));
+            g.CommandLine = job.Mode & CourtMartial ? "COURTMARTIAL" : "";
+            g.Character.Options = options0;
+            g.Character.Options[OptForceSpecial] = job.Mode & ForceSpecial ? OptOn : OptOff;
+            g.Character.Options[OptAnyTransfer] = job.Mode & AnyTransfer ? OptOn : OptOff;
+            g.Character.BranchOpen = {};
+            Select(job.Career, job.Seed % 2 == 0);
         }
-        const bool merchant = UCase(g.Service.Type) == "MERCHANT";
-        g.StartCharacter = g.Character;
-        if (PlayCareer(g) != CareerEnd::Finished) {
-            broken["finished"] = "the career did not finish";
-            return broken;
+        startedMerchant = UCase(g.Service.Type) == "MERCHANT";
+        if (!Form1Accept(g)) {
+            Fail("the career can be chosen", "it cannot");
+            throw ProgramExit{1};
         }
-        Check(merchant, broken);
-        return broken;
     }
 
-    void Check(bool startedMerchant, std::map<std::string, std::string>& broken) {
+    // The final menu: the career is finished. Restart it now and then.
+    std::string Finished() {
+        ++played;
+        Check();
+        if (ui.Restarts == 0 && ui.OneIn(4)) {
+            ++ui.Restarts;
+            ui.Restarting = true;
+            return "3";
+        }
+        return "4";
+    }
+
+    void Fail(const std::string& property, const std::string& reason) {
+        auto& f = failures[property];
+        if (f.first++ == 0)
+            f.second = g.Race.Name + " / " + job.Career.ServiceKey + " / " + job.Career.BranchKey +
+                       ", seed " + std::to_string(job.Seed) + ", mode " + std::to_string(job.Mode) +
+                       (ui.Restarts ? ", restarted" : "") + ": " + reason;
+    }
+
+    void Check() {
         const auto& c = g.Character;
         const auto terms = HistoryTerms(g);
         std::string shown;
@@ -186,8 +241,8 @@ class Sweep {
                                     y <= static_cast<int>(terms[t - 1].Years.size()) &&
                                     terms[t - 1].Years[y - 1] == line;
                 if (!listed)
-                    broken["every year lived is shown"] = "term " + std::to_string(t) + " year " +
-                                                          std::to_string(y) + " \"" + line + "\"";
+                    Fail("every year lived is shown", "term " + std::to_string(t) + " year " +
+                                                          std::to_string(y) + " \"" + line + "\"");
             }
         }
         // "Terms" counts the term blocks, and there is at least one.
@@ -195,42 +250,69 @@ class Sweep {
         for (size_t i = 0; numbered && i < terms.size(); ++i)
             numbered = terms[i].Term == static_cast<int>(i + 1);
         if (!numbered || c.CurLine < 1)
-            broken["terms are whole"] = "Terms " + std::to_string(c.CurTerm) + ", year " +
+            Fail("terms are whole", "Terms " + std::to_string(c.CurTerm) + ", year " +
                                         std::to_string(c.CurLine) + ", " +
-                                        std::to_string(terms.size()) + " blocks";
+                                        std::to_string(terms.size()) + " blocks");
         // The rank is one the final service has.
         const int rank = RankIndex(g);
         if (rank != c.Rank || Trim(g.Service.RankName[rank]).empty() ||
             Trim(g.Service.RankCode[rank]).empty())
-            broken["rank has a name"] = "rank " + std::to_string(c.Rank) + " in " + g.Service.Name;
+            Fail("rank has a name", "rank " + std::to_string(c.Rank) + " in " + g.Service.Name);
         // No gain raises a characteristic past the species maximum.
         if (!c.Opt(OptStatsOver15)) {
             for (int i = 1; i <= std::min(g.Race.NumStatsCopy, 10); ++i) {
                 const int max = std::max(15 + g.Race.StatMod[i], int(g.StartCharacter.Stats[i]));
                 if (c.Stats[i] > max)
-                    broken["characteristics within the maximum"] = g.Race.StatName[i] + " " +
+                    Fail("characteristics within the maximum", g.Race.StatName[i] + " " +
                                                                    std::to_string(c.Stats[i]) +
-                                                                   " over " + std::to_string(max);
+                                                                   " over " + std::to_string(max));
             }
         }
         // No pension exactly for a career ended by a sentence the resume shows.
         const bool sentenced = Contains(shown, "DD") || Contains(shown, "Death sentence");
         if ((c.Pension == 0) != (c.CareerEnded == 1) || (c.CareerEnded == 1 && !sentenced))
-            broken["pension follows the rules"] = "pension " + std::to_string(c.Pension) +
-                                                  ", ended " + std::to_string(c.CareerEnded) +
-                                                  (sentenced ? "" : ", no sentence shown");
+            Fail("pension follows the rules", "pension " + std::to_string(c.Pension) + ", ended " +
+                                                  std::to_string(c.CareerEnded) +
+                                                  (sentenced ? "" : ", no sentence shown"));
+        // The rules in play are those of the final service and branch as
+        // their file gives them, whichever way the career came to them. The
+        // career writes only the rank names it shows and the courses taken
+        // in place of a special.
+        ServiceRecord fresh;
+        DataProblem problem;
+        const ListEntry *service = g.ServiceList.Current(), *branch = g.BranchList.Current();
+        const std::string path = service ? ResolveNoCase(g.DataLoc, service->Key) : "";
+        if (!branch || !ReadServiceFile(path, fresh, problem) ||
+            !ReadBranch(path, branch->Key, fresh, problem)) {
+            Fail("the branch is its file's", "the selected service or branch does not load");
+        } else {
+            fresh.RankCode = g.Service.RankCode;
+            fresh.RankName = g.Service.RankName;
+            fresh.MaxRank = g.Service.MaxRank;
+            fresh.PlusEdu = g.Service.PlusEdu;
+            if (!(fresh == g.Service))
+                Fail("the branch is its file's", g.Service.Name + " / " + g.Service.BranchName);
+        }
         // The starting rank is the one of the service the career began in.
         const int expected = startedMerchant ? 0 : 1;
         if (ui.StartRank != expected)
-            broken["starting rank follows the service"] = "started at rank " +
+            Fail("starting rank follows the service", "started at rank " +
                                                           std::to_string(ui.StartRank) +
-                                                          ", expected " + std::to_string(expected);
+                                                          ", expected " + std::to_string(expected));
     }
 
     PlayerUi ui;
     SeededDice dice;
+
+  public:
     Game g;
+
+  private:
     std::array<int16_t, CharacterRecord::MaxOptions + 1> options0{};
+    std::vector<Job> jobs;
+    size_t next = 0;
+    Job job;
+    bool startedMerchant = false;
 };
 
 }  // namespace
@@ -239,27 +321,17 @@ TEST(CareerInvariants, HoldForEveryCareerInEveryClickOrderAndMode) {
     Sweep sweep;
     const auto careers = sweep.Careers();
     ASSERT_GT(careers.size(), 100u);
-    std::map<std::string, std::pair<int, std::string>> failures;
-    int played = 0;
-    for (size_t n = 0; n < careers.size(); ++n) {
+    std::vector<Job> jobs;
+    for (size_t n = 0; n < careers.size(); ++n)
         for (unsigned mode : {Plain, CourtMartial, ForceSpecial, AnyTransfer,
-                              CourtMartial | AnyTransfer, ForceSpecial | AnyTransfer}) {
-            for (uint64_t s = 0; s < 2; ++s) {
-                const uint64_t seed = 7000 + n * 64 + mode * 4 + s;
-                for (const auto& [property, reason] : sweep.Play(careers[n], seed, mode)) {
-                    auto& f = failures[property];
-                    if (f.first++ == 0)
-                        f.second = sweep.g.Race.Name + " / " + careers[n].ServiceKey + " / " +
-                                   careers[n].BranchKey + ", seed " + std::to_string(seed) +
-                                   ", mode " + std::to_string(mode) + ": " + reason;
-                }
-                ++played;
-            }
-        }
-    }
+                              CourtMartial | AnyTransfer, ForceSpecial | AnyTransfer})
+            for (uint64_t s = 0; s < 2; ++s)
+                jobs.push_back({careers[n], 7000 + n * 64 + mode * 4 + s, mode});
+    sweep.Run(jobs);
+    EXPECT_GE(sweep.played, static_cast<int>(jobs.size()));
     std::ostringstream report;
-    for (const auto& [property, f] : failures)
-        report << property << ": " << f.first << " of " << played << " careers, first " << f.second
-               << "\n";
-    EXPECT_TRUE(failures.empty()) << report.str();
+    for (const auto& [property, f] : sweep.failures)
+        report << property << ": " << f.first << " of " << sweep.played << " careers, first "
+               << f.second << "\n";
+    EXPECT_TRUE(sweep.failures.empty()) << report.str();
 }
