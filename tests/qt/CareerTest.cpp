@@ -35,6 +35,22 @@ class CareerTest : public QObject {
         return true;
     }
 
+    // The main window run modally: race, service and branch clicked in that
+    // order, then "Accept"; the career is generated automatically.
+    bool Accept(const QStringList& parts) {
+        bool picked = false;
+        QTimer::singleShot(0, [&] {
+            Form1* form = ui_.MainWindow();
+            auto* accept = form->findChild<QPushButton*>("Command3D3");
+            picked = Choose(form, parts) && accept->isEnabled();
+            if (!picked) return (void)form->close();
+            QTest::mouseClick(accept, Qt::LeftButton);
+        });
+        ui_.RunMainWindow(g);
+        g.Character.Options[OptAutoGen] = OptOn;
+        return picked && g.Form1.Accepted;
+    }
+
   private slots:
     void initTestCase() {
         SetAppTitle(g);
@@ -63,18 +79,7 @@ class CareerTest : public QObject {
     }
 
     void mainWindowToTheFirstTerm() {
-        bool picked = false;
-        QTimer::singleShot(0, [&] {
-            Form1* form = ui_.MainWindow();
-            auto* accept = form->findChild<QPushButton*>("Command3D3");
-            picked =
-                Choose(form, {"Imperial", "Imperial Navy", "Line Fleet"}) && accept->isEnabled();
-            if (!picked) return (void)form->close();
-            QTest::mouseClick(accept, Qt::LeftButton);
-        });
-        ui_.RunMainWindow(g);
-        QVERIFY(picked && g.Form1.Accepted);
-        g.Character.Options[OptAutoGen] = OptOn;
+        QVERIFY(Accept({"Imperial", "Imperial Navy", "Line Fleet"}));
 
         // Other windows get the plainest answer; the first end of term scraps the character.
         QString prompt, character;
@@ -100,17 +105,7 @@ class CareerTest : public QObject {
     // offers only what is still possible.
     void anEndedCareerGoesBackToWhatIsStillPossible() {
         g.CommandLine = "COURTMARTIAL";
-        bool picked = false;
-        QTimer::singleShot(0, [&] {
-            Form1* form = ui_.MainWindow();
-            auto* accept = form->findChild<QPushButton*>("Command3D3");
-            picked = Choose(form, {"Imperial", "Merchant", "Deck"}) && accept->isEnabled();
-            if (!picked) return (void)form->close();
-            QTest::mouseClick(accept, Qt::LeftButton);
-        });
-        ui_.RunMainWindow(g);
-        QVERIFY(picked && g.Form1.Accepted);
-        g.Character.Options[OptAutoGen] = OptOn;
+        QVERIFY(Accept({"Imperial", "Merchant", "Deck"}));
 
         QString firstRank, afterGoingBack;
         bool wentBack = false;
