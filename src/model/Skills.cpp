@@ -18,11 +18,18 @@ namespace {
 // ever under automatic generation; past this depth the name is kept whole.
 constexpr int MaxCascadeDepth = 25;
 
+// The number after a skill's "-" or a characteristic's sign, within
+// -MaxSkillStep..MaxSkillStep (the loaders refuse texts outside it; texts
+// from elsewhere, school files, are brought inside).
+int SkillStep(std::string_view text) {
+    return std::clamp(ValInt(text), -MaxSkillStep, MaxSkillStep);
+}
+
 bool ChangeCharacteristic(Game& g, const std::string& text) {
     const std::string code = UCase(Mid(text, 4));
     for (int i = 1; i <= g.Race.NumStats; ++i) {
         if (g.Race.StatName[i] != code) continue;
-        const int amount = static_cast<int>(Val(Mid(text, 2)));
+        const int amount = SkillStep(Mid(text, 2));
         auto& stat = g.Character.Stats[i];
         const int value = stat + (text[0] == '+' ? amount : -amount);
         // The log line first, then the display with the new value.
@@ -76,6 +83,16 @@ void RecordSkill(Game& g, const std::string& name, int increment, bool keptWhole
 
 }  // namespace
 
+std::string SkillTextProblem(std::string_view text) {
+    const bool characteristic = !text.empty() && (text[0] == '+' || text[0] == '-');
+    const size_t dash = text.find('-');
+    if (!characteristic && dash == std::string_view::npos) return "";
+    const double value = Val(characteristic ? text.substr(1) : text.substr(dash + 1));
+    if (value >= -MaxSkillStep && value <= MaxSkillStep) return "";
+    return "\"" + std::string(text) + "\": a level or change must be -" +
+           std::to_string(MaxSkillStep) + " to " + std::to_string(MaxSkillStep) + ".";
+}
+
 int16_t RaisedCharacteristic(Game& g, int stat, int value, const std::function<void()>& shown) {
     const int now = g.Character.Stats[stat];
     const int max = 15 + g.Race.StatMod[stat];
@@ -101,8 +118,7 @@ void AddSkill(Game& g, std::string& text) {
         }
         const size_t dash = text.find('-');
         const std::string name = Trim(text.substr(0, dash));
-        const int increment =
-            dash == std::string::npos ? 1 : static_cast<int>(Val(text.substr(dash + 1)));
+        const int increment = dash == std::string::npos ? 1 : SkillStep(text.substr(dash + 1));
 
         const bool cascade = !name.empty() && name == UCase(name) && depth < MaxCascadeDepth;
         if (!cascade || g.Character.Opt(OptKeepCascades)) {

@@ -5,10 +5,17 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace orrimar {
 
 struct Game;
+
+// The largest skill level or characteristic change a skill text may give.
+constexpr int MaxSkillStep = 99;
+// Why a skill text's level or change lies outside -MaxSkillStep..
+// MaxSkillStep, or "" when it does not (or has none).
+std::string SkillTextProblem(std::string_view text);
 
 // Applies one skill text ("+1 Edu", "Computer-0", "Brawling", "GUN COMBAT").
 // A resolved cascade replaces `text` with what it resolved to.

@@ -1,5 +1,9 @@
 #include "startup/Race.h"
 
+#include <cmath>
+#include <optional>
+#include <string_view>
+
 #include "model/Game.h"
 #include "model/Generate.h"
 #include "model/Text.h"
@@ -13,6 +17,27 @@ namespace {
 // Display texts and file names are bounded by the lists that hold them.
 constexpr size_t MaxDisplay = 399;
 constexpr size_t MaxFileName = 101;
+
+// What a race file's numbers may be. A characteristic is a few dice: twenty
+// is generous, and keeps a roll from running for ever. Modifiers and ages
+// stay far inside the record's fields, so no sum of them can overflow.
+constexpr int MaxStatDice = 20;
+constexpr int MaxStatMod = 99;
+constexpr int MaxAge = 999;
+
+// The number `text` holds when it lies in lo..hi; otherwise nothing.
+std::optional<int> NumberIn(std::string_view text, int lo, int hi) {
+    const double value = std::nearbyint(Val(text));
+    if (value < lo || value > hi) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+// The index of the first line holding `key`=, as ReadIniValue finds it.
+size_t KeyLine(const std::vector<std::string>& lines, const std::string& key) {
+    for (size_t k = 0; k < lines.size(); ++k)
+        if (StartsWithNoCase(lines[k], key)) return k;
+    return lines.size();
+}
 
 }  // namespace
 
@@ -48,10 +73,19 @@ bool ReadRaceFile(const std::string& path, RaceRecord& out, DataProblem& problem
                 return fail(i - 1, "a characteristic line needs a name, \"=\", dice and \"D\".");
             if (race.NumStats == RaceRecord::MaxStats)
                 return fail(i - 1, "more than 10 characteristics.");
+            const auto dice = NumberIn(line.substr(eq + 1, d - eq - 1), 0, MaxStatDice);
+            if (!dice)
+                return fail(
+                    i - 1, "a characteristic takes 0 to " + std::to_string(MaxStatDice) + " dice.");
+            const auto mod = NumberIn(line.substr(d + 1), -MaxStatMod, MaxStatMod);
+            if (!mod)
+                return fail(i - 1, "a characteristic's modifier must be -" +
+                                       std::to_string(MaxStatMod) + " to " +
+                                       std::to_string(MaxStatMod) + ".");
             int n = ++race.NumStats;
             race.StatName[n] = Fit(line.substr(0, eq), 3);
-            race.StatDice[n] = ValInt(line.substr(eq + 1, d - eq - 1));
-            race.StatMod[n] = ValInt(line.substr(d + 1));
+            race.StatDice[n] = *dice;
+            race.StatMod[n] = *mod;
         } else if (line == "[STATS]") {
             inStats = true;
         }
@@ -73,9 +107,24 @@ bool ReadRaceFile(const std::string& path, RaceRecord& out, DataProblem& problem
     }
     race.Cascade[0] = std::to_string(n);
 
-    race.YearsPerTerm = ValInt(ReadIniValue(lines, "yearsperterm"));
-    race.AgeAt = ValInt(ReadIniValue(lines, "ageat"));
-    race.BaseAge = ValInt(ReadIniValue(lines, "baseage"));
+    // A key that is missing reads as 0, as it always has; a value given
+    // must lie in its range.
+    struct Keyed {
+        const char* key;
+        int lo, hi;
+        int& field;
+    };
+    for (const Keyed& k :
+         {Keyed{"yearsperterm", 1, CharacterRecord::MaxYear, race.YearsPerTerm},
+          Keyed{"ageat", 0, MaxAge, race.AgeAt}, Keyed{"baseage", 0, MaxAge, race.BaseAge}}) {
+        const size_t at = KeyLine(lines, k.key);
+        if (at == lines.size()) continue;
+        const auto value = NumberIn(Mid(lines[at], std::string(k.key).size() + 2), k.lo, k.hi);
+        if (!value)
+            return fail(at, std::string(k.key) + " must be " + std::to_string(k.lo) + " to " +
+                                std::to_string(k.hi) + ".");
+        k.field = *value;
+    }
     race.PsiRolls = Fit(ReadIniValue(lines, "PSIrolls"), 6);
     out = race;
     return true;

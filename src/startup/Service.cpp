@@ -1,6 +1,10 @@
 #include "startup/Service.h"
 
+#include <cmath>
+#include <string_view>
+
 #include "model/Game.h"
+#include "model/Skills.h"
 #include "model/Text.h"
 #include "startup/Files.h"
 #include "startup/Settings.h"
@@ -20,6 +24,8 @@ int FindSection(const std::vector<std::string>& lines, const std::string& header
 
 namespace {
 
+constexpr int MaxTarget = 999;
+
 // Walks the lines of one file and reports a problem at the current line.
 struct Reader {
     const std::vector<std::string>& lines;
@@ -34,6 +40,23 @@ struct Reader {
         return false;
     }
     bool FailHere(const std::string& message) { return Fail(message, i); }
+    // A target of a throw, or a count of dice, read from line `at` (0-based):
+    // two dice never reach past a thousand, and so no sum overflows.
+    bool Target(std::string_view text, int at, const std::string& what, int& out) {
+        const double value = std::nearbyint(Val(text));
+        if (value < -MaxTarget || value > MaxTarget)
+            return Fail(what + " must be -" + std::to_string(MaxTarget) + " to " +
+                            std::to_string(MaxTarget) + ".",
+                        at + 1);
+        out = static_cast<int>(value);
+        return true;
+    }
+    // The next line, which is a skill text; false when its level is out of range.
+    bool NextSkill(std::string& out) {
+        out = Next();
+        const std::string problem = SkillTextProblem(out);
+        return problem.empty() || FailHere(problem);
+    }
 };
 
 int ForwardTo(const std::vector<std::string>& lines, int from, const std::string& exact,
@@ -82,7 +105,7 @@ bool ReadSkillTables(Reader& r, std::array<SkillTableRecord, ServiceRecord::MaxT
             if (r.AtEnd())
                 return r.FailHere("skill table \"" + heading +
                                   "\" has fewer entries than its Max.");
-            table.Entry[e] = r.Next();
+            if (!r.NextSkill(table.Entry[e])) return false;
         }
     }
 }
@@ -99,7 +122,7 @@ bool ReadMuster(Reader& r, ServiceRecord& s) {
     if (!ReadCount(r, s.MaterialCount, "material")) return false;
     for (int k = 1; k <= s.MaterialCount; ++k) {
         if (r.AtEnd()) return r.FailHere("[MUSTER] ends inside its material entries.");
-        s.Material[k] = r.Next();
+        if (!r.NextSkill(s.Material[k])) return false;
     }
     if (!ReadCount(r, s.CashCount, "cash")) return false;
     int k = 0;
@@ -195,7 +218,11 @@ bool ReadServiceFile(const std::string& path, ServiceRecord& out, DataProblem& p
     s.Medal[3] = ReadIniValue(lines, "medal3");
     s.Purple = ReadIniValue(lines, "purple");
     if (s.Purple.empty()) s.Purple = "Purple Heart";
-    s.Reenlist = ValInt(ReadIniValue(lines, "reenlist"));
+    for (int k = 0; k < static_cast<int>(lines.size()); ++k) {
+        if (!StartsWithNoCase(lines[k], "reenlist")) continue;
+        if (!r.Target(Mid(lines[k], 10), k, "reenlist", s.Reenlist)) return false;
+        break;
+    }
     out = s;
     return true;
 }
@@ -253,16 +280,13 @@ bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& 
             continue;
         }
         const std::string k4 = Left(line, 4);
-        const int value = ValInt(Mid(line, 6));
         AssignmentRecord& a = s.Assignment[n];
-        if (k4 == "Surv") a.Surv = value;
-        if (k4 == "Deco") a.Deco = value;
-        if (k4 == "Prom") a.Prom = value;
-        if (k4 == "Skil") a.Skil = value;
-        if (k4 == "Loca") a.Loca = value;
-        if (k4 == "Capt") a.Capt = value;
-        if (k4 == "Kill") a.Kill = value;
-        if (k4 == "Empl") a.Empl = value;
+        const std::pair<const char*, int*> fields[] = {
+            {"Surv", &a.Surv}, {"Deco", &a.Deco}, {"Prom", &a.Prom}, {"Skil", &a.Skil},
+            {"Loca", &a.Loca}, {"Capt", &a.Capt}, {"Kill", &a.Kill}, {"Empl", &a.Empl}};
+        for (const auto& [name, field] : fields)
+            if (k4 == name && !r.Target(Mid(line, 6), r.i - 1, "an assignment's " + k4, *field))
+                return false;
     }
 
     if (int at = ForwardTo(lines, header, "[SKILL TABLES]"); at >= 0) {
@@ -273,7 +297,7 @@ bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& 
     if (int at = FindSection(lines, "[SCHOOL]"); at >= 0 && at < static_cast<int>(lines.size()))
         s.School = lines[at];
     if (int at = FindSection(lines, "[COMMAND]"); at >= 0 && at < static_cast<int>(lines.size()))
-        s.Command = ValInt(Mid(lines[at], 9));
+        if (!r.Target(Mid(lines[at], 9), at, "Command", s.Command)) return false;
 
     s.Grant = {};
     s.Grant[0] = "0";
@@ -283,7 +307,7 @@ bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& 
         while (!r.AtEnd() && !StartsWith(lines[r.i], "[")) {
             if (n == ServiceRecord::MaxGrants)
                 return r.FailHere("branch \"" + key + "\": more than 10 [GRANT] lines.");
-            s.Grant[++n] = r.Next();
+            if (!r.NextSkill(s.Grant[++n])) return false;
         }
         s.Grant[0] = std::to_string(n);
     }

@@ -88,6 +88,42 @@ TEST(RaceFile, BrokenFilesAreRejectedNamingFileAndLine) {
     EXPECT_FALSE(ReadRaceFile(dir.Path() + "NONE.ERI", race, problem));
 }
 
+// Numbers outside their range are refused at their line: dice counts that
+// would roll for ever, modifiers and ages that would overflow a sum.
+TEST(RaceFile, NumbersOutsideTheirRangeAreRefused) {
+    TempDir dir;
+    const struct {
+        std::string line;
+        int at;
+        bool ok;
+    } cases[] = {
+        {"STR=20D-99", 4, true},
+        {"STR=21D", 4, false},
+        {"STR=99999999999D", 4, false},
+        {"STR=2D+2147483647", 4, false},
+        {"STR=-1D", 4, false},
+        {"baseage=999", 3, true},
+        {"baseage=2147483647", 3, false},
+        {"ageat=-1", 3, false},
+        {"yearsperterm=20", 3, true},
+        {"yearsperterm=0", 3, false},
+        {"yearsperterm=21", 3, false},
+    };
+    for (const auto& k : cases) {
+        // Keyed lines stand above [STATS], characteristics below it.
+        const bool stat = StartsWith(k.line, "STR");
+        std::vector<std::string> lines = {"R", "Type=1"};
+        if (!stat) lines.push_back(k.line);
+        lines.insert(lines.end(), {"[STATS]", stat ? k.line : "STR=2D"});
+        RaceRecord race;
+        DataProblem problem;
+        EXPECT_EQ(ReadRaceFile(dir.Write("N.ERI", lines), race, problem), k.ok) << k.line;
+        if (!k.ok) {
+            EXPECT_EQ(problem.Text().substr(0, 8), "N.ERI:" + std::to_string(k.at) + ":") << k.line;
+        }
+    }
+}
+
 TEST(RaceList, LoadingRacesSetsThrowsServicesAndTheVilaniMenu) {
     TestGame t;
     TempDir data;

@@ -150,6 +150,16 @@ TEST(ServiceFile, OutOfFormatFilesAreRejected) {
 
     Read({"S", "[SKILL TABLES]", "[MUSTER]", "Mat=11"}, &p);
     EXPECT_NE(p.Message.find("material"), std::string::npos);
+
+    // Levels, changes and targets beyond their range, at their line.
+    Read({"S", "[SKILL TABLES]", "T", "Eli      All", "Max=1", "Admin-2147483647", "[MUSTER]",
+          "Mat=0", "Csh=0"},
+         &p);
+    EXPECT_EQ(p.Text(), "S.SRV:6: \"Admin-2147483647\": a level or change must be -99 to 99.");
+    Read({"S", "[SKILL TABLES]", "[MUSTER]", "Mat=1", "+99999999999 Str", "Csh=0"}, &p);
+    EXPECT_EQ(p.Line, 5);
+    Read({"S", "reenlist=99999999999", "[SKILL TABLES]", "[MUSTER]", "Mat=0", "Csh=0"}, &p);
+    EXPECT_EQ(p.Text(), "S.SRV:2: reenlist must be -999 to 999.");
 }
 
 TEST(BranchSection, ReadsAssignmentsTablesGrantsAndKeepsUnreadFields) {
@@ -183,6 +193,24 @@ TEST(BranchSection, ReadsAssignmentsTablesGrantsAndKeepsUnreadFields) {
     EXPECT_EQ(s.Assignment[1].Name, "Guard");
     EXPECT_EQ(s.Assignment[2].Name, "Patrol");             // beyond the new count: kept
     EXPECT_EQ(s.BranchSkillTable[1].Entry[1], "Tactics");  // no tables of its own: kept
+}
+
+TEST(BranchSection, TargetsAndGrantsOutsideTheirRangeAreRefused) {
+    for (const auto& [from, to] :
+         {std::pair{"Deco=8", "Deco=99999999999"}, std::pair{"Surv=5", "Surv=-1000"},
+          std::pair{"Admin", "Admin-100"}}) {
+        auto lines = ServiceFile({"S"});
+        const auto at = std::find(lines.begin(), lines.end(), std::string(from));
+        *at = to;
+        TempDir dir;
+        const std::string path = dir.Write("S.SRV", lines);
+        ServiceRecord s;
+        DataProblem p;
+        ASSERT_TRUE(ReadServiceFile(path, s, p));
+        const char* branch = std::string(from) == "Admin" ? "TWO" : "ONE";
+        EXPECT_FALSE(ReadBranch(path, branch, s, p)) << to;
+        EXPECT_EQ(p.Line, at - lines.begin() + 1) << to << " " << p.Text();
+    }
 }
 
 TEST(BranchSection, EndOfFileStopsTheGrantSearch) {
