@@ -110,7 +110,46 @@ int16_t RaisedCharacteristic(Game& g, int stat, int value, const std::function<v
     return g.Character.Stats[stat];
 }
 
-void AddSkill(Game& g, std::string& text) {
+namespace {
+
+// A preferred skill may be a cascade whose choices name it again, so taking
+// it would split the same cascade for ever; past this many preferences
+// within one another they are left out.
+constexpr int MaxPreferenceDepth = 8;
+
+void AddSkillWithin(Game& g, std::string& text, int preferenceDepth);
+
+// The preferred skills that stand among `choices` and are still below their
+// wanted level are taken first, each through AddSkill.
+void TakePreferredSkills(Game& g, const std::string& choices, const std::string& cascade,
+                         int preferenceDepth) {
+    for (int p = 1; p <= 20; ++p) {
+        const std::string pref = g.PrefSkill[p].Name;
+        if (Trim(pref).empty() || !ContainsNoCase(choices, pref)) continue;
+        int current = -1;
+        for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
+            if (g.Character.Skills[i].Name == pref) {
+                current = g.Character.Skills[i].Level;
+                break;
+            }
+        }
+        if (current >= g.PrefSkill[p].Level) break;
+        if (preferenceDepth >= MaxPreferenceDepth) {
+            g.ui.Message("Preferred skill " + pref + " leads back into the cascade " + cascade +
+                             " again and again; it is split without preferred skills.",
+                         g.AppTitle, MsgIcon::Warning);
+            return;
+        }
+        const bool yes =
+            g.Character.Opt(OptAutoGen) ||
+            g.ui.YesNo("Preferred skills recommends " + pref, g.AppTitle, true, MsgIcon::None);
+        if (!yes) continue;
+        std::string taken = pref;
+        AddSkillWithin(g, taken, preferenceDepth + 1);
+    }
+}
+
+void AddSkillWithin(Game& g, std::string& text, int preferenceDepth) {
     const std::string received = text;
     for (int depth = 0;; ++depth) {
         if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
@@ -136,22 +175,7 @@ void AddSkill(Game& g, std::string& text) {
             return;
         }
 
-        for (int p = 1; p <= 20; ++p) {
-            const std::string pref = g.PrefSkill[p].Name;
-            if (Trim(pref).empty() || !ContainsNoCase(*choices, pref)) continue;
-            int current = -1;
-            for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
-                if (g.Character.Skills[i].Name == pref) {
-                    current = g.Character.Skills[i].Level;
-                    break;
-                }
-            }
-            if (current >= g.PrefSkill[p].Level) break;
-            const bool yes =
-                g.Character.Opt(OptAutoGen) ||
-                g.ui.YesNo("Preferred skills recommends " + pref, g.AppTitle, true, MsgIcon::None);
-            if (yes) AddSkill(g, pref);
-        }
+        TakePreferredSkills(g, *choices, name, preferenceDepth);
 
         g.PickAuto = g.Character.Opt(OptAutoGen);
         const int p =
@@ -171,6 +195,12 @@ void AddSkill(Game& g, std::string& text) {
                    ? picked
                    : picked + "-" + std::to_string(increment);
     }
+}
+
+}  // namespace
+
+void AddSkill(Game& g, std::string& text) {
+    AddSkillWithin(g, text, 0);
 }
 
 void AddSkill(Game& g, const std::string& text) {

@@ -114,8 +114,9 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         log << "orrimar-cli: " << failed << "\n";
         return 1;
     }
-    if (!options.TemplatePath.empty() && !ReadLines(options.TemplatePath)) {
-        log << "orrimar-cli: cannot read the template " << options.TemplatePath << "\n";
+    if (std::string problem;
+        !options.TemplatePath.empty() && !ReadTemplate(options.TemplatePath, problem)) {
+        log << "orrimar-cli: " << problem << "\n";
         return 1;
     }
     if (options.WritePages && !options.OutDir.empty() && !MakeFolder(options.OutDir)) {
@@ -136,12 +137,26 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         g.Character.BranchOpen = {};
         g.TermWindow = TermWindowModel{};
 
+        // A file its loader refuses is an error like a name that matches
+        // nothing: when it was asked for by name, every character would
+        // fail the same way, so the batch stops at once.
+        const auto refused = [&](const std::string& wanted) {
+            std::string why = ui.Messages.empty() ? "" : ui.Messages.back();
+            std::replace(why.begin(), why.end(), '\n', ' ');
+            log << (wanted.empty() ? "character " + std::to_string(n) : "orrimar-cli") << ": "
+                << why << "\n";
+            return !wanted.empty();
+        };
         const int race = Choose(g, g.RaceList, options.Race);
         if (race < 0) {
             log << "orrimar-cli: no race matches \"" << options.Race << "\"\n";
             return 1;
         }
-        SelectRace(g, race);
+        if (!SelectRace(g, race)) {
+            if (refused(options.Race)) return 1;
+            ++failures;
+            continue;
+        }
         const int service = Choose(g, g.ServiceList, options.Service);
         if (service < 0) {
             log << "character " << n << ": " << g.Race.Name << " has no service matching \""
@@ -149,16 +164,19 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
             ++failures;
             continue;
         }
-        SelectService(g, service);
+        if (!SelectService(g, service)) {
+            if (refused(options.Service)) return 1;
+            ++failures;
+            continue;
+        }
         const int branch = Choose(g, g.BranchList, options.Branch);
         if (branch < 0) {
             log << "character " << n << ": no branch matching \"" << options.Branch << "\"\n";
             ++failures;
             continue;
         }
-        SelectBranch(g, branch);
-        if (!g.BranchList.Current()) {
-            log << "character " << n << ": the branch could not be loaded\n";
+        if (!SelectBranch(g, branch)) {
+            if (refused(options.Branch)) return 1;
             ++failures;
             continue;
         }

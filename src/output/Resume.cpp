@@ -1,7 +1,11 @@
 #include "output/Resume.h"
 
+#include <algorithm>
+#include <filesystem>
+
 #include "model/Display.h"
 #include "model/Game.h"
+#include "model/Text.h"
 #include "output/BuiltInResume.h"
 #include "output/Naming.h"
 #include "output/SaveDialog.h"
@@ -11,14 +15,36 @@
 
 namespace orrimar {
 
+std::optional<std::vector<std::string>> ReadTemplate(const std::string& path,
+                                                     std::string& problem) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        problem = "The template " + path + " is not a file.";
+        return std::nullopt;
+    }
+    auto lines = ReadLines(path);
+    if (!lines) {
+        problem = "Cannot read the template " + path + ".";
+        return std::nullopt;
+    }
+    // A page of nothing but the footer is no resume.
+    if (std::all_of(lines->begin(), lines->end(),
+                    [](const std::string& line) { return Trim(line).empty(); })) {
+        problem = "The template " + path + " is empty.";
+        return std::nullopt;
+    }
+    return lines;
+}
+
 std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout,
                         const std::string& extraFooter) {
     std::vector<std::string> page;
     if (layout.TemplatePath.empty()) {
         page = BuiltInResumeLines(g, TodayLongDate(), extraFooter);
     } else {
-        const auto lines = ReadLines(layout.TemplatePath);
-        if (!lines) return "Cannot read the template " + layout.TemplatePath + ".";
+        std::string problem;
+        const auto lines = ReadTemplate(layout.TemplatePath, problem);
+        if (!lines) return problem;
         page = FillTemplate(g, *lines, extraFooter);
     }
     if (std::string problem = WriteFileAtomic(path, JoinLinesCrLf(page)); !problem.empty())

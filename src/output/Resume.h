@@ -1,7 +1,9 @@
 // The finished character as an HTML page.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace orrimar {
 
@@ -19,6 +21,10 @@ struct ResumeLayout {
     static ResumeLayout BuiltIn() { return {}; }
     static ResumeLayout Template(const std::string& path) { return {path}; }
 };
+
+// A template's lines; nothing, with `problem` saying why, when the path is
+// not a file, cannot be read or holds nothing but blank lines.
+std::optional<std::vector<std::string>> ReadTemplate(const std::string& path, std::string& problem);
 
 // Writes the character (named as it is) to `path` in `layout`, with
 // `extraFooter` as one more footer paragraph when not empty, and the

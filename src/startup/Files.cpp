@@ -1,7 +1,11 @@
 #include "startup/Files.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -29,6 +33,19 @@ std::optional<std::string> FindFileNoCase(const std::string& folder, const std::
             return it->path().string();
     }
     return std::nullopt;
+}
+
+std::string ResolveFolderNoCase(const std::string& folder, const std::string& name) {
+    std::error_code ec;
+    const fs::path exact = fs::path(AddBackslash(folder)) / name;
+    if (fs::is_directory(exact, ec)) return exact.string();
+    const std::string want = UCase(name);
+    for (fs::directory_iterator it(AddBackslash(folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        if (UCase(it->path().filename().string()) == want && it->is_directory(ec))
+            return it->path().string();
+    }
+    return exact.string();
 }
 
 bool FileExistsNoCase(const std::string& folder, const std::string& name) {
@@ -76,25 +93,39 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
 }
 
 std::string WriteFileAtomic(const std::string& path, const std::string& text) {
-    const std::string temp = path + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return "Cannot write " + path + ": the folder is missing or not writable.";
-        out << text;
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignore;
-            fs::remove(temp, ignore);
-            return "Cannot write " + path + ": writing failed (disk full?).";
-        }
+    // The temporary file is created new under an unpredictable name beside
+    // the target (O_CREAT|O_EXCL): never an existing file, never through a
+    // link planted in the folder. The rename then replaces the target
+    // itself, a link included, without writing through it.
+    std::vector<char> name(path.begin(), path.end());
+    for (char c : std::string(".XXXXXX")) name.push_back(c);
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) return "Cannot write " + path + ": the folder is missing or not writable.";
+    const std::string temp = name.data();
+    // mkstemp makes a private file; the page is as readable as any other the
+    // user writes. The mask is read once: umask has no read-only call.
+    static const mode_t mask = [] {
+        const mode_t m = ::umask(0);
+        ::umask(m);
+        return m;
+    }();
+    bool written = ::fchmod(fd, 0644 & ~mask) == 0;
+    for (size_t done = 0; written && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        written = n > 0;
+        if (written) done += static_cast<size_t>(n);
     }
-    std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignore;
-        fs::remove(temp, ignore);
-        return "Cannot write " + path + ": " + ec.message() + ".";
+    written = ::close(fd) == 0 && written;
+    if (!written) {
+        ::unlink(temp.c_str());
+        return "Cannot write " + path + ": writing failed (disk full?).";
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const std::string why = std::strerror(errno);
+        ::unlink(temp.c_str());
+        return "Cannot write " + path + ": " + why + ".";
     }
     return "";
 }

@@ -22,6 +22,8 @@ bool FileExistsNoCase(const std::string& folder, const std::string& name);
 // The path to use for `name` inside `folder`: the existing file whatever
 // its case, otherwise the name as given.
 std::string ResolveNoCase(const std::string& folder, const std::string& name);
+// The same for a folder inside `folder` ("templates" finds "Templates").
+std::string ResolveFolderNoCase(const std::string& folder, const std::string& name);
 
 // File names (without folder) in `folder` whose extension equals `ext`
 // without regard to case (ext given with its dot, ".ERI"), sorted by name.

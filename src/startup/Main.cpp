@@ -1,5 +1,7 @@
 #include "startup/Main.h"
 
+#include <filesystem>
+
 #include "career/Driver.h"
 #include "model/Game.h"
 #include "model/Text.h"
@@ -36,12 +38,25 @@ void FirstRun(Game& g, const std::string& iniPath) {
     request.DefaultExtension = "*.eri";
     request.FilterDescription = "Orrimar Race files";
     request.FilterPattern = "*.eri";
-    auto chosen = g.ui.OpenFileDialog(request);
-    if (!chosen) {
-        // Nothing is recorded from a cancelled dialog; the program ends.
-        StopStartup(g, "No data folder was chosen, so Orrimar cannot start.");
+    while (true) {
+        auto chosen = g.ui.OpenFileDialog(request);
+        if (!chosen) {
+            // Nothing is recorded from a cancelled dialog; the program ends.
+            StopStartup(g, "No data folder was chosen, so Orrimar cannot start.");
+        }
+        // The folder is recorded whole, so it holds from whatever folder
+        // Orrimar is started in next time.
+        std::error_code ec;
+        const std::filesystem::path file =
+            std::filesystem::absolute(std::filesystem::path(*chosen), ec).lexically_normal();
+        const std::string folder = FolderOf(file.string());
+        if (!ec && std::filesystem::is_regular_file(file, ec)) {
+            g.DataLoc = folder;
+            break;
+        }
+        g.ui.Message("There is no file " + file.string() + ". Please choose IMPERIAL.ERI.",
+                     g.AppTitle, MsgIcon::Warning);
     }
-    g.DataLoc = FolderOf(*chosen);
     MakeFolder(FolderOf(iniPath));
     std::string failed = WriteFileAtomic(iniPath, "dataloc=" + g.DataLoc + CrLf);
     if (!failed.empty()) StopStartup(g, failed);
@@ -99,7 +114,7 @@ void FillTables(Game& g) {
 }
 
 std::string EnsureDefaultTemplate(const std::string& dataLoc) {
-    const std::string folder = ResolveNoCase(dataLoc, "templates");
+    const std::string folder = ResolveFolderNoCase(dataLoc, "templates");
     if (FileExistsNoCase(folder, "Sample.htm")) return "";
     MakeFolder(folder);
     return WriteFileAtomic(AddBackslash(folder) + "Sample.htm",

@@ -140,6 +140,23 @@ TEST(AddSkill, PreferredSkillsAreRecommended) {
     EXPECT_EQ(t.Level("Rifle"), 2);
 }
 
+// A preferred cascade whose choices name it again ("MECHANICAL" among the
+// mechanical skills, or a one-letter name found in every list) ends, says
+// so, and the gain is still made.
+TEST(AddSkill, PreferredSkillsLeadingBackIntoTheirCascadeEnd) {
+    for (const std::string pref : {"MECHANICAL", "A"}) {
+        SkillGame t;
+        t.SetStd({"MECHANICAL/Mechanical/Electronics", "A/Admin/A"});
+        t.g.PrefSkill[1] = {pref, 1};
+        t.g.Character.Options[OptCapSkills] = OptOff;
+        t.g.Character.Options[OptAutoGen] = OptOn;
+        t.dice.SetFallback(true);
+        AddSkill(t.g, "MECHANICAL");
+        EXPECT_TRUE(t.ui.SawMessage("Preferred skill " + pref + " leads back")) << pref;
+        EXPECT_GE(t.Level("Mechanical") + t.Level("Electronics"), 0) << pref;
+    }
+}
+
 TEST(AddSkill, LevelSixCapAsksExceptForSatisfactionAndNewSkills) {
     SkillGame t;
     AddSkill(t.g, "Pilot-6");

@@ -77,6 +77,23 @@ TEST(Startup, FirstRunRecordsTheChosenFolder) {
     EXPECT_EQ(t.ui.shown.back().Kind, "mainwindow");
 }
 
+// A file typed relative to the folder Orrimar stands in is recorded as a
+// whole path, so the settings hold from anywhere; a file that does not
+// exist is said at once and asked for again.
+TEST(Startup, FirstRunRecordsAWholePathAndAsksAgainForAMissingFile) {
+    TestGame t;
+    TempDir data;
+    WriteMinimalData(data);
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(data.Path());
+    t.ui.Answer({"nothing.eri", "IMPERIAL.ERI"});
+    const int status = RunMain(t);
+    std::filesystem::current_path(before);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(t.ui.SawMessage("There is no file " + data.Path() + "nothing.eri."));
+    EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + data.Path() + "\r\n");
+}
+
 TEST(Startup, FirstRunInAFolderWithoutImperialEndsWithTheWrongPlaceMessage) {
     TestGame t;
     TempDir elsewhere;
@@ -157,4 +174,11 @@ TEST(DefaultTemplate, WrittenOnlyWhenMissing) {
     data.Write("templates/Sample.htm", {"mine"});
     EXPECT_EQ(EnsureDefaultTemplate(data.Path()), "");
     EXPECT_EQ(data.Read("templates/Sample.htm"), "mine\r\n");
+
+    // A folder named in another letter case is the templates folder.
+    TempDir other;
+    other.Write("Templates/SAMPLE.HTM", {"mine"});
+    EXPECT_EQ(EnsureDefaultTemplate(other.Path()), "");
+    EXPECT_FALSE(std::filesystem::exists(other.Path() + "templates"));
+    EXPECT_EQ(other.Read("Templates/SAMPLE.HTM"), "mine\r\n");
 }

@@ -122,3 +122,51 @@ TEST(Sweep, BadRequestsAreRefusedWithAMessage) {
     EXPECT_EQ(RunBatch(options, log), 1);
     EXPECT_NE(log.str().find("no data folder"), std::string::npos);
 }
+
+// A race, service or branch asked for by name whose file the loader
+// refuses is an error naming the file and line, not characters of another
+// race; a template that is a folder or empty is refused before any page.
+TEST(Sweep, RefusedFilesAndTemplatesAreErrorsNotSuccesses) {
+    TempDir data, out;
+    for (const auto& entry : std::filesystem::directory_iterator(SampleDataDir()))
+        if (entry.is_regular_file())
+            std::filesystem::copy_file(entry.path(),
+                                       data.Path() + entry.path().filename().string());
+    auto zhodani = *ReadLines(data.Path() + "ZHODANI.ERI");
+    for (auto& line : zhodani)
+        if (StartsWith(line, "STR=")) line = "STR=two";
+    data.Write("ZHODANI.ERI", zhodani);
+    auto army = *ReadLines(data.Path() + "ARMY.SRV");
+    for (auto& line : army)
+        if (line == "Max=17") line = "Max=99";
+    data.Write("ARMY.SRV", army);
+
+    BatchOptions options;
+    options.DataDir = data.Path();
+    options.OutDir = out.Path();
+    options.Count = 3;
+    for (const auto& [race, service] :
+         {std::pair{"Zhodani", ""}, std::pair{"Imperial", "Imperial Army"}}) {
+        std::ostringstream log;
+        std::vector<BatchCharacter> made;
+        options.Race = race;
+        options.Service = service;
+        EXPECT_EQ(RunBatch(options, log, &made), 1) << race;
+        EXPECT_TRUE(made.empty()) << race;
+        EXPECT_NE(log.str().find(race == std::string("Zhodani") ? "ZHODANI.ERI:" : "ARMY.SRV:"),
+                  std::string::npos)
+            << log.str();
+    }
+
+    options.Race = options.Service = "";
+    options.DataDir = SampleDataDir();
+    TempDir templates;
+    templates.Write("blank.htm", {"", "  "});
+    for (const std::string& path : {templates.Path(), templates.Path() + "blank.htm"}) {
+        std::ostringstream log;
+        options.TemplatePath = path;
+        EXPECT_EQ(RunBatch(options, log), 1) << path;
+        EXPECT_NE(log.str().find("The template " + path), std::string::npos) << log.str();
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(out.Path()));
+}

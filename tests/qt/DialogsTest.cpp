@@ -40,6 +40,30 @@ class DialogsTest : public QObject {
         QVERIFY(PickOne(g, "A/B/C", "Close me") == 0 && g.PickText.empty());
     }
 
+    // A letter outside Latin-1 would be saved as "?": the user is told
+    // which, and types the text again from what was typed.
+    void typedLettersOutsideLatin1AreRefused() {
+        QString warning, retyped;
+        WhenOpen("InputText", [&](QWidget* window) {
+            auto* dialog = qobject_cast<QInputDialog*>(window);
+            dialog->setTextValue(QString::fromUtf8("Zo\u00eb O'Neil-\u015cmith"));
+            WhenOpen("", [&](QWidget* box) {
+                warning = qobject_cast<QMessageBox*>(box)->text();
+                WhenOpen("InputText", [&](QWidget* again) {
+                    auto* second = qobject_cast<QInputDialog*>(again);
+                    retyped = second->textValue();
+                    second->setTextValue(QString::fromUtf8("Zo\u00eb O'Neil-Smith"));
+                    second->accept();
+                });
+                box->close();
+            });
+            dialog->accept();
+        });
+        QCOMPARE(ui_.InputText("Name?", "Name", ""), std::string("Zo\xEB O'Neil-Smith"));
+        QVERIFY2(warning.contains(QString::fromUtf8("\u015c")), qPrintable(warning));
+        QCOMPARE(retyped, QString::fromUtf8("Zo\u00eb O'Neil-\u015cmith"));
+    }
+
     void pickListLimitEnterAndCancel() {
         for (const char* item : {"Pilot", "Medic", "Gunnery"}) PickListAdd(g.Slist1, item);
         QString message;

@@ -9,6 +9,7 @@
 #include "startup/OptionSets.h"
 #include "ui/Dialogs.h"
 #include "ui/OptionsWindow.h"
+#include "ui/console/ConsoleUi.h"
 
 namespace orrimar {
 
@@ -18,9 +19,9 @@ std::string ReadAnswer(std::istream& in, std::ostream& out) {
     out << "> " << std::flush;
     std::string line;
     if (!std::getline(in, line)) {
-        out << "\n(end of input)\n";
+        out << "\n(end of input at \"Options\")\n";
         out.flush();
-        throw ProgramExit{0};
+        throw ProgramExit{EndOfInputStatus};
     }
     return Trim(line);
 }

@@ -30,9 +30,10 @@ std::string Plain(const std::string& text) {
 std::string ConsoleUi::ReadLine() {
     std::string line;
     if (!std::getline(in_, line)) {
-        out_ << "\n(end of input)\n";
+        // A script that runs out before the program is done is not a success.
+        out_ << "\n(end of input at \"" << Plain(asked_) << "\")\n";
         out_.flush();
-        throw ProgramExit{0};
+        throw ProgramExit{EndOfInputStatus};
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return line;
@@ -56,6 +57,13 @@ int ConsoleUi::AskNumber(int count, bool allowZero, const std::string& zeroMeani
 
 void ConsoleUi::PrintTitle(const std::string& title) {
     out_ << "\n== " << title << " ==\n";
+    asked_ = title;
+}
+
+void ConsoleUi::Asking(const std::string& question) {
+    // The first line names the question well enough.
+    const std::string first = question.substr(0, question.find_first_of("\r\n"));
+    if (!Trim(first).empty()) asked_ = first;
 }
 
 void ConsoleUi::Message(const std::string& text, const std::string& title, MsgIcon icon) {
@@ -68,6 +76,7 @@ void ConsoleUi::Message(const std::string& text, const std::string& title, MsgIc
 
 bool ConsoleUi::YesNo(const std::string& text, const std::string& title, bool defaultYes, MsgIcon) {
     PrintTitle(title);
+    Asking(text);
     out_ << Plain(text) << "\n 1 Yes\n 2 No\n(empty answer: " << (defaultYes ? "Yes" : "No")
          << ")\n";
     while (true) {
@@ -83,6 +92,7 @@ bool ConsoleUi::YesNo(const std::string& text, const std::string& title, bool de
 std::string ConsoleUi::InputText(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) {
     PrintTitle(title);
+    Asking(prompt);
     out_ << Plain(prompt) << "\n";
     if (!defaultText.empty())
         out_ << "(empty answer keeps: " << defaultText << "; a single . cancels)\n";
@@ -100,6 +110,7 @@ int ConsoleUi::PickOne(const std::vector<std::string>& choices, const std::strin
 
 void ConsoleUi::PickList(Game& g, PickListModel& list) {
     PrintTitle("Select from list");
+    Asking(list.Prompt);
     out_ << list.Prompt << "\n";
     for (size_t i = 0; i < list.Items.size(); ++i)
         out_ << (static_cast<int>(i) == list.Current ? "*" : " ") << i + 1 << " "
@@ -135,7 +146,11 @@ void ConsoleUi::PickList(Game& g, PickListModel& list) {
         bool ok = true;
         for (const auto& word : Split(answer, ' ')) {
             if (word.empty()) continue;
-            int k = static_cast<int>(Val(word));
+            // Only a plain number naming an item counts; anything longer than
+            // the list could ever be is out of range, not an overflow.
+            const bool number =
+                word.size() <= 6 && word.find_first_not_of("0123456789") == std::string::npos;
+            const int k = number ? std::stoi(word) : 0;
             if (k < 1 || k > static_cast<int>(list.Items.size())) {
                 ok = false;
                 continue;
@@ -202,6 +217,7 @@ std::string ConsoleUi::AskTerm(Game& g) {
     PrintTermWindow(g);
     auto& w = g.TermWindow;
     PrintTitle(g.AppTitle);
+    Asking(w.Label[1]);
     out_ << Plain(w.Label[1]) << "\n";
     for (int k = 1; k <= 5; ++k) {
         if (w.Button[k].Visible) out_ << " " << k << " " << w.Button[k].Caption << "\n";

@@ -10,6 +10,9 @@
 
 namespace orrimar {
 
+// The exit status when the input ends while a question waits for its answer.
+constexpr int EndOfInputStatus = 3;
+
 class ConsoleUi : public Ui {
   public:
     ConsoleUi(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
@@ -40,8 +43,11 @@ class ConsoleUi : public Ui {
     void Refresh(Game&) override {}
 
   private:
-    // Reads one line; the end of input ends the program cleanly.
+    // Reads one line; the end of input ends the program with
+    // EndOfInputStatus, saying which question was waiting.
     std::string ReadLine();
+    // Names the question now asked, for that message.
+    void Asking(const std::string& question);
     // Asks for a number 1..count (0 allowed when `allowZero`), again on a wrong answer.
     int AskNumber(int count, bool allowZero, const std::string& zeroMeaning = "");
     void PrintTitle(const std::string& title);
@@ -52,6 +58,7 @@ class ConsoleUi : public Ui {
     std::istream& in_;
     std::ostream& out_;
     size_t logShown_ = 0;  // how much of the message log is already printed
+    std::string asked_;    // the question waiting for an answer
 };
 
 }  // namespace orrimar

@@ -37,7 +37,11 @@ void Usage(std::ostream& out) {
            "                    part of a name in the lists (any case); random when not given\n"
            "  --terms T         re-enlist until T terms are served (default 7)\n"
            "  --template FILE   fill this HTML template instead of the built-in layout\n"
-           "  --no-pages        generate without writing pages (for timing)\n";
+           "  --no-pages        generate without writing pages (for timing)\n"
+           "\n"
+           "Exit status: 0 when the program ended by your choice (Exit, q), 1 when the\n"
+           "data, a check or a batch had problems, 2 for a wrong command line, 3 when the\n"
+           "input ended while a question waited for its answer.\n";
 }
 
 int CheckData(const std::string& dir) {

@@ -76,10 +76,27 @@ bool QtUi::YesNo(const std::string& text, const std::string& title, bool default
 std::string QtUi::InputText(const std::string& prompt, const std::string& title,
                             const std::string& defaultText) {
     HideSplash();
-    bool ok = false;
-    QString answer = QInputDialog::getText(Parent(), Q(title), Q(prompt), QLineEdit::Normal,
-                                           Q(defaultText), &ok);
-    return ok ? S(answer) : "";
+    QString text = Q(defaultText);
+    while (true) {
+        QInputDialog dialog(Parent());
+        dialog.setObjectName("InputText");
+        dialog.setWindowTitle(Q(title));
+        dialog.setLabelText(Q(prompt));
+        dialog.setTextValue(text);
+        if (dialog.exec() != QDialog::Accepted) return "";
+        text = dialog.textValue();
+        // Texts are kept, and saved, in Latin-1: a letter outside it would
+        // silently become "?", so the user is told and types it again.
+        QString outside;
+        for (const QChar c : text)
+            if (c.unicode() > 0xFF && !outside.contains(c)) outside += c;
+        if (outside.isEmpty()) return S(text);
+        QMessageBox::warning(
+            Parent(), Q(title),
+            "These characters cannot be kept: " + outside +
+                "\nOrrimar stores its texts in Western European letters (Latin-1). Please "
+                "write them another way, for example without their accents.");
+    }
 }
 
 int QtUi::PickOne(const std::vector<std::string>& choices, const std::string& title) {
