@@ -11,6 +11,11 @@ namespace orrimar {
 
 struct Game;
 
+// The most characters one batch makes, and the most terms it serves (the
+// record holds a hundred).
+constexpr int MaxBatchCount = 1000000;
+constexpr int MaxBatchTerms = 99;
+
 struct BatchOptions {
     int Count = 1;
     std::string OutDir;   // where the pages go; empty writes none

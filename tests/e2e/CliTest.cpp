@@ -1,12 +1,14 @@
 // The terminal face over the sample data, driven by scripted input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "startup/Files.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
@@ -18,12 +20,15 @@ struct CliRun {
     std::string output;
 };
 
-// Runs orrimar-cli with `args`, feeding `input` on standard input.
-CliRun Cli(const std::string& args, const std::string& input, const TempDir& work) {
+// Runs orrimar-cli with `args`, feeding `input` on standard input, with
+// the terminal's locale `locale` (C unless given).
+CliRun Cli(const std::string& args, const std::string& input, const TempDir& work,
+           const std::string& locale = "C") {
     const std::string in = work.Path() + "input.txt";
     std::ofstream(in) << input;
-    const std::string command = "cd '" + work.Path() + "' && WINDIR='" + work.Path() + "' '" +
-                                ORRIMAR_CLI + "' " + args + " < '" + in + "' 2>&1";
+    const std::string command = "cd '" + work.Path() + "' && LC_ALL=" + locale + " WINDIR='" +
+                                work.Path() + "' '" + ORRIMAR_CLI + "' " + args + " < '" + in +
+                                "' 2>&1";
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
@@ -133,4 +138,36 @@ TEST(Cli, ScriptedCareerRunsToTheFinalMenuAndSaves) {
         if (entry.path().extension() == ".htm") page = work.Read(entry.path().filename().string());
     EXPECT_NE(page.find("<html>"), std::string::npos);
     EXPECT_NE(page.find("Infantry"), std::string::npos);
+}
+
+// The program's Latin-1 texts reach a UTF-8 terminal as UTF-8 and a C
+// locale terminal as plain ASCII; what is typed or given on the command
+// line in UTF-8 is read back as Latin-1, and a letter Latin-1 lacks is
+// refused with a word.
+TEST(Cli, TextsMeetTheTerminalInItsOwnEncoding) {
+    TempDir work, data;
+    for (const auto& entry : std::filesystem::directory_iterator(SampleDataDir()))
+        if (entry.is_regular_file())
+            std::filesystem::copy_file(entry.path(),
+                                       data.Path() + entry.path().filename().string());
+    auto imperial = *ReadLines(data.Path() + "IMPERIAL.ERI");
+    imperial[0] = "Imp\xE9rial citizen (human)";
+    data.Write("IMPERIAL.ERI", imperial);
+    const std::string folder = "--data '" + data.Path() + "'";
+
+    CliRun run = Cli(folder, "1\n10\n14\n", work, "C.UTF-8");  // the race list
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(Has(run, "Imp\xC3\xA9rial citizen")) << run.output;
+    run = Cli(folder, "1\n10\n14\n", work, "C");
+    EXPECT_TRUE(Has(run, "Imperial citizen")) << run.output;
+    EXPECT_EQ(std::count_if(run.output.begin(), run.output.end(),
+                            [](char c) { return static_cast<unsigned char>(c) >= 0x80; }),
+              0);
+
+    run =
+        Cli(folder + " --auto --count 1 --no-pages --race 'Imp\xC3\xA9rial'", "", work, "C.UTF-8");
+    EXPECT_EQ(run.status, 0) << run.output;
+    // "Type characteristics in", then a letter outside Latin-1 for the first.
+    run = Cli(folder, "5\n\xC5\x9C\n", work, "C.UTF-8");
+    EXPECT_TRUE(Has(run, "These characters cannot be kept: \xC5\x9C")) << run.output;
 }

@@ -10,6 +10,7 @@
 #include "ui/Dialogs.h"
 #include "ui/OptionsWindow.h"
 #include "ui/console/ConsoleUi.h"
+#include "ui/console/Terminal.h"
 
 namespace orrimar {
 
@@ -17,13 +18,13 @@ namespace {
 
 std::string ReadAnswer(std::istream& in, std::ostream& out) {
     out << "> " << std::flush;
-    std::string line;
-    if (!std::getline(in, line)) {
+    const auto line = ReadTerminalLine(in, out);
+    if (!line) {
         out << "\n(end of input at \"Options\")\n";
         out.flush();
         throw ProgramExit{EndOfInputStatus};
     }
-    return Trim(line);
+    return Trim(*line);
 }
 
 // A plain whole number, or -1 for anything else.

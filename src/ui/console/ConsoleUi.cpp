@@ -13,6 +13,7 @@
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
 #include "ui/console/ConsoleOptions.h"
+#include "ui/console/Terminal.h"
 
 namespace orrimar {
 
@@ -28,15 +29,14 @@ std::string Plain(const std::string& text) {
 }  // namespace
 
 std::string ConsoleUi::ReadLine() {
-    std::string line;
-    if (!std::getline(in_, line)) {
+    auto line = ReadTerminalLine(in_, out_);
+    if (!line) {
         // A script that runs out before the program is done is not a success.
         out_ << "\n(end of input at \"" << Plain(asked_) << "\")\n";
         out_.flush();
         throw ProgramExit{EndOfInputStatus};
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
+    return *line;
 }
 
 int ConsoleUi::AskNumber(int count, bool allowZero, const std::string& zeroMeaning) {

@@ -4,8 +4,12 @@
 #include <string>
 #include <vector>
 
+#include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
+#include <optional>
 
 #include "model/Dice.h"
 #include "model/Game.h"
@@ -13,6 +17,7 @@
 #include "startup/DataCheck.h"
 #include "startup/Main.h"
 #include "ui/console/ConsoleUi.h"
+#include "ui/console/Terminal.h"
 
 using namespace orrimar;
 
@@ -30,12 +35,13 @@ void Usage(std::ostream& out) {
            "                    problem found as file:line: message\n"
            "  --auto            generate characters without a question (see README for the\n"
            "                    answers it gives) and write one resume each plus index.htm\n"
-           "  --count N         how many characters (default 1)\n"
+           "  --count N         how many characters, 1 to 1000000 (default 1)\n"
            "  --out DIR         where the pages go (created when missing)\n"
-           "  --seed S          the same seed, data and version give the same characters\n"
+           "  --seed S          0 to 18446744073709551615: the same seed, data and version\n"
+           "                    give the same characters\n"
            "  --race R, --service S, --branch B\n"
            "                    part of a name in the lists (any case); random when not given\n"
-           "  --terms T         re-enlist until T terms are served (default 7)\n"
+           "  --terms T         re-enlist until T terms are served, 1 to 99 (default 7)\n"
            "  --template FILE   fill this HTML template instead of the built-in layout\n"
            "  --no-pages        generate without writing pages (for timing)\n"
            "\n"
@@ -56,25 +62,56 @@ int CheckData(const std::string& dir) {
     return 1;
 }
 
+int Run(const std::vector<std::string>& args);
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    // The program's texts are Latin-1: what it prints is converted to the
+    // terminal's encoding, what is typed or given on the command line back.
+    const Charset charset = LocaleCharset();
+    SetTerminalCharset(charset);
+    TerminalBuffer out(std::cout.rdbuf(), charset), err(std::cerr.rdbuf(), charset);
+    std::cout.rdbuf(&out);
+    std::cerr.rdbuf(&err);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        std::string refused;
+        args.push_back(FromTerminal(argv[i], charset, refused));
+    }
+    const int status = Run(args);
+    std::cout.flush();
+    std::cerr.flush();
+    std::cout.rdbuf(out.Target());
+    std::cerr.rdbuf(err.Target());
+    return status;
+}
+
+namespace {
+
+int Run(const std::vector<std::string>& args) {
     std::string dataDir;
     std::vector<std::string> rest;
     bool automatic = false;
     bool seeded = false;
     BatchOptions batch;
-    auto number = [](const std::string& text, long long& out) {
-        char* end = nullptr;
-        out = std::strtoll(text.c_str(), &end, 10);
-        return !text.empty() && end && *end == '\0';
+    // A whole number in lo..hi, all of the text; nothing otherwise.
+    auto number = [](const std::string& text, uint64_t lo, uint64_t hi) -> std::optional<uint64_t> {
+        if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        errno = 0;
+        const unsigned long long value = std::strtoull(text.c_str(), nullptr, 10);
+        if (errno == ERANGE || value < lo || value > hi) return std::nullopt;
+        return value;
     };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
-        long long value = 0;
         if ((a == "--data" || a == "--check-data") && hasValue) {
+            if (args[i + 1].empty()) {
+                std::cerr << "orrimar-cli: " << a << " needs a folder\n";
+                return 2;
+            }
             if (a == "--check-data") return CheckData(args[i + 1]);
             dataDir = args[++i];
         } else if (a == "--auto") {
@@ -82,15 +119,22 @@ int main(int argc, char** argv) {
         } else if (a == "--no-pages") {
             batch.WritePages = false;
         } else if ((a == "--count" || a == "--terms" || a == "--seed") && hasValue) {
-            if (!number(args[++i], value) || value < (a == "--seed" ? 0 : 1)) {
-                std::cerr << "orrimar-cli: " << a << " needs a whole number, not \"" << args[i]
-                          << "\"\n";
+            // The seed takes the whole range of its type; counts and terms
+            // have the range the batch can use.
+            const uint64_t hi = a == "--seed"    ? std::numeric_limits<uint64_t>::max()
+                                : a == "--count" ? MaxBatchCount
+                                                 : MaxBatchTerms;
+            const uint64_t lo = a == "--seed" ? 0 : 1;
+            const auto value = number(args[++i], lo, hi);
+            if (!value) {
+                std::cerr << "orrimar-cli: " << a << " needs a whole number from " << lo << " to "
+                          << hi << ", not \"" << args[i] << "\"\n";
                 return 2;
             }
-            if (a == "--count") batch.Count = static_cast<int>(std::min(value, 1000000LL));
-            if (a == "--terms") batch.Terms = static_cast<int>(std::min(value, 99LL));
+            if (a == "--count") batch.Count = static_cast<int>(*value);
+            if (a == "--terms") batch.Terms = static_cast<int>(*value);
             if (a == "--seed") {
-                batch.Seed = static_cast<uint64_t>(value);
+                batch.Seed = *value;
                 seeded = true;
             }
         } else if ((a == "--out" || a == "--race" || a == "--service" || a == "--branch" ||
@@ -105,7 +149,7 @@ int main(int argc, char** argv) {
         } else if (a == "--help" || a == "-h") {
             Usage(std::cout);
             return 0;
-        } else if (a.rfind("--", 0) == 0) {
+        } else if (a.rfind("-", 0) == 0) {
             std::cerr << "orrimar-cli: unknown option " << a << "\n";
             Usage(std::cerr);
             return 2;
@@ -145,3 +189,5 @@ int main(int argc, char** argv) {
     }
     return 0;
 }
+
+}  // namespace

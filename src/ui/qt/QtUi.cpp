@@ -12,6 +12,7 @@
 #include <QSplashScreen>
 #include <QUrl>
 
+#include "model/Encoding.h"
 #include "model/Game.h"
 #include "ui/qt/Dialogs.h"
 #include "ui/qt/Form1.h"
@@ -20,11 +21,13 @@
 
 namespace orrimar {
 
+// Through the same conversions as the terminal's, so both faces agree on
+// every letter.
 QString Q(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromStdString(Latin1ToUtf8(text));
 }
 std::string S(const QString& text) {
-    return text.toLatin1().toStdString();
+    return Utf8ToLatin1(text.toStdString());
 }
 
 QtUi::QtUi() = default;
@@ -87,13 +90,12 @@ std::string QtUi::InputText(const std::string& prompt, const std::string& title,
         text = dialog.textValue();
         // Texts are kept, and saved, in Latin-1: a letter outside it would
         // silently become "?", so the user is told and types it again.
-        QString outside;
-        for (const QChar c : text)
-            if (c.unicode() > 0xFF && !outside.contains(c)) outside += c;
-        if (outside.isEmpty()) return S(text);
+        std::string outside;
+        const std::string latin1 = Utf8ToLatin1(text.toStdString(), &outside);
+        if (outside.empty()) return latin1;
         QMessageBox::warning(
             Parent(), Q(title),
-            "These characters cannot be kept: " + outside +
+            "These characters cannot be kept: " + QString::fromStdString(outside) +
                 "\nOrrimar stores its texts in Western European letters (Latin-1). Please "
                 "write them another way, for example without their accents.");
     }
