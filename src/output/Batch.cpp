@@ -77,6 +77,14 @@ std::string IndexPage(const std::vector<BatchCharacter>& done, const BatchOption
 
 }  // namespace
 
+std::string BatchPageName(int n, const std::string& name) {
+    // The whole number, at least four digits: every character of a batch has
+    // a page of its own, however many there are and whatever their names.
+    char number[16];
+    std::snprintf(number, sizeof number, "%04d", n);
+    return std::string(number) + "-" + SafeFileName(name) + ".htm";
+}
+
 std::string CheckWithinTables(const Game& g) {
     const auto& c = g.Character;
     if (c.CurTerm < 1 || c.CurTerm > CharacterRecord::MaxTerm) return "term out of range";
@@ -196,9 +204,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         result.Terms = g.Character.CurTerm;
         result.Problem = CheckWithinTables(g);
         if (options.WritePages && !outDir.empty()) {
-            char number[16];
-            std::snprintf(number, sizeof number, "%04d", n % 10000);
-            result.File = std::string(number) + "-" + SafeFileName(g.Character.Name) + ".htm";
+            result.File = BatchPageName(n, g.Character.Name);
             const std::string footer =
                 "Batch character " + std::to_string(n) + ", seed " + std::to_string(result.Seed) +
                 " (orrimar-cli --auto --count 1 --seed " + std::to_string(result.Seed) +

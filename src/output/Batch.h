@@ -37,6 +37,9 @@ struct BatchCharacter {
     std::string Problem;  // empty when the record kept within its tables
 };
 
+// The page of character n of a batch: "0001-NAME.htm".
+std::string BatchPageName(int n, const std::string& name);
+
 // What is wrong with a finished character's record, or "" when every field
 // stays within its table's bounds.
 std::string CheckWithinTables(const Game& g);

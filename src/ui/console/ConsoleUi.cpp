@@ -1,6 +1,7 @@
 #include "ui/console/ConsoleUi.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "model/Text.h"
 #include "output/Listings.h"
 #include "output/TestPlan.h"
+#include "startup/Files.h"
 #include "startup/Service.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
@@ -413,11 +415,27 @@ std::optional<std::string> ConsoleUi::SaveFileDialog(const FileDialogRequest& re
     out_ << "; a single . cancels.\n";
     while (true) {
         out_ << "> " << std::flush;
-        std::string answer = Trim(ReadLine());
-        if (answer == ".") return std::nullopt;
-        if (!answer.empty()) return answer;
-        if (proposal) return request.InitialFolder + request.FileName;
-        out_ << "Please type a file name.\n";
+        std::string path = Trim(ReadLine());
+        if (path == ".") return std::nullopt;
+        if (path.empty() && proposal) path = request.InitialFolder + request.FileName;
+        if (path.empty()) {
+            out_ << "Please type a file name.\n";
+            continue;
+        }
+        const std::string ext = request.DefaultExtension;
+        if (!ext.empty() && ext.find('*') == std::string::npos &&
+            FileNameOf(path).find('.') == std::string::npos)
+            path += "." + ext;
+        // Like the desktop's save dialog: an existing file is replaced only
+        // when the user says so (or answered --yes for the whole run).
+        std::error_code ec;
+        if (!assumeYes_ && std::filesystem::exists(path, ec) &&
+            !YesNo(path + " already exists. Do you want to replace it?", "Confirm Save As", false,
+                   MsgIcon::Warning)) {
+            out_ << "Type another path; a single . cancels.\n";
+            continue;
+        }
+        return path;
     }
 }
 

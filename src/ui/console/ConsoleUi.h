@@ -16,6 +16,8 @@ constexpr int EndOfInputStatus = 3;
 class ConsoleUi : public Ui {
   public:
     ConsoleUi(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+    // --yes: an existing file is replaced without asking.
+    void AssumeYes(bool yes) { assumeYes_ = yes; }
 
     void Message(const std::string& text, const std::string& title, MsgIcon icon) override;
     bool YesNo(const std::string& text, const std::string& title, bool defaultYes,
@@ -59,6 +61,7 @@ class ConsoleUi : public Ui {
     std::ostream& out_;
     size_t logShown_ = 0;  // how much of the message log is already printed
     std::string asked_;    // the question waiting for an answer
+    bool assumeYes_ = false;
 };
 
 }  // namespace orrimar

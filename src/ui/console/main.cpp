@@ -24,13 +24,14 @@ using namespace orrimar;
 namespace {
 
 void Usage(std::ostream& out) {
-    out << "Usage: orrimar-cli [--data DIR] [--seed S] [TESTMODE | TEST | COURTMARTIAL]\n"
+    out << "Usage: orrimar-cli [--data DIR] [--seed S] [--yes] [TESTMODE | TEST | COURTMARTIAL]\n"
            "       orrimar-cli --check-data DIR\n"
            "       orrimar-cli --auto --count N --out DIR [--seed S] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--template FILE] [--data DIR]\n"
            "\n"
            "  --data DIR        use DIR as the data folder for this run (the settings file\n"
            "                    is neither read nor written)\n"
+           "  --yes             replace existing files without asking (for answer scripts)\n"
            "  --check-data DIR  load every race, service and branch of DIR and list every\n"
            "                    problem found as file:line: message\n"
            "  --auto            generate characters without a question (see README for the\n"
@@ -94,6 +95,7 @@ int Run(const std::vector<std::string>& args) {
     std::vector<std::string> rest;
     bool automatic = false;
     bool seeded = false;
+    bool assumeYes = false;
     BatchOptions batch;
     // A whole number in lo..hi, all of the text; nothing otherwise.
     auto number = [](const std::string& text, uint64_t lo, uint64_t hi) -> std::optional<uint64_t> {
@@ -116,6 +118,8 @@ int Run(const std::vector<std::string>& args) {
             dataDir = args[++i];
         } else if (a == "--auto") {
             automatic = true;
+        } else if (a == "--yes") {
+            assumeYes = true;
         } else if (a == "--no-pages") {
             batch.WritePages = false;
         } else if ((a == "--count" || a == "--terms" || a == "--seed") && hasValue) {
@@ -174,6 +178,7 @@ int Run(const std::vector<std::string>& args) {
     }
 
     ConsoleUi ui(std::cin, std::cout);
+    ui.AssumeYes(assumeYes);
     // --seed makes an interactive session repeatable too.
     ClockDice clock;
     SeededDice seededDice(batch.Seed);
