@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "career/SkillTables.h"
 #include "model/Display.h"
@@ -41,25 +42,32 @@ bool HasGambling(const Game& g) {
     return false;
 }
 
-// Column text written over a blank line, cut to the columns it is given.
-void PutColumns(std::string& line, size_t first, size_t width, const std::string& text) {
-    line.replace(first - 1, std::min(width, text.size()), text.substr(0, width));
-}
-
-std::string TableLine(const std::string& material, const std::string& cash) {
-    std::string line(100, ' ');
-    PutColumns(line, 1, 20, material);
-    PutColumns(line, 21, 50, cash);
-    return TrimRight(line) + CrLf;
+// A table line: the material text in a column wide enough for the longest
+// entry (at least 20), then the cash; trailing blanks trimmed.
+std::string TableLine(const std::string& material, const std::string& cash, size_t width) {
+    std::string line = material;
+    line.resize(std::max(width, material.size()), ' ');
+    return TrimRight(line + cash) + CrLf;
 }
 
 void ShowTables(Game& g) {
     const auto& s = g.Service;
+    // Only the rows a table has: an unset row past its count would read as
+    // an empty benefit and "Cr0".
+    const int rows = std::clamp(std::max(s.MaterialCount, s.CashCount), 0,
+                                static_cast<int>(ServiceRecord::MaxMuster));
+    std::vector<std::string> material;
+    size_t width = 20;
+    for (int i = 1; i <= rows; ++i) {
+        material.push_back(i <= s.MaterialCount ? std::to_string(i) + "  " + s.Material[i]
+                                                : std::to_string(i));
+        width = std::max(width, material.back().size() + 2);
+    }
     std::string text = CrLf + "Mustering out tables" + CrLf;
-    text += TableLine("1D Material", "1D Financial");
-    for (int i = 1; i <= ServiceRecord::MaxMuster; ++i)
-        text += TableLine(std::to_string(i) + "  " + s.Material[i],
-                          "  Cr" + FormatThousands(s.Cash[i]));
+    text += TableLine("1D Material", "1D Financial", width);
+    for (int i = 1; i <= rows; ++i)
+        text += TableLine(material[i - 1],
+                          i <= s.CashCount ? "  Cr" + FormatThousands(s.Cash[i]) : "", width);
     TextViewerModel viewer;
     viewer.TitleLine = "Mustering out tables for " + s.Name;
     viewer.Text = text;

@@ -1,6 +1,7 @@
 #include "model/Display.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "model/Game.h"
 #include "model/Generate.h"
@@ -38,13 +39,22 @@ void ShowSkills(Game& g) {
     const auto& c = g.Character;
     auto& list = g.TermWindow.Skills;
     list.clear();
+    const bool byValue = c.Opt(OptSortSkills);
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
         const auto& skill = c.Skills[i];
         if (Trim(skill.Name).empty()) continue;
-        std::string text = c.Opt(OptSortSkills) ? std::to_string(skill.Level) + " " + skill.Name
-                                                : skill.Name + "-" + std::to_string(skill.Level);
+        std::string text = byValue ? std::to_string(skill.Level) + " " + skill.Name
+                                   : skill.Name + "-" + std::to_string(skill.Level);
         list.push_back({text, i});
     }
+    // The list runs by name, or with the option by level, as numbers: level
+    // 10 comes after level 2, which a list sorting its texts would not do.
+    const auto key = [&](const TaggedItem& item) {
+        const auto& skill = c.Skills[item.Tag];
+        return std::make_tuple(byValue ? skill.Level : 0, UCase(skill.Name));
+    };
+    std::stable_sort(list.begin(), list.end(),
+                     [&](const TaggedItem& a, const TaggedItem& b) { return key(a) < key(b); });
 }
 
 void ShowCharacter(Game& g, const std::string& text) {

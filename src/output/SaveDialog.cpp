@@ -26,17 +26,27 @@ FileDialogRequest ResumeSaveRequest(const Game& g) {
     request.FilterDescription = "Web pages";
     request.FilterPattern = "*.htm";
     request.DefaultExtension = "htm";
-    // A name with nothing usable in it proposes no name, like no name at all.
+    // A name with nothing usable in it proposes no name, like no name at all:
+    // the filter's "*.htm" is a pattern, and would be saved as a file of
+    // that very name.
     const std::string stem = SafeFileName(g.Character.Name);
-    request.FileName = stem.empty() ? "*.htm" : stem + ".htm";
+    request.FileName = stem.empty() ? "" : stem + ".htm";
     return request;
 }
 
 std::optional<std::string> AskResumePath(Game& g) {
-    auto path = g.ui.SaveFileDialog(ResumeSaveRequest(g));
-    if (!path || path->empty()) return std::nullopt;
-    if (FileNameOf(*path).find('.') == std::string::npos) *path += ".htm";
-    return path;
+    while (true) {
+        auto path = g.ui.SaveFileDialog(ResumeSaveRequest(g));
+        if (!path || path->empty()) return std::nullopt;
+        const std::string name = FileNameOf(*path);
+        if (name.empty() || name.find_first_of("*?") != std::string::npos) {
+            g.ui.Message("\"" + name + "\" is not a file name. Please type a name for the page.",
+                         g.AppTitle, MsgIcon::Warning);
+            continue;
+        }
+        if (name.find('.') == std::string::npos) *path += ".htm";
+        return path;
+    }
 }
 
 }  // namespace orrimar

@@ -76,6 +76,11 @@ void ShowPickList(Game& g) {
     if (Val(list.MaxText) < 1) list.MaxText = "1";
     if (Val(list.MinText) < 1) list.MinText = "1";
     list.Selected.resize(list.Items.size(), false);
+    // The only entry is the choice: it opens selected, so OK takes it.
+    if (list.Items.size() == 1) {
+        list.Selected[0] = true;
+        list.Current = 0;
+    }
     g.ui.PickList(g, list);
 }
 

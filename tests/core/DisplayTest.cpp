@@ -96,12 +96,19 @@ TEST(Display, MerchantAndRace8Ranks) {
 TEST(Display, SkillsByNameOrValueAndMoney) {
     DisplayGame t;
     t.g.Character.Skills[1] = {"Pilot", 2};
-    ShowSkills(t.g);
-    EXPECT_EQ(t.g.TermWindow.Skills.at(0).Text, "Pilot-2");
-    EXPECT_EQ(t.g.TermWindow.Skills.at(0).Tag, 1);
+    t.g.Character.Skills[2] = {"Admin", 10};
+    t.g.Character.Skills[3] = {"brawling", 2};
+    const auto shown = [&] {
+        ShowSkills(t.g);
+        std::string texts;
+        for (const auto& item : t.g.TermWindow.Skills)
+            texts += item.Text + "(" + std::to_string(item.Tag) + ") ";
+        return texts;
+    };
+    // By name, whatever the letter case; by value as numbers, 10 after 2.
+    EXPECT_EQ(shown(), "Admin-10(2) brawling-2(3) Pilot-2(1) ");
     t.g.Character.Options[OptSortSkills] = OptOn;
-    ShowSkills(t.g);
-    EXPECT_EQ(t.g.TermWindow.Skills.at(0).Text, "2 Pilot");
+    EXPECT_EQ(shown(), "2 brawling(3) 2 Pilot(1) 10 Admin(2) ");
 
     t.g.Character.Money = 1234567;
     t.g.Character.Benefits[1] = "Blade";
@@ -129,6 +136,17 @@ TEST(Dialogs, PickOneSplitsAndChoosesAutomatically) {
     EXPECT_EQ(t.g.PickText, "C");
     EXPECT_FALSE(t.g.PickAuto);  // the switch never survives a call
     EXPECT_EQ(t.ui.AnswersLeft(), 0u);
+}
+
+// A list of one entry opens with it chosen: OK alone takes it.
+TEST(Dialogs, TheOnlyEntryOfAPickListIsChosen) {
+    DisplayGame t;
+    PickListClear(t.g.Slist1);
+    PickListAdd(t.g.Slist1, "Sample.htm");
+    t.ui.Answer("");  // OK as the window opened
+    ShowPickList(t.g);
+    ASSERT_EQ(PickListSelection(t.g.Slist1).size(), 1u);
+    EXPECT_EQ(PickListOkCheck(t.g.Slist1), "");
 }
 
 TEST(Dialogs, PickListChecksAndMarks) {

@@ -141,8 +141,10 @@ TEST_F(Resume, WrittenAndOpenedOrReportedKeepingTheOldPage) {
     // "10 more", "Enter manually", an empty answer (back to the list), a typed name.
     t.ui.Answer({"11", "12", "", "12", "Ann Vole", out.Path() + "ann"});
     SaveHtmlResume(g);
-    // "Leave blank" under _ZIP (the transfer file follows the page), then a cancelled dialog.
-    t.ui.Answer({"13", out.Path() + "blank.htm", "13", "<cancel>"});
+    // "Leave blank" under _ZIP (the transfer file follows the page): the unnamed
+    // character is proposed no file name, and a pattern typed as one is refused.
+    // Then a cancelled dialog.
+    t.ui.Answer({"13", out.Path() + "*.htm", out.Path() + "blank.htm", "13", "<cancel>"});
     setenv("_ZIP", "1", 1);
     SaveHtmlResume(g);
     SaveHtmlResume(g);
@@ -151,6 +153,11 @@ TEST_F(Resume, WrittenAndOpenedOrReportedKeepingTheOldPage) {
     EXPECT_TRUE(Contains(out.Read("blank.htm"), "<title>Astrovane Character Resume</title>"));
     EXPECT_EQ(Split(out.Read("blank.trg"), '\n').size(), 127u);
     EXPECT_EQ(std::distance(fs::directory_iterator(out.Path()), {}), 3);  // no ANNVOLE.trg
+    const auto proposed = std::find_if(t.ui.shown.rbegin(), t.ui.shown.rend(),
+                                       [](const auto& shown) { return shown.Kind == "save"; });
+    EXPECT_EQ(proposed->Text, "");
+    EXPECT_TRUE(t.ui.SawMessage("\"*.htm\" is not a file name."));
+    t.ui.messages.clear();
 
     // Past a file-size limit the save is reported and the old page stays.
     const std::string page = out.Path() + "ann.htm", oldText = out.Read("ann.htm");
