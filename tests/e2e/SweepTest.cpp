@@ -8,51 +8,12 @@
 #include "model/Text.h"
 #include "output/Batch.h"
 #include "startup/Files.h"
-#include "startup/Service.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
 
-namespace {
-
-struct Career {
-    std::string Race, Service, Branch;
-};
-
-std::vector<std::string> FilesSection(const std::vector<std::string>& lines) {
-    std::vector<std::string> keys;
-    bool in = false;
-    for (const auto& line : lines) {
-        if (in) {
-            size_t eq = line.find('=');
-            if (eq == std::string::npos) break;
-            keys.push_back(Trim(line.substr(0, eq)));
-        } else if (line == "[FILES]") {
-            in = true;
-        }
-    }
-    return keys;
-}
-
-std::vector<Career> AllCareers() {
-    std::vector<Career> careers;
-    const std::string dir = SampleDataDir();
-    for (const auto& race : ListFilesWithExtension(dir, ".ERI")) {
-        for (const auto& service : FilesSection(*ReadLines(dir + race))) {
-            auto lines = ReadLines(ResolveNoCase(dir, service));
-            if (!lines) continue;
-            for (const auto& branch : ReadBranchEntries(*lines)) {
-                if (branch.TransferTag < 0) careers.push_back({race, service, branch.Key});
-            }
-        }
-    }
-    return careers;
-}
-
-}  // namespace
-
 TEST(Sweep, EveryCareerOfTheSampleDataGeneratesWithinItsTables) {
-    const auto careers = AllCareers();
+    const auto careers = SampleCareers();
     ASSERT_GT(careers.size(), 100u);
     TempDir out;
     int n = 0;

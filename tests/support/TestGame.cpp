@@ -7,7 +7,9 @@
 
 #include "model/Text.h"
 #include "startup/Cascades.h"
+#include "startup/Files.h"
 #include "startup/Main.h"
+#include "startup/Service.h"
 
 namespace orrimar {
 
@@ -42,6 +44,32 @@ std::string TempDir::Read(const std::string& name) const {
 
 std::string SampleDataDir() {
     return std::string(ORRIMAR_SOURCE_DIR) + "/data/";
+}
+
+std::vector<SampleCareer> SampleCareers() {
+    std::vector<SampleCareer> careers;
+    const std::string dir = SampleDataDir();
+    for (const auto& race : ListFilesWithExtension(dir, ".ERI")) {
+        std::vector<std::string> services;
+        bool files = false;
+        const auto raceLines = ReadLines(dir + race);
+        for (const auto& line : raceLines ? *raceLines : std::vector<std::string>{}) {
+            if (files) {
+                const size_t eq = line.find('=');
+                if (eq == std::string::npos) break;
+                services.push_back(Trim(line.substr(0, eq)));
+            } else if (line == "[FILES]") {
+                files = true;
+            }
+        }
+        for (const auto& service : services) {
+            const auto lines = ReadLines(ResolveNoCase(dir, service));
+            if (!lines) continue;
+            for (const auto& branch : ReadBranchEntries(*lines))
+                if (branch.TransferTag < 0) careers.push_back({race, service, branch.Key});
+        }
+    }
+    return careers;
 }
 
 TestGame::TestGame() : g(ui, dice) {

@@ -30,6 +30,14 @@ class TempDir {
 // The sample data folder of the source tree, ending in "/".
 std::string SampleDataDir();
 
+// Every race, service and branch a new character of the sample data can
+// choose (branches opened only by transfer left out), as file names and
+// branch keys, in the order of the files.
+struct SampleCareer {
+    std::string Race, Service, Branch;
+};
+std::vector<SampleCareer> SampleCareers();
+
 struct TestGame {
     TestGame();
     ~TestGame();
