@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <vector>
 
 #include "model/Game.h"
 #include "model/Generate.h"
@@ -22,7 +23,9 @@ void AddHistory(Game& g, const std::string& text) {
     ShowCharacter(g, text);
 }
 
-void ShowHistory(Game& g) {
+namespace {
+
+void BuildHistory(Game& g) {
     const auto& c = g.Character;
     auto& list = g.TermWindow.History;
     list.clear();
@@ -35,7 +38,7 @@ void ShowHistory(Game& g) {
     for (int y = 1; y <= c.CurLine; ++y) list.push_back("    " + c.TermLog[c.CurTerm].Lines[y]);
 }
 
-void ShowSkills(Game& g) {
+void BuildSkills(Game& g) {
     const auto& c = g.Character;
     auto& list = g.TermWindow.Skills;
     list.clear();
@@ -49,21 +52,23 @@ void ShowSkills(Game& g) {
     }
     // The list runs by name, or with the option by level, as numbers: level
     // 10 comes after level 2, which a list sorting its texts would not do.
-    const auto key = [&](const TaggedItem& item) {
+    std::vector<std::tuple<int, std::string, TaggedItem>> keyed;
+    for (auto& item : list) {
         const auto& skill = c.Skills[item.Tag];
-        return std::make_tuple(byValue ? skill.Level : 0, UCase(skill.Name));
-    };
-    std::stable_sort(list.begin(), list.end(),
-                     [&](const TaggedItem& a, const TaggedItem& b) { return key(a) < key(b); });
+        keyed.emplace_back(byValue ? skill.Level : 0, UCase(skill.Name), std::move(item));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
+    });
+    list.clear();
+    for (auto& entry : keyed) list.push_back(std::move(std::get<2>(entry)));
 }
 
-void ShowCharacter(Game& g, const std::string& text) {
-    auto& c = g.Character;
-    auto& s = g.Service;
+// The character lines of the term window.
+void BuildCharacterLines(Game& g) {
+    const auto& c = g.Character;
+    const auto& s = g.Service;
     auto& w = g.TermWindow;
-    if (!Trim(text).empty()) w.Log += text + CrLf;
-    CalcHitPoints(g);
-
     std::string stats;
     for (int i = 1; i <= g.Race.NumStats; ++i)
         stats += g.Race.StatName[i] + ": " + HexDigit(c.Stats[i]) + " ";
@@ -77,31 +82,14 @@ void ShowCharacter(Game& g, const std::string& text) {
         if (c.SocialClass == "W") stats += " (Well-Born)";
         if (c.SocialClass == "N") stats += " (Noble)";
     }
-    const bool sorag = UCase(s.Type) == "SORAG";
-    if (sorag) {
+    if (UCase(s.Type) == "SORAG") {
         int v = std::clamp(ValInt(c.Clearance), 0, 5);
         stats += " Clearance: " + g.ClearanceCode[v];
     }
 
-    if (g.Race.Code == 8) {
-        // A race whose rank is its term count: the rank table is written
-        // from the character, not read from the service file.
-        int rank = std::clamp(c.CurTerm - 1, 1, CharacterRecord::MaxRank);
-        c.Rank = static_cast<int16_t>(rank);
-        s.RankCode[rank] = (Contains(g.Race.Name, "Leader") ? "O" : "E") + std::to_string(rank);
-        s.RankName[rank] = "Rank-" + std::to_string(rank);
-        s.MaxRank = rank;
-    }
-
     const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
-    std::string rankLine;
-    if (UCase(s.Type) == "MERCHANT") {
-        s.RankCode[0] = "E" + std::to_string(c.CurTerm);
-        s.RankName[0] = "Enlisted";
-    }
-    s.RankCode[rank] = Trim(s.RankCode[rank]);
-    rankLine = "T " + std::to_string(c.CurTerm) + " Y " + std::to_string(c.CurLine) + " " +
-               Trim(s.RankName[rank]) + " (" + s.RankCode[rank] + ")";
+    std::string rankLine = "T " + std::to_string(c.CurTerm) + " Y " + std::to_string(c.CurLine) +
+                           " " + Trim(s.RankName[rank]) + " (" + s.RankCode[rank] + ")";
     if (UCase(s.Type) == "MERCHANT") {
         std::string next = rank + 1 <= ServiceRecord::MaxQualif ? s.Qualif[rank + 1] : "";
         std::string req = next.empty() ? "(n/a)" : next.substr(next.find_last_of('=') + 1);
@@ -113,8 +101,54 @@ void ShowCharacter(Game& g, const std::string& text) {
     w.Label[4] = "HP: " + std::to_string(c.HitPoints) + " TL: " + std::to_string(c.TechLevel) +
                  " Age: " + std::to_string(c.Age);
     w.Label[5] = rankLine;
-    ShowSkills(g);
-    ShowHistory(g);
+}
+
+}  // namespace
+
+void ShowHistory(Game& g) {
+    g.TermWindow.Stale = true;
+}
+
+void ShowSkills(Game& g) {
+    g.TermWindow.Stale = true;
+}
+
+void ShowCharacter(Game& g, const std::string& text) {
+    auto& c = g.Character;
+    auto& s = g.Service;
+    auto& w = g.TermWindow;
+    if (!Trim(text).empty()) w.Log += text + CrLf;
+    CalcHitPoints(g);
+
+    // What the display has always settled on the record: the rank of a race
+    // whose rank is its term count, the code of a merchant's rank 0, the
+    // rank code trimmed. They stay here, where the rules have them happen,
+    // whether or not anyone looks at the window.
+    if (g.Race.Code == 8) {
+        // A race whose rank is its term count: the rank table is written
+        // from the character, not read from the service file.
+        int rank = std::clamp(c.CurTerm - 1, 1, CharacterRecord::MaxRank);
+        c.Rank = static_cast<int16_t>(rank);
+        s.RankCode[rank] = (Contains(g.Race.Name, "Leader") ? "O" : "E") + std::to_string(rank);
+        s.RankName[rank] = "Rank-" + std::to_string(rank);
+        s.MaxRank = rank;
+    }
+    if (UCase(s.Type) == "MERCHANT") {
+        s.RankCode[0] = "E" + std::to_string(c.CurTerm);
+        s.RankName[0] = "Enlisted";
+    }
+    const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
+    s.RankCode[rank] = Trim(s.RankCode[rank]);
+    w.Stale = true;
+}
+
+bool BuildTermView(Game& g) {
+    if (!g.TermWindow.Stale) return false;
+    BuildCharacterLines(g);
+    BuildSkills(g);
+    BuildHistory(g);
+    g.TermWindow.Stale = false;
+    return true;
 }
 
 void ShowMoney(Game& g) {

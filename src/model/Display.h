@@ -12,10 +12,18 @@ const std::string& CurrentYearLine(const Game& g);
 // Appends a text (and one blank) to the current year's history line, and
 // writes it to the message log.
 void AddHistory(Game& g, const std::string& text);
+// The history, the skills, the character changed: the term window's view
+// is out of date. ShowCharacter also logs the text (when not blank) and
+// settles what the display settles on the record (hit points, the rank of
+// race 8, the code of a merchant's rank 0).
 void ShowHistory(Game& g);
 void ShowSkills(Game& g);
-// Logs the text (when not blank) and rebuilds every character field.
 void ShowCharacter(Game& g, const std::string& text);
+// Builds the term window's character lines, skill list and history from the
+// character when they are out of date; true when it built them. Faces call
+// it (through the Ui every question passes) just before they draw, so a
+// batch that draws nothing never builds them.
+bool BuildTermView(Game& g);
 // Money and material benefits, appended to the term window's prompt line.
 void ShowMoney(Game& g);
 // Empties the prompt line, hides the five answer buttons, empties the answer.

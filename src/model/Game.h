@@ -11,6 +11,7 @@
 #include "startup/Service.h"
 #include "ui/Models.h"
 #include "ui/Ui.h"
+#include "ui/ViewedUi.h"
 
 namespace orrimar {
 
@@ -26,12 +27,8 @@ struct PrefSkillRecord {
     int Level = 0;
 };
 
-struct Game {
-    Game(Ui& ui, Dice& dice) : ui(ui), dice(dice) {}
-
-    Ui& ui;
-    Dice& dice;
-
+// Everything of a game but the face and the dice it uses.
+struct GameState {
     // Start-up.
     std::string CommandLine;  // the whole command line as the rules test it
     double AppVersion = 0;
@@ -83,6 +80,20 @@ struct Game {
     int PickIndex = 0;
     std::string PickText;
     bool PickAuto = false;
+};
+
+struct Game : GameState {
+    Game(Ui& face, Dice& dice) : viewed(face, *this), ui(viewed), dice(dice) {}
+    // A copy asks the same face through a view of its own.
+    Game(const Game& other)
+        : GameState(other), viewed(other.viewed.Face(), *this), ui(viewed), dice(other.dice) {}
+    Game& operator=(const Game&) = delete;
+
+    // The engine asks through `ui`, which brings the term window's view up
+    // to date before the face (`viewed.Face()`) shows anything.
+    ViewedUi viewed;
+    Ui& ui;
+    Dice& dice;
 };
 
 // The dice sum the rules call RollDice(count, sides); count <= 0 gives 0.

@@ -51,6 +51,7 @@ class AutoUi : public Ui {
     void ShowSplash(Game&) override {}
     void HideSplash() override {}
     void Refresh(Game&) override {}
+    bool ShowsViews() const override { return false; }
 
     // Set by the batch before each character: its dice for the answers
     // that are thrown.

@@ -75,6 +75,8 @@ struct TermWindowModel {
     std::array<TermButton, 6> Button{};  // Command1..Command5
     std::string Answer;
     bool Shown = false;
+    // Labels 2..5, Skills and History lag behind the character until built.
+    bool Stale = true;
 };
 
 // SLIST1, the pick list.

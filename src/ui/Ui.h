@@ -58,6 +58,9 @@ class Ui {
     virtual void HideSplash() = 0;
     // Lets the interface repaint after an explicit step.
     virtual void Refresh(Game& g) = 0;
+    // Whether the face draws the term window's view (a batch does not, so
+    // the view is never built for it).
+    virtual bool ShowsViews() const { return true; }
 };
 
 }  // namespace orrimar

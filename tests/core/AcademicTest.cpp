@@ -6,6 +6,7 @@
 
 #include "career/Academic.h"
 #include "career/AcademicCourses.h"
+#include "model/Display.h"
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "support/TestGame.h"
@@ -150,5 +151,6 @@ TEST(AcademicCourse, GainsStopAtTheSpeciesMaximumAndAreNeverTakenBack) {
     EXPECT_EQ(b.c.Stats[5], 17);
     AddSkill(b.g, "-1 Edu");
     EXPECT_EQ(b.c.Stats[5], 16);
+    BuildTermView(b.g);
     EXPECT_TRUE(Contains(b.g.TermWindow.Label[3], "EDU: G"));  // the display shows the new value
 }

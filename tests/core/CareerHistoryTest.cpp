@@ -17,6 +17,7 @@ namespace {
 
 std::string History(Game& g) {
     ShowHistory(g);
+    BuildTermView(g);
     std::string text;
     for (const auto& line : g.TermWindow.History) text += line + "\n";
     return text;

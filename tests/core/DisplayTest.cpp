@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "model/Display.h"
+#include "model/Skills.h"
 #include "support/TestGame.h"
+#include "ui/AutoUi.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
 
@@ -35,15 +37,19 @@ struct DisplayGame : TestGame {
 TEST(Display, HistoryLinesAndTermHeadings) {
     DisplayGame t;
     ShowHistory(t.g);
+    BuildTermView(t.g);
     EXPECT_EQ(t.g.TermWindow.History, (std::vector<std::string>{"Term: 1 Army Infantry"}));
     t.g.Character.CurLine = 1;
     AddHistory(t.g, "Raid");
+    BuildTermView(t.g);
     AddHistory(t.g, "Raid");
+    BuildTermView(t.g);
     EXPECT_EQ(t.g.Character.TermLog[1].Lines[1], "Raid Raid ");
     EXPECT_EQ(t.g.TermWindow.Log, "Raid\r\nRaid\r\n");
     t.g.Character.CurTerm = 2;
     t.g.Character.TermLog[2].Title = "Infantry";
     ShowHistory(t.g);
+    BuildTermView(t.g);
     EXPECT_EQ(t.g.TermWindow.History,
               (std::vector<std::string>{"Term: 1 Army Infantry", "    Raid Raid ", "    ",
                                         "Term: 2 Infantry", "    "}));
@@ -52,6 +58,7 @@ TEST(Display, HistoryLinesAndTermHeadings) {
 TEST(Display, CharacterLines) {
     DisplayGame t;
     ShowCharacter(t.g, "  ");
+    BuildTermView(t.g);
     EXPECT_EQ(t.g.TermWindow.Log, "");  // a blank text adds nothing
     EXPECT_EQ(t.g.TermWindow.Label[2], "Humans Infantry");
     EXPECT_EQ(t.g.TermWindow.Label[3], "STR: 0 DEX: -99 ");
@@ -64,6 +71,7 @@ TEST(Display, CharacterLines) {
     t.g.Service.Type = "SORAG";
     t.g.Character.Clearance = "3";
     ShowCharacter(t.g, "");
+    BuildTermView(t.g);
     EXPECT_EQ(t.g.TermWindow.Label[3], "STR: 0 DEX: -99  (Well-Born) Clearance: C");
 }
 
@@ -73,13 +81,16 @@ TEST(Display, MerchantAndRace8Ranks) {
     t.g.Character.Rank = 0;
     t.g.Character.CurTerm = 3;
     ShowCharacter(t.g, "");
+    BuildTermView(t.g);
     EXPECT_EQ(t.g.TermWindow.Label[5], "T 3 Y 0 Enlisted (E3) Next req: Commission");
     t.g.Character.Rank = 1;
     t.g.Service.Qualif[2] = "O2 exam=Edu 8+";
     ShowCharacter(t.g, "");
+    BuildTermView(t.g);
     EXPECT_EQ(t.g.TermWindow.Label[5], "T 3 Y 0 Private (E1) Next req: Edu 8+");
     t.g.Service.Qualif[2] = "";
     ShowCharacter(t.g, "");
+    BuildTermView(t.g);
     EXPECT_EQ(t.g.TermWindow.Label[5], "T 3 Y 0 Private (E1) Next req: (n/a)");
 
     DisplayGame d;
@@ -87,10 +98,43 @@ TEST(Display, MerchantAndRace8Ranks) {
     d.g.Race.Name = "Droyne Leader";
     d.g.Character.CurTerm = 4;
     ShowCharacter(d.g, "");
+    BuildTermView(d.g);
     EXPECT_EQ(d.g.Character.Rank, 3);
     EXPECT_EQ(d.g.Service.RankCode[3], "O3");
     EXPECT_EQ(d.g.Service.MaxRank, 3);
     EXPECT_EQ(d.g.TermWindow.Label[5], "T 4 Y 0 Rank-3 (O3)");
+}
+
+// The view is built only when asked for, and only when something changed;
+// a question asked through the game's Ui finds it built already.
+TEST(Display, TheViewIsBuiltBeforeTheNextQuestion) {
+    struct Watching : ScriptedUi {
+        Game* game = nullptr;
+        std::string skillsSeen;
+        bool YesNo(const std::string& text, const std::string& title, bool defaultYes,
+                   MsgIcon icon) override {
+            for (const auto& item : game->TermWindow.Skills) skillsSeen += item.Text + ";";
+            return ScriptedUi::YesNo(text, title, defaultYes, icon);
+        }
+    } face;
+    ScriptedDice dice;
+    Game g(face, dice);
+    face.game = &g;
+    g.Race.NumStats = 0;
+    EXPECT_TRUE(BuildTermView(g));
+    EXPECT_FALSE(BuildTermView(g));  // nothing changed since
+    AddSkill(g, "Admin-1");
+    EXPECT_TRUE(g.TermWindow.Skills.empty());  // not built yet
+    face.Answer("Y");
+    g.ui.YesNo("Go on?", "T", true, MsgIcon::None);
+    EXPECT_EQ(face.skillsSeen, "Admin-1;");
+
+    // A batch's face draws nothing: the view is never built for it.
+    AutoUi batch;
+    Game quiet(batch, dice);
+    AddSkill(quiet, "Admin-1");
+    quiet.ui.YesNo("Go on?", "T", true, MsgIcon::None);
+    EXPECT_TRUE(quiet.TermWindow.Stale);
 }
 
 TEST(Display, SkillsByNameOrValueAndMoney) {
@@ -100,6 +144,7 @@ TEST(Display, SkillsByNameOrValueAndMoney) {
     t.g.Character.Skills[3] = {"brawling", 2};
     const auto shown = [&] {
         ShowSkills(t.g);
+        BuildTermView(t.g);
         std::string texts;
         for (const auto& item : t.g.TermWindow.Skills)
             texts += item.Text + "(" + std::to_string(item.Tag) + ") ";

@@ -1,0 +1,97 @@
+#include "ui/ViewedUi.h"
+
+#include "model/Display.h"
+#include "model/Game.h"
+
+namespace orrimar {
+
+void ViewedUi::BeforeQuestion() {
+    // A face that draws nothing (the batch's) never pays for the view.
+    if (face_.ShowsViews() && BuildTermView(game_)) face_.Refresh(game_);
+}
+
+void ViewedUi::Message(const std::string& text, const std::string& title, MsgIcon icon) {
+    BeforeQuestion();
+    face_.Message(text, title, icon);
+}
+bool ViewedUi::YesNo(const std::string& text, const std::string& title, bool defaultYes,
+                     MsgIcon icon) {
+    BeforeQuestion();
+    return face_.YesNo(text, title, defaultYes, icon);
+}
+std::string ViewedUi::InputText(const std::string& prompt, const std::string& title,
+                                const std::string& defaultText) {
+    BeforeQuestion();
+    return face_.InputText(prompt, title, defaultText);
+}
+int ViewedUi::PickOne(const std::vector<std::string>& choices, const std::string& title) {
+    BeforeQuestion();
+    return face_.PickOne(choices, title);
+}
+void ViewedUi::PickList(Game& g, PickListModel& list) {
+    BeforeQuestion();
+    face_.PickList(g, list);
+}
+int ViewedUi::ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) {
+    BeforeQuestion();
+    return face_.ChooseSkillTable(g, chooser);
+}
+bool ViewedUi::ViewText(TextViewerModel& viewer) {
+    BeforeQuestion();
+    return face_.ViewText(viewer);
+}
+void ViewedUi::ShowTermWindow(Game& g) {
+    if (face_.ShowsViews()) BuildTermView(g);
+    face_.ShowTermWindow(g);
+}
+std::string ViewedUi::AskTerm(Game& g) {
+    if (face_.ShowsViews()) BuildTermView(g);
+    return face_.AskTerm(g);
+}
+void ViewedUi::RunMainWindow(Game& g) {
+    face_.RunMainWindow(g);
+}
+void ViewedUi::ShowOptions(Game& g) {
+    BeforeQuestion();
+    face_.ShowOptions(g);
+}
+void ViewedUi::ShowPreferredSkills(Game& g) {
+    BeforeQuestion();
+    face_.ShowPreferredSkills(g);
+}
+void ViewedUi::ShowSaveOptionSet(Game& g) {
+    BeforeQuestion();
+    face_.ShowSaveOptionSet(g);
+}
+void ViewedUi::ShowAbout(Game& g) {
+    face_.ShowAbout(g);
+}
+std::optional<std::string> ViewedUi::OpenFileDialog(const FileDialogRequest& request) {
+    BeforeQuestion();
+    return face_.OpenFileDialog(request);
+}
+std::optional<std::string> ViewedUi::SaveFileDialog(const FileDialogRequest& request) {
+    BeforeQuestion();
+    return face_.SaveFileDialog(request);
+}
+void ViewedUi::OpenPage(const std::string& path) {
+    face_.OpenPage(path);
+}
+void ViewedUi::OpenInEditor(const std::string& path) {
+    face_.OpenInEditor(path);
+}
+void ViewedUi::Beep() {
+    face_.Beep();
+}
+void ViewedUi::ShowSplash(Game& g) {
+    face_.ShowSplash(g);
+}
+void ViewedUi::HideSplash() {
+    face_.HideSplash();
+}
+void ViewedUi::Refresh(Game& g) {
+    if (face_.ShowsViews()) BuildTermView(g);
+    face_.Refresh(g);
+}
+
+}  // namespace orrimar
