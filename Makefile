@@ -1,8 +1,11 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD ?= build
 JOBS ?= 2
+# Seconds each fuzz target runs: `make fuzz` for a campaign, `make test` for a smoke.
+FUZZ_SECONDS ?= 180
+FUZZ_SMOKE_SECONDS ?= 3
 
-.PHONY: run test build setup asan clean
+.PHONY: run test build setup asan release fuzz fuzz-build fuzz-smoke clean
 
 setup:
 	@scripts/setup.sh
@@ -16,7 +19,7 @@ build: setup
 run: build
 	cd data && ../$(BUILD)/orrimar
 
-test: build asan
+test: build asan release fuzz-smoke
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 # The core and terminal tests, the end-to-end sweep over every sample
@@ -26,5 +29,24 @@ asan: setup
 	@cmake --build build-asan -j$(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j$(JOBS)
 
+# Fully optimised, as a packager builds it: the core, the terminal program
+# and the core tests must build without a warning and pass.
+release: setup
+	@cmake --preset release >/dev/null
+	@cmake --build build-release --target core_tests -j$(JOBS)
+	build-release/tests/core_tests --gtest_brief=1
+
+# The libFuzzer targets of fuzz/ (clang), their corpora seeded from data/.
+fuzz-build: setup
+	@cmake --preset fuzz >/dev/null
+	@cmake --build build-fuzz --target fuzzers -j$(JOBS)
+	@cmake -DDATA=data -DOUT=build-fuzz/seeds -P fuzz/SeedCorpora.cmake
+
+fuzz: fuzz-build
+	scripts/fuzz.sh $(FUZZ_SECONDS)
+
+fuzz-smoke: fuzz-build
+	scripts/fuzz.sh --smoke $(FUZZ_SMOKE_SECONDS)
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-release build-fuzz

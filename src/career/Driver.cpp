@@ -17,8 +17,10 @@
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "names/Homeworld.h"
+#include "output/BuiltInResume.h"
 #include "output/Resume.h"
 #include "startup/Cascades.h"
+#include "startup/Files.h"
 
 namespace orrimar {
 
@@ -226,16 +228,27 @@ bool MusterOutCareer(Game& g, bool ended) {
 }  // namespace
 
 CareerEnd FinalMenu(Game& g) {
+    bool previewed = false;
     while (true) {
-        g.Character.Homeworld = MakeHomeworld(g, 2);
+        // A preview shows the page the next save writes: its homeworld stays.
+        if (!previewed) g.Character.Homeworld = MakeHomeworld(g, 2);
+        previewed = false;
         ClearTermWindow(g);
         ShowMoney(g);
-        const std::string choice = Ask(g, {"Save as HTML", "Save with HTM template",
-                                           "Restart with this character", "Scrap and restart"});
+        const std::string choice =
+            Ask(g, {"Save as HTML", "Save with HTM template", "Restart with this character",
+                    "Scrap and restart", "Preview and print"});
         if (choice == "1") SaveHtmlResume(g);
         if (choice == "2") SaveTemplateResume(g);
         if (choice == "3") return CareerEnd::Restart;
         if (choice == "4") return CareerEnd::Scrap;
+        if (choice == "5") {
+            // The built-in page as "Save as HTML" writes it, the character
+            // named or not; nothing is asked and nothing written.
+            g.ui.PreviewPage(JoinLinesCrLf(BuiltInResumeLines(g, TodayLongDate())),
+                             g.Character.Name);
+            previewed = true;
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 #include "career/SkillTables.h"
 
 #include <algorithm>
+#include <string>
+#include <unordered_map>
 
 #include "model/Display.h"
 #include "model/Game.h"
@@ -30,6 +32,41 @@ char CharAt(const std::string& line, size_t position) {
 
 }  // namespace
 
+namespace {
+
+// What an eligibility line asks, read once: the tests below run for every
+// table at every skill roll, and the line never changes.
+struct EliLine {
+    bool all, warrant, noPosition, position, rank, assignment, command, staff, nco;
+    char rankOp, statOp;
+    int rankNumber, statNumber;
+    std::string upper;  // searched for the race's characteristic names
+};
+
+const EliLine& ReadEli(const std::string& line) {
+    // One table a thread: batches may run on several.
+    thread_local std::unordered_map<std::string, EliLine> read;
+    if (const auto at = read.find(line); at != read.end()) return at->second;
+    EliLine e{};
+    e.all = Contains(line, "All");
+    e.warrant = Contains(line, "Warrant");
+    e.noPosition = Contains(line, "No Position");
+    e.position = Contains(line, "Position");
+    e.rank = Contains(line, "Rank");
+    e.assignment = Contains(line, "Assignment=");
+    e.command = Contains(line, "Command");
+    e.staff = Contains(line, "Staff");
+    e.nco = Contains(line, "NCO");
+    e.rankOp = CharAt(line, 14);
+    e.rankNumber = ValInt(Mid(line, 15));
+    e.statOp = CharAt(line, 13);
+    e.statNumber = ValInt(Mid(line, 14));
+    e.upper = UCase(line);
+    return read.emplace(line, std::move(e)).first->second;
+}
+
+}  // namespace
+
 bool TableEligible(const Game& g, const SkillTableRecord& table) {
     const auto& c = g.Character;
     const std::string& year = CurrentYearLine(g);
@@ -37,25 +74,22 @@ bool TableEligible(const Game& g, const SkillTableRecord& table) {
     for (int k = 1; k <= SkillTableRecord::MaxEli; ++k) {
         const std::string& line = table.Eli[k];
         if (line.empty()) continue;
-        const bool noPosition = Contains(line, "No Position");
-        if (Contains(line, "All")) offered = true;
-        if (Contains(line, "Warrant") && c.Warranted == 1) offered = true;
-        if (noPosition && Contains(year, "No Position")) offered = true;
-        if (Contains(line, "Position") && !noPosition && Contains(year, "No position"))
-            offered = true;
-        if (Contains(line, "Rank") && Compare(c.Rank, CharAt(line, 14), ValInt(Mid(line, 15))))
-            offered = true;
-        const std::string upper = UCase(line);
+        const EliLine& e = ReadEli(line);
+        if (e.all) offered = true;
+        if (e.warrant && c.Warranted == 1) offered = true;
+        if (e.noPosition && Contains(year, "No Position")) offered = true;
+        if (e.position && !e.noPosition && Contains(year, "No position")) offered = true;
+        if (e.rank && Compare(c.Rank, e.rankOp, e.rankNumber)) offered = true;
         for (int i = 1; i <= g.Race.NumStats; ++i) {
-            if (Contains(upper, g.Race.StatName[i]) &&
-                Compare(c.Stats[i], CharAt(line, 13), ValInt(Mid(line, 14))))
+            if (Contains(e.upper, g.Race.StatName[i]) &&
+                Compare(c.Stats[i], e.statOp, e.statNumber))
                 offered = true;
         }
-        if (Contains(line, "Assignment=") && Contains(year, line)) offered = true;
-        if (Contains(line, "Command")) offered = Contains(year, "Cmd");
-        if (Contains(line, "Staff")) offered = Contains(year, "Staff");
-        if (Contains(line, "NCO") && c.Rank >= 2 && c.Rank < 10) offered = true;
-        if (Contains(line, "Position") && Contains(year, "Posn")) offered = true;
+        if (e.assignment && Contains(year, line)) offered = true;
+        if (e.command) offered = Contains(year, "Cmd");
+        if (e.staff) offered = Contains(year, "Staff");
+        if (e.nco && c.Rank >= 2 && c.Rank < 10) offered = true;
+        if (e.position && Contains(year, "Posn")) offered = true;
     }
     return offered;
 }

@@ -26,6 +26,7 @@ int ClockDice::Roll(int sides) {
 }
 
 int SeededDice::Roll(int sides) {
+    ++thrown_;
     return Uniform(engine_, sides);
 }
 

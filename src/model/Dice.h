@@ -32,9 +32,12 @@ class SeededDice : public Dice {
     explicit SeededDice(uint64_t seed) : engine_(seed) {}
     int Roll(int sides) override;
     void Reseed(uint64_t seed) { engine_.seed(seed); }
+    // How many dice were thrown since the start (for measuring).
+    uint64_t Thrown() const { return thrown_; }
 
   private:
     std::mt19937_64 engine_;
+    uint64_t thrown_ = 0;
 };
 
 }  // namespace orrimar

@@ -4,9 +4,11 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "model/Character.h"
 #include "model/Dice.h"
+#include "startup/DataCache.h"
 #include "startup/Race.h"
 #include "startup/Service.h"
 #include "ui/Models.h"
@@ -48,6 +50,14 @@ struct GameState {
     // The service file as read, before any branch: each branch starts from
     // it, so a branch never inherits what another branch read.
     ServiceRecord ServiceAsLoaded;
+    // What the loaders made of each data file, while the file is unchanged.
+    struct Loaded {
+        FileCache<RaceRecord> Races;
+        FileCache<std::vector<ListEntry>> ServiceLists;
+        FileCache<ServiceRecord> Services;
+        FileCache<std::vector<BranchEntry>> BranchLists;
+        FileCache<ServiceRecord> Branches;  // read over the service as loaded
+    } Cache;
     std::array<std::string, 251> StdCascade{};  // [0] holds the count
     std::array<std::string, 37> Coyns{};
     std::array<PsiTalentRecord, 7> PsiTalent{};

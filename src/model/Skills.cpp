@@ -113,16 +113,24 @@ int16_t RaisedCharacteristic(Game& g, int stat, int value, const std::function<v
 namespace {
 
 // A preferred skill may be a cascade whose choices name it again, so taking
-// it would split the same cascade for ever; past this many preferences
-// within one another they are left out.
+// it would split the same cascade for ever; and short names ("M") stand in
+// almost every list, so each split could take them all again. Past this
+// many preferences within one another, or this many taken for one gain,
+// they are left out.
 constexpr int MaxPreferenceDepth = 8;
+constexpr int MaxPreferencesPerGain = 20;
 
-void AddSkillWithin(Game& g, std::string& text, int preferenceDepth);
+struct Preferences {
+    int Depth = 0;
+    int* Left = nullptr;  // preferred skills still to be taken for this gain
+};
+
+void AddSkillWithin(Game& g, std::string& text, Preferences preferences);
 
 // The preferred skills that stand among `choices` and are still below their
 // wanted level are taken first, each through AddSkill.
 void TakePreferredSkills(Game& g, const std::string& choices, const std::string& cascade,
-                         int preferenceDepth) {
+                         Preferences preferences) {
     for (int p = 1; p <= 20; ++p) {
         const std::string pref = g.PrefSkill[p].Name;
         if (Trim(pref).empty() || !ContainsNoCase(choices, pref)) continue;
@@ -134,22 +142,26 @@ void TakePreferredSkills(Game& g, const std::string& choices, const std::string&
             }
         }
         if (current >= g.PrefSkill[p].Level) break;
-        if (preferenceDepth >= MaxPreferenceDepth) {
-            g.ui.Message("Preferred skill " + pref + " leads back into the cascade " + cascade +
-                             " again and again; it is split without preferred skills.",
-                         g.AppTitle, MsgIcon::Warning);
+        if (preferences.Depth >= MaxPreferenceDepth || *preferences.Left <= 0) {
+            // Said once for the gain; the cascades are split without them.
+            if (*preferences.Left > -1)
+                g.ui.Message("Preferred skill " + pref + " leads back into the cascade " + cascade +
+                                 " again and again; it is split without preferred skills.",
+                             g.AppTitle, MsgIcon::Warning);
+            *preferences.Left = -1;
             return;
         }
         const bool yes =
             g.Character.Opt(OptAutoGen) ||
             g.ui.YesNo("Preferred skills recommends " + pref, g.AppTitle, true, MsgIcon::None);
         if (!yes) continue;
+        --*preferences.Left;
         std::string taken = pref;
-        AddSkillWithin(g, taken, preferenceDepth + 1);
+        AddSkillWithin(g, taken, {preferences.Depth + 1, preferences.Left});
     }
 }
 
-void AddSkillWithin(Game& g, std::string& text, int preferenceDepth) {
+void AddSkillWithin(Game& g, std::string& text, Preferences preferences) {
     const std::string received = text;
     for (int depth = 0;; ++depth) {
         if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
@@ -175,7 +187,7 @@ void AddSkillWithin(Game& g, std::string& text, int preferenceDepth) {
             return;
         }
 
-        TakePreferredSkills(g, *choices, name, preferenceDepth);
+        TakePreferredSkills(g, *choices, name, preferences);
 
         g.PickAuto = g.Character.Opt(OptAutoGen);
         const int p =
@@ -200,7 +212,8 @@ void AddSkillWithin(Game& g, std::string& text, int preferenceDepth) {
 }  // namespace
 
 void AddSkill(Game& g, std::string& text) {
-    AddSkillWithin(g, text, 0);
+    int left = MaxPreferencesPerGain;
+    AddSkillWithin(g, text, {0, &left});
 }
 
 void AddSkill(Game& g, const std::string& text) {

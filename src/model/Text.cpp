@@ -19,24 +19,30 @@ double Val(std::string_view text) {
     }
     double value = 0;
     bool digits = false;
-    // Reads a run of digits, skipping blanks between them; `scale` 0 builds
-    // the whole part, otherwise each digit is worth a tenth of the last.
-    const auto readDigits = [&](double scale) {
+    // Reads a run of digits, skipping blanks between them: the whole part,
+    // or the fraction, where each digit is worth a tenth of the last (a
+    // flag, not a zero scale: hundreds of decimals bring the scale to zero).
+    const auto readDigits = [&](bool fraction) {
+        double scale = 0.1;
         for (; i < text.size(); ++i) {
             if (std::isdigit(static_cast<unsigned char>(text[i]))) {
                 const int digit = text[i] - '0';
-                value = scale == 0 ? value * 10 + digit : value + digit * scale;
-                if (scale != 0) scale /= 10;
+                if (fraction) {
+                    value += digit * scale;
+                    scale /= 10;
+                } else {
+                    value = value * 10 + digit;
+                }
                 digits = true;
             } else if (!blank()) {
                 break;
             }
         }
     };
-    readDigits(0);
+    readDigits(false);
     if (i < text.size() && text[i] == '.') {
         ++i;
-        readDigits(0.1);
+        readDigits(true);
     }
     return digits ? sign * value : 0;
 }
@@ -62,15 +68,26 @@ std::string Left(std::string_view text, size_t length) {
     return std::string(text.substr(0, std::min(length, text.size())));
 }
 
+namespace {
+// Letter case is folded for A-Z only, whatever the user's locale: the rules
+// compare names the same way on every machine, and fast.
+char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+}  // namespace
+
 std::string UCase(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : out) c = Upper(c);
     return out;
 }
 
 std::string LCase(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : out) c = Lower(c);
     return out;
 }
 
@@ -89,11 +106,8 @@ std::string TrimRight(std::string_view text) {
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    }
+    for (size_t i = 0; i < a.size(); ++i)
+        if (Upper(a[i]) != Upper(b[i])) return false;
     return true;
 }
 
@@ -110,7 +124,10 @@ bool Contains(std::string_view text, std::string_view part) {
 }
 
 bool ContainsNoCase(std::string_view text, std::string_view part) {
-    return UCase(text).find(UCase(part)) != std::string::npos;
+    if (part.size() > text.size()) return false;
+    for (size_t at = 0; at + part.size() <= text.size(); ++at)
+        if (EqualsNoCase(text.substr(at, part.size()), part)) return true;
+    return false;
 }
 
 std::string Fit(std::string_view text, size_t width) {

@@ -136,11 +136,13 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
 
     const std::string outDir = options.OutDir.empty() ? "" : AddBackslash(options.OutDir);
     std::vector<BatchCharacter> done;
+    int generated = 0;
     int failures = 0;
     for (int n = 1; n <= options.Count; ++n) {
         BatchCharacter result;
         result.Seed = options.Seed + static_cast<uint64_t>(n - 1);
         dice.Reseed(result.Seed);
+        const uint64_t thrownBefore = dice.Thrown();
         g.Character.Options = options0;
         g.Character.BranchOpen = {};
         g.TermWindow = TermWindowModel{};
@@ -203,6 +205,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         result.Branch = g.Service.BranchName;
         result.Terms = g.Character.CurTerm;
         result.Problem = CheckWithinTables(g);
+        result.Draws = dice.Thrown() - thrownBefore;
         if (options.WritePages && !outDir.empty()) {
             result.File = BatchPageName(n, g.Character.Name);
             const std::string footer =
@@ -219,7 +222,10 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
                 continue;
             }
         }
-        done.push_back(result);
+        // Results are kept only for the index page or the caller: a batch
+        // without pages runs in the same memory whatever its count.
+        ++generated;
+        if (results || (options.WritePages && !outDir.empty())) done.push_back(result);
     }
     if (results) *results = done;
     if (options.WritePages && !outDir.empty()) {
@@ -229,7 +235,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
             return 1;
         }
     }
-    log << done.size() << " characters generated";
+    log << generated << " characters generated";
     if (!outDir.empty() && options.WritePages) log << " in " << outDir << " (index.htm)";
     log << ", seed " << options.Seed << ".\n";
     return failures == 0 ? 0 : 1;

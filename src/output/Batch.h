@@ -34,6 +34,7 @@ struct BatchCharacter {
     std::string Name, Race, Service, Branch, File;
     int Terms = 0;
     uint64_t Seed = 0;
+    uint64_t Draws = 0;   // dice thrown for this character
     std::string Problem;  // empty when the record kept within its tables
 };
 

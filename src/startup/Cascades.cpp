@@ -4,30 +4,51 @@
 #include "model/Game.h"
 #include "model/Text.h"
 #include "startup/Files.h"
+#include "startup/Service.h"
 
 namespace orrimar {
 
 std::string LoadCascades(Game& g) {
     auto path = FindFileNoCase(g.DataLoc, "cascade.dat");
-    auto lines = path ? ReadLines(*path) : std::nullopt;
-    if (!lines) return "The cascade file cascade.dat is missing or unreadable in " + g.DataLoc;
+    if (!path) return "The cascade file cascade.dat is missing or unreadable in " + g.DataLoc;
+    DataProblem problem;
+    auto lines = ReadDataFile(*path, "cascade file", problem);
+    if (!lines)
+        return problem.Line > 0
+                   ? problem.Text()
+                   : "The cascade file cascade.dat is missing or unreadable in " + g.DataLoc;
+    return ReadCascadeText(g, *lines);
+}
+
+std::string ReadCascadeText(Game& g, const std::vector<std::string>& lines) {
     int n = 0;
-    for (const auto& line : *lines) {
+    for (const auto& line : lines) {
         if (line == "* END *") break;
         if (n == 250) return "cascade.dat:251: more than 250 cascade lines.";
         g.StdCascade[++n] = line;
     }
+    // Without cascades every group name a career gains stays unresolved.
+    if (n == 0) return "cascade.dat:1: the file holds no cascades.";
     g.StdCascade[0] = std::to_string(n);
     return "";
 }
 
 std::string LoadCoyns(Game& g) {
     auto path = FindFileNoCase(g.DataLoc, "COYNS.DAT");
-    auto lines = path ? ReadLines(*path) : std::nullopt;
-    if (!lines) return "The coin file COYNS.DAT is missing or unreadable in " + g.DataLoc;
-    if (lines->size() < 36)
-        return "COYNS.DAT holds " + std::to_string(lines->size()) + " lines; it needs 36.";
-    for (int i = 1; i <= 36; ++i) g.Coyns[i] = (*lines)[i - 1];
+    if (!path) return "The coin file COYNS.DAT is missing or unreadable in " + g.DataLoc;
+    DataProblem problem;
+    auto lines = ReadDataFile(*path, "coin file", problem);
+    if (!lines)
+        return problem.Line > 0
+                   ? problem.Text()
+                   : "The coin file COYNS.DAT is missing or unreadable in " + g.DataLoc;
+    return ReadCoynsText(g, *lines);
+}
+
+std::string ReadCoynsText(Game& g, const std::vector<std::string>& lines) {
+    if (lines.size() < 36)
+        return "COYNS.DAT holds " + std::to_string(lines.size()) + " lines; it needs 36.";
+    for (int i = 1; i <= 36; ++i) g.Coyns[i] = lines[i - 1];
     return "";
 }
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orrimar {
 
@@ -13,6 +14,9 @@ struct Game;
 // missing or breaks the format; start-up stops on a message.
 std::string LoadCascades(Game& g);
 std::string LoadCoyns(Game& g);
+// The same for the files' lines.
+std::string ReadCascadeText(Game& g, const std::vector<std::string>& lines);
+std::string ReadCoynsText(Game& g, const std::vector<std::string>& lines);
 
 // The choices text of cascade `name` (the text after the name and its
 // separator), searched in the service's, the race's and then the standard

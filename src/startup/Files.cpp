@@ -11,6 +11,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "model/Encoding.h"
 #include "model/Text.h"
 
 namespace fs = std::filesystem;
@@ -72,24 +73,48 @@ std::vector<std::string> ListFilesWithExtension(const std::string& folder, const
     return names;
 }
 
-std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+std::optional<TextFile> ReadTextFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::stringstream buffer;
     buffer << in.rdbuf();
     if (in.bad()) return std::nullopt;
-    const std::string text = buffer.str();
-    std::vector<std::string> lines;
+    std::string text = buffer.str();
+    TextFile file;
+    // Editors today save UTF-8, some with a byte-order mark: such a file is
+    // read as the Latin-1 the program keeps its texts in.
+    static constexpr std::string_view Bom = "\xEF\xBB\xBF";
+    if (text.compare(0, Bom.size(), Bom) == 0) {
+        text.erase(0, Bom.size());
+        file.Utf8 = true;
+    } else {
+        file.Utf8 = HasNonAscii(text) && IsUtf8(text);
+    }
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
         size_t stop = end;
         if (stop > start && text[stop - 1] == '\r') --stop;
-        lines.emplace_back(text.substr(start, stop - start));
+        std::string line = text.substr(start, stop - start);
+        if (file.Utf8) {
+            std::string outside;
+            line = Utf8ToLatin1(line, &outside);
+            if (!outside.empty() && file.BadLine == 0) {
+                file.BadLine = static_cast<int>(file.Lines.size()) + 1;
+                file.Outside = outside;
+            }
+        }
+        file.Lines.push_back(std::move(line));
         start = end + 1;
     }
-    return lines;
+    return file;
+}
+
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+    auto file = ReadTextFile(path);
+    if (!file) return std::nullopt;
+    return std::move(file->Lines);
 }
 
 std::string WriteFileAtomic(const std::string& path, const std::string& text) {

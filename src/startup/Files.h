@@ -29,7 +29,18 @@ std::string ResolveFolderNoCase(const std::string& folder, const std::string& na
 // without regard to case (ext given with its dot, ".ERI"), sorted by name.
 std::vector<std::string> ListFilesWithExtension(const std::string& folder, const std::string& ext);
 
-// The lines of a text file; a final line end does not make an extra line.
+// A text file's lines in Latin-1; a final line end does not make an extra
+// line. A file saved as UTF-8 (with or without a byte-order mark) is
+// converted; `BadLine` is the first line (from 1) holding characters
+// Latin-1 lacks, which read as "?", and `Outside` lists them in UTF-8.
+struct TextFile {
+    std::vector<std::string> Lines;
+    bool Utf8 = false;
+    int BadLine = 0;
+    std::string Outside;
+};
+std::optional<TextFile> ReadTextFile(const std::string& path);
+// The lines alone.
 std::optional<std::vector<std::string>> ReadLines(const std::string& path);
 
 // Writes `text` to `path` through a temporary file beside it, so a failed

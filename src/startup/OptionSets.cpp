@@ -58,8 +58,11 @@ void LoadOptionSetMenu(Game& g) {
 
 void LoadOptionSet(Game& g, int slot) {
     auto lines = ReadLines(OptionSetPath(g, slot));
-    if (!lines) return;
-    ItemReader in(*lines);
+    if (lines) ReadOptionSetText(g, *lines);
+}
+
+void ReadOptionSetText(Game& g, const std::vector<std::string>& lines) {
+    ItemReader in(lines);
     auto& options = g.Character.Options;
     in.Line();
     for (int k = 1; k <= 10; ++k) options[k] = Flag(in.Item());

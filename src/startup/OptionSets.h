@@ -14,6 +14,8 @@ std::string OptionSetPath(const Game& g, int slot);
 void LoadOptionSetMenu(Game& g);
 // Loads slot 1..4; a missing slot file does nothing.
 void LoadOptionSet(Game& g, int slot);
+// The same for a slot file's lines.
+void ReadOptionSetText(Game& g, const std::vector<std::string>& lines);
 // The slot file's 61 lines for the current settings under `name`.
 std::vector<std::string> OptionSetLines(const Game& g, const std::string& name);
 // The Save Option Set window's slot button: asks, names and writes.

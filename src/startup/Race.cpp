@@ -42,16 +42,17 @@ size_t KeyLine(const std::vector<std::string>& lines, const std::string& key) {
 }  // namespace
 
 bool ReadRaceFile(const std::string& path, RaceRecord& out, DataProblem& problem) {
+    auto read = ReadDataFile(path, "race file", problem);
+    if (!read) return false;
+    return ReadRaceText(FileNameOf(path), *read, out, problem);
+}
+
+bool ReadRaceText(const std::string& fileName, const std::vector<std::string>& lines,
+                  RaceRecord& out, DataProblem& problem) {
     auto fail = [&](size_t index, const std::string& message) {
-        problem = {FileNameOf(path), static_cast<int>(index + 1), message};
+        problem = {fileName, static_cast<int>(index + 1), message};
         return false;
     };
-    auto read = ReadLines(path);
-    if (!read) {
-        problem = {FileNameOf(path), 0, "cannot read the race file."};
-        return false;
-    }
-    const std::vector<std::string>& lines = *read;
     RaceRecord race;
     if (!lines.empty()) race.Name = lines[0];
     if (lines.size() > 1) race.Code = ValInt(Mid(DelimitedItems(lines[1]).front(), 6));
@@ -168,15 +169,21 @@ bool SelectRace(Game& g, int index) {
 bool LoadRace(Game& g) {
     const ListEntry* entry = g.RaceList.Current();
     if (!entry) return false;
-    RaceRecord race;
-    DataProblem problem;
-    if (!ReadRaceFile(g.DataLoc + entry->Key, race, problem)) {
-        // The race stays as it was: a broken file never leaves half a race.
-        g.ui.Message("This race file cannot be used.\n" + problem.Text(), g.AppTitle,
-                     MsgIcon::Warning);
-        return false;
+    const std::string path = g.DataLoc + entry->Key;
+    if (const RaceRecord* kept = g.Cache.Races.Find(path)) {
+        g.Race = *kept;
+    } else {
+        RaceRecord race;
+        DataProblem problem;
+        if (!ReadRaceFile(path, race, problem)) {
+            // The race stays as it was: a broken file never leaves half a race.
+            g.ui.Message("This race file cannot be used.\n" + problem.Text(), g.AppTitle,
+                         MsgIcon::Warning);
+            return false;
+        }
+        g.Cache.Races.Put(path, "", race);
+        g.Race = race;
     }
-    g.Race = race;
     for (int i = 1; i <= 6; ++i) g.PsiTalent[i].RaceThrow = 0;
 
     std::string names;
@@ -201,17 +208,23 @@ void ListServices(Game& g, const ListEntry* race) {
     g.ServiceList.Ready = false;
     g.ServiceList.Clear();
     if (const ListEntry* entry = race) {
-        auto lines = ReadLines(g.DataLoc + entry->Key);
-        bool inFiles = false;
-        for (const auto& line : lines ? *lines : std::vector<std::string>{}) {
-            if (inFiles) {
-                size_t eq = line.find('=');
-                if (eq == std::string::npos) break;
-                g.ServiceList.Entries.push_back(
-                    {Left(line.substr(eq + 1), MaxDisplay), Trim(line.substr(0, eq))});
-            } else if (line == "[FILES]") {
-                inFiles = true;
+        const std::string path = g.DataLoc + entry->Key;
+        if (const auto* kept = g.Cache.ServiceLists.Find(path)) {
+            g.ServiceList.Entries = *kept;
+        } else {
+            auto lines = ReadLines(path);
+            bool inFiles = false;
+            for (const auto& line : lines ? *lines : std::vector<std::string>{}) {
+                if (inFiles) {
+                    size_t eq = line.find('=');
+                    if (eq == std::string::npos) break;
+                    g.ServiceList.Entries.push_back(
+                        {Left(line.substr(eq + 1), MaxDisplay), Trim(line.substr(0, eq))});
+                } else if (line == "[FILES]") {
+                    inFiles = true;
+                }
             }
+            if (lines) g.Cache.ServiceLists.Put(path, "", g.ServiceList.Entries);
         }
     }
     g.ServiceList.Enabled = true;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "startup/Service.h"
 
@@ -39,6 +40,9 @@ struct RaceRecord {
 // names the file and line and `race` is not touched. Shared by the program
 // and the data checker.
 bool ReadRaceFile(const std::string& path, RaceRecord& race, DataProblem& problem);
+// The same for a race file's lines; `fileName` names it in the problem.
+bool ReadRaceText(const std::string& fileName, const std::vector<std::string>& lines,
+                  RaceRecord& race, DataProblem& problem);
 
 // Builds the race list from the data folder and loads its first entry.
 void ListRaces(Game& g);

@@ -15,6 +15,23 @@ std::string DataProblem::Text() const {
     return File + ":" + std::to_string(Line) + ": " + Message;
 }
 
+std::optional<std::vector<std::string>> ReadDataFile(const std::string& path,
+                                                     const std::string& what,
+                                                     DataProblem& problem) {
+    auto file = ReadTextFile(path);
+    if (!file) {
+        problem = {FileNameOf(path), 0, "cannot read the " + what + "."};
+        return std::nullopt;
+    }
+    if (file->BadLine > 0) {
+        problem = {FileNameOf(path), file->BadLine,
+                   "characters Latin-1 lacks (" + file->Outside +
+                       "); Orrimar reads its data in Western European letters."};
+        return std::nullopt;
+    }
+    return std::move(file->Lines);
+}
+
 int FindSection(const std::vector<std::string>& lines, const std::string& header, int from) {
     for (int i = std::max(from, 0); i < static_cast<int>(lines.size()); ++i) {
         if (EqualsNoCase(lines[i], header)) return i + 1;
@@ -138,18 +155,19 @@ bool ReadMuster(Reader& r, ServiceRecord& s) {
 
 std::optional<std::vector<std::string>> ReadServiceLines(const std::string& path,
                                                          DataProblem& problem) {
-    auto lines = ReadLines(path);
-    if (!lines) problem = {FileNameOf(path), 0, "cannot read the service file."};
-    return lines;
+    return ReadDataFile(path, "service file", problem);
 }
 
 }  // namespace
 
 bool ReadServiceFile(const std::string& path, ServiceRecord& out, DataProblem& problem) {
     auto read = ReadServiceLines(path, problem);
-    if (!read) return false;
-    const auto& lines = *read;
-    Reader r{lines, FileNameOf(path), problem};
+    return read && ReadServiceText(FileNameOf(path), *read, out, problem);
+}
+
+bool ReadServiceText(const std::string& fileName, const std::vector<std::string>& lines,
+                     ServiceRecord& out, DataProblem& problem) {
+    Reader r{lines, fileName, problem};
     ServiceRecord s;
     if (!r.AtEnd()) s.Name = r.Next();
 
@@ -230,9 +248,12 @@ bool ReadServiceFile(const std::string& path, ServiceRecord& out, DataProblem& p
 bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& out,
                 DataProblem& problem) {
     auto read = ReadServiceLines(path, problem);
-    if (!read) return false;
-    const auto& lines = *read;
-    Reader r{lines, FileNameOf(path), problem};
+    return read && ReadBranchText(FileNameOf(path), *read, key, out, problem);
+}
+
+bool ReadBranchText(const std::string& fileName, const std::vector<std::string>& lines,
+                    const std::string& key, ServiceRecord& out, DataProblem& problem) {
+    Reader r{lines, fileName, problem};
     const int header = FindSection(lines, "*" + key);
     if (header < 0) return r.Fail("branch \"" + key + "\" has no header line \"*" + key + "\".", 0);
 
@@ -369,6 +390,12 @@ std::string ServicePath(const Game& g) {
 bool LoadService(Game& g) {
     const std::string path = ServicePath(g);
     if (path.empty()) return false;
+    if (const ServiceRecord* kept = g.Cache.Services.Find(path)) {
+        g.Service = *kept;
+        g.ServiceAsLoaded = *kept;
+        ListBranches(g);
+        return true;
+    }
     ServiceRecord service;
     DataProblem problem;
     if (!ReadServiceFile(path, service, problem)) {
@@ -380,6 +407,7 @@ bool LoadService(Game& g) {
         return false;
     }
     NameRankZero(service);
+    g.Cache.Services.Put(path, "", service);
     g.Service = service;
     g.ServiceAsLoaded = service;
     ListBranches(g);
@@ -389,8 +417,15 @@ bool LoadService(Game& g) {
 void ListBranches(Game& g) {
     g.BranchList.Ready = false;
     g.BranchList.Clear();
-    auto lines = ReadLines(ServicePath(g));
-    for (const auto& e : ReadBranchEntries(lines ? *lines : std::vector<std::string>{})) {
+    const std::string path = ServicePath(g);
+    const std::vector<BranchEntry>* entries = g.Cache.BranchLists.Find(path);
+    if (!entries) {
+        auto lines = ReadLines(path);
+        g.Cache.BranchLists.Put(path, "",
+                                ReadBranchEntries(lines ? *lines : std::vector<std::string>{}));
+        entries = g.Cache.BranchLists.Find(path);
+    }
+    for (const auto& e : entries ? *entries : std::vector<BranchEntry>{}) {
         if (e.TransferTag >= 0) {
             const bool open = e.TransferTag <= CharacterRecord::MaxBranchTags &&
                               g.Character.BranchOpen[e.TransferTag] == 1;
@@ -409,18 +444,30 @@ bool LoadBranch(Game& g) {
     // The branch reads over the service as loaded, not over the branch
     // chosen before it. What the career wrote into the service stays: the
     // courses already taken in place of a special, the name of rank 0.
-    ServiceRecord service = g.ServiceAsLoaded;
-    service.PlusEdu = g.Service.PlusEdu;
-    service.RankCode[0] = g.Service.RankCode[0];
-    service.RankName[0] = g.Service.RankName[0];
-    DataProblem problem;
-    if (!ReadBranch(path, branch->Key, service, problem)) {
-        g.ui.Message("This branch cannot be used.\n" + problem.Text(), g.AppTitle,
-                     MsgIcon::Warning);
-        g.BranchList.Selected = -1;
-        return false;
+    const ServiceRecord* read = g.Cache.Branches.Find(path, branch->Key);
+    if (!read) {
+        ServiceRecord service = g.ServiceAsLoaded;
+        DataProblem problem;
+        if (!ReadBranch(path, branch->Key, service, problem)) {
+            g.ui.Message("This branch cannot be used.\n" + problem.Text(), g.AppTitle,
+                         MsgIcon::Warning);
+            g.BranchList.Selected = -1;
+            return false;
+        }
+        g.Cache.Branches.Put(path, branch->Key, service);
+        read = g.Cache.Branches.Find(path, branch->Key);
+        if (!read) {  // the file went away meanwhile: use what was read
+            g.Service = service;
+            return true;
+        }
     }
-    g.Service = service;
+    const auto plusEdu = g.Service.PlusEdu;
+    std::string rankCode0 = std::move(g.Service.RankCode[0]);
+    std::string rankName0 = std::move(g.Service.RankName[0]);
+    g.Service = *read;
+    g.Service.PlusEdu = plusEdu;
+    g.Service.RankCode[0] = std::move(rankCode0);
+    g.Service.RankName[0] = std::move(rankName0);
     return true;
 }
 

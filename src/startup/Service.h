@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,13 +86,24 @@ struct DataProblem {
     std::string Text() const;  // "file:line: message"
 };
 
+// A data file's lines, read as ReadTextFile reads them. A line holding
+// characters Latin-1 lacks is a problem naming it; an unreadable file is one
+// saying "cannot read the `what`."
+std::optional<std::vector<std::string>> ReadDataFile(const std::string& path,
+                                                     const std::string& what, DataProblem& problem);
+
 // Reads the service-level sections of a service file into `service`
 // (which is reset first). On a problem nothing is written into `service`.
 bool ReadServiceFile(const std::string& path, ServiceRecord& service, DataProblem& problem);
+// The same for a service file's lines; `fileName` names it in the problem.
+bool ReadServiceText(const std::string& fileName, const std::vector<std::string>& lines,
+                     ServiceRecord& service, DataProblem& problem);
 // Reads the branch `key` of the service file into the branch fields of
 // `service`. On a problem nothing is written into `service`.
 bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& service,
                 DataProblem& problem);
+bool ReadBranchText(const std::string& fileName, const std::vector<std::string>& lines,
+                    const std::string& key, ServiceRecord& service, DataProblem& problem);
 
 // A merchant service's rank 0, below its first officer rank: "Enlisted"
 // ("En"). Other services have no rank 0.

@@ -7,7 +7,7 @@
 // - mustering out: "Take 3 cash" (the cash and material rolls), else the
 //   first table shown;
 // - any other term-window question (a bad wound, a court martial): button 1.
-// Messages are kept, not shown.
+// Messages are kept, not shown; a page preview shows nothing.
 #pragma once
 
 #include <string>
@@ -46,6 +46,7 @@ class AutoUi : public Ui {
         return std::nullopt;
     }
     void OpenPage(const std::string&) override {}
+    void PreviewPage(const std::string&, const std::string&) override {}
     void OpenInEditor(const std::string&) override {}
     void Beep() override {}
     void ShowSplash(Game&) override {}

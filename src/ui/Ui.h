@@ -18,6 +18,10 @@ struct ProgramExit {
     int Code = 0;
 };
 
+// Asked before the term window ends the program: the character in it would
+// be gone.
+inline constexpr const char* ExitCareerQuestion = "Exit and lose this character?";
+
 class Ui {
   public:
     virtual ~Ui() = default;
@@ -52,6 +56,10 @@ class Ui {
     virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) = 0;
     virtual void OpenPage(const std::string& path) = 0;
+    // Shows a finished page (HTML in Latin-1) to read, print or save as PDF;
+    // `name` is the character's, possibly empty, for the PDF's proposed file
+    // name. Asks for no name and writes nothing unless the user saves.
+    virtual void PreviewPage(const std::string& html, const std::string& name) = 0;
     virtual void OpenInEditor(const std::string& path) = 0;
     virtual void Beep() = 0;
     virtual void ShowSplash(Game& g) = 0;

@@ -77,6 +77,10 @@ std::optional<std::string> ViewedUi::SaveFileDialog(const FileDialogRequest& req
 void ViewedUi::OpenPage(const std::string& path) {
     face_.OpenPage(path);
 }
+void ViewedUi::PreviewPage(const std::string& html, const std::string& name) {
+    BeforeQuestion();
+    face_.PreviewPage(html, name);
+}
 void ViewedUi::OpenInEditor(const std::string& path) {
     face_.OpenInEditor(path);
 }

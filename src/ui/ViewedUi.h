@@ -31,6 +31,7 @@ class ViewedUi : public Ui {
     std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
     void OpenPage(const std::string& path) override;
+    void PreviewPage(const std::string& html, const std::string& name) override;
     void OpenInEditor(const std::string& path) override;
     void Beep() override;
     void ShowSplash(Game& g) override;

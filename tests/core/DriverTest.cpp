@@ -308,5 +308,5 @@ TEST(MainProcess, FinalMenuSavesUntilRestarted) {
     ASSERT_EQ(questions.size(), 4u);
     EXPECT_EQ(questions[3],
               "Current money: Cr1,000\r\nMaterial benefits:  [Save as HTML/Save with HTM "
-              "template/Restart with this character/Scrap and restart/]");
+              "template/Restart with this character/Scrap and restart/Preview and print/]");
 }

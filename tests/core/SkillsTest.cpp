@@ -2,6 +2,8 @@
 // order, preferred skills, the level-6 cap and race 25's refusals.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "model/Skills.h"
 #include "startup/Cascades.h"
 #include "support/TestGame.h"
@@ -155,6 +157,24 @@ TEST(AddSkill, PreferredSkillsLeadingBackIntoTheirCascadeEnd) {
         EXPECT_TRUE(t.ui.SawMessage("Preferred skill " + pref + " leads back")) << pref;
         EXPECT_GE(t.Level("Mechanical") + t.Level("Electronics"), 0) << pref;
     }
+}
+
+// Twenty one-letter preferred skills stand in almost every list of
+// choices: one gain takes at most twenty of them, not every one again at
+// every split.
+TEST(AddSkill, OneGainTakesAtMostTwentyPreferredSkills) {
+    SkillGame t;
+    t.SetStd({"MECHANICAL/Mechanical/Electronics", "A/Admin/Aircraft"});
+    const char* letters = "AEIOUNRSTLAEIOUNRSTL";
+    for (int p = 1; p <= 20; ++p) t.g.PrefSkill[p] = {std::string(1, letters[p - 1]), 9};
+    t.g.Character.Options[OptAutoGen] = OptOn;
+    t.g.Character.Options[OptCapSkills] = OptOff;
+    t.dice.SetFallback(true);
+    AddSkill(t.g, "MECHANICAL");
+    int levels = 0;
+    for (const auto& skill : t.g.Character.Skills) levels += std::max<int>(skill.Level, 0);
+    EXPECT_LE(levels, 21);  // twenty preferred, and the gain itself
+    EXPECT_TRUE(t.ui.SawMessage("leads back into the cascade"));
 }
 
 TEST(AddSkill, LevelSixCapAsksExceptForSatisfactionAndNewSkills) {

@@ -17,6 +17,9 @@ TEST(Text, NumericValueFollowsTheReadingRule) {
     EXPECT_EQ(ValInt("2.5"), 2);  // halves to even
     EXPECT_EQ(ValInt("3.5"), 4);
     EXPECT_EQ(ValInt("99999999999999999999"), 2147483647);
+    // Decimals past what a double holds add nothing.
+    EXPECT_EQ(Val("0." + std::string(400, '0') + "7"), 0);
+    EXPECT_DOUBLE_EQ(Val("1." + std::string(400, '9')), 2);
 }
 
 TEST(Text, PrintedNumbersAndFormats) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "startup/Files.h"
@@ -21,14 +22,15 @@ struct CliRun {
 };
 
 // Runs orrimar-cli with `args`, feeding `input` on standard input, with
-// the terminal's locale `locale` (C unless given).
+// the terminal's locale `locale` (C unless given) and `environment` (such
+// as "COLUMNS=100") set.
 CliRun Cli(const std::string& args, const std::string& input, const TempDir& work,
-           const std::string& locale = "C") {
+           const std::string& locale = "C", const std::string& environment = "") {
     const std::string in = work.Path() + "input.txt";
     std::ofstream(in) << input;
     const std::string command = "cd '" + work.Path() + "' && LC_ALL=" + locale + " WINDIR='" +
-                                work.Path() + "' '" + ORRIMAR_CLI + "' " + args + " < '" + in +
-                                "' 2>&1";
+                                work.Path() + "' " + environment + " '" + ORRIMAR_CLI + "' " +
+                                args + " < '" + in + "' 2>&1";
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
@@ -99,7 +101,7 @@ TEST(Cli, AMalformedRaceFileIsNamedNotACrash) {
     TempDir data;
     data.Write("IMPERIAL.ERI", {"Humans", "Type=1", "[STATS]", "STR=2D"});
     data.Write("BAD.ERI", {"Broken folk", "Type=2", "[STATS]", "nonsense here"});
-    data.Write("cascade.dat", {"* END *"});
+    data.Write("cascade.dat", {"GUN COMBAT/Rifle", "* END *"});
     data.Write("COYNS.DAT", std::vector<std::string>(36, "COIN"));
     // The list is sorted: BAD.ERI comes first and is loaded at start-up.
     CliRun run = Cli("--data '" + data.Path() + "'", "14\n", work);
@@ -125,13 +127,17 @@ TEST(Cli, ScriptedCareerRunsToTheFinalMenuAndSaves) {
     // input ends.
     std::string input = "1\n10\n2\n1\n3\n1\n13\n4\n";
     for (int i = 0; i < 400; ++i) input += "1\n3\n1\n";
-    CliRun run = Cli("--seed 11 --data '" + SampleDataDir() + "'", input, work);
+    // However short the screen, a script is never kept waiting for a key.
+    CliRun run = Cli("--seed 11 --data '" + SampleDataDir() + "'", input, work, "C", "LINES=10");
     EXPECT_EQ(run.status, 3);  // the script ends at a question of the final menu
+    EXPECT_FALSE(Has(run, "-- more"));
     EXPECT_TRUE(Has(run, "Imperial citizen (human) Infantry")) << run.output.substr(0, 3000);
     EXPECT_TRUE(Has(run, "End of term 1")) << run.output.substr(0, 3000);
     EXPECT_TRUE(Has(run, " 1 Re-enlist\n 2 Transfer and re-enlist\n 3 Muster out\n"));
     EXPECT_TRUE(Has(run, "Muster out: "));
-    EXPECT_TRUE(Has(run, " 1 Save as HTML\n 2 Save with HTM template\n"));
+    EXPECT_TRUE(Has(run,
+                    " 1 Save as HTML\n 2 Save with HTM template\n 3 Restart with this "
+                    "character\n 4 Scrap and restart\n 5 Preview and print\n"));
     EXPECT_TRUE(Has(run, "Character saved to HTM file"));
     std::string page;
     for (const auto& entry : std::filesystem::directory_iterator(work.Path()))
@@ -170,4 +176,53 @@ TEST(Cli, TextsMeetTheTerminalInItsOwnEncoding) {
     // "Type characteristics in", then a letter outside Latin-1 for the first.
     run = Cli(folder, "5\n\xC5\x9C\n", work, "C.UTF-8");
     EXPECT_TRUE(Has(run, "These characters cannot be kept: \xC5\x9C")) << run.output;
+}
+
+// --version (-V) gives the program's version, as its window title shows
+// it, and the data format's; an option missing its value says what it
+// misses and starts nothing; --help lists the exit statuses.
+TEST(Cli, VersionHelpAndMissingValues) {
+    TempDir work;
+    for (const char* flag : {"--version", "-V"}) {
+        const CliRun run = Cli(flag, "", work);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.output, "orrimar-cli 0.2 (Astrovane Characters v0.2)\ndata format 1\n");
+    }
+    for (const auto& [args, message] : std::vector<std::pair<std::string, std::string>>{
+             {"--data", "--data needs a folder"},
+             {"TEST --data", "--data needs a folder"},
+             {"--check-data", "--check-data needs a folder"},
+             {"--auto --out x --count", "--count needs a number"},
+             {"--auto --count 2 --out", "--out needs a folder"}}) {
+        const CliRun run = Cli(args, "14\n", work);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_TRUE(Has(run, "orrimar-cli: " + message + "\n")) << run.output;
+        EXPECT_FALSE(Has(run, "Statistics")) << run.output;
+    }
+    const CliRun help = Cli("--help", "", work);
+    EXPECT_EQ(help.status, 0);
+    for (const char* part : {"Exit status: 0", "1 when the", "2 for a wrong command line",
+                             "3 when the\ninput ended", "-V, --version"})
+        EXPECT_TRUE(Has(help, part)) << part;
+}
+
+// The race list is set in columns to the terminal's width: several races
+// a line on a wide terminal, one on a narrow one.
+TEST(Cli, ListsFollowTheTerminalsWidth) {
+    TempDir work;
+    const auto racesOnTheLine = [](const CliRun& run) {
+        const size_t at = run.output.find("Imperial citizen (human)");
+        if (at == std::string::npos) return -1;
+        const size_t start = run.output.rfind('\n', at) + 1;
+        const std::string line = run.output.substr(start, run.output.find('\n', at) - start);
+        static const std::regex entry("(^|\\s)\\*?\\s*\\d+ \\S");
+        return static_cast<int>(std::distance(std::sregex_iterator(line.begin(), line.end(), entry),
+                                              std::sregex_iterator()));
+    };
+    const std::string data = "--data '" + SampleDataDir() + "'";
+    const CliRun wide = Cli(data, "1\n10\n14\n", work, "C", "COLUMNS=160");
+    const CliRun narrow = Cli(data, "1\n10\n14\n", work, "C", "COLUMNS=40");
+    EXPECT_EQ(wide.status, 0) << wide.output;
+    EXPECT_GE(racesOnTheLine(wide), 3) << wide.output;
+    EXPECT_EQ(racesOnTheLine(narrow), 1) << narrow.output;
 }

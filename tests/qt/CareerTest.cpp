@@ -5,17 +5,21 @@
 #include "career/Driver.h"
 #include "model/Display.h"
 #include "model/Game.h"
+#include "output/BuiltInResume.h"
 #include "startup/Cascades.h"
+#include "startup/Files.h"
 #include "startup/Main.h"
 #include "startup/Race.h"
 #include "ui/qt/Form1.h"
 #include "ui/qt/Form3.h"
+#include "ui/qt/Preview.h"
 #include "ui/qt/QtUi.h"
 
 using namespace orrimar;
 
 class CareerTest : public QObject {
     Q_OBJECT
+    QTemporaryDir settings_;
     QtUi ui_;
     SeededDice dice_{20};
     Game g{ui_, dice_};
@@ -51,8 +55,20 @@ class CareerTest : public QObject {
         return picked && g.Form1.Accepted;
     }
 
+    // Runs `step` on the message box once one is open.
+    void WhenBox(std::function<void(QMessageBox*)> step, int tries = 80) {
+        QTimer::singleShot(25, this, [=, this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                return step(box);
+            if (tries > 0) WhenBox(step, tries - 1);
+        });
+    }
+
   private slots:
     void initTestCase() {
+        // The windows record their places in the settings folder.
+        QVERIFY(settings_.isValid());
+        qputenv("WINDIR", settings_.path().toLocal8Bit());
         SetAppTitle(g);
         FillTables(g);
         g.DataLoc = std::string(ORRIMAR_SOURCE_DIR) + "/data/";
@@ -61,7 +77,7 @@ class CareerTest : public QObject {
     }
 
     void termButtonsReturnTheirNumber() {
-        for (int k = 0; k <= 5; ++k) {  // 0: the close box, then a question shown again
+        for (int k = 1; k <= 5; ++k) {
             ClearTermWindow(g);
             const int n = std::max(k, 2);
             for (int b = 1; b <= n; ++b) g.TermWindow.Button[b] = {std::to_string(b), true};
@@ -69,13 +85,42 @@ class CareerTest : public QObject {
             QTimer::singleShot(0, [&, k] {
                 for (int b = 1; b <= 5; ++b)
                     seen += Button(b)->isVisible() ? Button(b)->text() : "";
-                if (k == 0) return (void)ui_.TermWindow()->close();
                 QTest::mouseClick(Button(k), Qt::LeftButton);
             });
-            QCOMPARE(ui_.AskTerm(g), k == 0 ? std::string() : std::to_string(k));
+            QCOMPARE(ui_.AskTerm(g), std::to_string(k));
             QCOMPARE(seen, QString("12345").left(n));
             QVERIFY(!Button(1)->isVisible());  // hidden between questions
         }
+    }
+
+    // The close box and "Exit entire program" ask before the character is
+    // lost, No the default (Enter): the question still waits. Yes ends the
+    // program.
+    void exitAsksFirst() {
+        ClearTermWindow(g);
+        g.TermWindow.Button[1] = {"Carry on", true};
+        QString asked;
+        bool noIsDefault = false, stillOpen = false;
+        QTimer::singleShot(0, [&] {
+            WhenBox([&](QMessageBox* box) {
+                asked = box->text();
+                noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            ui_.TermWindow()->close();
+            stillOpen = ui_.TermWindow()->isVisible() && Button(1)->isVisible();
+            QTest::mouseClick(Button(1), Qt::LeftButton);
+        });
+        QCOMPARE(ui_.AskTerm(g), std::string("1"));
+        QCOMPARE(asked, QString("Exit and lose this character?"));
+        QVERIFY(noIsDefault && stillOpen);
+
+        QTimer::singleShot(0, [&] {
+            WhenBox([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Y, Qt::AltModifier); });
+            for (QAction* action : ui_.TermWindow()->findChild<QMenuBar*>()->actions())
+                if (action->text().remove('&') == "Exit entire program") action->trigger();
+        });
+        QVERIFY_THROWS_EXCEPTION(ProgramExit, ui_.AskTerm(g));
     }
 
     void mainWindowToTheFirstTerm() {
@@ -136,6 +181,39 @@ class CareerTest : public QObject {
         QCOMPARE(afterGoingBack,
                  QString("Muster out/Restart with this character/Scrap and start again"));
         QCOMPARE(g.Character.CareerEnded, int16_t(1));
+    }
+
+    // The final menu's fifth button (key 5) shows the page "Save as HTML"
+    // writes, for the character as it stands, unnamed: nothing is asked and
+    // nothing written.
+    void theFinalMenuPreviewsThePage() {
+        g.Character.Name.clear();
+        g.Character.PsiTrained = 1;  // no latent rating, thrown afresh for every page
+        QString previewed, caption;
+        bool asked = false;
+        QTimer answerer;
+        answerer.callOnTimeout([&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* preview = qobject_cast<PreviewDialog*>(modal)) {
+                previewed = preview->Html();
+                return QTest::keyClick(preview, Qt::Key_Escape);
+            }
+            if (modal) {
+                asked = true;
+                return (void)modal->close();
+            }
+            Form3* form = ui_.TermWindow();
+            if (!form || !Button(5)->isVisible()) return;
+            caption = Button(5)->text();
+            form->activateWindow();
+            if (!QTest::qWaitForWindowActive(form)) return;
+            QTest::keyClick(form, previewed.isEmpty() ? Qt::Key_5 : Qt::Key_4);
+        });
+        answerer.start(15);
+        QCOMPARE(FinalMenu(g), CareerEnd::Scrap);
+        QVERIFY(!asked);
+        QCOMPARE(caption, QString("Preview and print"));
+        QCOMPARE(previewed, Q(JoinLinesCrLf(BuiltInResumeLines(g, TodayLongDate()))));
     }
 };
 

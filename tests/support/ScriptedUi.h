@@ -85,6 +85,10 @@ class ScriptedUi : public Ui {
     std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
     void OpenPage(const std::string& path) override { pagesOpened.push_back(path); }
+    // Recorded as shown ("preview", the page, the name); answers nothing.
+    void PreviewPage(const std::string& html, const std::string& name) override {
+        shown.push_back({"preview", html, name});
+    }
     void OpenInEditor(const std::string& path) override { editorOpened.push_back(path); }
     void Beep() override { ++beeps; }
     void ShowSplash(Game&) override { splash = true; }

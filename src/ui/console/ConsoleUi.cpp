@@ -1,5 +1,6 @@
 #include "ui/console/ConsoleUi.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -16,6 +17,7 @@
 #include "ui/MainWindow.h"
 #include "ui/console/ConsoleOptions.h"
 #include "ui/console/Terminal.h"
+#include "ui/console/TextLayout.h"
 
 namespace orrimar {
 
@@ -62,6 +64,36 @@ void ConsoleUi::PrintTitle(const std::string& title) {
     asked_ = title;
 }
 
+void ConsoleUi::PrintPaged(const std::vector<std::string>& lines) {
+    const size_t page = lines_ > 4 ? lines_ - 2 : lines_;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (paging_ && i > 0 && i % page == 0) {
+            out_ << "-- more: Enter goes on, q stops --" << std::flush;
+            const auto answer = ReadTerminalLine(in_, out_);
+            if (!answer || Trim(*answer) == "q" || Trim(*answer) == "Q") {
+                out_ << "(" << lines.size() - i << " more lines not shown)\n";
+                return;
+            }
+        }
+        out_ << lines[i] << "\n";
+    }
+}
+
+void ConsoleUi::PrintNumbered(const std::vector<std::string>& texts, int current) {
+    const size_t digits = std::to_string(texts.size()).size();
+    std::vector<std::string> entries;
+    for (size_t i = 0; i < texts.size(); ++i)
+        entries.push_back(
+            NumberedEntry(static_cast<int>(i) == current, i + 1, digits, Plain(texts[i])));
+    // A short list reads best straight down; a long one is set in columns.
+    constexpr size_t shortList = 8;
+    if (entries.size() > shortList) return PrintPaged(InColumns(entries, columns_, digits + 2));
+    std::vector<std::string> lines;
+    for (const auto& entry : entries)
+        for (const auto& line : WrapLine(entry, columns_, digits + 2)) lines.push_back(line);
+    PrintPaged(lines);
+}
+
 void ConsoleUi::Asking(const std::string& question) {
     // The first line names the question well enough.
     const std::string first = question.substr(0, question.find_first_of("\r\n"));
@@ -106,7 +138,7 @@ std::string ConsoleUi::InputText(const std::string& prompt, const std::string& t
 
 int ConsoleUi::PickOne(const std::vector<std::string>& choices, const std::string& title) {
     PrintTitle(title);
-    for (size_t k = 0; k < choices.size(); ++k) out_ << " " << k + 1 << " " << choices[k] << "\n";
+    PrintNumbered(choices, -1);
     return AskNumber(static_cast<int>(choices.size()), true, "close the window");
 }
 
@@ -114,9 +146,9 @@ void ConsoleUi::PickList(Game& g, PickListModel& list) {
     PrintTitle("Select from list");
     Asking(list.Prompt);
     out_ << list.Prompt << "\n";
-    for (size_t i = 0; i < list.Items.size(); ++i)
-        out_ << (static_cast<int>(i) == list.Current ? "*" : " ") << i + 1 << " "
-             << list.Items[i].Text << "\n";
+    std::vector<std::string> texts;
+    for (const auto& item : list.Items) texts.push_back(item.Text);
+    PrintNumbered(texts, list.Current);
     out_ << "Numbers to select (separated by blanks); a = All, n = None, m = MatchMark, "
             "c = Cancel; an empty line is OK.\n";
     while (true) {
@@ -177,7 +209,16 @@ int ConsoleUi::ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) {
     while (true) {
         int k = AskNumber(static_cast<int>(buttons.size()) + 1, true, "show the tables");
         if (k == 0) {
-            for (int b : buttons) out_ << Plain(SkillTableHoverText(g, b)) << "\n";
+            // Each table without its empty lines, side by side as the width allows.
+            std::vector<std::vector<std::string>> tables;
+            for (int b : buttons) {
+                std::vector<std::string> table;
+                for (const auto& line : WithoutBlankRuns(Split(SkillTableHoverText(g, b), '\n')))
+                    if (!line.empty())
+                        for (const auto& part : WrapLine(line, columns_, 4)) table.push_back(part);
+                if (!table.empty()) tables.push_back(table);
+            }
+            PrintPaged(SideBySide(tables, columns_));
             continue;
         }
         if (k == static_cast<int>(buttons.size()) + 1) return SkillTableRandomButton(g);
@@ -199,9 +240,23 @@ void ConsoleUi::PrintTermWindow(Game& g) {
          << w.Label[4] << "\n"
          << w.Label[5] << "\n";
     if (!w.Label[6].empty()) out_ << w.Label[6] << "\n";
-    out_ << "Skills:";
-    for (const auto& s : w.Skills) out_ << " " << s.Text << ";";
-    out_ << "\n";
+    std::string skills = "Skills:";
+    for (const auto& s : w.Skills) skills += " " + s.Text + ";";
+    for (const auto& line : WrapLine(skills, columns_, 8)) out_ << line << "\n";
+}
+
+void ConsoleUi::PrintTermQuestion(Game& g) {
+    const auto& w = g.TermWindow;
+    PrintTitle(g.AppTitle);
+    Asking(w.Label[1]);
+    out_ << Plain(w.Label[1]) << "\n";
+    for (int k = 1; k <= 5; ++k) {
+        if (w.Button[k].Visible) out_ << " " << k << " " << w.Button[k].Caption << "\n";
+    }
+    for (const auto& line : WrapLine("(h = history, l = message log, d = race, service and branch "
+                                     "data, o = options, q = exit entire program)",
+                                     columns_, 1))
+        out_ << line << "\n";
 }
 
 void ConsoleUi::ShowTermWindow(Game& g) {
@@ -217,21 +272,26 @@ void ConsoleUi::ShowTermWindow(Game& g) {
 std::string ConsoleUi::AskTerm(Game& g) {
     ShowTermWindow(g);
     PrintTermWindow(g);
+    PrintTermQuestion(g);
     auto& w = g.TermWindow;
-    PrintTitle(g.AppTitle);
-    Asking(w.Label[1]);
-    out_ << Plain(w.Label[1]) << "\n";
-    for (int k = 1; k <= 5; ++k) {
-        if (w.Button[k].Visible) out_ << " " << k << " " << w.Button[k].Caption << "\n";
-    }
-    out_ << "(h = history, l = message log, d = race, service and branch data, o = options, "
-            "q = exit entire program)\n";
     while (true) {
         out_ << "> " << std::flush;
         std::string answer = Trim(ReadLine());
-        if (answer == "q") throw ProgramExit{0};
+        if (answer == "q") {
+            // As the desktop's "Exit entire program": the character would be lost.
+            if (YesNo(ExitCareerQuestion, g.AppTitle, false, MsgIcon::Question))
+                throw ProgramExit{0};
+            PrintTermQuestion(g);
+            continue;
+        }
         if (answer == "h") {
-            for (const auto& line : w.History) out_ << line << "\n";
+            std::vector<std::string> lines;
+            for (const auto& entry : w.History) {
+                const std::string line = Plain(entry);
+                const size_t lead = std::min(line.find_first_not_of(' '), line.size());
+                for (const auto& part : WrapLine(line, columns_, lead + 2)) lines.push_back(part);
+            }
+            PrintPaged(lines);
             continue;
         }
         if (answer == "l") {
@@ -260,9 +320,9 @@ int ConsoleUi::ChooseEntry(const ChoiceList& list, const char* what) {
         out_ << "No " << what << " to choose from yet.\n";
         return -1;
     }
-    for (size_t i = 0; i < list.Entries.size(); ++i)
-        out_ << (static_cast<int>(i) == list.Selected ? "*" : " ") << i + 1 << " "
-             << list.Entries[i].Display << "\n";
+    std::vector<std::string> texts;
+    for (const auto& entry : list.Entries) texts.push_back(entry.Display);
+    PrintNumbered(texts, list.Selected);
     return AskNumber(static_cast<int>(list.Entries.size()), false) - 1;
 }
 
@@ -290,7 +350,7 @@ void ConsoleUi::RunMainWindow(Game& g) {
         out_ << "Race: " << name(g.RaceList) << "\nService: " << name(g.ServiceList)
              << "\nBranch: " << name(g.BranchList) << "\nStatistics: " << Plain(g.Form1.StatsText);
         out_ << "Hits: " << g.Form1.Hits << "  TL: " << g.Form1.TL << "\n";
-        for (int k = 0; k < count; ++k) out_ << " " << k + 1 << " " << menu[k] << "\n";
+        PrintNumbered(std::vector<std::string>(std::begin(menu), std::end(menu)), -1);
         switch (AskNumber(count, false)) {
             case 1: {
                 int i = ChooseEntry(g.RaceList, "races");
@@ -441,6 +501,13 @@ std::optional<std::string> ConsoleUi::SaveFileDialog(const FileDialogRequest& re
 
 void ConsoleUi::OpenPage(const std::string& path) {
     out_ << "Page written: " << path << "\n";
+}
+
+void ConsoleUi::PreviewPage(const std::string& html, const std::string&) {
+    // The page "Save as HTML" writes, as text; the terminal is its print-out.
+    PrintTitle("Preview");
+    PrintPaged(PageText(html, columns_));
+    out_ << "(end of the preview; nothing was saved)\n";
 }
 
 void ConsoleUi::OpenInEditor(const std::string& path) {

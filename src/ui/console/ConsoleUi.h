@@ -18,6 +18,13 @@ class ConsoleUi : public Ui {
     ConsoleUi(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
     // --yes: an existing file is replaced without asking.
     void AssumeYes(bool yes) { assumeYes_ = yes; }
+    // The terminal's size, and whether long output waits for a key after
+    // each screenful (only for a person at a terminal, never for a script).
+    void SetScreen(int columns, int lines, bool paging) {
+        columns_ = columns > 0 ? static_cast<size_t>(columns) : 80;
+        lines_ = lines > 0 ? static_cast<size_t>(lines) : 24;
+        paging_ = paging;
+    }
 
     void Message(const std::string& text, const std::string& title, MsgIcon icon) override;
     bool YesNo(const std::string& text, const std::string& title, bool defaultYes,
@@ -38,6 +45,7 @@ class ConsoleUi : public Ui {
     std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
     void OpenPage(const std::string& path) override;
+    void PreviewPage(const std::string& html, const std::string& name) override;
     void OpenInEditor(const std::string& path) override;
     void Beep() override;
     void ShowSplash(Game& g) override;
@@ -56,12 +64,21 @@ class ConsoleUi : public Ui {
     // Lists a main-window list and asks for an entry; -1 when it is empty.
     int ChooseEntry(const ChoiceList& list, const char* what);
     void PrintTermWindow(Game& g);
+    // The term window's question and its numbered buttons.
+    void PrintTermQuestion(Game& g);
+    // Lines printed a screenful at a time when paging, else all at once.
+    void PrintPaged(const std::vector<std::string>& lines);
+    // Numbered entries (1..n, `current` marked) in columns to the width.
+    void PrintNumbered(const std::vector<std::string>& texts, int current);
 
     std::istream& in_;
     std::ostream& out_;
     size_t logShown_ = 0;  // how much of the message log is already printed
     std::string asked_;    // the question waiting for an answer
     bool assumeYes_ = false;
+    size_t columns_ = 80;
+    size_t lines_ = 24;
+    bool paging_ = false;
 };
 
 }  // namespace orrimar

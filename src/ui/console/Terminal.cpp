@@ -1,8 +1,11 @@
 #include "ui/console/Terminal.h"
 
 #include <langinfo.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <istream>
 #include <ostream>
 
@@ -25,6 +28,39 @@ Charset LocaleCharset() {
         codeset == "ISO8859-15")
         return Charset::Latin1;
     return Charset::Ascii;
+}
+
+namespace {
+// A size from the environment, when it is a plausible number.
+int SizeFromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value || !*value) return 0;
+    char* end = nullptr;
+    const long n = std::strtol(value, &end, 10);
+    return *end == '\0' && n >= 10 && n <= 10000 ? static_cast<int>(n) : 0;
+}
+
+winsize WindowSize() {
+    winsize size{};
+    if (::isatty(STDOUT_FILENO) == 0 || ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0) return {};
+    return size;
+}
+}  // namespace
+
+int TerminalColumns() {
+    if (const int columns = SizeFromEnvironment("COLUMNS")) return columns;
+    const winsize size = WindowSize();
+    return size.ws_col >= 10 ? size.ws_col : 80;
+}
+
+int TerminalLines() {
+    if (const int lines = SizeFromEnvironment("LINES")) return lines;
+    const winsize size = WindowSize();
+    return size.ws_row >= 10 ? size.ws_row : 24;
+}
+
+bool InteractiveTerminal() {
+    return ::isatty(STDIN_FILENO) != 0 && ::isatty(STDOUT_FILENO) != 0;
 }
 
 Charset TerminalCharset() {

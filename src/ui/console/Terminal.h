@@ -26,6 +26,14 @@ void SetTerminalCharset(Charset charset);
 std::string ToTerminal(const std::string& latin1, Charset charset);
 std::string FromTerminal(const std::string& typed, Charset charset, std::string& refused);
 
+// The terminal's size: COLUMNS (LINES) when set to a number, else what
+// standard output reports when it is a terminal, else 80 columns (24 lines).
+int TerminalColumns();
+int TerminalLines();
+// Whether a person sits at the terminal: standard input and output are both
+// one. Only then may long output wait for a key.
+bool InteractiveTerminal();
+
 // One typed line in Latin-1, without its line end. A line holding
 // characters Latin-1 lacks is refused with a message on `out` and read
 // again. Nothing at the end of input.

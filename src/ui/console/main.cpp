@@ -13,6 +13,7 @@
 
 #include "model/Dice.h"
 #include "model/Game.h"
+#include "model/Text.h"
 #include "output/Batch.h"
 #include "startup/DataCheck.h"
 #include "startup/Main.h"
@@ -23,11 +24,15 @@ using namespace orrimar;
 
 namespace {
 
+// The version of the data files' formats this program reads (data/README.md).
+constexpr int DataFormatVersion = 1;
+
 void Usage(std::ostream& out) {
     out << "Usage: orrimar-cli [--data DIR] [--seed S] [--yes] [TESTMODE | TEST | COURTMARTIAL]\n"
            "       orrimar-cli --check-data DIR\n"
            "       orrimar-cli --auto --count N --out DIR [--seed S] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--template FILE] [--data DIR]\n"
+           "       orrimar-cli --version | --help\n"
            "\n"
            "  --data DIR        use DIR as the data folder for this run (the settings file\n"
            "                    is neither read nor written)\n"
@@ -45,6 +50,12 @@ void Usage(std::ostream& out) {
            "  --terms T         re-enlist until T terms are served, 1 to 99 (default 7)\n"
            "  --template FILE   fill this HTML template instead of the built-in layout\n"
            "  --no-pages        generate without writing pages (for timing)\n"
+           "  -V, --version     print the program's version and its data format's\n"
+           "  -h, --help        print this text\n"
+           "\n"
+           "Long lists are set in columns to the terminal's width (COLUMNS, else the\n"
+           "terminal's own, else 80) and, when a person types the answers, shown a\n"
+           "screenful at a time.\n"
            "\n"
            "Exit status: 0 when the program ended by your choice (Exit, q), 1 when the\n"
            "data, a check or a batch had problems, 2 for a wrong command line, 3 when the\n"
@@ -61,6 +72,17 @@ int CheckData(const std::string& dir) {
     std::cout << dir << ": " << problems.size() << (problems.size() == 1 ? " problem" : " problems")
               << " found.\n";
     return 1;
+}
+
+int Version() {
+    // The version the window title shows, from the one place that makes it.
+    ConsoleUi ui(std::cin, std::cout);
+    ClockDice dice;
+    Game g(ui, dice);
+    SetAppTitle(g);
+    std::cout << "orrimar-cli " << DecimalText(g.AppVersion) << " (" << g.AppTitle << ")\n"
+              << "data format " << DataFormatVersion << "\n";
+    return 0;
 }
 
 int Run(const std::vector<std::string>& args);
@@ -109,6 +131,19 @@ int Run(const std::vector<std::string>& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
+        // An option that takes a value, last on the line, says what it misses
+        // rather than pass for an unknown one.
+        if (!hasValue) {
+            const char* missing = a == "--data" || a == "--check-data" || a == "--out" ? "a folder"
+                                  : a == "--template"                                  ? "a file"
+                                  : a == "--count" || a == "--terms" || a == "--seed"  ? "a number"
+                                  : a == "--race" || a == "--service" || a == "--branch" ? "a name"
+                                                                                         : nullptr;
+            if (missing) {
+                std::cerr << "orrimar-cli: " << a << " needs " << missing << "\n";
+                return 2;
+            }
+        }
         if ((a == "--data" || a == "--check-data") && hasValue) {
             if (args[i + 1].empty()) {
                 std::cerr << "orrimar-cli: " << a << " needs a folder\n";
@@ -153,6 +188,8 @@ int Run(const std::vector<std::string>& args) {
         } else if (a == "--help" || a == "-h") {
             Usage(std::cout);
             return 0;
+        } else if (a == "--version" || a == "-V") {
+            return Version();
         } else if (a.rfind("-", 0) == 0) {
             std::cerr << "orrimar-cli: unknown option " << a << "\n";
             Usage(std::cerr);
@@ -179,6 +216,7 @@ int Run(const std::vector<std::string>& args) {
 
     ConsoleUi ui(std::cin, std::cout);
     ui.AssumeYes(assumeYes);
+    ui.SetScreen(TerminalColumns(), TerminalLines(), InteractiveTerminal());
     // --seed makes an interactive session repeatable too.
     ClockDice clock;
     SeededDice seededDice(batch.Seed);

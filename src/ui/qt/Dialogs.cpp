@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -15,14 +16,15 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "model/Game.h"
 #include "ui/Dialogs.h"
+#include "ui/qt/Keys.h"
 #include "ui/qt/QtUi.h"
+#include "ui/qt/Screen.h"
 
 namespace orrimar {
 
@@ -34,47 +36,71 @@ QString Caption(const std::string& text) {
 }  // namespace
 
 void CentreOnScreen(QWidget* w) {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect area = screen->availableGeometry();
-        w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
-    }
+    // A window larger than the screen keeps its top left corner on it.
+    const QRect area = AvailableArea(w);
+    w->move(std::max(area.left(), area.center().x() - w->width() / 2),
+            std::max(area.top(), area.center().y() - w->height() / 2));
 }
 
 PickBox::PickBox(QWidget* parent, const std::vector<std::string>& choices, const std::string& title)
     : QDialog(parent) {
     setObjectName("SPICKBOX");
-    setWindowTitle(Q(title));
-    size_t longest = 0;
-    for (const auto& c : choices) longest = std::max(longest, c.size());
-    const int n = static_cast<int>(choices.size());
-    const int L = static_cast<int>(longest);
-    // One column of buttons, a row of 500 units each, with half a row and a
-    // little more above and below: the window is 500 x (n + 1) units high.
+    const QString question = Q(title);
+    setWindowTitle(question);
     auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(Twips(100));
-    layout->setContentsMargins(0, Twips(300), 0, Twips(300));
-    int buttonWidth = Twips(100 * L + 150);
+    layout->setContentsMargins(Twips(300), Twips(200), Twips(300), Twips(300));
+    layout->setSpacing(Twips(200));
+    // The title bar cuts a long question short, and two questions alike
+    // there look the same: the window asks it in full.
+    auto* label = new QLabel(question, this);
+    label->setObjectName("Question");
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+
+    const int n = static_cast<int>(choices.size());
+    int buttonWidth = 0;
     std::vector<QPushButton*> buttons;
     for (int k = 0; k < n; ++k) {
         auto* button = new QPushButton(Caption(choices[k]), this);
         button->setObjectName(QString("Command1_%1").arg(k + 1));
-        button->setAutoDefault(false);
-        // The units assume an average letter; a wide font still shows every caption.
-        buttonWidth =
-            std::max(buttonWidth, button->fontMetrics().horizontalAdvance(button->text()) + 16);
+        // Enter presses the button with the focus, Escape closes (no choice).
+        button->setAutoDefault(true);
+        buttonWidth = std::max(buttonWidth, button->sizeHint().width());
         buttons.push_back(button);
         connect(button, &QPushButton::clicked, this, [this, k] {
             choice_ = k + 1;
             accept();
         });
     }
-    for (auto* button : buttons) {
-        button->setFixedSize(buttonWidth, Twips(400));
-        layout->addWidget(button, 0, Qt::AlignHCenter);
+    AddMnemonics(this);
+    // One column while it fits the screen's height, more columns otherwise
+    // (the box offers up to 19 choices; a 2x display has half the room).
+    auto* grid = new QGridLayout;
+    grid->setSpacing(Twips(100));
+    const int rowHeight = (n > 0 ? buttons[0]->sizeHint().height() : 0) + grid->spacing();
+    const int room = AvailableArea(parent).height() * 3 / 4 - 4 * rowHeight;
+    const int fit = std::max(1, rowHeight > 0 ? room / rowHeight : n);
+    const int columns = std::max(1, (n + fit - 1) / fit);
+    const int rows = std::max(1, (n + columns - 1) / columns);
+    for (int k = 0; k < n; ++k) {
+        buttons[k]->setMinimumWidth(buttonWidth);
+        grid->addWidget(buttons[k], k % rows, k / rows);
     }
-    setFixedSize(std::max(Twips(100 * L + 800), buttonWidth + Twips(650)),
-                 std::max(Twips(500 * (n + 1)), layout->minimumSize().height()));
+    layout->addLayout(grid);
+
+    // Wide enough for the buttons and, within reason, for the question on
+    // one line and the title bar; a longer question wraps.
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
+    const int buttonsWidth = columns * buttonWidth + (columns - 1) * grid->spacing();
+    const int questionWidth = std::min(label->fontMetrics().horizontalAdvance(question),
+                                       45 * fontMetrics().averageCharWidth());
+    const int width = std::max({buttonsWidth + margins, questionWidth + margins,
+                                std::min(TitleBarWidth(this, question), WidestForTitle(this) / 2)});
+    setFixedSize(width, layout->hasHeightForWidth() ? layout->totalHeightForWidth(width)
+                                                    : layout->totalSizeHint().height());
     CentreOnScreen(this);
+    if (n > 0) buttons[0]->setFocus();
 }
 
 PickListDialog::PickListDialog(QWidget* parent, Game& g, PickListModel& list)
@@ -95,15 +121,16 @@ PickListDialog::PickListDialog(QWidget* parent, Game& g, PickListModel& list)
     auto add = [&](const char* caption, const char* name) {
         auto* b = new QPushButton(caption);
         b->setObjectName(name);
-        b->setAutoDefault(false);
         row->addWidget(b);
         return b;
     };
     QPushButton* ok = add("&OK", "cmdOK");
     QPushButton* cancel = add("&Cancel", "cmdCancel");
-    QPushButton* all = add("All", "cmdAll");
-    QPushButton* none = add("None", "cmdNone");
-    QPushButton* match = add("MatchMark", "cmdMatchMark");
+    QPushButton* all = add("&All", "cmdAll");
+    QPushButton* none = add("&None", "cmdNone");
+    QPushButton* match = add("&MatchMark", "cmdMatchMark");
+    // Enter is OK (a focused button presses itself), Escape Cancel.
+    ok->setDefault(true);
     layout->addLayout(row);
     connect(ok, &QPushButton::clicked, this, [this] { Ok(); });
     connect(items_, &QListWidget::itemDoubleClicked, this, [this] { Ok(); });
@@ -128,11 +155,11 @@ PickListDialog::PickListDialog(QWidget* parent, Game& g, PickListModel& list)
         Push();
     });
     Push();
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect area = screen->availableGeometry();
-        resize(std::max(width(), area.width() / 2), std::max(height(), area.height() * 3 / 4));
-    }
+    const QRect area = AvailableArea(parent);
+    ResizeWithin(this, std::max(sizeHint().width(), area.width() / 2),
+                 std::max(sizeHint().height(), area.height() * 3 / 4));
     CentreOnScreen(this);
+    items_->setFocus();
 }
 
 void PickListDialog::Push() {
@@ -186,7 +213,7 @@ SkillTableDialog::SkillTableDialog(QWidget* parent, Game& g, SkillTableChooserMo
     setWindowTitle(Q(g.AppTitle));
     auto* layout = new QHBoxLayout(this);
     auto* menuBar = new QMenuBar(this);
-    menuBar->addAction("Options...", this, [this] { Guarded([this] { g_.ui.ShowOptions(g_); }); });
+    menuBar->addAction("&Options...", this, [this] { Guarded([this] { g_.ui.ShowOptions(g_); }); });
     layout->setMenuBar(menuBar);
     auto* frame = new QGroupBox("Select skill table");
     frame->setObjectName("Frame1");
@@ -197,7 +224,8 @@ SkillTableDialog::SkillTableDialog(QWidget* parent, Game& g, SkillTableChooserMo
     for (int k = 1; k <= 10; ++k) {
         auto* b = new QPushButton(Caption(chooser.Button[k].Caption), frame);
         b->setObjectName(QString("Option1_%1").arg(k));
-        b->setAutoDefault(false);
+        // Enter presses the button with the focus, Escape lets the dice choose.
+        b->setAutoDefault(true);
         b->installEventFilter(this);
         column->addWidget(b);
         b->setVisible(chooser.Button[k].Visible);
@@ -208,9 +236,8 @@ SkillTableDialog::SkillTableDialog(QWidget* parent, Game& g, SkillTableChooserMo
         });
     }
     column->addStretch();
-    auto* mine = new QPushButton("Select for me, please!", frame);
+    auto* mine = new QPushButton("Select for &me, please!", frame);
     mine->setObjectName("cmdRandom");
-    mine->setAutoDefault(false);
     column->addWidget(mine);
     connect(mine, &QPushButton::clicked, this, [this] {
         choice_ = SkillTableRandomButton(g_);
@@ -240,6 +267,13 @@ SkillTableDialog::SkillTableDialog(QWidget* parent, Game& g, SkillTableChooserMo
     hover_->setSizePolicy(policy);
     hover_->hide();
     layout->addWidget(hover_, 1);
+    AddMnemonics(this);
+    for (int k = 1; k <= 10; ++k) {
+        if (chooser.Button[k].Visible) {
+            buttons_[k]->setFocus();
+            break;
+        }
+    }
 }
 
 QString SkillTableDialog::PanelText(int k) const {
@@ -250,16 +284,17 @@ QString SkillTableDialog::PanelText(int k) const {
 
 void SkillTableDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Against the right edge of the screen, its bottom a little above the bottom.
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect area = screen->availableGeometry();
-        move(area.right() - frameGeometry().width() + 1,
-             area.bottom() - frameGeometry().height() - Twips(300));
-    }
+    // Against the right edge of the screen, its bottom a little above the
+    // bottom; never past its top left corner on a small screen.
+    const QRect area = AvailableArea(this);
+    move(std::max(area.left(), area.right() - frameGeometry().width() + 1),
+         std::max(area.top(), area.bottom() - frameGeometry().height() - Twips(300)));
 }
 
 bool SkillTableDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::HoverEnter) {
+    // The pointer over a button shows its table, and so does the keyboard's focus.
+    if (event->type() == QEvent::Enter || event->type() == QEvent::HoverEnter ||
+        event->type() == QEvent::FocusIn) {
         for (int k = 1; k <= 10; ++k) {
             if (watched == buttons_[k]) {
                 chooser_.HoverText = SkillTableHoverText(g_, k);
@@ -298,25 +333,25 @@ TextViewerDialog::TextViewerDialog(QWidget* parent, const TextViewerModel& viewe
     text_->installEventFilter(this);
     layout->addWidget(text_, 1);
     auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton("OK");
+    auto* ok = new QPushButton("&OK");
     ok->setObjectName("cmdOK");
     auto* cancel = new QPushButton("&Cancel");
     cancel->setObjectName("cmdCancel");
-    auto* printAll = new QPushButton("Print all");
+    auto* printAll = new QPushButton("Print &all");
     printAll->setObjectName("cmdPrintAll");
-    auto* printSel = new QPushButton("Print sel'n");
+    auto* printSel = new QPushButton("Print &sel'n");
     printSel->setObjectName("cmdPrintSel");
-    for (auto* b : {ok, cancel, printAll, printSel}) {
-        b->setAutoDefault(false);
-        row->addWidget(b);
-    }
+    // Enter in the text is a new line; on a button it presses that button.
+    ok->setDefault(true);
+    for (auto* b : {ok, cancel, printAll, printSel}) row->addWidget(b);
     layout->addLayout(row);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(printAll, &QPushButton::clicked, this, [this] { Print(false); });
     connect(printSel, &QPushButton::clicked, this, [this] { Print(true); });
-    resize(720, 520);
+    ResizeWithin(this, 720, 520);
     CentreOnScreen(this);
+    text_->setFocus();
 }
 
 std::string TextViewerDialog::Text() const {
@@ -384,8 +419,9 @@ AboutDialog::AboutDialog(QWidget* parent, Game& g) : QDialog(parent) {
     auto* row = new QHBoxLayout;
     auto* info = new QPushButton("&System Info...");
     info->setObjectName("cmdSysInfo");
-    auto* ok = new QPushButton("OK");
+    auto* ok = new QPushButton("&OK");
     ok->setObjectName("cmdOK");
+    ok->setDefault(true);
     row->addWidget(info);
     row->addStretch();
     row->addWidget(ok);

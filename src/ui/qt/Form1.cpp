@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -20,7 +21,9 @@
 #include "startup/Settings.h"
 #include "ui/MainWindow.h"
 #include "ui/qt/Dialogs.h"
+#include "ui/qt/Keys.h"
 #include "ui/qt/QtUi.h"
+#include "ui/qt/Screen.h"
 
 namespace orrimar {
 
@@ -46,9 +49,9 @@ Form1::Form1(Game& g) : g_(g) {
     auto* menuBar = new QMenuBar(this);
     layout->setMenuBar(menuBar);
 
-    menuBar->addAction("Options...", this, [this] { Act([this] { g_.ui.ShowOptions(g_); }); });
-    optionSets_ = menuBar->addMenu("Load Option Set...");
-    vilani_ = menuBar->addMenu("Vilani Blood...");
+    menuBar->addAction("&Options...", this, [this] { Act([this] { g_.ui.ShowOptions(g_); }); });
+    optionSets_ = menuBar->addMenu("Load Option S&et...");
+    vilani_ = menuBar->addMenu("&Vilani Blood...");
     vilani_->setObjectName("mnuvilani");
     for (int k = 0; k < MainWindowModel::VilaniLevels; ++k) {
         vilaniActions_[k] = vilani_->addAction(MainWindowModel::VilaniCaptions[k]);
@@ -56,7 +59,7 @@ Form1::Form1(Game& g) : g_(g) {
         connect(vilaniActions_[k], &QAction::triggered, this,
                 [this, k] { Act([this, k] { Form1SetVilaniLevel(g_, k); }); });
     }
-    QMenu* show = menuBar->addMenu("Show...");
+    QMenu* show = menuBar->addMenu("S&how...");
     const std::pair<const char*, void (*)(Game&)> listings[] = {
         {"Race, Service and Branch data", ShowRaceServiceData},
         {"Race/services", ShowRaceServices},
@@ -69,9 +72,9 @@ Form1::Form1(Game& g) : g_(g) {
     testPlan_ = show->addAction("Test Plan", this, [this] { Act([this] { RunTestPlan(g_); }); });
     testPlan_->setObjectName("mnutestplan");
     QAction* load =
-        menuBar->addAction("Load a TRG file", this, [this] { Act([this] { Form1LoadTrg(g_); }); });
+        menuBar->addAction("Load a TRG &file", this, [this] { Act([this] { Form1LoadTrg(g_); }); });
     load->setObjectName("mnuload");
-    menuBar->addAction("About...", this, [this] { Act([this] { g_.ui.ShowAbout(g_); }); });
+    menuBar->addAction("Abo&ut...", this, [this] { Act([this] { g_.ui.ShowAbout(g_); }); });
 
     auto* heading = new QLabel("Enhanced Astrovane Characters for Windows");
     QFont big = heading->font();
@@ -89,12 +92,14 @@ Form1::Form1(Game& g) : g_(g) {
     combo3_ = new QComboBox;
     combo3_->setObjectName("Combo3");
     combo3_->installEventFilter(this);
-    lists->addWidget(new QLabel("Race:"), 0, 0);
-    lists->addWidget(combo1_, 0, 1);
-    lists->addWidget(new QLabel("Service:"), 1, 0);
-    lists->addWidget(combo2_, 1, 1);
-    lists->addWidget(new QLabel("Branch:"), 2, 0);
-    lists->addWidget(combo3_, 2, 1);
+    const std::pair<const char*, QComboBox*> named[] = {
+        {"&Race:", combo1_}, {"&Service:", combo2_}, {"&Branch:", combo3_}};
+    for (int row = 0; row < 3; ++row) {
+        auto* label = new QLabel(named[row].first);
+        label->setBuddy(named[row].second);
+        lists->addWidget(label, row, 0);
+        lists->addWidget(named[row].second, row, 1);
+    }
     lists->setColumnStretch(1, 1);
     layout->addLayout(lists);
     connect(combo1_, qOverload<int>(&QComboBox::activated), this,
@@ -106,7 +111,9 @@ Form1::Form1(Game& g) : g_(g) {
 
     auto* frame = new QGroupBox("Basic character statistics");
     auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->addWidget(new QLabel("Statistics:"));
+    statsLabel_ = new QLabel("S&tatistics:");
+    statsLabel_->installEventFilter(this);
+    frameLayout->addWidget(statsLabel_);
     // The panel's lines and the gauges share one line height, so each gauge
     // stands beside its characteristic; room is kept for the most
     // characteristics a race has, so changing race never resizes the window.
@@ -120,8 +127,17 @@ Form1::Form1(Game& g) : g_(g) {
     panel_ = new QLabel;
     panel_->setObjectName("Panel3D1");
     panel_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    panel_->setToolTip("Double-click to type the characteristics in");
+    panel_->setToolTip(
+        "Double-click (or Alt+T, or Enter when it has the focus) to type the "
+        "characteristics in");
     panel_->installEventFilter(this);
+    // Reached with Tab as well as the mouse; the frame shows the focus.
+    panel_->setFocusPolicy(Qt::StrongFocus);
+    panel_->setForegroundRole(QPalette::Text);
+    panel_->setStyleSheet(
+        "QLabel#Panel3D1 { border: 1px solid transparent; }"
+        " QLabel#Panel3D1:focus { border: 1px dotted palette(highlight); }");
+    statsLabel_->setBuddy(panel_);
     const int line = panel_->fontMetrics().lineSpacing();
     panel_->setMinimumWidth(panel_->fontMetrics().horizontalAdvance("MMM: 000") + 8);
     panel_->setMinimumHeight(10 * line);
@@ -147,32 +163,38 @@ Form1::Form1(Game& g) : g_(g) {
     hits_->setObjectName("lblHits");
     vitals->addWidget(hits_);
     vitals->addSpacing(20);
-    vitals->addWidget(new QLabel("TL:"));
+    tlLabel_ = new QLabel("T&L:");
+    tlLabel_->installEventFilter(this);
+    vitals->addWidget(tlLabel_);
     tl_ = new QLabel;
     tl_->setObjectName("Label10");
-    tl_->setFrameShape(QFrame::StyledPanel);
-    tl_->setFrameShadow(QFrame::Sunken);
-    tl_->setMinimumWidth(tl_->fontMetrics().horizontalAdvance("000") + 12);
+    tl_->setStyleSheet(
+        "QLabel#Label10 { border: 1px solid palette(mid); background: palette(base);"
+        " color: palette(text); padding: 1px 6px; }"
+        " QLabel#Label10:focus { border: 2px solid palette(highlight);"
+        " padding: 0px 5px; }");
+    tl_->setMinimumWidth(tl_->fontMetrics().horizontalAdvance("000") + 16);
     tl_->setAlignment(Qt::AlignCenter);
     tl_->setCursor(Qt::PointingHandCursor);
-    tl_->setToolTip("Click to enter the tech level");
+    tl_->setToolTip("Click (or Alt+L, or Enter when it has the focus) to enter the tech level");
+    tl_->setFocusPolicy(Qt::StrongFocus);
     tl_->installEventFilter(this);
+    tlLabel_->setBuddy(tl_);
     vitals->addWidget(tl_);
     vitals->addStretch();
     frameLayout->addLayout(vitals);
     layout->addWidget(frame);
 
     auto* buttons = new QHBoxLayout;
-    auto* generate = new QPushButton("Generate");
+    auto* generate = new QPushButton("&Generate");
     generate->setObjectName("Command3D1");
-    accept_ = new QPushButton("Accept");
+    accept_ = new QPushButton("&Accept");
     accept_->setObjectName("Command3D3");
-    auto* exit = new QPushButton("Exit");
+    auto* exit = new QPushButton("E&xit");
     exit->setObjectName("Command3D2");
-    for (auto* b : {generate, accept_, exit}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
+    // Enter accepts the character, unless a button with the focus takes it.
+    accept_->setDefault(true);
+    for (auto* b : {generate, accept_, exit}) buttons->addWidget(b);
     layout->addLayout(buttons);
     connect(generate, &QPushButton::clicked, this, [this] { Act([this] { Form1Generate(g_); }); });
     connect(accept_, &QPushButton::clicked, this, [this] { Accept(); });
@@ -180,8 +202,27 @@ Form1::Form1(Game& g) : g_(g) {
         exitRequested_ = true;
         QDialog::reject();
     });
-    resize(std::max(sizeHint().width(), 520), sizeHint().height());
+    QWidget* order[] = {combo1_, combo2_, combo3_, panel_, tl_, generate, accept_, exit};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    AddMnemonics(this);
+    ResizeWithin(this, std::max(sizeHint().width(), 520), sizeHint().height());
     CentreOnScreen(this);
+    RestorePlace(this, objectName());
+}
+
+void Form1::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) SavePlace(this, objectName());
+    QDialog::hideEvent(event);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    // The main window is no dialog to dismiss: Escape does not end the
+    // program (Exit, Alt+X or the close box do).
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Form1::Accept() {
@@ -197,11 +238,23 @@ void Form1::reject() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == panel_ && event->type() == QEvent::MouseButtonDblClick) {
+    // The mouse, a label's Alt key or Enter (Space, F2) on the focused
+    // control all type the value in.
+    const auto pressed = [event] {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
+               key == Qt::Key_F2;
+    };
+    if ((watched == panel_ && (event->type() == QEvent::MouseButtonDblClick || pressed())) ||
+        (watched == statsLabel_ && event->type() == QEvent::Shortcut)) {
+        panel_->setFocus();
         Act([this] { Form1TypeStats(g_); });
         return true;
     }
-    if (watched == tl_ && event->type() == QEvent::MouseButtonRelease) {
+    if ((watched == tl_ && (event->type() == QEvent::MouseButtonRelease || pressed())) ||
+        (watched == tlLabel_ && event->type() == QEvent::Shortcut)) {
+        tl_->setFocus();
         Act([this] { Form1TypeTechLevel(g_); });
         return true;
     }
@@ -236,11 +289,14 @@ void Form1::Render() {
         const char* colour = gauge.Colour == GaugeColour::Green    ? "#2e9d3a"
                              : gauge.Colour == GaugeColour::Yellow ? "#e0c020"
                                                                    : "#d03030";
-        // A value past the race's range shows as a full bar.
-        bar->setStyleSheet(QString("QProgressBar { border: 1px solid #8c8c8c; background: #ffffff;"
-                                   " margin: 2px 0px; }"
+        // A value past the race's range shows as a full bar. The bar's own
+        // colours keep their meaning on any palette; its trough follows the
+        // palette, so a dark one is not broken by white stripes.
+        bar->setStyleSheet(QString("QProgressBar { border: 1px solid palette(mid);"
+                                   " background: palette(base); margin: 2px 0px; }"
                                    " QProgressBar::chunk { background: %1; }")
                                .arg(colour));
+        bar->setToolTip(Q(g_.Race.StatName[i]) + ": " + QString::number(gauge.Value));
     }
     accept_->setEnabled(m.AcceptEnabled);
     vilani_->setEnabled(m.VilaniEnabled);
@@ -250,7 +306,8 @@ void Form1::Render() {
 
     optionSets_->clear();
     for (int n = 1; n <= 4; ++n) {
-        QAction* entry = optionSets_->addAction(Q(g_.OptionSetMenuName[n]));
+        // A set's name is the user's: an "&" in it is shown, not a key.
+        QAction* entry = optionSets_->addAction(Q(g_.OptionSetMenuName[n]).replace('&', "&&"));
         entry->setEnabled(g_.OptionSetMenuAvailable[n]);
         entry->setVisible(g_.OptionSetMenuAvailable[n]);
         connect(entry, &QAction::triggered, this,
@@ -258,6 +315,7 @@ void Form1::Render() {
     }
     optionSets_->addAction("Create", this,
                            [this] { Act([this] { g_.ui.ShowSaveOptionSet(g_); }); });
+    AddMnemonics(optionSets_);
     rendering_ = false;
 }
 

@@ -28,6 +28,8 @@ class Form1 : public QDialog {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Accept();
@@ -40,8 +42,10 @@ class Form1 : public QDialog {
     QComboBox* combo1_;
     QComboBox* combo2_;
     QComboBox* combo3_;
+    QLabel* statsLabel_;
     QLabel* panel_;
     QLabel* hits_;
+    QLabel* tlLabel_;
     QLabel* tl_;
     std::array<QProgressBar*, 11> gauges_{};
     QPushButton* accept_;

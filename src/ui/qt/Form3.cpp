@@ -4,19 +4,23 @@
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "model/Game.h"
 #include "output/Listings.h"
 #include "ui/Dialogs.h"
 #include "ui/qt/Dialogs.h"
+#include "ui/qt/Keys.h"
 #include "ui/qt/QtUi.h"
+#include "ui/qt/Screen.h"
 
 namespace orrimar {
 
@@ -25,17 +29,17 @@ Form3::Form3(Game& g) : g_(g) {
     auto* outer = new QVBoxLayout(this);
     auto* menuBar = new QMenuBar(this);
     outer->setMenuBar(menuBar);
-    menuBar->addAction("Options", this, [this] {
+    menuBar->addAction("&Options", this, [this] {
         Guarded([this] { g_.ui.ShowOptions(g_); });
         Render();
     });
-    QMenu* show = menuBar->addMenu("Show...");
+    QMenu* show = menuBar->addMenu("&Show...");
     show->addAction("Race, Service and Branch data", this, [this] {
         Guarded([this] { ShowRaceServiceData(g_); });
         Render();
     });
     show->addAction("Message log", this, [this] { Guarded([this] { ShowMessageLog(g_); }); });
-    menuBar->addAction("Exit entire program", this, [] { Guarded([] { throw ProgramExit{0}; }); });
+    menuBar->addAction("E&xit entire program", this, [this] { RequestExit(); });
 
     auto* data = new QGroupBox("Character Data");
     auto* dataLayout = new QVBoxLayout(data);
@@ -58,9 +62,6 @@ Form3::Form3(Game& g) : g_(g) {
     auto* historyLayout = new QVBoxLayout(historyBox);
     history_ = new QListWidget;
     history_->setObjectName("List2");
-    QFont small("Small Fonts");
-    small.setPointSize(std::max(7, font().pointSize() - 2));
-    history_->setFont(small);
     historyLayout->addWidget(history_);
     middle->addWidget(skillsBox, 1);
     middle->addWidget(historyBox, 3);
@@ -76,19 +77,49 @@ Form3::Form3(Game& g) : g_(g) {
     labels_[1]->setObjectName("Label1");
     labels_[1]->setWordWrap(true);
     eventsLayout->addWidget(labels_[1]);
+    // Five places of one width, each with its key beside it: a button keeps
+    // its place whatever the captions and whichever buttons show, so nothing
+    // moves under the pointer from one question to the next.
     auto* row = new QHBoxLayout;
+    const int buttonWidth = fontMetrics().horizontalAdvance("Restart with this character") +
+                            2 * fontMetrics().averageCharWidth();
     for (int k = 1; k <= 5; ++k) {
+        keys_[k] = new QLabel(QString::number(k));
+        keys_[k]->setObjectName(QString("Key%1").arg(k));
+        keys_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        keys_[k]->setToolTip(QString("Press %1 to answer with the button beside it").arg(k));
         buttons_[k] = new QPushButton;
         buttons_[k]->setObjectName(QString("Command%1").arg(k));
         buttons_[k]->setAutoDefault(false);
+        buttons_[k]->setMinimumWidth(buttonWidth);
+        SetKeyed(buttons_[k]);
+        QSizePolicy keep(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        keep.setRetainSizeWhenHidden(true);
+        buttons_[k]->setSizePolicy(keep);
+        QSizePolicy keepKey = keys_[k]->sizePolicy();
+        keepKey.setRetainSizeWhenHidden(true);
+        keys_[k]->setSizePolicy(keepKey);
         buttons_[k]->hide();
-        row->addWidget(buttons_[k]);
+        keys_[k]->hide();
+        row->addWidget(keys_[k]);
+        row->addWidget(buttons_[k], 1);
         connect(buttons_[k], &QPushButton::clicked, this, [this, k] { Press(k); });
     }
     eventsLayout->addLayout(row);
     outer->addWidget(events, 2);
-    resize(900, 700);
+    // The digits answer as the buttons beside them do, from anywhere in the
+    // window (the number row or the keypad).
+    for (int k = 1; k <= 9; ++k) {
+        for (const auto modifier : {Qt::NoModifier, Qt::KeypadModifier}) {
+            const QKeyCombination digit(modifier, Qt::Key(Qt::Key_0 + k));
+            auto* key = new QShortcut(QKeySequence(digit), this);
+            connect(key, &QShortcut::activated, this, [this, k] { Press(k); });
+        }
+    }
+    AddMnemonics(this);
+    ResizeWithin(this, 900, 700);
     CentreOnScreen(this);
+    RestorePlace(this, objectName());
 }
 
 void Form3::Render() {
@@ -116,8 +147,13 @@ void Form3::Render() {
     // The answer buttons show only while a question waits for them, so a
     // click between questions cannot answer the next one.
     for (int k = 1; k <= 5; ++k) {
-        buttons_[k]->setText(Q(w.Button[k].Caption));
-        buttons_[k]->setVisible(waiting_ && w.Button[k].Visible);
+        // A caption from the rules or data: an "&" in it is shown, not a key.
+        const QString caption = Q(w.Button[k].Caption).replace('&', "&&");
+        buttons_[k]->setText(caption);
+        buttons_[k]->setToolTip(QString("%1 (key %2)").arg(Q(w.Button[k].Caption)).arg(k));
+        const bool shown = waiting_ && w.Button[k].Visible;
+        buttons_[k]->setVisible(shown);
+        keys_[k]->setVisible(shown);
     }
 }
 
@@ -131,8 +167,35 @@ std::string Form3::Ask() {
     activateWindow();
     loop.exec();
     waiting_ = nullptr;
-    for (int k = 1; k <= 5; ++k) buttons_[k]->hide();
+    for (int k = 1; k <= 5; ++k) {
+        buttons_[k]->hide();
+        keys_[k]->hide();
+    }
+    if (exitRequested_) {
+        exitRequested_ = false;
+        throw ProgramExit{0};
+    }
     return g_.TermWindow.Answer;
+}
+
+void Form3::RequestExit() {
+    // The character in the window would be lost: ask first, No the default.
+    bool yes = false;
+    Guarded([&] { yes = g_.ui.YesNo(ExitCareerQuestion, g_.AppTitle, false, MsgIcon::Question); });
+    if (!yes) return;
+    // A waiting question ends the program from the engine's side, where it
+    // can unwind; otherwise it ends here.
+    if (waiting_) {
+        exitRequested_ = true;
+        waiting_->quit();
+        return;
+    }
+    Guarded([] { throw ProgramExit{0}; });
+}
+
+void Form3::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) SavePlace(this, objectName());
+    QWidget::hideEvent(event);
 }
 
 void Form3::Press(int k) {
@@ -142,10 +205,11 @@ void Form3::Press(int k) {
 }
 
 void Form3::closeEvent(QCloseEvent* event) {
-    // Closing leaves the answer empty; the caller asks again or takes its default.
-    g_.TermWindow.Answer.clear();
-    if (waiting_) waiting_->quit();
-    QWidget::closeEvent(event);
+    // The program closing its windows on the way out asks nothing more;
+    // the user closing this one asks as "Exit entire program" does.
+    if (Leaving()) return QWidget::closeEvent(event);
+    event->ignore();
+    RequestExit();
 }
 
 }  // namespace orrimar

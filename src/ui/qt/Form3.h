@@ -21,13 +21,18 @@ class Form3 : public QWidget {
   public:
     explicit Form3(Game& g);
     void Render();
-    // Shows the buttons and waits for one: "1".."5", "" when closed.
+    // Shows the buttons and waits for one: "1".."5". Throws ProgramExit
+    // when the user chose to end the program meanwhile.
     std::string Ask();
-    // Presses answer button k (1..5) as a click does.
+    // Presses answer button k (1..5) as a click (or its digit) does.
     void Press(int k);
+    // "Exit entire program" and the close box: asks before the character
+    // in the window is lost.
+    void RequestExit();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     Game& g_;
@@ -36,7 +41,9 @@ class Form3 : public QWidget {
     QListWidget* history_;
     QPlainTextEdit* log_;
     std::array<QPushButton*, 6> buttons_{};
+    std::array<QLabel*, 6> keys_{};  // the digit beside each button
     QEventLoop* waiting_ = nullptr;
+    bool exitRequested_ = false;
 };
 
 }  // namespace orrimar

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,7 +17,9 @@
 
 #include "model/Game.h"
 #include "startup/OptionSets.h"
+#include "ui/qt/Keys.h"
 #include "ui/qt/QtUi.h"
+#include "ui/qt/Screen.h"
 
 namespace orrimar {
 
@@ -25,7 +28,6 @@ namespace {
 QPushButton* Button(const char* caption, const char* name) {
     auto* b = new QPushButton(caption);
     b->setObjectName(name);
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -107,9 +109,11 @@ Form4::Form4(QWidget* parent, Game& g, OptionsWindowModel& model)
     layout->addLayout(top, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* preferred = Button("Preferred skills", "PreferredSkills");
-    auto* sets = Button("Option Sets", "OptionSets");
-    auto* done = Button("Done", "Done");
+    auto* preferred = Button("&Preferred skills", "PreferredSkills");
+    auto* sets = Button("Option &Sets", "OptionSets");
+    auto* done = Button("&Done", "Done");
+    // Enter and Escape both leave as "Done" does.
+    done->setDefault(true);
     buttons->addWidget(preferred);
     buttons->addWidget(sets);
     buttons->addStretch();
@@ -123,7 +127,8 @@ Form4::Form4(QWidget* parent, Game& g, OptionsWindowModel& model)
         accept();
     });
     Render();
-    resize(sizeHint().width() + 40, sizeHint().height());
+    AddMnemonics(this);
+    ResizeWithin(this, sizeHint().width() + 40, sizeHint().height());
 }
 
 void Form4::reject() {
@@ -169,9 +174,9 @@ Form5::Form5(QWidget* parent, Game& g, PreferredSkillsModel& model)
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     listColumn->addWidget(list_, 1);
     auto* listButtons = new QHBoxLayout;
-    auto* add = Button("Add", "Add");
-    auto* edit = Button("Edit", "Edit");
-    auto* remove = Button("Delete", "Delete");
+    auto* add = Button("&Add", "Add");
+    auto* edit = Button("&Edit", "Edit");
+    auto* remove = Button("&Delete", "Delete");
     for (auto* b : {add, edit, remove}) listButtons->addWidget(b);
     listColumn->addLayout(listButtons);
     body->addLayout(listColumn, 1);
@@ -184,20 +189,25 @@ Form5::Form5(QWidget* parent, Game& g, PreferredSkillsModel& model)
     name_->setObjectName("Text1");
     panel->addWidget(name_);
     auto* levelRow = new QHBoxLayout;
-    levelRow->addWidget(new QLabel("Level:"));
+    auto* levelLabel = new QLabel("&Level:");
+    levelRow->addWidget(levelLabel);
     level_ = new QLineEdit;
     level_->setObjectName("Text2");
-    level_->setMaximumWidth(60);
-    auto* plus = Button("+", "Plus");
-    auto* minus = Button("-", "Minus");
-    plus->setMaximumWidth(32);
-    minus->setMaximumWidth(32);
+    level_->setMaximumWidth(level_->fontMetrics().horizontalAdvance("00000") + 12);
+    levelLabel->setBuddy(level_);
+    level_->installEventFilter(this);
+    auto* plus = Button("&+", "Plus");
+    auto* minus = Button("&-", "Minus");
+    plus->setToolTip("One level more (Alt++, or Up in the level)");
+    minus->setToolTip("One level less (Alt+-, or Down in the level)");
+    for (auto* b : {plus, minus})
+        b->setMaximumWidth(2 * b->fontMetrics().height() + b->fontMetrics().horizontalAdvance("+"));
     levelRow->addWidget(level_);
     levelRow->addWidget(plus);
     levelRow->addWidget(minus);
     levelRow->addStretch();
-    auto* ok = Button("OK", "PanelOK");
-    auto* cancel = Button("Cancel", "PanelCancel");
+    auto* ok = Button("O&K", "PanelOK");
+    auto* cancel = Button("&Cancel", "PanelCancel");
     levelRow->addWidget(ok);
     levelRow->addWidget(cancel);
     panel->addLayout(levelRow);
@@ -208,7 +218,7 @@ Form5::Form5(QWidget* parent, Game& g, PreferredSkillsModel& model)
     inside->addLayout(body, 1);
     layout->addWidget(frame, 1);
 
-    auto* close = Button("OK", "OK");
+    auto* close = Button("&OK", "OK");
     layout->addWidget(close, 0, Qt::AlignRight);
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -233,8 +243,6 @@ Form5::Form5(QWidget* parent, Game& g, PreferredSkillsModel& model)
     connect(plus, &QPushButton::clicked, this, [this] { Act([this] { PreferredPlus(m_); }); });
     connect(minus, &QPushButton::clicked, this, [this] { Act([this] { PreferredMinus(m_); }); });
     connect(ok, &QPushButton::clicked, this, [this] { Act([this] { PreferredOk(g_, m_); }); });
-    connect(name_, &QLineEdit::returnPressed, this,
-            [this] { Act([this] { PreferredOk(g_, m_); }); });
     connect(cancel, &QPushButton::clicked, this, [this] { Act([this] { PreferredCancel(m_); }); });
     connect(suggestions_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const int row = suggestions_->row(item);
@@ -242,7 +250,41 @@ Form5::Form5(QWidget* parent, Game& g, PreferredSkillsModel& model)
     });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     Render();
-    resize(640, 420);
+    AddMnemonics(this);
+    ResizeWithin(this, std::max(640, sizeHint().width()), std::max(420, sizeHint().height()));
+}
+
+void Form5::keyPressEvent(QKeyEvent* event) {
+    // While a skill is being entered, Enter and Escape are the entry's OK
+    // and Cancel; otherwise they close the window. (A focused button takes
+    // Enter itself.)
+    const bool entering = m_.Mode != PanelMode::None;
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            if (entering)
+                Act([this] { PreferredOk(g_, m_); });
+            else
+                accept();
+            return;
+        }
+        if (event->key() == Qt::Key_Escape && entering) {
+            Act([this] { PreferredCancel(m_); });
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool Form5::eventFilter(QObject* watched, QEvent* event) {
+    // Up and Down in the level act as + and -.
+    if (watched == level_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            Act([this, key] { key == Qt::Key_Up ? PreferredPlus(m_) : PreferredMinus(m_); });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Form5::Render() {
@@ -267,23 +309,25 @@ Form6::Form6(QWidget* parent, Game& g) : QDialog(parent), g_(g) {
     for (int n = 1; n <= 4; ++n) {
         slots_[n] = new QPushButton;
         slots_[n]->setObjectName(QString("Command1_%1").arg(n));
-        slots_[n]->setAutoDefault(false);
-        slots_[n]->setMinimumHeight(28);
+        slots_[n]->setMinimumHeight(slots_[n]->sizeHint().height() + 4);
         layout->addWidget(slots_[n]);
         connect(slots_[n], &QPushButton::clicked, this, [this, n] {
             Guarded([this, n] { SaveOptionSet(g_, n); });
             Render();
         });
     }
-    auto* done = Button("Done", "Done");
+    auto* done = Button("&Done", "Done");
+    done->setDefault(true);
     layout->addWidget(done, 0, Qt::AlignRight);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     Render();
-    resize(460, sizeHint().height());
+    ResizeWithin(this, std::max(460, sizeHint().width()), sizeHint().height());
 }
 
 void Form6::Render() {
-    for (int n = 1; n <= 4; ++n) slots_[n]->setText(Q(g_.OptionSetButton[n]));
+    // A set's name is the user's: an "&" in it is shown, not a key.
+    for (int n = 1; n <= 4; ++n) slots_[n]->setText(Q(g_.OptionSetButton[n]).replace('&', "&&"));
+    AddMnemonics(this);
 }
 
 }  // namespace orrimar

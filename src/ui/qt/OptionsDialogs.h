@@ -47,6 +47,10 @@ class Form5 : public QDialog {
     Form5(QWidget* parent, Game& g, PreferredSkillsModel& model);
     void Render();
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     template <typename F>
     void Act(F&& action);

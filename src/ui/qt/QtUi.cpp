@@ -4,7 +4,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
@@ -17,7 +19,10 @@
 #include "ui/qt/Dialogs.h"
 #include "ui/qt/Form1.h"
 #include "ui/qt/Form3.h"
+#include "ui/qt/Keys.h"
 #include "ui/qt/OptionsDialogs.h"
+#include "ui/qt/Preview.h"
+#include "ui/qt/Screen.h"
 
 namespace orrimar {
 
@@ -31,7 +36,11 @@ std::string S(const QString& text) {
 }
 
 QtUi::QtUi() = default;
-QtUi::~QtUi() = default;
+QtUi::~QtUi() {
+    // Hidden while they still can be: hiding records their places.
+    if (form3_) form3_->hide();
+    if (form1_) form1_->hide();
+}
 
 QWidget* QtUi::Parent() const {
     if (form3_ && form3_->isVisible()) return form3_.get();
@@ -54,25 +63,51 @@ QMessageBox::Icon BoxIcon(MsgIcon icon) {
             return QMessageBox::NoIcon;
     }
 }
+
+// The text a window shows: its title in front when the title bar cannot
+// show that whole, so nothing the title says is lost.
+QString WithTitle(const QWidget* window, const QString& title, const QString& text) {
+    if (TitleBarWidth(window, title) <= WidestForTitle(window)) return text;
+    return title + "\n\n" + text;
+}
+
+// The width a short dialog needs for its title bar, within reason.
+int WidthForTitle(const QWidget* window, const QString& title) {
+    return std::min(TitleBarWidth(window, title), WidestForTitle(window));
+}
+
+void Prepare(QMessageBox& box, const QString& title, QString text, MsgIcon icon) {
+    text.remove('\r');
+    box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(WithTitle(&box, title, text));
+    box.setIcon(BoxIcon(icon));
+    // A message box sizes itself to its text; a row as wide as the title
+    // keeps the title bar from cutting it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(WidthForTitle(&box, title), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
 }  // namespace
 
 void QtUi::Message(const std::string& text, const std::string& title, MsgIcon icon) {
     HideSplash();  // a question must never stand behind the splash
     QMessageBox box(Parent());
-    box.setWindowTitle(Q(title));
-    box.setText(Q(text));
-    box.setIcon(BoxIcon(icon));
+    Prepare(box, Q(title), Q(text), icon);
+    box.setStandardButtons(QMessageBox::Ok);
+    AddMnemonics(&box);
     box.exec();
 }
 
 bool QtUi::YesNo(const std::string& text, const std::string& title, bool defaultYes, MsgIcon icon) {
     HideSplash();  // a question must never stand behind the splash
     QMessageBox box(Parent());
-    box.setWindowTitle(Q(title));
-    box.setText(Q(text));
-    box.setIcon(BoxIcon(icon));
+    Prepare(box, Q(title), Q(text), icon);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    AddMnemonics(&box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -84,8 +119,20 @@ std::string QtUi::InputText(const std::string& prompt, const std::string& title,
         QInputDialog dialog(Parent());
         dialog.setObjectName("InputText");
         dialog.setWindowTitle(Q(title));
-        dialog.setLabelText(Q(prompt));
+        QString question = Q(prompt);
+        question.remove('\r');
+        // The label names the text box: an "&" in the question is shown, not a key.
+        dialog.setLabelText(WithTitle(&dialog, Q(title), question).replace('&', "&&"));
         dialog.setTextValue(text);
+        dialog.setOkButtonText("&OK");
+        dialog.setCancelButtonText("&Cancel");
+        // The dialog sizes itself to its contents: the label holds the width.
+        if (auto* label = dialog.findChild<QLabel*>()) {
+            const QMargins margins =
+                dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
+            label->setMinimumWidth(WidthForTitle(&dialog, Q(title)) - margins.left() -
+                                   margins.right());
+        }
         if (dialog.exec() != QDialog::Accepted) return "";
         text = dialog.textValue();
         // Texts are kept, and saved, in Latin-1: a letter outside it would
@@ -198,6 +245,11 @@ void QtUi::OpenPage(const std::string& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
 }
 
+void QtUi::PreviewPage(const std::string& html, const std::string& name) {
+    PreviewDialog preview(Parent(), Q(html), Q(name));
+    preview.exec();
+}
+
 void QtUi::OpenInEditor(const std::string& path) {
     QString editor = qEnvironmentVariable("VISUAL", qEnvironmentVariable("EDITOR"));
     if (!editor.isEmpty() && QProcess::startDetached(editor, {Q(path)})) return;
@@ -209,7 +261,11 @@ void QtUi::Beep() {
 }
 
 void QtUi::ShowSplash(Game& g) {
-    QPixmap picture(420, 220);
+    // Drawn at the screen's own pixel density, so a 2x display shows it sharp.
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    QPixmap picture(QSize(420, 220) * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(QColor("#10203a"));
     QPainter paint(&picture);
     paint.setPen(QColor("#e8d9a0"));

@@ -1,0 +1,100 @@
+#include "ui/qt/Preview.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "output/ResumeText.h"
+#include "output/SaveDialog.h"
+#include "startup/Files.h"
+#include "ui/qt/Dialogs.h"
+#include "ui/qt/Keys.h"
+#include "ui/qt/QtUi.h"
+#include "ui/qt/Screen.h"
+
+namespace orrimar {
+
+PreviewDialog::PreviewDialog(QWidget* parent, const QString& html, const QString& name)
+    : QDialog(parent), html_(html), name_(name) {
+    setObjectName("Preview");
+    auto* layout = new QVBoxLayout(this);
+    page_ = new QTextBrowser;
+    page_->setObjectName("Page");
+    page_->setOpenLinks(false);
+    page_->setHtml(html_);
+    layout->addWidget(page_, 1);
+    const QString title = page_->documentTitle();
+    setWindowTitle(title.isEmpty() ? QString("Preview") : "Preview: " + title);
+
+    auto* row = new QHBoxLayout;
+    auto* print = new QPushButton("&Print...");
+    print->setObjectName("cmdPrint");
+    auto* pdf = new QPushButton("Save as P&DF...");
+    pdf->setObjectName("cmdPdf");
+    auto* close = new QPushButton("&Close");
+    close->setObjectName("cmdClose");
+    close->setDefault(true);
+    row->addWidget(print);
+    row->addWidget(pdf);
+    row->addStretch();
+    row->addWidget(close);
+    layout->addLayout(row);
+    connect(print, &QPushButton::clicked, this, [this] { Print(); });
+    connect(pdf, &QPushButton::clicked, this, [this] { AskAndSavePdf(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    AddMnemonics(this);
+
+    // About a printed page's proportions, as much of the screen as it allows.
+    const QRect area = AvailableArea(this);
+    const int height = area.height() * 9 / 10;
+    ResizeWithin(this, std::max(sizeHint().width(), height * 4 / 5), height);
+    CentreOnScreen(this);
+    page_->setFocus();
+}
+
+void PreviewDialog::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    page_->print(&printer);
+}
+
+void PreviewDialog::AskAndSavePdf() {
+    const std::string stem = SafeFileName(S(name_));
+    const QString folder = QString::fromLocal8Bit(ResumeFolder());
+    QString path = QFileDialog::getSaveFileName(
+        this, "Save as PDF", folder + (stem.empty() ? QString() : Q(stem) + ".pdf"),
+        "PDF documents (*.pdf)");
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += ".pdf";
+    if (const QString problem = SavePdf(path); !problem.isEmpty())
+        QMessageBox::warning(this, windowTitle(), problem);
+}
+
+QString PreviewDialog::SavePdf(const QString& path) {
+    // Drawn into memory first, then written whole through a temporary file:
+    // a failed save leaves any earlier file as it was.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(windowTitle());
+        writer.setCreator("Orrimar Character Generator");
+        page_->print(&writer);
+    }
+    const std::string failed =
+        WriteFileAtomic(QFile::encodeName(path).toStdString(), buffer.data().toStdString());
+    return QString::fromLocal8Bit(failed.c_str());
+}
+
+}  // namespace orrimar

@@ -1,0 +1,32 @@
+// The finished page shown before it is saved: read it, print it, or save it
+// as PDF. It writes nothing unless the user saves a PDF.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QTextBrowser;
+
+namespace orrimar {
+
+class PreviewDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // `html` is the page as it would be saved; `name` the character's, for
+    // the PDF's proposed file name (may be empty).
+    PreviewDialog(QWidget* parent, const QString& html, const QString& name);
+    // The page shown, as given.
+    const QString& Html() const { return html_; }
+    // Writes the page as PDF to `path` (through a temporary file beside
+    // it); an empty text on success, else what failed.
+    QString SavePdf(const QString& path);
+
+  private:
+    void Print();
+    void AskAndSavePdf();
+    QString html_;
+    QString name_;
+    QTextBrowser* page_;
+};
+
+}  // namespace orrimar

@@ -1,0 +1,274 @@
+// The terminal's questions read from a stream: answers out of range are
+// asked again, and the end of input names the waiting question; lists in
+// columns, paging for a person only, the preview as text, exit asked first.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "career/Driver.h"
+#include "model/Display.h"
+#include "model/Skills.h"
+#include "output/Batch.h"
+#include "output/BuiltInResume.h"
+#include "output/Resume.h"
+#include "startup/Files.h"
+#include "support/TestGame.h"
+#include "ui/Dialogs.h"
+#include "ui/console/ConsoleUi.h"
+#include "ui/console/TextLayout.h"
+
+using namespace orrimar;
+
+TEST(ConsoleUi, PickListNumbersPastTheListAreAskedAgain) {
+    TestGame t;
+    std::istringstream in("99999999999\n-1 2x\n2\n\n");
+    std::ostringstream out;
+    ConsoleUi ui(in, out);
+    PickListModel list;
+    PickListAdd(list, "Alpha", 1);
+    PickListAdd(list, "Beta", 2);
+    ui.PickList(t.g, list);
+    EXPECT_EQ(PickListSelection(list).size(), 1u);
+    EXPECT_EQ(PickListSelection(list).at(0).Text, "Beta");
+    const std::string shown = out.str();
+    size_t refusals = 0;
+    for (size_t at = 0; (at = shown.find("Numbers run from 1 to 2.", at)) != std::string::npos;
+         ++at)
+        ++refusals;
+    EXPECT_EQ(refusals, 2u) << shown;
+}
+
+TEST(ConsoleUi, TheEndOfInputNamesTheQuestionAndIsNotASuccess) {
+    TestGame t;
+    std::istringstream in("maybe\n");
+    std::ostringstream out;
+    ConsoleUi ui(in, out);
+    try {
+        ui.YesNo("Change Service from Army", "Title", false, MsgIcon::Question);
+        FAIL() << "the end of input went unnoticed";
+    } catch (const ProgramExit& exit) {
+        EXPECT_EQ(exit.Code, EndOfInputStatus);
+    }
+    EXPECT_NE(out.str().find("(end of input at \"Change Service from Army\")"), std::string::npos)
+        << out.str();
+}
+
+// An existing file is replaced only when the user says so, or for the
+// whole run with --yes; a name without an extension gets the proposed one.
+TEST(ConsoleUi, SavingOverAnExistingFileAsksFirst) {
+    TempDir dir;
+    dir.Write("HERO.htm", {"old"});
+    FileDialogRequest request;
+    request.InitialFolder = dir.Path();
+    request.FileName = "HERO.htm";
+    request.DefaultExtension = "htm";
+    {
+        std::istringstream in("\n2\n" + dir.Path() + "OTHER\n");
+        std::ostringstream out;
+        ConsoleUi ui(in, out);
+        EXPECT_EQ(ui.SaveFileDialog(request), dir.Path() + "OTHER.htm");
+        EXPECT_NE(out.str().find("HERO.htm already exists. Do you want to replace it?"),
+                  std::string::npos);
+    }
+    {
+        std::istringstream in("\n");
+        std::ostringstream out;
+        ConsoleUi ui(in, out);
+        ui.AssumeYes(true);
+        EXPECT_EQ(ui.SaveFileDialog(request), dir.Path() + "HERO.htm");
+        EXPECT_EQ(out.str().find("already exists"), std::string::npos);
+    }
+}
+
+TEST(BatchPages, EveryCharacterHasAPageOfItsOwn) {
+    EXPECT_EQ(BatchPageName(1, "Hugo Smith"), "0001-HUGOSMIT.htm");
+    EXPECT_NE(BatchPageName(10001, "Hugo Smith"), BatchPageName(1, "Hugo Smith"));
+    EXPECT_EQ(BatchPageName(10001, ""), "10001-.htm");
+}
+
+namespace {
+
+// The sample data's Imperial navy character, played by a terminal that
+// reads `input` and is `columns` wide; nothing waits for a key.
+struct TerminalGame {
+    explicit TerminalGame(const std::string& input, int columns = 80)
+        : in(input), ui(in, out), g(ui, dice) {
+        t.LoadData(SampleDataDir());
+        t.Pick("Imperial", "Imperial Navy", "Line Fleet");
+        static_cast<GameState&>(g) = t.g;
+        ui.SetScreen(columns, 24, false);
+    }
+    TestGame t;
+    std::istringstream in;
+    std::ostringstream out;
+    ConsoleUi ui;
+    SeededDice dice{4};
+    Game g;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream read(text);
+    for (std::string line; std::getline(read, line);) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
+// The fifth button of the final menu shows the page "Save as HTML" writes,
+// byte for byte, without asking for a name or writing a file; the homeworld
+// on it stays for the save that follows.
+TEST(FinalMenu, PreviewShowsThePageAsSavedAndWritesNothing) {
+    TestGame t;
+    t.LoadData(SampleDataDir());
+    t.Pick("Imperial", "Imperial Navy", "Line Fleet");
+    t.dice.SetFallback(true);
+    t.g.Character.PsiTrained = 1;  // no latent rating, thrown afresh for every page
+    t.ui.Answer({"5", "4"});
+    EXPECT_EQ(FinalMenu(t.g), CareerEnd::Scrap);
+    std::vector<std::string> kinds;
+    std::string previewed;
+    for (const auto& s : t.ui.shown) {
+        kinds.push_back(s.Kind);
+        if (s.Kind == "preview") previewed = s.Text;
+    }
+    EXPECT_EQ(kinds, (std::vector<std::string>{"term", "preview", "term"}));
+    EXPECT_TRUE(t.g.Character.Name.empty());
+    TempDir out;
+    ASSERT_EQ(WriteResume(t.g, out.Path() + "page.htm", ResumeLayout::BuiltIn()), "");
+    EXPECT_EQ(previewed, out.Read("page.htm"));
+    EXPECT_NE(previewed.find(t.g.Character.Homeworld), std::string::npos);
+}
+
+// The terminal prints that page as text: no tags, entities decoded, every
+// line within the terminal's width.
+TEST(ConsoleUi, PreviewPrintsThePageAsText) {
+    TerminalGame t("5\n4\n", 60);
+    AddSkill(t.g, "Pilot-1");
+    EXPECT_EQ(FinalMenu(t.g), CareerEnd::Scrap);
+    const std::string shown = t.out.str();
+    const size_t start = shown.find("== Preview ==");
+    const size_t end = shown.find("(end of the preview; nothing was saved)");
+    ASSERT_TRUE(start != std::string::npos && end != std::string::npos) << shown;
+    const std::string page = shown.substr(start, end - start);
+    for (const char* part : {"Astrovane Character Resume", "Line Fleet", "Skills: Pilot-1", "Hits",
+                             "Bank balance: Cr", "Homeworld codes:", "Generated on"})
+        EXPECT_NE(page.find(part), std::string::npos) << part << "\n" << page;
+    EXPECT_EQ(page.find('<'), std::string::npos) << page;
+    EXPECT_EQ(page.find("&amp;"), std::string::npos) << page;
+    for (const auto& line : Lines(page)) EXPECT_LE(line.size(), 60u) << line;
+}
+
+// Tags dropped, entities decoded, blanks collapsed; short tables in
+// columns, a heading row over a value row as "heading: value", other
+// tables a line per cell; broken markup is text, not a crash.
+TEST(PageText, ReadsAPageAsABrowserWould) {
+    const std::string page =
+        "<html><head><title>Not shown</title></head><body bgcolor=\"#808080\">\r\n"
+        "<h1><font color=\"#008000\">Resume - Jo &amp; Mo</font></h1>\r\n"
+        "<table border=\"1\"><tr><td>Str</td><td>Dex</td></tr>\r\n"
+        "<tr><td>7</td><td>12</td></tr></table>\r\n"
+        "<table><tr><td>Skills</td><td>Notes</td></tr><tr><td>Pilot-2, Medic-1</td>"
+        "<td>Homeworld &lt;A788&gt; caf&#233; &#x263A;, and notes running on and on past the end "
+        "of a line</td></tr>"
+        "</table>\r\n"
+        "<table><tr><td>History</td></tr><tr><td>Term: 1</td></tr>"
+        "<tr><td>1    Patrol<br>2 Training<br></td></tr></table>\r\n"
+        "<!-- left out --><p>Switches:\r\n  none</p></body></html>";
+    EXPECT_EQ(
+        PageText(page, 80),
+        (std::vector<std::string>{
+            "Resume - Jo & Mo", "", "Str  Dex", "7    12", "", "Skills: Pilot-2, Medic-1",
+            "Notes: Homeworld <A788> caf\xE9 ?, and notes running on and on past the end of a",
+            "  line", "", "History", "Term: 1", "1 Patrol", "2 Training", "", "Switches: none"}));
+    for (const auto& line : PageText(page, 12)) EXPECT_LE(line.size(), 12u) << line;
+    for (const std::string broken : {"<", "<td", "</table>", "a < b & c; <table><td>x", "<!-- open",
+                                     "&#99999999;", "<a href=\"x>y\">z"})
+        EXPECT_NO_THROW(PageText(broken, 40)) << broken;
+    EXPECT_EQ(PageText("a < b & c", 40), (std::vector<std::string>{"a < b & c"}));
+}
+
+// "0 shows the tables": the tables side by side as the width allows, with
+// no runs of empty lines, though each table ends in several.
+TEST(ConsoleUi, SkillTablesPrintWithoutRunsOfBlankLines) {
+    TerminalGame t("0\n1\n");
+    auto& s = t.g.Service;
+    s.SkillTable[1] = {"Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
+    s.SkillTable[2] = {"Service", {}, {}, 2, {"", "Pilot", "Medic"}};
+    t.g.Form2.Button = {};
+    t.g.Form2.Button[1] = {"Personal Development", "S1", true};
+    t.g.Form2.Button[2] = {"Service Skills", "S2", true};
+    EXPECT_EQ(t.ui.ChooseSkillTable(t.g, t.g.Form2), 1);
+    const std::string shown = t.out.str();
+    const size_t start = shown.find("(0 shows the tables)\n> ");
+    ASSERT_NE(start, std::string::npos) << shown;
+    const std::string tables = shown.substr(start + 23, shown.rfind("> ") - start - 23);
+    EXPECT_EQ(tables,
+              "Personal Development   Service Skills\n"
+              "  1 +1 Str               1 Pilot\n"
+              "  2 Brawling             2 Medic\n");
+    // Tables too wide to stand side by side come one under the other.
+    EXPECT_EQ(
+        SideBySide({{"Personal Development", "  1 +1 Str"}, {"Service Skills"}}, 30),
+        (std::vector<std::string>{"Personal Development", "  1 +1 Str", "", "Service Skills"}));
+}
+
+// Long lists are set in columns to the terminal's width, numbers aligned,
+// read down each column; a narrow terminal gets one column.
+TEST(ConsoleUi, LongListsAreSetInColumns) {
+    std::vector<std::string> choices;
+    for (int k = 1; k <= 12; ++k) choices.push_back("Choice " + std::string(k % 3 + 1, 'x'));
+    for (const auto& [width, expected] : std::vector<std::pair<int, std::string>>{
+             {80, "  1 Choice xx      4 Choice xx      7 Choice xx     10 Choice xx\n"},
+             {20, "  1 Choice xx\n  2 Choice xxx\n"}}) {
+        std::istringstream in("3\n");
+        std::ostringstream out;
+        ConsoleUi ui(in, out);
+        ui.SetScreen(width, 24, false);
+        EXPECT_EQ(ui.PickOne(choices, "Which?"), 3);
+        EXPECT_NE(out.str().find(expected), std::string::npos) << out.str();
+        for (const auto& line : Lines(out.str())) EXPECT_LE(line.size(), size_t(width)) << line;
+    }
+    EXPECT_EQ(InColumns({"a", "bb", "c"}, 80), (std::vector<std::string>{"a    bb   c"}));
+    EXPECT_EQ(WrapLine("   one two three", 10, 5),
+              (std::vector<std::string>{"   one two", "     three"}));
+    EXPECT_EQ(WrapLine("abcdefghijkl", 5), (std::vector<std::string>{"abcde", "fghij", "kl"}));
+}
+
+// The history (h) waits after each screenful for a person at a terminal,
+// and q there stops it; for a script it never waits.
+TEST(ConsoleUi, HistoryIsPagedOnlyForAPerson) {
+    for (const bool person : {true, false}) {
+        TerminalGame t(person ? "h\nq\n1\n" : "h\n1\n");
+        t.ui.SetScreen(80, 10, person);
+        ClearTermWindow(t.g);
+        for (int k = 1; k <= 30; ++k) t.g.TermWindow.History.push_back("Year " + std::to_string(k));
+        t.g.TermWindow.Button[1] = {"Carry on", true};
+        EXPECT_EQ(t.ui.AskTerm(t.g), "1");
+        const std::string shown = t.out.str();
+        EXPECT_EQ(shown.find("-- more") != std::string::npos, person) << shown;
+        EXPECT_EQ(shown.find("Year 30") != std::string::npos, !person) << shown;
+        if (person) {
+            EXPECT_NE(shown.find("(22 more lines not shown)"), std::string::npos);
+        }
+    }
+}
+
+// q asks before the character is lost; No (or an empty answer) goes back
+// to the question, Yes ends the program.
+TEST(ConsoleUi, ExitAsksFirst) {
+    TerminalGame t("q\n\nq\ny\n");
+    t.g.TermWindow.Button[1] = {"Carry on", true};
+    try {
+        t.ui.AskTerm(t.g);
+        FAIL() << "q and Yes did not end the program";
+    } catch (const ProgramExit& exit) {
+        EXPECT_EQ(exit.Code, 0);
+    }
+    const std::string shown = t.out.str();
+    const size_t first = shown.find("Exit and lose this character?");
+    ASSERT_NE(first, std::string::npos) << shown;
+    EXPECT_NE(shown.find("(empty answer: No)"), std::string::npos);
+    EXPECT_NE(shown.find(" 1 Carry on", first), std::string::npos) << "the question again";
+    EXPECT_NE(shown.find("Exit and lose this character?", first + 1), std::string::npos);
+}

@@ -1,0 +1,307 @@
+// Every window without the mouse (offscreen): mnemonics everywhere and one
+// key for one control, the main window's values typed in from the keyboard,
+// the term window answered with digits, Enter and Escape in the dialogs.
+#include <QtTest>
+#include <QtWidgets>
+#include <functional>
+
+#include "model/Display.h"
+#include "model/Game.h"
+#include "startup/Cascades.h"
+#include "startup/Main.h"
+#include "startup/Race.h"
+#include "startup/Service.h"
+#include "ui/Dialogs.h"
+#include "ui/MainWindow.h"
+#include "ui/qt/Dialogs.h"
+#include "ui/qt/Form1.h"
+#include "ui/qt/Form3.h"
+#include "ui/qt/Keys.h"
+#include "ui/qt/OptionsDialogs.h"
+#include "ui/qt/Preview.h"
+#include "ui/qt/QtUi.h"
+
+using namespace orrimar;
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir settings_;
+    QtUi ui_;
+    SeededDice dice_{5};
+    Game g{ui_, dice_};
+
+    // Runs `step` on the modal window named `name` (empty: a message box) once it is open.
+    void WhenOpen(const QString& name, std::function<void(QWidget*)> step, int tries = 80) {
+        QTimer::singleShot(25, this, [=, this] {
+            QWidget* open = QApplication::activeModalWidget();
+            if (open && (name.isEmpty() ? qobject_cast<QMessageBox*>(open) != nullptr
+                                        : open->objectName() == name))
+                return step(open);
+            if (tries > 0) WhenOpen(name, step, tries - 1);
+        });
+    }
+    static bool Active(QWidget* window) {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
+    }
+    static QPushButton* Button(QWidget* window, const QString& name) {
+        return window->findChild<QPushButton*>(name);
+    }
+    // Answers the input dialogs as they open, one answer each, noting their prompts.
+    void AnswerInputs(QStringList answers, QStringList& asked) {
+        if (answers.isEmpty()) return;
+        WhenOpen("InputText", [this, answers, &asked](QWidget* window) mutable {
+            auto* dialog = qobject_cast<QInputDialog*>(window);
+            asked << dialog->labelText();
+            dialog->setTextValue(answers.takeFirst());
+            AnswerInputs(answers, asked);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+    }
+    // The first entry of a main-window list whose text contains `part`.
+    static int Entry(const ChoiceList& list, const std::string& part) {
+        for (size_t i = 0; i < list.Entries.size(); ++i)
+            if (list.Entries[i].Display.find(part) != std::string::npos) return static_cast<int>(i);
+        return -1;
+    }
+
+    // What lacks a mnemonic, or shares one, among a window's buttons, menu
+    // titles and labelled controls, and within each of its menus.
+    static QStringList KeyProblems(QWidget* window) {
+        QStringList problems;
+        const auto check = [&](const QStringList& captions, const QString& scope) {
+            QSet<QChar> seen;
+            for (const QString& caption : captions) {
+                const QChar key = MnemonicOf(caption);
+                if (key.isNull())
+                    problems << scope + ": no key for " + caption;
+                else if (seen.contains(key))
+                    problems << scope + ": " + caption + " repeats " + key;
+                seen.insert(key);
+            }
+        };
+        std::function<void(QMenu*)> menu = [&](QMenu* m) {
+            QStringList entries;
+            for (QAction* a : m->actions()) {
+                if (a->isSeparator() || !a->isVisible()) continue;
+                entries << a->text();
+                if (a->menu()) menu(a->menu());
+            }
+            check(entries, window->objectName() + " menu " + m->title());
+        };
+        QStringList captions;
+        for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+            for (QAction* a : bar->actions()) {
+                captions << a->text();
+                if (a->menu()) menu(a->menu());
+            }
+        }
+        // A label's key is optional, but it must not take a button's.
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (label->buddy() && !MnemonicOf(label->text()).isNull()) captions << label->text();
+        for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+            if (b->objectName().startsWith("qt_") || b->text().isEmpty()) continue;
+            // The term window's answers have their digits instead.
+            if (window->objectName() == "Form3" && b->objectName().startsWith("Command")) continue;
+            captions << b->text();
+        }
+        check(captions, window->objectName());
+        return problems;
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(settings_.isValid());
+        qputenv("WINDIR", settings_.path().toLocal8Bit());
+        SetAppTitle(g);
+        FillTables(g);
+    }
+
+    // Alt and one letter reach every button and menu entry, data-named ones
+    // included, and no letter is given twice in one place.
+    void everyButtonAndMenuEntryHasItsOwnKey() {
+        g.Form2.Button[1] = {"Personal Development", "S1", true};
+        g.Form2.Button[2] = {"Service Skills", "S2", true};
+        g.Form2.Button[3] = {"Advanced Education", "S3", true};
+        g.OptionSetButton = {"", "Default", "Rock & Roll", "", ""};
+        for (const char* item : {"Pilot", "Medic"}) PickListAdd(g.Slist1, item);
+        TextViewerModel viewer;
+        OptionsWindowModel options = PrepareOptions(g);
+        PreferredSkillsModel preferred;
+        std::vector<std::unique_ptr<QWidget>> windows;
+        windows.emplace_back(new Form1(g));
+        static_cast<Form1*>(windows.back().get())->Render();
+        windows.emplace_back(new Form3(g));
+        windows.emplace_back(
+            new PickBox(nullptr, {"Brawling", "Blade", "Bayonet", "Select for me, please!"}, "Q"));
+        windows.emplace_back(new PickListDialog(nullptr, g, g.Slist1));
+        windows.emplace_back(new SkillTableDialog(nullptr, g, g.Form2));
+        windows.emplace_back(new TextViewerDialog(nullptr, viewer));
+        windows.emplace_back(new AboutDialog(nullptr, g));
+        windows.emplace_back(new Form4(nullptr, g, options));
+        windows.emplace_back(new Form5(nullptr, g, preferred));
+        windows.emplace_back(new Form6(nullptr, g));
+        windows.emplace_back(new PreviewDialog(nullptr, "<p>page</p>", ""));
+        QStringList problems;
+        for (const auto& window : windows) problems << KeyProblems(window.get());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+        // A name from the user keeps its "&" as a shown ampersand.
+        QVERIFY(Button(windows[9].get(), "Command1_2")->text().contains("&&"));
+
+        // The program's own message boxes and input dialogs as well.
+        QStringList boxes;
+        WhenOpen("", [&](QWidget* box) {
+            boxes << KeyProblems(box);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        ui_.Message("Saved", g.AppTitle, MsgIcon::None);
+        WhenOpen("InputText", [&](QWidget* dialog) {
+            boxes << KeyProblems(dialog);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        ui_.InputText("Name?", g.AppTitle, "");
+        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join("\n")));
+    }
+
+    // The characteristics and the tech level are typed in from the
+    // keyboard; Tab runs through the controls in reading order; Escape does
+    // not end the program, Alt+X does.
+    void mainWindowWithoutTheMouse() {
+        g.DataLoc = std::string(ORRIMAR_SOURCE_DIR) + "/data/";
+        QVERIFY(LoadCascades(g).empty() && LoadCoyns(g).empty());
+        ListRaces(g);
+        QVERIFY(SelectRace(g, Entry(g.RaceList, "Imperial")));
+        QVERIFY(SelectService(g, Entry(g.ServiceList, "Navy")));
+        QVERIFY(SelectBranch(g, 0));
+        Form1Generate(g);
+        Form1 form(g);
+        form.Render();
+        QVERIFY(Active(&form));
+
+        QStringList order;
+        form.findChild<QComboBox*>("Combo1")->setFocus();
+        for (int i = 0; i < 8; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, QStringList({"Combo1", "Combo2", "Combo3", "Panel3D1", "Label10",
+                                     "Command3D1", "Command3D3", "Command3D2"}));
+
+        QStringList asked;
+        QStringList values;
+        for (int i = 1; i <= g.Race.NumStats; ++i) values << QString::number(i + 2);
+        AnswerInputs(values, asked);
+        QTest::keyClick(&form, Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(asked.size(), g.Race.NumStats);
+        QCOMPARE(asked.first(), "Give a NUMBER for " + Q(g.Race.StatName[1]));
+        QCOMPARE(g.Character.Stats[1], int16_t(3));
+        QVERIFY(form.findChild<QLabel*>("Panel3D1")->text().contains(": 4"));
+
+        asked.clear();
+        QVERIFY(Active(&form));
+        AnswerInputs({"7"}, asked);
+        QTest::keyClick(&form, Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(asked, QStringList{"Enter NUMERIC tech level"});
+        QCOMPARE(g.Form1.TL, std::string("7"));
+        // With the focus on the value, Enter asks again.
+        QVERIFY(Active(&form));
+        AnswerInputs({"8"}, asked);
+        QTest::keyClick(form.findChild<QLabel*>("Label10"), Qt::Key_Return);
+        QCOMPARE(g.Form1.TL, std::string("8"));
+        QCOMPARE(form.findChild<QLabel*>("Label10")->text(), QString("8"));
+
+        QVERIFY(Active(&form));
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(form.isVisible() && !form.ExitRequested());
+        QTest::keyClick(&form, Qt::Key_X, Qt::AltModifier);
+        QTRY_VERIFY(!form.isVisible() && form.ExitRequested());
+    }
+
+    // Digits answer as the buttons beside them, from anywhere in the window
+    // and from the keypad; a digit without a button does nothing. Buttons
+    // keep their places whichever show and whatever they say.
+    void termWindowAnswersDigits() {
+        ClearTermWindow(g);
+        for (int b = 1; b <= 5; ++b)
+            g.TermWindow.Button[b] = {"Answer " + std::to_string(b), b != 3};
+        g.TermWindow.History = {"Term: 1 Navy", "   Patrol"};
+        QRect allShown, fewShown, otherCaptions;
+        std::string answers;
+        for (const auto& [key, modifier] : std::vector<std::pair<int, Qt::KeyboardModifiers>>{
+                 {Qt::Key_4, Qt::NoModifier}, {Qt::Key_2, Qt::KeypadModifier}, {Qt::Key_1, {}}}) {
+            QTimer::singleShot(0, [&, key, modifier] {
+                Form3* form = ui_.TermWindow();
+                QVERIFY(Active(form));
+                form->findChild<QListWidget*>("List2")->setFocus();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);  // no button 3 shows
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_9);  // nor a 9th
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifier);
+            });
+            answers += ui_.AskTerm(g);
+        }
+        QCOMPARE(answers, std::string("421"));
+
+        Form3* form = ui_.TermWindow();
+        QTimer::singleShot(0, [&] {
+            allShown = Button(form, "Command4")->geometry();
+            form->Press(4);
+        });
+        g.TermWindow.Button[3].Visible = true;
+        ui_.AskTerm(g);
+        QTimer::singleShot(0, [&] {
+            fewShown = Button(form, "Command4")->geometry();
+            form->Press(4);
+        });
+        for (int b : {1, 2, 3, 5}) g.TermWindow.Button[b].Visible = false;
+        ui_.AskTerm(g);
+        QTimer::singleShot(0, [&] {
+            otherCaptions = Button(form, "Command4")->geometry();
+            form->Press(4);
+        });
+        g.TermWindow.Button[4].Caption = "A much longer caption";
+        ui_.AskTerm(g);
+        QCOMPARE(fewShown, allShown);
+        QCOMPARE(otherCaptions, allShown);
+        QCOMPARE(form->findChild<QLabel*>("Key4")->text(), QString("4"));
+    }
+
+    // Enter presses the button with the focus (the first one at first),
+    // Escape closes with no choice, Alt and a caption's letter chooses.
+    void pickOneByKeyboard() {
+        WhenOpen("SPICKBOX", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+        QCOMPARE(PickOne(g, "Brawling/Blade/Bayonet", "Which?"), 1);
+        WhenOpen("SPICKBOX", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QCOMPARE(PickOne(g, "Brawling/Blade/Bayonet", "Which?"), 0);
+        WhenOpen("SPICKBOX", [](QWidget* box) {
+            const QChar key = MnemonicOf(Button(box, "Command1_3")->text());
+            QTest::keyClick(box, key.toLatin1(), Qt::AltModifier);
+        });
+        QCOMPARE(PickOne(g, "Brawling/Blade/Bayonet", "Which?"), 3);
+    }
+
+    // Preferred skills: while a skill is entered, Enter takes it and Escape
+    // drops the entry, not the window; then Enter closes the window.
+    void preferredSkillsEnterAndEscape() {
+        PreferredSkillsModel model;
+        Form5 form(nullptr, g, model);
+        QVERIFY(Active(&form));
+        QTest::keyClick(&form, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(model.Mode != PanelMode::None);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(model.Mode == PanelMode::None && form.isVisible());
+        QCOMPARE(model.List.size(), size_t(0));
+        // Enter in the name takes the entry, once, and leaves the window open.
+        QTest::keyClick(&form, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(model.Mode != PanelMode::None);
+        QTest::keyClicks(QApplication::focusWidget(), "Pilot");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(model.Mode == PanelMode::None && form.isVisible());
+        QCOMPARE(model.List.size(), size_t(1));
+        QTest::keyClick(&form, Qt::Key_Return);
+        QVERIFY(!form.isVisible());
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "KeyboardTest.moc"

@@ -1,0 +1,131 @@
+// The windows on a display at twice the size (2560 x 1600 pixels, so 1280 x
+// 800 to lay out in): each fits the screen, no button or label is cut
+// short, and the splash is drawn at the display's own density.
+#include <QtTest>
+#include <QtWidgets>
+#include <memory>
+
+#include "model/Display.h"
+#include "model/Game.h"
+#include "startup/Main.h"
+#include "ui/Dialogs.h"
+#include "ui/qt/Dialogs.h"
+#include "ui/qt/Form1.h"
+#include "ui/qt/Form3.h"
+#include "ui/qt/OptionsDialogs.h"
+#include "ui/qt/Preview.h"
+#include "ui/qt/QtUi.h"
+
+using namespace orrimar;
+
+class ScaleTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir settings_;
+    QtUi ui_;
+    SeededDice dice_{9};
+    Game g{ui_, dice_};
+
+    // What does not fit: the window on the screen, or a caption in its control.
+    static QStringList Cut(QWidget* window) {
+        QStringList problems;
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        if (!screen.contains(window->frameGeometry()))
+            problems << QString("%1 is %2x%3")
+                            .arg(window->objectName())
+                            .arg(window->width())
+                            .arg(window->height());
+        for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+            if (b->isVisible() && !b->text().isEmpty() && b->width() < b->sizeHint().width())
+                problems << window->objectName() + ": " + b->text();
+        }
+        for (QLabel* l : window->findChildren<QLabel*>()) {
+            if (l->isVisible() && !l->wordWrap() && !l->text().isEmpty() &&
+                l->width() < l->minimumSizeHint().width())
+                problems << window->objectName() + ": " + l->text();
+        }
+        return problems;
+    }
+    static QStringList Shown(QWidget* window) {
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window)) return {window->objectName() + " not shown"};
+        return Cut(window);
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(settings_.isValid());
+        qputenv("WINDIR", settings_.path().toLocal8Bit());
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+        SetAppTitle(g);
+        FillTables(g);
+    }
+
+    void theSplashIsSharp() {
+        ui_.ShowSplash(g);
+        QSplashScreen* splash = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* s = qobject_cast<QSplashScreen*>(w); s && s->isVisible()) splash = s;
+        QVERIFY(splash);
+        const QPixmap picture = splash->pixmap();
+        ui_.HideSplash();
+        QCOMPARE(picture.devicePixelRatio(), 2.0);
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(420, 220));
+    }
+
+    void everyWindowFitsAndNothingIsCut() {
+        g.Form2.Button[1] = {"Personal Development", "S1", true};
+        g.Form2.Button[2] = {"Advanced Education (8+ Edu)", "S2", true};
+        for (const char* item : {"Pilot", "Medic"}) PickListAdd(g.Slist1, item);
+        TextViewerModel viewer;
+        viewer.Text = "Some text";
+        OptionsWindowModel options = PrepareOptions(g);
+        PreferredSkillsModel preferred;
+        std::vector<std::string> choices;
+        for (int k = 1; k <= 19; ++k) choices.push_back("Choice " + std::to_string(k));
+        std::vector<std::unique_ptr<QWidget>> windows;
+        windows.emplace_back(new Form1(g));
+        static_cast<Form1*>(windows.back().get())->Render();
+        windows.emplace_back(new PickBox(nullptr, choices, "Split cascade skill BAT-0"));
+        windows.emplace_back(new PickListDialog(nullptr, g, g.Slist1));
+        windows.emplace_back(new SkillTableDialog(nullptr, g, g.Form2));
+        windows.emplace_back(new TextViewerDialog(nullptr, viewer));
+        windows.emplace_back(new AboutDialog(nullptr, g));
+        windows.emplace_back(new Form4(nullptr, g, options));
+        windows.emplace_back(new Form5(nullptr, g, preferred));
+        windows.emplace_back(new Form6(nullptr, g));
+        windows.emplace_back(new PreviewDialog(nullptr, "<h1>Resume</h1>", ""));
+        QStringList problems;
+        for (const auto& window : windows) problems << Shown(window.get());
+
+        // The term window with its longest answers showing.
+        ClearTermWindow(g);
+        const char* captions[] = {"",
+                                  "Re-enlist",
+                                  "Transfer and re-enlist",
+                                  "Muster out",
+                                  "Restart with this character",
+                                  "Scrap and start again"};
+        for (int k = 1; k <= 5; ++k) g.TermWindow.Button[k] = {captions[k], true};
+        QTimer::singleShot(0, [&] {
+            problems << Cut(ui_.TermWindow());
+            ui_.TermWindow()->Press(1);
+        });
+        ui_.AskTerm(g);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    }
+};
+
+int main(int argc, char** argv) {
+    QTemporaryFile screen(QDir::tempPath() + "/orrimar-screen-XXXXXX.json");
+    if (!screen.open()) return 1;
+    screen.write(R"({"screens": [{"name": "Double", "x": 0, "y": 0, "width": 2560,
+                     "height": 1600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screen.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    ScaleTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ScaleTest.moc"

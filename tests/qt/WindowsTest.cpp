@@ -1,0 +1,246 @@
+// How the desktop windows read (offscreen, on a small 1024 x 600 screen):
+// questions shown whole, the history in the normal size, the main and term
+// windows back where they were, gauges that keep their meaning on a dark
+// palette, and the preview's PDF.
+#include <QtTest>
+#include <QtWidgets>
+#include <functional>
+
+#include "model/Game.h"
+#include "startup/Main.h"
+#include "startup/Settings.h"
+#include "ui/Dialogs.h"
+#include "ui/WindowPlaces.h"
+#include "ui/qt/Form1.h"
+#include "ui/qt/Form3.h"
+#include "ui/qt/Preview.h"
+#include "ui/qt/QtUi.h"
+
+using namespace orrimar;
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir settings_;
+    QtUi ui_;
+    SeededDice dice_{3};
+    Game g{ui_, dice_};
+
+    void WhenOpen(const QString& name, std::function<void(QWidget*)> step, int tries = 80) {
+        QTimer::singleShot(25, this, [=, this] {
+            QWidget* open = QApplication::activeModalWidget();
+            if (open && (name.isEmpty() ? qobject_cast<QMessageBox*>(open) != nullptr
+                                        : open->objectName() == name))
+                return step(open);
+            if (tries > 0) WhenOpen(name, step, tries - 1);
+        });
+    }
+    static QRect Place(const QWidget& w) { return QRect(w.pos(), w.size()); }
+    static QRect Screen() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+    std::string Folder() const { return SettingsFolder(); }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(settings_.isValid());
+        qputenv("WINDIR", settings_.path().toLocal8Bit());
+        SetAppTitle(g);
+    }
+
+    // The question stands in the window, whole and wrapped, not only in a
+    // title bar that cuts it; the longest list still fits the screen.
+    void pickOneAsksItsQuestionInTheWindow() {
+        const std::string question = "Split cascade skill BAT-0";
+        QString shown;
+        bool visible = false;
+        WhenOpen("SPICKBOX", [&](QWidget* box) {
+            auto* label = box->findChild<QLabel*>("Question");
+            shown = label ? label->text() : "";
+            visible = label && label->isVisible() && label->width() >= label->sizeHint().width();
+            box->close();
+        });
+        PickOne(g, "Brawling/Blade/Select for me, please!", question);
+        QCOMPARE(shown, QString::fromStdString(question));
+        QVERIFY(visible);
+
+        std::string choices, longQuestion;
+        for (int k = 1; k <= 19; ++k)
+            choices += (k > 1 ? "/" : "") + std::string("Choice ") + std::to_string(k);
+        for (int k = 0; k < 12; ++k) longQuestion += "Which of these does the character take? ";
+        QRect box, label;
+        WhenOpen("SPICKBOX", [&](QWidget* window) {
+            box = window->frameGeometry();
+            label = window->findChild<QLabel*>("Question")->geometry();
+            window->close();
+        });
+        PickOne(g, choices, longQuestion);
+        QVERIFY2(Screen().contains(box),
+                 qPrintable(QString("%1x%2").arg(box.width()).arg(box.height())));
+        QVERIFY(label.height() > 2 * QFontMetrics(QApplication::font()).lineSpacing());
+    }
+
+    // A message or an input dialog is wide enough for its title bar to show
+    // the program's title; a title no window could show is said inside it.
+    void titlesAreNotCutShort() {
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        // The title, and room for the title bar's icon and buttons.
+        const int needed = QFontMetrics(bold).horizontalAdvance(Q(g.AppTitle)) + 100;
+        int boxWidth = 0, inputWidth = 0;
+        WhenOpen("", [&](QWidget* box) {
+            boxWidth = box->width();
+            box->close();
+        });
+        ui_.Message("Saved", g.AppTitle, MsgIcon::None);
+        WhenOpen("InputText", [&](QWidget* dialog) {
+            inputWidth = dialog->width();
+            dialog->close();
+        });
+        ui_.InputText("Enter NUMERIC tech level", g.AppTitle, "12");
+        QVERIFY2(boxWidth >= needed, qPrintable(QString::number(boxWidth)));
+        QVERIFY2(inputWidth >= needed, qPrintable(QString::number(inputWidth)));
+
+        std::string title;
+        for (int k = 0; k < 8; ++k) title += "A title far too long for any title bar ";
+        QString text;
+        WhenOpen("", [&](QWidget* box) {
+            text = qobject_cast<QMessageBox*>(box)->text();
+            box->close();
+        });
+        ui_.Message("Saved", title, MsgIcon::None);
+        QVERIFY2(text.startsWith(Q(title)) && text.endsWith("Saved"), qPrintable(text));
+    }
+
+    void historyReadsInTheNormalSize() {
+        Form3 form(g);
+        const QFont history = form.findChild<QListWidget*>("List2")->font();
+        QCOMPARE(history.pointSizeF(), form.findChild<QListWidget*>("List1")->font().pointSizeF());
+        QCOMPARE(history.pointSizeF(), QApplication::font().pointSizeF());
+    }
+
+    // Saved on hiding, restored by the next window of the same kind; a
+    // place off every screen, a broken line or no file give the default.
+    void windowsComeBackWhereTheyWere() {
+        QRect defaultPlace;
+        {
+            Form3 form(g);
+            defaultPlace = Place(form);
+        }
+        QRect chosen;
+        {
+            Form3 form(g);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            form.resize(form.minimumSizeHint().width() + 10, form.minimumSizeHint().height() + 40);
+            form.move(Screen().left() + 13, Screen().top() + 17);
+            chosen = Place(form);
+            form.hide();
+        }
+        QVERIFY(chosen != defaultPlace);
+        {
+            Form3 again(g);
+            QCOMPARE(Place(again), chosen);
+        }
+        {
+            Form1 mainWindow(g);
+            mainWindow.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+            mainWindow.move(Screen().left() + 21, Screen().top() + 5);
+            mainWindow.hide();
+        }
+        // Each window has its own line; writing one keeps the other.
+        const auto form3 = ReadWindowPlace(Folder(), "Form3");
+        QVERIFY(form3 && QRect(form3->X, form3->Y, form3->Width, form3->Height) == chosen);
+        const auto form1 = ReadWindowPlace(Folder(), "Form1");
+        QVERIFY(form1 && form1->X == Screen().left() + 21 && !form1->Maximized);
+        QCOMPARE(WriteWindowPlace(Folder(), "Form1", {1, 2, 300, 200, true}), std::string());
+        QVERIFY(ReadWindowPlace(Folder(), "Form3") == form3);
+        QVERIFY((ReadWindowPlace(Folder(), "Form1") == WindowPlace{1, 2, 300, 200, true}));
+        {
+            Form1 mainWindow(g);
+            QVERIFY(mainWindow.windowState() & Qt::WindowMaximized);
+        }
+
+        const QString file = QString::fromStdString(Folder()) + WindowPlacesFileName;
+        const auto write = [&](const QByteArray& text) {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(text);
+        };
+        for (const QByteArray& broken :
+             {QByteArray("Form3=-90000,-90000,900,700,0\r\n"),
+              QByteArray("Form3=12,oops,900,700,0\n"), QByteArray("Form3=12,14,0,700,0\n"),
+              QByteArray("Form3=1,2,3,4,5,6\n"), QByteArray("\xff\xfe garbage"),
+              QByteArray("Form3=99999999999,1,2,3,0\n")}) {
+            write(broken);
+            Form3 form(g);
+            QCOMPARE(Place(form), defaultPlace);
+        }
+        QFile::remove(file);
+        Form3 form(g);
+        QCOMPARE(Place(form), defaultPlace);
+    }
+
+    // Green, yellow and red stay green, yellow and red; the bar's trough
+    // follows the palette instead of staying white on a dark one.
+    void gaugesKeepTheirMeaningOnADarkPalette() {
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            dark.setColor(role, QColor(40, 40, 44));
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(225, 225, 225));
+        QApplication::setPalette(dark);
+        g.Form1.Gauges[1] = {true, 1, 12, 6, GaugeColour::Green};
+        g.Form1.Gauges[2] = {true, 1, 12, 6, GaugeColour::Yellow};
+        g.Form1.Gauges[3] = {true, 1, 12, 6, GaugeColour::Red};
+        Form1 form(g);
+        form.Render();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        std::array<QColor, 4> chunk, trough;
+        for (int i = 1; i <= 3; ++i) {
+            const QImage bar =
+                form.findChild<QProgressBar*>(QString("Gauge1_%1").arg(i))->grab().toImage();
+            chunk[i] = bar.pixelColor(bar.width() / 5, bar.height() / 2);
+            trough[i] = bar.pixelColor(bar.width() * 9 / 10, bar.height() / 2);
+        }
+        QApplication::setPalette(light);
+        QVERIFY(chunk[1].green() > chunk[1].red() + 60 && chunk[1].green() > chunk[1].blue() + 60);
+        QVERIFY(chunk[2].red() > 150 && chunk[2].green() > 150 && chunk[2].blue() < 100);
+        QVERIFY(chunk[3].red() > chunk[3].green() + 60 && chunk[3].red() > chunk[3].blue() + 60);
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY2(trough[i].lightness() < 100, qPrintable(trough[i].name()));
+    }
+
+    // The preview writes a PDF only when asked, through a temporary file; a
+    // folder that is not there is a message, not a crash.
+    void previewSavesAPdf() {
+        QTemporaryDir out;
+        PreviewDialog preview(nullptr,
+                              "<html><head><title>Resume - Hugo</title></head>"
+                              "<body><h1>Hugo</h1></body></html>",
+                              "Hugo");
+        QCOMPARE(preview.windowTitle(), QString("Preview: Resume - Hugo"));
+        QVERIFY(QDir(out.path()).isEmpty());
+        const QString path = out.path() + "/hugo.pdf";
+        QCOMPARE(preview.SavePdf(path), QString());
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"hugo.pdf"});
+        QVERIFY(!preview.SavePdf(out.path() + "/missing/hugo.pdf").isEmpty());
+    }
+};
+
+int main(int argc, char** argv) {
+    QTemporaryFile screen(QDir::tempPath() + "/orrimar-screen-XXXXXX.json");
+    if (!screen.open()) return 1;
+    screen.write(R"({"screens": [{"name": "Small", "x": 0, "y": 0, "width": 1024,
+                     "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screen.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
+    QApplication app(argc, argv);
+    WindowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "WindowsTest.moc"
