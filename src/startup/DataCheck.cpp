@@ -1,7 +1,11 @@
 #include "startup/DataCheck.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <set>
 
+#include "model/Skills.h"
 #include "model/Text.h"
 #include "startup/Files.h"
 #include "startup/Race.h"
@@ -10,7 +14,45 @@ namespace orrimar {
 
 namespace {
 
-void CheckService(const std::string& dir, const std::string& file, std::vector<DataProblem>& out) {
+// The group (cascade) names the folder's cascade files define.
+using Groups = std::set<std::string>;
+
+void AddGroup(Groups& groups, const std::string& line) {
+    const std::string name = Trim(line.substr(0, line.find('/')));
+    if (!name.empty()) groups.insert(name);
+}
+
+// Cascade lines 1..count of a table whose element 0 holds the count.
+template <size_t N>
+void AddGroups(Groups& groups, const std::array<std::string, N>& table) {
+    const int count = std::clamp(ValInt(table[0]), 0, static_cast<int>(N) - 1);
+    for (int i = 1; i <= count; ++i) AddGroup(groups, table[i]);
+}
+
+// The group a skill text names, or "" when it names none: a name written
+// all in capitals is taken as a cascade, as AddSkill takes it.
+std::string GroupOf(const std::string& text) {
+    if (text.empty() || text[0] == '+' || text[0] == '-') return "";
+    const std::string name = Trim(text.substr(0, text.find('-')));
+    const bool letters = name.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string::npos;
+    return letters && name == UCase(name) ? name : "";
+}
+
+// A skill text naming a group no cascade file defines, reported at the
+// first line of the file that holds it.
+void CheckGroup(const std::string& file, const std::vector<std::string>& lines,
+                const std::string& text, const Groups& groups, std::set<std::string>& said,
+                std::vector<DataProblem>& out) {
+    const std::string group = GroupOf(text);
+    if (group.empty() || groups.count(group) || !said.insert(group).second) return;
+    int at = 0;
+    for (size_t k = 0; k < lines.size() && at == 0; ++k)
+        if (lines[k] == text) at = static_cast<int>(k) + 1;
+    out.push_back({file, at, "\"" + group + "\" names a cascade that no cascade file defines."});
+}
+
+void CheckService(const std::string& dir, const std::string& file, const Groups& known,
+                  std::vector<DataProblem>& out) {
     auto path = FindFileNoCase(dir, file);
     if (!path) {
         out.push_back({file, 0, "the service file is missing."});
@@ -24,6 +66,17 @@ void CheckService(const std::string& dir, const std::string& file, std::vector<D
     }
     auto lines = ReadLines(*path);
     auto branches = ReadBranchEntries(*lines);
+    Groups groups = known;
+    AddGroups(groups, service.Cascade);
+    std::set<std::string> said;
+    const auto checkTables = [&](const auto& tables) {
+        for (const auto& table : tables)
+            for (int e = 1; e <= table.Max; ++e)
+                CheckGroup(file, *lines, table.Entry[e], groups, said, out);
+    };
+    checkTables(service.SkillTable);
+    for (int m = 1; m <= service.MaterialCount; ++m)
+        CheckGroup(file, *lines, service.Material[m], groups, said, out);
     if (branches.empty()) out.push_back({file, 0, "the service lists no branches in [FILES]."});
     for (const auto& b : branches) {
         if (b.TransferTag > 10)
@@ -33,6 +86,9 @@ void CheckService(const std::string& dir, const std::string& file, std::vector<D
             out.push_back(problem);
             continue;
         }
+        checkTables(branch.BranchSkillTable);
+        for (int k = 1; k <= ValInt(branch.Grant[0]); ++k)
+            CheckGroup(file, *lines, branch.Grant[k], groups, said, out);
         if (branch.AssignLast < branch.AssignFirst || Trim(branch.Assignment[1].Name).empty())
             out.push_back({file, 0, "branch \"" + b.Key + "\" has no assignments."});
         for (int k = branch.AssignFirst; k <= branch.AssignLast; ++k) {
@@ -45,7 +101,76 @@ void CheckService(const std::string& dir, const std::string& file, std::vector<D
     }
 }
 
+// A school: a title, then six skill texts.
+void CheckSchool(const std::string& dir, const std::string& file, const Groups& groups,
+                 std::vector<DataProblem>& out) {
+    DataProblem problem;
+    const auto lines = ReadDataFile(dir + file, "school file", problem);
+    if (!lines) {
+        out.push_back(problem);
+        return;
+    }
+    if (lines->size() < 7) {
+        out.push_back({file, static_cast<int>(lines->size()),
+                       "a school file needs a title line and six skill lines."});
+        return;
+    }
+    std::set<std::string> said;
+    for (int k = 1; k <= 6; ++k) {
+        const std::string& text = (*lines)[k];
+        if (const std::string bad = SkillTextProblem(text); !bad.empty())
+            out.push_back({file, k + 1, bad});
+        CheckGroup(file, *lines, text, groups, said, out);
+    }
+}
+
+// An option set: its name, ten options (0 off, -1 on), twenty preferred
+// skills as a name and a level, then the rank cap and options 11 to 15.
+void CheckOptionSet(const std::string& dir, const std::string& file,
+                    std::vector<DataProblem>& out) {
+    DataProblem problem;
+    const auto lines = ReadDataFile(dir + file, "option set", problem);
+    if (!lines) {
+        out.push_back(problem);
+        return;
+    }
+    if (lines->size() < 51) {
+        out.push_back({file, static_cast<int>(lines->size()),
+                       "an option set ends before its twenty preferred skills."});
+        return;
+    }
+    for (int k = 1; k <= 10; ++k) {
+        const std::string flag = Trim((*lines)[k]);
+        if (flag != "0" && flag != "-1")
+            out.push_back({file, k + 1, "an option is 0 (off) or -1 (on)."});
+    }
+    for (int k = 12; k <= 50; k += 2) {
+        const std::string level = Trim((*lines)[k]);
+        const bool whole =
+            !level.empty() &&
+            level.find_first_not_of("0123456789", level[0] == '-' ? 1 : 0) == std::string::npos &&
+            level.size() <= 4;
+        if (!whole || std::abs(ValInt(level)) > MaxSkillStep)
+            out.push_back({file, k + 1,
+                           "a preferred skill's level is a whole number from -" +
+                               std::to_string(MaxSkillStep) + " to " +
+                               std::to_string(MaxSkillStep) + "."});
+    }
+}
+
 }  // namespace
+
+std::vector<std::string> Utf8DataFiles(const std::string& folder) {
+    const std::string dir = AddBackslash(folder);
+    std::vector<std::string> names;
+    for (const char* ext : {".ERI", ".SRV", ".DAT", ".SCH", ".txt"}) {
+        for (const auto& file : ListFilesWithExtension(dir, ext)) {
+            const auto text = ReadTextFile(dir + file);
+            if (text && text->Utf8) names.push_back(file);
+        }
+    }
+    return names;
+}
 
 std::vector<DataProblem> CheckDataFolder(const std::string& folder) {
     std::vector<DataProblem> problems;
@@ -63,14 +188,19 @@ std::vector<DataProblem> CheckDataFolder(const std::string& folder) {
         if (lines && lines->size() < 36)
             problems.push_back({"COYNS.DAT", 0, "holds fewer than 36 lines."});
     }
+    Groups groups;
     if (auto path = FindFileNoCase(dir, "cascade.dat")) {
-        auto lines = ReadLines(*path);
+        DataProblem problem;
+        auto lines = ReadDataFile(*path, "cascade file", problem);
+        if (!lines && problem.Line > 0) problems.push_back(problem);
         int n = 0;
         for (const auto& line : lines ? *lines : std::vector<std::string>{}) {
             if (line == "* END *") break;
             if (++n == 251)
                 problems.push_back({"cascade.dat", 251, "more than 250 cascade lines."});
+            if (n <= 250) AddGroup(groups, line);
         }
+        if (lines && n == 0) problems.push_back({"cascade.dat", 1, "the file holds no cascades."});
     }
 
     std::set<std::string> services;
@@ -81,6 +211,7 @@ std::vector<DataProblem> CheckDataFolder(const std::string& folder) {
             problems.push_back(problem);
             continue;
         }
+        AddGroups(groups, race.Cascade);
         if (race.NumStats == 0) problems.push_back({file, 0, "the race has no characteristics."});
         if (race.YearsPerTerm < 1 || race.YearsPerTerm > 20)
             problems.push_back({file, 0, "yearsperterm must be 1 to 20."});
@@ -96,7 +227,13 @@ std::vector<DataProblem> CheckDataFolder(const std::string& folder) {
             }
         }
     }
-    for (const auto& file : services) CheckService(dir, file, problems);
+    for (const auto& file : services) CheckService(dir, file, groups, problems);
+    for (const auto& file : ListFilesWithExtension(dir, ".SCH"))
+        CheckSchool(dir, file, groups, problems);
+    for (int slot = 1; slot <= 4; ++slot) {
+        const std::string name = "osets" + std::to_string(slot) + ".txt";
+        if (auto path = FindFileNoCase(dir, name)) CheckOptionSet(dir, FileNameOf(*path), problems);
+    }
     return problems;
 }
 

@@ -10,5 +10,7 @@
 namespace orrimar {
 
 std::vector<DataProblem> CheckDataFolder(const std::string& folder);
+// The data files of the folder saved as UTF-8 (read as Latin-1).
+std::vector<std::string> Utf8DataFiles(const std::string& folder);
 
 }  // namespace orrimar

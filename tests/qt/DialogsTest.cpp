@@ -4,8 +4,10 @@
 #include <functional>
 
 #include "model/Game.h"
+#include "model/Skills.h"
 #include "startup/Main.h"
 #include "ui/Dialogs.h"
+#include "ui/qt/Form3.h"
 #include "ui/qt/QtUi.h"
 
 using namespace orrimar;
@@ -32,6 +34,25 @@ class DialogsTest : public QObject {
 
   private slots:
     void initTestCase() { SetAppTitle(g); }
+
+    // The term window shows what the engine did before the next question:
+    // a skill gained just before a cascade split is listed while it is asked.
+    void aQuestionFindsTheTermWindowUpToDate() {
+        g.StdCascade[0] = "1";
+        g.StdCascade[1] = "GUN COMBAT/Rifle/Pistol";
+        g.ui.ShowTermWindow(g);
+        AddSkill(g, "Admin");
+        QStringList listed;
+        WhenOpen("SPICKBOX", [&](QWidget* box) {
+            auto* skills = ui_.TermWindow()->findChild<QListWidget*>("List1");
+            for (int i = 0; i < skills->count(); ++i) listed << skills->item(i)->text();
+            Click(box, "Command1_1");
+        });
+        AddSkill(g, "GUN COMBAT");
+        QCOMPARE(listed, QStringList{"Admin-1"});
+        ui_.TermWindow()->hide();
+        g.Character = CharacterRecord{};
+    }
 
     void pickOneReturnsTheButtonOrNothing() {
         WhenOpen("SPICKBOX", [](QWidget* box) { Click(box, "Command1_2"); });

@@ -259,6 +259,10 @@ void ConsoleUi::PrintTermQuestion(Game& g) {
         out_ << line << "\n";
 }
 
+void ConsoleUi::Refresh(Game& g) {
+    if (g.TermWindow.Shown) ShowTermWindow(g);
+}
+
 void ConsoleUi::ShowTermWindow(Game& g) {
     auto& w = g.TermWindow;
     w.Shown = true;

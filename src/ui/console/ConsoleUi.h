@@ -50,7 +50,9 @@ class ConsoleUi : public Ui {
     void Beep() override;
     void ShowSplash(Game& g) override;
     void HideSplash() override {}
-    void Refresh(Game&) override {}
+    // Prints the events logged since the last print, so they stand above
+    // the next question rather than wait for the next term-window prompt.
+    void Refresh(Game& g) override;
 
   private:
     // Reads one line; the end of input ends the program with

@@ -63,6 +63,8 @@ void Usage(std::ostream& out) {
 }
 
 int CheckData(const std::string& dir) {
+    for (const auto& file : Utf8DataFiles(dir))
+        std::cout << file << ": saved as UTF-8, read as Latin-1.\n";
     auto problems = CheckDataFolder(dir);
     for (const auto& p : problems) std::cout << p.Text() << "\n";
     if (problems.empty()) {

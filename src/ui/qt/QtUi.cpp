@@ -242,7 +242,10 @@ std::optional<std::string> QtUi::SaveFileDialog(const FileDialogRequest& request
 }
 
 void QtUi::OpenPage(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)))) return;
+    QMessageBox::warning(
+        Parent(), Parent() ? Parent()->windowTitle() : QString(),
+        "The page " + Q(path) + " is saved, but no web browser could be started to show it.");
 }
 
 void QtUi::PreviewPage(const std::string& html, const std::string& name) {
@@ -253,7 +256,10 @@ void QtUi::PreviewPage(const std::string& html, const std::string& name) {
 void QtUi::OpenInEditor(const std::string& path) {
     QString editor = qEnvironmentVariable("VISUAL", qEnvironmentVariable("EDITOR"));
     if (!editor.isEmpty() && QProcess::startDetached(editor, {Q(path)})) return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)))) return;
+    QMessageBox::warning(
+        Parent(), Parent() ? Parent()->windowTitle() : QString(),
+        "No editor could be started. Please edit the settings file " + Q(path) + " yourself.");
 }
 
 void QtUi::Beep() {
