@@ -56,7 +56,7 @@ void Report(const char* label, int count, std::vector<Times> runs, uint64_t draw
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf(
-        "%-16s %7d chars: %9.0f /s best, %9.0f median, %9.0f worst; %7.2f us/char; "
+        "%-24s %7d chars: %9.0f /s best, %9.0f median, %9.0f worst; %7.2f us/char; "
         "user %.3f s, sys %.3f s (median run); %5.0f draws/char; peak %ld KiB\n",
         label, count, count / best.Wall, count / median.Wall, count / worst.Wall,
         1e6 * median.Wall / count, median.User, median.System,
@@ -64,8 +64,10 @@ void Report(const char* label, int count, std::vector<Times> runs, uint64_t draw
     std::fflush(stdout);
 }
 
-// One mode: `pages` writes resumes into a fresh folder each repeat.
-void RunMode(bool pages, int count, int repeats, const std::string& data, uint64_t* drawsOut) {
+// One mode: `pages` writes resumes into a fresh folder each repeat, on
+// `jobs` threads.
+void RunMode(bool pages, int jobs, int count, int repeats, const std::string& data,
+             uint64_t* drawsOut) {
     const std::string out = (std::filesystem::temp_directory_path() / "orrimar-bench").string();
     std::vector<Times> runs;
     uint64_t draws = 0;
@@ -77,6 +79,7 @@ void RunMode(bool pages, int count, int repeats, const std::string& data, uint64
         options.DataDir = data;
         options.OutDir = out;
         options.WritePages = pages;
+        options.Jobs = jobs;
         std::ostringstream log;
         std::vector<BatchCharacter> made;
         int status = 0;
@@ -86,7 +89,9 @@ void RunMode(bool pages, int count, int repeats, const std::string& data, uint64
         for (const auto& c : made) draws += c.Draws;
     }
     std::filesystem::remove_all(out);
-    Report(pages ? "with resumes" : "without resumes", count, runs, draws);
+    const std::string label = std::string(pages ? "with resumes" : "without resumes") +
+                              (jobs > 1 ? ", " + std::to_string(jobs) + " jobs" : "");
+    Report(label.c_str(), count, runs, draws);
     if (drawsOut) *drawsOut = draws;
 }
 
@@ -133,12 +138,13 @@ int main(int argc, char** argv) {
     if (pipe(fds) != 0) return 1;
     InChild([&] {
         uint64_t draws = 0;
-        RunMode(false, count, repeats, data, &draws);
+        RunMode(false, 1, count, repeats, data, &draws);
         (void)!write(fds[1], &draws, sizeof draws);
     });
     uint64_t draws = 0;
     if (read(fds[0], &draws, sizeof draws) != static_cast<ssize_t>(sizeof draws)) draws = 0;
     InChild([&] { RunFloor(count, repeats, draws); });
-    InChild([&] { RunMode(true, count, repeats, data, nullptr); });
+    InChild([&] { RunMode(false, 2, count, repeats, data, nullptr); });
+    InChild([&] { RunMode(true, 1, count, repeats, data, nullptr); });
     return 0;
 }

@@ -1,8 +1,14 @@
 #include "output/Batch.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cstdio>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <ostream>
+#include <thread>
 #include <vector>
 
 #include "career/Driver.h"
@@ -106,21 +112,119 @@ std::string CheckWithinTables(const Game& g) {
     return "";
 }
 
-int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCharacter>* results) {
+namespace {
+
+// One thread's game: its own answers, dice and data, so characters made on
+// several threads come out as they do on one.
+struct Worker {
     AutoUi ui;
-    ui.TargetTerms = std::clamp(options.Terms, 1, CharacterRecord::MaxTerm - 1);
-    SeededDice dice(options.Seed);
-    Game g(ui, dice);
-    ui.game = &g;
+    SeededDice dice{0};
+    Game g{ui, dice};
+    std::array<int16_t, CharacterRecord::MaxOptions + 1> options0{};
+};
+
+// Loads the data folder into a worker; "" or what went wrong.
+std::string Prepare(Worker& w, const BatchOptions& options) {
+    w.ui.TargetTerms = std::clamp(options.Terms, 1, CharacterRecord::MaxTerm - 1);
+    w.ui.game = &w.g;
+    w.dice.Reseed(options.Seed);
+    Game& g = w.g;
     SetAppTitle(g);
     g.DataLoc = FindDataFolder(options);
-    if (g.DataLoc.empty() || !FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI")) {
-        log << "orrimar-cli: no data folder: give --data DIR (a folder holding IMPERIAL.ERI)\n";
-        return 1;
+    if (g.DataLoc.empty() || !FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI"))
+        return "no data folder: give --data DIR (a folder holding IMPERIAL.ERI)";
+    if (std::string failed = LoadDataFolder(g); !failed.empty()) return failed;
+    g.Character.Options[OptAutoGen] = OptOn;
+    w.options0 = g.Character.Options;
+    return "";
+}
+
+enum class Outcome { Made, Failed, Stop };
+
+// Character n: its result, or the message saying why it was not made
+// (Stop: no character of the batch can be made).
+Outcome MakeCharacter(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
+                      BatchCharacter& result, std::string& message) {
+    Game& g = w.g;
+    result.Seed = options.Seed + static_cast<uint64_t>(n - 1);
+    w.dice.Reseed(result.Seed);
+    const uint64_t thrownBefore = w.dice.Thrown();
+    g.Character.Options = w.options0;
+    g.Character.BranchOpen = {};
+    g.TermWindow = TermWindowModel{};
+
+    // A file its loader refuses is an error like a name that matches
+    // nothing: when it was asked for by name, every character would fail
+    // the same way, so the batch stops.
+    const auto refused = [&](const std::string& wanted) {
+        std::string why = w.ui.Messages.empty() ? "" : w.ui.Messages.back();
+        std::replace(why.begin(), why.end(), '\n', ' ');
+        message = (wanted.empty() ? "character " + std::to_string(n) : "orrimar-cli") + ": " + why;
+        return wanted.empty() ? Outcome::Failed : Outcome::Stop;
+    };
+    const int race = Choose(g, g.RaceList, options.Race);
+    if (race < 0) {
+        message = "orrimar-cli: no race matches \"" + options.Race + "\"";
+        return Outcome::Stop;
     }
-    if (const std::string failed = LoadDataFolder(g); !failed.empty()) {
-        log << "orrimar-cli: " << failed << "\n";
-        return 1;
+    if (!SelectRace(g, race)) return refused(options.Race);
+    const int service = Choose(g, g.ServiceList, options.Service);
+    if (service < 0) {
+        message = "character " + std::to_string(n) + ": " + g.Race.Name +
+                  " has no service matching \"" + options.Service + "\"";
+        return Outcome::Failed;
+    }
+    if (!SelectService(g, service)) return refused(options.Service);
+    const int branch = Choose(g, g.BranchList, options.Branch);
+    if (branch < 0) {
+        message =
+            "character " + std::to_string(n) + ": no branch matching \"" + options.Branch + "\"";
+        return Outcome::Failed;
+    }
+    if (!SelectBranch(g, branch)) return refused(options.Branch);
+    Generate(g);
+    g.StartCharacter = g.Character;
+    if (PlayCareer(g) != CareerEnd::Finished) return Outcome::Failed;
+    g.Character.Homeworld = MakeHomeworld(g, 2);
+    g.Character.Name = MakeName(g, PrepareNames(g));
+
+    result.Name = g.Character.Name;
+    result.Race = g.Race.Name;
+    result.Service = g.Service.Name;
+    result.Branch = g.Service.BranchName;
+    result.Terms = g.Character.CurTerm;
+    result.Problem = CheckWithinTables(g);
+    result.Draws = w.dice.Thrown() - thrownBefore;
+    if (options.WritePages && !outDir.empty()) {
+        result.File = BatchPageName(n, g.Character.Name);
+        const std::string footer =
+            "Batch character " + std::to_string(n) + ", seed " + std::to_string(result.Seed) +
+            " (orrimar-cli --auto --count 1 --seed " + std::to_string(result.Seed) +
+            " with the same race, service, branch and terms)";
+        const ResumeLayout layout = options.TemplatePath.empty()
+                                        ? ResumeLayout::BuiltIn()
+                                        : ResumeLayout::Template(options.TemplatePath);
+        if (std::string failed = WriteResume(g, outDir + result.File, layout, footer);
+            !failed.empty()) {
+            message = "character " + std::to_string(n) + ": " + failed;
+            return Outcome::Failed;
+        }
+    }
+    return Outcome::Made;
+}
+
+}  // namespace
+
+int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCharacter>* results) {
+    const int count = std::max(options.Count, 0);
+    const int jobs = std::clamp(options.Jobs, 1, std::max(1, std::min(count, MaxBatchJobs)));
+    std::vector<std::unique_ptr<Worker>> workers;
+    for (int k = 0; k < jobs; ++k) {
+        workers.push_back(std::make_unique<Worker>());
+        if (std::string failed = Prepare(*workers.back(), options); !failed.empty()) {
+            log << "orrimar-cli: " << failed << "\n";
+            return 1;
+        }
     }
     if (std::string problem;
         !options.TemplatePath.empty() && !ReadTemplate(options.TemplatePath, problem)) {
@@ -131,103 +235,55 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         log << "orrimar-cli: cannot create the folder " << options.OutDir << "\n";
         return 1;
     }
-    g.Character.Options[OptAutoGen] = OptOn;
-    const auto options0 = g.Character.Options;
-
     const std::string outDir = options.OutDir.empty() ? "" : AddBackslash(options.OutDir);
-    std::vector<BatchCharacter> done;
-    int generated = 0;
-    int failures = 0;
-    for (int n = 1; n <= options.Count; ++n) {
-        BatchCharacter result;
-        result.Seed = options.Seed + static_cast<uint64_t>(n - 1);
-        dice.Reseed(result.Seed);
-        const uint64_t thrownBefore = dice.Thrown();
-        g.Character.Options = options0;
-        g.Character.BranchOpen = {};
-        g.TermWindow = TermWindowModel{};
+    // Results are kept only for the index page or the caller: a batch
+    // without pages runs in the same memory whatever its count.
+    const bool keep = results || (options.WritePages && !outDir.empty());
+    std::vector<BatchCharacter> made(keep ? static_cast<size_t>(count) : 0);
+    std::vector<char> madeOk(keep ? static_cast<size_t>(count) : 0, 0);
 
-        // A file its loader refuses is an error like a name that matches
-        // nothing: when it was asked for by name, every character would
-        // fail the same way, so the batch stops at once.
-        const auto refused = [&](const std::string& wanted) {
-            std::string why = ui.Messages.empty() ? "" : ui.Messages.back();
-            std::replace(why.begin(), why.end(), '\n', ' ');
-            log << (wanted.empty() ? "character " + std::to_string(n) : "orrimar-cli") << ": "
-                << why << "\n";
-            return !wanted.empty();
-        };
-        const int race = Choose(g, g.RaceList, options.Race);
-        if (race < 0) {
-            log << "orrimar-cli: no race matches \"" << options.Race << "\"\n";
-            return 1;
-        }
-        if (!SelectRace(g, race)) {
-            if (refused(options.Race)) return 1;
-            ++failures;
-            continue;
-        }
-        const int service = Choose(g, g.ServiceList, options.Service);
-        if (service < 0) {
-            log << "character " << n << ": " << g.Race.Name << " has no service matching \""
-                << options.Service << "\"\n";
-            ++failures;
-            continue;
-        }
-        if (!SelectService(g, service)) {
-            if (refused(options.Service)) return 1;
-            ++failures;
-            continue;
-        }
-        const int branch = Choose(g, g.BranchList, options.Branch);
-        if (branch < 0) {
-            log << "character " << n << ": no branch matching \"" << options.Branch << "\"\n";
-            ++failures;
-            continue;
-        }
-        if (!SelectBranch(g, branch)) {
-            if (refused(options.Branch)) return 1;
-            ++failures;
-            continue;
-        }
-        Generate(g);
-        g.StartCharacter = g.Character;
-        if (PlayCareer(g) != CareerEnd::Finished) {
-            ++failures;
-            continue;
-        }
-        g.Character.Homeworld = MakeHomeworld(g, 2);
-        g.Character.Name = MakeName(g, PrepareNames(g));
-
-        result.Name = g.Character.Name;
-        result.Race = g.Race.Name;
-        result.Service = g.Service.Name;
-        result.Branch = g.Service.BranchName;
-        result.Terms = g.Character.CurTerm;
-        result.Problem = CheckWithinTables(g);
-        result.Draws = dice.Thrown() - thrownBefore;
-        if (options.WritePages && !outDir.empty()) {
-            result.File = BatchPageName(n, g.Character.Name);
-            const std::string footer =
-                "Batch character " + std::to_string(n) + ", seed " + std::to_string(result.Seed) +
-                " (orrimar-cli --auto --count 1 --seed " + std::to_string(result.Seed) +
-                " with the same race, service, branch and terms)";
-            const ResumeLayout layout = options.TemplatePath.empty()
-                                            ? ResumeLayout::BuiltIn()
-                                            : ResumeLayout::Template(options.TemplatePath);
-            const std::string failed = WriteResume(g, outDir + result.File, layout, footer);
-            if (!failed.empty()) {
-                log << "character " << n << ": " << failed << "\n";
+    // Characters are handed out one at a time; what each says is kept by
+    // its number and printed in order, so the log reads as on one thread.
+    std::atomic<int> next{1}, generated{0}, failures{0}, stopAt{count + 1};
+    std::mutex said;
+    std::map<int, std::string> messages;
+    const auto work = [&](Worker& w) {
+        for (int n = next++; n <= count && n < stopAt; n = next++) {
+            BatchCharacter result;
+            std::string message;
+            const Outcome outcome = MakeCharacter(w, options, outDir, n, result, message);
+            if (!message.empty()) {
+                std::lock_guard<std::mutex> lock(said);
+                messages[n] = message;
+            }
+            if (outcome == Outcome::Stop) {
+                for (int at = stopAt; n < at && !stopAt.compare_exchange_weak(at, n);) {
+                }
+                return;
+            }
+            if (outcome == Outcome::Failed) {
                 ++failures;
                 continue;
             }
+            ++generated;
+            if (keep) {
+                made[static_cast<size_t>(n - 1)] = std::move(result);
+                madeOk[static_cast<size_t>(n - 1)] = 1;
+            }
         }
-        // Results are kept only for the index page or the caller: a batch
-        // without pages runs in the same memory whatever its count.
-        ++generated;
-        if (results || (options.WritePages && !outDir.empty())) done.push_back(result);
-    }
-    if (results) *results = done;
+    };
+    std::vector<std::thread> threads;
+    for (int k = 1; k < jobs; ++k) threads.emplace_back(work, std::ref(*workers[k]));
+    work(*workers[0]);
+    for (auto& thread : threads) thread.join();
+
+    for (const auto& [n, message] : messages)
+        if (n <= stopAt) log << message << "\n";
+    if (stopAt <= count) return 1;
+
+    std::vector<BatchCharacter> done;
+    for (size_t i = 0; i < made.size(); ++i)
+        if (madeOk[i]) done.push_back(std::move(made[i]));
     if (options.WritePages && !outDir.empty()) {
         const std::string failed = WriteFileAtomic(outDir + "index.htm", IndexPage(done, options));
         if (!failed.empty()) {
@@ -235,6 +291,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
             return 1;
         }
     }
+    if (results) *results = std::move(done);
     log << generated << " characters generated";
     if (!outDir.empty() && options.WritePages) log << " in " << outDir << " (index.htm)";
     log << ", seed " << options.Seed << ".\n";

@@ -15,6 +15,8 @@ struct Game;
 // record holds a hundred).
 constexpr int MaxBatchCount = 1000000;
 constexpr int MaxBatchTerms = 99;
+// The most threads a batch runs on.
+constexpr int MaxBatchJobs = 64;
 
 struct BatchOptions {
     int Count = 1;
@@ -27,6 +29,8 @@ struct BatchOptions {
     int Terms = 7;             // re-enlist until this many terms are served
     std::string TemplatePath;  // empty: the built-in layout
     bool WritePages = true;
+    // Threads making characters; the output is the same for any number.
+    int Jobs = 1;
 };
 
 // What one character of a batch came to, for the index page and checks.

@@ -50,6 +50,8 @@ void Usage(std::ostream& out) {
            "  --terms T         re-enlist until T terms are served, 1 to 99 (default 7)\n"
            "  --template FILE   fill this HTML template instead of the built-in layout\n"
            "  --no-pages        generate without writing pages (for timing)\n"
+           "  --jobs N          make the characters on N threads, 1 to 64 (the same\n"
+           "                    characters and pages as on one)\n"
            "  -V, --version     print the program's version and its data format's\n"
            "  -h, --help        print this text\n"
            "\n"
@@ -136,11 +138,12 @@ int Run(const std::vector<std::string>& args) {
         // An option that takes a value, last on the line, says what it misses
         // rather than pass for an unknown one.
         if (!hasValue) {
-            const char* missing = a == "--data" || a == "--check-data" || a == "--out" ? "a folder"
-                                  : a == "--template"                                  ? "a file"
-                                  : a == "--count" || a == "--terms" || a == "--seed"  ? "a number"
-                                  : a == "--race" || a == "--service" || a == "--branch" ? "a name"
-                                                                                         : nullptr;
+            const char* missing =
+                a == "--data" || a == "--check-data" || a == "--out"                 ? "a folder"
+                : a == "--template"                                                  ? "a file"
+                : a == "--count" || a == "--terms" || a == "--seed" || a == "--jobs" ? "a number"
+                : a == "--race" || a == "--service" || a == "--branch"               ? "a name"
+                                                                                     : nullptr;
             if (missing) {
                 std::cerr << "orrimar-cli: " << a << " needs " << missing << "\n";
                 return 2;
@@ -159,6 +162,14 @@ int Run(const std::vector<std::string>& args) {
             assumeYes = true;
         } else if (a == "--no-pages") {
             batch.WritePages = false;
+        } else if (a == "--jobs" && hasValue) {
+            const auto value = number(args[++i], 1, MaxBatchJobs);
+            if (!value) {
+                std::cerr << "orrimar-cli: --jobs needs a whole number from 1 to " << MaxBatchJobs
+                          << ", not \"" << args[i] << "\"\n";
+                return 2;
+            }
+            batch.Jobs = static_cast<int>(*value);
         } else if ((a == "--count" || a == "--terms" || a == "--seed") && hasValue) {
             // The seed takes the whole range of its type; counts and terms
             // have the range the batch can use.
