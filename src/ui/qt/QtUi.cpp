@@ -302,7 +302,10 @@ void QtUi::Refresh(Game& g) {
     if (form1_ && form1_->isVisible()) form1_->Render();
     if (form3_ && form3_->isVisible()) form3_->Render();
     (void)g;
-    QApplication::processEvents();
+    // Paints, but takes no clicks or keys: the engine calls this before its
+    // questions, in the middle of its work, where a click must not start
+    // another action.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace orrimar
