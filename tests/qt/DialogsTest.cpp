@@ -3,6 +3,7 @@
 #include <QtWidgets>
 #include <functional>
 
+#include "model/Display.h"
 #include "model/Game.h"
 #include "model/Skills.h"
 #include "startup/Main.h"
@@ -50,6 +51,19 @@ class DialogsTest : public QObject {
         });
         AddSkill(g, "GUN COMBAT");
         QCOMPARE(listed, QStringList{"Admin-1"});
+
+        // By value the list runs by level as numbers: 2 before 10.
+        g.Character.Skills[1].Level = 10;
+        g.Character.Skills[3] = {"Pilot", 2};
+        g.Character.Options[OptSortSkills] = OptOn;
+        ShowSkills(g);
+        g.ui.ShowTermWindow(g);
+        auto* skills = ui_.TermWindow()->findChild<QListWidget*>("List1");
+        QStringList shown;
+        for (int i = 0; i < skills->count(); ++i) shown << skills->item(i)->text();
+        QVERIFY2(shown.contains("10 Admin") && shown.indexOf("2 Pilot") >= 0 &&
+                     shown.indexOf("2 Pilot") < shown.indexOf("10 Admin"),
+                 qPrintable(shown.join("|")));
         ui_.TermWindow()->hide();
         g.Character = CharacterRecord{};
     }

@@ -56,7 +56,9 @@ Form3::Form3(Game& g) : g_(g) {
     auto* skillsLayout = new QVBoxLayout(skillsBox);
     skills_ = new QListWidget;
     skills_->setObjectName("List1");
-    skills_->setSortingEnabled(true);
+    // The core sets the order (by name, or by level as numbers); a list
+    // sorting its texts would put level 10 before level 2.
+    skills_->setSortingEnabled(false);
     skillsLayout->addWidget(skills_);
     auto* historyBox = new QGroupBox("History");
     auto* historyLayout = new QVBoxLayout(historyBox);
