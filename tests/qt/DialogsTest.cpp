@@ -1,7 +1,9 @@
 // The choice dialogs of the desktop face, clicked for real (offscreen) through the engine.
 #include <QtTest>
 #include <QtWidgets>
+
 #include <functional>
+#include "ModalSteps.h"
 
 #include "model/Display.h"
 #include "model/Game.h"
@@ -19,15 +21,8 @@ class DialogsTest : public QObject {
     SeededDice dice_{11};
     Game g{ui_, dice_};
 
-    // Runs `step` on the modal window named `name` (empty: a message box) once it is open.
     void WhenOpen(const QString& name, std::function<void(QWidget*)> step, int tries = 80) {
-        QTimer::singleShot(25, this, [=, this] {
-            QWidget* open = QApplication::activeModalWidget();
-            if (open && (name.isEmpty() ? qobject_cast<QMessageBox*>(open) != nullptr
-                                        : open->objectName() == name))
-                return step(open);
-            if (tries > 0) WhenOpen(name, step, tries - 1);
-        });
+        ::WhenOpen(this, name, std::move(step), tries);
     }
     static void Click(QWidget* window, const char* name) {
         QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton);

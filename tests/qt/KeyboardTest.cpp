@@ -3,7 +3,9 @@
 // the term window answered with digits, Enter and Escape in the dialogs.
 #include <QtTest>
 #include <QtWidgets>
+
 #include <functional>
+#include "ModalSteps.h"
 
 #include "model/Display.h"
 #include "model/Game.h"
@@ -30,15 +32,8 @@ class KeyboardTest : public QObject {
     SeededDice dice_{5};
     Game g{ui_, dice_};
 
-    // Runs `step` on the modal window named `name` (empty: a message box) once it is open.
     void WhenOpen(const QString& name, std::function<void(QWidget*)> step, int tries = 80) {
-        QTimer::singleShot(25, this, [=, this] {
-            QWidget* open = QApplication::activeModalWidget();
-            if (open && (name.isEmpty() ? qobject_cast<QMessageBox*>(open) != nullptr
-                                        : open->objectName() == name))
-                return step(open);
-            if (tries > 0) WhenOpen(name, step, tries - 1);
-        });
+        ::WhenOpen(this, name, std::move(step), tries);
     }
     static bool Active(QWidget* window) {
         window->show();

@@ -4,7 +4,9 @@
 // palette, and the preview's PDF.
 #include <QtTest>
 #include <QtWidgets>
+
 #include <functional>
+#include "ModalSteps.h"
 
 #include "model/Game.h"
 #include "startup/Main.h"
@@ -26,13 +28,7 @@ class WindowsTest : public QObject {
     Game g{ui_, dice_};
 
     void WhenOpen(const QString& name, std::function<void(QWidget*)> step, int tries = 80) {
-        QTimer::singleShot(25, this, [=, this] {
-            QWidget* open = QApplication::activeModalWidget();
-            if (open && (name.isEmpty() ? qobject_cast<QMessageBox*>(open) != nullptr
-                                        : open->objectName() == name))
-                return step(open);
-            if (tries > 0) WhenOpen(name, step, tries - 1);
-        });
+        ::WhenOpen(this, name, std::move(step), tries);
     }
     static QRect Place(const QWidget& w) { return QRect(w.pos(), w.size()); }
     static QRect Screen() { return QGuiApplication::primaryScreen()->availableGeometry(); }
