@@ -8,16 +8,29 @@
 
 namespace orrimar {
 
-std::string LoadCascades(Game& g) {
-    auto path = FindFileNoCase(g.DataLoc, "cascade.dat");
-    if (!path) return "The cascade file cascade.dat is missing or unreadable in " + g.DataLoc;
+namespace {
+
+// The lines of `name` in the data folder; nothing, with `failure` saying
+// why (with its line where a line is at fault), when it cannot be used.
+std::optional<std::vector<std::string>> ReadFolderFile(const Game& g, const std::string& name,
+                                                       const std::string& what,
+                                                       std::string& failure) {
     DataProblem problem;
-    auto lines = ReadDataFile(*path, "cascade file", problem);
+    auto path = FindFileNoCase(g.DataLoc, name);
+    auto lines = path ? ReadDataFile(*path, what, problem) : std::nullopt;
     if (!lines)
-        return problem.Line > 0
-                   ? problem.Text()
-                   : "The cascade file cascade.dat is missing or unreadable in " + g.DataLoc;
-    return ReadCascadeText(g, *lines);
+        failure = problem.Line > 0
+                      ? problem.Text()
+                      : "The " + what + " " + name + " is missing or unreadable in " + g.DataLoc;
+    return lines;
+}
+
+}  // namespace
+
+std::string LoadCascades(Game& g) {
+    std::string failure;
+    const auto lines = ReadFolderFile(g, "cascade.dat", "cascade file", failure);
+    return lines ? ReadCascadeText(g, *lines) : failure;
 }
 
 std::string ReadCascadeText(Game& g, const std::vector<std::string>& lines) {
@@ -34,15 +47,9 @@ std::string ReadCascadeText(Game& g, const std::vector<std::string>& lines) {
 }
 
 std::string LoadCoyns(Game& g) {
-    auto path = FindFileNoCase(g.DataLoc, "COYNS.DAT");
-    if (!path) return "The coin file COYNS.DAT is missing or unreadable in " + g.DataLoc;
-    DataProblem problem;
-    auto lines = ReadDataFile(*path, "coin file", problem);
-    if (!lines)
-        return problem.Line > 0
-                   ? problem.Text()
-                   : "The coin file COYNS.DAT is missing or unreadable in " + g.DataLoc;
-    return ReadCoynsText(g, *lines);
+    std::string failure;
+    const auto lines = ReadFolderFile(g, "COYNS.DAT", "coin file", failure);
+    return lines ? ReadCoynsText(g, *lines) : failure;
 }
 
 std::string ReadCoynsText(Game& g, const std::vector<std::string>& lines) {

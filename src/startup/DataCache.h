@@ -30,15 +30,18 @@ class FileCache {
         const auto at = entries_.find({path, key});
         if (at == entries_.end()) return nullptr;
         const auto stamp = StampOf(path);
-        return stamp && *stamp == at->second.first ? &at->second.second : nullptr;
+        return stamp && stamp == at->second.first ? &at->second.second : nullptr;
     }
-    // Keeps `value` for the file as it is now (nothing when it cannot be found).
-    void Put(const std::string& path, const std::string& key, const T& value) {
-        if (const auto stamp = StampOf(path)) entries_[{path, key}] = {*stamp, value};
+    // Keeps `value` for the file as it is now, and gives it back. A file that
+    // cannot be found now has no stamp: its value is never found again.
+    const T& Put(const std::string& path, const std::string& key, T value) {
+        auto& entry = entries_[{path, key}];
+        entry = {StampOf(path), std::move(value)};
+        return entry.second;
     }
 
   private:
-    std::map<std::pair<std::string, std::string>, std::pair<FileStamp, T>> entries_;
+    std::map<std::pair<std::string, std::string>, std::pair<std::optional<FileStamp>, T>> entries_;
 };
 
 }  // namespace orrimar

@@ -421,11 +421,10 @@ void ListBranches(Game& g) {
     const std::vector<BranchEntry>* entries = g.Cache.BranchLists.Find(path);
     if (!entries) {
         auto lines = ReadLines(path);
-        g.Cache.BranchLists.Put(path, "",
-                                ReadBranchEntries(lines ? *lines : std::vector<std::string>{}));
-        entries = g.Cache.BranchLists.Find(path);
+        entries = &g.Cache.BranchLists.Put(
+            path, "", ReadBranchEntries(lines ? *lines : std::vector<std::string>{}));
     }
-    for (const auto& e : entries ? *entries : std::vector<BranchEntry>{}) {
+    for (const auto& e : *entries) {
         if (e.TransferTag >= 0) {
             const bool open = e.TransferTag <= CharacterRecord::MaxBranchTags &&
                               g.Character.BranchOpen[e.TransferTag] == 1;
@@ -454,12 +453,7 @@ bool LoadBranch(Game& g) {
             g.BranchList.Selected = -1;
             return false;
         }
-        g.Cache.Branches.Put(path, branch->Key, service);
-        read = g.Cache.Branches.Find(path, branch->Key);
-        if (!read) {  // the file went away meanwhile: use what was read
-            g.Service = service;
-            return true;
-        }
+        read = &g.Cache.Branches.Put(path, branch->Key, std::move(service));
     }
     const auto plusEdu = g.Service.PlusEdu;
     std::string rankCode0 = std::move(g.Service.RankCode[0]);

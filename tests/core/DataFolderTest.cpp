@@ -25,12 +25,7 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 // A copy of the sample data to spoil.
 struct DataCopy {
     TempDir dir;
-    DataCopy() {
-        for (const auto& entry : std::filesystem::directory_iterator(SampleDataDir()))
-            if (entry.is_regular_file())
-                std::filesystem::copy_file(entry.path(),
-                                           dir.Path() + entry.path().filename().string());
-    }
+    DataCopy() { CopySampleData(dir); }
     std::string Path(const std::string& file) const { return dir.Path() + file; }
 };
 

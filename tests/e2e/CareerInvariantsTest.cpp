@@ -31,13 +31,8 @@ namespace {
 
 constexpr unsigned Plain = 0, CourtMartial = 1, ForceSpecial = 2, AnyTransfer = 4;
 
-struct CareerChoice {
-    int Race = 0;
-    std::string ServiceKey, BranchKey;
-};
-
 struct Job {
-    CareerChoice Career;
+    SampleCareer Career;
     uint64_t Seed = 0;
     unsigned Mode = Plain;
 };
@@ -132,21 +127,6 @@ class Sweep {
         options0[OptAutoGen] = OptOn;
     }
 
-    std::vector<CareerChoice> Careers() {
-        std::vector<CareerChoice> careers;
-        for (int r = 0; r < static_cast<int>(g.RaceList.Entries.size()); ++r) {
-            SelectRace(g, r);
-            const auto services = g.ServiceList.Entries;
-            for (const auto& service : services) {
-                auto lines = ReadLines(ResolveNoCase(g.DataLoc, service.Key));
-                if (!lines) continue;
-                for (const auto& branch : ReadBranchEntries(*lines))
-                    if (branch.TransferTag < 0) careers.push_back({r, service.Key, branch.Key});
-            }
-        }
-        return careers;
-    }
-
     // Plays every job through the program's main loop.
     void Run(std::vector<Job> all) {
         jobs = std::move(all);
@@ -164,9 +144,9 @@ class Sweep {
     // Chooses the career as a person would click it: `rollFirst` rolls the
     // characteristics under another service before choosing this one and
     // does not roll again; otherwise the batch's order (choose, then roll).
-    bool Select(const CareerChoice& career, bool rollFirst) {
-        SelectRace(g, career.Race);
-        const int service = IndexOfKey(g.ServiceList, career.ServiceKey);
+    bool Select(const SampleCareer& career, bool rollFirst) {
+        SelectRace(g, IndexOfKey(g.RaceList, career.Race));
+        const int service = IndexOfKey(g.ServiceList, career.Service);
         if (service < 0) return false;
         if (rollFirst) {
             const int other = (service + 1) % static_cast<int>(g.ServiceList.Entries.size());
@@ -174,7 +154,7 @@ class Sweep {
             Form1Generate(g);
         }
         return SelectService(g, service) &&
-               SelectBranch(g, IndexOfKey(g.BranchList, career.BranchKey));
+               SelectBranch(g, IndexOfKey(g.BranchList, career.Branch));
     }
 
     // The main window: the next job, or after a restart the same character,
@@ -183,9 +163,9 @@ class Sweep {
         if (ui.Restarting) {
             ui.Restarting = false;
             if (ui.OneIn(2)) {
-                const int service = IndexOfKey(g.ServiceList, job.Career.ServiceKey);
+                const int service = IndexOfKey(g.ServiceList, job.Career.Service);
                 SelectService(g, service);
-                SelectBranch(g, IndexOfKey(g.BranchList, job.Career.BranchKey));
+                SelectBranch(g, IndexOfKey(g.BranchList, job.Career.Branch));
             }
         } else {
             if (next == jobs.size()) throw ProgramExit{0};
@@ -221,7 +201,7 @@ class Sweep {
     void Fail(const std::string& property, const std::string& reason) {
         auto& f = failures[property];
         if (f.first++ == 0)
-            f.second = g.Race.Name + " / " + job.Career.ServiceKey + " / " + job.Career.BranchKey +
+            f.second = g.Race.Name + " / " + job.Career.Service + " / " + job.Career.Branch +
                        ", seed " + std::to_string(job.Seed) + ", mode " + std::to_string(job.Mode) +
                        (ui.Restarts ? ", restarted" : "") + ": " + reason;
     }
@@ -328,7 +308,7 @@ class CareerInvariants : public testing::TestWithParam<unsigned> {};
 TEST_P(CareerInvariants, HoldForEveryCareerInEveryClickOrder) {
     const unsigned mode = GetParam();
     Sweep sweep;
-    const auto careers = sweep.Careers();
+    const auto careers = SampleCareers();
     ASSERT_GT(careers.size(), 100u);
     std::vector<Job> jobs;
     for (size_t n = 0; n < careers.size(); ++n)

@@ -152,10 +152,7 @@ TEST(Cli, ScriptedCareerRunsToTheFinalMenuAndSaves) {
 // refused with a word.
 TEST(Cli, TextsMeetTheTerminalInItsOwnEncoding) {
     TempDir work, data;
-    for (const auto& entry : std::filesystem::directory_iterator(SampleDataDir()))
-        if (entry.is_regular_file())
-            std::filesystem::copy_file(entry.path(),
-                                       data.Path() + entry.path().filename().string());
+    CopySampleData(data);
     auto imperial = *ReadLines(data.Path() + "IMPERIAL.ERI");
     imperial[0] = "Imp\xE9rial citizen (human)";
     data.Write("IMPERIAL.ERI", imperial);

@@ -89,10 +89,7 @@ TEST(Sweep, BadRequestsAreRefusedWithAMessage) {
 // race; a template that is a folder or empty is refused before any page.
 TEST(Sweep, RefusedFilesAndTemplatesAreErrorsNotSuccesses) {
     TempDir data, out;
-    for (const auto& entry : std::filesystem::directory_iterator(SampleDataDir()))
-        if (entry.is_regular_file())
-            std::filesystem::copy_file(entry.path(),
-                                       data.Path() + entry.path().filename().string());
+    CopySampleData(data);
     auto zhodani = *ReadLines(data.Path() + "ZHODANI.ERI");
     for (auto& line : zhodani)
         if (StartsWith(line, "STR=")) line = "STR=two";

@@ -46,6 +46,12 @@ std::string SampleDataDir() {
     return std::string(ORRIMAR_SOURCE_DIR) + "/data/";
 }
 
+void CopySampleData(const TempDir& dir) {
+    for (const auto& entry : std::filesystem::directory_iterator(SampleDataDir()))
+        if (entry.is_regular_file())
+            std::filesystem::copy_file(entry.path(), dir.Path() + entry.path().filename().string());
+}
+
 std::vector<SampleCareer> SampleCareers() {
     std::vector<SampleCareer> careers;
     const std::string dir = SampleDataDir();

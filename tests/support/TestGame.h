@@ -29,6 +29,8 @@ class TempDir {
 
 // The sample data folder of the source tree, ending in "/".
 std::string SampleDataDir();
+// Copies the sample data's files into `dir`, for a test to spoil.
+void CopySampleData(const TempDir& dir);
 
 // Every race, service and branch a new character of the sample data can
 // choose (branches opened only by transfer left out), as file names and
