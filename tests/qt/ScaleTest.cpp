@@ -3,7 +3,9 @@
 // short, and the splash is drawn at the display's own density.
 #include <QtTest>
 #include <QtWidgets>
+
 #include <memory>
+#include "OffscreenScreen.h"
 
 #include "model/Display.h"
 #include "model/Game.h"
@@ -116,16 +118,7 @@ class ScaleTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    QTemporaryFile screen(QDir::tempPath() + "/orrimar-screen-XXXXXX.json");
-    if (!screen.open()) return 1;
-    screen.write(R"({"screens": [{"name": "Double", "x": 0, "y": 0, "width": 2560,
-                     "height": 1600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    screen.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    ScaleTest test;
-    return QTest::qExec(&test, argc, argv);
+    return RunOnScreen<ScaleTest>(argc, argv, 2560, 1600, "2");
 }
 
 #include "ScaleTest.moc"

@@ -5,6 +5,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "OffscreenScreen.h"
+
 #include <functional>
 #include "ModalSteps.h"
 
@@ -228,15 +230,7 @@ class WindowsTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    QTemporaryFile screen(QDir::tempPath() + "/orrimar-screen-XXXXXX.json");
-    if (!screen.open()) return 1;
-    screen.write(R"({"screens": [{"name": "Small", "x": 0, "y": 0, "width": 1024,
-                     "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    screen.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
-    QApplication app(argc, argv);
-    WindowsTest test;
-    return QTest::qExec(&test, argc, argv);
+    return RunOnScreen<WindowsTest>(argc, argv, 1024, 600);
 }
 
 #include "WindowsTest.moc"
