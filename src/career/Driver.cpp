@@ -14,6 +14,7 @@
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Generate.h"
+#include "model/Recording.h"
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "names/Homeworld.h"
@@ -339,7 +340,9 @@ void MainProcess(Game& g) {
         g.Form1.Accepted = false;
         g.ui.RunMainWindow(g);
         g.StartCharacter = g.Character;
+        BeginRecipe(g);
         CareerEnd end = PlayCareer(g);
+        g.Recording = false;
         if (end == CareerEnd::Finished) end = FinalMenu(g);
         if (end == CareerEnd::Restart) {
             restart = true;

@@ -1,9 +1,10 @@
 // The one source of randomness. The program rolls through a Dice object so
-// a run can be clock-mixed (the default), fixed by a seed (batch runs) or
-// scripted die by die (tests).
+// a run can be fixed by a seed (the faces pick one for every career, so it
+// can be made again), clock-mixed, or scripted die by die (tests).
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <random>
 
 namespace orrimar {
@@ -13,7 +14,13 @@ class Dice {
     virtual ~Dice() = default;
     // One die: a uniform whole number 1..sides (sides >= 1).
     virtual int Roll(int sides) = 0;
+    // Starts a fresh sequence that can be made again and returns its seed;
+    // nothing for dice whose throws cannot be repeated.
+    virtual std::optional<uint64_t> FreshSeed() { return std::nullopt; }
 };
+
+// A seed nobody chose: the system's entropy mixed with the clock.
+uint64_t UnchosenSeed();
 
 // Mixes the clock into its running state on every throw, so the same clock
 // reading never restarts a sequence and throws stay independent.
@@ -32,6 +39,7 @@ class SeededDice : public Dice {
     explicit SeededDice(uint64_t seed) : engine_(seed) {}
     int Roll(int sides) override;
     void Reseed(uint64_t seed) { engine_.seed(seed); }
+    std::optional<uint64_t> FreshSeed() override;
     // How many dice were thrown since the start (for measuring).
     uint64_t Thrown() const { return thrown_; }
 

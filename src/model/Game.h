@@ -8,6 +8,8 @@
 
 #include "model/Character.h"
 #include "model/Dice.h"
+#include "model/OwnDice.h"
+#include "model/Recipe.h"
 #include "startup/DataCache.h"
 #include "startup/Race.h"
 #include "startup/Service.h"
@@ -85,6 +87,18 @@ struct GameState {
     // "ACADEMIC" while a course is taken in place of a special assignment;
     // the academic routine sets it to a double quote otherwise.
     std::string AcademicFlag;
+
+    // "Roll my own dice": the player's totals, asked for or from a list,
+    // and what the next throw is for.
+    bool OwnDice = false;
+    ThrowList Throws;
+    std::string ThrowPurpose;
+
+    // The career being played, as it can be made again: recorded from
+    // "Accept" to the end of the career.
+    CareerRecipe Recipe;
+    bool Recording = false;
+    std::string RecordedSettings;  // the options last recorded with the answers
 
     // PickOne's results and its one-call automatic switch.
     int PickIndex = 0;

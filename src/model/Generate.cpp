@@ -11,6 +11,8 @@
 namespace orrimar {
 
 int RollDice(Game& g, int count, int sides) {
+    if (g.OwnDice && count > 0 && sides > 0) return OwnThrow(g, count, sides);
+    g.ThrowPurpose.clear();
     int sum = 0;
     for (int i = 0; i < count; ++i) sum += g.dice.Roll(sides);
     return sum;
@@ -20,7 +22,7 @@ int RollStat(Game& g, int dice) {
     if (g.Character.Opt(OptTrue2D)) return RollDice(g, dice, 6);
     if (dice <= 0) return 0;
     std::vector<int> rolls;
-    for (int i = 0; i <= dice; ++i) rolls.push_back(g.dice.Roll(6));
+    for (int i = 0; i <= dice; ++i) rolls.push_back(RollDice(g, 1, 6));
     std::sort(rolls.begin(), rolls.end(), std::greater<>());
     int sum = 0;
     for (int i = 0; i < dice; ++i) sum += rolls[i];

@@ -16,7 +16,7 @@ int PickOne(Game& g, const std::string& choices, const std::string& title) {
     const int n = static_cast<int>(texts.size());
     int k;
     if (g.PickAuto) {
-        k = g.dice.Roll(n);
+        k = RollDice(g, 1, n);
     } else {
         k = g.ui.PickOne(texts, title);
         if (k < 0 || k > n) k = 0;
@@ -100,7 +100,7 @@ int SkillTableVisibleCount(const SkillTableChooserModel& chooser) {
 
 int SkillTableRandomButton(Game& g) {
     const int c = SkillTableVisibleCount(g.Form2);
-    return c > 0 ? g.dice.Roll(c) : 0;
+    return c > 0 ? RollDice(g, 1, c) : 0;
 }
 
 std::string SkillTableHoverText(const Game& g, int button) {

@@ -2,6 +2,7 @@
 
 #include "model/Display.h"
 #include "model/Game.h"
+#include "model/Recording.h"
 
 namespace orrimar {
 
@@ -17,28 +18,39 @@ void ViewedUi::Message(const std::string& text, const std::string& title, MsgIco
 bool ViewedUi::YesNo(const std::string& text, const std::string& title, bool defaultYes,
                      MsgIcon icon) {
     BeforeQuestion();
-    return face_.YesNo(text, title, defaultYes, icon);
+    const bool yes = face_.YesNo(text, title, defaultYes, icon);
+    RecordAnswer(game_, "yesno", yes ? "y" : "n");
+    return yes;
 }
 std::string ViewedUi::InputText(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
     BeforeQuestion();
-    return face_.InputText(prompt, title, defaultText);
+    std::string text = face_.InputText(prompt, title, defaultText);
+    RecordAnswer(game_, "text", text);
+    return text;
 }
 int ViewedUi::PickOne(const std::vector<std::string>& choices, const std::string& title) {
     BeforeQuestion();
-    return face_.PickOne(choices, title);
+    const int k = face_.PickOne(choices, title);
+    RecordAnswer(game_, "pick", std::to_string(k));
+    return k;
 }
 void ViewedUi::PickList(Game& g, PickListModel& list) {
     BeforeQuestion();
     face_.PickList(g, list);
+    RecordAnswer(game_, "list", PickListAnswer(list));
 }
 int ViewedUi::ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) {
     BeforeQuestion();
-    return face_.ChooseSkillTable(g, chooser);
+    const int k = face_.ChooseSkillTable(g, chooser);
+    RecordAnswer(game_, "table", std::to_string(k));
+    return k;
 }
 bool ViewedUi::ViewText(TextViewerModel& viewer) {
     BeforeQuestion();
-    return face_.ViewText(viewer);
+    const bool ok = face_.ViewText(viewer);
+    RecordAnswer(game_, "view", ok ? "y" : "n");
+    return ok;
 }
 void ViewedUi::ShowTermWindow(Game& g) {
     if (face_.ShowsViews()) BuildTermView(g);
@@ -46,7 +58,9 @@ void ViewedUi::ShowTermWindow(Game& g) {
 }
 std::string ViewedUi::AskTerm(Game& g) {
     if (face_.ShowsViews()) BuildTermView(g);
-    return face_.AskTerm(g);
+    std::string answer = face_.AskTerm(g);
+    RecordAnswer(game_, "term", answer);
+    return answer;
 }
 void ViewedUi::RunMainWindow(Game& g) {
     face_.RunMainWindow(g);

@@ -1,6 +1,7 @@
 // The Ui the engine asks through: every question goes on to the face, with
 // the term window's view brought up to date first, so the face shows what
-// the engine has just done before it waits for an answer.
+// the engine has just done before it waits for an answer. While a career
+// is recorded, every answer is kept in order.
 #pragma once
 
 #include "ui/Ui.h"

@@ -81,7 +81,7 @@ int CheckData(const std::string& dir) {
 int Version() {
     // The version the window title shows, from the one place that makes it.
     ConsoleUi ui(std::cin, std::cout);
-    ClockDice dice;
+    SeededDice dice{UnchosenSeed()};
     Game g(ui, dice);
     SetAppTitle(g);
     std::cout << "orrimar-cli " << DecimalText(g.AppVersion) << " (" << g.AppTitle << ")\n"
@@ -231,9 +231,7 @@ int Run(const std::vector<std::string>& args) {
     ui.AssumeYes(assumeYes);
     ui.SetScreen(TerminalColumns(), TerminalLines(), InteractiveTerminal());
     // --seed makes an interactive session repeatable too.
-    ClockDice clock;
-    SeededDice seededDice(batch.Seed);
-    Dice& dice = seeded ? static_cast<Dice&>(seededDice) : clock;
+    SeededDice dice(seeded ? batch.Seed : UnchosenSeed());
     Game g(ui, dice);
     g.CommandLine = commandLine;
     g.DataLocOverride = dataDir;

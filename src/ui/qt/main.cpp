@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     QStringList args = QApplication::arguments();
     args.removeFirst();
     QtUi ui;
-    ClockDice dice;
+    SeededDice dice{UnchosenSeed()};
     Game g(ui, dice);
     g.CommandLine = S(args.join(' '));
     try {

@@ -1,0 +1,111 @@
+#include "model/OwnDice.h"
+
+#include <cctype>
+#include <charconv>
+
+#include "model/Game.h"
+#include "model/Text.h"
+#include "startup/Files.h"
+
+namespace orrimar {
+
+namespace {
+
+inline constexpr const char* OwnDiceTitle = "Roll my own dice";
+
+// A total the program throws, when the player leaves it to the program.
+int ProgramThrow(Game& g, int count, int sides) {
+    int sum = 0;
+    for (int i = 0; i < count; ++i) sum += g.dice.Roll(sides);
+    return sum;
+}
+
+std::optional<int> WholeNumber(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [at, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || at != end) return std::nullopt;
+    return value;
+}
+
+std::string RangeText(int count, int sides) {
+    return "from " + std::to_string(count) + " to " + std::to_string(count * sides);
+}
+
+}  // namespace
+
+std::optional<ThrowList> ReadThrowList(const std::string& path, std::string& problem) {
+    const auto lines = ReadLines(path);
+    if (!lines) {
+        problem = "Cannot read the dice list " + path + ".";
+        return std::nullopt;
+    }
+    ThrowList list;
+    list.Source = path;
+    for (size_t k = 0; k < lines->size(); ++k) {
+        std::string line = (*lines)[k].substr(0, (*lines)[k].find('#'));
+        for (char& ch : line)
+            if (ch == ',' || ch == ';' || ch == '\t') ch = ' ';
+        size_t at = 0;
+        while (at < line.size()) {
+            const size_t start = line.find_first_not_of(' ', at);
+            if (start == std::string::npos) break;
+            const size_t stop = std::min(line.find(' ', start), line.size());
+            const std::string word = line.substr(start, stop - start);
+            const auto value = WholeNumber(word);
+            if (!value || *value < 0) {
+                problem = path + ":" + std::to_string(k + 1) + ": \"" + word +
+                          "\" is not a throw (a whole number).";
+                return std::nullopt;
+            }
+            list.Values.push_back(*value);
+            at = stop;
+        }
+    }
+    return list;
+}
+
+void ThrowFor(Game& g, const std::string& purpose, int target) {
+    g.ThrowPurpose = purpose;
+    if (target > 0) g.ThrowPurpose += ", target " + std::to_string(target) + "+";
+}
+
+std::string ThrowQuestion(int count, int sides, const std::string& purpose) {
+    std::string dice = std::to_string(count) + "D";
+    if (sides != 6) dice += std::to_string(sides);
+    return "Roll " + dice + (purpose.empty() ? "" : " for " + purpose) + ": ";
+}
+
+int OwnThrow(Game& g, int count, int sides) {
+    const std::string purpose = std::move(g.ThrowPurpose);
+    g.ThrowPurpose.clear();
+    const std::string question = ThrowQuestion(count, sides, purpose);
+    auto& list = g.Throws;
+    if (list.Next < list.Values.size()) {
+        const int total = list.Values[list.Next++];
+        // Asked totals are kept with the answers; listed ones (even a wrong
+        // one, which leads to a question) only here.
+        if (g.Recording) g.Recipe.Throws.push_back(total);
+        if (total >= count && total <= count * sides) return total;
+        const std::string wrong = list.Source + ": throw " + std::to_string(list.Next) + " is " +
+                                  std::to_string(total) + ", but \"" + question +
+                                  "\" needs a total " + RangeText(count, sides) + ".";
+        if (!list.AskWhenDone) throw ThrowListEnded{wrong};
+        g.ui.Message(wrong, OwnDiceTitle, MsgIcon::Warning);
+    } else if (!list.AskWhenDone) {
+        throw ThrowListEnded{"The dice list " + list.Source + " ran out after " +
+                             std::to_string(list.Values.size()) + " throws, at \"" + question +
+                             "\"."};
+    }
+    while (true) {
+        const std::string answer = Trim(g.ui.InputText(question, OwnDiceTitle, ""));
+        if (answer.empty()) return ProgramThrow(g, count, sides);
+        const auto value = WholeNumber(answer);
+        if (value && *value >= count && *value <= count * sides) return *value;
+        g.ui.Message("Please give the total thrown, " + RangeText(count, sides) +
+                         " (nothing lets the program throw).",
+                     OwnDiceTitle, MsgIcon::Warning);
+    }
+}
+
+}  // namespace orrimar

@@ -1,0 +1,100 @@
+#include "model/Recording.h"
+
+#include <nlohmann/json.hpp>
+
+#include "model/Game.h"
+#include "model/Text.h"
+#include "startup/Fingerprint.h"
+
+namespace orrimar {
+
+using nlohmann::json;
+
+void BeginRecipe(Game& g) {
+    CareerRecipe& r = g.Recipe;
+    r = CareerRecipe{};
+    r.Made = CareerRecipe::Kind::Interactive;
+    if (const auto seed = g.dice.FreshSeed()) {
+        r.Seeded = true;
+        r.Seed = *seed;
+    }
+    r.Data = FingerprintFolder(g.DataLoc);
+    r.CommandLine = g.CommandLine;
+    if (const auto* e = g.RaceList.Current()) r.RaceKey = e->Key;
+    if (const auto* e = g.ServiceList.Current()) r.ServiceKey = e->Key;
+    if (const auto* e = g.BranchList.Current()) r.BranchKey = e->Key;
+    r.Start = g.Character;
+    r.VilaniLevel = g.Form1.VilaniLevel;
+    r.HandEntered = g.Form1.HandEntered;
+    g.Recording = true;
+    g.RecordedSettings = SettingsText(g);
+}
+
+std::string SettingsText(const Game& g) {
+    json options = json::array();
+    for (int16_t value : g.Character.Options) options.push_back(value);
+    json preferred = json::array();
+    for (size_t i = 1; i < g.PrefSkill.size(); ++i)
+        preferred.push_back({g.PrefSkill[i].Name, g.PrefSkill[i].Level});
+    return json{{"options", options}, {"preferred", preferred}, {"ownDice", g.OwnDice}}.dump(
+        -1, ' ', true);
+}
+
+bool ApplySettingsText(Game& g, const std::string& text) {
+    const json j = json::parse(text, nullptr, false);
+    if (!j.is_object()) return false;
+    try {
+        const auto& options = j.at("options");
+        const auto& preferred = j.at("preferred");
+        if (options.size() != g.Character.Options.size() ||
+            preferred.size() + 1 != g.PrefSkill.size())
+            return false;
+        for (size_t i = 0; i < options.size(); ++i)
+            g.Character.Options[i] = options[i].get<int16_t>();
+        for (size_t i = 0; i < preferred.size(); ++i) {
+            g.PrefSkill[i + 1].Name = preferred[i].at(0).get<std::string>();
+            g.PrefSkill[i + 1].Level = preferred[i].at(1).get<int>();
+        }
+        g.OwnDice = j.at("ownDice").get<bool>();
+    } catch (const json::exception&) {
+        return false;
+    }
+    return true;
+}
+
+void RecordAnswer(Game& g, const std::string& kind, const std::string& answer) {
+    if (!g.Recording || g.Recipe.Made != CareerRecipe::Kind::Interactive) return;
+    std::string settings = SettingsText(g);
+    if (settings != g.RecordedSettings) {
+        g.Recipe.Answers.emplace_back("settings", settings);
+        g.RecordedSettings = std::move(settings);
+    }
+    g.Recipe.Answers.emplace_back(kind, answer);
+}
+
+std::string PickListAnswer(const PickListModel& list) {
+    std::string text;
+    for (size_t i = 0; i < list.Selected.size(); ++i) {
+        if (!list.Selected[i]) continue;
+        if (!text.empty()) text += ",";
+        text += std::to_string(i);
+    }
+    return text + "|" + std::to_string(list.Current);
+}
+
+bool ApplyPickListAnswer(PickListModel& list, const std::string& answer) {
+    const size_t bar = answer.find('|');
+    if (bar == std::string::npos) return false;
+    const int rows = static_cast<int>(list.Items.size());
+    list.Selected.assign(list.Items.size(), false);
+    for (const std::string& row : Split(answer.substr(0, bar), ',')) {
+        if (row.empty()) continue;
+        const int k = ValInt(row);
+        if (k < 0 || k >= rows) return false;
+        list.Selected[static_cast<size_t>(k)] = true;
+    }
+    list.Current = ValInt(answer.substr(bar + 1));
+    return list.Current >= -1 && list.Current < rows;
+}
+
+}  // namespace orrimar
