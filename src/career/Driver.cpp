@@ -36,10 +36,10 @@ void TestMessage(Game& g, const std::string& text) {
 // button not shown, asks the same question again.
 std::string Ask(Game& g, const std::vector<std::string>& captions) {
     while (true) {
-        for (size_t k = 0; k < captions.size() && k < 5; ++k)
+        for (size_t k = 0; k < captions.size() && k < TermWindowModel::Buttons; ++k)
             g.TermWindow.Button[k + 1] = {captions[k], !captions[k].empty()};
         std::string answer = g.ui.AskTerm(g);
-        if (answer.size() == 1 && answer[0] >= '1' && answer[0] <= '5' &&
+        if (answer.size() == 1 && answer[0] >= '1' && answer[0] < '1' + TermWindowModel::Buttons &&
             g.TermWindow.Button[answer[0] - '0'].Visible)
             return answer;
     }
@@ -238,11 +238,12 @@ CareerEnd FinalMenu(Game& g) {
         ShowMoney(g);
         const std::string choice =
             Ask(g, {"Save as HTML", "Save with HTM template", "Restart with this character",
-                    "Scrap and restart", "Preview and print"});
+                    "Scrap and restart", "Preview and print", "Save as JSON..."});
         if (choice == "1") SaveHtmlResume(g);
         if (choice == "2") SaveTemplateResume(g);
         if (choice == "3") return CareerEnd::Restart;
         if (choice == "4") return CareerEnd::Scrap;
+        if (choice == "6") SaveJsonCharacter(g);
         if (choice == "5") {
             // The built-in page as "Save as HTML" writes it, the character
             // named or not; nothing is asked and nothing written.

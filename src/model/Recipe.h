@@ -16,7 +16,7 @@ namespace orrimar {
 // changed folder can be named file by file.
 struct DataFingerprint {
     std::string Hash;                          // SHA-256 in hex, over every file
-    std::map<std::string, std::string> Files;  // file name -> its SHA-256 in hex
+    std::map<std::string, std::string> Files;  // file name -> its own, short
     std::string Short() const { return Hash.substr(0, 12); }
 };
 
@@ -32,7 +32,7 @@ struct CareerRecipe {
     // windows held that the career reads.
     std::string RaceKey, ServiceKey, BranchKey;
     CharacterRecord Start;
-    std::vector<std::pair<std::string, int>> PreferredSkills;
+    std::string Settings;  // options, preferred skills, own dice (SettingsText)
     int VilaniLevel = 0;
     std::string HandEntered;
     // Each question's kind and answer, in the order asked.

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "model/Encoding.h"
 #include "model/Game.h"
 #include "model/Text.h"
 #include "startup/Fingerprint.h"
@@ -27,7 +28,7 @@ void BeginRecipe(Game& g) {
     r.VilaniLevel = g.Form1.VilaniLevel;
     r.HandEntered = g.Form1.HandEntered;
     g.Recording = true;
-    g.RecordedSettings = SettingsText(g);
+    g.RecordedSettings = r.Settings = SettingsText(g);
 }
 
 std::string SettingsText(const Game& g) {
@@ -35,7 +36,7 @@ std::string SettingsText(const Game& g) {
     for (int16_t value : g.Character.Options) options.push_back(value);
     json preferred = json::array();
     for (size_t i = 1; i < g.PrefSkill.size(); ++i)
-        preferred.push_back({g.PrefSkill[i].Name, g.PrefSkill[i].Level});
+        preferred.push_back({Latin1ToUtf8(g.PrefSkill[i].Name), g.PrefSkill[i].Level});
     return json{{"options", options}, {"preferred", preferred}, {"ownDice", g.OwnDice}}.dump(
         -1, ' ', true);
 }
@@ -52,7 +53,7 @@ bool ApplySettingsText(Game& g, const std::string& text) {
         for (size_t i = 0; i < options.size(); ++i)
             g.Character.Options[i] = options[i].get<int16_t>();
         for (size_t i = 0; i < preferred.size(); ++i) {
-            g.PrefSkill[i + 1].Name = preferred[i].at(0).get<std::string>();
+            g.PrefSkill[i + 1].Name = Utf8ToLatin1(preferred[i].at(0).get<std::string>());
             g.PrefSkill[i + 1].Level = preferred[i].at(1).get<int>();
         }
         g.OwnDice = j.at("ownDice").get<bool>();

@@ -17,9 +17,11 @@
 #include "model/Text.h"
 #include "names/Homeworld.h"
 #include "names/Names.h"
+#include "output/CharacterJson.h"
 #include "output/Resume.h"
 #include "output/ResumeText.h"
 #include "startup/Files.h"
+#include "startup/Fingerprint.h"
 #include "startup/Main.h"
 #include "startup/Settings.h"
 #include "ui/AutoUi.h"
@@ -53,7 +55,10 @@ std::string FindDataFolder(const BatchOptions& options) {
     return dir.empty() ? "" : AddBackslash(dir);
 }
 
-std::string IndexPage(const std::vector<BatchCharacter>& done, const BatchOptions& options) {
+std::string IndexPage(const std::vector<BatchCharacter>& done, const BatchOptions& options,
+                      const DataFingerprint& data) {
+    const std::string version = HtmlEscape(ProgramVersionText());
+    const std::string fingerprint = HtmlEscape(data.Short());
     std::vector<std::string> lines = {
         "<html>",
         "<head>",
@@ -66,7 +71,7 @@ std::string IndexPage(const std::vector<BatchCharacter>& done, const BatchOption
             std::to_string(options.Seed) + ".</p>",
         "<table border=\"1\">",
         "<tr><th>#</th><th>Name</th><th>Race</th><th>Service</th><th>Branch</th>"
-        "<th>Terms</th><th>Seed</th></tr>"};
+        "<th>Terms</th><th>Seed</th><th>Version</th><th>Data</th></tr>"};
     int n = 0;
     for (const auto& c : done) {
         ++n;
@@ -75,7 +80,8 @@ std::string IndexPage(const std::vector<BatchCharacter>& done, const BatchOption
                         HtmlEscape(c.Name.empty() ? "(unnamed)" : c.Name) + "</a></td><td>" +
                         HtmlEscape(c.Race) + "</td><td>" + HtmlEscape(c.Service) + "</td><td>" +
                         HtmlEscape(c.Branch) + "</td><td>" + std::to_string(c.Terms) + "</td><td>" +
-                        std::to_string(c.Seed) + "</td></tr>");
+                        std::to_string(c.Seed) + "</td><td>" + version + "</td><td>" + fingerprint +
+                        "</td></tr>");
     }
     lines.insert(lines.end(), {"</table>", "</body>", "</html>"});
     return JoinLinesCrLf(lines);
@@ -134,6 +140,7 @@ std::string Prepare(Worker& w, const BatchOptions& options) {
     if (g.DataLoc.empty() || !FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI"))
         return "no data folder: give --data DIR (a folder holding IMPERIAL.ERI)";
     if (std::string failed = LoadDataFolder(g); !failed.empty()) return failed;
+    g.Recipe.Data = FingerprintFolder(g.DataLoc);
     g.Character.Options[OptAutoGen] = OptOn;
     w.options0 = g.Character.Options;
     return "";
@@ -150,6 +157,15 @@ Outcome MakeCharacter(Worker& w, const BatchOptions& options, const std::string&
     w.dice.Reseed(result.Seed);
     const uint64_t thrownBefore = w.dice.Thrown();
     g.Character.Options = w.options0;
+    CareerRecipe& recipe = g.Recipe;
+    recipe.Made = CareerRecipe::Kind::Batch;
+    recipe.Seeded = true;
+    recipe.Seed = result.Seed;
+    recipe.WantedRace = options.Race;
+    recipe.WantedService = options.Service;
+    recipe.WantedBranch = options.Branch;
+    recipe.Terms = w.ui.TargetTerms;
+    recipe.Number = n;
     g.Character.BranchOpen = {};
     g.TermWindow = TermWindowModel{};
 
@@ -197,15 +213,10 @@ Outcome MakeCharacter(Worker& w, const BatchOptions& options, const std::string&
     result.Draws = w.dice.Thrown() - thrownBefore;
     if (options.WritePages && !outDir.empty()) {
         result.File = BatchPageName(n, g.Character.Name);
-        const std::string footer =
-            "Batch character " + std::to_string(n) + ", seed " + std::to_string(result.Seed) +
-            " (orrimar-cli --auto --count 1 --seed " + std::to_string(result.Seed) +
-            " with the same race, service, branch and terms)";
         const ResumeLayout layout = options.TemplatePath.empty()
                                         ? ResumeLayout::BuiltIn()
                                         : ResumeLayout::Template(options.TemplatePath);
-        if (std::string failed = WriteResume(g, outDir + result.File, layout, footer);
-            !failed.empty()) {
+        if (std::string failed = WriteResume(g, outDir + result.File, layout); !failed.empty()) {
             message = "character " + std::to_string(n) + ": " + failed;
             return Outcome::Failed;
         }
@@ -285,7 +296,8 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     for (size_t i = 0; i < made.size(); ++i)
         if (madeOk[i]) done.push_back(std::move(made[i]));
     if (options.WritePages && !outDir.empty()) {
-        const std::string failed = WriteFileAtomic(outDir + "index.htm", IndexPage(done, options));
+        const std::string failed = WriteFileAtomic(
+            outDir + "index.htm", IndexPage(done, options, workers[0]->g.Recipe.Data));
         if (!failed.empty()) {
             log << "orrimar-cli: " << failed << "\n";
             return 1;

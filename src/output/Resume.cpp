@@ -7,6 +7,7 @@
 #include "model/Game.h"
 #include "model/Text.h"
 #include "output/BuiltInResume.h"
+#include "output/CharacterJson.h"
 #include "output/Naming.h"
 #include "output/SaveDialog.h"
 #include "output/TemplateResume.h"
@@ -36,8 +37,11 @@ std::optional<std::vector<std::string>> ReadTemplate(const std::string& path,
     return lines;
 }
 
-std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout,
-                        const std::string& extraFooter) {
+std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout) {
+    // A recorded career's page names its seed, version and data, and carries
+    // what makes the character again.
+    const bool recorded = g.Recipe.Made != CareerRecipe::Kind::None;
+    const std::string extraFooter = recorded ? RegenerationFooter(g) : "";
     std::vector<std::string> page;
     if (layout.TemplatePath.empty()) {
         page = BuiltInResumeLines(g, TodayLongDate(), extraFooter);
@@ -47,6 +51,7 @@ std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& la
         if (!lines) return problem;
         page = FillTemplate(g, *lines, extraFooter);
     }
+    if (recorded) page.push_back(PageRecordComment(g));
     if (std::string problem = WriteFileAtomic(path, JoinLinesCrLf(page)); !problem.empty())
         return problem;
     return WriteTrgFile(g, path);
@@ -72,6 +77,17 @@ void SaveHtmlResume(Game& g) {
     if (!path) return;
     if (WriteAndOpen(g, *path, ResumeLayout::BuiltIn()))
         ShowCharacter(g, "Character saved to HTM file");
+}
+
+void SaveJsonCharacter(Game& g) {
+    NameCharacter(g);
+    const auto path = AskResumePath(g, JsonDocument);
+    if (!path) return;
+    if (std::string problem = WriteFileAtomic(*path, CharacterJsonText(g)); !problem.empty()) {
+        g.ui.Message(problem, g.AppTitle, MsgIcon::Critical);
+        return;
+    }
+    ShowCharacter(g, "Character saved to JSON file");
 }
 
 void SaveTemplateResume(Game& g) {

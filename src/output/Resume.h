@@ -13,6 +13,8 @@ struct Game;
 void SaveHtmlResume(Game& g);
 // "Save with HTM template": names the character, fills a chosen template.
 void SaveTemplateResume(Game& g);
+// "Save as JSON...": names the character, writes its JSON document.
+void SaveJsonCharacter(Game& g);
 
 // Which layout a page takes: the built-in one, or a template file.
 struct ResumeLayout {
@@ -26,13 +28,13 @@ struct ResumeLayout {
 // not a file, cannot be read or holds nothing but blank lines.
 std::optional<std::vector<std::string>> ReadTemplate(const std::string& path, std::string& problem);
 
-// Writes the character (named as it is) to `path` in `layout`, with
-// `extraFooter` as one more footer paragraph when not empty, and the
-// transfer file beside it when _ZIP is set. Asks nothing and opens
+// Writes the character (named as it is) to `path` in `layout`, and the
+// transfer file beside it when _ZIP is set. A recorded career's page gains
+// a footer naming its seed, version and data fingerprint, and ends with
+// the character's JSON document in a comment. Asks nothing and opens
 // nothing, so a batch run can call it. Returns an empty text on success,
 // else a message naming the file that failed; a failed write leaves any
 // earlier file at `path` whole.
-std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout,
-                        const std::string& extraFooter = "");
+std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout);
 
 }  // namespace orrimar

@@ -20,23 +20,24 @@ std::string ResumeFolder() {
     return folder;
 }
 
-FileDialogRequest ResumeSaveRequest(const Game& g) {
+FileDialogRequest ResumeSaveRequest(const Game& g, const SavedKind& kind) {
+    const std::string extension = kind.Extension;
     FileDialogRequest request;
     request.InitialFolder = ResumeFolder();
-    request.FilterDescription = "Web pages";
-    request.FilterPattern = "*.htm";
-    request.DefaultExtension = "htm";
+    request.FilterDescription = kind.Description;
+    request.FilterPattern = "*." + extension;
+    request.DefaultExtension = extension;
     // A name with nothing usable in it proposes no name, like no name at all:
     // the filter's "*.htm" is a pattern, and would be saved as a file of
     // that very name.
     const std::string stem = SafeFileName(g.Character.Name);
-    request.FileName = stem.empty() ? "" : stem + ".htm";
+    request.FileName = stem.empty() ? "" : stem + "." + extension;
     return request;
 }
 
-std::optional<std::string> AskResumePath(Game& g) {
+std::optional<std::string> AskResumePath(Game& g, const SavedKind& kind) {
     while (true) {
-        auto path = g.ui.SaveFileDialog(ResumeSaveRequest(g));
+        auto path = g.ui.SaveFileDialog(ResumeSaveRequest(g, kind));
         if (!path || path->empty()) return std::nullopt;
         const std::string name = FileNameOf(*path);
         if (name.empty() || name.find_first_of("*?") != std::string::npos) {
@@ -44,7 +45,7 @@ std::optional<std::string> AskResumePath(Game& g) {
                          g.AppTitle, MsgIcon::Warning);
             continue;
         }
-        if (name.find('.') == std::string::npos) *path += ".htm";
+        if (name.find('.') == std::string::npos) *path += std::string(".") + kind.Extension;
         return path;
     }
 }

@@ -79,7 +79,7 @@ DataFingerprint FingerprintFolder(const std::string& folder) {
         const std::string bytes = FileBytes(fs::path(folder) / name);
         Sha256 one;
         one.Add(bytes);
-        print.Files[name] = one.Hex();
+        print.Files[name] = one.Hex().substr(0, 12);
         all.Add(name.data(), name.size() + 1);  // with its terminating zero
         const uint64_t size = bytes.size();
         unsigned char length[8];

@@ -12,7 +12,8 @@ namespace orrimar {
 bool IsRuleFile(const std::string& name);
 
 // SHA-256 over the folder's rule files, names sorted, each as its name, a
-// zero byte, its length and its bytes; and each file's own SHA-256. A file
+// zero byte, its length and its bytes; and each file's own (12 hex digits,
+// enough to tell which file changed). A file
 // that cannot be read counts as empty.
 DataFingerprint FingerprintFolder(const std::string& folder);
 

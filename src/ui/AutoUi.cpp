@@ -34,7 +34,7 @@ std::string AutoUi::AskTerm(Game& g) {
     } else if (w.Button[1].Caption == "Financial table") {
         answer = w.Button[3].Visible ? "3" : w.Button[1].Visible ? "1" : "2";
     } else {
-        for (int k = 1; k <= 5; ++k) {
+        for (int k = 1; k <= TermWindowModel::Buttons; ++k) {
             if (w.Button[k].Visible) {
                 answer = std::to_string(k);
                 break;

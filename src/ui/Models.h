@@ -72,7 +72,8 @@ struct TermWindowModel {
     std::vector<TaggedItem> Skills;      // List1
     std::vector<std::string> History;    // List2
     std::string Log;                     // Text1
-    std::array<TermButton, 6> Button{};  // Command1..Command5
+    static constexpr int Buttons = 6;
+    std::array<TermButton, Buttons + 1> Button{};  // Command1..Command6
     std::string Answer;
     bool Shown = false;
     // Labels 2..5, Skills and History lag behind the character until built.

@@ -250,7 +250,7 @@ void ConsoleUi::PrintTermQuestion(Game& g) {
     PrintTitle(g.AppTitle);
     Asking(w.Label[1]);
     out_ << Plain(w.Label[1]) << "\n";
-    for (int k = 1; k <= 5; ++k) {
+    for (int k = 1; k <= TermWindowModel::Buttons; ++k) {
         if (w.Button[k].Visible) out_ << " " << k << " " << w.Button[k].Caption << "\n";
     }
     for (const auto& line : WrapLine("(h = history, l = message log, d = race, service and branch "
@@ -310,7 +310,7 @@ std::string ConsoleUi::AskTerm(Game& g) {
             ShowOptions(g);
             continue;
         }
-        if (answer.size() == 1 && answer[0] >= '1' && answer[0] <= '5' &&
+        if (answer.size() == 1 && answer[0] >= '1' && answer[0] < '1' + TermWindowModel::Buttons &&
             w.Button[answer[0] - '0'].Visible) {
             w.Answer = answer;
             return answer;

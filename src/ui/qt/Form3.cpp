@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -79,13 +80,15 @@ Form3::Form3(Game& g) : g_(g) {
     labels_[1]->setObjectName("Label1");
     labels_[1]->setWordWrap(true);
     eventsLayout->addWidget(labels_[1]);
-    // Five places of one width, each with its key beside it: a button keeps
-    // its place whatever the captions and whichever buttons show, so nothing
-    // moves under the pointer from one question to the next.
-    auto* row = new QHBoxLayout;
+    // Six places of one width in two rows of three (so they fit a small
+    // screen), each with its key beside it: a button keeps its place
+    // whatever the captions and whichever buttons show, so nothing moves
+    // under the pointer from one question to the next.
+    auto* row = new QGridLayout;
+    constexpr int PerRow = 3;
     const int buttonWidth = fontMetrics().horizontalAdvance("Restart with this character") +
                             2 * fontMetrics().averageCharWidth();
-    for (int k = 1; k <= 5; ++k) {
+    for (int k = 1; k <= TermWindowModel::Buttons; ++k) {
         keys_[k] = new QLabel(QString::number(k));
         keys_[k]->setObjectName(QString("Key%1").arg(k));
         keys_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -103,8 +106,10 @@ Form3::Form3(Game& g) : g_(g) {
         keys_[k]->setSizePolicy(keepKey);
         buttons_[k]->hide();
         keys_[k]->hide();
-        row->addWidget(keys_[k]);
-        row->addWidget(buttons_[k], 1);
+        const int line = (k - 1) / PerRow, column = 2 * ((k - 1) % PerRow);
+        row->addWidget(keys_[k], line, column);
+        row->addWidget(buttons_[k], line, column + 1);
+        row->setColumnStretch(column + 1, 1);
         connect(buttons_[k], &QPushButton::clicked, this, [this, k] { Press(k); });
     }
     eventsLayout->addLayout(row);
@@ -148,7 +153,7 @@ void Form3::Render() {
     }
     // The answer buttons show only while a question waits for them, so a
     // click between questions cannot answer the next one.
-    for (int k = 1; k <= 5; ++k) {
+    for (int k = 1; k <= TermWindowModel::Buttons; ++k) {
         // A caption from the rules or data: an "&" in it is shown, not a key.
         const QString caption = Q(w.Button[k].Caption).replace('&', "&&");
         buttons_[k]->setText(caption);
@@ -169,7 +174,7 @@ std::string Form3::Ask() {
     activateWindow();
     loop.exec();
     waiting_ = nullptr;
-    for (int k = 1; k <= 5; ++k) {
+    for (int k = 1; k <= TermWindowModel::Buttons; ++k) {
         buttons_[k]->hide();
         keys_[k]->hide();
     }
@@ -201,7 +206,8 @@ void Form3::hideEvent(QHideEvent* event) {
 }
 
 void Form3::Press(int k) {
-    if (!waiting_ || k < 1 || k > 5 || !g_.TermWindow.Button[k].Visible) return;
+    if (!waiting_ || k < 1 || k > TermWindowModel::Buttons || !g_.TermWindow.Button[k].Visible)
+        return;
     g_.TermWindow.Answer = std::to_string(k);
     waiting_->quit();
 }

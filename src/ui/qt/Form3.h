@@ -1,10 +1,12 @@
 // Form3, the term window: the character's data, skills and history, the
-// message log and the five answer buttons.
+// message log and the six answer buttons.
 #pragma once
 
 #include <QWidget>
 #include <array>
 #include <string>
+
+#include "ui/Models.h"
 
 class QLabel;
 class QListWidget;
@@ -40,8 +42,8 @@ class Form3 : public QWidget {
     QListWidget* skills_;
     QListWidget* history_;
     QPlainTextEdit* log_;
-    std::array<QPushButton*, 6> buttons_{};
-    std::array<QLabel*, 6> keys_{};  // the digit beside each button
+    std::array<QPushButton*, TermWindowModel::Buttons + 1> buttons_{};
+    std::array<QLabel*, TermWindowModel::Buttons + 1> keys_{};  // the digit beside each button
     QEventLoop* waiting_ = nullptr;
     bool exitRequested_ = false;
 };

@@ -1,0 +1,145 @@
+#include "output/CharacterJson.h"
+
+#include <algorithm>
+
+#include "model/Game.h"
+#include "model/Text.h"
+#include "output/RecordJson.h"
+#include "output/ResumeText.h"
+#include "ui/OptionsWindow.h"
+
+namespace orrimar {
+
+using nlohmann::json;
+
+namespace {
+
+inline constexpr const char* CommentStart = "<!-- orrimar-character ";
+inline constexpr const char* CommentEnd = " -->";
+
+json Counted(const std::string& name, int count) {
+    return {{"name", Text(name)}, {"count", count}};
+}
+
+}  // namespace
+
+std::string ProgramVersionText() {
+    return std::to_string(ORRIMAR_VERSION_MAJOR) + "." + std::to_string(ORRIMAR_VERSION_MINOR) +
+           "." + std::to_string(ORRIMAR_VERSION_PATCH);
+}
+
+json CharacterSection(const Game& g) {
+    const auto& c = g.Character;
+    json stats = json::array();
+    std::string upp;
+    const int count = std::clamp(g.Race.NumStats, 0, CharacterRecord::MaxStats);
+    for (int i = 1; i <= count; ++i) {
+        stats.push_back({{"name", Text(Trim(g.Race.StatName[static_cast<size_t>(i)]))},
+                         {"value", c.Stats[static_cast<size_t>(i)]}});
+        upp += HexDigit(c.Stats[static_cast<size_t>(i)]);
+    }
+    // Highest level first, as the resume lists them.
+    json skills = json::array();
+    for (const std::string& entry : Split(SkillText(g), ',')) {
+        const std::string text = Trim(entry);
+        const size_t dash = text.rfind('-');
+        if (text.empty() || dash == std::string::npos) continue;
+        skills.push_back(
+            {{"name", Text(text.substr(0, dash))}, {"level", ValInt(text.substr(dash + 1))}});
+    }
+    json history = json::array();
+    for (const HistoryTerm& term : HistoryTerms(g)) {
+        json years = json::array();
+        for (const std::string& year : term.Years) years.push_back(Text(year));
+        history.push_back({{"term", term.Term}, {"title", Text(term.Title)}, {"years", years}});
+    }
+    json decorations = json::array();
+    for (const auto& [medal, n] : MedalEntries(g)) decorations.push_back(Counted(medal, n));
+    json benefits = json::array();
+    for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i)
+        if (c.BenefitCount[static_cast<size_t>(i)] > 0)
+            benefits.push_back(Counted(c.Benefits[static_cast<size_t>(i)],
+                                       c.BenefitCount[static_cast<size_t>(i)]));
+    json talents = json::array();
+    for (size_t i = 1; i < g.PsiTalent.size(); ++i)
+        if (g.PsiTalent[i].Learned > 0)
+            talents.push_back(
+                {{"name", Text(g.PsiTalent[i].Name)}, {"learned", g.PsiTalent[i].Learned}});
+    json switches = json::array();
+    for (int k = 1; k <= 10; ++k)
+        if (c.Opt(k)) switches.push_back(OptionCaption(k - 1));
+    return {{"name", Text(c.Name)},
+            {"race", Text(g.Race.Name)},
+            {"service", Text(g.Service.Name)},
+            {"branch", Text(g.Service.BranchName)},
+            {"characteristics", stats},
+            {"upp", upp},
+            {"hits", c.HitPoints},
+            {"terms", c.CurTerm},
+            {"age", c.Age},
+            {"techLevel", c.TechLevel},
+            {"rank",
+             {{"index", RankIndex(g)},
+              {"code", Text(Trim(RankCodeText(g)))},
+              {"name", Text(RankNameText(g))}}},
+            {"skills", skills},
+            {"history", history},
+            {"decorations", decorations},
+            {"money", c.Money},
+            {"pension", c.Pension},
+            {"benefits", benefits},
+            {"homeworld", Text(c.Homeworld)},
+            {"socialClass", Text(c.SocialClass)},
+            {"clearance", Text(c.Clearance)},
+            {"psionics", {{"trained", c.PsiTrained != 0}, {"talents", talents}}},
+            {"switches", switches}};
+}
+
+json CharacterDocument(const Game& g) {
+    const CareerRecipe& r = g.Recipe;
+    return {{"format", CharacterFormat},
+            {"program", {{"name", "Orrimar"}, {"version", ProgramVersionText()}}},
+            {"data", FingerprintToJson(r.Data)},
+            {"seed", r.Seeded ? json(r.Seed) : json(nullptr)},
+            {"character", CharacterSection(g)},
+            {"recipe", RecipeToJson(r)}};
+}
+
+std::string CharacterJsonText(const Game& g) {
+    return CharacterDocument(g).dump(2) + "\n";
+}
+
+std::string CharacterJsonLine(const Game& g) {
+    return CharacterDocument(g).dump() + "\n";
+}
+
+std::string PageRecordComment(const Game& g) {
+    // ASCII only, for a Latin-1 page; "--" cannot appear in a comment, and
+    // outside strings JSON never holds it, so only strings are touched.
+    std::string text = CharacterDocument(g).dump(-1, ' ', true);
+    for (size_t at = text.find("--"); at != std::string::npos; at = text.find("--", at))
+        text.replace(at + 1, 1, "\\u002d");
+    return CommentStart + text + CommentEnd;
+}
+
+std::optional<std::string> DocumentInPage(const std::string& page) {
+    const size_t start = page.rfind(CommentStart);
+    if (start == std::string::npos) return std::nullopt;
+    const size_t from = start + std::string(CommentStart).size();
+    const size_t end = page.find(CommentEnd, from);
+    if (end == std::string::npos) return std::nullopt;
+    return page.substr(from, end - from);
+}
+
+std::string RegenerationFooter(const Game& g) {
+    const CareerRecipe& r = g.Recipe;
+    std::string text;
+    if (r.Made == CareerRecipe::Kind::Batch)
+        text = "Batch character " + std::to_string(r.Number) + ", ";
+    if (r.Seeded) text += "seed " + std::to_string(r.Seed) + ", ";
+    text += "Orrimar " + ProgramVersionText() + ", data " + r.Data.Short();
+    if (r.Seeded) text += " (orrimar-cli --regenerate with this page makes the character again)";
+    return text;
+}
+
+}  // namespace orrimar

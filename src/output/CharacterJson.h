@@ -1,0 +1,34 @@
+// A finished character as a JSON document for other tools: what the resume
+// and the transfer file carry, the program version, the data fingerprint,
+// and the recipe that makes the character again. docs/character.schema.json
+// describes it; "format" names its version.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+
+namespace orrimar {
+
+struct Game;
+
+inline constexpr const char* CharacterFormat = "orrimar-character/1";
+
+// "0.2.0".
+std::string ProgramVersionText();
+
+nlohmann::json CharacterSection(const Game& g);
+nlohmann::json CharacterDocument(const Game& g);
+// The document indented for reading, or on one line (for JSON Lines).
+std::string CharacterJsonText(const Game& g);
+std::string CharacterJsonLine(const Game& g);
+
+// The document as a comment at the end of a page, so the page alone can
+// make its character again; and the document found in a page's text.
+std::string PageRecordComment(const Game& g);
+std::optional<std::string> DocumentInPage(const std::string& page);
+
+// The footer line naming the seed, version and data fingerprint.
+std::string RegenerationFooter(const Game& g);
+
+}  // namespace orrimar

@@ -1,0 +1,29 @@
+// The character record and a career's recipe as JSON, field by field, so
+// a recorded character can be started again exactly as it was accepted.
+// Texts are Latin-1 inside the program and UTF-8 in JSON.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "model/Character.h"
+#include "model/Recipe.h"
+
+namespace orrimar {
+
+nlohmann::json RecordToJson(const CharacterRecord& c);
+// Throws nlohmann::json::exception when a field is missing or of the wrong
+// type; values outside the record's tables are refused the same way.
+CharacterRecord RecordFromJson(const nlohmann::json& j);
+
+nlohmann::json RecipeToJson(const CareerRecipe& r);
+CareerRecipe RecipeFromJson(const nlohmann::json& j);
+
+nlohmann::json FingerprintToJson(const DataFingerprint& print);
+DataFingerprint FingerprintFromJson(const nlohmann::json& j);
+
+// A Latin-1 text as a JSON string, and a JSON string back to Latin-1.
+nlohmann::json Text(const std::string& latin1);
+std::string TextOf(const nlohmann::json& j);
+
+}  // namespace orrimar
