@@ -8,6 +8,7 @@
 #include "career/SkillTables.h"
 #include "model/Display.h"
 #include "model/Game.h"
+#include "model/ProblemsMet.h"
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "ui/Dialogs.h"
@@ -155,7 +156,7 @@ bool ResolveCourse(Game& g, const std::string& course) {
         PsionicTraining(g);
         return false;
     } else {
-        g.ui.Message("Academic option not recognized!", g.AppTitle, MsgIcon::None);
+        DataProblemMet(g, "Academic option not recognized!");
     }
     return true;
 }

@@ -8,6 +8,7 @@
 #include "career/HandOffs.h"
 #include "career/specials/FamilyTable.h"
 #include "model/Game.h"
+#include "model/ProblemsMet.h"
 
 namespace orrimar {
 
@@ -93,7 +94,7 @@ void SoragSpecial(Game& g, const std::string& assignment) {
         RunSpecialTable(g, entry.Table);
         return;
     }
-    g.ui.Message("Special match fail for SORAG special " + assignment, g.AppTitle, MsgIcon::None);
+    DataProblemMet(g, "Special match fail for SORAG special " + assignment);
 }
 
 }  // namespace orrimar

@@ -10,6 +10,7 @@
 #include "career/SkillTables.h"
 #include "model/Display.h"
 #include "model/Game.h"
+#include "model/ProblemsMet.h"
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "startup/Files.h"
@@ -230,10 +231,11 @@ void ScoutSchool(Game& g) {
     }
     const auto lines = ReadLines(*path);
     if (!lines || lines->size() < 7) {
-        g.ui.Message("The school file " + FileNameOf(*path) +
-                         " needs a title line and six skill lines; a skill-table roll is made "
-                         "instead.",
-                     g.AppTitle, MsgIcon::Warning);
+        DataProblemMet(g,
+                       "The school file " + FileNameOf(*path) +
+                           " needs a title line and six skill lines; a skill-table roll is made "
+                           "instead.",
+                       MsgIcon::Warning);
         RollSkill(g);
         return;
     }
@@ -343,7 +345,7 @@ void ResolveAssignment(Game& g, int& roll) {
             SpecialAssignment(g);
             return;
         }
-        if (roll == 0) g.ui.Message("Can't match assignment " + name, g.AppTitle, MsgIcon::None);
+        if (roll == 0) DataProblemMet(g, "Can't match assignment " + name);
         invalided = Survival(g, s.Assignment[roll]);
         if (military && c.Rank > 9) AddHistory(g, RollDice(g, 2, 6) >= s.Command ? "Cmd" : "Staff");
     }

@@ -94,6 +94,9 @@ struct GameState {
     ThrowList Throws;
     std::string ThrowPurpose;
 
+    // Data problems the rules met in play, for a batch to report.
+    std::vector<std::string> ProblemsMet;
+
     // The career being played, as it can be made again: recorded from
     // "Accept" to the end of the career.
     CareerRecipe Recipe;

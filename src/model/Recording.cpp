@@ -21,6 +21,7 @@ void BeginRecipe(Game& g) {
     }
     r.Data = FingerprintFolder(g.DataLoc);
     r.CommandLine = g.CommandLine;
+    g.ProblemsMet.clear();
     if (const auto* e = g.RaceList.Current()) r.RaceKey = e->Key;
     if (const auto* e = g.ServiceList.Current()) r.ServiceKey = e->Key;
     if (const auto* e = g.BranchList.Current()) r.BranchKey = e->Key;

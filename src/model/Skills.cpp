@@ -6,6 +6,7 @@
 #include "career/SkillTables.h"
 #include "model/Display.h"
 #include "model/Game.h"
+#include "model/ProblemsMet.h"
 #include "model/Text.h"
 #include "startup/Cascades.h"
 #include "ui/Dialogs.h"
@@ -42,7 +43,7 @@ bool ChangeCharacteristic(Game& g, const std::string& text) {
         return true;
     }
     ShowCharacter(g, text);
-    g.ui.Message("Stat add fail " + text, g.AppTitle, MsgIcon::None);
+    DataProblemMet(g, "Stat add fail " + text);
     return false;
 }
 
@@ -178,12 +179,12 @@ void AddSkillWithin(Game& g, std::string& text, Preferences preferences) {
         }
         auto choices = FindCascade(g, name);
         if (!choices) {
-            g.ui.Message("Cascade not found " + name, g.AppTitle, MsgIcon::None);
+            DataProblemMet(g, "Cascade not found " + name);
             RecordSkill(g, name, increment, false);
             return;
         }
         if (choices->empty()) {
-            g.ui.Message("CASCADE BLANK ERROR! " + received, g.AppTitle, MsgIcon::None);
+            DataProblemMet(g, "CASCADE BLANK ERROR! " + received);
             return;
         }
 

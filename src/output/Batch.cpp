@@ -4,10 +4,14 @@
 #include <array>
 #include <atomic>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <ostream>
+#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -89,12 +93,12 @@ std::string IndexPage(const std::vector<BatchCharacter>& done, const BatchOption
 
 }  // namespace
 
-std::string BatchPageName(int n, const std::string& name) {
+std::string BatchPageName(int n, const std::string& name, const std::string& extension) {
     // The whole number, at least four digits: every character of a batch has
     // a page of its own, however many there are and whatever their names.
     char number[16];
     std::snprintf(number, sizeof number, "%04d", n);
-    return std::string(number) + "-" + SafeFileName(name) + ".htm";
+    return std::string(number) + "-" + SafeFileName(name) + "." + extension;
 }
 
 std::string CheckWithinTables(const Game& g) {
@@ -130,7 +134,7 @@ struct Worker {
 };
 
 // Loads the data folder into a worker; "" or what went wrong.
-std::string Prepare(Worker& w, const BatchOptions& options) {
+std::string Prepare(Worker& w, const BatchOptions& options, const ThrowList* throws) {
     w.ui.TargetTerms = std::clamp(options.Terms, 1, CharacterRecord::MaxTerm - 1);
     w.ui.game = &w.g;
     w.dice.Reseed(options.Seed);
@@ -141,6 +145,12 @@ std::string Prepare(Worker& w, const BatchOptions& options) {
         return "no data folder: give --data DIR (a folder holding IMPERIAL.ERI)";
     if (std::string failed = LoadDataFolder(g); !failed.empty()) return failed;
     g.Recipe.Data = FingerprintFolder(g.DataLoc);
+    if (throws) {
+        // Every throw comes from the list; each character's are recorded.
+        g.OwnDice = g.Recording = true;
+        g.Throws = *throws;
+        g.Throws.AskWhenDone = false;
+    }
     g.Character.Options[OptAutoGen] = OptOn;
     w.options0 = g.Character.Options;
     return "";
@@ -150,8 +160,42 @@ enum class Outcome { Made, Failed, Stop };
 
 // Character n: its result, or the message saying why it was not made
 // (Stop: no character of the batch can be made).
+// Where a character goes: the page and JSON files it writes, the line it
+// adds to a JSON Lines stream.
+bool WritesPage(const BatchOptions& o) {
+    return o.Format == BatchFormat::Html || o.Format == BatchFormat::Both;
+}
+bool WritesJsonFile(const BatchOptions& o) {
+    return o.Format == BatchFormat::Json || o.Format == BatchFormat::Both;
+}
+
+Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
+                        BatchCharacter& result, std::string& message, std::string& line);
+
+// Character n, with the data problems the rules met while it was made
+// added to `notes`.
 Outcome MakeCharacter(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
-                      BatchCharacter& result, std::string& message) {
+                      BatchCharacter& result, std::string& message, std::string& line,
+                      std::vector<std::string>& notes) {
+    w.ui.Messages.clear();
+    w.g.ProblemsMet.clear();
+    Outcome outcome;
+    try {
+        outcome = MakeCharacterIn(w, options, outDir, n, result, message, line);
+    } catch (const ThrowListEnded& ended) {
+        message = "character " + std::to_string(n) + ": " + ended.Message;
+        outcome = Outcome::Stop;
+    }
+    for (std::string said : w.g.ProblemsMet) {
+        std::replace(said.begin(), said.end(), '\n', ' ');
+        notes.push_back("character " + std::to_string(n) + " (seed " + std::to_string(result.Seed) +
+                        "): " + said);
+    }
+    return outcome;
+}
+
+Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
+                        BatchCharacter& result, std::string& message, std::string& line) {
     Game& g = w.g;
     result.Seed = options.Seed + static_cast<uint64_t>(n - 1);
     w.dice.Reseed(result.Seed);
@@ -166,6 +210,7 @@ Outcome MakeCharacter(Worker& w, const BatchOptions& options, const std::string&
     recipe.WantedBranch = options.Branch;
     recipe.Terms = w.ui.TargetTerms;
     recipe.Number = n;
+    recipe.Throws.clear();
     g.Character.BranchOpen = {};
     g.TermWindow = TermWindowModel{};
 
@@ -211,28 +256,119 @@ Outcome MakeCharacter(Worker& w, const BatchOptions& options, const std::string&
     result.Terms = g.Character.CurTerm;
     result.Problem = CheckWithinTables(g);
     result.Draws = w.dice.Thrown() - thrownBefore;
-    if (options.WritePages && !outDir.empty()) {
+    if (options.Format == BatchFormat::Jsonl) line = CharacterJsonLine(g);
+    if (!options.WritePages || outDir.empty()) return Outcome::Made;
+    const auto write = [&](const std::string& failed) {
+        if (failed.empty()) return true;
+        message = "character " + std::to_string(n) + ": " + failed;
+        return false;
+    };
+    if (WritesJsonFile(options)) {
+        result.File = BatchPageName(n, g.Character.Name, "json");
+        if (!write(WriteFileAtomic(outDir + result.File, CharacterJsonText(g))))
+            return Outcome::Failed;
+    }
+    if (WritesPage(options)) {
         result.File = BatchPageName(n, g.Character.Name);
         const ResumeLayout layout = options.TemplatePath.empty()
                                         ? ResumeLayout::BuiltIn()
                                         : ResumeLayout::Template(options.TemplatePath);
-        if (std::string failed = WriteResume(g, outDir + result.File, layout); !failed.empty()) {
-            message = "character " + std::to_string(n) + ": " + failed;
-            return Outcome::Failed;
-        }
+        if (!write(WriteResume(g, outDir + result.File, layout))) return Outcome::Failed;
     }
     return Outcome::Made;
 }
 
 }  // namespace
 
-int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCharacter>* results) {
+std::string RemakeBatchCharacter(const BatchOptions& options, int n, const std::vector<int>& throws,
+                                 const std::function<void(Game&)>& use) {
+    auto w = std::make_unique<Worker>();
+    ThrowList list;
+    list.Values = throws;
+    list.Source = "the recorded throws";
+    if (std::string failed = Prepare(*w, options, throws.empty() ? nullptr : &list);
+        !failed.empty())
+        return failed;
+    BatchOptions quiet = options;
+    quiet.WritePages = false;
+    BatchCharacter result;
+    std::string message, line;
+    std::vector<std::string> notes;
+    if (MakeCharacter(*w, quiet, "", n, result, message, line, notes) != Outcome::Made)
+        return message.empty() ? "the character could not be made" : message;
+    use(w->g);
+    return "";
+}
+
+namespace {
+
+// What the characters of a batch say and write, put out in their order
+// whatever thread made them, as soon as every earlier one is out; after a
+// character that stops the batch, nothing more.
+class InOrder {
+  public:
+    InOrder(std::ostream& log, std::ostream* notes, std::ostream* lines)
+        : log_(log), notes_(notes), lines_(lines) {}
+
+    struct Said {
+        std::string Message;
+        std::vector<std::string> Notes;
+        std::string Line;
+        bool Stops = false;
+    };
+
+    void Put(int n, Said said) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        pending_[n] = std::move(said);
+        for (auto it = pending_.find(next_); it != pending_.end(); it = pending_.find(next_)) {
+            if (!stopped_) Write(it->second);
+            stopped_ = stopped_ || it->second.Stops;
+            pending_.erase(it);
+            ++next_;
+        }
+    }
+
+  private:
+    void Write(const Said& said) {
+        if (!said.Message.empty()) log_ << said.Message << "\n";
+        for (const auto& note : said.Notes) {
+            log_ << note << "\n";
+            if (notes_) *notes_ << note << "\n";
+        }
+        if (lines_) *lines_ << said.Line;
+    }
+
+    std::ostream& log_;
+    std::ostream* notes_;
+    std::ostream* lines_;
+    std::mutex mutex_;
+    std::map<int, Said> pending_;
+    int next_ = 1;
+    bool stopped_ = false;
+};
+
+}  // namespace
+
+int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCharacter>* results,
+             std::ostream* lines) {
     const int count = std::max(options.Count, 0);
-    const int jobs = std::clamp(options.Jobs, 1, std::max(1, std::min(count, MaxBatchJobs)));
+    std::optional<ThrowList> throws;
+    if (!options.DiceList.empty()) {
+        std::string problem;
+        throws = ReadThrowList(options.DiceList, problem);
+        if (!throws) {
+            log << "orrimar-cli: " << problem << "\n";
+            return 1;
+        }
+    }
+    // A list of throws is used in order, so its characters are made one by one.
+    const int jobs =
+        throws ? 1 : std::clamp(options.Jobs, 1, std::max(1, std::min(count, MaxBatchJobs)));
     std::vector<std::unique_ptr<Worker>> workers;
     for (int k = 0; k < jobs; ++k) {
         workers.push_back(std::make_unique<Worker>());
-        if (std::string failed = Prepare(*workers.back(), options); !failed.empty()) {
+        if (std::string failed = Prepare(*workers.back(), options, throws ? &*throws : nullptr);
+            !failed.empty()) {
             log << "orrimar-cli: " << failed << "\n";
             return 1;
         }
@@ -242,31 +378,49 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         log << "orrimar-cli: " << problem << "\n";
         return 1;
     }
-    if (options.WritePages && !options.OutDir.empty() && !MakeFolder(options.OutDir)) {
+    const bool jsonLines = options.Format == BatchFormat::Jsonl;
+    const bool intoFolder = !jsonLines && options.WritePages && !options.OutDir.empty();
+    if (intoFolder && !MakeFolder(options.OutDir)) {
         log << "orrimar-cli: cannot create the folder " << options.OutDir << "\n";
         return 1;
     }
-    const std::string outDir = options.OutDir.empty() ? "" : AddBackslash(options.OutDir);
+    const std::string outDir = intoFolder ? AddBackslash(options.OutDir) : "";
+
+    // JSON Lines go to standard output, or to a file that replaces an
+    // earlier one only when the batch is done.
+    std::ofstream lineFile;
+    const bool toFile = jsonLines && options.WritePages && options.OutDir != "-";
+    const std::string linePart = options.OutDir + ".part";
+    if (toFile) {
+        lineFile.open(linePart, std::ios::binary | std::ios::trunc);
+        if (!lineFile) {
+            log << "orrimar-cli: cannot write " << linePart << "\n";
+            return 1;
+        }
+    }
+    std::ostream* lineOut = !jsonLines || !options.WritePages ? nullptr
+                            : toFile                          ? &lineFile
+                                                              : lines;
+    // What the rules said in play, kept beside the pages.
+    std::ostringstream notes;
+
     // Results are kept only for the index page or the caller: a batch
-    // without pages runs in the same memory whatever its count.
-    const bool keep = results || (options.WritePages && !outDir.empty());
+    // without an index runs in the same memory whatever its count.
+    const bool keep = results || intoFolder;
     std::vector<BatchCharacter> made(keep ? static_cast<size_t>(count) : 0);
     std::vector<char> madeOk(keep ? static_cast<size_t>(count) : 0, 0);
 
-    // Characters are handed out one at a time; what each says is kept by
-    // its number and printed in order, so the log reads as on one thread.
     std::atomic<int> next{1}, generated{0}, failures{0}, stopAt{count + 1};
-    std::mutex said;
-    std::map<int, std::string> messages;
+    InOrder out(log, intoFolder ? &notes : nullptr, lineOut);
     const auto work = [&](Worker& w) {
         for (int n = next++; n <= count && n < stopAt; n = next++) {
             BatchCharacter result;
-            std::string message;
-            const Outcome outcome = MakeCharacter(w, options, outDir, n, result, message);
-            if (!message.empty()) {
-                std::lock_guard<std::mutex> lock(said);
-                messages[n] = message;
-            }
+            InOrder::Said said;
+            const Outcome outcome =
+                MakeCharacter(w, options, outDir, n, result, said.Message, said.Line, said.Notes);
+            said.Stops = outcome == Outcome::Stop;
+            if (outcome != Outcome::Made) said.Line.clear();
+            out.Put(n, std::move(said));
             if (outcome == Outcome::Stop) {
                 for (int at = stopAt; n < at && !stopAt.compare_exchange_weak(at, n);) {
                 }
@@ -288,16 +442,33 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     work(*workers[0]);
     for (auto& thread : threads) thread.join();
 
-    for (const auto& [n, message] : messages)
-        if (n <= stopAt) log << message << "\n";
+    if (toFile) {
+        lineFile.close();
+        std::error_code ec;
+        if (stopAt <= count || !lineFile) {
+            std::filesystem::remove(linePart, ec);
+            if (stopAt > count) log << "orrimar-cli: cannot write " << linePart << "\n";
+            return 1;
+        }
+        std::filesystem::rename(linePart, options.OutDir, ec);
+        if (ec) {
+            log << "orrimar-cli: cannot write " << options.OutDir << ": " << ec.message() << "\n";
+            return 1;
+        }
+    }
     if (stopAt <= count) return 1;
 
     std::vector<BatchCharacter> done;
     for (size_t i = 0; i < made.size(); ++i)
         if (madeOk[i]) done.push_back(std::move(made[i]));
-    if (options.WritePages && !outDir.empty()) {
-        const std::string failed = WriteFileAtomic(
-            outDir + "index.htm", IndexPage(done, options, workers[0]->g.Recipe.Data));
+    if (intoFolder) {
+        std::string failed = WriteFileAtomic(outDir + "index.htm",
+                                             IndexPage(done, options, workers[0]->g.Recipe.Data));
+        if (failed.empty())
+            failed =
+                WriteFileAtomic(outDir + "batch.log", "Batch seed " + std::to_string(options.Seed) +
+                                                          ", " + std::to_string(generated) +
+                                                          " characters.\n" + notes.str());
         if (!failed.empty()) {
             log << "orrimar-cli: " << failed << "\n";
             return 1;
@@ -305,7 +476,8 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     }
     if (results) *results = std::move(done);
     log << generated << " characters generated";
-    if (!outDir.empty() && options.WritePages) log << " in " << outDir << " (index.htm)";
+    if (intoFolder) log << " in " << outDir << " (index.htm)";
+    if (toFile) log << " into " << options.OutDir;
     log << ", seed " << options.Seed << ".\n";
     return failures == 0 ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -18,12 +19,19 @@ constexpr int MaxBatchTerms = 99;
 // The most threads a batch runs on.
 constexpr int MaxBatchJobs = 64;
 
+// What a batch writes: resumes, JSON documents (one file each), both, or
+// JSON Lines (every character one line of one file, or standard output).
+enum class BatchFormat { Html, Json, Jsonl, Both };
+
 struct BatchOptions {
     int Count = 1;
-    std::string OutDir;   // where the pages go; empty writes none
-    uint64_t Seed = 0;    // character n uses Seed + n - 1
-    std::string DataDir;  // empty: the folder recorded in the settings file
-    std::string Race;     // part of a display text or a file name; empty: random
+    std::string OutDir;  // where the pages go; empty writes none; for JSON Lines
+                         // the file, "-" for standard output
+    BatchFormat Format = BatchFormat::Html;
+    std::string DiceList;  // a file of totals every throw takes in turn; empty: seeded dice
+    uint64_t Seed = 0;     // character n uses Seed + n - 1
+    std::string DataDir;   // empty: the folder recorded in the settings file
+    std::string Race;      // part of a display text or a file name; empty: random
     std::string Service;
     std::string Branch;
     int Terms = 7;             // re-enlist until this many terms are served
@@ -42,17 +50,25 @@ struct BatchCharacter {
     std::string Problem;  // empty when the record kept within its tables
 };
 
-// The page of character n of a batch: "0001-NAME.htm".
-std::string BatchPageName(int n, const std::string& name);
+// The page of character n of a batch: "0001-NAME.htm" (or another extension).
+std::string BatchPageName(int n, const std::string& name, const std::string& extension = "htm");
 
 // What is wrong with a finished character's record, or "" when every field
 // stays within its table's bounds.
 std::string CheckWithinTables(const Game& g);
 
-// Runs the batch; progress and problems go to `log`. Returns the exit
-// status: 0 when every character was written, 1 otherwise.
+// Makes character n of a batch again (with `throws`, when its dice came
+// from a list) and hands its game to `use`; "" or what went wrong.
+std::string RemakeBatchCharacter(const BatchOptions& options, int n, const std::vector<int>& throws,
+                                 const std::function<void(Game&)>& use);
+
+// Runs the batch; progress and problems go to `log`, and what the rules
+// said while a character was made (data problems met in play) also to
+// batch.log in the output folder. JSON Lines to standard output go to
+// `lines`. Returns the exit status: 0 when every character was written, 1
+// otherwise.
 // `results`, when given, receives every generated character.
 int RunBatch(const BatchOptions& options, std::ostream& log,
-             std::vector<BatchCharacter>* results = nullptr);
+             std::vector<BatchCharacter>* results = nullptr, std::ostream* lines = nullptr);
 
 }  // namespace orrimar

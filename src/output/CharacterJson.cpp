@@ -10,7 +10,7 @@
 
 namespace orrimar {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 namespace {
 

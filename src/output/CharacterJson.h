@@ -17,8 +17,8 @@ inline constexpr const char* CharacterFormat = "orrimar-character/1";
 // "0.2.0".
 std::string ProgramVersionText();
 
-nlohmann::json CharacterSection(const Game& g);
-nlohmann::json CharacterDocument(const Game& g);
+nlohmann::ordered_json CharacterSection(const Game& g);
+nlohmann::ordered_json CharacterDocument(const Game& g);
 // The document indented for reading, or on one line (for JSON Lines).
 std::string CharacterJsonText(const Game& g);
 std::string CharacterJsonLine(const Game& g);

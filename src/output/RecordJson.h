@@ -11,19 +11,19 @@
 
 namespace orrimar {
 
-nlohmann::json RecordToJson(const CharacterRecord& c);
-// Throws nlohmann::json::exception when a field is missing or of the wrong
+nlohmann::ordered_json RecordToJson(const CharacterRecord& c);
+// Throws nlohmann::ordered_json::exception when a field is missing or of the wrong
 // type; values outside the record's tables are refused the same way.
-CharacterRecord RecordFromJson(const nlohmann::json& j);
+CharacterRecord RecordFromJson(const nlohmann::ordered_json& j);
 
-nlohmann::json RecipeToJson(const CareerRecipe& r);
-CareerRecipe RecipeFromJson(const nlohmann::json& j);
+nlohmann::ordered_json RecipeToJson(const CareerRecipe& r);
+CareerRecipe RecipeFromJson(const nlohmann::ordered_json& j);
 
-nlohmann::json FingerprintToJson(const DataFingerprint& print);
-DataFingerprint FingerprintFromJson(const nlohmann::json& j);
+nlohmann::ordered_json FingerprintToJson(const DataFingerprint& print);
+DataFingerprint FingerprintFromJson(const nlohmann::ordered_json& j);
 
 // A Latin-1 text as a JSON string, and a JSON string back to Latin-1.
-nlohmann::json Text(const std::string& latin1);
-std::string TextOf(const nlohmann::json& j);
+nlohmann::ordered_json Text(const std::string& latin1);
+std::string TextOf(const nlohmann::ordered_json& j);
 
 }  // namespace orrimar

@@ -8,6 +8,7 @@
 #include "career/HandOffs.h"
 #include "career/specials/Families.h"
 #include "model/Game.h"
+#include "model/ProblemsMet.h"
 #include "model/Text.h"
 #include "ui/Dialogs.h"
 
@@ -100,8 +101,7 @@ void SpecialAssignment(Game& g) {
     // Explorers and SORAG have no table here (SORAG's come through its
     // assignment table).
     if (code == "EXPLORER" || code == "SORAG") return;
-    g.ui.Message("Specials not defined for career type " + g.Service.Type, g.AppTitle,
-                 MsgIcon::None);
+    DataProblemMet(g, "Specials not defined for career type " + g.Service.Type);
 }
 
 }  // namespace orrimar

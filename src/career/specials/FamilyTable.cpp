@@ -7,6 +7,7 @@
 #include "career/SkillTables.h"
 #include "model/Display.h"
 #include "model/Game.h"
+#include "model/ProblemsMet.h"
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "startup/Files.h"
@@ -87,7 +88,7 @@ void PickSkillsNow(Game& g, const SkillPick& pick) {
 // which file, and the year gets the ordinary skill-table roll, as for a
 // school the folder does not hold, rather than a year with nothing.
 bool SchoolFailed(Game& g, const std::string& problem) {
-    g.ui.Message(problem + "; a skill-table roll is made instead.", g.AppTitle, MsgIcon::Warning);
+    DataProblemMet(g, problem + "; a skill-table roll is made instead.", MsgIcon::Warning);
     RollSkill(g);
     return false;
 }
@@ -159,8 +160,7 @@ void Apply(Game& g, const SpecialRow& row, int result, int depth) {
 
 void Run(Game& g, const SpecialTable& table, const SpecialThrow& how, int depth) {
     if (depth > MaxDepth) {
-        g.ui.Message("Special assignment tables lead too deep at " + table.Name, g.AppTitle,
-                     MsgIcon::None);
+        DataProblemMet(g, "Special assignment tables lead too deep at " + table.Name);
         return;
     }
     const int result = ThrowResult(g, how);

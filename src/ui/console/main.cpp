@@ -15,6 +15,7 @@
 #include "model/Game.h"
 #include "model/Text.h"
 #include "output/Batch.h"
+#include "output/Regenerate.h"
 #include "startup/DataCheck.h"
 #include "startup/Main.h"
 #include "ui/console/ConsoleUi.h"
@@ -28,10 +29,13 @@ namespace {
 constexpr int DataFormatVersion = 1;
 
 void Usage(std::ostream& out) {
-    out << "Usage: orrimar-cli [--data DIR] [--seed S] [--yes] [TESTMODE | TEST | COURTMARTIAL]\n"
+    out << "Usage: orrimar-cli [--data DIR] [--seed S] [--dice -|FILE] [--yes]\n"
+           "                   [TESTMODE | TEST | COURTMARTIAL]\n"
            "       orrimar-cli --check-data DIR\n"
            "       orrimar-cli --auto --count N --out DIR [--seed S] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--template FILE] [--data DIR]\n"
+           "                   [--format html|json|jsonl|both] [--dice FILE]\n"
+           "       orrimar-cli --regenerate FILE [--data DIR] [--out FILE]\n"
            "       orrimar-cli --version | --help\n"
            "\n"
            "  --data DIR        use DIR as the data folder for this run (the settings file\n"
@@ -50,6 +54,14 @@ void Usage(std::ostream& out) {
            "  --terms T         re-enlist until T terms are served, 1 to 99 (default 7)\n"
            "  --template FILE   fill this HTML template instead of the built-in layout\n"
            "  --no-pages        generate without writing pages (for timing)\n"
+           "  --format F        html (default: resumes), json (one JSON file each), both,\n"
+           "                    or jsonl (one line each, into the file --out names, or to\n"
+           "                    standard output with --out -)\n"
+           "  --dice -|FILE     roll your own dice: - asks for every throw, FILE lists the\n"
+           "                    totals in turn (a batch stops when the list runs out)\n"
+           "  --regenerate FILE make the character of a resume or JSON file again from its\n"
+           "                    seed and answers, and say what differs; --out FILE saves\n"
+           "                    it (a .json name gives JSON, any other a resume)\n"
            "  --jobs N          make the characters on N threads, 1 to 64 (the same\n"
            "                    characters and pages as on one)\n"
            "  -V, --version     print the program's version and its data format's\n"
@@ -123,6 +135,7 @@ int Run(const std::vector<std::string>& args) {
     bool seeded = false;
     bool assumeYes = false;
     BatchOptions batch;
+    std::string regenerate;
     // A whole number in lo..hi, all of the text; nothing otherwise.
     auto number = [](const std::string& text, uint64_t lo, uint64_t hi) -> std::optional<uint64_t> {
         if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
@@ -140,7 +153,8 @@ int Run(const std::vector<std::string>& args) {
         if (!hasValue) {
             const char* missing =
                 a == "--data" || a == "--check-data" || a == "--out"                 ? "a folder"
-                : a == "--template"                                                  ? "a file"
+                : a == "--template" || a == "--regenerate" || a == "--dice"          ? "a file"
+                : a == "--format"                                                    ? "a format"
                 : a == "--count" || a == "--terms" || a == "--seed" || a == "--jobs" ? "a number"
                 : a == "--race" || a == "--service" || a == "--branch"               ? "a name"
                                                                                      : nullptr;
@@ -156,6 +170,19 @@ int Run(const std::vector<std::string>& args) {
             }
             if (a == "--check-data") return CheckData(args[i + 1]);
             dataDir = args[++i];
+        } else if (a == "--format" && hasValue) {
+            const std::string f = args[++i];
+            if (f != "html" && f != "json" && f != "jsonl" && f != "both") {
+                std::cerr << "orrimar-cli: --format needs html, json, jsonl or both, not \"" << f
+                          << "\"\n";
+                return 2;
+            }
+            batch.Format = f == "html"   ? BatchFormat::Html
+                           : f == "json" ? BatchFormat::Json
+                           : f == "both" ? BatchFormat::Both
+                                         : BatchFormat::Jsonl;
+        } else if ((a == "--dice" || a == "--regenerate") && hasValue) {
+            (a == "--dice" ? batch.DiceList : regenerate) = args[++i];
         } else if (a == "--auto") {
             automatic = true;
         } else if (a == "--yes") {
@@ -215,16 +242,22 @@ int Run(const std::vector<std::string>& args) {
     std::string commandLine;
     for (const auto& word : rest) commandLine += (commandLine.empty() ? "" : " ") + word;
 
+    if (!regenerate.empty())
+        return RegenerateCharacter(regenerate, dataDir, batch.OutDir, std::cout, std::cerr);
     if (automatic) {
         if (batch.OutDir.empty() && batch.WritePages) {
             std::cerr << "orrimar-cli: --auto needs --out DIR (or --no-pages)\n";
+            return 2;
+        }
+        if (batch.DiceList == "-") {
+            std::cerr << "orrimar-cli: a batch asks nothing: --dice needs a file of throws\n";
             return 2;
         }
         if (!seeded)
             batch.Seed = static_cast<uint64_t>(
                 std::chrono::system_clock::now().time_since_epoch().count() % 1000000000);
         batch.DataDir = dataDir;
-        return RunBatch(batch, std::cerr);
+        return RunBatch(batch, std::cerr, nullptr, &std::cout);
     }
 
     ConsoleUi ui(std::cin, std::cout);
@@ -235,6 +268,18 @@ int Run(const std::vector<std::string>& args) {
     Game g(ui, dice);
     g.CommandLine = commandLine;
     g.DataLocOverride = dataDir;
+    if (!batch.DiceList.empty()) {
+        g.OwnDice = true;
+        if (batch.DiceList != "-") {
+            std::string problem;
+            auto list = ReadThrowList(batch.DiceList, problem);
+            if (!list) {
+                std::cerr << "orrimar-cli: " << problem << "\n";
+                return 1;
+            }
+            g.Throws = std::move(*list);
+        }
+    }
     try {
         Main(g);
     } catch (const ProgramExit& exit) {

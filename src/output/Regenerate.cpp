@@ -1,0 +1,225 @@
+#include "output/Regenerate.h"
+
+#include <fstream>
+#include <iterator>
+#include <ostream>
+
+#include "career/Driver.h"
+#include "model/Encoding.h"
+#include "model/Game.h"
+#include "model/Recording.h"
+#include "model/Text.h"
+#include "output/Batch.h"
+#include "output/CharacterJson.h"
+#include "output/RecordJson.h"
+#include "output/Resume.h"
+#include "startup/Files.h"
+#include "startup/Fingerprint.h"
+#include "startup/Main.h"
+#include "startup/Race.h"
+#include "startup/Service.h"
+#include "startup/Settings.h"
+#include "ui/ReplayUi.h"
+
+namespace orrimar {
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+// The JSON document a file holds: a JSON file (or the first line of JSON
+// Lines), or a page with the document in its closing comment.
+std::optional<json> ReadDocument(const std::string& file, std::string& problem) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        problem = "cannot read " + file;
+        return std::nullopt;
+    }
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::optional<std::string> document;
+    if (const size_t start = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+        start != std::string::npos && text[start] == '{') {
+        document = text.substr(start);
+        if (!json::accept(*document)) document = document->substr(0, document->find('\n'));
+    } else {
+        document = DocumentInPage(text);
+    }
+    if (!document) {
+        problem = file + " holds no character record (a resume or JSON file saved by Orrimar)";
+        return std::nullopt;
+    }
+    json j = json::parse(*document, nullptr, false);
+    if (!j.is_object() || j.value("format", "") != CharacterFormat) {
+        problem = file + " holds no character record of the format " + std::string(CharacterFormat);
+        return std::nullopt;
+    }
+    return j;
+}
+
+int FindKey(const ChoiceList& list, const std::string& key) {
+    for (size_t i = 0; i < list.Entries.size(); ++i)
+        if (list.Entries[i].Key == key) return static_cast<int>(i);
+    return -1;
+}
+
+// Plays an interactive career again from its recipe; "" or why not.
+std::string Replay(const CareerRecipe& r, const json& recorded, const std::string& dataDir,
+                   const std::function<void(Game&)>& use) {
+    ReplayUi ui(r.Answers);
+    SeededDice dice(r.Seed);
+    Game g(ui, dice);
+    ui.game = &g;
+    SetAppTitle(g);
+    g.CommandLine = r.CommandLine;
+    g.TestMode = g.CommandLine == "TESTMODE" ? 1 : 0;
+    g.DataLoc = dataDir;
+    if (std::string failed = LoadDataFolder(g); !failed.empty()) return failed;
+    const int race = FindKey(g.RaceList, r.RaceKey);
+    if (race < 0 || !SelectRace(g, race)) return "the race " + r.RaceKey + " cannot be loaded";
+    const int service = FindKey(g.ServiceList, r.ServiceKey);
+    if (service < 0 || !SelectService(g, service))
+        return "the service " + r.ServiceKey + " cannot be loaded";
+    const int branch = FindKey(g.BranchList, r.BranchKey);
+    if (branch < 0 || !SelectBranch(g, branch))
+        return "the branch " + r.BranchKey + " cannot be loaded";
+    if (!ApplySettingsText(g, r.Settings)) return "the recorded settings cannot be read";
+    g.Character = g.StartCharacter = r.Start;
+    g.Form1.VilaniLevel = r.VilaniLevel;
+    g.Form1.HandEntered = r.HandEntered;
+    g.Throws.Values = r.Throws;
+    g.Throws.Source = "the recorded throws";
+    g.Recipe = r;
+    dice.Reseed(r.Seed);
+    try {
+        if (PlayCareer(g) != CareerEnd::Finished)
+            return "the recorded answers do not finish the career";
+    } catch (const ReplayStop& stop) {
+        return stop.Message;
+    } catch (const ThrowListEnded& ended) {
+        return ended.Message;
+    }
+    if (ui.Left() > 0)
+        return std::to_string(ui.Left()) + " recorded answers are left when the career ends";
+    // The final menu names the character and throws its homeworld for each
+    // save; both are taken as the file records them.
+    g.Character.Name = TextOf(recorded.at("name"));
+    g.Character.Homeworld = TextOf(recorded.at("homeworld"));
+    use(g);
+    return "";
+}
+
+// The differences between two JSON values, one line each, under `path`.
+void Differences(const json& was, const json& now, const std::string& path,
+                 std::vector<std::string>& out) {
+    if (was == now) return;
+    if (was.is_object() && now.is_object()) {
+        for (const auto& [key, value] : was.items())
+            Differences(value, now.contains(key) ? now.at(key) : json(), path + "." + key, out);
+        for (const auto& [key, value] : now.items())
+            if (!was.contains(key)) Differences(json(), value, path + "." + key, out);
+        return;
+    }
+    if (was.is_array() && now.is_array()) {
+        for (size_t i = 0; i < std::max(was.size(), now.size()); ++i)
+            Differences(i < was.size() ? was[i] : json(), i < now.size() ? now[i] : json(),
+                        path + "[" + std::to_string(i) + "]", out);
+        return;
+    }
+    // Texts in JSON are UTF-8; what the program prints is Latin-1.
+    out.push_back(Utf8ToLatin1(path + ": recorded " + was.dump() + ", made again " + now.dump()));
+}
+
+}  // namespace
+
+int RegenerateCharacter(const std::string& file, const std::string& dataDir,
+                        const std::string& outPath, std::ostream& out, std::ostream& err) {
+    std::string problem;
+    const auto doc = ReadDocument(file, problem);
+    if (!doc) {
+        err << "orrimar-cli: " << problem << "\n";
+        return 1;
+    }
+    std::string folder = dataDir.empty() ? ReadIniValue("orrimar.ini", "dataloc") : dataDir;
+    if (folder.empty() || !FileExistsNoCase(AddBackslash(folder), "IMPERIAL.ERI")) {
+        err << "orrimar-cli: no data folder: give --data DIR (a folder holding IMPERIAL.ERI)\n";
+        return 1;
+    }
+    folder = AddBackslash(folder);
+
+    CareerRecipe recipe;
+    json recorded;
+    std::string version;
+    DataFingerprint recordedData;
+    try {
+        recipe = RecipeFromJson(doc->at("recipe"));
+        recorded = doc->at("character");
+        version = doc->at("program").at("version").get<std::string>();
+        recordedData = FingerprintFromJson(doc->at("data"));
+    } catch (const json::exception& e) {
+        err << "orrimar-cli: " << file << ": the character record cannot be read (" << e.what()
+            << ")\n";
+        return 1;
+    }
+    if (!recipe.Seeded) {
+        err << "orrimar-cli: " << file << " records no seed: its dice cannot be thrown again\n";
+        return 1;
+    }
+
+    // What differs from when the character was made.
+    if (version != ProgramVersionText())
+        out << "Made with Orrimar " << version << "; this is Orrimar " << ProgramVersionText()
+            << ".\n";
+    if (const std::string changed = FingerprintDifferences(recordedData, FingerprintFolder(folder));
+        !changed.empty())
+        out << "The data folder " << folder << " differs from the one the character was made "
+            << "from:\n"
+            << changed;
+
+    json remade;
+    std::string written;
+    const auto use = [&](Game& g) {
+        remade = CharacterSection(g);
+        if (outPath.empty()) return;
+        const bool asJson =
+            outPath.size() >= 5 && EqualsNoCase(outPath.substr(outPath.size() - 5), ".json");
+        written = asJson ? WriteFileAtomic(outPath, CharacterJsonText(g))
+                         : WriteResume(g, outPath, ResumeLayout::BuiltIn());
+    };
+    if (recipe.Made == CareerRecipe::Kind::Batch) {
+        BatchOptions options;
+        options.DataDir = folder;
+        options.Seed = recipe.Seed - static_cast<uint64_t>(recipe.Number - 1);
+        options.Race = recipe.WantedRace;
+        options.Service = recipe.WantedService;
+        options.Branch = recipe.WantedBranch;
+        options.Terms = recipe.Terms;
+        problem = RemakeBatchCharacter(options, recipe.Number, recipe.Throws, use);
+    } else {
+        try {
+            problem = Replay(recipe, recorded, folder, use);
+        } catch (const json::exception& e) {
+            problem = e.what();
+        }
+    }
+    if (!problem.empty()) {
+        err << "orrimar-cli: " << file << ": the character cannot be made again: " << problem
+            << "\n";
+        return 1;
+    }
+    if (!written.empty()) err << "orrimar-cli: " << written << "\n";
+
+    std::vector<std::string> differences;
+    Differences(recorded, remade, "character", differences);
+    const std::string name = Utf8ToLatin1(recorded.value("name", ""));
+    if (differences.empty()) {
+        out << "Made again: " << (name.empty() ? "the character" : name)
+            << " comes out the same (seed " << recipe.Seed << ").\n";
+        return written.empty() ? 0 : 1;
+    }
+    out << "Made again with seed " << recipe.Seed << ", " << (name.empty() ? "the character" : name)
+        << " differs in " << differences.size() << " places:\n";
+    for (const auto& line : differences) out << "  " << line << "\n";
+    return 1;
+}
+
+}  // namespace orrimar
