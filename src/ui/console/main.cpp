@@ -16,6 +16,7 @@
 #include "model/Text.h"
 #include "output/Batch.h"
 #include "startup/DataCheck.h"
+#include "startup/InstalledData.h"
 #include "startup/Main.h"
 #include "ui/console/ConsoleUi.h"
 #include "ui/console/Terminal.h"
@@ -237,6 +238,7 @@ int Run(const std::vector<std::string>& args) {
     Game g(ui, dice);
     g.CommandLine = commandLine;
     g.DataLocOverride = dataDir;
+    g.InstalledDataLoc = InstalledDataFolder();
     try {
         Main(g);
     } catch (const ProgramExit& exit) {
