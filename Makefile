@@ -5,7 +5,7 @@ JOBS ?= 2
 FUZZ_SECONDS ?= 180
 FUZZ_SMOKE_SECONDS ?= 3
 
-.PHONY: run test build setup asan release fuzz fuzz-build fuzz-smoke clean
+.PHONY: run test build setup asan release fuzz fuzz-build fuzz-smoke package clean
 
 setup:
 	@scripts/setup.sh
@@ -36,6 +36,15 @@ release: setup
 	@cmake --build build-release --target core_tests -j$(JOBS)
 	build-release/tests/core_tests --gtest_brief=1
 
+# A Debian package (.deb) of a release build, in build-package/; its
+# contents are listed at the end.
+package: setup
+	@cmake --preset package >/dev/null
+	@cmake --build build-package --target orrimar orrimar-cli -j$(JOBS)
+	@rm -f build-package/orrimar_*.deb
+	cd build-package && cpack -G DEB
+	dpkg-deb -c build-package/orrimar_*.deb
+
 # The libFuzzer targets of fuzz/ (clang), their corpora seeded from data/.
 fuzz-build: setup
 	@cmake --preset fuzz >/dev/null
@@ -49,4 +58,4 @@ fuzz-smoke: fuzz-build
 	scripts/fuzz.sh --smoke $(FUZZ_SMOKE_SECONDS)
 
 clean:
-	rm -rf $(BUILD) build-asan build-release build-fuzz
+	rm -rf $(BUILD) build-asan build-release build-fuzz build-package

@@ -40,6 +40,9 @@ struct GameState {
     int TestMode = 0;
     std::string DataLoc;          // always ends in the folder separator
     std::string DataLocOverride;  // set by the terminal's --data: skips the settings file
+    // The sample data installed with the program, which first use proposes;
+    // set by main(), "" when there is none.
+    std::string InstalledDataLoc;
 
     // The character.
     CharacterRecord Character;

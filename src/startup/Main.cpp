@@ -8,6 +8,7 @@
 #include "startup/Cascades.h"
 #include "startup/DefaultTemplate.h"
 #include "startup/Files.h"
+#include "startup/InstalledData.h"
 #include "startup/OptionSets.h"
 #include "startup/Settings.h"
 
@@ -25,8 +26,8 @@ void TestMessage(Game& g, const std::string& text) {
     throw ProgramExit{1};
 }
 
-// Asks for the data folder on first use and records it in the settings file.
-void FirstRun(Game& g, const std::string& iniPath) {
+// Asks for IMPERIAL.ERI with the open-file dialog; returns its folder.
+std::string ChooseDataFolder(Game& g) {
     g.ui.Message(
         "Orrimar needs to know where its' data files are. In a moment you'll be asked to browse "
         "to whereever you unpacked the files stored in DATA.ZIP to. Once there, select "
@@ -49,14 +50,18 @@ void FirstRun(Game& g, const std::string& iniPath) {
         std::error_code ec;
         const std::filesystem::path file =
             std::filesystem::absolute(std::filesystem::path(*chosen), ec).lexically_normal();
-        const std::string folder = FolderOf(file.string());
-        if (!ec && std::filesystem::is_regular_file(file, ec)) {
-            g.DataLoc = folder;
-            break;
-        }
+        if (!ec && std::filesystem::is_regular_file(file, ec)) return FolderOf(file.string());
         g.ui.Message("There is no file " + file.string() + ". Please choose IMPERIAL.ERI.",
                      g.AppTitle, MsgIcon::Warning);
     }
+}
+
+// Finds the data folder on first use (a copy of the sample data installed
+// with Orrimar, or a folder the user chooses) and records it in the
+// settings file.
+void FirstRun(Game& g, const std::string& iniPath) {
+    g.DataLoc = OfferInstalledData(g);
+    if (g.DataLoc.empty()) g.DataLoc = ChooseDataFolder(g);
     MakeFolder(FolderOf(iniPath));
     std::string failed = WriteFileAtomic(iniPath, "dataloc=" + g.DataLoc + CrLf);
     if (!failed.empty()) StopStartup(g, failed);

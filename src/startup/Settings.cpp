@@ -31,6 +31,14 @@ std::string SettingsFolder() {
     return AddBackslash(home ? home : ".") + ".config" + PathSep + "orrimar" + PathSep;
 }
 
+std::string UserDataFolder() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && *xdg) return AddBackslash(xdg) + "orrimar" + PathSep + "data" + PathSep;
+    const char* home = std::getenv("HOME");
+    return AddBackslash(home ? home : ".") + ".local" + PathSep + "share" + PathSep + "orrimar" +
+           PathSep + "data" + PathSep;
+}
+
 std::string ReadIniValue(const std::vector<std::string>& lines, const std::string& key) {
     for (const auto& line : lines) {
         if (StartsWithNoCase(line, key)) return Mid(line, key.size() + 2);

@@ -16,6 +16,10 @@ std::string GetEnvValue(const std::string& name);
 // configuration folder ($XDG_CONFIG_HOME/orrimar or ~/.config/orrimar).
 std::string SettingsFolder();
 
+// The user's own data folder, where a copy of the installed sample data
+// goes: $XDG_DATA_HOME/orrimar/data/ or ~/.local/share/orrimar/data/.
+std::string UserDataFolder();
+
 // The keyed value of the first line whose start matches `key` without
 // regard to case: the text after the key and one more character.
 std::string ReadIniValue(const std::vector<std::string>& lines, const std::string& key);

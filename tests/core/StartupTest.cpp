@@ -2,8 +2,13 @@
 // and the orderly stops.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
 
 #include "model/Text.h"
 #include "startup/DefaultTemplate.h"
@@ -24,6 +29,44 @@ void WriteMinimalData(const TempDir& dir) {
     dir.Write("cascade.dat", {"GUN COMBAT/Rifle/Pistol", "* END *"});
     std::vector<std::string> coins(36, "COIN");
     dir.Write("COYNS.DAT", coins);
+}
+
+// XDG_DATA_HOME points into the test's own folder while it runs.
+class DataHome {
+  public:
+    explicit DataHome(const std::string& path) {
+        if (const char* old = std::getenv("XDG_DATA_HOME")) old_ = old;
+        setenv("XDG_DATA_HOME", path.c_str(), 1);
+    }
+    ~DataHome() {
+        if (old_)
+            setenv("XDG_DATA_HOME", old_->c_str(), 1);
+        else
+            unsetenv("XDG_DATA_HOME");
+    }
+
+  private:
+    std::optional<std::string> old_;
+};
+
+// Sample data as an installation holds it: files and a subfolder.
+void WriteInstalledData(const TempDir& dir) {
+    WriteMinimalData(dir);
+    dir.Write("SCOP1.SCH", {"school"});
+    dir.Write("templates/Sample.htm", {"<html>|NAME|</html>"});
+}
+
+// Every file below `folder` (relative name) with its bytes.
+std::map<std::string, std::string> Snapshot(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        files[std::filesystem::relative(entry.path(), folder).string()] = bytes.str();
+    }
+    return files;
 }
 
 // Runs Main until it reaches the main window, which ends the scripted run.
@@ -181,4 +224,74 @@ TEST(DefaultTemplate, WrittenOnlyWhenMissing) {
     EXPECT_EQ(EnsureDefaultTemplate(other.Path()), "");
     EXPECT_FALSE(std::filesystem::exists(other.Path() + "templates"));
     EXPECT_EQ(other.Read("Templates/SAMPLE.HTM"), "mine\r\n");
+}
+
+// An installation's sample data is copied to the user's data folder on Yes,
+// subfolders included and writable, and that folder is recorded; the
+// installed files stay as they were.
+TEST(Startup, FirstRunCopiesTheInstalledSampleDataOnYes) {
+    TestGame t;
+    TempDir installed, home;
+    WriteInstalledData(installed);
+    std::filesystem::permissions(installed.Path() + "IMPERIAL.ERI",
+                                 std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    const auto before = Snapshot(installed.Path());
+    DataHome xdg(home.Path());
+    t.g.InstalledDataLoc = installed.Path();
+    t.ui.Answer("Y");
+    EXPECT_EQ(RunMain(t), 0);
+    const std::string copy = home.Path() + "orrimar/data/";
+    EXPECT_EQ(t.ui.shown.at(0).Text, "Use the sample data installed with Orrimar? A copy goes to " +
+                                         copy + ", where you may edit it.");
+    EXPECT_EQ(Snapshot(copy), before);
+    EXPECT_EQ(Snapshot(installed.Path()), before);
+    const auto perms = std::filesystem::status(copy + "IMPERIAL.ERI").permissions();
+    EXPECT_NE(perms & std::filesystem::perms::owner_write, std::filesystem::perms::none);
+    EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + copy + "\r\n");
+}
+
+// A user's data folder that already holds data files is used as it is:
+// nothing is copied over it or beside it.
+TEST(Startup, FirstRunUsesTheUserDataFolderItFindsAsItIs) {
+    TestGame t;
+    TempDir installed, home;
+    WriteInstalledData(installed);
+    DataHome xdg(home.Path());
+    const std::string copy = home.Path() + "orrimar/data/";
+    std::filesystem::create_directories(copy);
+    for (const auto& file : {"cascade.dat", "COYNS.DAT"})
+        std::filesystem::copy_file(installed.Path() + file, copy + file);
+    std::string race = installed.Read("IMPERIAL.ERI");
+    race.replace(0, race.find('\r'), "My own humans");
+    std::ofstream(copy + "imperial.eri", std::ios::binary) << race;  // another letter case
+    t.g.InstalledDataLoc = installed.Path();
+    t.ui.Answer("Y");
+    EXPECT_EQ(RunMain(t), 0);
+    EXPECT_TRUE(StartsWith(t.ui.shown.at(0).Text, "Use the data files in " + copy + "?"));
+    EXPECT_EQ(t.g.Race.Name, "My own humans");
+    EXPECT_FALSE(std::filesystem::exists(copy + "SCOP1.SCH"));
+    EXPECT_FALSE(std::filesystem::exists(copy + "IMPERIAL.ERI"));
+    EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + copy + "\r\n");
+}
+
+// No, or a copy that fails (a file stands where the folder would go, which
+// stops even root), leads to the open-file dialog; a failure names the folder.
+TEST(Startup, FirstRunAsksForTheFolderOnNoOrAFailedCopy) {
+    for (const bool copyFails : {false, true}) {
+        TestGame t;
+        TempDir installed, home, chosen;
+        WriteInstalledData(installed);
+        WriteMinimalData(chosen);
+        if (copyFails) home.Write("orrimar", {"a file"});
+        DataHome xdg(home.Path());
+        t.g.InstalledDataLoc = installed.Path();
+        t.ui.Answer({copyFails ? "Y" : "N", chosen.Path() + "IMPERIAL.ERI"});
+        EXPECT_EQ(RunMain(t), 0) << copyFails;
+        EXPECT_EQ(t.ui.SawMessage("Orrimar could not copy the sample data to " + home.Path() +
+                                  "orrimar/data/ ("),
+                  copyFails);
+        EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + chosen.Path() + "\r\n");
+        EXPECT_FALSE(std::filesystem::is_directory(home.Path() + "orrimar"));
+    }
 }

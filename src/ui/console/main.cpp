@@ -17,6 +17,7 @@
 #include "output/Batch.h"
 #include "output/Regenerate.h"
 #include "startup/DataCheck.h"
+#include "startup/InstalledData.h"
 #include "startup/Main.h"
 #include "ui/console/ConsoleUi.h"
 #include "ui/console/Terminal.h"
@@ -280,6 +281,7 @@ int Run(const std::vector<std::string>& args) {
             g.Throws = std::move(*list);
         }
     }
+    g.InstalledDataLoc = InstalledDataFolder();
     try {
         Main(g);
     } catch (const ProgramExit& exit) {

@@ -4,6 +4,7 @@
 
 #include "model/Dice.h"
 #include "model/Game.h"
+#include "startup/InstalledData.h"
 #include "startup/Main.h"
 #include "ui/qt/QtUi.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     SeededDice dice{UnchosenSeed()};
     Game g(ui, dice);
     g.CommandLine = S(args.join(' '));
+    g.InstalledDataLoc = InstalledDataFolder();
     try {
         Main(g);
     } catch (const ProgramExit& exit) {

@@ -1,0 +1,103 @@
+# Installs a build into a prefix of its own and runs the installed terminal
+# program there: the data check and a batch on the installed sample data,
+# then a first run that takes up the offer of that data.
+#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DDESKTOP=ON|OFF
+#         -DDATA_WRITTEN_REGEX=... -P InstallTest.cmake
+cmake_minimum_required(VERSION 3.22)
+
+function(fail)
+  message(FATAL_ERROR "InstallTest: " ${ARGN})
+endfunction()
+
+# Runs a command and fails unless it exits with `status`; its output is
+# kept in `output` for the caller.
+function(run status)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out
+                  ERROR_VARIABLE err ${run_input})
+  if(NOT result STREQUAL "${status}")
+    list(JOIN ARGN " " command)
+    fail("${command}\nexited with ${result}, not ${status}:\n${out}${err}")
+  endif()
+  set(output "${out}${err}" PARENT_SCOPE)
+endfunction()
+
+# The files below `folder`, each as "/relative/name", sorted.
+function(files_below folder result)
+  file(GLOB_RECURSE found LIST_DIRECTORIES false RELATIVE ${folder} ${folder}/*)
+  list(TRANSFORM found PREPEND "/")
+  list(SORT found)
+  set(${result} ${found} PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${WORK_DIR})
+set(prefix ${WORK_DIR}/prefix)
+run(0 ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+
+set(expected bin/orrimar-cli share/man/man1/orrimar-cli.1)
+if(DESKTOP)
+  set(desktop share/applications/org.orrimar.Orrimar.desktop)
+  set(metainfo share/metainfo/org.orrimar.Orrimar.metainfo.xml)
+  list(APPEND expected bin/orrimar share/man/man1/orrimar.1 ${desktop} ${metainfo}
+       share/icons/hicolor/scalable/apps/org.orrimar.Orrimar.svg)
+endif()
+foreach(file ${expected})
+  if(NOT EXISTS ${prefix}/${file})
+    fail("${file} is missing from the installation")
+  endif()
+endforeach()
+
+# The sample data whole, subfolders included.
+set(data ${prefix}/share/orrimar/data)
+files_below(${SOURCE_DIR}/data source)
+list(FILTER source EXCLUDE REGEX "${DATA_WRITTEN_REGEX}")
+files_below(${data} installed)
+if(NOT source STREQUAL installed)
+  fail("the installed data differs from data/:\n${installed}\nnot\n${source}")
+endif()
+
+if(DESKTOP)
+  find_program(APPSTREAMCLI appstreamcli)
+  find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+  if(NOT APPSTREAMCLI OR NOT DESKTOP_FILE_VALIDATE)
+    fail("appstreamcli or desktop-file-validate is missing (scripts/setup.sh installs them)")
+  endif()
+  run(0 ${APPSTREAMCLI} validate --no-net ${prefix}/${metainfo})
+  run(0 ${DESKTOP_FILE_VALIDATE} ${prefix}/${desktop})
+  if(NOT output STREQUAL "")
+    fail("desktop-file-validate: ${output}")
+  endif()
+endif()
+
+set(cli ${prefix}/bin/orrimar-cli)
+run(0 ${cli} --check-data ${data})
+run(0 ${cli} --auto --count 10 --seed 1 --data ${data} --out ${WORK_DIR}/out)
+file(GLOB pages RELATIVE ${WORK_DIR}/out ${WORK_DIR}/out/*.htm)
+list(REMOVE_ITEM pages index.htm)
+list(LENGTH pages count)
+if(NOT EXISTS ${WORK_DIR}/out/index.htm OR NOT count EQUAL 10)
+  fail("the batch wrote ${count} pages (${pages}) and index.htm: 10 pages expected")
+endif()
+
+# First run in a fresh home: Yes to the installed sample data, then Exit.
+set(home ${WORK_DIR}/home)
+set(copy ${home}/data/orrimar/data)
+file(WRITE ${WORK_DIR}/answers "1\n14\n")
+set(run_input INPUT_FILE ${WORK_DIR}/answers)
+run(0 ${CMAKE_COMMAND} -E env --unset=WINDIR HOME=${home} XDG_CONFIG_HOME=${home}/config
+    XDG_DATA_HOME=${home}/data ${cli})
+unset(run_input)
+string(FIND "${output}" "Use the sample data installed with Orrimar? A copy goes to ${copy}/" at)
+if(at EQUAL -1)
+  fail("the first run did not offer the installed data:\n${output}")
+endif()
+files_below(${copy} copied)
+if(NOT copied STREQUAL installed)
+  fail("the copy in ${copy} differs from the installed data:\n${copied}")
+endif()
+# Compared as bytes: CMake reads a CR LF line end as LF.
+file(READ ${home}/config/orrimar/Orrimar.ini settings HEX)
+string(HEX "dataloc=${copy}/\r\n" wanted)
+if(NOT settings STREQUAL wanted)
+  fail("the settings file does not record ${copy}/ (bytes ${settings})")
+endif()
+file(REMOVE_RECURSE ${WORK_DIR})
