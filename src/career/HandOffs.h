@@ -2,6 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "career/specials/FamilyTable.h"
 
 namespace orrimar {
 
@@ -9,6 +12,14 @@ struct Game;
 
 // A "Special" assignment: the academic offer, then the service's table.
 void SpecialAssignment(Game& g);
+// What a "Special" assignment of a service type plays: a table of its
+// family, nothing (explorers, SORAG), or the message "Specials not defined".
+enum class SpecialsKind { Table, None, Undefined };
+SpecialsKind SpecialsFor(const std::string& serviceType);
+// The schools the special assignments of a service type may send a
+// character of race type `race` to, for the service's [SCHOOL] line.
+std::vector<specials::SchoolVisit> SpecialSchools(const std::string& serviceType, int race,
+                                                  const std::string& schoolLine);
 // A SORAG assignment whose name begins "S:".
 void SoragSpecial(Game& g, const std::string& assignment);
 // A year of a bounty-hunting branch: the hunt for the contract at `roll`,

@@ -221,10 +221,11 @@ void ClearanceThrow(Game& g) {
 // A training year of scouts and explorers: a school instead of the skill
 // throw; without the school's file, the usual skill-table roll.
 void ScoutSchool(Game& g) {
-    const std::string digit = Mid(g.Service.School, RollDice(g, 1, 6), 1);
+    const int position = RollDice(g, 1, 6);
+    const std::string digit = Mid(g.Service.School, position, 1);
+    const std::string file = ScoutSchoolFile(g.Service.School, position);
     std::optional<std::string> path;
-    if (digit.size() == 1 && digit[0] >= '0' && digit[0] <= '9')
-        path = FindFileNoCase(g.DataLoc, "ISCT" + digit + ".SCH");
+    if (!file.empty()) path = FindFileNoCase(g.DataLoc, file);
     if (!path) {
         RollSkill(g);
         return;
@@ -245,8 +246,7 @@ void ScoutSchool(Game& g) {
 
 // The skill throw.
 void SkillThrow(Game& g, const AssignmentRecord& a) {
-    const std::string type = UCase(g.Service.Type);
-    if (Contains(CurrentYearLine(g), "Training") && (type == "SCOUT" || type == "EXPLORER")) {
+    if (Contains(CurrentYearLine(g), "Training") && TrainsAtSchool(g.Service.Type)) {
         ScoutSchool(g);
         return;
     }
@@ -287,6 +287,17 @@ bool IsMilitary(const std::string& serviceType) {
     const std::string type = UCase(serviceType);
     return std::any_of(military.begin(), military.end(),
                        [&](const char* code) { return type == code; });
+}
+
+bool TrainsAtSchool(const std::string& serviceType) {
+    const std::string type = UCase(serviceType);
+    return type == "SCOUT" || type == "EXPLORER";
+}
+
+std::string ScoutSchoolFile(const std::string& schoolLine, int position) {
+    const std::string digit = position >= 1 ? Mid(schoolLine, position, 1) : "";
+    if (digit.size() != 1 || digit[0] < '0' || digit[0] > '9') return "";
+    return "ISCT" + digit + ".SCH";
 }
 
 std::string WoundLocation(Game& g) {

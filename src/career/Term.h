@@ -11,6 +11,12 @@ struct Game;
 // The services with command postings, courts martial and the
 // one-promotion-a-term rule for officers.
 bool IsMilitary(const std::string& serviceType);
+// Whether a Training year of the service goes to a school (ISCTn.SCH)
+// instead of its skill throw: scouts and explorers.
+bool TrainsAtSchool(const std::string& serviceType);
+// The school file of that Training year for the die's `position` in the
+// [SCHOOL] line; "" when no digit stands there (a skill-table roll then).
+std::string ScoutSchoolFile(const std::string& schoolLine, int position);
 // Resolves the year's assignment for the 2D6 throw `roll`; on return `roll`
 // holds the matched assignment record (0 when none), or SORAG's re-throw.
 void ResolveAssignment(Game& g, int& roll);

@@ -8,6 +8,7 @@
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "startup/Files.h"
+#include "startup/Lint.h"
 #include "startup/Race.h"
 
 namespace orrimar {
@@ -51,8 +52,10 @@ void CheckGroup(const std::string& file, const std::vector<std::string>& lines,
     out.push_back({file, at, "\"" + group + "\" names a cascade that no cascade file defines."});
 }
 
+// Checks a service file and its branches; what loads is kept in `folder`
+// for the warnings.
 void CheckService(const std::string& dir, const std::string& file, const Groups& known,
-                  std::vector<DataProblem>& out) {
+                  LintFolder& folder, std::vector<DataProblem>& out) {
     auto path = FindFileNoCase(dir, file);
     if (!path) {
         out.push_back({file, 0, "the service file is missing."});
@@ -60,11 +63,12 @@ void CheckService(const std::string& dir, const std::string& file, const Groups&
     }
     ServiceRecord service;
     DataProblem problem;
-    if (!ReadServiceFile(*path, service, problem)) {
+    auto lines = ReadDataFile(*path, "service file", problem);
+    if (!lines || !ReadServiceText(FileNameOf(*path), *lines, service, problem)) {
         out.push_back(problem);
         return;
     }
-    auto lines = ReadLines(*path);
+    LintService& kept = folder.Services.emplace_back(LintService{file, *lines, service, {}, {}});
     auto branches = ReadBranchEntries(*lines);
     Groups groups = known;
     AddGroups(groups, service.Cascade);
@@ -82,10 +86,11 @@ void CheckService(const std::string& dir, const std::string& file, const Groups&
         if (b.TransferTag > 10)
             out.push_back({file, 0, "branch \"" + b.Key + "\": a /TN number must be 0 to 10."});
         ServiceRecord branch = service;
-        if (!ReadBranch(*path, b.Key, branch, problem)) {
+        if (!ReadBranchText(FileNameOf(*path), *lines, b.Key, branch, problem)) {
             out.push_back(problem);
             continue;
         }
+        kept.Branches.push_back({b, FindSection(*lines, "*" + b.Key), branch});
         checkTables(branch.BranchSkillTable);
         for (int k = 1; k <= ValInt(branch.Grant[0]); ++k)
             CheckGroup(file, *lines, branch.Grant[k], groups, said, out);
@@ -103,13 +108,14 @@ void CheckService(const std::string& dir, const std::string& file, const Groups&
 
 // A school: a title, then six skill texts.
 void CheckSchool(const std::string& dir, const std::string& file, const Groups& groups,
-                 std::vector<DataProblem>& out) {
+                 LintFolder& folder, std::vector<DataProblem>& out) {
     DataProblem problem;
     const auto lines = ReadDataFile(dir + file, "school file", problem);
     if (!lines) {
         out.push_back(problem);
         return;
     }
+    folder.Schools.push_back({file, *lines});
     if (lines->size() < 7) {
         out.push_back({file, static_cast<int>(lines->size()),
                        "a school file needs a title line and six skill lines."});
@@ -160,6 +166,12 @@ void CheckOptionSet(const std::string& dir, const std::string& file,
 
 }  // namespace
 
+int CheckStatus(const std::vector<DataProblem>& problems, bool strict) {
+    for (const auto& p : problems)
+        if (strict || p.Level == Severity::Error) return 1;
+    return 0;
+}
+
 std::vector<std::string> Utf8DataFiles(const std::string& folder) {
     const std::string dir = AddBackslash(folder);
     std::vector<std::string> names;
@@ -175,6 +187,8 @@ std::vector<std::string> Utf8DataFiles(const std::string& folder) {
 std::vector<DataProblem> CheckDataFolder(const std::string& folder) {
     std::vector<DataProblem> problems;
     const std::string dir = AddBackslash(folder);
+    LintFolder lint;
+    lint.Dir = dir;
     if (!FileExistsNoCase(dir, "IMPERIAL.ERI"))
         problems.push_back(
             {"IMPERIAL.ERI", 0, "missing: the folder is not an Orrimar data folder."});
@@ -187,6 +201,7 @@ std::vector<DataProblem> CheckDataFolder(const std::string& folder) {
         auto lines = ReadLines(*path);
         if (lines && lines->size() < 36)
             problems.push_back({"COYNS.DAT", 0, "holds fewer than 36 lines."});
+        if (lines) lint.Coyns = *lines;
     }
     Groups groups;
     if (auto path = FindFileNoCase(dir, "cascade.dat")) {
@@ -198,7 +213,10 @@ std::vector<DataProblem> CheckDataFolder(const std::string& folder) {
             if (line == "* END *") break;
             if (++n == 251)
                 problems.push_back({"cascade.dat", 251, "more than 250 cascade lines."});
-            if (n <= 250) AddGroup(groups, line);
+            if (n <= 250) {
+                AddGroup(groups, line);
+                lint.Cascades.push_back(line);
+            }
         }
         if (lines && n == 0) problems.push_back({"cascade.dat", 1, "the file holds no cascades."});
     }
@@ -216,24 +234,35 @@ std::vector<DataProblem> CheckDataFolder(const std::string& folder) {
         if (race.YearsPerTerm < 1 || race.YearsPerTerm > 20)
             problems.push_back({file, 0, "yearsperterm must be 1 to 20."});
         auto lines = ReadLines(dir + file);
+        LintRace& kept = lint.Races.emplace_back(LintRace{file, *lines, race, {}});
         bool in = false;
         for (const auto& line : *lines) {
             if (in) {
                 size_t eq = line.find('=');
                 if (eq == std::string::npos) break;
-                services.insert(Trim(line.substr(0, eq)));
+                kept.Services.push_back(Trim(line.substr(0, eq)));
+                services.insert(kept.Services.back());
             } else if (line == "[FILES]") {
                 in = true;
             }
         }
     }
-    for (const auto& file : services) CheckService(dir, file, groups, problems);
+    for (const auto& file : services) CheckService(dir, file, groups, lint, problems);
+    // The races joining each service, as the service list finds its file.
+    for (auto& service : lint.Services)
+        for (const auto& race : lint.Races)
+            for (const auto& file : race.Services)
+                if (EqualsNoCase(file, service.File)) {
+                    service.Races.push_back(&race);
+                    break;
+                }
     for (const auto& file : ListFilesWithExtension(dir, ".SCH"))
-        CheckSchool(dir, file, groups, problems);
+        CheckSchool(dir, file, groups, lint, problems);
     for (int slot = 1; slot <= 4; ++slot) {
         const std::string name = "osets" + std::to_string(slot) + ".txt";
         if (auto path = FindFileNoCase(dir, name)) CheckOptionSet(dir, FileNameOf(*path), problems);
     }
+    for (auto& warning : LintDataFolder(lint)) problems.push_back(std::move(warning));
     return problems;
 }
 

@@ -9,7 +9,12 @@
 
 namespace orrimar {
 
+// Errors first, in the order found, then the warnings (startup/Lint.h)
+// file by file.
 std::vector<DataProblem> CheckDataFolder(const std::string& folder);
+// The exit status of a check: 1 for any error, or with `strict` for any
+// warning; 0 otherwise.
+int CheckStatus(const std::vector<DataProblem>& problems, bool strict);
 // The data files of the folder saved as UTF-8 (read as Latin-1).
 std::vector<std::string> Utf8DataFiles(const std::string& folder);
 

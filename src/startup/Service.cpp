@@ -12,7 +12,8 @@
 namespace orrimar {
 
 std::string DataProblem::Text() const {
-    return File + ":" + std::to_string(Line) + ": " + Message;
+    return File + ":" + std::to_string(Line) + ": " +
+           (Level == Severity::Warning ? "warning: " : "") + Message;
 }
 
 std::optional<std::vector<std::string>> ReadDataFile(const std::string& path,

@@ -78,12 +78,17 @@ struct ServiceRecord {
 };
 
 // A problem found in a data file: the file, the line (1-based, 0 when the
-// problem is the whole file) and what is wrong.
+// problem is the whole file) and what is wrong. The loaders refuse a file
+// with an error; the data checker adds warnings for what loads but plays
+// otherwise than its author meant, with a line of advice where it helps.
+enum class Severity { Error, Warning };
 struct DataProblem {
     std::string File;
     int Line = 0;
     std::string Message;
-    std::string Text() const;  // "file:line: message"
+    Severity Level = Severity::Error;
+    std::string Hint{};
+    std::string Text() const;  // "file:line: message", "file:line: warning: message"
 };
 
 // A data file's lines, read as ReadTextFile reads them. A line holding

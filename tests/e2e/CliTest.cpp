@@ -53,7 +53,29 @@ TEST(Cli, SampleDataPassesTheChecker) {
     TempDir work;
     CliRun run = Cli("--check-data '" + SampleDataDir() + "'", "", work);
     EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_TRUE(Has(run, "no problems found")) << run.output;
+    EXPECT_TRUE(Has(run, "no problems found") || Has(run, ": 0 errors and")) << run.output;
+}
+
+// Warnings with their hints and a count; only --strict fails on them.
+TEST(Cli, WarningsFailOnlyAStrictCheck) {
+    TempDir work;
+    TempDir data;
+    CopySampleData(data);
+    auto lines = *ReadLines(data.Path() + "ARMY.SRV");
+    const auto siege = std::find(lines.begin(), lines.end(), "Siege");
+    ASSERT_NE(siege, lines.end());
+    *siege = "Seige";
+    data.Write("ARMY.SRV", lines);
+    const std::string at = "ARMY.SRV:" + std::to_string(siege - lines.begin() + 1) + ": warning: ";
+    CliRun plain = Cli("--check-data '" + data.Path() + "'", "", work);
+    EXPECT_EQ(plain.status, 0) << plain.output;
+    EXPECT_TRUE(Has(plain, at + "throw 2 of branch \"ARMYINF\": \"Seige\"")) << plain.output;
+    EXPECT_TRUE(Has(plain, "\n    hint: did you mean \"Siege\"?\n")) << plain.output;
+    EXPECT_TRUE(Has(plain, ": 0 errors and ")) << plain.output;
+    CliRun strict = Cli("--strict --check-data '" + data.Path() + "'", "", work);
+    EXPECT_EQ(strict.status, 1) << strict.output;
+    EXPECT_TRUE(Has(strict, "(--strict: warnings fail)")) << strict.output;
+    EXPECT_EQ(Cli("--strict", "", work).status, 2);
 }
 
 TEST(Cli, CheckerListsEveryProblemWithFileAndLine) {
@@ -67,7 +89,7 @@ TEST(Cli, CheckerListsEveryProblemWithFileAndLine) {
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run, "IMPERIAL.ERI:5:")) << run.output;
     EXPECT_TRUE(Has(run, "COYNS.DAT:0:")) << run.output;
-    EXPECT_TRUE(Has(run, "problems found")) << run.output;
+    EXPECT_TRUE(Has(run, " errors and ")) << run.output;
 }
 
 TEST(Cli, StartsOnTheSampleDataAndListsTheRaces) {
@@ -199,7 +221,7 @@ TEST(Cli, VersionHelpAndMissingValues) {
     const CliRun help = Cli("--help", "", work);
     EXPECT_EQ(help.status, 0);
     for (const char* part : {"Exit status: 0", "1 when the", "2 for a wrong command line",
-                             "3 when the\ninput ended", "-V, --version"})
+                             "3 when the input ended", "-V, --version", "--strict"})
         EXPECT_TRUE(Has(help, part)) << part;
 }
 

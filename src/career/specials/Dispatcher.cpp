@@ -52,6 +52,9 @@ bool TakeAcademicInstead(Game& g) {
 struct Family {
     const char* Code;
     void (*Run)(Game&);
+    // The schools the family's tables may send a character to, when any.
+    std::vector<specials::SchoolVisit> (*Schools)(int race,
+                                                  const std::string& schoolLine) = nullptr;
 };
 
 const Family Families[] = {
@@ -74,7 +77,7 @@ const Family Families[] = {
     {"COAFC", [](Game& g) { CoafcSpecial(g, "SD"); }},
     {"COAFCSD", [](Game& g) { CoafcSpecial(g, "SD"); }},
     {"COAFCPD", [](Game& g) { CoafcSpecial(g, "PD"); }},
-    {"COPS", PoliceSpecial},
+    {"COPS", PoliceSpecial, PoliceSchools},
     {"DMIL", DmilSpecial},
     {"DNAVY", DnavySpecial},
     {"IRIS", IrisSpecial},
@@ -87,20 +90,38 @@ const Family Families[] = {
     {"IMOJ", ImojSpecial},
 };
 
+const Family* FamilyOf(const std::string& serviceType) {
+    const std::string code = UCase(serviceType);
+    for (const auto& family : Families)
+        if (code == family.Code) return &family;
+    return nullptr;
+}
+
 }  // namespace
+
+SpecialsKind SpecialsFor(const std::string& serviceType) {
+    if (FamilyOf(serviceType)) return SpecialsKind::Table;
+    // Explorers and SORAG have no table here (SORAG's come through its
+    // assignment table).
+    const std::string code = UCase(serviceType);
+    return code == "EXPLORER" || code == "SORAG" ? SpecialsKind::None : SpecialsKind::Undefined;
+}
+
+std::vector<specials::SchoolVisit> SpecialSchools(const std::string& serviceType, int race,
+                                                  const std::string& schoolLine) {
+    const Family* family = FamilyOf(serviceType);
+    return family && family->Schools ? family->Schools(race, schoolLine)
+                                     : std::vector<specials::SchoolVisit>{};
+}
 
 void SpecialAssignment(Game& g) {
     if (g.Character.Opt(OptAcademicSpecials) && TakeAcademicInstead(g)) return;
 
-    const std::string code = UCase(g.Service.Type);
-    for (const auto& family : Families) {
-        if (code != family.Code) continue;
-        family.Run(g);
+    if (const Family* family = FamilyOf(g.Service.Type)) {
+        family->Run(g);
         return;
     }
-    // Explorers and SORAG have no table here (SORAG's come through its
-    // assignment table).
-    if (code == "EXPLORER" || code == "SORAG") return;
+    if (SpecialsFor(g.Service.Type) == SpecialsKind::None) return;
     DataProblemMet(g, "Specials not defined for career type " + g.Service.Type);
 }
 

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "career/specials/FamilyTable.h"
 
 namespace orrimar {
 
@@ -19,6 +22,8 @@ void CorsairSpecial(Game& g);
 
 // COPS.
 void PoliceSpecial(Game& g);
+// The academies PoliceSpecial may send a character of race type `race` to.
+std::vector<specials::SchoolVisit> PoliceSchools(int race, const std::string& schoolLine);
 void DmilSpecial(Game& g);
 void DnavySpecial(Game& g);
 void IrisSpecial(Game& g);

@@ -96,17 +96,10 @@ bool SchoolFailed(Game& g, const std::string& problem) {
 // Returns false when the school could not be attended.
 bool AttendSchool(Game& g, const SchoolFile& school, int result) {
     if (school.Prefix.empty() && school.File.empty()) return true;
-    std::string name = school.File;
-    if (name.empty()) {
-        const std::string digit =
-            result >= 1 ? Mid(g.Service.School, static_cast<size_t>(result)) : "";
-        // One letter or digit, so the name never leaves the data folder.
-        if (digit.empty() || !std::isalnum(static_cast<unsigned char>(digit[0])))
-            return SchoolFailed(g, "The [SCHOOL] line of " + g.Service.Name +
-                                       " has no school digit at position " +
-                                       std::to_string(result));
-        name = school.Prefix + digit.substr(0, 1) + ".SCH";
-    }
+    const std::string name = SchoolFileName(school, g.Service.School, result);
+    if (name.empty())
+        return SchoolFailed(g, "The [SCHOOL] line of " + g.Service.Name +
+                                   " has no school digit at position " + std::to_string(result));
     const auto path = FindFileNoCase(g.DataLoc, name);
     if (!path) return SchoolFailed(g, "The school file " + name + " is not in the data folder");
     const auto lines = ReadLines(*path);
@@ -121,6 +114,10 @@ bool AttendSchool(Game& g, const SchoolFile& school, int result) {
 }
 
 void Run(Game& g, const SpecialTable& table, const SpecialThrow& how, int depth);
+
+const SpecialTable* NextTable(const SpecialRow& row) {
+    return row.Next.Owned ? row.Next.Owned.get() : row.Next.Named ? &row.Next.Named() : nullptr;
+}
 
 void Apply(Game& g, const SpecialRow& row, int result, int depth) {
     auto& c = g.Character;
@@ -152,9 +149,7 @@ void Apply(Game& g, const SpecialRow& row, int result, int depth) {
     }
     if (row.Money != 0) c.Money += row.Money;
 
-    const SpecialTable* next = row.Next.Owned   ? row.Next.Owned.get()
-                               : row.Next.Named ? &row.Next.Named()
-                                                : nullptr;
+    const SpecialTable* next = NextTable(row);
     if (next) Run(g, *next, row.Next.Throw ? *row.Next.Throw : next->Throw, depth + 1);
 }
 
@@ -435,6 +430,78 @@ SpecialTable DigitOf(std::string name, const std::string& digits, TableFn table)
 
 void RunSpecialTable(Game& g, const SpecialTable& table) {
     Run(g, table, table.Throw, 0);
+}
+
+std::string SchoolFileName(const SchoolFile& school, const std::string& schoolLine, int result) {
+    if (!school.File.empty()) return school.File;
+    const std::string digit = result >= 1 ? Mid(schoolLine, static_cast<size_t>(result)) : "";
+    // One letter or digit, so the name never leaves the data folder.
+    if (digit.empty() || !std::isalnum(static_cast<unsigned char>(digit[0]))) return "";
+    return school.Prefix + digit.substr(0, 1) + ".SCH";
+}
+
+namespace {
+
+// The least and the most a throw can give, its modifiers all taken or
+// all left out.
+std::pair<int, int> ThrowRange(const SpecialThrow& t) {
+    int lo = 0, hi = 0;
+    switch (t.From) {
+        case SpecialThrow::Source::None:
+            break;
+        case SpecialThrow::Source::Dice:
+            lo = t.Count;
+            hi = t.Count * t.Sides;
+            break;
+        case SpecialThrow::Source::Rank:
+            hi = CharacterRecord::MaxRank;
+            break;
+        case SpecialThrow::Source::Stat:
+            hi = 30;  // further than a characteristic goes in play
+            break;
+        case SpecialThrow::Source::Fixed:
+            lo = hi = t.Value;
+            break;
+    }
+    for (const auto& m : t.Modifiers) (m.Amount < 0 ? lo : hi) += m.Amount;
+    return {std::min(lo, t.Cap), std::min(hi, t.Cap)};
+}
+
+void VisitSchools(const SpecialTable& table, const SpecialThrow& how, int race,
+                  const std::string& schoolLine, int depth, std::vector<SchoolVisit>& out) {
+    if (depth > MaxDepth) return;
+    const auto [lo, hi] = ThrowRange(how);
+    // Results far apart are a fault of the tables, not a school to find.
+    for (int result = lo; result <= std::min(hi, lo + 100); ++result) {
+        for (const auto& row : table.Rows) {
+            if (result < row.From || result > row.To) continue;
+            bool known = true, fails = false;
+            for (const Cond& c : row.When) {
+                if (c.What != Cond::Kind::RaceIs)
+                    known = false;
+                else if ((c.A == race) == c.Negate)
+                    fails = true;
+            }
+            if (fails) continue;
+            if (!row.School.Prefix.empty() || !row.School.File.empty())
+                out.push_back({result, SchoolFileName(row.School, schoolLine, result)});
+            if (const SpecialTable* next = NextTable(row))
+                VisitSchools(*next, row.Next.Throw ? *row.Next.Throw : next->Throw, race,
+                             schoolLine, depth + 1, out);
+            // A row whose conditions surely hold ends the search, as it
+            // ends the throw.
+            if (known) break;
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<SchoolVisit> SchoolsOf(const SpecialTable& table, int race,
+                                   const std::string& schoolLine) {
+    std::vector<SchoolVisit> out;
+    VisitSchools(table, table.Throw, race, schoolLine, 0, out);
+    return out;
 }
 
 }  // namespace orrimar::specials

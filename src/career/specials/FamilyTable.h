@@ -134,6 +134,10 @@ struct SchoolFile {
     int Picks = 0;
 };
 
+// The file `school` names for the table's result `result` and the
+// service's [SCHOOL] line; "" when that line has no school digit there.
+std::string SchoolFileName(const SchoolFile& school, const std::string& schoolLine, int result);
+
 struct SpecialTable;
 using TableFn = const SpecialTable& (*)();
 
@@ -211,6 +215,19 @@ SpecialTable DigitOf(std::string name, const std::string& digits, TableFn table)
 // Throws for the table and applies the first row that fits; when none
 // fits, nothing happens.
 void RunSpecialTable(Game& g, const SpecialTable& table);
+
+// A school a table may send a character to: the result thrown and the
+// file ("" when the [SCHOOL] line has no school digit for that result).
+struct SchoolVisit {
+    int Result = 0;
+    std::string File;
+};
+// Every school `table`, and the tables its rows lead to, may send a
+// character of race type `race` to, given the service's [SCHOOL] line.
+// Conditions other than the race type are taken as possibly holding, and
+// a throw as reaching every result between its least and its most.
+std::vector<SchoolVisit> SchoolsOf(const SpecialTable& table, int race,
+                                   const std::string& schoolLine);
 
 }  // namespace specials
 }  // namespace orrimar

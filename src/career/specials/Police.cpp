@@ -53,4 +53,8 @@ void PoliceSpecial(Game& g) {
     RunSpecialTable(g, PoliceSpecials());
 }
 
+std::vector<SchoolVisit> PoliceSchools(int race, const std::string& schoolLine) {
+    return SchoolsOf(PoliceSpecials(), race, schoolLine);
+}
+
 }  // namespace orrimar

@@ -32,7 +32,7 @@ constexpr int DataFormatVersion = 1;
 void Usage(std::ostream& out) {
     out << "Usage: orrimar-cli [--data DIR] [--seed S] [--dice -|FILE] [--yes]\n"
            "                   [TESTMODE | TEST | COURTMARTIAL]\n"
-           "       orrimar-cli --check-data DIR\n"
+           "       orrimar-cli --check-data DIR [--strict]\n"
            "       orrimar-cli --auto --count N --out DIR [--seed S] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--template FILE] [--data DIR]\n"
            "                   [--format html|json|jsonl|both] [--dice FILE]\n"
@@ -43,7 +43,9 @@ void Usage(std::ostream& out) {
            "                    is neither read nor written)\n"
            "  --yes             replace existing files without asking (for answer scripts)\n"
            "  --check-data DIR  load every race, service and branch of DIR and list every\n"
-           "                    problem found as file:line: message\n"
+           "                    error as file:line: message, and what loads but plays\n"
+           "                    otherwise than meant as file:line: warning: message\n"
+           "  --strict          with --check-data: warnings fail too (exit status 1)\n"
            "  --auto            generate characters without a question (see README for the\n"
            "                    answers it gives) and write one resume each plus index.htm\n"
            "  --count N         how many characters, 1 to 1000000 (default 1)\n"
@@ -73,22 +75,33 @@ void Usage(std::ostream& out) {
            "screenful at a time.\n"
            "\n"
            "Exit status: 0 when the program ended by your choice (Exit, q), 1 when the\n"
-           "data, a check or a batch had problems, 2 for a wrong command line, 3 when the\n"
-           "input ended while a question waited for its answer.\n";
+           "data, a check or a batch had problems (a check's warnings only with --strict),\n"
+           "2 for a wrong command line, 3 when the input ended while a question waited\n"
+           "for its answer.\n";
 }
 
-int CheckData(const std::string& dir) {
+std::string Counted(size_t n, const std::string& what) {
+    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+}
+
+// Errors fail the check; warnings only with --strict.
+int CheckData(const std::string& dir, bool strict) {
     for (const auto& file : Utf8DataFiles(dir))
         std::cout << file << ": saved as UTF-8, read as Latin-1.\n";
-    auto problems = CheckDataFolder(dir);
-    for (const auto& p : problems) std::cout << p.Text() << "\n";
-    if (problems.empty()) {
+    size_t errors = 0, warnings = 0;
+    const auto problems = CheckDataFolder(dir);
+    for (const auto& p : problems) {
+        std::cout << p.Text() << "\n";
+        if (!p.Hint.empty()) std::cout << "    hint: " << p.Hint << "\n";
+        ++(p.Level == Severity::Warning ? warnings : errors);
+    }
+    if (errors + warnings == 0) {
         std::cout << dir << ": no problems found.\n";
         return 0;
     }
-    std::cout << dir << ": " << problems.size() << (problems.size() == 1 ? " problem" : " problems")
-              << " found.\n";
-    return 1;
+    std::cout << dir << ": " << Counted(errors, "error") << " and " << Counted(warnings, "warning")
+              << " found" << (strict && errors == 0 ? " (--strict: warnings fail)" : "") << ".\n";
+    return CheckStatus(problems, strict);
 }
 
 int Version() {
@@ -135,6 +148,8 @@ int Run(const std::vector<std::string>& args) {
     bool automatic = false;
     bool seeded = false;
     bool assumeYes = false;
+    std::optional<std::string> checkDir;
+    bool strict = false;
     BatchOptions batch;
     std::string regenerate;
     // A whole number in lo..hi, all of the text; nothing otherwise.
@@ -169,8 +184,9 @@ int Run(const std::vector<std::string>& args) {
                 std::cerr << "orrimar-cli: " << a << " needs a folder\n";
                 return 2;
             }
-            if (a == "--check-data") return CheckData(args[i + 1]);
-            dataDir = args[++i];
+            (a == "--check-data" ? checkDir.emplace() : dataDir) = args[++i];
+        } else if (a == "--strict") {
+            strict = true;
         } else if (a == "--format" && hasValue) {
             const std::string f = args[++i];
             if (f != "html" && f != "json" && f != "jsonl" && f != "both") {
@@ -239,6 +255,11 @@ int Run(const std::vector<std::string>& args) {
             rest.push_back(a);
         }
     }
+    if (strict && !checkDir) {
+        std::cerr << "orrimar-cli: --strict goes with --check-data DIR\n";
+        return 2;
+    }
+    if (checkDir) return CheckData(*checkDir, strict);
     // What is left is the command line the rules test ("TESTMODE" and friends).
     std::string commandLine;
     for (const auto& word : rest) commandLine += (commandLine.empty() ? "" : " ") + word;

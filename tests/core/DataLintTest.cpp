@@ -1,0 +1,289 @@
+// The checker's warnings: a copy of the sample data with one kind of
+// fault put in, each found at its file and line, failing only a strict
+// check; and the sample data itself checked strictly.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "career/HandOffs.h"
+#include "startup/DataCheck.h"
+#include "startup/Files.h"
+#include "startup/Lint.h"
+#include "support/TestGame.h"
+
+using namespace orrimar;
+
+namespace {
+
+struct Spoilt {
+    TempDir dir;
+    Spoilt() { CopySampleData(dir); }
+    // Replaces the `nth` line equal to `from` in `file` by `to` (no lines:
+    // deletes it); returns its line number.
+    int Replace(const std::string& file, const std::string& from, std::vector<std::string> to,
+                int nth = 1) {
+        auto lines = *ReadLines(dir.Path() + file);
+        for (size_t k = 0; k < lines.size(); ++k) {
+            if (lines[k] != from || --nth > 0) continue;
+            lines.erase(lines.begin() + static_cast<long>(k));
+            lines.insert(lines.begin() + static_cast<long>(k), to.begin(), to.end());
+            dir.Write(file, lines);
+            return static_cast<int>(k) + 1;
+        }
+        ADD_FAILURE() << from << " not in " << file;
+        return 0;
+    }
+    std::vector<DataProblem> Check() const { return CheckDataFolder(dir.Path()); }
+};
+
+std::string Listed(const std::vector<DataProblem>& problems) {
+    std::string text;
+    for (const auto& p : problems) text += p.Text() + (p.Hint.empty() ? "" : " | " + p.Hint) + "\n";
+    return text;
+}
+
+// The warning at file:line saying `part` (its hint included).
+bool Warned(const std::vector<DataProblem>& problems, const std::string& file, int line,
+            const std::string& part) {
+    for (const auto& p : problems)
+        if (p.Level == Severity::Warning && p.File == file && p.Line == line &&
+            (p.Message + " " + p.Hint).find(part) != std::string::npos)
+            return true;
+    return false;
+}
+
+// A fault of the kind warned about loads: a plain check passes, a strict one fails.
+void ExpectWarningsOnly(const std::vector<DataProblem>& problems) {
+    EXPECT_EQ(CheckStatus(problems, false), 0) << Listed(problems);
+    EXPECT_EQ(CheckStatus(problems, true), 1) << Listed(problems);
+}
+
+}  // namespace
+
+TEST(DataLint, AssignmentLinesAndBlocksMatchByName) {
+    Spoilt data;
+    // The infantry's lines stop at throw 11 (its "Special" taken out).
+    const int last = data.Replace("ARMY.SRV", "Lst=12", {"Lst=11"});
+    EXPECT_EQ(data.Replace("ARMY.SRV", "Special", {}), last + 11);
+    const int line = data.Replace("ARMY.SRV", "Siege", {"Seige"});
+    // A typo in a block leaves the lines naming "Garrison" without one.
+    const int block = data.Replace("ARMY.SRV", "A=Garrison", {"A=Garison"});
+    const auto found = data.Check();
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", last, "end at throw 11")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", line, "\"Seige\" has no \"A=Seige\" block"))
+        << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", line, "did you mean \"Siege\"?")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", line + 4, "\"Garrison\" has no \"A=Garrison\""))
+        << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", block, "\"A=Garison\" is never used")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", block, "did you mean \"Garrison\"?")) << Listed(found);
+    ExpectWarningsOnly(found);
+}
+
+TEST(DataLint, BlocksSpecialsAndBountyContracts) {
+    Spoilt data;
+    // A bounty branch hunts with the block of the throw's number.
+    const int contract = data.Replace("IAPB.SRV", "Deserter", {"Skip Trace"});
+    // Scouts have no special assignments.
+    const int special = data.Replace("SCOUT.SRV", "Training", {"Special"});
+    const int wounds = data.Replace("NAVY.SRV", "Surv=6", {"Surv=13"}) - 1;
+    const int twice = data.Replace("NAVY.SRV", "A=Patrol", {"A=Battle"});
+    // Without the free line the first block's "A=" line is taken for it.
+    const int first = data.Replace("MARINE.SRV", "Assignments", {}) + 1;
+    const auto found = data.Check();
+    EXPECT_TRUE(Warned(found, "IAPB.SRV", contract,
+                       "throw 10 (\"Skip Trace\") hunts with the "
+                       "targets of block 10, \"A=Deserter\""))
+        << Listed(found);
+    EXPECT_TRUE(Warned(found, "SCOUT.SRV", special, "Specials not defined")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "NAVY.SRV", wounds, "Surv=13 is more than two dice"))
+        << Listed(found);
+    EXPECT_TRUE(Warned(found, "NAVY.SRV", twice, "a second \"A=Battle\" block")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "MARINE.SRV", first, "first assignment block starts without \"A=\""))
+        << Listed(found);
+    ExpectWarningsOnly(found);
+}
+
+TEST(DataLint, EliAndDmLinesTheCareerNeverMatches) {
+    Spoilt data;
+    // ARMY writes no "Posn" and tests no assignment; a DM needs its columns.
+    const int position = data.Replace("ARMY.SRV", "Eli      All", {"Eli      Position"}, 2);
+    const int raid = data.Replace("ARMY.SRV", "Eli      All", {"Eli      Assignment=Raid"}, 2);
+    const int shifted = data.Replace("ARMY.SRV", "Eli      Int>8", {"Eli     Int>8"});
+    const int dm = data.Replace("ARMY.SRV", "DM +1TL> 10", {"DM +1 TL>10"});
+    // A police service writes "Posn": there "Position" is fine.
+    const auto found = data.Check();
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", position, "\"Position\" matches only")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", raid, "no test on the year's assignment"))
+        << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", shifted, "column 13")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", dm, "it is ignored")) << Listed(found);
+    // The police write "Cmd" and "Posn" postings, the army is military:
+    // their Command, Position and Warrant tables stand.
+    for (const auto& p : found) EXPECT_NE(p.File, "COPS.SRV") << p.Text();
+    EXPECT_EQ(Listed(found).find("\"Eli      Command\""), std::string::npos) << Listed(found);
+    ExpectWarningsOnly(found);
+}
+
+TEST(DataLint, TablesNeverOfferedWhereNothingWritesWhatTheyTest) {
+    Spoilt data;
+    // Journalists hold no command postings; without the bounty branches
+    // nobody holds a warrant.
+    const int command = data.Replace("JOURNAL.SRV", "Eli      All", {"Eli      Command"}, 2);
+    const int none = data.Replace("JOURNAL.SRV", "Eli      All", {}, 2);
+    data.Replace("IAPB.SRV", "Freelance Bounty Hunter", {"Freelance Hunter"});
+    data.Replace("IAPB.SRV", "Frontier Bounty Tracker", {"Frontier Tracker"});
+    const int warrant = LineOf(*ReadLines(data.dir.Path() + "COPS.SRV"), "Eli      Warrant") + 1;
+    const auto found = data.Check();
+    EXPECT_TRUE(Warned(found, "JOURNAL.SRV", command, "\"Command\" matches only")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "JOURNAL.SRV", none - 1, "has no Eli line")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "COPS.SRV", warrant, "this folder has none")) << Listed(found);
+    ExpectWarningsOnly(found);
+}
+
+TEST(DataLint, SectionsTheLoaderAttachesElsewhere) {
+    Spoilt data;
+    // The race's cascades straight after its characteristics.
+    data.Replace("VARGR.ERI", "[CASCADES]", {});
+    const int cascades = data.Replace("VARGR.ERI", "Psionic=R", {"[CASCADES]"});
+    // A header with a blank after it is not found: the branch reads the next branch's.
+    const int grant = data.Replace("ARMY.SRV", "[GRANT]", {"[GRANT] "});
+    const int infantry = FindSection(*ReadLines(data.dir.Path() + "ARMY.SRV"), "*ARMYINF");
+    const auto found = data.Check();
+    EXPECT_TRUE(Warned(found, "VARGR.ERI", cascades, "uses it up")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", grant, "not found as [GRANT]")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", infantry,
+                       "branch \"ARMYINF\" has no [GRANT] of its own and reads branch "
+                       "\"ARMYARM\"'s"))
+        << Listed(found);
+    ExpectWarningsOnly(found);
+}
+
+TEST(DataLint, HeadersInOtherLettersAndServiceCascadesUsedUp) {
+    Spoilt data;
+    // The service's own tables are found in any letters, a branch's only
+    // in capitals: the line branch reads the engineers' tables.
+    const int own = data.Replace("NAVY.SRV", "[SKILL TABLES]", {"[Skill Tables]"});
+    const int line = data.Replace("NAVY.SRV", "[SKILL TABLES]", {"[Skill Tables]"});
+    // An empty [ACADEMIC] list ends at [CASCADES] and uses it up.
+    data.Replace("GUARD.SRV", "[ACADEMIC]", {});
+    const int cascades = data.Replace("GUARD.SRV", "[CASCADES]", {"[ACADEMIC]", "[CASCADES]"}) + 1;
+    const auto found = data.Check();
+    EXPECT_FALSE(Warned(found, "NAVY.SRV", own, "")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "NAVY.SRV", line, "found only written in capitals")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "NAVY.SRV", 127,
+                       "no [SKILL TABLES] of its own and reads branch "
+                       "\"NAVYENG\"'s"))
+        << Listed(found);
+    EXPECT_TRUE(Warned(found, "GUARD.SRV", cascades, "the [ACADEMIC] list ends at it"))
+        << Listed(found);
+    // What the lost cascades named is then an error.
+    EXPECT_EQ(CheckStatus(found, false), 1);
+}
+
+TEST(DataLint, NumbersTheRulesCannotUseWhole) {
+    Spoilt data;
+    const int ranks = data.Replace("COPS.SRV", "Max=16", {"Max=18"});
+    const int reenlist = data.Replace("COPS.SRV", "reenlist=5", {"reenlist=13"});
+    // The only DM of a seven-entry table now adds nothing: entry 7 is lost.
+    const int dm = data.Replace("COPS.SRV", "DM +1TL> 11", {"DM +0TL> 11"});
+    const auto found = data.Check();
+    EXPECT_TRUE(Warned(found, "COPS.SRV", ranks, "rank 17 and up have no code")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "COPS.SRV", reenlist, "more than two dice")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "COPS.SRV", dm, "adds nothing")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "COPS.SRV", dm + 1, "entry 7 is never rolled")) << Listed(found);
+    ExpectWarningsOnly(found);
+}
+
+TEST(DataLint, CoursesBenefitsReenlistmentAndCharacteristics) {
+    Spoilt data;
+    const int courses = data.Replace("ARMY.SRV", "1100011", {"1200011"});
+    data.Replace("COPS.SRV", "Csh=7", {"Csh=5"});
+    data.Replace("PIRATE.SRV", "reenlist=7", {});
+    data.Replace("BARBAR.ERI", "SOC=2D-2", {});
+    const int muster = FindSection(*ReadLines(data.dir.Path() + "COPS.SRV"), "[MUSTER]");
+    const int stats = FindSection(*ReadLines(data.dir.Path() + "BARBAR.ERI"), "[STATS]");
+    const auto found = data.Check();
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", courses, "position 2 holds \"2\"")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "COPS.SRV", muster, "so a throw of 6 gives nothing"))
+        << Listed(found);
+    EXPECT_TRUE(Warned(found, "PIRATE.SRV", 0, "no reenlist= line")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "BARBAR.ERI", stats, "the race has 5 characteristics"))
+        << Listed(found);
+    ExpectWarningsOnly(found);
+}
+
+TEST(DataLint, SkillTextsAddSkillCannotUse) {
+    Spoilt data;
+    const int typo = data.Replace("ARMY.SRV", "Computer", {"Compter"});
+    const int stat = data.Replace("ARMY.SRV", "+1 Soc", {"+1 Sco"});
+    const int benefit = data.Replace("ARMY.SRV", "+1 Edu", {"+1 Edu "});
+    const int dash = data.Replace("ARMY.SRV", "Recon", {"Recon-Drill"});
+    const int school = data.Replace("ISCT1.SCH", "Commo", {"Gun Combat"});
+    const auto found = data.Check();
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", typo, "\"Computer\"")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", stat, "Stat add fail")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", benefit, "characteristic \"EDU \"")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", dash, "reads as the skill \"Recon\" at level 0"))
+        << Listed(found);
+    EXPECT_TRUE(Warned(found, "ISCT1.SCH", school, "not the cascade GUN COMBAT")) << Listed(found);
+    ExpectWarningsOnly(found);
+}
+
+TEST(DataLint, RaceCharacteristicsAreNamedInCapitals) {
+    Spoilt data;
+    const int dex = data.Replace("BARBAR.ERI", "DEX=2D", {"Dex=2D"});
+    const auto found = data.Check();
+    EXPECT_TRUE(Warned(found, "BARBAR.ERI", dex, "write \"DEX\"")) << Listed(found);
+    // Its services' "+1 Dex" entries then fail for this race alone: others have DEX.
+    EXPECT_EQ(Listed(found).find("Stat add fail"), std::string::npos) << Listed(found);
+}
+
+TEST(DataLint, SchoolFilesAServiceSendsTo) {
+    Spoilt data;
+    std::filesystem::remove(data.dir.Path() + "ISCT3.SCH");
+    std::filesystem::remove(data.dir.Path() + "ICOP2.SCH");
+    const auto found = data.Check();
+    const int scouts = FindSection(*ReadLines(data.dir.Path() + "SCOUT.SRV"), "[SCHOOL]") + 1;
+    const int police = FindSection(*ReadLines(data.dir.Path() + "COPS.SRV"), "[SCHOOL]") + 1;
+    EXPECT_TRUE(Warned(found, "SCOUT.SRV", scouts, "ISCT3.SCH is missing: a school throw of 3"))
+        << Listed(found);
+    EXPECT_TRUE(Warned(found, "COPS.SRV", police, "ICOP2.SCH is missing: a school throw of 2"))
+        << Listed(found);
+    ExpectWarningsOnly(found);
+
+    data.Replace("COPS.SRV", "123456", {"1 3456"});
+    EXPECT_TRUE(Warned(data.Check(), "COPS.SRV", police, "no school digit at position 2"));
+}
+
+// The police academies the special assignments send each race type to,
+// read from the career's own tables.
+TEST(DataLint, PoliceAcademiesFollowTheRaceType) {
+    const auto files = [](int race, const std::string& line) {
+        std::set<std::string> names;
+        for (const auto& visit : SpecialSchools("COPS", race, line)) names.insert(visit.File);
+        return names;
+    };
+    EXPECT_EQ(files(6, "123456"), std::set<std::string>{"AMCOP.SCH"});
+    EXPECT_EQ(files(2, "123456"), (std::set<std::string>{"SCOP1.SCH", "SCOP2.SCH", "SCOP3.SCH",
+                                                         "SCOP4.SCH", "SCOP5.SCH", "SCOP6.SCH"}));
+    EXPECT_EQ(files(1, "12"), (std::set<std::string>{"ICOP1.SCH", "ICOP2.SCH", ""}));
+    EXPECT_TRUE(SpecialSchools("ARMY", 1, "123456").empty());
+}
+
+TEST(DataLint, NearNamesAreATyposDistance) {
+    const std::set<std::string> known = {"Admin", "Adman", "Brawling", "Computer", "GUN COMBAT"};
+    EXPECT_EQ(NearNames("Admn", known), (std::vector<std::string>{"Adman", "Admin"}));
+    EXPECT_TRUE(NearNames("Adm", known).empty());  // two edits: too far for a short name
+    EXPECT_EQ(NearNames("computr", known), std::vector<std::string>{"Computer"});
+    EXPECT_EQ(NearNames("Gun Combat", known), std::vector<std::string>{"GUN COMBAT"});
+    EXPECT_TRUE(NearNames("Computer", known).empty());
+    EXPECT_EQ(DidYouMean({"A", "B", "C"}), "did you mean \"A\", \"B\" or \"C\"?");
+    EXPECT_EQ(DidYouMean({}), "");
+}
+
+TEST(DataLint, SampleDataPassesAStrictCheck) {
+    const auto found = CheckDataFolder(SampleDataDir());
+    EXPECT_TRUE(found.empty()) << Listed(found);
+}
