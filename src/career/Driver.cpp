@@ -138,6 +138,7 @@ bool PlayYear(Game& g) {
     ShowCharacter(g, "");
     PsionicDiscovery(g);
     if (c.Stats[6] == 10 && g.Race.Code == 4) PsionicGames(g);
+    if (!c.Opt(OptForceSpecial)) ThrowFor(g, "the assignment");
     int roll = c.Opt(OptForceSpecial) ? 12 : RollDice(g, 2, 6);
     if (g.Race.Code == 8) ShowCoyns(g);
     ResolveAssignment(g, roll);
@@ -149,6 +150,7 @@ bool PlayYear(Game& g) {
 
 int ReenlistThrow(Game& g) {
     const auto& c = g.Character;
+    ThrowFor(g, "re-enlistment", g.Service.Reenlist);
     int reenlist = RollDice(g, 2, 6);
     if (g.Race.Code == 11) {
         const int s = GetSkillLevel(g, "Satisfaction");

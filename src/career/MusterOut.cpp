@@ -77,6 +77,7 @@ void ShowTables(Game& g) {
 }
 
 void TakeCash(Game& g, int gambling) {
+    ThrowFor(g, "the cash table");
     const int roll = std::clamp(RollDice(g, 1, 6) + gambling, 1, ServiceRecord::MaxMuster);
     // Held wide and brought back into the field's range, so hostile
     // amounts in a service file cannot overflow the character's money.
@@ -104,6 +105,7 @@ void RecordBenefit(Game& g, const std::string& benefit) {
 }
 
 void TakeMaterial(Game& g) {
+    ThrowFor(g, "the benefits table");
     int roll = RollDice(g, 1, 6);
     if (g.Character.Rank >= g.Service.MaxRank - 1) ++roll;
     const std::string benefit = g.Service.Material[std::clamp(roll, 1, ServiceRecord::MaxMuster)];

@@ -72,6 +72,7 @@ bool SoragAssignment(Game& g, int& roll) {
             roll = 0;
             return false;
         }
+        ThrowFor(g, "the assignment");
         roll = RollDice(g, 2, 6);
         ++throws;
     }
@@ -111,6 +112,7 @@ std::string AskBadWound(Game& g) {
 // Survival and wounds. Returns true when the character accepted being invalided out.
 bool Survival(Game& g, const AssignmentRecord& a) {
     auto& c = g.Character;
+    ThrowFor(g, "survival", a.Surv);
     const int t = RollDice(g, 2, 6);
     if (t >= a.Surv) return false;
     const bool decorated = g.Service.Purple != "None";
@@ -175,6 +177,7 @@ void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool
     }
     if (type == "IMOJ" && c.Rank >= 8 && (Trim(name) == "Training" || Trim(name) == "Agency Ops"))
         return;
+    ThrowFor(g, "promotion", a.Prom);
     const int t = RollDice(g, 2, 6);
     if (g.Race.Code == 11 && t >= a.Prom) {
         AddSkill(g, "Satisfaction-1");
@@ -250,6 +253,7 @@ void SkillThrow(Game& g, const AssignmentRecord& a) {
         ScoutSchool(g);
         return;
     }
+    ThrowFor(g, "a skill", a.Skil);
     if (RollDice(g, 2, 6) >= a.Skil || g.Character.Opt(OptForceSkill)) RollSkill(g);
 }
 
@@ -301,6 +305,7 @@ std::string ScoutSchoolFile(const std::string& schoolLine, int position) {
 }
 
 std::string WoundLocation(Game& g) {
+    ThrowFor(g, "the wound's place");
     const int t = RollDice(g, 2, 6);
     if (t == 4) return " (head)";
     if (t == 6 || t == 8) return " (lower torso)";
@@ -366,6 +371,7 @@ void ResolveAssignment(Game& g, int& roll) {
     if (g.Race.Code == 3) {
         CharismaEvent(g, roll);
     } else {
+        ThrowFor(g, "decoration");
         const int t = RollDice(g, 2, 6);
         const bool coward = military && a.Deco < 90 && t <= int64_t{a.Deco} - 10;
         if (coward || g.CommandLine == "COURTMARTIAL") {

@@ -19,10 +19,16 @@ int RollDice(Game& g, int count, int sides) {
 }
 
 int RollStat(Game& g, int dice) {
-    if (g.Character.Opt(OptTrue2D)) return RollDice(g, dice, 6);
+    if (g.Character.Opt(OptTrue2D)) {
+        ThrowFor(g, "a characteristic");
+        return RollDice(g, dice, 6);
+    }
     if (dice <= 0) return 0;
     std::vector<int> rolls;
-    for (int i = 0; i <= dice; ++i) rolls.push_back(RollDice(g, 1, 6));
+    for (int i = 0; i <= dice; ++i) {
+        ThrowFor(g, "a characteristic (the lowest die is dropped)");
+        rolls.push_back(RollDice(g, 1, 6));
+    }
     std::sort(rolls.begin(), rolls.end(), std::greater<>());
     int sum = 0;
     for (int i = 0; i < dice; ++i) sum += rolls[i];
@@ -92,6 +98,7 @@ void Generate(Game& g) {
         if ((race.StatDice[i] != 0 || race.StatMod[i] >= 1) && value < 1) value = 1;
         c.Stats[i] = static_cast<int16_t>(value);
     }
+    ThrowFor(g, "the tech level");
     c.TechLevel = static_cast<int16_t>(RollDice(g, 1, 6) + 8);
 
     SetStartingRank(g);

@@ -62,9 +62,31 @@ int FindKey(const ChoiceList& list, const std::string& key) {
     return -1;
 }
 
-// Plays an interactive career again from its recipe; "" or why not.
-std::string Replay(const CareerRecipe& r, const json& recorded, const std::string& dataDir,
-                   const std::function<void(Game&)>& use) {
+// The differences between two JSON values, one line each, under `path`.
+void Differences(const json& was, const json& now, const std::string& path,
+                 std::vector<std::string>& out) {
+    if (was == now) return;
+    if (was.is_object() && now.is_object()) {
+        for (const auto& [key, value] : was.items())
+            Differences(value, now.contains(key) ? now.at(key) : json(), path + "." + key, out);
+        for (const auto& [key, value] : now.items())
+            if (!was.contains(key)) Differences(json(), value, path + "." + key, out);
+        return;
+    }
+    if (was.is_array() && now.is_array()) {
+        for (size_t i = 0; i < std::max(was.size(), now.size()); ++i)
+            Differences(i < was.size() ? was[i] : json(), i < now.size() ? now[i] : json(),
+                        path + "[" + std::to_string(i) + "]", out);
+        return;
+    }
+    // Texts in JSON are UTF-8; what the program prints is Latin-1.
+    out.push_back(Utf8ToLatin1(path + ": recorded " + was.dump() + ", made again " + now.dump()));
+}
+
+}  // namespace
+
+std::string ReplayCareer(const CareerRecipe& r, const json& recorded, const std::string& dataDir,
+                         const std::function<void(Game&)>& use) {
     ReplayUi ui(r.Answers);
     SeededDice dice(r.Seed);
     Game g(ui, dice);
@@ -76,6 +98,9 @@ std::string Replay(const CareerRecipe& r, const json& recorded, const std::strin
     if (std::string failed = LoadDataFolder(g); !failed.empty()) return failed;
     const int race = FindKey(g.RaceList, r.RaceKey);
     if (race < 0 || !SelectRace(g, race)) return "the race " + r.RaceKey + " cannot be loaded";
+    // Every branch is listed, those a career opens ("/TN") too: a career
+    // restarted after a transfer starts where the lists stood.
+    g.Character.BranchOpen.fill(1);
     const int service = FindKey(g.ServiceList, r.ServiceKey);
     if (service < 0 || !SelectService(g, service))
         return "the service " + r.ServiceKey + " cannot be loaded";
@@ -107,29 +132,6 @@ std::string Replay(const CareerRecipe& r, const json& recorded, const std::strin
     use(g);
     return "";
 }
-
-// The differences between two JSON values, one line each, under `path`.
-void Differences(const json& was, const json& now, const std::string& path,
-                 std::vector<std::string>& out) {
-    if (was == now) return;
-    if (was.is_object() && now.is_object()) {
-        for (const auto& [key, value] : was.items())
-            Differences(value, now.contains(key) ? now.at(key) : json(), path + "." + key, out);
-        for (const auto& [key, value] : now.items())
-            if (!was.contains(key)) Differences(json(), value, path + "." + key, out);
-        return;
-    }
-    if (was.is_array() && now.is_array()) {
-        for (size_t i = 0; i < std::max(was.size(), now.size()); ++i)
-            Differences(i < was.size() ? was[i] : json(), i < now.size() ? now[i] : json(),
-                        path + "[" + std::to_string(i) + "]", out);
-        return;
-    }
-    // Texts in JSON are UTF-8; what the program prints is Latin-1.
-    out.push_back(Utf8ToLatin1(path + ": recorded " + was.dump() + ", made again " + now.dump()));
-}
-
-}  // namespace
 
 int RegenerateCharacter(const std::string& file, const std::string& dataDir,
                         const std::string& outPath, std::ostream& out, std::ostream& err) {
@@ -196,7 +198,7 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
         problem = RemakeBatchCharacter(options, recipe.Number, recipe.Throws, use);
     } else {
         try {
-            problem = Replay(recipe, recorded, folder, use);
+            problem = ReplayCareer(recipe, recorded, folder, use);
         } catch (const json::exception& e) {
             problem = e.what();
         }

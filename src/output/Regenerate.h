@@ -2,10 +2,23 @@
 // JSON file records, and saying what differs.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <nlohmann/json.hpp>
 #include <string>
 
+#include "model/Recipe.h"
+
 namespace orrimar {
+
+struct Game;
+
+// Plays an interactive career again from its recipe with the data folder
+// `dataDir` (ending in the separator) and hands the finished game to `use`;
+// the name and homeworld are taken from `recorded`, the character as saved.
+// Returns "" or why the career cannot be played again.
+std::string ReplayCareer(const CareerRecipe& recipe, const nlohmann::ordered_json& recorded,
+                         const std::string& dataDir, const std::function<void(Game&)>& use);
 
 // Rebuilds the character of `file` with the data folder `dataDir` (empty:
 // the one in the settings file), reports to `out` whether it comes out the

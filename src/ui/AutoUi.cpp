@@ -19,9 +19,8 @@ void AutoUi::PickList(Game&, PickListModel& list) {
     PickListCancel(list);
 }
 
-int AutoUi::ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) {
-    (void)chooser;
-    return SkillTableRandomButton(g);
+int AutoUi::ChooseSkillTable(Game&, SkillTableChooserModel&) {
+    return 0;  // the dice choose
 }
 
 std::string AutoUi::AskTerm(Game& g) {

@@ -92,17 +92,6 @@ std::vector<TaggedItem> PickListSelection(const PickListModel& list) {
     return out;
 }
 
-int SkillTableVisibleCount(const SkillTableChooserModel& chooser) {
-    int c = 0;
-    for (int k = 1; k <= 10; ++k) c += chooser.Button[k].Visible ? 1 : 0;
-    return c;
-}
-
-int SkillTableRandomButton(Game& g) {
-    const int c = SkillTableVisibleCount(g.Form2);
-    return c > 0 ? RollDice(g, 1, c) : 0;
-}
-
 std::string SkillTableHoverText(const Game& g, int button) {
     if (button < 1 || button > 10) return "";
     const auto& b = g.Form2.Button[button];

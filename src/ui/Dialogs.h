@@ -30,9 +30,6 @@ std::vector<TaggedItem> PickListSelection(const PickListModel& list);
 
 // Form2: the panel shown while the pointer is over table button k.
 std::string SkillTableHoverText(const Game& g, int button);
-// "Select for me, please!": a random visible button.
-int SkillTableRandomButton(Game& g);
-int SkillTableVisibleCount(const SkillTableChooserModel& chooser);
 
 // SLIST4's F5 stamp: two blanks, "dd/mmm/yyyy hh:nn" and ": ".
 std::string DateTimeStamp();

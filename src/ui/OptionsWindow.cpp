@@ -25,7 +25,7 @@ constexpr std::array<const char*, OptionsWindowModel::Boxes> Captions = {
     "Allow stats over 15",
     "True 2D stat generation",
     "spare",
-    "spare",
+    "Roll my own dice",
     "spare"};
 
 // The option a box stands for, or 0 for a box without one.
@@ -64,6 +64,7 @@ OptionsWindowModel PrepareOptions(Game& g) {
     for (int box = 0; box < OptionsWindowModel::Boxes; ++box) {
         if (int k = OptionOfBox(box)) m.Checked[box] = options[k] != 0;
     }
+    m.Checked[OptionsWindowModel::OwnDiceBox] = g.OwnDice;
     const auto& s = g.Service;
     const int ranks = std::clamp(s.MaxRank, 0, ServiceRecord::MaxRanks);
     for (int i = 1; i <= ranks; ++i)
@@ -87,6 +88,7 @@ void OptionsTick(Game& g, OptionsWindowModel& m, int box, bool checked) {
     if (box < 0 || box >= OptionsWindowModel::Boxes) return;
     m.Checked[box] = checked;
     if (int k = OptionOfBox(box)) g.Character.Options[k] = FlagValue(checked);
+    if (box == OptionsWindowModel::OwnDiceBox) g.OwnDice = checked;
     if (box != OptionsWindowModel::CapRankBox) return;
     if (!checked) {
         m.RankListVisible = false;

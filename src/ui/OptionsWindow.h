@@ -14,11 +14,14 @@ namespace orrimar {
 struct Game;
 
 // Form4. Boxes 0..12 carry Options(1..13); box 13 carries the spare flag
-// Options(14). Boxes 14 and 15 carry nothing: slot 15 of the option array
-// holds RankCap, which a tick box must never overwrite.
+// Options(14). Box 14, "Roll my own dice", is a setting of the session, not
+// of the character: it is not in the option array, so option sets do not
+// carry it. Box 15 carries nothing: slot 15 of the option array holds
+// RankCap, which a tick box must never overwrite.
 struct OptionsWindowModel {
     static constexpr int Boxes = 16;
     static constexpr int CapRankBox = OptCapRank - 1;
+    static constexpr int OwnDiceBox = 14;
     std::array<bool, Boxes> Checked{};
     std::vector<std::string> RankList;  // List1: one entry per rank 1..MaxRank
     int RankSelected = -1;

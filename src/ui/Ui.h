@@ -36,7 +36,9 @@ class Ui {
     virtual int PickOne(const std::vector<std::string>& choices, const std::string& title) = 0;
     // SLIST1: the face fills Selected/Current; Cancel leaves none selected.
     virtual void PickList(Game& g, PickListModel& list) = 0;
-    // Form2: the chosen table button 1..10.
+    // Form2: the chosen table button 1..10, or 0 to let the dice choose
+    // ("Select for me, please!", or the window closed): the rules throw
+    // them, so a recorded career throws them again.
     virtual int ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) = 0;
     // SLIST4: true for OK, false for Cancel; the text may have been edited.
     virtual bool ViewText(TextViewerModel& viewer) = 0;

@@ -4,7 +4,7 @@
 // seeds, in court-martial mode, with a special every year and with any
 // transfer allowed; the player rolls before or after choosing the service,
 // goes back from mustering out, transfers between terms, and restarts with
-// the same character now and then.
+// the same character now and then. Careers saved as JSON play again alike.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +16,9 @@
 #include "model/Game.h"
 #include "model/Text.h"
 #include "output/Batch.h"
+#include "output/CharacterJson.h"
+#include "output/RecordJson.h"
+#include "output/Regenerate.h"
 #include "output/ResumeText.h"
 #include "startup/Files.h"
 #include "startup/Main.h"
@@ -70,6 +73,12 @@ class PlayerUi : public AutoUi {
     }
     void ShowTermWindow(Game& g) override {
         if (StartRank < 0) StartRank = g.Character.Rank;
+    }
+    // A player's pick, not the dice's: what a face answers is recorded, the
+    // dice are the rules'.
+    int PickOne(const std::vector<std::string>& choices, const std::string&) override {
+        if (choices.empty()) return 0;
+        return std::uniform_int_distribution<int>(1, int(choices.size()))(rng);
     }
     bool YesNo(const std::string& text, const std::string&, bool, MsgIcon) override {
         return StartsWith(text, "Change Service from") && OneIn(2);
@@ -277,6 +286,18 @@ class Sweep {
         // Every field within its table's bounds.
         if (const std::string problem = CheckWithinTables(g); !problem.empty())
             Fail("the record stays within its tables", problem);
+        // A quarter of the careers, saved as JSON and read back, are played
+        // again from their seed and answers alike.
+        if (played % 4 == 0) {
+            const auto saved = nlohmann::ordered_json::parse(CharacterJsonText(g));
+            nlohmann::ordered_json again;
+            const std::string why =
+                ReplayCareer(RecipeFromJson(saved.at("recipe")), saved.at("character"), g.DataLoc,
+                             [&](Game& replayed) { again = CharacterSection(replayed); });
+            if (!why.empty() || again != saved.at("character"))
+                Fail("the career is played again alike",
+                     why.empty() ? again.dump().substr(0, 300) : why);
+        }
         // The starting rank is the one of the service the career began in.
         const int expected = startedMerchant ? 0 : 1;
         if (ui.StartRank != expected)

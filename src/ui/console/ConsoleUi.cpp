@@ -221,7 +221,8 @@ int ConsoleUi::ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) {
             PrintPaged(SideBySide(tables, columns_));
             continue;
         }
-        if (k == static_cast<int>(buttons.size()) + 1) return SkillTableRandomButton(g);
+        // The dice choose, in the rules, as when the window is closed.
+        if (k == static_cast<int>(buttons.size()) + 1) return 0;
         return buttons[k - 1];
     }
 }

@@ -240,7 +240,7 @@ SkillTableDialog::SkillTableDialog(QWidget* parent, Game& g, SkillTableChooserMo
     mine->setObjectName("cmdRandom");
     column->addWidget(mine);
     connect(mine, &QPushButton::clicked, this, [this] {
-        choice_ = SkillTableRandomButton(g_);
+        choice_ = 0;  // the dice choose, as when the window is closed
         accept();
     });
     layout->addWidget(frame);
