@@ -205,6 +205,10 @@ class CareerTest : public QObject {
             Form3* form = ui_.TermWindow();
             if (!form || !Button(5)->isVisible()) return;
             caption = Button(5)->text();
+            // ORRIMAR_SCREENSHOTS names a folder for a picture of the menu.
+            if (const QString folder = qEnvironmentVariable("ORRIMAR_SCREENSHOTS");
+                !folder.isEmpty() && previewed.isEmpty())
+                form->grab().save(folder + "/orrimar-final-menu.png");
             form->activateWindow();
             if (!QTest::qWaitForWindowActive(form)) return;
             QTest::keyClick(form, previewed.isEmpty() ? Qt::Key_5 : Qt::Key_4);
