@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "ui/Ui.h"
+#include "ui/SilentUi.h"
 
 namespace orrimar {
 
-class AutoUi : public Ui {
+class AutoUi : public SilentUi {
   public:
     int TargetTerms = 7;
     std::vector<std::string> Messages;
@@ -32,27 +32,8 @@ class AutoUi : public Ui {
     void PickList(Game& g, PickListModel& list) override;
     int ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) override;
     bool ViewText(TextViewerModel&) override { return true; }
-    void ShowTermWindow(Game&) override {}
     std::string AskTerm(Game& g) override;
     void RunMainWindow(Game& g) override;
-    void ShowOptions(Game&) override {}
-    void ShowPreferredSkills(Game&) override {}
-    void ShowSaveOptionSet(Game&) override {}
-    void ShowAbout(Game&) override {}
-    std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    void OpenPage(const std::string&) override {}
-    void PreviewPage(const std::string&, const std::string&) override {}
-    void OpenInEditor(const std::string&) override {}
-    void Beep() override {}
-    void ShowSplash(Game&) override {}
-    void HideSplash() override {}
-    void Refresh(Game&) override {}
-    bool ShowsViews() const override { return false; }
 
     // Set by the batch before each character: its dice for the answers
     // that are thrown.

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/Ui.h"
+#include "ui/SilentUi.h"
 
 namespace orrimar {
 
@@ -15,7 +15,7 @@ struct ReplayStop {
     std::string Message;
 };
 
-class ReplayUi : public Ui {
+class ReplayUi : public SilentUi {
   public:
     explicit ReplayUi(std::vector<std::pair<std::string, std::string>> answers)
         : answers_(std::move(answers)) {}
@@ -30,27 +30,8 @@ class ReplayUi : public Ui {
     void PickList(Game& g, PickListModel& list) override;
     int ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) override;
     bool ViewText(TextViewerModel& viewer) override;
-    void ShowTermWindow(Game&) override {}
     std::string AskTerm(Game& g) override;
     void RunMainWindow(Game&) override;
-    void ShowOptions(Game&) override {}
-    void ShowPreferredSkills(Game&) override {}
-    void ShowSaveOptionSet(Game&) override {}
-    void ShowAbout(Game&) override {}
-    std::optional<std::string> OpenFileDialog(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> SaveFileDialog(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    void OpenPage(const std::string&) override {}
-    void PreviewPage(const std::string&, const std::string&) override {}
-    void OpenInEditor(const std::string&) override {}
-    void Beep() override {}
-    void ShowSplash(Game&) override {}
-    void HideSplash() override {}
-    void Refresh(Game&) override {}
-    bool ShowsViews() const override { return false; }
 
     // Set before the career: the game whose settings a recorded change sets.
     Game* game = nullptr;
