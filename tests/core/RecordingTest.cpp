@@ -1,0 +1,137 @@
+// The player's own dice, the record a career keeps of its answers and
+// settings, and the record's JSON form read back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/Game.h"
+#include "model/OwnDice.h"
+#include "model/Recording.h"
+#include "output/RecordJson.h"
+#include "startup/Fingerprint.h"
+#include "support/TestGame.h"
+
+using namespace orrimar;
+
+TEST(OwnDice, AWrongTotalIsAskedAgainAndNothingLetsTheProgramThrow) {
+    TestGame t;
+    t.g.OwnDice = true;
+    t.ui.Answer({"13", "seven", "7", ""});
+    t.dice.Push({3, 4});
+    ThrowFor(t.g, "survival", 6);
+    EXPECT_EQ(RollDice(t.g, 2, 6), 7);
+    ASSERT_EQ(t.ui.messages.size(), 2u);
+    EXPECT_EQ(t.ui.shown.front().Text, "Roll 2D for survival, target 6+: ");
+    EXPECT_EQ(t.dice.Thrown(), 0);
+    // The purpose is for one throw only; an empty answer throws the dice.
+    EXPECT_EQ(RollDice(t.g, 2, 6), 7);
+    EXPECT_EQ(t.ui.shown.back().Text, "Roll 2D: ");
+    EXPECT_EQ(t.dice.Thrown(), 2);
+}
+
+TEST(OwnDice, AListIsUsedInTurnThenAskedOrEnded) {
+    TempDir dir;
+    dir.Write("throws.txt", std::vector<std::string>{"# table night", "7, 3", "12 x"});
+    std::string problem;
+    EXPECT_FALSE(ReadThrowList(dir.Path() + "throws.txt", problem));
+    EXPECT_NE(problem.find("throws.txt:3: \"x\""), std::string::npos) << problem;
+    dir.Write("throws.txt", std::vector<std::string>{"7 3 # the rest asked", "13"});
+    auto list = ReadThrowList(dir.Path() + "throws.txt", problem);
+    ASSERT_TRUE(list);
+
+    TestGame t;
+    t.g.OwnDice = true;
+    t.g.Throws = *list;
+    t.g.Recording = true;
+    t.ui.Answer({"5", "4"});
+    EXPECT_EQ(RollDice(t.g, 2, 6), 7);
+    EXPECT_EQ(RollDice(t.g, 1, 6), 3);
+    // 13 is no total of 2D: said, then asked; then the list is used up.
+    EXPECT_EQ(RollDice(t.g, 2, 6), 5);
+    EXPECT_EQ(t.ui.messages.size(), 1u);
+    EXPECT_EQ(RollDice(t.g, 1, 6), 4);
+    // Listed totals are recorded (the wrong one too, which led to a
+    // question); asked ones are recorded with the answers.
+    EXPECT_EQ(t.g.Recipe.Throws, (std::vector<int>{7, 3, 13}));
+
+    // A batch cannot ask: the end of the list, or a wrong total, stops it.
+    t.g.Throws.AskWhenDone = false;
+    EXPECT_THROW(RollDice(t.g, 1, 6), ThrowListEnded);
+    t.g.Throws.Values = {9};
+    t.g.Throws.Next = 0;
+    EXPECT_THROW(RollDice(t.g, 1, 6), ThrowListEnded);
+    EXPECT_EQ(t.dice.Thrown(), 0);
+}
+
+TEST(Recording, SettingsAndPickListAnswersRoundTrip) {
+    TestGame t;
+    t.g.Character.Options[OptAutoGen] = OptOn;
+    t.g.Character.Options[RankCap] = 7;
+    t.g.PrefSkill[3] = {"Pil\xF6t \"ace\"", 4};
+    t.g.OwnDice = true;
+    const std::string text = SettingsText(t.g);
+    TestGame u;
+    ASSERT_TRUE(ApplySettingsText(u.g, text));
+    EXPECT_EQ(u.g.Character.Options, t.g.Character.Options);
+    EXPECT_EQ(u.g.PrefSkill[3].Name, "Pil\xF6t \"ace\"");
+    EXPECT_TRUE(u.g.OwnDice);
+    EXPECT_FALSE(ApplySettingsText(u.g, "{\"options\": [1]}"));
+    EXPECT_FALSE(ApplySettingsText(u.g, "not json"));
+
+    PickListModel list;
+    list.Items = {{"a", 1}, {"b", 2}, {"c", 3}};
+    list.Selected = {true, false, true};
+    list.Current = 2;
+    PickListModel back;
+    back.Items = list.Items;
+    ASSERT_TRUE(ApplyPickListAnswer(back, PickListAnswer(list)));
+    EXPECT_EQ(back.Selected, list.Selected);
+    EXPECT_EQ(back.Current, 2);
+    EXPECT_FALSE(ApplyPickListAnswer(back, "5|0"));  // no such row
+}
+
+TEST(RecordJson, TheRecordRoundTripsAndRefusesWhatItCannotHold) {
+    CharacterRecord c;
+    c.Name = "Zo\xEB <\"--\\>";
+    c.Stats[1] = 12;
+    c.Rank = 3;
+    c.CurTerm = 4;
+    c.CurLine = 2;
+    c.TermLog[2].Title = "Navy";
+    c.TermLog[2].Lines[3] = "Wnd (head)";
+    c.Skills[1] = {"Pilot", 2};
+    c.Benefits[2] = "Low Passage";
+    c.BenefitCount[2] = 1;
+    c.Options[OptAutoGen] = OptOn;
+    const auto j = nlohmann::ordered_json::parse(RecordToJson(c).dump());
+    EXPECT_EQ(j.at("name").get<std::string>(), "Zo\xC3\xAB <\"--\\>");
+    EXPECT_EQ(RecordFromJson(j), c);
+
+    auto bad = j;
+    bad["rank"] = 99;
+    EXPECT_THROW(RecordFromJson(bad), nlohmann::ordered_json::exception);
+    bad = j;
+    bad["termLog"][0]["lines"]["21"] = "past the table";
+    EXPECT_THROW(RecordFromJson(bad), nlohmann::ordered_json::exception);
+    bad = j;
+    bad["stats"].erase(0);
+    EXPECT_THROW(RecordFromJson(bad), nlohmann::ordered_json::exception);
+}
+
+TEST(Fingerprint, NamesEachRuleFileThatChanged) {
+    TempDir dir;
+    dir.Write("A.ERI", std::vector<std::string>{"a"});
+    dir.Write("B.SRV", std::vector<std::string>{"b"});
+    dir.Write("notes.txt", std::vector<std::string>{"not a rule file"});
+    const DataFingerprint before = FingerprintFolder(dir.Path());
+    EXPECT_EQ(before.Files.size(), 2u);
+    EXPECT_EQ(before.Hash.size(), 64u);
+    dir.Write("notes.txt", std::vector<std::string>{"edited"});
+    EXPECT_EQ(FingerprintFolder(dir.Path()).Hash, before.Hash);
+    dir.Write("B.SRV", std::vector<std::string>{"b2"});
+    dir.Write("C.SCH", std::vector<std::string>{"c"});
+    std::filesystem::remove(dir.Path() + "A.ERI");
+    EXPECT_EQ(FingerprintDifferences(before, FingerprintFolder(dir.Path())),
+              "A.ERI removed\nB.SRV changed\nC.SCH added\n");
+    EXPECT_EQ(FingerprintDifferences(before, before), "");
+}
