@@ -4,7 +4,8 @@
 //   batch_bench [COUNT] [REPEATS] [DATA_DIR]
 // Each mode runs in a process of its own, so its peak memory is its own;
 // each repeat is timed, and the minimum, median and maximum are printed
-// with user and system time, microseconds and draws per character.
+// with user and system time, microseconds and draws per character; last,
+// the behaviour signature the golden test pins.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,6 +21,7 @@
 
 #include "model/Dice.h"
 #include "output/Batch.h"
+#include "output/Signature.h"
 
 using namespace orrimar;
 
@@ -146,5 +148,10 @@ int main(int argc, char** argv) {
     InChild([&] { RunFloor(count, repeats, draws); });
     InChild([&] { RunMode(false, 2, count, repeats, data, nullptr); });
     InChild([&] { RunMode(true, 1, count, repeats, data, nullptr); });
+    // What the program makes, in one line: a change that alters it says so.
+    std::string problem;
+    const std::string signature = BehaviourSignature(data, problem);
+    std::printf("behaviour signature (%d characters, seed %d): %s\n", SignatureCount, SignatureSeed,
+                signature.empty() ? problem.c_str() : signature.c_str());
     return 0;
 }

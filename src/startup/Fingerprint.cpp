@@ -54,6 +54,12 @@ std::string FileBytes(const fs::path& path) {
 
 }  // namespace
 
+std::string Sha256Hex(const std::string& bytes) {
+    Sha256 hash;
+    hash.Add(bytes);
+    return hash.Hex();
+}
+
 bool IsRuleFile(const std::string& name) {
     const std::string upper = UCase(name);
     const auto endsWith = [&](const char* ext) {

@@ -17,6 +17,9 @@ bool IsRuleFile(const std::string& name);
 // that cannot be read counts as empty.
 DataFingerprint FingerprintFolder(const std::string& folder);
 
+// SHA-256 of some bytes, in hex.
+std::string Sha256Hex(const std::string& bytes);
+
 // What differs between two fingerprints, one line per file ("IMPERIAL.ERI
 // changed", "NEW.SRV added", "OLD.SRV removed"); empty when they match.
 std::string FingerprintDifferences(const DataFingerprint& recorded, const DataFingerprint& now);

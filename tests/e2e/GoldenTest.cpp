@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "output/Batch.h"
+#include "output/Signature.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
@@ -118,4 +119,11 @@ TEST(Golden, ThreadsMakeTheSameCharacters) {
     }
     EXPECT_TRUE(pages[0] == pages[1]);
     EXPECT_EQ(logs[0].substr(0, logs[0].find(" in ")), logs[1].substr(0, logs[1].find(" in ")));
+}
+
+// The behaviour signature bench/batch_bench prints. A commit that changes
+// what the program makes says so and updates it; no other commit may.
+TEST(Golden, BehaviourSignatureIsPinned) {
+    std::string problem;
+    EXPECT_EQ(BehaviourSignature(SampleDataDir(), problem), "302d474729bbf86b") << problem;
 }
