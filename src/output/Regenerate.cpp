@@ -49,7 +49,8 @@ std::optional<json> ReadDocument(const std::string& file, std::string& problem) 
         return std::nullopt;
     }
     json j = json::parse(*document, nullptr, false);
-    if (!j.is_object() || j.value("format", "") != CharacterFormat) {
+    // Any value may stand under "format"; only the string names this format.
+    if (!j.is_object() || !j.contains("format") || j.at("format") != CharacterFormat) {
         problem = file + " holds no character record of the format " + std::string(CharacterFormat);
         return std::nullopt;
     }
@@ -150,9 +151,11 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
     json recorded;
     std::string version;
     DataFingerprint recordedData;
+    std::string name;
     try {
         recipe = RecipeFromJson(doc->at("recipe"));
         recorded = doc->at("character");
+        name = TextOf(recorded.at("name"));
         version = doc->at("program").at("version").get<std::string>();
         recordedData = FingerprintFromJson(doc->at("data"));
     } catch (const json::exception& e) {
@@ -210,7 +213,6 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
 
     std::vector<std::string> differences;
     Differences(recorded, remade, "character", differences);
-    const std::string name = Utf8ToLatin1(recorded.value("name", ""));
     if (differences.empty()) {
         out << "Made again: " << (name.empty() ? "the character" : name)
             << " comes out the same (seed " << recipe.Seed << ").\n";
