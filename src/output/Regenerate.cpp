@@ -48,9 +48,18 @@ std::optional<json> ReadDocument(const std::string& file, std::string& problem) 
         problem = file + " holds no character record (a resume or JSON file saved by Orrimar)";
         return std::nullopt;
     }
-    json j = json::parse(*document, nullptr, false);
+    // A character record nests a few levels and holds whole numbers only.
+    // Deeper nesting would exhaust the stack (the JSON library copies nested
+    // values recursively), and a fraction read as a whole number is undefined.
+    bool unlike = false;
+    const auto check = [&unlike](int depth, json::parse_event_t event, json& value) {
+        unlike = unlike || depth > 32 ||
+                 (event == json::parse_event_t::value && value.is_number_float());
+        return !unlike;
+    };
+    json j = json::parse(*document, check, false);
     // Any value may stand under "format"; only the string names this format.
-    if (!j.is_object() || !j.contains("format") || j.at("format") != CharacterFormat) {
+    if (unlike || !j.is_object() || !j.contains("format") || j.at("format") != CharacterFormat) {
         problem = file + " holds no character record of the format " + std::string(CharacterFormat);
         return std::nullopt;
     }
