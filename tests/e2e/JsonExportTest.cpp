@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -298,6 +299,11 @@ TEST(JsonExport, RegenerateRefusesBrokenFiles) {
         {"no-number.json", edited([](json& d) { d["recipe"].erase("number"); })},
         {"no-seed.json", edited([](json& d) { d["recipe"]["seed"] = nullptr; })},
         {"no-race.json", edited([](json& d) { d["recipe"]["wanted"]["race"] = "NO SUCH RACE"; })},
+        {"number-lowest.json", edited([](json& d) { d["recipe"]["number"] = INT_MIN; })},
+        {"terms-fraction.json", edited([](json& d) { d["recipe"]["terms"] = 1e300; })},
+        // Nested far deeper than a record, with keys after the nesting.
+        {"deep.json", "{\"x\": " + std::string(200000, '[') + std::string(200000, ']') +
+                          ", \"format\": \"orrimar-character/1\", \"y\": 1}"},
     };
     for (const auto& [name, content] : files) {
         std::ofstream(work.Path() + name, std::ios::binary) << content;
