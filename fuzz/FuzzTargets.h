@@ -14,6 +14,8 @@ void OptionSet(std::string_view data);     // option_set.cpp
 void TemplateFill(std::string_view data);  // template_fill.cpp
 void DataCheck(std::string_view data);     // data_check.cpp
 void Batch(std::string_view data);         // batch.cpp
+void DiceList(std::string_view data);      // dice_list.cpp
+void Regenerate(std::string_view data);    // regenerate.cpp
 
 struct Target {
     const char* Name;  // the program is fuzz_<Name>, its regressions fuzz/regressions/<Name>/
@@ -23,7 +25,7 @@ struct Target {
 inline constexpr Target Targets[] = {
     {"race_file", RaceFile},   {"service_file", ServiceFile},   {"cascades", Cascades},
     {"option_set", OptionSet}, {"template_fill", TemplateFill}, {"data_check", DataCheck},
-    {"batch", Batch},
+    {"batch", Batch},          {"dice_list", DiceList},         {"regenerate", Regenerate},
 };
 
 }  // namespace orrimar::fuzz

@@ -7,7 +7,8 @@ if(NOT DATA OR NOT OUT)
 endif()
 get_filename_component(HERE ${CMAKE_CURRENT_LIST_DIR} ABSOLUTE)
 
-foreach(target race_file service_file cascades option_set template_fill data_check batch)
+foreach(target race_file service_file cascades option_set template_fill data_check batch
+        dice_list regenerate)
   file(MAKE_DIRECTORY ${OUT}/${target})
 endforeach()
 
@@ -20,6 +21,12 @@ file(COPY ${DATA}/cascade.dat ${DATA}/COYNS.DAT DESTINATION ${OUT}/cascades)
 file(COPY ${templates} DESTINATION ${OUT}/template_fill)
 file(GLOB option_sets ${HERE}/seeds/option_set/*)
 file(COPY ${option_sets} DESTINATION ${OUT}/option_set)
+# Dice lists, and saved characters of the sample data: a batch character's
+# JSON on one line, an interactive one's JSON and a batch character's page.
+foreach(target dice_list regenerate)
+  file(GLOB seeds ${HERE}/seeds/${target}/*)
+  file(COPY ${seeds} DESTINATION ${OUT}/${target})
+endforeach()
 
 # A race file's text up to its [FILES] section, which then lists only `entry`.
 function(race_listing race entry out)

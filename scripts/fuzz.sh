@@ -16,7 +16,8 @@ seconds=${1:?usage: scripts/fuzz.sh [--smoke] SECONDS [TARGET...]}
 shift
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(race_file service_file cascades option_set template_fill data_check batch)
+  targets=(race_file service_file cascades option_set template_fill data_check batch
+           dice_list regenerate)
 fi
 
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -51,9 +51,13 @@ bool ApplySettingsText(Game& g, const std::string& text) {
         if (options.size() != g.Character.Options.size() ||
             preferred.size() + 1 != g.PrefSkill.size())
             return false;
-        for (size_t i = 0; i < options.size(); ++i)
+        // Whole numbers only: a fraction read as one is undefined.
+        for (size_t i = 0; i < options.size(); ++i) {
+            if (!options[i].is_number_integer()) return false;
             g.Character.Options[i] = options[i].get<int16_t>();
+        }
         for (size_t i = 0; i < preferred.size(); ++i) {
+            if (!preferred[i].at(1).is_number_integer()) return false;
             g.PrefSkill[i + 1].Name = Utf8ToLatin1(preferred[i].at(0).get<std::string>());
             g.PrefSkill[i + 1].Level = preferred[i].at(1).get<int>();
         }

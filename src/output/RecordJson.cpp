@@ -1,5 +1,7 @@
 #include "output/RecordJson.h"
 
+#include <limits>
+
 #include "model/Encoding.h"
 
 namespace orrimar {
@@ -198,7 +200,8 @@ CareerRecipe RecipeFromJson(const json& j) {
         r.WantedService = TextOf(wanted.at("service"));
         r.WantedBranch = TextOf(wanted.at("branch"));
         r.Terms = j.at("terms").get<int>();
-        r.Number = j.at("number").get<int>();
+        // Character n's seed is the batch seed plus n - 1.
+        r.Number = Bounded<int>(j, "number", 1, std::numeric_limits<int>::max());
         return r;
     }
     r.RaceKey = TextOf(j.at("race"));

@@ -48,8 +48,18 @@ std::optional<json> ReadDocument(const std::string& file, std::string& problem) 
         problem = file + " holds no character record (a resume or JSON file saved by Orrimar)";
         return std::nullopt;
     }
-    json j = json::parse(*document, nullptr, false);
-    if (!j.is_object() || j.value("format", "") != CharacterFormat) {
+    // A character record nests a few levels and holds whole numbers only.
+    // Deeper nesting would exhaust the stack (the JSON library copies nested
+    // values recursively), and a fraction read as a whole number is undefined.
+    bool unlike = false;
+    const auto check = [&unlike](int depth, json::parse_event_t event, json& value) {
+        unlike = unlike || depth > 32 ||
+                 (event == json::parse_event_t::value && value.is_number_float());
+        return !unlike;
+    };
+    json j = json::parse(*document, check, false);
+    // Any value may stand under "format"; only the string names this format.
+    if (unlike || !j.is_object() || !j.contains("format") || j.at("format") != CharacterFormat) {
         problem = file + " holds no character record of the format " + std::string(CharacterFormat);
         return std::nullopt;
     }
@@ -152,9 +162,11 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
     json recorded;
     std::string version;
     DataFingerprint recordedData;
+    std::string name;
     try {
         recipe = RecipeFromJson(doc->at("recipe"));
         recorded = doc->at("character");
+        name = TextOf(recorded.at("name"));
         version = doc->at("program").at("version").get<std::string>();
         recordedData = FingerprintFromJson(doc->at("data"));
     } catch (const json::exception& e) {
@@ -212,7 +224,6 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
 
     std::vector<std::string> differences;
     Differences(recorded, remade, "character", differences);
-    const std::string name = Utf8ToLatin1(recorded.value("name", ""));
     if (differences.empty()) {
         out << "Made again: " << (name.empty() ? "the character" : name)
             << " comes out the same (seed " << recipe.Seed << ").\n";

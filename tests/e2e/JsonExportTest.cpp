@@ -1,0 +1,369 @@
+// Characters as JSON documents, through orrimar-cli: every batch format
+// against docs/character.schema.json, names that JSON, HTML comments and
+// Latin-1 all treat specially, --regenerate on good, changed and broken
+// files, and batches thrown from a dice list.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "startup/Files.h"
+#include "support/TestGame.h"
+
+using namespace orrimar;
+using json = nlohmann::json;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// orrimar-cli with `args` in `work`, nothing on standard input, standard
+// output and error kept apart (JSON Lines go to standard output).
+CliResult Cli(const std::string& args, const TempDir& work) {
+    const std::string command = "cd '" + work.Path() + "' && LC_ALL=C WINDIR='" + work.Path() +
+                                "' '" + ORRIMAR_CLI + "' " + args +
+                                " < /dev/null > out.txt 2> err.txt";
+    const int status = std::system(command.c_str());
+    CliResult run;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = ReadAll(work.Path() + "out.txt");
+    run.err = ReadAll(work.Path() + "err.txt");
+    return run;
+}
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The files of `dir` ending in `ext`, by name (so in batch order).
+std::vector<std::string> FilesIn(const std::string& dir, const std::string& ext) {
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(dir))
+        if (entry.path().extension() == ext) files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// The document a page carries in its closing comment, found without the
+// program's own reader; a comment holding "--" would end early in a browser.
+json PageDocument(const std::string& page) {
+    const std::string start = "<!-- orrimar-character ", end = " -->";
+    const size_t from = page.rfind(start);
+    const size_t to = page.find(end, from);
+    if (from == std::string::npos || to == std::string::npos) return nullptr;
+    const std::string text = page.substr(from + start.size(), to - from - start.size());
+    EXPECT_FALSE(Has(text, "--"));
+    return json::parse(text);
+}
+
+bool HaveJsonSchema() {
+    return std::system("/usr/bin/python3 -c 'import jsonschema' > /dev/null 2>&1") == 0;
+}
+
+// What the schema finds wrong in the documents of `files` (a ".jsonl" file
+// holds one a line); an interactive recipe's settings text is checked too.
+std::string SchemaProblems(const std::vector<std::string>& files, const TempDir& work) {
+    const std::string script = work.Path() + "validate.py";
+    std::ofstream(script) << R"(import json, sys, jsonschema
+schema = json.load(open(sys.argv[1], encoding="utf-8"))
+check = jsonschema.Draft202012Validator(schema)
+settings = check.evolve(schema={"$ref": "#/$defs/settings", "$defs": schema["$defs"]})
+for name in sys.argv[2:]:
+    text = open(name, encoding="utf-8").read()
+    docs = [json.loads(l) for l in text.splitlines()] if name.endswith(".jsonl") else [json.loads(text)]
+    for doc in docs:
+        for e in check.iter_errors(doc):
+            print(name, list(e.absolute_path), e.message[:300])
+        if doc["recipe"]["made"] == "interactive":
+            for e in settings.iter_errors(json.loads(doc["recipe"]["settings"])):
+                print(name, "settings", e.message[:300])
+)";
+    std::string command =
+        "/usr/bin/python3 '" + script + "' '" + ORRIMAR_SOURCE_DIR + "/docs/character.schema.json'";
+    for (const auto& file : files) command += " '" + file + "'";
+    command += " > '" + work.Path() + "schema.txt' 2>&1";
+    const int status = std::system(command.c_str());
+    const std::string said = ReadAll(work.Path() + "schema.txt");
+    return status == 0 && said.empty() ? "" : "schema check failed:\n" + said;
+}
+
+// Last in a test, as it may skip the test: the documents of `files` hold
+// to the schema.
+#define EXPECT_SCHEMA_HOLDS(files, work)                                                    \
+    do {                                                                                    \
+        if (!HaveJsonSchema())                                                              \
+            GTEST_SKIP() << "/usr/bin/python3 lacks jsonschema (scripts/setup.sh installs " \
+                            "python3-jsonschema)";                                          \
+        EXPECT_EQ(SchemaProblems(files, work), "");                                         \
+    } while (0)
+
+std::string Data(const std::string& folder) {
+    return "--data '" + folder + "'";
+}
+
+// A list of `count` threes: a total every throw of the sample data allows.
+std::string Threes(const TempDir& work, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += i % 20 == 19 ? "3\n" : "3, ";
+    std::ofstream(work.Path() + "threes.txt") << "# every throw a three\n" << text;
+    return work.Path() + "threes.txt";
+}
+
+}  // namespace
+
+// --format json, jsonl and both make the same documents from the same
+// seed: the JSON files, the lines, and the documents the pages close with.
+TEST(JsonExport, EveryBatchFormatWritesTheSameValidDocuments) {
+    TempDir work;
+    const std::string batch = "--auto --count 5 --seed 7 " + Data(SampleDataDir());
+    CliResult run = Cli(batch + " --format json --out json", work);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto files = FilesIn(work.Path() + "json", ".json");
+    ASSERT_EQ(files.size(), 5u);
+    std::vector<json> docs;
+    for (const auto& file : files) docs.push_back(json::parse(ReadAll(file)));
+    for (size_t i = 0; i < docs.size(); ++i) {
+        EXPECT_EQ(docs[i]["seed"], 7 + i);
+        EXPECT_EQ(docs[i]["recipe"]["number"], i + 1);
+    }
+
+    run = Cli(batch + " --format jsonl --out -", work);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::vector<json> fromLines;
+    for (std::string line; std::getline(lines, line);) fromLines.push_back(json::parse(line));
+    EXPECT_EQ(fromLines, docs);
+    std::ofstream(work.Path() + "lines.jsonl") << run.out;
+
+    run = Cli(batch + " --format both --out both", work);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto pages = FilesIn(work.Path() + "both", ".htm");
+    const auto bothJson = FilesIn(work.Path() + "both", ".json");
+    ASSERT_EQ(pages.size(), 6u);  // index.htm last
+    ASSERT_EQ(bothJson.size(), 5u);
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(fs::path(pages[i]).stem(), fs::path(bothJson[i]).stem());
+        EXPECT_EQ(json::parse(ReadAll(bothJson[i])), docs[i]);
+        EXPECT_EQ(PageDocument(ReadAll(pages[i])), docs[i]);
+    }
+
+    std::vector<std::string> all = files;
+    all.push_back(work.Path() + "lines.jsonl");
+    EXPECT_SCHEMA_HOLDS(all, work);
+}
+
+// A career played by hand and saved as JSON from the final menu (answers
+// as in the terminal tests: the final menu's 6 saves JSON, 3 names, "1" is
+// the file) has the interactive recipe, and plays again the same.
+TEST(JsonExport, InteractiveSaveFollowsTheSchemaAndPlaysAgain) {
+    TempDir work;
+    std::string input = "1\n10\n2\n1\n3\n1\n13\n4\n";
+    for (int i = 0; i < 400; ++i) input += "6\n3\n1\n";
+    std::ofstream(work.Path() + "input.txt") << input;
+    const std::string command = "cd '" + work.Path() + "' && LC_ALL=C WINDIR='" + work.Path() +
+                                "' '" + ORRIMAR_CLI + "' --seed 11 " + Data(SampleDataDir()) +
+                                " < input.txt > /dev/null 2>&1";
+    ASSERT_NE(std::system(command.c_str()), -1);
+    ASSERT_TRUE(fs::exists(work.Path() + "1.json"));
+    const json doc = json::parse(ReadAll(work.Path() + "1.json"));
+    EXPECT_EQ(doc["recipe"]["made"], "interactive");
+    EXPECT_FALSE(doc["recipe"]["answers"].empty());
+
+    const CliResult again = Cli("--regenerate 1.json " + Data(SampleDataDir()), work);
+    EXPECT_EQ(again.status, 0) << again.out << again.err;
+    EXPECT_TRUE(Has(again.out, "comes out the same")) << again.out;
+    EXPECT_SCHEMA_HOLDS(std::vector<std::string>{work.Path() + "1.json"}, work);
+}
+
+// A race named with quotes, markup, "--", a Latin-1 letter and a backslash
+// reaches the JSON as the same text in UTF-8 and the page's comment intact;
+// both files make the character again.
+TEST(JsonExport, HostileNamesRoundTrip) {
+    TempDir work, data;
+    CopySampleData(data);
+    auto imperial = *ReadLines(data.Path() + "IMPERIAL.ERI");
+    imperial[0] = "Caf\xE9 \"quoted\" <b> & -- back\\slash";
+    data.Write("IMPERIAL.ERI", imperial);
+    const CliResult run =
+        Cli("--auto --count 1 --seed 3 --race IMPERIAL.ERI --format both --out out " +
+                Data(data.Path()),
+            work);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto files = FilesIn(work.Path() + "out", ".json");
+    const auto pages = FilesIn(work.Path() + "out", ".htm");
+    ASSERT_EQ(files.size(), 1u);
+    const json doc = json::parse(ReadAll(files[0]));
+    EXPECT_EQ(doc["character"]["race"], "Caf\xC3\xA9 \"quoted\" <b> & -- back\\slash");
+    EXPECT_EQ(PageDocument(ReadAll(pages[0])), doc);
+
+    std::string said;
+    for (const auto& file : {files[0], pages[0]}) {
+        const CliResult again = Cli("--regenerate '" + file + "' " + Data(data.Path()), work);
+        EXPECT_EQ(again.status, 0) << file << "\n" << again.out << again.err;
+        EXPECT_TRUE(Has(again.out, "comes out the same")) << again.out;
+        if (!said.empty()) {
+            EXPECT_EQ(again.out, said);
+        }
+        said = again.out;
+    }
+    EXPECT_SCHEMA_HOLDS(files, work);
+}
+
+// --regenerate names each rule file that changed since, and its exit
+// status says whether the character still comes out the same.
+TEST(JsonExport, RegenerateNamesChangedDataFiles) {
+    TempDir work, data;
+    CopySampleData(data);
+    ASSERT_EQ(Cli("--auto --count 2 --seed 11 --race IMPERIAL.ERI --format json --out out " +
+                      Data(data.Path()),
+                  work)
+                  .status,
+              0);
+    const std::string again =
+        "--regenerate '" + FilesIn(work.Path() + "out", ".json")[1] + "' " + Data(data.Path());
+    CliResult run = Cli(again, work);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Has(run.out, "comes out the same")) << run.out;
+    EXPECT_FALSE(Has(run.out, "differs from")) << run.out;
+
+    // The race's description is not played; a school no service lists adds
+    // a file but nothing to play.
+    auto imperial = *ReadLines(data.Path() + "IMPERIAL.ERI");
+    for (auto& line : imperial)
+        if (line.rfind("About=", 0) == 0) line += " Told again.";
+    data.Write("IMPERIAL.ERI", imperial);
+    fs::copy_file(data.Path() + "ICOP1.SCH", data.Path() + "EXTRA.SCH");
+    run = Cli(again, work);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Has(run.out, "IMPERIAL.ERI changed\n")) << run.out;
+    EXPECT_TRUE(Has(run.out, "EXTRA.SCH added\n")) << run.out;
+    EXPECT_FALSE(Has(run.out, "ARMY.SRV")) << run.out;
+    EXPECT_TRUE(Has(run.out, "comes out the same")) << run.out;
+
+    // Strength thrown on four dice instead of two is another character.
+    for (auto& line : imperial)
+        if (line == "STR=2D") line = "STR=4D";
+    data.Write("IMPERIAL.ERI", imperial);
+    fs::remove(data.Path() + "EXTRA.SCH");
+    run = Cli(again, work);
+    EXPECT_EQ(run.status, 1) << run.out << run.err;
+    EXPECT_TRUE(Has(run.out, "IMPERIAL.ERI changed\n")) << run.out;
+    EXPECT_FALSE(Has(run.out, "EXTRA.SCH")) << run.out;
+    EXPECT_TRUE(Has(run.out, "differs in")) << run.out;
+    EXPECT_TRUE(Has(run.out, "character.characteristics[")) << run.out;
+}
+
+// What is not a character document of this format gets a message naming
+// the file and exit status 1, never a crash.
+TEST(JsonExport, RegenerateRefusesBrokenFiles) {
+    TempDir work;
+    ASSERT_EQ(
+        Cli("--auto --count 1 --seed 4 --format both --out out " + Data(SampleDataDir()), work)
+            .status,
+        0);
+    const std::string text = ReadAll(FilesIn(work.Path() + "out", ".json")[0]);
+    const std::string page = ReadAll(FilesIn(work.Path() + "out", ".htm")[0]);
+    const auto edited = [&](const std::function<void(json&)>& edit) {
+        json doc = json::parse(text);
+        edit(doc);
+        return doc.dump();
+    };
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"empty.json", ""},
+        {"garbage.json", std::string("\x89PNG\r\n\x1a\n\0\xff{[", 12)},
+        {"truncated.json", text.substr(0, text.size() / 2)},
+        {"truncated.htm", page.substr(0, page.size() - 200)},
+        {"other.json", R"({"format": "other-program/2", "seed": 4})"},
+        {"format-number.json", R"({"format": 1})"},
+        {"list.json", "[1, 2, 3]"},
+        {"character-text.json", edited([](json& d) { d["character"] = "x"; })},
+        {"name-number.json", edited([](json& d) { d["character"]["name"] = 5; })},
+        {"no-number.json", edited([](json& d) { d["recipe"].erase("number"); })},
+        {"no-seed.json", edited([](json& d) { d["recipe"]["seed"] = nullptr; })},
+        {"no-race.json", edited([](json& d) { d["recipe"]["wanted"]["race"] = "NO SUCH RACE"; })},
+        {"number-lowest.json", edited([](json& d) { d["recipe"]["number"] = INT_MIN; })},
+        {"terms-fraction.json", edited([](json& d) { d["recipe"]["terms"] = 1e300; })},
+        // Nested far deeper than a record, with keys after the nesting.
+        {"deep.json", "{\"x\": " + std::string(200000, '[') + std::string(200000, ']') +
+                          ", \"format\": \"orrimar-character/1\", \"y\": 1}"},
+    };
+    for (const auto& [name, content] : files) {
+        std::ofstream(work.Path() + name, std::ios::binary) << content;
+        const CliResult run = Cli("--regenerate " + name + " " + Data(SampleDataDir()), work);
+        EXPECT_EQ(run.status, 1) << name << "\n" << run.err;
+        EXPECT_TRUE(Has(run.err, "orrimar-cli: " + name)) << name << "\n" << run.err;
+    }
+    const CliResult missing = Cli("--regenerate gone.json " + Data(SampleDataDir()), work);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(Has(missing.err, "cannot read gone.json")) << missing.err;
+}
+
+// A batch throws from a list: a list too short stops the batch naming it,
+// a word that is no number is named by file and line, and characters made
+// from a long enough list record their throws and come out the same.
+TEST(JsonExport, BatchDiceFromAList) {
+    TempDir work;
+    const std::string batch = "--auto --count 2 --seed 5 --format json " + Data(SampleDataDir());
+    std::ofstream(work.Path() + "short.txt") << "3 4 5\n";
+    CliResult run = Cli(batch + " --out short --dice short.txt", work);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "The dice list short.txt ran out after 3 throws")) << run.err;
+
+    std::ofstream(work.Path() + "words.txt") << "3, 4\n# a comment: 1 2\n5 six 6\n";
+    run = Cli(batch + " --out words --dice words.txt", work);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "words.txt:3: \"six\" is not a throw")) << run.err;
+    EXPECT_FALSE(fs::exists(work.Path() + "words"));
+
+    run = Cli(batch + " --out long --dice '" + Threes(work, 1000) + "'", work);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto files = FilesIn(work.Path() + "long", ".json");
+    ASSERT_EQ(files.size(), 2u);
+    const json doc = json::parse(ReadAll(files[1]));
+    const auto throws = doc["recipe"]["throws"].get<std::vector<int>>();
+    EXPECT_FALSE(throws.empty());
+    EXPECT_TRUE(std::all_of(throws.begin(), throws.end(), [](int t) { return t == 3; }));
+    run = Cli("--regenerate '" + files[1] + "' " + Data(SampleDataDir()), work);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Has(run.out, "comes out the same")) << run.out;
+}
+
+// JSON Lines into a file: a batch that stops part way leaves the earlier
+// file as it was (and no part file); a finished one replaces it.
+TEST(JsonExport, JsonLinesFileIsReplacedOnlyAtTheEnd) {
+    TempDir work;
+    std::ofstream(work.Path() + "all.jsonl") << "earlier\n";
+    // Enough threes for the first character, not the second.
+    const std::string batch =
+        "--auto --count 2 --seed 5 --format jsonl --out all.jsonl " + Data(SampleDataDir());
+    CliResult run = Cli(batch + " --dice '" + Threes(work, 150) + "'", work);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "character 2: The dice list")) << run.err;
+    EXPECT_EQ(ReadAll(work.Path() + "all.jsonl"), "earlier\n");
+    EXPECT_FALSE(fs::exists(work.Path() + "all.jsonl.part"));
+
+    run = Cli(batch, work);
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string lines = ReadAll(work.Path() + "all.jsonl");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2);
+    EXPECT_EQ(json::parse(lines.substr(0, lines.find('\n')))["recipe"]["number"], 1);
+    EXPECT_FALSE(fs::exists(work.Path() + "all.jsonl.part"));
+}
