@@ -21,6 +21,18 @@ json Counted(const std::string& name, int count) {
     return {{"name", Text(name)}, {"count", count}};
 }
 
+// A batch writes the same data section on every page: it is made once a
+// thread for each fingerprint.
+const json& DataSection(const DataFingerprint& data) {
+    thread_local std::string hash;
+    thread_local json section;
+    if (section.is_null() || hash != data.Hash) {
+        section = FingerprintToJson(data);
+        hash = data.Hash;
+    }
+    return section;
+}
+
 }  // namespace
 
 std::string ProgramVersionText() {
@@ -99,7 +111,7 @@ json CharacterDocument(const Game& g) {
     const CareerRecipe& r = g.Recipe;
     return {{"format", CharacterFormat},
             {"program", {{"name", "Orrimar"}, {"version", ProgramVersionText()}}},
-            {"data", FingerprintToJson(r.Data)},
+            {"data", DataSection(r.Data)},
             {"seed", r.Seeded ? json(r.Seed) : json(nullptr)},
             {"character", CharacterSection(g)},
             {"recipe", RecipeToJson(r)}};
