@@ -44,7 +44,7 @@ void College(Game& g) {
     EducationGain(g, 2, " EDU");
     if (!PassCourseThrow(g, Course::College, Stage::Honours)) return;
     // One more, and at least 10; like every gain, within the species maximum.
-    RaisedCharacteristic(g, 5, std::max(c.Stats[5] + 1, 10));
+    RaisedCharacteristic(g, StatEdu, std::max(c.Stats[StatEdu] + 1, 10));
     AddHistory(g, "Hons");
     // "OTC" also finds "NOTC": naval cadets are offered medical school first.
     if (Contains(CurrentYearLine(g), "OTC") && AskAcademic(g, "Apply for medical school?")) {

@@ -101,29 +101,29 @@ struct AgingTable {
 
 AgingTable TableFor(int raceCode) {
     switch (raceCode) {
-        case 1:
-        case 2:
-        case 4:
+        case RaceImperial:
+        case RaceConcord:
+        case RaceZhodani:
         case 5:
         case 9:
-        case 10:
+        case RaceDominion:
         case 13:
         case 15:
-        case 25:
+        case RaceCovenant:
             return {TableH, true};
-        case 3:
-        case 21:
+        case RaceVargr:
+        case RaceLysithi:
             return {TableL};
-        case 6:
-        case 7:
+        case RaceAslanMale:
+        case RaceAslanFemale:
             return {TableS};
-        case 8:
+        case RaceDroyne:
             return {TableF};
-        case 11:
+        case RaceChelith:
             return {TableK};
-        case 12:
+        case RaceTarrenai:
             return {TableA};
-        case 24:
+        case RaceSkethra:
             return {TableP};
         default:
             return {};

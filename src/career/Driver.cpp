@@ -55,7 +55,7 @@ void StartCareer(Game& g) {
     ShowCharacter(g, "");
     AcademicOptions(g);
 
-    if (g.Race.Code != 6) AddSkill(g, "Computer-0");
+    if (g.Race.Code != RaceAslanMale) AddSkill(g, "Computer-0");
     if (Contains(g.Race.Name, "barbar")) {
         AddSkill(g, "BLADE COMBAT-0");
     } else {
@@ -64,25 +64,25 @@ void StartCareer(Game& g) {
         AddSkill(g, "GUN COMBAT-0");
     }
     switch (g.Race.Code) {
-        case 4:
+        case RaceZhodani:
             AddSkill(g, "Thought Shield");
-            if (c.Stats[6] > 9) {
+            if (c.Stats[StatSoc] > 9) {
                 PsionicTraining(g);
                 if (g.Service.MaxRank > 9) c.Rank = 10;
             }
             break;
-        case 21:
+        case RaceLysithi:
             AddSkill(g, "Thought Shield");
             break;
-        case 25:
+        case RaceCovenant:
             AddSkill(g, "Waldo Ops");
             AddSkill(g, "TeeSuit");
             break;
-        case 8:
+        case RaceDroyne:
             AddSkill(g, "Flying-0");
             PsionicTraining(g);
             break;
-        case 11:
+        case RaceChelith:
             TrySkill(g, 2, 4, "Smell");
             break;
         default:
@@ -98,10 +98,10 @@ void StartCareer(Game& g) {
         AddSkill(g, grant);
     }
 
-    if (g.Race.Code == 6 || g.Race.Code == 7) {
+    if (g.Race.Code == RaceAslanMale || g.Race.Code == RaceAslanFemale) {
         const int r = RollDice(g, 2, 6);
         int x = 0;
-        if (g.Race.Code == 6) {
+        if (g.Race.Code == RaceAslanMale) {
             for (int i = 4; i <= 6; ++i) x += c.Stats[i] > r ? 2 : 0;
         } else {
             for (int i = 1; i <= 6; ++i) x += c.Stats[i] > r ? 1 : 0;
@@ -121,7 +121,7 @@ int PsionicThreshold(const std::string& code) {
 }
 
 void PsionicDiscovery(Game& g) {
-    if (Trim(g.Race.Psionic).empty() || g.Race.Code == 11) return;
+    if (Trim(g.Race.Psionic).empty() || g.Race.Code == RaceChelith) return;
     for (int i = 1; i <= g.Race.NumStats; ++i)
         if (UCase(Trim(g.Race.StatName[i])) == "PSI") return;
     if (RollDice(g, 2, 6) < PsionicThreshold(g.Race.Psionic)) return;
@@ -137,10 +137,10 @@ bool PlayYear(Game& g) {
     ClearTermWindow(g);
     ShowCharacter(g, "");
     PsionicDiscovery(g);
-    if (c.Stats[6] == 10 && g.Race.Code == 4) PsionicGames(g);
+    if (c.Stats[StatSoc] == 10 && g.Race.Code == RaceZhodani) PsionicGames(g);
     if (!c.Opt(OptForceSpecial)) ThrowFor(g, "the assignment");
     int roll = c.Opt(OptForceSpecial) ? 12 : RollDice(g, 2, 6);
-    if (g.Race.Code == 8) ShowCoyns(g);
+    if (g.Race.Code == RaceDroyne) ShowCoyns(g);
     ResolveAssignment(g, roll);
     if (g.TermWindow.Button[2].Caption == "Accept this" && g.TermWindow.Answer == "2") return true;
     if (c.CareerEnded == 1) return true;
@@ -152,11 +152,11 @@ int ReenlistThrow(Game& g) {
     const auto& c = g.Character;
     ThrowFor(g, "re-enlistment", g.Service.Reenlist);
     int reenlist = RollDice(g, 2, 6);
-    if (g.Race.Code == 11) {
+    if (g.Race.Code == RaceChelith) {
         const int s = GetSkillLevel(g, "Satisfaction");
         reenlist += s >= c.CurTerm / 2.0 ? 1000 : -1000;
     }
-    if (g.Race.Code == 8) {
+    if (g.Race.Code == RaceDroyne) {
         // The coin drawn in the last year of the term just ended decides.
         const int term = std::max(1, c.CurTerm - 1);
         const int year = std::clamp(g.Race.YearsPerTerm, 0, CharacterRecord::MaxYear);
@@ -199,9 +199,9 @@ void StepBack(Game& g) {
 
 void AdjustMoney(Game& g) {
     auto& c = g.Character;
-    if (c.Stats[6] > 10 && g.Race.Code == 4)
+    if (c.Stats[StatSoc] > 10 && g.Race.Code == RaceZhodani)
         c.Money = static_cast<int32_t>(std::min<int64_t>(2LL * c.Money, INT32_MAX));
-    if (g.Race.Code == 25 && c.Money > 0)
+    if (g.Race.Code == RaceCovenant && c.Money > 0)
         c.Money = static_cast<int32_t>(std::nearbyint(c.Money * 0.9));
 }
 

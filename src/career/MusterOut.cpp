@@ -24,7 +24,7 @@ int CountBenefitRolls(const Game& g) {
     if (c.Rank >= 13) ++rolls;
     if (c.Rank >= 15) ++rolls;
     if (c.CareerEnded == 1) rolls = 1;
-    if (g.Race.Code == 6 || g.Race.Code == 7) rolls *= 2;
+    if (g.Race.Code == RaceAslanMale || g.Race.Code == RaceAslanFemale) rolls *= 2;
     if (c.Warranted == 1) ++rolls;
     return rolls;
 }

@@ -25,7 +25,7 @@ constexpr std::array<const char*, 6> GamesTalents = {"Telempathy", "Clairvoyance
 
 // Races that carry psionic strength as a characteristic of their own.
 bool HasOwnPsiStat(const Game& g) {
-    return g.Race.Code == 4 || g.Race.Code == 8;
+    return g.Race.Code == RaceZhodani || g.Race.Code == RaceDroyne;
 }
 
 // The strength becomes a new characteristic "PSI". A race that already
@@ -99,7 +99,7 @@ void PsionicTraining(Game& g) {
         auto& talent = g.PsiTalent[i];
 
         int roll = c.Opt(OptForceAcademic) ? 99 : RollDice(g, 2, 6);
-        if (g.Race.Code == 8) roll += RollDice(g, 1, 6);
+        if (g.Race.Code == RaceDroyne) roll += RollDice(g, 1, 6);
         if (roll >= TalentTarget(talent, pass)) AddSkill(g, talent.Name);
         talent.Learned = 1;
     }
@@ -118,13 +118,13 @@ void PsionicGames(Game& g) {
     int score = 0;
     for (const char* name : GamesTalents) {
         if (GetSkillLevel(g, name) <= 0) continue;
-        score += RollDice(g, 2, 6) <= c.Stats[7] ? 1 : -1;
+        score += RollDice(g, 2, 6) <= c.Stats[StatPsi] ? 1 : -1;
     }
     if (RollDice(g, 2, 6) + score >= 12) {
-        c.Stats[6] = 11;
+        c.Stats[StatSoc] = 11;
         // A Soc above 10 is the noble caste of race 4 (a new character's
         // caste is set from Soc the same way), so the caste follows.
-        if (g.Race.Code == 4) c.SocialClass = "N";
+        if (g.Race.Code == RaceZhodani) c.SocialClass = "N";
         AddSkill(g, "+1 Psi");
         AddHistory(g, "- Elevated to Nobility");
     } else {

@@ -179,7 +179,7 @@ void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool
         return;
     ThrowFor(g, "promotion", a.Prom);
     const int t = RollDice(g, 2, 6);
-    if (g.Race.Code == 11 && t >= a.Prom) {
+    if (g.Race.Code == RaceChelith && t >= a.Prom) {
         AddSkill(g, "Satisfaction-1");
         AddHistory(g, "(Satisfied)");
     }
@@ -368,7 +368,7 @@ void ResolveAssignment(Game& g, int& roll) {
     // A copy: the hand-offs below may reload or change the service.
     const AssignmentRecord a = s.Assignment[roll];
 
-    if (g.Race.Code == 3) {
+    if (g.Race.Code == RaceVargr) {
         CharismaEvent(g, roll);
     } else {
         ThrowFor(g, "decoration");

@@ -39,6 +39,16 @@ enum OptionIndex : int {
     OptSpare = 14,
     RankCap = 15,
 };
+// Characteristic positions in the record (1-based, as the race files list
+// them); position 7 is PSI when psionic training appends it.
+inline constexpr int StatStr = 1;
+inline constexpr int StatDex = 2;
+inline constexpr int StatEnd = 3;
+inline constexpr int StatInt = 4;
+inline constexpr int StatEdu = 5;
+inline constexpr int StatSoc = 6;
+inline constexpr int StatPsi = 7;
+
 inline constexpr int16_t OptOn = -1;
 inline constexpr int16_t OptOff = 0;
 

@@ -72,11 +72,11 @@ void BuildCharacterLines(Game& g) {
     std::string stats;
     for (int i = 1; i <= g.Race.NumStats; ++i)
         stats += g.Race.StatName[i] + ": " + HexDigit(c.Stats[i]) + " ";
-    if (g.Race.Code == 4) {
+    if (g.Race.Code == RaceZhodani) {
         if (c.SocialClass == "P") stats += " (Prole)";
         if (c.SocialClass == "I") stats += " (Intendant)";
         if (c.SocialClass == "N") stats += " (Noble)";
-    } else if (g.Race.Code == 12) {
+    } else if (g.Race.Code == RaceTarrenai) {
         if (c.SocialClass == "S") stats += " (Servant)";
         if (c.SocialClass == "B") stats += " (Bodyguard)";
         if (c.SocialClass == "W") stats += " (Well-Born)";
@@ -124,7 +124,7 @@ void ShowCharacter(Game& g, const std::string& text) {
     // whose rank is its term count, the code of a merchant's rank 0, the
     // rank code trimmed. They stay here, where the rules have them happen,
     // whether or not anyone looks at the window.
-    if (g.Race.Code == 8) {
+    if (g.Race.Code == RaceDroyne) {
         // A race whose rank is its term count: the rank table is written
         // from the character, not read from the service file.
         int rank = std::clamp(c.CurTerm - 1, 1, CharacterRecord::MaxRank);

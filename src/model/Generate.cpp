@@ -37,7 +37,8 @@ int RollStat(Game& g, int dice) {
 
 void CalcHitPoints(Game& g) {
     auto& c = g.Character;
-    c.HitPoints = static_cast<int16_t>((c.Stats[1] + c.Stats[2] + c.Stats[3]) * 3);
+    c.HitPoints =
+        static_cast<int16_t>((c.Stats[StatStr] + c.Stats[StatDex] + c.Stats[StatEnd]) * 3);
     g.Form1.Hits = std::to_string(c.HitPoints);
 }
 
@@ -103,15 +104,16 @@ void Generate(Game& g) {
 
     SetStartingRank(g);
 
-    if (race.Code == 8) race.Psionic = "L";
-    if (race.Code == 12) {
+    if (race.Code == RaceDroyne) race.Psionic = "L";
+    if (race.Code == RaceTarrenai) {
         static const char* classes[] = {"", "S", "B", "W", "N"};
-        c.SocialClass = c.Stats[6] >= 1 && c.Stats[6] <= 4 ? classes[c.Stats[6]] : "";
+        c.SocialClass =
+            c.Stats[StatSoc] >= 1 && c.Stats[StatSoc] <= 4 ? classes[c.Stats[StatSoc]] : "";
     }
-    if (race.Code == 4) {
-        auto& psi = c.Stats[7];
-        auto& edu = c.Stats[5];
-        auto& soc = c.Stats[6];
+    if (race.Code == RaceZhodani) {
+        auto& psi = c.Stats[StatPsi];
+        auto& edu = c.Stats[StatEdu];
+        auto& soc = c.Stats[StatSoc];
         if (psi > 8 && soc < 10) soc = 10;
         if (edu > soc) edu = soc;
         if (edu < 8 && soc > 9) edu = 8;

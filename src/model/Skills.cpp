@@ -50,7 +50,7 @@ bool ChangeCharacteristic(Game& g, const std::string& text) {
 void RecordSkill(Game& g, const std::string& name, int increment, bool keptWhole) {
     static const char* refused[] = {"Bribery",  "Broker", "Equestrian",
                                     "Gambling", "Legal",  "Trader"};
-    if (g.Race.Code == 25) {
+    if (g.Race.Code == RaceCovenant) {
         for (const char* r : refused)
             if (name == r) return;
     }

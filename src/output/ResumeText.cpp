@@ -53,7 +53,7 @@ std::string CharacterNotes(Game& g) {
         if (i != 1) notes += ", ";
         notes += c.Benefits[i] + "-" + std::to_string(c.BenefitCount[i]);
     }
-    if (g.Race.Code == 12) {
+    if (g.Race.Code == RaceTarrenai) {
         if (c.SocialClass == "S") notes += " (Servant)";
         if (c.SocialClass == "B") notes += " (Bodyguard)";
         if (c.SocialClass == "W") notes += " (Well-Born)";

@@ -194,7 +194,7 @@ bool LoadRace(Game& g) {
         for (int i = 1; i <= 6; ++i) g.PsiTalent[i].RaceThrow = ExtHexValue(g.Race.PsiRolls[i - 1]);
     }
     ListServices(g);
-    g.Form1.VilaniEnabled = g.Race.Code == 1;
+    g.Form1.VilaniEnabled = g.Race.Code == RaceImperial;
     if (g.Form1.VilaniEnabled) g.Form1.VilaniLevel = 0;
     Generate(g);
     return true;

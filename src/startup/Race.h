@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "startup/RaceTypes.h"
 #include "startup/Service.h"
 
 namespace orrimar {
@@ -20,7 +21,7 @@ struct RaceRecord {
     static constexpr int MaxCascades = 20;
 
     std::string Name;
-    int Code = 0;
+    int Code = 0;  // the race type (RaceType) the built-in rules know it by
     int NumStats = 0;
     int NumStatsCopy = 0;
     std::array<std::string, MaxStats + 1> StatName{};

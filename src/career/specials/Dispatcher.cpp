@@ -64,9 +64,9 @@ const Family Families[] = {
     {"NAVY", NavySpecial},
     {"MERCHANT",
      [](Game& g) {
-         if (g.Race.Code == 6)
+         if (g.Race.Code == RaceAslanMale)
              AslanMerchantSpecial(g, "M");
-         else if (g.Race.Code == 7)
+         else if (g.Race.Code == RaceAslanFemale)
              AslanMerchantSpecial(g, "F");
          else
              MerchantSpecial(g);

@@ -12,17 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "model/Character.h"
+
 namespace orrimar {
 
 struct Game;
 
 namespace specials {
-
-// Characteristic positions the tables read.
-inline constexpr int StatEnd = 3;
-inline constexpr int StatInt = 4;
-inline constexpr int StatEdu = 5;
-inline constexpr int StatSoc = 6;
 
 // One test of the character or the service. A row, a skill or a modifier
 // applies only when all its conditions hold.
