@@ -58,6 +58,10 @@ std::optional<json> ReadDocument(const std::string& file, std::string& problem) 
         return !unlike;
     };
     json j = json::parse(*document, check, false);
+    if (j.is_discarded() && !unlike) {
+        problem = file + " is not valid JSON (cut short, or edited by hand?)";
+        return std::nullopt;
+    }
     // Any value may stand under "format"; only the string names this format.
     if (unlike || !j.is_object() || !j.contains("format") || j.at("format") != CharacterFormat) {
         problem = file + " holds no character record of the format " + std::string(CharacterFormat);
@@ -216,6 +220,8 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
         }
     }
     if (!problem.empty()) {
+        // The batch's own messages already name the program.
+        if (problem.rfind("orrimar-cli: ", 0) == 0) problem.erase(0, 13);
         err << "orrimar-cli: " << file << ": the character cannot be made again: " << problem
             << "\n";
         return 1;
