@@ -104,6 +104,9 @@ struct GameState {
     // "Accept" to the end of the career.
     CareerRecipe Recipe;
     bool Recording = false;
+    // The data folder's fingerprint, and the stamp of its files it was made for.
+    DataFingerprint DataPrint;
+    std::string DataStamp;
     std::string RecordedSettings;  // the options last recorded with the answers
 
     // PickOne's results and its one-call automatic switch.

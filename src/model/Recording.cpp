@@ -19,7 +19,12 @@ void BeginRecipe(Game& g) {
         r.Seeded = true;
         r.Seed = *seed;
     }
-    r.Data = FingerprintFolder(g.DataLoc);
+    // The folder is read again only when a rule file changed since.
+    if (std::string stamp = RuleFilesStamp(g.DataLoc); stamp != g.DataStamp) {
+        g.DataPrint = FingerprintFolder(g.DataLoc);
+        g.DataStamp = std::move(stamp);
+    }
+    r.Data = g.DataPrint;
     r.CommandLine = g.CommandLine;
     g.ProblemsMet.clear();
     if (const auto* e = g.RaceList.Current()) r.RaceKey = e->Key;

@@ -70,6 +70,23 @@ bool IsRuleFile(const std::string& name) {
            upper == "COYNS.DAT";
 }
 
+std::string RuleFilesStamp(const std::string& folder) {
+    std::vector<std::string> entries;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code kind;
+        const std::string name = it->path().filename().string();
+        if (!it->is_regular_file(kind) || !IsRuleFile(name)) continue;
+        std::error_code size, time;
+        entries.push_back(name + '\0' + std::to_string(it->file_size(size)) + '\0' +
+                          std::to_string(it->last_write_time(time).time_since_epoch().count()));
+    }
+    std::sort(entries.begin(), entries.end());
+    std::string stamp = folder;
+    for (const auto& entry : entries) stamp += '\n' + entry;
+    return stamp;
+}
+
 DataFingerprint FingerprintFolder(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code ec;

@@ -17,6 +17,10 @@ bool IsRuleFile(const std::string& name);
 // that cannot be read counts as empty.
 DataFingerprint FingerprintFolder(const std::string& folder);
 
+// What the folder's rule files are as the file system tells it (names,
+// sizes, times): while it stays the same, so does their fingerprint.
+std::string RuleFilesStamp(const std::string& folder);
+
 // SHA-256 of some bytes, in hex.
 std::string Sha256Hex(const std::string& bytes);
 
