@@ -41,14 +41,7 @@ std::string CurrentKey(const ChoiceList& list) {
 // Marks the entry with `key` selected without loading it (its data is the
 // data already loaded); no entry is selected when the key is not listed.
 void SelectByKey(ChoiceList& list, const std::string& key) {
-    list.Selected = -1;
-    if (key.empty()) return;
-    for (size_t i = 0; i < list.Entries.size(); ++i) {
-        if (EqualsNoCase(list.Entries[i].Key, key)) {
-            list.Selected = static_cast<int>(i);
-            return;
-        }
-    }
+    list.Selected = key.empty() ? -1 : list.IndexOf(key);
 }
 
 void SetTermTitle(Game& g, const std::string& title) {

@@ -14,6 +14,12 @@ class Dice {
     virtual ~Dice() = default;
     // One die: a uniform whole number 1..sides (sides >= 1).
     virtual int Roll(int sides) = 0;
+    // `count` dice of `sides` added up; count <= 0 gives 0.
+    int Sum(int count, int sides) {
+        int sum = 0;
+        for (int i = 0; i < count; ++i) sum += Roll(sides);
+        return sum;
+    }
     // Starts a fresh sequence that can be made again and returns its seed;
     // nothing for dice whose throws cannot be repeated.
     virtual std::optional<uint64_t> FreshSeed() { return std::nullopt; }

@@ -13,9 +13,7 @@ namespace orrimar {
 int RollDice(Game& g, int count, int sides) {
     if (g.OwnDice && count > 0 && sides > 0) return OwnThrow(g, count, sides);
     g.ThrowPurpose.clear();
-    int sum = 0;
-    for (int i = 0; i < count; ++i) sum += g.dice.Roll(sides);
-    return sum;
+    return g.dice.Sum(count, sides);
 }
 
 int RollStat(Game& g, int dice) {

@@ -13,13 +13,6 @@ namespace {
 
 inline constexpr const char* OwnDiceTitle = "Roll my own dice";
 
-// A total the program throws, when the player leaves it to the program.
-int ProgramThrow(Game& g, int count, int sides) {
-    int sum = 0;
-    for (int i = 0; i < count; ++i) sum += g.dice.Roll(sides);
-    return sum;
-}
-
 std::optional<int> WholeNumber(const std::string& text) {
     int value = 0;
     const char* end = text.data() + text.size();
@@ -99,7 +92,8 @@ int OwnThrow(Game& g, int count, int sides) {
     }
     while (true) {
         const std::string answer = Trim(g.ui.InputText(question, OwnDiceTitle, ""));
-        if (answer.empty()) return ProgramThrow(g, count, sides);
+        // Nothing given: the program throws this one.
+        if (answer.empty()) return g.dice.Sum(count, sides);
         const auto value = WholeNumber(answer);
         if (value && *value >= count && *value <= count * sides) return *value;
         g.ui.Message("Please give the total thrown, " + RangeText(count, sides) +

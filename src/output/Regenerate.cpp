@@ -70,12 +70,6 @@ std::optional<json> ReadDocument(const std::string& file, std::string& problem) 
     return j;
 }
 
-int FindKey(const ChoiceList& list, const std::string& key) {
-    for (size_t i = 0; i < list.Entries.size(); ++i)
-        if (list.Entries[i].Key == key) return static_cast<int>(i);
-    return -1;
-}
-
 // The differences between two JSON values, one line each, under `path`.
 void Differences(const json& was, const json& now, const std::string& path,
                  std::vector<std::string>& out) {
@@ -110,15 +104,15 @@ std::string ReplayCareer(const CareerRecipe& r, const json& recorded, const std:
     g.TestMode = g.CommandLine == "TESTMODE" ? 1 : 0;
     g.DataLoc = dataDir;
     if (std::string failed = LoadDataFolder(g); !failed.empty()) return failed;
-    const int race = FindKey(g.RaceList, r.RaceKey);
+    const int race = g.RaceList.IndexOf(r.RaceKey);
     if (race < 0 || !SelectRace(g, race)) return "the race " + r.RaceKey + " cannot be loaded";
     // Every branch is listed, those a career opens ("/TN") too: a career
     // restarted after a transfer starts where the lists stood.
     g.Character.BranchOpen.fill(1);
-    const int service = FindKey(g.ServiceList, r.ServiceKey);
+    const int service = g.ServiceList.IndexOf(r.ServiceKey);
     if (service < 0 || !SelectService(g, service))
         return "the service " + r.ServiceKey + " cannot be loaded";
-    const int branch = FindKey(g.BranchList, r.BranchKey);
+    const int branch = g.BranchList.IndexOf(r.BranchKey);
     if (branch < 0 || !SelectBranch(g, branch))
         return "the branch " + r.BranchKey + " cannot be loaded";
     if (!ApplySettingsText(g, r.Settings)) return "the recorded settings cannot be read";

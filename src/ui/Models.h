@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Text.h"
+
 namespace orrimar {
 
 // A list whose entries carry a display text and a key (race, service and
@@ -26,6 +28,12 @@ struct ChoiceList {
     const ListEntry* Current() const {
         return Selected >= 0 && Selected < static_cast<int>(Entries.size()) ? &Entries[Selected]
                                                                             : nullptr;
+    }
+    // The entry whose key is `key` (any case), or -1.
+    int IndexOf(const std::string& key) const {
+        for (size_t i = 0; i < Entries.size(); ++i)
+            if (EqualsNoCase(Entries[i].Key, key)) return static_cast<int>(i);
+        return -1;
     }
 };
 

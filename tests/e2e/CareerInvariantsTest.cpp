@@ -40,12 +40,6 @@ struct Job {
     unsigned Mode = Plain;
 };
 
-int IndexOfKey(const ChoiceList& list, const std::string& key) {
-    for (size_t i = 0; i < list.Entries.size(); ++i)
-        if (EqualsNoCase(list.Entries[i].Key, key)) return static_cast<int>(i);
-    return -1;
-}
-
 // The batch's answers, with a player's detours thrown in. The main window
 // and the final menu are handed to the sweep.
 class PlayerUi : public AutoUi {
@@ -154,16 +148,15 @@ class Sweep {
     // characteristics under another service before choosing this one and
     // does not roll again; otherwise the batch's order (choose, then roll).
     bool Select(const SampleCareer& career, bool rollFirst) {
-        SelectRace(g, IndexOfKey(g.RaceList, career.Race));
-        const int service = IndexOfKey(g.ServiceList, career.Service);
+        SelectRace(g, g.RaceList.IndexOf(career.Race));
+        const int service = g.ServiceList.IndexOf(career.Service);
         if (service < 0) return false;
         if (rollFirst) {
             const int other = (service + 1) % static_cast<int>(g.ServiceList.Entries.size());
             if (SelectService(g, other) && !g.BranchList.Entries.empty()) SelectBranch(g, 0);
             Form1Generate(g);
         }
-        return SelectService(g, service) &&
-               SelectBranch(g, IndexOfKey(g.BranchList, career.Branch));
+        return SelectService(g, service) && SelectBranch(g, g.BranchList.IndexOf(career.Branch));
     }
 
     // The main window: the next job, or after a restart the same character,
@@ -172,9 +165,9 @@ class Sweep {
         if (ui.Restarting) {
             ui.Restarting = false;
             if (ui.OneIn(2)) {
-                const int service = IndexOfKey(g.ServiceList, job.Career.Service);
+                const int service = g.ServiceList.IndexOf(job.Career.Service);
                 SelectService(g, service);
-                SelectBranch(g, IndexOfKey(g.BranchList, job.Career.Branch));
+                SelectBranch(g, g.BranchList.IndexOf(job.Career.Branch));
             }
         } else {
             if (next == jobs.size()) throw ProgramExit{0};
