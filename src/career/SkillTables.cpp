@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_map>
 
 #include "model/Display.h"
 #include "model/Game.h"
@@ -11,103 +10,44 @@
 
 namespace orrimar {
 
-namespace {
-
-bool Compare(int value, char op, int number) {
-    switch (op) {
-        case '>':
-            return value > number;
-        case '=':
-            return value == number;
-        case '<':
-            return value < number;
-        default:
-            return false;
-    }
-}
-
-char CharAt(const std::string& line, size_t position) {
-    return position >= 1 && position <= line.size() ? line[position - 1] : '\0';
-}
-
-}  // namespace
-
-namespace {
-
-// What an eligibility line asks, read once: the tests below run for every
-// table at every skill roll, and the line never changes.
-struct EliLine {
-    bool all, warrant, noPosition, position, rank, assignment, command, staff, nco;
-    char rankOp, statOp;
-    int rankNumber, statNumber;
-    std::string upper;  // searched for the race's characteristic names
-};
-
-const EliLine& ReadEli(const std::string& line) {
-    // One table a thread: batches may run on several.
-    thread_local std::unordered_map<std::string, EliLine> read;
-    if (const auto at = read.find(line); at != read.end()) return at->second;
-    EliLine e{};
-    e.all = Contains(line, "All");
-    e.warrant = Contains(line, "Warrant");
-    e.noPosition = Contains(line, "No Position");
-    e.position = Contains(line, "Position");
-    e.rank = Contains(line, "Rank");
-    e.assignment = Contains(line, "Assignment=");
-    e.command = Contains(line, "Command");
-    e.staff = Contains(line, "Staff");
-    e.nco = Contains(line, "NCO");
-    e.rankOp = CharAt(line, 14);
-    e.rankNumber = ValInt(Mid(line, 15));
-    e.statOp = CharAt(line, 13);
-    e.statNumber = ValInt(Mid(line, 14));
-    e.upper = UCase(line);
-    return read.emplace(line, std::move(e)).first->second;
-}
-
-}  // namespace
-
 bool TableEligible(const Game& g, const SkillTableRecord& table) {
     const auto& c = g.Character;
     const std::string& year = CurrentYearLine(g);
     bool offered = false;
     for (int k = 1; k <= SkillTableRecord::MaxEli; ++k) {
-        const std::string& line = table.Eli[k];
-        if (line.empty()) continue;
-        const EliLine& e = ReadEli(line);
-        if (e.all) offered = true;
-        if (e.warrant && c.Warranted == 1) offered = true;
-        if (e.noPosition && Contains(year, "No Position")) offered = true;
-        if (e.position && !e.noPosition && Contains(year, "No position")) offered = true;
-        if (e.rank && Compare(c.Rank, e.rankOp, e.rankNumber)) offered = true;
-        for (int i = 1; i <= g.Race.NumStats; ++i) {
-            if (Contains(e.upper, g.Race.StatName[i]) &&
-                Compare(c.Stats[i], e.statOp, e.statNumber))
-                offered = true;
+        const EliLine& e = table.Eli[k];
+        if (e.empty()) continue;
+        if (e.All) offered = true;
+        if (e.Warrant && c.Warranted == 1) offered = true;
+        if (e.NoPosition && Contains(year, "No Position")) offered = true;
+        if (e.Position && !e.NoPosition && Contains(year, "No position")) offered = true;
+        if (e.Rank && CompareBy(c.Rank, e.RankOp, e.RankNumber)) offered = true;
+        // Only a line with an operator in the characteristic's column can
+        // test one; the others are spared the search for every name.
+        if (IsOperator(e.StatOp)) {
+            for (int i = 1; i <= g.Race.NumStats; ++i) {
+                if (Contains(e.Upper, g.Race.StatName[i]) &&
+                    CompareBy(c.Stats[i], e.StatOp, e.StatNumber))
+                    offered = true;
+            }
         }
-        if (e.assignment && Contains(year, line)) offered = true;
-        if (e.command) offered = Contains(year, "Cmd");
-        if (e.staff) offered = Contains(year, "Staff");
-        if (e.nco && c.Rank >= 2 && c.Rank < 10) offered = true;
-        if (e.position && Contains(year, "Posn")) offered = true;
+        if (e.Assignment && Contains(year, e.Text)) offered = true;
+        if (e.Command) offered = Contains(year, "Cmd");
+        if (e.Staff) offered = Contains(year, "Staff");
+        if (e.Nco && c.Rank >= 2 && c.Rank < 10) offered = true;
+        if (e.Position && Contains(year, "Posn")) offered = true;
     }
     return offered;
 }
 
 int TableModifier(const Game& g, const SkillTableRecord& table) {
-    // DM lines: "DM +1TL> 11" (modifier in columns 4-5, "TL" in 6-7, the
-    // operator in 8, the tech level from 10) and "DM +1 Rnk>9" (modifier in
-    // 4-5, "Rnk" in 7-9, the operator in 10, the rank from 11).
     int dm = 0;
     for (int k = 1; k <= SkillTableRecord::MaxDM; ++k) {
-        const std::string& line = table.DM[k];
-        if (line.empty()) continue;
-        const int modifier = ValInt(Mid(line, 4));
-        if (Mid(line, 6, 2) == "TL") {
-            if (Compare(g.Character.TechLevel, CharAt(line, 8), ValInt(Mid(line, 10))))
-                dm += modifier;
-        } else if (Mid(line, 7, 3) == "Rnk") {
-            if (Compare(g.Character.Rank, CharAt(line, 10), ValInt(Mid(line, 11)))) dm += modifier;
+        const DmLine& line = table.DM[k];
+        if (line.On == DmLine::Test::TechLevel) {
+            if (CompareBy(g.Character.TechLevel, line.Op, line.Number)) dm += line.Modifier;
+        } else if (line.On == DmLine::Test::Rank) {
+            if (CompareBy(g.Character.Rank, line.Op, line.Number)) dm += line.Modifier;
         }
     }
     return dm;

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 
 namespace orrimar {
@@ -13,6 +15,22 @@ struct TermEntry {
     std::string Title;
     std::array<std::string, 21> Lines{};  // year 0..20
     bool operator==(const TermEntry&) const = default;
+};
+
+// The history term by term, indexed from 0 (the term being lived) to
+// CharacterRecord::MaxTerm. Entries are made as the career writes them, so
+// a character is copied (at every start, restart and batch character) at
+// the cost of the terms it has, not of every term it might have. An entry
+// never written reads as empty, as it always did. A deque, so adding a term
+// leaves references to the others good.
+class TermLogList {
+  public:
+    TermEntry& operator[](size_t term);
+    const TermEntry& operator[](size_t term) const;
+    bool operator==(const TermLogList& other) const;
+
+  private:
+    std::deque<TermEntry> terms_;
 };
 
 struct SkillEntry {
@@ -80,7 +98,7 @@ struct CharacterRecord {
     std::string Homeworld;
     int16_t CurTerm = 0;
     int16_t CurLine = 0;
-    std::array<TermEntry, MaxTerm + 1> TermLog{};
+    TermLogList TermLog;
     std::array<SkillEntry, MaxSkills + 1> Skills{};
     std::array<int16_t, MaxBranchTags + 1> BranchOpen{};
     int16_t CareerEnded = 0;

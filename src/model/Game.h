@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,10 @@ struct GameState {
         FileCache<ServiceRecord> Services;
         FileCache<std::vector<BranchEntry>> BranchLists;
         FileCache<ServiceRecord> Branches;  // read over the service as loaded
+        // A batch reads its folder once: files are not looked at again
+        // between characters (no file times, no case-blind name searches).
+        bool Settled = false;
+        std::map<std::string, std::string> Resolved;  // file names as found, when settled
     } Cache;
     std::array<std::string, 251> StdCascade{};  // [0] holds the count
     std::array<std::string, 37> Coyns{};

@@ -144,6 +144,9 @@ std::string Prepare(Worker& w, const BatchOptions& options, const ThrowList* thr
     if (g.DataLoc.empty() || !FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI"))
         return "no data folder: give --data DIR (a folder holding IMPERIAL.ERI)";
     if (std::string failed = LoadDataFolder(g); !failed.empty()) return failed;
+    // The batch plays the folder as it was at the start, the folder its
+    // fingerprint names: a file edited meanwhile is not read half-way.
+    g.Cache.Settled = true;
     g.Recipe.Data = FingerprintFolder(g.DataLoc);
     if (throws) {
         // Every throw comes from the list; each character's are recorded.

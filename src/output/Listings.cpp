@@ -61,8 +61,7 @@ std::string Thousands(long long value) {
     return value == 0 ? "" : FormatThousands(value);
 }
 
-void PutSkillTables(Sheet& s,
-                    const std::array<SkillTableRecord, ServiceRecord::MaxTables + 1>& tables) {
+void PutSkillTables(Sheet& s, const SkillTableSet& tables) {
     for (int t = 1; t <= ServiceRecord::MaxTables; ++t) {
         const SkillTableRecord& table = tables[t];
         if (table.Title.empty()) continue;
@@ -71,9 +70,9 @@ void PutSkillTables(Sheet& s,
         const int max = std::clamp(table.Max, 0, SkillTableRecord::MaxEntries);
         for (int e = 1; e <= max; ++e) s.Line("    " + PrintNumber(e) + table.Entry[e]);
         for (int k = 1; k <= SkillTableRecord::MaxEli; ++k)
-            if (!table.Eli[k].empty()) s.Line("    " + table.Eli[k]);
+            if (!table.Eli[k].empty()) s.Line("    " + table.Eli[k].Text);
         for (int k = 1; k <= SkillTableRecord::MaxDM; ++k)
-            if (!table.DM[k].empty()) s.Line("    " + table.DM[k]);
+            if (!table.DM[k].empty()) s.Line("    " + table.DM[k].Text);
     }
 }
 

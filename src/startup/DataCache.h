@@ -25,10 +25,13 @@ std::optional<FileStamp> StampOf(const std::string& path);
 template <class T>
 class FileCache {
   public:
-    // The value kept for `path` under `key`, while the file is unchanged.
-    const T* Find(const std::string& path, const std::string& key = "") const {
+    // The value kept for `path` under `key`, while the file is unchanged;
+    // a settled cache does not look at the file again.
+    const T* Find(const std::string& path, const std::string& key = "",
+                  bool settled = false) const {
         const auto at = entries_.find({path, key});
         if (at == entries_.end()) return nullptr;
+        if (settled) return &at->second.second;
         const auto stamp = StampOf(path);
         return stamp && stamp == at->second.first ? &at->second.second : nullptr;
     }

@@ -110,8 +110,7 @@ int TablesStart(const LintService& service, const LintBranch* branch) {
     return at < 0 ? -1 : at + 1;
 }
 
-const std::array<SkillTableRecord, ServiceRecord::MaxTables + 1>& Tables(
-    const ServiceRecord& service, bool branchTables) {
+const SkillTableSet& Tables(const ServiceRecord& service, bool branchTables) {
     return branchTables ? service.BranchSkillTable : service.SkillTable;
 }
 

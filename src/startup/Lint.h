@@ -88,7 +88,6 @@ std::vector<TableLines> LocateTables(const std::vector<std::string>& lines, int 
 // The first line of the service's tables (branch null) or the branch's.
 int TablesStart(const LintService& service, const LintBranch* branch);
 // The tables of a service record, service (branch tables false) or branch.
-const std::array<SkillTableRecord, ServiceRecord::MaxTables + 1>& Tables(
-    const ServiceRecord& service, bool branchTables);
+const SkillTableSet& Tables(const ServiceRecord& service, bool branchTables);
 
 }  // namespace orrimar

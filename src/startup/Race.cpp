@@ -170,7 +170,7 @@ bool LoadRace(Game& g) {
     const ListEntry* entry = g.RaceList.Current();
     if (!entry) return false;
     const std::string path = g.DataLoc + entry->Key;
-    if (const RaceRecord* kept = g.Cache.Races.Find(path)) {
+    if (const RaceRecord* kept = g.Cache.Races.Find(path, "", g.Cache.Settled)) {
         g.Race = *kept;
     } else {
         RaceRecord race;
@@ -209,7 +209,7 @@ void ListServices(Game& g, const ListEntry* race) {
     g.ServiceList.Clear();
     if (const ListEntry* entry = race) {
         const std::string path = g.DataLoc + entry->Key;
-        if (const auto* kept = g.Cache.ServiceLists.Find(path)) {
+        if (const auto* kept = g.Cache.ServiceLists.Find(path, "", g.Cache.Settled)) {
             g.ServiceList.Entries = *kept;
         } else {
             auto lines = ReadLines(path);

@@ -87,8 +87,8 @@ int ForwardTo(const std::vector<std::string>& lines, int from, const std::string
 }
 
 // Skill tables from the line after their header up to a line starting "[".
-bool ReadSkillTables(Reader& r, std::array<SkillTableRecord, ServiceRecord::MaxTables + 1>& tables,
-                     const std::string& what) {
+bool ReadSkillTables(Reader& r, SkillTableSet& set, const std::string& what) {
+    auto& tables = set.EditAll();
     for (int t = 1;; ++t) {
         if (r.AtEnd())
             return r.FailHere(what +
@@ -382,16 +382,20 @@ std::vector<BranchEntry> ReadBranchEntries(const std::vector<std::string>& lines
 }
 
 namespace {
-std::string ServicePath(const Game& g) {
+std::string ServicePath(Game& g) {
     const ListEntry* entry = g.ServiceList.Current();
-    return entry ? ResolveNoCase(g.DataLoc, entry->Key) : "";
+    if (!entry) return "";
+    if (!g.Cache.Settled) return ResolveNoCase(g.DataLoc, entry->Key);
+    auto [at, added] = g.Cache.Resolved.try_emplace(entry->Key);
+    if (added) at->second = ResolveNoCase(g.DataLoc, entry->Key);
+    return at->second;
 }
 }  // namespace
 
 bool LoadService(Game& g) {
     const std::string path = ServicePath(g);
     if (path.empty()) return false;
-    if (const ServiceRecord* kept = g.Cache.Services.Find(path)) {
+    if (const ServiceRecord* kept = g.Cache.Services.Find(path, "", g.Cache.Settled)) {
         g.Service = *kept;
         g.ServiceAsLoaded = *kept;
         ListBranches(g);
@@ -419,7 +423,7 @@ void ListBranches(Game& g) {
     g.BranchList.Ready = false;
     g.BranchList.Clear();
     const std::string path = ServicePath(g);
-    const std::vector<BranchEntry>* entries = g.Cache.BranchLists.Find(path);
+    const std::vector<BranchEntry>* entries = g.Cache.BranchLists.Find(path, "", g.Cache.Settled);
     if (!entries) {
         auto lines = ReadLines(path);
         entries = &g.Cache.BranchLists.Put(
@@ -444,7 +448,7 @@ bool LoadBranch(Game& g) {
     // The branch reads over the service as loaded, not over the branch
     // chosen before it. What the career wrote into the service stays: the
     // courses already taken in place of a special, the name of rank 0.
-    const ServiceRecord* read = g.Cache.Branches.Find(path, branch->Key);
+    const ServiceRecord* read = g.Cache.Branches.Find(path, branch->Key, g.Cache.Settled);
     if (!read) {
         ServiceRecord service = g.ServiceAsLoaded;
         DataProblem problem;

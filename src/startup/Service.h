@@ -4,9 +4,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "startup/TableLines.h"
 
 namespace orrimar {
 
@@ -18,12 +21,38 @@ struct SkillTableRecord {
     static constexpr int MaxEntries = 15;
 
     std::string Title;
-    std::array<std::string, MaxEli + 1> Eli{};
-    std::array<std::string, MaxDM + 1> DM{};
+    std::array<EliLine, MaxEli + 1> Eli{};
+    std::array<DmLine, MaxDM + 1> DM{};
     int Max = 0;
     std::array<std::string, MaxEntries + 1> Entry{};
 
     bool operator==(const SkillTableRecord&) const = default;
+};
+
+// The ten skill tables of a service or of a branch (1 to 10). They are read
+// with the file and never changed in play, so every copy of a service
+// record (the loaded service, each branch, what a transfer keeps, the
+// cache) shares one set; Edit copies the set first when it is shared.
+class SkillTableSet {
+  public:
+    static constexpr int Size = 11;
+    using Tables = std::array<SkillTableRecord, Size>;
+
+    SkillTableSet() : tables_(std::make_shared<Tables>()) {}
+    const SkillTableRecord& operator[](size_t t) const { return (*tables_)[t]; }
+    auto begin() const { return tables_->cbegin(); }
+    auto end() const { return tables_->cend(); }
+    SkillTableRecord& Edit(size_t t) { return EditAll()[t]; }
+    Tables& EditAll() {
+        if (tables_.use_count() > 1) tables_ = std::make_shared<Tables>(*tables_);
+        return *tables_;
+    }
+    bool operator==(const SkillTableSet& other) const {
+        return tables_ == other.tables_ || *tables_ == *other.tables_;
+    }
+
+  private:
+    std::shared_ptr<Tables> tables_;
 };
 
 struct AssignmentRecord {
@@ -56,7 +85,7 @@ struct ServiceRecord {
     std::array<std::string, MaxRanks + 1> RankCode{};
     std::array<std::string, MaxRanks + 1> RankName{};
     std::array<int, 11> PlusEdu{};
-    std::array<SkillTableRecord, MaxTables + 1> SkillTable{};
+    SkillTableSet SkillTable;
     int MaterialCount = 0;
     std::array<std::string, MaxMuster + 1> Material{};
     int CashCount = 0;
@@ -68,7 +97,7 @@ struct ServiceRecord {
     int AssignLast = 0;
     std::array<std::string, MaxRoll + 1> AssignByRoll{};
     std::array<AssignmentRecord, MaxAssignments + 1> Assignment{};
-    std::array<SkillTableRecord, MaxTables + 1> BranchSkillTable{};
+    SkillTableSet BranchSkillTable;
     std::string School;
     int Command = 0;
     std::array<std::string, MaxGrants + 1> Grant{};  // [0] holds the count
@@ -76,6 +105,7 @@ struct ServiceRecord {
 
     bool operator==(const ServiceRecord&) const = default;
 };
+static_assert(SkillTableSet::Size == ServiceRecord::MaxTables + 1);
 
 // A problem found in a data file: the file, the line (1-based, 0 when the
 // problem is the whole file) and what is wrong. The loaders refuse a file

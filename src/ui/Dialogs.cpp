@@ -104,7 +104,7 @@ std::string SkillTableHoverText(const Game& g, int button) {
     for (int e = 1; e <= table.Max; ++e)
         text += "  " + std::to_string(e) + " " + table.Entry[e] + CrLf;
     text += CrLf;
-    for (int k = 1; k <= 5; ++k) text += table.Eli[k] + CrLf;
+    for (int k = 1; k <= 5; ++k) text += table.Eli[k].Text + CrLf;
     return text;
 }
 

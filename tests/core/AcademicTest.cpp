@@ -28,7 +28,8 @@ struct Bench {
         g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
         c.CurTerm = c.CurLine = c.PsiTrained = 1;
         for (int k = 10; k <= 14; ++k) g.Service.RankCode[k] = "O" + std::to_string(k - 9);
-        g.Service.SkillTable[1] = {"Drill", {"", "Eli      All"}, {}, 2, {"", "Rifle", "Tactics"}};
+        g.Service.SkillTable.Edit(1) = {
+            "Drill", {"", "Eli      All"}, {}, 2, {"", "Rifle", "Tactics"}};
         g.StdCascade[1] = "OASCIENCE/Physics/Chemistry/Biology";
     }
     // The history lines as "term.year text" joined by "|", then " = " and the skills.

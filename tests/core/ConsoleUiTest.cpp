@@ -193,8 +193,8 @@ TEST(PageText, ReadsAPageAsABrowserWould) {
 TEST(ConsoleUi, SkillTablesPrintWithoutRunsOfBlankLines) {
     TerminalGame t("0\n1\n");
     auto& s = t.g.Service;
-    s.SkillTable[1] = {"Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
-    s.SkillTable[2] = {"Service", {}, {}, 2, {"", "Pilot", "Medic"}};
+    s.SkillTable.Edit(1) = {"Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
+    s.SkillTable.Edit(2) = {"Service", {}, {}, 2, {"", "Pilot", "Medic"}};
     t.g.Form2.Button = {};
     t.g.Form2.Button[1] = {"Personal Development", "S1", true};
     t.g.Form2.Button[2] = {"Service Skills", "S2", true};

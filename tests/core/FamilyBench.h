@@ -46,9 +46,9 @@ struct Bench {
         s.School = "123456";
         for (int k = 0; k <= 15; ++k)
             s.RankCode[k] = k < 10 ? "E" + std::to_string(k) : "O" + std::to_string(k - 9);
-        s.SkillTable[1].Eli[1] = "Eli      All";
-        s.SkillTable[1].Max = 6;
-        s.SkillTable[1].Entry = {"", "Rifle", "Tactics", "Leader", "Medic", "Recon", "Admin"};
+        s.SkillTable.Edit(1).Eli[1] = "Eli      All";
+        s.SkillTable.Edit(1).Max = 6;
+        s.SkillTable.Edit(1).Entry = {"", "Rifle", "Tactics", "Leader", "Medic", "Recon", "Admin"};
         c.Rank = static_cast<int16_t>(who.rank);
         c.CurTerm = c.CurLine = 1;
         c.Options[OptKeepCascades] = OptOn;

@@ -42,8 +42,7 @@ TEST(SampleData, EveryRaceServiceAndBranchLoads) {
                         for (int e = 1; e <= table->Max; ++e)
                             EXPECT_FALSE(Trim(table->Entry[e]).empty())
                                 << where << " " << table->Title;
-                        for (const auto& eli : table->Eli)
-                            allTable = allTable || Contains(eli, "All");
+                        for (const auto& eli : table->Eli) allTable = allTable || eli.All;
                     }
                 }
                 EXPECT_TRUE(allTable) << where << ": no table is open to everyone";

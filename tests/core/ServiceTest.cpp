@@ -99,8 +99,8 @@ TEST(ServiceFile, ReadsTheServiceSections) {
     EXPECT_EQ(s.PlusEdu[3], 2);
     EXPECT_EQ(s.PlusEdu[5], 0);  // a non-digit gives 0
     EXPECT_EQ(s.SkillTable[1].Title, "Personal");
-    EXPECT_EQ(s.SkillTable[1].Eli[1], "Eli      All");
-    EXPECT_EQ(s.SkillTable[1].DM[1], "DM +1TL> 11");
+    EXPECT_EQ(s.SkillTable[1].Eli[1].Text, "Eli      All");
+    EXPECT_EQ(s.SkillTable[1].DM[1].Text, "DM +1TL> 11");
     EXPECT_EQ(s.SkillTable[1].Max, 3);
     EXPECT_EQ(s.SkillTable[1].Entry[3], "GUN COMBAT");
     EXPECT_EQ(s.SkillTable[2].Title, "Empty table");

@@ -85,7 +85,7 @@ TEST(SkillTableEligibility, PositionLines) {
 
 TEST(SkillTableRoll, ModifiersCapAndFloor) {
     TableGame t;
-    auto& table = t.g.Service.SkillTable[1];
+    auto& table = t.g.Service.SkillTable.Edit(1);
     table.Title = "Four";
     table.Eli[1] = "Eli      All";
     table.Max = 4;
@@ -117,9 +117,9 @@ TEST(RollSkill, OffersServiceThenBranchTablesAndRollsTheChoice) {
         r.Entry[1] = entry;
         return r;
     };
-    t.g.Service.SkillTable[1] = table("Personal", "Eli      All", "Brawling");
-    t.g.Service.SkillTable[2] = table("Closed", "Eli      Rank>20", "Never");
-    t.g.Service.BranchSkillTable[3] = table("Branch", "Eli      All", "Tactics");
+    t.g.Service.SkillTable.Edit(1) = table("Personal", "Eli      All", "Brawling");
+    t.g.Service.SkillTable.Edit(2) = table("Closed", "Eli      Rank>20", "Never");
+    t.g.Service.BranchSkillTable.Edit(3) = table("Branch", "Eli      All", "Tactics");
     t.ui.Answer({"2"});
     t.dice.Push({3});
     RollSkill(t.g);

@@ -36,9 +36,9 @@ class TermTest : public ::testing::Test {
         s.Assignment[3] = {"Garrison", 3, 12, 9, 7};
         s.Assignment[4] = {"BLANK", 3, 99, 9, 7};
         s.Assignment[5] = {"Battle", 6, 5, 8, 5};
-        s.SkillTable[1].Eli[1] = "Eli      All";
-        s.SkillTable[1].Max = 6;
-        s.SkillTable[1].Entry = {"", "Rifle", "Tactics", "Leader", "Medic", "Recon", "Admin"};
+        s.SkillTable.Edit(1).Eli[1] = "Eli      All";
+        s.SkillTable.Edit(1).Max = 6;
+        s.SkillTable.Edit(1).Entry = {"", "Rifle", "Tactics", "Leader", "Medic", "Recon", "Admin"};
         c.Rank = c.CurTerm = c.CurLine = 1;
     }
 

@@ -120,7 +120,7 @@ class DialogsTest : public QObject {
     }
 
     void skillTableHoverAndRandom() {
-        g.Service.SkillTable[1] = {"Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
+        g.Service.SkillTable.Edit(1) = {"Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
         g.Form2.Button[1] = {"Personal Development", "S1", true};
         g.Form2.Button[3] = {"Hidden", "S1", false};
         QString seen;  // the panel over the first button, then over the frame

@@ -1,0 +1,63 @@
+#include "startup/TableLines.h"
+
+#include <utility>
+
+#include "model/Text.h"
+
+namespace orrimar {
+
+namespace {
+
+char CharAt(const std::string& line, size_t position) {
+    return position >= 1 && position <= line.size() ? line[position - 1] : '\0';
+}
+
+}  // namespace
+
+EliLine::EliLine(std::string text) : Text(std::move(text)) {
+    const std::string& line = Text;
+    All = Contains(line, "All");
+    Warrant = Contains(line, "Warrant");
+    NoPosition = Contains(line, "No Position");
+    Position = Contains(line, "Position");
+    Rank = Contains(line, "Rank");
+    Assignment = Contains(line, "Assignment=");
+    Command = Contains(line, "Command");
+    Staff = Contains(line, "Staff");
+    Nco = Contains(line, "NCO");
+    RankOp = CharAt(line, 14);
+    RankNumber = ValInt(Mid(line, 15));
+    StatOp = CharAt(line, 13);
+    StatNumber = ValInt(Mid(line, 14));
+    Upper = UCase(line);
+}
+
+DmLine::DmLine(std::string text) : Text(std::move(text)) {
+    const std::string& line = Text;
+    if (line.empty()) return;
+    Modifier = ValInt(Mid(line, 4));
+    if (Mid(line, 6, 2) == "TL") {
+        On = Test::TechLevel;
+        Op = CharAt(line, 8);
+        Number = ValInt(Mid(line, 10));
+    } else if (Mid(line, 7, 3) == "Rnk") {
+        On = Test::Rank;
+        Op = CharAt(line, 10);
+        Number = ValInt(Mid(line, 11));
+    }
+}
+
+bool CompareBy(int value, char op, int number) {
+    switch (op) {
+        case '>':
+            return value > number;
+        case '=':
+            return value == number;
+        case '<':
+            return value < number;
+        default:
+            return false;
+    }
+}
+
+}  // namespace orrimar
