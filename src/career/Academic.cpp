@@ -179,7 +179,7 @@ void CourseInPlaceOfSpecial(Game& g, const std::string& course) {
     } else if (course == "Flight School") {
         FlightSchool(g);
     } else {
-        if (!Trim(course).empty()) AddHistory(g, course);
+        if (!IsBlank(course)) AddHistory(g, course);
         // A career year is at stake here, so psionic training does not
         // lead back to the list of courses before enlistment.
         ResolveCourse(g, course);

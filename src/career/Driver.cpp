@@ -121,9 +121,9 @@ int PsionicThreshold(const std::string& code) {
 }
 
 void PsionicDiscovery(Game& g) {
-    if (Trim(g.Race.Psionic).empty() || g.Race.Code == RaceChelith) return;
+    if (IsBlank(g.Race.Psionic) || g.Race.Code == RaceChelith) return;
     for (int i = 1; i <= g.Race.NumStats; ++i)
-        if (UCase(Trim(g.Race.StatName[i])) == "PSI") return;
+        if (EqualsNoCase(Trim(g.Race.StatName[i]), "PSI")) return;
     if (RollDice(g, 2, 6) < PsionicThreshold(g.Race.Psionic)) return;
     if (g.ui.YesNo("The character has chanced on the opportunity for psionic testing and "
                    "training. Do you want to proceed?",
@@ -150,7 +150,7 @@ bool PlayYear(Game& g) {
 
 int ReenlistThrow(Game& g) {
     const auto& c = g.Character;
-    ThrowFor(g, "re-enlistment", g.Service.Reenlist);
+    ThrowFor(g, "re-enlistment", {}, g.Service.Reenlist);
     int reenlist = RollDice(g, 2, 6);
     if (g.Race.Code == RaceChelith) {
         const int s = GetSkillLevel(g, "Satisfaction");

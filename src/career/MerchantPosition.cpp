@@ -67,7 +67,7 @@ void SitExamination(Game& g) {
     const int next = std::clamp<int>(c.Rank + 1, 0, CharacterRecord::MaxRank);
     const std::string nextCode = Trim(s.RankCode[next]);
     for (int i = 1; i <= ServiceRecord::MaxQualif; ++i) {
-        if (Trim(s.Qualif[i]).empty()) return;
+        if (IsBlank(s.Qualif[i])) return;
         const auto exam = ReadExamination(s.Qualif[i]);
         if (!exam || exam->RankCode != nextCode) continue;
         if (!Qualifies(g, *exam)) {

@@ -92,7 +92,7 @@ void RecordBenefit(Game& g, const std::string& benefit) {
             ++c.BenefitCount[i];
             return;
         }
-        if (Trim(c.Benefits[i]).empty()) {
+        if (IsBlank(c.Benefits[i])) {
             c.Benefits[i] = benefit;
             c.BenefitCount[i] = 1;
             return;
@@ -114,7 +114,7 @@ void TakeMaterial(Game& g) {
         AddSkill(g, benefit);
     } else if (Contains(benefit, "Skil") || Contains(benefit, "Trai")) {
         RollSkill(g);
-    } else if (!Trim(benefit).empty()) {
+    } else if (!IsBlank(benefit)) {
         // A roll past a short table reads an unset entry: it yields nothing
         // rather than a nameless benefit.
         RecordBenefit(g, benefit);

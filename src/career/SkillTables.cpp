@@ -90,7 +90,7 @@ void RollOnTable(Game& g, int button) {
     const SkillTableRecord& table =
         tag[0] == 'S' ? g.Service.SkillTable[t] : g.Service.BranchSkillTable[t];
     if (table.Max < 1) return;
-    ThrowFor(g, "the table " + Trim(table.Title));
+    ThrowFor(g, "the table ", TrimView(table.Title));
     int roll = RollDice(g, 1, 6) + TableModifier(g, table);
     if (roll > table.Max) roll = table.Max;
     // A modifier can push the roll below the table: it takes the first entry.

@@ -14,6 +14,7 @@
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "startup/Files.h"
+#include "startup/SchoolFiles.h"
 
 namespace orrimar {
 
@@ -112,7 +113,7 @@ std::string AskBadWound(Game& g) {
 // Survival and wounds. Returns true when the character accepted being invalided out.
 bool Survival(Game& g, const AssignmentRecord& a) {
     auto& c = g.Character;
-    ThrowFor(g, "survival", a.Surv);
+    ThrowFor(g, "survival", {}, a.Surv);
     const int t = RollDice(g, 2, 6);
     if (t >= a.Surv) return false;
     const bool decorated = g.Service.Purple != "None";
@@ -150,7 +151,7 @@ void AwardDecoration(Game& g, int level) {
     if (level < 1 || level > 3) return;
     auto& c = g.Character;
     const std::string name = g.Service.Medal[level];
-    if (Trim(name).empty() || Contains(name, "NONE")) return;
+    if (IsBlank(name) || Contains(name, "NONE")) return;
     AddHistory(g, name);
     ++c.Medals[level];
     for (int n = 1; n <= 3; ++n) {
@@ -177,7 +178,7 @@ void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool
     }
     if (type == "IMOJ" && c.Rank >= 8 && (Trim(name) == "Training" || Trim(name) == "Agency Ops"))
         return;
-    ThrowFor(g, "promotion", a.Prom);
+    ThrowFor(g, "promotion", {}, a.Prom);
     const int t = RollDice(g, 2, 6);
     if (g.Race.Code == RaceChelith && t >= a.Prom) {
         AddSkill(g, "Satisfaction-1");
@@ -227,16 +228,19 @@ void ScoutSchool(Game& g) {
     const int position = RollDice(g, 1, 6);
     const std::string digit = Mid(g.Service.School, position, 1);
     const std::string file = ScoutSchoolFile(g.Service.School, position);
-    std::optional<std::string> path;
-    if (!file.empty()) path = FindFileNoCase(g.DataLoc, file);
-    if (!path) {
+    if (file.empty()) {
         RollSkill(g);
         return;
     }
-    const auto lines = ReadLines(*path);
+    const SchoolFileRead school = ReadSchoolFile(g, file);
+    if (!school.Path) {
+        RollSkill(g);
+        return;
+    }
+    const auto& lines = school.Lines;
     if (!lines || lines->size() < 7) {
         DataProblemMet(g,
-                       "The school file " + FileNameOf(*path) +
+                       "The school file " + FileNameOf(*school.Path) +
                            " needs a title line and six skill lines; a skill-table roll is made "
                            "instead.",
                        MsgIcon::Warning);
@@ -253,7 +257,7 @@ void SkillThrow(Game& g, const AssignmentRecord& a) {
         ScoutSchool(g);
         return;
     }
-    ThrowFor(g, "a skill", a.Skil);
+    ThrowFor(g, "a skill", {}, a.Skil);
     if (RollDice(g, 2, 6) >= a.Skil || g.Character.Opt(OptForceSkill)) RollSkill(g);
 }
 
@@ -346,7 +350,7 @@ void ResolveAssignment(Game& g, int& roll) {
     if (type == "SORAG" && !SoragAssignment(g, roll)) return;
 
     const std::string name = AssignText(g, roll);
-    if (UCase(name) != "BLANK") AddHistory(g, name);
+    if (!EqualsNoCase(name, "BLANK")) AddHistory(g, name);
 
     bool military = false;
     bool invalided = false;

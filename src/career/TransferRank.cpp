@@ -27,7 +27,7 @@ int TopRank(const ServiceRecord& s) {
 std::vector<int> RanksOnSide(const ServiceRecord& s, char side) {
     std::vector<int> ranks;
     for (int k = 0; k <= TopRank(s); ++k)
-        if (!Trim(s.RankCode[k]).empty() && Side(s, k) == side) ranks.push_back(k);
+        if (!IsBlank(s.RankCode[k]) && Side(s, k) == side) ranks.push_back(k);
     return ranks;
 }
 
@@ -55,7 +55,8 @@ void TransferRank(Game& g, const ServiceRecord& from) {
     auto& c = g.Character;
     const int rank = TransferredRank(from, c.Rank, g.Service);
     // A merchant officer holds a commission; the exams need it.
-    if (UCase(g.Service.Type) == "MERCHANT" && Side(g.Service, rank) == 'O') c.Commissioned = 1;
+    if (EqualsNoCase(g.Service.Type, "MERCHANT") && Side(g.Service, rank) == 'O')
+        c.Commissioned = 1;
     if (rank == c.Rank && Trim(from.RankCode[rank]) == Trim(g.Service.RankCode[rank])) return;
     c.Rank = static_cast<int16_t>(rank);
     AddHistory(g, "Rank now " + Trim(g.Service.RankCode[rank]));

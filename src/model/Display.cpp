@@ -45,7 +45,7 @@ void BuildSkills(Game& g) {
     const bool byValue = c.Opt(OptSortSkills);
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
         const auto& skill = c.Skills[i];
-        if (Trim(skill.Name).empty()) continue;
+        if (IsBlank(skill.Name)) continue;
         std::string text = byValue ? std::to_string(skill.Level) + " " + skill.Name
                                    : skill.Name + "-" + std::to_string(skill.Level);
         list.push_back({text, i});
@@ -82,7 +82,7 @@ void BuildCharacterLines(Game& g) {
         if (c.SocialClass == "W") stats += " (Well-Born)";
         if (c.SocialClass == "N") stats += " (Noble)";
     }
-    if (UCase(s.Type) == "SORAG") {
+    if (EqualsNoCase(s.Type, "SORAG")) {
         int v = std::clamp(ValInt(c.Clearance), 0, 5);
         stats += " Clearance: " + g.ClearanceCode[v];
     }
@@ -90,7 +90,7 @@ void BuildCharacterLines(Game& g) {
     const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
     std::string rankLine = "T " + std::to_string(c.CurTerm) + " Y " + std::to_string(c.CurLine) +
                            " " + Trim(s.RankName[rank]) + " (" + s.RankCode[rank] + ")";
-    if (UCase(s.Type) == "MERCHANT") {
+    if (EqualsNoCase(s.Type, "MERCHANT")) {
         std::string next = rank + 1 <= ServiceRecord::MaxQualif ? s.Qualif[rank + 1] : "";
         std::string req = next.empty() ? "(n/a)" : next.substr(next.find_last_of('=') + 1);
         rankLine += rank == 0 ? " Next req: Commission" : " Next req: " + req;
@@ -117,7 +117,7 @@ void ShowCharacter(Game& g, const std::string& text) {
     auto& c = g.Character;
     auto& s = g.Service;
     auto& w = g.TermWindow;
-    if (!Trim(text).empty()) w.Log += text + CrLf;
+    if (!IsBlank(text)) w.Log += text + CrLf;
     CalcHitPoints(g);
 
     // What the display has always settled on the record: the rank of a race
@@ -133,7 +133,7 @@ void ShowCharacter(Game& g, const std::string& text) {
         s.RankName[rank] = "Rank-" + std::to_string(rank);
         s.MaxRank = rank;
     }
-    if (UCase(s.Type) == "MERCHANT") {
+    if (EqualsNoCase(s.Type, "MERCHANT")) {
         s.RankCode[0] = "E" + std::to_string(c.CurTerm);
         s.RankName[0] = "Enlisted";
     }
@@ -156,7 +156,7 @@ void ShowMoney(Game& g) {
     std::string text =
         "Current money: Cr" + FormatThousands(c.Money) + CrLf + "Material benefits: ";
     for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i) {
-        if (Trim(c.Benefits[i]).empty()) continue;
+        if (IsBlank(c.Benefits[i])) continue;
         text += c.Benefits[i];
         if (c.BenefitCount[i] > 1) text += "-" + std::to_string(c.BenefitCount[i]);
         text += ", ";

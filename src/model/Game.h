@@ -13,6 +13,7 @@
 #include "model/Recipe.h"
 #include "startup/DataCache.h"
 #include "startup/Race.h"
+#include "startup/SchoolFiles.h"
 #include "startup/Service.h"
 #include "ui/Models.h"
 #include "ui/Ui.h"
@@ -67,6 +68,7 @@ struct GameState {
         // between characters (no file times, no case-blind name searches).
         bool Settled = false;
         std::map<std::string, std::string> Resolved;  // file names as found, when settled
+        std::map<std::string, SchoolFileRead> Schools;
     } Cache;
     std::array<std::string, 251> StdCascade{};  // [0] holds the count
     std::array<std::string, 37> Coyns{};

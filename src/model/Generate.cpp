@@ -22,15 +22,16 @@ int RollStat(Game& g, int dice) {
         return RollDice(g, dice, 6);
     }
     if (dice <= 0) return 0;
-    std::vector<int> rolls;
+    // One die more than asked for, the lowest dropped.
+    int sum = 0;
+    int lowest = 0;
     for (int i = 0; i <= dice; ++i) {
         ThrowFor(g, "a characteristic (the lowest die is dropped)");
-        rolls.push_back(RollDice(g, 1, 6));
+        const int roll = RollDice(g, 1, 6);
+        sum += roll;
+        lowest = i == 0 ? roll : std::min(lowest, roll);
     }
-    std::sort(rolls.begin(), rolls.end(), std::greater<>());
-    int sum = 0;
-    for (int i = 0; i < dice; ++i) sum += rolls[i];
-    return sum;
+    return sum - lowest;
 }
 
 void CalcHitPoints(Game& g) {
@@ -67,7 +68,7 @@ void RefreshStatsPanel(Game& g) {
 }
 
 void SetStartingRank(Game& g) {
-    const bool merchant = UCase(g.Service.Type) == "MERCHANT";
+    const bool merchant = EqualsNoCase(g.Service.Type, "MERCHANT");
     g.Character.Rank = merchant ? 0 : 1;
     NameRankZero(g.Service);
 }

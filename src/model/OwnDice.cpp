@@ -58,8 +58,11 @@ std::optional<ThrowList> ReadThrowList(const std::string& path, std::string& pro
     return list;
 }
 
-void ThrowFor(Game& g, const std::string& purpose, int target) {
+void ThrowFor(Game& g, std::string_view purpose, std::string_view name, int target) {
+    // Only a throw the player makes is told what it is for.
+    if (!g.OwnDice) return;
     g.ThrowPurpose = purpose;
+    g.ThrowPurpose += name;
     if (target > 0) g.ThrowPurpose += ", target " + std::to_string(target) + "+";
 }
 

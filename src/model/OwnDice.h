@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orrimar {
@@ -32,8 +33,9 @@ struct ThrowListEnded {
 std::optional<ThrowList> ReadThrowList(const std::string& path, std::string& problem);
 
 // What the next throw is for, shown when the player is asked ("survival,
-// target 6+"); the text holds until the throw is made.
-void ThrowFor(Game& g, const std::string& purpose, int target = 0);
+// target 6+"): `purpose` followed by `name`. The text holds until the
+// throw is made; with the program throwing, nothing is kept.
+void ThrowFor(Game& g, std::string_view purpose, std::string_view name = {}, int target = 0);
 
 // The question for a throw: "Roll 2D for survival, target 6+: ".
 std::string ThrowQuestion(int count, int sides, const std::string& purpose);

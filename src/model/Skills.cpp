@@ -57,7 +57,7 @@ void RecordSkill(Game& g, const std::string& name, int increment, bool keptWhole
     if (name.empty()) return;
     auto& skills = g.Character.Skills;
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
-        const std::string existing = Trim(skills[i].Name);
+        const std::string_view existing = TrimView(skills[i].Name);
         if (existing.empty()) {
             skills[i].Name = name;
             skills[i].Level = static_cast<int16_t>(increment);
@@ -66,7 +66,7 @@ void RecordSkill(Game& g, const std::string& name, int increment, bool keptWhole
         }
         if (existing != name) continue;
         const int level = skills[i].Level + increment;
-        if (g.Character.Opt(OptCapSkills) && level > 6 && UCase(name) != "SATISFACTION" &&
+        if (g.Character.Opt(OptCapSkills) && level > 6 && !EqualsNoCase(name, "SATISFACTION") &&
             !keptWhole &&
             g.ui.YesNo("Skill rolled for " + name +
                            " is too high. Roll again (Yes) or allow it anyway (No)?",
@@ -134,7 +134,7 @@ void TakePreferredSkills(Game& g, const std::string& choices, const std::string&
                          Preferences preferences) {
     for (int p = 1; p <= 20; ++p) {
         const std::string pref = g.PrefSkill[p].Name;
-        if (Trim(pref).empty() || !ContainsNoCase(choices, pref)) continue;
+        if (IsBlank(pref) || !ContainsNoCase(choices, pref)) continue;
         int current = -1;
         for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
             if (g.Character.Skills[i].Name == pref) {

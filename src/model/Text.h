@@ -28,6 +28,16 @@ std::string UCase(std::string_view text);
 std::string LCase(std::string_view text);
 std::string Trim(std::string_view text);
 std::string TrimRight(std::string_view text);
+// Trim without a copy: a view into `text`.
+inline std::string_view TrimView(std::string_view text) {
+    const size_t b = text.find_first_not_of(' ');
+    if (b == std::string_view::npos) return {};
+    return text.substr(b, text.find_last_not_of(' ') - b + 1);
+}
+// Nothing but blanks (or nothing at all): what Trim would leave empty.
+inline bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 bool EqualsNoCase(std::string_view a, std::string_view b);
 bool StartsWith(std::string_view text, std::string_view prefix);

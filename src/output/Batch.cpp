@@ -110,11 +110,11 @@ std::string CheckWithinTables(const Game& g) {
         return "characteristic count out of range";
     bool free = false;
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
-        const bool empty = Trim(c.Skills[i].Name).empty();
+        const bool empty = IsBlank(c.Skills[i].Name);
         if (!empty && free) return "a skill after a free slot";
         free = free || empty;
         for (int j = 1; j < i && !empty; ++j)
-            if (Trim(c.Skills[j].Name) == Trim(c.Skills[i].Name)) return "a skill twice";
+            if (TrimView(c.Skills[j].Name) == TrimView(c.Skills[i].Name)) return "a skill twice";
     }
     for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i)
         if (c.BenefitCount[i] < 0) return "a negative benefit count";

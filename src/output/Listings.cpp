@@ -164,7 +164,7 @@ void PutBranch(Sheet& s, const ServiceRecord& sv) {
         s.Line();
         s.Line("  Chance of command: " + Plus(sv.Command));
     }
-    if (UCase(sv.Type) == "MERCHANT") {
+    if (EqualsNoCase(sv.Type, "MERCHANT")) {
         s.Line();
         s.Line("  Examinations for merchant ranks");
         s.Line("    Rk 2D Skill required");

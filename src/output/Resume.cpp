@@ -30,7 +30,7 @@ std::optional<std::vector<std::string>> ReadTemplate(const std::string& path,
     }
     // A page of nothing but the footer is no resume.
     if (std::all_of(lines->begin(), lines->end(),
-                    [](const std::string& line) { return Trim(line).empty(); })) {
+                    [](const std::string& line) { return IsBlank(line); })) {
         problem = "The template " + path + " is empty.";
         return std::nullopt;
     }

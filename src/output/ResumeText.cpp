@@ -80,7 +80,7 @@ std::string SkillText(const Game& g) {
     const auto& c = g.Character;
     std::vector<Entry> list;
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
-        if (Trim(c.Skills[i].Name).empty()) continue;
+        if (IsBlank(c.Skills[i].Name)) continue;
         list.push_back({c.Skills[i].Level, UCase(c.Skills[i].Name), i});
     }
     std::stable_sort(list.begin(), list.end(), [](const Entry& a, const Entry& b) {

@@ -94,7 +94,7 @@ void CheckService(const std::string& dir, const std::string& file, const Groups&
         checkTables(branch.BranchSkillTable);
         for (int k = 1; k <= ValInt(branch.Grant[0]); ++k)
             CheckGroup(file, *lines, branch.Grant[k], groups, said, out);
-        if (branch.AssignLast < branch.AssignFirst || Trim(branch.Assignment[1].Name).empty())
+        if (branch.AssignLast < branch.AssignFirst || IsBlank(branch.Assignment[1].Name))
             out.push_back({file, 0, "branch \"" + b.Key + "\" has no assignments."});
         for (int k = branch.AssignFirst; k <= branch.AssignLast; ++k) {
             const std::string text = Trim(branch.AssignByRoll[k]);

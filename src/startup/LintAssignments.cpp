@@ -82,10 +82,10 @@ void BountyBlocks(const LintService& s, const LintBranch& b, const AssignmentLin
 void NamedBlocks(const LintService& s, const LintBranch& b, const AssignmentLines& at,
                  std::vector<DataProblem>& out) {
     const ServiceRecord& r = b.Service;
-    const bool sorag = UCase(r.Type) == "SORAG";
+    const bool sorag = EqualsNoCase(r.Type, "SORAG");
     std::set<std::string> blocks, rolled;
     for (int n = 1; n <= ServiceRecord::MaxAssignments; ++n)
-        if (!Trim(r.Assignment[n].Name).empty()) blocks.insert(Trim(r.Assignment[n].Name));
+        if (!IsBlank(r.Assignment[n].Name)) blocks.insert(Trim(r.Assignment[n].Name));
 
     // Each assignment line's name, at the line of its first throw.
     std::map<std::string, int> missing;
@@ -104,7 +104,7 @@ void NamedBlocks(const LintService& s, const LintBranch& b, const AssignmentLine
             specialSaid = true;
             continue;
         }
-        if ((sorag && StartsWith(text, "S:")) || Trim(text).empty()) continue;
+        if ((sorag && StartsWith(text, "S:")) || IsBlank(text)) continue;
         if (!blocks.count(Trim(text)) && !missing.count(Trim(text))) {
             missing[Trim(text)] = line;
             const bool special = EqualsNoCase(Trim(text), "Special");

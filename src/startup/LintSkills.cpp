@@ -77,7 +77,7 @@ void ServiceUses(const LintService& s, std::vector<Use>& uses) {
 void AddCascade(const std::string& line, std::set<std::string>& groups,
                 std::set<std::string>& members) {
     const auto parts = Split(line, '/');
-    if (parts.empty() || Trim(parts[0]).empty()) return;
+    if (parts.empty() || IsBlank(parts[0])) return;
     groups.insert(Trim(parts[0]));
     for (size_t k = 1; k < parts.size(); ++k) {
         const std::string member = Trim(parts[k]);

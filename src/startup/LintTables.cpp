@@ -60,7 +60,7 @@ Year YearOf(const LintFolder& folder, const LintService& s,
         if (!school.Lines.empty()) y.Texts.push_back(school.Lines[0]);
     y.Cmd = military;
     y.Staff = military || (specials && SpecialsFor(r.Type) == SpecialsKind::Table);
-    y.NoPosition = UCase(r.Type) == "MERCHANT";
+    y.NoPosition = EqualsNoCase(r.Type, "MERCHANT");
     for (const auto& other : folder.Services)
         for (const auto& b : other.Branches)
             y.Warrant = y.Warrant || Contains(b.Service.BranchName, "Bounty");

@@ -52,7 +52,7 @@ void LoadOptionSetMenu(Game& g) {
         const std::string name = lines->empty() ? "" : lines->front();
         g.OptionSetButton[n] = name;
         g.OptionSetMenuName[n] = name;
-        if (UCase(name) == "DEFAULT") LoadOptionSet(g, n);
+        if (EqualsNoCase(name, "DEFAULT")) LoadOptionSet(g, n);
     }
 }
 

@@ -190,7 +190,7 @@ bool LoadRace(Game& g) {
     for (int i = 1; i <= g.Race.NumStats; ++i) names += g.Race.StatName[i] + CrLf;
     g.Form1.StatNames = names;
 
-    if (!Trim(g.Race.PsiRolls).empty()) {
+    if (!IsBlank(g.Race.PsiRolls)) {
         for (int i = 1; i <= 6; ++i) g.PsiTalent[i].RaceThrow = ExtHexValue(g.Race.PsiRolls[i - 1]);
     }
     ListServices(g);

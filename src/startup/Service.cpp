@@ -356,7 +356,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
 }
 
 void NameRankZero(ServiceRecord& service) {
-    if (UCase(service.Type) != "MERCHANT") return;
+    if (!EqualsNoCase(service.Type, "MERCHANT")) return;
     service.RankCode[0] = "En";
     service.RankName[0] = "Enlisted";
 }

@@ -126,7 +126,7 @@ void FillPreferredList(const Game& g, PreferredSkillsModel& m) {
     m.Selected = -1;
     for (int i = 1; i <= 20; ++i) {
         const auto& pref = g.PrefSkill[i];
-        if (Trim(pref.Name).empty()) continue;
+        if (IsBlank(pref.Name)) continue;
         m.List.push_back({pref.Name + "-" + std::to_string(pref.Level), i});
     }
 }
@@ -171,7 +171,7 @@ void PreferredOk(Game& g, PreferredSkillsModel& m) {
         g.PrefSkill[m.EditEntry] = entered;
     } else if (m.Mode == PanelMode::Add && !m.Name.empty()) {
         int free = 1;
-        while (free <= 20 && !Trim(g.PrefSkill[free].Name).empty()) ++free;
+        while (free <= 20 && !IsBlank(g.PrefSkill[free].Name)) ++free;
         if (free <= 20)
             g.PrefSkill[free] = entered;
         else

@@ -56,7 +56,7 @@ std::string WriteWindowPlace(const std::string& folder, const std::string& windo
     std::vector<std::string> lines;
     if (const auto old = ReadLines(folder + WindowPlacesFileName)) {
         for (const auto& line : *old) {
-            if (!Trim(line).empty() && !EqualsNoCase(KeyOf(line), window)) lines.push_back(line);
+            if (!IsBlank(line) && !EqualsNoCase(KeyOf(line), window)) lines.push_back(line);
         }
     }
     lines.push_back(window + "=" + std::to_string(place.X) + "," + std::to_string(place.Y) + "," +

@@ -18,7 +18,7 @@ TEST(OwnDice, AWrongTotalIsAskedAgainAndNothingLetsTheProgramThrow) {
     t.g.OwnDice = true;
     t.ui.Answer({"13", "seven", "7", ""});
     t.dice.Push({3, 4});
-    ThrowFor(t.g, "survival", 6);
+    ThrowFor(t.g, "survival", {}, 6);
     EXPECT_EQ(RollDice(t.g, 2, 6), 7);
     ASSERT_EQ(t.ui.messages.size(), 2u);
     EXPECT_EQ(t.ui.shown.front().Text, "Roll 2D for survival, target 6+: ");

@@ -11,6 +11,7 @@
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "startup/Files.h"
+#include "startup/SchoolFiles.h"
 #include "ui/Dialogs.h"
 
 namespace orrimar::specials {
@@ -100,11 +101,12 @@ bool AttendSchool(Game& g, const SchoolFile& school, int result) {
     if (name.empty())
         return SchoolFailed(g, "The [SCHOOL] line of " + g.Service.Name +
                                    " has no school digit at position " + std::to_string(result));
-    const auto path = FindFileNoCase(g.DataLoc, name);
+    const SchoolFileRead read = ReadSchoolFile(g, name);
+    const auto& path = read.Path;
     if (!path) return SchoolFailed(g, "The school file " + name + " is not in the data folder");
-    const auto lines = ReadLines(*path);
+    const auto& lines = read.Lines;
     bool whole = lines && lines->size() >= 7;
-    for (size_t k = 1; whole && k <= 6; ++k) whole = !Trim((*lines)[k]).empty();
+    for (size_t k = 1; whole && k <= 6; ++k) whole = !IsBlank((*lines)[k]);
     if (!whole)
         return SchoolFailed(
             g, "The school file " + FileNameOf(*path) + " needs a title line and six skill lines");

@@ -97,7 +97,7 @@ void ConsoleUi::PrintNumbered(const std::vector<std::string>& texts, int current
 void ConsoleUi::Asking(const std::string& question) {
     // The first line names the question well enough.
     const std::string first = question.substr(0, question.find_first_of("\r\n"));
-    if (!Trim(first).empty()) asked_ = first;
+    if (!IsBlank(first)) asked_ = first;
 }
 
 void ConsoleUi::Message(const std::string& text, const std::string& title, MsgIcon icon) {

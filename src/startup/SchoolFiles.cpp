@@ -1,0 +1,26 @@
+#include "startup/SchoolFiles.h"
+
+#include "model/Game.h"
+#include "startup/Files.h"
+
+namespace orrimar {
+
+namespace {
+
+SchoolFileRead Read(const Game& g, const std::string& name) {
+    SchoolFileRead read;
+    read.Path = FindFileNoCase(g.DataLoc, name);
+    if (read.Path) read.Lines = ReadLines(*read.Path);
+    return read;
+}
+
+}  // namespace
+
+SchoolFileRead ReadSchoolFile(Game& g, const std::string& name) {
+    if (!g.Cache.Settled) return Read(g, name);
+    auto [at, added] = g.Cache.Schools.try_emplace(name);
+    if (added) at->second = Read(g, name);
+    return at->second;
+}
+
+}  // namespace orrimar
