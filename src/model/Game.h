@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "ask/Models.h"
+#include "ask/Ui.h"
+#include "ask/ViewedUi.h"
 #include "model/Character.h"
 #include "model/Dice.h"
 #include "model/OwnDice.h"
@@ -13,9 +16,6 @@
 #include "startup/DataCache.h"
 #include "startup/Race.h"
 #include "startup/Service.h"
-#include "ui/Models.h"
-#include "ui/Ui.h"
-#include "ui/ViewedUi.h"
 
 namespace orrimar {
 

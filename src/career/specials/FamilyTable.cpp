@@ -4,6 +4,7 @@
 #include <cctype>
 #include <utility>
 
+#include "ask/Questions.h"
 #include "career/SkillTables.h"
 #include "model/Display.h"
 #include "model/Game.h"
@@ -11,7 +12,6 @@
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "startup/Files.h"
-#include "ui/Dialogs.h"
 
 namespace orrimar::specials {
 
