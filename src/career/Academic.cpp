@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ask/Questions.h"
 #include "career/AcademicCourses.h"
 #include "career/MedicalFlight.h"
 #include "career/Psionics.h"
@@ -11,7 +12,6 @@
 #include "model/ProblemsMet.h"
 #include "model/Skills.h"
 #include "model/Text.h"
-#include "ui/Dialogs.h"
 
 namespace orrimar {
 

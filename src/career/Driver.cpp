@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "ask/Questions.h"
 #include "career/Academic.h"
 #include "career/Aging.h"
 #include "career/MusterOut.h"
@@ -14,36 +15,13 @@
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Generate.h"
-#include "model/Recording.h"
 #include "model/Skills.h"
 #include "model/Text.h"
-#include "names/Homeworld.h"
-#include "output/BuiltInResume.h"
-#include "output/Resume.h"
 #include "startup/Cascades.h"
-#include "startup/Files.h"
 
 namespace orrimar {
 
 namespace {
-
-void TestMessage(Game& g, const std::string& text) {
-    if (g.TestMode == 1) g.ui.Message(text, g.AppTitle, MsgIcon::None);
-}
-
-// Sets up the term window's question and waits for an answer; an empty
-// caption leaves its button hidden. A closed window, or an answer naming a
-// button not shown, asks the same question again.
-std::string Ask(Game& g, const std::vector<std::string>& captions) {
-    while (true) {
-        for (size_t k = 0; k < captions.size() && k < TermWindowModel::Buttons; ++k)
-            g.TermWindow.Button[k + 1] = {captions[k], !captions[k].empty()};
-        std::string answer = g.ui.AskTerm(g);
-        if (answer.size() == 1 && answer[0] >= '1' && answer[0] < '1' + TermWindowModel::Buttons &&
-            g.TermWindow.Button[answer[0] - '0'].Visible)
-            return answer;
-    }
-}
 
 void StartCareer(Game& g) {
     auto& c = g.Character;
@@ -177,10 +155,10 @@ std::string EndOfTermChoice(Game& g, bool failed, bool ended) {
     g.TermWindow.Label[1] = "End of term " + std::to_string(term) + CrLf;
     if (failed) g.TermWindow.Label[1] += "  Re-enlistment FAILED";
     if (ended)
-        return Ask(g,
-                   {"", "", "Muster out", "Restart with this character", "Scrap and start again"});
-    return Ask(g, {"Re-enlist", "Transfer and re-enlist", "Muster out",
-                   "Restart with this character", "Scrap and start again"});
+        return AskTermButtons(
+            g, {"", "", "Muster out", "Restart with this character", "Scrap and start again"});
+    return AskTermButtons(g, {"Re-enlist", "Transfer and re-enlist", "Muster out",
+                              "Restart with this character", "Scrap and start again"});
 }
 
 // After a normal end of term the year routine has already opened the next
@@ -229,32 +207,6 @@ bool MusterOutCareer(Game& g, bool ended) {
 }
 
 }  // namespace
-
-CareerEnd FinalMenu(Game& g) {
-    bool previewed = false;
-    while (true) {
-        // A preview shows the page the next save writes: its homeworld stays.
-        if (!previewed) g.Character.Homeworld = MakeHomeworld(g, 2);
-        previewed = false;
-        ClearTermWindow(g);
-        ShowMoney(g);
-        const std::string choice =
-            Ask(g, {"Save as HTML", "Save with HTM template", "Restart with this character",
-                    "Scrap and restart", "Preview and print", "Save as JSON..."});
-        if (choice == "1") SaveHtmlResume(g);
-        if (choice == "2") SaveTemplateResume(g);
-        if (choice == "3") return CareerEnd::Restart;
-        if (choice == "4") return CareerEnd::Scrap;
-        if (choice == "6") SaveJsonCharacter(g);
-        if (choice == "5") {
-            // The built-in page as "Save as HTML" writes it, the character
-            // named or not; nothing is asked and nothing written.
-            g.ui.PreviewPage(JoinLinesCrLf(BuiltInResumeLines(g, TodayLongDate())),
-                             g.Character.Name);
-            previewed = true;
-        }
-    }
-}
 
 CareerEnd PlayCareer(Game& g) {
     auto& c = g.Character;
@@ -327,34 +279,6 @@ void NextYear(Game& g) {
                 "of old age. You should scrap this geriatric and start again!",
                 g.AppTitle, MsgIcon::Critical);
             break;
-        }
-    }
-}
-
-void MainProcess(Game& g) {
-    TestMessage(g, "Setting default career");
-    TestMessage(g, "Setting c1");
-    TestMessage(g, "Setting c2");
-    bool restart = false;
-    while (true) {
-        TestMessage(g, "Generate!");
-        if (!restart) Generate(g);
-        restart = false;
-        g.Form1.Accepted = false;
-        g.ui.RunMainWindow(g);
-        g.StartCharacter = g.Character;
-        BeginRecipe(g);
-        CareerEnd end = PlayCareer(g);
-        g.Recording = false;
-        if (end == CareerEnd::Finished) end = FinalMenu(g);
-        if (end == CareerEnd::Restart) {
-            restart = true;
-            g.Character = g.StartCharacter;
-            // A characteristic appended during the career (psionic
-            // training) goes with it.
-            g.Race.NumStats = g.Race.NumStatsCopy;
-            for (int i = 1; i <= 6; ++i) g.PsiTalent[i].Learned = 0;
-            RefreshStatsPanel(g);
         }
     }
 }

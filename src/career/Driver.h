@@ -1,20 +1,15 @@
-// The generation driver: the program's main loop from the main window
-// through the career, mustering out and the final menu.
+// The generation driver: a career year by year, through mustering out.
+// The program's main loop and the final menu are ui/Program.h's.
 #pragma once
 
 namespace orrimar {
 
 struct Game;
 
-// Runs for ever; the program ends through ProgramExit.
-void MainProcess(Game& g);
-
 enum class CareerEnd { Finished, Restart, Scrap };
 // An accepted character's career, from the first year through mustering out
 // (Finished), or until the user restarts or scraps it.
 CareerEnd PlayCareer(Game& g);
-// The final menu: save as often as wanted, then restart or scrap.
-CareerEnd FinalMenu(Game& g);
 // Advances one year (and the term after its last year), with aging.
 void NextYear(Game& g);
 

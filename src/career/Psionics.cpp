@@ -4,12 +4,12 @@
 #include <array>
 #include <string>
 
+#include "ask/Questions.h"
 #include "career/Driver.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Skills.h"
 #include "model/Text.h"
-#include "ui/Dialogs.h"
 
 namespace orrimar {
 

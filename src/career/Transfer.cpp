@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "ask/Questions.h"
 #include "career/TransferRank.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Text.h"
 #include "startup/Service.h"
-#include "ui/Dialogs.h"
 
 namespace orrimar {
 

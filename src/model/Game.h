@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "ask/Models.h"
+#include "ask/Ui.h"
+#include "ask/ViewedUi.h"
 #include "model/Character.h"
 #include "model/Dice.h"
 #include "model/OwnDice.h"
@@ -15,9 +18,6 @@
 #include "startup/Race.h"
 #include "startup/SchoolFiles.h"
 #include "startup/Service.h"
-#include "ui/Models.h"
-#include "ui/Ui.h"
-#include "ui/ViewedUi.h"
 
 namespace orrimar {
 

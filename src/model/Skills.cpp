@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <functional>
 
+#include "ask/Questions.h"
 #include "career/SkillTables.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/ProblemsMet.h"
 #include "model/Text.h"
 #include "startup/Cascades.h"
-#include "ui/Dialogs.h"
 
 namespace orrimar {
 

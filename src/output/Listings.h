@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/Models.h"
+#include "ask/Models.h"
 
 namespace orrimar {
 

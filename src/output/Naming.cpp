@@ -1,8 +1,8 @@
 #include "output/Naming.h"
 
+#include "ask/Questions.h"
 #include "model/Game.h"
 #include "names/Names.h"
-#include "ui/Dialogs.h"
 
 namespace orrimar {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <functional>
 
+#include "ask/Questions.h"
 #include "model/Game.h"
 #include "model/Text.h"
 #include "output/ResumeText.h"
 #include "startup/Files.h"
-#include "ui/Dialogs.h"
 
 namespace orrimar {
 

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "career/Driver.h"
 #include "model/Game.h"
 #include "model/Text.h"
 #include "startup/Cascades.h"
@@ -140,7 +139,7 @@ std::string LoadDataFolder(Game& g) {
     return LoadCoyns(g);
 }
 
-void Main(Game& g) {
+void StartUp(Game& g) {
     SetAppTitle(g);
     g.TestMode = g.CommandLine == "TESTMODE" ? 1 : 0;
     g.ui.ShowSplash(g);
@@ -155,8 +154,6 @@ void Main(Game& g) {
     if (std::string failed = LoadDataFolder(g); !failed.empty()) StopStartup(g, failed);
     g.ui.HideSplash();
     TestMessage(g, "Starting main process");
-    MainProcess(g);
-    throw ProgramExit{0};
 }
 
 }  // namespace orrimar

@@ -7,9 +7,9 @@ namespace orrimar {
 struct Game;
 
 // The program's start: title, data folder (asking on first use), default
-// template, cascades, races, option sets, tables, coins; then the driver.
-// Ends by throwing ProgramExit.
-void Main(Game& g);
+// template, cascades, races, option sets, tables, coins. Throws ProgramExit
+// when the program cannot start. ui/Program.h's Main goes on from here.
+void StartUp(Game& g);
 
 // Everything start-up reads from DataLoc: cascades, races (the first one
 // loaded), option sets, the built-in tables and the coins. Returns a

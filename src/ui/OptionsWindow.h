@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ask/Models.h"
 #include "model/Character.h"
-#include "ui/Models.h"
 
 namespace orrimar {
 

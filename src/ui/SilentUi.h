@@ -3,7 +3,7 @@
 // for each to answer in its own way.
 #pragma once
 
-#include "ui/Ui.h"
+#include "ask/Ui.h"
 
 namespace orrimar {
 

@@ -14,6 +14,7 @@
 #include "startup/Files.h"
 #include "support/TestGame.h"
 #include "ui/Dialogs.h"
+#include "ui/Program.h"
 #include "ui/console/ConsoleUi.h"
 #include "ui/console/TextLayout.h"
 

@@ -8,6 +8,7 @@
 #include "output/ResumeText.h"
 #include "support/TestGame.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 
 using namespace orrimar;
 

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "startup/Files.h"
-#include "startup/Main.h"
 #include "startup/OptionSets.h"
 #include "support/TestGame.h"
 #include "ui/OptionsWindow.h"
+#include "ui/Program.h"
 
 using namespace orrimar;
 

@@ -16,6 +16,7 @@
 #include "startup/Main.h"
 #include "startup/Settings.h"
 #include "support/TestGame.h"
+#include "ui/Program.h"
 
 using namespace orrimar;
 

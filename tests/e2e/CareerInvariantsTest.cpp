@@ -27,6 +27,7 @@
 #include "support/TestGame.h"
 #include "ui/AutoUi.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 
 using namespace orrimar;
 

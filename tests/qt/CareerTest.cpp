@@ -10,6 +10,7 @@
 #include "startup/Files.h"
 #include "startup/Main.h"
 #include "startup/Race.h"
+#include "ui/Program.h"
 #include "ui/qt/Form1.h"
 #include "ui/qt/Form3.h"
 #include "ui/qt/Preview.h"

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "ask/Questions.h"
 #include "career/Academic.h"
 #include "career/HandOffs.h"
 #include "career/specials/Families.h"
 #include "model/Game.h"
 #include "model/ProblemsMet.h"
 #include "model/Text.h"
-#include "ui/Dialogs.h"
 
 namespace orrimar {
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <utility>
 
+#include "ask/Questions.h"
 #include "career/SkillTables.h"
 #include "model/Display.h"
 #include "model/Game.h"
@@ -12,7 +13,6 @@
 #include "model/Text.h"
 #include "startup/Files.h"
 #include "startup/SchoolFiles.h"
-#include "ui/Dialogs.h"
 
 namespace orrimar::specials {
 

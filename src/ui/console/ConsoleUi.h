@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Ui.h"
+#include "ask/Ui.h"
 
 namespace orrimar {
 

@@ -19,6 +19,7 @@
 #include "startup/DataCheck.h"
 #include "startup/InstalledData.h"
 #include "startup/Main.h"
+#include "ui/Program.h"
 #include "ui/console/ConsoleUi.h"
 #include "ui/console/Terminal.h"
 

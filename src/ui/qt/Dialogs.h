@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Models.h"
+#include "ask/Models.h"
 
 class QLabel;
 class QListWidget;

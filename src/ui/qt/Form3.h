@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "ui/Models.h"
+#include "ask/Models.h"
 
 class QLabel;
 class QListWidget;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <memory>
 
-#include "ui/Ui.h"
+#include "ask/Ui.h"
 
 class QWidget;
 class QSplashScreen;

@@ -5,7 +5,7 @@
 #include "model/Dice.h"
 #include "model/Game.h"
 #include "startup/InstalledData.h"
-#include "startup/Main.h"
+#include "ui/Program.h"
 #include "ui/qt/QtUi.h"
 
 using namespace orrimar;

@@ -1,4 +1,4 @@
-#include "ui/ViewedUi.h"
+#include "ask/ViewedUi.h"
 
 #include "model/Display.h"
 #include "model/Game.h"

@@ -4,7 +4,7 @@
 // is recorded, every answer is kept in order.
 #pragma once
 
-#include "ui/Ui.h"
+#include "ask/Ui.h"
 
 namespace orrimar {
 

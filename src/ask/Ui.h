@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Models.h"
+#include "ask/Models.h"
 
 namespace orrimar {
 

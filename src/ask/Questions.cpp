@@ -1,0 +1,77 @@
+#include "ask/Questions.h"
+
+#include <algorithm>
+
+#include "model/Game.h"
+#include "model/Text.h"
+
+namespace orrimar {
+
+int PickOne(Game& g, const std::string& choices, const std::string& title) {
+    std::vector<std::string> texts = Split(choices, '/');
+    // The window has room for 19 buttons; a longer list is the caller's
+    // fault, and the extra texts are not offered rather than overrun it.
+    if (texts.size() > 19) texts.resize(19);
+    const int n = static_cast<int>(texts.size());
+    int k;
+    if (g.PickAuto) {
+        k = RollDice(g, 1, n);
+    } else {
+        k = g.ui.PickOne(texts, title);
+        if (k < 0 || k > n) k = 0;
+    }
+    g.PickAuto = false;
+    g.PickIndex = k;
+    g.PickText = k > 0 ? texts[k - 1] : "";
+    return k;
+}
+
+void PickListClear(PickListModel& list) {
+    list.Items.clear();
+    list.Selected.clear();
+    list.Current = -1;
+}
+
+void PickListAdd(PickListModel& list, const std::string& text, int tag) {
+    // The list shows its items sorted by text.
+    auto at = std::upper_bound(
+        list.Items.begin(), list.Items.end(), text,
+        [](const std::string& t, const TaggedItem& item) { return t < item.Text; });
+    size_t pos = at - list.Items.begin();
+    list.Items.insert(at, {text, tag});
+    list.Selected.insert(list.Selected.begin() + pos, false);
+}
+
+void ShowPickList(Game& g) {
+    auto& list = g.Slist1;
+    if (Val(list.MaxText) < 1) list.MaxText = "1";
+    if (Val(list.MinText) < 1) list.MinText = "1";
+    list.Selected.resize(list.Items.size(), false);
+    // The only entry is the choice: it opens selected, so OK takes it.
+    if (list.Items.size() == 1) {
+        list.Selected[0] = true;
+        list.Current = 0;
+    }
+    g.ui.PickList(g, list);
+}
+
+std::vector<TaggedItem> PickListSelection(const PickListModel& list) {
+    std::vector<TaggedItem> out;
+    for (size_t i = 0; i < list.Items.size(); ++i) {
+        if (i < list.Selected.size() && list.Selected[i]) out.push_back(list.Items[i]);
+    }
+    return out;
+}
+
+std::string AskTermButtons(Game& g, const std::vector<std::string>& captions) {
+    while (true) {
+        for (size_t k = 0; k < captions.size() && k < TermWindowModel::Buttons; ++k)
+            g.TermWindow.Button[k + 1] = {captions[k], !captions[k].empty()};
+        std::string answer = g.ui.AskTerm(g);
+        if (answer.size() == 1 && answer[0] >= '1' && answer[0] < '1' + TermWindowModel::Buttons &&
+            g.TermWindow.Button[answer[0] - '0'].Visible)
+            return answer;
+    }
+}
+
+}  // namespace orrimar

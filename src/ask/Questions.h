@@ -1,0 +1,32 @@
+// The questions the rules put through Ui with a rule of their own: the
+// button-choice window, the pick list and the term window's buttons. The
+// dialogs' other logic (ui/Dialogs.h) builds on these.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ask/Models.h"
+
+namespace orrimar {
+
+struct Game;
+
+// The button-choice window: splits `choices` at every "/", asks (or, with
+// the one-call automatic switch set, throws for) one of them, and sets
+// PickIndex and PickText. Returns PickIndex; 0 when the window was closed.
+int PickOne(Game& g, const std::string& choices, const std::string& title);
+
+// SLIST1.
+void PickListClear(PickListModel& list);
+void PickListAdd(PickListModel& list, const std::string& text, int tag = 0);
+// Opens the pick list on g.Slist1 with the window's limit rule applied.
+void ShowPickList(Game& g);
+std::vector<TaggedItem> PickListSelection(const PickListModel& list);
+
+// Sets up the term window's question and waits for an answer; an empty
+// caption leaves its button hidden. A closed window, or an answer naming a
+// button not shown, asks the same question again.
+std::string AskTermButtons(Game& g, const std::vector<std::string>& captions);
+
+}  // namespace orrimar

@@ -1,0 +1,86 @@
+#include "ui/Program.h"
+
+#include <string>
+
+#include "ask/Questions.h"
+#include "model/Display.h"
+#include "model/Game.h"
+#include "model/Generate.h"
+#include "model/Recording.h"
+#include "names/Homeworld.h"
+#include "output/BuiltInResume.h"
+#include "output/Resume.h"
+#include "startup/Files.h"
+#include "startup/Main.h"
+
+namespace orrimar {
+
+namespace {
+
+void TestMessage(Game& g, const std::string& text) {
+    if (g.TestMode == 1) g.ui.Message(text, g.AppTitle, MsgIcon::None);
+}
+
+}  // namespace
+
+void Main(Game& g) {
+    StartUp(g);
+    MainProcess(g);
+    throw ProgramExit{0};
+}
+
+CareerEnd FinalMenu(Game& g) {
+    bool previewed = false;
+    while (true) {
+        // A preview shows the page the next save writes: its homeworld stays.
+        if (!previewed) g.Character.Homeworld = MakeHomeworld(g, 2);
+        previewed = false;
+        ClearTermWindow(g);
+        ShowMoney(g);
+        const std::string choice = AskTermButtons(
+            g, {"Save as HTML", "Save with HTM template", "Restart with this character",
+                "Scrap and restart", "Preview and print", "Save as JSON..."});
+        if (choice == "1") SaveHtmlResume(g);
+        if (choice == "2") SaveTemplateResume(g);
+        if (choice == "3") return CareerEnd::Restart;
+        if (choice == "4") return CareerEnd::Scrap;
+        if (choice == "6") SaveJsonCharacter(g);
+        if (choice == "5") {
+            // The built-in page as "Save as HTML" writes it, the character
+            // named or not; nothing is asked and nothing written.
+            g.ui.PreviewPage(JoinLinesCrLf(BuiltInResumeLines(g, TodayLongDate())),
+                             g.Character.Name);
+            previewed = true;
+        }
+    }
+}
+
+void MainProcess(Game& g) {
+    TestMessage(g, "Setting default career");
+    TestMessage(g, "Setting c1");
+    TestMessage(g, "Setting c2");
+    bool restart = false;
+    while (true) {
+        TestMessage(g, "Generate!");
+        if (!restart) Generate(g);
+        restart = false;
+        g.Form1.Accepted = false;
+        g.ui.RunMainWindow(g);
+        g.StartCharacter = g.Character;
+        BeginRecipe(g);
+        CareerEnd end = PlayCareer(g);
+        g.Recording = false;
+        if (end == CareerEnd::Finished) end = FinalMenu(g);
+        if (end == CareerEnd::Restart) {
+            restart = true;
+            g.Character = g.StartCharacter;
+            // A characteristic appended during the career (psionic
+            // training) goes with it.
+            g.Race.NumStats = g.Race.NumStatsCopy;
+            for (int i = 1; i <= 6; ++i) g.PsiTalent[i].Learned = 0;
+            RefreshStatsPanel(g);
+        }
+    }
+}
+
+}  // namespace orrimar

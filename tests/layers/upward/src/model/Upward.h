@@ -1,0 +1,4 @@
+// The layer check's own test: a rules header that includes the application.
+#pragma once
+
+#include "ui/Window.h"
