@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "career/specials/FamilyTable.h"
+#include "career/specials/TableWalk.h"
 
 namespace orrimar {
 

@@ -60,6 +60,8 @@ const SpecialTable& ArmyOfficer() {
     return table;
 }
 
+}  // namespace
+
 const SpecialTable& ArmySpecials() {
     static const SpecialTable table{"Army",
                                     NoThrow(),
@@ -68,12 +70,6 @@ const SpecialTable& ArmySpecials() {
                                         Any().Then(ArmyOfficer),
                                     }};
     return table;
-}
-
-}  // namespace
-
-void ArmySpecial(Game& g) {
-    RunSpecialTable(g, ArmySpecials());
 }
 
 }  // namespace orrimar

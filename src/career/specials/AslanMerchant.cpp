@@ -14,7 +14,8 @@ SpecialThrow SchoolThrow() {
     return Die(1, 6).Plus(1, {StatAbove(StatEdu, 8)});
 }
 
-// Result 7 of the schools, the same for both; at the top rank nothing.
+// Result 7 of the schools, the same for both; at the top rank nothing
+// (the row of no effects after it).
 SpecialRow DepartmentTest() {
     return At(7).If(RankBelowMax()).Log("- Department test").Set(SpecialFlag::DeptTestPassed);
 }
@@ -70,6 +71,7 @@ const SpecialTable& FemaleSchools() {
                 .Log("- Business School")
                 .Try(4, {"Admin", "Computer", "Liaison", "Legal", "ECONOMIC"}),
             DepartmentTest(),
+            At(7),
         }};
     return table;
 }
@@ -86,12 +88,15 @@ const SpecialTable& MaleSchools() {
             At(5).Log("- Purser School").Try(4, {"Liaison"}),
             At(6).Log("- Business School").Try(4, {"ECONOMIC"}),
             DepartmentTest(),
+            At(7),
         }};
     return table;
 }
 
+}  // namespace
+
 // One die of two: a training posting or a school.
-const SpecialTable& FemaleMerchant() {
+const SpecialTable& FemaleMerchantSpecials() {
     static const SpecialTable table{"Merchant F",
                                     Die(1, 2),
                                     {
@@ -101,7 +106,7 @@ const SpecialTable& FemaleMerchant() {
     return table;
 }
 
-const SpecialTable& MaleMerchant() {
+const SpecialTable& MaleMerchantSpecials() {
     static const SpecialTable table{"Merchant M",
                                     Die(1, 2),
                                     {
@@ -109,14 +114,6 @@ const SpecialTable& MaleMerchant() {
                                         At(2).Then(MaleSchools),
                                     }};
     return table;
-}
-
-}  // namespace
-
-// The dispatcher passes "M" (race type 6) or "F" (race type 7); anything
-// but "F" is the "M" table.
-void AslanMerchantSpecial(Game& g, const std::string& selector) {
-    RunSpecialTable(g, selector == "F" ? FemaleMerchant() : MaleMerchant());
 }
 
 }  // namespace orrimar

@@ -31,7 +31,26 @@ SpecialRow ProtectedForces() {
         .Try(3, {"Vacc Suit", "High G Environ", "Zero G Environ"});
 }
 
-const SpecialTable& MaleMilitary() {
+// One die, three more for officers; 9 finds no course.
+const SpecialTable& FemaleSpecialistSchool() {
+    static const SpecialTable table{"FMILIT specialist school",
+                                    Die(1, 6).Plus(3, {Officer()}),
+                                    {
+                                        At(1).Grant({"VEHICLE"}),
+                                        At(2).Grant({"MILITARY MEDICAL"}),
+                                        At(3).Grant({"Commo"}),
+                                        At(4).Grant({"Gravitics"}),
+                                        At(5, 6).Grant({"TECHNICAL"}),
+                                        At(7).Grant({"Computer"}),
+                                        At(8).Grant({"INBORN"}),
+                                        At(9),
+                                    }};
+    return table;
+}
+
+}  // namespace
+
+const SpecialTable& MaleMilitarySpecials() {
     static const SpecialTable table{
         "MMILIT",
         MilitaryThrow(),
@@ -55,23 +74,7 @@ const SpecialTable& MaleMilitary() {
     return table;
 }
 
-// One die, three more for officers; 9 finds no course.
-const SpecialTable& FemaleSpecialistSchool() {
-    static const SpecialTable table{"FMILIT specialist school",
-                                    Die(1, 6).Plus(3, {Officer()}),
-                                    {
-                                        At(1).Grant({"VEHICLE"}),
-                                        At(2).Grant({"MILITARY MEDICAL"}),
-                                        At(3).Grant({"Commo"}),
-                                        At(4).Grant({"Gravitics"}),
-                                        At(5, 6).Grant({"TECHNICAL"}),
-                                        At(7).Grant({"Computer"}),
-                                        At(8).Grant({"INBORN"}),
-                                    }};
-    return table;
-}
-
-const SpecialTable& FemaleMilitary() {
+const SpecialTable& FemaleMilitarySpecials() {
     static const SpecialTable table{
         "FMILIT",
         MilitaryThrow(),
@@ -87,13 +90,6 @@ const SpecialTable& FemaleMilitary() {
             At(7).Log("- Staff College").Try(4, {"Admin", "Combat Eng", "Computer"}),
         }};
     return table;
-}
-
-}  // namespace
-
-// The dispatcher passes "F" or "M"; anything but "F" is the male table.
-void MilitarySpecial(Game& g, const std::string& selector) {
-    RunSpecialTable(g, selector == "F" ? FemaleMilitary() : MaleMilitary());
 }
 
 }  // namespace orrimar

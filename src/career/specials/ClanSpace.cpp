@@ -50,7 +50,9 @@ SpecialTable WithSharedRows(std::string name, std::vector<SpecialRow> own) {
     return table;
 }
 
-const SpecialTable& MaleSpace() {
+}  // namespace
+
+const SpecialTable& MaleSpaceSpecials() {
     static const SpecialTable table = WithSharedRows(
         "MSPACE",
         {
@@ -64,7 +66,7 @@ const SpecialTable& MaleSpace() {
     return table;
 }
 
-const SpecialTable& FemaleSpace() {
+const SpecialTable& FemaleSpaceSpecials() {
     static const SpecialTable table = WithSharedRows(
         "FSPACE", {
                       At(4)
@@ -87,13 +89,6 @@ const SpecialTable& FemaleSpace() {
                       At(7).Log("- Staff College").Try(4, {"Admin", "Combat Eng", "Computer"}),
                   });
     return table;
-}
-
-}  // namespace
-
-// The dispatcher passes "F" or "M"; anything but "F" is the male table.
-void SpaceSpecial(Game& g, const std::string& selector) {
-    RunSpecialTable(g, selector == "F" ? FemaleSpace() : MaleSpace());
 }
 
 }  // namespace orrimar

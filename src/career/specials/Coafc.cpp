@@ -142,11 +142,14 @@ SpecialTable CoafcSpecials(const Arm& arm) {
 
 }  // namespace
 
-// The dispatcher passes "SD" or "PD"; anything but "PD" is the space form.
-void CoafcSpecial(Game& g, const std::string& selector) {
-    static const SpecialTable space = CoafcSpecials(SpaceArm);
-    static const SpecialTable planetary = CoafcSpecials(PlanetaryArm);
-    RunSpecialTable(g, selector == "PD" ? planetary : space);
+const SpecialTable& CoafcSpaceSpecials() {
+    static const SpecialTable table = CoafcSpecials(SpaceArm);
+    return table;
+}
+
+const SpecialTable& CoafcPlanetarySpecials() {
+    static const SpecialTable table = CoafcSpecials(PlanetaryArm);
+    return table;
 }
 
 }  // namespace orrimar

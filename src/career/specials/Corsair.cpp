@@ -8,6 +8,8 @@ namespace {
 
 using namespace specials;
 
+}  // namespace
+
 const SpecialTable& CorsairSpecials() {
     static const SpecialTable table{
         "Corsair",
@@ -24,12 +26,6 @@ const SpecialTable& CorsairSpecials() {
                 .Try(4, {"Leader", "Recruiting", "Interrogation", "Bootlicking", "GUN COMBAT"}),
         }};
     return table;
-}
-
-}  // namespace
-
-void CorsairSpecial(Game& g) {
-    RunSpecialTable(g, CorsairSpecials());
 }
 
 }  // namespace orrimar

@@ -7,7 +7,8 @@
 #include "ask/Questions.h"
 #include "career/Academic.h"
 #include "career/HandOffs.h"
-#include "career/specials/Families.h"
+#include "career/specials/Registry.h"
+#include "career/specials/TableWalk.h"
 #include "model/Game.h"
 #include "model/ProblemsMet.h"
 #include "model/Text.h"
@@ -49,58 +50,10 @@ bool TakeAcademicInstead(Game& g) {
     return true;
 }
 
-struct Family {
-    const char* Code;
-    void (*Run)(Game&);
-    // The schools the family's tables may send a character to, when any.
-    std::vector<specials::SchoolVisit> (*Schools)(int race,
-                                                  const std::string& schoolLine) = nullptr;
-};
-
-const Family Families[] = {
-    {"ARMY", ArmySpecial},
-    {"MARINE", ArmySpecial},
-    {"GUARD", ArmySpecial},
-    {"NAVY", NavySpecial},
-    {"MERCHANT",
-     [](Game& g) {
-         if (g.Race.Code == RaceAslanMale)
-             AslanMerchantSpecial(g, "M");
-         else if (g.Race.Code == RaceAslanFemale)
-             AslanMerchantSpecial(g, "F");
-         else
-             MerchantSpecial(g);
-     }},
-    {"JOURNAL", JournalSpecial},
-    {"CORSAIR", CorsairSpecial},
-    {"PIRATE", CorsairSpecial},
-    {"COAFC", [](Game& g) { CoafcSpecial(g, "SD"); }},
-    {"COAFCSD", [](Game& g) { CoafcSpecial(g, "SD"); }},
-    {"COAFCPD", [](Game& g) { CoafcSpecial(g, "PD"); }},
-    {"COPS", PoliceSpecial, PoliceSchools},
-    {"DMIL", DmilSpecial},
-    {"DNAVY", DnavySpecial},
-    {"IRIS", IrisSpecial},
-    {"FMILIT", [](Game& g) { MilitarySpecial(g, "F"); }},
-    {"MMILIT", [](Game& g) { MilitarySpecial(g, "M"); }},
-    {"FSPACE", [](Game& g) { SpaceSpecial(g, "F"); }},
-    {"MSPACE", [](Game& g) { SpaceSpecial(g, "M"); }},
-    {"PARTY", PartySpecial},
-    {"SOLSEC", SolsecSpecial},
-    {"IMOJ", ImojSpecial},
-};
-
-const Family* FamilyOf(const std::string& serviceType) {
-    const std::string code = UCase(serviceType);
-    for (const auto& family : Families)
-        if (code == family.Code) return &family;
-    return nullptr;
-}
-
 }  // namespace
 
 SpecialsKind SpecialsFor(const std::string& serviceType) {
-    if (FamilyOf(serviceType)) return SpecialsKind::Table;
+    if (specials::FamilyOf(serviceType)) return SpecialsKind::Table;
     // Explorers and SORAG have no table here (SORAG's come through its
     // assignment table).
     const std::string code = UCase(serviceType);
@@ -109,16 +62,17 @@ SpecialsKind SpecialsFor(const std::string& serviceType) {
 
 std::vector<specials::SchoolVisit> SpecialSchools(const std::string& serviceType, int race,
                                                   const std::string& schoolLine) {
-    const Family* family = FamilyOf(serviceType);
-    return family && family->Schools ? family->Schools(race, schoolLine)
-                                     : std::vector<specials::SchoolVisit>{};
+    const specials::SpecialFamily* family = specials::FamilyOf(serviceType);
+    const specials::SpecialTable* root = family ? RootFor(*family, race) : nullptr;
+    return root ? SchoolsOf(*root, race, schoolLine) : std::vector<specials::SchoolVisit>{};
 }
 
 void SpecialAssignment(Game& g) {
     if (g.Character.Opt(OptAcademicSpecials) && TakeAcademicInstead(g)) return;
 
-    if (const Family* family = FamilyOf(g.Service.Type)) {
-        family->Run(g);
+    if (const specials::SpecialFamily* family = specials::FamilyOf(g.Service.Type)) {
+        if (const specials::SpecialTable* root = RootFor(*family, g.Race.Code))
+            RunSpecialTable(g, *root);
         return;
     }
     if (SpecialsFor(g.Service.Type) == SpecialsKind::None) return;

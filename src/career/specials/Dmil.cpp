@@ -42,6 +42,8 @@ const SpecialTable& DmilAssignments() {
     return table;
 }
 
+}  // namespace
+
 const SpecialTable& DmilSpecials() {
     static const SpecialTable table{
         "DMIL",
@@ -54,14 +56,9 @@ const SpecialTable& DmilSpecials() {
             At(5).Then(DigitOf("DMIL 5", "2459", DmilAssignments)),
             At(6).Log("- OCS").SetRank(10).Then(DigitOf("DMIL 6", "3459", DmilAssignments)),
             // Any other value: no special assignment.
+            Any(),
         }};
     return table;
-}
-
-}  // namespace
-
-void DmilSpecial(Game& g) {
-    RunSpecialTable(g, DmilSpecials());
 }
 
 }  // namespace orrimar

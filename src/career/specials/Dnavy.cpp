@@ -36,24 +36,22 @@ const SpecialTable& DnavyAssignments() {
     return table;
 }
 
+}  // namespace
+
 const SpecialTable& DnavySpecials() {
     static const SpecialTable table{
         "DNAVY",
         StatValue(StatSoc),
         {
-            At(1, 2).Then(DnavyAssignments, Fixed(4)), At(3).Then(DnavyAssignments, Fixed(6)),
+            At(1, 2).Then(DnavyAssignments, Fixed(4)),
+            At(3).Then(DnavyAssignments, Fixed(6)),
             At(4).Then(DigitOf("DNAVY 4", "378", DnavyAssignments)),
             At(5).Then(DigitOf("DNAVY 5", "12568", DnavyAssignments)),
             At(6).Log("- OCS").SetRank(10).Then(DigitOf("DNAVY 6", "25", DnavyAssignments)),
             // Any other value: no special assignment.
+            Any(),
         }};
     return table;
-}
-
-}  // namespace
-
-void DnavySpecial(Game& g) {
-    RunSpecialTable(g, DnavySpecials());
 }
 
 }  // namespace orrimar

@@ -18,11 +18,6 @@ namespace orrimar::specials {
 
 namespace {
 
-// Tables lead to further tables (an aide's posting throws on an officer
-// table that may hold the aide again); past this depth a chain is taken
-// for a fault in the tables rather than followed for ever.
-constexpr int MaxDepth = 20;
-
 Cond Make(Cond::Kind what, int a = 0, int b = 0, std::string text = "") {
     Cond c;
     c.What = what;
@@ -117,10 +112,6 @@ bool AttendSchool(Game& g, const SchoolFile& school, int result) {
 
 void Run(Game& g, const SpecialTable& table, const SpecialThrow& how, int depth);
 
-const SpecialTable* NextTable(const SpecialRow& row) {
-    return row.Next.Owned ? row.Next.Owned.get() : row.Next.Named ? &row.Next.Named() : nullptr;
-}
-
 void Apply(Game& g, const SpecialRow& row, int result, int depth) {
     auto& c = g.Character;
     if (!row.History.empty()) AddHistory(g, row.History);
@@ -151,8 +142,8 @@ void Apply(Game& g, const SpecialRow& row, int result, int depth) {
     }
     if (row.Money != 0) c.Money += row.Money;
 
-    const SpecialTable* next = NextTable(row);
-    if (next) Run(g, *next, row.Next.Throw ? *row.Next.Throw : next->Throw, depth + 1);
+    if (const SpecialTable* next = row.Next.Target())
+        Run(g, *next, row.Next.ThrowOf(*next), depth + 1);
 }
 
 void Run(Game& g, const SpecialTable& table, const SpecialThrow& how, int depth) {
@@ -319,6 +310,14 @@ int ThrowResult(Game& g, const SpecialThrow& t) {
     return std::min(result, t.Cap);
 }
 
+const SpecialTable* TableRef::Target() const {
+    return Owned ? Owned.get() : Named ? &Named() : nullptr;
+}
+
+const SpecialThrow& TableRef::ThrowOf(const SpecialTable& target) const {
+    return Throw ? *Throw : target.Throw;
+}
+
 SpecialRow& SpecialRow::If(Cond c) {
     When.push_back(std::move(c));
     return *this;
@@ -442,10 +441,6 @@ std::string SchoolFileName(const SchoolFile& school, const std::string& schoolLi
     return school.Prefix + digit.substr(0, 1) + ".SCH";
 }
 
-namespace {
-
-// The least and the most a throw can give, its modifiers all taken or
-// all left out.
 std::pair<int, int> ThrowRange(const SpecialThrow& t) {
     int lo = 0, hi = 0;
     switch (t.From) {
@@ -467,43 +462,6 @@ std::pair<int, int> ThrowRange(const SpecialThrow& t) {
     }
     for (const auto& m : t.Modifiers) (m.Amount < 0 ? lo : hi) += m.Amount;
     return {std::min(lo, t.Cap), std::min(hi, t.Cap)};
-}
-
-void VisitSchools(const SpecialTable& table, const SpecialThrow& how, int race,
-                  const std::string& schoolLine, int depth, std::vector<SchoolVisit>& out) {
-    if (depth > MaxDepth) return;
-    const auto [lo, hi] = ThrowRange(how);
-    // Results far apart are a fault of the tables, not a school to find.
-    for (int result = lo; result <= std::min(hi, lo + 100); ++result) {
-        for (const auto& row : table.Rows) {
-            if (result < row.From || result > row.To) continue;
-            bool known = true, fails = false;
-            for (const Cond& c : row.When) {
-                if (c.What != Cond::Kind::RaceIs)
-                    known = false;
-                else if ((c.A == race) == c.Negate)
-                    fails = true;
-            }
-            if (fails) continue;
-            if (!row.School.Prefix.empty() || !row.School.File.empty())
-                out.push_back({result, SchoolFileName(row.School, schoolLine, result)});
-            if (const SpecialTable* next = NextTable(row))
-                VisitSchools(*next, row.Next.Throw ? *row.Next.Throw : next->Throw, race,
-                             schoolLine, depth + 1, out);
-            // A row whose conditions surely hold ends the search, as it
-            // ends the throw.
-            if (known) break;
-        }
-    }
-}
-
-}  // namespace
-
-std::vector<SchoolVisit> SchoolsOf(const SpecialTable& table, int race,
-                                   const std::string& schoolLine) {
-    std::vector<SchoolVisit> out;
-    VisitSchools(table, table.Throw, race, schoolLine, 0, out);
-    return out;
 }
 
 }  // namespace orrimar::specials

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/Character.h"
@@ -91,6 +92,9 @@ SpecialThrow StatValue(int stat);
 SpecialThrow Fixed(int result);
 
 int ThrowResult(Game& g, const SpecialThrow& t);
+// The least and the most a throw can give, its modifiers all taken or all
+// left out, so every result it gives in play lies between them.
+std::pair<int, int> ThrowRange(const SpecialThrow& t);
 
 // A skill text thrown for at Target on one die, or granted when Target is 0.
 struct SpecialSkill {
@@ -143,6 +147,11 @@ struct TableRef {
     TableFn Named = nullptr;
     std::shared_ptr<const SpecialTable> Owned;
     std::optional<SpecialThrow> Throw;
+
+    // The further table; null when the row leads to none.
+    const SpecialTable* Target() const;
+    // The throw the further table is applied with.
+    const SpecialThrow& ThrowOf(const SpecialTable& target) const;
 };
 
 // One result of a table. Its effects come in this order: history text,
@@ -195,6 +204,11 @@ SpecialRow AtLeast(int result);
 SpecialRow AtMost(int result);
 SpecialRow Any();
 
+// Tables lead to further tables (an aide's posting throws on an officer
+// table that may hold the aide again); past this depth a chain is taken
+// for a fault in the tables rather than followed for ever.
+inline constexpr int MaxDepth = 20;
+
 struct SpecialTable {
     std::string Name;  // names the table in a problem message
     SpecialThrow Throw;
@@ -209,21 +223,9 @@ SpecialTable SkillList(std::string name, SpecialThrow t, std::vector<std::string
 SpecialTable DigitOf(std::string name, const std::string& digits, TableFn table);
 
 // Throws for the table and applies the first row that fits; when none
-// fits, nothing happens.
+// fits, nothing happens. A result meant to do nothing says so with a row
+// of no effects, so the tables' check (TableWalk) can tell it from a gap.
 void RunSpecialTable(Game& g, const SpecialTable& table);
-
-// A school a table may send a character to: the result thrown and the
-// file ("" when the [SCHOOL] line has no school digit for that result).
-struct SchoolVisit {
-    int Result = 0;
-    std::string File;
-};
-// Every school `table`, and the tables its rows lead to, may send a
-// character of race type `race` to, given the service's [SCHOOL] line.
-// Conditions other than the race type are taken as possibly holding, and
-// a throw as reaching every result between its least and its most.
-std::vector<SchoolVisit> SchoolsOf(const SpecialTable& table, int race,
-                                   const std::string& schoolLine);
 
 }  // namespace specials
 }  // namespace orrimar

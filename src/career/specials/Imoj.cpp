@@ -143,6 +143,8 @@ const SpecialTable& ImojOfficer() {
     return table;
 }
 
+}  // namespace
+
 const SpecialTable& ImojSpecials() {
     static const SpecialTable table{"IMOJ",
                                     NoThrow(),
@@ -151,12 +153,6 @@ const SpecialTable& ImojSpecials() {
                                         Any().Then(ImojOfficer),
                                     }};
     return table;
-}
-
-}  // namespace
-
-void ImojSpecial(Game& g) {
-    RunSpecialTable(g, ImojSpecials());
 }
 
 }  // namespace orrimar

@@ -16,6 +16,8 @@ SpecialRow CommandoSchoolAt(int result) {
                  "Recon", "Battledress", "BLADE COMBAT", "Instruction"});
 }
 
+}  // namespace
+
 const SpecialTable& IrisSpecials() {
     static const SpecialTable table{
         "IRIS",
@@ -46,14 +48,9 @@ const SpecialTable& IrisSpecials() {
                 .Try(5, {"BLADE COMBAT", "HAND COMBAT"}),
             CommandoSchoolAt(8),
             // 9 (a branch both covert and strike): nothing.
+            At(9),
         }};
     return table;
-}
-
-}  // namespace
-
-void IrisSpecial(Game& g) {
-    RunSpecialTable(g, IrisSpecials());
 }
 
 }  // namespace orrimar

@@ -8,6 +8,8 @@ namespace {
 
 using namespace specials;
 
+}  // namespace
+
 const SpecialTable& JournalSpecials() {
     static const SpecialTable table{"Journal",
                                     Die(1, 6),
@@ -26,12 +28,6 @@ const SpecialTable& JournalSpecials() {
                                         At(5, 6).Log("- Language school").Grant({"Language"}),
                                     }};
     return table;
-}
-
-}  // namespace
-
-void JournalSpecial(Game& g) {
-    RunSpecialTable(g, JournalSpecials());
 }
 
 }  // namespace orrimar

@@ -54,6 +54,8 @@ const SpecialTable& MerchantRanked() {
     return table;
 }
 
+}  // namespace
+
 const SpecialTable& MerchantSpecials() {
     static const SpecialTable table{"Merchant",
                                     NoThrow(),
@@ -62,12 +64,6 @@ const SpecialTable& MerchantSpecials() {
                                         Any().Then(MerchantRanked),
                                     }};
     return table;
-}
-
-}  // namespace
-
-void MerchantSpecial(Game& g) {
-    RunSpecialTable(g, MerchantSpecials());
 }
 
 }  // namespace orrimar

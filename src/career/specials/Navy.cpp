@@ -64,6 +64,8 @@ const SpecialTable& NavyOfficer() {
     return table;
 }
 
+}  // namespace
+
 const SpecialTable& NavySpecials() {
     static const SpecialTable table{"Navy",
                                     NoThrow(),
@@ -72,12 +74,6 @@ const SpecialTable& NavySpecials() {
                                         Any().Then(NavyOfficer),
                                     }};
     return table;
-}
-
-}  // namespace
-
-void NavySpecial(Game& g) {
-    RunSpecialTable(g, NavySpecials());
 }
 
 }  // namespace orrimar

@@ -8,6 +8,8 @@ namespace {
 
 using namespace specials;
 
+}  // namespace
+
 const SpecialTable& PartySpecials() {
     static const SpecialTable table{
         "Party",
@@ -27,12 +29,6 @@ const SpecialTable& PartySpecials() {
                 .Grant({"+2 Par"}),
         }};
     return table;
-}
-
-}  // namespace
-
-void PartySpecial(Game& g) {
-    RunSpecialTable(g, PartySpecials());
 }
 
 }  // namespace orrimar

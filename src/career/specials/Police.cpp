@@ -36,6 +36,8 @@ const SpecialTable& PoliceAssignments() {
     return table;
 }
 
+}  // namespace
+
 const SpecialTable& PoliceSpecials() {
     static const SpecialTable table{"Police",
                                     NoThrow(),
@@ -45,16 +47,6 @@ const SpecialTable& PoliceSpecials() {
                                         Any().Then(PoliceAssignments),
                                     }};
     return table;
-}
-
-}  // namespace
-
-void PoliceSpecial(Game& g) {
-    RunSpecialTable(g, PoliceSpecials());
-}
-
-std::vector<SchoolVisit> PoliceSchools(int race, const std::string& schoolLine) {
-    return SchoolsOf(PoliceSpecials(), race, schoolLine);
 }
 
 }  // namespace orrimar

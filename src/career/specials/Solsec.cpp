@@ -26,9 +26,13 @@ const SpecialTable& SpecialistTraining() {
             At(10).Grant({"Ships Boat"}),
             At(11).Grant({"Legal"}),
             At(12).Grant({"Trader"}),
+            // Above 12: no course.
+            AtLeast(13),
         }};
     return table;
 }
+
+}  // namespace
 
 const SpecialTable& SolsecSpecials() {
     static const SpecialTable table{
@@ -54,12 +58,6 @@ const SpecialTable& SolsecSpecials() {
                 .Grant({"+1 Par"}),
         }};
     return table;
-}
-
-}  // namespace
-
-void SolsecSpecial(Game& g) {
-    RunSpecialTable(g, SolsecSpecials());
 }
 
 }  // namespace orrimar
