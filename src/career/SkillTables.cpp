@@ -1,7 +1,10 @@
 #include "career/SkillTables.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 
 #include "model/Display.h"
 #include "model/Game.h"
@@ -10,9 +13,32 @@
 
 namespace orrimar {
 
-bool TableEligible(const Game& g, const SkillTableRecord& table) {
+namespace {
+
+// Which of the race's characteristic names an Eli line holds (bit i for
+// name i). A skill roll asks every table and the answer changes only with
+// the names, so it is kept per line for the names last asked about; one
+// memo a thread, as batches run on several.
+uint32_t NamedStats(const Game& g, const EliLine& e) {
+    struct Memo {
+        std::array<std::string, RaceRecord::MaxStats + 1> names;
+        std::unordered_map<std::string, uint32_t> masks;
+    };
+    thread_local Memo memo;
+    if (g.Race.StatName != memo.names) {
+        memo.names = g.Race.StatName;
+        memo.masks.clear();
+    }
+    auto [at, added] = memo.masks.try_emplace(e.Upper, 0);
+    if (added)
+        for (int i = 1; i <= RaceRecord::MaxStats; ++i)
+            if (Contains(e.Upper, g.Race.StatName[i])) at->second |= 1u << i;
+    return at->second;
+}
+
+// Eligibility against the year's history line, found once for every table.
+bool Eligible(const Game& g, const SkillTableRecord& table, const std::string& year) {
     const auto& c = g.Character;
-    const std::string& year = CurrentYearLine(g);
     bool offered = false;
     for (int k = 1; k <= SkillTableRecord::MaxEli; ++k) {
         const EliLine& e = table.Eli[k];
@@ -25,9 +51,9 @@ bool TableEligible(const Game& g, const SkillTableRecord& table) {
         // Only a line with an operator in the characteristic's column can
         // test one; the others are spared the search for every name.
         if (IsOperator(e.StatOp)) {
+            const uint32_t named = NamedStats(g, e);
             for (int i = 1; i <= g.Race.NumStats; ++i) {
-                if (Contains(e.Upper, g.Race.StatName[i]) &&
-                    CompareBy(c.Stats[i], e.StatOp, e.StatNumber))
+                if ((named >> i & 1u) && CompareBy(c.Stats[i], e.StatOp, e.StatNumber))
                     offered = true;
             }
         }
@@ -38,6 +64,12 @@ bool TableEligible(const Game& g, const SkillTableRecord& table) {
         if (e.Position && Contains(year, "Posn")) offered = true;
     }
     return offered;
+}
+
+}  // namespace
+
+bool TableEligible(const Game& g, const SkillTableRecord& table) {
+    return Eligible(g, table, CurrentYearLine(g));
 }
 
 int TableModifier(const Game& g, const SkillTableRecord& table) {
@@ -58,10 +90,11 @@ void RollSkill(Game& g) {
     for (auto& b : chooser.Button) b = SkillTableButton{};
     chooser.HoverVisible = false;
     int n = 0;
+    const std::string& year = CurrentYearLine(g);
     for (int pass = 0; pass < 2; ++pass) {
         const auto& tables = pass == 0 ? g.Service.SkillTable : g.Service.BranchSkillTable;
         for (int t = 1; t <= ServiceRecord::MaxTables && n < 10; ++t) {
-            if (!TableEligible(g, tables[t])) continue;
+            if (!Eligible(g, tables[t], year)) continue;
             ++n;
             chooser.Button[n] = {tables[t].Title, (pass == 0 ? "S" : "B") + std::to_string(t),
                                  true};
