@@ -292,14 +292,12 @@ bool IsMilitary(const std::string& serviceType) {
     static constexpr std::array<const char*, 11> military = {
         "ARMY",    "FMILIT",  "FSPACE", "MMILIT", "MSPACE", "CORSAIR",
         "COAFCPD", "COAFCSD", "MARINE", "NAVY",   "COAFC"};
-    const std::string type = UCase(serviceType);
     return std::any_of(military.begin(), military.end(),
-                       [&](const char* code) { return type == code; });
+                       [&](const char* code) { return EqualsNoCase(serviceType, code); });
 }
 
 bool TrainsAtSchool(const std::string& serviceType) {
-    const std::string type = UCase(serviceType);
-    return type == "SCOUT" || type == "EXPLORER";
+    return EqualsNoCase(serviceType, "SCOUT") || EqualsNoCase(serviceType, "EXPLORER");
 }
 
 std::string ScoutSchoolFile(const std::string& schoolLine, int position) {

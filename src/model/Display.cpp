@@ -138,7 +138,8 @@ void ShowCharacter(Game& g, const std::string& text) {
         s.RankName[0] = "Enlisted";
     }
     const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
-    s.RankCode[rank] = Trim(s.RankCode[rank]);
+    if (std::string& code = s.RankCode[rank]; TrimView(code).size() != code.size())
+        code = Trim(code);
     w.Stale = true;
 }
 

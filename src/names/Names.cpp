@@ -29,16 +29,23 @@ NameSet RaceNameSet(std::span<const NamePiece> initials, std::span<const NamePie
     return set;
 }
 
-NameSet PrepareNames(const Game& g) {
-    NameSet set = MakeNameGenericTables();
+const NameSet& PrepareNames(const Game& g) {
+    // The sets never change: each is made once, on first use.
+    static const NameSet generic = MakeNameGenericTables();
+    static const NameSet aslan = MakeNameAslanTables();
+    static const NameSet droyne = MakeNameDroyneTables();
+    static const NameSet vargr = MakeNameVargrTables();
+    static const NameSet zhodani = MakeNameZhodaniTables();
+    static const NameSet vilani = MakeNameVilaniTables();
+    const NameSet* set = &generic;
     // Every word found loads its set over the last, so the word tested last wins.
     const std::string& race = g.Race.Name;
-    if (Contains(race, "Aslan")) set = MakeNameAslanTables();
-    if (Contains(race, "Droyne")) set = MakeNameDroyneTables();
-    if (Contains(race, "Vargr")) set = MakeNameVargrTables();
-    if (Contains(race, "Zhodani")) set = MakeNameZhodaniTables();
-    if (Contains(race, "Imperial")) set = MakeNameVilaniTables();
-    return set;
+    if (Contains(race, "Aslan")) set = &aslan;
+    if (Contains(race, "Droyne")) set = &droyne;
+    if (Contains(race, "Vargr")) set = &vargr;
+    if (Contains(race, "Zhodani")) set = &zhodani;
+    if (Contains(race, "Imperial")) set = &vilani;
+    return *set;
 }
 
 namespace {

@@ -29,7 +29,7 @@ NameSet MakeNameVilaniTables();
 NameSet MakeNameZhodaniTables();
 
 // The generic set, then the race sets that the race's name selects.
-NameSet PrepareNames(const Game& g);
+const NameSet& PrepareNames(const Game& g);
 // One name built from `set` with the game's dice.
 std::string MakeName(Game& g, const NameSet& set);
 
