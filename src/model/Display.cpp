@@ -18,7 +18,9 @@ const std::string& CurrentYearLine(const Game& g) {
 
 void AddHistory(Game& g, const std::string& text) {
     auto& c = g.Character;
-    c.TermLog[c.CurTerm].Lines[c.CurLine] += text + " ";
+    std::string& line = c.TermLog[c.CurTerm].Lines[c.CurLine];
+    line += text;
+    line += ' ';
     ShowHistory(g);
     ShowCharacter(g, text);
 }
@@ -117,7 +119,10 @@ void ShowCharacter(Game& g, const std::string& text) {
     auto& c = g.Character;
     auto& s = g.Service;
     auto& w = g.TermWindow;
-    if (!IsBlank(text)) w.Log += text + CrLf;
+    if (!IsBlank(text)) {
+        w.Log += text;
+        w.Log += CrLf;
+    }
     CalcHitPoints(g);
 
     // What the display has always settled on the record: the rank of a race

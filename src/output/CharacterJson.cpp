@@ -1,6 +1,7 @@
 #include "output/CharacterJson.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/Game.h"
 #include "model/Text.h"
@@ -22,15 +23,32 @@ json Counted(const std::string& name, int count) {
 }
 
 // A batch writes the same data section on every page: it is made once a
-// thread for each fingerprint.
-const json& DataSection(const DataFingerprint& data) {
-    thread_local std::string hash;
-    thread_local json section;
-    if (section.is_null() || hash != data.Hash) {
-        section = FingerprintToJson(data);
-        hash = data.Hash;
+// thread for each fingerprint, and so is its text in a page's comment.
+struct KeptData {
+    std::string Hash;
+    json Section;
+    std::string AsciiText;
+};
+
+const KeptData& DataSection(const DataFingerprint& data) {
+    thread_local KeptData kept;
+    if (kept.Section.is_null() || kept.Hash != data.Hash) {
+        kept.Section = FingerprintToJson(data);
+        kept.AsciiText = kept.Section.dump(-1, ' ', true);
+        kept.Hash = data.Hash;
     }
-    return section;
+    return kept;
+}
+
+// The document with `data` in place of the data section.
+json Document(const Game& g, json data) {
+    const CareerRecipe& r = g.Recipe;
+    return {{"format", CharacterFormat},
+            {"program", {{"name", "Orrimar"}, {"version", ProgramVersionText()}}},
+            {"data", std::move(data)},
+            {"seed", r.Seeded ? json(r.Seed) : json(nullptr)},
+            {"character", CharacterSection(g)},
+            {"recipe", RecipeToJson(r)}};
 }
 
 }  // namespace
@@ -63,7 +81,8 @@ json CharacterSection(const Game& g) {
     for (const HistoryTerm& term : HistoryTerms(g)) {
         json years = json::array();
         for (const std::string& year : term.Years) years.push_back(Text(year));
-        history.push_back({{"term", term.Term}, {"title", Text(term.Title)}, {"years", years}});
+        history.push_back(
+            {{"term", term.Term}, {"title", Text(term.Title)}, {"years", std::move(years)}});
     }
     json decorations = json::array();
     for (const auto& [medal, n] : MedalEntries(g)) decorations.push_back(Counted(medal, n));
@@ -84,8 +103,8 @@ json CharacterSection(const Game& g) {
             {"race", Text(g.Race.Name)},
             {"service", Text(g.Service.Name)},
             {"branch", Text(g.Service.BranchName)},
-            {"characteristics", stats},
-            {"upp", upp},
+            {"characteristics", std::move(stats)},
+            {"upp", std::move(upp)},
             {"hits", c.HitPoints},
             {"terms", c.CurTerm},
             {"age", c.Age},
@@ -94,27 +113,21 @@ json CharacterSection(const Game& g) {
              {{"index", RankIndex(g)},
               {"code", Text(Trim(RankCodeText(g)))},
               {"name", Text(RankNameText(g))}}},
-            {"skills", skills},
-            {"history", history},
-            {"decorations", decorations},
+            {"skills", std::move(skills)},
+            {"history", std::move(history)},
+            {"decorations", std::move(decorations)},
             {"money", c.Money},
             {"pension", c.Pension},
-            {"benefits", benefits},
+            {"benefits", std::move(benefits)},
             {"homeworld", Text(c.Homeworld)},
             {"socialClass", Text(c.SocialClass)},
             {"clearance", Text(c.Clearance)},
-            {"psionics", {{"trained", c.PsiTrained != 0}, {"talents", talents}}},
-            {"switches", switches}};
+            {"psionics", {{"trained", c.PsiTrained != 0}, {"talents", std::move(talents)}}},
+            {"switches", std::move(switches)}};
 }
 
 json CharacterDocument(const Game& g) {
-    const CareerRecipe& r = g.Recipe;
-    return {{"format", CharacterFormat},
-            {"program", {{"name", "Orrimar"}, {"version", ProgramVersionText()}}},
-            {"data", DataSection(r.Data)},
-            {"seed", r.Seeded ? json(r.Seed) : json(nullptr)},
-            {"character", CharacterSection(g)},
-            {"recipe", RecipeToJson(r)}};
+    return Document(g, DataSection(g.Recipe.Data).Section);
 }
 
 std::string CharacterJsonText(const Game& g) {
@@ -128,7 +141,13 @@ std::string CharacterJsonLine(const Game& g) {
 std::string PageRecordComment(const Game& g) {
     // ASCII only, for a Latin-1 page; "--" cannot appear in a comment, and
     // outside strings JSON never holds it, so only strings are touched.
-    std::string text = CharacterDocument(g).dump(-1, ' ', true);
+    // The data section's text is kept: it is written in with the document's
+    // own spelling of a placeholder the program never writes elsewhere
+    // (the section comes before any text of the character).
+    std::string text = Document(g, "\x01").dump(-1, ' ', true);
+    static constexpr std::string_view Placeholder = "\"data\":\"\\u0001\"";
+    if (const size_t at = text.find(Placeholder); at != std::string::npos)
+        text.replace(at + 7, Placeholder.size() - 7, DataSection(g.Recipe.Data).AsciiText);
     for (size_t at = text.find("--"); at != std::string::npos; at = text.find("--", at))
         text.replace(at + 1, 1, "\\u002d");
     return CommentStart + text + CommentEnd;
