@@ -18,9 +18,7 @@ namespace {
 inline constexpr const char* CommentStart = "<!-- orrimar-character ";
 inline constexpr const char* CommentEnd = " -->";
 
-json Counted(const std::string& name, int count) {
-    return {{"name", Text(name)}, {"count", count}};
-}
+json Counted(const std::string& name, int count);
 
 // A batch writes the same data section on every page: it is made once a
 // thread for each fingerprint, and so is its text in a page's comment.
@@ -58,14 +56,40 @@ std::string ProgramVersionText() {
            "." + std::to_string(ORRIMAR_VERSION_PATCH);
 }
 
+namespace {
+
+void Put(json&) {}
+
+template <class Value, class... Rest>
+void Put(json& object, const char* key, Value&& value, Rest&&... rest) {
+    object[key] = std::forward<Value>(value);
+    Put(object, std::forward<Rest>(rest)...);
+}
+
+// An object of the members given in order: key, value, key, value... A
+// page is written for every batch character, and an initializer list
+// would first build an array of two for every member.
+template <class... Members>
+json Object(Members&&... members) {
+    json object = json::object();
+    Put(object, std::forward<Members>(members)...);
+    return object;
+}
+
+json Counted(const std::string& name, int count) {
+    return Object("name", Text(name), "count", count);
+}
+
+}  // namespace
+
 json CharacterSection(const Game& g) {
     const auto& c = g.Character;
     json stats = json::array();
     std::string upp;
     const int count = std::clamp(g.Race.NumStats, 0, CharacterRecord::MaxStats);
     for (int i = 1; i <= count; ++i) {
-        stats.push_back({{"name", Text(Trim(g.Race.StatName[static_cast<size_t>(i)]))},
-                         {"value", c.Stats[static_cast<size_t>(i)]}});
+        stats.push_back(Object("name", Text(Trim(g.Race.StatName[static_cast<size_t>(i)])), "value",
+                               c.Stats[static_cast<size_t>(i)]));
         upp += HexDigit(c.Stats[static_cast<size_t>(i)]);
     }
     // Highest level first, as the resume lists them.
@@ -75,14 +99,14 @@ json CharacterSection(const Game& g) {
         const size_t dash = text.rfind('-');
         if (text.empty() || dash == std::string::npos) continue;
         skills.push_back(
-            {{"name", Text(text.substr(0, dash))}, {"level", ValInt(text.substr(dash + 1))}});
+            Object("name", Text(text.substr(0, dash)), "level", ValInt(text.substr(dash + 1))));
     }
     json history = json::array();
     for (const HistoryTerm& term : HistoryTerms(g)) {
         json years = json::array();
         for (const std::string& year : term.Years) years.push_back(Text(year));
         history.push_back(
-            {{"term", term.Term}, {"title", Text(term.Title)}, {"years", std::move(years)}});
+            Object("term", term.Term, "title", Text(term.Title), "years", std::move(years)));
     }
     json decorations = json::array();
     for (const auto& [medal, n] : MedalEntries(g)) decorations.push_back(Counted(medal, n));
@@ -95,35 +119,22 @@ json CharacterSection(const Game& g) {
     for (size_t i = 1; i < g.PsiTalent.size(); ++i)
         if (g.PsiTalent[i].Learned > 0)
             talents.push_back(
-                {{"name", Text(g.PsiTalent[i].Name)}, {"learned", g.PsiTalent[i].Learned}});
+                Object("name", Text(g.PsiTalent[i].Name), "learned", g.PsiTalent[i].Learned));
     json switches = json::array();
     for (int k = 1; k <= 10; ++k)
         if (c.Opt(k)) switches.push_back(OptionCaption(k - 1));
-    return {{"name", Text(c.Name)},
-            {"race", Text(g.Race.Name)},
-            {"service", Text(g.Service.Name)},
-            {"branch", Text(g.Service.BranchName)},
-            {"characteristics", std::move(stats)},
-            {"upp", std::move(upp)},
-            {"hits", c.HitPoints},
-            {"terms", c.CurTerm},
-            {"age", c.Age},
-            {"techLevel", c.TechLevel},
-            {"rank",
-             {{"index", RankIndex(g)},
-              {"code", Text(Trim(RankCodeText(g)))},
-              {"name", Text(RankNameText(g))}}},
-            {"skills", std::move(skills)},
-            {"history", std::move(history)},
-            {"decorations", std::move(decorations)},
-            {"money", c.Money},
-            {"pension", c.Pension},
-            {"benefits", std::move(benefits)},
-            {"homeworld", Text(c.Homeworld)},
-            {"socialClass", Text(c.SocialClass)},
-            {"clearance", Text(c.Clearance)},
-            {"psionics", {{"trained", c.PsiTrained != 0}, {"talents", std::move(talents)}}},
-            {"switches", std::move(switches)}};
+    return Object("name", Text(c.Name), "race", Text(g.Race.Name), "service", Text(g.Service.Name),
+                  "branch", Text(g.Service.BranchName), "characteristics", std::move(stats), "upp",
+                  std::move(upp), "hits", c.HitPoints, "terms", c.CurTerm, "age", c.Age,
+                  "techLevel", c.TechLevel, "rank",
+                  Object("index", RankIndex(g), "code", Text(Trim(RankCodeText(g))), "name",
+                         Text(RankNameText(g))),
+                  "skills", std::move(skills), "history", std::move(history), "decorations",
+                  std::move(decorations), "money", c.Money, "pension", c.Pension, "benefits",
+                  std::move(benefits), "homeworld", Text(c.Homeworld), "socialClass",
+                  Text(c.SocialClass), "clearance", Text(c.Clearance), "psionics",
+                  Object("trained", c.PsiTrained != 0, "talents", std::move(talents)), "switches",
+                  std::move(switches));
 }
 
 json CharacterDocument(const Game& g) {
