@@ -4,8 +4,10 @@
 //   batch_bench [COUNT] [REPEATS] [DATA_DIR]
 // Each mode runs in a process of its own, so its peak memory is its own;
 // each repeat is timed, and the minimum, median and maximum are printed
-// with user and system time, microseconds and draws per character; last,
-// the behaviour signature the golden test pins.
+// with user and system time, microseconds and draws per character, and the
+// batch's ratio to the floor. Then the terminal program itself makes
+// 100,000 characters without pages, timed as a whole process with its peak
+// memory. Last, the behaviour signature the golden test pins.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -49,7 +51,8 @@ Times Time(Work work) {
             Seconds(after.ru_stime) - Seconds(before.ru_stime)};
 }
 
-void Report(const char* label, int count, std::vector<Times> runs, uint64_t draws) {
+// Prints the line and gives the median run's microseconds a character.
+double Report(const char* label, int count, std::vector<Times> runs, uint64_t draws) {
     std::sort(runs.begin(), runs.end(),
               [](const Times& a, const Times& b) { return a.Wall < b.Wall; });
     const Times& best = runs.front();
@@ -64,12 +67,13 @@ void Report(const char* label, int count, std::vector<Times> runs, uint64_t draw
         1e6 * median.Wall / count, median.User, median.System,
         count ? static_cast<double>(draws) / count : 0.0, usage.ru_maxrss);
     std::fflush(stdout);
+    return 1e6 * median.Wall / count;
 }
 
 // One mode: `pages` writes resumes into a fresh folder each repeat, on
 // `jobs` threads.
-void RunMode(bool pages, int jobs, int count, int repeats, const std::string& data,
-             uint64_t* drawsOut) {
+double RunMode(bool pages, int jobs, int count, int repeats, const std::string& data,
+               uint64_t* drawsOut) {
     const std::string out = (std::filesystem::temp_directory_path() / "orrimar-bench").string();
     std::vector<Times> runs;
     uint64_t draws = 0;
@@ -93,12 +97,13 @@ void RunMode(bool pages, int jobs, int count, int repeats, const std::string& da
     std::filesystem::remove_all(out);
     const std::string label = std::string(pages ? "with resumes" : "without resumes") +
                               (jobs > 1 ? ", " + std::to_string(jobs) + " jobs" : "");
-    Report(label.c_str(), count, runs, draws);
+    const double perCharacter = Report(label.c_str(), count, runs, draws);
     if (drawsOut) *drawsOut = draws;
+    return perCharacter;
 }
 
 // The floor: the same number of draws from the same generator.
-void RunFloor(int count, int repeats, uint64_t draws) {
+void RunFloor(int count, int repeats, uint64_t draws, double batchPerCharacter) {
     std::vector<Times> runs;
     volatile int sink = 0;
     for (int r = 0; r < repeats; ++r) {
@@ -110,7 +115,42 @@ void RunFloor(int count, int repeats, uint64_t draws) {
         }));
     }
     (void)sink;
-    Report("floor (draws)", count, runs, draws);
+    const double floor = Report("floor (draws)", count, runs, draws);
+    if (floor > 0 && batchPerCharacter > 0)
+        std::printf("%-24s %.1f times the floor (median runs)\n", "without resumes",
+                    batchPerCharacter / floor);
+}
+
+// The terminal program as a user runs it: one process, one thread, no
+// pages; wall, user and system time and the process's peak memory.
+void RunWholeProcess(const std::string& data, int count) {
+    const std::string out = (std::filesystem::temp_directory_path() / "orrimar-bench-cli").string();
+    const std::string number = std::to_string(count);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        if (std::freopen("/dev/null", "w", stdout) == nullptr ||
+            std::freopen("/dev/null", "w", stderr) == nullptr)
+            _exit(127);
+        execl(ORRIMAR_CLI, ORRIMAR_CLI, "--auto", "--count", number.c_str(), "--seed", "2026",
+              "--no-pages", "--data", data.c_str(), "--out", out.c_str(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::filesystem::remove_all(out);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::printf("orrimar-cli --count %d --no-pages failed\n", count);
+        return;
+    }
+    std::printf(
+        "orrimar-cli --count %d --no-pages: %.2f s wall, user %.2f s, sys %.2f s; peak %ld KiB\n",
+        count, wall, Seconds(usage.ru_utime), Seconds(usage.ru_stime), usage.ru_maxrss);
+    std::fflush(stdout);
 }
 
 // Runs `step` in a child process, so its memory is measured alone.
@@ -138,16 +178,21 @@ int main(int argc, char** argv) {
     // brings the figure back from the child.
     int fds[2];
     if (pipe(fds) != 0) return 1;
+    struct Measured {
+        uint64_t Draws = 0;
+        double PerCharacter = 0;
+    };
     InChild([&] {
-        uint64_t draws = 0;
-        RunMode(false, 1, count, repeats, data, &draws);
-        (void)!write(fds[1], &draws, sizeof draws);
+        Measured m;
+        m.PerCharacter = RunMode(false, 1, count, repeats, data, &m.Draws);
+        (void)!write(fds[1], &m, sizeof m);
     });
-    uint64_t draws = 0;
-    if (read(fds[0], &draws, sizeof draws) != static_cast<ssize_t>(sizeof draws)) draws = 0;
-    InChild([&] { RunFloor(count, repeats, draws); });
+    Measured m;
+    if (read(fds[0], &m, sizeof m) != static_cast<ssize_t>(sizeof m)) m = {};
+    InChild([&] { RunFloor(count, repeats, m.Draws, m.PerCharacter); });
     InChild([&] { RunMode(false, 2, count, repeats, data, nullptr); });
     InChild([&] { RunMode(true, 1, count, repeats, data, nullptr); });
+    RunWholeProcess(data, 100000);
     // What the program makes, in one line: a change that alters it says so.
     std::string problem;
     const std::string signature = BehaviourSignature(data, problem);
