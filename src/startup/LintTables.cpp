@@ -1,7 +1,7 @@
 // Skill tables as the career offers and rolls them (career/SkillTables):
-// Eli lines that can never match what the career writes into a year's
-// history, DM lines outside their columns, lines the loader passes over,
-// tables never offered, and entries no roll reaches.
+// Eli lines (read as the loader reads them, startup/TableLines) that can never match what the
+// career writes into a year's history, DM lines outside their columns, lines the loader passes
+// over, tables never offered, and entries no roll reaches.
 #include "career/HandOffs.h"
 #include "career/Term.h"
 #include "model/Character.h"
@@ -27,10 +27,6 @@ struct Year {
         return false;
     }
 };
-
-bool Operator(char c) {
-    return c == '>' || c == '=' || c == '<';
-}
 
 char At(const std::string& line, size_t column) {
     return column >= 1 && column <= line.size() ? line[column - 1] : '\0';
@@ -73,34 +69,35 @@ Year YearOf(const LintFolder& folder, const LintService& s,
 
 // Why an Eli line never offers its table, or "" when it may; the tests
 // are those of TableEligible.
-std::string DeadEli(const std::string& line, const Year& y) {
-    if (Contains(line, "All") || Contains(line, "NCO")) return "";
+std::string DeadEli(const EliLine& e, const Year& y) {
+    const std::string& line = e.Text;
+    if (e.All || e.Nco) return "";
     std::string why;
     auto dead = [&](const std::string& reason) {
         if (why.empty()) why = reason;
     };
-    if (Contains(line, "Assignment=")) {
+    if (e.Assignment) {
         if (y.May(line)) return "";
         dead(
             "there is no test on the year's assignment: the line matches only a year whose "
             "history holds the whole line, which no rule writes.");
     }
-    if (Contains(line, "Command")) {
+    if (e.Command) {
         if (y.Cmd || y.May("Cmd")) return "";
         dead(
             "\"Command\" matches only a year of a command posting (\"Cmd\"), which only "
             "military services and assignments named with \"Cmd\" write; the line also "
             "withdraws the table every year.");
     }
-    if (Contains(line, "Staff")) {
+    if (e.Staff) {
         if (y.Staff || y.May("Staff")) return "";
         dead(
             "\"Staff\" matches only a year of a staff posting, which only military services, "
             "special assignments and assignments named with \"Staff\" write; the line also "
             "withdraws the table every year.");
     }
-    if (Contains(line, "Position")) {
-        const bool no = Contains(line, "No Position");
+    if (e.Position) {
+        const bool no = e.NoPosition;
         if (y.May("Posn") || (no && (y.NoPosition || y.May("No Position"))) ||
             (!no && y.May("No position")))
             return "";
@@ -110,17 +107,17 @@ std::string DeadEli(const std::string& line, const Year& y) {
                   "as \"Bridge Posn\"), and none here is; it is not the merchant rules' "
                   "position.");
     }
-    if (Contains(line, "Warrant")) {
+    if (e.Warrant) {
         if (y.Warrant) return "";
         dead(
             "\"Warrant\" matches only holders of an IAPB warrant, which only a branch named "
             "with \"Bounty\" grants, and this folder has none.");
     }
-    if (Contains(line, "Rank")) {
-        const char op = At(line, 14);
-        const int n = ValInt(Mid(line, 15));
+    if (e.Rank) {
+        const char op = e.RankOp;
+        const int n = e.RankNumber;
         const int top = CharacterRecord::MaxRank;
-        if (!Operator(op))
+        if (!IsOperator(op))
             dead(
                 "\"Rank\" stands in columns 10 to 13, its operator (>, = or <) in column 14 "
                 "and the number from column 15 (\"Eli      Rank>9\").");
@@ -131,19 +128,19 @@ std::string DeadEli(const std::string& line, const Year& y) {
         else
             return "";
     }
-    const std::string upper = UCase(line);
+
     bool named = false;
     for (const auto& stat : y.Stats) {
-        if (!Contains(upper, stat)) continue;
+        if (!Contains(e.Upper, stat)) continue;
         named = true;
-        if (Operator(At(line, 13))) return "";
+        if (IsOperator(e.StatOp)) return "";
     }
     if (named)
         dead(
             "a characteristic stands in columns 10 to 12, its operator (>, = or <) in column 13 "
             "and the number from column 14 (\"Eli      Int>8\").");
     const std::string name = UCase(Mid(line, 10, 3));
-    if (why.empty() && Operator(At(line, 13)) &&
+    if (why.empty() && IsOperator(e.StatOp) &&
         name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::string::npos &&
         name.size() == 3)
         dead("no race that joins this service has the characteristic \"" + name + "\".");
@@ -157,27 +154,30 @@ struct DmRead {
     std::string Fault;
 };
 
-DmRead ReadDm(const std::string& line) {
+DmRead ReadDm(const DmLine& line) {
     DmRead dm;
-    const int modifier = ValInt(Mid(line, 4));
-    if (Mid(line, 6, 2) == "TL") {
-        if (!Operator(At(line, 8)))
-            dm.Fault = "the operator of a tech-level DM stands in column 8 (\"DM +1TL> 11\").";
-        else if (At(line, 9) >= '0' && At(line, 9) <= '9')
+    switch (line.On) {
+        case DmLine::Test::TechLevel:
+            if (!IsOperator(line.Op))
+                dm.Fault = "the operator of a tech-level DM stands in column 8 (\"DM +1TL> 11\").";
+            else if (At(line.Text, 9) >= '0' && At(line.Text, 9) <= '9')
+                dm.Fault =
+                    "the tech level is read from column 10, so the digit in column 9 is "
+                    "skipped (\"DM +1TL> 11\").";
+            break;
+        case DmLine::Test::Rank:
+            if (!IsOperator(line.Op))
+                dm.Fault = "the operator of a rank DM stands in column 10 (\"DM +1 Rnk>9\").";
+            break;
+        case DmLine::Test::None:
             dm.Fault =
-                "the tech level is read from column 10, so the digit in column 9 is "
-                "skipped (\"DM +1TL> 11\").";
-    } else if (Mid(line, 7, 3) == "Rnk") {
-        if (!Operator(At(line, 10)))
-            dm.Fault = "the operator of a rank DM stands in column 10 (\"DM +1 Rnk>9\").";
-    } else {
-        dm.Fault =
-            "it is ignored: a DM reads \"TL\" from column 6 (\"DM +1TL> 11\") or \"Rnk\" "
-            "from column 7 (\"DM +1 Rnk>9\").";
+                "it is ignored: a DM reads \"TL\" from column 6 (\"DM +1TL> 11\") or \"Rnk\" "
+                "from column 7 (\"DM +1 Rnk>9\").";
+            break;
     }
-    if (dm.Fault.empty() && modifier == 0)
+    if (dm.Fault.empty() && line.Modifier == 0)
         dm.Fault = "it adds nothing: the modifier is read from column 4 (\"DM +1TL> 11\").";
-    if (dm.Fault.empty()) dm.Modifier = modifier;
+    if (dm.Fault.empty()) dm.Modifier = line.Modifier;
     return dm;
 }
 
@@ -195,13 +195,13 @@ void CheckTables(const LintService& s, const LintBranch* branch, const Year& yea
             Warn(out, s.File, at.Heading + 1, name + " has no Eli line, so it is never offered.",
                  "\"Eli      All\" offers a table to everyone.");
         for (int i : at.Eli)
-            if (const std::string why = DeadEli(s.Lines[i], year); !why.empty())
+            if (const std::string why = DeadEli(EliLine(s.Lines[i]), year); !why.empty())
                 Warn(out, s.File, i + 1, "\"" + s.Lines[i] + "\" never matches: " + why,
                      "the tests are All, Rank>N, NCO, a characteristic such as Int>8, Command, "
                      "Staff, Position, No Position and Warrant (data/README.md).");
         int most = 6;
         for (int i : at.DM) {
-            const DmRead dm = ReadDm(s.Lines[i]);
+            const DmRead dm = ReadDm(DmLine(s.Lines[i]));
             if (!dm.Fault.empty()) Warn(out, s.File, i + 1, "\"" + s.Lines[i] + "\": " + dm.Fault);
             most += std::max(dm.Modifier, 0);
         }
