@@ -10,7 +10,7 @@
 
 namespace orrimar {
 
-const std::string& CurrentYearLine(const Game& g) {
+const std::string& CurrentYearLine(const CareerPart& g) {
     const auto& c = g.Character;
     return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)]
         .Lines[std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear)];

@@ -6,9 +6,10 @@
 namespace orrimar {
 
 struct Game;
+struct CareerPart;
 
 // The current year's history line (term and year kept within the log).
-const std::string& CurrentYearLine(const Game& g);
+const std::string& CurrentYearLine(const CareerPart& g);
 // Appends a text (and one blank) to the current year's history line, and
 // writes it to the message log.
 void AddHistory(Game& g, const std::string& text);

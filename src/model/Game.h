@@ -33,9 +33,13 @@ struct PrefSkillRecord {
     int Level = 0;
 };
 
-// Everything of a game but the face and the dice it uses.
-struct GameState {
-    // Start-up.
+// The parts of a game, each with one owner. Functions that only read take
+// the part (or record) they read, const; the rules that change several
+// take the whole Game.
+
+// The session: how the program was started, where its data is, and the
+// user's standing choices (preferred skills, option sets, own dice).
+struct SessionPart {
     std::string CommandLine;  // the whole command line as the rules test it
     double AppVersion = 0;
     std::string AppTitle;
@@ -46,12 +50,27 @@ struct GameState {
     // set by main(), "" when there is none.
     std::string InstalledDataLoc;
 
-    // The character.
-    CharacterRecord Character;
-    CharacterRecord BlankCharacter;
-    CharacterRecord StartCharacter;
+    std::array<PrefSkillRecord, 21> PrefSkill{};
+    // Option-set slots 1..4: the names found at start-up (the Load Option
+    // Set menu) and the names on the Save Option Set window's buttons.
+    std::array<std::string, 5> OptionSetMenuName{};
+    std::array<bool, 5> OptionSetMenuAvailable{};
+    std::array<std::string, 5> OptionSetButton{};
 
-    // Loaded data.
+    // "Roll my own dice": the player's totals, asked for or from a list,
+    // and what the next throw is for.
+    bool OwnDice = false;
+    ThrowList Throws;
+    std::string ThrowPurpose;
+
+    // The data folder's fingerprint, and the stamp of its files it was made for.
+    DataFingerprint DataPrint;
+    std::string DataStamp;
+};
+
+// The rules as loaded from the data folder: the chosen race and service,
+// what the loaders made of every file, and the folder-wide tables.
+struct RulesPart {
     RaceRecord Race;
     ServiceRecord Service;
     // The service file as read, before any branch: each branch starts from
@@ -72,23 +91,18 @@ struct GameState {
     } Cache;
     std::array<std::string, 251> StdCascade{};  // [0] holds the count
     std::array<std::string, 37> Coyns{};
+    // The talents and their throws; how far each was learned belongs to
+    // the career and is cleared with every new character.
     std::array<PsiTalentRecord, 7> PsiTalent{};
     std::array<std::string, 6> ClearanceCode{};
-    std::array<PrefSkillRecord, 21> PrefSkill{};
-    // Option-set slots 1..4: the names found at start-up (the Load Option
-    // Set menu) and the names on the Save Option Set window's buttons.
-    std::array<std::string, 5> OptionSetMenuName{};
-    std::array<bool, 5> OptionSetMenuAvailable{};
-    std::array<std::string, 5> OptionSetButton{};
+};
 
-    // The main window's lists and the window models.
-    ChoiceList RaceList;
-    ChoiceList ServiceList;
-    ChoiceList BranchList;
-    MainWindowModel Form1;
-    TermWindowModel TermWindow;
-    SkillTableChooserModel Form2;
-    PickListModel Slist1;
+// The character and its career: what a career writes, and what it needs to
+// be made again.
+struct CareerPart {
+    CharacterRecord Character;
+    CharacterRecord BlankCharacter;
+    CharacterRecord StartCharacter;
 
     // Set by NextYear when a career would run past the record's tables
     // (term 100, year 20); the driver then musters the character out.
@@ -98,12 +112,6 @@ struct GameState {
     // the academic routine sets it to a double quote otherwise.
     std::string AcademicFlag;
 
-    // "Roll my own dice": the player's totals, asked for or from a list,
-    // and what the next throw is for.
-    bool OwnDice = false;
-    ThrowList Throws;
-    std::string ThrowPurpose;
-
     // Data problems the rules met in play, for a batch to report.
     std::vector<std::string> ProblemsMet;
 
@@ -111,16 +119,27 @@ struct GameState {
     // "Accept" to the end of the career.
     CareerRecipe Recipe;
     bool Recording = false;
-    // The data folder's fingerprint, and the stamp of its files it was made for.
-    DataFingerprint DataPrint;
-    std::string DataStamp;
     std::string RecordedSettings;  // the options last recorded with the answers
+};
+
+// The windows: the main window's lists and every window model.
+struct WindowsPart {
+    ChoiceList RaceList;
+    ChoiceList ServiceList;
+    ChoiceList BranchList;
+    MainWindowModel Form1;
+    TermWindowModel TermWindow;
+    SkillTableChooserModel Form2;
+    PickListModel Slist1;
 
     // PickOne's results and its one-call automatic switch.
     int PickIndex = 0;
     std::string PickText;
     bool PickAuto = false;
 };
+
+// Everything of a game but the face and the dice it uses.
+struct GameState : SessionPart, RulesPart, CareerPart, WindowsPart {};
 
 struct Game : GameState {
     Game(Ui& face, Dice& dice) : viewed(face, *this), ui(viewed), dice(dice) {}

@@ -29,7 +29,7 @@ NameSet RaceNameSet(std::span<const NamePiece> initials, std::span<const NamePie
     return set;
 }
 
-const NameSet& PrepareNames(const Game& g) {
+const NameSet& PrepareNames(const RulesPart& g) {
     // The sets never change: each is made once, on first use.
     static const NameSet generic = MakeNameGenericTables();
     static const NameSet aslan = MakeNameAslanTables();

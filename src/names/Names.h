@@ -8,6 +8,7 @@
 namespace orrimar {
 
 struct Game;
+struct RulesPart;
 
 // No piece table grows past this many places, whatever its weights say.
 inline constexpr int MaxNamePlaces = 230;
@@ -29,7 +30,7 @@ NameSet MakeNameVilaniTables();
 NameSet MakeNameZhodaniTables();
 
 // The generic set, then the race sets that the race's name selects.
-const NameSet& PrepareNames(const Game& g);
+const NameSet& PrepareNames(const RulesPart& g);
 // One name built from `set` with the game's dice.
 std::string MakeName(Game& g, const NameSet& set);
 

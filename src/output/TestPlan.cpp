@@ -24,7 +24,7 @@ bool TestPlanOffered() {
     return !GetEnvValue("_ZIP").empty();
 }
 
-std::string TestPlanPath(const Game& g) {
+std::string TestPlanPath(const SessionPart& g) {
     return ResolveNoCase(g.DataLoc, "testplan.dat");
 }
 

@@ -8,12 +8,13 @@
 namespace orrimar {
 
 struct Game;
+struct SessionPart;
 
 // Whether the "Test Plan" menu entry is offered: _ZIP is not empty.
 bool TestPlanOffered();
 
 // "testplan.dat" in the data folder, whatever the case of an existing one.
-std::string TestPlanPath(const Game& g);
+std::string TestPlanPath(const SessionPart& g);
 
 // Runs the plan: every combination is selected in list order, written to
 // the plan file as "c1=", "c2=", "c3=" lines (indexes from 0) and counted;

@@ -43,7 +43,7 @@ std::vector<std::string> TrgFileLines(Game& g) {
     return lines;
 }
 
-std::string TrgFilePath(const Game& g, const std::string& resumePath) {
+std::string TrgFilePath(const CareerPart& g, const std::string& resumePath) {
     std::string stem = SafeFileName(g.Character.Name);
     if (stem.empty()) {
         stem = FileNameOf(resumePath);

@@ -8,6 +8,7 @@
 namespace orrimar {
 
 struct Game;
+struct CareerPart;
 
 // The file's 126 lines for the character as it stands.
 std::vector<std::string> TrgFileLines(Game& g);
@@ -15,7 +16,7 @@ std::vector<std::string> TrgFileLines(Game& g);
 // Beside the resume, named after the character; a character without a
 // usable name takes the resume's own file name, so no earlier character's
 // transfer file is overwritten.
-std::string TrgFilePath(const Game& g, const std::string& resumePath);
+std::string TrgFilePath(const CareerPart& g, const std::string& resumePath);
 
 // Writes the file when _ZIP has a value. Returns an empty text on success
 // (or when not enabled), else what failed.

@@ -74,7 +74,7 @@ std::optional<std::string> Search(const std::array<std::string, N>& table,
 }
 }  // namespace
 
-std::optional<std::string> FindCascade(const Game& g, const std::string& name) {
+std::optional<std::string> FindCascade(const RulesPart& g, const std::string& name) {
     if (auto found = Search(g.Service.Cascade, name)) return found;
     if (auto found = Search(g.Race.Cascade, name)) return found;
     return Search(g.StdCascade, name);

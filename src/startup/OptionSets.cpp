@@ -40,7 +40,7 @@ int16_t Flag(const std::string& item) {
 
 }  // namespace
 
-std::string OptionSetPath(const Game& g, int slot) {
+std::string OptionSetPath(const SessionPart& g, int slot) {
     return ResolveNoCase(g.DataLoc, "osets" + std::to_string(slot) + ".txt");
 }
 

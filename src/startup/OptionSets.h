@@ -8,8 +8,9 @@
 namespace orrimar {
 
 struct Game;
+struct SessionPart;
 
-std::string OptionSetPath(const Game& g, int slot);
+std::string OptionSetPath(const SessionPart& g, int slot);
 // Start-up scan: names the menu entries and loads any set named DEFAULT.
 void LoadOptionSetMenu(Game& g);
 // Loads slot 1..4; a missing slot file does nothing.
