@@ -18,7 +18,7 @@ void Cascades(std::string_view data) {
     if (!ReadCascadeText(g, lines).empty() || !ReadCoynsText(g, lines).empty()) return;
 
     Generate(g);
-    const int count = ValInt(g.StdCascade[0]);
+    const int count = g.StdCascade.Size();
     for (int i = 1; i <= count; ++i) {
         std::string name = g.StdCascade[i].substr(0, g.StdCascade[i].find('/'));
         AddSkill(g, name);

@@ -89,7 +89,7 @@ struct RulesPart {
         std::map<std::string, std::string> Resolved;  // file names as found, when settled
         std::map<std::string, SchoolFileRead> Schools;
     } Cache;
-    std::array<std::string, 251> StdCascade{};  // [0] holds the count
+    CountedLines<250> StdCascade;
     std::array<std::string, 37> Coyns{};
     // The talents and their throws; how far each was learned belongs to
     // the career and is cleared with every new character.

@@ -194,9 +194,9 @@ void View(Game& g, const std::string& title, const std::string& text) {
 }
 
 template <size_t N>
-void PutCascadeTable(std::vector<std::string>& html, const std::array<std::string, N>& cascade) {
+void PutCascadeTable(std::vector<std::string>& html, const CountedLines<N>& cascade) {
     html.push_back("<table width=\"100%\">");
-    const int count = std::clamp(ValInt(cascade[0]), 0, static_cast<int>(N) - 1);
+    const int count = cascade.Size();
     for (int i = 1; i <= count; ++i) {
         html.insert(html.end(),
                     {"  <tr>", "    <td>", HtmlEscape(cascade[i]), "    </td>", "  </tr>"});

@@ -42,7 +42,7 @@ std::string ReadCascadeText(Game& g, const std::vector<std::string>& lines) {
     }
     // Without cascades every group name a career gains stays unresolved.
     if (n == 0) return "cascade.dat:1: the file holds no cascades.";
-    g.StdCascade[0] = std::to_string(n);
+    g.StdCascade.Count = n;
     return "";
 }
 
@@ -61,9 +61,8 @@ std::string ReadCoynsText(Game& g, const std::vector<std::string>& lines) {
 
 namespace {
 template <size_t N>
-std::optional<std::string> Search(const std::array<std::string, N>& table,
-                                  const std::string& name) {
-    const int count = std::min<int>(ValInt(table[0]), N - 1);
+std::optional<std::string> Search(const CountedLines<N>& table, const std::string& name) {
+    const int count = table.Size();
     for (int i = 1; i <= count; ++i) {
         const std::string& line = table[i];
         if (!StartsWith(line, name)) continue;

@@ -25,8 +25,8 @@ void AddGroup(Groups& groups, const std::string& line) {
 
 // Cascade lines 1..count of a table whose element 0 holds the count.
 template <size_t N>
-void AddGroups(Groups& groups, const std::array<std::string, N>& table) {
-    const int count = std::clamp(ValInt(table[0]), 0, static_cast<int>(N) - 1);
+void AddGroups(Groups& groups, const CountedLines<N>& table) {
+    const int count = table.Size();
     for (int i = 1; i <= count; ++i) AddGroup(groups, table[i]);
 }
 
@@ -92,7 +92,7 @@ void CheckService(const std::string& dir, const std::string& file, const Groups&
         }
         kept.Branches.push_back({b, FindSection(*lines, "*" + b.Key), branch});
         checkTables(branch.BranchSkillTable);
-        for (int k = 1; k <= ValInt(branch.Grant[0]); ++k)
+        for (int k = 1; k <= branch.Grant.Size(); ++k)
             CheckGroup(file, *lines, branch.Grant[k], groups, said, out);
         if (branch.AssignLast < branch.AssignFirst || IsBlank(branch.Assignment[1].Name))
             out.push_back({file, 0, "branch \"" + b.Key + "\" has no assignments."});

@@ -67,7 +67,7 @@ void ServiceUses(const LintService& s, std::vector<Use>& uses) {
             if (s.Lines[i] == "[END OF FILE]") break;
             if (s.Lines[i] == "[GRANT]") grant = i;
         }
-        for (int k = 1; grant >= 0 && k <= ValInt(b.Service.Grant[0]); ++k)
+        for (int k = 1; grant >= 0 && k <= b.Service.Grant.Size(); ++k)
             if (done.insert(grant + k).second)
                 uses.push_back({s.File, grant + k + 1, b.Service.Grant[k], s.Races});
     }
@@ -86,9 +86,9 @@ void AddCascade(const std::string& line, std::set<std::string>& groups,
 }
 
 template <size_t N>
-void AddCascades(const std::array<std::string, N>& table, std::set<std::string>& groups,
+void AddCascades(const CountedLines<N>& table, std::set<std::string>& groups,
                  std::set<std::string>& members) {
-    const int count = std::clamp(ValInt(table[0]), 0, static_cast<int>(N) - 1);
+    const int count = table.Size();
     for (int k = 1; k <= count; ++k) AddCascade(table[k], groups, members);
 }
 

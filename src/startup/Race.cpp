@@ -106,7 +106,7 @@ bool ReadRaceText(const std::string& fileName, const std::vector<std::string>& l
             inCascades = true;
         }
     }
-    race.Cascade[0] = std::to_string(n);
+    race.Cascade.Count = n;
 
     // A key that is missing reads as 0, as it always has; a value given
     // must lie in its range.

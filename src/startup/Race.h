@@ -4,8 +4,10 @@
 #pragma once
 
 #include <array>
+
 #include <string>
 #include <vector>
+#include "startup/CountedLines.h"
 
 #include "startup/RaceTypes.h"
 #include "startup/Service.h"
@@ -32,7 +34,7 @@ struct RaceRecord {
     int YearsPerTerm = 0;
     int AgeAt = 0;
     int BaseAge = 0;
-    std::array<std::string, MaxCascades + 1> Cascade{};  // [0] holds the count
+    CountedLines<MaxCascades> Cascade;
 
     bool operator==(const RaceRecord&) const = default;
 };

@@ -197,7 +197,7 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
             in = true;
         }
     }
-    s.Cascade[0] = std::to_string(n);
+    s.Cascade.Count = n;
 
     if (int at = FindSection(lines, "[RANKS]"); at >= 0 && at < static_cast<int>(lines.size())) {
         r.i = at;
@@ -322,7 +322,6 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
         if (!r.Target(Mid(lines[at], 9), at, "Command", s.Command)) return false;
 
     s.Grant = {};
-    s.Grant[0] = "0";
     if (int at = ForwardTo(lines, header, "[GRANT]", "[END OF FILE]"); at >= 0) {
         r.i = at;
         n = 0;
@@ -331,7 +330,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
                 return r.FailHere("branch \"" + key + "\": more than 10 [GRANT] lines.");
             if (!r.NextSkill(s.Grant[++n])) return false;
         }
-        s.Grant[0] = std::to_string(n);
+        s.Grant.Count = n;
     }
 
     s.Qualif = {};

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "startup/CountedLines.h"
 #include "startup/TableLines.h"
 
 namespace orrimar {
@@ -80,7 +81,7 @@ struct ServiceRecord {
     std::string Purple;
     int Reenlist = 0;
     std::array<std::string, MaxAcademic + 1> Academic{};
-    std::array<std::string, MaxCascades + 1> Cascade{};  // [0] holds the count
+    CountedLines<MaxCascades> Cascade;
     int MaxRank = 0;
     std::array<std::string, MaxRanks + 1> RankCode{};
     std::array<std::string, MaxRanks + 1> RankName{};
@@ -100,7 +101,7 @@ struct ServiceRecord {
     SkillTableSet BranchSkillTable;
     std::string School;
     int Command = 0;
-    std::array<std::string, MaxGrants + 1> Grant{};  // [0] holds the count
+    CountedLines<MaxGrants> Grant;
     std::array<std::string, MaxQualif + 1> Qualif{};
 
     bool operator==(const ServiceRecord&) const = default;

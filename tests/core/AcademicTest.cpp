@@ -23,7 +23,7 @@ struct Bench {
 
     explicit Bench(const std::string& type) {
         std::tie(g.Race.NumStats, g.Race.YearsPerTerm, g.Service.Type, g.Service.MaxRank,
-                 g.StdCascade[0]) = std::tuple(6, 4, type, 14, "1");
+                 g.StdCascade.Count) = std::tuple(6, 4, type, 14, 1);
         c.Stats = {0, 7, 7, 7, 7, 7, 7};
         g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
         c.CurTerm = c.CurLine = c.PsiTrained = 1;

@@ -20,15 +20,15 @@ struct SkillGame : TestGame {
             g.Race.StatName[i] = names[i];
             g.Character.Stats[i] = 7;
         }
-        g.Race.Cascade[0] = "0";
-        g.Service.Cascade[0] = "0";
+        g.Race.Cascade.Count = 0;
+        g.Service.Cascade.Count = 0;
         SetStd({"SPACE COMBAT/Gunnery/Ship Tactics", "SPACE/Pilot/Navigation",
                 "GUN COMBAT/Rifle/Pistol", "EMPTY/", "CHAIN/GUN COMBAT/+1 SOC", "LOOP/LOOP"});
         g.Character.Options[OptCapSkills] = OptOn;
     }
     void SetStd(const std::vector<std::string>& lines) {
         for (size_t i = 0; i < lines.size(); ++i) g.StdCascade[i + 1] = lines[i];
-        g.StdCascade[0] = std::to_string(lines.size());
+        g.StdCascade.Count = static_cast<int>(lines.size());
     }
     int Level(const std::string& name) { return GetSkillLevel(g, name); }
 };
@@ -76,10 +76,10 @@ TEST(AddSkill, CascadesResolveThroughTheirLookupOrder) {
     EXPECT_EQ(t.ui.shown.back().Title, "Split cascade skill SPACE-0");
 
     t.g.Race.Cascade[1] = "GUN COMBAT/Spear";
-    t.g.Race.Cascade[0] = "1";
+    t.g.Race.Cascade.Count = 1;
     EXPECT_EQ(*FindCascade(t.g, "GUN COMBAT"), "Spear");
     t.g.Service.Cascade[1] = "GUN COMBAT/Laser";
-    t.g.Service.Cascade[0] = "1";
+    t.g.Service.Cascade.Count = 1;
     EXPECT_EQ(*FindCascade(t.g, "GUN COMBAT"), "Laser");
     EXPECT_FALSE(FindCascade(t.g, "NOSUCH").has_value());
 }

@@ -34,7 +34,7 @@ class DialogsTest : public QObject {
     // The term window shows what the engine did before the next question:
     // a skill gained just before a cascade split is listed while it is asked.
     void aQuestionFindsTheTermWindowUpToDate() {
-        g.StdCascade[0] = "1";
+        g.StdCascade.Count = 1;
         g.StdCascade[1] = "GUN COMBAT/Rifle/Pistol";
         g.ui.ShowTermWindow(g);
         AddSkill(g, "Admin");
