@@ -94,10 +94,6 @@ struct GameState {
     // (term 100, year 20); the driver then musters the character out.
     bool CareerFull = false;
 
-    // "ACADEMIC" while a course is taken in place of a special assignment;
-    // the academic routine sets it to a double quote otherwise.
-    std::string AcademicFlag;
-
     // "Roll my own dice": the player's totals, asked for or from a list,
     // and what the next throw is for.
     bool OwnDice = false;
@@ -115,11 +111,6 @@ struct GameState {
     DataFingerprint DataPrint;
     std::string DataStamp;
     std::string RecordedSettings;  // the options last recorded with the answers
-
-    // PickOne's results and its one-call automatic switch.
-    int PickIndex = 0;
-    std::string PickText;
-    bool PickAuto = false;
 };
 
 struct Game : GameState {
