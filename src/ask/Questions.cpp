@@ -7,25 +7,6 @@
 
 namespace orrimar {
 
-int PickOne(Game& g, const std::string& choices, const std::string& title) {
-    std::vector<std::string> texts = Split(choices, '/');
-    // The window has room for 19 buttons; a longer list is the caller's
-    // fault, and the extra texts are not offered rather than overrun it.
-    if (texts.size() > 19) texts.resize(19);
-    const int n = static_cast<int>(texts.size());
-    int k;
-    if (g.PickAuto) {
-        k = RollDice(g, 1, n);
-    } else {
-        k = g.ui.PickOne(texts, title);
-        if (k < 0 || k > n) k = 0;
-    }
-    g.PickAuto = false;
-    g.PickIndex = k;
-    g.PickText = k > 0 ? texts[k - 1] : "";
-    return k;
-}
-
 void PickListClear(PickListModel& list) {
     list.Items.clear();
     list.Selected.clear();

@@ -1,6 +1,7 @@
-// The questions the rules put through Ui with a rule of their own: the
-// button-choice window, the pick list and the term window's buttons. The
-// dialogs' other logic (ui/Dialogs.h) builds on these.
+// The questions the rules put through Ui with a rule of their own: the pick
+// list and the term window's buttons (the button-choice window, which can
+// answer itself, is a PickQuestion in ask/Question.h). The dialogs' other
+// logic (ui/Dialogs.h) builds on these.
 #pragma once
 
 #include <string>
@@ -11,11 +12,6 @@
 namespace orrimar {
 
 struct Game;
-
-// The button-choice window: splits `choices` at every "/", asks (or, with
-// the one-call automatic switch set, throws for) one of them, and sets
-// PickIndex and PickText. Returns PickIndex; 0 when the window was closed.
-int PickOne(Game& g, const std::string& choices, const std::string& title);
 
 // SLIST1.
 void PickListClear(PickListModel& list);

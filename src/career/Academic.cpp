@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ask/Questions.h"
+#include "ask/Question.h"
 #include "career/AcademicCourses.h"
 #include "career/MedicalFlight.h"
 #include "career/Psionics.h"
@@ -172,8 +172,9 @@ std::string SelectionList(const Game& g) {
     return list + NoStudies;
 }
 
-// In place of a special assignment: the course chosen there, and no list.
-void CourseInPlaceOfSpecial(Game& g, const std::string& course) {
+}  // namespace
+
+void AcademicInPlaceOfSpecial(Game& g, const std::string& course) {
     if (course == "Medical School") {
         MedicalSchool(g);
     } else if (course == "Flight School") {
@@ -186,22 +187,15 @@ void CourseInPlaceOfSpecial(Game& g, const std::string& course) {
     }
 }
 
-}  // namespace
-
 void AcademicOptions(Game& g) {
-    const bool inPlaceOfSpecial = g.AcademicFlag == "ACADEMIC";
-    // The flag answers one call only; left set, it would send the next
-    // character's enlistment straight to the course of an old special.
-    g.AcademicFlag = "\"";
-    if (inPlaceOfSpecial) {
-        CourseInPlaceOfSpecial(g, g.PickText);
-        return;
-    }
     while (true) {
-        PickOne(g, SelectionList(g), "Select academic option");
+        const std::string list = SelectionList(g);
+        const Picked picked = Answer(
+            g, PickQuestion{
+                   .Choices = list, .Title = "Select academic option", .When = AutoWhen::Never});
         // Closing the window chooses no studies, as the last choice does.
-        if (g.PickIndex == 0 || g.PickText == NoStudies) return;
-        const std::string course = g.PickText;
+        if (picked.Index == 0 || picked.Text == NoStudies) return;
+        const std::string course(picked.Text);
         AddHistory(g, course);
         if (ResolveCourse(g, course)) return;
     }

@@ -3,6 +3,7 @@
 // the application for an IAPB warrant.
 #include <algorithm>
 
+#include "ask/Question.h"
 #include "career/Driver.h"
 #include "career/HandOffs.h"
 #include "career/specials/FamilyTable.h"
@@ -37,10 +38,8 @@ int Stat(const Game& g, int stat) {
 bool AttemptsKill(Game& g, const AssignmentRecord& a) {
     if (!Defined(a.Capt)) return Defined(a.Kill);
     if (!Defined(a.Kill)) return false;
-    const bool capture =
-        g.Character.Opt(OptAutoGen)
-            ? RollDice(g, 1, 2) == 1
-            : g.ui.YesNo("Attempt capture instead of kill?", g.AppTitle, true, MsgIcon::Question);
+    const bool capture = Answer(g, YesNoQuestion{.Text = "Attempt capture instead of kill?",
+                                                 .AutoRule = YesNoQuestion::Rule::Coin});
     return !capture;
 }
 
@@ -84,9 +83,7 @@ void EmploymentOffer(Game& g, const AssignmentRecord& a, bool killed) {
 void WarrantApplication(Game& g) {
     const auto& c = g.Character;
     if (c.CurTerm < 3 || c.Warranted != 0) return;
-    if (!c.Opt(OptAutoGen) &&
-        !g.ui.YesNo("Apply for IAPB Warrant?", g.AppTitle, true, MsgIcon::Question))
-        return;
+    if (!Answer(g, YesNoQuestion{.Text = "Apply for IAPB Warrant?"})) return;
     int application = RollDice(g, 2, 6);
     if (Stat(g, StatEdu) > 7) application += 2;
     if (Stat(g, StatSoc) > 7) application += 1;

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "ask/Questions.h"
+#include "ask/Question.h"
 #include "career/Driver.h"
 #include "model/Display.h"
 #include "model/Game.h"
@@ -90,11 +90,15 @@ void PsionicTraining(Game& g) {
     for (int pass = 1; pass <= Passes; ++pass) {
         const std::string choices = TalentChoices(g, pass);
         if (choices.empty()) break;
-        PickOne(g, choices, "Which talent do you want to try and learn next?");
-        const size_t open = g.PickText.find('(');
+        const std::string_view picked =
+            Answer(g, PickQuestion{.Choices = choices,
+                                   .Title = "Which talent do you want to try and learn next?",
+                                   .When = AutoWhen::Never})
+                .Text;
+        const size_t open = picked.find('(');
         // A closed window holds no "(": the remaining talents are declined.
-        if (open == std::string::npos) break;
-        const int i = FindTalent(g, Trim(g.PickText.substr(0, open)));
+        if (open == std::string_view::npos) break;
+        const int i = FindTalent(g, Trim(picked.substr(0, open)));
         if (i == 0) break;
         auto& talent = g.PsiTalent[i];
 
@@ -109,9 +113,8 @@ void PsionicGames(Game& g) {
     auto& c = g.Character;
     if (c.PsiGamesDone == 1) return;
 
-    const bool compete = c.Opt(OptAutoGen) ? RollDice(g, 1, 2) == 1
-                                           : g.ui.YesNo("Compete in the Psionic Games", g.AppTitle,
-                                                        true, MsgIcon::Question);
+    const bool compete = Answer(g, YesNoQuestion{.Text = "Compete in the Psionic Games",
+                                                 .AutoRule = YesNoQuestion::Rule::Coin});
     if (!compete) return;
 
     AddHistory(g, "Psionic Games");

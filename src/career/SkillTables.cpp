@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "ask/Question.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Skills.h"
@@ -103,16 +104,7 @@ void RollSkill(Game& g) {
     // No table is open to the character (a data set without an "All"
     // table, say): there is nothing to roll on.
     if (n == 0) return;
-    int button;
-    if (g.Character.Opt(OptAutoGen)) {
-        button = RollDice(g, 1, n);
-    } else {
-        button = g.ui.ChooseSkillTable(g, chooser);
-        // Closing the chooser lets the dice choose, so the roll is not lost.
-        if (button < 1 || button > 10 || !chooser.Button[button].Visible)
-            button = RollDice(g, 1, n);
-    }
-    RollOnTable(g, button);
+    RollOnTable(g, Answer(g, SkillTableQuestion{.Chooser = chooser, .Tables = n}));
 }
 
 void RollOnTable(Game& g, int button) {

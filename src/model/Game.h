@@ -108,10 +108,6 @@ struct CareerPart {
     // (term 100, year 20); the driver then musters the character out.
     bool CareerFull = false;
 
-    // "ACADEMIC" while a course is taken in place of a special assignment;
-    // the academic routine sets it to a double quote otherwise.
-    std::string AcademicFlag;
-
     // Data problems the rules met in play, for a batch to report.
     std::vector<std::string> ProblemsMet;
 
@@ -131,11 +127,6 @@ struct WindowsPart {
     TermWindowModel TermWindow;
     SkillTableChooserModel Form2;
     PickListModel Slist1;
-
-    // PickOne's results and its one-call automatic switch.
-    int PickIndex = 0;
-    std::string PickText;
-    bool PickAuto = false;
 };
 
 // Everything of a game but the face and the dice it uses.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "ask/Questions.h"
+#include "ask/Question.h"
 #include "career/SkillTables.h"
 #include "model/Display.h"
 #include "model/Game.h"
@@ -152,9 +152,9 @@ void TakePreferredSkills(Game& g, const std::string& choices, const std::string&
             *preferences.Left = -1;
             return;
         }
-        const bool yes =
-            g.Character.Opt(OptAutoGen) ||
-            g.ui.YesNo("Preferred skills recommends " + pref, g.AppTitle, true, MsgIcon::None);
+        const bool yes = Answer(
+            g, YesNoQuestion{
+                   .Text = "Preferred skills recommends ", .Subject = pref, .Icon = MsgIcon::None});
         if (!yes) continue;
         --*preferences.Left;
         std::string taken = pref;
@@ -190,23 +190,16 @@ void AddSkillWithin(Game& g, std::string& text, Preferences preferences) {
 
         TakePreferredSkills(g, *choices, name, preferences);
 
-        g.PickAuto = g.Character.Opt(OptAutoGen);
-        const int p =
-            PickOne(g, *choices + "/Select for me, please!", "Split cascade skill " + received);
-        const std::vector<std::string> list = Split(*choices, '/');
-        std::string picked = g.PickText;
-        if (p == 0) {
-            // The window was closed without a choice: the dice choose, as
-            // "Select for me, please!" does, so no gain is lost.
-            picked = "Select for me, please!";
-        }
-        if (picked == "Select for me, please!") {
-            const int real = std::min<int>(static_cast<int>(list.size()), 18);
-            picked = list[RollDice(g, 1, real) - 1];
-        }
-        text = (!picked.empty() && (picked[0] == '+' || picked[0] == '-'))
-                   ? picked
-                   : picked + "-" + std::to_string(increment);
+        // A closed window lets the dice choose, as "Select for me, please!"
+        // does, so no gain is lost.
+        const std::string_view picked = Answer(g, PickQuestion{.Choices = *choices,
+                                                               .Title = "Split cascade skill ",
+                                                               .Subject = received,
+                                                               .Dice = PickDice::SelectForMe})
+                                            .Text;
+        text = picked;
+        if (picked.empty() || (picked[0] != '+' && picked[0] != '-'))
+            text += "-" + std::to_string(increment);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "output/Naming.h"
 
-#include "ask/Questions.h"
+#include "ask/Question.h"
 #include "model/Game.h"
 #include "names/Names.h"
 
@@ -22,14 +22,17 @@ void NameCharacter(Game& g) {
     // Prepared afresh each time, so one race's names never leak into another's.
     const NameSet set = PrepareNames(g);
     while (true) {
-        const int k = PickOne(g, SuggestedNames(g, set), "Suggested names");
-        if (k == MoreNames) continue;
-        if (k == EnterManually) {
+        const std::string names = SuggestedNames(g, set);
+        const Picked picked = Answer(
+            g, PickQuestion{.Choices = names, .Title = "Suggested names", .When = AutoWhen::Never});
+        if (picked.Index == MoreNames) continue;
+        if (picked.Index == EnterManually) {
             const std::string typed = g.ui.InputText("Give character's name", g.AppTitle, "");
             if (typed.empty()) continue;
-            g.PickText = typed;
+            g.Character.Name = typed;
+            return;
         }
-        g.Character.Name = k == LeaveBlank ? "" : g.PickText;
+        g.Character.Name = picked.Index == LeaveBlank ? "" : picked.Text;
         return;
     }
 }

@@ -1,4 +1,6 @@
-// A Ui that answers by itself, for batch generation. Its answer policy:
+// A Ui that answers by itself, for batch generation. A batch turns automatic
+// generation on, so the questions that can answer themselves (ask/Question.h)
+// do so before they reach a face; this policy answers the rest:
 // - yes/no questions: No (psionic testing declined, a skill over 6 kept);
 // - text input: the proposed text; pick-one: a throw of the dice;
 // - the skill-table chooser: a throw of the dice;

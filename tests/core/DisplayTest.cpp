@@ -166,23 +166,6 @@ TEST(Display, SkillsByNameOrValueAndMoney) {
               "Current money: Cr1,234,567\r\nMaterial benefits: Blade-2, Passage, ");
 }
 
-TEST(Dialogs, PickOneSplitsAndChoosesAutomatically) {
-    TestGame t;
-    t.ui.Answer({"2"});
-    EXPECT_EQ(PickOne(t.g, "A/B/C", "Title"), 2);
-    EXPECT_EQ(t.g.PickText, "B");
-    EXPECT_EQ(t.ui.shown.back().Title, "Title");
-    t.ui.Answer({"0"});
-    EXPECT_EQ(PickOne(t.g, "Only", "T"), 0);
-    EXPECT_EQ(t.g.PickText, "");
-    t.g.PickAuto = true;
-    t.dice.Push({3});
-    EXPECT_EQ(PickOne(t.g, "A/B/C", "T"), 3);
-    EXPECT_EQ(t.g.PickText, "C");
-    EXPECT_FALSE(t.g.PickAuto);  // the switch never survives a call
-    EXPECT_EQ(t.ui.AnswersLeft(), 0u);
-}
-
 // A list of one entry opens with it chosen: OK alone takes it.
 TEST(Dialogs, TheOnlyEntryOfAPickListIsChosen) {
     DisplayGame t;

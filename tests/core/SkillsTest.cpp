@@ -104,7 +104,6 @@ TEST(AddSkill, SelectForMeAndAutomaticGeneration) {
     t.dice.Push({1});  // the automatic pick of Rifle
     AddSkill(t.g, "GUN COMBAT");
     EXPECT_EQ(t.Level("Rifle"), 1);
-    EXPECT_FALSE(t.g.PickAuto);
 }
 
 TEST(AddSkill, CascadeFaultsAreReported) {

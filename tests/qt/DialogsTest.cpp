@@ -5,6 +5,7 @@
 #include <functional>
 #include "ModalSteps.h"
 
+#include "ask/Question.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Skills.h"
@@ -65,9 +66,11 @@ class DialogsTest : public QObject {
 
     void pickOneReturnsTheButtonOrNothing() {
         WhenOpen("SPICKBOX", [](QWidget* box) { Click(box, "Command1_2"); });
-        QVERIFY(PickOne(g, "A/B/C", "Pick a letter") == 2 && g.PickText == "B");
+        const Picked b = Answer(g, PickQuestion{.Choices = "A/B/C", .Title = "Pick a letter"});
+        QVERIFY(b.Index == 2 && b.Text == "B");
         WhenOpen("SPICKBOX", [](QWidget* box) { box->close(); });
-        QVERIFY(PickOne(g, "A/B/C", "Close me") == 0 && g.PickText.empty());
+        const Picked none = Answer(g, PickQuestion{.Choices = "A/B/C", .Title = "Close me"});
+        QVERIFY(none.Index == 0 && none.Text.empty());
     }
 
     // A letter outside Latin-1 would be saved as "?": the user is told

@@ -7,6 +7,7 @@
 #include <functional>
 #include "ModalSteps.h"
 
+#include "ask/Question.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "startup/Cascades.h"
@@ -265,14 +266,20 @@ class KeyboardTest : public QObject {
     // Escape closes with no choice, Alt and a caption's letter chooses.
     void pickOneByKeyboard() {
         WhenOpen("SPICKBOX", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
-        QCOMPARE(PickOne(g, "Brawling/Blade/Bayonet", "Which?"), 1);
+        QCOMPARE(
+            Answer(g, PickQuestion{.Choices = "Brawling/Blade/Bayonet", .Title = "Which?"}).Index,
+            1);
         WhenOpen("SPICKBOX", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
-        QCOMPARE(PickOne(g, "Brawling/Blade/Bayonet", "Which?"), 0);
+        QCOMPARE(
+            Answer(g, PickQuestion{.Choices = "Brawling/Blade/Bayonet", .Title = "Which?"}).Index,
+            0);
         WhenOpen("SPICKBOX", [](QWidget* box) {
             const QChar key = MnemonicOf(Button(box, "Command1_3")->text());
             QTest::keyClick(box, key.toLatin1(), Qt::AltModifier);
         });
-        QCOMPARE(PickOne(g, "Brawling/Blade/Bayonet", "Which?"), 3);
+        QCOMPARE(
+            Answer(g, PickQuestion{.Choices = "Brawling/Blade/Bayonet", .Title = "Which?"}).Index,
+            3);
     }
 
     // Preferred skills: while a skill is entered, Enter takes it and Escape

@@ -10,6 +10,7 @@
 #include <functional>
 #include "ModalSteps.h"
 
+#include "ask/Question.h"
 #include "model/Game.h"
 #include "startup/Main.h"
 #include "startup/Settings.h"
@@ -55,7 +56,8 @@ class WindowsTest : public QObject {
             visible = label && label->isVisible() && label->width() >= label->sizeHint().width();
             box->close();
         });
-        PickOne(g, "Brawling/Blade/Select for me, please!", question);
+        Answer(g,
+               PickQuestion{.Choices = "Brawling/Blade/Select for me, please!", .Title = question});
         QCOMPARE(shown, QString::fromStdString(question));
         QVERIFY(visible);
 
@@ -69,7 +71,7 @@ class WindowsTest : public QObject {
             label = window->findChild<QLabel*>("Question")->geometry();
             window->close();
         });
-        PickOne(g, choices, longQuestion);
+        Answer(g, PickQuestion{.Choices = choices, .Title = longQuestion});
         QVERIFY2(Screen().contains(box),
                  qPrintable(QString("%1x%2").arg(box.width()).arg(box.height())));
         QVERIFY(label.height() > 2 * QFontMetrics(QApplication::font()).lineSpacing());

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ask/Questions.h"
+#include "ask/Question.h"
 #include "career/Academic.h"
 #include "career/HandOffs.h"
 #include "career/specials/Registry.h"
@@ -39,14 +39,14 @@ bool TakeAcademicInstead(Game& g) {
     std::string choices;
     for (int k : offered) choices += std::string(AcademicCourse[k]) + "/";
     choices += NormalSpecial;
-    g.PickAuto = g.Character.Opt(OptAutoGen);
-    const int pick = PickOne(g, choices, "Academic available instead of Special");
+    const int pick = Answer(g, PickQuestion{.Choices = choices,
+                                            .Title = "Academic available instead of Special"})
+                         .Index;
     // Closing the window takes the normal assignment: the year is not lost.
     if (pick < 1 || pick > static_cast<int>(offered.size())) return false;
 
     g.Service.PlusEdu[offered[pick - 1]] = 2;
-    g.AcademicFlag = "ACADEMIC";
-    AcademicOptions(g);
+    AcademicInPlaceOfSpecial(g, AcademicCourse[offered[pick - 1]]);
     return true;
 }
 

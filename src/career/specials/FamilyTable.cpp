@@ -4,7 +4,7 @@
 #include <cctype>
 #include <utility>
 
-#include "ask/Questions.h"
+#include "ask/Question.h"
 #include "career/SkillTables.h"
 #include "model/Display.h"
 #include "model/Game.h"
@@ -63,18 +63,14 @@ bool ChangeRank(Game& g, const RankChange& r) {
 }
 
 void PickSkillsNow(Game& g, const SkillPick& pick) {
-    const std::vector<std::string> choices = Split(pick.Choices, '/');
-    if (pick.Count <= 0 || choices.empty()) return;
+    if (pick.Count <= 0) return;
     const int times = RollDice(g, pick.Count, pick.Sides);
+    // A window closed without a choice lets the dice choose, so the skill
+    // is not lost.
+    const PickQuestion question{
+        .Choices = pick.Choices, .Title = pick.Title, .Dice = PickDice::WhenNone};
     for (int k = 0; k < times; ++k) {
-        g.PickAuto = g.Character.Opt(OptAutoGen);
-        std::string chosen = PickOne(g, pick.Choices, pick.Title) > 0 ? g.PickText : "";
-        // A window closed without a choice lets the dice choose, so the
-        // skill is not lost.
-        if (chosen.empty()) {
-            const int n = std::min<int>(static_cast<int>(choices.size()), 19);
-            chosen = choices[RollDice(g, 1, n) - 1];
-        }
+        std::string chosen(Answer(g, question).Text);
         AddSkill(g, chosen);
     }
 }

@@ -1,0 +1,91 @@
+#include "ask/Question.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "model/Game.h"
+
+namespace orrimar {
+
+namespace {
+
+constexpr std::string_view SelectForMe = "Select for me, please!";
+// The button-choice window's buttons.
+constexpr int Room = 19;
+
+int CountChoices(std::string_view choices) {
+    return static_cast<int>(std::count(choices.begin(), choices.end(), '/')) + 1;
+}
+
+// Choice k (1..) of the "/"-separated list.
+std::string_view ChoiceAt(std::string_view choices, int k) {
+    size_t start = 0;
+    for (; k > 1; --k) start = choices.find('/', start) + 1;
+    return choices.substr(start, choices.find('/', start) - start);
+}
+
+// How many buttons the window shows.
+int Offered(const PickQuestion& q) {
+    const int own = CountChoices(q.Choices);
+    return std::min(own + (q.Dice == PickDice::SelectForMe ? 1 : 0), Room);
+}
+
+Picked Offer(const PickQuestion& q, int k) {
+    if (k < 1) return {};
+    if (k > CountChoices(q.Choices)) return {k, SelectForMe};
+    return {k, ChoiceAt(q.Choices, k)};
+}
+
+// A pick that names no choice, as the question's PickDice says.
+Picked Settle(Game& g, const PickQuestion& q, Picked p) {
+    int room = 0;
+    if (q.Dice == PickDice::SelectForMe && (p.Index == 0 || p.Text == SelectForMe))
+        room = Room - 1;
+    else if (q.Dice == PickDice::WhenNone && (p.Index == 0 || p.Text.empty()))
+        room = Room;
+    if (room == 0) return p;
+    const int k = RollDice(g, 1, std::min(CountChoices(q.Choices), room));
+    return {k, ChoiceAt(q.Choices, k)};
+}
+
+}  // namespace
+
+bool AnswersItself(const Game& g, AutoWhen when) {
+    return when == AutoWhen::AutoGen && g.Character.Opt(OptAutoGen);
+}
+
+bool YesNoQuestion::Ask(Game& g) const {
+    return g.ui.YesNo(std::string(Text).append(Subject), g.AppTitle, true, Icon);
+}
+
+bool YesNoQuestion::Auto(Game& g) const {
+    return AutoRule == Rule::Yes || RollDice(g, 1, 2) == 1;
+}
+
+Picked PickQuestion::Ask(Game& g) const {
+    const int n = Offered(*this);
+    std::vector<std::string> texts;
+    texts.reserve(n);
+    for (int k = 1; k <= n; ++k) texts.emplace_back(Offer(*this, k).Text);
+    int k = g.ui.PickOne(texts, std::string(Title).append(Subject));
+    if (k < 0 || k > n) k = 0;
+    return Settle(g, *this, Offer(*this, k));
+}
+
+Picked PickQuestion::Auto(Game& g) const {
+    return Settle(g, *this, Offer(*this, RollDice(g, 1, Offered(*this))));
+}
+
+int SkillTableQuestion::Ask(Game& g) const {
+    const int button = g.ui.ChooseSkillTable(g, Chooser);
+    // Closing the chooser lets the dice choose, so the roll is not lost.
+    if (button < 1 || button > 10 || !Chooser.Button[button].Visible) return Auto(g);
+    return button;
+}
+
+int SkillTableQuestion::Auto(Game& g) const {
+    return RollDice(g, 1, Tables);
+}
+
+}  // namespace orrimar
