@@ -86,34 +86,9 @@ int TableModifier(const Game& g, const SkillTableRecord& table) {
     return dm;
 }
 
-void RollSkill(Game& g) {
-    auto& chooser = g.Form2;
-    for (auto& b : chooser.Button) b = SkillTableButton{};
-    chooser.HoverVisible = false;
-    int n = 0;
-    const std::string& year = CurrentYearLine(g);
-    for (int pass = 0; pass < 2; ++pass) {
-        const auto& tables = pass == 0 ? g.Service.SkillTable : g.Service.BranchSkillTable;
-        for (int t = 1; t <= ServiceRecord::MaxTables && n < 10; ++t) {
-            if (!Eligible(g, tables[t], year)) continue;
-            ++n;
-            chooser.Button[n] = {tables[t].Title, (pass == 0 ? "S" : "B") + std::to_string(t),
-                                 true};
-        }
-    }
-    // No table is open to the character (a data set without an "All"
-    // table, say): there is nothing to roll on.
-    if (n == 0) return;
-    RollOnTable(g, Answer(g, SkillTableQuestion{.Chooser = chooser, .Tables = n}));
-}
+namespace {
 
-void RollOnTable(Game& g, int button) {
-    if (button < 1 || button > 10) return;
-    const std::string tag = g.Form2.Button[button].Tag;
-    const int t = ValInt(Mid(tag, 2));
-    if (tag.empty() || t < 1 || t > ServiceRecord::MaxTables) return;
-    const SkillTableRecord& table =
-        tag[0] == 'S' ? g.Service.SkillTable[t] : g.Service.BranchSkillTable[t];
+void RollOn(Game& g, const SkillTableRecord& table) {
     if (table.Max < 1) return;
     ThrowFor(g, "the table ", TrimView(table.Title));
     int roll = RollDice(g, 1, 6) + TableModifier(g, table);
@@ -121,6 +96,45 @@ void RollOnTable(Game& g, int button) {
     // A modifier can push the roll below the table: it takes the first entry.
     if (roll < 1) roll = 1;
     AddSkill(g, table.Entry[roll]);
+}
+
+}  // namespace
+
+void RollSkill(Game& g) {
+    // The chooser's buttons are made only when it is shown: a question that
+    // answers itself throws among the open tables, in the same order.
+    const bool shown = !AnswersItself(g, AutoWhen::AutoGen);
+    auto& chooser = g.Form2;
+    if (shown) {
+        for (auto& b : chooser.Button) b = SkillTableButton{};
+        chooser.HoverVisible = false;
+    }
+    std::array<const SkillTableRecord*, 11> open{};
+    int n = 0;
+    const std::string& year = CurrentYearLine(g);
+    for (int pass = 0; pass < 2; ++pass) {
+        const auto& tables = pass == 0 ? g.Service.SkillTable : g.Service.BranchSkillTable;
+        for (int t = 1; t <= ServiceRecord::MaxTables && n < 10; ++t) {
+            if (!Eligible(g, tables[t], year)) continue;
+            open[++n] = &tables[t];
+            if (shown)
+                chooser.Button[n] = {tables[t].Title, (pass == 0 ? "S" : "B") + std::to_string(t),
+                                     true};
+        }
+    }
+    // No table is open to the character (a data set without an "All"
+    // table, say): there is nothing to roll on.
+    if (n == 0) return;
+    const int button = Answer(g, SkillTableQuestion{.Chooser = chooser, .Tables = n});
+    if (button >= 1 && button <= n) RollOn(g, *open[button]);
+}
+
+void RollOnTable(Game& g, int button) {
+    if (button < 1 || button > 10) return;
+    const std::string tag = g.Form2.Button[button].Tag;
+    const int t = ValInt(Mid(tag, 2));
+    if (tag.empty() || t < 1 || t > ServiceRecord::MaxTables) return;
+    RollOn(g, tag[0] == 'S' ? g.Service.SkillTable[t] : g.Service.BranchSkillTable[t]);
 }
 
 }  // namespace orrimar
