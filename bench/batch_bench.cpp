@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "model/Dice.h"
-#include "output/Batch.h"
+#include "batch/Batch.h"
 #include "output/Signature.h"
 
 using namespace orrimar;

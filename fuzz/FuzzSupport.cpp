@@ -10,7 +10,7 @@
 #include "model/Generate.h"
 #include "names/Homeworld.h"
 #include "names/Names.h"
-#include "output/Batch.h"
+#include "batch/Batch.h"
 #include "startup/Main.h"
 
 namespace orrimar::fuzz {

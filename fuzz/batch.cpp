@@ -6,7 +6,7 @@
 
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
-#include "output/Batch.h"
+#include "batch/Batch.h"
 
 namespace orrimar::fuzz {
 

@@ -9,7 +9,7 @@
 #include "model/Game.h"
 #include "model/Recording.h"
 #include "model/Text.h"
-#include "output/Batch.h"
+#include "batch/Batch.h"
 #include "output/CharacterJson.h"
 #include "output/RecordJson.h"
 #include "output/Resume.h"

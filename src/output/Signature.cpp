@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "output/Batch.h"
+#include "batch/Batch.h"
 #include "startup/Fingerprint.h"
 
 namespace orrimar {

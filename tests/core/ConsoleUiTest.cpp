@@ -8,7 +8,7 @@
 #include "career/Driver.h"
 #include "model/Display.h"
 #include "model/Skills.h"
-#include "output/Batch.h"
+#include "batch/Batch.h"
 #include "output/BuiltInResume.h"
 #include "output/Resume.h"
 #include "startup/Files.h"

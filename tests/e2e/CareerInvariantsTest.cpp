@@ -15,7 +15,7 @@
 #include "career/Driver.h"
 #include "model/Game.h"
 #include "model/Text.h"
-#include "output/Batch.h"
+#include "batch/Batch.h"
 #include "output/CharacterJson.h"
 #include "output/RecordJson.h"
 #include "output/Regenerate.h"

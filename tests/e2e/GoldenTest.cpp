@@ -11,7 +11,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "output/Batch.h"
+#include "batch/Batch.h"
 #include "output/Signature.h"
 #include "support/TestGame.h"
 

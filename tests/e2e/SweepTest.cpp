@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "model/Text.h"
-#include "output/Batch.h"
+#include "batch/Batch.h"
 #include "startup/Files.h"
 #include "support/TestGame.h"
 

@@ -14,7 +14,7 @@
 #include "model/Dice.h"
 #include "model/Game.h"
 #include "model/Text.h"
-#include "output/Batch.h"
+#include "batch/Batch.h"
 #include "output/Regenerate.h"
 #include "startup/DataCheck.h"
 #include "startup/InstalledData.h"

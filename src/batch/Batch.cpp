@@ -1,4 +1,4 @@
-#include "output/Batch.h"
+#include "batch/Batch.h"
 
 #include <algorithm>
 #include <array>
