@@ -101,7 +101,7 @@ int PsionicThreshold(const std::string& code) {
 void PsionicDiscovery(Game& g) {
     if (IsBlank(g.Race.Psionic) || g.Race.Code == RaceChelith) return;
     for (int i = 1; i <= g.Race.NumStats; ++i)
-        if (EqualsNoCase(Trim(g.Race.StatName[i]), "PSI")) return;
+        if (EqualsNoCase(TrimView(g.Race.StatName[i]), "PSI")) return;
     if (RollDice(g, 2, 6) < PsionicThreshold(g.Race.Psionic)) return;
     if (g.ui.YesNo("The character has chanced on the opportunity for psionic testing and "
                    "training. Do you want to proceed?",

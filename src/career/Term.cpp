@@ -89,10 +89,10 @@ bool SoragAssignment(Game& g, int& roll) {
 // none does. An empty name never matches the empty slots after the last
 // record.
 int MatchAssignment(const Game& g, const std::string& name) {
-    const std::string wanted = Trim(name);
+    const std::string_view wanted = TrimView(name);
     if (wanted.empty()) return 0;
     for (int k = 1; k <= ServiceRecord::MaxAssignments; ++k) {
-        if (Trim(g.Service.Assignment[k].Name) == wanted) return k;
+        if (TrimView(g.Service.Assignment[k].Name) == wanted) return k;
     }
     return 0;
 }
@@ -171,12 +171,12 @@ void Promote(Game& g, int ranks) {
 void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool military) {
     auto& c = g.Character;
     const auto& s = g.Service;
-    const std::string type = UCase(s.Type);
-    if (type == "MERCHANT") {
+    if (EqualsNoCase(s.Type, "MERCHANT")) {
         MerchantPosition(g);
         return;
     }
-    if (type == "IMOJ" && c.Rank >= 8 && (Trim(name) == "Training" || Trim(name) == "Agency Ops"))
+    if (EqualsNoCase(s.Type, "IMOJ") && c.Rank >= 8 &&
+        (TrimView(name) == "Training" || TrimView(name) == "Agency Ops"))
         return;
     ThrowFor(g, "promotion", {}, a.Prom);
     const int t = RollDice(g, 2, 6);
@@ -188,7 +188,8 @@ void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool
     const int rank = ClampRank(c.Rank);
     if (rank >= std::min(s.MaxRank, CharacterRecord::MaxRank)) return;
     // Crossing from enlisted to officer is a commission, never a promotion.
-    if (Left(Trim(s.RankCode[rank]), 1) == "E" && Left(Trim(s.RankCode[rank + 1]), 1) == "O")
+    if (TrimView(s.RankCode[rank]).substr(0, 1) == "E" &&
+        TrimView(s.RankCode[rank + 1]).substr(0, 1) == "O")
         return;
     if (military && rank > 9 && c.PromotedThisTerm == 1) return;
     Promote(g, 1);
@@ -343,9 +344,12 @@ void CharismaEvent(Game& g, int assignment) {
 void ResolveAssignment(Game& g, int& roll) {
     auto& c = g.Character;
     const auto& s = g.Service;
-    const std::string type = UCase(s.Type);
+    // The service type as the year began: the hand-offs below may reload
+    // or change the service.
+    const bool sorag = EqualsNoCase(s.Type, "SORAG");
+    const bool militaryService = IsMilitary(s.Type);
     roll = std::clamp(roll, 0, ServiceRecord::MaxRoll);
-    if (type == "SORAG" && !SoragAssignment(g, roll)) return;
+    if (sorag && !SoragAssignment(g, roll)) return;
 
     const std::string name = AssignText(g, roll);
     if (!EqualsNoCase(name, "BLANK")) AddHistory(g, name);
@@ -357,7 +361,7 @@ void ResolveAssignment(Game& g, int& roll) {
         // record at the index of the throw.
         BountyHunt(g, roll);
     } else {
-        military = IsMilitary(type);
+        military = militaryService;
         roll = MatchAssignment(g, name);
         if (name == "Special") {
             SpecialAssignment(g);
@@ -385,7 +389,7 @@ void ResolveAssignment(Game& g, int& roll) {
         Promotion(g, name, a, military);
     }
     ApplyRankCap(g);
-    if (type == "SORAG") ClearanceThrow(g);
+    if (sorag) ClearanceThrow(g);
     SkillThrow(g, a);
     if (invalided) KeepInvalidedReply(g);
 }
