@@ -109,7 +109,7 @@ void ChangeBranch(Game& g) {
 void TransferService(Game& g) {
     auto& c = g.Character;
     const ServiceRecord oldService = g.Service;
-    const ServiceRecord oldServiceAsLoaded = g.ServiceAsLoaded;
+    const auto oldServiceAsLoaded = g.ServiceAsLoaded;
     const int oldServiceIndex = g.ServiceList.Selected;
     const ChoiceList oldBranches = g.BranchList;
     const std::string oldTitle =

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -75,12 +76,14 @@ struct RulesPart {
     ServiceRecord Service;
     // The service file as read, before any branch: each branch starts from
     // it, so a branch never inherits what another branch read.
-    ServiceRecord ServiceAsLoaded;
+    // Shared with the cache, never changed: a character copies the service
+    // it plays, not the file as read.
+    std::shared_ptr<const ServiceRecord> ServiceAsLoaded = std::make_shared<const ServiceRecord>();
     // What the loaders made of each data file, while the file is unchanged.
     struct Loaded {
         FileCache<RaceRecord> Races;
         FileCache<std::vector<ListEntry>> ServiceLists;
-        FileCache<ServiceRecord> Services;
+        FileCache<std::shared_ptr<const ServiceRecord>> Services;
         FileCache<std::vector<BranchEntry>> BranchLists;
         FileCache<ServiceRecord> Branches;  // read over the service as loaded
         // A batch reads its folder once: files are not looked at again

@@ -1,6 +1,7 @@
 #include "startup/Service.h"
 
 #include <cmath>
+#include <memory>
 #include <string_view>
 
 #include "model/Game.h"
@@ -394,8 +395,8 @@ std::string ServicePath(Game& g) {
 bool LoadService(Game& g) {
     const std::string path = ServicePath(g);
     if (path.empty()) return false;
-    if (const ServiceRecord* kept = g.Cache.Services.Find(path, "", g.Cache.Settled)) {
-        g.Service = *kept;
+    if (const auto* kept = g.Cache.Services.Find(path, "", g.Cache.Settled)) {
+        g.Service = **kept;
         g.ServiceAsLoaded = *kept;
         ListBranches(g);
         return true;
@@ -411,9 +412,10 @@ bool LoadService(Game& g) {
         return false;
     }
     NameRankZero(service);
-    g.Cache.Services.Put(path, "", service);
-    g.Service = service;
-    g.ServiceAsLoaded = service;
+    auto loaded = std::make_shared<const ServiceRecord>(std::move(service));
+    g.Cache.Services.Put(path, "", loaded);
+    g.Service = *loaded;
+    g.ServiceAsLoaded = std::move(loaded);
     ListBranches(g);
     return true;
 }
@@ -449,7 +451,7 @@ bool LoadBranch(Game& g) {
     // courses already taken in place of a special, the name of rank 0.
     const ServiceRecord* read = g.Cache.Branches.Find(path, branch->Key, g.Cache.Settled);
     if (!read) {
-        ServiceRecord service = g.ServiceAsLoaded;
+        ServiceRecord service = *g.ServiceAsLoaded;
         DataProblem problem;
         if (!ReadBranch(path, branch->Key, service, problem)) {
             g.ui.Message("This branch cannot be used.\n" + problem.Text(), g.AppTitle,

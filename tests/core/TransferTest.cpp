@@ -68,7 +68,7 @@ TEST(Transfer, BranchThenServiceChange) {
     t.ui.Answer({"Y", navy, "<cancel>"});
     TransferService(t.g);
     EXPECT_EQ(t.g.Service, before);
-    EXPECT_EQ(t.g.ServiceAsLoaded.Type, before.Type);  // later branches start from the Army
+    EXPECT_EQ(t.g.ServiceAsLoaded->Type, before.Type);  // later branches start from the Army
     EXPECT_EQ(t.State(), branches + "ARMY.SRV ARMYCDO Transferred to Commando");
     t.ui.Answer({"Y", t.Place("Imperial Army"), navy, "2"});
     TransferService(t.g);
