@@ -18,8 +18,6 @@ namespace {
 inline constexpr const char* CommentStart = "<!-- orrimar-character ";
 inline constexpr const char* CommentEnd = " -->";
 
-json Counted(const std::string& name, int count);
-
 // A batch writes the same data section on every page: it is made once a
 // thread for each fingerprint, and so is its text in a page's comment.
 struct KeptData {

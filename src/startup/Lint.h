@@ -59,7 +59,7 @@ void LintTables(const LintFolder& folder, std::vector<DataProblem>& out);
 void LintNumbers(const LintFolder& folder, std::vector<DataProblem>& out);
 void LintSkills(const LintFolder& folder, std::vector<DataProblem>& out);
 void LintSchools(const LintFolder& folder, std::vector<DataProblem>& out);
-void LintSpecials(const LintFolder& folder, std::vector<DataProblem>& out);
+void LintTableWalk(const LintFolder& folder, std::vector<DataProblem>& out);
 
 // Shared helpers (Lint.cpp).
 

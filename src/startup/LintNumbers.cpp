@@ -16,9 +16,7 @@ constexpr int LeastBenefitThrow = 6;
 constexpr int MostBenefitThrow = 7;
 
 void Reenlist(const LintService& s, std::vector<DataProblem>& out) {
-    int at = -1;
-    for (int k = 0; k < static_cast<int>(s.Lines.size()) && at < 0; ++k)
-        if (StartsWithNoCase(s.Lines[k], "reenlist")) at = k;
+    const int at = KeyLine(s.Lines, "reenlist");
     if (at < 0)
         Warn(out, s.File, 0, "the service has no reenlist= line, so every re-enlistment succeeds.",
              "write the two-dice throw needed, as \"reenlist=6\".");

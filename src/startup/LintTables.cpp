@@ -28,10 +28,6 @@ struct Year {
     }
 };
 
-char At(const std::string& line, size_t column) {
-    return column >= 1 && column <= line.size() ? line[column - 1] : '\0';
-}
-
 // What a year of `branches` may write. Besides the data's own texts (the
 // assignment lines, medal names, rank codes, the Droyne coyns and the
 // academies' history lines), the rules write "Cmd" or "Staff" for officers
@@ -160,7 +156,7 @@ DmRead ReadDm(const DmLine& line) {
         case DmLine::Test::TechLevel:
             if (!IsOperator(line.Op))
                 dm.Fault = "the operator of a tech-level DM stands in column 8 (\"DM +1TL> 11\").";
-            else if (At(line.Text, 9) >= '0' && At(line.Text, 9) <= '9')
+            else if (CharAt(line.Text, 9) >= '0' && CharAt(line.Text, 9) <= '9')
                 dm.Fault =
                     "the tech level is read from column 10, so the digit in column 9 is "
                     "skipped (\"DM +1TL> 11\").";

@@ -32,13 +32,6 @@ std::optional<int> NumberIn(std::string_view text, int lo, int hi) {
     return static_cast<int>(value);
 }
 
-// The index of the first line holding `key`=, as ReadIniValue finds it.
-size_t KeyLine(const std::vector<std::string>& lines, const std::string& key) {
-    for (size_t k = 0; k < lines.size(); ++k)
-        if (StartsWithNoCase(lines[k], key)) return k;
-    return lines.size();
-}
-
 }  // namespace
 
 bool ReadRaceFile(const std::string& path, RaceRecord& out, DataProblem& problem) {
@@ -118,12 +111,14 @@ bool ReadRaceText(const std::string& fileName, const std::vector<std::string>& l
     for (const Keyed& k :
          {Keyed{"yearsperterm", 1, CharacterRecord::MaxYear, race.YearsPerTerm},
           Keyed{"ageat", 0, MaxAge, race.AgeAt}, Keyed{"baseage", 0, MaxAge, race.BaseAge}}) {
-        const size_t at = KeyLine(lines, k.key);
-        if (at == lines.size()) continue;
-        const auto value = NumberIn(Mid(lines[at], std::string(k.key).size() + 2), k.lo, k.hi);
+        const int at = KeyLine(lines, k.key);
+        if (at < 0) continue;
+        const auto value = NumberIn(
+            Mid(lines[static_cast<size_t>(at)], std::string(k.key).size() + 2), k.lo, k.hi);
         if (!value)
-            return fail(at, std::string(k.key) + " must be " + std::to_string(k.lo) + " to " +
-                                std::to_string(k.hi) + ".");
+            return fail(static_cast<size_t>(at), std::string(k.key) + " must be " +
+                                                     std::to_string(k.lo) + " to " +
+                                                     std::to_string(k.hi) + ".");
         k.field = *value;
     }
     race.PsiRolls = Fit(ReadIniValue(lines, "PSIrolls"), 6);

@@ -41,6 +41,12 @@ int FindSection(const std::vector<std::string>& lines, const std::string& header
     return -1;
 }
 
+int KeyLine(const std::vector<std::string>& lines, const std::string& key) {
+    for (size_t k = 0; k < lines.size(); ++k)
+        if (StartsWithNoCase(lines[k], key)) return static_cast<int>(k);
+    return -1;
+}
+
 namespace {
 
 constexpr int MaxTarget = 999;
@@ -238,10 +244,9 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
     s.Medal[3] = ReadIniValue(lines, "medal3");
     s.Purple = ReadIniValue(lines, "purple");
     if (s.Purple.empty()) s.Purple = "Purple Heart";
-    for (int k = 0; k < static_cast<int>(lines.size()); ++k) {
-        if (!StartsWithNoCase(lines[k], "reenlist")) continue;
-        if (!r.Target(Mid(lines[k], 10), k, "reenlist", s.Reenlist)) return false;
-        break;
+    if (const int k = KeyLine(lines, "reenlist"); k >= 0) {
+        if (!r.Target(Mid(lines[static_cast<size_t>(k)], 10), k, "reenlist", s.Reenlist))
+            return false;
     }
     out = s;
     return true;

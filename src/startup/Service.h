@@ -156,6 +156,9 @@ std::vector<BranchEntry> ReadBranchEntries(const std::vector<std::string>& lines
 // Index of the line after the first line equal to `header` without regard
 // to case, searching from `from`; -1 when there is none.
 int FindSection(const std::vector<std::string>& lines, const std::string& header, int from = 0);
+// Index of the first line starting with `key` without regard to case, as
+// ReadIniValue finds a key; -1 when there is none.
+int KeyLine(const std::vector<std::string>& lines, const std::string& key);
 
 // Each returns false when the file was refused (the user has been told why
 // and the loaded record is as it was).

@@ -6,13 +6,9 @@
 
 namespace orrimar {
 
-namespace {
-
 char CharAt(const std::string& line, size_t position) {
     return position >= 1 && position <= line.size() ? line[position - 1] : '\0';
 }
-
-}  // namespace
 
 EliLine::EliLine(std::string text) : Text(std::move(text)) {
     const std::string& line = Text;

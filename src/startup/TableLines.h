@@ -48,6 +48,9 @@ struct DmLine {
     bool operator==(const DmLine& other) const { return Text == other.Text; }
 };
 
+// The character in 1-based column `position`, or '\0' past the line.
+char CharAt(const std::string& line, size_t position);
+
 inline bool IsOperator(char op) {
     return op == '>' || op == '=' || op == '<';
 }

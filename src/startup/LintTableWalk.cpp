@@ -6,23 +6,12 @@
 
 #include "career/specials/Registry.h"
 #include "career/specials/TableWalk.h"
-#include "model/Text.h"
 #include "startup/Lint.h"
+#include "startup/Service.h"
 
 namespace orrimar {
 
-namespace {
-
-// The 1-based line the career code is read from; 0 when there is none.
-int TypeLine(const std::vector<std::string>& lines) {
-    for (size_t k = 0; k < lines.size(); ++k)
-        if (StartsWithNoCase(lines[k], "type")) return static_cast<int>(k) + 1;
-    return 0;
-}
-
-}  // namespace
-
-void LintSpecials(const LintFolder& folder, std::vector<DataProblem>& out) {
+void LintTableWalk(const LintFolder& folder, std::vector<DataProblem>& out) {
     std::map<const specials::SpecialTable*, std::vector<specials::TableFault>> checked;
     for (const auto& s : folder.Services) {
         const specials::SpecialFamily* family = specials::FamilyOf(s.Service.Type);
@@ -31,7 +20,7 @@ void LintSpecials(const LintFolder& folder, std::vector<DataProblem>& out) {
             const auto [at, fresh] = checked.try_emplace(root.Table);
             if (fresh) at->second = specials::CheckTables(*root.Table);
             for (const auto& fault : at->second)
-                Warn(out, s.File, TypeLine(s.Lines),
+                Warn(out, s.File, KeyLine(s.Lines, "type") + 1,
                      "the special assignments of career type \"" + s.Service.Type + "\", table \"" +
                          fault.Table + "\": " + fault.Text + ".",
                      "the fault is in the program's own tables, not in this folder; please "
