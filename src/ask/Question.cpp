@@ -1,6 +1,7 @@
 #include "ask/Question.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -65,10 +66,10 @@ bool YesNoQuestion::Auto(Game& g) const {
 
 Picked PickQuestion::Ask(Game& g) const {
     const int n = Offered(*this);
-    std::vector<std::string> texts;
-    texts.reserve(n);
-    for (int k = 1; k <= n; ++k) texts.emplace_back(Offer(*this, k).Text);
-    int k = g.ui.PickOne(texts, std::string(Title).append(Subject));
+    std::array<std::string_view, Room> texts{};
+    for (int k = 1; k <= n; ++k) texts[static_cast<size_t>(k - 1)] = Offer(*this, k).Text;
+    int k = g.ui.PickOne(PickChoices(texts.data(), static_cast<size_t>(n)),
+                         std::string(Title).append(Subject));
     if (k < 0 || k > n) k = 0;
     return Settle(g, *this, Offer(*this, k));
 }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ask/Models.h"
@@ -22,6 +24,8 @@ struct ProgramExit {
 // be gone.
 inline constexpr const char* ExitCareerQuestion = "Exit and lose this character?";
 
+using PickChoices = std::span<const std::string_view>;
+
 class Ui {
   public:
     virtual ~Ui() = default;
@@ -32,8 +36,9 @@ class Ui {
     // Cancel gives an empty text.
     virtual std::string InputText(const std::string& prompt, const std::string& title,
                                   const std::string& defaultText) = 0;
-    // The button-choice window: 1..n for the choice, 0 when closed.
-    virtual int PickOne(const std::vector<std::string>& choices, const std::string& title) = 0;
+    // The button-choice window: 1..n for the choice, 0 when closed. The
+    // choices are views for the call only: a face keeps its own copies.
+    virtual int PickOne(PickChoices choices, const std::string& title) = 0;
     // SLIST1: the face fills Selected/Current; Cancel leaves none selected.
     virtual void PickList(Game& g, PickListModel& list) = 0;
     // Form2: the chosen table button 1..10, or 0 to let the dice choose

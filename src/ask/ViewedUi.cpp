@@ -29,7 +29,7 @@ std::string ViewedUi::InputText(const std::string& prompt, const std::string& ti
     RecordAnswer(game_, "text", text);
     return text;
 }
-int ViewedUi::PickOne(const std::vector<std::string>& choices, const std::string& title) {
+int ViewedUi::PickOne(PickChoices choices, const std::string& title) {
     BeforeQuestion();
     const int k = face_.PickOne(choices, title);
     RecordAnswer(game_, "pick", std::to_string(k));

@@ -19,26 +19,49 @@ namespace {
 // Which of the race's characteristic names an Eli line holds (bit i for
 // name i). A skill roll asks every table and the answer changes only with
 // the names, so it is kept per line for the names last asked about; one
-// memo a thread, as batches run on several.
-uint32_t NamedStats(const Game& g, const EliLine& e) {
-    struct Memo {
-        std::array<std::string, RaceRecord::MaxStats + 1> names;
-        std::unordered_map<std::string, uint32_t> masks;
-    };
-    thread_local Memo memo;
-    if (g.Race.StatName != memo.names) {
-        memo.names = g.Race.StatName;
-        memo.masks.clear();
+// memo a thread, as batches run on several. A line is found by its
+// address and checked by its text, so a line read again elsewhere is never
+// taken for another.
+class NamedStats {
+  public:
+    // Forgets every line when the race's names are not those last seen.
+    void For(const RaceRecord& race) {
+        if (race.StatName == names_ && masks_.size() < MaxLines) return;
+        names_ = race.StatName;
+        masks_.clear();
     }
-    auto [at, added] = memo.masks.try_emplace(e.Upper, 0);
-    if (added)
-        for (int i = 1; i <= RaceRecord::MaxStats; ++i)
-            if (Contains(e.Upper, g.Race.StatName[i])) at->second |= 1u << i;
-    return at->second;
+
+    uint32_t Of(const EliLine& e) {
+        auto [at, added] = masks_.try_emplace(&e);
+        Entry& entry = at->second;
+        if (added || entry.Upper != e.Upper) {
+            entry = {e.Upper, 0};
+            for (int i = 1; i <= RaceRecord::MaxStats; ++i)
+                if (Contains(e.Upper, names_[i])) entry.Mask |= 1u << i;
+        }
+        return entry.Mask;
+    }
+
+  private:
+    // Lines read again and again in one session are not kept for ever.
+    static constexpr size_t MaxLines = 4096;
+    struct Entry {
+        std::string Upper;
+        uint32_t Mask = 0;
+    };
+    std::array<std::string, RaceRecord::MaxStats + 1> names_;
+    std::unordered_map<const EliLine*, Entry> masks_;
+};
+
+NamedStats& NamedStatsFor(const RaceRecord& race) {
+    thread_local NamedStats memo;
+    memo.For(race);
+    return memo;
 }
 
 // Eligibility against the year's history line, found once for every table.
-bool Eligible(const Game& g, const SkillTableRecord& table, const std::string& year) {
+bool Eligible(const Game& g, const SkillTableRecord& table, const std::string& year,
+              NamedStats& named) {
     const auto& c = g.Character;
     bool offered = false;
     for (int k = 1; k <= SkillTableRecord::MaxEli; ++k) {
@@ -52,9 +75,9 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const std::string& y
         // Only a line with an operator in the characteristic's column can
         // test one; the others are spared the search for every name.
         if (IsOperator(e.StatOp)) {
-            const uint32_t named = NamedStats(g, e);
+            const uint32_t mask = named.Of(e);
             for (int i = 1; i <= g.Race.NumStats; ++i) {
-                if ((named >> i & 1u) && CompareBy(c.Stats[i], e.StatOp, e.StatNumber))
+                if ((mask >> i & 1u) && CompareBy(c.Stats[i], e.StatOp, e.StatNumber))
                     offered = true;
             }
         }
@@ -70,7 +93,7 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const std::string& y
 }  // namespace
 
 bool TableEligible(const Game& g, const SkillTableRecord& table) {
-    return Eligible(g, table, CurrentYearLine(g));
+    return Eligible(g, table, CurrentYearLine(g), NamedStatsFor(g.Race));
 }
 
 int TableModifier(const Game& g, const SkillTableRecord& table) {
@@ -112,10 +135,11 @@ void RollSkill(Game& g) {
     std::array<const SkillTableRecord*, 11> open{};
     int n = 0;
     const std::string& year = CurrentYearLine(g);
+    NamedStats& named = NamedStatsFor(g.Race);
     for (int pass = 0; pass < 2; ++pass) {
         const auto& tables = pass == 0 ? g.Service.SkillTable : g.Service.BranchSkillTable;
         for (int t = 1; t <= ServiceRecord::MaxTables && n < 10; ++t) {
-            if (!Eligible(g, tables[t], year)) continue;
+            if (!Eligible(g, tables[t], year, named)) continue;
             open[++n] = &tables[t];
             if (shown)
                 chooser.Button[n] = {tables[t].Title, (pass == 0 ? "S" : "B") + std::to_string(t),

@@ -119,7 +119,9 @@ void ShowCharacter(Game& g, const std::string& text) {
     auto& c = g.Character;
     auto& s = g.Service;
     auto& w = g.TermWindow;
-    if (!IsBlank(text)) {
+    // The message log is the window's own; a face that shows nothing (the
+    // batch's) never reads it.
+    if (g.ui.ShowsViews() && !IsBlank(text)) {
         w.Log += text;
         w.Log += CrLf;
     }

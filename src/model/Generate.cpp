@@ -1,7 +1,10 @@
 #include "model/Generate.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "model/Display.h"
@@ -38,7 +41,12 @@ void CalcHitPoints(Game& g) {
     auto& c = g.Character;
     c.HitPoints =
         static_cast<int16_t>((c.Stats[StatStr] + c.Stats[StatDex] + c.Stats[StatEnd]) * 3);
-    g.Form1.Hits = std::to_string(c.HitPoints);
+    // Called after every change to the character: the text is written only
+    // when the number in it changes.
+    std::array<char, 8> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), c.HitPoints).ptr;
+    const std::string_view text(digits.data(), static_cast<size_t>(end - digits.data()));
+    if (g.Form1.Hits != text) g.Form1.Hits = text;
 }
 
 void RefreshGauge(Game& g, int i) {

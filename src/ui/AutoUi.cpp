@@ -10,7 +10,7 @@ void AutoUi::Message(const std::string& text, const std::string&, MsgIcon) {
     Messages.push_back(text);
 }
 
-int AutoUi::PickOne(const std::vector<std::string>& choices, const std::string&) {
+int AutoUi::PickOne(PickChoices choices, const std::string&) {
     if (choices.empty()) return 0;
     return game ? game->dice.Roll(static_cast<int>(choices.size())) : 1;
 }

@@ -30,7 +30,7 @@ class AutoUi : public SilentUi {
                           const std::string& defaultText) override {
         return defaultText;
     }
-    int PickOne(const std::vector<std::string>& choices, const std::string& title) override;
+    int PickOne(PickChoices choices, const std::string& title) override;
     void PickList(Game& g, PickListModel& list) override;
     int ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) override;
     bool ViewText(TextViewerModel&) override { return true; }

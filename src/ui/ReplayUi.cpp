@@ -32,7 +32,7 @@ std::string ReplayUi::InputText(const std::string& prompt, const std::string&, c
     return Next("text", prompt);
 }
 
-int ReplayUi::PickOne(const std::vector<std::string>& choices, const std::string& title) {
+int ReplayUi::PickOne(PickChoices choices, const std::string& title) {
     const int k = ValInt(Next("pick", title));
     if (k < 0 || k > static_cast<int>(choices.size()))
         throw ReplayStop{"answer " + std::to_string(next_) + " (" + title + "): choice " +

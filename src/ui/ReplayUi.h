@@ -26,7 +26,7 @@ class ReplayUi : public SilentUi {
     bool YesNo(const std::string& text, const std::string&, bool, MsgIcon) override;
     std::string InputText(const std::string& prompt, const std::string&,
                           const std::string&) override;
-    int PickOne(const std::vector<std::string>& choices, const std::string& title) override;
+    int PickOne(PickChoices choices, const std::string& title) override;
     void PickList(Game& g, PickListModel& list) override;
     int ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) override;
     bool ViewText(TextViewerModel& viewer) override;

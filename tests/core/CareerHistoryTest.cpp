@@ -29,10 +29,16 @@ int Find(const ChoiceList& list, const std::string& key) {
     return -1;
 }
 
+// The batch's answers on a face that shows the term window, whose message
+// log is kept only for a face that shows it.
+struct ShownAutoUi : AutoUi {
+    bool ShowsViews() const override { return true; }
+};
+
 }  // namespace
 
 TEST(CareerHistory, ImperialArmyInfantryFromAcceptanceToMusteringOut) {
-    AutoUi ui;
+    ShownAutoUi ui;
     ui.TargetTerms = 4;
     SeededDice dice(20261206);
     Game g(ui, dice);

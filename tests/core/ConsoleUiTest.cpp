@@ -5,10 +5,10 @@
 
 #include <sstream>
 
+#include "batch/Batch.h"
 #include "career/Driver.h"
 #include "model/Display.h"
 #include "model/Skills.h"
-#include "batch/Batch.h"
 #include "output/BuiltInResume.h"
 #include "output/Resume.h"
 #include "startup/Files.h"
@@ -226,7 +226,8 @@ TEST(ConsoleUi, LongListsAreSetInColumns) {
         std::ostringstream out;
         ConsoleUi ui(in, out);
         ui.SetScreen(width, 24, false);
-        EXPECT_EQ(ui.PickOne(choices, "Which?"), 3);
+        const std::vector<std::string_view> views(choices.begin(), choices.end());
+        EXPECT_EQ(ui.PickOne(views, "Which?"), 3);
         EXPECT_NE(out.str().find(expected), std::string::npos) << out.str();
         for (const auto& line : Lines(out.str())) EXPECT_LE(line.size(), size_t(width)) << line;
     }

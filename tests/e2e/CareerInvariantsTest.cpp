@@ -12,10 +12,10 @@
 #include <random>
 #include <sstream>
 
+#include "batch/Batch.h"
 #include "career/Driver.h"
 #include "model/Game.h"
 #include "model/Text.h"
-#include "batch/Batch.h"
 #include "output/CharacterJson.h"
 #include "output/RecordJson.h"
 #include "output/Regenerate.h"
@@ -71,7 +71,7 @@ class PlayerUi : public AutoUi {
     }
     // A player's pick, not the dice's: what a face answers is recorded, the
     // dice are the rules'.
-    int PickOne(const std::vector<std::string>& choices, const std::string&) override {
+    int PickOne(PickChoices choices, const std::string&) override {
         if (choices.empty()) return 0;
         return std::uniform_int_distribution<int>(1, int(choices.size()))(rng);
     }

@@ -50,9 +50,9 @@ std::string ScriptedUi::InputText(const std::string& prompt, const std::string& 
     return a == "<cancel>" ? "" : a;
 }
 
-int ScriptedUi::PickOne(const std::vector<std::string>& choices, const std::string& title) {
+int ScriptedUi::PickOne(PickChoices choices, const std::string& title) {
     std::string joined;
-    for (const auto& c : choices) joined += (joined.empty() ? "" : "/") + c;
+    for (const std::string_view c : choices) joined.append(joined.empty() ? "" : "/").append(c);
     shown.push_back({"pickone", joined, title});
     return ValInt(Next("pick one: " + joined));
 }

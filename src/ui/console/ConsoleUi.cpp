@@ -136,9 +136,9 @@ std::string ConsoleUi::InputText(const std::string& prompt, const std::string& t
     return answer.empty() ? defaultText : answer;
 }
 
-int ConsoleUi::PickOne(const std::vector<std::string>& choices, const std::string& title) {
+int ConsoleUi::PickOne(PickChoices choices, const std::string& title) {
     PrintTitle(title);
-    PrintNumbered(choices, -1);
+    PrintNumbered({choices.begin(), choices.end()}, -1);
     return AskNumber(static_cast<int>(choices.size()), true, "close the window");
 }
 

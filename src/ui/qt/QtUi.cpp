@@ -148,8 +148,8 @@ std::string QtUi::InputText(const std::string& prompt, const std::string& title,
     }
 }
 
-int QtUi::PickOne(const std::vector<std::string>& choices, const std::string& title) {
-    PickBox box(Parent(), choices, title);
+int QtUi::PickOne(PickChoices choices, const std::string& title) {
+    PickBox box(Parent(), {choices.begin(), choices.end()}, title);
     box.exec();
     return box.Choice();
 }

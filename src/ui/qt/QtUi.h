@@ -24,7 +24,7 @@ class QtUi : public Ui {
                MsgIcon icon) override;
     std::string InputText(const std::string& prompt, const std::string& title,
                           const std::string& defaultText) override;
-    int PickOne(const std::vector<std::string>& choices, const std::string& title) override;
+    int PickOne(PickChoices choices, const std::string& title) override;
     void PickList(Game& g, PickListModel& list) override;
     int ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) override;
     bool ViewText(TextViewerModel& viewer) override;
