@@ -26,15 +26,14 @@ std::string_view ChoiceAt(std::string_view choices, int k) {
     return choices.substr(start, choices.find('/', start) - start);
 }
 
-// How many buttons the window shows.
-int Offered(const PickQuestion& q) {
-    const int own = CountChoices(q.Choices);
+// How many buttons the window shows when the list holds `own` choices.
+int Offered(const PickQuestion& q, int own) {
     return std::min(own + (q.Dice == PickDice::SelectForMe ? 1 : 0), Room);
 }
 
-Picked Offer(const PickQuestion& q, int k) {
+Picked Offer(const PickQuestion& q, int own, int k) {
     if (k < 1) return {};
-    if (k > CountChoices(q.Choices)) return {k, SelectForMe};
+    if (k > own) return {k, SelectForMe};
     return {k, ChoiceAt(q.Choices, k)};
 }
 
@@ -65,17 +64,28 @@ bool YesNoQuestion::Auto(Game& g) const {
 }
 
 Picked PickQuestion::Ask(Game& g) const {
-    const int n = Offered(*this);
+    const int own = CountChoices(Choices);
+    const int n = Offered(*this, own);
+    // The list is walked once: each button's text starts after the last.
     std::array<std::string_view, Room> texts{};
-    for (int k = 1; k <= n; ++k) texts[static_cast<size_t>(k - 1)] = Offer(*this, k).Text;
+    for (size_t k = 0, start = 0; k < static_cast<size_t>(n); ++k) {
+        if (static_cast<int>(k) >= own) {
+            texts[k] = SelectForMe;
+            continue;
+        }
+        const size_t end = std::min(Choices.find('/', start), Choices.size());
+        texts[k] = Choices.substr(start, end - start);
+        start = end + 1;
+    }
     int k = g.ui.PickOne(PickChoices(texts.data(), static_cast<size_t>(n)),
                          std::string(Title).append(Subject));
     if (k < 0 || k > n) k = 0;
-    return Settle(g, *this, Offer(*this, k));
+    return Settle(g, *this, Offer(*this, own, k));
 }
 
 Picked PickQuestion::Auto(Game& g) const {
-    return Settle(g, *this, Offer(*this, RollDice(g, 1, Offered(*this))));
+    const int own = CountChoices(Choices);
+    return Settle(g, *this, Offer(*this, own, RollDice(g, 1, Offered(*this, own))));
 }
 
 int SkillTableQuestion::Ask(Game& g) const {

@@ -69,11 +69,6 @@ std::string Left(std::string_view text, size_t length) {
 }
 
 namespace {
-// Letter case is folded for A-Z only, whatever the user's locale: the rules
-// compare names the same way on every machine, and fast.
-char Upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -102,13 +97,6 @@ std::string TrimRight(std::string_view text) {
     size_t e = text.find_last_not_of(' ');
     if (e == std::string_view::npos) return "";
     return std::string(text.substr(0, e + 1));
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Upper(a[i]) != Upper(b[i])) return false;
-    return true;
 }
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
@@ -145,15 +133,16 @@ std::string PrintNumber(long long value) {
 }
 
 std::string FormatThousands(long long value) {
-    std::string digits = std::to_string(value < 0 ? -value : value);
-    std::string out;
-    int n = 0;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (n > 0 && n % 3 == 0) out.insert(out.begin(), ',');
-        out.insert(out.begin(), *it);
-        ++n;
+    const std::string digits = std::to_string(value);
+    const size_t sign = value < 0 ? 1 : 0;
+    const size_t count = digits.size() - sign;
+    std::string out(digits, 0, sign);
+    out.reserve(digits.size() + count / 3);
+    for (size_t i = 0; i < count; ++i) {
+        if (i > 0 && (count - i) % 3 == 0) out += ',';
+        out += digits[sign + i];
     }
-    return (value < 0 ? "-" : "") + out;
+    return out;
 }
 
 std::string DecimalText(double value) {

@@ -39,7 +39,18 @@ inline bool IsBlank(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b);
+// Letter case is folded for A-Z only, whatever the user's locale: the rules
+// compare names the same way on every machine, and fast. Inline, as the
+// rules compare service types and names on every event.
+inline char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+inline bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (Upper(a[i]) != Upper(b[i])) return false;
+    return true;
+}
 bool StartsWith(std::string_view text, std::string_view prefix);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 bool Contains(std::string_view text, std::string_view part);
