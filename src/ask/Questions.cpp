@@ -44,10 +44,15 @@ std::vector<TaggedItem> PickListSelection(const PickListModel& list) {
     return out;
 }
 
-std::string AskTermButtons(Game& g, const std::vector<std::string>& captions) {
+std::string AskTermButtons(Game& g, std::initializer_list<std::string_view> captions) {
     while (true) {
-        for (size_t k = 0; k < captions.size() && k < TermWindowModel::Buttons; ++k)
-            g.TermWindow.Button[k + 1] = {captions[k], !captions[k].empty()};
+        int k = 0;
+        for (const std::string_view caption : captions) {
+            if (++k > TermWindowModel::Buttons) break;
+            TermButton& button = g.TermWindow.Button[k];
+            button.Caption.assign(caption);
+            button.Visible = !caption.empty();
+        }
         std::string answer = g.ui.AskTerm(g);
         if (answer.size() == 1 && answer[0] >= '1' && answer[0] < '1' + TermWindowModel::Buttons &&
             g.TermWindow.Button[answer[0] - '0'].Visible)

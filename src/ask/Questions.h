@@ -4,7 +4,9 @@
 // logic (ui/Dialogs.h) builds on these.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ask/Models.h"
@@ -23,6 +25,6 @@ std::vector<TaggedItem> PickListSelection(const PickListModel& list);
 // Sets up the term window's question and waits for an answer; an empty
 // caption leaves its button hidden. A closed window, or an answer naming a
 // button not shown, asks the same question again.
-std::string AskTermButtons(Game& g, const std::vector<std::string>& captions);
+std::string AskTermButtons(Game& g, std::initializer_list<std::string_view> captions);
 
 }  // namespace orrimar

@@ -59,8 +59,21 @@ NamedStats& NamedStatsFor(const RaceRecord& race) {
     return memo;
 }
 
-// Eligibility against the year's history line, found once for every table.
-bool Eligible(const Game& g, const SkillTableRecord& table, const std::string& year,
+// What the Eli lines look for in the year's history line, searched once for
+// every table of a roll.
+struct YearMarks {
+    explicit YearMarks(const std::string& year)
+        : Line(year),
+          NoPosition(Contains(year, "No Position")),
+          NoPositionLower(Contains(year, "No position")),
+          Command(Contains(year, "Cmd")),
+          Staff(Contains(year, "Staff")),
+          Position(Contains(year, "Posn")) {}
+    const std::string& Line;
+    bool NoPosition, NoPositionLower, Command, Staff, Position;
+};
+
+bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& year,
               NamedStats& named) {
     const auto& c = g.Character;
     bool offered = false;
@@ -69,8 +82,8 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const std::string& y
         if (e.empty()) continue;
         if (e.All) offered = true;
         if (e.Warrant && c.Warranted == 1) offered = true;
-        if (e.NoPosition && Contains(year, "No Position")) offered = true;
-        if (e.Position && !e.NoPosition && Contains(year, "No position")) offered = true;
+        if (e.NoPosition && year.NoPosition) offered = true;
+        if (e.Position && !e.NoPosition && year.NoPositionLower) offered = true;
         if (e.Rank && CompareBy(c.Rank, e.RankOp, e.RankNumber)) offered = true;
         // Only a line with an operator in the characteristic's column can
         // test one; the others are spared the search for every name.
@@ -81,11 +94,11 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const std::string& y
                     offered = true;
             }
         }
-        if (e.Assignment && Contains(year, e.Text)) offered = true;
-        if (e.Command) offered = Contains(year, "Cmd");
-        if (e.Staff) offered = Contains(year, "Staff");
+        if (e.Assignment && Contains(year.Line, e.Text)) offered = true;
+        if (e.Command) offered = year.Command;
+        if (e.Staff) offered = year.Staff;
         if (e.Nco && c.Rank >= 2 && c.Rank < 10) offered = true;
-        if (e.Position && Contains(year, "Posn")) offered = true;
+        if (e.Position && year.Position) offered = true;
     }
     return offered;
 }
@@ -93,7 +106,7 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const std::string& y
 }  // namespace
 
 bool TableEligible(const Game& g, const SkillTableRecord& table) {
-    return Eligible(g, table, CurrentYearLine(g), NamedStatsFor(g.Race));
+    return Eligible(g, table, YearMarks(CurrentYearLine(g)), NamedStatsFor(g.Race));
 }
 
 int TableModifier(const Game& g, const SkillTableRecord& table) {
@@ -134,7 +147,7 @@ void RollSkill(Game& g) {
     }
     std::array<const SkillTableRecord*, 11> open{};
     int n = 0;
-    const std::string& year = CurrentYearLine(g);
+    const YearMarks year(CurrentYearLine(g));
     NamedStats& named = NamedStatsFor(g.Race);
     for (int pass = 0; pass < 2; ++pass) {
         const auto& tables = pass == 0 ? g.Service.SkillTable : g.Service.BranchSkillTable;

@@ -290,11 +290,11 @@ constexpr std::array<CharismaRow, 11> Charisma = {{
 }  // namespace
 
 bool IsMilitary(const std::string& serviceType) {
-    static constexpr std::array<const char*, 11> military = {
+    static constexpr std::array<std::string_view, 11> military = {
         "ARMY",    "FMILIT",  "FSPACE", "MMILIT", "MSPACE", "CORSAIR",
         "COAFCPD", "COAFCSD", "MARINE", "NAVY",   "COAFC"};
     return std::any_of(military.begin(), military.end(),
-                       [&](const char* code) { return EqualsNoCase(serviceType, code); });
+                       [&](std::string_view code) { return EqualsNoCase(serviceType, code); });
 }
 
 bool TrainsAtSchool(const std::string& serviceType) {

@@ -160,6 +160,8 @@ bool BuildTermView(Game& g) {
 }
 
 void ShowMoney(Game& g) {
+    // The money line is the window's alone; the batch's face never reads it.
+    if (!g.ui.ShowsViews()) return;
     const auto& c = g.Character;
     std::string text =
         "Current money: Cr" + FormatThousands(c.Money) + CrLf + "Material benefits: ";
@@ -175,7 +177,10 @@ void ShowMoney(Game& g) {
 void ClearTermWindow(Game& g) {
     auto& w = g.TermWindow;
     w.Label[1].clear();
-    for (auto& b : w.Button) b = TermButton{};
+    for (auto& b : w.Button) {
+        b.Caption.clear();
+        b.Visible = false;
+    }
     w.Answer.clear();
 }
 

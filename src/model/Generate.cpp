@@ -41,8 +41,9 @@ void CalcHitPoints(Game& g) {
     auto& c = g.Character;
     c.HitPoints =
         static_cast<int16_t>((c.Stats[StatStr] + c.Stats[StatDex] + c.Stats[StatEnd]) * 3);
-    // Called after every change to the character: the text is written only
-    // when the number in it changes.
+    // Called after every change to the character: the main window's text
+    // is written only for a face that shows it, and only when it changes.
+    if (!g.ui.ShowsViews()) return;
     std::array<char, 8> digits{};
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), c.HitPoints).ptr;
     const std::string_view text(digits.data(), static_cast<size_t>(end - digits.data()));
@@ -63,6 +64,12 @@ void RefreshGauge(Game& g, int i) {
 }
 
 void RefreshStatsPanel(Game& g) {
+    // The panel is the main window's alone: a face that shows nothing (the
+    // batch's) never reads it.
+    if (!g.ui.ShowsViews()) {
+        CalcHitPoints(g);
+        return;
+    }
     std::string text;
     for (int i = 1; i <= g.Race.NumStats; ++i) {
         text += g.Race.StatName[i] + ": " + std::to_string(g.Character.Stats[i]) + CrLf;
