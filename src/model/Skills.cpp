@@ -19,6 +19,12 @@ namespace {
 // ever under automatic generation; past this depth the name is kept whole.
 constexpr int MaxCascadeDepth = 25;
 
+// A cascade is named in capitals: no letter in it is lower case.
+bool NamesCascade(std::string_view name) {
+    return !name.empty() &&
+           std::none_of(name.begin(), name.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
 // The number after a skill's "-" or a characteristic's sign, within
 // -MaxSkillStep..MaxSkillStep (the loaders refuse texts outside it; texts
 // from elsewhere, school files, are brought inside).
@@ -133,7 +139,7 @@ void AddSkillWithin(Game& g, std::string& text, Preferences preferences);
 void TakePreferredSkills(Game& g, const std::string& choices, const std::string& cascade,
                          Preferences preferences) {
     for (int p = 1; p <= 20; ++p) {
-        const std::string pref = g.PrefSkill[p].Name;
+        const std::string& pref = g.PrefSkill[p].Name;
         if (IsBlank(pref) || !ContainsNoCase(choices, pref)) continue;
         int current = -1;
         for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
@@ -169,10 +175,11 @@ void AddSkillWithin(Game& g, std::string& text, Preferences preferences) {
             if (ChangeCharacteristic(g, text)) return;
         }
         const size_t dash = text.find('-');
-        const std::string name = Trim(text.substr(0, dash));
-        const int increment = dash == std::string::npos ? 1 : SkillStep(text.substr(dash + 1));
+        const std::string_view whole = text;
+        const std::string name(TrimView(whole.substr(0, dash)));
+        const int increment = dash == std::string::npos ? 1 : SkillStep(whole.substr(dash + 1));
 
-        const bool cascade = !name.empty() && name == UCase(name) && depth < MaxCascadeDepth;
+        const bool cascade = NamesCascade(name) && depth < MaxCascadeDepth;
         if (!cascade || g.Character.Opt(OptKeepCascades)) {
             RecordSkill(g, name, increment, cascade);
             return;

@@ -51,7 +51,9 @@ inline bool EqualsNoCase(std::string_view a, std::string_view b) {
         if (Upper(a[i]) != Upper(b[i])) return false;
     return true;
 }
-bool StartsWith(std::string_view text, std::string_view prefix);
+inline bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 bool Contains(std::string_view text, std::string_view part);
 bool ContainsNoCase(std::string_view text, std::string_view part);
