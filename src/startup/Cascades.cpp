@@ -63,8 +63,12 @@ namespace {
 template <size_t N>
 std::optional<std::string> Search(const CountedLines<N>& table, const std::string& name) {
     const int count = table.Size();
+    // Every gain searches the tables line by line: a line whose first letter
+    // differs is passed over before any comparison.
+    const char first = name.empty() ? '\0' : name[0];
     for (int i = 1; i <= count; ++i) {
         const std::string& line = table[i];
+        if (!name.empty() && (line.empty() || line[0] != first)) continue;
         if (!StartsWith(line, name)) continue;
         if (name == "SPACE" && StartsWith(line, "SPACE C")) continue;
         return Mid(line, name.size() + 2);
