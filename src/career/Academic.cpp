@@ -167,7 +167,7 @@ std::string SelectionList(const Game& g) {
         const std::string course = Trim(g.Service.Academic[i]);
         if (course.empty() || course == "Flight School" || course == "Medical School") continue;
         if (course == "Psionic Training" && g.Character.PsiTrained == 1) continue;
-        list += course + "/";
+        list.append(course) += '/';
     }
     return list + NoStudies;
 }

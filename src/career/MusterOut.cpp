@@ -124,14 +124,23 @@ void TakeMaterial(Game& g) {
 void SetUpQuestion(Game& g, int left, int cashTaken, bool firstRoll) {
     auto& w = g.TermWindow;
     ClearTermWindow(g);
-    w.Label[1] = "Muster out: " + std::to_string(left) + " benefits to roll" + CrLf;
+    // Written into the label's own room: the question is set up for every
+    // benefit rolled.
+    w.Label[1].append("Muster out: ").append(std::to_string(left)).append(" benefits to roll");
+    w.Label[1] += CrLf;
     ShowMoney(g);
-    if (cashTaken < CashRollLimit) w.Button[1] = {"Financial table", true};
-    w.Button[2] = {"Material table", true};
-    if (left - CashRollLimit > 0)
-        w.Button[3] = {"Take 3 cash, " + std::to_string(left - CashRollLimit) + " material", true};
-    w.Button[4] = {"Show tables", true};
-    if (firstRoll) w.Button[5] = {"Whoops! Go back", true};
+    const auto offer = [&](int k, std::string_view caption) {
+        w.Button[k].Caption.assign(caption);
+        w.Button[k].Visible = true;
+    };
+    if (cashTaken < CashRollLimit) offer(1, "Financial table");
+    offer(2, "Material table");
+    if (left - CashRollLimit > 0) {
+        offer(3, "Take 3 cash, ");
+        w.Button[3].Caption.append(std::to_string(left - CashRollLimit)).append(" material");
+    }
+    offer(4, "Show tables");
+    if (firstRoll) offer(5, "Whoops! Go back");
 }
 
 // The pressed button 1..5, or 0 when the window was closed (or an answer

@@ -62,8 +62,9 @@ std::string TalentChoices(const Game& g, int pass) {
     for (int i = 1; i <= Talents; ++i) {
         const auto& talent = g.PsiTalent[i];
         if (talent.Learned != 0) continue;
-        if (!list.empty()) list += "/";
-        list += talent.Name + " (" + std::to_string(TalentTarget(talent, pass)) + "+)";
+        if (!list.empty()) list += '/';
+        list.append(talent.Name).append(" (").append(std::to_string(TalentTarget(talent, pass)));
+        list += "+)";
     }
     return list;
 }

@@ -86,32 +86,67 @@ struct YearMarks {
     bool NoPosition, NoPositionLower, Command, Staff, Position;
 };
 
+// A table whose lines make no test is never open: most of a service's ten
+// are empty, and a roll asks them all.
+bool MakesTests(const SkillTableRecord& table) {
+    unsigned tests = 0;
+    for (int k = 1; k <= SkillTableRecord::MaxEli; ++k) tests |= table.Eli[k].Tests;
+    return tests != 0;
+}
+
 bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& year,
               NamedStats& named) {
     const auto& c = g.Character;
     bool offered = false;
     for (int k = 1; k <= SkillTableRecord::MaxEli; ++k) {
         const EliLine& e = table.Eli[k];
-        if (e.empty()) continue;
-        if (e.All) offered = true;
-        if (e.Warrant && c.Warranted == 1) offered = true;
-        if (e.NoPosition && year.NoPosition) offered = true;
-        if (e.Position && !e.NoPosition && year.NoPositionLower) offered = true;
-        if (e.Rank && CompareBy(c.Rank, e.RankOp, e.RankNumber)) offered = true;
-        // Only a line with an operator in the characteristic's column can
-        // test one; the others are spared the search for every name.
-        if (IsOperator(e.StatOp)) {
-            const uint32_t mask = named.Of(e);
-            for (int i = 1; i <= g.Race.NumStats; ++i) {
-                if ((mask >> i & 1u) && CompareBy(c.Stats[i], e.StatOp, e.StatNumber))
+        // Only the tests a line makes are visited, lowest bit first.
+        for (unsigned tests = e.Tests; tests != 0; tests &= tests - 1) {
+            switch (tests & -tests) {
+                case EliLine::TestsAll:
                     offered = true;
+                    break;
+                case EliLine::TestsWarrant:
+                    if (c.Warranted == 1) offered = true;
+                    break;
+                case EliLine::TestsNoPosition:
+                    if (year.NoPosition) offered = true;
+                    break;
+                case EliLine::TestsPositionLacking:
+                    if (year.NoPositionLower) offered = true;
+                    break;
+                case EliLine::TestsRank:
+                    if (CompareBy(c.Rank, e.RankOp, e.RankNumber)) offered = true;
+                    break;
+                case EliLine::TestsStat: {
+                    // Only a line with an operator in the characteristic's
+                    // column tests one, against every name it holds.
+                    const uint32_t mask = named.Of(e);
+                    for (int i = 1; i <= g.Race.NumStats; ++i) {
+                        if ((mask >> i & 1u) && CompareBy(c.Stats[i], e.StatOp, e.StatNumber))
+                            offered = true;
+                    }
+                    break;
+                }
+                case EliLine::TestsAssignment:
+                    if (Contains(year.Line, e.Text)) offered = true;
+                    break;
+                case EliLine::TestsCommand:
+                    offered = year.Command;
+                    break;
+                case EliLine::TestsStaff:
+                    offered = year.Staff;
+                    break;
+                case EliLine::TestsNco:
+                    if (c.Rank >= 2 && c.Rank < 10) offered = true;
+                    break;
+                case EliLine::TestsPosition:
+                    if (year.Position) offered = true;
+                    break;
+                default:
+                    break;
             }
         }
-        if (e.Assignment && Contains(year.Line, e.Text)) offered = true;
-        if (e.Command) offered = year.Command;
-        if (e.Staff) offered = year.Staff;
-        if (e.Nco && c.Rank >= 2 && c.Rank < 10) offered = true;
-        if (e.Position && year.Position) offered = true;
     }
     return offered;
 }
@@ -165,7 +200,7 @@ void RollSkill(Game& g) {
     for (int pass = 0; pass < 2; ++pass) {
         const auto& tables = pass == 0 ? g.Service.SkillTable : g.Service.BranchSkillTable;
         for (int t = 1; t <= ServiceRecord::MaxTables && n < 10; ++t) {
-            if (!Eligible(g, tables[t], year, named)) continue;
+            if (!MakesTests(tables[t]) || !Eligible(g, tables[t], year, named)) continue;
             open[++n] = &tables[t];
             if (shown)
                 chooser.Button[n] = {tables[t].Title, (pass == 0 ? "S" : "B") + std::to_string(t),

@@ -26,6 +26,20 @@ EliLine::EliLine(std::string text) : Text(std::move(text)) {
     StatOp = CharAt(line, 13);
     StatNumber = ValInt(Mid(line, 14));
     Upper = UCase(line);
+    const auto test = [&](bool made, Test bit) {
+        if (made) Tests |= bit;
+    };
+    test(All, TestsAll);
+    test(Warrant, TestsWarrant);
+    test(NoPosition, TestsNoPosition);
+    test(Position && !NoPosition, TestsPositionLacking);
+    test(Rank, TestsRank);
+    test(IsOperator(StatOp), TestsStat);
+    test(Assignment, TestsAssignment);
+    test(Command, TestsCommand);
+    test(Staff, TestsStaff);
+    test(Nco, TestsNco);
+    test(Position, TestsPosition);
 }
 
 DmLine::DmLine(std::string text) : Text(std::move(text)) {

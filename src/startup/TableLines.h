@@ -4,6 +4,7 @@
 // text is kept for the listings, the hover text and the data checker.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace orrimar {
@@ -23,6 +24,23 @@ struct EliLine {
     char RankOp = '\0', StatOp = '\0';
     int RankNumber = 0, StatNumber = 0;
     std::string Upper;  // searched for the race's characteristic names
+
+    // The tests the line makes, one bit each, in the order they are made
+    // (a "Command" or "Staff" test decides alone, so the order matters).
+    enum Test : uint16_t {
+        TestsAll = 1 << 0,
+        TestsWarrant = 1 << 1,
+        TestsNoPosition = 1 << 2,
+        TestsPositionLacking = 1 << 3,
+        TestsRank = 1 << 4,
+        TestsStat = 1 << 5,
+        TestsAssignment = 1 << 6,
+        TestsCommand = 1 << 7,
+        TestsStaff = 1 << 8,
+        TestsNco = 1 << 9,
+        TestsPosition = 1 << 10,
+    };
+    uint16_t Tests = 0;
 
     bool empty() const { return Text.empty(); }
     bool operator==(const EliLine& other) const { return Text == other.Text; }
