@@ -108,13 +108,16 @@ std::string CheckWithinTables(const Game& g) {
     if (c.Rank < 0 || c.Rank > CharacterRecord::MaxRank) return "rank out of range";
     if (g.Race.NumStats < 0 || g.Race.NumStats > CharacterRecord::MaxStats)
         return "characteristic count out of range";
-    bool free = false;
+    // Every batch character is checked: each name is trimmed once.
+    std::array<std::string_view, CharacterRecord::MaxSkills + 1> names{};
+    int held = 0;
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
-        const bool empty = IsBlank(c.Skills[i].Name);
-        if (!empty && free) return "a skill after a free slot";
-        free = free || empty;
-        for (int j = 1; j < i && !empty; ++j)
-            if (TrimView(c.Skills[j].Name) == TrimView(c.Skills[i].Name)) return "a skill twice";
+        const std::string_view name = TrimView(c.Skills[i].Name);
+        if (name.empty()) continue;
+        if (held != i - 1) return "a skill after a free slot";
+        for (int j = 1; j <= held; ++j)
+            if (names[j] == name) return "a skill twice";
+        names[++held] = name;
     }
     for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i)
         if (c.BenefitCount[i] < 0) return "a negative benefit count";
