@@ -8,7 +8,7 @@ namespace orrimar {
 
 void ViewedUi::BeforeQuestion() {
     // A face that draws nothing (the batch's) never pays for the view.
-    if (face_.ShowsViews() && BuildTermView(game_)) face_.Refresh(game_);
+    if (ShowsViews() && BuildTermView(game_)) face_.Refresh(game_);
 }
 
 void ViewedUi::Message(const std::string& text, const std::string& title, MsgIcon icon) {
@@ -53,11 +53,11 @@ bool ViewedUi::ViewText(TextViewerModel& viewer) {
     return ok;
 }
 void ViewedUi::ShowTermWindow(Game& g) {
-    if (face_.ShowsViews()) BuildTermView(g);
+    if (ShowsViews()) BuildTermView(g);
     face_.ShowTermWindow(g);
 }
 std::string ViewedUi::AskTerm(Game& g) {
-    if (face_.ShowsViews()) BuildTermView(g);
+    if (ShowsViews()) BuildTermView(g);
     std::string answer = face_.AskTerm(g);
     RecordAnswer(game_, "term", answer);
     return answer;
@@ -108,7 +108,7 @@ void ViewedUi::HideSplash() {
     face_.HideSplash();
 }
 void ViewedUi::Refresh(Game& g) {
-    if (face_.ShowsViews()) BuildTermView(g);
+    if (ShowsViews()) BuildTermView(g);
     face_.Refresh(g);
 }
 

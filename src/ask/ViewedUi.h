@@ -38,7 +38,12 @@ class ViewedUi : public Ui {
     void ShowSplash(Game& g) override;
     void HideSplash() override;
     void Refresh(Game& g) override;
-    bool ShowsViews() const override { return face_.ShowsViews(); }
+    // Asked on every change to the character; a face's answer is its kind's
+    // and never changes, so it is asked once.
+    bool ShowsViews() const override {
+        if (shows_ < 0) shows_ = face_.ShowsViews() ? 1 : 0;
+        return shows_ == 1;
+    }
 
   private:
     // Builds the view when it is out of date and lets the face redraw it.
@@ -46,6 +51,7 @@ class ViewedUi : public Ui {
 
     Ui& face_;
     Game& game_;
+    mutable int shows_ = -1;
 };
 
 }  // namespace orrimar
