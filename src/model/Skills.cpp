@@ -81,7 +81,9 @@ void RecordSkill(Game& g, const std::string& name, int increment, bool keptWhole
             return;
         }
         skills[i].Level = static_cast<int16_t>(std::clamp(level, -32768, 32767));
-        ShowCharacter(g, name + "-" + std::to_string(level));
+        // The gain's text is for the message log, which only a face that
+        // draws keeps.
+        ShowCharacter(g, g.ui.ShowsViews() ? name + "-" + std::to_string(level) : std::string());
         ShowSkills(g);
         return;
     }
@@ -169,7 +171,9 @@ void TakePreferredSkills(Game& g, const std::string& choices, const std::string&
 }
 
 void AddSkillWithin(Game& g, std::string& text, Preferences preferences) {
-    const std::string received = text;
+    // The gain as received, for the messages and the window's title: kept
+    // once it turns out to be a cascade, before the choice replaces it.
+    std::string received;
     for (int depth = 0;; ++depth) {
         if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
             if (ChangeCharacteristic(g, text)) return;
@@ -184,6 +188,7 @@ void AddSkillWithin(Game& g, std::string& text, Preferences preferences) {
             RecordSkill(g, name, increment, cascade);
             return;
         }
+        if (depth == 0) received = text;
         auto choices = FindCascade(g, name);
         if (!choices) {
             DataProblemMet(g, "Cascade not found " + name);
