@@ -22,15 +22,25 @@ struct TermEntry {
 // a character is copied (at every start, restart and batch character) at
 // the cost of the terms it has, not of every term it might have. An entry
 // never written reads as empty, as it always did. A deque, so adding a term
-// leaves references to the others good.
+// leaves references to the others good. A record written over by a shorter
+// one (every new character over the last) keeps the surplus terms blank,
+// with their room, for the next career to write into.
 class TermLogList {
   public:
+    TermLogList() = default;
+    TermLogList(const TermLogList& other);
+    TermLogList& operator=(const TermLogList& other);
+    TermLogList(TermLogList&& other) noexcept;
+    TermLogList& operator=(TermLogList&& other) noexcept;
+    ~TermLogList() = default;
+
     TermEntry& operator[](size_t term);
     const TermEntry& operator[](size_t term) const;
     bool operator==(const TermLogList& other) const;
 
   private:
     std::deque<TermEntry> terms_;
+    size_t used_ = 0;  // terms_[used_] on are blank
 };
 
 struct SkillEntry {

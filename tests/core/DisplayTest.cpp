@@ -244,3 +244,27 @@ TEST(MainWindow, TypedCharacteristicsAndTechLevel) {
     Form1LoadTrg(t.g);
     EXPECT_EQ(t.g.Character, before);
 }
+
+// A record written over by a shorter one (each batch character over the
+// last) reads as the shorter one, whichever way it was copied.
+TEST(Display, HistoryWrittenOverByAShorterOneReadsAsTheShorter) {
+    CharacterRecord longer, shorter;
+    for (int t = 1; t <= 3; ++t) {
+        longer.TermLog[t].Title = "Term " + std::to_string(t) + " of a long career";
+        longer.TermLog[t].Lines[1] = "Garrison duty with nothing to report ";
+    }
+    shorter.TermLog[1].Title = "Navy";
+    CharacterRecord copied = longer;
+    copied = shorter;
+    EXPECT_EQ(copied.TermLog, shorter.TermLog);
+    EXPECT_EQ(copied.TermLog[1].Lines[1], "");
+    EXPECT_EQ(copied.TermLog[3].Title, "");
+    // A term written again after the blanking starts empty.
+    copied.TermLog[3].Lines[2] = "Patrol ";
+    EXPECT_EQ(copied.TermLog[3].Lines[1], "");
+    EXPECT_EQ(copied.TermLog[2].Title, "");
+    CharacterRecord moved = std::move(copied);
+    EXPECT_EQ(moved.TermLog[3].Lines[2], "Patrol ");
+    EXPECT_EQ(CharacterRecord{}.TermLog, CharacterRecord{}.TermLog);
+    EXPECT_NE(moved.TermLog, shorter.TermLog);
+}
