@@ -163,6 +163,7 @@ bool ResolveCourse(Game& g, const std::string& course) {
 
 std::string SelectionList(const Game& g) {
     std::string list;
+    list.reserve(128);
     for (int i = 1; i <= ServiceRecord::MaxAcademic; ++i) {
         const std::string course = Trim(g.Service.Academic[i]);
         if (course.empty() || course == "Flight School" || course == "Medical School") continue;

@@ -59,6 +59,7 @@ int TalentTarget(const PsiTalentRecord& talent, int pass) {
 
 std::string TalentChoices(const Game& g, int pass) {
     std::string list;
+    list.reserve(static_cast<size_t>(Talents) * 32);
     for (int i = 1; i <= Talents; ++i) {
         const auto& talent = g.PsiTalent[i];
         if (talent.Learned != 0) continue;

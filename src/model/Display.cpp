@@ -16,7 +16,7 @@ const std::string& CurrentYearLine(const CareerPart& g) {
         .Lines[std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear)];
 }
 
-void AddHistory(Game& g, const std::string& text) {
+void AddHistory(Game& g, std::string_view text) {
     auto& c = g.Character;
     std::string& line = c.TermLog[c.CurTerm].Lines[c.CurLine];
     line += text;
@@ -115,7 +115,7 @@ void ShowSkills(Game& g) {
     g.TermWindow.Stale = true;
 }
 
-void ShowCharacter(Game& g, const std::string& text) {
+void ShowCharacter(Game& g, std::string_view text) {
     auto& c = g.Character;
     auto& s = g.Service;
     auto& w = g.TermWindow;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orrimar {
 
@@ -12,14 +13,14 @@ struct CareerPart;
 const std::string& CurrentYearLine(const CareerPart& g);
 // Appends a text (and one blank) to the current year's history line, and
 // writes it to the message log.
-void AddHistory(Game& g, const std::string& text);
+void AddHistory(Game& g, std::string_view text);
 // The history, the skills, the character changed: the term window's view
 // is out of date. ShowCharacter also logs the text (when not blank) and
 // settles what the display settles on the record (hit points, the rank of
 // race 8, the code of a merchant's rank 0).
 void ShowHistory(Game& g);
 void ShowSkills(Game& g);
-void ShowCharacter(Game& g, const std::string& text);
+void ShowCharacter(Game& g, std::string_view text);
 // Builds the term window's character lines, skill list and history from the
 // character when they are out of date; true when it built them. Faces call
 // it (through the Ui every question passes) just before they draw, so a
