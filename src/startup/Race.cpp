@@ -201,12 +201,14 @@ void ListServices(Game& g) {
 
 void ListServices(Game& g, const ListEntry* race) {
     g.ServiceList.Ready = false;
-    g.ServiceList.Clear();
-    if (const ListEntry* entry = race) {
-        const std::string path = g.DataLoc + entry->Key;
-        if (const auto* kept = g.Cache.ServiceLists.Find(path, "", g.Cache.Settled)) {
-            g.ServiceList.Entries = *kept;
-        } else {
+    const std::string path = race ? g.DataLoc + race->Key : "";
+    if (const auto* kept = race ? g.Cache.ServiceLists.Find(path, "", g.Cache.Settled) : nullptr) {
+        // Assigned over the last race's entries, whose texts keep their room.
+        g.ServiceList.Selected = -1;
+        g.ServiceList.Entries = *kept;
+    } else {
+        g.ServiceList.Clear();
+        if (race) {
             auto lines = ReadLines(path);
             bool inFiles = false;
             for (const auto& line : lines ? *lines : std::vector<std::string>{}) {

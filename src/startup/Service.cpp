@@ -427,7 +427,7 @@ bool LoadService(Game& g) {
 
 void ListBranches(Game& g) {
     g.BranchList.Ready = false;
-    g.BranchList.Clear();
+    g.BranchList.Selected = -1;
     const std::string path = ServicePath(g);
     const std::vector<BranchEntry>* entries = g.Cache.BranchLists.Find(path, "", g.Cache.Settled);
     if (!entries) {
@@ -435,14 +435,21 @@ void ListBranches(Game& g) {
         entries = &g.Cache.BranchLists.Put(
             path, "", ReadBranchEntries(lines ? *lines : std::vector<std::string>{}));
     }
+    // Written over the last service's entries, whose texts keep their room.
+    auto& list = g.BranchList.Entries;
+    size_t n = 0;
     for (const auto& e : *entries) {
         if (e.TransferTag >= 0) {
             const bool open = e.TransferTag <= CharacterRecord::MaxBranchTags &&
                               g.Character.BranchOpen[e.TransferTag] == 1;
             if (!g.Character.Opt(OptAnyTransfer) && !open) continue;
         }
-        g.BranchList.Entries.push_back({Left(e.Display, 399), e.Key});
+        if (n == list.size()) list.emplace_back();
+        list[n].Display.assign(std::string_view(e.Display).substr(0, 399));
+        list[n].Key.assign(e.Key);
+        ++n;
     }
+    list.resize(n);
     g.BranchList.Enabled = true;
     g.BranchList.Ready = true;
 }
