@@ -63,7 +63,10 @@ void RecordSkill(Game& g, const std::string& name, int increment, bool keptWhole
     if (name.empty()) return;
     auto& skills = g.Character.Skills;
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
-        const std::string_view existing = TrimView(skills[i].Name);
+        // Names are kept trimmed; one read from elsewhere may not be.
+        const std::string& kept = skills[i].Name;
+        const bool padded = !kept.empty() && (kept.front() == ' ' || kept.back() == ' ');
+        const std::string_view existing = padded ? TrimView(kept) : std::string_view(kept);
         if (existing.empty()) {
             skills[i].Name = name;
             skills[i].Level = static_cast<int16_t>(increment);
