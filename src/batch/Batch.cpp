@@ -59,36 +59,45 @@ std::string FindDataFolder(const BatchOptions& options) {
     return dir.empty() ? "" : AddBackslash(dir);
 }
 
-std::string IndexPage(const std::vector<BatchCharacter>& done, const BatchOptions& options,
-                      const DataFingerprint& data) {
-    const std::string version = HtmlEscape(ProgramVersionText());
-    const std::string fingerprint = HtmlEscape(data.Short());
-    std::vector<std::string> lines = {
-        "<html>",
-        "<head>",
-        "<meta charset=\"ISO-8859-1\">",
-        "<title>Astrovane characters</title>",
-        "</head>",
-        "<body>",
-        "<h1>Astrovane characters</h1>",
-        "<p>" + std::to_string(done.size()) + " characters, batch seed " +
-            std::to_string(options.Seed) + ".</p>",
-        "<table border=\"1\">",
-        "<tr><th>#</th><th>Name</th><th>Race</th><th>Service</th><th>Branch</th>"
-        "<th>Terms</th><th>Seed</th><th>Version</th><th>Data</th></tr>"};
-    int n = 0;
-    for (const auto& c : done) {
-        ++n;
-        lines.push_back("<tr><td>" + std::to_string(n) + "</td><td><a href=\"" +
-                        HtmlEscape(c.File) + "\">" +
-                        HtmlEscape(c.Name.empty() ? "(unnamed)" : c.Name) + "</a></td><td>" +
-                        HtmlEscape(c.Race) + "</td><td>" + HtmlEscape(c.Service) + "</td><td>" +
-                        HtmlEscape(c.Branch) + "</td><td>" + std::to_string(c.Terms) + "</td><td>" +
-                        std::to_string(c.Seed) + "</td><td>" + version + "</td><td>" + fingerprint +
-                        "</td></tr>");
+// The index page, written as the characters come: its head, one row a
+// character made, its tail.
+std::string IndexHead(int made, uint64_t seed) {
+    return JoinLinesCrLf(
+        {"<html>", "<head>", "<meta charset=\"ISO-8859-1\">", "<title>Astrovane characters</title>",
+         "</head>", "<body>", "<h1>Astrovane characters</h1>",
+         "<p>" + std::to_string(made) + " characters, batch seed " + std::to_string(seed) + ".</p>",
+         "<table border=\"1\">",
+         "<tr><th>#</th><th>Name</th><th>Race</th><th>Service</th><th>Branch</th>"
+         "<th>Terms</th><th>Seed</th><th>Version</th><th>Data</th></tr>"});
+}
+
+// A character's row after its number; `version` and `data` escaped already.
+std::string IndexRowAfterNumber(const BatchCharacter& c, std::string_view version,
+                                std::string_view data) {
+    std::string row = "</td><td><a href=\"";
+    AppendHtmlEscaped(row, c.File);
+    row += "\">";
+    AppendHtmlEscaped(row, c.Name.empty() ? "(unnamed)" : c.Name);
+    row += "</a>";
+    for (const std::string* text : {&c.Race, &c.Service, &c.Branch}) {
+        row += "</td><td>";
+        AppendHtmlEscaped(row, *text);
     }
-    lines.insert(lines.end(), {"</table>", "</body>", "</html>"});
-    return JoinLinesCrLf(lines);
+    row.append("</td><td>")
+        .append(std::to_string(c.Terms))
+        .append("</td><td>")
+        .append(std::to_string(c.Seed))
+        .append("</td><td>")
+        .append(version)
+        .append("</td><td>")
+        .append(data)
+        .append("</td></tr>")
+        .append(CrLf);
+    return row;
+}
+
+std::string IndexTail() {
+    return JoinLinesCrLf({"</table>", "</body>", "</html>"});
 }
 
 }  // namespace
@@ -266,9 +275,10 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::strin
         message = "character " + std::to_string(n) + ": " + failed;
         return false;
     };
+    // Pages go in by WriteNewFile: a batch writes thousands into one folder.
     if (WritesJsonFile(options)) {
         result.File = BatchPageName(n, g.Character.Name, "json");
-        if (!write(WriteFileAtomic(outDir + result.File, CharacterJsonText(g))))
+        if (!write(WriteNewFile(outDir + result.File, CharacterJsonText(g))))
             return Outcome::Failed;
     }
     if (WritesPage(options)) {
@@ -276,7 +286,8 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::strin
         const ResumeLayout layout = options.TemplatePath.empty()
                                         ? ResumeLayout::BuiltIn()
                                         : ResumeLayout::Template(options.TemplatePath);
-        if (!write(WriteResume(g, outDir + result.File, layout))) return Outcome::Failed;
+        if (!write(WriteResume(g, outDir + result.File, layout, WriteNewFile)))
+            return Outcome::Failed;
     }
     return Outcome::Made;
 }
@@ -307,16 +318,18 @@ namespace {
 
 // What the characters of a batch say and write, put out in their order
 // whatever thread made them, as soon as every earlier one is out; after a
-// character that stops the batch, nothing more.
+// character that stops the batch, nothing more. Only characters not yet
+// out are held, so a batch runs in the same memory whatever its count.
 class InOrder {
   public:
-    InOrder(std::ostream& log, std::ostream* notes, std::ostream* lines)
-        : log_(log), notes_(notes), lines_(lines) {}
+    InOrder(std::ostream& log, ScratchFile* notes, ScratchFile* rows, std::ostream* lines)
+        : log_(log), notes_(notes), rows_(rows), lines_(lines) {}
 
     struct Said {
         std::string Message;
         std::vector<std::string> Notes;
         std::string Line;
+        std::string Row;  // the index row after its number; empty when not made
         bool Stops = false;
     };
 
@@ -331,24 +344,48 @@ class InOrder {
         }
     }
 
+    // The characters in the index so far.
+    int Rows() const { return indexed_; }
+
   private:
     void Write(const Said& said) {
         if (!said.Message.empty()) log_ << said.Message << "\n";
         for (const auto& note : said.Notes) {
             log_ << note << "\n";
-            if (notes_) *notes_ << note << "\n";
+            if (notes_) {
+                notes_->Write(note);
+                notes_->Write("\n");
+            }
         }
         if (lines_) *lines_ << said.Line;
+        if (rows_ && !said.Row.empty()) {
+            rows_->Write("<tr><td>");
+            rows_->Write(std::to_string(++indexed_));
+            rows_->Write(said.Row);
+        }
     }
 
     std::ostream& log_;
-    std::ostream* notes_;
+    ScratchFile* notes_;
+    ScratchFile* rows_;
     std::ostream* lines_;
     std::mutex mutex_;
     std::map<int, Said> pending_;
     int next_ = 1;
+    int indexed_ = 0;
     bool stopped_ = false;
 };
+
+// Writes `path` whole from a head, what `scratch` holds and a tail; "" or
+// what went wrong.
+std::string WriteAssembled(const std::string& path, std::string_view head, ScratchFile& scratch,
+                           std::string_view tail) {
+    AtomicFile file(path);
+    file.Write(head);
+    file.Write(scratch);
+    file.Write(tail);
+    return file.Commit();
+}
 
 }  // namespace
 
@@ -404,17 +441,28 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     std::ostream* lineOut = !jsonLines || !options.WritePages ? nullptr
                             : toFile                          ? &lineFile
                                                               : lines;
-    // What the rules said in play, kept beside the pages.
-    std::ostringstream notes;
+    // What the rules said in play and the index's rows wait in scratch
+    // files beside the pages until the batch is done.
+    std::optional<ScratchFile> notes, rows;
+    if (intoFolder) {
+        notes.emplace(outDir);
+        rows.emplace(outDir);
+        if (!notes->IsOpen() || !rows->IsOpen()) {
+            log << "orrimar-cli: cannot write in the folder " << outDir << "\n";
+            return 1;
+        }
+    }
+    const std::string version = HtmlEscape(ProgramVersionText());
+    const std::string fingerprint = HtmlEscape(workers[0]->g.Recipe.Data.Short());
 
-    // Results are kept only for the index page or the caller: a batch
-    // without an index runs in the same memory whatever its count.
-    const bool keep = results || intoFolder;
+    // Results are kept only for the caller: a batch runs in the same
+    // memory whatever its count.
+    const bool keep = results != nullptr;
     std::vector<BatchCharacter> made(keep ? static_cast<size_t>(count) : 0);
     std::vector<char> madeOk(keep ? static_cast<size_t>(count) : 0, 0);
 
     std::atomic<int> next{1}, generated{0}, failures{0}, stopAt{count + 1};
-    InOrder out(log, intoFolder ? &notes : nullptr, lineOut);
+    InOrder out(log, notes ? &*notes : nullptr, rows ? &*rows : nullptr, lineOut);
     const auto work = [&](Worker& w) {
         for (int n = next++; n <= count && n < stopAt; n = next++) {
             BatchCharacter result;
@@ -423,6 +471,8 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
                 MakeCharacter(w, options, outDir, n, result, said.Message, said.Line, said.Notes);
             said.Stops = outcome == Outcome::Stop;
             if (outcome != Outcome::Made) said.Line.clear();
+            if (outcome == Outcome::Made && intoFolder)
+                said.Row = IndexRowAfterNumber(result, version, fingerprint);
             out.Put(n, std::move(said));
             if (outcome == Outcome::Stop) {
                 for (int at = stopAt; n < at && !stopAt.compare_exchange_weak(at, n);) {
@@ -461,23 +511,24 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     }
     if (stopAt <= count) return 1;
 
-    std::vector<BatchCharacter> done;
-    for (size_t i = 0; i < made.size(); ++i)
-        if (madeOk[i]) done.push_back(std::move(made[i]));
     if (intoFolder) {
-        std::string failed = WriteFileAtomic(outDir + "index.htm",
-                                             IndexPage(done, options, workers[0]->g.Recipe.Data));
+        std::string failed = WriteAssembled(
+            outDir + "index.htm", IndexHead(out.Rows(), options.Seed), *rows, IndexTail());
         if (failed.empty())
-            failed =
-                WriteFileAtomic(outDir + "batch.log", "Batch seed " + std::to_string(options.Seed) +
-                                                          ", " + std::to_string(generated) +
-                                                          " characters.\n" + notes.str());
+            failed = WriteAssembled(outDir + "batch.log",
+                                    "Batch seed " + std::to_string(options.Seed) + ", " +
+                                        std::to_string(generated) + " characters.\n",
+                                    *notes, "");
         if (!failed.empty()) {
             log << "orrimar-cli: " << failed << "\n";
             return 1;
         }
     }
-    if (results) *results = std::move(done);
+    if (results) {
+        results->clear();
+        for (size_t i = 0; i < made.size(); ++i)
+            if (madeOk[i]) results->push_back(std::move(made[i]));
+    }
     log << generated << " characters generated";
     if (intoFolder) log << " in " << outDir << " (index.htm)";
     if (toFile) log << " into " << options.OutDir;

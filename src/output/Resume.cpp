@@ -37,24 +37,29 @@ std::optional<std::vector<std::string>> ReadTemplate(const std::string& path,
     return lines;
 }
 
-std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout) {
+std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout,
+                        FileWriter write) {
     // A recorded career's page names its seed, version and data, and carries
     // what makes the character again.
     const bool recorded = g.Recipe.Made != CareerRecipe::Kind::None;
     const std::string extraFooter = recorded ? RegenerationFooter(g) : "";
-    std::vector<std::string> page;
+    // A batch writes a page a character: each thread keeps its buffer.
+    thread_local std::string page;
+    page.clear();
     if (layout.TemplatePath.empty()) {
-        page = BuiltInResumeLines(g, TodayLongDate(), extraFooter);
+        AppendBuiltInResume(g, TodayLongDate(), extraFooter, page);
     } else {
         std::string problem;
         const auto lines = ReadTemplate(layout.TemplatePath, problem);
         if (!lines) return problem;
-        page = FillTemplate(g, *lines, extraFooter);
+        page = JoinLinesCrLf(FillTemplate(g, *lines, extraFooter));
     }
-    if (recorded) page.push_back(PageRecordComment(g));
-    if (std::string problem = WriteFileAtomic(path, JoinLinesCrLf(page)); !problem.empty())
-        return problem;
-    return WriteTrgFile(g, path);
+    if (recorded) {
+        AppendPageRecordComment(g, page);
+        page += CrLf;
+    }
+    if (std::string problem = write(path, page); !problem.empty()) return problem;
+    return WriteTrgFile(g, path, write);
 }
 
 namespace {

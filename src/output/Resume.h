@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "startup/Files.h"
+
 namespace orrimar {
 
 struct Game;
@@ -34,7 +36,8 @@ std::optional<std::vector<std::string>> ReadTemplate(const std::string& path, st
 // the character's JSON document in a comment. Asks nothing and opens
 // nothing, so a batch run can call it. Returns an empty text on success,
 // else a message naming the file that failed; a failed write leaves any
-// earlier file at `path` whole.
-std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout);
+// earlier file at `path` whole. The files are written with `write`.
+std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout,
+                        FileWriter write = WriteFileAtomic);
 
 }  // namespace orrimar

@@ -53,9 +53,9 @@ std::string TrgFilePath(const CareerPart& g, const std::string& resumePath) {
     return FolderOf(resumePath) + stem + ".trg";
 }
 
-std::string WriteTrgFile(Game& g, const std::string& resumePath) {
+std::string WriteTrgFile(Game& g, const std::string& resumePath, FileWriter write) {
     if (GetEnvValue("_ZIP").empty()) return "";
-    return WriteFileAtomic(TrgFilePath(g, resumePath), JoinLinesCrLf(TrgFileLines(g)));
+    return write(TrgFilePath(g, resumePath), JoinLinesCrLf(TrgFileLines(g)));
 }
 
 }  // namespace orrimar

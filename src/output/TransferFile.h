@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "startup/Files.h"
+
 namespace orrimar {
 
 struct Game;
@@ -20,6 +22,7 @@ std::string TrgFilePath(const CareerPart& g, const std::string& resumePath);
 
 // Writes the file when _ZIP has a value. Returns an empty text on success
 // (or when not enabled), else what failed.
-std::string WriteTrgFile(Game& g, const std::string& resumePath);
+std::string WriteTrgFile(Game& g, const std::string& resumePath,
+                         FileWriter write = WriteFileAtomic);
 
 }  // namespace orrimar

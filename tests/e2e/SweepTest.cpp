@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include "model/Text.h"
 #include "batch/Batch.h"
+#include "model/Text.h"
 #include "startup/Files.h"
 #include "support/TestGame.h"
 
@@ -101,4 +101,45 @@ TEST(Sweep, RefusedFilesAndTemplatesAreErrorsNotSuccesses) {
         EXPECT_NE(log.str().find("The template " + path), std::string::npos) << log.str();
     }
     EXPECT_TRUE(std::filesystem::is_empty(out.Path()));
+}
+
+// Characters that cannot be made leave no gap in the index: its rows
+// number the characters made, in their order, on one thread or two, and
+// its head, like the log, counts them; nothing else is left in the folder.
+TEST(Sweep, TheIndexNumbersTheCharactersMadeInOrder) {
+    std::string indexes[2];
+    for (int jobs : {1, 2}) {
+        TempDir out;
+        BatchOptions options;
+        options.Count = 8;
+        options.Seed = 3;
+        options.Service = "Navy";  // a service some races lack
+        options.DataDir = SampleDataDir();
+        options.OutDir = out.Path();
+        options.Jobs = jobs;
+        std::ostringstream log;
+        std::vector<BatchCharacter> made;
+        EXPECT_EQ(RunBatch(options, log, &made), 1) << log.str();
+        ASSERT_GT(made.size(), 1u);
+        ASSERT_LT(made.size(), 8u);
+        const std::string count = std::to_string(made.size());
+        const std::string index = out.Read("index.htm");
+        EXPECT_NE(index.find("<p>" + count + " characters, batch seed 3.</p>"), std::string::npos);
+        size_t at = 0;
+        for (size_t i = 0; i < made.size(); ++i) {
+            at = index.find(
+                "<tr><td>" + std::to_string(i + 1) + "</td><td><a href=\"" + made[i].File + "\">",
+                at);
+            ASSERT_NE(at, std::string::npos) << made[i].File << "\n" << index;
+        }
+        EXPECT_EQ(index.find("<tr><td>" + std::to_string(made.size() + 1) + "<"),
+                  std::string::npos);
+        const std::string tail = "</table>\r\n</body>\r\n</html>\r\n";
+        EXPECT_EQ(index.substr(index.size() - tail.size()), tail);
+        EXPECT_EQ(out.Read("batch.log"), "Batch seed 3, " + count + " characters.\n");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path()), {}),
+                  static_cast<long>(made.size()) + 2);
+        indexes[jobs - 1] = index;
+    }
+    EXPECT_EQ(indexes[0], indexes[1]);
 }
