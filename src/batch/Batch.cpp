@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -182,18 +184,19 @@ bool WritesJsonFile(const BatchOptions& o) {
 }
 
 Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
-                        BatchCharacter& result, std::string& message, std::string& line);
+                        BatchCharacter& result, std::string& message, std::string& line,
+                        std::vector<FileText>& files);
 
 // Character n, with the data problems the rules met while it was made
-// added to `notes`.
+// added to `notes`, and the files it writes to `files`, not yet written.
 Outcome MakeCharacter(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
                       BatchCharacter& result, std::string& message, std::string& line,
-                      std::vector<std::string>& notes) {
+                      std::vector<std::string>& notes, std::vector<FileText>& files) {
     w.ui.Messages.clear();
     w.g.ProblemsMet.clear();
     Outcome outcome;
     try {
-        outcome = MakeCharacterIn(w, options, outDir, n, result, message, line);
+        outcome = MakeCharacterIn(w, options, outDir, n, result, message, line, files);
     } catch (const ThrowListEnded& ended) {
         message = "character " + std::to_string(n) + ": " + ended.Message;
         outcome = Outcome::Stop;
@@ -207,7 +210,8 @@ Outcome MakeCharacter(Worker& w, const BatchOptions& options, const std::string&
 }
 
 Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
-                        BatchCharacter& result, std::string& message, std::string& line) {
+                        BatchCharacter& result, std::string& message, std::string& line,
+                        std::vector<FileText>& files) {
     Game& g = w.g;
     result.Seed = options.Seed + static_cast<uint64_t>(n - 1);
     w.dice.Reseed(result.Seed);
@@ -270,24 +274,20 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::strin
     result.Draws = w.dice.Thrown() - thrownBefore;
     if (options.Format == BatchFormat::Jsonl) line = CharacterJsonLine(g);
     if (!options.WritePages || outDir.empty()) return Outcome::Made;
-    const auto write = [&](const std::string& failed) {
-        if (failed.empty()) return true;
-        message = "character " + std::to_string(n) + ": " + failed;
-        return false;
-    };
-    // Pages go in by WriteNewFile: a batch writes thousands into one folder.
     if (WritesJsonFile(options)) {
         result.File = BatchPageName(n, g.Character.Name, "json");
-        if (!write(WriteNewFile(outDir + result.File, CharacterJsonText(g))))
-            return Outcome::Failed;
+        files.push_back({outDir + result.File, CharacterJsonText(g)});
     }
     if (WritesPage(options)) {
         result.File = BatchPageName(n, g.Character.Name);
         const ResumeLayout layout = options.TemplatePath.empty()
                                         ? ResumeLayout::BuiltIn()
                                         : ResumeLayout::Template(options.TemplatePath);
-        if (!write(WriteResume(g, outDir + result.File, layout, WriteNewFile)))
+        if (std::string failed = ResumeFiles(g, outDir + result.File, layout, files);
+            !failed.empty()) {
+            message = "character " + std::to_string(n) + ": " + failed;
             return Outcome::Failed;
+        }
     }
     return Outcome::Made;
 }
@@ -308,7 +308,8 @@ std::string RemakeBatchCharacter(const BatchOptions& options, int n, const std::
     BatchCharacter result;
     std::string message, line;
     std::vector<std::string> notes;
-    if (MakeCharacter(*w, quiet, "", n, result, message, line, notes) != Outcome::Made)
+    std::vector<FileText> files;
+    if (MakeCharacter(*w, quiet, "", n, result, message, line, notes, files) != Outcome::Made)
         return message.empty() ? "the character could not be made" : message;
     use(w->g);
     return "";
@@ -387,6 +388,70 @@ std::string WriteAssembled(const std::string& path, std::string_view head, Scrat
     return file.Commit();
 }
 
+// Writes the characters' files on a thread of its own, so the next
+// character is made while the disk takes the last one's. A few characters
+// wait at most: a batch runs in the same memory whatever its count.
+class PageWriter {
+  public:
+    struct Job {
+        int N = 0;
+        BatchCharacter Result;
+        InOrder::Said Said;
+        std::vector<FileText> Files;
+    };
+    // Called on the writer's thread for each job once its files are written,
+    // with "" or what failed.
+    using Done = std::function<void(Job&, const std::string& failed)>;
+
+    explicit PageWriter(Done done) : done_(std::move(done)), thread_([this] { Run(); }) {}
+    ~PageWriter() { Close(); }
+    PageWriter(const PageWriter&) = delete;
+    PageWriter& operator=(const PageWriter&) = delete;
+
+    void Push(Job job) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        room_.wait(lock, [&] { return queue_.size() < Capacity; });
+        queue_.push_back(std::move(job));
+        ready_.notify_one();
+    }
+
+    // Writes what is waiting and ends the thread.
+    void Close() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            closed_ = true;
+        }
+        ready_.notify_one();
+        if (thread_.joinable()) thread_.join();
+    }
+
+  private:
+    static constexpr size_t Capacity = 8;
+
+    void Run() {
+        for (;;) {
+            Job job;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                ready_.wait(lock, [&] { return closed_ || !queue_.empty(); });
+                if (queue_.empty()) return;
+                job = std::move(queue_.front());
+                queue_.pop_front();
+            }
+            room_.notify_one();
+            // Pages go in by WriteNewFile: a batch writes thousands into one folder.
+            done_(job, WriteFiles(job.Files, WriteNewFile));
+        }
+    }
+
+    Done done_;
+    std::mutex mutex_;
+    std::condition_variable ready_, room_;
+    std::deque<Job> queue_;
+    bool closed_ = false;
+    std::thread thread_;  // last: it starts once the rest is ready
+};
+
 }  // namespace
 
 int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCharacter>* results,
@@ -463,30 +528,44 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
 
     std::atomic<int> next{1}, generated{0}, failures{0}, stopAt{count + 1};
     InOrder out(log, notes ? &*notes : nullptr, rows ? &*rows : nullptr, lineOut);
+    // What a character came to, once its files, if any, are written.
+    const auto finish = [&](int n, Outcome outcome, BatchCharacter& result, InOrder::Said& said) {
+        said.Stops = outcome == Outcome::Stop;
+        if (outcome != Outcome::Made) said.Line.clear();
+        if (outcome == Outcome::Made && intoFolder)
+            said.Row = IndexRowAfterNumber(result, version, fingerprint);
+        out.Put(n, std::move(said));
+        if (outcome == Outcome::Failed) ++failures;
+        if (outcome != Outcome::Made) return;
+        ++generated;
+        if (keep) {
+            made[static_cast<size_t>(n - 1)] = std::move(result);
+            madeOk[static_cast<size_t>(n - 1)] = 1;
+        }
+    };
+    std::optional<PageWriter> writer;
+    if (intoFolder)
+        writer.emplace([&](PageWriter::Job& job, const std::string& failed) {
+            if (!failed.empty())
+                job.Said.Message = "character " + std::to_string(job.N) + ": " + failed;
+            finish(job.N, failed.empty() ? Outcome::Made : Outcome::Failed, job.Result, job.Said);
+        });
     const auto work = [&](Worker& w) {
         for (int n = next++; n <= count && n < stopAt; n = next++) {
             BatchCharacter result;
             InOrder::Said said;
-            const Outcome outcome =
-                MakeCharacter(w, options, outDir, n, result, said.Message, said.Line, said.Notes);
-            said.Stops = outcome == Outcome::Stop;
-            if (outcome != Outcome::Made) said.Line.clear();
-            if (outcome == Outcome::Made && intoFolder)
-                said.Row = IndexRowAfterNumber(result, version, fingerprint);
-            out.Put(n, std::move(said));
+            std::vector<FileText> files;
+            const Outcome outcome = MakeCharacter(w, options, outDir, n, result, said.Message,
+                                                  said.Line, said.Notes, files);
+            if (outcome == Outcome::Made && !files.empty()) {
+                writer->Push({n, std::move(result), std::move(said), std::move(files)});
+                continue;
+            }
+            finish(n, outcome, result, said);
             if (outcome == Outcome::Stop) {
                 for (int at = stopAt; n < at && !stopAt.compare_exchange_weak(at, n);) {
                 }
                 return;
-            }
-            if (outcome == Outcome::Failed) {
-                ++failures;
-                continue;
-            }
-            ++generated;
-            if (keep) {
-                made[static_cast<size_t>(n - 1)] = std::move(result);
-                madeOk[static_cast<size_t>(n - 1)] = 1;
             }
         }
     };
@@ -494,6 +573,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     for (int k = 1; k < jobs; ++k) threads.emplace_back(work, std::ref(*workers[k]));
     work(*workers[0]);
     for (auto& thread : threads) thread.join();
+    if (writer) writer->Close();
 
     if (toFile) {
         lineFile.close();

@@ -37,16 +37,16 @@ std::optional<std::vector<std::string>> ReadTemplate(const std::string& path,
     return lines;
 }
 
-std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout,
-                        FileWriter write) {
+std::string ResumeFiles(Game& g, const std::string& path, const ResumeLayout& layout,
+                        std::vector<FileText>& files) {
     // A recorded career's page names its seed, version and data, and carries
     // what makes the character again.
     const bool recorded = g.Recipe.Made != CareerRecipe::Kind::None;
     const std::string extraFooter = recorded ? RegenerationFooter(g) : "";
-    // A batch writes a page a character: each thread keeps its buffer.
-    thread_local std::string page;
-    page.clear();
+    std::string page;
     if (layout.TemplatePath.empty()) {
+        // Room for the page and its record at once.
+        page.reserve(16384);
         AppendBuiltInResume(g, TodayLongDate(), extraFooter, page);
     } else {
         std::string problem;
@@ -58,8 +58,15 @@ std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& la
         AppendPageRecordComment(g, page);
         page += CrLf;
     }
-    if (std::string problem = write(path, page); !problem.empty()) return problem;
-    return WriteTrgFile(g, path, write);
+    files.push_back({path, std::move(page)});
+    if (auto trg = TrgFile(g, path)) files.push_back(std::move(*trg));
+    return "";
+}
+
+std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout) {
+    std::vector<FileText> files;
+    if (std::string problem = ResumeFiles(g, path, layout, files); !problem.empty()) return problem;
+    return WriteFiles(files, WriteFileAtomic);
 }
 
 namespace {

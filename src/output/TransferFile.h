@@ -2,6 +2,7 @@
 // _ZIP environment variable is set.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,7 @@ std::vector<std::string> TrgFileLines(Game& g);
 // transfer file is overwritten.
 std::string TrgFilePath(const CareerPart& g, const std::string& resumePath);
 
-// Writes the file when _ZIP has a value. Returns an empty text on success
-// (or when not enabled), else what failed.
-std::string WriteTrgFile(Game& g, const std::string& resumePath,
-                         FileWriter write = WriteFileAtomic);
+// The file beside the resume at `resumePath`, when _ZIP has a value.
+std::optional<FileText> TrgFile(Game& g, const std::string& resumePath);
 
 }  // namespace orrimar

@@ -214,6 +214,12 @@ std::string WriteNewFile(const std::string& path, std::string_view text) {
     return "";
 }
 
+std::string WriteFiles(const std::vector<FileText>& files, FileWriter write) {
+    for (const FileText& file : files)
+        if (std::string failed = write(file.Path, file.Text); !failed.empty()) return failed;
+    return "";
+}
+
 ScratchFile::ScratchFile(const std::string& folder) {
     std::string name = AddBackslash(folder) + ".scratch.XXXXXX";
     const int fd = ::mkstemp(name.data());

@@ -62,6 +62,15 @@ std::string WriteNewFile(const std::string& path, std::string_view text);
 
 using FileWriter = std::string (*)(const std::string& path, std::string_view text);
 
+// A file still to be written: where, and what.
+struct FileText {
+    std::string Path;
+    std::string Text;
+};
+// Writes the files in order with `write`, stopping at the first that fails;
+// "" or what failed.
+std::string WriteFiles(const std::vector<FileText>& files, FileWriter write);
+
 // A file of working text in a folder that no one else sees: created under
 // a fresh name and unlinked at once, so it is gone when closed whatever
 // happens. Written through the C library's buffer.

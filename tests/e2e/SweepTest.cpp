@@ -4,6 +4,12 @@
 // golden test.)
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <sstream>
 
@@ -142,4 +148,36 @@ TEST(Sweep, TheIndexNumbersTheCharactersMadeInOrder) {
         indexes[jobs - 1] = index;
     }
     EXPECT_EQ(indexes[0], indexes[1]);
+}
+
+// On a full disk each page that cannot be written is named and removed,
+// and the index lists none of them.
+TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
+    TempDir out;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Files may not grow past 4,000 bytes: the index and log fit, no page does.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4000, 4000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        BatchOptions options;
+        options.Count = 3;
+        options.DataDir = SampleDataDir();
+        options.OutDir = out.Path();
+        std::ostringstream log;
+        const bool named = RunBatch(options, log) == 1 &&
+                           log.str().find("character 3: Cannot write " + out.Path() + "0003-") !=
+                               std::string::npos;
+        ::_exit(named ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"batch.log", "index.htm"}));
+    EXPECT_NE(out.Read("index.htm").find("<p>0 characters"), std::string::npos);
 }
