@@ -1,7 +1,9 @@
 // Times batch generation over the sample data, without and with writing
 // resumes, beside a floor: a loop that makes the same number of dice draws
 // with the same generator and nothing else.
-//   batch_bench [COUNT] [REPEATS] [DATA_DIR]
+//   batch_bench [COUNT] [REPEATS] [DATA_DIR] [OUT_DIR]
+// The pages of every run stay on disk until the end (REPEATS + 1 times
+// COUNT pages of about 9 KB).
 // Each mode runs in a process of its own, so its peak memory is its own;
 // each repeat is timed, and the minimum, median and maximum are printed
 // with user and system time, microseconds and draws per character, and the
@@ -71,19 +73,27 @@ double Report(const char* label, int count, std::vector<Times> runs, uint64_t dr
     return 1e6 * median.Wall / count;
 }
 
+// Where the bench writes: a folder of its own, beside the bench unless
+// given, and not the shared temporary folder. Every run writes into a
+// fresh folder inside it, and the whole is removed only at the end. A file
+// system may step over the files deleted in the last minute or so at each
+// file it creates: a run that followed the removal of thousands, or wrote
+// where compilers keep their short-lived files, would time that.
+std::string benchRoot = ORRIMAR_BENCH_DIR;
+
+std::string BenchFolder(const std::string& name) {
+    return (std::filesystem::path(benchRoot) / "orrimar-bench" / name).string();
+}
+
 // One mode: `pages` writes resumes on `jobs` threads, each repeat into a
-// fresh folder; the folders are removed only when every repeat is timed,
-// since a file system may step over the files just deleted at each file it
-// creates. Without pages the draws are counted from the characters made;
+// fresh folder. Without pages the draws are counted from the characters made;
 // with pages no result is kept, as in the terminal program, and `draws` is
 // the figure of the same characters made without them.
 double RunMode(bool pages, int jobs, int count, int repeats, const std::string& data,
                uint64_t* draws) {
-    const std::string base = (std::filesystem::temp_directory_path() / "orrimar-bench").string();
     std::vector<Times> runs;
     for (int r = 0; r < repeats; ++r) {
-        const std::string out = base + "-" + std::to_string(r);
-        std::filesystem::remove_all(out);
+        const std::string out = BenchFolder("run-" + std::to_string(r));
         BatchOptions options;
         options.Count = count;
         options.Seed = 2026;
@@ -101,7 +111,6 @@ double RunMode(bool pages, int jobs, int count, int repeats, const std::string& 
             for (const auto& c : made) *draws += c.Draws;
         }
     }
-    for (int r = 0; r < repeats; ++r) std::filesystem::remove_all(base + "-" + std::to_string(r));
     const std::string label = std::string(pages ? "with resumes" : "without resumes") +
                               (jobs > 1 ? ", " + std::to_string(jobs) + " jobs" : "");
     return Report(label.c_str(), count, runs, *draws);
@@ -129,8 +138,7 @@ void RunFloor(int count, int repeats, uint64_t draws, double batchPerCharacter) 
 // The terminal program as a user runs it: one process, one thread, with
 // or without pages; wall, user and system time and the process's peak memory.
 void RunWholeProcess(const std::string& data, int count, bool pages) {
-    const std::string out = (std::filesystem::temp_directory_path() / "orrimar-bench-cli").string();
-    std::filesystem::remove_all(out);
+    const std::string out = BenchFolder(pages ? "cli-pages" : "cli");
     const std::string number = std::to_string(count);
     std::vector<const char*> args = {ORRIMAR_CLI, "--auto",   "--count", number.c_str(),
                                      "--seed",    "2026",     "--data",  data.c_str(),
@@ -151,7 +159,6 @@ void RunWholeProcess(const std::string& data, int count, bool pages) {
     wait4(child, &status, 0, &usage);
     const double wall =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::filesystem::remove_all(out);
     const char* what = pages ? "with pages" : "--no-pages";
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::printf("orrimar-cli --count %d %s failed\n", count, what);
@@ -183,6 +190,9 @@ int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
     const int repeats = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     const std::string data = argc > 3 ? argv[3] : std::string(ORRIMAR_SOURCE_DIR) + "/data";
+    if (argc > 4) benchRoot = argv[4];
+    const std::string folder = BenchFolder("");
+    std::filesystem::remove_all(folder);  // what an interrupted run left
 
     // The draws of the mode without pages set the floor's work; a pipe
     // brings the figure back from the child.
@@ -209,5 +219,6 @@ int main(int argc, char** argv) {
     const std::string signature = BehaviourSignature(data, problem);
     std::printf("behaviour signature (%d characters, seed %d): %s\n", SignatureCount, SignatureSeed,
                 signature.empty() ? problem.c_str() : signature.c_str());
+    std::filesystem::remove_all(folder);
     return 0;
 }
