@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -59,36 +61,45 @@ std::string FindDataFolder(const BatchOptions& options) {
     return dir.empty() ? "" : AddBackslash(dir);
 }
 
-std::string IndexPage(const std::vector<BatchCharacter>& done, const BatchOptions& options,
-                      const DataFingerprint& data) {
-    const std::string version = HtmlEscape(ProgramVersionText());
-    const std::string fingerprint = HtmlEscape(data.Short());
-    std::vector<std::string> lines = {
-        "<html>",
-        "<head>",
-        "<meta charset=\"ISO-8859-1\">",
-        "<title>Astrovane characters</title>",
-        "</head>",
-        "<body>",
-        "<h1>Astrovane characters</h1>",
-        "<p>" + std::to_string(done.size()) + " characters, batch seed " +
-            std::to_string(options.Seed) + ".</p>",
-        "<table border=\"1\">",
-        "<tr><th>#</th><th>Name</th><th>Race</th><th>Service</th><th>Branch</th>"
-        "<th>Terms</th><th>Seed</th><th>Version</th><th>Data</th></tr>"};
-    int n = 0;
-    for (const auto& c : done) {
-        ++n;
-        lines.push_back("<tr><td>" + std::to_string(n) + "</td><td><a href=\"" +
-                        HtmlEscape(c.File) + "\">" +
-                        HtmlEscape(c.Name.empty() ? "(unnamed)" : c.Name) + "</a></td><td>" +
-                        HtmlEscape(c.Race) + "</td><td>" + HtmlEscape(c.Service) + "</td><td>" +
-                        HtmlEscape(c.Branch) + "</td><td>" + std::to_string(c.Terms) + "</td><td>" +
-                        std::to_string(c.Seed) + "</td><td>" + version + "</td><td>" + fingerprint +
-                        "</td></tr>");
+// The index page, written as the characters come: its head, one row a
+// character made, its tail.
+std::string IndexHead(int made, uint64_t seed) {
+    return JoinLinesCrLf(
+        {"<html>", "<head>", "<meta charset=\"ISO-8859-1\">", "<title>Astrovane characters</title>",
+         "</head>", "<body>", "<h1>Astrovane characters</h1>",
+         "<p>" + std::to_string(made) + " characters, batch seed " + std::to_string(seed) + ".</p>",
+         "<table border=\"1\">",
+         "<tr><th>#</th><th>Name</th><th>Race</th><th>Service</th><th>Branch</th>"
+         "<th>Terms</th><th>Seed</th><th>Version</th><th>Data</th></tr>"});
+}
+
+// A character's row after its number; `version` and `data` escaped already.
+std::string IndexRowAfterNumber(const BatchCharacter& c, std::string_view version,
+                                std::string_view data) {
+    std::string row = "</td><td><a href=\"";
+    AppendHtmlEscaped(row, c.File);
+    row += "\">";
+    AppendHtmlEscaped(row, c.Name.empty() ? "(unnamed)" : c.Name);
+    row += "</a>";
+    for (const std::string* text : {&c.Race, &c.Service, &c.Branch}) {
+        row += "</td><td>";
+        AppendHtmlEscaped(row, *text);
     }
-    lines.insert(lines.end(), {"</table>", "</body>", "</html>"});
-    return JoinLinesCrLf(lines);
+    row.append("</td><td>")
+        .append(std::to_string(c.Terms))
+        .append("</td><td>")
+        .append(std::to_string(c.Seed))
+        .append("</td><td>")
+        .append(version)
+        .append("</td><td>")
+        .append(data)
+        .append("</td></tr>")
+        .append(CrLf);
+    return row;
+}
+
+std::string IndexTail() {
+    return JoinLinesCrLf({"</table>", "</body>", "</html>"});
 }
 
 }  // namespace
@@ -176,18 +187,19 @@ bool WritesJsonFile(const BatchOptions& o) {
 }
 
 Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
-                        BatchCharacter& result, std::string& message, std::string& line);
+                        BatchCharacter& result, std::string& message, std::string& line,
+                        std::vector<FileText>& files);
 
 // Character n, with the data problems the rules met while it was made
-// added to `notes`.
+// added to `notes`, and the files it writes to `files`, not yet written.
 Outcome MakeCharacter(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
                       BatchCharacter& result, std::string& message, std::string& line,
-                      std::vector<std::string>& notes) {
+                      std::vector<std::string>& notes, std::vector<FileText>& files) {
     w.ui.Messages.clear();
     w.g.ProblemsMet.clear();
     Outcome outcome;
     try {
-        outcome = MakeCharacterIn(w, options, outDir, n, result, message, line);
+        outcome = MakeCharacterIn(w, options, outDir, n, result, message, line, files);
     } catch (const ThrowListEnded& ended) {
         message = "character " + std::to_string(n) + ": " + ended.Message;
         outcome = Outcome::Stop;
@@ -201,7 +213,8 @@ Outcome MakeCharacter(Worker& w, const BatchOptions& options, const std::string&
 }
 
 Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
-                        BatchCharacter& result, std::string& message, std::string& line) {
+                        BatchCharacter& result, std::string& message, std::string& line,
+                        std::vector<FileText>& files) {
     Game& g = w.g;
     result.Seed = options.Seed + static_cast<uint64_t>(n - 1);
     w.dice.Reseed(result.Seed);
@@ -264,22 +277,20 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::strin
     result.Draws = w.dice.Thrown() - thrownBefore;
     if (options.Format == BatchFormat::Jsonl) line = CharacterJsonLine(g);
     if (!options.WritePages || outDir.empty()) return Outcome::Made;
-    const auto write = [&](const std::string& failed) {
-        if (failed.empty()) return true;
-        message = "character " + std::to_string(n) + ": " + failed;
-        return false;
-    };
     if (WritesJsonFile(options)) {
         result.File = BatchPageName(n, g.Character.Name, "json");
-        if (!write(WriteFileAtomic(outDir + result.File, CharacterJsonText(g))))
-            return Outcome::Failed;
+        files.push_back({outDir + result.File, CharacterJsonText(g)});
     }
     if (WritesPage(options)) {
         result.File = BatchPageName(n, g.Character.Name);
         const ResumeLayout layout = options.TemplatePath.empty()
                                         ? ResumeLayout::BuiltIn()
                                         : ResumeLayout::Template(options.TemplatePath);
-        if (!write(WriteResume(g, outDir + result.File, layout))) return Outcome::Failed;
+        if (std::string failed = ResumeFiles(g, outDir + result.File, layout, files);
+            !failed.empty()) {
+            message = "character " + std::to_string(n) + ": " + failed;
+            return Outcome::Failed;
+        }
     }
     return Outcome::Made;
 }
@@ -300,7 +311,8 @@ std::string RemakeBatchCharacter(const BatchOptions& options, int n, const std::
     BatchCharacter result;
     std::string message, line;
     std::vector<std::string> notes;
-    if (MakeCharacter(*w, quiet, "", n, result, message, line, notes) != Outcome::Made)
+    std::vector<FileText> files;
+    if (MakeCharacter(*w, quiet, "", n, result, message, line, notes, files) != Outcome::Made)
         return message.empty() ? "the character could not be made" : message;
     use(w->g);
     return "";
@@ -310,16 +322,18 @@ namespace {
 
 // What the characters of a batch say and write, put out in their order
 // whatever thread made them, as soon as every earlier one is out; after a
-// character that stops the batch, nothing more.
+// character that stops the batch, nothing more. Only characters not yet
+// out are held, so a batch runs in the same memory whatever its count.
 class InOrder {
   public:
-    InOrder(std::ostream& log, std::ostream* notes, std::ostream* lines)
-        : log_(log), notes_(notes), lines_(lines) {}
+    InOrder(std::ostream& log, ScratchFile* notes, ScratchFile* rows, std::ostream* lines)
+        : log_(log), notes_(notes), rows_(rows), lines_(lines) {}
 
     struct Said {
         std::string Message;
         std::vector<std::string> Notes;
         std::string Line;
+        std::string Row;  // the index row after its number; empty when not made
         bool Stops = false;
     };
 
@@ -334,23 +348,111 @@ class InOrder {
         }
     }
 
+    // The characters in the index so far.
+    int Rows() const { return indexed_; }
+
   private:
     void Write(const Said& said) {
         if (!said.Message.empty()) log_ << said.Message << "\n";
         for (const auto& note : said.Notes) {
             log_ << note << "\n";
-            if (notes_) *notes_ << note << "\n";
+            if (notes_) {
+                notes_->Write(note);
+                notes_->Write("\n");
+            }
         }
         if (lines_) *lines_ << said.Line;
+        if (rows_ && !said.Row.empty()) {
+            rows_->Write("<tr><td>");
+            rows_->Write(std::to_string(++indexed_));
+            rows_->Write(said.Row);
+        }
     }
 
     std::ostream& log_;
-    std::ostream* notes_;
+    ScratchFile* notes_;
+    ScratchFile* rows_;
     std::ostream* lines_;
     std::mutex mutex_;
     std::map<int, Said> pending_;
     int next_ = 1;
+    int indexed_ = 0;
     bool stopped_ = false;
+};
+
+// Writes `path` whole from a head, what `scratch` holds and a tail; "" or
+// what went wrong.
+std::string WriteAssembled(const std::string& path, std::string_view head, ScratchFile& scratch,
+                           std::string_view tail) {
+    AtomicFile file(path);
+    file.Write(head);
+    file.Write(scratch);
+    file.Write(tail);
+    return file.Commit();
+}
+
+// Writes the characters' files on a thread of its own, so the next
+// character is made while the disk takes the last one's. A few characters
+// wait at most: a batch runs in the same memory whatever its count.
+class PageWriter {
+  public:
+    struct Job {
+        int N = 0;
+        BatchCharacter Result;
+        InOrder::Said Said;
+        std::vector<FileText> Files;
+    };
+    // Called on the writer's thread for each job once its files are written,
+    // with "" or what failed.
+    using Done = std::function<void(Job&, const std::string& failed)>;
+
+    explicit PageWriter(Done done) : done_(std::move(done)), thread_([this] { Run(); }) {}
+    ~PageWriter() { Close(); }
+    PageWriter(const PageWriter&) = delete;
+    PageWriter& operator=(const PageWriter&) = delete;
+
+    void Push(Job job) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        room_.wait(lock, [&] { return queue_.size() < Capacity; });
+        queue_.push_back(std::move(job));
+        ready_.notify_one();
+    }
+
+    // Writes what is waiting and ends the thread.
+    void Close() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            closed_ = true;
+        }
+        ready_.notify_one();
+        if (thread_.joinable()) thread_.join();
+    }
+
+  private:
+    static constexpr size_t Capacity = 8;
+
+    void Run() {
+        for (;;) {
+            Job job;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                ready_.wait(lock, [&] { return closed_ || !queue_.empty(); });
+                if (queue_.empty()) return;
+                job = std::move(queue_.front());
+                queue_.pop_front();
+            }
+            room_.notify_one();
+            // Pages go in by WriteNewFile: a batch writes thousands into one folder.
+            done_(job, WriteFiles(job.Files, WriteNewFile));
+        }
+    }
+
+    Done done_;
+    std::mutex mutex_;
+    std::condition_variable ready_, room_;
+    std::deque<Job> queue_;
+    bool closed_ = false;
+    std::thread thread_;  // last: it starts once the rest is ready
 };
 
 }  // namespace
@@ -407,39 +509,66 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     std::ostream* lineOut = !jsonLines || !options.WritePages ? nullptr
                             : toFile                          ? &lineFile
                                                               : lines;
-    // What the rules said in play, kept beside the pages.
-    std::ostringstream notes;
+    // What the rules said in play and the index's rows wait in scratch
+    // files beside the pages until the batch is done.
+    std::optional<ScratchFile> notes, rows;
+    if (intoFolder) {
+        notes.emplace(outDir);
+        rows.emplace(outDir);
+        if (!notes->IsOpen() || !rows->IsOpen()) {
+            log << "orrimar-cli: cannot write in the folder " << outDir << "\n";
+            return 1;
+        }
+    }
+    const std::string version = HtmlEscape(ProgramVersionText());
+    const std::string fingerprint = HtmlEscape(workers[0]->g.Recipe.Data.Short());
 
-    // Results are kept only for the index page or the caller: a batch
-    // without an index runs in the same memory whatever its count.
-    const bool keep = results || intoFolder;
+    // Results are kept only for the caller: a batch runs in the same
+    // memory whatever its count.
+    const bool keep = results != nullptr;
     std::vector<BatchCharacter> made(keep ? static_cast<size_t>(count) : 0);
     std::vector<char> madeOk(keep ? static_cast<size_t>(count) : 0, 0);
 
     std::atomic<int> next{1}, generated{0}, failures{0}, stopAt{count + 1};
-    InOrder out(log, intoFolder ? &notes : nullptr, lineOut);
+    InOrder out(log, notes ? &*notes : nullptr, rows ? &*rows : nullptr, lineOut);
+    // What a character came to, once its files, if any, are written.
+    const auto finish = [&](int n, Outcome outcome, BatchCharacter& result, InOrder::Said& said) {
+        said.Stops = outcome == Outcome::Stop;
+        if (outcome != Outcome::Made) said.Line.clear();
+        if (outcome == Outcome::Made && intoFolder)
+            said.Row = IndexRowAfterNumber(result, version, fingerprint);
+        out.Put(n, std::move(said));
+        if (outcome == Outcome::Failed) ++failures;
+        if (outcome != Outcome::Made) return;
+        ++generated;
+        if (keep) {
+            made[static_cast<size_t>(n - 1)] = std::move(result);
+            madeOk[static_cast<size_t>(n - 1)] = 1;
+        }
+    };
+    std::optional<PageWriter> writer;
+    if (intoFolder)
+        writer.emplace([&](PageWriter::Job& job, const std::string& failed) {
+            if (!failed.empty())
+                job.Said.Message = "character " + std::to_string(job.N) + ": " + failed;
+            finish(job.N, failed.empty() ? Outcome::Made : Outcome::Failed, job.Result, job.Said);
+        });
     const auto work = [&](Worker& w) {
         for (int n = next++; n <= count && n < stopAt; n = next++) {
             BatchCharacter result;
             InOrder::Said said;
-            const Outcome outcome =
-                MakeCharacter(w, options, outDir, n, result, said.Message, said.Line, said.Notes);
-            said.Stops = outcome == Outcome::Stop;
-            if (outcome != Outcome::Made) said.Line.clear();
-            out.Put(n, std::move(said));
+            std::vector<FileText> files;
+            const Outcome outcome = MakeCharacter(w, options, outDir, n, result, said.Message,
+                                                  said.Line, said.Notes, files);
+            if (outcome == Outcome::Made && !files.empty()) {
+                writer->Push({n, std::move(result), std::move(said), std::move(files)});
+                continue;
+            }
+            finish(n, outcome, result, said);
             if (outcome == Outcome::Stop) {
                 for (int at = stopAt; n < at && !stopAt.compare_exchange_weak(at, n);) {
                 }
                 return;
-            }
-            if (outcome == Outcome::Failed) {
-                ++failures;
-                continue;
-            }
-            ++generated;
-            if (keep) {
-                made[static_cast<size_t>(n - 1)] = std::move(result);
-                madeOk[static_cast<size_t>(n - 1)] = 1;
             }
         }
     };
@@ -447,6 +576,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     for (int k = 1; k < jobs; ++k) threads.emplace_back(work, std::ref(*workers[k]));
     work(*workers[0]);
     for (auto& thread : threads) thread.join();
+    if (writer) writer->Close();
 
     if (toFile) {
         lineFile.close();
@@ -464,23 +594,24 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     }
     if (stopAt <= count) return 1;
 
-    std::vector<BatchCharacter> done;
-    for (size_t i = 0; i < made.size(); ++i)
-        if (madeOk[i]) done.push_back(std::move(made[i]));
     if (intoFolder) {
-        std::string failed = WriteFileAtomic(outDir + "index.htm",
-                                             IndexPage(done, options, workers[0]->g.Recipe.Data));
+        std::string failed = WriteAssembled(
+            outDir + "index.htm", IndexHead(out.Rows(), options.Seed), *rows, IndexTail());
         if (failed.empty())
-            failed =
-                WriteFileAtomic(outDir + "batch.log", "Batch seed " + std::to_string(options.Seed) +
-                                                          ", " + std::to_string(generated) +
-                                                          " characters.\n" + notes.str());
+            failed = WriteAssembled(outDir + "batch.log",
+                                    "Batch seed " + std::to_string(options.Seed) + ", " +
+                                        std::to_string(generated) + " characters.\n",
+                                    *notes, "");
         if (!failed.empty()) {
             log << "orrimar-cli: " << failed << "\n";
             return 1;
         }
     }
-    if (results) *results = std::move(done);
+    if (results) {
+        results->clear();
+        for (size_t i = 0; i < made.size(); ++i)
+            if (madeOk[i]) results->push_back(std::move(made[i]));
+    }
     log << generated << " characters generated";
     if (intoFolder) log << " in " << outDir << " (index.htm)";
     if (toFile) log << " into " << options.OutDir;

@@ -13,6 +13,9 @@ struct Game;
 // empty, is one more footer paragraph (the batch run's seed, for one).
 std::vector<std::string> BuiltInResumeLines(Game& g, const std::string& date,
                                             const std::string& extraFooter = "");
+// The same page added to `text`, each line ended by CR LF.
+void AppendBuiltInResume(Game& g, const std::string& date, const std::string& extraFooter,
+                         std::string& text);
 
 // The long date of the footer: "Monday, May 5, 2025".
 std::string LongDate(const std::tm& tm);

@@ -36,17 +36,6 @@ const KeptData& DataSection(const DataFingerprint& data) {
     return kept;
 }
 
-// The document with `data` in place of the data section.
-json Document(const Game& g, json data) {
-    const CareerRecipe& r = g.Recipe;
-    return {{"format", CharacterFormat},
-            {"program", {{"name", "Orrimar"}, {"version", ProgramVersionText()}}},
-            {"data", std::move(data)},
-            {"seed", r.Seeded ? json(r.Seed) : json(nullptr)},
-            {"character", CharacterSection(g)},
-            {"recipe", RecipeToJson(r)}};
-}
-
 }  // namespace
 
 std::string ProgramVersionText() {
@@ -56,12 +45,14 @@ std::string ProgramVersionText() {
 
 namespace {
 
-void Put(json&) {}
+void Put(json::object_t&) {}
 
 template <class Value, class... Rest>
-void Put(json& object, const char* key, Value&& value, Rest&&... rest) {
-    object[key] = std::forward<Value>(value);
-    Put(object, std::forward<Rest>(rest)...);
+void Put(json::object_t& members, const char* key, Value&& value, Rest&&... rest) {
+    // Straight onto the end: the keys are distinct, so the object's own
+    // insertion, which first looks for the key among those there, is not needed.
+    members.Container::emplace_back(key, std::forward<Value>(value));
+    Put(members, std::forward<Rest>(rest)...);
 }
 
 // An object of the members given in order: key, value, key, value... A
@@ -70,8 +61,17 @@ void Put(json& object, const char* key, Value&& value, Rest&&... rest) {
 template <class... Members>
 json Object(Members&&... members) {
     json object = json::object();
-    Put(object, std::forward<Members>(members)...);
+    auto& list = object.get_ref<json::object_t&>();
+    list.reserve(sizeof...(Members) / 2);
+    Put(list, std::forward<Members>(members)...);
     return object;
+}
+
+// An empty array with room for `count` elements.
+json ArrayOf(size_t count) {
+    json array = json::array();
+    array.get_ref<json::array_t&>().reserve(count);
+    return array;
 }
 
 json Counted(const std::string& name, int count) {
@@ -82,29 +82,31 @@ json Counted(const std::string& name, int count) {
 
 json CharacterSection(const Game& g) {
     const auto& c = g.Character;
-    json stats = json::array();
-    std::string upp;
     const int count = std::clamp(g.Race.NumStats, 0, CharacterRecord::MaxStats);
+    json stats = ArrayOf(static_cast<size_t>(count));
+    std::string upp;
     for (int i = 1; i <= count; ++i) {
         stats.push_back(Object("name", Text(Trim(g.Race.StatName[static_cast<size_t>(i)])), "value",
                                c.Stats[static_cast<size_t>(i)]));
         upp += HexDigit(c.Stats[static_cast<size_t>(i)]);
     }
     // Highest level first, as the resume lists them.
-    json skills = json::array();
-    for (const std::string& entry : Split(SkillText(g), ',')) {
+    const std::vector<std::string> skillEntries = Split(SkillText(g), ',');
+    json skills = ArrayOf(skillEntries.size());
+    for (const std::string& entry : skillEntries) {
         const std::string text = Trim(entry);
         const size_t dash = text.rfind('-');
         if (text.empty() || dash == std::string::npos) continue;
         skills.push_back(
             Object("name", Text(text.substr(0, dash)), "level", ValInt(text.substr(dash + 1))));
     }
-    json history = json::array();
-    for (const HistoryTerm& term : HistoryTerms(g)) {
-        json years = json::array();
-        for (const std::string& year : term.Years) years.push_back(Text(year));
-        history.push_back(
-            Object("term", term.Term, "title", Text(term.Title), "years", std::move(years)));
+    std::vector<HistoryTerm> terms = HistoryTerms(g);
+    json history = ArrayOf(terms.size());
+    for (HistoryTerm& term : terms) {
+        json years = ArrayOf(term.Years.size());
+        for (std::string& year : term.Years) years.push_back(Text(std::move(year)));
+        history.push_back(Object("term", term.Term, "title", Text(std::move(term.Title)), "years",
+                                 std::move(years)));
     }
     json decorations = json::array();
     for (const auto& [medal, n] : MedalEntries(g)) decorations.push_back(Counted(medal, n));
@@ -135,6 +137,19 @@ json CharacterSection(const Game& g) {
                   std::move(switches));
 }
 
+namespace {
+
+// The document with `data` in place of the data section.
+json Document(const Game& g, json data) {
+    const CareerRecipe& r = g.Recipe;
+    return Object("format", CharacterFormat, "program",
+                  Object("name", "Orrimar", "version", ProgramVersionText()), "data",
+                  std::move(data), "seed", r.Seeded ? json(r.Seed) : json(nullptr), "character",
+                  CharacterSection(g), "recipe", RecipeToJson(r));
+}
+
+}  // namespace
+
 json CharacterDocument(const Game& g) {
     return Document(g, DataSection(g.Recipe.Data).Section);
 }
@@ -147,19 +162,46 @@ std::string CharacterJsonLine(const Game& g) {
     return CharacterDocument(g).dump() + "\n";
 }
 
-std::string PageRecordComment(const Game& g) {
-    // ASCII only, for a Latin-1 page; "--" cannot appear in a comment, and
-    // outside strings JSON never holds it, so only strings are touched.
-    // The data section's text is kept: it is written in with the document's
-    // own spelling of a placeholder the program never writes elsewhere
-    // (the section comes before any text of the character).
-    std::string text = Document(g, "\x01").dump(-1, ' ', true);
+namespace {
+
+// `text` with every "--" made "-\u002d": a comment cannot hold "--", and
+// outside strings JSON never holds it, so only strings are touched.
+void AppendCommentSafe(std::string& out, std::string_view text) {
+    for (size_t at = 0; at < text.size();) {
+        const size_t pair = std::min(text.find("--", at), text.size());
+        out.append(text, at, pair - at);
+        if (pair == text.size()) break;
+        out += "-\\u002d";
+        at = pair + 2;
+    }
+}
+
+}  // namespace
+
+void AppendPageRecordComment(const Game& g, std::string& page) {
+    // ASCII only, for a Latin-1 page. The data section's text is kept: it
+    // is written in with the document's own spelling of a placeholder the
+    // program never writes elsewhere (the section comes before any text of
+    // the character). Neither side of it ends in "-", so a "--" never
+    // spans the join.
+    const std::string text = Document(g, "\x01").dump(-1, ' ', true);
     static constexpr std::string_view Placeholder = "\"data\":\"\\u0001\"";
-    if (const size_t at = text.find(Placeholder); at != std::string::npos)
-        text.replace(at + 7, Placeholder.size() - 7, DataSection(g.Recipe.Data).AsciiText);
-    for (size_t at = text.find("--"); at != std::string::npos; at = text.find("--", at))
-        text.replace(at + 1, 1, "\\u002d");
-    return CommentStart + text + CommentEnd;
+    const std::string_view whole = text;
+    page += CommentStart;
+    if (const size_t at = whole.find(Placeholder); at != std::string::npos) {
+        AppendCommentSafe(page, whole.substr(0, at + 7));
+        AppendCommentSafe(page, DataSection(g.Recipe.Data).AsciiText);
+        AppendCommentSafe(page, whole.substr(at + Placeholder.size()));
+    } else {
+        AppendCommentSafe(page, whole);
+    }
+    page += CommentEnd;
+}
+
+std::string PageRecordComment(const Game& g) {
+    std::string comment;
+    AppendPageRecordComment(g, comment);
+    return comment;
 }
 
 std::optional<std::string> DocumentInPage(const std::string& page) {

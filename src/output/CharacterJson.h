@@ -26,6 +26,8 @@ std::string CharacterJsonLine(const Game& g);
 // The document as a comment at the end of a page, so the page alone can
 // make its character again; and the document found in a page's text.
 std::string PageRecordComment(const Game& g);
+// The same comment added to the end of `page`.
+void AppendPageRecordComment(const Game& g, std::string& page);
 std::optional<std::string> DocumentInPage(const std::string& page);
 
 // The footer line naming the seed, version and data fingerprint.

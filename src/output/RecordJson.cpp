@@ -36,7 +36,9 @@ void ReadNumbers(const json& j, const char* key, std::array<T, N>& values) {
 
 }  // namespace
 
-json Text(const std::string& latin1) {
+json Text(std::string latin1) {
+    // Most texts are plain ASCII, the same bytes in UTF-8.
+    if (!HasNonAscii(latin1)) return json(std::move(latin1));
     return Latin1ToUtf8(latin1);
 }
 

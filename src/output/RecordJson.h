@@ -23,7 +23,7 @@ nlohmann::ordered_json FingerprintToJson(const DataFingerprint& print);
 DataFingerprint FingerprintFromJson(const nlohmann::ordered_json& j);
 
 // A Latin-1 text as a JSON string, and a JSON string back to Latin-1.
-nlohmann::ordered_json Text(const std::string& latin1);
+nlohmann::ordered_json Text(std::string latin1);
 std::string TextOf(const nlohmann::ordered_json& j);
 
 }  // namespace orrimar

@@ -37,24 +37,36 @@ std::optional<std::vector<std::string>> ReadTemplate(const std::string& path,
     return lines;
 }
 
-std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout) {
+std::string ResumeFiles(Game& g, const std::string& path, const ResumeLayout& layout,
+                        std::vector<FileText>& files) {
     // A recorded career's page names its seed, version and data, and carries
     // what makes the character again.
     const bool recorded = g.Recipe.Made != CareerRecipe::Kind::None;
     const std::string extraFooter = recorded ? RegenerationFooter(g) : "";
-    std::vector<std::string> page;
+    std::string page;
     if (layout.TemplatePath.empty()) {
-        page = BuiltInResumeLines(g, TodayLongDate(), extraFooter);
+        // Room for the page and its record at once.
+        page.reserve(16384);
+        AppendBuiltInResume(g, TodayLongDate(), extraFooter, page);
     } else {
         std::string problem;
         const auto lines = ReadTemplate(layout.TemplatePath, problem);
         if (!lines) return problem;
-        page = FillTemplate(g, *lines, extraFooter);
+        page = JoinLinesCrLf(FillTemplate(g, *lines, extraFooter));
     }
-    if (recorded) page.push_back(PageRecordComment(g));
-    if (std::string problem = WriteFileAtomic(path, JoinLinesCrLf(page)); !problem.empty())
-        return problem;
-    return WriteTrgFile(g, path);
+    if (recorded) {
+        AppendPageRecordComment(g, page);
+        page += CrLf;
+    }
+    files.push_back({path, std::move(page)});
+    if (auto trg = TrgFile(g, path)) files.push_back(std::move(*trg));
+    return "";
+}
+
+std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout) {
+    std::vector<FileText> files;
+    if (std::string problem = ResumeFiles(g, path, layout, files); !problem.empty()) return problem;
+    return WriteFiles(files, WriteFileAtomic);
 }
 
 namespace {

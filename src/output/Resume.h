@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "startup/Files.h"
+
 namespace orrimar {
 
 struct Game;
@@ -32,9 +34,13 @@ std::optional<std::vector<std::string>> ReadTemplate(const std::string& path, st
 // transfer file beside it when _ZIP is set. A recorded career's page gains
 // a footer naming its seed, version and data fingerprint, and ends with
 // the character's JSON document in a comment. Asks nothing and opens
-// nothing, so a batch run can call it. Returns an empty text on success,
-// else a message naming the file that failed; a failed write leaves any
-// earlier file at `path` whole.
+// nothing. Returns an empty text on success, else a message naming the
+// file that failed; a failed write leaves any earlier file at `path` whole.
 std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout);
+
+// The same files made but not written, added to `files` (a batch writes
+// them on a thread of its own); "" or what went wrong.
+std::string ResumeFiles(Game& g, const std::string& path, const ResumeLayout& layout,
+                        std::vector<FileText>& files);
 
 }  // namespace orrimar

@@ -1,6 +1,7 @@
 #include "output/ResumeText.h"
 
 #include <algorithm>
+#include <array>
 
 #include "model/Game.h"
 #include "model/Text.h"
@@ -8,11 +9,19 @@
 
 namespace orrimar {
 
-std::string HtmlEscape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
+void AppendHtmlEscaped(std::string& out, std::string_view text) {
+    static constexpr auto Special = [] {
+        std::array<bool, 256> special{};
+        for (const unsigned char c : std::string_view("&<>\"'")) special[c] = true;
+        return special;
+    }();
+    // Runs of plain characters go in whole.
+    for (size_t at = 0; at < text.size();) {
+        size_t stop = at;
+        while (stop < text.size() && !Special[static_cast<unsigned char>(text[stop])]) ++stop;
+        out.append(text, at, stop - at);
+        if (stop == text.size()) break;
+        switch (text[stop]) {
             case '&':
                 out += "&amp;";
                 break;
@@ -25,13 +34,17 @@ std::string HtmlEscape(std::string_view text) {
             case '"':
                 out += "&quot;";
                 break;
-            case '\'':
-                out += "&#39;";
-                break;
             default:
-                out += c;
+                out += "&#39;";
         }
+        at = stop + 1;
     }
+}
+
+std::string HtmlEscape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    AppendHtmlEscaped(out, text);
     return out;
 }
 

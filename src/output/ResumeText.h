@@ -13,6 +13,8 @@ struct Game;
 
 // Text made safe to stand inside HTML markup or an attribute value.
 std::string HtmlEscape(std::string_view text);
+// The same added to the end of `out`.
+void AppendHtmlEscaped(std::string& out, std::string_view text);
 
 // A file-name stem: upper case, only A-Z, 0-9 and "-", at most 8 characters.
 std::string SafeFileName(std::string_view text);

@@ -1,5 +1,7 @@
 #include "output/TransferFile.h"
 
+#include <unistd.h>
+
 #include "model/Game.h"
 #include "model/Text.h"
 #include "output/ResumeText.h"
@@ -53,9 +55,22 @@ std::string TrgFilePath(const CareerPart& g, const std::string& resumePath) {
     return FolderOf(resumePath) + stem + ".trg";
 }
 
-std::string WriteTrgFile(Game& g, const std::string& resumePath) {
-    if (GetEnvValue("_ZIP").empty()) return "";
-    return WriteFileAtomic(TrgFilePath(g, resumePath), JoinLinesCrLf(TrgFileLines(g)));
+namespace {
+
+// Whether _ZIP has a value. A batch asks for every page, so the
+// environment is first looked over without a copy of each entry.
+bool ZipWanted() {
+    bool named = false;
+    for (char** entry = environ; entry && *entry && !named; ++entry)
+        named = StartsWithNoCase(*entry, "_ZIP");
+    return named && !GetEnvValue("_ZIP").empty();
+}
+
+}  // namespace
+
+std::optional<FileText> TrgFile(Game& g, const std::string& resumePath) {
+    if (!ZipWanted()) return std::nullopt;
+    return FileText{TrgFilePath(g, resumePath), JoinLinesCrLf(TrgFileLines(g))};
 }
 
 }  // namespace orrimar

@@ -2,8 +2,11 @@
 // _ZIP environment variable is set.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "startup/Files.h"
 
 namespace orrimar {
 
@@ -18,8 +21,7 @@ std::vector<std::string> TrgFileLines(Game& g);
 // transfer file is overwritten.
 std::string TrgFilePath(const CareerPart& g, const std::string& resumePath);
 
-// Writes the file when _ZIP has a value. Returns an empty text on success
-// (or when not enabled), else what failed.
-std::string WriteTrgFile(Game& g, const std::string& resumePath);
+// The file beside the resume at `resumePath`, when _ZIP has a value.
+std::optional<FileText> TrgFile(Game& g, const std::string& resumePath);
 
 }  // namespace orrimar

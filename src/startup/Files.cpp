@@ -1,5 +1,6 @@
 #include "startup/Files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 #include "model/Encoding.h"
 #include "model/Text.h"
@@ -117,47 +119,134 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
     return std::move(file->Lines);
 }
 
-std::string WriteFileAtomic(const std::string& path, const std::string& text) {
-    // The temporary file is created new under an unpredictable name beside
-    // the target (O_CREAT|O_EXCL): never an existing file, never through a
-    // link planted in the folder. The rename then replaces the target
-    // itself, a link included, without writing through it.
-    std::vector<char> name(path.begin(), path.end());
-    for (char c : std::string(".XXXXXX")) name.push_back(c);
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) return "Cannot write " + path + ": the folder is missing or not writable.";
-    const std::string temp = name.data();
-    // mkstemp makes a private file; the page is as readable as any other the
-    // user writes. The mask is read once: umask has no read-only call.
+namespace {
+
+// The mask new files are made under, read once: umask has no read-only call.
+mode_t FileMask() {
     static const mode_t mask = [] {
         const mode_t m = ::umask(0);
         ::umask(m);
         return m;
     }();
-    bool written = ::fchmod(fd, 0644 & ~mask) == 0;
-    for (size_t done = 0; written && done < text.size();) {
+    return mask;
+}
+
+// Writes all of `text` to `fd`; false when the disk refuses some of it.
+bool WriteAll(int fd, std::string_view text) {
+    for (size_t done = 0; done < text.size();) {
         const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        written = n > 0;
-        if (written) done += static_cast<size_t>(n);
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
     }
-    written = ::close(fd) == 0 && written;
-    if (!written) {
-        ::unlink(temp.c_str());
-        return "Cannot write " + path + ": writing failed (disk full?).";
+    return true;
+}
+
+std::string WritingFailed(const std::string& path) {
+    return "Cannot write " + path + ": writing failed (disk full?).";
+}
+
+}  // namespace
+
+AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
+    // The temporary file is created new under an unpredictable name beside
+    // the target (O_CREAT|O_EXCL): never an existing file, never through a
+    // link planted in the folder. The rename then replaces the target
+    // itself, a link included, without writing through it.
+    std::string name = path_ + ".XXXXXX";
+    fd_ = ::mkstemp(name.data());
+    if (fd_ < 0) return;
+    temp_ = std::move(name);
+    // mkstemp makes a private file; the page is as readable as any other the
+    // user writes.
+    written_ = ::fchmod(fd_, 0644 & ~FileMask()) == 0;
+}
+
+AtomicFile::~AtomicFile() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+}
+
+void AtomicFile::Write(std::string_view text) {
+    written_ = written_ && fd_ >= 0 && WriteAll(fd_, text);
+}
+
+void AtomicFile::Write(ScratchFile& scratch) {
+    if (!scratch.file_ || std::fflush(scratch.file_) != 0 || std::ferror(scratch.file_)) {
+        written_ = false;
+        return;
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string why = std::strerror(errno);
-        ::unlink(temp.c_str());
-        return "Cannot write " + path + ": " + why + ".";
+    std::rewind(scratch.file_);
+    char buffer[65536];
+    for (size_t n; written_ && (n = std::fread(buffer, 1, sizeof buffer, scratch.file_)) > 0;)
+        Write(std::string_view(buffer, n));
+    written_ = written_ && !std::ferror(scratch.file_);
+    std::fseek(scratch.file_, 0, SEEK_END);
+}
+
+std::string AtomicFile::Commit() {
+    if (fd_ < 0) return "Cannot write " + path_ + ": the folder is missing or not writable.";
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    if (!written_ || !closed) return WritingFailed(path_);
+    if (::rename(temp_.c_str(), path_.c_str()) != 0)
+        return "Cannot write " + path_ + ": " + std::strerror(errno) + ".";
+    temp_.clear();
+    return "";
+}
+
+std::string WriteFileAtomic(const std::string& path, std::string_view text) {
+    AtomicFile file(path);
+    file.Write(text);
+    return file.Commit();
+}
+
+std::string WriteNewFile(const std::string& path, std::string_view text) {
+    const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0644);
+    // Taken already, or not to be made here: the atomic way replaces what
+    // is there, or says why it cannot.
+    if (fd < 0) return WriteFileAtomic(path, text);
+    const bool written = WriteAll(fd, text);
+    if (::close(fd) != 0 || !written) {
+        ::unlink(path.c_str());
+        return WritingFailed(path);
     }
     return "";
 }
 
+std::string WriteFiles(const std::vector<FileText>& files, FileWriter write) {
+    for (const FileText& file : files)
+        if (std::string failed = write(file.Path, file.Text); !failed.empty()) return failed;
+    return "";
+}
+
+ScratchFile::ScratchFile(const std::string& folder) {
+    std::string name = AddBackslash(folder) + ".scratch.XXXXXX";
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) return;
+    ::unlink(name.c_str());
+    file_ = ::fdopen(fd, "w+b");
+    if (!file_) ::close(fd);
+}
+
+ScratchFile::~ScratchFile() {
+    if (file_) std::fclose(file_);
+}
+
+void ScratchFile::Write(std::string_view text) {
+    if (file_) std::fwrite(text.data(), 1, text.size(), file_);
+}
+
+bool ScratchFile::Good() const {
+    return file_ && !std::ferror(file_);
+}
+
 std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
+    size_t size = 0;
+    for (const auto& line : lines) size += line.size() + CrLf.size();
     std::string text;
-    for (const auto& line : lines) text += line + CrLf;
+    text.reserve(size);
+    for (const auto& line : lines) text.append(line).append(CrLf);
     return text;
 }
 

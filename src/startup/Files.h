@@ -3,8 +3,10 @@
 // renamed into place, and found inside a folder without regard to case.
 #pragma once
 
+#include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orrimar {
@@ -46,7 +48,71 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path);
 // Writes `text` to `path` through a temporary file beside it, so a failed
 // write leaves any old file whole. Returns an empty text on success, else
 // a message saying what failed.
-std::string WriteFileAtomic(const std::string& path, const std::string& text);
+std::string WriteFileAtomic(const std::string& path, std::string_view text);
+
+// How one file of many goes to disk (a batch writes thousands into one
+// folder). A name no file holds yet is created in place, O_CREAT|O_EXCL,
+// with half the folder operations of WriteFileAtomic; a name already taken
+// (a link included) is replaced by WriteFileAtomic, never written through.
+// A failed write removes the file it created. Unlike WriteFileAtomic, a
+// reader may see the new file before it is whole, and a crash may leave
+// it part-written: fine for pages a batch indexes last, which is why
+// saves of settings or of a single character keep WriteFileAtomic.
+std::string WriteNewFile(const std::string& path, std::string_view text);
+
+using FileWriter = std::string (*)(const std::string& path, std::string_view text);
+
+// A file still to be written: where, and what.
+struct FileText {
+    std::string Path;
+    std::string Text;
+};
+// Writes the files in order with `write`, stopping at the first that fails;
+// "" or what failed.
+std::string WriteFiles(const std::vector<FileText>& files, FileWriter write);
+
+// A file of working text in a folder that no one else sees: created under
+// a fresh name and unlinked at once, so it is gone when closed whatever
+// happens. Written through the C library's buffer.
+class ScratchFile {
+  public:
+    explicit ScratchFile(const std::string& folder);
+    ~ScratchFile();
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+    bool IsOpen() const { return file_ != nullptr; }
+    void Write(std::string_view text);
+    // Whether every write so far has succeeded.
+    bool Good() const;
+
+  private:
+    friend class AtomicFile;
+    std::FILE* file_ = nullptr;
+};
+
+// A file written piece by piece that takes `path`'s place only at Commit,
+// as WriteFileAtomic's does: until then, and for ever when Commit is never
+// called or fails, any old file at `path` stays whole and the temporary
+// file is removed.
+class AtomicFile {
+  public:
+    explicit AtomicFile(std::string path);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    void Write(std::string_view text);
+    // Everything written to `scratch` so far.
+    void Write(ScratchFile& scratch);
+    // "" when the file is in place, else a message naming it.
+    std::string Commit();
+
+  private:
+    std::string path_, temp_;
+    int fd_ = -1;
+    bool written_ = true;
+};
 // The lines, each ended by CR LF.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 

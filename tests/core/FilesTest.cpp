@@ -27,50 +27,73 @@ std::vector<std::string> Leftovers(const TempDir& dir, const std::string& keep) 
     return names;
 }
 
-}  // namespace
-
-TEST(WriteFileAtomic, ReplacesTheTargetNotWhatALinkPointsTo) {
-    TempDir dir, elsewhere;
-    const std::string target = dir.Path() + "page.htm";
-    const std::string victim = elsewhere.Write("victim.txt", {"precious"});
-    // Links under the names a predictable temporary file would take, and the
-    // target itself a link: none of them is written through.
-    for (const std::string& suffix : {std::string(".tmp"), ".tmp" + std::to_string(::getpid())})
-        fs::create_symlink(victim, target + suffix);
-    fs::create_symlink(victim, target);
-    EXPECT_EQ(WriteFileAtomic(target, "new page"), "");
-    EXPECT_EQ(elsewhere.Read("victim.txt"), "precious\r\n");
-    EXPECT_FALSE(fs::is_symlink(target));
-    EXPECT_EQ(dir.Read("page.htm"), "new page");
-
-    struct stat info {};
-    ASSERT_EQ(::stat(target.c_str(), &info), 0);
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    EXPECT_EQ(info.st_mode & 0777, 0644 & ~mask);
-}
-
-TEST(WriteFileAtomic, AFailedWriteKeepsTheOldFileAndLeavesNothing) {
-    TempDir dir;
-    dir.Write("page.htm", {"old page"});
-    // A file-size limit makes the write fail part way, as a full disk does.
+// Runs `write` in a child process whose files may not grow past 16 bytes,
+// as on a full disk; whether it failed saying so.
+bool FailsOnAFullDisk(FileWriter write, const std::string& path) {
     const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
     if (child == 0) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{16, 16};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const std::string problem =
-            WriteFileAtomic(dir.Path() + "page.htm", std::string(100000, 'x'));
-        ::_exit(problem.find("writing failed") != std::string::npos ? 0 : 1);
+        const std::string problem = write(path, std::string(100000, 'x'));
+        ::_exit(problem.find("writing failed") != std::string::npos &&
+                        problem.find(path) != std::string::npos
+                    ? 0
+                    : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(dir.Read("page.htm"), "old page\r\n");
-    EXPECT_TRUE(Leftovers(dir, "page.htm").empty());
+    return child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
-    EXPECT_NE(WriteFileAtomic(dir.Path() + "no/such/folder/page.htm", "x"), "");
+}  // namespace
+
+// Both ways of writing a file: a new one made in place, an existing one
+// (a link included) replaced through a temporary file.
+TEST(WriteFileAtomic, ReplacesTheTargetNotWhatALinkPointsTo) {
+    for (FileWriter write : {WriteFileAtomic, WriteNewFile}) {
+        TempDir dir, elsewhere;
+        const std::string target = dir.Path() + "page.htm";
+        const std::string victim = elsewhere.Write("victim.txt", {"precious"});
+        // Links under the names a predictable temporary file would take, and the
+        // target itself a link: none of them is written through.
+        for (const std::string& suffix : {std::string(".tmp"), ".tmp" + std::to_string(::getpid())})
+            fs::create_symlink(victim, target + suffix);
+        fs::create_symlink(victim, target);
+        EXPECT_EQ(write(target, "new page"), "");
+        EXPECT_EQ(elsewhere.Read("victim.txt"), "precious\r\n");
+        EXPECT_FALSE(fs::is_symlink(target));
+        EXPECT_EQ(dir.Read("page.htm"), "new page");
+
+        // A new file, and the same file again.
+        const std::string fresh = dir.Path() + "fresh.htm";
+        EXPECT_EQ(write(fresh, "first"), "");
+        EXPECT_EQ(write(fresh, "second"), "");
+        EXPECT_EQ(dir.Read("fresh.htm"), "second");
+
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        for (const std::string& path : {target, fresh}) {
+            struct stat info {};
+            ASSERT_EQ(::stat(path.c_str(), &info), 0);
+            EXPECT_EQ(info.st_mode & 0777, 0644 & ~mask) << path;
+        }
+    }
+}
+
+TEST(WriteFileAtomic, AFailedWriteKeepsTheOldFileAndLeavesNothing) {
+    for (FileWriter write : {WriteFileAtomic, WriteNewFile}) {
+        TempDir dir;
+        dir.Write("page.htm", {"old page"});
+        EXPECT_TRUE(FailsOnAFullDisk(write, dir.Path() + "page.htm"));
+        EXPECT_EQ(dir.Read("page.htm"), "old page\r\n");
+        EXPECT_TRUE(Leftovers(dir, "page.htm").empty());
+        // A file that did not exist is not left half-written either.
+        EXPECT_TRUE(FailsOnAFullDisk(write, dir.Path() + "new.htm"));
+        EXPECT_TRUE(Leftovers(dir, "page.htm").empty());
+
+        EXPECT_NE(write(dir.Path() + "no/such/folder/page.htm", "x"), "");
+    }
 }
 
 TEST(Files, FoldersAreFoundWhateverTheirCase) {

@@ -13,6 +13,7 @@
 #include "output/ResumeText.h"
 #include "output/TemplateResume.h"
 #include "output/TransferFile.h"
+#include "startup/Files.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
@@ -57,8 +58,13 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 TEST_F(Resume, GoldenPageKeyLinesInOrder) {
     g.Form1.HandEntered = "E";
-    t.dice.Push({3, 4});  // the latent psionic rating: 7 - 2 terms
-    const std::string text = Joined(BuiltInResumeLines(g, "Tuesday, March 4, 2031", "Seed 42"));
+    t.dice.Push({3, 4, 3, 4});  // the latent psionic rating: 7 - 2 terms, twice
+    const auto lines = BuiltInResumeLines(g, "Tuesday, March 4, 2031", "Seed 42");
+    // Written straight into one text, as a saved page is, it is the same lines.
+    std::string page;
+    AppendBuiltInResume(g, "Tuesday, March 4, 2031", "Seed 42", page);
+    EXPECT_EQ(page, JoinLinesCrLf(lines));
+    const std::string text = Joined(lines);
     ASSERT_EQ(std::ranges::count(text, '\n'), 125);
     size_t at = 0;  // key stretches, in page order
     for (const char* key :

@@ -4,11 +4,17 @@
 // golden test.)
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <sstream>
 
-#include "model/Text.h"
 #include "batch/Batch.h"
+#include "model/Text.h"
 #include "startup/Files.h"
 #include "support/TestGame.h"
 
@@ -101,4 +107,77 @@ TEST(Sweep, RefusedFilesAndTemplatesAreErrorsNotSuccesses) {
         EXPECT_NE(log.str().find("The template " + path), std::string::npos) << log.str();
     }
     EXPECT_TRUE(std::filesystem::is_empty(out.Path()));
+}
+
+// Characters that cannot be made leave no gap in the index: its rows
+// number the characters made, in their order, on one thread or two, and
+// its head, like the log, counts them; nothing else is left in the folder.
+TEST(Sweep, TheIndexNumbersTheCharactersMadeInOrder) {
+    std::string indexes[2];
+    for (int jobs : {1, 2}) {
+        TempDir out;
+        BatchOptions options;
+        options.Count = 8;
+        options.Seed = 3;
+        options.Service = "Navy";  // a service some races lack
+        options.DataDir = SampleDataDir();
+        options.OutDir = out.Path();
+        options.Jobs = jobs;
+        std::ostringstream log;
+        std::vector<BatchCharacter> made;
+        EXPECT_EQ(RunBatch(options, log, &made), 1) << log.str();
+        ASSERT_GT(made.size(), 1u);
+        ASSERT_LT(made.size(), 8u);
+        const std::string count = std::to_string(made.size());
+        const std::string index = out.Read("index.htm");
+        EXPECT_NE(index.find("<p>" + count + " characters, batch seed 3.</p>"), std::string::npos);
+        size_t at = 0;
+        for (size_t i = 0; i < made.size(); ++i) {
+            at = index.find(
+                "<tr><td>" + std::to_string(i + 1) + "</td><td><a href=\"" + made[i].File + "\">",
+                at);
+            ASSERT_NE(at, std::string::npos) << made[i].File << "\n" << index;
+        }
+        EXPECT_EQ(index.find("<tr><td>" + std::to_string(made.size() + 1) + "<"),
+                  std::string::npos);
+        const std::string tail = "</table>\r\n</body>\r\n</html>\r\n";
+        EXPECT_EQ(index.substr(index.size() - tail.size()), tail);
+        EXPECT_EQ(out.Read("batch.log"), "Batch seed 3, " + count + " characters.\n");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path()), {}),
+                  static_cast<long>(made.size()) + 2);
+        indexes[jobs - 1] = index;
+    }
+    EXPECT_EQ(indexes[0], indexes[1]);
+}
+
+// On a full disk each page that cannot be written is named and removed,
+// and the index lists none of them.
+TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
+    TempDir out;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Files may not grow past 4,000 bytes: the index and log fit, no page does.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4000, 4000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        BatchOptions options;
+        options.Count = 3;
+        options.DataDir = SampleDataDir();
+        options.OutDir = out.Path();
+        std::ostringstream log;
+        const bool named = RunBatch(options, log) == 1 &&
+                           log.str().find("character 3: Cannot write " + out.Path() + "0003-") !=
+                               std::string::npos;
+        ::_exit(named ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"batch.log", "index.htm"}));
+    EXPECT_NE(out.Read("index.htm").find("<p>0 characters"), std::string::npos);
 }

@@ -1,0 +1,50 @@
+// A page built line by line, either straight into its text (each line ended
+// by CR LF, as the page is written) or as a list of lines. Each line is
+// put together from pieces added in place, so a page of a hundred lines
+// makes no text for each of them.
+#pragma once
+
+#include <charconv>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Text.h"
+#include "output/ResumeText.h"
+
+namespace orrimar {
+
+// A piece HTML-escaped as it is added.
+struct Escaped {
+    std::string_view Text;
+};
+
+class PageText {
+  public:
+    explicit PageText(std::string& text) : text_(&text) {}
+    explicit PageText(std::vector<std::string>& lines) : lines_(&lines) {}
+
+    template <class... Pieces>
+    void Line(const Pieces&... pieces) {
+        std::string& out = lines_ ? lines_->emplace_back() : *text_;
+        (Append(out, pieces), ...);
+        if (!lines_) out += CrLf;
+    }
+
+  private:
+    static void Append(std::string& out, std::string_view piece) { out += piece; }
+    static void Append(std::string& out, const Escaped& piece) {
+        AppendHtmlEscaped(out, piece.Text);
+    }
+    // A whole number in decimal, as std::to_string writes it.
+    static void Append(std::string& out, int number) {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+        out.append(digits, end);
+    }
+
+    std::string* text_ = nullptr;
+    std::vector<std::string>* lines_ = nullptr;
+};
+
+}  // namespace orrimar
