@@ -254,7 +254,7 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::strin
                   " has no service matching \"" + options.Service + "\"";
         return Outcome::Failed;
     }
-    if (!SelectService(g, service)) return refused(options.Service);
+    if (!SelectServiceForBranch(g, service)) return refused(options.Service);
     const int branch = Choose(g, g.BranchList, options.Branch);
     if (branch < 0) {
         message =

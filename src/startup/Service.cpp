@@ -397,11 +397,14 @@ std::string ServicePath(Game& g) {
 }
 }  // namespace
 
-bool LoadService(Game& g) {
+namespace {
+
+bool LoadServiceRecord(Game& g, bool copied) {
     const std::string path = ServicePath(g);
     if (path.empty()) return false;
     if (const auto* kept = g.Cache.Services.Find(path, "", g.Cache.Settled)) {
-        g.Service = **kept;
+        if (copied) g.Service = **kept;
+        g.ServiceAwaitsBranch = !copied;
         g.ServiceAsLoaded = *kept;
         ListBranches(g);
         return true;
@@ -419,10 +422,17 @@ bool LoadService(Game& g) {
     NameRankZero(service);
     auto loaded = std::make_shared<const ServiceRecord>(std::move(service));
     g.Cache.Services.Put(path, "", loaded);
-    g.Service = *loaded;
+    if (copied) g.Service = *loaded;
+    g.ServiceAwaitsBranch = !copied;
     g.ServiceAsLoaded = std::move(loaded);
     ListBranches(g);
     return true;
+}
+
+}  // namespace
+
+bool LoadService(Game& g) {
+    return LoadServiceRecord(g, true);
 }
 
 void ListBranches(Game& g) {
@@ -473,9 +483,13 @@ bool LoadBranch(Game& g) {
         }
         read = &g.Cache.Branches.Put(path, branch->Key, std::move(service));
     }
-    const auto plusEdu = g.Service.PlusEdu;
-    std::string rankCode0 = std::move(g.Service.RankCode[0]);
-    std::string rankName0 = std::move(g.Service.RankName[0]);
+    // A service left for its branch has nothing of its own to keep yet:
+    // what it would keep is the service's as loaded.
+    const ServiceRecord& before = g.ServiceAwaitsBranch ? *g.ServiceAsLoaded : g.Service;
+    const auto plusEdu = before.PlusEdu;
+    std::string rankCode0 = before.RankCode[0];
+    std::string rankName0 = before.RankName[0];
+    g.ServiceAwaitsBranch = false;
     g.Service = *read;
     g.Service.PlusEdu = plusEdu;
     g.Service.RankCode[0] = std::move(rankCode0);
@@ -489,6 +503,14 @@ bool SelectService(Game& g, int index) {
     const bool loaded = LoadService(g);
     g.Form1.AcceptEnabled = false;
     if (loaded && g.BranchList.Entries.size() == 1) SelectBranch(g, 0);
+    return loaded;
+}
+
+bool SelectServiceForBranch(Game& g, int index) {
+    g.ServiceList.Selected = index;
+    if (!g.ServiceList.Ready || !g.ServiceList.Current()) return false;
+    const bool loaded = LoadServiceRecord(g, false);
+    g.Form1.AcceptEnabled = false;
     return loaded;
 }
 

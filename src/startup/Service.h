@@ -168,5 +168,10 @@ bool LoadBranch(Game& g);
 // The service and branch lists' selection handlers; false as above.
 bool SelectService(Game& g, int index);
 bool SelectBranch(Game& g, int index);
+// For a caller that chooses the branch straight after (a batch): the
+// service is loaded and its branches listed, but the record is left for the
+// branch to write whole, and no branch is chosen for it. The character
+// comes out as SelectService then SelectBranch make it.
+bool SelectServiceForBranch(Game& g, int index);
 
 }  // namespace orrimar
