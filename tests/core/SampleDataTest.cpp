@@ -56,6 +56,30 @@ TEST(SampleData, EveryRaceServiceAndBranchLoads) {
     EXPECT_TRUE(t.ui.messages.empty()) << t.ui.messages.front();
 }
 
+// A batch loads the service for the branch it chooses at once, without
+// copying the record in between: whatever the last character left in the
+// record, the branch comes out as the two selections make it.
+TEST(SampleData, ServiceLoadedForItsBranchMatchesTheTwoSelections) {
+    TestGame t;
+    t.LoadData(SampleDataDir());
+    t.dice.SetFallback(true);
+    SelectRace(t.g, 0);
+    for (int s = 0; s < static_cast<int>(t.g.ServiceList.Entries.size()); ++s) {
+        SelectService(t.g, s);
+        for (int b = 0; b < static_cast<int>(t.g.BranchList.Entries.size()); ++b) {
+            SelectService(t.g, s);
+            SelectBranch(t.g, b);
+            const ServiceRecord selected = t.g.Service;
+            t.g.Service.PlusEdu[1] = 7;  // left by the last character
+            t.g.Service.RankCode[0] = "X9";
+            ASSERT_TRUE(SelectServiceForBranch(t.g, s));
+            ASSERT_TRUE(SelectBranch(t.g, b));
+            EXPECT_EQ(t.g.Service, selected) << t.g.ServiceList.Entries[s].Key << " " << b;
+        }
+    }
+    EXPECT_TRUE(t.ui.messages.empty());
+}
+
 TEST(SampleData, EveryCascadeNameHandedOutExists) {
     TestGame t;
     t.LoadData(SampleDataDir());
