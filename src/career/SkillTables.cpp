@@ -26,7 +26,7 @@ class NamedStats {
   public:
     // Forgets every line when the race's names are not those last seen.
     void For(const RaceRecord& race) {
-        if (Same(race.StatName) && masks_.size() < MaxLines) return;
+        if (race.StatName == names_ && masks_.size() < MaxLines) return;
         names_ = race.StatName;
         masks_.clear();
     }
@@ -43,19 +43,6 @@ class NamedStats {
     }
 
   private:
-    // Asked on every roll of a few short names: compared here, letter by
-    // letter, rather than through a library call for each.
-    bool Same(const std::array<std::string, RaceRecord::MaxStats + 1>& names) const {
-        for (size_t i = 0; i < names.size(); ++i) {
-            const std::string& a = names[i];
-            const std::string& b = names_[i];
-            if (a.size() != b.size()) return false;
-            for (size_t k = 0; k < a.size(); ++k)
-                if (a[k] != b[k]) return false;
-        }
-        return true;
-    }
-
     // Lines read again and again in one session are not kept for ever.
     static constexpr size_t MaxLines = 4096;
     struct Entry {

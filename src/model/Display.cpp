@@ -1,8 +1,6 @@
 #include "model/Display.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <tuple>
 #include <vector>
 
@@ -144,10 +142,7 @@ void ShowCharacter(Game& g, std::string_view text) {
     }
     if (EqualsNoCase(s.Type, "MERCHANT")) {
         // Settled on every event: written only when the term has moved on.
-        std::array<char, 8> code{'E'};
-        const auto end = std::to_chars(code.data() + 1, code.data() + code.size(), c.CurTerm).ptr;
-        const std::string_view text(code.data(), static_cast<size_t>(end - code.data()));
-        if (s.RankCode[0] != text) s.RankCode[0] = text;
+        SetNumberText(s.RankCode[0], "E", c.CurTerm);
         if (s.RankName[0] != "Enlisted") s.RankName[0] = "Enlisted";
     }
     const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);

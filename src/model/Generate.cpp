@@ -1,10 +1,7 @@
 #include "model/Generate.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <functional>
-#include <string_view>
 #include <vector>
 
 #include "model/Display.h"
@@ -44,10 +41,7 @@ void CalcHitPoints(Game& g) {
     // Called after every change to the character: the main window's text
     // is written only for a face that shows it, and only when it changes.
     if (!g.ui.ShowsViews()) return;
-    std::array<char, 8> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), c.HitPoints).ptr;
-    const std::string_view text(digits.data(), static_cast<size_t>(end - digits.data()));
-    if (g.Form1.Hits != text) g.Form1.Hits = text;
+    SetNumberText(g.Form1.Hits, "", c.HitPoints);
 }
 
 void RefreshGauge(Game& g, int i) {

@@ -1,7 +1,9 @@
 #include "model/Text.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -126,6 +128,16 @@ std::string StrNumber(long long value) {
 
 std::string PrintNumber(long long value) {
     return StrNumber(value) + " ";
+}
+
+void SetNumberText(std::string& text, std::string_view prefix, int number) {
+    std::array<char, 32> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+    const std::string_view written(digits.data(), static_cast<size_t>(end - digits.data()));
+    if (text.size() == prefix.size() + written.size() && StartsWith(text, prefix) &&
+        std::string_view(text).substr(prefix.size()) == written)
+        return;
+    text.assign(prefix).append(written);
 }
 
 std::string FormatThousands(long long value) {

@@ -58,6 +58,10 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 bool Contains(std::string_view text, std::string_view part);
 bool ContainsNoCase(std::string_view text, std::string_view part);
 
+// Writes `prefix` then `number` into `text` unless it holds them already:
+// for texts settled on every event, which then neither build nor copy.
+void SetNumberText(std::string& text, std::string_view prefix, int number);
+
 // Cut or pad with blanks to exactly `width` characters.
 std::string Fit(std::string_view text, size_t width);
 

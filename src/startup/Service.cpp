@@ -402,26 +402,24 @@ namespace {
 bool LoadServiceRecord(Game& g, bool copied) {
     const std::string path = ServicePath(g);
     if (path.empty()) return false;
+    std::shared_ptr<const ServiceRecord> loaded;
     if (const auto* kept = g.Cache.Services.Find(path, "", g.Cache.Settled)) {
-        if (copied) g.Service = **kept;
-        g.ServiceAwaitsBranch = !copied;
-        g.ServiceAsLoaded = *kept;
-        ListBranches(g);
-        return true;
+        loaded = *kept;
+    } else {
+        ServiceRecord service;
+        DataProblem problem;
+        if (!ReadServiceFile(path, service, problem)) {
+            // The loaded service stays as it was; its branches cannot be chosen.
+            g.ui.Message("This service file cannot be used.\n" + problem.Text(), g.AppTitle,
+                         MsgIcon::Warning);
+            g.BranchList.Clear();
+            g.BranchList.Enabled = false;
+            return false;
+        }
+        NameRankZero(service);
+        loaded = std::make_shared<const ServiceRecord>(std::move(service));
+        g.Cache.Services.Put(path, "", loaded);
     }
-    ServiceRecord service;
-    DataProblem problem;
-    if (!ReadServiceFile(path, service, problem)) {
-        // The loaded service stays as it was; its branches cannot be chosen.
-        g.ui.Message("This service file cannot be used.\n" + problem.Text(), g.AppTitle,
-                     MsgIcon::Warning);
-        g.BranchList.Clear();
-        g.BranchList.Enabled = false;
-        return false;
-    }
-    NameRankZero(service);
-    auto loaded = std::make_shared<const ServiceRecord>(std::move(service));
-    g.Cache.Services.Put(path, "", loaded);
     if (copied) g.Service = *loaded;
     g.ServiceAwaitsBranch = !copied;
     g.ServiceAsLoaded = std::move(loaded);
@@ -497,21 +495,26 @@ bool LoadBranch(Game& g) {
     return true;
 }
 
-bool SelectService(Game& g, int index) {
+namespace {
+
+bool SelectServiceRecord(Game& g, int index, bool copied) {
     g.ServiceList.Selected = index;
     if (!g.ServiceList.Ready || !g.ServiceList.Current()) return false;
-    const bool loaded = LoadService(g);
+    const bool loaded = LoadServiceRecord(g, copied);
     g.Form1.AcceptEnabled = false;
+    return loaded;
+}
+
+}  // namespace
+
+bool SelectService(Game& g, int index) {
+    const bool loaded = SelectServiceRecord(g, index, true);
     if (loaded && g.BranchList.Entries.size() == 1) SelectBranch(g, 0);
     return loaded;
 }
 
 bool SelectServiceForBranch(Game& g, int index) {
-    g.ServiceList.Selected = index;
-    if (!g.ServiceList.Ready || !g.ServiceList.Current()) return false;
-    const bool loaded = LoadServiceRecord(g, false);
-    g.Form1.AcceptEnabled = false;
-    return loaded;
+    return SelectServiceRecord(g, index, false);
 }
 
 bool SelectBranch(Game& g, int index) {
