@@ -43,10 +43,10 @@ std::optional<Examination> ReadExamination(const std::string& line) {
 }
 
 bool HoldsSkill(const Game& g, const std::string& name, int level) {
-    const std::string wanted = UCase(Trim(name));
+    const std::string_view wanted = TrimView(name);
     const auto& skills = g.Character.Skills;
     return std::any_of(skills.begin() + 1, skills.begin() + 1 + ExamSkillSlots, [&](const auto& s) {
-        return UCase(Trim(s.Name)) == wanted && s.Level >= level;
+        return EqualsNoCase(TrimView(s.Name), wanted) && s.Level >= level;
     });
 }
 

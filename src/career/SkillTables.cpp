@@ -59,18 +59,35 @@ NamedStats& NamedStatsFor(const RaceRecord& race) {
     return memo;
 }
 
-// What the Eli lines look for in the year's history line, searched once for
-// every table of a roll.
+// What the Eli lines look for in the year's history line, found in one
+// pass over the line for every table of a roll.
 struct YearMarks {
-    explicit YearMarks(const std::string& year)
-        : Line(year),
-          NoPosition(Contains(year, "No Position")),
-          NoPositionLower(Contains(year, "No position")),
-          Command(Contains(year, "Cmd")),
-          Staff(Contains(year, "Staff")),
-          Position(Contains(year, "Posn")) {}
+    explicit YearMarks(const std::string& year) : Line(year) {
+        const std::string_view line = year;
+        for (size_t i = 0; i < line.size(); ++i) {
+            const std::string_view rest = line.substr(i);
+            switch (line[i]) {
+                case 'N':
+                    NoPosition = NoPosition || rest.starts_with("No Position");
+                    NoPositionLower = NoPositionLower || rest.starts_with("No position");
+                    break;
+                case 'C':
+                    Command = Command || rest.starts_with("Cmd");
+                    break;
+                case 'S':
+                    Staff = Staff || rest.starts_with("Staff");
+                    break;
+                case 'P':
+                    Position = Position || rest.starts_with("Posn");
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
     const std::string& Line;
-    bool NoPosition, NoPositionLower, Command, Staff, Position;
+    bool NoPosition = false, NoPositionLower = false, Command = false, Staff = false,
+         Position = false;
 };
 
 // A table whose lines make no test is never open: most of a service's ten
