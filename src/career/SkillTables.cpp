@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "ask/Question.h"
 #include "model/Display.h"
@@ -18,39 +20,65 @@ namespace {
 
 // Which of the race's characteristic names an Eli line holds (bit i for
 // name i). A skill roll asks every table and the answer changes only with
-// the names, so it is kept per line for the names last asked about; one
-// memo a thread, as batches run on several. A line is found by its
+// the names, so it is kept per line and set of names; one memo a thread, as
+// batches run on several. A batch turns from race to race, so the sets of
+// names seen are kept rather than only the last. A line is found by its
 // address and checked by its text, so a line read again elsewhere is never
 // taken for another.
 class NamedStats {
   public:
-    // Forgets every line when the race's names are not those last seen.
+    using Names = std::array<std::string, RaceRecord::MaxStats + 1>;
+
+    // Makes the race's names the current set, adding them when new.
     void For(const RaceRecord& race) {
-        if (race.StatName == names_ && masks_.size() < MaxLines) return;
-        names_ = race.StatName;
-        masks_.clear();
+        if (current_ < sets_.size() && sets_[current_] == race.StatName) return;
+        const auto seen = std::find(sets_.begin(), sets_.end(), race.StatName);
+        if (seen == sets_.end() && (sets_.size() == MaxSets || masks_.size() >= MaxLines)) {
+            sets_.clear();
+            masks_.clear();
+        }
+        if (seen != sets_.end()) {
+            current_ = static_cast<size_t>(seen - sets_.begin());
+        } else {
+            current_ = sets_.size();
+            sets_.push_back(race.StatName);
+        }
     }
 
     uint32_t Of(const EliLine& e) {
-        auto [at, added] = masks_.try_emplace(&e);
+        auto [at, added] = masks_.try_emplace(Key{&e, current_});
         Entry& entry = at->second;
         if (added || entry.Upper != e.Upper) {
             entry = {e.Upper, 0};
+            const Names& names = sets_[current_];
             for (int i = 1; i <= RaceRecord::MaxStats; ++i)
-                if (Contains(e.Upper, names_[i])) entry.Mask |= 1u << i;
+                if (Contains(e.Upper, names[i])) entry.Mask |= 1u << i;
         }
         return entry.Mask;
     }
 
   private:
-    // Lines read again and again in one session are not kept for ever.
+    // Lines and names read again and again in one session are not kept
+    // for ever.
     static constexpr size_t MaxLines = 4096;
+    static constexpr size_t MaxSets = 64;
+    struct Key {
+        const EliLine* Line;
+        size_t Set;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        size_t operator()(const Key& k) const {
+            return std::hash<const EliLine*>{}(k.Line) ^ (k.Set * 0x9E3779B97F4A7C15ULL);
+        }
+    };
     struct Entry {
         std::string Upper;
         uint32_t Mask = 0;
     };
-    std::array<std::string, RaceRecord::MaxStats + 1> names_;
-    std::unordered_map<const EliLine*, Entry> masks_;
+    std::vector<Names> sets_;
+    size_t current_ = 0;
+    std::unordered_map<Key, Entry, KeyHash> masks_;
 };
 
 NamedStats& NamedStatsFor(const RaceRecord& race) {
@@ -90,37 +118,32 @@ struct YearMarks {
          Position = false;
 };
 
-// A table whose lines make no test is never open: most of a service's ten
-// are empty, and a roll asks them all.
-bool MakesTests(const SkillTableRecord& table) {
-    unsigned tests = 0;
-    for (int k = 1; k <= SkillTableRecord::MaxEli; ++k) tests |= table.Eli[k].Tests;
-    return tests != 0;
-}
-
+// A table is open when the last of its tests to decide says so: a
+// "Command" or "Staff" test decides either way, the others only open it.
+// So the tests are made from the last back, and the first that decides
+// ends the search.
 bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& year,
               NamedStats& named) {
     const auto& c = g.Character;
-    bool offered = false;
-    for (int k = 1; k <= SkillTableRecord::MaxEli; ++k) {
+    for (int k = SkillTableRecord::MaxEli; k >= 1; --k) {
         const EliLine& e = table.Eli[k];
-        // Only the tests a line makes are visited, lowest bit first.
-        for (unsigned tests = e.Tests; tests != 0; tests &= tests - 1) {
-            switch (tests & -tests) {
+        for (unsigned tests = e.Tests; tests != 0;) {
+            const unsigned test = std::bit_floor(tests);
+            tests &= ~test;
+            switch (test) {
                 case EliLine::TestsAll:
-                    offered = true;
-                    break;
+                    return true;
                 case EliLine::TestsWarrant:
-                    if (c.Warranted == 1) offered = true;
+                    if (c.Warranted == 1) return true;
                     break;
                 case EliLine::TestsNoPosition:
-                    if (year.NoPosition) offered = true;
+                    if (year.NoPosition) return true;
                     break;
                 case EliLine::TestsPositionLacking:
-                    if (year.NoPositionLower) offered = true;
+                    if (year.NoPositionLower) return true;
                     break;
                 case EliLine::TestsRank:
-                    if (CompareBy(c.Rank, e.RankOp, e.RankNumber)) offered = true;
+                    if (CompareBy(c.Rank, e.RankOp, e.RankNumber)) return true;
                     break;
                 case EliLine::TestsStat: {
                     // Only a line with an operator in the characteristic's
@@ -128,31 +151,29 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& yea
                     const uint32_t mask = named.Of(e);
                     for (int i = 1; i <= g.Race.NumStats; ++i) {
                         if ((mask >> i & 1u) && CompareBy(c.Stats[i], e.StatOp, e.StatNumber))
-                            offered = true;
+                            return true;
                     }
                     break;
                 }
                 case EliLine::TestsAssignment:
-                    if (Contains(year.Line, e.Text)) offered = true;
+                    if (Contains(year.Line, e.Text)) return true;
                     break;
                 case EliLine::TestsCommand:
-                    offered = year.Command;
-                    break;
+                    return year.Command;
                 case EliLine::TestsStaff:
-                    offered = year.Staff;
-                    break;
+                    return year.Staff;
                 case EliLine::TestsNco:
-                    if (c.Rank >= 2 && c.Rank < 10) offered = true;
+                    if (c.Rank >= 2 && c.Rank < 10) return true;
                     break;
                 case EliLine::TestsPosition:
-                    if (year.Position) offered = true;
+                    if (year.Position) return true;
                     break;
                 default:
                     break;
             }
         }
     }
-    return offered;
+    return false;
 }
 
 }  // namespace
@@ -203,8 +224,9 @@ void RollSkill(Game& g) {
     NamedStats& named = NamedStatsFor(g.Race);
     for (int pass = 0; pass < 2; ++pass) {
         const auto& tables = pass == 0 ? g.Service.SkillTable : g.Service.BranchSkillTable;
+        const uint32_t testing = tables.Testing();
         for (int t = 1; t <= ServiceRecord::MaxTables && n < 10; ++t) {
-            if (!MakesTests(tables[t]) || !Eligible(g, tables[t], year, named)) continue;
+            if (!(testing >> t & 1u) || !Eligible(g, tables[t], year, named)) continue;
             open[++n] = &tables[t];
             if (shown)
                 chooser.Button[n] = {tables[t].Title, (pass == 0 ? "S" : "B") + std::to_string(t),

@@ -146,7 +146,8 @@ void ShowCharacter(Game& g, std::string_view text) {
         if (s.RankName[0] != "Enlisted") s.RankName[0] = "Enlisted";
     }
     const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
-    if (std::string& code = s.RankCode[rank]; TrimView(code).size() != code.size())
+    if (std::string& code = s.RankCode[rank];
+        !code.empty() && (code.front() == ' ' || code.back() == ' '))
         code = Trim(code);
     w.Stale = true;
 }

@@ -47,6 +47,16 @@ int KeyLine(const std::vector<std::string>& lines, const std::string& key) {
     return -1;
 }
 
+uint32_t SkillTableSet::Testing() const {
+    if (testing_ != Unknown) return testing_;
+    uint32_t testing = 0;
+    for (size_t t = 0; t < tables_->size(); ++t) {
+        for (int k = 1; k <= SkillTableRecord::MaxEli; ++k)
+            if ((*tables_)[t].Eli[k].Tests != 0) testing |= 1u << t;
+    }
+    return testing_ = testing;
+}
+
 namespace {
 
 constexpr int MaxTarget = 999;

@@ -43,17 +43,26 @@ class SkillTableSet {
     const SkillTableRecord& operator[](size_t t) const { return (*tables_)[t]; }
     auto begin() const { return tables_->cbegin(); }
     auto end() const { return tables_->cend(); }
+    // A table is written through these before it is next read: what the
+    // set knows of its tables is forgotten here.
     SkillTableRecord& Edit(size_t t) { return EditAll()[t]; }
     Tables& EditAll() {
         if (tables_.use_count() > 1) tables_ = std::make_shared<Tables>(*tables_);
+        testing_ = Unknown;
         return *tables_;
     }
+    // Bit t is set when a line of table t makes a test: the others are
+    // never open, and most of a service's ten are empty. Worked out at the
+    // first roll after the tables were written.
+    uint32_t Testing() const;
     bool operator==(const SkillTableSet& other) const {
         return tables_ == other.tables_ || *tables_ == *other.tables_;
     }
 
   private:
+    static constexpr uint32_t Unknown = ~uint32_t{0};
     std::shared_ptr<Tables> tables_;
+    mutable uint32_t testing_ = Unknown;
 };
 
 struct AssignmentRecord {
@@ -106,7 +115,7 @@ struct ServiceRecord {
 
     bool operator==(const ServiceRecord&) const = default;
 };
-static_assert(SkillTableSet::Size == ServiceRecord::MaxTables + 1);
+static_assert(SkillTableSet::Size == ServiceRecord::MaxTables + 1 && SkillTableSet::Size <= 32);
 
 // A problem found in a data file: the file, the line (1-based, 0 when the
 // problem is the whole file) and what is wrong. The loaders refuse a file

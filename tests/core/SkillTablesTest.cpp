@@ -141,3 +141,40 @@ TEST(RollSkill, OffersServiceThenBranchTablesAndRollsTheChoice) {
     RollSkill(t.g);
     EXPECT_EQ(GetSkillLevel(t.g, "Tactics"), 2);
 }
+
+// What a roll remembers of the tables and of the race's names must follow
+// them: a table written between rolls, and races taken in turn, as a batch
+// does.
+TEST(RollSkill, FollowsTablesWrittenAndRacesChangedBetweenRolls) {
+    TableGame t;
+    t.g.Character.Options[OptAutoGen] = OptOn;
+    auto offered = [&] {
+        RollSkill(t.g);
+        return t.g.Character.Skills[1].Name;
+    };
+    auto table = [](const std::string& eli, const std::string& entry) {
+        SkillTableRecord r;
+        r.Title = entry;
+        r.Eli[1] = eli;
+        r.Max = 1;
+        r.Entry[1] = entry;
+        return r;
+    };
+    t.g.Service.SkillTable.Edit(1) = table("Eli      Rank>20", "Never");
+    t.dice.Push({1, 1});
+    EXPECT_EQ(offered(), "");  // no table open: nothing thrown, nothing gained
+
+    t.g.Service.SkillTable.Edit(2) = table("Eli      CHA>8", "Carousing");
+    t.g.Character.Stats[6] = 9;
+    t.dice.Push({1, 1});
+    EXPECT_EQ(offered(), "");  // the sixth is SOC: no CHA to test
+
+    t.g.Race.StatName[6] = "CHA";
+    t.dice.Push({1, 1});
+    EXPECT_EQ(offered(), "Carousing");
+
+    t.g.Race.StatName[6] = "SOC";
+    t.g.Character.Skills[1] = {};
+    t.dice.Push({1, 1});
+    EXPECT_EQ(offered(), "");
+}
