@@ -68,7 +68,7 @@ void StartCareer(Game& g) {
     }
     RollSkill(g);
     RollSkill(g);
-    const int grants = g.Service.Grant.Size();
+    const int grants = g.Service.Grant->Size();
     // Each grant is handed out from a copy: a cascade resolved here must not
     // rewrite the branch, or a restarted career would find it decided.
     for (int i = 1; i <= grants; ++i) {

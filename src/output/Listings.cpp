@@ -277,10 +277,10 @@ std::string CascadeListingHtml(const Game& g) {
     html.push_back("<h2>Standard Cascades</h2>");
     PutCascadeTable(html, g.StdCascade);
     html.push_back("<h2>Race Cascades</h2>");
-    PutCascadeTable(html, g.Race.Cascade);
+    PutCascadeTable(html, *g.Race.Cascade);
     html.push_back("<font color=red>These override the Standard ones</font>");
     html.push_back("<h2>Service Cascades</h2>");
-    PutCascadeTable(html, g.Service.Cascade);
+    PutCascadeTable(html, *g.Service.Cascade);
     html.insert(html.end(), {"<font color=red>These override the Standard and Racial ones</font>",
                              "</BODY>", "</HTML>"});
     return JoinLinesCrLf(html);

@@ -78,8 +78,8 @@ std::optional<std::string> Search(const CountedLines<N>& table, const std::strin
 }  // namespace
 
 std::optional<std::string> FindCascade(const RulesPart& g, const std::string& name) {
-    if (auto found = Search(g.Service.Cascade, name)) return found;
-    if (auto found = Search(g.Race.Cascade, name)) return found;
+    if (auto found = Search(*g.Service.Cascade, name)) return found;
+    if (auto found = Search(*g.Race.Cascade, name)) return found;
     return Search(g.StdCascade, name);
 }
 

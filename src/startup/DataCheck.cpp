@@ -71,7 +71,7 @@ void CheckService(const std::string& dir, const std::string& file, const Groups&
     LintService& kept = folder.Services.emplace_back(LintService{file, *lines, service, {}, {}});
     auto branches = ReadBranchEntries(*lines);
     Groups groups = known;
-    AddGroups(groups, service.Cascade);
+    AddGroups(groups, *service.Cascade);
     std::set<std::string> said;
     const auto checkTables = [&](const auto& tables) {
         for (const auto& table : tables)
@@ -92,7 +92,7 @@ void CheckService(const std::string& dir, const std::string& file, const Groups&
         }
         kept.Branches.push_back({b, FindSection(*lines, "*" + b.Key), branch});
         checkTables(branch.BranchSkillTable);
-        for (int k = 1; k <= branch.Grant.Size(); ++k)
+        for (int k = 1; k <= branch.Grant->Size(); ++k)
             CheckGroup(file, *lines, branch.Grant[k], groups, said, out);
         if (branch.AssignLast < branch.AssignFirst || IsBlank(branch.Assignment[1].Name))
             out.push_back({file, 0, "branch \"" + b.Key + "\" has no assignments."});
@@ -229,7 +229,7 @@ std::vector<DataProblem> CheckDataFolder(const std::string& folder) {
             problems.push_back(problem);
             continue;
         }
-        AddGroups(groups, race.Cascade);
+        AddGroups(groups, *race.Cascade);
         if (race.NumStats == 0) problems.push_back({file, 0, "the race has no characteristics."});
         if (race.YearsPerTerm < 1 || race.YearsPerTerm > 20)
             problems.push_back({file, 0, "yearsperterm must be 1 to 20."});

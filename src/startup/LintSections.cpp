@@ -156,7 +156,7 @@ void Misspelt(const std::string& file, const std::vector<std::string>& lines,
 
 void LintSections(const LintFolder& folder, std::vector<DataProblem>& out) {
     for (const auto& r : folder.Races) {
-        Swallowed(r.File, r.Lines, r.Race.Cascade.Count, EndOf(r.Lines, "[STATS]", "Psionic"),
+        Swallowed(r.File, r.Lines, r.Race.Cascade->Count, EndOf(r.Lines, "[STATS]", "Psionic"),
                   "characteristic list",
                   "put the Psionic line, or another section such as [NOTES], between the "
                   "characteristics and [CASCADES].",
@@ -164,7 +164,7 @@ void LintSections(const LintFolder& folder, std::vector<DataProblem>& out) {
         Misspelt(r.File, r.Lines, RaceHeaders, 0, out);
     }
     for (const auto& s : folder.Services) {
-        Swallowed(s.File, s.Lines, s.Service.Cascade.Count, EndOf(s.Lines, "[ACADEMIC]"),
+        Swallowed(s.File, s.Lines, s.Service.Cascade->Count, EndOf(s.Lines, "[ACADEMIC]"),
                   "[ACADEMIC] list",
                   "put [RANKS] between the [ACADEMIC] lines and [CASCADES], as the sample "
                   "services do.",

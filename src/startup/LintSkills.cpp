@@ -67,7 +67,7 @@ void ServiceUses(const LintService& s, std::vector<Use>& uses) {
             if (s.Lines[i] == "[END OF FILE]") break;
             if (s.Lines[i] == "[GRANT]") grant = i;
         }
-        for (int k = 1; grant >= 0 && k <= b.Service.Grant.Size(); ++k)
+        for (int k = 1; grant >= 0 && k <= b.Service.Grant->Size(); ++k)
             if (done.insert(grant + k).second)
                 uses.push_back({s.File, grant + k + 1, b.Service.Grant[k], s.Races});
     }
@@ -146,8 +146,8 @@ void LintSkills(const LintFolder& folder, std::vector<DataProblem>& out) {
     // of its own (a service's rare training), not reported.
     std::set<std::string> groups, members;
     for (const auto& line : folder.Cascades) AddCascade(line, groups, members);
-    for (const auto& r : folder.Races) AddCascades(r.Race.Cascade, groups, members);
-    for (const auto& s : folder.Services) AddCascades(s.Service.Cascade, groups, members);
+    for (const auto& r : folder.Races) AddCascades(*r.Race.Cascade, groups, members);
+    for (const auto& s : folder.Services) AddCascades(*s.Service.Cascade, groups, members);
     std::map<std::string, int> named;
     for (const auto& use : uses)
         if (!IsChange(use.Text)) ++named[NameOf(use.Text)];

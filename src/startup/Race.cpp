@@ -94,12 +94,12 @@ bool ReadRaceText(const std::string& fileName, const std::vector<std::string>& l
             if (StartsWith(line, "[")) break;
             if (n == RaceRecord::MaxCascades)
                 return fail(i - 1, "more than 20 race cascade lines.");
-            race.Cascade[++n] = line;
+            race.Cascade.Edit()[++n] = line;
         } else if (line == "[CASCADES]") {
             inCascades = true;
         }
     }
-    race.Cascade.Count = n;
+    race.Cascade.Edit().Count = n;
 
     // A key that is missing reads as 0, as it always has; a value given
     // must lie in its range.

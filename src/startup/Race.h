@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 #include "startup/CountedLines.h"
+#include "startup/SharedPart.h"
 
 #include "startup/RaceTypes.h"
 #include "startup/Service.h"
@@ -34,7 +35,7 @@ struct RaceRecord {
     int YearsPerTerm = 0;
     int AgeAt = 0;
     int BaseAge = 0;
-    CountedLines<MaxCascades> Cascade;
+    SharedPart<CountedLines<MaxCascades>> Cascade;
 
     bool operator==(const RaceRecord&) const = default;
 };

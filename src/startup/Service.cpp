@@ -157,7 +157,7 @@ bool ReadMuster(Reader& r, ServiceRecord& s) {
     if (!ReadCount(r, s.MaterialCount, "material")) return false;
     for (int k = 1; k <= s.MaterialCount; ++k) {
         if (r.AtEnd()) return r.FailHere("[MUSTER] ends inside its material entries.");
-        if (!r.NextSkill(s.Material[k])) return false;
+        if (!r.NextSkill(s.Material.Edit()[k])) return false;
     }
     if (!ReadCount(r, s.CashCount, "cash")) return false;
     int k = 0;
@@ -196,7 +196,7 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
         if (in) {
             if (StartsWith(line, "[")) break;
             if (n == ServiceRecord::MaxAcademic) return r.FailHere("more than 6 [ACADEMIC] lines.");
-            s.Academic[++n] = line;
+            s.Academic.Edit()[++n] = line;
         } else if (line == "[ACADEMIC]") {
             in = true;
         }
@@ -209,12 +209,12 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
             if (StartsWith(line, "[")) break;
             if (n == ServiceRecord::MaxCascades)
                 return r.FailHere("more than 25 [CASCADES] lines.");
-            s.Cascade[++n] = line;
+            s.Cascade.Edit()[++n] = line;
         } else if (line == "[CASCADES]") {
             in = true;
         }
     }
-    s.Cascade.Count = n;
+    s.Cascade.Edit().Count = n;
 
     if (int at = FindSection(lines, "[RANKS]"); at >= 0 && at < static_cast<int>(lines.size())) {
         r.i = at;
@@ -249,9 +249,9 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
     if (!ReadMuster(r, s)) return false;
 
     s.Type = ReadIniValue(lines, "type");
-    s.Medal[1] = ReadIniValue(lines, "medal1");
-    s.Medal[2] = ReadIniValue(lines, "medal2");
-    s.Medal[3] = ReadIniValue(lines, "medal3");
+    s.Medal.Edit()[1] = ReadIniValue(lines, "medal1");
+    s.Medal.Edit()[2] = ReadIniValue(lines, "medal2");
+    s.Medal.Edit()[3] = ReadIniValue(lines, "medal3");
     s.Purple = ReadIniValue(lines, "purple");
     if (s.Purple.empty()) s.Purple = "Purple Heart";
     if (const int k = KeyLine(lines, "reenlist"); k >= 0) {
@@ -292,7 +292,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
         return r.FailHere("branch \"" + key + "\": assignment rolls must run within 0 to 15.");
     for (int k = s.AssignFirst; k <= s.AssignLast; ++k) {
         if (!need("assignment-roll lines")) return false;
-        s.AssignByRoll[k] = r.Next();
+        s.AssignByRoll.Edit()[k] = r.Next();
     }
     if (!need("assignments")) return false;
     r.Next();
@@ -300,8 +300,8 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
     int n = 1;
     bool first = true;
     auto name = [&](const std::string& line) {
-        s.Assignment[n].Name = Mid(line, 3);
-        s.Assignment[n].Deco = 99;
+        s.Assignment.Edit()[n].Name = Mid(line, 3);
+        s.Assignment.Edit()[n].Deco = 99;
     };
     while (!r.AtEnd() && !StartsWith(lines[r.i], "[")) {
         const std::string& line = r.Next();
@@ -318,7 +318,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
             continue;
         }
         const std::string k4 = Left(line, 4);
-        AssignmentRecord& a = s.Assignment[n];
+        AssignmentRecord& a = s.Assignment.Edit()[n];
         const std::pair<const char*, int*> fields[] = {
             {"Surv", &a.Surv}, {"Deco", &a.Deco}, {"Prom", &a.Prom}, {"Skil", &a.Skil},
             {"Loca", &a.Loca}, {"Capt", &a.Capt}, {"Kill", &a.Kill}, {"Empl", &a.Empl}};
@@ -337,19 +337,19 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
     if (int at = FindSection(lines, "[COMMAND]"); at >= 0 && at < static_cast<int>(lines.size()))
         if (!r.Target(Mid(lines[at], 9), at, "Command", s.Command)) return false;
 
-    s.Grant = {};
+    s.Grant = decltype(s.Grant){};
     if (int at = ForwardTo(lines, header, "[GRANT]", "[END OF FILE]"); at >= 0) {
         r.i = at;
         n = 0;
         while (!r.AtEnd() && !StartsWith(lines[r.i], "[")) {
             if (n == ServiceRecord::MaxGrants)
                 return r.FailHere("branch \"" + key + "\": more than 10 [GRANT] lines.");
-            if (!r.NextSkill(s.Grant[++n])) return false;
+            if (!r.NextSkill(s.Grant.Edit()[++n])) return false;
         }
-        s.Grant.Count = n;
+        s.Grant.Edit().Count = n;
     }
 
-    s.Qualif = {};
+    s.Qualif = decltype(s.Qualif){};
     for (int k = header; k < static_cast<int>(lines.size()); ++k) {
         if (!Contains(UCase(lines[k]), "QUALIF]")) continue;
         r.i = k + 1;
@@ -357,7 +357,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
         while (!r.AtEnd() && !StartsWith(lines[r.i], "[")) {
             if (n == ServiceRecord::MaxQualif)
                 return r.FailHere("branch \"" + key + "\": more than 10 examination lines.");
-            s.Qualif[++n] = r.Next();
+            s.Qualif.Edit()[++n] = r.Next();
         }
         break;
     }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "startup/CountedLines.h"
+#include "startup/SharedPart.h"
 #include "startup/TableLines.h"
 
 namespace orrimar {
@@ -86,18 +87,18 @@ struct ServiceRecord {
     // Service level.
     std::string Name;
     std::string Type;
-    std::array<std::string, 4> Medal{};
+    SharedPart<std::array<std::string, 4>> Medal;
     std::string Purple;
     int Reenlist = 0;
-    std::array<std::string, MaxAcademic + 1> Academic{};
-    CountedLines<MaxCascades> Cascade;
+    SharedPart<std::array<std::string, MaxAcademic + 1>> Academic;
+    SharedPart<CountedLines<MaxCascades>> Cascade;
     int MaxRank = 0;
     std::array<std::string, MaxRanks + 1> RankCode{};
     std::array<std::string, MaxRanks + 1> RankName{};
     std::array<int, 11> PlusEdu{};
     SkillTableSet SkillTable;
     int MaterialCount = 0;
-    std::array<std::string, MaxMuster + 1> Material{};
+    SharedPart<std::array<std::string, MaxMuster + 1>> Material;
     int CashCount = 0;
     std::array<int32_t, MaxMuster + 1> Cash{};
 
@@ -105,13 +106,13 @@ struct ServiceRecord {
     std::string BranchName;
     int AssignFirst = 0;
     int AssignLast = 0;
-    std::array<std::string, MaxRoll + 1> AssignByRoll{};
-    std::array<AssignmentRecord, MaxAssignments + 1> Assignment{};
+    SharedPart<std::array<std::string, MaxRoll + 1>> AssignByRoll;
+    SharedPart<std::array<AssignmentRecord, MaxAssignments + 1>> Assignment;
     SkillTableSet BranchSkillTable;
     std::string School;
     int Command = 0;
-    CountedLines<MaxGrants> Grant;
-    std::array<std::string, MaxQualif + 1> Qualif{};
+    SharedPart<CountedLines<MaxGrants>> Grant;
+    SharedPart<std::array<std::string, MaxQualif + 1>> Qualif;
 
     bool operator==(const ServiceRecord&) const = default;
 };

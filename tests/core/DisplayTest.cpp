@@ -84,11 +84,11 @@ TEST(Display, MerchantAndRace8Ranks) {
     BuildTermView(t.g);
     EXPECT_EQ(t.g.TermWindow.Label[5], "T 3 Y 0 Enlisted (E3) Next req: Commission");
     t.g.Character.Rank = 1;
-    t.g.Service.Qualif[2] = "O2 exam=Edu 8+";
+    t.g.Service.Qualif.Edit()[2] = "O2 exam=Edu 8+";
     ShowCharacter(t.g, "");
     BuildTermView(t.g);
     EXPECT_EQ(t.g.TermWindow.Label[5], "T 3 Y 0 Private (E1) Next req: Edu 8+");
-    t.g.Service.Qualif[2] = "";
+    t.g.Service.Qualif.Edit()[2] = "";
     ShowCharacter(t.g, "");
     BuildTermView(t.g);
     EXPECT_EQ(t.g.TermWindow.Label[5], "T 3 Y 0 Private (E1) Next req: (n/a)");

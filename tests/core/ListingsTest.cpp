@@ -85,8 +85,8 @@ TEST_F(ListingsTest, RaceServiceBranchAndCascadeListings) {
           "\r\nSVC ONE/&lt;Gamma&gt;/Delta &amp; Co\r\n"})
         EXPECT_TRUE(Contains(dir.Read("CLIST.HTM"), key)) << key;
 
-    t.g.Race.Cascade.Count = 999;  // counts outside the table's 20 lines
-    t.g.Service.Cascade.Count = -3;
+    t.g.Race.Cascade.Edit().Count = 999;  // counts outside the table's 20 lines
+    t.g.Service.Cascade.Edit().Count = -3;
     EXPECT_EQ(std::ranges::count(Split(CascadeListingHtml(t.g), '\n'), "  <tr>\r"), 2 + 20);
 
     t.Pick("Alpha", "Traders");  // its only branch is selected with it

@@ -92,7 +92,7 @@ TEST_F(MusterOutTest, TakeThreeCashAndRollsPastTheTables) {
     c.Rank = 9;
     c.Skills[3] = {"Gambling", 1};
     t.g.Service.Cash[7] = 2000000000;
-    t.g.Service.Material[7] = "Yacht share";
+    t.g.Service.Material.Edit()[7] = "Yacht share";
     for (int i = 1; i <= 8; ++i) c.Benefits[i] = "Heirloom";
     t.ui.Answer({"1", "3"});
     t.dice.Push({6, 6, 6, 3, 3, 6, 5});  // Middle Passage twice, Yacht share, one without room

@@ -121,8 +121,8 @@ TEST_F(Options, PreferredSkillsAddAndSuggestions) {
     PreferredOk(g, m);
     EXPECT_TRUE(m.List.size() == 2 && m.List[1].Text == "Medic-4" && m.List[1].Tag == 2);
 
-    g.Service.Cascade[1] = "SHIPBOARD/Vacc Suit/Ship's Boat";
-    g.Service.Cascade[11] = "LATE/Ship Tactics";  // past the first ten service lines
+    g.Service.Cascade.Edit()[1] = "SHIPBOARD/Vacc Suit/Ship's Boat";
+    g.Service.Cascade.Edit()[11] = "LATE/Ship Tactics";  // past the first ten service lines
     g.StdCascade[1] = "GUN COMBAT/Rifle/Pistol";
     g.StdCascade[250] = "LAST/Shipwright/Rifle";
     EXPECT_EQ(SkillSuggestions(g, "ship"), (std::vector<std::string>{"SHIPBOARD", "Shipwright"}));

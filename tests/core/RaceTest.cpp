@@ -34,7 +34,7 @@ TEST(RaceFile, ReadsEverySection) {
     EXPECT_EQ(r.StatMod[3], 2);
     EXPECT_EQ(r.StatMod[1], 0);
     EXPECT_EQ(r.Psionic, "S");
-    EXPECT_EQ(r.Cascade.Count, 1);
+    EXPECT_EQ(r.Cascade->Count, 1);
     EXPECT_EQ(r.Cascade[1], "BLADE COMBAT/Spear/Club");
     EXPECT_EQ(r.YearsPerTerm, 4);
     EXPECT_EQ(r.AgeAt, 30);
@@ -45,10 +45,10 @@ TEST(RaceFile, ReadsEverySection) {
 TEST(RaceFile, CascadesHeaderEndingTheStatsIsConsumed) {
     RaceRecord r = Load({"R", "Type=1", "[STATS]", "STR=2D", "[CASCADES]", "GUN COMBAT/Rifle"});
     EXPECT_EQ(r.NumStats, 1);
-    EXPECT_EQ(r.Cascade.Count, 0);
+    EXPECT_EQ(r.Cascade->Count, 0);
     RaceRecord later = Load({"R", "Type=1", "[STATS]", "STR=2D", "[CASCADES]", "GUN COMBAT/Rifle",
                              "[CASCADES]", "VEHICLE/Car"});
-    EXPECT_EQ(later.Cascade.Count, 1);
+    EXPECT_EQ(later.Cascade->Count, 1);
     EXPECT_EQ(later.Cascade[1], "VEHICLE/Car");
 }
 
@@ -56,10 +56,10 @@ TEST(RaceFile, CascadesBeforeStatsOrNoStatsGiveNoCascades) {
     RaceRecord before =
         Load({"R", "Type=1", "[CASCADES]", "GUN COMBAT/Rifle", "[STATS]", "STR=2D"});
     EXPECT_EQ(before.NumStats, 1);
-    EXPECT_EQ(before.Cascade.Count, 0);
+    EXPECT_EQ(before.Cascade->Count, 0);
     RaceRecord none = Load({"R", "Type=1", "[CASCADES]", "GUN COMBAT/Rifle"});
     EXPECT_EQ(none.NumStats, 0);
-    EXPECT_EQ(none.Cascade.Count, 0);
+    EXPECT_EQ(none.Cascade->Count, 0);
     EXPECT_EQ(none.PsiRolls, "      ");
 }
 

@@ -90,7 +90,7 @@ TEST(ServiceFile, ReadsTheServiceSections) {
                                         "[SOMETHING]", "[CASCADES]", "GUN COMBAT/Rifle"}));
     EXPECT_EQ(s.Name, "Test Army");
     EXPECT_EQ(s.Academic[2], "Military Academy");
-    EXPECT_EQ(s.Cascade.Count, 1);
+    EXPECT_EQ(s.Cascade->Count, 1);
     EXPECT_EQ(s.MaxRank, 3);
     EXPECT_EQ(s.RankCode[1], "E1  ");
     EXPECT_EQ(s.RankCode[2], "CORP");
@@ -121,10 +121,10 @@ TEST(ServiceFile, SequentialSectionQuirks) {
     ServiceRecord direct =
         Read(ServiceFile({"S", "[ACADEMIC]", "College", "[CASCADES]", "GUN COMBAT/Rifle"}));
     EXPECT_EQ(direct.Academic[1], "College");
-    EXPECT_EQ(direct.Cascade.Count, 0);
+    EXPECT_EQ(direct.Cascade->Count, 0);
     // No [ACADEMIC] at all: the academic search reads to the end, no cascades.
     ServiceRecord none = Read(ServiceFile({"S", "[CASCADES]", "GUN COMBAT/Rifle"}));
-    EXPECT_EQ(none.Cascade.Count, 0);
+    EXPECT_EQ(none.Cascade->Count, 0);
     // "[academic]" in lower case is not the header; "[ranks]" would be found.
     ServiceRecord lower =
         Read(ServiceFile({"S", "[academic]", "College", "[X]", "[CASCADES]", "A/b"}));
@@ -184,7 +184,7 @@ TEST(BranchSection, ReadsAssignmentsTablesGrantsAndKeepsUnreadFields) {
     EXPECT_EQ(s.School, "123456");
     EXPECT_EQ(s.Command, 8);
     // No [GRANT] of its own: the search runs on into branch TWO's grants.
-    EXPECT_EQ(s.Grant.Count, 2);
+    EXPECT_EQ(s.Grant->Count, 2);
     EXPECT_EQ(s.Grant[2], "Admin");
 
     ASSERT_TRUE(ReadBranch(path, "TWO", s, p));
@@ -224,7 +224,7 @@ TEST(BranchSection, EndOfFileStopsTheGrantSearch) {
     DataProblem p;
     ASSERT_TRUE(ReadServiceFile(path, s, p));
     ASSERT_TRUE(ReadBranch(path, "ONE", s, p));
-    EXPECT_EQ(s.Grant.Count, 0);
+    EXPECT_EQ(s.Grant->Count, 0);
 }
 
 TEST(BranchSection, MissingHeaderOrBrokenBranchLeavesTheBranchAsItWas) {

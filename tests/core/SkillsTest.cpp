@@ -20,8 +20,8 @@ struct SkillGame : TestGame {
             g.Race.StatName[i] = names[i];
             g.Character.Stats[i] = 7;
         }
-        g.Race.Cascade.Count = 0;
-        g.Service.Cascade.Count = 0;
+        g.Race.Cascade.Edit().Count = 0;
+        g.Service.Cascade.Edit().Count = 0;
         SetStd({"SPACE COMBAT/Gunnery/Ship Tactics", "SPACE/Pilot/Navigation",
                 "GUN COMBAT/Rifle/Pistol", "EMPTY/", "CHAIN/GUN COMBAT/+1 SOC", "LOOP/LOOP"});
         g.Character.Options[OptCapSkills] = OptOn;
@@ -75,11 +75,11 @@ TEST(AddSkill, CascadesResolveThroughTheirLookupOrder) {
     EXPECT_EQ(t.ui.shown.back().Text, "Pilot/Navigation/Select for me, please!");
     EXPECT_EQ(t.ui.shown.back().Title, "Split cascade skill SPACE-0");
 
-    t.g.Race.Cascade[1] = "GUN COMBAT/Spear";
-    t.g.Race.Cascade.Count = 1;
+    t.g.Race.Cascade.Edit()[1] = "GUN COMBAT/Spear";
+    t.g.Race.Cascade.Edit().Count = 1;
     EXPECT_EQ(*FindCascade(t.g, "GUN COMBAT"), "Spear");
-    t.g.Service.Cascade[1] = "GUN COMBAT/Laser";
-    t.g.Service.Cascade.Count = 1;
+    t.g.Service.Cascade.Edit()[1] = "GUN COMBAT/Laser";
+    t.g.Service.Cascade.Edit().Count = 1;
     EXPECT_EQ(*FindCascade(t.g, "GUN COMBAT"), "Laser");
     EXPECT_FALSE(FindCascade(t.g, "NOSUCH").has_value());
 }

@@ -28,14 +28,14 @@ struct Bench {
         for (int i = 1; i <= 6; ++i) c.Stats[i] = 7;
         c.CurTerm = c.CurLine = 1;
         c.Options[OptKeepCascades] = OptOn;
-        auto& a = s.Assignment;
+        auto& a = s.Assignment.Edit();
         //      Name             Surv Deco Prom Skil Loca Capt Kill Empl
         a[2] = {"Wanted Killer", 0, 0, 0, 0, 8, 10, 8, 12};
         a[3] = {"Bail Jumper", 0, 0, 0, 0, 6, 6, 99, 14};
         a[4] = {"Dead Only", 0, 0, 0, 0, 7, 99, 7, 12};
         a[5] = {"No Contract", 0, 0, 0, 0, 99, 99, 99, 13};
         a[6] = {"Training", 0, 0, 0, 0, 99, 99, 99, 14};
-        for (int k = 2; k <= 6; ++k) s.AssignByRoll[k] = a[k].Name;
+        for (int k = 2; k <= 6; ++k) s.AssignByRoll.Edit()[k] = a[k].Name;
         s.Command = 5;
         s.MaxRank = 7;
         for (int k = 1; k <= 8; ++k) s.RankCode[k] = "O" + std::to_string(k);  // O8 > MaxRank
@@ -178,6 +178,6 @@ TEST(MerchantExams, PositionsAndExams) {
     lines.s.Qualif = {"", "O2 7 Pilot-1",    "O2=7=Pilot", " O2 =8=Pilot-1", "O2=9=Admin-1",
                       "", "O2=2=Automatic-0"};
     EXPECT_EQ(lines.Merchant(1, {5, 9}, ""), "Position Not qualified for O2 O2 (promoted)");
-    lines.s.Qualif[4] = "";
+    lines.s.Qualif.Edit()[4] = "";
     EXPECT_EQ(lines.Merchant(1, {5}, ""), "Position Not qualified for O2 ");
 }

@@ -31,11 +31,11 @@ class TermTest : public ::testing::Test {
         for (int k = 1; k <= 14; ++k)
             s.RankCode[k] = k < 10 ? "E" + std::to_string(k) : "O" + std::to_string(k - 9);
         s.AssignByRoll = {"", "", "Raid", "Training", "Garrison", "Ghost", "BLANK", "Battle"};
-        s.Assignment[1] = {"Raid", 5, 8, 7, 6};
-        s.Assignment[2] = {"Training", 3, 99, 8, 4};
-        s.Assignment[3] = {"Garrison", 3, 12, 9, 7};
-        s.Assignment[4] = {"BLANK", 3, 99, 9, 7};
-        s.Assignment[5] = {"Battle", 6, 5, 8, 5};
+        s.Assignment.Edit()[1] = {"Raid", 5, 8, 7, 6};
+        s.Assignment.Edit()[2] = {"Training", 3, 99, 8, 4};
+        s.Assignment.Edit()[3] = {"Garrison", 3, 12, 9, 7};
+        s.Assignment.Edit()[4] = {"BLANK", 3, 99, 9, 7};
+        s.Assignment.Edit()[5] = {"Battle", 6, 5, 8, 5};
         s.SkillTable.Edit(1).Eli[1] = "Eli      All";
         s.SkillTable.Edit(1).Max = 6;
         s.SkillTable.Edit(1).Entry = {"", "Rifle", "Tactics", "Leader", "Medic", "Recon", "Admin"};
@@ -133,7 +133,7 @@ TEST_F(TermTest, CharismaEvent) {
         {0, 13, 12, "Success |13|9"},
         {13, 3, 12, "No success Demoted 2 ranks |1|5"}};
     for (const auto& [prom, rank, roll, expected] : rows) {
-        s.Assignment[1].Prom = prom;
+        s.Assignment.Edit()[1].Prom = prom;
         c.Rank = rank;
         c.Stats[6] = 7;
         Play(2, {9, roll, 2});
@@ -153,7 +153,7 @@ TEST_F(TermTest, ScoutSchoolAndSoragClearance) {
     s.Type = "SORAG";  // rows: clearance, roll, throws (the fourth for clearance) -> line|clearance
     s.BranchName = "Operations";
     s.AssignByRoll = {"", "", "Assassination/D", "S:Wpns Trg/D", "Watch/A", "Orientation/O"};
-    for (int k = 1; k <= 4; ++k) s.Assignment[k] = {s.AssignByRoll[k + 1], 3, 99, 12, 12};
+    for (int k = 1; k <= 4; ++k) s.Assignment.Edit()[k] = {s.AssignByRoll[k + 1], 3, 99, 12, 12};
     const std::tuple<std::string, int, std::vector<int>, std::string> rows[] = {
         {"1", 2, {4, 9, 2, 2, 2, 2}, "Watch/A |1"},     // D re-thrown at A; 1 is not lowered
         {" ", 5, {9, 2, 2, 3, 2}, "Orientation/O | "},  // never set: 0, and "O" sorts after A..E
@@ -165,8 +165,8 @@ TEST_F(TermTest, ScoutSchoolAndSoragClearance) {
         c.Clearance = before;
         EXPECT_EQ(Play(roll, throws) + "|" + c.Clearance, expected);
     }
-    for (int k = 4; k <= 12; ++k) s.AssignByRoll[k] = "Black Op/E";
-    s.AssignByRoll[11] = "Watch/A";  // open, but never thrown: the re-throws are bounded
+    for (int k = 4; k <= 12; ++k) s.AssignByRoll.Edit()[k] = "Black Op/E";
+    s.AssignByRoll.Edit()[11] = "Watch/A";  // open, but never thrown: the re-throws are bounded
     EXPECT_EQ(Play(2, std::vector<int>(1000, 2)), "No assignment open at this clearance ");
 }
 
