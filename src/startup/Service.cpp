@@ -111,7 +111,12 @@ bool ReadSkillTables(Reader& r, SkillTableSet& set, const std::string& what) {
             return r.FailHere(what +
                               " run into the end of the file; a \"[\" line must follow them.");
         const std::string& heading = r.Next();
-        if (StartsWith(heading, "[")) return true;
+        if (StartsWith(heading, "[")) {
+            // Worked out once here, so every character's copy of the
+            // record has it rather than each working it out again.
+            set.Testing();
+            return true;
+        }
         if (t > ServiceRecord::MaxTables) return r.FailHere(what + ": more than 10 skill tables.");
         SkillTableRecord& table = tables[t];
         table.Title = heading;
