@@ -5,7 +5,6 @@
 #include <bit>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "ask/Question.h"
@@ -22,9 +21,8 @@ namespace {
 // name i). A skill roll asks every table and the answer changes only with
 // the names, so it is kept per line and set of names; one memo a thread, as
 // batches run on several. A batch turns from race to race, so the sets of
-// names seen are kept rather than only the last. A line is found by its
-// address and checked by its text, so a line read again elsewhere is never
-// taken for another.
+// names seen are kept rather than only the last. A line is known by its
+// number, which its copies share and no other line has.
 class NamedStats {
   public:
     using Names = std::array<std::string, RaceRecord::MaxStats + 1>;
@@ -33,52 +31,41 @@ class NamedStats {
     void For(const RaceRecord& race) {
         if (current_ < sets_.size() && sets_[current_] == race.StatName) return;
         const auto seen = std::find(sets_.begin(), sets_.end(), race.StatName);
-        if (seen == sets_.end() && (sets_.size() == MaxSets || masks_.size() >= MaxLines)) {
-            sets_.clear();
-            masks_.clear();
-        }
         if (seen != sets_.end()) {
-            current_ = static_cast<size_t>(seen - sets_.begin());
-        } else {
-            current_ = sets_.size();
-            sets_.push_back(race.StatName);
+            current_ = static_cast<uint32_t>(seen - sets_.begin());
+            return;
         }
+        if (sets_.size() == MaxSets) {
+            sets_.clear();
+            masks_.fill({});
+        }
+        current_ = static_cast<uint32_t>(sets_.size());
+        sets_.push_back(race.StatName);
     }
 
     uint32_t Of(const EliLine& e) {
-        auto [at, added] = masks_.try_emplace(Key{&e, current_});
-        Entry& entry = at->second;
-        if (added || entry.Upper != e.Upper) {
-            entry = {e.Upper, 0};
+        // One place a line: a line whose place another took is worked out
+        // again.
+        Remembered& kept = masks_[e.Id % masks_.size()];
+        if (kept.Line != e.Id || kept.Set != current_) {
+            kept = {e.Id, current_, 0};
             const Names& names = sets_[current_];
             for (int i = 1; i <= RaceRecord::MaxStats; ++i)
-                if (Contains(e.Upper, names[i])) entry.Mask |= 1u << i;
+                if (Contains(e.Upper, names[i])) kept.Mask |= 1u << i;
         }
-        return entry.Mask;
+        return kept.Mask;
     }
 
   private:
-    // Lines and names read again and again in one session are not kept
-    // for ever.
-    static constexpr size_t MaxLines = 4096;
     static constexpr size_t MaxSets = 64;
-    struct Key {
-        const EliLine* Line;
-        size_t Set;
-        bool operator==(const Key&) const = default;
-    };
-    struct KeyHash {
-        size_t operator()(const Key& k) const {
-            return std::hash<const EliLine*>{}(k.Line) ^ (k.Set * 0x9E3779B97F4A7C15ULL);
-        }
-    };
-    struct Entry {
-        std::string Upper;
+    struct Remembered {
+        uint64_t Line = 0;  // no line is 0
+        uint32_t Set = 0;
         uint32_t Mask = 0;
     };
     std::vector<Names> sets_;
-    size_t current_ = 0;
-    std::unordered_map<Key, Entry, KeyHash> masks_;
+    uint32_t current_ = 0;
+    std::array<Remembered, 1024> masks_{};
 };
 
 NamedStats& NamedStatsFor(const RaceRecord& race) {
@@ -148,10 +135,11 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& yea
                 case EliLine::TestsStat: {
                     // Only a line with an operator in the characteristic's
                     // column tests one, against every name it holds.
-                    const uint32_t mask = named.Of(e);
-                    for (int i = 1; i <= g.Race.NumStats; ++i) {
-                        if ((mask >> i & 1u) && CompareBy(c.Stats[i], e.StatOp, e.StatNumber))
-                            return true;
+                    const int count = std::clamp(g.Race.NumStats, 0, RaceRecord::MaxStats);
+                    const uint32_t race = (2u << count) - 2u;  // names 1..count
+                    for (uint32_t held = named.Of(e) & race; held != 0; held &= held - 1) {
+                        const int i = std::countr_zero(held);
+                        if (CompareBy(c.Stats[i], e.StatOp, e.StatNumber)) return true;
                     }
                     break;
                 }

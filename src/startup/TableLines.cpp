@@ -1,5 +1,6 @@
 #include "startup/TableLines.h"
 
+#include <atomic>
 #include <utility>
 
 #include "model/Text.h"
@@ -40,6 +41,8 @@ EliLine::EliLine(std::string text) : Text(std::move(text)) {
     test(Staff, TestsStaff);
     test(Nco, TestsNco);
     test(Position, TestsPosition);
+    static std::atomic<uint64_t> lines{0};
+    Id = lines.fetch_add(1, std::memory_order_relaxed) + 1;
 }
 
 DmLine::DmLine(std::string text) : Text(std::move(text)) {
@@ -54,19 +57,6 @@ DmLine::DmLine(std::string text) : Text(std::move(text)) {
         On = Test::Rank;
         Op = CharAt(line, 10);
         Number = ValInt(Mid(line, 11));
-    }
-}
-
-bool CompareBy(int value, char op, int number) {
-    switch (op) {
-        case '>':
-            return value > number;
-        case '=':
-            return value == number;
-        case '<':
-            return value < number;
-        default:
-            return false;
     }
 }
 

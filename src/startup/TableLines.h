@@ -41,6 +41,10 @@ struct EliLine {
         TestsPosition = 1 << 10,
     };
     uint16_t Tests = 0;
+    // Which line this is, for what is remembered of it: every line read
+    // gets a number of its own, and its copies, holding the same text,
+    // share it. 0 for a blank line.
+    uint64_t Id = 0;
 
     bool empty() const { return Text.empty(); }
     bool operator==(const EliLine& other) const { return Text == other.Text; }
@@ -74,6 +78,17 @@ inline bool IsOperator(char op) {
 }
 // The comparison a line's operator asks for: ">", "=" or "<"; any other
 // character never holds.
-bool CompareBy(int value, char op, int number);
+inline bool CompareBy(int value, char op, int number) {
+    switch (op) {
+        case '>':
+            return value > number;
+        case '=':
+            return value == number;
+        case '<':
+            return value < number;
+        default:
+            return false;
+    }
+}
 
 }  // namespace orrimar
