@@ -5,7 +5,7 @@ JOBS ?= 2
 FUZZ_SECONDS ?= 180
 FUZZ_SMOKE_SECONDS ?= 3
 
-.PHONY: run test build setup asan release fuzz fuzz-build fuzz-smoke package clean
+.PHONY: run test build setup asan release pgo fuzz fuzz-build fuzz-smoke package clean
 
 setup:
 	@scripts/setup.sh
@@ -50,6 +50,10 @@ fuzz-build: setup
 	@cmake --preset fuzz >/dev/null
 	@cmake --build build-fuzz --target fuzzers -j$(JOBS)
 	@cmake -DDATA=data -DOUT=build-fuzz/seeds -P fuzz/SeedCorpora.cmake
+
+# A profile-guided build of the terminal program and the bench (build-pgo).
+pgo: setup
+	scripts/pgo.sh
 
 fuzz: fuzz-build
 	scripts/fuzz.sh $(FUZZ_SECONDS)
