@@ -45,9 +45,9 @@ class NamedStats {
 
     uint32_t Of(const EliLine& e) {
         // One place a line: a line whose place another took is worked out
-        // again.
+        // again, as is a line not read from text (number 0).
         Remembered& kept = masks_[e.Id % masks_.size()];
-        if (kept.Line != e.Id || kept.Set != current_) {
+        if (e.Id == 0 || kept.Line != e.Id || kept.Set != current_) {
             kept = {e.Id, current_, 0};
             const Names& names = sets_[current_];
             for (int i = 1; i <= RaceRecord::MaxStats; ++i)
@@ -59,7 +59,7 @@ class NamedStats {
   private:
     static constexpr size_t MaxSets = 64;
     struct Remembered {
-        uint64_t Line = 0;  // no line is 0
+        uint64_t Line = 0;
         uint32_t Set = 0;
         uint32_t Mask = 0;
     };
