@@ -30,6 +30,17 @@ struct TableGame : TestGame {
     }
 };
 
+// A table of one Eli line and one entry.
+SkillTableRecord OneLineTable(const std::string& title, const std::string& eli,
+                              const std::string& entry) {
+    SkillTableRecord r;
+    r.Title = title;
+    r.Eli[1] = eli;
+    r.Max = 1;
+    r.Entry[1] = entry;
+    return r;
+}
+
 }  // namespace
 
 TEST(SkillTableEligibility, EachTest) {
@@ -109,17 +120,9 @@ TEST(SkillTableRoll, ModifiersCapAndFloor) {
 
 TEST(RollSkill, OffersServiceThenBranchTablesAndRollsTheChoice) {
     TableGame t;
-    auto table = [](const std::string& title, const std::string& eli, const std::string& entry) {
-        SkillTableRecord r;
-        r.Title = title;
-        r.Eli[1] = eli;
-        r.Max = 1;
-        r.Entry[1] = entry;
-        return r;
-    };
-    t.g.Service.SkillTable.Edit(1) = table("Personal", "Eli      All", "Brawling");
-    t.g.Service.SkillTable.Edit(2) = table("Closed", "Eli      Rank>20", "Never");
-    t.g.Service.BranchSkillTable.Edit(3) = table("Branch", "Eli      All", "Tactics");
+    t.g.Service.SkillTable.Edit(1) = OneLineTable("Personal", "Eli      All", "Brawling");
+    t.g.Service.SkillTable.Edit(2) = OneLineTable("Closed", "Eli      Rank>20", "Never");
+    t.g.Service.BranchSkillTable.Edit(3) = OneLineTable("Branch", "Eli      All", "Tactics");
     t.ui.Answer({"2"});
     t.dice.Push({3});
     RollSkill(t.g);
@@ -152,19 +155,11 @@ TEST(RollSkill, FollowsTablesWrittenAndRacesChangedBetweenRolls) {
         RollSkill(t.g);
         return t.g.Character.Skills[1].Name;
     };
-    auto table = [](const std::string& eli, const std::string& entry) {
-        SkillTableRecord r;
-        r.Title = entry;
-        r.Eli[1] = eli;
-        r.Max = 1;
-        r.Entry[1] = entry;
-        return r;
-    };
-    t.g.Service.SkillTable.Edit(1) = table("Eli      Rank>20", "Never");
+    t.g.Service.SkillTable.Edit(1) = OneLineTable("Closed", "Eli      Rank>20", "Never");
     t.dice.Push({1, 1});
     EXPECT_EQ(offered(), "");  // no table open: nothing thrown, nothing gained
 
-    t.g.Service.SkillTable.Edit(2) = table("Eli      CHA>8", "Carousing");
+    t.g.Service.SkillTable.Edit(2) = OneLineTable("Social", "Eli      CHA>8", "Carousing");
     t.g.Character.Stats[6] = 9;
     t.dice.Push({1, 1});
     EXPECT_EQ(offered(), "");  // the sixth is SOC: no CHA to test
