@@ -53,7 +53,7 @@ bool ChangeCharacteristic(Game& g, const std::string& text) {
     return false;
 }
 
-void RecordSkill(Game& g, const std::string& name, int increment, bool keptWhole) {
+void RecordSkill(Game& g, std::string_view name, int increment, bool keptWhole) {
     static const char* refused[] = {"Bribery",  "Broker", "Equestrian",
                                     "Gambling", "Legal",  "Trader"};
     if (g.Race.Code == RaceCovenant) {
@@ -77,8 +77,9 @@ void RecordSkill(Game& g, const std::string& name, int increment, bool keptWhole
         const int level = skills[i].Level + increment;
         if (g.Character.Opt(OptCapSkills) && level > 6 && !EqualsNoCase(name, "SATISFACTION") &&
             !keptWhole &&
-            g.ui.YesNo("Skill rolled for " + name +
-                           " is too high. Roll again (Yes) or allow it anyway (No)?",
+            g.ui.YesNo(std::string("Skill rolled for ")
+                           .append(name)
+                           .append(" is too high. Roll again (Yes) or allow it anyway (No)?"),
                        g.AppTitle, true, MsgIcon::None)) {
             RollSkill(g);
             return;
@@ -86,7 +87,8 @@ void RecordSkill(Game& g, const std::string& name, int increment, bool keptWhole
         skills[i].Level = static_cast<int16_t>(std::clamp(level, -32768, 32767));
         // The gain's text is for the message log, which only a face that
         // draws keeps.
-        ShowCharacter(g, g.ui.ShowsViews() ? name + "-" + std::to_string(level) : std::string());
+        ShowCharacter(
+            g, g.ui.ShowsViews() ? std::string(name) + "-" + std::to_string(level) : std::string());
         ShowSkills(g);
         return;
     }
@@ -141,7 +143,7 @@ void AddSkillWithin(Game& g, std::string& text, Preferences preferences);
 
 // The preferred skills that stand among `choices` and are still below their
 // wanted level are taken first, each through AddSkill.
-void TakePreferredSkills(Game& g, const std::string& choices, const std::string& cascade,
+void TakePreferredSkills(Game& g, const std::string& choices, std::string_view cascade,
                          Preferences preferences) {
     for (int p = 1; p <= 20; ++p) {
         const std::string& pref = g.PrefSkill[p].Name;
@@ -157,7 +159,8 @@ void TakePreferredSkills(Game& g, const std::string& choices, const std::string&
         if (preferences.Depth >= MaxPreferenceDepth || *preferences.Left <= 0) {
             // Said once for the gain; the cascades are split without them.
             if (*preferences.Left > -1)
-                g.ui.Message("Preferred skill " + pref + " leads back into the cascade " + cascade +
+                g.ui.Message("Preferred skill " + pref + " leads back into the cascade " +
+                                 std::string(cascade) +
                                  " again and again; it is split without preferred skills.",
                              g.AppTitle, MsgIcon::Warning);
             *preferences.Left = -1;
@@ -183,7 +186,9 @@ void AddSkillWithin(Game& g, std::string& text, Preferences preferences) {
         }
         const size_t dash = text.find('-');
         const std::string_view whole = text;
-        const std::string name(TrimView(whole.substr(0, dash)));
+        // A view into the gain's text, which stays as it is until the
+        // cascade's choice replaces it below.
+        const std::string_view name = TrimView(whole.substr(0, dash));
         const int increment = dash == std::string::npos ? 1 : SkillStep(whole.substr(dash + 1));
 
         const bool cascade = NamesCascade(name) && depth < MaxCascadeDepth;
@@ -194,7 +199,7 @@ void AddSkillWithin(Game& g, std::string& text, Preferences preferences) {
         if (depth == 0) received = text;
         auto choices = FindCascade(g, name);
         if (!choices) {
-            DataProblemMet(g, "Cascade not found " + name);
+            DataProblemMet(g, "Cascade not found " + std::string(name));
             RecordSkill(g, name, increment, false);
             return;
         }

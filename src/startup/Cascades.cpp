@@ -61,7 +61,7 @@ std::string ReadCoynsText(Game& g, const std::vector<std::string>& lines) {
 
 namespace {
 template <size_t N>
-std::optional<std::string> Search(const CountedLines<N>& table, const std::string& name) {
+std::optional<std::string> Search(const CountedLines<N>& table, std::string_view name) {
     const int count = table.Size();
     // Every gain searches the tables line by line: a line whose first letter
     // differs is passed over before any comparison.
@@ -77,7 +77,7 @@ std::optional<std::string> Search(const CountedLines<N>& table, const std::strin
 }
 }  // namespace
 
-std::optional<std::string> FindCascade(const RulesPart& g, const std::string& name) {
+std::optional<std::string> FindCascade(const RulesPart& g, std::string_view name) {
     if (auto found = Search(*g.Service.Cascade, name)) return found;
     if (auto found = Search(*g.Race.Cascade, name)) return found;
     return Search(g.StdCascade, name);
