@@ -44,10 +44,4 @@ int SeededDice::Roll(int sides) {
     return Uniform(engine_, sides);
 }
 
-int SeededDice::Sum(int count, int sides) {
-    int sum = 0;
-    for (int i = 0; i < count; ++i) sum += SeededDice::Roll(sides);
-    return sum;
-}
-
 }  // namespace orrimar

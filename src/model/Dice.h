@@ -15,7 +15,7 @@ class Dice {
     // One die: a uniform whole number 1..sides (sides >= 1).
     virtual int Roll(int sides) = 0;
     // `count` dice of `sides` added up; count <= 0 gives 0.
-    virtual int Sum(int count, int sides) {
+    int Sum(int count, int sides) {
         int sum = 0;
         for (int i = 0; i < count; ++i) sum += Roll(sides);
         return sum;
@@ -40,13 +40,10 @@ class ClockDice : public Dice {
 };
 
 // The same seed gives the same throws.
-class SeededDice final : public Dice {
+class SeededDice : public Dice {
   public:
     explicit SeededDice(uint64_t seed) : engine_(seed) {}
     int Roll(int sides) override;
-    // The same throws as Roll one by one, without a call through the base
-    // for each die: every throw of a career comes this way.
-    int Sum(int count, int sides) override;
     void Reseed(uint64_t seed) { engine_.seed(seed); }
     std::optional<uint64_t> FreshSeed() override;
     // How many dice were thrown since the start (for measuring).

@@ -146,8 +146,7 @@ void ShowCharacter(Game& g, std::string_view text) {
         if (s.RankName[0] != "Enlisted") s.RankName[0] = "Enlisted";
     }
     const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
-    if (std::string& code = s.RankCode[rank];
-        !code.empty() && (code.front() == ' ' || code.back() == ' '))
+    if (std::string& code = s.RankCode[rank]; TrimView(code).size() != code.size())
         code = Trim(code);
     w.Stale = true;
 }

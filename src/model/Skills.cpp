@@ -63,10 +63,7 @@ void RecordSkill(Game& g, std::string_view name, int increment, bool keptWhole) 
     if (name.empty()) return;
     auto& skills = g.Character.Skills;
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
-        // Names are kept trimmed; one read from elsewhere may not be.
-        const std::string& kept = skills[i].Name;
-        const bool padded = !kept.empty() && (kept.front() == ' ' || kept.back() == ' ');
-        const std::string_view existing = padded ? TrimView(kept) : std::string_view(kept);
+        const std::string_view existing = TrimView(skills[i].Name);
         if (existing.empty()) {
             skills[i].Name = name;
             skills[i].Level = static_cast<int16_t>(increment);

@@ -30,6 +30,8 @@ std::string Trim(std::string_view text);
 std::string TrimRight(std::string_view text);
 // Trim without a copy: a view into `text`.
 inline std::string_view TrimView(std::string_view text) {
+    // Most texts are kept trimmed: those are given back unsearched.
+    if (text.empty() || (text.front() != ' ' && text.back() != ' ')) return text;
     const size_t b = text.find_first_not_of(' ');
     if (b == std::string_view::npos) return {};
     return text.substr(b, text.find_last_not_of(' ') - b + 1);

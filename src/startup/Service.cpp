@@ -52,7 +52,7 @@ uint32_t SkillTableSet::Testing() const {
     uint32_t testing = 0;
     for (size_t t = 0; t < tables_->size(); ++t) {
         for (int k = 1; k <= SkillTableRecord::MaxEli; ++k)
-            if ((*tables_)[t].Eli[k].Tests != 0) testing |= 1u << t;
+            if (tables_[t].Eli[k].Tests != 0) testing |= 1u << t;
     }
     return testing_ = testing;
 }

@@ -40,29 +40,25 @@ class SkillTableSet {
     static constexpr int Size = 11;
     using Tables = std::array<SkillTableRecord, Size>;
 
-    SkillTableSet() : tables_(std::make_shared<Tables>()) {}
-    const SkillTableRecord& operator[](size_t t) const { return (*tables_)[t]; }
+    const SkillTableRecord& operator[](size_t t) const { return tables_[t]; }
     auto begin() const { return tables_->cbegin(); }
     auto end() const { return tables_->cend(); }
     // A table is written through these before it is next read: what the
     // set knows of its tables is forgotten here.
     SkillTableRecord& Edit(size_t t) { return EditAll()[t]; }
     Tables& EditAll() {
-        if (tables_.use_count() > 1) tables_ = std::make_shared<Tables>(*tables_);
         testing_ = Unknown;
-        return *tables_;
+        return tables_.Edit();
     }
     // Bit t is set when a line of table t makes a test: the others are
-    // never open, and most of a service's ten are empty. Worked out at the
-    // first roll after the tables were written.
+    // never open, and most of a service's ten are empty. Worked out when
+    // the tables are read, and again at the first roll after an edit.
     uint32_t Testing() const;
-    bool operator==(const SkillTableSet& other) const {
-        return tables_ == other.tables_ || *tables_ == *other.tables_;
-    }
+    bool operator==(const SkillTableSet& other) const { return tables_ == other.tables_; }
 
   private:
     static constexpr uint32_t Unknown = ~uint32_t{0};
-    std::shared_ptr<Tables> tables_;
+    SharedPart<Tables> tables_;
     mutable uint32_t testing_ = Unknown;
 };
 

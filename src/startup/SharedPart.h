@@ -18,9 +18,6 @@ class SharedPart {
     const T& operator*() const { return *value_; }
     const T* operator->() const { return value_.get(); }
     decltype(auto) operator[](size_t i) const { return std::as_const(*value_)[i]; }
-    auto begin() const { return value_->cbegin(); }
-    auto end() const { return value_->cend(); }
-    size_t size() const { return value_->size(); }
 
     // The part written whole, as a loader or a test sets it up.
     SharedPart& operator=(T value) {
