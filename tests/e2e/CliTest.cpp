@@ -1,7 +1,6 @@
 // The terminal face over the sample data, driven by scripted input.
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <array>
@@ -168,36 +167,6 @@ TEST(Cli, ScriptedCareerRunsToTheFinalMenuAndSaves) {
         if (entry.path().extension() == ".htm") page = work.Read(entry.path().filename().string());
     EXPECT_NE(page.find("<html>"), std::string::npos);
     EXPECT_NE(page.find("Infantry"), std::string::npos);
-}
-
-// A career played at the prompt, saved with "Save as JSON...", is made
-// again by --regenerate from its seed and the answers it recorded.
-TEST(Cli, AnInteractiveCareerSavedAsJsonIsMadeAgain) {
-    TempDir work;
-    // The scripted career above, to its final menu; then "Save as JSON...",
-    // no name, and a file name.
-    std::string input = "1\n10\n2\n1\n3\n1\n13\n4\n";
-    for (int i = 0; i < 6; ++i) input += "1\n3\n1\n";
-    input += "6\n13\nkeeper.json\n";
-    const std::string data = "--data '" + SampleDataDir() + "'";
-    CliRun run = Cli("--seed 11 " + data, input, work, "C", "HOME='" + work.Path() + "'");
-    ASSERT_TRUE(Has(run, "Character saved to JSON file"))
-        << run.output.substr(run.output.size() - 2000);
-    const std::string saved = work.Read("keeper.json");
-    EXPECT_NE(saved.find("\"made\": \"interactive\""), std::string::npos);
-
-    run = Cli("--regenerate keeper.json " + data, "", work);
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_TRUE(Has(run, "comes out the same")) << run.output;
-
-    // One answer changed: the replay says where it no longer fits, or what
-    // came out otherwise.
-    auto changed = nlohmann::json::parse(saved);
-    changed["recipe"]["answers"][0][1] = "1";  // college, not "no academic studies"
-    work.Write("changed.json", std::vector<std::string>{changed.dump()});
-    run = Cli("--regenerate changed.json " + data, "", work);
-    EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_FALSE(Has(run, "comes out the same")) << run.output;
 }
 
 // The program's Latin-1 texts reach a UTF-8 terminal as UTF-8 and a C

@@ -172,7 +172,8 @@ TEST(JsonExport, EveryBatchFormatWritesTheSameValidDocuments) {
 
 // A career played by hand and saved as JSON from the final menu (answers
 // as in the terminal tests: the final menu's 6 saves JSON, 3 names, "1" is
-// the file) has the interactive recipe, and plays again the same.
+// the file) has the interactive recipe, and plays again the same; with one
+// answer changed, the replay says it no longer does.
 TEST(JsonExport, InteractiveSaveFollowsTheSchemaAndPlaysAgain) {
     TempDir work;
     std::string input = "1\n10\n2\n1\n3\n1\n13\n4\n";
@@ -190,6 +191,13 @@ TEST(JsonExport, InteractiveSaveFollowsTheSchemaAndPlaysAgain) {
     const CliResult again = Cli("--regenerate 1.json " + Data(SampleDataDir()), work);
     EXPECT_EQ(again.status, 0) << again.out << again.err;
     EXPECT_TRUE(Has(again.out, "comes out the same")) << again.out;
+
+    json changed = doc;
+    changed["recipe"]["answers"][0][1] = "1";  // college, not "no academic studies"
+    std::ofstream(work.Path() + "changed.json") << changed.dump();
+    const CliResult otherwise = Cli("--regenerate changed.json " + Data(SampleDataDir()), work);
+    EXPECT_EQ(otherwise.status, 1) << otherwise.out << otherwise.err;
+    EXPECT_FALSE(Has(otherwise.out, "comes out the same")) << otherwise.out;
     EXPECT_SCHEMA_HOLDS(std::vector<std::string>{work.Path() + "1.json"}, work);
 }
 
