@@ -1,7 +1,6 @@
 // The terminal face over the sample data, driven by scripted input.
 #include <gtest/gtest.h>
 
-
 #include <algorithm>
 #include <array>
 #include <cstdio>
