@@ -5,7 +5,7 @@ JOBS ?= 2
 FUZZ_SECONDS ?= 180
 FUZZ_SMOKE_SECONDS ?= 3
 
-.PHONY: run test build setup asan release pgo fuzz fuzz-build fuzz-smoke package clean
+.PHONY: run test build setup asan asan-build release pgo fuzz fuzz-build fuzz-smoke package clean
 
 setup:
 	@scripts/setup.sh
@@ -19,18 +19,24 @@ build: setup
 run: build
 	cd data && ../$(BUILD)/orrimar
 
-test: build asan release fuzz-smoke
+# Two builds serve every check: the -O3 build with the desktop program
+# (which must build without a warning, as a packager's does), and one clang
+# build under the sanitizers that also holds the fuzz targets.
+test: build asan fuzz-smoke
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 # The core and terminal tests, the end-to-end sweep over every sample
-# career among them, under the address and undefined-behaviour sanitizers.
-asan: setup
-	@cmake --preset asan >/dev/null
-	@cmake --build build-asan -j$(JOBS)
+# career among them (at a quarter of its size), under the address and
+# undefined-behaviour sanitizers.
+asan: asan-build
 	ctest --test-dir build-asan --output-on-failure -j$(JOBS)
 
-# Fully optimised, as a packager builds it: the core, the terminal program
-# and the core tests must build without a warning and pass.
+asan-build: setup
+	@cmake --preset asan >/dev/null
+	@cmake --build build-asan -j$(JOBS)
+	@cmake -DDATA=data -DOUT=build-asan/seeds -P fuzz/SeedCorpora.cmake
+
+# Fully optimised without the desktop program, as the bench measures it.
 release: setup
 	@cmake --preset release >/dev/null
 	@cmake --build build-release --target core_tests -j$(JOBS)
@@ -45,11 +51,9 @@ package: setup
 	cd build-package && cpack -G DEB
 	dpkg-deb -c build-package/orrimar_*.deb
 
-# The libFuzzer targets of fuzz/ (clang), their corpora seeded from data/.
-fuzz-build: setup
-	@cmake --preset fuzz >/dev/null
-	@cmake --build build-fuzz --target fuzzers -j$(JOBS)
-	@cmake -DDATA=data -DOUT=build-fuzz/seeds -P fuzz/SeedCorpora.cmake
+# The libFuzzer targets of fuzz/ live in the sanitizer build (clang),
+# their corpora seeded from data/.
+fuzz-build: asan-build
 
 # A profile-guided build of the terminal program and the bench (build-pgo).
 pgo: setup
@@ -62,4 +66,4 @@ fuzz-smoke: fuzz-build
 	scripts/fuzz.sh --smoke $(FUZZ_SMOKE_SECONDS)
 
 clean:
-	rm -rf $(BUILD) build-asan build-release build-fuzz build-package
+	rm -rf $(BUILD) build-asan build-release build-package

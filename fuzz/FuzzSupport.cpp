@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "batch/Batch.h"
 #include "career/Driver.h"
 #include "model/Generate.h"
 #include "names/Homeworld.h"
 #include "names/Names.h"
-#include "batch/Batch.h"
 #include "startup/Main.h"
 
 namespace orrimar::fuzz {
@@ -92,6 +92,10 @@ AutoUi& SharedUi() {
     return ui;
 }
 
+void Fail(const std::string& what) {
+    throw CheckFailed(what);
+}
+
 namespace {
 SeededDice& SharedDice() {
     static SeededDice dice(0);
@@ -105,10 +109,8 @@ const Game& SampleGame() {
         SharedUi().game = g;
         SetAppTitle(*g);
         g->DataLoc = SampleData();
-        if (const std::string failed = LoadDataFolder(*g); !failed.empty()) {
-            std::fprintf(stderr, "the sample data does not load: %s\n", failed.c_str());
-            std::abort();
-        }
+        if (const std::string failed = LoadDataFolder(*g); !failed.empty())
+            Fail("the sample data does not load: " + failed);
         return g;
     }();
     return *game;
@@ -138,10 +140,8 @@ bool PlayCareerOf(Game& g, uint64_t race, uint64_t service, uint64_t branch) {
     if (PlayCareer(g) != CareerEnd::Finished) return false;
     g.Character.Homeworld = MakeHomeworld(g, 2);
     g.Character.Name = MakeName(g, PrepareNames(g));
-    if (const std::string problem = CheckWithinTables(g); !problem.empty()) {
-        std::fprintf(stderr, "a finished career breaks its tables: %s\n", problem.c_str());
-        std::abort();
-    }
+    if (const std::string problem = CheckWithinTables(g); !problem.empty())
+        Fail("a finished career breaks its tables: " + problem);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,15 @@
 #include "ui/AutoUi.h"
 
 namespace orrimar::fuzz {
+
+// A check of a target failed: the input broke a rule the program keeps.
+// libFuzzer's entry turns it into a crash it keeps the input of; the
+// regression test into the failure of the one input that ran it, so one
+// bad input never hides the results of the others.
+struct CheckFailed : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+[[noreturn]] void Fail(const std::string& what);
 
 // The lines of a file's text as the program reads a file: split at LF, a
 // CR before it dropped; a final line end makes no extra line.
@@ -47,7 +57,7 @@ void Begin(Game& g, uint64_t seed, int terms = 2);
 // Selects the race, service and branch (each index taken modulo its list),
 // rolls the characteristics and plays the whole career as a batch does,
 // then names the character. False when a file is refused or the career
-// does not finish; aborts when a finished record breaks its tables.
+// does not finish; fails when a finished record breaks its tables.
 bool PlayCareerOf(Game& g, uint64_t race, uint64_t service, uint64_t branch);
 
 }  // namespace orrimar::fuzz

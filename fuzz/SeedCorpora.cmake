@@ -1,5 +1,5 @@
 # Seeds each fuzz target's corpus from the sample data folder:
-#   cmake -DDATA=data -DOUT=build-fuzz/seeds -P fuzz/SeedCorpora.cmake
+#   cmake -DDATA=data -DOUT=build-asan/seeds -P fuzz/SeedCorpora.cmake
 # The folder holds the seeds alone; campaigns keep their finds elsewhere.
 cmake_minimum_required(VERSION 3.22)
 if(NOT DATA OR NOT OUT)

@@ -12,8 +12,7 @@ namespace orrimar::fuzz {
 
 namespace {
 [[noreturn]] void Fail(const char* what) {
-    std::fprintf(stderr, "dice list: %s\n", what);
-    std::abort();
+    fuzz::Fail(std::string("dice list: ") + what);
 }
 }  // namespace
 

@@ -22,10 +22,7 @@ void OptionSet(std::string_view data) {
     for (size_t i = 0; i < g.PrefSkill.size(); ++i)
         same = same && again.PrefSkill[i].Name == g.PrefSkill[i].Name &&
                again.PrefSkill[i].Level == g.PrefSkill[i].Level;
-    if (!same) {
-        std::fprintf(stderr, "an option set read back differs from the one saved\n");
-        std::abort();
-    }
+    if (!same) Fail("an option set read back differs from the one saved");
 
     Begin(g, seed);
     PlayCareerOf(g, seed, seed >> 8, seed >> 16);

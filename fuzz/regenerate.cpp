@@ -18,10 +18,7 @@ void Regenerate(std::string_view data) {
     const int status = RegenerateCharacter(path, SampleData(), "", out, err);
     const bool said = status == 0 ? out.str().find("comes out the same") != std::string::npos
                                   : !(out.str() + err.str()).empty();
-    if (!said) {
-        std::fprintf(stderr, "regenerate: exit status %d without a word\n", status);
-        std::abort();
-    }
+    if (!said) Fail("regenerate: exit status " + std::to_string(status) + " without a word");
 }
 
 }  // namespace orrimar::fuzz

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Runs each fuzz target of build-fuzz for SECONDS seconds, one after the other:
+# Runs each fuzz target of build-asan for SECONDS seconds, one after the other:
 #   scripts/fuzz.sh [--smoke] SECONDS [TARGET...]
-# A campaign keeps what it finds in build-fuzz/corpus/TARGET and starts from
+# A campaign keeps what it finds in build-asan/corpus/TARGET and starts from
 # it next time; --smoke starts afresh from the seeds and keeps nothing.
-# Seeds come from build-fuzz/seeds/TARGET and fuzz/regressions/TARGET,
-# crashes go to build-fuzz/crashes/TARGET, the output to build-fuzz/logs/.
+# Seeds come from build-asan/seeds/TARGET and fuzz/regressions/TARGET,
+# crashes go to build-asan/crashes/TARGET, the output to build-asan/logs/.
 set -uo pipefail
 
 smoke=0
@@ -21,7 +21,7 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$root/build-fuzz
+build=$root/build-asan
 mkdir -p "$build/logs"
 failed=()
 for target in "${targets[@]}"; do

@@ -1,6 +1,7 @@
 // Every input a fuzz target once failed on, kept in fuzz/regressions/<target>/,
 // runs again through that target's own code. Under the sanitizer build any
-// fault it finds fails the test; in every build a crash or a hang does.
+// fault it finds fails the test; in every build a broken check fails it,
+// naming the input, and a crash or a hang does.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "FuzzTargets.h"
 
 namespace orrimar {
@@ -32,7 +34,11 @@ TEST(FuzzRegression, KeptInputsRunCleanly) {
             std::ifstream in(input, std::ios::binary);
             std::stringstream text;
             text << in.rdbuf();
-            target.Run(text.str());
+            try {
+                target.Run(text.str());
+            } catch (const fuzz::CheckFailed& failed) {
+                ADD_FAILURE() << failed.what();
+            }
             ++replayed;
         }
     }
