@@ -1,0 +1,16 @@
+// Stopping a batch from outside: SIGINT or SIGTERM only raise a flag, which
+// the batch reads between characters, so what it has begun it finishes.
+#pragma once
+
+namespace orrimar {
+
+// Installs the handlers (the terminal program does, for a batch).
+void StopBatchOnSignals();
+// 0, or the signal that asked the batch to stop.
+int BatchStopSignal();
+// What the handlers do; a test may call it too. Safe in a signal handler.
+void RequestBatchStop(int signal);
+// Forgets a request (for a test that runs batches one after another).
+void ClearBatchStop();
+
+}  // namespace orrimar
