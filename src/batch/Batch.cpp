@@ -34,6 +34,7 @@
 #include "startup/Fingerprint.h"
 #include "startup/Main.h"
 #include "startup/Race.h"
+#include "startup/Service.h"
 #include "startup/Settings.h"
 #include "ui/AutoUi.h"
 
@@ -158,25 +159,49 @@ struct Worker {
     SeededDice dice{0};
     Game g{ui, dice};
     std::array<int16_t, CharacterRecord::MaxOptions + 1> options0{};
-    // The races a character may be drawn from: those the wanted name picks
-    // that offer a service the wanted service picks.
+    // What a character may be drawn from: the races the wanted name picks
+    // that offer what else was asked, and when a service or branch was
+    // asked, each race's services (by race) that offer it.
     std::vector<int> races;
+    std::vector<std::vector<int>> services;
 };
+
+// The services of the race last listed that the wanted service picks and
+// that list a branch the wanted branch picks (one open from the start).
+std::vector<int> OfferedServices(Game& g, const BatchOptions& options) {
+    std::vector<int> services = Candidates(g.ServiceList, options.Service);
+    if (options.Branch.empty()) return services;
+    std::erase_if(services, [&](int service) {
+        const auto lines = ReadLines(
+            ResolveNoCase(g.DataLoc, g.ServiceList.Entries[static_cast<size_t>(service)].Key));
+        ChoiceList branches;
+        for (const auto& entry : ReadBranchEntries(lines ? *lines : std::vector<std::string>{}))
+            if (entry.TransferTag < 0 || g.Character.Opt(OptAnyTransfer))
+                branches.Entries.push_back({entry.Display, entry.Key});
+        return Candidates(branches, options.Branch).empty();
+    });
+    return services;
+}
 
 // The races `options` may draw from; "" or why there are none.
 std::string ChooseRaces(Worker& w, const BatchOptions& options) {
     Game& g = w.g;
     w.races = Candidates(g.RaceList, options.Race);
     if (w.races.empty()) return "no race matches \"" + options.Race + "\"";
-    if (options.Service.empty()) return "";
+    if (options.Service.empty() && options.Branch.empty()) return "";
+    w.services.assign(g.RaceList.Entries.size(), {});
     std::erase_if(w.races, [&](int race) {
         ListServices(g, &g.RaceList.Entries[static_cast<size_t>(race)]);
-        return Candidates(g.ServiceList, options.Service).empty();
+        w.services[static_cast<size_t>(race)] = OfferedServices(g, options);
+        return w.services[static_cast<size_t>(race)].empty();
     });
     if (!w.races.empty()) return "";
     return (options.Race.empty() ? std::string("no race")
                                  : "no race matching \"" + options.Race + "\"") +
-           " offers a service matching \"" + options.Service + "\"";
+           " offers " +
+           (options.Service.empty() ? std::string("a service")
+                                    : "a service matching \"" + options.Service + "\"") +
+           (options.Branch.empty() ? "" : " with a branch matching \"" + options.Branch + "\"");
 }
 
 // Loads the data folder into a worker; "" or what went wrong.
@@ -274,8 +299,12 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::strin
         message = (wanted.empty() ? "character " + std::to_string(n) : "orrimar-cli") + ": " + why;
         return wanted.empty() ? Outcome::Failed : Outcome::Stop;
     };
-    if (!SelectRace(g, Draw(g, w.races, options.Race))) return refused(options.Race);
-    const int service = Draw(g, Candidates(g.ServiceList, options.Service), options.Service);
+    const int race = Draw(g, w.races, options.Race);
+    if (!SelectRace(g, race)) return refused(options.Race);
+    const int service = Draw(
+        g,
+        w.services.empty() ? Candidates(g.ServiceList, "") : w.services[static_cast<size_t>(race)],
+        options.Service);
     if (service < 0) {
         message = "character " + std::to_string(n) + ": " + g.Race.Name +
                   " has no service matching \"" + options.Service + "\"";

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -18,6 +19,9 @@ namespace {
 // The process a lock file names, or 0 when it names none (being written,
 // or not ours).
 long LockOwner(const std::string& path) {
+    // Anything but a plain file (a FIFO would block the read) names no one.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(path, ec))) return 0;
     std::ifstream in(path);
     long pid = 0;
     if (!(in >> pid) || pid <= 0) return 0;

@@ -58,17 +58,20 @@ TEST(Sweep, BadRequestsAreRefusedWithAMessage) {
     BatchOptions options;
     options.DataDir = SampleDataDir();
     options.WritePages = false;
-    for (const auto& [race, service, message] : std::vector<std::array<std::string, 3>>{
-             {"No such race", "", "no race matches \"No such race\""},
-             {"Vargr", "Imperial Army", "no race matching \"Vargr\" offers a service matching"},
-             {"", "No such service", "no race offers a service matching \"No such service\""}}) {
+    for (const auto& [race, service, branch, message] : std::vector<std::array<std::string, 4>>{
+             {"No such race", "", "", "no race matches \"No such race\""},
+             {"Vargr", "Imperial Army", "", "no race matching \"Vargr\" offers a service matching"},
+             {"", "No such service", "", "no race offers a service matching \"No such service\""},
+             {"", "Navy", "Garrison",
+              "offers a service matching \"Navy\" with a branch matching"}}) {
         std::ostringstream log;
         options.Race = race;
         options.Service = service;
+        options.Branch = branch;
         EXPECT_EQ(RunBatch(options, log), 1) << race;
         EXPECT_NE(log.str().find(message), std::string::npos) << log.str();
     }
-    options.Race = options.Service = "";
+    options.Race = options.Service = options.Branch = "";
     std::ostringstream log;
     TempDir empty;
     options.DataDir = empty.Path();
@@ -209,9 +212,9 @@ TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
     EXPECT_NE(out.Read("index.htm").find("<p>0 characters"), std::string::npos);
 }
 
-// What was asked is what is drawn: a service some races lack draws only
-// races offering it (every character made), and a name several races hold
-// draws among them.
+// What was asked is what is drawn: a service or branch some races lack
+// draws only races (and services) offering it, every character made, and a
+// name several races hold draws among them.
 TEST(Sweep, OnlyRacesOfferingWhatWasAskedAreDrawn) {
     BatchOptions options;
     options.Count = 8;
@@ -224,6 +227,11 @@ TEST(Sweep, OnlyRacesOfferingWhatWasAskedAreDrawn) {
     EXPECT_EQ(RunBatch(options, log, &made), 0) << log.str();
     EXPECT_EQ(made.size(), 8u);
     options.Service = "";
+    options.Branch = "frontier garrison";  // two services of two races
+    EXPECT_EQ(RunBatch(options, log, &made), 0) << log.str();
+    ASSERT_EQ(made.size(), 8u);
+    for (const auto& c : made) EXPECT_EQ(c.Branch, "Frontier Garrison") << c.Service;
+    options.Branch = "";
     options.Race = "aslan";
     ASSERT_EQ(RunBatch(options, log, &made), 0) << log.str();
     std::set<std::string> races;
