@@ -37,8 +37,4 @@ void RequestBatchStop(int signal) {
     stopSignal.compare_exchange_strong(none, signal, std::memory_order_relaxed);
 }
 
-void ClearBatchStop() {
-    stopSignal.store(0, std::memory_order_relaxed);
-}
-
 }  // namespace orrimar

@@ -8,9 +8,7 @@ namespace orrimar {
 void StopBatchOnSignals();
 // 0, or the signal that asked the batch to stop.
 int BatchStopSignal();
-// What the handlers do; a test may call it too. Safe in a signal handler.
+// What the handlers do; safe in a signal handler.
 void RequestBatchStop(int signal);
-// Forgets a request (for a test that runs batches one after another).
-void ClearBatchStop();
 
 }  // namespace orrimar
