@@ -22,7 +22,8 @@ file(COPY ${templates} DESTINATION ${OUT}/template_fill)
 file(GLOB option_sets ${HERE}/seeds/option_set/*)
 file(COPY ${option_sets} DESTINATION ${OUT}/option_set)
 # Dice lists, and saved characters of the sample data: a batch character's
-# JSON on one line, an interactive one's JSON and a batch character's page.
+# JSON on one line, two on two lines, an interactive one's JSON and a batch
+# character's page.
 foreach(target dice_list regenerate)
   file(GLOB seeds ${HERE}/seeds/${target}/*)
   file(COPY ${seeds} DESTINATION ${OUT}/${target})

@@ -4,10 +4,10 @@
 #include <array>
 #include <atomic>
 #include <condition_variable>
+#include <csignal>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -17,6 +17,10 @@
 #include <thread>
 #include <vector>
 
+#include "batch/BatchStop.h"
+#include "batch/EarlierBatch.h"
+#include "batch/FolderLock.h"
+#include "batch/LineFile.h"
 #include "career/Driver.h"
 #include "model/Game.h"
 #include "model/Generate.h"
@@ -29,6 +33,8 @@
 #include "startup/Files.h"
 #include "startup/Fingerprint.h"
 #include "startup/Main.h"
+#include "startup/Race.h"
+#include "startup/Service.h"
 #include "startup/Settings.h"
 #include "ui/AutoUi.h"
 
@@ -36,23 +42,31 @@ namespace orrimar {
 
 namespace {
 
-// The entry whose display text or key contains `wanted` (any case), or a
-// throw of the dice among all entries when nothing is wanted; -1 when none.
-int Choose(Game& g, const ChoiceList& list, const std::string& wanted) {
+// The entries a wanted name picks: those whose display text or key it
+// equals (any case), else those holding it, else none; every entry when
+// nothing is wanted.
+std::vector<int> Candidates(const ChoiceList& list, const std::string& wanted) {
     const int n = static_cast<int>(list.Entries.size());
+    std::vector<int> equal, holding;
+    for (int i = 0; i < n; ++i) {
+        const auto& entry = list.Entries[i];
+        if (wanted.empty() || EqualsNoCase(entry.Display, wanted) ||
+            EqualsNoCase(entry.Key, wanted))
+            equal.push_back(i);
+        else if (ContainsNoCase(entry.Display, wanted) || ContainsNoCase(entry.Key, wanted))
+            holding.push_back(i);
+    }
+    return equal.empty() ? holding : equal;
+}
+
+// One of the candidates: thrown for when nothing was wanted (even among
+// one, as the dice sequences of saved characters expect) or several
+// entries hold the name; -1 when none.
+int Draw(Game& g, const std::vector<int>& candidates, const std::string& wanted) {
+    const int n = static_cast<int>(candidates.size());
     if (n == 0) return -1;
-    if (wanted.empty()) return g.dice.Roll(n) - 1;
-    for (int i = 0; i < n; ++i) {
-        if (EqualsNoCase(list.Entries[i].Display, wanted) ||
-            EqualsNoCase(list.Entries[i].Key, wanted))
-            return i;
-    }
-    for (int i = 0; i < n; ++i) {
-        if (ContainsNoCase(list.Entries[i].Display, wanted) ||
-            ContainsNoCase(list.Entries[i].Key, wanted))
-            return i;
-    }
-    return -1;
+    if (n == 1 && !wanted.empty()) return candidates[0];
+    return candidates[static_cast<size_t>(g.dice.Roll(n) - 1)];
 }
 
 std::string FindDataFolder(const BatchOptions& options) {
@@ -145,7 +159,50 @@ struct Worker {
     SeededDice dice{0};
     Game g{ui, dice};
     std::array<int16_t, CharacterRecord::MaxOptions + 1> options0{};
+    // What a character may be drawn from: the races the wanted name picks
+    // that offer what else was asked, and when a service or branch was
+    // asked, each race's services (by race) that offer it.
+    std::vector<int> races;
+    std::vector<std::vector<int>> services;
 };
+
+// The services of the race last listed that the wanted service picks and
+// that list a branch the wanted branch picks (one open from the start).
+std::vector<int> OfferedServices(Game& g, const BatchOptions& options) {
+    std::vector<int> services = Candidates(g.ServiceList, options.Service);
+    if (options.Branch.empty()) return services;
+    std::erase_if(services, [&](int service) {
+        const auto lines = ReadLines(
+            ResolveNoCase(g.DataLoc, g.ServiceList.Entries[static_cast<size_t>(service)].Key));
+        ChoiceList branches;
+        for (const auto& entry : ReadBranchEntries(lines ? *lines : std::vector<std::string>{}))
+            if (entry.TransferTag < 0 || g.Character.Opt(OptAnyTransfer))
+                branches.Entries.push_back({entry.Display, entry.Key});
+        return Candidates(branches, options.Branch).empty();
+    });
+    return services;
+}
+
+// The races `options` may draw from; "" or why there are none.
+std::string ChooseRaces(Worker& w, const BatchOptions& options) {
+    Game& g = w.g;
+    w.races = Candidates(g.RaceList, options.Race);
+    if (w.races.empty()) return "no race matches \"" + options.Race + "\"";
+    if (options.Service.empty() && options.Branch.empty()) return "";
+    w.services.assign(g.RaceList.Entries.size(), {});
+    std::erase_if(w.races, [&](int race) {
+        ListServices(g, &g.RaceList.Entries[static_cast<size_t>(race)]);
+        w.services[static_cast<size_t>(race)] = OfferedServices(g, options);
+        return w.services[static_cast<size_t>(race)].empty();
+    });
+    if (!w.races.empty()) return "";
+    return (options.Race.empty() ? std::string("no race")
+                                 : "no race matching \"" + options.Race + "\"") +
+           " offers " +
+           (options.Service.empty() ? std::string("a service")
+                                    : "a service matching \"" + options.Service + "\"") +
+           (options.Branch.empty() ? "" : " with a branch matching \"" + options.Branch + "\"");
+}
 
 // Loads the data folder into a worker; "" or what went wrong.
 std::string Prepare(Worker& w, const BatchOptions& options, const ThrowList* throws) {
@@ -170,7 +227,7 @@ std::string Prepare(Worker& w, const BatchOptions& options, const ThrowList* thr
     }
     g.Character.Options[OptAutoGen] = OptOn;
     w.options0 = g.Character.Options;
-    return "";
+    return ChooseRaces(w, options);
 }
 
 enum class Outcome { Made, Failed, Stop };
@@ -242,20 +299,19 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::strin
         message = (wanted.empty() ? "character " + std::to_string(n) : "orrimar-cli") + ": " + why;
         return wanted.empty() ? Outcome::Failed : Outcome::Stop;
     };
-    const int race = Choose(g, g.RaceList, options.Race);
-    if (race < 0) {
-        message = "orrimar-cli: no race matches \"" + options.Race + "\"";
-        return Outcome::Stop;
-    }
+    const int race = Draw(g, w.races, options.Race);
     if (!SelectRace(g, race)) return refused(options.Race);
-    const int service = Choose(g, g.ServiceList, options.Service);
+    const int service = Draw(
+        g,
+        w.services.empty() ? Candidates(g.ServiceList, "") : w.services[static_cast<size_t>(race)],
+        options.Service);
     if (service < 0) {
         message = "character " + std::to_string(n) + ": " + g.Race.Name +
                   " has no service matching \"" + options.Service + "\"";
         return Outcome::Failed;
     }
     if (!SelectServiceForBranch(g, service)) return refused(options.Service);
-    const int branch = Choose(g, g.BranchList, options.Branch);
+    const int branch = Draw(g, Candidates(g.BranchList, options.Branch), options.Branch);
     if (branch < 0) {
         message =
             "character " + std::to_string(n) + ": no branch matching \"" + options.Branch + "\"";
@@ -275,7 +331,8 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::strin
     result.Terms = g.Character.CurTerm;
     result.Problem = CheckWithinTables(g);
     result.Draws = w.dice.Thrown() - thrownBefore;
-    if (options.Format == BatchFormat::Jsonl) line = CharacterJsonLine(g);
+    // Nothing is made that is not written.
+    if (options.Format == BatchFormat::Jsonl && options.WritePages) line = CharacterJsonLine(g);
     if (!options.WritePages || outDir.empty()) return Outcome::Made;
     if (WritesJsonFile(options)) {
         result.File = BatchPageName(n, g.Character.Name, "json");
@@ -350,6 +407,8 @@ class InOrder {
 
     // The characters in the index so far.
     int Rows() const { return indexed_; }
+    // Whether the stream of lines refused one: the batch stops.
+    bool LinesFailed() const { return linesFailed_; }
 
   private:
     void Write(const Said& said) {
@@ -361,7 +420,7 @@ class InOrder {
                 notes_->Write("\n");
             }
         }
-        if (lines_) *lines_ << said.Line;
+        if (lines_ && !said.Line.empty() && !(*lines_ << said.Line)) linesFailed_ = true;
         if (rows_ && !said.Row.empty()) {
             rows_->Write("<tr><td>");
             rows_->Write(std::to_string(++indexed_));
@@ -378,6 +437,7 @@ class InOrder {
     int next_ = 1;
     int indexed_ = 0;
     bool stopped_ = false;
+    std::atomic<bool> linesFailed_{false};
 };
 
 // Writes `path` whole from a head, what `scratch` holds and a tail; "" or
@@ -488,26 +548,43 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     }
     const bool jsonLines = options.Format == BatchFormat::Jsonl;
     const bool intoFolder = !jsonLines && options.WritePages && !options.OutDir.empty();
+    const bool toFile = jsonLines && options.WritePages && options.OutDir != "-";
+    if (std::error_code ec; toFile && std::filesystem::is_directory(options.OutDir, ec)) {
+        log << "orrimar-cli: " << options.OutDir
+            << " is a folder: JSON Lines go into a file (or to standard output with --out -)\n";
+        return 1;
+    }
     if (intoFolder && !MakeFolder(options.OutDir)) {
         log << "orrimar-cli: cannot create the folder " << options.OutDir << "\n";
         return 1;
     }
     const std::string outDir = intoFolder ? AddBackslash(options.OutDir) : "";
+    // The folder is this batch's until it ends, and holds no other batch.
+    std::optional<FolderLock> lock;
+    if (intoFolder) {
+        lock.emplace(outDir);
+        if (!lock->Held()) {
+            log << "orrimar-cli: " << lock->Problem() << "\n";
+            return 1;
+        }
+        if (std::string failed = ClearEarlierBatch(outDir, options.ReplaceBatch); !failed.empty()) {
+            log << "orrimar-cli: " << failed << "\n";
+            return 1;
+        }
+    }
 
     // JSON Lines go to standard output, or to a file that replaces an
     // earlier one only when the batch is done.
-    std::ofstream lineFile;
-    const bool toFile = jsonLines && options.WritePages && options.OutDir != "-";
-    const std::string linePart = options.OutDir + ".part";
+    std::optional<LineFile> lineFile;
     if (toFile) {
-        lineFile.open(linePart, std::ios::binary | std::ios::trunc);
-        if (!lineFile) {
-            log << "orrimar-cli: cannot write " << linePart << "\n";
+        lineFile.emplace(options.OutDir);
+        if (!lineFile->CanWrite()) {
+            log << "orrimar-cli: cannot write " << options.OutDir << "\n";
             return 1;
         }
     }
     std::ostream* lineOut = !jsonLines || !options.WritePages ? nullptr
-                            : toFile                          ? &lineFile
+                            : toFile                          ? &*lineFile
                                                               : lines;
     // What the rules said in play and the index's rows wait in scratch
     // files beside the pages until the batch is done.
@@ -554,7 +631,11 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
             finish(job.N, failed.empty() ? Outcome::Made : Outcome::Failed, job.Result, job.Said);
         });
     const auto work = [&](Worker& w) {
-        for (int n = next++; n <= count && n < stopAt; n = next++) {
+        // A stop (a signal, lines refused) is seen before a number is
+        // taken: every character taken is finished, so the index has no gap.
+        while (!BatchStopSignal() && !out.LinesFailed()) {
+            const int n = next++;
+            if (n > count || n >= stopAt) return;
             BatchCharacter result;
             InOrder::Said said;
             std::vector<FileText> files;
@@ -578,17 +659,25 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     for (auto& thread : threads) thread.join();
     if (writer) writer->Close();
 
+    const int signal = BatchStopSignal();
+    const char* signalName = signal == SIGINT    ? "SIGINT"
+                             : signal == SIGTERM ? "SIGTERM"
+                                                 : "a signal";
+    if (lineOut && !lineOut->flush()) {
+        // The temporary file, if any, goes with the stream.
+        log << "orrimar-cli: cannot write the JSON Lines "
+            << (toFile ? "to " + options.OutDir : std::string("to standard output")) << "\n";
+        return 1;
+    }
     if (toFile) {
-        lineFile.close();
-        std::error_code ec;
-        if (stopAt <= count || !lineFile) {
-            std::filesystem::remove(linePart, ec);
-            if (stopAt > count) log << "orrimar-cli: cannot write " << linePart << "\n";
-            return 1;
+        if (stopAt <= count) return 1;
+        if (signal) {
+            log << "orrimar-cli: stopped by " << signalName << " after " << generated
+                << " characters; " << options.OutDir << " is left as it was.\n";
+            return 128 + signal;
         }
-        std::filesystem::rename(linePart, options.OutDir, ec);
-        if (ec) {
-            log << "orrimar-cli: cannot write " << options.OutDir << ": " << ec.message() << "\n";
+        if (std::string failed = lineFile->Commit(); !failed.empty()) {
+            log << "orrimar-cli: " << failed << "\n";
             return 1;
         }
     }
@@ -612,10 +701,12 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         for (size_t i = 0; i < made.size(); ++i)
             if (madeOk[i]) results->push_back(std::move(made[i]));
     }
+    if (signal) log << "orrimar-cli: stopped by " << signalName << ": ";
     log << generated << " characters generated";
     if (intoFolder) log << " in " << outDir << " (index.htm)";
     if (toFile) log << " into " << options.OutDir;
     log << ", seed " << options.Seed << ".\n";
+    if (signal) return 128 + signal;
     return failures == 0 ? 0 : 1;
 }
 

@@ -39,6 +39,9 @@ struct BatchOptions {
     bool WritePages = true;
     // Threads making characters; the output is the same for any number.
     int Jobs = 1;
+    // A folder holding an earlier batch: its files are removed first
+    // (--yes); otherwise the batch is refused.
+    bool ReplaceBatch = false;
 };
 
 // What one character of a batch came to, for the index page and checks.
@@ -66,7 +69,8 @@ std::string RemakeBatchCharacter(const BatchOptions& options, int n, const std::
 // said while a character was made (data problems met in play) also to
 // batch.log in the output folder. JSON Lines to standard output go to
 // `lines`. Returns the exit status: 0 when every character was written, 1
-// otherwise.
+// otherwise, 128 + the signal when BatchStopSignal stopped it (what was
+// finished is indexed; a JSON Lines file is left as it was).
 // `results`, when given, receives every generated character.
 int RunBatch(const BatchOptions& options, std::ostream& log,
              std::vector<BatchCharacter>* results = nullptr, std::ostream* lines = nullptr);

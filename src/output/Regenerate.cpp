@@ -3,13 +3,14 @@
 #include <fstream>
 #include <iterator>
 #include <ostream>
+#include <sstream>
 
+#include "batch/Batch.h"
 #include "career/Driver.h"
 #include "model/Encoding.h"
 #include "model/Game.h"
 #include "model/Recording.h"
 #include "model/Text.h"
-#include "batch/Batch.h"
 #include "output/CharacterJson.h"
 #include "output/RecordJson.h"
 #include "output/Resume.h"
@@ -27,27 +28,65 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-// The JSON document a file holds: a JSON file (or the first line of JSON
-// Lines), or a page with the document in its closing comment.
-std::optional<json> ReadDocument(const std::string& file, std::string& problem) {
+std::optional<json> ParseDocument(const std::string& document, const std::string& where,
+                                  std::string& problem);
+
+// A character's document and where it was read: the file, or its line
+// ("all.jsonl:2").
+struct Document {
+    json Doc;
+    std::string Where;
+};
+
+// The JSON documents a file holds: a JSON file's or a page's (in its
+// closing comment), or one a line of JSON Lines; none when any is unusable.
+std::vector<Document> ReadDocuments(const std::string& file, std::string& problem) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         problem = "cannot read " + file;
-        return std::nullopt;
+        return {};
     }
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::optional<std::string> document;
+    // Each with its line number in JSON Lines, 0 otherwise.
+    std::vector<std::pair<std::string, int>> documents;
     if (const size_t start = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
         start != std::string::npos && text[start] == '{') {
-        document = text.substr(start);
-        if (!json::accept(*document)) document = document->substr(0, document->find('\n'));
-    } else {
-        document = DocumentInPage(text);
+        const size_t firstEnd = std::min(text.find('\n', start), text.size());
+        if (json::accept(text.substr(start)) ||
+            !json::accept(text.substr(start, firstEnd - start))) {
+            documents.emplace_back(text.substr(start), 0);
+        } else {
+            // JSON Lines: every line that is not blank is a character.
+            int number = 0;
+            for (size_t at = 0; at < text.size();) {
+                const size_t end = std::min(text.find('\n', at), text.size());
+                ++number;
+                std::string line = text.substr(at, end - at);
+                if (!IsBlank(line)) documents.emplace_back(std::move(line), number);
+                at = end + 1;
+            }
+        }
+    } else if (auto document = DocumentInPage(text)) {
+        documents.emplace_back(std::move(*document), 0);
     }
-    if (!document) {
+    if (documents.empty()) {
         problem = file + " holds no character record (a resume or JSON file saved by Orrimar)";
-        return std::nullopt;
+        return {};
     }
+    std::vector<Document> read;
+    for (const auto& [document, number] : documents) {
+        const std::string where = number ? file + ":" + std::to_string(number) : file;
+        auto j = ParseDocument(document, where, problem);
+        if (!j) return {};
+        read.push_back({std::move(*j), where});
+    }
+    return read;
+}
+
+// One character's document, checked to be of this format; `where` names
+// it in a problem.
+std::optional<json> ParseDocument(const std::string& document, const std::string& where,
+                                  std::string& problem) {
     // A character record nests a few levels and holds whole numbers only.
     // Deeper nesting would exhaust the stack (the JSON library copies nested
     // values recursively), and a fraction read as a whole number is undefined.
@@ -57,14 +96,15 @@ std::optional<json> ReadDocument(const std::string& file, std::string& problem) 
                  (event == json::parse_event_t::value && value.is_number_float());
         return !unlike;
     };
-    json j = json::parse(*document, check, false);
+    json j = json::parse(document, check, false);
     if (j.is_discarded() && !unlike) {
-        problem = file + " is not valid JSON (cut short, or edited by hand?)";
+        problem = where + " is not valid JSON (cut short, or edited by hand?)";
         return std::nullopt;
     }
     // Any value may stand under "format"; only the string names this format.
     if (unlike || !j.is_object() || !j.contains("format") || j.at("format") != CharacterFormat) {
-        problem = file + " holds no character record of the format " + std::string(CharacterFormat);
+        problem =
+            where + " holds no character record of the format " + std::string(CharacterFormat);
         return std::nullopt;
     }
     return j;
@@ -141,32 +181,26 @@ std::string ReplayCareer(const CareerRecipe& r, const json& recorded, const std:
     return "";
 }
 
-int RegenerateCharacter(const std::string& file, const std::string& dataDir,
-                        const std::string& outPath, std::ostream& out, std::ostream& err) {
-    std::string problem;
-    const auto doc = ReadDocument(file, problem);
-    if (!doc) {
-        err << "orrimar-cli: " << problem << "\n";
-        return 1;
-    }
-    std::string folder = dataDir.empty() ? ReadIniValue("orrimar.ini", "dataloc") : dataDir;
-    if (folder.empty() || !FileExistsNoCase(AddBackslash(folder), "IMPERIAL.ERI")) {
-        err << "orrimar-cli: no data folder: give --data DIR (a folder holding IMPERIAL.ERI)\n";
-        return 1;
-    }
-    folder = AddBackslash(folder);
+namespace {
 
+// Makes the character of `doc` again with the data folder `folder` and says
+// how it came out; what was said of the version and data folder is kept in
+// `said`, so a file of many characters says it once. The exit status.
+int RegenerateDocument(const json& doc, const std::string& file, const std::string& folder,
+                       const std::string& outPath, std::ostream& out, std::ostream& err,
+                       std::string& said, const std::string& lead = "") {
+    std::string problem;
     CareerRecipe recipe;
     json recorded;
     std::string version;
     DataFingerprint recordedData;
     std::string name;
     try {
-        recipe = RecipeFromJson(doc->at("recipe"));
-        recorded = doc->at("character");
+        recipe = RecipeFromJson(doc.at("recipe"));
+        recorded = doc.at("character");
         name = TextOf(recorded.at("name"));
-        version = doc->at("program").at("version").get<std::string>();
-        recordedData = FingerprintFromJson(doc->at("data"));
+        version = doc.at("program").at("version").get<std::string>();
+        recordedData = FingerprintFromJson(doc.at("data"));
     } catch (const json::exception& e) {
         err << "orrimar-cli: " << file << ": the character record cannot be read (" << e.what()
             << ")\n";
@@ -178,14 +212,17 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
     }
 
     // What differs from when the character was made.
+    std::ostringstream before;
     if (version != ProgramVersionText())
-        out << "Made with Orrimar " << version << "; this is Orrimar " << ProgramVersionText()
-            << ".\n";
+        before << "Made with Orrimar " << version << "; this is Orrimar " << ProgramVersionText()
+               << ".\n";
     if (const std::string changed = FingerprintDifferences(recordedData, FingerprintFolder(folder));
         !changed.empty())
-        out << "The data folder " << folder << " differs from the one the character was made "
-            << "from:\n"
-            << changed;
+        before << "The data folder " << folder << " differs from the one the character was made "
+               << "from:\n"
+               << changed;
+    if (before.str() != said) out << before.str();
+    said = before.str();
 
     json remade;
     std::string written;
@@ -225,14 +262,56 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
     std::vector<std::string> differences;
     Differences(recorded, remade, "character", differences);
     if (differences.empty()) {
-        out << "Made again: " << (name.empty() ? "the character" : name)
+        out << lead << "Made again: " << (name.empty() ? "the character" : name)
             << " comes out the same (seed " << recipe.Seed << ").\n";
         return written.empty() ? 0 : 1;
     }
-    out << "Made again with seed " << recipe.Seed << ", " << (name.empty() ? "the character" : name)
-        << " differs in " << differences.size() << " places:\n";
+    out << lead << "Made again with seed " << recipe.Seed << ", "
+        << (name.empty() ? "the character" : name) << " differs in " << differences.size()
+        << " places:\n";
     for (const auto& line : differences) out << "  " << line << "\n";
     return 1;
+}
+
+}  // namespace
+
+int RegenerateCharacter(const std::string& file, const std::string& dataDir,
+                        const std::string& outPath, std::ostream& out, std::ostream& err) {
+    std::string problem;
+    const auto docs = ReadDocuments(file, problem);
+    if (docs.empty()) {
+        err << "orrimar-cli: " << problem << "\n";
+        return 1;
+    }
+    std::string folder = dataDir.empty() ? ReadIniValue("orrimar.ini", "dataloc") : dataDir;
+    if (folder.empty() || !FileExistsNoCase(AddBackslash(folder), "IMPERIAL.ERI")) {
+        err << "orrimar-cli: no data folder: give --data DIR (a folder holding IMPERIAL.ERI)\n";
+        return 1;
+    }
+    folder = AddBackslash(folder);
+    std::string said;
+    if (docs.size() == 1)
+        return RegenerateDocument(docs[0].Doc, file, folder, outPath, out, err, said);
+    // JSON Lines: every character is made again, each line said for itself.
+    if (!outPath.empty()) {
+        err << "orrimar-cli: " << file << " holds " << docs.size()
+            << " characters; --out saves one (give a file of one character)\n";
+        return 1;
+    }
+    std::vector<std::string> differ;
+    for (const auto& [doc, where] : docs) {
+        if (RegenerateDocument(doc, where, folder, "", out, err, said, where + ": ") != 0)
+            differ.push_back(where.substr(where.rfind(':') + 1));
+    }
+    out << file << ": " << docs.size() - differ.size() << " of " << docs.size()
+        << " characters come out the same";
+    if (!differ.empty()) {
+        out << "; not line";
+        if (differ.size() > 1) out << "s";
+        for (size_t i = 0; i < differ.size(); ++i) out << (i ? ", " : " ") << differ[i];
+    }
+    out << ".\n";
+    return differ.empty() ? 0 : 1;
 }
 
 }  // namespace orrimar

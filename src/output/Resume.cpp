@@ -28,6 +28,12 @@ std::optional<std::vector<std::string>> ReadTemplate(const std::string& path,
         problem = "Cannot read the template " + path + ".";
         return std::nullopt;
     }
+    // A program or picture given by mistake would fill pages with its bytes.
+    if (std::any_of(lines->begin(), lines->end(),
+                    [](const std::string& line) { return line.find('\0') != std::string::npos; })) {
+        problem = "The template " + path + " is not text (it holds NUL bytes).";
+        return std::nullopt;
+    }
     // A page of nothing but the footer is no resume.
     if (std::all_of(lines->begin(), lines->end(),
                     [](const std::string& line) { return IsBlank(line); })) {

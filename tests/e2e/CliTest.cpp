@@ -3,11 +3,15 @@
 
 #include <algorithm>
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "startup/Files.h"
 #include "support/TestGame.h"
@@ -212,7 +216,12 @@ TEST(Cli, VersionHelpAndMissingValues) {
              {"TEST --data", "--data needs a folder"},
              {"--check-data", "--check-data needs a folder"},
              {"--auto --out x --count", "--count needs a number"},
-             {"--auto --count 2 --out", "--out needs a folder"}}) {
+             {"--auto --count 2 --out", "--out needs a folder"},
+             {"--auto --no-pages --race ''", "--race needs a name"},
+             {"--auto --no-pages COURTMARTIAL", "unknown argument COURTMARTIAL"},
+             {"--auto --out - --format both",
+              "standard output takes JSON Lines only: give --format jsonl, or --out DIR for "
+              "pages"}}) {
         const CliRun run = Cli(args, "14\n", work);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_TRUE(Has(run, "orrimar-cli: " + message + "\n")) << run.output;
@@ -244,4 +253,90 @@ TEST(Cli, ListsFollowTheTerminalsWidth) {
     EXPECT_EQ(wide.status, 0) << wide.output;
     EXPECT_GE(racesOnTheLine(wide), 3) << wide.output;
     EXPECT_EQ(racesOnTheLine(narrow), 1) << narrow.output;
+}
+
+// What standard output refuses (a full disk) fails in every mode, and a
+// batch does not claim the characters it could not write.
+TEST(Cli, WhatStandardOutputRefusesIsAnError) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    TempDir work;
+    const std::string data = "--data '" + SampleDataDir() + "'";
+    ASSERT_EQ(Cli("--auto --count 1 --seed 2 --format json --out one " + data, "", work).status, 0);
+    const std::string page = std::filesystem::directory_iterator(work.Path() + "one")->path();
+    for (const std::string& args : {"--auto --count 20 --format jsonl --out - " + data,
+                                    "--check-data '" + SampleDataDir() + "'",
+                                    "--regenerate '" + page + "' " + data, std::string("--help")}) {
+        const std::string command =
+            "cd '" + work.Path() + "' && '" + ORRIMAR_CLI + "' " + args + " > /dev/full 2> err.txt";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << args;
+        const std::string err = work.Read("err.txt");
+        EXPECT_TRUE(err.find("orrimar-cli: cannot write") != std::string::npos) << args << err;
+        EXPECT_EQ(err.find("generated"), std::string::npos) << err;
+    }
+}
+
+// A batch stopped by SIGINT or SIGTERM finishes what it began: every file
+// in its folder is whole and indexed, nothing temporary is left, and the
+// status names the signal; a JSON Lines file stopped part way leaves the
+// earlier one as it was.
+TEST(Cli, AStoppedBatchLeavesOnlyWholeIndexedFiles) {
+    namespace fs = std::filesystem;
+    for (const auto& [format, signal] : {std::pair{"html", SIGINT}, std::pair{"jsonl", SIGTERM}}) {
+        TempDir work;
+        const bool lines = format == std::string("jsonl");
+        const std::string out = work.Path() + (lines ? "all.jsonl" : "out");
+        if (lines) std::ofstream(out) << "earlier\n";
+        const std::string data = SampleDataDir(), err = work.Path() + "err.txt";
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (!std::freopen(err.c_str(), "w", stderr)) ::_exit(126);
+            ::execl(ORRIMAR_CLI, "orrimar-cli", "--auto", "--count", "100000", "--format", format,
+                    "--out", out.c_str(), "--data", data.c_str(), nullptr);
+            ::_exit(127);
+        }
+        // Once it writes: pages in the folder, or lines in a file beside.
+        const auto writing = [&] {
+            std::error_code ec;
+            if (!lines)
+                return fs::exists(out) && std::distance(fs::directory_iterator(out), {}) > 3;
+            for (const auto& entry : fs::directory_iterator(work.Path()))
+                if (entry.path().filename().string().starts_with("all.jsonl.") &&
+                    fs::file_size(entry.path(), ec) > 0)
+                    return true;
+            return false;
+        };
+        for (int waited = 0; waited < 2000 && !writing(); ++waited) ::usleep(10000);
+        ::kill(child, signal);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + signal) << status;
+        const std::string said = work.Read("err.txt");
+        EXPECT_TRUE(said.find(std::string("stopped by ") + (lines ? "SIGTERM" : "SIGINT")) !=
+                    std::string::npos)
+            << said;
+        std::vector<std::string> beside;
+        for (const auto& entry : fs::directory_iterator(work.Path()))
+            beside.push_back(entry.path().filename().string());
+        std::sort(beside.begin(), beside.end());
+        EXPECT_EQ(beside, (std::vector<std::string>{lines ? "all.jsonl" : "err.txt",
+                                                    lines ? "err.txt" : "out"}));
+        if (lines) {
+            EXPECT_EQ(work.Read("all.jsonl"), "earlier\n");
+            continue;
+        }
+        const std::string index = work.Read("out/index.htm");
+        int pages = 0;
+        for (const auto& entry : fs::directory_iterator(out)) {
+            const std::string name = entry.path().filename().string();
+            if (name == "index.htm" || name == "batch.log") continue;
+            ++pages;
+            EXPECT_TRUE(index.find("href=\"" + name + "\"") != std::string::npos) << name;
+            EXPECT_TRUE(work.Read("out/" + name).ends_with("-->\r\n")) << name;
+        }
+        EXPECT_GT(pages, 2);
+        EXPECT_TRUE(index.find("<p>" + std::to_string(pages) + " characters") != std::string::npos)
+            << pages << index.substr(0, 400);
+    }
 }

@@ -355,10 +355,14 @@ TEST(JsonExport, BatchDiceFromAList) {
 }
 
 // JSON Lines into a file: a batch that stops part way leaves the earlier
-// file as it was (and no part file); a finished one replaces it.
+// file as it was (and no part file); a finished one replaces it, through a
+// temporary file of its own: a link or another batch's file planted under
+// a name beside it is left alone. A folder is refused before anything.
 TEST(JsonExport, JsonLinesFileIsReplacedOnlyAtTheEnd) {
     TempDir work;
     std::ofstream(work.Path() + "all.jsonl") << "earlier\n";
+    std::ofstream(work.Path() + "victim.txt") << "keep\n";
+    fs::create_symlink(work.Path() + "victim.txt", work.Path() + "all.jsonl.part");
     // Enough threes for the first character, not the second.
     const std::string batch =
         "--auto --count 2 --seed 5 --format jsonl --out all.jsonl " + Data(SampleDataDir());
@@ -366,12 +370,61 @@ TEST(JsonExport, JsonLinesFileIsReplacedOnlyAtTheEnd) {
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "character 2: The dice list")) << run.err;
     EXPECT_EQ(ReadAll(work.Path() + "all.jsonl"), "earlier\n");
-    EXPECT_FALSE(fs::exists(work.Path() + "all.jsonl.part"));
 
     run = Cli(batch, work);
     EXPECT_EQ(run.status, 0) << run.err;
     const std::string lines = ReadAll(work.Path() + "all.jsonl");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2);
     EXPECT_EQ(json::parse(lines.substr(0, lines.find('\n')))["recipe"]["number"], 1);
-    EXPECT_FALSE(fs::exists(work.Path() + "all.jsonl.part"));
+    EXPECT_FALSE(fs::is_symlink(work.Path() + "all.jsonl"));
+    EXPECT_EQ(ReadAll(work.Path() + "victim.txt"), "keep\n");
+    // Files named after the target: nothing is left but what was planted.
+    const auto named = [&](const std::string& stem) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(work.Path()))
+            if (entry.path().filename().string().starts_with(stem))
+                names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    EXPECT_EQ(named("all.jsonl"), (std::vector<std::string>{"all.jsonl", "all.jsonl.part"}));
+
+    fs::create_directory(work.Path() + "folder");
+    run = Cli("--auto --count 1 --format jsonl --out folder " + Data(SampleDataDir()), work);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "orrimar-cli: folder is a folder")) << run.err;
+    EXPECT_TRUE(fs::is_empty(work.Path() + "folder"));
+    EXPECT_EQ(named("folder"), std::vector<std::string>{"folder"});
+}
+
+// Every line of a JSON Lines file is made again: one changed line is
+// named, the file fails, and --out, which saves one character, is refused.
+TEST(JsonExport, RegenerateChecksEveryLineOfJsonLines) {
+    TempDir work;
+    ASSERT_EQ(
+        Cli("--auto --count 3 --seed 8 --format jsonl --out all.jsonl " + Data(SampleDataDir()),
+            work)
+            .status,
+        0);
+    const std::string again = "--regenerate all.jsonl " + Data(SampleDataDir());
+    CliResult run = Cli(again, work);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(Has(run.out, "all.jsonl:3: Made again: ")) << run.out;
+    EXPECT_TRUE(Has(run.out, "all.jsonl: 3 of 3 characters come out the same.\n")) << run.out;
+
+    std::string lines = ReadAll(work.Path() + "all.jsonl");
+    const size_t second = lines.find('\n') + 1;
+    json doc = json::parse(lines.substr(second, lines.find('\n', second) - second));
+    doc["character"]["age"] = 99;
+    lines.replace(second, lines.find('\n', second) - second, doc.dump());
+    std::ofstream(work.Path() + "all.jsonl", std::ios::binary) << lines;
+    run = Cli(again, work);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.out, "all.jsonl:2: Made again with seed")) << run.out;
+    EXPECT_TRUE(Has(run.out, "all.jsonl: 2 of 3 characters come out the same; not line 2.\n"))
+        << run.out;
+    run = Cli(again + " --out one.json", work);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "all.jsonl holds 3 characters; --out saves one")) << run.err;
+    EXPECT_FALSE(fs::exists(work.Path() + "one.json"));
 }

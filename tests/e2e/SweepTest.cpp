@@ -9,11 +9,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <set>
 #include <sstream>
 
 #include "batch/Batch.h"
+#include "batch/FolderLock.h"
 #include "model/Text.h"
 #include "startup/Files.h"
 #include "support/TestGame.h"
@@ -51,13 +55,24 @@ TEST(Sweep, TheSameSeedGivesTheSameCharacters) {
 }
 
 TEST(Sweep, BadRequestsAreRefusedWithAMessage) {
-    std::ostringstream log;
     BatchOptions options;
     options.DataDir = SampleDataDir();
     options.WritePages = false;
-    options.Race = "No such race";
-    EXPECT_EQ(RunBatch(options, log), 1);
-    EXPECT_NE(log.str().find("no race matches"), std::string::npos);
+    for (const auto& [race, service, branch, message] : std::vector<std::array<std::string, 4>>{
+             {"No such race", "", "", "no race matches \"No such race\""},
+             {"Vargr", "Imperial Army", "", "no race matching \"Vargr\" offers a service matching"},
+             {"", "No such service", "", "no race offers a service matching \"No such service\""},
+             {"", "Navy", "Garrison",
+              "offers a service matching \"Navy\" with a branch matching"}}) {
+        std::ostringstream log;
+        options.Race = race;
+        options.Service = service;
+        options.Branch = branch;
+        EXPECT_EQ(RunBatch(options, log), 1) << race;
+        EXPECT_NE(log.str().find(message), std::string::npos) << log.str();
+    }
+    options.Race = options.Service = options.Branch = "";
+    std::ostringstream log;
     TempDir empty;
     options.DataDir = empty.Path();
     EXPECT_EQ(RunBatch(options, log), 1);
@@ -100,7 +115,13 @@ TEST(Sweep, RefusedFilesAndTemplatesAreErrorsNotSuccesses) {
     options.DataDir = SampleDataDir();
     TempDir templates;
     templates.Write("blank.htm", {"", "  "});
-    for (const std::string& path : {templates.Path(), templates.Path() + "blank.htm"}) {
+    templates.Write("program.htm", {"<html>",
+                                    std::string("\x7f"
+                                                "ELF\0\0",
+                                                6),
+                                    "</html>"});
+    for (const std::string& path :
+         {templates.Path(), templates.Path() + "blank.htm", templates.Path() + "program.htm"}) {
         std::ostringstream log;
         options.TemplatePath = path;
         EXPECT_EQ(RunBatch(options, log), 1) << path;
@@ -113,14 +134,23 @@ TEST(Sweep, RefusedFilesAndTemplatesAreErrorsNotSuccesses) {
 // number the characters made, in their order, on one thread or two, and
 // its head, like the log, counts them; nothing else is left in the folder.
 TEST(Sweep, TheIndexNumbersTheCharactersMadeInOrder) {
+    // Races whose files the loader refuses: the characters drawn of them fail.
+    TempDir data;
+    CopySampleData(data);
+    for (const char* file : {"ZHODANI.ERI", "VARGR.ERI", "ASLANF.ERI", "ASLANM.ERI", "DROYNE.ERI",
+                             "IMPERIAL.ERI", "CHELITH.ERI"}) {
+        auto lines = *ReadLines(data.Path() + file);
+        for (auto& line : lines)
+            if (StartsWith(line, "STR=")) line = "STR=two";
+        data.Write(file, lines);
+    }
     std::string indexes[2];
     for (int jobs : {1, 2}) {
         TempDir out;
         BatchOptions options;
         options.Count = 8;
         options.Seed = 3;
-        options.Service = "Navy";  // a service some races lack
-        options.DataDir = SampleDataDir();
+        options.DataDir = data.Path();
         options.OutDir = out.Path();
         options.Jobs = jobs;
         std::ostringstream log;
@@ -180,4 +210,75 @@ TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files, (std::vector<std::string>{"batch.log", "index.htm"}));
     EXPECT_NE(out.Read("index.htm").find("<p>0 characters"), std::string::npos);
+}
+
+// What was asked is what is drawn: a service or branch some races lack
+// draws only races (and services) offering it, every character made, and a
+// name several races hold draws among them.
+TEST(Sweep, OnlyRacesOfferingWhatWasAskedAreDrawn) {
+    BatchOptions options;
+    options.Count = 8;
+    options.Seed = 3;
+    options.DataDir = SampleDataDir();
+    options.WritePages = false;
+    std::ostringstream log;
+    std::vector<BatchCharacter> made;
+    options.Service = "Navy";
+    EXPECT_EQ(RunBatch(options, log, &made), 0) << log.str();
+    EXPECT_EQ(made.size(), 8u);
+    options.Service = "";
+    options.Branch = "frontier garrison";  // two services of two races
+    EXPECT_EQ(RunBatch(options, log, &made), 0) << log.str();
+    ASSERT_EQ(made.size(), 8u);
+    for (const auto& c : made) EXPECT_EQ(c.Branch, "Frontier Garrison") << c.Service;
+    options.Branch = "";
+    options.Race = "aslan";
+    ASSERT_EQ(RunBatch(options, log, &made), 0) << log.str();
+    std::set<std::string> races;
+    for (const auto& c : made) races.insert(c.Race);
+    EXPECT_EQ(races, (std::set<std::string>{"Aslan female", "Aslan male"}));
+}
+
+// One batch a folder: a folder another running batch holds is refused
+// naming it (a lock whose process is gone is taken over), and one holding
+// a finished batch is refused unless asked to replace it, which removes
+// that batch's files and nothing else.
+TEST(Sweep, AFolderTakenOrHoldingABatchIsRefused) {
+    TempDir out;
+    BatchOptions options;
+    options.Count = 2;
+    options.DataDir = SampleDataDir();
+    options.OutDir = out.Path();
+    const std::string lock = out.Path() + BatchLockName;
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    for (const pid_t owner : {::getpid(), gone}) {
+        std::ofstream(lock) << owner << "\n";
+        std::ostringstream log;
+        const bool alive = owner == ::getpid();
+        EXPECT_EQ(RunBatch(options, log), alive ? 1 : 0) << log.str();
+        EXPECT_EQ(log.str().find("being written by another batch (process " +
+                                 std::to_string(owner) + ")") != std::string::npos,
+                  alive)
+            << log.str();
+        EXPECT_EQ(std::filesystem::exists(lock), alive);
+        std::filesystem::remove(lock);
+    }
+    // The batch of seed 0 is in the folder; one of seed 50 goes there.
+    std::ofstream(out.Path() + "notes.txt") << "mine\n";
+    std::vector<BatchCharacter> made;
+    options.Seed = 50;
+    std::ostringstream log;
+    EXPECT_EQ(RunBatch(options, log, &made), 1);
+    EXPECT_NE(log.str().find("already holds a batch"), std::string::npos) << log.str();
+    options.ReplaceBatch = true;
+    ASSERT_EQ(RunBatch(options, log, &made), 0) << log.str();
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{made[0].File, made[1].File, "batch.log", "index.htm",
+                                               "notes.txt"}));
+    EXPECT_NE(out.Read("index.htm").find("batch seed 50"), std::string::npos);
 }

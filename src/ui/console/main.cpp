@@ -7,14 +7,17 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 
+#include "batch/Batch.h"
+#include "batch/BatchStop.h"
 #include "model/Dice.h"
 #include "model/Game.h"
 #include "model/Text.h"
-#include "batch/Batch.h"
 #include "output/Regenerate.h"
 #include "startup/DataCheck.h"
 #include "startup/InstalledData.h"
@@ -42,7 +45,8 @@ void Usage(std::ostream& out) {
            "\n"
            "  --data DIR        use DIR as the data folder for this run (the settings file\n"
            "                    is neither read nor written)\n"
-           "  --yes             replace existing files without asking (for answer scripts)\n"
+           "  --yes             replace existing files without asking (for answer scripts);\n"
+           "                    with --auto, replace the batch the --out folder holds\n"
            "  --check-data DIR  load every race, service and branch of DIR and list every\n"
            "                    error as file:line: message, and what loads but plays\n"
            "                    otherwise than meant as file:line: warning: message\n"
@@ -50,17 +54,24 @@ void Usage(std::ostream& out) {
            "  --auto            generate characters without a question (see README for the\n"
            "                    answers it gives) and write one resume each plus index.htm\n"
            "  --count N         how many characters, 1 to 1000000 (default 1)\n"
-           "  --out DIR         where the pages go (created when missing)\n"
+           "  --out DIR         where the pages go (created when missing); a folder that\n"
+           "                    holds a batch already is refused unless --yes is given,\n"
+           "                    which removes that batch's pages, index and log first\n"
            "  --seed S          0 to 18446744073709551615: the same seed, data and version\n"
            "                    give the same characters\n"
            "  --race R, --service S, --branch B\n"
-           "                    part of a name in the lists (any case); random when not given\n"
+           "                    part of a name in the lists (any case): a whole name or key\n"
+           "                    picks that entry, else every entry holding the text is a\n"
+           "                    candidate and one is drawn for each character; random when\n"
+           "                    not given. Only races and services offering what was asked\n"
+           "                    are drawn\n"
            "  --terms T         re-enlist until T terms are served, 1 to 99 (default 7)\n"
            "  --template FILE   fill this HTML template instead of the built-in layout\n"
-           "  --no-pages        generate without writing pages (for timing)\n"
+           "  --no-pages        make the characters and write nothing, whatever --format:\n"
+           "                    no pages, JSON or lines are built (for timing)\n"
            "  --format F        html (default: resumes), json (one JSON file each), both,\n"
            "                    or jsonl (one line each, into the file --out names, or to\n"
-           "                    standard output with --out -)\n"
+           "                    standard output with --out -; pages never go there)\n"
            "  --dice -|FILE     roll your own dice: - asks for every throw, FILE lists the\n"
            "                    totals in turn (a batch stops when the list runs out)\n"
            "  --regenerate FILE make the character of a resume or JSON file again from its\n"
@@ -78,7 +89,8 @@ void Usage(std::ostream& out) {
            "Exit status: 0 when the program ended by your choice (Exit, q), 1 when the\n"
            "data, a check or a batch had problems (a check's warnings only with --strict),\n"
            "2 for a wrong command line, 3 when the input ended while a question waited\n"
-           "for its answer.\n";
+           "for its answer, 130 (143) when SIGINT (SIGTERM) stopped a batch: the\n"
+           "characters finished are indexed, no file is left half-written.\n";
 }
 
 std::string Counted(size_t n, const std::string& what) {
@@ -133,11 +145,19 @@ int main(int argc, char** argv) {
         std::string refused;
         args.push_back(FromTerminal(argv[i], charset, refused));
     }
-    const int status = Run(args);
+    int status = Run(args);
+    // What could not be written (a full disk, a closed pipe) is no success.
     std::cout.flush();
+    const bool written = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    const int lost = errno;
     std::cerr.flush();
     std::cout.rdbuf(out.Target());
     std::cerr.rdbuf(err.Target());
+    if (!written) {
+        std::cerr << "orrimar-cli: cannot write to standard output (" << std::strerror(lost)
+                  << ")\n";
+        if (status == 0) status = 1;
+    }
     return status;
 }
 
@@ -179,6 +199,17 @@ int Run(const std::vector<std::string>& args) {
                 std::cerr << "orrimar-cli: " << a << " needs " << missing << "\n";
                 return 2;
             }
+        }
+        if ((a == "--race" || a == "--service" || a == "--branch" || a == "--out" ||
+             a == "--template") &&
+            hasValue && args[i + 1].empty()) {
+            // An empty name would quietly mean "any": it is refused.
+            std::cerr << "orrimar-cli: " << a << " needs a "
+                      << (a == "--out"        ? "folder"
+                          : a == "--template" ? "file"
+                                              : "name")
+                      << "\n";
+            return 2;
         }
         if ((a == "--data" || a == "--check-data") && hasValue) {
             if (args[i + 1].empty()) {
@@ -260,6 +291,12 @@ int Run(const std::vector<std::string>& args) {
         std::cerr << "orrimar-cli: --strict goes with --check-data DIR\n";
         return 2;
     }
+    // The test words mean something only to the interactive program.
+    if ((checkDir || automatic || !regenerate.empty()) && !rest.empty()) {
+        std::cerr << "orrimar-cli: unknown argument " << rest.front() << "\n";
+        Usage(std::cerr);
+        return 2;
+    }
     if (checkDir) return CheckData(*checkDir, strict);
     // What is left is the command line the rules test ("TESTMODE" and friends).
     std::string commandLine;
@@ -272,6 +309,11 @@ int Run(const std::vector<std::string>& args) {
             std::cerr << "orrimar-cli: --auto needs --out DIR (or --no-pages)\n";
             return 2;
         }
+        if (batch.OutDir == "-" && batch.Format != BatchFormat::Jsonl && batch.WritePages) {
+            std::cerr << "orrimar-cli: standard output takes JSON Lines only: give --format "
+                         "jsonl, or --out DIR for pages\n";
+            return 2;
+        }
         if (batch.DiceList == "-") {
             std::cerr << "orrimar-cli: a batch asks nothing: --dice needs a file of throws\n";
             return 2;
@@ -280,6 +322,8 @@ int Run(const std::vector<std::string>& args) {
             batch.Seed = static_cast<uint64_t>(
                 std::chrono::system_clock::now().time_since_epoch().count() % 1000000000);
         batch.DataDir = dataDir;
+        batch.ReplaceBatch = assumeYes;
+        StopBatchOnSignals();
         return RunBatch(batch, std::cerr, nullptr, &std::cout);
     }
 
