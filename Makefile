@@ -36,14 +36,18 @@ release: setup
 	@cmake --build build-release --target core_tests -j$(JOBS)
 	build-release/tests/core_tests --gtest_brief=1
 
-# A Debian package (.deb) of a release build, in build-package/; its
-# contents are listed at the end.
+# A Debian package (.deb) of a release build of the two programs, in
+# build-package/; its contents are listed at the end, and what lintian and
+# appstreamcli say of it.
 package: setup
 	@cmake --preset package >/dev/null
 	@cmake --build build-package --target orrimar orrimar-cli -j$(JOBS)
 	@rm -f build-package/orrimar_*.deb
 	cd build-package && cpack -G DEB
 	dpkg-deb -c build-package/orrimar_*.deb
+	lintian --pedantic --display-info build-package/orrimar_*.deb
+	appstreamcli validate --pedantic --no-net \
+	  build-package/packaging/org.orrimar.orrimar.metainfo.xml
 
 # The libFuzzer targets of fuzz/ (clang), their corpora seeded from data/.
 fuzz-build: setup
