@@ -19,8 +19,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Orrimar generates player characters for the Astrovane role-playing game.
 You pick a race, a service and a branch, roll the characteristics, and
 Orrimar plays the whole career year by year, then saves the finished
-character as an HTML resume. The rules live in plain-text data files that
-you may edit; a sample data set is included.
+character as an HTML resume or as JSON. The rules live in plain-text data
+files that you may edit; a sample data set is included.
 .
 The package holds the desktop program (orrimar) and the terminal program
 (orrimar-cli), which can also check a data folder and generate characters
