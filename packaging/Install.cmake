@@ -5,8 +5,8 @@
 # (option sets, the character list) stays out of an installation made from
 # a tree it was run in.
 set(ORRIMAR_DATA_WRITTEN_REGEX "/(osets[0-9]*\\.txt|clist\\.htm)$")
-# Installing never builds: `make package` and the package test build (or
-# already built) the programs, and nothing else needs to be built for them.
+# Installing never builds: cpack packages the two programs `make package`
+# built, or those the test build holds, rather than building every target.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(packaging ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
