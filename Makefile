@@ -42,14 +42,22 @@ release: setup
 	@cmake --build build-release --target core_tests -j$(JOBS)
 	build-release/tests/core_tests --gtest_brief=1
 
-# A Debian package (.deb) of a release build, in build-package/; its
-# contents are listed at the end.
+# A Debian package (.deb) of a release build of the two programs, in
+# build-package/, hardened as Debian builds its packages (dpkg-buildflags;
+# without -g: the package holds no debugging symbols); its contents are
+# listed at the end, and what lintian and appstreamcli say of it.
 package: setup
-	@cmake --preset package >/dev/null
+	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g; \
+	  cmake --preset package \
+	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 	@cmake --build build-package --target orrimar orrimar-cli -j$(JOBS)
 	@rm -f build-package/orrimar_*.deb
 	cd build-package && cpack -G DEB
 	dpkg-deb -c build-package/orrimar_*.deb
+	lintian --pedantic --display-info build-package/orrimar_*.deb
+	appstreamcli validate --pedantic --no-net \
+	  build-package/packaging/org.orrimar.orrimar.metainfo.xml
 
 # The libFuzzer targets of fuzz/ live in the sanitizer build (clang),
 # their corpora seeded from data/.

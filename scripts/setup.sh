@@ -7,7 +7,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok
 for pkg in g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev \
            googletest libgtest-dev xvfb xauth clang libclang-rt-14-dev \
            nlohmann-json3-dev libssl-dev appstream desktop-file-utils dpkg-dev file \
-           python3-jsonschema; do
+           python3-jsonschema lintian; do
   have_pkg "$pkg" || need+=("$pkg")
 done
 

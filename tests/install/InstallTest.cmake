@@ -33,12 +33,15 @@ file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
 run(0 ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
-set(expected bin/orrimar-cli share/man/man1/orrimar-cli.1)
+set(doc share/doc/orrimar)
+set(expected bin/orrimar-cli share/man/man1/orrimar-cli.1.gz share/orrimar/character.schema.json
+    ${doc}/README.md ${doc}/copyright ${doc}/changelog.gz ${doc}/character.schema.json
+    ${doc}/data-formats.md)
 if(DESKTOP)
-  set(desktop share/applications/org.orrimar.Orrimar.desktop)
-  set(metainfo share/metainfo/org.orrimar.Orrimar.metainfo.xml)
-  list(APPEND expected bin/orrimar share/man/man1/orrimar.1 ${desktop} ${metainfo}
-       share/icons/hicolor/scalable/apps/org.orrimar.Orrimar.svg)
+  set(desktop share/applications/org.orrimar.orrimar.desktop)
+  set(metainfo share/metainfo/org.orrimar.orrimar.metainfo.xml)
+  list(APPEND expected bin/orrimar share/man/man1/orrimar.1.gz ${desktop} ${metainfo}
+       share/icons/hicolor/scalable/apps/org.orrimar.orrimar.svg)
 endif()
 foreach(file ${expected})
   if(NOT EXISTS ${prefix}/${file})
