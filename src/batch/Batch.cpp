@@ -612,7 +612,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         for (size_t i = 0; i < made.size(); ++i)
             if (madeOk[i]) results->push_back(std::move(made[i]));
     }
-    log << generated << " characters generated";
+    log << generated << (generated == 1 ? " character" : " characters") << " generated";
     if (intoFolder) log << " in " << outDir << " (index.htm)";
     if (toFile) log << " into " << options.OutDir;
     log << ", seed " << options.Seed << ".\n";

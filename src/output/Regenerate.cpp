@@ -4,12 +4,12 @@
 #include <iterator>
 #include <ostream>
 
+#include "batch/Batch.h"
 #include "career/Driver.h"
 #include "model/Encoding.h"
 #include "model/Game.h"
 #include "model/Recording.h"
 #include "model/Text.h"
-#include "batch/Batch.h"
 #include "output/CharacterJson.h"
 #include "output/RecordJson.h"
 #include "output/Resume.h"
@@ -88,7 +88,8 @@ void Differences(const json& was, const json& now, const std::string& path,
         return;
     }
     // Texts in JSON are UTF-8; what the program prints is Latin-1.
-    out.push_back(Utf8ToLatin1(path + ": recorded " + was.dump() + ", made again " + now.dump()));
+    out.push_back(VisibleText(
+        Utf8ToLatin1(path + ": recorded " + was.dump() + ", made again " + now.dump()), false));
 }
 
 }  // namespace
@@ -164,8 +165,9 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
     try {
         recipe = RecipeFromJson(doc->at("recipe"));
         recorded = doc->at("character");
-        name = TextOf(recorded.at("name"));
-        version = doc->at("program").at("version").get<std::string>();
+        // Both are printed: what the file holds must not steer the terminal.
+        name = VisibleText(TextOf(recorded.at("name")), false);
+        version = VisibleText(doc->at("program").at("version").get<std::string>(), false);
         recordedData = FingerprintFromJson(doc->at("data"));
     } catch (const json::exception& e) {
         err << "orrimar-cli: " << file << ": the character record cannot be read (" << e.what()
@@ -230,7 +232,8 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
         return written.empty() ? 0 : 1;
     }
     out << "Made again with seed " << recipe.Seed << ", " << (name.empty() ? "the character" : name)
-        << " differs in " << differences.size() << " places:\n";
+        << " differs in " << differences.size() << (differences.size() == 1 ? " place" : " places")
+        << ":\n";
     for (const auto& line : differences) out << "  " << line << "\n";
     return 1;
 }

@@ -120,8 +120,9 @@ TerminalBuffer::int_type TerminalBuffer::overflow(int_type c) {
 }
 
 std::streamsize TerminalBuffer::xsputn(const char* text, std::streamsize count) {
+    // Whatever reaches the terminal, from a file or not, cannot steer it.
     const std::string converted =
-        ToTerminal(std::string(text, static_cast<size_t>(count)), charset_);
+        ToTerminal(VisibleText(std::string_view(text, static_cast<size_t>(count)), true), charset_);
     const auto size = static_cast<std::streamsize>(converted.size());
     return target_->sputn(converted.data(), size) == size ? count : 0;
 }
