@@ -11,6 +11,7 @@
 
 #include "model/Encoding.h"
 #include "model/Text.h"
+#include "ui/console/TextLayout.h"
 
 namespace orrimar {
 
@@ -107,9 +108,12 @@ std::optional<std::string> ReadTerminalLine(std::istream& in, std::ostream& out)
             buffer->WriteRaw(refused);
         else
             out << refused;
-        out << "\nOrrimar keeps its texts in Western European letters (Latin-1). Please type "
-               "the answer again.\n> "
-            << std::flush;
+        out << "\n"
+            << WrappedText(
+                   "Orrimar keeps its texts in Western European letters (Latin-1). "
+                   "Please type the answer again.",
+                   static_cast<size_t>(TerminalColumns()))
+            << "\n> " << std::flush;
     }
 }
 
