@@ -51,14 +51,12 @@ int NumberAfter(const std::string& answer, char command) {
     return Number(answer.substr(1));
 }
 
-// The terminal's width, for every text these windows print.
-size_t width = 80;
-
-void PrintWrapped(std::ostream& out, const std::string& text) {
+// Every text these windows print is wrapped to the terminal's `width`.
+void PrintWrapped(std::ostream& out, size_t width, const std::string& text) {
     out << WrappedText(text, width) << "\n";
 }
 
-void PrintOptions(std::ostream& shown, const Game& g, const OptionsWindowModel& m) {
+void PrintOptions(std::ostream& shown, size_t width, const Game& g, const OptionsWindowModel& m) {
     // Set whole, then wrapped to the width.
     std::ostringstream out;
     out << "\n== " << g.AppTitle << ": Options ==\n";
@@ -73,56 +71,60 @@ void PrintOptions(std::ostream& shown, const Game& g, const OptionsWindowModel& 
             out << (static_cast<int>(i) == m.RankSelected ? " *r" : "  r")
                 << Fit(std::to_string(i + 1), 3) << m.RankList[i] << "\n";
     }
-    PrintWrapped(out, std::string("A box number ticks or unticks it") +
-                          (m.RankListVisible ? ", r and a number picks the rank cap (r3)" : "") +
-                          ".\np = Preferred skills, s = Option Sets, d = Done.");
+    PrintWrapped(out, width,
+                 std::string("A box number ticks or unticks it") +
+                     (m.RankListVisible ? ", r and a number picks the rank cap (r3)" : "") +
+                     ".\np = Preferred skills, s = Option Sets, d = Done.");
     shown << WrappedText(out.str(), width);
 }
 
-void PrintPreferred(std::ostream& shown, const Game& g, const PreferredSkillsModel& m) {
+void PrintPreferred(std::ostream& shown, size_t width, const Game& g,
+                    const PreferredSkillsModel& m) {
     // Set whole, then wrapped to the width.
     std::ostringstream out;
     out << "\n== " << g.AppTitle << ": " << PreferredFrameCaption << " ==\n";
-    PrintWrapped(out, PreferredIntro);
+    PrintWrapped(out, width, PreferredIntro);
     out << PreferredListCaption << ":\n";
     if (m.List.empty()) out << "  (none)\n";
     for (size_t i = 0; i < m.List.size(); ++i)
         out << (i + 1 < 10 ? "  " : " ") << i + 1 << " " << m.List[i].Text << "\n";
-    PrintWrapped(out,
+    PrintWrapped(out, width,
                  "a = Add, e and a line number = Edit (e2), x and a line number = Delete (x2), "
                  "o = OK.");
     shown << WrappedText(out.str(), width);
 }
 
-void PrintPanel(std::ostream& shown, const PreferredSkillsModel& m) {
+void PrintPanel(std::ostream& shown, size_t width, const PreferredSkillsModel& m) {
     // Set whole, then wrapped to the width.
     std::ostringstream out;
     out << "\n-- " << PreferredPanelCaption << " --\n";
-    PrintWrapped(out, PreferredPanelText);
+    PrintWrapped(out, width, PreferredPanelText);
     out << "Name: " << m.Name << "   Level: " << m.Level << "\n";
     if (!m.Suggestions.empty()) {
         out << "Suggestions:\n";
         for (size_t i = 0; i < m.Suggestions.size(); ++i)
             out << (i + 1 < 10 ? "  " : " ") << i + 1 << " " << m.Suggestions[i] << "\n";
     }
-    PrintWrapped(out,
+    PrintWrapped(out, width,
                  "n = type the name again (or n and the name), a suggestion's number takes it, "
                  "+ and - change the level, l and a number sets it (l3), o = OK, c = Cancel.");
     shown << WrappedText(out.str(), width);
 }
 
-void AskName(const Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& out) {
+void AskName(const Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& out,
+             size_t width) {
     PrintWrapped(
-        out, "Skill name" + (m.Name.empty() ? "" : " (an empty line keeps " + m.Name + ")") + ":");
+        out, width,
+        "Skill name" + (m.Name.empty() ? "" : " (an empty line keeps " + m.Name + ")") + ":");
     const std::string name = ReadAnswer(in, out, "Skill name");
     if (!name.empty()) PreferredNameTyped(g, m, name);
 }
 
 // The entry panel, open until OK, Cancel or a picked suggestion closes it.
-void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& out) {
-    AskName(g, m, in, out);
+void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& out, size_t width) {
+    AskName(g, m, in, out, width);
     while (m.Mode != PanelMode::None) {
-        PrintPanel(out, m);
+        PrintPanel(out, width, m);
         while (true) {
             const std::string answer = ReadAnswer(in, out, PreferredPanelCaption);
             const std::string lower = LCase(answer);
@@ -135,7 +137,7 @@ void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& 
             } else if (answer == "-") {
                 PreferredMinus(m);
             } else if (lower == "n") {
-                AskName(g, m, in, out);
+                AskName(g, m, in, out, width);
             } else if (lower.size() > 2 && lower[0] == 'n' && lower[1] == ' ') {
                 PreferredNameTyped(g, m, Trim(answer.substr(2)));
             } else if (lower.size() > 1 && lower[0] == 'l' && IsWhole(answer.substr(1))) {
@@ -145,7 +147,8 @@ void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& 
                 PreferredPickSuggestion(g, m, k - 1);
             } else {
                 PrintWrapped(
-                    out, "Please answer n, a suggestion's number, +, -, l and a number, o or c.");
+                    out, width,
+                    "Please answer n, a suggestion's number, +, -, l and a number, o or c.");
                 continue;
             }
             break;
@@ -155,11 +158,10 @@ void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& 
 
 }  // namespace
 
-void ConsoleOptions(Game& g, std::istream& in, std::ostream& out, size_t columns) {
-    width = columns;
+void ConsoleOptions(Game& g, std::istream& in, std::ostream& out, size_t width) {
     OptionsWindowModel m = PrepareOptions(g);
     while (true) {
-        PrintOptions(out, g, m);
+        PrintOptions(out, width, g, m);
         while (true) {
             const std::string answer = ReadAnswer(in, out, "Options");
             const std::string lower = LCase(answer);
@@ -184,7 +186,7 @@ void ConsoleOptions(Game& g, std::istream& in, std::ostream& out, size_t columns
                 OptionsSelectRank(g, m, rank - 1);
                 break;
             }
-            PrintWrapped(out,
+            PrintWrapped(out, width,
                          "Please answer with a box number from 1 to " +
                              std::to_string(OptionsWindowModel::Boxes) +
                              (m.RankListVisible && !m.RankList.empty()
@@ -195,12 +197,11 @@ void ConsoleOptions(Game& g, std::istream& in, std::ostream& out, size_t columns
     }
 }
 
-void ConsolePreferredSkills(Game& g, std::istream& in, std::ostream& out, size_t columns) {
-    width = columns;
+void ConsolePreferredSkills(Game& g, std::istream& in, std::ostream& out, size_t width) {
     PreferredSkillsModel m;
     FillPreferredList(g, m);
     while (true) {
-        PrintPreferred(out, g, m);
+        PrintPreferred(out, width, g, m);
         while (true) {
             const std::string answer = ReadAnswer(in, out, PreferredFrameCaption);
             const std::string lower = LCase(answer);
@@ -208,14 +209,14 @@ void ConsolePreferredSkills(Game& g, std::istream& in, std::ostream& out, size_t
             if (lower == "o") return;
             if (lower == "a") {
                 PreferredAdd(m);
-                RunPanel(g, m, in, out);
+                RunPanel(g, m, in, out, width);
                 break;
             }
             const int edit = NumberAfter(answer, 'e');
             if (edit >= 1 && edit <= count) {
                 m.Selected = edit - 1;
                 PreferredEdit(g, m);
-                RunPanel(g, m, in, out);
+                RunPanel(g, m, in, out, width);
                 break;
             }
             const int remove = NumberAfter(answer, 'x');
@@ -224,23 +225,23 @@ void ConsolePreferredSkills(Game& g, std::istream& in, std::ostream& out, size_t
                 PreferredDelete(g, m);
                 break;
             }
-            PrintWrapped(out, "Please answer a, o" +
-                                  (count > 0 ? ", or e or x with a line number from 1 to " +
-                                                   std::to_string(count)
-                                             : std::string()) +
-                                  ".");
+            PrintWrapped(
+                out, width,
+                "Please answer a, o" +
+                    (count > 0 ? ", or e or x with a line number from 1 to " + std::to_string(count)
+                               : std::string()) +
+                    ".");
         }
     }
 }
 
-void ConsoleSaveOptionSet(Game& g, std::istream& in, std::ostream& out, size_t columns) {
-    width = columns;
+void ConsoleSaveOptionSet(Game& g, std::istream& in, std::ostream& out, size_t width) {
     while (true) {
         out << "\n== " << SaveOptionSetCaption << " ==\n";
-        for (const char* text : SaveOptionSetTexts) PrintWrapped(out, text);
+        for (const char* text : SaveOptionSetTexts) PrintWrapped(out, width, text);
         for (int n = 1; n <= 4; ++n) {
             const std::string& name = g.OptionSetButton[n];
-            PrintWrapped(out,
+            PrintWrapped(out, width,
                          "  " + std::to_string(n) + " " + (name.empty() ? "(empty slot)" : name));
         }
         out << "  d Done\n";
@@ -251,7 +252,8 @@ void ConsoleSaveOptionSet(Game& g, std::istream& in, std::ostream& out, size_t c
                 SaveOptionSet(g, n);
                 break;
             }
-            PrintWrapped(out, "Please answer with a slot number from 1 to 4, or d for Done.");
+            PrintWrapped(out, width,
+                         "Please answer with a slot number from 1 to 4, or d for Done.");
         }
     }
 }
