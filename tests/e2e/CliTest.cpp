@@ -209,9 +209,9 @@ TEST(Cli, TextsMeetTheTerminalInItsOwnEncoding) {
     EXPECT_TRUE(Has(run, "These characters cannot be kept: \xC5\x9C")) << run.output;
 }
 
-// A race name that would steer the terminal (set its title, clear the
-// screen) is shown, not obeyed, in the interactive lists and in a batch's
-// messages, whatever the locale.
+// Data text that would steer the terminal (set its title, clear the
+// screen) is shown, not obeyed, whatever the locale: a race name in the
+// interactive lists, a skill the rules cannot find in a batch's messages.
 TEST(Cli, ControlCharactersFromFilesAreShownNotObeyed) {
     TempDir work, data;
     CopySampleData(data);
@@ -220,14 +220,23 @@ TEST(Cli, ControlCharactersFromFilesAreShownNotObeyed) {
         "Imperial\x1B]0;owned\x07 citizen\x9B"
         "2J";
     data.Write("IMPERIAL.ERI", imperial);
+    // The army's skill tables name a cascade that is nowhere defined.
+    auto army = *ReadLines(data.Path() + "ARMY.SRV");
+    for (auto& line : army)
+        if (line == "GUN COMBAT")
+            line =
+                "GUN\x1B]0;OWNED\x07"
+                "COMBAT";
+    data.Write("ARMY.SRV", army);
     const std::string folder = "--data '" + data.Path() + "'";
     for (const char* locale : {"C", "C.UTF-8"}) {
-        for (const auto& [args, input] : std::vector<std::pair<std::string, std::string>>{
-                 {folder, "1\n10\n14\n"},
-                 {folder + " --auto --count 1 --no-pages --race IMPERIAL.ERI --service nosuch",
-                  ""}}) {
+        for (const auto& [args, input, shown] : std::vector<std::array<std::string, 3>>{
+                 {folder, "1\n10\n14\n", "Imperial^[]0;owned^G citizen^[[2J"},
+                 {folder + " --auto --count 5 --seed 1 --no-pages --race IMPERIAL.ERI "
+                           "--service army",
+                  "", "Cascade not found GUN^[]0;OWNED^GCOMBAT"}}) {
             const CliRun run = Cli(args, input, work, locale);
-            EXPECT_TRUE(Has(run, "Imperial^[]0;owned^G citizen^[[2J")) << locale << run.output;
+            EXPECT_TRUE(Has(run, shown)) << locale << run.output;
             EXPECT_EQ(run.output.find_first_of("\x1B\x07\x9B"), std::string::npos)
                 << locale << run.output;
         }
