@@ -23,6 +23,8 @@ struct ProgramExit {
 // Asked before the term window ends the program: the character in it would
 // be gone.
 inline constexpr const char* ExitCareerQuestion = "Exit and lose this character?";
+// Asked instead once the character was saved: nothing is lost.
+inline constexpr const char* ExitSavedQuestion = "Exit Orrimar? The character is saved.";
 
 using PickChoices = std::span<const std::string_view>;
 

@@ -702,7 +702,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
             if (madeOk[i]) results->push_back(std::move(made[i]));
     }
     if (signal) log << "orrimar-cli: stopped by " << signalName << ": ";
-    log << generated << " characters generated";
+    log << generated << (generated == 1 ? " character" : " characters") << " generated";
     if (intoFolder) log << " in " << outDir << " (index.htm)";
     if (toFile) log << " into " << options.OutDir;
     log << ", seed " << options.Seed << ".\n";

@@ -115,4 +115,27 @@ std::string Latin1ToAscii(std::string_view latin1) {
     return out;
 }
 
+std::string VisibleText(std::string_view latin1, bool keepLineEnds) {
+    std::string out;
+    out.reserve(latin1.size());
+    for (const char c : latin1) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (keepLineEnds && (c == '\n' || c == '\t')) {
+            out += c;
+        } else if (byte < 0x20) {
+            out += '^';
+            out += static_cast<char>(byte + 0x40);
+        } else if (byte == 0x7F) {
+            out += "^?";
+        } else if (byte >= 0x80 && byte < 0xA0) {
+            // A C1 control is ESC and a letter in one byte.
+            out += "^[";
+            out += static_cast<char>(byte - 0x40);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 }  // namespace orrimar

@@ -20,4 +20,11 @@ bool HasNonAscii(std::string_view text);
 // reads "Imperial"), other characters past ASCII become "?".
 std::string Latin1ToAscii(std::string_view latin1);
 
+// Latin-1 text safe to print on a terminal: control characters (C0, DEL
+// and C1) shown in caret notation ("^[" for ESC, "^?" for DEL, "^[[" for
+// the C1 CSI), so text read from a file cannot move the cursor, set the
+// window title or fake a line. Line ends and tabs stay when
+// `keepLineEnds`; a one-line field (a name) shows them too.
+std::string VisibleText(std::string_view latin1, bool keepLineEnds);
+
 }  // namespace orrimar

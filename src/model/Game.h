@@ -114,6 +114,10 @@ struct CareerPart {
     // (term 100, year 20); the driver then musters the character out.
     bool CareerFull = false;
 
+    // The finished character was written to a page or JSON file since its
+    // career began: leaving the program no longer loses it.
+    bool Saved = false;
+
     // Data problems the rules met in play, for a batch to report.
     std::vector<std::string> ProblemsMet;
 

@@ -14,6 +14,7 @@ using nlohmann::json;
 void BeginRecipe(Game& g) {
     CareerRecipe& r = g.Recipe;
     r = CareerRecipe{};
+    g.Saved = false;
     r.Made = CareerRecipe::Kind::Interactive;
     if (const auto seed = g.dice.FreshSeed()) {
         r.Seeded = true;

@@ -128,7 +128,8 @@ void Differences(const json& was, const json& now, const std::string& path,
         return;
     }
     // Texts in JSON are UTF-8; what the program prints is Latin-1.
-    out.push_back(Utf8ToLatin1(path + ": recorded " + was.dump() + ", made again " + now.dump()));
+    out.push_back(VisibleText(
+        Utf8ToLatin1(path + ": recorded " + was.dump() + ", made again " + now.dump()), false));
 }
 
 }  // namespace
@@ -198,8 +199,9 @@ int RegenerateDocument(const json& doc, const std::string& file, const std::stri
     try {
         recipe = RecipeFromJson(doc.at("recipe"));
         recorded = doc.at("character");
-        name = TextOf(recorded.at("name"));
-        version = doc.at("program").at("version").get<std::string>();
+        // Both are printed: what the file holds must not steer the terminal.
+        name = VisibleText(TextOf(recorded.at("name")), false);
+        version = VisibleText(doc.at("program").at("version").get<std::string>(), false);
         recordedData = FingerprintFromJson(doc.at("data"));
     } catch (const json::exception& e) {
         err << "orrimar-cli: " << file << ": the character record cannot be read (" << e.what()
@@ -268,7 +270,7 @@ int RegenerateDocument(const json& doc, const std::string& file, const std::stri
     }
     out << lead << "Made again with seed " << recipe.Seed << ", "
         << (name.empty() ? "the character" : name) << " differs in " << differences.size()
-        << " places:\n";
+        << (differences.size() == 1 ? " place" : " places") << ":\n";
     for (const auto& line : differences) out << "  " << line << "\n";
     return 1;
 }

@@ -83,6 +83,7 @@ bool WriteAndOpen(Game& g, const std::string& path, const ResumeLayout& layout) 
         g.ui.Message(problem, g.AppTitle, MsgIcon::Critical);
         return false;
     }
+    g.Saved = true;
     g.ui.OpenPage(path);
     return true;
 }
@@ -105,6 +106,7 @@ void SaveJsonCharacter(Game& g) {
         g.ui.Message(problem, g.AppTitle, MsgIcon::Critical);
         return;
     }
+    g.Saved = true;
     ShowCharacter(g, "Character saved to JSON file");
 }
 

@@ -86,6 +86,17 @@ std::string CopyDataFolder(const std::string& from, const std::string& to) {
     return "Orrimar could not copy the sample data to " + to + " (" + failed + ").";
 }
 
+DefaultData FindDefaultData(const std::string& installed) {
+    const std::string recorded = ReadIniValue(IniFileName, "dataloc");
+    if (!recorded.empty() && FileExistsNoCase(AddBackslash(recorded), MarkerFile))
+        return {AddBackslash(recorded), "the data folder recorded at first run"};
+    if (const std::string copy = UserDataFolder(); FileExistsNoCase(copy, MarkerFile))
+        return {copy, "your copy of the sample data"};
+    if (!installed.empty() && FileExistsNoCase(AddBackslash(installed), MarkerFile))
+        return {AddBackslash(installed), "the sample data installed with Orrimar (read only)"};
+    return {};
+}
+
 std::string OfferInstalledData(Game& g) {
     if (g.InstalledDataLoc.empty() || !FileExistsNoCase(g.InstalledDataLoc, MarkerFile)) return "";
     const std::string folder = UserDataFolder();

@@ -20,6 +20,16 @@ std::string InstalledDataFolder();
 // the folder and the file that failed.
 std::string CopyDataFolder(const std::string& from, const std::string& to);
 
+// The data folder for a run that names none (a batch, a regeneration):
+// the folder recorded at first run, else the user's copy of the sample
+// data, else the sample data installed with the program, only ever read.
+// `Source` says which, for the user; both are "" when there is none.
+struct DefaultData {
+    std::string Folder;
+    std::string Source;
+};
+DefaultData FindDefaultData(const std::string& installed);
+
 // First use with installed sample data (g.InstalledDataLoc): asks whether
 // to use it, and on Yes copies it to the user's data folder unless that
 // folder already holds data files, which are then used as they are.

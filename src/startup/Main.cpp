@@ -28,9 +28,9 @@ void TestMessage(Game& g, const std::string& text) {
 // Asks for IMPERIAL.ERI with the open-file dialog; returns its folder.
 std::string ChooseDataFolder(Game& g) {
     g.ui.Message(
-        "Orrimar needs to know where its' data files are. In a moment you'll be asked to browse "
-        "to whereever you unpacked the files stored in DATA.ZIP to. Once there, select "
-        "IMPERIAL.ERI and click Open. Orrimar will record that as your datafile location.",
+        "Orrimar needs to know where its data files are. Next, give the race file IMPERIAL.ERI "
+        "in the folder that holds them (the data folder of Orrimar's sources, or wherever you "
+        "unpacked your own). Orrimar will record that folder as your data file location.",
         g.AppTitle, MsgIcon::Information);
     FileDialogRequest request;
     request.InitialFolder = ".";

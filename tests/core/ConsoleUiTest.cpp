@@ -15,6 +15,7 @@
 #include "support/TestGame.h"
 #include "ui/Dialogs.h"
 #include "ui/Program.h"
+#include "ui/console/ConsoleOptions.h"
 #include "ui/console/ConsoleUi.h"
 #include "ui/console/TextLayout.h"
 
@@ -67,6 +68,7 @@ TEST(ConsoleUi, SavingOverAnExistingFileAsksFirst) {
         std::istringstream in("\n2\n" + dir.Path() + "OTHER\n");
         std::ostringstream out;
         ConsoleUi ui(in, out);
+        ui.SetScreen(1000, 24, false);  // the question on one line, however long the folder's name
         EXPECT_EQ(ui.SaveFileDialog(request), dir.Path() + "OTHER.htm");
         EXPECT_NE(out.str().find("HERO.htm already exists. Do you want to replace it?"),
                   std::string::npos);
@@ -190,9 +192,11 @@ TEST(PageText, ReadsAPageAsABrowserWould) {
 }
 
 // "0 shows the tables": the tables side by side as the width allows, with
-// no runs of empty lines, though each table ends in several.
+// no runs of empty lines, though each table ends in several, and the
+// buttons again under them. A table that opens and moves the others'
+// numbers is said.
 TEST(ConsoleUi, SkillTablesPrintWithoutRunsOfBlankLines) {
-    TerminalGame t("0\n1\n");
+    TerminalGame t("0\n1\n2\n");
     auto& s = t.g.Service;
     s.SkillTable.Edit(1) = {"Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
     s.SkillTable.Edit(2) = {"Service", {}, {}, 2, {"", "Pilot", "Medic"}};
@@ -203,11 +207,22 @@ TEST(ConsoleUi, SkillTablesPrintWithoutRunsOfBlankLines) {
     const std::string shown = t.out.str();
     const size_t start = shown.find("(0 shows the tables)\n> ");
     ASSERT_NE(start, std::string::npos) << shown;
-    const std::string tables = shown.substr(start + 23, shown.rfind("> ") - start - 23);
+    const std::string tables = shown.substr(start + 23, shown.find("\n== ", start) - start - 23);
     EXPECT_EQ(tables,
               "Personal Development   Service Skills\n"
               "  1 +1 Str               1 Pilot\n"
               "  2 Brawling             2 Medic\n");
+    EXPECT_NE(shown.find(" 3 Select for me, please!", start), std::string::npos) << shown;
+    EXPECT_EQ(shown.find("have changed"), std::string::npos) << shown;
+    t.g.Form2.Button[3] = t.g.Form2.Button[2];
+    t.g.Form2.Button[2] = {"Advanced Education", "S3", true};
+    const size_t before = t.out.str().size();
+    EXPECT_EQ(t.ui.ChooseSkillTable(t.g, t.g.Form2), 2);
+    EXPECT_NE(t.out.str().find("The tables have changed since the last roll: Service Skills is "
+                               "now 3.",
+                               before),
+              std::string::npos)
+        << t.out.str().substr(before);
     // Tables too wide to stand side by side come one under the other.
     EXPECT_EQ(
         SideBySide({{"Personal Development", "  1 +1 Str"}, {"Service Skills"}}, 30),
@@ -253,12 +268,23 @@ TEST(ConsoleUi, HistoryIsPagedOnlyForAPerson) {
         if (person) {
             EXPECT_NE(shown.find("(22 more lines not shown)"), std::string::npos);
         }
+        // The question comes again under the history.
+        EXPECT_NE(shown.find(" 1 Carry on", shown.find("Year 8")), std::string::npos) << shown;
     }
 }
 
 // q asks before the character is lost; No (or an empty answer) goes back
-// to the question, Yes ends the program.
+// to the question, Yes ends the program. Once saved, nothing is lost, and
+// the question says so.
 TEST(ConsoleUi, ExitAsksFirst) {
+    {
+        TerminalGame saved("q\ny\n");
+        saved.g.Saved = true;
+        saved.g.TermWindow.Button[1] = {"Save as HTML", true};
+        EXPECT_THROW(saved.ui.AskTerm(saved.g), ProgramExit);
+        EXPECT_NE(saved.out.str().find(ExitSavedQuestion), std::string::npos) << saved.out.str();
+        EXPECT_EQ(saved.out.str().find("lose"), std::string::npos) << saved.out.str();
+    }
     TerminalGame t("q\n\nq\ny\n");
     t.g.TermWindow.Button[1] = {"Carry on", true};
     try {
@@ -273,4 +299,47 @@ TEST(ConsoleUi, ExitAsksFirst) {
     EXPECT_NE(shown.find("(empty answer: No)"), std::string::npos);
     EXPECT_NE(shown.find(" 1 Carry on", first), std::string::npos) << "the question again";
     EXPECT_NE(shown.find("Exit and lose this character?", first + 1), std::string::npos);
+}
+
+// Every message and question is wrapped at blanks to the terminal's width,
+// words whole; lines that fit are left as they are.
+TEST(ConsoleUi, EveryTextIsWrappedToTheWidth) {
+    const std::string words =
+        "Orrimar needs to know where its data files are; shall Orrimar proceed? ";
+    for (const size_t width : {40u, 100u}) {
+        TerminalGame t("1\n\nx\nd\n1\n", static_cast<int>(width));
+        t.ui.Message(words + words, "Title", MsgIcon::Warning);
+        t.ui.YesNo(words + words, "Title", true, MsgIcon::Question);
+        t.ui.InputText(words + words, "Title", "default");
+        ConsoleOptions(t.g, t.in, t.out, width);
+        t.g.TermWindow.Label[1] = words + words;
+        t.g.TermWindow.Button[1] = {words, true};
+        t.ui.AskTerm(t.g);
+        const std::string shown = t.out.str();
+        for (const auto& line : Lines(shown)) EXPECT_LE(line.size(), width) << line;
+        for (const char* cut : {"Orrima\n", "procee\n"})
+            EXPECT_EQ(shown.find(cut), std::string::npos) << cut << "\n" << shown;
+    }
+    EXPECT_EQ(WrappedText("  one two three\nfits\n\n", 10), "  one two\n  three\nfits\n\n");
+    EXPECT_EQ(WrappedText("a  b", 10), "a  b");
+}
+
+// A pick list of one entry (the only template, say) offers neither All
+// nor numbers to pick: an empty line takes it.
+TEST(ConsoleUi, APickListOfOneOffersNoAll) {
+    TestGame t;
+    std::istringstream in("\n");
+    std::ostringstream out;
+    ConsoleUi ui(in, out);
+    t.g.Slist1 = {};
+    PickListAdd(t.g.Slist1, "Sample.htm", 1);
+    t.g.Slist1.Prompt = "Select output template";
+    // Opened as the rules open a list of one: selected.
+    PickListModel& list = t.g.Slist1;
+    list.Selected.assign(1, true);
+    list.Current = 0;
+    ui.PickList(t.g, list);
+    EXPECT_EQ(PickListSelection(list).size(), 1u);
+    EXPECT_EQ(out.str().find("a = All"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("An empty line is OK and takes it"), std::string::npos) << out.str();
 }

@@ -32,3 +32,21 @@ TEST(Encoding, AsciiKeepsTheLettersWithoutTheirAccents) {
                             "e \xA3\xD7 \xF1"),
               "Imperial AEgir Strasse ?? n");
 }
+
+// Text read from a file cannot steer the terminal: every control character
+// is shown, line ends and tabs too in a one-line field.
+TEST(Encoding, ControlCharactersAreShownNotObeyed) {
+    const struct {
+        std::string text;
+        bool keepLineEnds;
+        std::string shown;
+    } cases[] = {
+        {"\x1B]0;title\x07\r\nFORGED", false, "^[]0;title^G^M^JFORGED"},
+        {"\x1B]0;title\x07\r\nFORGED", true, "^[]0;title^G^M\nFORGED"},
+        {"a\tb\x7F\x9B"
+         "2J\x85\xA0\xE9",
+         true, "a\tb^?^[[2J^[E\xA0\xE9"},
+        {std::string("nul\0end", 7), true, "nul^@end"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(VisibleText(c.text, c.keepLineEnds), c.shown) << c.text;
+}

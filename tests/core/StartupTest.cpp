@@ -13,6 +13,7 @@
 #include "model/Text.h"
 #include "startup/DefaultTemplate.h"
 #include "startup/Files.h"
+#include "startup/InstalledData.h"
 #include "startup/Main.h"
 #include "startup/Settings.h"
 #include "support/TestGame.h"
@@ -110,8 +111,7 @@ TEST(Startup, FirstRunRecordsTheChosenFolder) {
     WriteMinimalData(data);
     t.ui.Answer(data.Path() + "IMPERIAL.ERI");
     EXPECT_EQ(RunMain(t), 0);
-    EXPECT_TRUE(
-        StartsWith(t.ui.messages.at(0), "Orrimar needs to know where its' data files are."));
+    EXPECT_TRUE(StartsWith(t.ui.messages.at(0), "Orrimar needs to know where its data files are."));
     EXPECT_EQ(t.ui.messages.at(1), "Orrimar has been set to read data files from " + data.Path());
     EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + data.Path() + "\r\n");
     EXPECT_EQ(t.g.DataLoc, data.Path());
@@ -295,4 +295,28 @@ TEST(Startup, FirstRunAsksForTheFolderOnNoOrAFailedCopy) {
         EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + chosen.Path() + "\r\n");
         EXPECT_FALSE(std::filesystem::is_directory(home.Path() + "orrimar"));
     }
+}
+
+// A batch or regeneration that names no data folder takes the one recorded
+// at first run, else the user's copy of the sample data, else the installed
+// sample data, and says which; a recorded folder that is gone passes on.
+TEST(Startup, ARunWithoutADataFolderFindsTheRecordedTheCopyOrTheInstalled) {
+    TestGame t;
+    TempDir installed, home, recorded;
+    WriteInstalledData(installed);
+    WriteMinimalData(recorded);
+    DataHome xdg(home.Path());
+    const std::string copy = home.Path() + "orrimar/data/";
+    const auto found = [&] {
+        const DefaultData d = FindDefaultData(installed.Path());
+        return d.Folder + " | " + d.Source;
+    };
+    EXPECT_EQ(FindDefaultData("").Folder, "");
+    EXPECT_EQ(found(), installed.Path() + " | the sample data installed with Orrimar (read only)");
+    ASSERT_EQ(CopyDataFolder(installed.Path(), copy), "");
+    EXPECT_EQ(found(), copy + " | your copy of the sample data");
+    t.settings.Write("Orrimar.ini", {"dataloc=" + recorded.Path()});
+    EXPECT_EQ(found(), recorded.Path() + " | the data folder recorded at first run");
+    t.settings.Write("Orrimar.ini", {"dataloc=" + home.Path() + "gone/"});
+    EXPECT_EQ(found(), copy + " | your copy of the sample data");
 }

@@ -113,7 +113,19 @@ TEST(Cli, WrongAnswersAreAskedAgainAndEndOfInputIsNotASuccess) {
     CliRun run = Cli("--data '" + SampleDataDir() + "'", "banana\n99\n", work);
     EXPECT_EQ(run.status, 3);
     EXPECT_TRUE(Has(run, "Please answer with a number from 1 to")) << run.output;
-    EXPECT_TRUE(Has(run, "(end of input at \"Astrovane Characters v0.2\")")) << run.output;
+    EXPECT_TRUE(Has(run, "(end of input at \"Main menu\")")) << run.output;
+}
+
+// A first run without installed sample data asks for IMPERIAL.ERI in words
+// that fit a terminal: what to type, not what to click.
+TEST(Cli, FirstRunSaysWhatToType) {
+    TempDir work;
+    const CliRun run = Cli("", SampleDataDir() + "IMPERIAL.ERI\n14\n", work);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(Has(run, "Type the path of the file")) << run.output;
+    for (const char* desktop : {"DATA.ZIP", "click", "browse"})
+        EXPECT_FALSE(Has(run, desktop)) << desktop << "\n" << run.output;
+    EXPECT_TRUE(Has(run, "Orrimar has been set to read data files from")) << run.output;
 }
 
 TEST(Cli, AcceptWithoutBranchIsRefused) {
@@ -201,15 +213,60 @@ TEST(Cli, TextsMeetTheTerminalInItsOwnEncoding) {
     EXPECT_TRUE(Has(run, "These characters cannot be kept: \xC5\x9C")) << run.output;
 }
 
-// --version (-V) gives the program's version, as its window title shows
-// it, and the data format's; an option missing its value says what it
-// misses and starts nothing; --help lists the exit statuses.
+// Data text that would steer the terminal (set its title, clear the
+// screen) is shown, not obeyed, whatever the locale: a race name in the
+// interactive lists, a skill the rules cannot find in a batch's messages.
+TEST(Cli, ControlCharactersFromFilesAreShownNotObeyed) {
+    TempDir work, data;
+    CopySampleData(data);
+    auto imperial = *ReadLines(data.Path() + "IMPERIAL.ERI");
+    imperial[0] =
+        "Imperial\x1B]0;owned\x07 citizen\x9B"
+        "2J";
+    data.Write("IMPERIAL.ERI", imperial);
+    // The army's skill tables name a cascade that is nowhere defined.
+    auto army = *ReadLines(data.Path() + "ARMY.SRV");
+    for (auto& line : army)
+        if (line == "GUN COMBAT")
+            line =
+                "GUN\x1B]0;OWNED\x07"
+                "COMBAT";
+    data.Write("ARMY.SRV", army);
+    const std::string folder = "--data '" + data.Path() + "'";
+    for (const char* locale : {"C", "C.UTF-8"}) {
+        for (const auto& [args, input, shown] : std::vector<std::array<std::string, 3>>{
+                 {folder, "1\n10\n14\n", "Imperial^[]0;owned^G citizen^[[2J"},
+                 {folder + " --auto --count 5 --seed 1 --no-pages --race IMPERIAL.ERI "
+                           "--service army",
+                  "", "Cascade not found GUN^[]0;OWNED^GCOMBAT"}}) {
+            const CliRun run = Cli(args, input, work, locale);
+            EXPECT_TRUE(Has(run, shown)) << locale << run.output;
+            EXPECT_EQ(run.output.find_first_of("\x1B\x07\x9B"), std::string::npos)
+                << locale << run.output;
+        }
+    }
+}
+
+// --version (-V) gives the program's version, as the JSON documents carry
+// it, the window title's and the data format's; an option missing its
+// value says what it misses and starts nothing; --help lists the exit
+// statuses and every option in its synopsis; counts of one read right.
 TEST(Cli, VersionHelpAndMissingValues) {
     TempDir work;
+    const CliRun one =
+        Cli("--auto --count 1 --seed 2 --format jsonl --out - --data '" + SampleDataDir() + "'", "",
+            work);
+    EXPECT_TRUE(Has(one, "1 character generated, seed 2.\n")) << one.output;
+    std::smatch version;
+    ASSERT_TRUE(std::regex_search(
+        one.output, version,
+        std::regex("\"program\":\\{\"name\":\"Orrimar\",\"version\":\"([^\"]+)\"")))
+        << one.output;
     for (const char* flag : {"--version", "-V"}) {
         const CliRun run = Cli(flag, "", work);
         EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.output, "orrimar-cli 0.2 (Astrovane Characters v0.2)\ndata format 1\n");
+        EXPECT_EQ(run.output, "orrimar-cli " + version[1].str() +
+                                  " (Astrovane Characters v0.2)\ndata format 1\n");
     }
     for (const auto& [args, message] : std::vector<std::pair<std::string, std::string>>{
              {"--data", "--data needs a folder"},
@@ -232,6 +289,9 @@ TEST(Cli, VersionHelpAndMissingValues) {
     for (const char* part : {"Exit status: 0", "1 when the", "2 for a wrong command line",
                              "3 when the input ended", "-V, --version", "--strict"})
         EXPECT_TRUE(Has(help, part)) << part;
+    const std::string synopsis = help.output.substr(0, help.output.find("\n\n"));
+    for (const char* option : {"--jobs N", "--no-pages", "--template FILE", "--yes"})
+        EXPECT_TRUE(synopsis.find(option) != std::string::npos) << option << "\n" << synopsis;
 }
 
 // The race list is set in columns to the terminal's width: several races

@@ -37,9 +37,9 @@ std::string ReadAll(const std::string& path) {
 
 // orrimar-cli with `args` in `work`, nothing on standard input, standard
 // output and error kept apart (JSON Lines go to standard output).
-CliResult Cli(const std::string& args, const TempDir& work) {
-    const std::string command = "cd '" + work.Path() + "' && LC_ALL=C WINDIR='" + work.Path() +
-                                "' '" + ORRIMAR_CLI + "' " + args +
+CliResult Cli(const std::string& args, const TempDir& work, const std::string& locale = "C") {
+    const std::string command = "cd '" + work.Path() + "' && LC_ALL=" + locale + " WINDIR='" +
+                                work.Path() + "' '" + ORRIMAR_CLI + "' " + args +
                                 " < /dev/null > out.txt 2> err.txt";
     const int status = std::system(command.c_str());
     CliResult run;
@@ -221,6 +221,29 @@ TEST(JsonExport, HostileNamesRoundTrip) {
     const json doc = json::parse(ReadAll(files[0]));
     EXPECT_EQ(doc["character"]["race"], "Caf\xC3\xA9 \"quoted\" <b> & -- back\\slash");
     EXPECT_EQ(PageDocument(ReadAll(pages[0])), doc);
+    // A JSON stream on standard output is the file's bytes, whatever the locale.
+    for (const char* locale : {"C", "C.UTF-8"}) {
+        const CliResult lines =
+            Cli("--auto --count 1 --seed 3 --race IMPERIAL.ERI --format jsonl --out - " +
+                    Data(data.Path()),
+                work, locale);
+        ASSERT_EQ(lines.status, 0) << lines.err;
+        EXPECT_EQ(json::parse(lines.out), doc) << locale << "\n" << lines.out;
+    }
+    // A name that would steer the terminal (set its title, fake a line) is
+    // shown, not obeyed.
+    json forged = doc;
+    forged["character"]["name"] =
+        "\x1B]0;owned\x07\r\nFORGED\xC2\x9B"
+        "2J";
+    std::ofstream(work.Path() + "forged.json") << forged.dump();
+    for (const char* locale : {"C", "C.UTF-8"}) {
+        const CliResult shown = Cli("--regenerate forged.json " + Data(data.Path()), work, locale);
+        EXPECT_EQ(shown.status, 1) << shown.err;
+        EXPECT_TRUE(Has(shown.out, "^[]0;owned^G^M^JFORGED^[[2J differs in 1 place:\n"))
+            << shown.out;
+        EXPECT_EQ(shown.out.find_first_of("\x1B\x07\r\x9B"), std::string::npos) << shown.out;
+    }
 
     std::string said;
     for (const auto& file : {files[0], pages[0]}) {

@@ -81,13 +81,28 @@ if(NOT EXISTS ${WORK_DIR}/out/index.htm OR NOT count EQUAL 10)
   fail("the batch wrote ${count} pages (${pages}) and index.htm: 10 pages expected")
 endif()
 
-# First run in a fresh home: Yes to the installed sample data, then Exit.
 set(home ${WORK_DIR}/home)
 set(copy ${home}/data/orrimar/data)
+set(fresh_home ${CMAKE_COMMAND} -E env --unset=WINDIR HOME=${home}
+    XDG_CONFIG_HOME=${home}/config XDG_DATA_HOME=${home}/data)
+
+# A batch without --data in a home that has never run Orrimar (the manual
+# page's own example) reads the installed sample data, says so, and
+# writes nothing there.
+run(0 ${fresh_home} ${cli} --auto --count 2 --seed 7 --out ${WORK_DIR}/npcs)
+string(FIND "${output}" "reading the sample data installed with Orrimar (read only): " at)
+if(at EQUAL -1 OR NOT EXISTS ${WORK_DIR}/npcs/index.htm)
+  fail("a batch without --data did not read the installed data:\n${output}")
+endif()
+files_below(${data} after)
+if(NOT after STREQUAL installed)
+  fail("a batch wrote into the installed data:\n${after}")
+endif()
+
+# First run in a fresh home: Yes to the installed sample data, then Exit.
 file(WRITE ${WORK_DIR}/answers "1\n14\n")
 set(run_input INPUT_FILE ${WORK_DIR}/answers)
-run(0 ${CMAKE_COMMAND} -E env --unset=WINDIR HOME=${home} XDG_CONFIG_HOME=${home}/config
-    XDG_DATA_HOME=${home}/data ${cli})
+run(0 ${fresh_home} ${cli})
 unset(run_input)
 string(FIND "${output}" "Use the sample data installed with Orrimar? A copy goes to ${copy}/" at)
 if(at EQUAL -1)
@@ -102,5 +117,12 @@ file(READ ${home}/config/orrimar/Orrimar.ini settings HEX)
 string(HEX "dataloc=${copy}/\r\n" wanted)
 if(NOT settings STREQUAL wanted)
   fail("the settings file does not record ${copy}/ (bytes ${settings})")
+endif()
+
+# After the first run a batch without --data reads the recorded folder.
+run(0 ${fresh_home} ${cli} --auto --count 1 --seed 7 --no-pages)
+string(FIND "${output}" "reading the data folder recorded at first run: ${copy}/" at)
+if(at EQUAL -1)
+  fail("a batch without --data did not read the recorded folder:\n${output}")
 endif()
 file(REMOVE_RECURSE ${WORK_DIR})

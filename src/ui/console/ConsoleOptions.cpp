@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 #include "model/Game.h"
@@ -11,16 +12,18 @@
 #include "ui/OptionsWindow.h"
 #include "ui/console/ConsoleUi.h"
 #include "ui/console/Terminal.h"
+#include "ui/console/TextLayout.h"
 
 namespace orrimar {
 
 namespace {
 
-std::string ReadAnswer(std::istream& in, std::ostream& out) {
+// One answer; the end of input ends the program, naming the window `at`.
+std::string ReadAnswer(std::istream& in, std::ostream& out, const std::string& at) {
     out << "> " << std::flush;
     const auto line = ReadTerminalLine(in, out);
     if (!line) {
-        out << "\n(end of input at \"Options\")\n";
+        out << "\n(end of input at \"" << at << "\")\n";
         out.flush();
         throw ProgramExit{EndOfInputStatus};
     }
@@ -48,11 +51,14 @@ int NumberAfter(const std::string& answer, char command) {
     return Number(answer.substr(1));
 }
 
-void PrintWrapped(std::ostream& out, const std::string& text) {
-    for (const auto& line : WrapWords(text, 78)) out << line << "\n";
+// Every text these windows print is wrapped to the terminal's `width`.
+void PrintWrapped(std::ostream& out, size_t width, const std::string& text) {
+    out << WrappedText(text, width) << "\n";
 }
 
-void PrintOptions(std::ostream& out, const Game& g, const OptionsWindowModel& m) {
+void PrintOptions(std::ostream& shown, size_t width, const Game& g, const OptionsWindowModel& m) {
+    // Set whole, then wrapped to the width.
+    std::ostringstream out;
     out << "\n== " << g.AppTitle << ": Options ==\n";
     for (int box = 0; box < OptionsWindowModel::Boxes; ++box) {
         out << (box + 1 < 10 ? "  " : " ") << box + 1 << " [" << (m.Checked[box] ? "x" : " ")
@@ -65,48 +71,62 @@ void PrintOptions(std::ostream& out, const Game& g, const OptionsWindowModel& m)
             out << (static_cast<int>(i) == m.RankSelected ? " *r" : "  r")
                 << Fit(std::to_string(i + 1), 3) << m.RankList[i] << "\n";
     }
-    out << "A box number ticks or unticks it";
-    if (m.RankListVisible) out << ", r and a number picks the rank cap (r3)";
-    out << ".\np = Preferred skills, s = Option Sets, d = Done.\n";
+    PrintWrapped(out, width,
+                 std::string("A box number ticks or unticks it") +
+                     (m.RankListVisible ? ", r and a number picks the rank cap (r3)" : "") +
+                     ".\np = Preferred skills, s = Option Sets, d = Done.");
+    shown << WrappedText(out.str(), width);
 }
 
-void PrintPreferred(std::ostream& out, const Game& g, const PreferredSkillsModel& m) {
+void PrintPreferred(std::ostream& shown, size_t width, const Game& g,
+                    const PreferredSkillsModel& m) {
+    // Set whole, then wrapped to the width.
+    std::ostringstream out;
     out << "\n== " << g.AppTitle << ": " << PreferredFrameCaption << " ==\n";
-    PrintWrapped(out, PreferredIntro);
+    PrintWrapped(out, width, PreferredIntro);
     out << PreferredListCaption << ":\n";
     if (m.List.empty()) out << "  (none)\n";
     for (size_t i = 0; i < m.List.size(); ++i)
         out << (i + 1 < 10 ? "  " : " ") << i + 1 << " " << m.List[i].Text << "\n";
-    out << "a = Add, e and a line number = Edit (e2), x and a line number = Delete (x2), "
-           "o = OK.\n";
+    PrintWrapped(out, width,
+                 "a = Add, e and a line number = Edit (e2), x and a line number = Delete (x2), "
+                 "o = OK.");
+    shown << WrappedText(out.str(), width);
 }
 
-void PrintPanel(std::ostream& out, const PreferredSkillsModel& m) {
+void PrintPanel(std::ostream& shown, size_t width, const PreferredSkillsModel& m) {
+    // Set whole, then wrapped to the width.
+    std::ostringstream out;
     out << "\n-- " << PreferredPanelCaption << " --\n";
-    PrintWrapped(out, PreferredPanelText);
+    PrintWrapped(out, width, PreferredPanelText);
     out << "Name: " << m.Name << "   Level: " << m.Level << "\n";
     if (!m.Suggestions.empty()) {
         out << "Suggestions:\n";
         for (size_t i = 0; i < m.Suggestions.size(); ++i)
             out << (i + 1 < 10 ? "  " : " ") << i + 1 << " " << m.Suggestions[i] << "\n";
     }
-    out << "n = type the name again (or n and the name), a suggestion's number takes it,\n"
-           "+ and - change the level, l and a number sets it (l3), o = OK, c = Cancel.\n";
+    PrintWrapped(out, width,
+                 "n = type the name again (or n and the name), a suggestion's number takes it, "
+                 "+ and - change the level, l and a number sets it (l3), o = OK, c = Cancel.");
+    shown << WrappedText(out.str(), width);
 }
 
-void AskName(const Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& out) {
-    out << "Skill name" << (m.Name.empty() ? "" : " (an empty line keeps " + m.Name + ")") << ":\n";
-    const std::string name = ReadAnswer(in, out);
+void AskName(const Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& out,
+             size_t width) {
+    PrintWrapped(
+        out, width,
+        "Skill name" + (m.Name.empty() ? "" : " (an empty line keeps " + m.Name + ")") + ":");
+    const std::string name = ReadAnswer(in, out, "Skill name");
     if (!name.empty()) PreferredNameTyped(g, m, name);
 }
 
 // The entry panel, open until OK, Cancel or a picked suggestion closes it.
-void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& out) {
-    AskName(g, m, in, out);
+void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& out, size_t width) {
+    AskName(g, m, in, out, width);
     while (m.Mode != PanelMode::None) {
-        PrintPanel(out, m);
+        PrintPanel(out, width, m);
         while (true) {
-            const std::string answer = ReadAnswer(in, out);
+            const std::string answer = ReadAnswer(in, out, PreferredPanelCaption);
             const std::string lower = LCase(answer);
             if (lower == "o") {
                 PreferredOk(g, m);
@@ -117,7 +137,7 @@ void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& 
             } else if (answer == "-") {
                 PreferredMinus(m);
             } else if (lower == "n") {
-                AskName(g, m, in, out);
+                AskName(g, m, in, out, width);
             } else if (lower.size() > 2 && lower[0] == 'n' && lower[1] == ' ') {
                 PreferredNameTyped(g, m, Trim(answer.substr(2)));
             } else if (lower.size() > 1 && lower[0] == 'l' && IsWhole(answer.substr(1))) {
@@ -126,7 +146,9 @@ void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& 
                        k >= 1 && k <= static_cast<int>(m.Suggestions.size())) {
                 PreferredPickSuggestion(g, m, k - 1);
             } else {
-                out << "Please answer n, a suggestion's number, +, -, l and a number, o or c.\n";
+                PrintWrapped(
+                    out, width,
+                    "Please answer n, a suggestion's number, +, -, l and a number, o or c.");
                 continue;
             }
             break;
@@ -136,12 +158,12 @@ void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& 
 
 }  // namespace
 
-void ConsoleOptions(Game& g, std::istream& in, std::ostream& out) {
+void ConsoleOptions(Game& g, std::istream& in, std::ostream& out, size_t width) {
     OptionsWindowModel m = PrepareOptions(g);
     while (true) {
-        PrintOptions(out, g, m);
+        PrintOptions(out, width, g, m);
         while (true) {
-            const std::string answer = ReadAnswer(in, out);
+            const std::string answer = ReadAnswer(in, out, "Options");
             const std::string lower = LCase(answer);
             if (lower == "d") {
                 OptionsDone(g);
@@ -164,34 +186,37 @@ void ConsoleOptions(Game& g, std::istream& in, std::ostream& out) {
                 OptionsSelectRank(g, m, rank - 1);
                 break;
             }
-            out << "Please answer with a box number from 1 to " << OptionsWindowModel::Boxes;
-            if (m.RankListVisible && !m.RankList.empty())
-                out << ", r and a rank from 1 to " << m.RankList.size();
-            out << ", p, s or d.\n";
+            PrintWrapped(out, width,
+                         "Please answer with a box number from 1 to " +
+                             std::to_string(OptionsWindowModel::Boxes) +
+                             (m.RankListVisible && !m.RankList.empty()
+                                  ? ", r and a rank from 1 to " + std::to_string(m.RankList.size())
+                                  : "") +
+                             ", p, s or d.");
         }
     }
 }
 
-void ConsolePreferredSkills(Game& g, std::istream& in, std::ostream& out) {
+void ConsolePreferredSkills(Game& g, std::istream& in, std::ostream& out, size_t width) {
     PreferredSkillsModel m;
     FillPreferredList(g, m);
     while (true) {
-        PrintPreferred(out, g, m);
+        PrintPreferred(out, width, g, m);
         while (true) {
-            const std::string answer = ReadAnswer(in, out);
+            const std::string answer = ReadAnswer(in, out, PreferredFrameCaption);
             const std::string lower = LCase(answer);
             const int count = static_cast<int>(m.List.size());
             if (lower == "o") return;
             if (lower == "a") {
                 PreferredAdd(m);
-                RunPanel(g, m, in, out);
+                RunPanel(g, m, in, out, width);
                 break;
             }
             const int edit = NumberAfter(answer, 'e');
             if (edit >= 1 && edit <= count) {
                 m.Selected = edit - 1;
                 PreferredEdit(g, m);
-                RunPanel(g, m, in, out);
+                RunPanel(g, m, in, out, width);
                 break;
             }
             const int remove = NumberAfter(answer, 'x');
@@ -200,30 +225,35 @@ void ConsolePreferredSkills(Game& g, std::istream& in, std::ostream& out) {
                 PreferredDelete(g, m);
                 break;
             }
-            out << "Please answer a, o";
-            if (count > 0) out << ", or e or x with a line number from 1 to " << count;
-            out << ".\n";
+            PrintWrapped(
+                out, width,
+                "Please answer a, o" +
+                    (count > 0 ? ", or e or x with a line number from 1 to " + std::to_string(count)
+                               : std::string()) +
+                    ".");
         }
     }
 }
 
-void ConsoleSaveOptionSet(Game& g, std::istream& in, std::ostream& out) {
+void ConsoleSaveOptionSet(Game& g, std::istream& in, std::ostream& out, size_t width) {
     while (true) {
         out << "\n== " << SaveOptionSetCaption << " ==\n";
-        for (const char* text : SaveOptionSetTexts) PrintWrapped(out, text);
+        for (const char* text : SaveOptionSetTexts) PrintWrapped(out, width, text);
         for (int n = 1; n <= 4; ++n) {
             const std::string& name = g.OptionSetButton[n];
-            out << "  " << n << " " << (name.empty() ? "(empty slot)" : name) << "\n";
+            PrintWrapped(out, width,
+                         "  " + std::to_string(n) + " " + (name.empty() ? "(empty slot)" : name));
         }
         out << "  d Done\n";
         while (true) {
-            const std::string answer = ReadAnswer(in, out);
+            const std::string answer = ReadAnswer(in, out, SaveOptionSetCaption);
             if (LCase(answer) == "d") return;
             if (int n = Number(answer); n >= 1 && n <= 4) {
                 SaveOptionSet(g, n);
                 break;
             }
-            out << "Please answer with a slot number from 1 to 4, or d for Done.\n";
+            PrintWrapped(out, width,
+                         "Please answer with a slot number from 1 to 4, or d for Done.");
         }
     }
 }

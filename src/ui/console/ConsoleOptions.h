@@ -2,16 +2,18 @@
 // numbered texts and short commands, read line by line from `in`.
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 
 namespace orrimar {
 
 struct Game;
 
-// Each ends the program (ProgramExit 0) at the end of input; a wrong
-// answer is asked again with a hint.
-void ConsoleOptions(Game& g, std::istream& in, std::ostream& out);
-void ConsolePreferredSkills(Game& g, std::istream& in, std::ostream& out);
-void ConsoleSaveOptionSet(Game& g, std::istream& in, std::ostream& out);
+// Texts are wrapped to `width` columns. Each ends the program with
+// EndOfInputStatus at the end of input, naming the window; a wrong answer
+// is asked again with a hint.
+void ConsoleOptions(Game& g, std::istream& in, std::ostream& out, size_t width);
+void ConsolePreferredSkills(Game& g, std::istream& in, std::ostream& out, size_t width);
+void ConsoleSaveOptionSet(Game& g, std::istream& in, std::ostream& out, size_t width);
 
 }  // namespace orrimar

@@ -53,14 +53,18 @@ int ConsoleUi::AskNumber(int count, bool allowZero, const std::string& zeroMeani
             int k = std::atoi(answer.c_str());
             if ((k >= 1 && k <= count) || (k == 0 && allowZero)) return k;
         }
-        out_ << "Please answer with a number from 1 to " << count;
-        if (allowZero) out_ << ", or 0 to " << zeroMeaning;
-        out_ << ".\n";
+        Say("Please answer with a number from 1 to " + std::to_string(count) +
+            (allowZero ? ", or 0 to " + zeroMeaning : "") + ".");
     }
 }
 
+void ConsoleUi::Say(const std::string& text) {
+    out_ << WrappedText(Plain(text), columns_) << "\n";
+}
+
 void ConsoleUi::PrintTitle(const std::string& title) {
-    out_ << "\n== " << title << " ==\n";
+    Say("\n== " + title + " ==");
+    // Until the question itself is named (Asking), its window's title.
     asked_ = title;
 }
 
@@ -105,14 +109,14 @@ void ConsoleUi::Message(const std::string& text, const std::string& title, MsgIc
     const char* mark = icon == MsgIcon::Warning    ? "Warning: "
                        : icon == MsgIcon::Critical ? "Error: "
                                                    : "";
-    out_ << mark << Plain(text) << "\n";
+    Say(mark + text);
 }
 
 bool ConsoleUi::YesNo(const std::string& text, const std::string& title, bool defaultYes, MsgIcon) {
     PrintTitle(title);
     Asking(text);
-    out_ << Plain(text) << "\n 1 Yes\n 2 No\n(empty answer: " << (defaultYes ? "Yes" : "No")
-         << ")\n";
+    Say(text);
+    out_ << " 1 Yes\n 2 No\n(empty answer: " << (defaultYes ? "Yes" : "No") << ")\n";
     while (true) {
         out_ << "> " << std::flush;
         std::string answer = UCase(Trim(ReadLine()));
@@ -127,9 +131,8 @@ std::string ConsoleUi::InputText(const std::string& prompt, const std::string& t
                                  const std::string& defaultText) {
     PrintTitle(title);
     Asking(prompt);
-    out_ << Plain(prompt) << "\n";
-    if (!defaultText.empty())
-        out_ << "(empty answer keeps: " << defaultText << "; a single . cancels)\n";
+    Say(prompt);
+    if (!defaultText.empty()) Say("(empty answer keeps: " + defaultText + "; a single . cancels)");
     out_ << "> " << std::flush;
     std::string answer = ReadLine();
     if (answer == ".") return "";
@@ -145,12 +148,19 @@ int ConsoleUi::PickOne(PickChoices choices, const std::string& title) {
 void ConsoleUi::PickList(Game& g, PickListModel& list) {
     PrintTitle("Select from list");
     Asking(list.Prompt);
-    out_ << list.Prompt << "\n";
+    Say(list.Prompt);
     std::vector<std::string> texts;
     for (const auto& item : list.Items) texts.push_back(item.Text);
     PrintNumbered(texts, list.Current);
-    out_ << "Numbers to select (separated by blanks); a = All, n = None, m = MatchMark, "
-            "c = Cancel; an empty line is OK.\n";
+    // All is offered only where more than one entry may be chosen.
+    const bool all = list.Items.size() > 1 && Val(list.MaxText) > 1;
+    if (list.Items.size() == 1)
+        Say("An empty line is OK" +
+            std::string(!list.Selected.empty() && list.Selected[0] ? " and takes it" : "") +
+            "; 1 selects it, n = None, c = Cancel.");
+    else
+        Say(std::string("Numbers to select (separated by blanks); ") + (all ? "a = All, " : "") +
+            "n = None, m = MatchMark, c = Cancel; an empty line is OK.");
     while (true) {
         out_ << "> " << std::flush;
         std::string answer = Trim(ReadLine());
@@ -158,7 +168,7 @@ void ConsoleUi::PickList(Game& g, PickListModel& list) {
             PickListCancel(list);
             return;
         }
-        if (answer == "a" || answer == "A") {
+        if (all && (answer == "a" || answer == "A")) {
             PickListAll(list);
             continue;
         }
@@ -192,21 +202,39 @@ void ConsoleUi::PickList(Game& g, PickListModel& list) {
             list.Selected[k - 1] = true;
             list.Current = k - 1;
         }
-        if (!ok) out_ << "Numbers run from 1 to " << list.Items.size() << ".\n";
+        if (!ok) Say("Numbers run from 1 to " + std::to_string(list.Items.size()) + ".");
     }
 }
 
 int ConsoleUi::ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) {
-    PrintTitle(g.AppTitle + ": Select skill table");
     std::vector<int> buttons;
+    std::vector<std::string> captions;
     for (int k = 1; k <= 10; ++k) {
         if (!chooser.Button[k].Visible) continue;
         buttons.push_back(k);
-        out_ << " " << buttons.size() << " " << chooser.Button[k].Caption << "\n";
+        captions.push_back(chooser.Button[k].Caption);
     }
-    out_ << " " << buttons.size() + 1 << " Select for me, please!\n";
-    out_ << "(0 shows the tables)\n";
+    // The buttons are numbered as they stand: a table that opens or closes
+    // moves the numbers of those after it, which is said, not left to be
+    // found by a wrong roll.
+    std::string moved;
+    for (size_t i = 0; i < captions.size(); ++i) {
+        const auto before = std::find(tableCaptions_.begin(), tableCaptions_.end(), captions[i]);
+        if (before != tableCaptions_.end() &&
+            static_cast<size_t>(before - tableCaptions_.begin()) != i)
+            moved += (moved.empty() ? "" : ", ") + captions[i] + " is now " + std::to_string(i + 1);
+    }
+    tableCaptions_ = captions;
+    bool announce = !moved.empty();
     while (true) {
+        PrintTitle(g.AppTitle + ": Select skill table");
+        Asking("Select skill table");
+        if (announce) Say("The tables have changed since the last roll: " + moved + ".");
+        announce = false;
+        for (size_t i = 0; i < captions.size(); ++i)
+            Say(" " + std::to_string(i + 1) + " " + captions[i]);
+        Say(" " + std::to_string(buttons.size() + 1) + " Select for me, please!");
+        Say("(0 shows the tables)");
         int k = AskNumber(static_cast<int>(buttons.size()) + 1, true, "show the tables");
         if (k == 0) {
             // Each table without its empty lines, side by side as the width allows.
@@ -230,17 +258,16 @@ int ConsoleUi::ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) {
 bool ConsoleUi::ViewText(TextViewerModel& viewer) {
     PrintTitle(viewer.TitleLine);
     // The text itself is the terminal's print-out; there is no printer here.
-    out_ << Plain(viewer.Text) << "\n 1 OK\n 2 Cancel\n";
+    Say(viewer.Text);
+    out_ << " 1 OK\n 2 Cancel\n";
     return AskNumber(2, false) == 1;
 }
 
 void ConsoleUi::PrintTermWindow(Game& g) {
     const auto& w = g.TermWindow;
-    out_ << "\n-- " << w.Label[2] << " --\n"
-         << w.Label[3] << "\n"
-         << w.Label[4] << "\n"
-         << w.Label[5] << "\n";
-    if (!w.Label[6].empty()) out_ << w.Label[6] << "\n";
+    Say("\n-- " + w.Label[2] + " --");
+    for (int k = 3; k <= 5; ++k) Say(w.Label[k]);
+    if (!w.Label[6].empty()) Say(w.Label[6]);
     std::string skills = "Skills:";
     for (const auto& s : w.Skills) skills += " " + s.Text + ";";
     for (const auto& line : WrapLine(skills, columns_, 8)) out_ << line << "\n";
@@ -250,9 +277,9 @@ void ConsoleUi::PrintTermQuestion(Game& g) {
     const auto& w = g.TermWindow;
     PrintTitle(g.AppTitle);
     Asking(w.Label[1]);
-    out_ << Plain(w.Label[1]) << "\n";
+    Say(w.Label[1]);
     for (int k = 1; k <= TermWindowModel::Buttons; ++k) {
-        if (w.Button[k].Visible) out_ << " " << k << " " << w.Button[k].Caption << "\n";
+        if (w.Button[k].Visible) Say(" " + std::to_string(k) + " " + w.Button[k].Caption);
     }
     for (const auto& line : WrapLine("(h = history, l = message log, d = race, service and branch "
                                      "data, o = options, q = exit entire program)",
@@ -269,7 +296,7 @@ void ConsoleUi::ShowTermWindow(Game& g) {
     w.Shown = true;
     if (logShown_ > w.Log.size()) logShown_ = 0;  // a new character's log
     if (logShown_ < w.Log.size()) {
-        out_ << Plain(w.Log.substr(logShown_));
+        out_ << WrappedText(Plain(w.Log.substr(logShown_)), columns_);
         logShown_ = w.Log.size();
     }
 }
@@ -283,8 +310,10 @@ std::string ConsoleUi::AskTerm(Game& g) {
         out_ << "> " << std::flush;
         std::string answer = Trim(ReadLine());
         if (answer == "q") {
-            // As the desktop's "Exit entire program": the character would be lost.
-            if (YesNo(ExitCareerQuestion, g.AppTitle, false, MsgIcon::Question))
+            // As the desktop's "Exit entire program": a character not saved
+            // would be lost.
+            if (YesNo(g.Saved ? ExitSavedQuestion : ExitCareerQuestion, g.AppTitle, false,
+                      MsgIcon::Question))
                 throw ProgramExit{0};
             PrintTermQuestion(g);
             continue;
@@ -297,18 +326,16 @@ std::string ConsoleUi::AskTerm(Game& g) {
                 for (const auto& part : WrapLine(line, columns_, lead + 2)) lines.push_back(part);
             }
             PrintPaged(lines);
-            continue;
-        }
-        if (answer == "l") {
+        } else if (answer == "l") {
             ShowMessageLog(g);
-            continue;
-        }
-        if (answer == "d") {
+        } else if (answer == "d") {
             ShowRaceServiceData(g);
-            continue;
-        }
-        if (answer == "o") {
+        } else if (answer == "o") {
             ShowOptions(g);
+        }
+        if (answer == "h" || answer == "l" || answer == "d" || answer == "o") {
+            // What was shown may have scrolled the question away.
+            PrintTermQuestion(g);
             continue;
         }
         if (answer.size() == 1 && answer[0] >= '1' && answer[0] < '1' + TermWindowModel::Buttons &&
@@ -316,15 +343,16 @@ std::string ConsoleUi::AskTerm(Game& g) {
             w.Answer = answer;
             return answer;
         }
-        out_ << "Please answer with the number of one of the buttons shown.\n";
+        Say("Please answer with the number of one of the buttons shown.");
     }
 }
 
-int ConsoleUi::ChooseEntry(const ChoiceList& list, const char* what) {
+int ConsoleUi::ChooseEntry(const ChoiceList& list, const std::string& title, const char* what) {
     if (!list.Enabled || list.Entries.empty()) {
         out_ << "No " << what << " to choose from yet.\n";
         return -1;
     }
+    PrintTitle(title);
     std::vector<std::string> texts;
     for (const auto& entry : list.Entries) texts.push_back(entry.Display);
     PrintNumbered(texts, list.Selected);
@@ -349,26 +377,28 @@ void ConsoleUi::RunMainWindow(Game& g) {
     const int count = sizeof menu / sizeof menu[0];
     while (!g.Form1.Accepted) {
         PrintTitle(g.AppTitle);
+        Asking("Main menu");
         auto name = [](const ChoiceList& l) {
             return l.Current() ? l.Current()->Display : std::string("(none)");
         };
-        out_ << "Race: " << name(g.RaceList) << "\nService: " << name(g.ServiceList)
-             << "\nBranch: " << name(g.BranchList) << "\nStatistics: " << Plain(g.Form1.StatsText);
+        Say("Race: " + name(g.RaceList) + "\nService: " + name(g.ServiceList) +
+            "\nBranch: " + name(g.BranchList));
+        out_ << "Statistics: " << Plain(g.Form1.StatsText);
         out_ << "Hits: " << g.Form1.Hits << "  TL: " << g.Form1.TL << "\n";
         PrintNumbered(std::vector<std::string>(std::begin(menu), std::end(menu)), -1);
         switch (AskNumber(count, false)) {
             case 1: {
-                int i = ChooseEntry(g.RaceList, "races");
+                int i = ChooseEntry(g.RaceList, "Choose race", "races");
                 if (i >= 0) SelectRace(g, i);
                 break;
             }
             case 2: {
-                int i = ChooseEntry(g.ServiceList, "services");
+                int i = ChooseEntry(g.ServiceList, "Choose service", "services");
                 if (i >= 0) SelectService(g, i);
                 break;
             }
             case 3: {
-                int i = ChooseEntry(g.BranchList, "branches");
+                int i = ChooseEntry(g.BranchList, "Choose branch", "branches");
                 if (i >= 0) SelectBranch(g, i);
                 break;
             }
@@ -386,6 +416,7 @@ void ConsoleUi::RunMainWindow(Game& g) {
                     out_ << "Vilani blood is not available for this race.\n";
                     break;
                 }
+                PrintTitle("Vilani blood");
                 for (int k = 0; k < MainWindowModel::VilaniLevels; ++k)
                     out_ << (k == g.Form1.VilaniLevel ? "*" : " ") << k + 1 << " "
                          << MainWindowModel::VilaniCaptions[k] << "\n";
@@ -419,6 +450,7 @@ void ConsoleUi::RunMainWindow(Game& g) {
                     {"Cascades listing", ShowCascadesListing}};
                 if (TestPlanOffered())
                     listings.push_back({"Test Plan", [](Game& game) { RunTestPlan(game); }});
+                PrintTitle("Show");
                 for (size_t k = 0; k < listings.size(); ++k)
                     out_ << " " << k + 1 << " " << listings[k].first << "\n";
                 const int k = AskNumber(static_cast<int>(listings.size()), true, "go back");
@@ -441,28 +473,32 @@ void ConsoleUi::RunMainWindow(Game& g) {
 }
 
 void ConsoleUi::ShowOptions(Game& g) {
-    ConsoleOptions(g, in_, out_);
+    ConsoleOptions(g, in_, out_, columns_);
 }
 void ConsoleUi::ShowPreferredSkills(Game& g) {
-    ConsolePreferredSkills(g, in_, out_);
+    ConsolePreferredSkills(g, in_, out_, columns_);
 }
 void ConsoleUi::ShowSaveOptionSet(Game& g) {
-    ConsoleSaveOptionSet(g, in_, out_);
+    ConsoleSaveOptionSet(g, in_, out_, columns_);
 }
 
 void ConsoleUi::ShowAbout(Game& g) {
     PrintTitle("About Orrimar Character Generator");
-    out_ << "Orrimar Character Generator\n"
-         << g.AppTitle << "\nCharacters for the Astrovane science-fiction role-playing game.\n"
-         << " 1 OK\n 2 System Info...\n";
+    Say("Orrimar Character Generator\n" + g.AppTitle +
+        "\nCharacters for the Astrovane science-fiction role-playing game.\n 1 OK\n 2 System "
+        "Info...");
     if (AskNumber(2, false) == 2)
         Message("System Information Is Unavailable At This Time", g.AppTitle, MsgIcon::None);
 }
 
 std::optional<std::string> ConsoleUi::OpenFileDialog(const FileDialogRequest& request) {
     PrintTitle(request.FilterDescription + " (" + request.FilterPattern + ")");
-    out_ << "Type the path of the file to open (proposed: " << request.FileName
-         << "); an empty line cancels.\n> " << std::flush;
+    std::error_code ec;
+    const std::string here = std::filesystem::current_path(ec).string();
+    Say("Type the path of the file (" + request.FileName + ", say) and press Enter" +
+        (ec ? std::string() : "; a path not starting with / starts from " + here) +
+        ". An empty line cancels.");
+    out_ << "> " << std::flush;
     std::string answer = Trim(ReadLine());
     if (answer.empty()) return std::nullopt;
     return answer;
@@ -475,9 +511,9 @@ std::optional<std::string> ConsoleUi::SaveFileDialog(const FileDialogRequest& re
     // A proposal such as "*.htm" (an unnamed character) is a pattern, not a name.
     const bool proposal =
         !request.FileName.empty() && request.FileName.find('*') == std::string::npos;
-    out_ << "Type the path to save to";
-    if (proposal) out_ << " (empty: " << request.InitialFolder << request.FileName << ")";
-    out_ << "; a single . cancels.\n";
+    Say(std::string("Type the path to save to") +
+        (proposal ? " (empty: " + request.InitialFolder + request.FileName + ")" : "") +
+        "; a single . cancels.");
     while (true) {
         out_ << "> " << std::flush;
         std::string path = Trim(ReadLine());
@@ -505,7 +541,7 @@ std::optional<std::string> ConsoleUi::SaveFileDialog(const FileDialogRequest& re
 }
 
 void ConsoleUi::OpenPage(const std::string& path) {
-    out_ << "Page written: " << path << "\n";
+    Say("Page written: " + path);
 }
 
 void ConsoleUi::PreviewPage(const std::string& html, const std::string&) {
@@ -516,15 +552,21 @@ void ConsoleUi::PreviewPage(const std::string& html, const std::string&) {
 }
 
 void ConsoleUi::OpenInEditor(const std::string& path) {
-    out_ << "Please edit the settings file " << path << "\n";
+    Say("Please edit the settings file " + path);
 }
 
 void ConsoleUi::Beep() {
-    out_ << '\a' << std::flush;
+    // The bell is the one control character the program itself sends.
+    out_.flush();
+    if (auto* buffer = dynamic_cast<TerminalBuffer*>(out_.rdbuf()))
+        buffer->WriteRaw("\a");
+    else
+        out_ << '\a';
+    out_.flush();
 }
 
 void ConsoleUi::ShowSplash(Game& g) {
-    out_ << "Enhanced Astrovane Characters for Windows\nAstrovane\n" << g.AppTitle << "\n";
+    Say("Enhanced Astrovane Characters for Windows\nAstrovane\n" + g.AppTitle);
 }
 
 }  // namespace orrimar

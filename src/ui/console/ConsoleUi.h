@@ -62,9 +62,12 @@ class ConsoleUi : public Ui {
     void Asking(const std::string& question);
     // Asks for a number 1..count (0 allowed when `allowZero`), again on a wrong answer.
     int AskNumber(int count, bool allowZero, const std::string& zeroMeaning = "");
+    // Prints `text` wrapped to the terminal's width, and a line end.
+    void Say(const std::string& text);
     void PrintTitle(const std::string& title);
-    // Lists a main-window list and asks for an entry; -1 when it is empty.
-    int ChooseEntry(const ChoiceList& list, const char* what);
+    // Lists a main-window list under `title` and asks for an entry; -1 when
+    // it is empty.
+    int ChooseEntry(const ChoiceList& list, const std::string& title, const char* what);
     void PrintTermWindow(Game& g);
     // The term window's question and its numbered buttons.
     void PrintTermQuestion(Game& g);
@@ -81,6 +84,7 @@ class ConsoleUi : public Ui {
     size_t columns_ = 80;
     size_t lines_ = 24;
     bool paging_ = false;
+    std::vector<std::string> tableCaptions_;  // the skill tables offered last
 };
 
 }  // namespace orrimar

@@ -11,6 +11,7 @@
 
 #include "model/Encoding.h"
 #include "model/Text.h"
+#include "ui/console/TextLayout.h"
 
 namespace orrimar {
 
@@ -107,9 +108,12 @@ std::optional<std::string> ReadTerminalLine(std::istream& in, std::ostream& out)
             buffer->WriteRaw(refused);
         else
             out << refused;
-        out << "\nOrrimar keeps its texts in Western European letters (Latin-1). Please type "
-               "the answer again.\n> "
-            << std::flush;
+        out << "\n"
+            << WrappedText(
+                   "Orrimar keeps its texts in Western European letters (Latin-1). "
+                   "Please type the answer again.",
+                   static_cast<size_t>(TerminalColumns()))
+            << "\n> " << std::flush;
     }
 }
 
@@ -120,8 +124,9 @@ TerminalBuffer::int_type TerminalBuffer::overflow(int_type c) {
 }
 
 std::streamsize TerminalBuffer::xsputn(const char* text, std::streamsize count) {
+    // Whatever reaches the terminal, from a file or not, cannot steer it.
     const std::string converted =
-        ToTerminal(std::string(text, static_cast<size_t>(count)), charset_);
+        ToTerminal(VisibleText(std::string_view(text, static_cast<size_t>(count)), true), charset_);
     const auto size = static_cast<std::streamsize>(converted.size());
     return target_->sputn(converted.data(), size) == size ? count : 0;
 }

@@ -39,12 +39,14 @@ bool InteractiveTerminal();
 // again. Nothing at the end of input.
 std::optional<std::string> ReadTerminalLine(std::istream& in, std::ostream& out);
 
-// Writes the program's Latin-1 text to `target` in `charset`; installed on
-// standard output and error by the terminal program.
+// Writes the program's Latin-1 text to `target` in `charset`, control
+// characters other than line ends and tabs shown (VisibleText); installed
+// on standard output and error by the terminal program.
 class TerminalBuffer : public std::streambuf {
   public:
     TerminalBuffer(std::streambuf* target, Charset charset) : target_(target), charset_(charset) {}
-    // Bytes already in the terminal's encoding, passed through unconverted.
+    // Bytes passed through unconverted: text already in the terminal's
+    // encoding, a beep, a JSON stream.
     void WriteRaw(const std::string& text);
     std::streambuf* Target() const { return target_; }
 

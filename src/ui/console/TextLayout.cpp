@@ -279,6 +279,25 @@ std::vector<std::string> WrapLine(const std::string& line, size_t width, size_t 
     return out;
 }
 
+std::string WrappedText(const std::string& text, size_t width) {
+    std::string out;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        const std::string line = text.substr(start, end - start);
+        if (line.size() <= width) {
+            out += line;
+        } else {
+            const size_t lead = std::min(line.find_first_not_of(' '), line.size());
+            const auto parts = WrapLine(line, width, lead);
+            for (size_t i = 0; i < parts.size(); ++i) out += (i > 0 ? "\n" : "") + parts[i];
+        }
+        if (end == text.size()) break;
+        out += '\n';
+        start = end + 1;
+    }
+    return out;
+}
+
 std::string NumberedEntry(bool marked, size_t number, size_t digits, const std::string& text) {
     const std::string n = std::to_string(number);
     return std::string(marked ? "*" : " ") +

@@ -11,6 +11,11 @@ namespace orrimar {
 // cut; lines after the first start with `indent` blanks.
 std::vector<std::string> WrapLine(const std::string& line, size_t width, size_t indent = 0);
 
+// Text of several lines for a terminal `width` columns wide: each line
+// longer than that wrapped at blanks, its later lines under its own indent;
+// lines that fit are kept exactly, line ends as they are.
+std::string WrappedText(const std::string& text, size_t width);
+
 // A numbered entry as lists print it: the mark ("*" for the current entry,
 // else a blank), the number right-aligned to `digits`, a blank, the text.
 std::string NumberedEntry(bool marked, size_t number, size_t digits, const std::string& text);

@@ -18,6 +18,7 @@
 #include "model/Dice.h"
 #include "model/Game.h"
 #include "model/Text.h"
+#include "output/CharacterJson.h"
 #include "output/Regenerate.h"
 #include "startup/DataCheck.h"
 #include "startup/InstalledData.h"
@@ -39,12 +40,15 @@ void Usage(std::ostream& out) {
            "       orrimar-cli --check-data DIR [--strict]\n"
            "       orrimar-cli --auto --count N --out DIR [--seed S] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--template FILE] [--data DIR]\n"
-           "                   [--format html|json|jsonl|both] [--dice FILE]\n"
+           "                   [--format html|json|jsonl|both] [--dice FILE] [--jobs N]\n"
+           "                   [--no-pages]\n"
            "       orrimar-cli --regenerate FILE [--data DIR] [--out FILE]\n"
            "       orrimar-cli --version | --help\n"
            "\n"
            "  --data DIR        use DIR as the data folder for this run (the settings file\n"
-           "                    is neither read nor written)\n"
+           "                    is neither read nor written); without it a batch or\n"
+           "                    --regenerate reads the folder recorded at first run, else\n"
+           "                    your copy of the sample data, else the installed one\n"
            "  --yes             replace existing files without asking (for answer scripts);\n"
            "                    with --auto, replace the batch the --out folder holds\n"
            "  --check-data DIR  load every race, service and branch of DIR and list every\n"
@@ -118,12 +122,13 @@ int CheckData(const std::string& dir, bool strict) {
 }
 
 int Version() {
-    // The version the window title shows, from the one place that makes it.
+    // The version the JSON documents and manual pages carry, and the
+    // window title's, each from the one place that makes it.
     ConsoleUi ui(std::cin, std::cout);
     SeededDice dice{UnchosenSeed()};
     Game g(ui, dice);
     SetAppTitle(g);
-    std::cout << "orrimar-cli " << DecimalText(g.AppVersion) << " (" << g.AppTitle << ")\n"
+    std::cout << "orrimar-cli " << ProgramVersionText() << " (" << g.AppTitle << ")\n"
               << "data format " << DataFormatVersion << "\n";
     return 0;
 }
@@ -302,6 +307,15 @@ int Run(const std::vector<std::string>& args) {
     std::string commandLine;
     for (const auto& word : rest) commandLine += (commandLine.empty() ? "" : " ") + word;
 
+    // A batch or regeneration without --data takes the folder of the first
+    // run, else the user's copy of the sample data, else the installed one,
+    // and says which.
+    if (dataDir.empty() && (automatic || !regenerate.empty())) {
+        const DefaultData found = FindDefaultData(InstalledDataFolder());
+        if (!found.Folder.empty())
+            std::cerr << "orrimar-cli: reading " << found.Source << ": " << found.Folder << "\n";
+        dataDir = found.Folder;
+    }
     if (!regenerate.empty())
         return RegenerateCharacter(regenerate, dataDir, batch.OutDir, std::cout, std::cerr);
     if (automatic) {
@@ -324,7 +338,13 @@ int Run(const std::vector<std::string>& args) {
         batch.DataDir = dataDir;
         batch.ReplaceBatch = assumeYes;
         StopBatchOnSignals();
-        return RunBatch(batch, std::cerr, nullptr, &std::cout);
+        // JSON Lines are UTF-8 bytes, not the terminal's text: standard
+        // output carries them as the file would, whatever the locale.
+        auto* terminal = dynamic_cast<TerminalBuffer*>(std::cout.rdbuf());
+        std::ostream bytes(terminal ? terminal->Target() : std::cout.rdbuf());
+        const int status = RunBatch(batch, std::cerr, nullptr, &bytes);
+        bytes.flush();
+        return status;
     }
 
     ConsoleUi ui(std::cin, std::cout);
