@@ -64,6 +64,7 @@ void PrintOptions(std::ostream& out, const Game& g, const OptionsWindowModel& m)
         for (size_t i = 0; i < m.RankList.size(); ++i)
             out << (static_cast<int>(i) == m.RankSelected ? " *r" : "  r")
                 << Fit(std::to_string(i + 1), 3) << m.RankList[i] << "\n";
+        if (!m.RankNote.empty()) PrintWrapped(out, m.RankNote);
     }
     out << "A box number ticks or unticks it";
     if (m.RankListVisible) out << ", r and a number picks the rank cap (r3)";
@@ -212,8 +213,7 @@ void ConsoleSaveOptionSet(Game& g, std::istream& in, std::ostream& out) {
         out << "\n== " << SaveOptionSetCaption << " ==\n";
         for (const char* text : SaveOptionSetTexts) PrintWrapped(out, text);
         for (int n = 1; n <= 4; ++n) {
-            const std::string& name = g.OptionSetButton[n];
-            out << "  " << n << " " << (name.empty() ? "(empty slot)" : name) << "\n";
+            out << "  " << n << " " << OptionSetSlotCaption(g, n) << "\n";
         }
         out << "  d Done\n";
         while (true) {
