@@ -31,7 +31,7 @@ struct OptionsWindowModel {
     std::string RankNote;
 };
 
-inline constexpr const char* RankListCaption = "Highest rank reached:";
+inline constexpr const char* RankListCaption = "Cap at rank:";
 inline constexpr const char* NoServiceRanks =
     "No service chosen yet: the ranks to cap at are those of the service and branch chosen "
     "in the main window.";

@@ -115,6 +115,7 @@ Form4::Form4(QWidget* parent, Game& g, OptionsWindowModel& model)
     ranksNote_->setFixedWidth(widest);
     ranksNote_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     rankColumn->addWidget(ranksNote_);
+    rankColumn->addStretch(0);  // the note stands at the top when the list is away
     top->addLayout(rankColumn);
     layout->addLayout(top, 1);
 
