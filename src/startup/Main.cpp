@@ -65,9 +65,9 @@ std::string ChooseDataFolder(Game& g) {
             std::filesystem::absolute(std::filesystem::path(*chosen), ec).lexically_normal();
         if (const std::string folder = ChosenDataFolder(file.string()); !ec && !folder.empty())
             return folder;
-        const bool folder = std::filesystem::is_directory(file, ec);
-        g.ui.Message((folder ? "The folder " + file.string() + " holds no race files (*.eri)"
-                             : "There is no file " + file.string()) +
+        const bool isFolder = std::filesystem::is_directory(file, ec);
+        g.ui.Message((isFolder ? "The folder " + file.string() + " holds no race files (*.eri)"
+                               : "There is no file " + file.string()) +
                          ". Please choose IMPERIAL.ERI.",
                      g.AppTitle, MsgIcon::Warning);
     }
