@@ -66,8 +66,8 @@ class Ui {
     virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) = 0;
     virtual void OpenPage(const std::string& path) = 0;
     // Shows a finished page (HTML in Latin-1) to read, print or save as PDF;
-    // `name` is the character's, possibly empty, for the PDF's proposed file
-    // name. Asks for no name and writes nothing unless the user saves.
+    // `name` is the PDF's proposed file name without extension, possibly
+    // empty. Asks for no name and writes nothing unless the user saves.
     virtual void PreviewPage(const std::string& html, const std::string& name) = 0;
     virtual void OpenInEditor(const std::string& path) = 0;
     virtual void Beep() = 0;

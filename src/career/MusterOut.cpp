@@ -43,7 +43,8 @@ bool HasGambling(const Game& g) {
 }
 
 // A table line: the material text in a column wide enough for the longest
-// entry (at least 20), then the cash; trailing blanks trimmed.
+// entry and two blanks (at least 20), then the cash, each heading over its
+// values; trailing blanks trimmed.
 std::string TableLine(const std::string& material, const std::string& cash, size_t width) {
     std::string line = material;
     line.resize(std::max(width, material.size()), ' ');
@@ -67,7 +68,7 @@ void ShowTables(Game& g) {
     text += TableLine("1D Material", "1D Financial", width);
     for (int i = 1; i <= rows; ++i)
         text += TableLine(material[i - 1],
-                          i <= s.CashCount ? "  Cr" + FormatThousands(s.Cash[i]) : "", width);
+                          i <= s.CashCount ? "Cr" + FormatThousands(s.Cash[i]) : "", width);
     TextViewerModel viewer;
     viewer.TitleLine = "Mustering out tables for " + s.Name;
     viewer.Text = text;

@@ -43,26 +43,42 @@ std::optional<std::vector<std::string>> ReadTemplate(const std::string& path,
     return lines;
 }
 
+namespace {
+
+// A recorded career's page names its seed, version and data, and carries
+// what makes the character again.
+bool Recorded(const Game& g) {
+    return g.Recipe.Made != CareerRecipe::Kind::None;
+}
+
+void AppendRecord(const Game& g, std::string& page) {
+    if (!Recorded(g)) return;
+    AppendPageRecordComment(g, page);
+    page += CrLf;
+}
+
+}  // namespace
+
+std::string BuiltInResumePage(Game& g) {
+    std::string page;
+    // Room for the page and its record at once.
+    page.reserve(16384);
+    AppendBuiltInResume(g, TodayLongDate(), Recorded(g) ? RegenerationFooter(g) : "", page);
+    AppendRecord(g, page);
+    return page;
+}
+
 std::string ResumeFiles(Game& g, const std::string& path, const ResumeLayout& layout,
                         std::vector<FileText>& files) {
-    // A recorded career's page names its seed, version and data, and carries
-    // what makes the character again.
-    const bool recorded = g.Recipe.Made != CareerRecipe::Kind::None;
-    const std::string extraFooter = recorded ? RegenerationFooter(g) : "";
     std::string page;
     if (layout.TemplatePath.empty()) {
-        // Room for the page and its record at once.
-        page.reserve(16384);
-        AppendBuiltInResume(g, TodayLongDate(), extraFooter, page);
+        page = BuiltInResumePage(g);
     } else {
         std::string problem;
         const auto lines = ReadTemplate(layout.TemplatePath, problem);
         if (!lines) return problem;
-        page = JoinLinesCrLf(FillTemplate(g, *lines, extraFooter));
-    }
-    if (recorded) {
-        AppendPageRecordComment(g, page);
-        page += CrLf;
+        page = JoinLinesCrLf(FillTemplate(g, *lines, Recorded(g) ? RegenerationFooter(g) : ""));
+        AppendRecord(g, page);
     }
     files.push_back({path, std::move(page)});
     if (auto trg = TrgFile(g, path)) files.push_back(std::move(*trg));

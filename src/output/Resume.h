@@ -38,6 +38,10 @@ std::optional<std::vector<std::string>> ReadTemplate(const std::string& path, st
 // file that failed; a failed write leaves any earlier file at `path` whole.
 std::string WriteResume(Game& g, const std::string& path, const ResumeLayout& layout);
 
+// The built-in page exactly as "Save as HTML" writes it, footer and record
+// included: what the preview shows, prints and saves as PDF.
+std::string BuiltInResumePage(Game& g);
+
 // The same files made but not written, added to `files` (a batch writes
 // them on a thread of its own); "" or what went wrong.
 std::string ResumeFiles(Game& g, const std::string& path, const ResumeLayout& layout,

@@ -7,6 +7,8 @@
 #include "model/Game.h"
 #include "output/ResumeText.h"
 #include "startup/Files.h"
+#include "startup/Settings.h"
+#include "ui/WindowPlaces.h"
 
 namespace orrimar {
 
@@ -20,17 +22,54 @@ std::string ResumeFolder() {
     return folder;
 }
 
+std::string SaveFolder() {
+    const std::string kept = ReadPlacesText(SettingsFolder(), SaveFolderKey);
+    std::error_code ec;
+    if (!kept.empty() && std::filesystem::is_directory(kept, ec)) return AddBackslash(kept);
+    return ResumeFolder();
+}
+
+std::string RememberSaveFolder(const std::string& path) {
+    std::error_code ec;
+    const auto whole = std::filesystem::absolute(std::filesystem::path(path), ec);
+    if (ec) return "";
+    return WritePlacesText(SettingsFolder(), SaveFolderKey, FolderOf(whole.string()));
+}
+
+namespace {
+
+// The last save's file name (without extension) is kept with the name of
+// the character saved, "name|file": another character is offered its own.
+// An unnamed character is told from no other, so it is offered nothing.
+void RememberSavedName(const std::string& character, const std::string& path) {
+    const std::string file = FileNameOf(path);
+    const std::string stem = file.substr(0, file.rfind('.'));
+    if (!stem.empty() && !character.empty() && character.find('|') == std::string::npos)
+        WritePlacesText(SettingsFolder(), SavedNameKey, character + "|" + stem);
+}
+
+}  // namespace
+
+std::string ProposedStem(const Game& g) {
+    const std::string kept = ReadPlacesText(SettingsFolder(), SavedNameKey);
+    const std::string& name = g.Character.Name;
+    if (!name.empty() && kept.size() > name.size() + 1 && kept.compare(0, name.size(), name) == 0 &&
+        kept[name.size()] == '|')
+        return kept.substr(name.size() + 1);
+    return SafeFileName(g.Character.Name);
+}
+
 FileDialogRequest ResumeSaveRequest(const Game& g, const SavedKind& kind) {
     const std::string extension = kind.Extension;
     FileDialogRequest request;
-    request.InitialFolder = ResumeFolder();
+    request.InitialFolder = SaveFolder();
     request.FilterDescription = kind.Description;
     request.FilterPattern = "*." + extension;
     request.DefaultExtension = extension;
     // A name with nothing usable in it proposes no name, like no name at all:
     // the filter's "*.htm" is a pattern, and would be saved as a file of
     // that very name.
-    const std::string stem = SafeFileName(g.Character.Name);
+    const std::string stem = ProposedStem(g);
     request.FileName = stem.empty() ? "" : stem + "." + extension;
     return request;
 }
@@ -46,6 +85,9 @@ std::optional<std::string> AskResumePath(Game& g, const SavedKind& kind) {
             continue;
         }
         if (name.find('.') == std::string::npos) *path += std::string(".") + kind.Extension;
+        // Only a convenience: a folder that cannot be kept costs the default next time.
+        RememberSaveFolder(*path);
+        RememberSavedName(g.Character.Name, *path);
         return path;
     }
 }

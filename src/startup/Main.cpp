@@ -25,6 +25,20 @@ void TestMessage(Game& g, const std::string& text) {
     throw ProgramExit{1};
 }
 
+// The data folder a path chosen at first run names: a folder holding race
+// files, or the folder of a file found whatever the letter case typed
+// ("imperial.eri" finds IMPERIAL.ERI); "" when it names neither.
+std::string ChosenDataFolder(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        const std::string folder = AddBackslash(path);
+        return ListFilesWithExtension(folder, ".ERI").empty() ? "" : folder;
+    }
+    const auto found = FindFileNoCase(FolderOf(path), FileNameOf(path));
+    if (!found || !std::filesystem::is_regular_file(*found, ec)) return "";
+    return FolderOf(*found);
+}
+
 // Asks for IMPERIAL.ERI with the open-file dialog; returns its folder.
 std::string ChooseDataFolder(Game& g) {
     g.ui.Message(
@@ -49,8 +63,12 @@ std::string ChooseDataFolder(Game& g) {
         std::error_code ec;
         const std::filesystem::path file =
             std::filesystem::absolute(std::filesystem::path(*chosen), ec).lexically_normal();
-        if (!ec && std::filesystem::is_regular_file(file, ec)) return FolderOf(file.string());
-        g.ui.Message("There is no file " + file.string() + ". Please choose IMPERIAL.ERI.",
+        if (const std::string folder = ChosenDataFolder(file.string()); !ec && !folder.empty())
+            return folder;
+        const bool isFolder = std::filesystem::is_directory(file, ec);
+        g.ui.Message((isFolder ? "The folder " + file.string() + " holds no race files (*.eri)"
+                               : "There is no file " + file.string()) +
+                         ". Please choose IMPERIAL.ERI.",
                      g.AppTitle, MsgIcon::Warning);
     }
 }

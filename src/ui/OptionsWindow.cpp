@@ -1,10 +1,12 @@
 #include "ui/OptionsWindow.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Text.h"
+#include "startup/OptionSets.h"
 
 namespace orrimar {
 
@@ -39,7 +41,13 @@ int16_t FlagValue(bool on) {
 
 void SelectRankCap(const Game& g, OptionsWindowModel& m) {
     const int cap = g.Character.Options[RankCap];
-    m.RankSelected = cap >= 1 && cap <= static_cast<int>(m.RankList.size()) ? cap - 1 : -1;
+    const int ranks = static_cast<int>(m.RankList.size());
+    m.RankSelected = cap >= 1 && cap <= ranks ? cap - 1 : -1;
+    m.RankNote.clear();
+    if (cap > ranks && ranks > 0)
+        m.RankNote = "The rank cap kept is rank " + std::to_string(cap) + ", beyond the " +
+                     std::to_string(ranks) + " ranks of " + g.Service.Name +
+                     ": promotion never reaches it. Choose a rank to cap at.";
 }
 
 void CapRankOff(Game& g, OptionsWindowModel& m) {
@@ -106,7 +114,16 @@ void OptionsTick(Game& g, OptionsWindowModel& m, int box, bool checked) {
 void OptionsSelectRank(Game& g, OptionsWindowModel& m, int position) {
     if (position < 0 || position >= static_cast<int>(m.RankList.size())) return;
     m.RankSelected = position;
+    m.RankNote.clear();
     g.Character.Options[RankCap] = static_cast<int16_t>(position + 1);
+}
+
+std::string OptionSetSlotCaption(const Game& g, int slot) {
+    if (slot < 1 || slot > 4) return "";
+    if (!g.OptionSetButton[slot].empty()) return g.OptionSetButton[slot];
+    std::error_code ec;
+    return std::filesystem::is_regular_file(OptionSetPath(g, slot), ec) ? "(no name)"
+                                                                        : "(empty slot)";
 }
 
 void OptionsDone(Game& g) {

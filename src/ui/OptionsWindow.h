@@ -26,7 +26,15 @@ struct OptionsWindowModel {
     std::vector<std::string> RankList;  // List1: one entry per rank 1..MaxRank
     int RankSelected = -1;
     bool RankListVisible = false;
+    // A cap kept (from an option set) beyond this service's ranks: said,
+    // since no entry of the list can show it; "" otherwise.
+    std::string RankNote;
 };
+
+inline constexpr const char* RankListCaption = "Cap at rank:";
+inline constexpr const char* NoServiceRanks =
+    "No service chosen yet: the ranks to cap at are those of the service and branch chosen "
+    "in the main window.";
 
 // The caption of box 0..15.
 const char* OptionCaption(int box);
@@ -100,5 +108,8 @@ inline constexpr std::array<const char*, 3> SaveOptionSetTexts = {
     "Click one of the buttons to save the current values to that slot. You load sets back from "
     "the main character stat rolling screen.",
     "If you save a set called \"Default\", it will automatically be loaded when Orrimar starts."};
+// A slot button's caption: the set's name, "(empty slot)" where no set is
+// saved, "(no name)" for a set saved without one.
+std::string OptionSetSlotCaption(const Game& g, int slot);
 
 }  // namespace orrimar

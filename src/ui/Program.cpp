@@ -10,6 +10,7 @@
 #include "names/Homeworld.h"
 #include "output/BuiltInResume.h"
 #include "output/Resume.h"
+#include "output/SaveDialog.h"
 #include "startup/Files.h"
 #include "startup/Main.h"
 
@@ -48,8 +49,7 @@ CareerEnd FinalMenu(Game& g) {
         if (choice == "5") {
             // The built-in page as "Save as HTML" writes it, the character
             // named or not; nothing is asked and nothing written.
-            g.ui.PreviewPage(JoinLinesCrLf(BuiltInResumeLines(g, TodayLongDate())),
-                             g.Character.Name);
+            g.ui.PreviewPage(BuiltInResumePage(g), ProposedStem(g));
             previewed = true;
         }
     }

@@ -42,28 +42,43 @@ std::string KeyOf(const std::string& line) {
 
 }  // namespace
 
-std::optional<WindowPlace> ReadWindowPlace(const std::string& folder, const std::string& window) {
+std::string ReadPlacesText(const std::string& folder, const std::string& key) {
     const auto lines = ReadLines(folder + WindowPlacesFileName);
-    if (!lines) return std::nullopt;
+    if (!lines) return "";
     for (const auto& line : *lines) {
-        if (EqualsNoCase(KeyOf(line), window)) return ParsePlace(line.substr(line.find('=') + 1));
+        if (EqualsNoCase(KeyOf(line), key)) return line.substr(line.find('=') + 1);
     }
-    return std::nullopt;
+    return "";
+}
+
+std::string WritePlacesText(const std::string& folder, const std::string& key,
+                            const std::string& text) {
+    // A line break would split the entry and break the lines after it.
+    if (text.find_first_of("\r\n") != std::string::npos)
+        return "A text with a line break cannot be kept in " + folder + WindowPlacesFileName + ".";
+    std::vector<std::string> lines;
+    if (const auto old = ReadLines(folder + WindowPlacesFileName)) {
+        for (const auto& line : *old) {
+            if (!IsBlank(line) && !EqualsNoCase(KeyOf(line), key)) lines.push_back(line);
+        }
+    }
+    lines.push_back(key + "=" + text);
+    MakeFolder(folder);
+    return WriteFileAtomic(folder + WindowPlacesFileName, JoinLinesCrLf(lines));
+}
+
+std::optional<WindowPlace> ReadWindowPlace(const std::string& folder, const std::string& window) {
+    const std::string text = ReadPlacesText(folder, window);
+    if (text.empty()) return std::nullopt;
+    return ParsePlace(text);
 }
 
 std::string WriteWindowPlace(const std::string& folder, const std::string& window,
                              const WindowPlace& place) {
-    std::vector<std::string> lines;
-    if (const auto old = ReadLines(folder + WindowPlacesFileName)) {
-        for (const auto& line : *old) {
-            if (!IsBlank(line) && !EqualsNoCase(KeyOf(line), window)) lines.push_back(line);
-        }
-    }
-    lines.push_back(window + "=" + std::to_string(place.X) + "," + std::to_string(place.Y) + "," +
-                    std::to_string(place.Width) + "," + std::to_string(place.Height) + "," +
-                    (place.Maximized ? "1" : "0"));
-    MakeFolder(folder);
-    return WriteFileAtomic(folder + WindowPlacesFileName, JoinLinesCrLf(lines));
+    return WritePlacesText(folder, window,
+                           std::to_string(place.X) + "," + std::to_string(place.Y) + "," +
+                               std::to_string(place.Width) + "," + std::to_string(place.Height) +
+                               "," + (place.Maximized ? "1" : "0"));
 }
 
 }  // namespace orrimar

@@ -1,6 +1,8 @@
 // Where the main and term windows stood when last closed, kept between runs
 // in a small file of the settings folder, one line a window:
 //   Form3=120,80,900,700,0      (left, top, width, height, maximized)
+//   SaveFolder=/home/kira/characters/   (where the last save went)
+//   SavedName=Kira Dovan|kira-final     (the character, and its file's name)
 // A missing or broken file, or a broken line, only means that window opens
 // where it always did.
 #pragma once
@@ -29,5 +31,14 @@ std::optional<WindowPlace> ReadWindowPlace(const std::string& folder, const std:
 // success, else what failed.
 std::string WriteWindowPlace(const std::string& folder, const std::string& window,
                              const WindowPlace& place);
+
+// A text kept in the same file under `key` ("SaveFolder"), "" when none;
+// and recording it, keeping the other lines, as WriteWindowPlace does. A
+// text holding a line break is not recorded.
+inline constexpr const char* SaveFolderKey = "SaveFolder";
+inline constexpr const char* SavedNameKey = "SavedName";
+std::string ReadPlacesText(const std::string& folder, const std::string& key);
+std::string WritePlacesText(const std::string& folder, const std::string& key,
+                            const std::string& text);
 
 }  // namespace orrimar

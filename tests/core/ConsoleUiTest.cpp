@@ -120,11 +120,15 @@ std::vector<std::string> Lines(const std::string& text) {
 
 // The fifth button of the final menu shows the page "Save as HTML" writes,
 // byte for byte, without asking for a name or writing a file; the homeworld
-// on it stays for the save that follows.
+// on it stays for the save that follows. A recorded career's page carries
+// its footer (seed, version, data) in the preview as in the file.
 TEST(FinalMenu, PreviewShowsThePageAsSavedAndWritesNothing) {
     TestGame t;
     t.LoadData(SampleDataDir());
     t.Pick("Imperial", "Imperial Navy", "Line Fleet");
+    t.g.Recipe.Made = CareerRecipe::Kind::Interactive;
+    t.g.Recipe.Seeded = true;
+    t.g.Recipe.Seed = 4242;
     t.dice.SetFallback(true);
     t.g.Character.PsiTrained = 1;  // no latent rating, thrown afresh for every page
     t.ui.Answer({"5", "4"});
@@ -141,6 +145,7 @@ TEST(FinalMenu, PreviewShowsThePageAsSavedAndWritesNothing) {
     ASSERT_EQ(WriteResume(t.g, out.Path() + "page.htm", ResumeLayout::BuiltIn()), "");
     EXPECT_EQ(previewed, out.Read("page.htm"));
     EXPECT_NE(previewed.find(t.g.Character.Homeworld), std::string::npos);
+    EXPECT_NE(previewed.find("seed 4242, Orrimar "), std::string::npos);
 }
 
 // The terminal prints that page as text: no tags, entities decoded, every

@@ -77,10 +77,11 @@ TEST_F(MusterOutTest, ButtonsAndTables) {
     const auto& tables = t.ui.shown.at(2);
     EXPECT_EQ(tables.Title, "Mustering out tables for Survey Fleet");
     const auto lines = Split(tables.Text, '\n');
-    // The material column fits its longest entry; no rows past the tables.
+    // The material column fits its longest entry; each heading stands over
+    // its values; no rows past the tables.
     EXPECT_EQ(lines[1] + lines[2],
               "Mustering out tables\r1D Material" + std::string(18, ' ') + "1D Financial\r");
-    EXPECT_EQ(lines[8], "6  A benefit longer than 20    Cr1,234,567\r");
+    EXPECT_EQ(lines[8], "6  A benefit longer than 20  Cr1,234,567\r");
     EXPECT_EQ(lines.size(), 10u);
 }
 

@@ -42,6 +42,7 @@ TEST_F(Options, SaveWritesSixtyOneLinesAndAsksBeforeOverwriting) {
     o[OptForceSkill] = o[OptCapRank] = o[OptTrue2D] = OptOn;
     o[RankCap] = 7;
     t.g.PrefSkill[2] = {"Rifle, long", 3};
+    EXPECT_EQ(OptionSetSlotCaption(t.g, 1), "(empty slot)");
     t.ui.Answer("Wayfarer set");  // an empty button asks no overwrite question
     SaveOptionSet(t.g, 1);
     EXPECT_EQ(t.ui.shown.at(0).Text, "Set name?");
@@ -60,6 +61,7 @@ TEST_F(Options, SaveWritesSixtyOneLinesAndAsksBeforeOverwriting) {
     EXPECT_EQ(ReadLines(data.Path() + "osets1.txt").value().at(0), "");  // an empty name
     // The menu keeps its start-up names.
     EXPECT_TRUE(t.g.OptionSetButton[1].empty() && t.g.OptionSetMenuName[1] == "Wayfarer set");
+    EXPECT_EQ(OptionSetSlotCaption(t.g, 1), "(no name)");
 }
 
 TEST_F(Options, DefaultSetsLoadAtStartUpThenSkillsAreCapped) {
@@ -105,9 +107,15 @@ TEST_F(Options, WindowBoxesAndRankCap) {
     OptionsTick(t.g, m, box, true);
     OptionsSelectRank(t.g, m, 6);  // past the list: ignored
     EXPECT_TRUE(m.RankListVisible && m.RankSelected == 2 && o[RankCap] == 3);
-    o[RankCap] = 9;  // above the service's ranks: shown with nothing selected
+    o[RankCap] = 9;  // above the service's ranks: nothing selected, and said
+    t.g.Service.Name = "Scouts";
     m = PrepareOptions(t.g);
     EXPECT_TRUE(m.RankListVisible && m.RankSelected == -1);
+    EXPECT_EQ(m.RankNote,
+              "The rank cap kept is rank 9, beyond the 6 ranks of Scouts: promotion never "
+              "reaches it. Choose a rank to cap at.");
+    OptionsSelectRank(t.g, m, 5);
+    EXPECT_TRUE(m.RankNote.empty() && o[RankCap] == 6);
 }
 
 TEST_F(Options, PreferredSkillsAddAndSuggestions) {

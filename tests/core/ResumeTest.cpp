@@ -11,10 +11,13 @@
 #include "output/BuiltInResume.h"
 #include "output/Resume.h"
 #include "output/ResumeText.h"
+#include "output/SaveDialog.h"
 #include "output/TemplateResume.h"
 #include "output/TransferFile.h"
 #include "startup/Files.h"
+#include "startup/Settings.h"
 #include "support/TestGame.h"
+#include "ui/WindowPlaces.h"
 
 using namespace orrimar;
 namespace fs = std::filesystem;
@@ -139,6 +142,26 @@ TEST_F(Resume, HasTheRecordIn126Lines) {
               "\n\n\n\n\n\n\n\n 0 \n 0 \n 0 \n 0 \n 0 \n 0 \n-1 \n-1 \n 0 \n 0 \n"
               "Blade-1, Wayfarers-2 (Noble) Homeworld codes: B564777-920% Vilani blood "
               "Untrained (latent) PSI=8\n");
+}
+
+// A save starts in the folder the last one went to (while it is there),
+// under the file name this character was last saved with; another
+// character is offered its own name. The window places stay.
+TEST_F(Resume, SavesOfferTheLastFolderAndName) {
+    TempDir out;
+    ASSERT_EQ(WriteWindowPlace(SettingsFolder(), "Form3", {1, 2, 300, 200, false}), "");
+    EXPECT_EQ(ResumeSaveRequest(g).InitialFolder, ResumeFolder());
+    EXPECT_EQ(ResumeSaveRequest(g).FileName, "KIRADOVA.htm");
+    t.ui.Answer(out.Path() + "sub/kira-final");
+    ASSERT_TRUE(MakeFolder(out.Path() + "sub"));
+    ASSERT_TRUE(AskResumePath(g));
+    const FileDialogRequest json = ResumeSaveRequest(g, JsonDocument);
+    EXPECT_EQ(json.InitialFolder + json.FileName, out.Path() + "sub/kira-final.json");
+    c.Name = "Ann Vole";
+    EXPECT_EQ(ResumeSaveRequest(g).FileName, "ANNVOLE.htm");
+    fs::remove(out.Path() + "sub");
+    EXPECT_EQ(ResumeSaveRequest(g).InitialFolder, ResumeFolder());
+    EXPECT_TRUE(ReadWindowPlace(SettingsFolder(), "Form3"));
 }
 
 TEST_F(Resume, WrittenAndOpenedOrReportedKeepingTheOldPage) {

@@ -122,20 +122,25 @@ TEST(Startup, FirstRunRecordsTheChosenFolder) {
 }
 
 // A file typed relative to the folder Orrimar stands in is recorded as a
-// whole path, so the settings hold from anywhere; a file that does not
-// exist is said at once and asked for again.
+// whole path, so the settings hold from anywhere, and is found whatever the
+// letter case typed; the folder itself may be given. A file that does not
+// exist, or a folder without race files, is said at once and asked again.
 TEST(Startup, FirstRunRecordsAWholePathAndAsksAgainForAMissingFile) {
-    TestGame t;
-    TempDir data;
-    WriteMinimalData(data);
-    const auto before = std::filesystem::current_path();
-    std::filesystem::current_path(data.Path());
-    t.ui.Answer({"nothing.eri", "IMPERIAL.ERI"});
-    const int status = RunMain(t);
-    std::filesystem::current_path(before);
-    EXPECT_EQ(status, 0);
-    EXPECT_TRUE(t.ui.SawMessage("There is no file " + data.Path() + "nothing.eri."));
-    EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + data.Path() + "\r\n");
+    for (const std::string typed : {"imperial.eri", ".", "<whole folder>"}) {
+        TestGame t;
+        TempDir data;
+        WriteMinimalData(data);
+        data.Write("notes/read.txt", {"no races here"});
+        const auto before = std::filesystem::current_path();
+        std::filesystem::current_path(data.Path());
+        t.ui.Answer({"nothing.eri", "notes", typed == "<whole folder>" ? data.Path() : typed});
+        const int status = RunMain(t);
+        std::filesystem::current_path(before);
+        EXPECT_EQ(status, 0) << typed;
+        EXPECT_TRUE(t.ui.SawMessage("There is no file " + data.Path() + "nothing.eri."));
+        EXPECT_TRUE(t.ui.SawMessage("The folder " + data.Path() + "notes holds no race files"));
+        EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + data.Path() + "\r\n") << typed;
+    }
 }
 
 TEST(Startup, FirstRunInAFolderWithoutImperialEndsWithTheWrongPlaceMessage) {

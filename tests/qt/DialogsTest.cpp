@@ -122,6 +122,41 @@ class DialogsTest : public QObject {
         QVERIFY(PickListSelection(g.Slist1).empty() && g.Slist1.Current == -1);
     }
 
+    // Only a chosen row wears the selection's colour (not the row the
+    // keyboard stands on when the list opens), and the window is as tall as
+    // its few rows, not most of the screen.
+    void pickListShowsOnlyChosenRowsAsChosen() {
+        g.Slist1 = PickListModel{};
+        for (const char* item : {"Pilot", "Medic", "Gunnery"}) PickListAdd(g.Slist1, item);
+        int unchosen = -1, chosen = -1;
+        double height = 1;
+        WhenOpen("SLIST1", [&](QWidget* window) {
+            auto* list = window->findChild<QListWidget*>("List1");
+            list->setFocus(Qt::TabFocusReason);
+            const auto tinted = [list](int row) {
+                QApplication::processEvents();
+                const QImage shot = list->viewport()->grab().toImage();
+                // Pixels tinted towards the selection's colour (blue here);
+                // the text and the base are grey or white.
+                const QRect r = list->visualItemRect(list->item(row));
+                int n = 0;
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        n += shot.pixelColor(x, y).blue() > shot.pixelColor(x, y).red() + 20;
+                return n;
+            };
+            unchosen = list->currentRow() == 0 ? tinted(0) : -2;
+            list->item(1)->setSelected(true);
+            chosen = tinted(1);
+            height = double(window->height()) / window->screen()->availableGeometry().height();
+            Click(window, "cmdCancel");
+        });
+        ShowPickList(g);
+        QCOMPARE(unchosen, 0);
+        QVERIFY(chosen > 0);
+        QVERIFY2(height < 0.5, qPrintable(QString::number(height)));
+    }
+
     void skillTableHoverAndRandom() {
         g.Service.SkillTable.Edit(1) = {"Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
         g.Form2.Button[1] = {"Personal Development", "S1", true};
@@ -165,6 +200,52 @@ class DialogsTest : public QObject {
         QVERIFY2(stamp.match(text).hasMatch(), qPrintable(text));
         WhenOpen("SLIST4", [](QWidget* window) { Click(window, "cmdCancel"); });
         QVERIFY(!ui_.ViewText(viewer));
+    }
+
+    // The open dialog selects the proposed file as it is spelt on disk, in
+    // the first folder and in one entered, so Open takes it at once.
+    void openDialogSelectsTheFileWhateverItsCase() {
+        QTemporaryDir top;
+        QVERIFY(QDir(top.path()).mkdir("data"));
+        for (const QString& name :
+             {top.path() + "/IMPERIAL.ERI", top.path() + "/data/Imperial.Eri"}) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        FileDialogRequest request;
+        request.InitialFolder = S(top.path());
+        request.FileName = "imperial.eri";
+        request.FilterDescription = "Orrimar Race files";
+        request.FilterPattern = "*.eri";
+        WhenOpen("OpenFile", [](QWidget* window) { qobject_cast<QDialog*>(window)->accept(); });
+        QCOMPARE(ui_.OpenFileDialog(request), S(top.path()) + "/IMPERIAL.ERI");
+        WhenOpen("OpenFile", [](QWidget* window) {
+            auto* dialog = qobject_cast<QFileDialog*>(window);
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("data");
+            static_cast<QDialog*>(dialog)->accept();  // a folder is entered
+            QTimer::singleShot(50, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+        });
+        const auto second = ui_.OpenFileDialog(request);
+        QVERIFY2(second == S(top.path()) + "/data/Imperial.Eri", second ? second->c_str() : "none");
+    }
+
+    // "System Info..." answers over the About window, not behind it.
+    void systemInfoStandsOverAbout() {
+        QTemporaryDir noTools;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", noTools.path().toLocal8Bit());
+        QString over;
+        WhenOpen("frmAbout", [&](QWidget* about) {
+            WhenOpen("", [&](QWidget* box) {
+                over = box->parentWidget() ? box->parentWidget()->objectName() : "nothing";
+                box->close();
+            });
+            Click(about, "cmdSysInfo");
+            Click(about, "cmdOK");
+        });
+        ui_.ShowAbout(g);
+        qputenv("PATH", path);
+        QCOMPARE(over, QString("frmAbout"));
     }
 };
 

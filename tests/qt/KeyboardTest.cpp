@@ -183,6 +183,16 @@ class KeyboardTest : public QObject {
         }
         QCOMPARE(order, QStringList({"Combo1", "Combo2", "Combo3", "Panel3D1", "Label10",
                                      "Command3D1", "Command3D3", "Command3D2"}));
+        // Alt+R, Alt+S and Alt+B open the lists.
+        for (const auto& [key, name] :
+             {std::pair{Qt::Key_R, "Combo1"}, std::pair{Qt::Key_S, "Combo2"},
+              std::pair{Qt::Key_B, "Combo3"}}) {
+            auto* list = form.findChild<QComboBox*>(name);
+            QTest::keyClick(&form, key, Qt::AltModifier);
+            QTRY_VERIFY2(list->view()->isVisible(), name);
+            list->hidePopup();
+            QVERIFY(Active(&form));
+        }
 
         QStringList asked;
         QStringList values;

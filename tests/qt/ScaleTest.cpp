@@ -115,6 +115,26 @@ class ScaleTest : public QObject {
         ui_.AskTerm(g);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     }
+
+    // A larger system font widens the main window: no menu title is hidden
+    // behind the menu bar's chevron.
+    void aLargerFontHidesNoMenu() {
+        const QFont normal = QApplication::font();
+        QFont large = normal;
+        large.setPointSizeF(normal.pointSizeF() * 1.6);
+        QApplication::setFont(large);
+        bool chevron = true;
+        {
+            Form1 form(g);
+            form.Render();
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            auto* more = form.findChild<QToolButton*>("qt_menubar_ext_button");
+            chevron = more && more->isVisible();
+        }
+        QApplication::setFont(normal);
+        QVERIFY(!chevron);
+    }
 };
 
 int main(int argc, char** argv) {

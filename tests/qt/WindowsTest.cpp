@@ -11,6 +11,7 @@
 #include "ModalSteps.h"
 
 #include "ask/Question.h"
+#include "model/Display.h"
 #include "model/Game.h"
 #include "startup/Main.h"
 #include "startup/Settings.h"
@@ -209,6 +210,43 @@ class WindowsTest : public QObject {
         QVERIFY(chunk[3].red() > chunk[3].green() + 60 && chunk[3].red() > chunk[3].blue() + 60);
         for (int i = 1; i <= 3; ++i)
             QVERIFY2(trough[i].lightness() < 100, qPrintable(trough[i].name()));
+    }
+
+    // The question's room is kept whether a question shows or not: one of
+    // four lines moves none of the lists, nor the log.
+    void termWindowKeepsItsLayoutWhileAsking() {
+        ClearTermWindow(g);
+        for (int i = 1; i <= 12; ++i)
+            g.TermWindow.Skills.push_back({"Skill " + std::to_string(i), i});
+        for (int i = 1; i <= 12; ++i) g.TermWindow.History.push_back("Term " + std::to_string(i));
+        ui_.ShowTermWindow(g);
+        Form3* form = ui_.TermWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        const auto places = [form] {
+            QList<QRect> rects;
+            for (const char* name : {"List1", "List2", "Text1"}) {
+                auto* w = form->findChild<QWidget*>(name);
+                rects << QRect(w->mapTo(form, QPoint(0, 0)), w->size());
+            }
+            return rects;
+        };
+        QApplication::processEvents();
+        const QList<QRect> idle = places();
+        g.TermWindow.Label[1] =
+            "Muster out: 5 benefits to roll\r\nCurrent money: Cr0\r\nMaterial benefits: "
+            "Blade-1\r\nSomething more";
+        g.TermWindow.Button[1] = {"Financial table", true};
+        QList<QRect> asking;
+        QTimer::singleShot(50, [&] {
+            asking = places();
+            form->Press(1);
+        });
+        ui_.AskTerm(g);
+        QApplication::processEvents();
+        const QList<QRect> after = places();
+        form->hide();
+        QCOMPARE(asking, idle);
+        QCOMPARE(after, idle);
     }
 
     // The preview writes a PDF only when asked, through a temporary file; a

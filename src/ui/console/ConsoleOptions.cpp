@@ -70,6 +70,7 @@ void PrintOptions(std::ostream& shown, size_t width, const Game& g, const Option
         for (size_t i = 0; i < m.RankList.size(); ++i)
             out << (static_cast<int>(i) == m.RankSelected ? " *r" : "  r")
                 << Fit(std::to_string(i + 1), 3) << m.RankList[i] << "\n";
+        if (!m.RankNote.empty()) PrintWrapped(out, width, m.RankNote);
     }
     PrintWrapped(out, width,
                  std::string("A box number ticks or unticks it") +
@@ -240,9 +241,7 @@ void ConsoleSaveOptionSet(Game& g, std::istream& in, std::ostream& out, size_t w
         out << "\n== " << SaveOptionSetCaption << " ==\n";
         for (const char* text : SaveOptionSetTexts) PrintWrapped(out, width, text);
         for (int n = 1; n <= 4; ++n) {
-            const std::string& name = g.OptionSetButton[n];
-            PrintWrapped(out, width,
-                         "  " + std::to_string(n) + " " + (name.empty() ? "(empty slot)" : name));
+            PrintWrapped(out, width, "  " + std::to_string(n) + " " + OptionSetSlotCaption(g, n));
         }
         out << "  d Done\n";
         while (true) {

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +19,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -33,6 +37,28 @@ namespace {
 QString Caption(const std::string& text) {
     return Q(text).replace('&', "&&");
 }
+
+// In a list where several rows may be chosen, only a chosen row wears the
+// selection's colour: the keyboard's row is outlined with dots in the text's
+// colour (a style's focus frame, or the pointer's hover, in the selection's
+// colour reads as chosen).
+class ChosenOnlyDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        const bool chosen = option.state & QStyle::State_Selected;
+        const bool focus = option.state & QStyle::State_HasFocus;
+        if (!chosen) plain.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (chosen || !focus) return;
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::Text), 1, Qt::DotLine));
+        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+};
 }  // namespace
 
 void CentreOnScreen(QWidget* w) {
@@ -115,6 +141,7 @@ PickListDialog::PickListDialog(QWidget* parent, Game& g, PickListModel& list)
     items_ = new QListWidget;
     items_->setObjectName("List1");
     items_->setSelectionMode(QAbstractItemView::MultiSelection);
+    items_->setItemDelegate(new ChosenOnlyDelegate(items_));
     items_->installEventFilter(this);
     layout->addWidget(items_, 1);
     auto* row = new QHBoxLayout;
@@ -155,9 +182,19 @@ PickListDialog::PickListDialog(QWidget* parent, Game& g, PickListModel& list)
         Push();
     });
     Push();
+    // Sized to its rows: as tall as they need within three quarters of the
+    // screen (a scroll bar beyond), as wide as the longest.
     const QRect area = AvailableArea(parent);
-    ResizeWithin(this, std::max(sizeHint().width(), area.width() / 2),
-                 std::max(sizeHint().height(), area.height() * 3 / 4));
+    const int frame = 2 * items_->frameWidth();
+    const int rowHeight = std::max(items_->sizeHintForRow(0), items_->fontMetrics().height());
+    const int listHeight = frame + std::max(3, items_->count()) * rowHeight;
+    const int listWidth = frame + items_->sizeHintForColumn(0) +
+                          items_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                          items_->fontMetrics().averageCharWidth() * 2;
+    const QMargins margins = layout->contentsMargins();
+    const int chrome = sizeHint().height() - items_->sizeHint().height();
+    ResizeWithin(this, std::max(sizeHint().width(), listWidth + margins.left() + margins.right()),
+                 std::min(chrome + listHeight, area.height() * 3 / 4));
     CentreOnScreen(this);
     items_->setFocus();
 }
@@ -326,9 +363,16 @@ TextViewerDialog::TextViewerDialog(QWidget* parent, const TextViewerModel& viewe
     body.remove('\r');
     text_->setPlainText(body);
     if (!viewer.FontName.empty()) {
+        // A table set in columns needs letters of one width: where the font
+        // named is missing, or not of fixed pitch, the system's fixed font.
         QFont font(Q(viewer.FontName), viewer.FontSize > 0 ? viewer.FontSize : 10);
         font.setStyleHint(QFont::Monospace);
+        if (!QFontInfo(font).fixedPitch()) {
+            font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+            font.setPointSize(viewer.FontSize > 0 ? viewer.FontSize : 10);
+        }
         text_->setFont(font);
+        fixedPitch_ = true;
     }
     text_->installEventFilter(this);
     layout->addWidget(text_, 1);
@@ -385,7 +429,9 @@ void TextViewerDialog::Print(bool selectionOnly) {
     QString body = selectionOnly ? text_->textCursor().selectedText() : text_->toPlainText();
     body.replace(QChar::ParagraphSeparator, '\n');
     QPainter paint(&printer);
-    QFont bold("Times New Roman", 10);
+    // A text shown in columns prints in the same fixed-pitch font, so they align.
+    const QFont plain = fixedPitch_ ? text_->font() : QFont("Times New Roman", 10);
+    QFont bold = plain;
     bold.setBold(true);
     paint.setFont(bold);
     QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -393,7 +439,6 @@ void TextViewerDialog::Print(bool selectionOnly) {
     const int lineHeight = paint.fontMetrics().height();
     int y = lineHeight;
     paint.drawText(0, y, title_);
-    QFont plain("Times New Roman", 10);
     paint.setFont(plain);
     y += 2 * lineHeight;
     const int charWidth = std::max(1, paint.fontMetrics().averageCharWidth());

@@ -90,6 +90,7 @@ class TextViewerDialog : public QDialog {
     void Print(bool selectionOnly);
     QString title_;
     QPlainTextEdit* text_;
+    bool fixedPitch_ = false;  // a text set in columns
 };
 
 class AboutDialog : public QDialog {

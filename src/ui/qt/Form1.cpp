@@ -97,6 +97,9 @@ Form1::Form1(Game& g) : g_(g) {
     for (int row = 0; row < 3; ++row) {
         auto* label = new QLabel(named[row].first);
         label->setBuddy(named[row].second);
+        // Alt and the label's letter opens the list, not only focuses it.
+        label->installEventFilter(this);
+        listLabels_[row] = label;
         lists->addWidget(label, row, 0);
         lists->addWidget(named[row].second, row, 1);
     }
@@ -205,7 +208,12 @@ Form1::Form1(Game& g) : g_(g) {
     QWidget* order[] = {combo1_, combo2_, combo3_, panel_, tl_, generate, accept_, exit};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     AddMnemonics(this);
-    ResizeWithin(this, std::max(sizeHint().width(), 520), sizeHint().height());
+    // Wide enough for every menu title, whatever the font's size: a menu bar
+    // too narrow hides the last titles behind a chevron.
+    const QMargins margins = layout->contentsMargins();
+    const int menus = menuBar->sizeHint().width() + margins.left() + margins.right();
+    setMinimumWidth(std::min(menus, AvailableArea(this).width()));
+    ResizeWithin(this, std::max({sizeHint().width(), 520, menus}), sizeHint().height());
     CentreOnScreen(this);
     RestorePlace(this, objectName());
 }
@@ -257,6 +265,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         tl_->setFocus();
         Act([this] { Form1TypeTechLevel(g_); });
         return true;
+    }
+    if (event->type() == QEvent::Shortcut) {
+        QComboBox* const lists[] = {combo1_, combo2_, combo3_};
+        for (int row = 0; row < 3; ++row) {
+            if (watched != listLabels_[row]) continue;
+            QComboBox* list = lists[row];
+            if (!list->isEnabled()) return true;
+            list->setFocus(Qt::ShortcutFocusReason);
+            list->showPopup();
+            return true;
+        }
     }
     if (watched == combo3_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

@@ -42,6 +42,7 @@ class Form1 : public QDialog {
     QComboBox* combo1_;
     QComboBox* combo2_;
     QComboBox* combo3_;
+    std::array<QLabel*, 3> listLabels_{};
     QLabel* statsLabel_;
     QLabel* panel_;
     QLabel* hits_;

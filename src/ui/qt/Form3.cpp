@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -79,7 +80,19 @@ Form3::Form3(Game& g) : g_(g) {
     labels_[1] = new QLabel;
     labels_[1]->setObjectName("Label1");
     labels_[1]->setWordWrap(true);
-    eventsLayout->addWidget(labels_[1]);
+    labels_[1]->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    // The question's room is kept whether a question shows or not, so
+    // nothing above or beside it moves: four lines, scrolled when longer.
+    auto* question = new QScrollArea;
+    question->setObjectName("QuestionArea");
+    question->setWidget(labels_[1]);
+    question->setWidgetResizable(true);
+    question->setFrameShape(QFrame::NoFrame);
+    question->viewport()->setAutoFillBackground(false);
+    labels_[1]->setAutoFillBackground(false);
+    question->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    question->setFixedHeight(4 * fontMetrics().lineSpacing() + 4);
+    eventsLayout->addWidget(question);
     // Six places of one width in two rows of three (so they fit a small
     // screen), each with its key beside it: a button keeps its place
     // whatever the captions and whichever buttons show, so nothing moves

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -87,25 +88,35 @@ Form4::Form4(QWidget* parent, Game& g, OptionsWindowModel& model)
                 [this, box](bool on) { Act([this, box, on] { OptionsTick(g_, m_, box, on); }); });
     }
     top->addLayout(grid);
+    // The rank column always shows, so the window keeps its shape: the list
+    // greyed while "Cap rank" is off, a note in its place with no service
+    // chosen, and a note under it for a cap beyond the service's ranks.
+    auto* rankColumn = new QVBoxLayout;
+    ranksCaption_ = new QLabel(RankListCaption);
+    rankColumn->addWidget(ranksCaption_);
     ranks_ = new QListWidget;
     ranks_->setObjectName("List1");
     ranks_->setSelectionMode(QAbstractItemView::SingleSelection);
-    QFont fixed("Monospace");
-    fixed.setStyleHint(QFont::TypeWriter);
+    ranksCaption_->setBuddy(ranks_);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     ranks_->setFont(fixed);
-    // Wide enough for the longest rank, and keeping its room while hidden so
-    // ticking "Cap rank" does not reshape the window.
+    // Wide enough for the longest rank.
     int widest = 200;
     const QFontMetrics metrics(fixed);
     for (const auto& entry : m_.RankList)
         widest = std::max(widest, metrics.horizontalAdvance(Q(entry)) + 40);
     ranks_->setMinimumWidth(widest);
-    QSizePolicy keep = ranks_->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    ranks_->setSizePolicy(keep);
     connect(ranks_, &QListWidget::currentRowChanged, this,
             [this](int row) { Act([this, row] { OptionsSelectRank(g_, m_, row); }); });
-    top->addWidget(ranks_);
+    rankColumn->addWidget(ranks_, 1);
+    ranksNote_ = new QLabel;
+    ranksNote_->setObjectName("RankNote");
+    ranksNote_->setWordWrap(true);
+    ranksNote_->setFixedWidth(widest);
+    ranksNote_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    rankColumn->addWidget(ranksNote_);
+    rankColumn->addStretch(0);  // the note stands at the top when the list is away
+    top->addLayout(rankColumn);
     layout->addLayout(top, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -145,7 +156,12 @@ void Form4::Render() {
     QStringList ranks;
     for (const auto& entry : m_.RankList) ranks << Q(entry);
     FillList(ranks_, ranks, m_.RankSelected);
-    ranks_->setVisible(m_.RankListVisible);
+    ranks_->setVisible(!m_.RankList.empty());
+    ranks_->setEnabled(m_.RankListVisible);
+    ranksCaption_->setEnabled(m_.RankListVisible);
+    const QString note = m_.RankList.empty() ? NoServiceRanks : Q(m_.RankNote);
+    ranksNote_->setText(note);
+    ranksNote_->setVisible(!note.isEmpty());
     rendering_ = false;
 }
 
@@ -326,7 +342,8 @@ Form6::Form6(QWidget* parent, Game& g) : QDialog(parent), g_(g) {
 
 void Form6::Render() {
     // A set's name is the user's: an "&" in it is shown, not a key.
-    for (int n = 1; n <= 4; ++n) slots_[n]->setText(Q(g_.OptionSetButton[n]).replace('&', "&&"));
+    for (int n = 1; n <= 4; ++n)
+        slots_[n]->setText(Q(OptionSetSlotCaption(g_, n)).replace('&', "&&"));
     AddMnemonics(this);
 }
 

@@ -8,6 +8,7 @@
 #include "ui/OptionsWindow.h"
 
 class QCheckBox;
+class QLabel;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
@@ -38,7 +39,9 @@ class Form4 : public QDialog {
     OptionsWindowModel& m_;
     bool rendering_ = false;
     std::array<QCheckBox*, OptionsWindowModel::Boxes> boxes_{};
+    QLabel* ranksCaption_;
     QListWidget* ranks_;
+    QLabel* ranksNote_;
 };
 
 class Form5 : public QDialog {

@@ -13,7 +13,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "output/ResumeText.h"
 #include "output/SaveDialog.h"
 #include "startup/Files.h"
 #include "ui/qt/Dialogs.h"
@@ -70,15 +69,18 @@ void PreviewDialog::Print() {
 }
 
 void PreviewDialog::AskAndSavePdf() {
-    const std::string stem = SafeFileName(S(name_));
-    const QString folder = QString::fromLocal8Bit(ResumeFolder());
+    // Where the last save went, under the name the character's files take.
+    const QString folder = QString::fromLocal8Bit(SaveFolder());
     QString path = QFileDialog::getSaveFileName(
-        this, "Save as PDF", folder + (stem.empty() ? QString() : Q(stem) + ".pdf"),
+        this, "Save as PDF", folder + (name_.isEmpty() ? QString() : name_ + ".pdf"),
         "PDF documents (*.pdf)");
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += ".pdf";
-    if (const QString problem = SavePdf(path); !problem.isEmpty())
+    if (const QString problem = SavePdf(path); !problem.isEmpty()) {
         QMessageBox::warning(this, windowTitle(), problem);
+        return;
+    }
+    RememberSaveFolder(QFile::encodeName(path).toStdString());
 }
 
 QString PreviewDialog::SavePdf(const QString& path) {

@@ -12,8 +12,8 @@ namespace orrimar {
 class PreviewDialog : public QDialog {
     Q_OBJECT
   public:
-    // `html` is the page as it would be saved; `name` the character's, for
-    // the PDF's proposed file name (may be empty).
+    // `html` is the page as it would be saved; `name` the PDF's proposed
+    // file name without extension (may be empty).
     PreviewDialog(QWidget* parent, const QString& html, const QString& name);
     // The page shown, as given.
     const QString& Html() const { return html_; }

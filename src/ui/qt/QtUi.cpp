@@ -4,18 +4,23 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
 #include <QScreen>
 #include <QSplashScreen>
 #include <QUrl>
+#include <functional>
+#include <utility>
 
 #include "model/Encoding.h"
 #include "model/Game.h"
+#include "startup/Files.h"
 #include "ui/qt/Dialogs.h"
 #include "ui/qt/Form1.h"
 #include "ui/qt/Form3.h"
@@ -43,6 +48,8 @@ QtUi::~QtUi() {
 }
 
 QWidget* QtUi::Parent() const {
+    // A dialog asked from an open dialog (About's "System Info...") stands over it.
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     if (form3_ && form3_->isVisible()) return form3_.get();
     if (form1_ && form1_->isVisible()) return form1_.get();
     return nullptr;
@@ -75,6 +82,22 @@ QString WithTitle(const QWidget* window, const QString& title, const QString& te
 int WidthForTitle(const QWidget* window, const QString& title) {
     return std::min(TitleBarWidth(window, title), WidestForTitle(window));
 }
+
+// Runs an action once, when the window it belongs to is first shown.
+class WhenShown : public QObject {
+  public:
+    WhenShown(QWidget* window, std::function<void()> action)
+        : QObject(window), action_(std::move(action)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show && action_) std::exchange(action_, nullptr)();
+        return false;
+    }
+
+  private:
+    std::function<void()> action_;
+};
 
 void Prepare(QMessageBox& box, const QString& title, QString text, MsgIcon icon) {
     text.remove('\r');
@@ -223,10 +246,35 @@ std::optional<std::string> QtUi::OpenFileDialog(const FileDialogRequest& request
                          : Q(request.InitialFolder);
     QString filter = Q(request.FilterDescription) + " (" + Q(request.FilterPattern) + " " +
                      Q(request.FilterPattern).toUpper() + ")";
-    QString chosen = QFileDialog::getOpenFileName(Parent(), Q(request.Title),
-                                                  folder + "/" + Q(request.FileName), filter);
-    if (chosen.isEmpty()) return std::nullopt;
-    return S(chosen);
+    QFileDialog dialog(Parent(), Q(request.Title), folder, filter);
+    dialog.setObjectName("OpenFile");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // The proposed file is selected as it is spelt on disk ("imperial.eri"
+    // finds IMPERIAL.ERI), in the first folder and in each one entered, so
+    // Open takes it at once; a folder without it proposes nothing.
+    const auto propose = [&dialog, &request](const QString& in) {
+        if (request.FileName.empty()) return;
+        const auto found = FindFileNoCase(S(in), request.FileName);
+        const QString name = found ? Q(FileNameOf(*found)) : QString();
+        // Qt's own dialog keeps a name box that has the focus as typed:
+        // the name is put there itself.
+        if (auto* typed = dialog.findChild<QLineEdit*>("fileNameEdit"))
+            typed->setText(name);
+        else
+            dialog.selectFile(name);
+    };
+    propose(folder);
+    // However the folder was entered (a double click, a typed path, Open on
+    // a folder): queued, so it comes after the dialog's own clearing.
+    // The dialog makes its folder model when shown.
+    new WhenShown(&dialog, [&dialog, propose] {
+        if (auto* files = dialog.findChild<QFileSystemModel*>())
+            QObject::connect(files, &QFileSystemModel::rootPathChanged, &dialog, propose,
+                             Qt::QueuedConnection);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return S(dialog.selectedFiles().first());
 }
 
 std::optional<std::string> QtUi::SaveFileDialog(const FileDialogRequest& request) {
