@@ -197,6 +197,8 @@ TEST_F(Resume, TheFinalMenusSavesShareOneHomeworldAndName) {
     const std::string page = out.Read("ann.htm");
     EXPECT_TRUE(Contains(page, "Homeworld codes: " + saved.at("homeworld").get<std::string>()));
     EXPECT_TRUE(Contains(page, "Resume - Ann Vole<") && saved.at("name") == "Ann Vole");
+    EXPECT_EQ(saved.at("benefits").dump(),
+              R"([{"name":"Blade","count":1},{"name":"Wayfarers","count":2}])");
     const auto picks = std::count_if(t.ui.shown.begin(), t.ui.shown.end(), [](const auto& s) {
         return s.Kind == "pickone" && s.Text.ends_with("/Leave blank/Ann Vole (as before)");
     });

@@ -77,6 +77,12 @@ TEST_F(TermTest, YearSteps) {
         Play(roll, throws);
         EXPECT_EQ(LineAndRank(), expected);
     }
+    // Rank 9 is not yet an officer: where 9 to 10 is no commission, a
+    // military rank 9 promoted this term is promoted again.
+    std::tie(s.Type, s.RankCode[9], c.Rank, c.PromotedThisTerm) = std::tuple("ARMY", "O0", 9, 1);
+    Play(2, {9, 3, 12, 2});
+    EXPECT_EQ(LineAndRank(), "Raid O1 |10");
+    std::tie(s.Type, s.RankCode[9], c.Rank) = std::tuple("POLICE", "E9", 1);
     EXPECT_EQ(Play(2, {5, 7, 6, 6, -1}, {"1"}), "Raid ");  // survival and skill throws just met
     EXPECT_EQ(Play(5, {2, 2, 2, 2, -2}, {"1"}), "Ghost Bronze Star E2 ");  // record 0: targets 0
     EXPECT_TRUE(t.ui.SawMessage("Can't match assignment Ghost"));
