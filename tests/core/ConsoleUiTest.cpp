@@ -118,13 +118,12 @@ std::vector<std::string> Lines(const std::string& text) {
 
 // The fifth button of the final menu shows the page "Save as HTML" writes,
 // byte for byte, without asking for a name or writing a file; the homeworld
-// on it stays for the save that follows.
+// and the latent psionic rating on it stay for the save that follows.
 TEST(FinalMenu, PreviewShowsThePageAsSavedAndWritesNothing) {
     TestGame t;
     t.LoadData(SampleDataDir());
     t.Pick("Imperial", "Imperial Navy", "Line Fleet");
     t.dice.SetFallback(true);
-    t.g.Character.PsiTrained = 1;  // no latent rating, thrown afresh for every page
     t.ui.Answer({"5", "4"});
     EXPECT_EQ(FinalMenu(t.g), CareerEnd::Scrap);
     std::vector<std::string> kinds;
