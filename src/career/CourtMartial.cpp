@@ -36,10 +36,18 @@ bool NextYearFits(const Game& g) {
     return c.CurLine < CharacterRecord::MaxYear;
 }
 
+// Jail years are lived, not served: the character ages through them (the
+// year routine makes their aging throws), but the career ended in the year
+// of the sentence, so its history, its term count and the questions after
+// it stop there. Only the age keeps the years.
 void Jail(Game& g, int years) {
+    auto& c = g.Character;
     AddHistory(g, ", jail for " + std::to_string(years) + " years, DD");
-    g.Character.CareerEnded = 1;
+    c.CareerEnded = 1;
+    const int16_t term = c.CurTerm, year = c.CurLine;
     for (int y = 0; y < years && NextYearFits(g); ++y) NextYear(g);
+    c.CurTerm = term;
+    c.CurLine = year;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 
 namespace orrimar {
@@ -106,6 +107,8 @@ struct CharacterRecord {
     std::string Clearance = " ";  // one fixed character; a blank until set
     int16_t TechLevel = 0;
     std::string Homeworld;
+    // The untrained psionic rating, thrown when a page first shows it.
+    std::optional<int16_t> LatentPsi;
     int16_t CurTerm = 0;
     int16_t CurLine = 0;
     TermLogList TermLog;

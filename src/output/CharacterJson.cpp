@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/Game.h"
+#include "model/Skills.h"
 #include "model/Text.h"
 #include "output/RecordJson.h"
 #include "output/ResumeText.h"
@@ -115,11 +116,14 @@ json CharacterSection(const Game& g) {
         if (c.BenefitCount[static_cast<size_t>(i)] > 0)
             benefits.push_back(Counted(c.Benefits[static_cast<size_t>(i)],
                                        c.BenefitCount[static_cast<size_t>(i)]));
+    // The talents the character holds, as its skills hold them: training
+    // marks every talent it tried, learned or not.
     json talents = json::array();
-    for (size_t i = 1; i < g.PsiTalent.size(); ++i)
-        if (g.PsiTalent[i].Learned > 0)
-            talents.push_back(
-                Object("name", Text(g.PsiTalent[i].Name), "learned", g.PsiTalent[i].Learned));
+    for (size_t i = 1; i < g.PsiTalent.size(); ++i) {
+        const std::string& name = g.PsiTalent[i].Name;
+        const int level = IsBlank(name) ? -1 : GetSkillLevel(g, name);
+        if (level >= 0) talents.push_back(Object("name", Text(name), "level", level));
+    }
     json switches = json::array();
     for (int k = 1; k <= 10; ++k)
         if (c.Opt(k)) switches.push_back(OptionCaption(k - 1));

@@ -2,6 +2,7 @@
 
 #include "ask/Question.h"
 #include "model/Game.h"
+#include "model/Text.h"
 #include "names/Names.h"
 
 namespace orrimar {
@@ -10,6 +11,7 @@ namespace {
 constexpr int MoreNames = 11;
 constexpr int EnterManually = 12;
 constexpr int LeaveBlank = 13;
+constexpr int GivenBefore = 14;
 }  // namespace
 
 std::string SuggestedNames(Game& g, const NameSet& set) {
@@ -21,17 +23,25 @@ std::string SuggestedNames(Game& g, const NameSet& set) {
 void NameCharacter(Game& g) {
     // Prepared afresh each time, so one race's names never leak into another's.
     const NameSet set = PrepareNames(g);
+    // The name given for an earlier save of this character is offered last
+    // (the other answers keep their numbers), so that its pages and files
+    // can all carry one name without typing it again. A "/" would split the
+    // list: such a name is offered by "Enter manually" alone, as its text.
+    const std::string given = g.Character.Name;
+    const bool offerGiven = !IsBlank(given) && given.find('/') == std::string::npos;
     while (true) {
-        const std::string names = SuggestedNames(g, set);
+        std::string names = SuggestedNames(g, set);
+        if (offerGiven) names += "/" + given + " (as before)";
         const Picked picked = Answer(
             g, PickQuestion{.Choices = names, .Title = "Suggested names", .When = AutoWhen::Never});
         if (picked.Index == MoreNames) continue;
         if (picked.Index == EnterManually) {
-            const std::string typed = g.ui.InputText("Give character's name", g.AppTitle, "");
+            const std::string typed = g.ui.InputText("Give character's name", g.AppTitle, given);
             if (typed.empty()) continue;
             g.Character.Name = typed;
             return;
         }
+        if (offerGiven && picked.Index == GivenBefore) return;
         g.Character.Name = picked.Index == LeaveBlank ? "" : picked.Text;
         return;
     }

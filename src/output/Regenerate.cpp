@@ -174,8 +174,8 @@ std::string ReplayCareer(const CareerRecipe& r, const json& recorded, const std:
     }
     if (ui.Left() > 0)
         return std::to_string(ui.Left()) + " recorded answers are left when the career ends";
-    // The final menu names the character and throws its homeworld for each
-    // save; both are taken as the file records them.
+    // The final menu names the character and throws its homeworld after the
+    // career; both are taken as the file records them.
     g.Character.Name = TextOf(recorded.at("name"));
     g.Character.Homeworld = TextOf(recorded.at("homeworld"));
     use(g);

@@ -59,7 +59,7 @@ std::string SafeFileName(std::string_view text) {
 }
 
 std::string CharacterNotes(Game& g) {
-    const auto& c = g.Character;
+    auto& c = g.Character;
     std::string notes;
     for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i) {
         if (c.BenefitCount[i] <= 0) continue;
@@ -76,8 +76,12 @@ std::string CharacterNotes(Game& g) {
     const int level = g.Form1.VilaniLevel;
     if (g.Form1.VilaniEnabled && level > 0 && level < MainWindowModel::VilaniLevels)
         notes += MainWindowModel::VilaniCaptions[level];
-    if (c.PsiTrained == 0)
-        notes += " Untrained (latent) PSI=" + std::to_string(RollDice(g, 2, 6) - c.CurTerm);
+    if (c.PsiTrained == 0) {
+        // Thrown once and kept with the character, so that its pages, its
+        // preview and its transfer file show one rating.
+        if (!c.LatentPsi) c.LatentPsi = static_cast<int16_t>(RollDice(g, 2, 6) - c.CurTerm);
+        notes += " Untrained (latent) PSI=" + std::to_string(*c.LatentPsi);
+    }
     if (g.Form1.HandEntered == "E") notes += " . ";
     return notes;
 }

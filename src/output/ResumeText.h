@@ -20,7 +20,8 @@ void AppendHtmlEscaped(std::string& out, std::string_view text);
 std::string SafeFileName(std::string_view text);
 
 // Benefits, caste, homeworld, Vilani blood, the latent psionic rating (a
-// fresh 2D6 throw each time) and the hand-entered mark.
+// 2D6 throw the first time, kept with the character) and the hand-entered
+// mark.
 std::string CharacterNotes(Game& g);
 
 // "Name-level" entries joined by ", ", highest level first.

@@ -31,11 +31,10 @@ void Main(Game& g) {
 }
 
 CareerEnd FinalMenu(Game& g) {
-    bool previewed = false;
+    // One homeworld for the finished character, thrown where the first save
+    // threw it, so every page, JSON file and preview of it agree.
+    g.Character.Homeworld = MakeHomeworld(g, 2);
     while (true) {
-        // A preview shows the page the next save writes: its homeworld stays.
-        if (!previewed) g.Character.Homeworld = MakeHomeworld(g, 2);
-        previewed = false;
         ClearTermWindow(g);
         ShowMoney(g);
         const std::string choice = AskTermButtons(
@@ -50,7 +49,6 @@ CareerEnd FinalMenu(Game& g) {
             // The built-in page as "Save as HTML" writes it, the character
             // named or not; nothing is asked and nothing written.
             g.ui.PreviewPage(BuiltInResumePage(g), ProposedStem(g));
-            previewed = true;
         }
     }
 }

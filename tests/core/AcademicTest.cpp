@@ -77,6 +77,7 @@ TEST(AcademicCourse, Paths) {
         {NA, "NAVY", "545411115454431", "NY", "- passed |2.1 Hons Flight School ",
          "Ship's Boat-1,Navigation-1,Pilot-1", {31, 11, 8, 0}},
         {GS, "ARMY", "5433", "", "- failed ", "", {21, 0, 7, 0}},
+        {GS, "ARMY", "544355", "23", "", "Chemistry-3,Biology-1", {14, 0, 7, 0}},
         {GS, "ARMY", "544365", "23", "- Honours ", "Chemistry-4,Biology-1", {14, 0, 7, 0}},
         {"*Medical School", "ARMY", "44", "", "Med School - rejected ", "", {11, 0, 7, 0}},
         {"*Flight School", "ARMY", "5433", "", "Flight School - failed ", "", {12, 0, 7, 0}},

@@ -120,8 +120,9 @@ std::vector<std::string> Lines(const std::string& text) {
 
 // The fifth button of the final menu shows the page "Save as HTML" writes,
 // byte for byte, without asking for a name or writing a file; the homeworld
-// on it stays for the save that follows. A recorded career's page carries
-// its footer (seed, version, data) in the preview as in the file.
+// and the latent psionic rating on it stay for the save that follows. A
+// recorded career's page carries its footer (seed, version, data) in the
+// preview as in the file.
 TEST(FinalMenu, PreviewShowsThePageAsSavedAndWritesNothing) {
     TestGame t;
     t.LoadData(SampleDataDir());
@@ -130,7 +131,6 @@ TEST(FinalMenu, PreviewShowsThePageAsSavedAndWritesNothing) {
     t.g.Recipe.Seeded = true;
     t.g.Recipe.Seed = 4242;
     t.dice.SetFallback(true);
-    t.g.Character.PsiTrained = 1;  // no latent rating, thrown afresh for every page
     t.ui.Answer({"5", "4"});
     EXPECT_EQ(FinalMenu(t.g), CareerEnd::Scrap);
     std::vector<std::string> kinds;

@@ -24,7 +24,7 @@ class ListingsTest : public ::testing::Test {
         };
         put("cascade.dat", "GUN COMBAT/Handgun/Rifle|BLADE COMBAT/Dagger & Knife");
         put("ALPHA.ERI",
-            "Alpha folk|Type=5|yearsperterm=4|ageat=34|baseage=18|[STATS]|STR=2D|DEX=2D+3|END=1D-2|"
+            "Alpha folk|Type=5|yearsperterm=4|ageat=34|baseage=18|[STATS]|STR=2D|DEX=2D+1|END=1D-2|"
             "SOC=0D|[NOTES]|[CASCADES]|RACE ONE/Alpha<1>/Beta|[FILES]|TEST.SRV=Test Service|"
             "MERCH.SRV=Traders of the Long Road, sailing far               and beyond");
         put("TEST.SRV",
@@ -62,7 +62,7 @@ TEST_F(ListingsTest, RaceServiceBranchAndCascadeListings) {
     t.Pick("Alpha", "Test Service", "Branch One");
     const std::string text = Listing();
     for (const char* key :
-         {"  END 1D-2 \n  SOC 0D\n\n  Chance of discovering psionic training: No\n"
+         {"  DEX 2D+1\n  END 1D-2 \n  SOC 0D\n\n  Chance of discovering psionic training: No\n"
           "  Years in a term:  4 \n  Starting age:  18 \n  Aging rolls begin at:  34 \n\n",
           "     2 Brawling\n    Eli      All\n    DM +1TL> 11\n\n",
           // A long material name pushes its cash to the next line; past the materials only

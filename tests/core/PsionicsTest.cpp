@@ -7,6 +7,7 @@
 #include "career/Psionics.h"
 #include "model/Generate.h"
 #include "model/Skills.h"
+#include "output/CharacterJson.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
@@ -58,6 +59,9 @@ TEST_F(PsiBench, TrainingPassesAndTargets) {
     EXPECT_EQ(lists.at(2), "Clairvoyance (8+)/Awareness (13+)/Teleportation (11+)/Special (11+)");
     EXPECT_EQ(GetSkillLevel(g, "Telepathy"), 1);
     EXPECT_EQ(GetSkillLevel(g, "Telekinesis"), -1);
+    // The JSON lists the talent learned, not the one only tried.
+    EXPECT_EQ(CharacterSection(g).at("psionics").dump(),
+              R"({"trained":true,"talents":[{"name":"Telepathy","level":1}]})");
     Train({}, {});  // done for good: no second PSI
     EXPECT_EQ(g.Race.NumStats, 7);
     t.dice.SetFallback(true);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <tuple>
 
 #include "model/Text.h"
@@ -18,6 +19,7 @@
 #include "startup/Settings.h"
 #include "support/TestGame.h"
 #include "ui/WindowPlaces.h"
+#include "ui/Program.h"
 
 using namespace orrimar;
 namespace fs = std::filesystem;
@@ -202,4 +204,26 @@ TEST_F(Resume, WrittenAndOpenedOrReportedKeepingTheOldPage) {
     EXPECT_TRUE(t.ui.messages.size() == 1 && t.ui.SawMessage(page));
     EXPECT_EQ(t.ui.pagesOpened, (std::vector<std::string>{page, out.Path() + "blank.htm"}));
     EXPECT_EQ(out.Read("ann.htm"), oldText);
+}
+
+// One finished character, one homeworld: the JSON file and the page saved
+// after it agree. The name given at the first save is offered at the next,
+// last so the other answers keep their numbers.
+TEST_F(Resume, TheFinalMenusSavesShareOneHomeworldAndName) {
+    TempDir out;
+    t.dice.SetFallback(true);
+    c.Name.clear();
+    t.ui.Answer(
+        {"6", "12", "Ann Vole", out.Path() + "ann.json", "1", "14", out.Path() + "ann.htm", "4"});
+    EXPECT_EQ(FinalMenu(g), CareerEnd::Scrap);
+    const auto saved = nlohmann::ordered_json::parse(out.Read("ann.json")).at("character");
+    const std::string page = out.Read("ann.htm");
+    EXPECT_TRUE(Contains(page, "Homeworld codes: " + saved.at("homeworld").get<std::string>()));
+    EXPECT_TRUE(Contains(page, "Resume - Ann Vole<") && saved.at("name") == "Ann Vole");
+    EXPECT_EQ(saved.at("benefits").dump(),
+              R"([{"name":"Blade","count":1},{"name":"Wayfarers","count":2}])");
+    const auto picks = std::count_if(t.ui.shown.begin(), t.ui.shown.end(), [](const auto& s) {
+        return s.Kind == "pickone" && s.Text.ends_with("/Leave blank/Ann Vole (as before)");
+    });
+    EXPECT_EQ(picks, 1);
 }

@@ -150,6 +150,10 @@ TEST(ServiceFile, OutOfFormatFilesAreRejected) {
 
     Read({"S", "[SKILL TABLES]", "[MUSTER]", "Mat=11"}, &p);
     EXPECT_NE(p.Message.find("material"), std::string::npos);
+    // Ten entries, the most a table holds, are read.
+    std::vector<std::string> ten = {"S", "[SKILL TABLES]", "[MUSTER]", "Mat=0", "Csh=10"};
+    ten.insert(ten.end(), 10, "1000");
+    EXPECT_TRUE(Read(ten, &p).Cash[10] == 1000 && p.Message.empty()) << p.Text();
 
     // Levels, changes and targets beyond their range, at their line.
     Read({"S", "[SKILL TABLES]", "T", "Eli      All", "Max=1", "Admin-2147483647", "[MUSTER]",

@@ -51,7 +51,9 @@ TEST(AddSkill, PlainAndLevelledSkills) {
 
 TEST(AddSkill, CharacteristicChangesAndTheSpeciesMaximum) {
     SkillGame t;
-    t.g.Character.Stats[5] = 15;
+    t.g.Character.Stats[5] = 14;
+    AddSkill(t.g, "+1 Edu");  // exactly the maximum is allowed
+    EXPECT_TRUE(t.g.Character.Stats[5] == 15 && t.ui.messages.empty());
     AddSkill(t.g, "+1 Edu");
     EXPECT_EQ(t.g.Character.Stats[5], 15);
     EXPECT_TRUE(t.ui.SawMessage("Stat increase to EDU 16 disallowed; exceeds species maximum"));

@@ -77,6 +77,12 @@ TEST_F(TermTest, YearSteps) {
         Play(roll, throws);
         EXPECT_EQ(LineAndRank(), expected);
     }
+    // Rank 9 is not yet an officer: where 9 to 10 is no commission, a
+    // military rank 9 promoted this term is promoted again.
+    std::tie(s.Type, s.RankCode[9], c.Rank, c.PromotedThisTerm) = std::tuple("ARMY", "O0", 9, 1);
+    Play(2, {9, 3, 12, 2});
+    EXPECT_EQ(LineAndRank(), "Raid O1 |10");
+    std::tie(s.Type, s.RankCode[9], c.Rank) = std::tuple("POLICE", "E9", 1);
     EXPECT_EQ(Play(2, {5, 7, 6, 6, -1}, {"1"}), "Raid ");  // survival and skill throws just met
     EXPECT_EQ(Play(5, {2, 2, 2, 2, -2}, {"1"}), "Ghost Bronze Star E2 ");  // record 0: targets 0
     EXPECT_TRUE(t.ui.SawMessage("Can't match assignment Ghost"));
@@ -99,7 +105,9 @@ TEST_F(TermTest, WoundsAndCourtMartial) {
     EXPECT_EQ(Play(2, {2, 4, 3, -1}, {"2", "1"}),
               "Raid Bad Wnd (head) - invalided out Court martial ");  // 1 + 2: rank 2 is kept
     EXPECT_EQ(g.TermWindow.Answer, "2");                              // the reply stays
-    // Rank, year's line, dice (the sentence throw first) -> log, rank, years served.
+    // Rank, year's line, dice (the sentence throw first) -> log, rank, years
+    // aged. Jail years age the character but are not served: the career
+    // stays in the year of the sentence.
     const std::tuple<int16_t, std::string, std::vector<int>, std::string> rows[] = {
         {6, "Training", {3}, "- busted 1 rank to E5 |5|0"},
         {1, "", {2}, "|1|0"},
@@ -110,13 +118,13 @@ TEST_F(TermTest, WoundsAndCourtMartial) {
         {8, "Cmd Raid", {6, 4}, ", Death sentence, escape killing 4 guards, KCr10 reward |8|0"}};
     for (const auto& [rank, line, dice, expected] : rows) {
         c = CharacterRecord{};
-        c.CurTerm = c.CurLine = 1;
+        c.CurTerm = c.CurLine = c.Age = 1;
         c.Rank = rank;
         c.TermLog[1].Lines[1] = line;
         for (int face : dice) t.dice.Push(face);
         ApplySentence(g, SentenceThrow(g));
-        const int served = (c.CurTerm - 1) * 4 + c.CurLine - 1;
-        EXPECT_EQ(LineAndRank().substr(line.size()) + "|" + std::to_string(served), expected);
+        EXPECT_EQ(LineAndRank().substr(line.size()) + "|" + std::to_string(c.Age - 1), expected);
+        EXPECT_EQ(c.CurTerm * 10 + c.CurLine, 11) << expected;
         EXPECT_EQ(c.CareerEnded == 1, Contains(expected, "DD") || Contains(expected, "Death"));
     }
 }

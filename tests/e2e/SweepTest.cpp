@@ -77,6 +77,20 @@ TEST(Sweep, BadRequestsAreRefusedWithAMessage) {
     options.DataDir = empty.Path();
     EXPECT_EQ(RunBatch(options, log), 1);
     EXPECT_NE(log.str().find("no data folder"), std::string::npos);
+    // Terms out of range are brought within what a record holds, and the
+    // recipe records the terms played for.
+    options = BatchOptions{};
+    options.DataDir = SampleDataDir();
+    options.OutDir = "-";
+    options.Format = BatchFormat::Jsonl;
+    options.Seed = 5;
+    for (const auto& [asked, played] : {std::pair{0, "\"terms\":1,"}, {1000, "\"terms\":99,"}}) {
+        std::ostringstream lines;
+        options.Terms = asked;
+        ASSERT_EQ(RunBatch(options, log, nullptr, &lines), 0) << log.str();
+        const std::string line = lines.str();
+        EXPECT_NE(line.find(played, line.find("\"recipe\"")), std::string::npos) << line;
+    }
 }
 
 // A race, service or branch asked for by name whose file the loader
