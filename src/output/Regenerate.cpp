@@ -1,15 +1,14 @@
 #include "output/Regenerate.h"
 
-#include <fstream>
-#include <iterator>
 #include <ostream>
+#include <vector>
 
+#include "batch/Batch.h"
 #include "career/Driver.h"
 #include "model/Encoding.h"
 #include "model/Game.h"
 #include "model/Recording.h"
 #include "model/Text.h"
-#include "batch/Batch.h"
 #include "output/CharacterJson.h"
 #include "output/RecordJson.h"
 #include "output/Resume.h"
@@ -30,12 +29,13 @@ using json = nlohmann::ordered_json;
 // The JSON document a file holds: a JSON file (or the first line of JSON
 // Lines), or a page with the document in its closing comment.
 std::optional<json> ReadDocument(const std::string& file, std::string& problem) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        problem = "cannot read " + file;
+    std::string why;
+    const auto bytes = ReadFileBytes(file, RecordFileLimit, why);
+    if (!bytes) {
+        problem = "cannot read " + file + ": " + why;
         return std::nullopt;
     }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string& text = *bytes;
     std::optional<std::string> document;
     if (const size_t start = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
         start != std::string::npos && text[start] == '{') {
@@ -51,19 +51,36 @@ std::optional<json> ReadDocument(const std::string& file, std::string& problem) 
     // A character record nests a few levels and holds whole numbers only.
     // Deeper nesting would exhaust the stack (the JSON library copies nested
     // values recursively), and a fraction read as a whole number is undefined.
-    bool unlike = false;
-    const auto check = [&unlike](int depth, json::parse_event_t event, json& value) {
-        unlike = unlike || depth > 32 ||
-                 (event == json::parse_event_t::value && value.is_number_float());
-        return !unlike;
+    // What is unlike a record is said with the field it stands in (an
+    // array's values in the array's).
+    std::string unlike, field;
+    std::vector<std::string> outer;
+    const auto check = [&](int depth, json::parse_event_t event, json& value) {
+        using E = json::parse_event_t;
+        if (event == E::object_start || event == E::array_start) outer.push_back(field);
+        if ((event == E::object_end || event == E::array_end) && !outer.empty()) {
+            field = std::move(outer.back());
+            outer.pop_back();
+        }
+        if (event == E::key && value.is_string()) field = value.get<std::string>().substr(0, 40);
+        if (depth > 32)
+            unlike = "nests deeper than 32 levels, far deeper than a character record";
+        else if (event == json::parse_event_t::value && value.is_number_float())
+            unlike = "the field \"" + field + "\" holds " + value.dump() +
+                     " where a whole number belongs";
+        return unlike.empty();
     };
     json j = json::parse(*document, check, false);
-    if (j.is_discarded() && !unlike) {
+    if (!unlike.empty()) {
+        problem = file + ": " + unlike;
+        return std::nullopt;
+    }
+    if (j.is_discarded()) {
         problem = file + " is not valid JSON (cut short, or edited by hand?)";
         return std::nullopt;
     }
     // Any value may stand under "format"; only the string names this format.
-    if (unlike || !j.is_object() || !j.contains("format") || j.at("format") != CharacterFormat) {
+    if (!j.is_object() || !j.contains("format") || j.at("format") != CharacterFormat) {
         problem = file + " holds no character record of the format " + std::string(CharacterFormat);
         return std::nullopt;
     }
@@ -150,8 +167,10 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
         return 1;
     }
     std::string folder = dataDir.empty() ? ReadIniValue("orrimar.ini", "dataloc") : dataDir;
-    if (folder.empty() || !FileExistsNoCase(AddBackslash(folder), "IMPERIAL.ERI")) {
-        err << "orrimar-cli: no data folder: give --data DIR (a folder holding IMPERIAL.ERI)\n";
+    const std::string unusable = folder.empty() ? "give --data DIR (a folder holding IMPERIAL.ERI)"
+                                                : DataFolderProblem(AddBackslash(folder));
+    if (!unusable.empty()) {
+        err << "orrimar-cli: no data folder: " << unusable << "\n";
         return 1;
     }
     folder = AddBackslash(folder);
