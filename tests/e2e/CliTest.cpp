@@ -82,19 +82,26 @@ TEST(Cli, CheckerListsEveryProblemWithFileAndLine) {
     TempDir work;
     TempDir data;
     data.Write("IMPERIAL.ERI", {"Humans", "Type=1", "[STATS]", "STR=2D", "bad line", "[FILES]",
-                                "GONE.SRV=Missing service", "BROKEN.SRV=Broken service",
-                                "ZERO.SRV=Endless service"});
+                                "GONE.SRV=Missing service", "BROKEN.SRV=Broken service"});
     data.Write("BROKEN.SRV", {"Broken", "[SKILL TABLES]", "T", "Max=1", "x", "[MUSTER]", "Mat=1"});
-    std::filesystem::create_symlink("/dev/zero", data.Path() + "ZERO.SRV");
     data.Write("cascade.dat", {"* END *"});
     CliRun run = Cli("--check-data '" + data.Path() + "'", "", work);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run, "IMPERIAL.ERI:5:")) << run.output;
-    EXPECT_TRUE(Has(run, "GONE.SRV:0: the service file is missing.")) << run.output;
-    EXPECT_TRUE(Has(run, "ZERO.SRV:0: cannot read the service file: it is not a regular file"))
-        << run.output;
     EXPECT_TRUE(Has(run, "COYNS.DAT:0:")) << run.output;
     EXPECT_TRUE(Has(run, " errors and ")) << run.output;
+
+    // A service file missing, and one that is no file, each said as such.
+    TempDir sample;
+    CopySampleData(sample);
+    std::filesystem::remove(sample.Path() + "NAVY.SRV");
+    std::filesystem::remove(sample.Path() + "ARMY.SRV");
+    std::filesystem::create_symlink("/dev/zero", sample.Path() + "ARMY.SRV");
+    run = Cli("--check-data '" + sample.Path() + "'", "", work);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run, "NAVY.SRV:0: the service file is missing.")) << run.output;
+    EXPECT_TRUE(Has(run, "ARMY.SRV:0: cannot read the service file: it is not a regular file"))
+        << run.output;
 }
 
 TEST(Cli, StartsOnTheSampleDataAndListsTheRaces) {
