@@ -30,11 +30,20 @@ using json = nlohmann::ordered_json;
 // Lines), or a page with the document in its closing comment.
 std::optional<json> ReadDocument(const std::string& file, std::string& problem) {
     std::string why;
-    const auto bytes = ReadFileBytes(file, RecordFileLimit, why);
+    bool cut = false;
+    auto bytes = ReadFileBytes(file, RecordFileLimit, why, &cut);
     if (!bytes) {
         problem = "cannot read " + file + ": " + why;
         return std::nullopt;
     }
+    // A JSON Lines file of a big batch may hold gigabytes: its first line,
+    // the character made again, is all that is read of it.
+    if (cut && (bytes->compare(0, 1, "{") != 0 || bytes->find('\n') == std::string::npos)) {
+        problem = "cannot read " + file + ": it holds more than " + LimitText(RecordFileLimit) +
+                  " and is no JSON Lines file";
+        return std::nullopt;
+    }
+    if (cut) bytes->resize(bytes->find('\n'));
     const std::string& text = *bytes;
     std::optional<std::string> document;
     if (const size_t start = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF");

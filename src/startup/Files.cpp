@@ -99,7 +99,9 @@ std::string LimitText(size_t limit) {
     return std::to_string(limit >> 20) + " MiB";
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path, size_t limit, std::string& why) {
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t limit, std::string& why,
+                                         bool* cut) {
+    if (cut) *cut = false;
     // The system would read a name cut at its first NUL: another file.
     if (path.find('\0') != std::string::npos) {
         why = "its name holds a NUL character";
@@ -131,10 +133,16 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t limit, 
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) why = SystemWord(errno);
             if (n <= 0) break;
-            if (static_cast<size_t>(n) > limit - bytes.size())
-                why = "it holds more than " + LimitText(limit);
-            else
+            const size_t room = limit - bytes.size();
+            if (static_cast<size_t>(n) <= room) {
                 bytes.append(buffer, static_cast<size_t>(n));
+            } else if (cut) {
+                bytes.append(buffer, room);
+                *cut = true;
+                break;
+            } else {
+                why = "it holds more than " + LimitText(limit);
+            }
         }
     }
     ::close(fd);

@@ -47,8 +47,10 @@ inline constexpr std::string_view NoSuchFile = "it does not exist";
 // what it is instead ("it is a folder, not a file", "it is not a regular
 // file (a device, pipe or socket)", "it holds more than 1 MiB", NoSuchFile,
 // the system's word): a folder, device or pipe under a file's name is
-// never read, never waited on.
-std::optional<std::string> ReadFileBytes(const std::string& path, size_t limit, std::string& why);
+// never read, never waited on. With `cut`, a longer file gives its first
+// `limit` bytes and sets *cut.
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t limit, std::string& why,
+                                         bool* cut = nullptr);
 // "1 MiB", "64 MiB": a limit as the messages give it.
 std::string LimitText(size_t limit);
 
