@@ -212,8 +212,9 @@ std::string Prepare(Worker& w, const BatchOptions& options, const ThrowList* thr
     Game& g = w.g;
     SetAppTitle(g);
     g.DataLoc = FindDataFolder(options);
-    if (g.DataLoc.empty() || !FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI"))
-        return "no data folder: give --data DIR (a folder holding IMPERIAL.ERI)";
+    if (g.DataLoc.empty()) return "no data folder: give --data DIR (a folder holding IMPERIAL.ERI)";
+    if (std::string problem = DataFolderProblem(g.DataLoc); !problem.empty())
+        return "no data folder: " + problem;
     if (std::string failed = LoadDataFolder(g); !failed.empty()) return failed;
     // The batch plays the folder as it was at the start, the folder its
     // fingerprint names: a file edited meanwhile is not read half-way.

@@ -28,9 +28,10 @@ std::string RangeText(int count, int sides) {
 }  // namespace
 
 std::optional<ThrowList> ReadThrowList(const std::string& path, std::string& problem) {
-    const auto lines = ReadLines(path);
+    std::string why;
+    const auto lines = ReadLines(path, &why, DiceListLimit);
     if (!lines) {
-        problem = "Cannot read the dice list " + path + ".";
+        problem = "Cannot read the dice list " + path + ": " + why + ".";
         return std::nullopt;
     }
     ThrowList list;
@@ -47,8 +48,14 @@ std::optional<ThrowList> ReadThrowList(const std::string& path, std::string& pro
             const std::string word = line.substr(start, stop - start);
             const auto value = WholeNumber(word);
             if (!value || *value < 0) {
-                problem = path + ":" + std::to_string(k + 1) + ": \"" + word +
-                          "\" is not a throw (a whole number).";
+                // A word of any length is shown by its start, so one
+                // mistaken megabyte does not flood the screen.
+                constexpr size_t Shown = 20;
+                problem =
+                    path + ":" + std::to_string(k + 1) + ": \"" + word.substr(0, Shown) +
+                    (word.size() > Shown ? "...\" (" + std::to_string(word.size()) + " characters)"
+                                         : "\"") +
+                    " is not a throw (a whole number).";
                 return std::nullopt;
             }
             list.Values.push_back(*value);

@@ -15,10 +15,6 @@ namespace orrimar {
 
 namespace {
 
-// A cascade whose choices lead back to itself would otherwise resolve for
-// ever under automatic generation; past this depth the name is kept whole.
-constexpr int MaxCascadeDepth = 25;
-
 // A cascade is named in capitals: no letter in it is lower case.
 bool NamesCascade(std::string_view name) {
     return !name.empty() &&
@@ -188,12 +184,20 @@ void AddSkillWithin(Game& g, std::string& text, Preferences preferences) {
         const std::string_view name = TrimView(whole.substr(0, dash));
         const int increment = dash == std::string::npos ? 1 : SkillStep(whole.substr(dash + 1));
 
-        const bool cascade = NamesCascade(name) && depth < MaxCascadeDepth;
+        const bool cascade = NamesCascade(name);
         if (!cascade || g.Character.Opt(OptKeepCascades)) {
             RecordSkill(g, name, increment, cascade);
             return;
         }
         if (depth == 0) received = text;
+        // A cascade's name is never a skill: a chain that does not end is
+        // said and given up.
+        if (depth == MaxCascadeDepth) {
+            DataProblemMet(g, "Cascade " + received + " still names a cascade after " +
+                                  std::to_string(MaxCascadeDepth) + " splits (" +
+                                  std::string(name) + "); nothing is recorded");
+            return;
+        }
         auto choices = FindCascade(g, name);
         if (!choices) {
             DataProblemMet(g, "Cascade not found " + std::string(name));

@@ -17,6 +17,12 @@ constexpr int MaxSkillStep = 99;
 // MaxSkillStep, or "" when it does not (or has none).
 std::string SkillTextProblem(std::string_view text);
 
+// The most cascades AddSkill splits one after another for a gain: a choice
+// that is a cascade again is split in turn, so a cascade whose choices lead
+// back to it could otherwise be split for ever. Past this the gain is a data
+// problem and nothing is recorded (the data checker warns of such cascades).
+constexpr int MaxCascadeDepth = 25;
+
 // Applies one skill text ("+1 Edu", "Computer-0", "Brawling", "GUN COMBAT").
 // A resolved cascade replaces `text` with what it resolved to.
 void AddSkill(Game& g, std::string& text);

@@ -1,9 +1,8 @@
 #include "output/Regenerate.h"
 
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
+#include <vector>
 
 #include "batch/Batch.h"
 #include "career/Driver.h"
@@ -40,13 +39,29 @@ struct Document {
 
 // The JSON documents a file holds: a JSON file's or a page's (in its
 // closing comment), or one a line of JSON Lines; none when any is unusable.
-std::vector<Document> ReadDocuments(const std::string& file, std::string& problem) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        problem = "cannot read " + file;
+// `note` says when only part of a big file was read.
+std::vector<Document> ReadDocuments(const std::string& file, std::string& problem,
+                                    std::string& note) {
+    std::string why;
+    bool cut = false;
+    auto bytes = ReadFileBytes(file, RecordFileLimit, why, &cut);
+    if (!bytes) {
+        problem = "cannot read " + file + ": " + why;
         return {};
     }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // A JSON Lines file of a big batch may hold gigabytes: the whole lines
+    // within the bound are what is read of it.
+    if (cut && (bytes->compare(0, 1, "{") != 0 || bytes->find('\n') == std::string::npos)) {
+        problem = "cannot read " + file + ": it holds more than " + LimitText(RecordFileLimit) +
+                  " and is no JSON Lines file";
+        return {};
+    }
+    if (cut) {
+        bytes->resize(bytes->rfind('\n') + 1);
+        note = file + ": only the characters of its first " + LimitText(RecordFileLimit) +
+               " are made again";
+    }
+    const std::string& text = *bytes;
     // Each with its line number in JSON Lines, 0 otherwise.
     std::vector<std::pair<std::string, int>> documents;
     if (const size_t start = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
@@ -90,19 +105,36 @@ std::optional<json> ParseDocument(const std::string& document, const std::string
     // A character record nests a few levels and holds whole numbers only.
     // Deeper nesting would exhaust the stack (the JSON library copies nested
     // values recursively), and a fraction read as a whole number is undefined.
-    bool unlike = false;
-    const auto check = [&unlike](int depth, json::parse_event_t event, json& value) {
-        unlike = unlike || depth > 32 ||
-                 (event == json::parse_event_t::value && value.is_number_float());
-        return !unlike;
+    // What is unlike a record is said with the field it stands in (an
+    // array's values in the array's).
+    std::string unlike, field;
+    std::vector<std::string> outer;
+    const auto check = [&](int depth, json::parse_event_t event, json& value) {
+        using E = json::parse_event_t;
+        if (event == E::object_start || event == E::array_start) outer.push_back(field);
+        if ((event == E::object_end || event == E::array_end) && !outer.empty()) {
+            field = std::move(outer.back());
+            outer.pop_back();
+        }
+        if (event == E::key && value.is_string()) field = value.get<std::string>().substr(0, 40);
+        if (depth > 32)
+            unlike = "nests deeper than 32 levels, far deeper than a character record";
+        else if (event == json::parse_event_t::value && value.is_number_float())
+            unlike = "the field \"" + field + "\" holds " + value.dump() +
+                     " where a whole number belongs";
+        return unlike.empty();
     };
     json j = json::parse(document, check, false);
-    if (j.is_discarded() && !unlike) {
+    if (!unlike.empty()) {
+        problem = where + ": " + unlike;
+        return std::nullopt;
+    }
+    if (j.is_discarded()) {
         problem = where + " is not valid JSON (cut short, or edited by hand?)";
         return std::nullopt;
     }
     // Any value may stand under "format"; only the string names this format.
-    if (unlike || !j.is_object() || !j.contains("format") || j.at("format") != CharacterFormat) {
+    if (!j.is_object() || !j.contains("format") || j.at("format") != CharacterFormat) {
         problem =
             where + " holds no character record of the format " + std::string(CharacterFormat);
         return std::nullopt;
@@ -280,14 +312,18 @@ int RegenerateDocument(const json& doc, const std::string& file, const std::stri
 int RegenerateCharacter(const std::string& file, const std::string& dataDir,
                         const std::string& outPath, std::ostream& out, std::ostream& err) {
     std::string problem;
-    const auto docs = ReadDocuments(file, problem);
+    std::string note;
+    const auto docs = ReadDocuments(file, problem, note);
     if (docs.empty()) {
         err << "orrimar-cli: " << problem << "\n";
         return 1;
     }
+    if (!note.empty()) err << "orrimar-cli: " << note << "\n";
     std::string folder = dataDir.empty() ? ReadIniValue("orrimar.ini", "dataloc") : dataDir;
-    if (folder.empty() || !FileExistsNoCase(AddBackslash(folder), "IMPERIAL.ERI")) {
-        err << "orrimar-cli: no data folder: give --data DIR (a folder holding IMPERIAL.ERI)\n";
+    const std::string unusable = folder.empty() ? "give --data DIR (a folder holding IMPERIAL.ERI)"
+                                                : DataFolderProblem(AddBackslash(folder));
+    if (!unusable.empty()) {
+        err << "orrimar-cli: no data folder: " << unusable << "\n";
         return 1;
     }
     folder = AddBackslash(folder);

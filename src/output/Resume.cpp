@@ -1,7 +1,6 @@
 #include "output/Resume.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "model/Display.h"
 #include "model/Game.h"
@@ -18,14 +17,10 @@ namespace orrimar {
 
 std::optional<std::vector<std::string>> ReadTemplate(const std::string& path,
                                                      std::string& problem) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        problem = "The template " + path + " is not a file.";
-        return std::nullopt;
-    }
-    auto lines = ReadLines(path);
+    std::string why;
+    auto lines = ReadLines(path, &why);
     if (!lines) {
-        problem = "Cannot read the template " + path + ".";
+        problem = "The template " + path + " cannot be read: " + why + ".";
         return std::nullopt;
     }
     // A program or picture given by mistake would fill pages with its bytes.

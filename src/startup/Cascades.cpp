@@ -59,6 +59,10 @@ std::string ReadCoynsText(Game& g, const std::vector<std::string>& lines) {
     return "";
 }
 
+bool CascadeLineNames(std::string_view line, std::string_view name) {
+    return StartsWith(line, name) && !(name == "SPACE" && StartsWith(line, "SPACE C"));
+}
+
 namespace {
 template <size_t N>
 std::optional<std::string> Search(const CountedLines<N>& table, std::string_view name) {
@@ -69,9 +73,7 @@ std::optional<std::string> Search(const CountedLines<N>& table, std::string_view
     for (int i = 1; i <= count; ++i) {
         const std::string& line = table[i];
         if (!name.empty() && (line.empty() || line[0] != first)) continue;
-        if (!StartsWith(line, name)) continue;
-        if (name == "SPACE" && StartsWith(line, "SPACE C")) continue;
-        return Mid(line, name.size() + 2);
+        if (CascadeLineNames(line, name)) return Mid(line, name.size() + 2);
     }
     return std::nullopt;
 }

@@ -19,6 +19,10 @@ std::string LoadCoyns(Game& g);
 std::string ReadCascadeText(Game& g, const std::vector<std::string>& lines);
 std::string ReadCoynsText(Game& g, const std::vector<std::string>& lines);
 
+// Whether the cascade line `line` is the one `name` finds (its start, and
+// "SPACE" passes over "SPACE C...").
+bool CascadeLineNames(std::string_view line, std::string_view name);
+
 // The choices text of cascade `name` (the text after the name and its
 // separator), searched in the service's, the race's and then the standard
 // lines; nullopt when no line names it.

@@ -56,15 +56,19 @@ void CheckGroup(const std::string& file, const std::vector<std::string>& lines,
 // for the warnings.
 void CheckService(const std::string& dir, const std::string& file, const Groups& known,
                   LintFolder& folder, std::vector<DataProblem>& out) {
-    auto path = FindFileNoCase(dir, file);
-    if (!path) {
+    // The name as written when no regular file has it: what stands there
+    // instead (a folder, a device) is then said.
+    const auto path = FindFileNoCase(dir, file);
+    std::string why;
+    if (!path && !ReadFileBytes(dir + file, TextFileLimit, why) && why == NoSuchFile) {
         out.push_back({file, 0, "the service file is missing."});
         return;
     }
     ServiceRecord service;
     DataProblem problem;
-    auto lines = ReadDataFile(*path, "service file", problem);
-    if (!lines || !ReadServiceText(FileNameOf(*path), *lines, service, problem)) {
+    const std::string found = path.value_or(dir + file);
+    auto lines = ReadDataFile(found, "service file", problem);
+    if (!lines || !ReadServiceText(FileNameOf(found), *lines, service, problem)) {
         out.push_back(problem);
         return;
     }
@@ -86,7 +90,7 @@ void CheckService(const std::string& dir, const std::string& file, const Groups&
         if (b.TransferTag > 10)
             out.push_back({file, 0, "branch \"" + b.Key + "\": a /TN number must be 0 to 10."});
         ServiceRecord branch = service;
-        if (!ReadBranchText(FileNameOf(*path), *lines, b.Key, branch, problem)) {
+        if (!ReadBranchText(FileNameOf(found), *lines, b.Key, branch, problem)) {
             out.push_back(problem);
             continue;
         }

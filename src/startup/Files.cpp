@@ -5,11 +5,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 #include <utility>
 
@@ -26,6 +25,8 @@ std::string AddBackslash(const std::string& folder) {
 }
 
 std::optional<std::string> FindFileNoCase(const std::string& folder, const std::string& name) {
+    // The system would look in the folder named up to the NUL: another one.
+    if (folder.find('\0') != std::string::npos) return std::nullopt;
     std::error_code ec;
     fs::path exact = fs::path(AddBackslash(folder)) / name;
     if (fs::is_regular_file(exact, ec)) return exact.string();
@@ -75,13 +76,86 @@ std::vector<std::string> ListFilesWithExtension(const std::string& folder, const
     return names;
 }
 
-std::optional<TextFile> ReadTextFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    std::string text = buffer.str();
+namespace {
+
+// What a file is when it is not a regular one, or "".
+std::string NotAFile(mode_t mode) {
+    if (S_ISREG(mode)) return "";
+    if (S_ISDIR(mode)) return "it is a folder, not a file";
+    return "it is not a regular file (a device, pipe or socket)";
+}
+
+std::string SystemWord(int error) {
+    if (error == ENOENT) return std::string(NoSuchFile);
+    std::string word = std::strerror(error);
+    if (!word.empty())
+        word[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(word[0])));
+    return word;
+}
+
+}  // namespace
+
+std::string LimitText(size_t limit) {
+    return std::to_string(limit >> 20) + " MiB";
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t limit, std::string& why,
+                                         bool* cut) {
+    if (cut) *cut = false;
+    // The system would read a name cut at its first NUL: another file.
+    if (path.find('\0') != std::string::npos) {
+        why = "its name holds a NUL character";
+        return std::nullopt;
+    }
+    // Looked at before it is opened, so no device is ever opened; and again
+    // once open, in case the name was changed meanwhile. O_NONBLOCK: a pipe
+    // put there since is refused below, not waited on.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        why = SystemWord(errno);
+        return std::nullopt;
+    }
+    if (why = NotAFile(info.st_mode); !why.empty()) return std::nullopt;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        why = SystemWord(errno);
+        return std::nullopt;
+    }
+    std::string bytes;
+    if (::fstat(fd, &info) != 0) {
+        why = SystemWord(errno);
+    } else if (why = NotAFile(info.st_mode); why.empty()) {
+        // The size is only a first guess: the file may grow while it is read.
+        bytes.reserve(std::min(static_cast<size_t>(std::max<off_t>(info.st_size, 0)), limit) + 1);
+        char buffer[65536];
+        while (why.empty()) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) why = SystemWord(errno);
+            if (n <= 0) break;
+            const size_t room = limit - bytes.size();
+            if (static_cast<size_t>(n) <= room) {
+                bytes.append(buffer, static_cast<size_t>(n));
+            } else if (cut) {
+                bytes.append(buffer, room);
+                *cut = true;
+                break;
+            } else {
+                why = "it holds more than " + LimitText(limit);
+            }
+        }
+    }
+    ::close(fd);
+    if (!why.empty()) return std::nullopt;
+    return bytes;
+}
+
+std::optional<TextFile> ReadTextFile(const std::string& path, std::string* why, size_t limit) {
+    std::string problem;
+    auto bytes = ReadFileBytes(path, limit, problem);
+    if (why) *why = problem;
+    if (!bytes) return std::nullopt;
+    std::string text = std::move(*bytes);
     TextFile file;
     // Editors today save UTF-8, some with a byte-order mark: such a file is
     // read as the Latin-1 the program keeps its texts in.
@@ -113,8 +187,9 @@ std::optional<TextFile> ReadTextFile(const std::string& path) {
     return file;
 }
 
-std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
-    auto file = ReadTextFile(path);
+std::optional<std::vector<std::string>> ReadLines(const std::string& path, std::string* why,
+                                                  size_t limit) {
+    auto file = ReadTextFile(path, why, limit);
     if (!file) return std::nullopt;
     return std::move(file->Lines);
 }

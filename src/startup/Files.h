@@ -31,6 +31,29 @@ std::string ResolveFolderNoCase(const std::string& folder, const std::string& na
 // without regard to case (ext given with its dot, ".ERI"), sorted by name.
 std::vector<std::string> ListFilesWithExtension(const std::string& folder, const std::string& ext);
 
+// The most a file of each kind may hold (data/README.md states them), so a
+// file that never ends or a mistaken huge one cannot exhaust memory: data
+// files, the settings file, option sets, window places and templates; a
+// dice list; a resume or JSON file made again.
+inline constexpr size_t TextFileLimit = size_t{1} << 20;
+inline constexpr size_t DiceListLimit = size_t{16} << 20;
+inline constexpr size_t RecordFileLimit = size_t{64} << 20;
+
+// Why ReadFileBytes refused a file that is simply not there.
+inline constexpr std::string_view NoSuchFile = "it does not exist";
+
+// The bytes of `path` when it is a regular file (a link to one is
+// followed) of at most `limit` bytes. Otherwise nullopt, and `why` says
+// what it is instead ("it is a folder, not a file", "it is not a regular
+// file (a device, pipe or socket)", "it holds more than 1 MiB", NoSuchFile,
+// the system's word): a folder, device or pipe under a file's name is
+// never read, never waited on. With `cut`, a longer file gives its first
+// `limit` bytes and sets *cut.
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t limit, std::string& why,
+                                         bool* cut = nullptr);
+// "1 MiB", "64 MiB": a limit as the messages give it.
+std::string LimitText(size_t limit);
+
 // A text file's lines in Latin-1; a final line end does not make an extra
 // line. A file saved as UTF-8 (with or without a byte-order mark) is
 // converted; `BadLine` is the first line (from 1) holding characters
@@ -41,9 +64,13 @@ struct TextFile {
     int BadLine = 0;
     std::string Outside;
 };
-std::optional<TextFile> ReadTextFile(const std::string& path);
+// Read as ReadFileBytes reads; `why`, when given, says why a file was not.
+std::optional<TextFile> ReadTextFile(const std::string& path, std::string* why = nullptr,
+                                     size_t limit = TextFileLimit);
 // The lines alone.
-std::optional<std::vector<std::string>> ReadLines(const std::string& path);
+std::optional<std::vector<std::string>> ReadLines(const std::string& path,
+                                                  std::string* why = nullptr,
+                                                  size_t limit = TextFileLimit);
 
 // Writes `text` to `path` through a temporary file beside it, so a failed
 // write leaves any old file whole. Returns an empty text on success, else

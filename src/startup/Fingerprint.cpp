@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "model/Text.h"
+#include "startup/Files.h"
 
 namespace orrimar {
 
@@ -47,9 +47,10 @@ class Sha256 {
     std::unique_ptr<EVP_MD_CTX, DigestDeleter> ctx_;
 };
 
+// A file the loaders cannot read either counts as empty.
 std::string FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string why;
+    return ReadFileBytes(path.string(), TextFileLimit, why).value_or("");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ constexpr size_t MaxNameLength = 60;
 std::vector<DataProblem> LintDataFolder(const LintFolder& folder) {
     std::vector<DataProblem> out;
     for (auto rules : {LintSections, LintAssignments, LintTables, LintNumbers, LintSkills,
-                       LintSchools, LintTableWalk})
+                       LintSchools, LintTableWalk, LintCascades})
         rules(folder, out);
     // A file's warnings together and in the order of its lines, whichever
     // family found them.

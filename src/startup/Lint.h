@@ -60,6 +60,7 @@ void LintNumbers(const LintFolder& folder, std::vector<DataProblem>& out);
 void LintSkills(const LintFolder& folder, std::vector<DataProblem>& out);
 void LintSchools(const LintFolder& folder, std::vector<DataProblem>& out);
 void LintTableWalk(const LintFolder& folder, std::vector<DataProblem>& out);
+void LintCascades(const LintFolder& folder, std::vector<DataProblem>& out);
 
 // Shared helpers (Lint.cpp).
 

@@ -1,8 +1,8 @@
 // Numbers the loaders accept but the rules cannot use whole: a re-enlistment
 // throw two dice never make, ranks without a line or lines past the highest
 // rank, [PLUSEDU] digits other than 0 and 1, benefit tables whose throws
-// fall past their entries or never reach them, and races with fewer
-// characteristics than the rules read.
+// fall past their entries or never reach them, races with fewer
+// characteristics than the rules read, and names longer than the lists keep.
 #include "model/Text.h"
 #include "startup/Lint.h"
 
@@ -98,11 +98,39 @@ void Races(const LintFolder& folder, std::vector<DataProblem>& out) {
     }
 }
 
+// The race, service and branch lists keep a name's first 399 characters.
+constexpr size_t MostDisplayText = 399;
+
+void LongName(const std::string& file, int line, const std::string& what, const std::string& name,
+              std::vector<DataProblem>& out) {
+    if (name.size() > MostDisplayText)
+        Warn(out, file, line,
+             what + " is " + std::to_string(name.size()) +
+                 " characters long: the list keeps only the first " +
+                 std::to_string(MostDisplayText) + ".");
+}
+
+// Line 1 of a race, and the names of a [FILES] list (services of a race,
+// branches of a service).
+void DisplayTexts(const std::string& file, const std::vector<std::string>& lines,
+                  const std::string& what, std::vector<DataProblem>& out) {
+    for (int k = LineOf(lines, "[FILES]") + 1; k > 0 && k < static_cast<int>(lines.size()); ++k) {
+        const size_t eq = lines[k].find('=');
+        if (eq == std::string::npos) break;
+        LongName(file, k + 1, "the " + what + " name", lines[k].substr(eq + 1), out);
+    }
+}
+
 }  // namespace
 
 void LintNumbers(const LintFolder& folder, std::vector<DataProblem>& out) {
     Races(folder, out);
+    for (const auto& r : folder.Races) {
+        if (!r.Lines.empty()) LongName(r.File, 1, "the race's name", r.Lines.front(), out);
+        DisplayTexts(r.File, r.Lines, "service", out);
+    }
     for (const auto& s : folder.Services) {
+        DisplayTexts(s.File, s.Lines, "branch", out);
         Reenlist(s, out);
         Ranks(s, out);
         PlusEdu(s, out);

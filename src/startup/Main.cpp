@@ -1,5 +1,6 @@
 #include "startup/Main.h"
 
+#include <cctype>
 #include <filesystem>
 
 #include "model/Game.h"
@@ -89,17 +90,24 @@ void FirstRun(Game& g, const std::string& iniPath) {
 void FindDataFolder(Game& g) {
     if (!g.DataLocOverride.empty()) {
         g.DataLoc = AddBackslash(g.DataLocOverride);
-        if (!FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI"))
-            StopStartup(g, "The folder " + g.DataLoc +
-                               " holds no IMPERIAL.ERI: it is not an "
-                               "Orrimar data folder.");
+        if (std::string problem = DataFolderProblem(g.DataLoc); !problem.empty()) {
+            problem[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(problem[0])));
+            StopStartup(g, problem + ".");
+        }
         return;
     }
     const std::string folder = SettingsFolder();
     const std::string iniPath = ResolveNoCase(folder, IniFileName);
     bool firstRun = !FileExistsNoCase(folder, IniFileName);
     if (!firstRun) {
-        g.DataLoc = AddBackslash(ReadIniValue("orrimar.ini", "dataloc"));
+        const std::string recorded = ReadIniValue("orrimar.ini", "dataloc");
+        g.DataLoc = AddBackslash(recorded);
+        // A recorded folder that cannot be used is said, then asked for again.
+        if (std::string problem = recorded.empty() ? "" : DataFolderProblem(g.DataLoc);
+            !problem.empty())
+            g.ui.Message("The data folder recorded in " + iniPath + " is unusable: " + problem +
+                             ". Please choose the data folder again.",
+                         g.AppTitle, MsgIcon::Warning);
         firstRun = !FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI");
     }
     if (firstRun) FirstRun(g, iniPath);
@@ -117,6 +125,21 @@ void FindDataFolder(Game& g) {
 }
 
 }  // namespace
+
+std::string DataFolderProblem(const std::string& folder) {
+    // A name cut at a NUL would stand for another folder; it is not shown,
+    // since a terminal would not show it either.
+    if (folder.find('\0') != std::string::npos) return "the folder's name holds a NUL character";
+    // Without its trailing separator, so a file is seen as one.
+    std::string bare = folder;
+    while (bare.size() > 1 && bare.back() == PathSep) bare.pop_back();
+    std::error_code ec;
+    if (!std::filesystem::exists(bare, ec)) return "the folder " + bare + " does not exist";
+    if (!std::filesystem::is_directory(bare, ec)) return bare + " is not a folder";
+    if (!FileExistsNoCase(folder, "IMPERIAL.ERI"))
+        return "the folder " + bare + " holds no IMPERIAL.ERI: it is not an Orrimar data folder";
+    return "";
+}
 
 void SetAppTitle(Game& g) {
     g.AppVersion =

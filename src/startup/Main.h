@@ -16,6 +16,10 @@ void StartUp(Game& g);
 // message naming the file that stopped it, or "".
 std::string LoadDataFolder(Game& g);
 
+// What keeps `folder` from being a data folder, or "": its name holds a
+// NUL, it does not exist, is not a folder, or holds no IMPERIAL.ERI.
+std::string DataFolderProblem(const std::string& folder);
+
 // Steps of Main that tests and the batch use on their own.
 void SetAppTitle(Game& g);
 void FillTables(Game& g);

@@ -46,8 +46,15 @@ std::string OptionSetPath(const SessionPart& g, int slot) {
 
 void LoadOptionSetMenu(Game& g) {
     for (int n = 1; n <= 4; ++n) {
-        auto lines = ReadLines(OptionSetPath(g, n));
+        const std::string path = OptionSetPath(g, n);
+        std::string why;
+        auto lines = ReadLines(path, &why);
         g.OptionSetMenuAvailable[n] = lines.has_value();
+        // A slot never saved is no news; one that cannot be read is.
+        if (!lines && why != NoSuchFile)
+            g.ui.Message(
+                "The option set " + path + " cannot be read: " + why + ". Its slot stays empty.",
+                g.AppTitle, MsgIcon::Warning);
         if (!lines) continue;
         const std::string name = lines->empty() ? "" : lines->front();
         g.OptionSetButton[n] = name;

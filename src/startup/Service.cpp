@@ -20,9 +20,10 @@ std::string DataProblem::Text() const {
 std::optional<std::vector<std::string>> ReadDataFile(const std::string& path,
                                                      const std::string& what,
                                                      DataProblem& problem) {
-    auto file = ReadTextFile(path);
+    std::string why;
+    auto file = ReadTextFile(path, &why);
     if (!file) {
-        problem = {FileNameOf(path), 0, "cannot read the " + what + "."};
+        problem = {FileNameOf(path), 0, "cannot read the " + what + ": " + why + "."};
         return std::nullopt;
     }
     if (file->BadLine > 0) {

@@ -196,12 +196,42 @@ TEST(DataLint, NumbersTheRulesCannotUseWhole) {
     ExpectWarningsOnly(found);
 }
 
+// Cascades that never end in skills, wherever the lookup finds them: one
+// naming itself, a service's line leading back through a standard one (for
+// that service only), and a chain one cascade deeper than play splits.
+TEST(DataLint, CascadesThatDoNotEnd) {
+    Spoilt data;
+    std::vector<std::string> chain;
+    for (char c = 'A'; c <= 'Z'; ++c)
+        chain.push_back(std::string("CHAINA") + c + "/Admin/" +
+                        (c < 'Z' ? std::string("CHAINA") + static_cast<char>(c + 1) : "Rifle"));
+    chain.insert(chain.begin(), "SELFLOOP/Rifle/SELFLOOP-1");
+    chain.push_back("* END *");
+    const int self = data.Replace("cascade.dat", "* END *", chain);
+    const int army = data.Replace("ARMY.SRV",
+                                  "GUN COMBAT/Battle Rifle/Carbine/Sidearm/Submachinegun/Shotgun/"
+                                  "Laser Carbine",
+                                  {"GUN COMBAT/Battle Rifle/MIXED COMBAT"});
+    const auto found = data.Check();
+    EXPECT_TRUE(Warned(found, "cascade.dat", self, "\"SELFLOOP\" names itself")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "cascade.dat", self + 1, "\"CHAINAA\" leads through 26 cascades"))
+        << Listed(found);
+    EXPECT_FALSE(Warned(found, "cascade.dat", self + 2, "")) << Listed(found);  // said once
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", army,
+                       "\"GUN COMBAT\" leads back to itself through \"MIXED COMBAT\""))
+        << Listed(found);
+    ExpectWarningsOnly(found);
+}
+
 TEST(DataLint, CoursesBenefitsReenlistmentAndCharacteristics) {
     Spoilt data;
     const int courses = data.Replace("ARMY.SRV", "1100011", {"1200011"});
     data.Replace("COPS.SRV", "Csh=7", {"Csh=5"});
     data.Replace("PIRATE.SRV", "reenlist=7", {});
     data.Replace("BARBAR.ERI", "SOC=2D-2", {});
+    const std::string longName(400, 'n');
+    const int race = data.Replace("CHELITH.ERI", "Chelith broodkin", {longName});
+    const int branch = data.Replace("COPS.SRV", "PATROL=Uniformed Patrol", {"PATROL=" + longName});
     const int muster = FindSection(*ReadLines(data.dir.Path() + "COPS.SRV"), "[MUSTER]");
     const int stats = FindSection(*ReadLines(data.dir.Path() + "BARBAR.ERI"), "[STATS]");
     const auto found = data.Check();
@@ -211,6 +241,8 @@ TEST(DataLint, CoursesBenefitsReenlistmentAndCharacteristics) {
     EXPECT_TRUE(Warned(found, "PIRATE.SRV", 0, "no reenlist= line")) << Listed(found);
     EXPECT_TRUE(Warned(found, "BARBAR.ERI", stats, "the race has 5 characteristics"))
         << Listed(found);
+    for (const auto& [file, line] : {std::pair{"CHELITH.ERI", race}, std::pair{"COPS.SRV", branch}})
+        EXPECT_TRUE(Warned(found, file, line, "is 400 characters long")) << Listed(found);
     ExpectWarningsOnly(found);
 }
 

@@ -1,6 +1,7 @@
 // Files the program writes: replaced whole or not at all, never through a
 // link planted beside them, readable like any other file the user writes;
-// folders found whatever their letter case.
+// folders found whatever their letter case; files read only when regular
+// and within their bound.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -11,8 +12,11 @@
 #include <csignal>
 #include <filesystem>
 
+#include "model/OwnDice.h"
+#include "output/Resume.h"
 #include "startup/Files.h"
 #include "support/TestGame.h"
+#include "ui/WindowPlaces.h"
 
 using namespace orrimar;
 namespace fs = std::filesystem;
@@ -103,4 +107,41 @@ TEST(Files, FoldersAreFoundWhateverTheirCase) {
     EXPECT_EQ(ResolveFolderNoCase(dir.Path(), "other"), dir.Path() + "other");
     dir.Write("file", {"x"});
     EXPECT_EQ(ResolveFolderNoCase(dir.Path(), "FILE"), dir.Path() + "FILE");  // not a folder
+}
+
+// What stands under a file's name but is no regular file, or holds more
+// than the bound, is refused with the reason, never read without end or
+// waited on; every reader goes through the same door.
+TEST(Files, OnlyRegularFilesWithinTheirBoundAreRead) {
+    TempDir dir;
+    fs::create_directories(dir.Path() + "folder");
+    fs::create_symlink("/dev/zero", dir.Path() + "zero");
+    ASSERT_EQ(::mkfifo((dir.Path() + "pipe").c_str(), 0600), 0);
+    dir.Write("big", {std::string(TextFileLimit, 'x')});  // over by its line end
+    dir.Write("real", {"line"});
+    fs::create_symlink(dir.Path() + "real", dir.Path() + "link");
+    const std::string device = "it is not a regular file (a device, pipe or socket)";
+    for (const auto& [name, why] : std::vector<std::pair<std::string, std::string>>{
+             {"folder", "it is a folder, not a file"},
+             {"zero", device},
+             {"pipe", device},
+             {"big", "it holds more than 1 MiB"},
+             {"missing", "it does not exist"},
+             // The system would read "real" itself.
+             {std::string("real\0.txt", 9), "its name holds a NUL character"}}) {
+        std::string said;
+        EXPECT_FALSE(ReadLines(dir.Path() + name, &said)) << name;
+        EXPECT_EQ(said, why) << name;
+    }
+    EXPECT_EQ(ReadLines(dir.Path() + "link").value_or(std::vector<std::string>{}),
+              std::vector<std::string>{"line"});
+
+    const std::string zero = dir.Path() + "zero";
+    std::string problem;
+    EXPECT_FALSE(ReadThrowList(zero, problem));
+    EXPECT_EQ(problem, "Cannot read the dice list " + zero + ": " + device + ".");
+    EXPECT_FALSE(ReadTemplate(dir.Path() + "pipe", problem));
+    EXPECT_EQ(problem, "The template " + dir.Path() + "pipe cannot be read: " + device + ".");
+    fs::create_symlink("/dev/zero", dir.Path() + WindowPlacesFileName);
+    EXPECT_FALSE(ReadWindowPlace(dir.Path(), "Form1"));  // the usual places
 }

@@ -1,6 +1,8 @@
 // Option sets, the start-up DEFAULT rule, and the options and preferred-skills window models.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "startup/Files.h"
 #include "startup/OptionSets.h"
 #include "support/TestGame.h"
@@ -76,12 +78,17 @@ TEST_F(Options, DefaultSetsLoadAtStartUpThenSkillsAreCapped) {
     data.Write("osets3.txt",
                SetLines("Default", {"-1", "0", "0", "0", "0", "0", "0", "0", "0", " -1 "}));
     data.Write("osets4.txt", SetLines("Other", {"0,-1,0,0,0,0,0,0,0,0"}));
+    // A slot holding what never ends is said, and stays empty.
+    std::filesystem::create_symlink("/dev/zero", data.Path() + "osets2.txt");
     t.g.DataLocOverride = data.Path();
     t.dice.SetFallback(true);
     EXPECT_THROW(Main(t.g), ProgramExit);         // the scripted main window ends the run
     EXPECT_EQ(Flags(o), "10000001010100 cap 2");  // "Cap skills at 6" on whatever the sets said
     EXPECT_TRUE(t.g.PrefSkill[2].Name == "Rifle, long" && t.g.PrefSkill[5].Name.empty());
     EXPECT_TRUE(!t.g.OptionSetMenuAvailable[2] && t.g.OptionSetButton[4] == "Other");
+    EXPECT_TRUE(t.ui.SawMessage("The option set " + data.Path() +
+                                "osets2.txt cannot be read: it is not a regular file (a device, "
+                                "pipe or socket). Its slot stays empty."));
 }
 
 TEST_F(Options, WindowBoxesAndRankCap) {

@@ -126,7 +126,11 @@ TEST(AddSkill, CascadeLeadingToItselfEnds) {
     t.g.Character.Options[OptAutoGen] = OptOn;
     t.dice.SetFallback(true);
     AddSkill(t.g, "LOOP");
-    EXPECT_GE(t.Level("LOOP"), 1);  // kept whole once the resolution runs too deep
+    // Given up after 25 splits, said, and never handed out as a skill.
+    EXPECT_EQ(t.Level("LOOP"), -1);
+    EXPECT_TRUE(
+        t.ui.SawMessage("Cascade LOOP still names a cascade after 25 splits (LOOP); "
+                        "nothing is recorded"));
 }
 
 TEST(AddSkill, PreferredSkillsAreRecommended) {

@@ -174,6 +174,27 @@ TEST(Startup, RecordedFolderIsUsedWithoutAsking) {
     for (const auto& s : t.ui.shown) EXPECT_NE(s.Kind, "open");
 }
 
+// A recorded folder that cannot be used (its name holding a NUL, so the
+// system would read another folder, or gone) is said and asked for again.
+TEST(Startup, AnUnusableRecordedFolderIsSaidAndAskedForAgain) {
+    for (const std::string& tail : {std::string("\0/elsewhere", 11), std::string("gone/")}) {
+        TestGame t;
+        TempDir data;
+        WriteMinimalData(data);
+        t.settings.Write("Orrimar.ini", {"dataloc=" + data.Path() + tail});
+        t.ui.Answer(data.Path() + "IMPERIAL.ERI");
+        EXPECT_EQ(RunMain(t), 0) << tail;
+        const std::string said = t.ui.messages.at(0);
+        EXPECT_TRUE(StartsWith(said, "The data folder recorded in " + t.settings.Path())) << said;
+        EXPECT_TRUE(Contains(said, tail[0] == '\0' ? "is unusable: the folder's name holds a NUL"
+                                                   : "is unusable: the folder " + data.Path() +
+                                                         "gone does not exist"))
+            << said;
+        EXPECT_TRUE(Contains(said, ". Please choose the data folder again.")) << said;
+        EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + data.Path() + "\r\n");
+    }
+}
+
 TEST(Startup, TestModeShowsProgressMessagesOnlyForTheExactWord) {
     for (const std::string line : {"TESTMODE", "testmode", "TESTMODE x"}) {
         TestGame t;

@@ -94,13 +94,27 @@ TEST(Cli, CheckerListsEveryProblemWithFileAndLine) {
     EXPECT_TRUE(Has(run, "IMPERIAL.ERI:5:")) << run.output;
     EXPECT_TRUE(Has(run, "COYNS.DAT:0:")) << run.output;
     EXPECT_TRUE(Has(run, " errors and ")) << run.output;
+
+    // A service file missing, and one that is no file, each said as such.
+    TempDir sample;
+    CopySampleData(sample);
+    std::filesystem::remove(sample.Path() + "NAVY.SRV");
+    std::filesystem::remove(sample.Path() + "ARMY.SRV");
+    std::filesystem::create_symlink("/dev/zero", sample.Path() + "ARMY.SRV");
+    run = Cli("--check-data '" + sample.Path() + "'", "", work);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run, "NAVY.SRV:0: the service file is missing.")) << run.output;
+    EXPECT_TRUE(Has(run, "ARMY.SRV:0: cannot read the service file: it is not a regular file"))
+        << run.output;
 }
 
 TEST(Cli, StartsOnTheSampleDataAndListsTheRaces) {
     TempDir work;
-    // Main window: choose race (1), list it, pick 1; then exit (14).
-    CliRun run = Cli("--data '" + SampleDataDir() + "'", "1\n1\n14\n", work);
+    // Main window: choose race (1), list it, pick 1; the option sets (9),
+    // back (0); then exit (14).
+    CliRun run = Cli("--data '" + SampleDataDir() + "'", "1\n1\n9\n0\n14\n", work);
     EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(Has(run, "== Load option set ==\n 5 Create\n")) << run.output;
     EXPECT_TRUE(Has(run, "Imperial citizen (human)")) << run.output;
     EXPECT_TRUE(Has(run, "Zhodani")) << run.output;
     EXPECT_TRUE(Has(run, "Statistics:")) << run.output;
@@ -147,12 +161,26 @@ TEST(Cli, AMalformedRaceFileIsNamedNotACrash) {
     EXPECT_TRUE(Has(run, "BAD.ERI:4:")) << run.output;
 }
 
+// Each face says what is wrong with the folder it was given.
 TEST(Cli, WrongDataFolderStopsWithAMessage) {
     TempDir work;
     TempDir empty;
-    CliRun run = Cli("--data '" + empty.Path() + "'", "", work);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run, "IMPERIAL.ERI")) << run.output;
+    ASSERT_EQ(
+        Cli("--auto --format json --out made --data '" + SampleDataDir() + "'", "", work).status,
+        0);
+    const std::string file = work.Path() + "input.txt";
+    for (const auto& [folder, said] : std::vector<std::pair<std::string, std::string>>{
+             {empty.Path(), "holds no IMPERIAL.ERI"},
+             {"/nonexistent", "folder /nonexistent does not exist"},
+             {file, file + " is not a folder"}}) {
+        for (const std::string mode :
+             {"", "--auto --no-pages ", "--regenerate made/0001-*.json "}) {
+            CliRun run = Cli(mode + "--data '" + folder + "'", "", work);
+            EXPECT_EQ(run.status, 1) << mode << folder;
+            EXPECT_TRUE(Has(run, said)) << run.output;
+            EXPECT_FALSE(Has(run, "give --data")) << run.output;
+        }
+    }
 }
 
 TEST(Cli, ScriptedCareerRunsToTheFinalMenuAndSaves) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -317,7 +318,7 @@ TEST(JsonExport, RegenerateRefusesBrokenFiles) {
         edit(doc);
         return doc.dump();
     };
-    const std::vector<std::pair<std::string, std::string>> files = {
+    std::vector<std::pair<std::string, std::string>> files = {
         {"empty.json", ""},
         {"garbage.json", std::string("\x89PNG\r\n\x1a\n\0\xff{[", 12)},
         {"truncated.json", text.substr(0, text.size() / 2)},
@@ -336,15 +337,41 @@ TEST(JsonExport, RegenerateRefusesBrokenFiles) {
         {"deep.json", "{\"x\": " + std::string(200000, '[') + std::string(200000, ']') +
                           ", \"format\": \"orrimar-character/1\", \"y\": 1}"},
     };
+    // Numbers that are not whole are said with their field.
+    const std::map<std::string, std::string> said = {
+        {"terms-fraction.json", ": the field \"terms\" holds 1e+300 where a whole number belongs"},
+        {"age-fraction.json", ": the field \"age\" holds 7.0 where a whole number belongs"}};
+    files.push_back({"age-fraction.json", edited([](json& d) { d["character"]["age"] = 7.0; })});
     for (const auto& [name, content] : files) {
         std::ofstream(work.Path() + name, std::ios::binary) << content;
         const CliResult run = Cli("--regenerate " + name + " " + Data(SampleDataDir()), work);
         EXPECT_EQ(run.status, 1) << name << "\n" << run.err;
-        EXPECT_TRUE(Has(run.err, "orrimar-cli: " + name)) << name << "\n" << run.err;
+        EXPECT_TRUE(Has(run.err, "orrimar-cli: " + name + (said.count(name) ? said.at(name) : "")))
+            << name << "\n"
+            << run.err;
     }
-    const CliResult missing = Cli("--regenerate gone.json " + Data(SampleDataDir()), work);
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_TRUE(Has(missing.err, "cannot read gone.json")) << missing.err;
+    // Missing, or no file at all: a folder, a device that never ends; or
+    // past the bound, but for the first line of JSON Lines.
+    fs::create_directory(work.Path() + "folder.json");
+    fs::create_symlink("/dev/zero", work.Path() + "zero.json");
+    const std::string line = json::parse(text).dump() + "\n";
+    {
+        std::ofstream huge(work.Path() + "huge.json"), lines(work.Path() + "huge.jsonl");
+        huge << std::string(RecordFileLimit + 1, ' ') << text;
+        for (size_t size = 0; size <= RecordFileLimit; size += line.size()) lines << line;
+    }
+    for (const auto& [name, why] : std::vector<std::pair<std::string, std::string>>{
+             {"gone.json", "it does not exist"},
+             {"folder.json", "it is a folder, not a file"},
+             {"zero.json", "it is not a regular file"},
+             {"huge.json", "it holds more than 64 MiB and is no JSON Lines file"},
+             {"huge.jsonl", ""}}) {
+        const CliResult run = Cli("--regenerate " + name + " " + Data(SampleDataDir()), work);
+        EXPECT_EQ(run.status, why.empty() ? 0 : 1) << name << "\n" << run.err;
+        EXPECT_TRUE(why.empty() ? Has(run.out, "comes out the same")
+                                : Has(run.err, "cannot read " + name + ": " + why))
+            << run.err;
+    }
 }
 
 // A batch throws from a list: a list too short stops the batch naming it,
@@ -363,6 +390,22 @@ TEST(JsonExport, BatchDiceFromAList) {
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "words.txt:3: \"six\" is not a throw")) << run.err;
     EXPECT_FALSE(fs::exists(work.Path() + "words"));
+    // A word of any length is shown by its start; a list that is no file is
+    // said to be none, in a batch and interactively.
+    std::ofstream(work.Path() + "huge.txt") << "3 " << std::string(100000, '7') << "x\n";
+    fs::create_directory(work.Path() + "dir");
+    for (const auto& [args, said] : std::vector<std::pair<std::string, std::string>>{
+             {batch + " --out huge --dice huge.txt",
+              "huge.txt:1: \"77777777777777777777...\" (100001 characters) is not a throw"},
+             {batch + " --out dir-out --dice dir",
+              "Cannot read the dice list dir: it is a folder, not a file."},
+             {"--dice /dev/zero " + Data(SampleDataDir()),
+              "Cannot read the dice list /dev/zero: it is not a regular file"}}) {
+        run = Cli(args, work);
+        EXPECT_EQ(run.status, 1) << args;
+        EXPECT_TRUE(Has(run.err, said)) << run.err.substr(0, 300);
+        EXPECT_LT(run.err.size(), 200u) << args;
+    }
 
     run = Cli(batch + " --out long --dice '" + Threes(work, 1000) + "'", work);
     ASSERT_EQ(run.status, 0) << run.err;

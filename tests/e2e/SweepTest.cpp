@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -112,17 +113,27 @@ TEST(Sweep, RefusedFilesAndTemplatesAreErrorsNotSuccesses) {
     options.DataDir = data.Path();
     options.OutDir = out.Path();
     options.Count = 3;
-    for (const auto& [race, service] :
-         {std::pair{"Zhodani", ""}, std::pair{"Imperial", "Imperial Army"}}) {
+    // A service file that never ends, or whose reader never comes, is not
+    // read at all.
+    std::filesystem::remove(data.Path() + "NAVY.SRV");
+    std::filesystem::create_symlink("/dev/zero", data.Path() + "NAVY.SRV");
+    std::filesystem::remove(data.Path() + "MARINE.SRV");
+    ASSERT_EQ(::mkfifo((data.Path() + "MARINE.SRV").c_str(), 0600), 0);
+
+    for (const auto& [race, service, said] : std::vector<std::array<std::string, 3>>{
+             {"Zhodani", "", "ZHODANI.ERI:"},
+             {"Imperial", "Imperial Army", "ARMY.SRV:"},
+             {"Imperial", "Imperial Navy",
+              "NAVY.SRV:0: cannot read the service file: it is not a "
+              "regular file"},
+             {"Imperial", "Imperial Marines", "MARINE.SRV:0: cannot read"}}) {
         std::ostringstream log;
         std::vector<BatchCharacter> made;
         options.Race = race;
         options.Service = service;
-        EXPECT_EQ(RunBatch(options, log, &made), 1) << race;
-        EXPECT_TRUE(made.empty()) << race;
-        EXPECT_NE(log.str().find(race == std::string("Zhodani") ? "ZHODANI.ERI:" : "ARMY.SRV:"),
-                  std::string::npos)
-            << log.str();
+        EXPECT_EQ(RunBatch(options, log, &made), 1) << service;
+        EXPECT_TRUE(made.empty()) << service;
+        EXPECT_NE(log.str().find(said), std::string::npos) << log.str();
     }
 
     options.Race = options.Service = "";

@@ -427,6 +427,7 @@ void ConsoleUi::RunMainWindow(Game& g) {
                 ShowOptions(g);
                 break;
             case 9: {
+                PrintTitle("Load option set");
                 for (int n = 1; n <= 4; ++n) {
                     if (g.OptionSetMenuAvailable[n]) {
                         out_ << " " << n << " " << g.OptionSetMenuName[n] << "\n";
