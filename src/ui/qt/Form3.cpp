@@ -201,7 +201,10 @@ std::string Form3::Ask() {
 void Form3::RequestExit() {
     // The character in the window would be lost: ask first, No the default.
     bool yes = false;
-    Guarded([&] { yes = g_.ui.YesNo(ExitCareerQuestion, g_.AppTitle, false, MsgIcon::Question); });
+    Guarded([&] {
+        yes = g_.ui.YesNo(g_.Saved ? ExitSavedQuestion : ExitCareerQuestion, g_.AppTitle, false,
+                          MsgIcon::Question);
+    });
     if (!yes) return;
     // A waiting question ends the program from the engine's side, where it
     // can unwind; otherwise it ends here.
