@@ -1,6 +1,8 @@
 // The history log, the character display and the choice dialogs' logic.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/Display.h"
 #include "model/Skills.h"
 #include "support/TestGame.h"
@@ -31,6 +33,12 @@ struct DisplayGame : TestGame {
         c.TechLevel = 12;
         c.Age = 18;
     }
+    // The character shown afresh: the term window's label `n`.
+    std::string Shown(int n, const std::string& text = "") {
+        ShowCharacter(g, text);
+        BuildTermView(g);
+        return g.TermWindow.Label[n];
+    }
 };
 }  // namespace
 
@@ -55,54 +63,34 @@ TEST(Display, HistoryLinesAndTermHeadings) {
                                         "Term: 2 Infantry", "    "}));
 }
 
-TEST(Display, CharacterLines) {
+TEST(Display, CharacterLinesAndRanks) {
     DisplayGame t;
-    ShowCharacter(t.g, "  ");
-    BuildTermView(t.g);
+    EXPECT_EQ(t.Shown(3, "  "), "STR: 0 DEX: -99 ");
     EXPECT_EQ(t.g.TermWindow.Log, "");  // a blank text adds nothing
     EXPECT_EQ(t.g.TermWindow.Label[2], "Humans Infantry");
-    EXPECT_EQ(t.g.TermWindow.Label[3], "STR: 0 DEX: -99 ");
     EXPECT_EQ(t.g.TermWindow.Label[4], "HP: 99 TL: 12 Age: 18");
     EXPECT_EQ(t.g.TermWindow.Label[5], "T 1 Y 0 Private (E1)");
     EXPECT_EQ(t.g.Service.RankCode[1], "E1");
+    std::tie(t.g.Race.Code, t.g.Character.SocialClass, t.g.Service.Type, t.g.Character.Clearance) =
+        std::tuple(12, "W", "SORAG", "3");
+    EXPECT_EQ(t.Shown(3), "STR: 0 DEX: -99  (Well-Born) Clearance: C");
 
-    t.g.Race.Code = 12;
-    t.g.Character.SocialClass = "W";
-    t.g.Service.Type = "SORAG";
-    t.g.Character.Clearance = "3";
-    ShowCharacter(t.g, "");
-    BuildTermView(t.g);
-    EXPECT_EQ(t.g.TermWindow.Label[3], "STR: 0 DEX: -99  (Well-Born) Clearance: C");
-}
-
-TEST(Display, MerchantAndRace8Ranks) {
-    DisplayGame t;
-    t.g.Service.Type = "Merchant";
-    t.g.Character.Rank = 0;
-    t.g.Character.CurTerm = 3;
-    ShowCharacter(t.g, "");
-    BuildTermView(t.g);
-    EXPECT_EQ(t.g.TermWindow.Label[5], "T 3 Y 0 Enlisted (E3) Next req: Commission");
+    // Merchants show what the next rank needs.
+    std::tie(t.g.Service.Type, t.g.Character.Rank, t.g.Character.CurTerm) =
+        std::tuple("Merchant", 0, 3);
+    EXPECT_EQ(t.Shown(5), "T 3 Y 0 Enlisted (E3) Next req: Commission");
     t.g.Character.Rank = 1;
     t.g.Service.Qualif.Edit()[2] = "O2 exam=Edu 8+";
-    ShowCharacter(t.g, "");
-    BuildTermView(t.g);
-    EXPECT_EQ(t.g.TermWindow.Label[5], "T 3 Y 0 Private (E1) Next req: Edu 8+");
+    EXPECT_EQ(t.Shown(5), "T 3 Y 0 Private (E1) Next req: Edu 8+");
     t.g.Service.Qualif.Edit()[2] = "";
-    ShowCharacter(t.g, "");
-    BuildTermView(t.g);
-    EXPECT_EQ(t.g.TermWindow.Label[5], "T 3 Y 0 Private (E1) Next req: (n/a)");
+    EXPECT_EQ(t.Shown(5), "T 3 Y 0 Private (E1) Next req: (n/a)");
 
-    DisplayGame d;
-    d.g.Race.Code = 8;
-    d.g.Race.Name = "Droyne Leader";
-    d.g.Character.CurTerm = 4;
-    ShowCharacter(d.g, "");
-    BuildTermView(d.g);
-    EXPECT_EQ(d.g.Character.Rank, 3);
+    DisplayGame d;  // race 8's rank follows the term
+    std::tie(d.g.Race.Code, d.g.Race.Name, d.g.Character.CurTerm) =
+        std::tuple(8, "Droyne Leader", 4);
+    EXPECT_EQ(d.Shown(5), "T 4 Y 0 Rank-3 (O3)");
+    EXPECT_EQ(d.g.Character.Rank * 10 + d.g.Service.MaxRank, 33);
     EXPECT_EQ(d.g.Service.RankCode[3], "O3");
-    EXPECT_EQ(d.g.Service.MaxRank, 3);
-    EXPECT_EQ(d.g.TermWindow.Label[5], "T 4 Y 0 Rank-3 (O3)");
 }
 
 // The view is built only when asked for, and only when something changed;
@@ -243,28 +231,4 @@ TEST(MainWindow, TypedCharacteristicsAndTechLevel) {
     const CharacterRecord before = t.g.Character;
     Form1LoadTrg(t.g);
     EXPECT_EQ(t.g.Character, before);
-}
-
-// A record written over by a shorter one (each batch character over the
-// last) reads as the shorter one, whichever way it was copied.
-TEST(Display, HistoryWrittenOverByAShorterOneReadsAsTheShorter) {
-    CharacterRecord longer, shorter;
-    for (int t = 1; t <= 3; ++t) {
-        longer.TermLog[t].Title = "Term " + std::to_string(t) + " of a long career";
-        longer.TermLog[t].Lines[1] = "Garrison duty with nothing to report ";
-    }
-    shorter.TermLog[1].Title = "Navy";
-    CharacterRecord copied = longer;
-    copied = shorter;
-    EXPECT_EQ(copied.TermLog, shorter.TermLog);
-    EXPECT_EQ(copied.TermLog[1].Lines[1], "");
-    EXPECT_EQ(copied.TermLog[3].Title, "");
-    // A term written again after the blanking starts empty.
-    copied.TermLog[3].Lines[2] = "Patrol ";
-    EXPECT_EQ(copied.TermLog[3].Lines[1], "");
-    EXPECT_EQ(copied.TermLog[2].Title, "");
-    CharacterRecord moved = std::move(copied);
-    EXPECT_EQ(moved.TermLog[3].Lines[2], "Patrol ");
-    EXPECT_EQ(CharacterRecord{}.TermLog, CharacterRecord{}.TermLog);
-    EXPECT_NE(moved.TermLog, shorter.TermLog);
 }

@@ -4,6 +4,7 @@
 
 #include "career/SkillTables.h"
 #include "model/Skills.h"
+#include "model/Text.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
@@ -43,55 +44,36 @@ SkillTableRecord OneLineTable(const std::string& title, const std::string& eli,
 
 }  // namespace
 
+// Rank 1, every characteristic 7. Command and Staff withdraw the offers of the
+// lines above them (a later passing test offers the table again); "Position"
+// looks for "No position" or "Posn", and "Posn" passes "No Position" too.
 TEST(SkillTableEligibility, EachTest) {
-    TableGame t;
-    EXPECT_TRUE(t.Eligible({"Eli      All"}));
-    EXPECT_FALSE(t.Eligible({}));
-    EXPECT_FALSE(t.Eligible({"Eli      Warrant"}));
-    t.g.Character.Warranted = 1;
-    EXPECT_TRUE(t.Eligible({"Eli      Warrant"}));
-
-    EXPECT_FALSE(t.Eligible({"Eli      Rank>1"}));
-    EXPECT_TRUE(t.Eligible({"Eli      Rank=1"}));
-    EXPECT_TRUE(t.Eligible({"Eli      Rank<2"}));
-    EXPECT_TRUE(t.Eligible({"Eli      Int>6"}));
-    EXPECT_FALSE(t.Eligible({"Eli      Int>7"}));
-    EXPECT_TRUE(t.Eligible({"Eli      Edu=7"}));
-
-    t.Year("Raid ");
-    EXPECT_TRUE(t.Eligible({"Eli      Assignment=Raid"}) == false);  // the whole line must appear
-    t.Year("Eli      Assignment=Raid ");
-    EXPECT_TRUE(t.Eligible({"Eli      Assignment=Raid"}));
-}
-
-TEST(SkillTableEligibility, NcoRanksTwoToNine) {
-    TableGame t;
-    for (int rank : {1, 2, 9, 10}) {
+    // Rank, warranted, the year's line, the Eli lines ("/" between), eligible.
+    const std::tuple<int, int, const char*, const char*, bool> cases[] = {
+        // clang-format off
+        {1, 0, "", "All", true},             {1, 0, "", "", false},         {1, 0, "", "Warrant", false},
+        {1, 1, "", "Warrant", true},         {1, 0, "", "Rank>1", false},   {1, 0, "", "Rank=1", true},
+        {1, 0, "", "Rank<2", true},          {1, 0, "", "Int>6", true},     {1, 0, "", "Int>7", false},
+        {1, 0, "", "Edu=7", true},           {1, 0, "", "NCO", false},      {2, 0, "", "NCO", true},
+        {9, 0, "", "NCO", true},             {10, 0, "", "NCO", false},
+        {1, 0, "Raid ", "Assignment=Raid", false},  // the whole line must appear
+        {1, 0, "Eli      Assignment=Raid ", "Assignment=Raid", true},
+        {1, 0, "Patrol Staff ", "All/Command", false}, {1, 0, "Patrol Staff ", "All/Staff", true},
+        {1, 0, "Patrol Cmd ", "All/Command", true},    {1, 0, "Patrol Cmd ", "Command/Staff", false},
+        {1, 0, "Patrol Cmd ", "Staff/All", true},      {1, 0, "No Position ", "No Position", true},
+        {1, 0, "No Position ", "Position", false},     {1, 0, "Bridge Posn ", "Position", true},
+        {1, 0, "Bridge Posn ", "No Position", true}};
+    // clang-format on
+    for (const auto& [rank, warrant, year, lines, eligible] : cases) {
+        TableGame t;
         t.g.Character.Rank = static_cast<int16_t>(rank);
-        EXPECT_EQ(t.Eligible({"Eli      NCO"}), rank >= 2 && rank <= 9) << rank;
+        t.g.Character.Warranted = static_cast<int16_t>(warrant);
+        t.Year(year);
+        std::vector<std::string> eli;
+        for (const auto& e : Split(lines, '/'))
+            if (!e.empty()) eli.push_back("Eli      " + e);
+        EXPECT_EQ(t.Eligible(eli), eligible) << rank << " " << year << " " << lines;
     }
-}
-
-TEST(SkillTableEligibility, CommandAndStaffWithdrawEarlierOffers) {
-    TableGame t;
-    t.Year("Patrol Staff ");
-    EXPECT_FALSE(t.Eligible({"Eli      All", "Eli      Command"}));
-    EXPECT_TRUE(t.Eligible({"Eli      All", "Eli      Staff"}));
-    t.Year("Patrol Cmd ");
-    EXPECT_TRUE(t.Eligible({"Eli      All", "Eli      Command"}));
-    EXPECT_FALSE(t.Eligible({"Eli      Command", "Eli      Staff"}));
-    // A later passing test offers the table again.
-    EXPECT_TRUE(t.Eligible({"Eli      Staff", "Eli      All"}));
-}
-
-TEST(SkillTableEligibility, PositionLines) {
-    TableGame t;
-    t.Year("No Position ");
-    EXPECT_TRUE(t.Eligible({"Eli      No Position"}));
-    EXPECT_FALSE(t.Eligible({"Eli      Position"}));  // looks for "No position" or "Posn"
-    t.Year("Bridge Posn ");
-    EXPECT_TRUE(t.Eligible({"Eli      Position"}));
-    EXPECT_TRUE(t.Eligible({"Eli      No Position"}));  // "Posn" passes the shared test too
 }
 
 TEST(SkillTableRoll, ModifiersCapAndFloor) {

@@ -1,8 +1,8 @@
-// The check of the special-assignment tables: the career's own tables
-// pass it, and small tables made for the test show each fault it finds.
+// The check of the special-assignment tables: small tables made for the
+// test show each fault it finds. (The career's own tables pass it through
+// the data checker's strict check of the sample data.)
 #include <gtest/gtest.h>
 
-#include "career/specials/Registry.h"
 #include "career/specials/TableWalk.h"
 #include "support/TestGame.h"
 
@@ -50,13 +50,6 @@ const SpecialTable& OnlyTwo() {
 }
 
 }  // namespace
-
-TEST(TableWalk, TheCareersTablesPass) {
-    for (const auto& family : SpecialFamilies())
-        for (const auto& root : family.Roots)
-            EXPECT_TRUE(CheckTables(*root.Table).empty()) << family.Name << "\n"
-                                                          << Listed(CheckTables(*root.Table));
-}
 
 TEST(TableWalk, ResultsNoRowSurelyTakes) {
     const SpecialTable table{

@@ -5,60 +5,41 @@
 
 using namespace orrimar;
 
+// Blanks between digits are skipped; halves round to even; decimals past what a
+// double holds add nothing.
 TEST(Text, NumericValueFollowsTheReadingRule) {
-    EXPECT_EQ(Val("  12abc"), 12);
-    EXPECT_EQ(Val("-3"), -3);
-    EXPECT_EQ(Val("+2"), 2);
-    EXPECT_EQ(Val("1 2 3"), 123);  // blanks between digits are skipped
-    EXPECT_DOUBLE_EQ(Val("2.5x"), 2.5);
-    EXPECT_EQ(Val("abc"), 0);
-    EXPECT_EQ(Val(""), 0);
-    EXPECT_EQ(Val("-"), 0);
-    EXPECT_EQ(ValInt("2.5"), 2);  // halves to even
-    EXPECT_EQ(ValInt("3.5"), 4);
+    const std::pair<std::string, double> values[] = {// clang-format off
+        {"  12abc", 12}, {"-3", -3}, {"+2", 2}, {"1 2 3", 123}, {"2.5x", 2.5}, {"abc", 0}, {"", 0},
+        {"-", 0}, {"0." + std::string(400, '0') + "7", 0}, {"1." + std::string(400, '9'), 2}};
+    // clang-format on
+    for (const auto& [text, value] : values) EXPECT_DOUBLE_EQ(Val(text), value) << text;
+    EXPECT_EQ(ValInt("2.5") * 10 + ValInt("3.5"), 24);
     EXPECT_EQ(ValInt("99999999999999999999"), 2147483647);
-    // Decimals past what a double holds add nothing.
-    EXPECT_EQ(Val("0." + std::string(400, '0') + "7"), 0);
-    EXPECT_DOUBLE_EQ(Val("1." + std::string(400, '9')), 2);
 }
 
 TEST(Text, PrintedNumbersAndFormats) {
-    EXPECT_EQ(PrintNumber(7), " 7 ");
-    EXPECT_EQ(PrintNumber(0), " 0 ");
-    EXPECT_EQ(PrintNumber(-2), "-2 ");
-    EXPECT_EQ(FormatThousands(0), "0");
-    EXPECT_EQ(FormatThousands(1234567), "1,234,567");
-    EXPECT_EQ(FormatThousands(-1000), "-1,000");
-    EXPECT_EQ(DecimalText(6.57), "6.57");
-    EXPECT_EQ(DecimalText(1.0), "1");
+    EXPECT_EQ(PrintNumber(7) + PrintNumber(0) + PrintNumber(-2), " 7  0 -2 ");
+    EXPECT_EQ(FormatThousands(0) + " " + FormatThousands(1234567) + " " + FormatThousands(-1000),
+              "0 1,234,567 -1,000");
+    EXPECT_EQ(DecimalText(6.57) + " " + DecimalText(1.0), "6.57 1");
 }
 
 TEST(Text, CaseAndSlicing) {
     EXPECT_TRUE(EqualsNoCase("[Ranks]", "[RANKS]"));
     EXPECT_TRUE(StartsWithNoCase("DataLoc=/x", "dataloc"));
     EXPECT_FALSE(StartsWithNoCase("data", "dataloc"));
-    EXPECT_EQ(Mid("Type=12", 6), "12");
-    EXPECT_EQ(Mid("abc", 9), "");
-    EXPECT_EQ(Fit("Strength", 3), "Str");
-    EXPECT_EQ(Fit("Ed", 3), "Ed ");
+    EXPECT_EQ(Mid("Type=12", 6) + Mid("abc", 9), "12");
+    EXPECT_EQ(Fit("Strength", 3) + Fit("Ed", 3), "StrEd ");
     EXPECT_EQ(Split("A/B/", '/'), (std::vector<std::string>{"A", "B", ""}));
     EXPECT_EQ(DelimitedItems(" 100, 200 ,\"a,b\",x"),
               (std::vector<std::string>{"100", "200", "a,b", "x"}));
 }
 
 TEST(ExtendedHex, DigitsBothWays) {
-    EXPECT_EQ(HexDigit(0), "0");
-    EXPECT_EQ(HexDigit(-3), "0");
-    EXPECT_EQ(HexDigit(9), "9");
-    EXPECT_EQ(HexDigit(10), "A");
-    EXPECT_EQ(HexDigit(17), "H");
-    EXPECT_EQ(HexDigit(18), "J");
-    EXPECT_EQ(HexDigit(32), "Z");
-    EXPECT_EQ(HexDigit(33), "-99");
+    std::string digits;
+    for (int v : {0, -3, 9, 10, 17, 18, 32, 33}) digits += HexDigit(v) + " ";
+    EXPECT_EQ(digits, "0 0 9 A H J Z -99 ");
     for (int v = 1; v <= 32; ++v) EXPECT_EQ(ExtHexValue(HexDigit(v)[0]), v);
     EXPECT_EQ(ExtHexValue('a'), 10);
-    EXPECT_EQ(ExtHexValue('0'), -99);
-    EXPECT_EQ(ExtHexValue('O'), -99);
-    EXPECT_EQ(ExtHexValue('I'), -99);
-    EXPECT_EQ(ExtHexValue(' '), -99);
+    for (char c : {'0', 'O', 'I', ' '}) EXPECT_EQ(ExtHexValue(c), -99) << c;
 }
