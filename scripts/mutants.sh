@@ -3,7 +3,8 @@
 # rebuilds the tests, runs them and reports whether they caught it.
 #   scripts/mutants.sh [FILTER]     (only mutants whose line holds FILTER)
 # Each line of the list is "file | original text | replacement | why it
-# matters"; the original must occur exactly once in the file. The tree is
+# matters" (fields parted by a bar with a blank each side); the original
+# must occur exactly once in the file. The tree is
 # restored after every mutant, also when the script is stopped. It builds
 # in build-mutants/ (the default preset's flags) and is not part of
 # `make test`: a run over the whole list takes the better part of an hour.
@@ -32,10 +33,10 @@ missed_list=()
 while IFS= read -r line; do
   case "$line" in '' | '#'*) continue ;; esac
   [ -n "$filter" ] && [[ "$line" != *"$filter"* ]] && continue
-  IFS='|' read -r file original replacement why <<<"$line"
-  trim() { local s="$1"; s="${s#"${s%%[![:space:]]*}"}"; printf '%s' "${s%"${s##*[![:space:]]}"}"; }
-  file=$(trim "$file"); original=$(trim "$original"); replacement=$(trim "$replacement")
-  why=$(trim "$why")
+  # Fields are parted by " | ", so code's own "||" stays whole.
+  field() { LINE="$line" N="$1" perl -e '@f = split / \| /, $ENV{LINE}; $_ = $f[$ENV{N}] // "";
+    s/^\s+|\s+$//g; print'; }
+  file=$(field 0); original=$(field 1); replacement=$(field 2); why=$(field 3)
   target=$root/$file
   if [ ! -f "$target" ]; then
     echo "?? $file: no such file" >&2
