@@ -2,6 +2,8 @@
 // list with its ready marks.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/Text.h"
 #include "startup/Race.h"
 #include "support/TestGame.h"
@@ -55,16 +57,17 @@ TEST(RaceFile, BrokenFilesAreRejectedNamingFileAndLine) {
     for (int i = 0; i < 11; ++i) many.push_back("S" + std::to_string(i) + "=2D");
     cascades.insert(cascades.end(), {"STR=2D", "Psionic=R", "[CASCADES]"});
     for (int i = 0; i < 21; ++i) cascades.push_back("C" + std::to_string(i) + "/a/b");
-    const std::pair<std::vector<std::string>, const char*> cases[] = {
-        {{"R", "Type=1", "[STATS]", "STR 2D"}, "BAD.ERI:4:"},
-        {many, "BAD.ERI:14: "},
-        {cascades, "BAD.ERI:27:"}};
-    for (const auto& [lines, at] : cases) {
+    const std::tuple<std::vector<std::string>, const char*, const char*> cases[] = {
+        {{"R", "Type=1", "[STATS]", "STR 2D"}, "BAD.ERI:4:", ""},
+        {many, "BAD.ERI:14: ", "10"},  // the limit is named
+        {cascades, "BAD.ERI:27:", ""}};
+    for (const auto& [lines, at, says] : cases) {
         RaceRecord race;
         race.Name = "kept";
         DataProblem problem;
         EXPECT_FALSE(ReadRaceFile(dir.Write("BAD.ERI", lines), race, problem));
         EXPECT_TRUE(StartsWith(problem.Text(), at)) << problem.Text();
+        EXPECT_NE(problem.Message.find(says), std::string::npos) << problem.Text();
         EXPECT_EQ(race.Name, "kept");
     }
     RaceRecord race;
