@@ -10,6 +10,8 @@ for pkg in g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-
            python3-jsonschema; do
   have_pkg "$pkg" || need+=("$pkg")
 done
+# The batch roster's test opens the page in a real browser.
+have_pkg chromium || need+=(chromium)
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0

@@ -13,8 +13,11 @@
 #include <limits>
 #include <optional>
 
+#include <unistd.h>
+
 #include "batch/Batch.h"
 #include "batch/BatchStop.h"
+#include "batch/Where.h"
 #include "model/Dice.h"
 #include "model/Game.h"
 #include "model/Text.h"
@@ -40,6 +43,7 @@ void Usage(std::ostream& out) {
            "       orrimar-cli --auto --count N --out DIR [--seed S] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--template FILE] [--data DIR]\n"
            "                   [--format html|json|jsonl|both] [--dice FILE]\n"
+           "                   [--where EXPR [--max-tries N]] [--crew SERVICE:N,...]\n"
            "       orrimar-cli --regenerate FILE [--data DIR] [--out FILE]\n"
            "       orrimar-cli --version | --help\n"
            "\n"
@@ -77,6 +81,14 @@ void Usage(std::ostream& out) {
            "  --regenerate FILE make the character of a resume or JSON file again from its\n"
            "                    seed and answers, and say what differs; --out FILE saves\n"
            "                    it (a .json name gives JSON, any other a resume)\n"
+           "  --where EXPR      keep making characters until --count of them meet every\n"
+           "                    condition of EXPR, such as \"Pilot>=2,rank>=O3,age<=30\"\n"
+           "                    (skills, characteristics, rank, age, terms, cash; service,\n"
+           "                    race, branch with = or !=; skill:NAME for any level)\n"
+           "  --max-tries N     give a --where search up at N characters made, 1 to\n"
+           "                    1000000000 (default 1000000); exit status 1\n"
+           "  --crew LIST       a mixed crew, such as \"Navy:2,Scout:1\": so many characters\n"
+           "                    of each service, in place of --count and --service\n"
            "  --jobs N          make the characters on N threads, 1 to 64 (the same\n"
            "                    characters and pages as on one)\n"
            "  -V, --version     print the program's version and its data format's\n"
@@ -168,6 +180,7 @@ int Run(const std::vector<std::string>& args) {
     std::vector<std::string> rest;
     bool automatic = false;
     bool seeded = false;
+    bool counted = false;
     bool assumeYes = false;
     std::optional<std::string> checkDir;
     bool strict = false;
@@ -194,6 +207,8 @@ int Run(const std::vector<std::string>& args) {
                 : a == "--format"                                                    ? "a format"
                 : a == "--count" || a == "--terms" || a == "--seed" || a == "--jobs" ? "a number"
                 : a == "--race" || a == "--service" || a == "--branch"               ? "a name"
+                : a == "--where" || a == "--crew"                                    ? "a list"
+                : a == "--max-tries"                                                 ? "a number"
                                                                                      : nullptr;
             if (missing) {
                 std::cerr << "orrimar-cli: " << a << " needs " << missing << "\n";
@@ -238,6 +253,28 @@ int Run(const std::vector<std::string>& args) {
             assumeYes = true;
         } else if (a == "--no-pages") {
             batch.WritePages = false;
+        } else if ((a == "--where" || a == "--crew") && hasValue) {
+            std::string problem;
+            const std::string text = args[++i];
+            const bool good = a == "--where" ? ParseWhere(text, problem).has_value() : [&] {
+                auto crew = ParseCrew(text, MaxBatchCount, problem);
+                if (crew) batch.Crew = std::move(*crew);
+                return crew.has_value();
+            }();
+            if (!good) {
+                std::cerr << "orrimar-cli: " << a << " \"" << text << "\": " << problem << "\n";
+                return 2;
+            }
+            if (a == "--where") batch.Where = text;
+        } else if (a == "--max-tries" && hasValue) {
+            const auto value = number(args[++i], 1, 1000000000);
+            if (!value) {
+                std::cerr << "orrimar-cli: --max-tries needs a whole number from 1 to 1000000000, "
+                             "not \""
+                          << args[i] << "\"\n";
+                return 2;
+            }
+            batch.MaxTries = static_cast<int>(*value);
         } else if (a == "--jobs" && hasValue) {
             const auto value = number(args[++i], 1, MaxBatchJobs);
             if (!value) {
@@ -260,6 +297,7 @@ int Run(const std::vector<std::string>& args) {
                 return 2;
             }
             if (a == "--count") batch.Count = static_cast<int>(*value);
+            counted = counted || a == "--count";
             if (a == "--terms") batch.Terms = static_cast<int>(*value);
             if (a == "--seed") {
                 batch.Seed = *value;
@@ -323,6 +361,12 @@ int Run(const std::vector<std::string>& args) {
                 std::chrono::system_clock::now().time_since_epoch().count() % 1000000000);
         batch.DataDir = dataDir;
         batch.ReplaceBatch = assumeYes;
+        if (!batch.Crew.empty() && (counted || !batch.Service.empty())) {
+            std::cerr << "orrimar-cli: --crew gives the services and their counts: leave out "
+                         "--count and --service\n";
+            return 2;
+        }
+        batch.Progress = ::isatty(STDERR_FILENO) != 0;
         StopBatchOnSignals();
         return RunBatch(batch, std::cerr, nullptr, &std::cout);
     }
