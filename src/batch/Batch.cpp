@@ -24,6 +24,7 @@
 #include "batch/LineFile.h"
 #include "batch/Progress.h"
 #include "batch/Roster.h"
+#include "batch/StatBlock.h"
 #include "batch/Where.h"
 #include "career/Driver.h"
 #include "model/Game.h"
@@ -319,6 +320,7 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const Worker::Po
     DescribeForRoster(g, result);
     // Nothing is made that is not written.
     if (options.Format == BatchFormat::Jsonl && options.WritePages) line = CharacterJsonLine(g);
+    if (options.Format == BatchFormat::Text && options.WritePages) line = StatBlockText(g, result);
     if (!options.WritePages || outDir.empty()) return Outcome::Made;
     if (WritesJsonFile(options)) {
         result.File = BatchPageName(n, g.Character.Name, "json");
@@ -559,12 +561,16 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         log << "orrimar-cli: " << problem << "\n";
         return 1;
     }
-    const bool jsonLines = options.Format == BatchFormat::Jsonl;
+    // JSON Lines and stat blocks are a stream: into one file, or standard output.
+    const bool jsonLines =
+        options.Format == BatchFormat::Jsonl || options.Format == BatchFormat::Text;
     const bool intoFolder = !jsonLines && options.WritePages && !options.OutDir.empty();
-    const bool toFile = jsonLines && options.WritePages && options.OutDir != "-";
+    const char* streamName = options.Format == BatchFormat::Text ? "stat blocks" : "JSON Lines";
+    const bool toFile =
+        jsonLines && options.WritePages && !options.OutDir.empty() && options.OutDir != "-";
     if (std::error_code ec; toFile && std::filesystem::is_directory(options.OutDir, ec)) {
-        log << "orrimar-cli: " << options.OutDir
-            << " is a folder: JSON Lines go into a file (or to standard output with --out -)\n";
+        log << "orrimar-cli: " << options.OutDir << " is a folder: " << streamName
+            << " go into a file (or to standard output with --out -)\n";
         return 1;
     }
     if (intoFolder && !MakeFolder(options.OutDir)) {
@@ -688,7 +694,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
                                                  : "a signal";
     if (lineOut && !lineOut->flush()) {
         // The temporary file, if any, goes with the stream.
-        log << "orrimar-cli: cannot write the JSON Lines "
+        log << "orrimar-cli: cannot write the " << streamName << " "
             << (toFile ? "to " + options.OutDir : std::string("to standard output")) << "\n";
         return 1;
     }

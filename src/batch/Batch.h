@@ -24,8 +24,9 @@ constexpr int MaxBatchJobs = 64;
 constexpr int DefaultMaxTries = 1000000;
 
 // What a batch writes: resumes, JSON documents (one file each), both, or
-// JSON Lines (every character one line of one file, or standard output).
-enum class BatchFormat { Html, Json, Jsonl, Both };
+// JSON Lines (every character one line of one file, or standard output),
+// or text stat blocks (the same way).
+enum class BatchFormat { Html, Json, Jsonl, Both, Text };
 
 struct BatchOptions {
     int Count = 1;

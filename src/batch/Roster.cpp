@@ -17,14 +17,6 @@ namespace {
 // How many skills the roster names, highest first.
 constexpr size_t TopSkillCount = 3;
 
-// "12,345,678": cash is read at a glance.
-std::string Grouped(int64_t value) {
-    std::string digits = std::to_string(value < 0 ? -value : value);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<size_t>(at), ",");
-    return (value < 0 ? "-" : "") + digits;
-}
-
 // The page is Latin-1 and its script plain ASCII: sorting compares the
 // data-sort value when a cell has one (numbers as numbers), else the text.
 // The URL's fragment ("#sort=-rank&filter=pilot") sets the order and the
@@ -137,6 +129,7 @@ th button { font: inherit; font-weight: bold; border: 0; background: none; paddi
 th[aria-sort=ascending] button::after { content: " \25B2"; }
 th[aria-sort=descending] button::after { content: " \25BC"; }
 td.n { text-align: right; }
+.nw { white-space: nowrap; }
 @media print {
   @page { size: landscape; margin: 1cm; }
   body { font-size: 8pt; }
@@ -201,6 +194,13 @@ std::string WithCrLf(std::string_view text) {
 
 }  // namespace
 
+std::string CashText(int64_t value) {
+    std::string digits = std::to_string(value < 0 ? -value : value);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<size_t>(at), ",");
+    return (value < 0 ? "-" : "") + digits;
+}
+
 void DescribeForRoster(const Game& g, BatchCharacter& c) {
     const CharacterRecord& record = g.Character;
     c.RankCode = Trim(RankCodeText(g));
@@ -264,8 +264,18 @@ std::string RosterRowAfterNumber(const BatchCharacter& c, std::string_view versi
     Cell(row, c.Upp);
     NumberCell(row, std::to_string(c.Age), std::to_string(c.Age));
     NumberCell(row, std::to_string(c.Terms), std::to_string(c.Terms));
-    Cell(row, c.TopSkills);
-    NumberCell(row, std::to_string(c.Money), "Cr" + Grouped(c.Money));
+    // A skill and its level stay on one line.
+    row += "</td><td>";
+    bool first = true;
+    for (const std::string& skill :
+         c.TopSkills.empty() ? std::vector<std::string>{} : Split(c.TopSkills, ',')) {
+        if (!first) row += ", ";
+        first = false;
+        row += "<span class=\"nw\">";
+        AppendHtmlEscaped(row, Trim(skill));
+        row += "</span>";
+    }
+    NumberCell(row, std::to_string(c.Money), "Cr" + CashText(c.Money));
     Cell(row, c.Benefits);
     Cell(row, c.Decorations);
     NumberCell(row, std::to_string(c.Seed), std::to_string(c.Seed));

@@ -12,6 +12,9 @@ namespace orrimar {
 struct Game;
 struct BatchCharacter;
 
+// "12,345,678": cash is read at a glance.
+std::string CashText(int64_t value);
+
 // Fills the roster's columns of `c` from the finished character of `g`.
 void DescribeForRoster(const Game& g, BatchCharacter& c);
 

@@ -80,7 +80,8 @@ std::string ParseCondition(std::string_view text, size_t from, size_t end, Where
     out.Value = Trim(part.substr(valueAt));
     if (out.Value.empty()) return At(valueStart) + "a value expected after the comparison";
     if (out.Value.find_first_of("<>=!") != std::string::npos)
-        return At(valueStart + out.Value.find_first_of("<>=!")) + "only one comparison in a condition";
+        return At(valueStart + out.Value.find_first_of("<>=!")) +
+               "only one comparison in a condition";
     if (IsTextKey(out.Key)) {
         if (out.Compare != Op::Equal && out.Compare != Op::NotEqual)
             return At(start + op) + out.Key + " takes = or != (a name holding the text)";
@@ -136,16 +137,22 @@ std::optional<std::string> CascadeLine(const CountedLines<N>& table, const std::
 
 int Level(const Game& g, const std::string& name, int depth) {
     int best = GetSkillLevel(g, name);
-    // Cascades may name each other; a loop in the data ends here.
-    if (depth > 8) return best;
+    // Below the name asked, only a name in capitals is a family (as the
+    // rules tell them); cascades may name each other, and a loop in the data ends.
+    if (depth > 4 || (depth > 0 && UCase(name) != name)) return best;
+    // Every list of the family counts, not only the one the rules would
+    // resolve it by now: a skill gained in an earlier service, or the
+    // standard family's, belongs to it too.
     const std::string upper = UCase(name);
-    auto members = CascadeLine(*g.Service.Cascade, upper);
-    if (!members) members = CascadeLine(*g.Race.Cascade, upper);
-    if (!members) members = CascadeLine(g.StdCascade, upper);
-    if (!members) return best;
-    for (const std::string& member : Split(*members, '/')) {
-        const std::string skill = Trim(member.substr(0, member.find('-')));
-        if (!skill.empty() && skill[0] != '+') best = std::max(best, Level(g, skill, depth + 1));
+    for (const auto& members :
+         {CascadeLine(*g.Service.Cascade, upper), CascadeLine(*g.Race.Cascade, upper),
+          CascadeLine(g.StdCascade, upper)}) {
+        if (!members) continue;
+        for (const std::string& member : Split(*members, '/')) {
+            const std::string skill = Trim(member.substr(0, member.find('-')));
+            if (!skill.empty() && skill[0] != '+')
+                best = std::max(best, Level(g, skill, depth + 1));
+        }
     }
     return best;
 }

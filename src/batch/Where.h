@@ -38,7 +38,8 @@ bool Matches(const WhereExpr& where, const Game& g);
 std::optional<int> RankOrder(std::string_view code);
 
 // The level of a skill, counting for a cascade's name ("Gun Combat") the
-// best of the skills it stands for; -1 when the character has none.
+// best of the skills it stands for in the service's, the race's or the
+// standard list; -1 when the character has none.
 int SkillOrCascadeLevel(const Game& g, const std::string& name);
 
 }  // namespace orrimar

@@ -241,9 +241,9 @@ TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        // Files may not grow past 4,000 bytes: the index and log fit, no page does.
+        // Files may not grow past 7,000 bytes: the index and log fit, no page does.
         std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4000, 4000};
+        const rlimit limit{7000, 7000};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         BatchOptions options;
         options.Count = 3;

@@ -42,7 +42,7 @@ void Usage(std::ostream& out) {
            "       orrimar-cli --check-data DIR [--strict]\n"
            "       orrimar-cli --auto --count N --out DIR [--seed S] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--template FILE] [--data DIR]\n"
-           "                   [--format html|json|jsonl|both] [--dice FILE]\n"
+           "                   [--format html|json|jsonl|both|text] [--dice FILE]\n"
            "                   [--where EXPR [--max-tries N]] [--crew SERVICE:N,...]\n"
            "       orrimar-cli --regenerate FILE [--data DIR] [--out FILE]\n"
            "       orrimar-cli --version | --help\n"
@@ -75,7 +75,10 @@ void Usage(std::ostream& out) {
            "                    no pages, JSON or lines are built (for timing)\n"
            "  --format F        html (default: resumes), json (one JSON file each), both,\n"
            "                    or jsonl (one line each, into the file --out names, or to\n"
-           "                    standard output with --out -; pages never go there)\n"
+           "                    standard output with --out -; pages never go there), or\n"
+           "                    text (a stat block each, to standard output without --out,\n"
+           "                    or into the file --out names); --auto without --out and\n"
+           "                    --format writes text\n"
            "  --dice -|FILE     roll your own dice: - asks for every throw, FILE lists the\n"
            "                    totals in turn (a batch stops when the list runs out)\n"
            "  --regenerate FILE make the character of a resume or JSON file again from its\n"
@@ -181,6 +184,7 @@ int Run(const std::vector<std::string>& args) {
     bool automatic = false;
     bool seeded = false;
     bool counted = false;
+    bool formatGiven = false;
     bool assumeYes = false;
     std::optional<std::string> checkDir;
     bool strict = false;
@@ -236,15 +240,17 @@ int Run(const std::vector<std::string>& args) {
             strict = true;
         } else if (a == "--format" && hasValue) {
             const std::string f = args[++i];
-            if (f != "html" && f != "json" && f != "jsonl" && f != "both") {
-                std::cerr << "orrimar-cli: --format needs html, json, jsonl or both, not \"" << f
-                          << "\"\n";
+            if (f != "html" && f != "json" && f != "jsonl" && f != "both" && f != "text") {
+                std::cerr << "orrimar-cli: --format needs html, json, jsonl, both or text, not \""
+                          << f << "\"\n";
                 return 2;
             }
             batch.Format = f == "html"   ? BatchFormat::Html
                            : f == "json" ? BatchFormat::Json
                            : f == "both" ? BatchFormat::Both
+                           : f == "text" ? BatchFormat::Text
                                          : BatchFormat::Jsonl;
+            formatGiven = true;
         } else if ((a == "--dice" || a == "--regenerate") && hasValue) {
             (a == "--dice" ? batch.DiceList : regenerate) = args[++i];
         } else if (a == "--auto") {
@@ -343,13 +349,16 @@ int Run(const std::vector<std::string>& args) {
     if (!regenerate.empty())
         return RegenerateCharacter(regenerate, dataDir, batch.OutDir, std::cout, std::cerr);
     if (automatic) {
-        if (batch.OutDir.empty() && batch.WritePages) {
+        // Without a folder, stat blocks go to standard output.
+        if (batch.OutDir.empty() && !formatGiven) batch.Format = BatchFormat::Text;
+        if (batch.OutDir.empty() && batch.WritePages && batch.Format != BatchFormat::Text) {
             std::cerr << "orrimar-cli: --auto needs --out DIR (or --no-pages)\n";
             return 2;
         }
-        if (batch.OutDir == "-" && batch.Format != BatchFormat::Jsonl && batch.WritePages) {
-            std::cerr << "orrimar-cli: standard output takes JSON Lines only: give --format "
-                         "jsonl, or --out DIR for pages\n";
+        if (batch.OutDir == "-" && batch.Format != BatchFormat::Jsonl &&
+            batch.Format != BatchFormat::Text && batch.WritePages) {
+            std::cerr << "orrimar-cli: standard output takes JSON Lines or stat blocks only: give "
+                         "--format jsonl or text, or --out DIR for pages\n";
             return 2;
         }
         if (batch.DiceList == "-") {
