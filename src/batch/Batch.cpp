@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "batch/BatchStop.h"
+#include "batch/CsvTable.h"
 #include "batch/EarlierBatch.h"
 #include "batch/FolderLock.h"
 #include "batch/LineFile.h"
@@ -373,14 +374,15 @@ namespace {
 class InOrder {
   public:
     InOrder(std::ostream& log, ScratchFile* notes, ScratchFile* rows, std::ostream* lines,
-            ProgressLine& progress)
-        : log_(log), notes_(notes), rows_(rows), lines_(lines), progress_(progress) {}
+            ProgressLine& progress, CsvTable* csv)
+        : log_(log), notes_(notes), rows_(rows), lines_(lines), progress_(progress), csv_(csv) {}
 
     struct Said {
         std::string Message;
         std::vector<std::string> Notes;
         std::string Line;
         std::string Row;  // the index row after its number; empty when not made
+        std::string Csv;  // its CSV record; empty when not made or not wanted
         bool Stops = false;
     };
 
@@ -412,6 +414,7 @@ class InOrder {
             }
         }
         if (lines_ && !said.Line.empty() && !(*lines_ << said.Line)) linesFailed_ = true;
+        if (csv_ && !said.Csv.empty()) csv_->Add(said.Csv);
         if (rows_ && !said.Row.empty()) {
             rows_->Write("<tr><td>");
             rows_->Write(std::to_string(++indexed_));
@@ -424,6 +427,7 @@ class InOrder {
     ScratchFile* rows_;
     std::ostream* lines_;
     ProgressLine& progress_;
+    CsvTable* csv_;
     std::mutex mutex_;
     std::map<int, Said> pending_;
     int next_ = 1;
@@ -564,13 +568,20 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     // JSON Lines and stat blocks are a stream: into one file, or standard output.
     const bool jsonLines =
         options.Format == BatchFormat::Jsonl || options.Format == BatchFormat::Text;
-    const bool intoFolder = !jsonLines && options.WritePages && !options.OutDir.empty();
+    // CSV goes into the file --out names once the batch is done.
+    const bool csvOut = options.Format == BatchFormat::Csv && options.WritePages;
+    const bool intoFolder = !jsonLines && !csvOut && options.WritePages && !options.OutDir.empty();
     const char* streamName = options.Format == BatchFormat::Text ? "stat blocks" : "JSON Lines";
     const bool toFile =
         jsonLines && options.WritePages && !options.OutDir.empty() && options.OutDir != "-";
     if (std::error_code ec; toFile && std::filesystem::is_directory(options.OutDir, ec)) {
         log << "orrimar-cli: " << options.OutDir << " is a folder: " << streamName
             << " go into a file (or to standard output with --out -)\n";
+        return 1;
+    }
+    if (std::error_code ec; csvOut && (options.OutDir.empty() || options.OutDir == "-" ||
+                                       std::filesystem::is_directory(options.OutDir, ec))) {
+        log << "orrimar-cli: CSV goes into a file: give --out FILE\n";
         return 1;
     }
     if (intoFolder && !MakeFolder(options.OutDir)) {
@@ -616,6 +627,15 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
             return 1;
         }
     }
+    // A spreadsheet's copy of the roster: index.csv beside the pages, or the CSV file.
+    std::optional<CsvTable> csv;
+    if (intoFolder || csvOut) {
+        csv.emplace();
+        if (!csv->IsOpen()) {
+            log << "orrimar-cli: cannot make a scratch file for the CSV\n";
+            return 1;
+        }
+    }
     const std::string version = HtmlEscape(ProgramVersionText());
     const std::string fingerprint = HtmlEscape(workers[0]->g.Recipe.Data.Short());
 
@@ -628,7 +648,8 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     constexpr int NoStop = std::numeric_limits<int>::max();
     std::atomic<int> next{1}, generated{0}, failures{0}, stopAt{NoStop}, tried{0}, matched{0};
     ProgressLine progress(log, options.Progress, count, searching);
-    InOrder out(log, notes ? &*notes : nullptr, rows ? &*rows : nullptr, lineOut, progress);
+    InOrder out(log, notes ? &*notes : nullptr, rows ? &*rows : nullptr, lineOut, progress,
+                csv ? &*csv : nullptr);
     // What a character came to, once its files, if any, are written.
     const auto finish = [&](int n, Outcome outcome, BatchCharacter& result, InOrder::Said& said) {
         if (outcome == Outcome::Unmatched) said = {};
@@ -636,6 +657,8 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         if (outcome != Outcome::Made) said.Line.clear();
         if (outcome == Outcome::Made && intoFolder)
             said.Row = RosterRowAfterNumber(result, version, fingerprint);
+        if (outcome == Outcome::Made && csv)
+            said.Csv = CsvRecord(result, ProgramVersionText(), workers[0]->g.Recipe.Data.Short());
         out.Put(n, std::move(said));
         if (outcome == Outcome::Failed) ++failures;
         if (outcome != Outcome::Made) return;
@@ -711,6 +734,22 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         }
     }
     if (stopAt != NoStop) return 1;
+    // A CSV file stopped part way is not put in place.
+    if (csvOut && signal) {
+        log << "orrimar-cli: stopped by " << signalName << " after " << generated << " characters; "
+            << options.OutDir << " is left as it was.\n";
+        return 128 + signal;
+    }
+    if (csv) {
+        AtomicFile file(intoFolder ? outDir + "index.csv" : options.OutDir);
+        std::string failed = csv->WriteTo([&](std::string_view text) { file.Write(text); })
+                                 ? file.Commit()
+                                 : "cannot read back the CSV's scratch file";
+        if (!failed.empty()) {
+            log << "orrimar-cli: " << failed << "\n";
+            return 1;
+        }
+    }
 
     if (intoFolder) {
         std::string failed = WriteAssembled(
@@ -733,7 +772,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     log << generated << " characters generated";
     if (searching) log << " of " << tried << " made";
     if (intoFolder) log << " in " << outDir << " (index.htm)";
-    if (toFile) log << " into " << options.OutDir;
+    if (toFile || csvOut) log << " into " << options.OutDir;
     log << ", seed " << options.Seed << ".\n";
     if (signal) return 128 + signal;
     if (searching && matched < count) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "batch/Crew.h"
@@ -25,8 +26,8 @@ constexpr int DefaultMaxTries = 1000000;
 
 // What a batch writes: resumes, JSON documents (one file each), both, or
 // JSON Lines (every character one line of one file, or standard output),
-// or text stat blocks (the same way).
-enum class BatchFormat { Html, Json, Jsonl, Both, Text };
+// text stat blocks (the same way), or CSV (one file).
+enum class BatchFormat { Html, Json, Jsonl, Both, Text, Csv };
 
 struct BatchOptions {
     int Count = 1;
@@ -69,6 +70,8 @@ struct BatchCharacter {
     // The roster's columns.
     std::string RankCode, RankName, Upp, TopSkills, Benefits, Decorations;
     int RankSort = -1;  // where the rank stands (RankOrder); -1 for an unknown form
+    // Every characteristic and skill, as names and values (for CSV).
+    std::vector<std::pair<std::string, int>> Stats, Skills;
     int Age = 0;
     int32_t Money = 0;
 };

@@ -6,7 +6,7 @@
 
 namespace orrimar {
 
-// Whether a file name is one a batch writes: index.htm, batch.log, or a
+// Whether a file name is one a batch writes: index.htm, index.csv, batch.log, or a
 // page or JSON file numbered as BatchPageName numbers them.
 bool IsBatchFileName(const std::string& name);
 

@@ -207,8 +207,12 @@ void DescribeForRoster(const Game& g, BatchCharacter& c) {
     c.RankName = Trim(RankNameText(g));
     c.RankSort = RankOrder(c.RankCode).value_or(-1);
     c.Upp.clear();
-    for (int i = 1; i <= std::clamp(g.Race.NumStats, 0, CharacterRecord::MaxStats); ++i)
+    c.Stats.clear();
+    for (int i = 1; i <= std::clamp(g.Race.NumStats, 0, CharacterRecord::MaxStats); ++i) {
         c.Upp += HexDigit(record.Stats[static_cast<size_t>(i)]);
+        c.Stats.emplace_back(Trim(g.Race.StatName[static_cast<size_t>(i)]),
+                             record.Stats[static_cast<size_t>(i)]);
+    }
     c.Age = record.Age;
     c.Money = record.Money;
     // Highest level first, names in order within a level.
@@ -219,6 +223,8 @@ void DescribeForRoster(const Game& g, BatchCharacter& c) {
     std::stable_sort(skills.begin(), skills.end(), [](const SkillEntry* a, const SkillEntry* b) {
         return a->Level != b->Level ? a->Level > b->Level : UCase(a->Name) < UCase(b->Name);
     });
+    c.Skills.clear();
+    for (const SkillEntry* skill : skills) c.Skills.emplace_back(Trim(skill->Name), skill->Level);
     c.TopSkills.clear();
     for (size_t i = 0; i < std::min(skills.size(), TopSkillCount); ++i)
         c.TopSkills +=

@@ -1,9 +1,11 @@
-// What a batch is asked to keep (--where) and make (--crew): faults named
+// What a batch is asked to keep (--where), make (--crew) and write as CSV: faults named
 // with their position, skills found through their cascades, rank codes in
 // their order, and the progress line's figures.
 #include <gtest/gtest.h>
 
+#include "batch/Batch.h"
 #include "batch/Crew.h"
+#include "batch/CsvTable.h"
 #include "batch/Progress.h"
 #include "batch/Where.h"
 #include "support/TestGame.h"
@@ -122,4 +124,35 @@ TEST(Where, ProgressSaysWhatIsLeft) {
               "900 made, 3 of 5 matched, 10.0/s, about 1m00s left");
     EXPECT_EQ(ProgressText(900, 0, 5, true, 90),
               "900 made, 0 of 5 matched, 10.0/s, time left unknown");
+}
+
+// The CSV copy of a roster: fields quoted as RFC 4180 asks, characteristics
+// in their usual order before any other, skills by name, and a column the
+// character has no value for left empty.
+TEST(Csv, ColumnsCoverEveryCharacterAndQuoteWhatNeedsIt) {
+    for (const auto& [text, field] :
+         std::vector<std::pair<std::string, std::string>>{{"plain", "plain"},
+                                                          {"a,b", "\"a,b\""},
+                                                          {"say \"hi\"", "\"say \"\"hi\"\"\""},
+                                                          {"two\r\nlines", "\"two\r\nlines\""}})
+        EXPECT_EQ(CsvField(text), field) << text;
+    BatchCharacter first, second;
+    first.Name = "Ann, the first";
+    first.Stats = {{"STR", 7}, {"SOC", 9}, {"POI", 4}};
+    first.Skills = {{"pilot", 2}, {"Admin", 1}};
+    second.Name = "B\xe9la";  // Latin-1, written as UTF-8
+    second.Stats = {{"INT", 11}, {"STR", 3}};
+    second.Skills = {{"Pilot", 0}, {"Zero G Combat", 1}};
+    CsvTable table;
+    ASSERT_TRUE(table.IsOpen());
+    table.Add(CsvRecord(first, "0.2.0", "abc"));
+    table.Add(CsvRecord(second, "0.2.0", "abc"));
+    std::string text;
+    ASSERT_TRUE(table.WriteTo([&](std::string_view line) { text += line; }));
+    const std::string fixed = ",,,,,,,0,0,,0,,,0,0.2.0,abc";
+    EXPECT_EQ(text,
+              "number,name,race,service,branch,rank_code,rank_name,upp,age,terms,top_skills,cash,"
+              "benefits,decorations,seed,version,data,STR,INT,SOC,POI,Admin,pilot,Zero G Combat\r\n"
+              "1,\"Ann, the first\"" +
+                  fixed + ",7,,9,4,1,2,\r\n2,B\xc3\xa9la" + fixed + ",3,11,,,,0,1\r\n");
 }

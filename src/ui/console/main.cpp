@@ -42,7 +42,7 @@ void Usage(std::ostream& out) {
            "       orrimar-cli --check-data DIR [--strict]\n"
            "       orrimar-cli --auto --count N --out DIR [--seed S] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--template FILE] [--data DIR]\n"
-           "                   [--format html|json|jsonl|both|text] [--dice FILE]\n"
+           "                   [--format html|json|jsonl|both|text|csv] [--dice FILE]\n"
            "                   [--where EXPR [--max-tries N]] [--crew SERVICE:N,...]\n"
            "       orrimar-cli --regenerate FILE [--data DIR] [--out FILE]\n"
            "       orrimar-cli --version | --help\n"
@@ -78,7 +78,9 @@ void Usage(std::ostream& out) {
            "                    standard output with --out -; pages never go there), or\n"
            "                    text (a stat block each, to standard output without --out,\n"
            "                    or into the file --out names); --auto without --out and\n"
-           "                    --format writes text\n"
+           "                    --format writes text; or csv (the roster's columns, every\n"
+           "                    characteristic and skill, into the file --out names).\n"
+           "                    Pages come with index.csv beside index.htm\n"
            "  --dice -|FILE     roll your own dice: - asks for every throw, FILE lists the\n"
            "                    totals in turn (a batch stops when the list runs out)\n"
            "  --regenerate FILE make the character of a resume or JSON file again from its\n"
@@ -240,8 +242,10 @@ int Run(const std::vector<std::string>& args) {
             strict = true;
         } else if (a == "--format" && hasValue) {
             const std::string f = args[++i];
-            if (f != "html" && f != "json" && f != "jsonl" && f != "both" && f != "text") {
-                std::cerr << "orrimar-cli: --format needs html, json, jsonl, both or text, not \""
+            if (f != "html" && f != "json" && f != "jsonl" && f != "both" && f != "text" &&
+                f != "csv") {
+                std::cerr << "orrimar-cli: --format needs html, json, jsonl, both, text or csv, "
+                             "not \""
                           << f << "\"\n";
                 return 2;
             }
@@ -249,6 +253,7 @@ int Run(const std::vector<std::string>& args) {
                            : f == "json" ? BatchFormat::Json
                            : f == "both" ? BatchFormat::Both
                            : f == "text" ? BatchFormat::Text
+                           : f == "csv"  ? BatchFormat::Csv
                                          : BatchFormat::Jsonl;
             formatGiven = true;
         } else if ((a == "--dice" || a == "--regenerate") && hasValue) {
