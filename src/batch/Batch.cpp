@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "batch/BatchStop.h"
+#include "batch/Cards.h"
 #include "batch/CsvTable.h"
 #include "batch/EarlierBatch.h"
 #include "batch/FolderLock.h"
@@ -322,6 +323,7 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const Worker::Po
     // Nothing is made that is not written.
     if (options.Format == BatchFormat::Jsonl && options.WritePages) line = CharacterJsonLine(g);
     if (options.Format == BatchFormat::Text && options.WritePages) line = StatBlockText(g, result);
+    if (options.WritePages && !outDir.empty()) result.Block = StatBlockText(g, result);
     if (!options.WritePages || outDir.empty()) return Outcome::Made;
     if (WritesJsonFile(options)) {
         result.File = BatchPageName(n, g.Character.Name, "json");
@@ -373,16 +375,23 @@ namespace {
 // out are held, so a batch runs in the same memory whatever its count.
 class InOrder {
   public:
-    InOrder(std::ostream& log, ScratchFile* notes, ScratchFile* rows, std::ostream* lines,
-            ProgressLine& progress, CsvTable* csv)
-        : log_(log), notes_(notes), rows_(rows), lines_(lines), progress_(progress), csv_(csv) {}
+    InOrder(std::ostream& log, ScratchFile* notes, ScratchFile* rows, ScratchFile* cards,
+            std::ostream* lines, ProgressLine& progress, CsvTable* csv)
+        : log_(log),
+          notes_(notes),
+          rows_(rows),
+          cards_(cards),
+          lines_(lines),
+          progress_(progress),
+          csv_(csv) {}
 
     struct Said {
         std::string Message;
         std::vector<std::string> Notes;
         std::string Line;
-        std::string Row;  // the index row after its number; empty when not made
-        std::string Csv;  // its CSV record; empty when not made or not wanted
+        std::string Row;   // the index row after its number; empty when not made
+        std::string Csv;   // its CSV record; empty when not made or not wanted
+        std::string Card;  // its stat block's card; the same
         bool Stops = false;
     };
 
@@ -415,6 +424,7 @@ class InOrder {
         }
         if (lines_ && !said.Line.empty() && !(*lines_ << said.Line)) linesFailed_ = true;
         if (csv_ && !said.Csv.empty()) csv_->Add(said.Csv);
+        if (cards_ && !said.Card.empty()) cards_->Write(said.Card);
         if (rows_ && !said.Row.empty()) {
             rows_->Write("<tr><td>");
             rows_->Write(std::to_string(++indexed_));
@@ -425,6 +435,7 @@ class InOrder {
     std::ostream& log_;
     ScratchFile* notes_;
     ScratchFile* rows_;
+    ScratchFile* cards_;
     std::ostream* lines_;
     ProgressLine& progress_;
     CsvTable* csv_;
@@ -618,11 +629,12 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
                                                               : lines;
     // What the rules said in play and the index's rows wait in scratch
     // files beside the pages until the batch is done.
-    std::optional<ScratchFile> notes, rows;
+    std::optional<ScratchFile> notes, rows, cards;
     if (intoFolder) {
         notes.emplace(outDir);
         rows.emplace(outDir);
-        if (!notes->IsOpen() || !rows->IsOpen()) {
+        cards.emplace(outDir);
+        if (!notes->IsOpen() || !rows->IsOpen() || !cards->IsOpen()) {
             log << "orrimar-cli: cannot write in the folder " << outDir << "\n";
             return 1;
         }
@@ -648,8 +660,8 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     constexpr int NoStop = std::numeric_limits<int>::max();
     std::atomic<int> next{1}, generated{0}, failures{0}, stopAt{NoStop}, tried{0}, matched{0};
     ProgressLine progress(log, options.Progress, count, searching);
-    InOrder out(log, notes ? &*notes : nullptr, rows ? &*rows : nullptr, lineOut, progress,
-                csv ? &*csv : nullptr);
+    InOrder out(log, notes ? &*notes : nullptr, rows ? &*rows : nullptr, cards ? &*cards : nullptr,
+                lineOut, progress, csv ? &*csv : nullptr);
     // What a character came to, once its files, if any, are written.
     const auto finish = [&](int n, Outcome outcome, BatchCharacter& result, InOrder::Said& said) {
         if (outcome == Outcome::Unmatched) said = {};
@@ -657,6 +669,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         if (outcome != Outcome::Made) said.Line.clear();
         if (outcome == Outcome::Made && intoFolder)
             said.Row = RosterRowAfterNumber(result, version, fingerprint);
+        if (outcome == Outcome::Made && intoFolder) said.Card = CardHtml(result);
         if (outcome == Outcome::Made && csv)
             said.Csv = CsvRecord(result, ProgramVersionText(), workers[0]->g.Recipe.Data.Short());
         out.Put(n, std::move(said));
@@ -754,6 +767,9 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     if (intoFolder) {
         std::string failed = WriteAssembled(
             outDir + "index.htm", RosterHead(out.Rows(), options.Seed), *rows, RosterTail());
+        if (failed.empty())
+            failed = WriteAssembled(outDir + "cards.htm", CardsHead(out.Rows(), options.Seed),
+                                    *cards, CardsTail());
         if (failed.empty())
             failed = WriteAssembled(outDir + "batch.log",
                                     "Batch seed " + std::to_string(options.Seed) + ", " +

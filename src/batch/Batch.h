@@ -70,6 +70,7 @@ struct BatchCharacter {
     // The roster's columns.
     std::string RankCode, RankName, Upp, TopSkills, Benefits, Decorations;
     int RankSort = -1;  // where the rank stands (RankOrder); -1 for an unknown form
+    std::string Block;  // the stat block, for the sheet of cards
     // Every characteristic and skill, as names and values (for CSV).
     std::vector<std::pair<std::string, int>> Stats, Skills;
     int Age = 0;

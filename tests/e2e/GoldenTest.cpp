@@ -118,7 +118,7 @@ TEST(Golden, ThreadsMakeTheSameCharacters) {
         for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
             files.push_back(entry.path().filename().string());
         std::sort(files.begin(), files.end());
-        ASSERT_EQ(files.size(), 123u);  // 120 pages, the index, its CSV and batch.log
+        ASSERT_EQ(files.size(), 124u);  // 120 pages, the index, its CSV, the cards, batch.log
         for (const auto& file : files) pages[jobs - 1] += "==> " + file + "\n" + out.Read(file);
         logs[jobs - 1] = log.str();
     }

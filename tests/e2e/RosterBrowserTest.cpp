@@ -1,7 +1,8 @@
 // The batch roster in a real browser (headless Chromium): the page's own
 // script sorts and filters as the address's fragment asks, and without
-// the script the page is the plain table in number order. Skipped only
-// where no Chromium is installed (scripts/setup.sh installs it).
+// the script the page is the plain table in number order; the sheet of
+// stat blocks printed to PDF. Skipped only where no Chromium (or, for the
+// PDF, no pdfinfo) is installed; scripts/setup.sh installs both.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -154,4 +155,49 @@ TEST(RosterBrowser, WithoutTheScriptThePageIsThePlainTable) {
     EXPECT_EQ(dom.find("id=\"filter\""), std::string::npos);
     EXPECT_NE(dom.find("<thead>"), std::string::npos);
     EXPECT_NE(dom.find("thead { display: table-header-group; }"), std::string::npos);
+}
+
+// The sheet of stat blocks printed to PDF: at least four characters a page,
+// and every card whole on one page (its head and its last line together).
+TEST(RosterBrowser, StatBlocksPrintSeveralToAPageAndWhole) {
+    const std::string chromium = Chromium();
+    const std::string pdfinfo = Output("command -v pdfinfo");
+    if (chromium.empty() || pdfinfo.empty()) GTEST_SKIP() << "no chromium or pdfinfo installed";
+    TempDir out, profile;
+    BatchOptions options;
+    options.Count = 40;
+    options.Seed = 500;
+    options.DataDir = SampleDataDir();
+    options.OutDir = out.Path();
+    std::ostringstream log;
+    std::vector<BatchCharacter> made;
+    ASSERT_EQ(RunBatch(options, log, &made), 0) << log.str();
+    const std::string pdf = out.Path() + "cards.pdf";
+    Output("'" + chromium +
+           "' --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+           "--disable-background-networking --disable-component-update --disable-sync "
+           "--no-pdf-header-footer --user-data-dir='" +
+           profile.Path() + "' --print-to-pdf='" + pdf + "' 'file://" + out.Path() +
+           "cards.htm' 2>/dev/null");
+    const std::string info = Output("pdfinfo '" + pdf + "'");
+    std::smatch pages;
+    ASSERT_TRUE(std::regex_search(info, pages, std::regex("Pages:\\s+(\\d+)"))) << info;
+    const int count = std::stoi(pages[1]);
+    EXPECT_GE(count, 2);
+    EXPECT_LE(count, 10);
+    std::vector<std::string> text;
+    for (int page = 1; page <= count; ++page)
+        text.push_back(Output("pdftotext -layout -f " + std::to_string(page) + " -l " +
+                              std::to_string(page) + " '" + pdf + "' -"));
+    for (const BatchCharacter& c : made) {
+        const std::string head = "UPP " + c.Upp + ", age " + std::to_string(c.Age);
+        const std::regex tail("Seed " + std::to_string(c.Seed) + "\\b");
+        int found = 0;
+        for (const std::string& page : text)
+            if (std::regex_search(page, tail)) {
+                ++found;
+                EXPECT_NE(page.find(head), std::string::npos) << c.Name << " split across pages";
+            }
+        EXPECT_EQ(found, 1) << c.Seed;
+    }
 }

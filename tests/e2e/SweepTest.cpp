@@ -228,7 +228,7 @@ TEST(Sweep, TheIndexNumbersTheCharactersMadeInOrder) {
         EXPECT_TRUE(index.ends_with("</script>\r\n</body>\r\n</html>\r\n"));
         EXPECT_EQ(out.Read("batch.log"), "Batch seed 3, " + count + " characters.\n");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path()), {}),
-                  static_cast<long>(made.size()) + 3);
+                  static_cast<long>(made.size()) + 4);
         // The CSV copy: a header, then the same characters under the same numbers.
         const std::string csv = out.Read("index.csv");
         EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), static_cast<long>(made.size()) + 1);
@@ -269,7 +269,8 @@ TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
     for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
         files.push_back(entry.path().filename().string());
     std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{"batch.log", "index.csv", "index.htm"}));
+    EXPECT_EQ(files,
+              (std::vector<std::string>{"batch.log", "cards.htm", "index.csv", "index.htm"}));
     EXPECT_NE(out.Read("index.htm").find("<p>0 characters"), std::string::npos);
 }
 
@@ -339,7 +340,7 @@ TEST(Sweep, AFolderTakenOrHoldingABatchIsRefused) {
     for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
         files.push_back(entry.path().filename().string());
     std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{made[0].File, made[1].File, "batch.log", "index.csv",
-                                               "index.htm", "notes.txt"}));
+    EXPECT_EQ(files, (std::vector<std::string>{made[0].File, made[1].File, "batch.log", "cards.htm",
+                                               "index.csv", "index.htm", "notes.txt"}));
     EXPECT_NE(out.Read("index.htm").find("batch seed 50"), std::string::npos);
 }
