@@ -74,13 +74,13 @@ void Usage(std::ostream& out) {
            "  --no-pages        make the characters and write nothing, whatever --format:\n"
            "                    no pages, JSON or lines are built (for timing)\n"
            "  --format F        html (default: resumes), json (one JSON file each), both,\n"
-           "                    or jsonl (one line each, into the file --out names, or to\n"
-           "                    standard output with --out -; pages never go there), or\n"
-           "                    text (a stat block each, to standard output without --out,\n"
-           "                    or into the file --out names); --auto without --out and\n"
-           "                    --format writes text; or csv (the roster's columns, every\n"
+           "                    jsonl (one line each, into the file --out names, or to\n"
+           "                    standard output with --out -; pages never go there),\n"
+           "                    text (a stat block each, the same way; the default\n"
+           "                    to standard output) or csv (the roster's columns and every\n"
            "                    characteristic and skill, into the file --out names).\n"
-           "                    Pages come with index.csv beside index.htm\n"
+           "                    Pages come with index.htm (the roster), index.csv and\n"
+           "                    cards.htm (the stat blocks, to print)\n"
            "  --dice -|FILE     roll your own dice: - asks for every throw, FILE lists the\n"
            "                    totals in turn (a batch stops when the list runs out)\n"
            "  --regenerate FILE make the character of a resume or JSON file again from its\n"
@@ -355,7 +355,8 @@ int Run(const std::vector<std::string>& args) {
         return RegenerateCharacter(regenerate, dataDir, batch.OutDir, std::cout, std::cerr);
     if (automatic) {
         // Without a folder, stat blocks go to standard output.
-        if (batch.OutDir.empty() && !formatGiven) batch.Format = BatchFormat::Text;
+        if ((batch.OutDir.empty() || batch.OutDir == "-") && !formatGiven)
+            batch.Format = BatchFormat::Text;
         if (batch.OutDir.empty() && batch.WritePages && batch.Format != BatchFormat::Text) {
             std::cerr << "orrimar-cli: --auto needs --out DIR (or --no-pages)\n";
             return 2;
