@@ -16,6 +16,7 @@ void DataCheck(std::string_view data);     // data_check.cpp
 void Batch(std::string_view data);         // batch.cpp
 void DiceList(std::string_view data);      // dice_list.cpp
 void Regenerate(std::string_view data);    // regenerate.cpp
+void BatchAsks(std::string_view data);     // batch_asks.cpp
 
 struct Target {
     const char* Name;  // the program is fuzz_<Name>, its regressions fuzz/regressions/<Name>/
@@ -26,6 +27,7 @@ inline constexpr Target Targets[] = {
     {"race_file", RaceFile},   {"service_file", ServiceFile},   {"cascades", Cascades},
     {"option_set", OptionSet}, {"template_fill", TemplateFill}, {"data_check", DataCheck},
     {"batch", Batch},          {"dice_list", DiceList},         {"regenerate", Regenerate},
+    {"batch_asks", BatchAsks},
 };
 
 }  // namespace orrimar::fuzz

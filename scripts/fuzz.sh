@@ -17,7 +17,7 @@ shift
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=(race_file service_file cascades option_set template_fill data_check batch
-           dice_list regenerate)
+           dice_list regenerate batch_asks)
 fi
 
 root=$(cd "$(dirname "$0")/.." && pwd)

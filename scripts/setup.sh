@@ -10,6 +10,10 @@ for pkg in g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-
            python3-jsonschema lintian; do
   have_pkg "$pkg" || need+=("$pkg")
 done
+# The batch roster's tests open its pages in a real browser and count the
+# pages of a printed sheet.
+have_pkg chromium || need+=(chromium)
+have_pkg poppler-utils || need+=(poppler-utils)
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <deque>
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -18,9 +19,15 @@
 #include <vector>
 
 #include "batch/BatchStop.h"
+#include "batch/Cards.h"
+#include "batch/CsvTable.h"
 #include "batch/EarlierBatch.h"
 #include "batch/FolderLock.h"
 #include "batch/LineFile.h"
+#include "batch/Progress.h"
+#include "batch/Roster.h"
+#include "batch/StatBlock.h"
+#include "batch/Where.h"
 #include "career/Driver.h"
 #include "model/Game.h"
 #include "model/Generate.h"
@@ -75,47 +82,6 @@ std::string FindDataFolder(const BatchOptions& options) {
     return dir.empty() ? "" : AddBackslash(dir);
 }
 
-// The index page, written as the characters come: its head, one row a
-// character made, its tail.
-std::string IndexHead(int made, uint64_t seed) {
-    return JoinLinesCrLf(
-        {"<html>", "<head>", "<meta charset=\"ISO-8859-1\">", "<title>Astrovane characters</title>",
-         "</head>", "<body>", "<h1>Astrovane characters</h1>",
-         "<p>" + std::to_string(made) + " characters, batch seed " + std::to_string(seed) + ".</p>",
-         "<table border=\"1\">",
-         "<tr><th>#</th><th>Name</th><th>Race</th><th>Service</th><th>Branch</th>"
-         "<th>Terms</th><th>Seed</th><th>Version</th><th>Data</th></tr>"});
-}
-
-// A character's row after its number; `version` and `data` escaped already.
-std::string IndexRowAfterNumber(const BatchCharacter& c, std::string_view version,
-                                std::string_view data) {
-    std::string row = "</td><td><a href=\"";
-    AppendHtmlEscaped(row, c.File);
-    row += "\">";
-    AppendHtmlEscaped(row, c.Name.empty() ? "(unnamed)" : c.Name);
-    row += "</a>";
-    for (const std::string* text : {&c.Race, &c.Service, &c.Branch}) {
-        row += "</td><td>";
-        AppendHtmlEscaped(row, *text);
-    }
-    row.append("</td><td>")
-        .append(std::to_string(c.Terms))
-        .append("</td><td>")
-        .append(std::to_string(c.Seed))
-        .append("</td><td>")
-        .append(version)
-        .append("</td><td>")
-        .append(data)
-        .append("</td></tr>")
-        .append(CrLf);
-    return row;
-}
-
-std::string IndexTail() {
-    return JoinLinesCrLf({"</table>", "</body>", "</html>"});
-}
-
 }  // namespace
 
 std::string BatchPageName(int n, const std::string& name, const std::string& extension) {
@@ -161,10 +127,21 @@ struct Worker {
     std::array<int16_t, CharacterRecord::MaxOptions + 1> options0{};
     // What a character may be drawn from: the races the wanted name picks
     // that offer what else was asked, and when a service or branch was
-    // asked, each race's services (by race) that offer it.
-    std::vector<int> races;
-    std::vector<std::vector<int>> services;
+    // asked, each race's services (by race) that offer it. One pool for
+    // each part of a crew.
+    struct Pool {
+        std::vector<int> races;
+        std::vector<std::vector<int>> services;
+    };
+    std::vector<Pool> pools;
 };
+
+// What character `slot` of a crew asks for; `options` itself without a crew.
+BatchOptions SlotOptions(const BatchOptions& options, size_t slot) {
+    BatchOptions wanted = options;
+    if (slot < options.Crew.size()) wanted.Service = options.Crew[slot].Service;
+    return wanted;
+}
 
 // The services of the race last listed that the wanted service picks and
 // that list a branch the wanted branch picks (one open from the start).
@@ -184,8 +161,7 @@ std::vector<int> OfferedServices(Game& g, const BatchOptions& options) {
 }
 
 // The races `options` may draw from; "" or why there are none.
-std::string ChooseRaces(Worker& w, const BatchOptions& options) {
-    Game& g = w.g;
+std::string ChooseRaces(Game& g, Worker::Pool& w, const BatchOptions& options) {
     w.races = Candidates(g.RaceList, options.Race);
     if (w.races.empty()) return "no race matches \"" + options.Race + "\"";
     if (options.Service.empty() && options.Branch.empty()) return "";
@@ -228,10 +204,16 @@ std::string Prepare(Worker& w, const BatchOptions& options, const ThrowList* thr
     }
     g.Character.Options[OptAutoGen] = OptOn;
     w.options0 = g.Character.Options;
-    return ChooseRaces(w, options);
+    w.pools.assign(std::max<size_t>(options.Crew.size(), 1), {});
+    for (size_t slot = 0; slot < w.pools.size(); ++slot)
+        if (std::string failed = ChooseRaces(g, w.pools[slot], SlotOptions(options, slot));
+            !failed.empty())
+            return failed;
+    return "";
 }
 
-enum class Outcome { Made, Failed, Stop };
+// Unmatched: made, but not meeting --where; nothing is written of it.
+enum class Outcome { Made, Failed, Stop, Unmatched };
 
 // Character n: its result, or the message saying why it was not made
 // (Stop: no character of the batch can be made).
@@ -244,20 +226,24 @@ bool WritesJsonFile(const BatchOptions& o) {
     return o.Format == BatchFormat::Json || o.Format == BatchFormat::Both;
 }
 
-Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
+Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const Worker::Pool& pool,
+                        const WhereExpr* where, const std::string& outDir, int n,
                         BatchCharacter& result, std::string& message, std::string& line,
                         std::vector<FileText>& files);
 
-// Character n, with the data problems the rules met while it was made
+// Character n, as crew member `slot` asks and kept only when it meets
+// `where` (if given), with the data problems the rules met while it was made
 // added to `notes`, and the files it writes to `files`, not yet written.
-Outcome MakeCharacter(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
-                      BatchCharacter& result, std::string& message, std::string& line,
-                      std::vector<std::string>& notes, std::vector<FileText>& files) {
+Outcome MakeCharacter(Worker& w, const BatchOptions& options, size_t slot, const WhereExpr* where,
+                      const std::string& outDir, int n, BatchCharacter& result,
+                      std::string& message, std::string& line, std::vector<std::string>& notes,
+                      std::vector<FileText>& files) {
     w.ui.Messages.clear();
     w.g.ProblemsMet.clear();
     Outcome outcome;
     try {
-        outcome = MakeCharacterIn(w, options, outDir, n, result, message, line, files);
+        outcome = MakeCharacterIn(w, SlotOptions(options, slot), w.pools[slot], where, outDir, n,
+                                  result, message, line, files);
     } catch (const ThrowListEnded& ended) {
         message = "character " + std::to_string(n) + ": " + ended.Message;
         outcome = Outcome::Stop;
@@ -270,7 +256,8 @@ Outcome MakeCharacter(Worker& w, const BatchOptions& options, const std::string&
     return outcome;
 }
 
-Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::string& outDir, int n,
+Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const Worker::Pool& pool,
+                        const WhereExpr* where, const std::string& outDir, int n,
                         BatchCharacter& result, std::string& message, std::string& line,
                         std::vector<FileText>& files) {
     Game& g = w.g;
@@ -300,12 +287,12 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::strin
         message = (wanted.empty() ? "character " + std::to_string(n) : "orrimar-cli") + ": " + why;
         return wanted.empty() ? Outcome::Failed : Outcome::Stop;
     };
-    const int race = Draw(g, w.races, options.Race);
+    const int race = Draw(g, pool.races, options.Race);
     if (!SelectRace(g, race)) return refused(options.Race);
-    const int service = Draw(
-        g,
-        w.services.empty() ? Candidates(g.ServiceList, "") : w.services[static_cast<size_t>(race)],
-        options.Service);
+    const int service = Draw(g,
+                             pool.services.empty() ? Candidates(g.ServiceList, "")
+                                                   : pool.services[static_cast<size_t>(race)],
+                             options.Service);
     if (service < 0) {
         message = "character " + std::to_string(n) + ": " + g.Race.Name +
                   " has no service matching \"" + options.Service + "\"";
@@ -332,8 +319,12 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const std::strin
     result.Terms = g.Character.CurTerm;
     result.Problem = CheckWithinTables(g);
     result.Draws = w.dice.Thrown() - thrownBefore;
+    if (where && !Matches(*where, g)) return Outcome::Unmatched;
+    DescribeForRoster(g, result);
     // Nothing is made that is not written.
     if (options.Format == BatchFormat::Jsonl && options.WritePages) line = CharacterJsonLine(g);
+    if (options.Format == BatchFormat::Text && options.WritePages) line = StatBlockText(g, result);
+    if (options.WritePages && !outDir.empty()) result.Block = StatBlockText(g, result);
     if (!options.WritePages || outDir.empty()) return Outcome::Made;
     if (WritesJsonFile(options)) {
         result.File = BatchPageName(n, g.Character.Name, "json");
@@ -370,7 +361,8 @@ std::string RemakeBatchCharacter(const BatchOptions& options, int n, const std::
     std::string message, line;
     std::vector<std::string> notes;
     std::vector<FileText> files;
-    if (MakeCharacter(*w, quiet, "", n, result, message, line, notes, files) != Outcome::Made)
+    if (MakeCharacter(*w, quiet, 0, nullptr, "", n, result, message, line, notes, files) !=
+        Outcome::Made)
         return message.empty() ? "the character could not be made" : message;
     use(w->g);
     return "";
@@ -384,14 +376,23 @@ namespace {
 // out are held, so a batch runs in the same memory whatever its count.
 class InOrder {
   public:
-    InOrder(std::ostream& log, ScratchFile* notes, ScratchFile* rows, std::ostream* lines)
-        : log_(log), notes_(notes), rows_(rows), lines_(lines) {}
+    InOrder(std::ostream& log, ScratchFile* notes, ScratchFile* rows, ScratchFile* cards,
+            std::ostream* lines, ProgressLine& progress, CsvTable* csv)
+        : log_(log),
+          notes_(notes),
+          rows_(rows),
+          cards_(cards),
+          lines_(lines),
+          progress_(progress),
+          csv_(csv) {}
 
     struct Said {
         std::string Message;
         std::vector<std::string> Notes;
         std::string Line;
-        std::string Row;  // the index row after its number; empty when not made
+        std::string Row;   // the index row after its number; empty when not made
+        std::string Csv;   // its CSV record; empty when not made or not wanted
+        std::string Card;  // its stat block's card; the same
         bool Stops = false;
     };
 
@@ -413,6 +414,7 @@ class InOrder {
 
   private:
     void Write(const Said& said) {
+        if (!said.Message.empty() || !said.Notes.empty()) progress_.Erase();
         if (!said.Message.empty()) log_ << said.Message << "\n";
         for (const auto& note : said.Notes) {
             log_ << note << "\n";
@@ -422,6 +424,8 @@ class InOrder {
             }
         }
         if (lines_ && !said.Line.empty() && !(*lines_ << said.Line)) linesFailed_ = true;
+        if (csv_ && !said.Csv.empty()) csv_->Add(said.Csv);
+        if (cards_ && !said.Card.empty()) cards_->Write(said.Card);
         if (rows_ && !said.Row.empty()) {
             rows_->Write("<tr><td>");
             rows_->Write(std::to_string(++indexed_));
@@ -432,7 +436,10 @@ class InOrder {
     std::ostream& log_;
     ScratchFile* notes_;
     ScratchFile* rows_;
+    ScratchFile* cards_;
     std::ostream* lines_;
+    ProgressLine& progress_;
+    CsvTable* csv_;
     std::mutex mutex_;
     std::map<int, Said> pending_;
     int next_ = 1;
@@ -520,7 +527,29 @@ class PageWriter {
 
 int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCharacter>* results,
              std::ostream* lines) {
-    const int count = std::max(options.Count, 0);
+    // A crew's parts, one after the other: character k of the batch is
+    // of the part holding k.
+    std::vector<int> crewEnds;
+    for (const CrewPart& part : options.Crew)
+        crewEnds.push_back((crewEnds.empty() ? 0 : crewEnds.back()) + part.Count);
+    const int count = crewEnds.empty() ? std::max(options.Count, 0) : crewEnds.back();
+    const auto slotOf = [&](int k) {
+        return static_cast<size_t>(std::upper_bound(crewEnds.begin(), crewEnds.end(), k - 1) -
+                                   crewEnds.begin());
+    };
+    std::optional<WhereExpr> where;
+    if (!options.Where.empty()) {
+        std::string problem;
+        where = ParseWhere(options.Where, problem);
+        if (!where) {
+            log << "orrimar-cli: --where \"" << options.Where << "\": " << problem << "\n";
+            return 1;
+        }
+    }
+    // A search keeps the first characters meeting --where, seed after seed:
+    // which those are is known in order only, so it runs on one thread.
+    const bool searching = where.has_value();
+    const int maxTries = std::max(options.MaxTries, 1);
     std::optional<ThrowList> throws;
     if (!options.DiceList.empty()) {
         std::string problem;
@@ -531,8 +560,9 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         }
     }
     // A list of throws is used in order, so its characters are made one by one.
-    const int jobs =
-        throws ? 1 : std::clamp(options.Jobs, 1, std::max(1, std::min(count, MaxBatchJobs)));
+    const int jobs = throws || searching
+                         ? 1
+                         : std::clamp(options.Jobs, 1, std::max(1, std::min(count, MaxBatchJobs)));
     std::vector<std::unique_ptr<Worker>> workers;
     for (int k = 0; k < jobs; ++k) {
         workers.push_back(std::make_unique<Worker>());
@@ -547,12 +577,23 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         log << "orrimar-cli: " << problem << "\n";
         return 1;
     }
-    const bool jsonLines = options.Format == BatchFormat::Jsonl;
-    const bool intoFolder = !jsonLines && options.WritePages && !options.OutDir.empty();
-    const bool toFile = jsonLines && options.WritePages && options.OutDir != "-";
+    // JSON Lines and stat blocks are a stream: into one file, or standard output.
+    const bool jsonLines =
+        options.Format == BatchFormat::Jsonl || options.Format == BatchFormat::Text;
+    // CSV goes into the file --out names once the batch is done.
+    const bool csvOut = options.Format == BatchFormat::Csv && options.WritePages;
+    const bool intoFolder = !jsonLines && !csvOut && options.WritePages && !options.OutDir.empty();
+    const char* streamName = options.Format == BatchFormat::Text ? "stat blocks" : "JSON Lines";
+    const bool toFile =
+        jsonLines && options.WritePages && !options.OutDir.empty() && options.OutDir != "-";
     if (std::error_code ec; toFile && std::filesystem::is_directory(options.OutDir, ec)) {
-        log << "orrimar-cli: " << options.OutDir
-            << " is a folder: JSON Lines go into a file (or to standard output with --out -)\n";
+        log << "orrimar-cli: " << options.OutDir << " is a folder: " << streamName
+            << " go into a file (or to standard output with --out -)\n";
+        return 1;
+    }
+    if (std::error_code ec; csvOut && (options.OutDir.empty() || options.OutDir == "-" ||
+                                       std::filesystem::is_directory(options.OutDir, ec))) {
+        log << "orrimar-cli: CSV goes into a file: give --out FILE\n";
         return 1;
     }
     if (intoFolder && !MakeFolder(options.OutDir)) {
@@ -589,12 +630,22 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
                                                               : lines;
     // What the rules said in play and the index's rows wait in scratch
     // files beside the pages until the batch is done.
-    std::optional<ScratchFile> notes, rows;
+    std::optional<ScratchFile> notes, rows, cards;
     if (intoFolder) {
         notes.emplace(outDir);
         rows.emplace(outDir);
-        if (!notes->IsOpen() || !rows->IsOpen()) {
+        cards.emplace(outDir);
+        if (!notes->IsOpen() || !rows->IsOpen() || !cards->IsOpen()) {
             log << "orrimar-cli: cannot write in the folder " << outDir << "\n";
+            return 1;
+        }
+    }
+    // A spreadsheet's copy of the roster: index.csv beside the pages, or the CSV file.
+    std::optional<CsvTable> csv;
+    if (intoFolder || csvOut) {
+        csv.emplace();
+        if (!csv->IsOpen()) {
+            log << "orrimar-cli: cannot make a scratch file for the CSV\n";
             return 1;
         }
     }
@@ -604,24 +655,31 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     // Results are kept only for the caller: a batch runs in the same
     // memory whatever its count.
     const bool keep = results != nullptr;
-    std::vector<BatchCharacter> made(keep ? static_cast<size_t>(count) : 0);
-    std::vector<char> madeOk(keep ? static_cast<size_t>(count) : 0, 0);
+    std::map<int, BatchCharacter> made;
+    std::mutex madeMutex;
 
-    std::atomic<int> next{1}, generated{0}, failures{0}, stopAt{count + 1};
-    InOrder out(log, notes ? &*notes : nullptr, rows ? &*rows : nullptr, lineOut);
+    constexpr int NoStop = std::numeric_limits<int>::max();
+    std::atomic<int> next{1}, generated{0}, failures{0}, stopAt{NoStop}, tried{0}, matched{0};
+    ProgressLine progress(log, options.Progress, count, searching);
+    InOrder out(log, notes ? &*notes : nullptr, rows ? &*rows : nullptr, cards ? &*cards : nullptr,
+                lineOut, progress, csv ? &*csv : nullptr);
     // What a character came to, once its files, if any, are written.
     const auto finish = [&](int n, Outcome outcome, BatchCharacter& result, InOrder::Said& said) {
+        if (outcome == Outcome::Unmatched) said = {};
         said.Stops = outcome == Outcome::Stop;
         if (outcome != Outcome::Made) said.Line.clear();
         if (outcome == Outcome::Made && intoFolder)
-            said.Row = IndexRowAfterNumber(result, version, fingerprint);
+            said.Row = RosterRowAfterNumber(result, version, fingerprint);
+        if (outcome == Outcome::Made && intoFolder) said.Card = CardHtml(result);
+        if (outcome == Outcome::Made && csv)
+            said.Csv = CsvRecord(result, ProgramVersionText(), workers[0]->g.Recipe.Data.Short());
         out.Put(n, std::move(said));
         if (outcome == Outcome::Failed) ++failures;
         if (outcome != Outcome::Made) return;
         ++generated;
         if (keep) {
-            made[static_cast<size_t>(n - 1)] = std::move(result);
-            madeOk[static_cast<size_t>(n - 1)] = 1;
+            std::lock_guard<std::mutex> hold(madeMutex);
+            made[n] = std::move(result);
         }
     };
     std::optional<PageWriter> writer;
@@ -635,13 +693,19 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         // A stop (a signal, lines refused) is seen before a number is
         // taken: every character taken is finished, so the index has no gap.
         while (!BatchStopSignal() && !out.LinesFailed()) {
+            // A search is on one thread: what it matched so far is settled.
+            if (searching && matched >= count) return;
             const int n = next++;
-            if (n > count || n >= stopAt) return;
+            if (n > (searching ? maxTries : count) || n >= stopAt) return;
             BatchCharacter result;
             InOrder::Said said;
             std::vector<FileText> files;
-            const Outcome outcome = MakeCharacter(w, options, outDir, n, result, said.Message,
-                                                  said.Line, said.Notes, files);
+            const Outcome outcome = MakeCharacter(w, options, slotOf(searching ? matched + 1 : n),
+                                                  searching ? &*where : nullptr, outDir, n, result,
+                                                  said.Message, said.Line, said.Notes, files);
+            ++tried;
+            if (outcome == Outcome::Made) ++matched;
+            progress.Update(tried, matched);
             if (outcome == Outcome::Made && !files.empty()) {
                 writer->Push({n, std::move(result), std::move(said), std::move(files)});
                 continue;
@@ -659,6 +723,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     work(*workers[0]);
     for (auto& thread : threads) thread.join();
     if (writer) writer->Close();
+    progress.Erase();
 
     const int signal = BatchStopSignal();
     const char* signalName = signal == SIGINT    ? "SIGINT"
@@ -666,12 +731,12 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
                                                  : "a signal";
     if (lineOut && !lineOut->flush()) {
         // The temporary file, if any, goes with the stream.
-        log << "orrimar-cli: cannot write the JSON Lines "
+        log << "orrimar-cli: cannot write the " << streamName << " "
             << (toFile ? "to " + options.OutDir : std::string("to standard output")) << "\n";
         return 1;
     }
     if (toFile) {
-        if (stopAt <= count) return 1;
+        if (stopAt != NoStop) return 1;
         if (signal) {
             log << "orrimar-cli: stopped by " << signalName << " after " << generated
                 << " characters; " << options.OutDir << " is left as it was.\n";
@@ -682,11 +747,30 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
             return 1;
         }
     }
-    if (stopAt <= count) return 1;
+    if (stopAt != NoStop) return 1;
+    // A CSV file stopped part way is not put in place.
+    if (csvOut && signal) {
+        log << "orrimar-cli: stopped by " << signalName << " after " << generated << " characters; "
+            << options.OutDir << " is left as it was.\n";
+        return 128 + signal;
+    }
+    if (csv) {
+        AtomicFile file(intoFolder ? outDir + "index.csv" : options.OutDir);
+        std::string failed = csv->WriteTo([&](std::string_view text) { file.Write(text); })
+                                 ? file.Commit()
+                                 : "cannot read back the CSV's scratch file";
+        if (!failed.empty()) {
+            log << "orrimar-cli: " << failed << "\n";
+            return 1;
+        }
+    }
 
     if (intoFolder) {
         std::string failed = WriteAssembled(
-            outDir + "index.htm", IndexHead(out.Rows(), options.Seed), *rows, IndexTail());
+            outDir + "index.htm", RosterHead(out.Rows(), options.Seed), *rows, RosterTail());
+        if (failed.empty())
+            failed = WriteAssembled(outDir + "cards.htm", CardsHead(out.Rows(), options.Seed),
+                                    *cards, CardsTail());
         if (failed.empty())
             failed = WriteAssembled(outDir + "batch.log",
                                     "Batch seed " + std::to_string(options.Seed) + ", " +
@@ -699,15 +783,21 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     }
     if (results) {
         results->clear();
-        for (size_t i = 0; i < made.size(); ++i)
-            if (madeOk[i]) results->push_back(std::move(made[i]));
+        for (auto& [n, character] : made) results->push_back(std::move(character));
     }
     if (signal) log << "orrimar-cli: stopped by " << signalName << ": ";
     log << generated << (generated == 1 ? " character" : " characters") << " generated";
+    if (searching) log << " of " << tried << " made";
     if (intoFolder) log << " in " << outDir << " (index.htm)";
-    if (toFile) log << " into " << options.OutDir;
+    if (toFile || csvOut) log << " into " << options.OutDir;
     log << ", seed " << options.Seed << ".\n";
     if (signal) return 128 + signal;
+    if (searching && matched < count) {
+        log << "orrimar-cli: --where \"" << options.Where << "\": " << tried
+            << " characters tried (--max-tries " << maxTries << "), " << matched << " matched, "
+            << count << " wanted.\n";
+        return 1;
+    }
     return failures == 0 ? 0 : 1;
 }
 

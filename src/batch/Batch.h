@@ -6,7 +6,10 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "batch/Crew.h"
 
 namespace orrimar {
 
@@ -18,10 +21,13 @@ constexpr int MaxBatchCount = 1000000;
 constexpr int MaxBatchTerms = 99;
 // The most threads a batch runs on.
 constexpr int MaxBatchJobs = 64;
+// The most characters a search for those meeting --where tries by default.
+constexpr int DefaultMaxTries = 1000000;
 
 // What a batch writes: resumes, JSON documents (one file each), both, or
-// JSON Lines (every character one line of one file, or standard output).
-enum class BatchFormat { Html, Json, Jsonl, Both };
+// JSON Lines (every character one line of one file, or standard output),
+// text stat blocks (the same way), or CSV (one file).
+enum class BatchFormat { Html, Json, Jsonl, Both, Text, Csv };
 
 struct BatchOptions {
     int Count = 1;
@@ -42,6 +48,16 @@ struct BatchOptions {
     // A folder holding an earlier batch: its files are removed first
     // (--yes); otherwise the batch is refused.
     bool ReplaceBatch = false;
+    // Conditions (ParseWhere) a character must meet to be kept: characters
+    // are made, seed after seed, until Count meet them or MaxTries were
+    // made. Empty keeps every one.
+    std::string Where;
+    int MaxTries = DefaultMaxTries;
+    // A mixed crew: so many characters of each service, in turn (Count and
+    // Service give way to it).
+    std::vector<CrewPart> Crew;
+    // A line on `log` saying how far the batch is (for a terminal).
+    bool Progress = false;
 };
 
 // What one character of a batch came to, for the index page and checks.
@@ -51,6 +67,14 @@ struct BatchCharacter {
     uint64_t Seed = 0;
     uint64_t Draws = 0;   // dice thrown for this character
     std::string Problem;  // empty when the record kept within its tables
+    // The roster's columns.
+    std::string RankCode, RankName, Upp, TopSkills, Benefits, Decorations;
+    int RankSort = -1;  // where the rank stands (RankOrder); -1 for an unknown form
+    std::string Block;  // the stat block, for the sheet of cards
+    // Every characteristic and skill, as names and values (for CSV).
+    std::vector<std::pair<std::string, int>> Stats, Skills;
+    int Age = 0;
+    int32_t Money = 0;
 };
 
 // The page of character n of a batch: "0001-NAME.htm" (or another extension).

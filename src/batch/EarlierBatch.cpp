@@ -11,7 +11,8 @@ namespace fs = std::filesystem;
 namespace orrimar {
 
 bool IsBatchFileName(const std::string& name) {
-    if (name == "index.htm" || name == "batch.log") return true;
+    if (name == "index.htm" || name == "index.csv" || name == "cards.htm" || name == "batch.log")
+        return true;
     const size_t dash = name.find('-');
     if (dash == std::string::npos || dash < 4) return false;
     if (!std::all_of(name.begin(), name.begin() + static_cast<long>(dash),
@@ -35,7 +36,8 @@ std::string ClearEarlierBatch(const std::string& folder, bool replace) {
     if (!marked) return "";
     if (!replace)
         return folder + " already holds a batch; give --yes to replace it (its index.htm, " +
-               "batch.log and numbered pages are removed), or another --out folder";
+               "index.csv, cards.htm, batch.log and numbered pages are removed), or another --out "
+               "folder";
     for (const auto& path : earlier)
         if (!fs::remove(path, ec) && ec)
             return "cannot remove " + path.string() + " (" + ec.message() + ")";

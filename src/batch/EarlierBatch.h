@@ -6,8 +6,9 @@
 
 namespace orrimar {
 
-// Whether a file name is one a batch writes: index.htm, batch.log, or a
-// page or JSON file numbered as BatchPageName numbers them.
+// Whether a file name is one a batch writes: index.htm, index.csv,
+// cards.htm, batch.log, or a page or JSON file numbered as BatchPageName
+// numbers them.
 bool IsBatchFileName(const std::string& name);
 
 // "" when `folder` holds no batch (no index.htm or batch.log), or held one

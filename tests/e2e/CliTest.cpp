@@ -12,6 +12,7 @@
 
 #include <sys/wait.h>
 #include <unistd.h>
+#include <nlohmann/json.hpp>
 
 #include "startup/Files.h"
 #include "support/TestGame.h"
@@ -305,8 +306,13 @@ TEST(Cli, VersionHelpAndMissingValues) {
              {"--auto --no-pages --race ''", "--race needs a name"},
              {"--auto --no-pages COURTMARTIAL", "unknown argument COURTMARTIAL"},
              {"--auto --out - --format both",
-              "standard output takes JSON Lines only: give --format jsonl, or --out DIR for "
-              "pages"}}) {
+              "standard output takes JSON Lines or stat blocks only: give --format jsonl or "
+              "text, or --out DIR for pages"},
+             {"--auto --format html", "--auto needs --out DIR (or --no-pages)"},
+             {"--auto --no-pages --where 'Pilot>>2'",
+              "--where \"Pilot>>2\": at character 7: only one comparison in a condition"},
+             {"--auto --no-pages --crew Navy:2 --count 3",
+              "--crew gives the services and their counts: leave out --count and --service"}}) {
         const CliRun run = Cli(args, "14\n", work);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_TRUE(Has(run, "orrimar-cli: " + message + "\n")) << run.output;
@@ -320,6 +326,37 @@ TEST(Cli, VersionHelpAndMissingValues) {
     const std::string synopsis = help.output.substr(0, help.output.find("\n\n"));
     for (const char* option : {"--jobs N", "--no-pages", "--template FILE", "--yes"})
         EXPECT_TRUE(synopsis.find(option) != std::string::npos) << option << "\n" << synopsis;
+}
+
+// Without --out a batch writes a stat block per character to standard
+// output: the characters the same seed writes as JSON, in their order.
+TEST(Cli, StatBlocksGoToStandardOutput) {
+    TempDir work;
+    const std::string data = " --data '" + SampleDataDir() + "' --seed 5 --count 3";
+    const CliRun text = Cli("--auto" + data, "", work);
+    ASSERT_EQ(text.status, 0) << text.output;
+    const CliRun json = Cli("--auto --format jsonl --out -" + data, "", work);
+    ASSERT_EQ(json.status, 0) << json.output;
+    std::istringstream lines(json.output);
+    size_t at = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] != '{') continue;
+        const auto character = nlohmann::json::parse(line)["character"];
+        const std::string head = character["name"].get<std::string>() + ", " +
+                                 character["race"].get<std::string>() + "; ";
+        at = text.output.find(head, at);
+        ASSERT_NE(at, std::string::npos) << head << "\n" << text.output;
+        const std::string upp = "\n  UPP " + character["upp"].get<std::string>() + ", age " +
+                                std::to_string(character["age"].get<int>()) + ", ";
+        EXPECT_NE(text.output.find(upp, at), std::string::npos) << upp;
+    }
+    EXPECT_NE(at, 0u);
+    size_t blocks = 0;
+    for (size_t k = text.output.find("\n  UPP "); k != std::string::npos;
+         k = text.output.find("\n  UPP ", k + 1))
+        ++blocks;
+    EXPECT_EQ(blocks, 3u) << text.output;
+    EXPECT_NE(text.output.find("3 characters generated, seed 5."), std::string::npos);
 }
 
 // The race list is set in columns to the terminal's width: several races
@@ -418,7 +455,9 @@ TEST(Cli, AStoppedBatchLeavesOnlyWholeIndexedFiles) {
         int pages = 0;
         for (const auto& entry : fs::directory_iterator(out)) {
             const std::string name = entry.path().filename().string();
-            if (name == "index.htm" || name == "batch.log") continue;
+            if (name == "index.htm" || name == "index.csv" || name == "cards.htm" ||
+                name == "batch.log")
+                continue;
             ++pages;
             EXPECT_TRUE(index.find("href=\"" + name + "\"") != std::string::npos) << name;
             EXPECT_TRUE(work.Read("out/" + name).ends_with("-->\r\n")) << name;

@@ -158,7 +158,7 @@ TEST(JsonExport, EveryBatchFormatWritesTheSameValidDocuments) {
     ASSERT_EQ(run.status, 0) << run.err;
     const auto pages = FilesIn(work.Path() + "both", ".htm");
     const auto bothJson = FilesIn(work.Path() + "both", ".json");
-    ASSERT_EQ(pages.size(), 6u);  // index.htm last
+    ASSERT_EQ(pages.size(), 7u);  // cards.htm and index.htm last
     ASSERT_EQ(bothJson.size(), 5u);
     for (size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(fs::path(pages[i]).stem(), fs::path(bothJson[i]).stem());

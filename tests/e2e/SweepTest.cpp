@@ -94,6 +94,60 @@ TEST(Sweep, BadRequestsAreRefusedWithAMessage) {
     }
 }
 
+// A search keeps the first characters meeting --where, each with its own
+// seed (made again alone from it), gives up after --max-tries saying what
+// it found, and a crew makes each service's share in turn.
+TEST(Sweep, SearchesAndCrewsKeepTheirSeeds) {
+    BatchOptions options;
+    options.DataDir = SampleDataDir();
+    options.WritePages = false;
+    options.Seed = 11;
+    options.Count = 3;
+    options.Where = "rank>=O2,age<=50";
+    options.Jobs = 2;
+    std::ostringstream log;
+    std::vector<BatchCharacter> found;
+    ASSERT_EQ(RunBatch(options, log, &found), 0) << log.str();
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_NE(log.str().find("3 characters generated of "), std::string::npos) << log.str();
+    for (size_t i = 0; i < found.size(); ++i) {
+        EXPECT_GE(found[i].RankSort, 102) << found[i].RankCode;
+        EXPECT_LE(found[i].Age, 50);
+        if (i) {
+            EXPECT_GT(found[i].Seed, found[i - 1].Seed);
+        }
+    }
+    BatchOptions alone = options;
+    alone.Where = "";
+    alone.Count = 1;
+    alone.Seed = found[2].Seed;
+    std::vector<BatchCharacter> again;
+    ASSERT_EQ(RunBatch(alone, log, &again), 0) << log.str();
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0].Name + again[0].RankCode + again[0].Upp,
+              found[2].Name + found[2].RankCode + found[2].Upp);
+
+    options.Where = "STR>=99";
+    options.MaxTries = 4;
+    std::ostringstream hopeless;
+    EXPECT_EQ(RunBatch(options, hopeless, &found), 1);
+    EXPECT_NE(hopeless.str().find(
+                  "--where \"STR>=99\": 4 characters tried (--max-tries 4), 0 matched, 3 wanted."),
+              std::string::npos)
+        << hopeless.str();
+
+    options.Where = "terms>=3";
+    options.MaxTries = DefaultMaxTries;
+    options.Crew = {{"Navy", 2}, {"Scout", 1}};
+    ASSERT_EQ(RunBatch(options, log, &found), 0) << log.str();
+    ASSERT_EQ(found.size(), 3u);
+    for (size_t i = 0; i < found.size(); ++i) {
+        EXPECT_NE(found[i].Service.find(i < 2 ? "Navy" : "Scout"), std::string::npos)
+            << found[i].Service;
+        EXPECT_GE(found[i].Terms, 3);
+    }
+}
+
 // A race, service or branch asked for by name whose file the loader
 // refuses is an error naming the file and line, not characters of another
 // race; a template that is a folder or empty is refused before any page.
@@ -195,11 +249,18 @@ TEST(Sweep, TheIndexNumbersTheCharactersMadeInOrder) {
         }
         EXPECT_EQ(index.find("<tr><td>" + std::to_string(made.size() + 1) + "<"),
                   std::string::npos);
-        const std::string tail = "</table>\r\n</body>\r\n</html>\r\n";
-        EXPECT_EQ(index.substr(index.size() - tail.size()), tail);
+        EXPECT_NE(index.find("</tbody>\r\n</table>\r\n<script>"), std::string::npos);
+        EXPECT_TRUE(index.ends_with("</script>\r\n</body>\r\n</html>\r\n"));
         EXPECT_EQ(out.Read("batch.log"), "Batch seed 3, " + count + " characters.\n");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path()), {}),
-                  static_cast<long>(made.size()) + 2);
+                  static_cast<long>(made.size()) + 4);
+        // The CSV copy: a header, then the same characters under the same numbers.
+        const std::string csv = out.Read("index.csv");
+        EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), static_cast<long>(made.size()) + 1);
+        for (size_t i = 0; i < made.size(); ++i)
+            EXPECT_NE(csv.find("\r\n" + std::to_string(i + 1) + "," + made[i].Name + ","),
+                      std::string::npos)
+                << csv;
         indexes[jobs - 1] = index;
     }
     EXPECT_EQ(indexes[0], indexes[1]);
@@ -212,9 +273,9 @@ TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        // Files may not grow past 4,000 bytes: the index and log fit, no page does.
+        // Files may not grow past 7,000 bytes: the index and log fit, no page does.
         std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4000, 4000};
+        const rlimit limit{7000, 7000};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         BatchOptions options;
         options.Count = 3;
@@ -233,7 +294,8 @@ TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
     for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
         files.push_back(entry.path().filename().string());
     std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{"batch.log", "index.htm"}));
+    EXPECT_EQ(files,
+              (std::vector<std::string>{"batch.log", "cards.htm", "index.csv", "index.htm"}));
     EXPECT_NE(out.Read("index.htm").find("<p>0 characters"), std::string::npos);
 }
 
@@ -303,7 +365,7 @@ TEST(Sweep, AFolderTakenOrHoldingABatchIsRefused) {
     for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
         files.push_back(entry.path().filename().string());
     std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{made[0].File, made[1].File, "batch.log", "index.htm",
-                                               "notes.txt"}));
+    EXPECT_EQ(files, (std::vector<std::string>{made[0].File, made[1].File, "batch.log", "cards.htm",
+                                               "index.csv", "index.htm", "notes.txt"}));
     EXPECT_NE(out.Read("index.htm").find("batch seed 50"), std::string::npos);
 }

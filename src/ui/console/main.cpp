@@ -13,8 +13,11 @@
 #include <limits>
 #include <optional>
 
+#include <unistd.h>
+
 #include "batch/Batch.h"
 #include "batch/BatchStop.h"
+#include "batch/Where.h"
 #include "model/Dice.h"
 #include "model/Game.h"
 #include "model/Text.h"
@@ -40,8 +43,12 @@ void Usage(std::ostream& out) {
            "       orrimar-cli --check-data DIR [--strict]\n"
            "       orrimar-cli --auto --count N --out DIR [--seed S] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--template FILE] [--data DIR]\n"
-           "                   [--format html|json|jsonl|both] [--dice FILE] [--jobs N]\n"
-           "                   [--no-pages]\n"
+           "                   [--format html|json|jsonl|both|text|csv] [--dice FILE]
+           "
+           "                   [--where EXPR [--max-tries N]] [--crew SERVICE:N,...]
+           "
+           "                   [--jobs N] [--no-pages]
+           "
            "       orrimar-cli --regenerate FILE [--data DIR] [--out FILE]\n"
            "       orrimar-cli --version | --help\n"
            "\n"
@@ -74,13 +81,26 @@ void Usage(std::ostream& out) {
            "  --no-pages        make the characters and write nothing, whatever --format:\n"
            "                    no pages, JSON or lines are built (for timing)\n"
            "  --format F        html (default: resumes), json (one JSON file each), both,\n"
-           "                    or jsonl (one line each, into the file --out names, or to\n"
-           "                    standard output with --out -; pages never go there)\n"
+           "                    jsonl (one line each, into the file --out names, or to\n"
+           "                    standard output with --out -; pages never go there),\n"
+           "                    text (a stat block each, the same way; the default\n"
+           "                    to standard output) or csv (the roster's columns and every\n"
+           "                    characteristic and skill, into the file --out names).\n"
+           "                    Pages come with index.htm (the roster), index.csv and\n"
+           "                    cards.htm (the stat blocks, to print)\n"
            "  --dice -|FILE     roll your own dice: - asks for every throw, FILE lists the\n"
            "                    totals in turn (a batch stops when the list runs out)\n"
            "  --regenerate FILE make the character of a resume or JSON file again from its\n"
            "                    seed and answers, and say what differs; --out FILE saves\n"
            "                    it (a .json name gives JSON, any other a resume)\n"
+           "  --where EXPR      keep making characters until --count of them meet every\n"
+           "                    condition of EXPR, such as \"Pilot>=2,rank>=O3,age<=30\"\n"
+           "                    (skills, characteristics, rank, age, terms, cash; service,\n"
+           "                    race, branch with = or !=; skill:NAME for any level)\n"
+           "  --max-tries N     give a --where search up at N characters made, 1 to\n"
+           "                    1000000000 (default 1000000); exit status 1\n"
+           "  --crew LIST       a mixed crew, such as \"Navy:2,Scout:1\": so many characters\n"
+           "                    of each service, in place of --count and --service\n"
            "  --jobs N          make the characters on N threads, 1 to 64 (the same\n"
            "                    characters and pages as on one)\n"
            "  -V, --version     print the program's version and its data format's\n"
@@ -173,6 +193,8 @@ int Run(const std::vector<std::string>& args) {
     std::vector<std::string> rest;
     bool automatic = false;
     bool seeded = false;
+    bool counted = false;
+    bool formatGiven = false;
     bool assumeYes = false;
     std::optional<std::string> checkDir;
     bool strict = false;
@@ -199,6 +221,8 @@ int Run(const std::vector<std::string>& args) {
                 : a == "--format"                                                    ? "a format"
                 : a == "--count" || a == "--terms" || a == "--seed" || a == "--jobs" ? "a number"
                 : a == "--race" || a == "--service" || a == "--branch"               ? "a name"
+                : a == "--where" || a == "--crew"                                    ? "a list"
+                : a == "--max-tries"                                                 ? "a number"
                                                                                      : nullptr;
             if (missing) {
                 std::cerr << "orrimar-cli: " << a << " needs " << missing << "\n";
@@ -226,15 +250,20 @@ int Run(const std::vector<std::string>& args) {
             strict = true;
         } else if (a == "--format" && hasValue) {
             const std::string f = args[++i];
-            if (f != "html" && f != "json" && f != "jsonl" && f != "both") {
-                std::cerr << "orrimar-cli: --format needs html, json, jsonl or both, not \"" << f
-                          << "\"\n";
+            if (f != "html" && f != "json" && f != "jsonl" && f != "both" && f != "text" &&
+                f != "csv") {
+                std::cerr << "orrimar-cli: --format needs html, json, jsonl, both, text or csv, "
+                             "not \""
+                          << f << "\"\n";
                 return 2;
             }
             batch.Format = f == "html"   ? BatchFormat::Html
                            : f == "json" ? BatchFormat::Json
                            : f == "both" ? BatchFormat::Both
+                           : f == "text" ? BatchFormat::Text
+                           : f == "csv"  ? BatchFormat::Csv
                                          : BatchFormat::Jsonl;
+            formatGiven = true;
         } else if ((a == "--dice" || a == "--regenerate") && hasValue) {
             (a == "--dice" ? batch.DiceList : regenerate) = args[++i];
         } else if (a == "--auto") {
@@ -243,6 +272,28 @@ int Run(const std::vector<std::string>& args) {
             assumeYes = true;
         } else if (a == "--no-pages") {
             batch.WritePages = false;
+        } else if ((a == "--where" || a == "--crew") && hasValue) {
+            std::string problem;
+            const std::string text = args[++i];
+            const bool good = a == "--where" ? ParseWhere(text, problem).has_value() : [&] {
+                auto crew = ParseCrew(text, MaxBatchCount, problem);
+                if (crew) batch.Crew = std::move(*crew);
+                return crew.has_value();
+            }();
+            if (!good) {
+                std::cerr << "orrimar-cli: " << a << " \"" << text << "\": " << problem << "\n";
+                return 2;
+            }
+            if (a == "--where") batch.Where = text;
+        } else if (a == "--max-tries" && hasValue) {
+            const auto value = number(args[++i], 1, 1000000000);
+            if (!value) {
+                std::cerr << "orrimar-cli: --max-tries needs a whole number from 1 to 1000000000, "
+                             "not \""
+                          << args[i] << "\"\n";
+                return 2;
+            }
+            batch.MaxTries = static_cast<int>(*value);
         } else if (a == "--jobs" && hasValue) {
             const auto value = number(args[++i], 1, MaxBatchJobs);
             if (!value) {
@@ -265,6 +316,7 @@ int Run(const std::vector<std::string>& args) {
                 return 2;
             }
             if (a == "--count") batch.Count = static_cast<int>(*value);
+            counted = counted || a == "--count";
             if (a == "--terms") batch.Terms = static_cast<int>(*value);
             if (a == "--seed") {
                 batch.Seed = *value;
@@ -319,13 +371,17 @@ int Run(const std::vector<std::string>& args) {
     if (!regenerate.empty())
         return RegenerateCharacter(regenerate, dataDir, batch.OutDir, std::cout, std::cerr);
     if (automatic) {
-        if (batch.OutDir.empty() && batch.WritePages) {
+        // Without a folder, stat blocks go to standard output.
+        if ((batch.OutDir.empty() || batch.OutDir == "-") && !formatGiven)
+            batch.Format = BatchFormat::Text;
+        if (batch.OutDir.empty() && batch.WritePages && batch.Format != BatchFormat::Text) {
             std::cerr << "orrimar-cli: --auto needs --out DIR (or --no-pages)\n";
             return 2;
         }
-        if (batch.OutDir == "-" && batch.Format != BatchFormat::Jsonl && batch.WritePages) {
-            std::cerr << "orrimar-cli: standard output takes JSON Lines only: give --format "
-                         "jsonl, or --out DIR for pages\n";
+        if (batch.OutDir == "-" && batch.Format != BatchFormat::Jsonl &&
+            batch.Format != BatchFormat::Text && batch.WritePages) {
+            std::cerr << "orrimar-cli: standard output takes JSON Lines or stat blocks only: give "
+                         "--format jsonl or text, or --out DIR for pages\n";
             return 2;
         }
         if (batch.DiceList == "-") {
@@ -337,12 +393,20 @@ int Run(const std::vector<std::string>& args) {
                 std::chrono::system_clock::now().time_since_epoch().count() % 1000000000);
         batch.DataDir = dataDir;
         batch.ReplaceBatch = assumeYes;
+        if (!batch.Crew.empty() && (counted || !batch.Service.empty())) {
+            std::cerr << "orrimar-cli: --crew gives the services and their counts: leave out "
+                         "--count and --service\n";
+            return 2;
+        }
+        batch.Progress = ::isatty(STDERR_FILENO) != 0;
         StopBatchOnSignals();
-        // JSON Lines are UTF-8 bytes, not the terminal's text: standard
-        // output carries them as the file would, whatever the locale.
+        // JSON Lines and CSV are UTF-8 bytes, not the terminal's text:
+        // standard output carries them as the file would, whatever the
+        // locale. Stat blocks are text for the terminal and meet it as such.
         auto* terminal = dynamic_cast<TerminalBuffer*>(std::cout.rdbuf());
         std::ostream bytes(terminal ? terminal->Target() : std::cout.rdbuf());
-        const int status = RunBatch(batch, std::cerr, nullptr, &bytes);
+        const int status = RunBatch(batch, std::cerr, nullptr,
+                                    batch.Format == BatchFormat::Text ? &std::cout : &bytes);
         bytes.flush();
         return status;
     }

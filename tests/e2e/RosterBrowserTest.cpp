@@ -1,0 +1,203 @@
+// The batch roster in a real browser (headless Chromium): the page's own
+// script sorts and filters as the address's fragment asks, and without
+// the script the page is the plain table in number order; the sheet of
+// stat blocks printed to PDF. Skipped only where no Chromium (or, for the
+// PDF, no pdfinfo) is installed; scripts/setup.sh installs both.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "batch/Batch.h"
+#include "model/Text.h"
+#include "support/TestGame.h"
+
+using namespace orrimar;
+
+namespace {
+
+std::string Output(const std::string& command) {
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return text;
+    std::array<char, 4096> buffer{};
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) text.append(buffer.data(), n);
+    pclose(pipe);
+    return text;
+}
+
+std::string Chromium() {
+    std::string path = Output("command -v chromium || command -v chromium-browser");
+    return path.substr(0, path.find('\n'));
+}
+
+// The page's DOM once loaded. (A browser with scripts off dumps no DOM, so
+// the page without its script is a copy with the script cut out.)
+std::string Dom(const std::string& chromium, const std::string& url) {
+    TempDir profile;
+    return Output("'" + chromium +
+                  "' --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+                  "--disable-background-networking --disable-component-update --disable-sync "
+                  "--user-data-dir='" +
+                  profile.Path() + "' --dump-dom '" + url + "' 2>/dev/null");
+}
+
+struct Row {
+    bool Hidden = false;
+    std::vector<std::string> Cells;  // the data-sort value when given, else the text
+    std::string Text, Html;
+};
+
+std::vector<Row> BodyRows(const std::string& dom) {
+    std::vector<Row> rows;
+    const size_t body = dom.find("<tbody>"), end = dom.find("</tbody>");
+    if (body == std::string::npos || end == std::string::npos) return rows;
+    const std::string part = dom.substr(body, end - body);
+    static const std::regex tr("<tr([^>]*)>([\\s\\S]*?)</tr>");
+    static const std::regex td("<td([^>]*)>([\\s\\S]*?)</td>");
+    static const std::regex sort("data-sort=\"([^\"]*)\"");
+    static const std::regex tag("<[^>]*>");
+    for (std::sregex_iterator it(part.begin(), part.end(), tr), stop; it != stop; ++it) {
+        Row row;
+        row.Hidden = (*it)[1].str().find("hidden") != std::string::npos;
+        const std::string cells = (*it)[2];
+        row.Html = cells;
+        for (std::sregex_iterator c(cells.begin(), cells.end(), td); c != stop; ++c) {
+            std::smatch m;
+            const std::string attributes = (*c)[1];
+            const std::string text = std::regex_replace((*c)[2].str(), tag, "");
+            row.Cells.push_back(std::regex_search(attributes, m, sort) ? m[1].str() : text);
+            row.Text += text + "\t";
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+struct Roster {
+    TempDir out;
+    std::vector<BatchCharacter> made;
+    std::string log;
+    Roster() {
+        BatchOptions options;
+        options.Count = 8;
+        options.Seed = 77;
+        options.DataDir = SampleDataDir();
+        options.OutDir = out.Path();
+        std::ostringstream said;
+        RunBatch(options, said, &made);
+        log = said.str();
+    }
+};
+
+constexpr size_t RankColumn = 5;
+
+}  // namespace
+
+// Sorted by rank, highest first (ties in number order), and filtered by a
+// race some rows lack: exactly the rows holding it are shown, and counted.
+TEST(RosterBrowser, TheScriptSortsAndFiltersAsTheAddressAsks) {
+    const std::string chromium = Chromium();
+    if (chromium.empty()) GTEST_SKIP() << "no chromium installed";
+    Roster roster;
+    ASSERT_EQ(roster.made.size(), 8u) << roster.log;
+    // One word: the filter takes every word typed.
+    const std::string race = Split(LCase(roster.made[0].Race), ' ')[0];
+    const std::string dom =
+        Dom(chromium, "file://" + roster.out.Path() + "index.htm#sort=-rank&filter=" + race);
+    const auto rows = BodyRows(dom);
+    ASSERT_EQ(rows.size(), 8u) << dom;
+    EXPECT_NE(dom.find("<th data-key=\"rank\" aria-sort=\"descending\">"), std::string::npos)
+        << dom;
+    size_t shown = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].Hidden, LCase(rows[i].Text).find(race) == std::string::npos)
+            << rows[i].Text;
+        shown += rows[i].Hidden ? 0 : 1;
+        if (i == 0) continue;
+        const int before = std::stoi(rows[i - 1].Cells[RankColumn]);
+        const int rank = std::stoi(rows[i].Cells[RankColumn]);
+        EXPECT_GE(before, rank) << dom;
+        if (before == rank) {
+            EXPECT_LT(std::stoi(rows[i - 1].Cells[0]), std::stoi(rows[i].Cells[0]));
+        }
+    }
+    EXPECT_GT(shown, 0u);
+    EXPECT_LT(shown, 8u) << "a race every character shares filters nothing: choose another seed";
+    EXPECT_NE(dom.find(std::to_string(shown) + " of 8 shown"), std::string::npos) << dom;
+}
+
+// Without the script: every row in number order, no filter box, and the
+// headings in a head that printing repeats.
+TEST(RosterBrowser, WithoutTheScriptThePageIsThePlainTable) {
+    const std::string chromium = Chromium();
+    if (chromium.empty()) GTEST_SKIP() << "no chromium installed";
+    Roster roster;
+    ASSERT_EQ(roster.made.size(), 8u) << roster.log;
+    std::string page = roster.out.Read("index.htm");
+    const size_t script = page.find("<script>"), end = page.find("</script>");
+    ASSERT_LT(script, end);
+    page.erase(script, end + 9 - script);
+    std::ofstream(roster.out.Path() + "plain.htm", std::ios::binary) << page;
+    const std::string dom =
+        Dom(chromium, "file://" + roster.out.Path() + "plain.htm#sort=-rank&filter=x");
+    const auto rows = BodyRows(dom);
+    ASSERT_EQ(rows.size(), 8u) << dom;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_FALSE(rows[i].Hidden);
+        EXPECT_EQ(rows[i].Cells[0], std::to_string(i + 1));
+        EXPECT_NE(rows[i].Html.find("href=\"" + roster.made[i].File + "\""), std::string::npos);
+    }
+    EXPECT_EQ(dom.find("id=\"filter\""), std::string::npos);
+    EXPECT_NE(dom.find("<thead>"), std::string::npos);
+    EXPECT_NE(dom.find("thead { display: table-header-group; }"), std::string::npos);
+}
+
+// The sheet of stat blocks printed to PDF: at least four characters a page,
+// and every card whole on one page (its head and its last line together).
+TEST(RosterBrowser, StatBlocksPrintSeveralToAPageAndWhole) {
+    const std::string chromium = Chromium();
+    const std::string pdfinfo = Output("command -v pdfinfo");
+    if (chromium.empty() || pdfinfo.empty()) GTEST_SKIP() << "no chromium or pdfinfo installed";
+    TempDir out, profile;
+    BatchOptions options;
+    options.Count = 40;
+    options.Seed = 500;
+    options.DataDir = SampleDataDir();
+    options.OutDir = out.Path();
+    std::ostringstream log;
+    std::vector<BatchCharacter> made;
+    ASSERT_EQ(RunBatch(options, log, &made), 0) << log.str();
+    const std::string pdf = out.Path() + "cards.pdf";
+    Output("'" + chromium +
+           "' --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+           "--disable-background-networking --disable-component-update --disable-sync "
+           "--no-pdf-header-footer --user-data-dir='" +
+           profile.Path() + "' --print-to-pdf='" + pdf + "' 'file://" + out.Path() +
+           "cards.htm' 2>/dev/null");
+    const std::string info = Output("pdfinfo '" + pdf + "'");
+    std::smatch pages;
+    ASSERT_TRUE(std::regex_search(info, pages, std::regex("Pages:\\s+(\\d+)"))) << info;
+    const int count = std::stoi(pages[1]);
+    EXPECT_GE(count, 2);
+    EXPECT_LE(count, 10);
+    std::vector<std::string> text;
+    for (int page = 1; page <= count; ++page)
+        text.push_back(Output("pdftotext -layout -f " + std::to_string(page) + " -l " +
+                              std::to_string(page) + " '" + pdf + "' -"));
+    for (const BatchCharacter& c : made) {
+        const std::string head = "UPP " + c.Upp + ", age " + std::to_string(c.Age);
+        const std::regex tail("Seed " + std::to_string(c.Seed) + "\\b");
+        int found = 0;
+        for (const std::string& page : text)
+            if (std::regex_search(page, tail)) {
+                ++found;
+                EXPECT_NE(page.find(head), std::string::npos) << c.Name << " split across pages";
+            }
+        EXPECT_EQ(found, 1) << c.Seed;
+    }
+}
