@@ -43,12 +43,9 @@ void Usage(std::ostream& out) {
            "       orrimar-cli --check-data DIR [--strict]\n"
            "       orrimar-cli --auto --count N --out DIR [--seed S] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--template FILE] [--data DIR]\n"
-           "                   [--format html|json|jsonl|both|text|csv] [--dice FILE]
-           "
-           "                   [--where EXPR [--max-tries N]] [--crew SERVICE:N,...]
-           "
-           "                   [--jobs N] [--no-pages]
-           "
+           "                   [--format html|json|jsonl|both|text|csv] [--dice FILE]\n"
+           "                   [--where EXPR [--max-tries N]] [--crew SERVICE:N,...]\n"
+           "                   [--jobs N] [--no-pages]\n"
            "       orrimar-cli --regenerate FILE [--data DIR] [--out FILE]\n"
            "       orrimar-cli --version | --help\n"
            "\n"
