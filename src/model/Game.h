@@ -105,6 +105,19 @@ struct RulesPart {
 
 // The character and its career: what a career writes, and what it needs to
 // be made again.
+// The special-assignment tables and school files a career entered, in
+// order, and what aging took from each characteristic.
+struct CareerWatch {
+    std::vector<std::string> Tables;
+    std::vector<std::string> Schools;
+    std::array<int, CharacterRecord::MaxStats + 1> AgingLoss{};
+    void Clear() {
+        Tables.clear();
+        Schools.clear();
+        AgingLoss.fill(0);
+    }
+};
+
 struct CareerPart {
     CharacterRecord Character;
     CharacterRecord BlankCharacter;
@@ -116,6 +129,10 @@ struct CareerPart {
 
     // Data problems the rules met in play, for a batch to report.
     std::vector<std::string> ProblemsMet;
+
+    // What statistics count in a career that the record does not keep:
+    // set only by them, so every other career pays one test of a null.
+    CareerWatch* Watch = nullptr;
 
     // The career being played, as it can be made again: recorded from
     // "Accept" to the end of the career.
