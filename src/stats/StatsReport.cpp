@@ -77,7 +77,8 @@ constexpr const char* DrawScript = R"JS(
                         data: shares.map(function (s) { return s[i]; }) };
              }) },
              options: { indexAxis: 'y', scales: { x: { stacked: true, max: 100,
-                          title: { display: true, text: '% of careers' } }, y: { stacked: true } } } };
+                          title: { display: true, text: '% of careers' } },
+                          y: { stacked: true, ticks: { autoSkip: false } } } } };
   }
   var canvases = document.querySelectorAll('canvas[data-chart]');
   for (var i = 0; i < canvases.length; ++i) {
@@ -114,6 +115,13 @@ std::string Decimal(double value, int places) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", places, value);
     return text;
+}
+
+// A difference with its sign; one that rounds to nothing reads "+0.0".
+std::string Signed(double value, int places) {
+    std::string text = Decimal(value, places);
+    if (text.find_first_not_of("-0.") == std::string::npos) text = Decimal(0, places);
+    return text[0] == '-' ? text : "+" + text;
 }
 
 std::string Esc(const json& text) {
@@ -208,9 +216,9 @@ void FigureTable(std::ostringstream& out, const json& doc, const json& race, con
                     (*groups[0])["figures"].contains(s) && (*groups[0])["figures"][s].contains(name)
                         ? (*groups[0])["figures"][s][name]["kind"] == "share"
                         : true;
-                out << "<td>" << (diff < 0 ? "" : "+")
-                    << (share ? Decimal(100 * diff, 1) + "%" : Decimal(diff, 2)) << "</td><td>"
-                    << (flagged ? "significant" : "") << "</td>";
+                out << "<td>" << Signed(share ? 100 * diff : diff, share ? 1 : 2)
+                    << (share ? "%" : "") << "</td><td>" << (flagged ? "significant" : "")
+                    << "</td>";
             } else {
                 out << "<td>-</td><td></td>";
             }
@@ -266,7 +274,7 @@ std::string StatsReportHtml(const json& doc, const std::string& chartLibrary) {
     // Survival of every service in one stacked bar each.
     out << "<section><h2>How careers ended</h2>\n<div class=\"chart\"><div><canvas width=\"640\" "
            "height=\""
-        << 80 + 28 * (doc["stats"]["groups"].size() * runs.size())
+        << 100 + 36 * (doc["stats"]["groups"].size() * runs.size())
         << "\" data-chart=\"outcome\"></canvas></div>\n<table><tr><th>Race, service</th>";
     if (!doc["stats"]["groups"].empty())
         for (const auto& name : doc["stats"]["groups"][0]["charts"]["outcome"]["labels"])
@@ -295,13 +303,14 @@ std::string StatsReportHtml(const json& doc, const std::string& chartLibrary) {
         std::vector<const json*> groups;
         for (const json* run : runs) groups.push_back(FindGroup(*run, race, service));
         out << "<section class=\"group\"><h2>" << Esc(race) << ", " << Esc(service) << "</h2>\n";
-        FigureTable(out, doc, race, service, groups);
         out << "<div class=\"chart\">\n";
         Chart(out, "terms", "Terms served", race, service, groups);
         Chart(out, "age", "Age at muster-out", race, service, groups);
         Chart(out, "rank", "Final rank", race, service, groups);
         Chart(out, "skills", "Most common skills", race, service, groups);
-        out << "</div></section>\n";
+        out << "</div>\n";
+        FigureTable(out, doc, race, service, groups);
+        out << "</section>\n";
     }
     std::string data = doc.dump();
     // Inside a script element "</" would end it.

@@ -77,9 +77,11 @@ void PrintComparison(std::ostream& out, const StatsRun& a, const StatsRun& b,
             out << "  " << Pad(p.Name, 34) << Pad(p.A ? FigureText(*p.A) : "-", 9) << "-> "
                 << Pad(p.B ? FigureText(*p.B) : "-", 9);
             if (p.Tested) {
-                const double d = p.B->Value - p.A->Value;
-                const Figure diff{p.Section, p.Name, p.What, d < 0 ? -d : d, 0, 0};
-                out << (d < 0 ? "-" : "+") << FigureText(diff);
+                const Figure diff{p.Section, p.Name, p.What, p.B->Value - p.A->Value, 0, 0};
+                std::string text = FigureText(diff);
+                if (text.find_first_not_of("-0.%") == std::string::npos)
+                    text = text.substr(text[0] == '-' ? 1 : 0);
+                out << (text[0] == '-' ? "" : "+") << text;
                 if (p.Significant) {
                     out << "  (significant)";
                     ++flagged;

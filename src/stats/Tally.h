@@ -63,8 +63,9 @@ struct GroupTally {
 };
 
 // How a career ended, for the stacked bar: each career in one class.
-inline constexpr const char* OutcomeNames[] = {"served out", "wounded", "invalided out",
-                                               "court-martialled", "died of old age"};
+inline constexpr const char* OutcomeNames[] = {"served out unhurt", "served out wounded",
+                                               "invalided out", "court-martialled",
+                                               "died of old age"};
 
 struct GroupSummary {
     std::string Race, Service;
