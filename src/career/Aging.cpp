@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "model/CareerWatch.h"
 #include "model/Display.h"
 #include "model/Game.h"
 

@@ -103,21 +103,10 @@ struct RulesPart {
     std::array<std::string, 6> ClearanceCode{};
 };
 
+struct CareerWatch;
+
 // The character and its career: what a career writes, and what it needs to
 // be made again.
-// The special-assignment tables and school files a career entered, in
-// order, and what aging took from each characteristic.
-struct CareerWatch {
-    std::vector<std::string> Tables;
-    std::vector<std::string> Schools;
-    std::array<int, CharacterRecord::MaxStats + 1> AgingLoss{};
-    void Clear() {
-        Tables.clear();
-        Schools.clear();
-        AgingLoss.fill(0);
-    }
-};
-
 struct CareerPart {
     CharacterRecord Character;
     CharacterRecord BlankCharacter;

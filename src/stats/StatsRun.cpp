@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "model/CareerWatch.h"
 #include "model/Game.h"
 
 namespace orrimar {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/CareerWatch.h"
 #include "model/Game.h"
 #include "model/Text.h"
 

@@ -219,6 +219,8 @@ TEST(Cli, VersionHelpAndMissingValues) {
              {"--auto --count 2 --out", "--out needs a folder"},
              {"--auto --no-pages --race ''", "--race needs a name"},
              {"--auto --no-pages COURTMARTIAL", "unknown argument COURTMARTIAL"},
+             {"--stats --report", "--report needs a file"},
+             {"--data x --compare y", "--compare and --report go with --stats"},
              {"--auto --out - --format both",
               "standard output takes JSON Lines only: give --format jsonl, or --out DIR for "
               "pages"}}) {

@@ -6,6 +6,7 @@
 
 #include "ask/Question.h"
 #include "career/SkillTables.h"
+#include "model/CareerWatch.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/ProblemsMet.h"
