@@ -10,6 +10,10 @@ for pkg in g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-
            python3-jsonschema lintian; do
   have_pkg "$pkg" || need+=("$pkg")
 done
+# Statistics reports inline the charting library; their test opens one in a browser.
+for pkg in libjs-chart.js chromium; do
+  have_pkg "$pkg" || need+=("$pkg")
+done
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0

@@ -46,7 +46,9 @@ TEST(Stats, SignificanceTestsGiveKnownPValues) {
 // flagged alone, not among four.
 TEST(Stats, ComparisonCorrectsForTheNumberOfFigures) {
     const auto group = [](std::vector<double> shares) {
-        GroupSummary s{"Race", "Service"};
+        GroupSummary s;
+        s.Race = "Race";
+        s.Service = "Service";
         s.Finished = 1000;
         for (size_t i = 0; i < shares.size(); ++i)
             s.Figures.push_back(
