@@ -10,10 +10,12 @@ for pkg in g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-
            python3-jsonschema lintian; do
   have_pkg "$pkg" || need+=("$pkg")
 done
-# The batch roster's tests open its pages in a real browser and count the
-# pages of a printed sheet.
-have_pkg chromium || need+=(chromium)
-have_pkg poppler-utils || need+=(poppler-utils)
+# The batch roster's and the statistics report's tests open their pages in a
+# real browser and count the pages of a printed sheet; reports inline the
+# charting library.
+for pkg in chromium poppler-utils libjs-chart.js; do
+  have_pkg "$pkg" || need+=("$pkg")
+done
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0

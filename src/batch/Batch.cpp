@@ -368,6 +368,81 @@ std::string RemakeBatchCharacter(const BatchOptions& options, int n, const std::
     return "";
 }
 
+std::string PlayBatchGroups(
+    const BatchOptions& options, const std::function<void(const std::vector<BatchGroup>&)>& chosen,
+    const std::function<void(int job, Game&)>& setup,
+    const std::function<void(int job, size_t group, int n, bool finished, const Game&)>& each,
+    const std::function<void(size_t group, const std::string&)>& skip) {
+    const int count = std::max(options.Count, 0);
+    const int jobs = std::clamp(options.Jobs, 1, std::max(1, std::min(count, MaxBatchJobs)));
+    BatchOptions quiet = options;
+    quiet.WritePages = false;
+    quiet.DiceList.clear();
+    std::vector<std::unique_ptr<Worker>> workers;
+    for (int k = 0; k < jobs; ++k) {
+        workers.push_back(std::make_unique<Worker>());
+        if (std::string failed = Prepare(*workers.back(), quiet, nullptr); !failed.empty())
+            return failed;
+        setup(k, workers.back()->g);
+    }
+    std::vector<BatchGroup> groups;
+    std::vector<std::pair<int, int>> picks;  // race and service index of each group
+    Worker& first = *workers[0];
+    for (const int race : first.races) {
+        const auto& raceEntry = first.g.RaceList.Entries[static_cast<size_t>(race)];
+        ListServices(first.g, &raceEntry);
+        const std::vector<int> services = first.services.empty()
+                                              ? Candidates(first.g.ServiceList, options.Service)
+                                              : first.services[static_cast<size_t>(race)];
+        for (const int service : services) {
+            const auto& entry = first.g.ServiceList.Entries[static_cast<size_t>(service)];
+            groups.push_back({raceEntry.Key, entry.Key, raceEntry.Display, entry.Display});
+            picks.emplace_back(race, service);
+        }
+    }
+    if (groups.empty()) return "no race offers a service to play";
+    chosen(groups);
+    for (size_t group = 0; group < groups.size() && !BatchStopSignal(); ++group) {
+        // Each pair is asked for by its keys, which pick exactly that entry.
+        quiet.Race = groups[group].RaceKey;
+        quiet.Service = groups[group].ServiceKey;
+        for (auto& w : workers) {
+            w->races = {picks[group].first};
+            w->services.assign(w->g.RaceList.Entries.size(), {});
+            w->services[static_cast<size_t>(picks[group].first)] = {picks[group].second};
+        }
+        std::atomic<int> next{1};
+        std::string stopped;
+        std::mutex stopping;
+        const auto work = [&](int job) {
+            Worker& w = *workers[static_cast<size_t>(job)];
+            while (!BatchStopSignal()) {
+                const int n = next++;
+                if (n > count) return;
+                BatchCharacter result;
+                std::string message, line;
+                std::vector<std::string> notes;
+                std::vector<FileText> files;
+                const Outcome outcome =
+                    MakeCharacter(w, quiet, "", n, result, message, line, notes, files);
+                if (outcome == Outcome::Stop) {
+                    std::lock_guard<std::mutex> lock(stopping);
+                    if (stopped.empty()) stopped = message;
+                    next = count + 1;
+                    return;
+                }
+                each(job, group, n, outcome == Outcome::Made, w.g);
+            }
+        };
+        std::vector<std::thread> threads;
+        for (int k = 1; k < jobs; ++k) threads.emplace_back(work, k);
+        work(0);
+        for (auto& thread : threads) thread.join();
+        if (!stopped.empty()) skip(group, stopped);
+    }
+    return BatchStopSignal() ? "stopped by a signal" : "";
+}
+
 namespace {
 
 // What the characters of a batch say and write, put out in their order

@@ -89,6 +89,27 @@ std::string CheckWithinTables(const Game& g);
 std::string RemakeBatchCharacter(const BatchOptions& options, int n, const std::vector<int>& throws,
                                  const std::function<void(Game&)>& use);
 
+// A race and a service a batch may draw, by key and by name.
+struct BatchGroup {
+    std::string RaceKey, ServiceKey, Race, Service;
+};
+
+// Plays characters of a batch without writing anything, for those who
+// only count what they come to: first lists the race and service pairs
+// `options` may draw (every service of each race when none is asked) and
+// hands them to `chosen`, then plays characters 1..options.Count of each
+// pair in turn, on options.Jobs threads, with the batch's answers and
+// seeds. `setup` is called once for each thread's game (0..jobs-1) before
+// any character; `each` on that thread for every character, with its
+// group and number, and whether its career was finished (in no set order).
+// A pair whose files the loaders refuse is left, saying why to `skip`.
+// Returns "" or what kept every character from being made.
+std::string PlayBatchGroups(
+    const BatchOptions& options, const std::function<void(const std::vector<BatchGroup>&)>& chosen,
+    const std::function<void(int job, Game&)>& setup,
+    const std::function<void(int job, size_t group, int n, bool finished, const Game&)>& each,
+    const std::function<void(size_t group, const std::string&)>& skip);
+
 // Runs the batch; progress and problems go to `log`, and what the rules
 // said while a character was made (data problems met in play) also to
 // batch.log in the output folder. JSON Lines to standard output go to

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "model/CareerWatch.h"
 #include "model/Display.h"
 #include "model/Game.h"
 
@@ -159,6 +160,7 @@ void ApplyAging(Game& g) {
             // routine reports as death of old age.
             c.Stats[check.Stat] =
                 static_cast<int16_t>(std::max(c.Stats[check.Stat] - check.Loss, -32768));
+            if (g.Watch) g.Watch->AgingLoss[static_cast<size_t>(check.Stat)] += check.Loss;
             ShowCharacter(g, "-" + std::to_string(check.Loss) + " " + check.Name);
         }
         return;

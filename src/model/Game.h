@@ -103,6 +103,8 @@ struct RulesPart {
     std::array<std::string, 6> ClearanceCode{};
 };
 
+struct CareerWatch;
+
 // The character and its career: what a career writes, and what it needs to
 // be made again.
 struct CareerPart {
@@ -120,6 +122,10 @@ struct CareerPart {
 
     // Data problems the rules met in play, for a batch to report.
     std::vector<std::string> ProblemsMet;
+
+    // What statistics count in a career that the record does not keep:
+    // set only by them, so every other career pays one test of a null.
+    CareerWatch* Watch = nullptr;
 
     // The career being played, as it can be made again: recorded from
     // "Accept" to the end of the career.

@@ -305,6 +305,8 @@ TEST(Cli, VersionHelpAndMissingValues) {
              {"--auto --count 2 --out", "--out needs a folder"},
              {"--auto --no-pages --race ''", "--race needs a name"},
              {"--auto --no-pages COURTMARTIAL", "unknown argument COURTMARTIAL"},
+             {"--stats --report", "--report needs a file"},
+             {"--data x --compare y", "--compare and --report go with --stats"},
              {"--auto --out - --format both",
               "standard output takes JSON Lines or stat blocks only: give --format jsonl or "
               "text, or --out DIR for pages"},

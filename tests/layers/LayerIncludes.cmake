@@ -1,7 +1,7 @@
 # Fails when a file of src/ includes a header of a layer above its own,
 # naming the file and line. The layers, lowest first:
 #   rules        startup/ model/ career/ names/ ask/   (library orrimar_rules)
-#   application  output/ batch/ ui/                    (library orrimar_app)
+#   application  output/ batch/ stats/ ui/             (library orrimar_app)
 #   faces        ui/qt/ ui/console/
 # A file in a folder of no layer fails too, so a new folder is placed
 # before it is used.
@@ -20,7 +20,7 @@ function(layer_of path result)
     set(${result} 2 PARENT_SCOPE)
   elseif(path MATCHES "^(startup|model|career|names|ask)/")
     set(${result} 0 PARENT_SCOPE)
-  elseif(path MATCHES "^(output|batch|ui)/[^/]+$")
+  elseif(path MATCHES "^(output|batch|stats|ui)/[^/]+$")
     set(${result} 1 PARENT_SCOPE)
   else()
     set(${result} -1 PARENT_SCOPE)

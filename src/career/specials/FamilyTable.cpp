@@ -6,6 +6,7 @@
 
 #include "ask/Question.h"
 #include "career/SkillTables.h"
+#include "model/CareerWatch.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/ProblemsMet.h"
@@ -102,6 +103,7 @@ bool AttendSchool(Game& g, const SchoolFile& school, int result) {
         return SchoolFailed(
             g, "The school file " + FileNameOf(*path) + " needs a title line and six skill lines");
     AddHistory(g, (*lines)[0]);
+    if (g.Watch) g.Watch->Schools.push_back(FileNameOf(*path));
     for (int k = 0; k < school.Picks; ++k) AddSkill(g, (*lines)[RollDice(g, 1, 6)]);
     return true;
 }
@@ -147,6 +149,7 @@ void Run(Game& g, const SpecialTable& table, const SpecialThrow& how, int depth)
         DataProblemMet(g, "Special assignment tables lead too deep at " + table.Name);
         return;
     }
+    if (g.Watch) g.Watch->Tables.push_back(table.Name);
     const int result = ThrowResult(g, how);
     for (const auto& row : table.Rows) {
         if (result < row.From || result > row.To || !AllHold(g, row.When)) continue;

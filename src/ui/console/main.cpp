@@ -26,6 +26,7 @@
 #include "startup/DataCheck.h"
 #include "startup/InstalledData.h"
 #include "startup/Main.h"
+#include "stats/Statistics.h"
 #include "ui/Program.h"
 #include "ui/console/ConsoleUi.h"
 #include "ui/console/Terminal.h"
@@ -47,6 +48,9 @@ void Usage(std::ostream& out) {
            "                   [--where EXPR [--max-tries N]] [--crew SERVICE:N,...]\n"
            "                   [--jobs N] [--no-pages]\n"
            "       orrimar-cli --regenerate FILE [--data DIR] [--out FILE]\n"
+           "       orrimar-cli --stats [--data DIR] [--count N] [--race R] [--service S]\n"
+           "                   [--branch B] [--terms T] [--jobs J] [--format json]\n"
+           "                   [--seed S] [--compare DIR] [--report FILE.htm]\n"
            "       orrimar-cli --version | --help\n"
            "\n"
            "  --data DIR        use DIR as the data folder for this run (the settings file\n"
@@ -100,6 +104,13 @@ void Usage(std::ostream& out) {
            "                    of each service, in place of --count and --service\n"
            "  --jobs N          make the characters on N threads, 1 to 64 (the same\n"
            "                    characters and pages as on one)\n"
+           "  --stats           play --count careers (default 10000) of each race and\n"
+           "                    service asked for (every service of the race when none\n"
+           "                    is) and print what they came to; the seed is 1 unless\n"
+           "                    given; --format json prints JSON\n"
+           "  --compare DIR     with --stats: play as many on DIR too, with seeds of its\n"
+           "                    own, and mark the differences unlikely to be chance\n"
+           "  --report FILE     with --stats: write an HTML report with charts\n"
            "  -V, --version     print the program's version and its data format's\n"
            "  -h, --help        print this text\n"
            "\n"
@@ -197,6 +208,8 @@ int Run(const std::vector<std::string>& args) {
     bool strict = false;
     BatchOptions batch;
     std::string regenerate;
+    bool stats = false, counted = false;
+    std::string compare, report;
     // A whole number in lo..hi, all of the text; nothing otherwise.
     auto number = [](const std::string& text, uint64_t lo, uint64_t hi) -> std::optional<uint64_t> {
         if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
@@ -213,8 +226,10 @@ int Run(const std::vector<std::string>& args) {
         // rather than pass for an unknown one.
         if (!hasValue) {
             const char* missing =
-                a == "--data" || a == "--check-data" || a == "--out"                 ? "a folder"
-                : a == "--template" || a == "--regenerate" || a == "--dice"          ? "a file"
+                a == "--data" || a == "--check-data" || a == "--out" ? "a folder"
+                : a == "--template" || a == "--regenerate" || a == "--dice" || a == "--report"
+                    ? "a file"
+                : a == "--compare"                                                   ? "a folder"
                 : a == "--format"                                                    ? "a format"
                 : a == "--count" || a == "--terms" || a == "--seed" || a == "--jobs" ? "a number"
                 : a == "--race" || a == "--service" || a == "--branch"               ? "a name"
@@ -265,6 +280,15 @@ int Run(const std::vector<std::string>& args) {
             (a == "--dice" ? batch.DiceList : regenerate) = args[++i];
         } else if (a == "--auto") {
             automatic = true;
+        } else if (a == "--stats") {
+            stats = true;
+        } else if ((a == "--compare" || a == "--report") && hasValue) {
+            if (args[i + 1].empty()) {
+                std::cerr << "orrimar-cli: " << a << " needs a "
+                          << (a == "--compare" ? "folder" : "file") << "\n";
+                return 2;
+            }
+            (a == "--compare" ? compare : report) = args[++i];
         } else if (a == "--yes") {
             assumeYes = true;
         } else if (a == "--no-pages") {
@@ -312,8 +336,10 @@ int Run(const std::vector<std::string>& args) {
                           << hi << ", not \"" << args[i] << "\"\n";
                 return 2;
             }
-            if (a == "--count") batch.Count = static_cast<int>(*value);
-            counted = counted || a == "--count";
+            if (a == "--count") {
+                batch.Count = static_cast<int>(*value);
+                counted = true;
+            }
             if (a == "--terms") batch.Terms = static_cast<int>(*value);
             if (a == "--seed") {
                 batch.Seed = *value;
@@ -352,6 +378,24 @@ int Run(const std::vector<std::string>& args) {
         return 2;
     }
     if (checkDir) return CheckData(*checkDir, strict);
+    if ((!compare.empty() || !report.empty()) && !stats) {
+        std::cerr << "orrimar-cli: --compare and --report go with --stats\n";
+        return 2;
+    }
+    if (stats) {
+        if (automatic || !regenerate.empty() || !rest.empty() || !batch.DiceList.empty() ||
+            (batch.Format != BatchFormat::Html && batch.Format != BatchFormat::Json)) {
+            std::cerr << "orrimar-cli: --stats takes --format json only, and no --auto, "
+                         "--regenerate, --dice or test words\n";
+            return 2;
+        }
+        StatsRequest request{batch, compare, report, batch.Format == BatchFormat::Json};
+        if (!counted) request.Batch.Count = DefaultStatsCount;
+        if (!seeded) request.Batch.Seed = 1;
+        request.Batch.DataDir = dataDir;
+        StopBatchOnSignals();
+        return RunStatistics(request, std::cout, std::cerr);
+    }
     // What is left is the command line the rules test ("TESTMODE" and friends).
     std::string commandLine;
     for (const auto& word : rest) commandLine += (commandLine.empty() ? "" : " ") + word;

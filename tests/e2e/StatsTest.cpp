@@ -1,0 +1,169 @@
+// Statistics of a data folder through orrimar-cli: a comparison flags a
+// real edit and nothing for a comment, and the report draws its charts in
+// a browser with the numbers the JSON gives.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <sstream>
+
+#include <sys/wait.h>
+
+#include "support/TestGame.h"
+
+using namespace orrimar;
+using json = nlohmann::ordered_json;
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+};
+
+// orrimar-cli with `args`; standard output only.
+CliRun Cli(const std::string& args, const TempDir& work) {
+    const std::string command = "cd '" + work.Path() + "' && WINDIR='" + work.Path() + "' '" +
+                                ORRIMAR_CLI + "' " + args + " 2>/dev/null";
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    std::array<char, 4096> buffer{};
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+// A copy of the sample data in `dir`, its naval branch files edited by `edit`.
+std::string EditedCopy(const TempDir& dir, const std::string& name,
+                       const std::function<std::string(std::string)>& edit) {
+    const std::string folder = dir.Path() + name + "/";
+    std::filesystem::create_directory(folder);
+    for (const auto& entry : std::filesystem::directory_iterator(SampleDataDir()))
+        if (entry.is_regular_file())
+            std::filesystem::copy_file(entry.path(), folder + entry.path().filename().string());
+    std::ifstream in(folder + "NAVY.SRV", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    in.close();
+    std::ofstream(folder + "NAVY.SRV", std::ios::binary) << edit(text.str());
+    return folder;
+}
+
+const char* Careers = "--race Imperial --service 'Imperial Navy' --count 2000";
+
+}  // namespace
+
+// Each figure is tested against the other folder's: harder survival throws
+// show as more wounds, a comment changes nothing.
+TEST(Stats, ComparisonFlagsARealEditAndNothingForAComment) {
+    TempDir work;
+    const std::string same = EditedCopy(work, "same", [](std::string text) {
+        // The branch section's free line is read by no rule.
+        return std::regex_replace(text, std::regex("\r\nAssignments\r\n"),
+                                  "\r\nAssignments of the line\r\n");
+    });
+    const std::string harder = EditedCopy(work, "harder", [](std::string text) {
+        return std::regex_replace(text, std::regex("Surv=6"), "Surv=8");
+    });
+    ASSERT_NE(same, harder);
+    const auto flagged = [&](const std::string& other) {
+        const CliRun run = Cli("--stats --format json --data '" + SampleDataDir() +
+                                   "' --compare '" + other + "' " + Careers,
+                               work);
+        EXPECT_EQ(run.status, 0);
+        const json doc = json::parse(run.out);
+        EXPECT_GT(doc["differences"].size(), 30u);
+        std::vector<std::string> names;
+        for (const auto& d : doc["differences"])
+            if (d["significant"].get<bool>()) names.push_back(d["name"].get<std::string>());
+        return names;
+    };
+    EXPECT_EQ(flagged(same), std::vector<std::string>{});
+    const auto names = flagged(harder);
+    EXPECT_NE(std::find(names.begin(), names.end(), "wounded"), names.end());
+    const CliRun text =
+        Cli("--stats --data '" + SampleDataDir() + "' --compare '" + same + "' " + Careers, work);
+    EXPECT_NE(text.out.find("No difference is unlikely to be chance."), std::string::npos)
+        << text.out;
+}
+
+// The figures are counted per thread and merged: two threads give the
+// figures one does.
+TEST(Stats, ThreadsGiveTheSameFigures) {
+    TempDir work;
+    const std::string args =
+        "--stats --format json --data '" + SampleDataDir() + "' --race Vargr --count 300";
+    const CliRun one = Cli(args, work), two = Cli(args + " --jobs 2", work);
+    EXPECT_EQ(one.status, 0);
+    EXPECT_GT(json::parse(one.out)["stats"]["groups"].size(), 1u);
+    EXPECT_EQ(one.out, two.out);
+}
+
+// The report carries the JSON's document and its numbers in tables, and in
+// a browser draws every chart without a script error.
+TEST(Stats, ReportDrawsItsChartsWithTheJsonsNumbers) {
+    TempDir work;
+    const std::string args = "--stats --format json --data '" + SampleDataDir() +
+                             "' --race Imperial --count 200 --seed 5";
+    const CliRun run = Cli(args + " --report report.htm", work);
+    ASSERT_EQ(run.status, 0);
+    const json doc = json::parse(run.out);
+    const std::string page = work.Read("report.htm");
+    // (std::regex recurses a level a character: the page is searched by hand.)
+    const std::string open = "<script type=\"application/json\" id=\"stats\">";
+    const size_t from = page.find(open);
+    ASSERT_NE(from, std::string::npos);
+    const std::string raw =
+        page.substr(from + open.size(), page.find("</script>", from) - from - open.size());
+    std::string text;
+    for (size_t i = 0; i < raw.size(); ++i) {
+        if (raw.compare(i, 3, "<\\/") == 0) {
+            text += "</";
+            i += 2;
+        } else {
+            text += raw[i];
+        }
+    }
+    EXPECT_EQ(json::parse(text), doc);
+    // Without its script the page still reads: each service's survival
+    // share in its table, as the JSON gives it.
+    const auto& groups = doc["stats"]["groups"];
+    ASSERT_GT(groups.size(), 2u);
+    for (const auto& g : groups) {
+        char share[64];
+        std::snprintf(share, sizeof share, "<td>served out</td><td>%.1f%%</td>",
+                      100 * g["figures"]["Survival"]["served out"]["value"].get<double>());
+        EXPECT_NE(page.find(share), std::string::npos) << share;
+    }
+
+    if (std::system("command -v chromium > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no chromium (scripts/setup.sh installs it)";
+    const std::string dom = work.Path() + "dom.htm";
+    const std::string command =
+        "timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-quic "
+        "--no-first-run --disable-background-networking --disable-component-update "
+        "--disable-sync --user-data-dir='" +
+        work.Path() + "profile' --virtual-time-budget=5000 --dump-dom 'file://" + work.Path() +
+        "report.htm' > '" + dom + "' 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string drawn = work.Read("dom.htm");
+    EXPECT_NE(drawn.find("data-charts=\"drawn\""), std::string::npos) << drawn.substr(0, 300);
+    EXPECT_EQ(drawn.find("data-script-error=\""), std::string::npos);
+    size_t canvases = 0;
+    const std::string mark = "data-inked=\"";
+    for (size_t at = drawn.find(mark); at != std::string::npos; at = drawn.find(mark, at + 1)) {
+        ++canvases;
+        EXPECT_GT(std::stol(drawn.substr(at + mark.size(), 12)), 2000) << "a blank chart";
+    }
+    // The survival bars of every service, and four charts each.
+    EXPECT_EQ(canvases, 1 + 4 * groups.size());
+}
