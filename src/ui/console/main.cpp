@@ -208,7 +208,7 @@ int Run(const std::vector<std::string>& args) {
     bool strict = false;
     BatchOptions batch;
     std::string regenerate;
-    bool stats = false, counted = false;
+    bool stats = false;
     std::string compare, report;
     // A whole number in lo..hi, all of the text; nothing otherwise.
     auto number = [](const std::string& text, uint64_t lo, uint64_t hi) -> std::optional<uint64_t> {
