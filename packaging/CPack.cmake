@@ -38,5 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(ORRIMAR_BUILD_QT)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 endif()
+# Statistics reports draw their charts with Debian's Chart.js, read when a
+# report is written; without it a report keeps its tables.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libjs-chart.js")
 set(CPACK_GENERATOR DEB)
 include(CPack)
