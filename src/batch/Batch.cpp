@@ -388,12 +388,14 @@ std::string PlayBatchGroups(
     std::vector<BatchGroup> groups;
     std::vector<std::pair<int, int>> picks;  // race and service index of each group
     Worker& first = *workers[0];
-    for (const int race : first.races) {
+    // Statistics ask for no crew: the batch's one pool.
+    const Worker::Pool& pool = first.pools.at(0);
+    for (const int race : pool.races) {
         const auto& raceEntry = first.g.RaceList.Entries[static_cast<size_t>(race)];
         ListServices(first.g, &raceEntry);
-        const std::vector<int> services = first.services.empty()
+        const std::vector<int> services = pool.services.empty()
                                               ? Candidates(first.g.ServiceList, options.Service)
-                                              : first.services[static_cast<size_t>(race)];
+                                              : pool.services[static_cast<size_t>(race)];
         for (const int service : services) {
             const auto& entry = first.g.ServiceList.Entries[static_cast<size_t>(service)];
             groups.push_back({raceEntry.Key, entry.Key, raceEntry.Display, entry.Display});
@@ -407,9 +409,10 @@ std::string PlayBatchGroups(
         quiet.Race = groups[group].RaceKey;
         quiet.Service = groups[group].ServiceKey;
         for (auto& w : workers) {
-            w->races = {picks[group].first};
-            w->services.assign(w->g.RaceList.Entries.size(), {});
-            w->services[static_cast<size_t>(picks[group].first)] = {picks[group].second};
+            Worker::Pool& own = w->pools.at(0);
+            own.races = {picks[group].first};
+            own.services.assign(w->g.RaceList.Entries.size(), {});
+            own.services[static_cast<size_t>(picks[group].first)] = {picks[group].second};
         }
         std::atomic<int> next{1};
         std::string stopped;
@@ -424,7 +427,7 @@ std::string PlayBatchGroups(
                 std::vector<std::string> notes;
                 std::vector<FileText> files;
                 const Outcome outcome =
-                    MakeCharacter(w, quiet, "", n, result, message, line, notes, files);
+                    MakeCharacter(w, quiet, 0, nullptr, "", n, result, message, line, notes, files);
                 if (outcome == Outcome::Stop) {
                     std::lock_guard<std::mutex> lock(stopping);
                     if (stopped.empty()) stopped = message;
