@@ -182,6 +182,8 @@ TEST(DataLint, NumbersTheRulesCannotUseWhole) {
     const int dm = data.Replace("COPS.SRV", "DM +1TL> 11", {"DM +0TL> 11"});
     const auto found = data.Check();
     EXPECT_TRUE(Warned(found, "COPS.SRV", ranks, "rank 17 and up have no code"));
+    data.Replace("COPS.SRV", "Max=18", {"Max=17"});  // one rank short is short too
+    EXPECT_TRUE(Warned(data.Check(), "COPS.SRV", ranks, "rank 17 has no code"));
     EXPECT_TRUE(Warned(found, "COPS.SRV", reenlist, "more than two dice"));
     EXPECT_TRUE(Warned(found, "COPS.SRV", dm, "adds nothing"));
     EXPECT_TRUE(Warned(found, "COPS.SRV", dm + 1, "entry 7 is never rolled"));
