@@ -125,6 +125,15 @@ TEST(CareerStart, DefaultSkillsAndRaceGrants) {
         EXPECT_EQ(GetSkillLevel(t.g, "TeeSuit"), 1);
         EXPECT_EQ(t.g.Character.Money, 900);  // race 25 keeps nine tenths
     }
+    // A noble of race 4 starts commissioned where the service has ten ranks.
+    for (const int ranks : {9, 10}) {
+        DriverGame t(2, 2, "Psi folk", 4);
+        t.g.Service.MaxRank = static_cast<int16_t>(ranks);
+        t.g.Character.Stats[6] = 12;
+        t.ui.Answer({"1", "0", "3", "1", "1", "1"});  // no talent tried
+        PlayCareer(t.g);
+        EXPECT_EQ(t.g.Character.Rank, ranks == 10 ? 10 : 1) << ranks;
+    }
 }
 
 TEST(EndOfTerm, ReenlistPlaysAnotherTermAndMusteringStepsBack) {
