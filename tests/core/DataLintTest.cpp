@@ -43,14 +43,15 @@ std::string Listed(const std::vector<DataProblem>& problems) {
     return text;
 }
 
-// The warning at file:line saying `part` (its hint included).
-bool Warned(const std::vector<DataProblem>& problems, const std::string& file, int line,
-            const std::string& part) {
+// The warning at file:line saying `part` (its hint included); the message
+// lists what was found.
+testing::AssertionResult Warned(const std::vector<DataProblem>& problems, const std::string& file,
+                                int line, const std::string& part) {
     for (const auto& p : problems)
         if (p.Level == Severity::Warning && p.File == file && p.Line == line &&
             (p.Message + " " + p.Hint).find(part) != std::string::npos)
-            return true;
-    return false;
+            return testing::AssertionSuccess() << Listed(problems);
+    return testing::AssertionFailure() << Listed(problems);
 }
 
 // A fault of the kind warned about loads: a plain check passes, a strict one fails.
@@ -70,14 +71,12 @@ TEST(DataLint, AssignmentLinesAndBlocksMatchByName) {
     // A typo in a block leaves the lines naming "Garrison" without one.
     const int block = data.Replace("ARMY.SRV", "A=Garrison", {"A=Garison"});
     const auto found = data.Check();
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", last, "end at throw 11")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", line, "\"Seige\" has no \"A=Seige\" block"))
-        << Listed(found);
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", line, "did you mean \"Siege\"?")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", line + 4, "\"Garrison\" has no \"A=Garrison\""))
-        << Listed(found);
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", block, "\"A=Garison\" is never used")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", block, "did you mean \"Garrison\"?")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", last, "end at throw 11"));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", line, "\"Seige\" has no \"A=Seige\" block"));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", line, "did you mean \"Siege\"?"));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", line + 4, "\"Garrison\" has no \"A=Garrison\""));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", block, "\"A=Garison\" is never used"));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", block, "did you mean \"Garrison\"?"));
     ExpectWarningsOnly(found);
 }
 
@@ -94,14 +93,11 @@ TEST(DataLint, BlocksSpecialsAndBountyContracts) {
     const auto found = data.Check();
     EXPECT_TRUE(Warned(found, "IAPB.SRV", contract,
                        "throw 10 (\"Skip Trace\") hunts with the "
-                       "targets of block 10, \"A=Deserter\""))
-        << Listed(found);
-    EXPECT_TRUE(Warned(found, "SCOUT.SRV", special, "Specials not defined")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "NAVY.SRV", wounds, "Surv=13 is more than two dice"))
-        << Listed(found);
-    EXPECT_TRUE(Warned(found, "NAVY.SRV", twice, "a second \"A=Battle\" block")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "MARINE.SRV", first, "first assignment block starts without \"A=\""))
-        << Listed(found);
+                       "targets of block 10, \"A=Deserter\""));
+    EXPECT_TRUE(Warned(found, "SCOUT.SRV", special, "Specials not defined"));
+    EXPECT_TRUE(Warned(found, "NAVY.SRV", wounds, "Surv=13 is more than two dice"));
+    EXPECT_TRUE(Warned(found, "NAVY.SRV", twice, "a second \"A=Battle\" block"));
+    EXPECT_TRUE(Warned(found, "MARINE.SRV", first, "first assignment block starts without \"A=\""));
     ExpectWarningsOnly(found);
 }
 
@@ -114,11 +110,10 @@ TEST(DataLint, EliAndDmLinesTheCareerNeverMatches) {
     const int dm = data.Replace("ARMY.SRV", "DM +1TL> 10", {"DM +1 TL>10"});
     // A police service writes "Posn": there "Position" is fine.
     const auto found = data.Check();
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", position, "\"Position\" matches only")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", raid, "no test on the year's assignment"))
-        << Listed(found);
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", shifted, "column 13")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", dm, "it is ignored")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", position, "\"Position\" matches only"));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", raid, "no test on the year's assignment"));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", shifted, "column 13"));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", dm, "it is ignored"));
     // The police write "Cmd" and "Posn" postings, the army is military:
     // their Command, Position and Warrant tables stand.
     for (const auto& p : found) EXPECT_NE(p.File, "COPS.SRV") << p.Text();
@@ -136,9 +131,9 @@ TEST(DataLint, TablesNeverOfferedWhereNothingWritesWhatTheyTest) {
     data.Replace("IAPB.SRV", "Frontier Bounty Tracker", {"Frontier Tracker"});
     const int warrant = LineOf(*ReadLines(data.dir.Path() + "COPS.SRV"), "Eli      Warrant") + 1;
     const auto found = data.Check();
-    EXPECT_TRUE(Warned(found, "JOURNAL.SRV", command, "\"Command\" matches only")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "JOURNAL.SRV", none - 1, "has no Eli line")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "COPS.SRV", warrant, "this folder has none")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "JOURNAL.SRV", command, "\"Command\" matches only"));
+    EXPECT_TRUE(Warned(found, "JOURNAL.SRV", none - 1, "has no Eli line"));
+    EXPECT_TRUE(Warned(found, "COPS.SRV", warrant, "this folder has none"));
     ExpectWarningsOnly(found);
 }
 
@@ -151,12 +146,11 @@ TEST(DataLint, SectionsTheLoaderAttachesElsewhere) {
     const int grant = data.Replace("ARMY.SRV", "[GRANT]", {"[GRANT] "});
     const int infantry = FindSection(*ReadLines(data.dir.Path() + "ARMY.SRV"), "*ARMYINF");
     const auto found = data.Check();
-    EXPECT_TRUE(Warned(found, "VARGR.ERI", cascades, "uses it up")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", grant, "not found as [GRANT]")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "VARGR.ERI", cascades, "uses it up"));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", grant, "not found as [GRANT]"));
     EXPECT_TRUE(Warned(found, "ARMY.SRV", infantry,
                        "branch \"ARMYINF\" has no [GRANT] of its own and reads branch "
-                       "\"ARMYARM\"'s"))
-        << Listed(found);
+                       "\"ARMYARM\"'s"));
     ExpectWarningsOnly(found);
 }
 
@@ -170,14 +164,12 @@ TEST(DataLint, HeadersInOtherLettersAndServiceCascadesUsedUp) {
     data.Replace("GUARD.SRV", "[ACADEMIC]", {});
     const int cascades = data.Replace("GUARD.SRV", "[CASCADES]", {"[ACADEMIC]", "[CASCADES]"}) + 1;
     const auto found = data.Check();
-    EXPECT_FALSE(Warned(found, "NAVY.SRV", own, "")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "NAVY.SRV", line, "found only written in capitals")) << Listed(found);
+    EXPECT_FALSE(Warned(found, "NAVY.SRV", own, ""));
+    EXPECT_TRUE(Warned(found, "NAVY.SRV", line, "found only written in capitals"));
     EXPECT_TRUE(Warned(found, "NAVY.SRV", 127,
                        "no [SKILL TABLES] of its own and reads branch "
-                       "\"NAVYENG\"'s"))
-        << Listed(found);
-    EXPECT_TRUE(Warned(found, "GUARD.SRV", cascades, "the [ACADEMIC] list ends at it"))
-        << Listed(found);
+                       "\"NAVYENG\"'s"));
+    EXPECT_TRUE(Warned(found, "GUARD.SRV", cascades, "the [ACADEMIC] list ends at it"));
     // What the lost cascades named is then an error.
     EXPECT_EQ(CheckStatus(found, false), 1);
 }
@@ -189,10 +181,12 @@ TEST(DataLint, NumbersTheRulesCannotUseWhole) {
     // The only DM of a seven-entry table now adds nothing: entry 7 is lost.
     const int dm = data.Replace("COPS.SRV", "DM +1TL> 11", {"DM +0TL> 11"});
     const auto found = data.Check();
-    EXPECT_TRUE(Warned(found, "COPS.SRV", ranks, "rank 17 and up have no code")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "COPS.SRV", reenlist, "more than two dice")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "COPS.SRV", dm, "adds nothing")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "COPS.SRV", dm + 1, "entry 7 is never rolled")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "COPS.SRV", ranks, "rank 17 and up have no code"));
+    data.Replace("COPS.SRV", "Max=18", {"Max=17"});  // one rank short is short too
+    EXPECT_TRUE(Warned(data.Check(), "COPS.SRV", ranks, "rank 17 has no code"));
+    EXPECT_TRUE(Warned(found, "COPS.SRV", reenlist, "more than two dice"));
+    EXPECT_TRUE(Warned(found, "COPS.SRV", dm, "adds nothing"));
+    EXPECT_TRUE(Warned(found, "COPS.SRV", dm + 1, "entry 7 is never rolled"));
     ExpectWarningsOnly(found);
 }
 
@@ -213,13 +207,11 @@ TEST(DataLint, CascadesThatDoNotEnd) {
                                   "Laser Carbine",
                                   {"GUN COMBAT/Battle Rifle/MIXED COMBAT"});
     const auto found = data.Check();
-    EXPECT_TRUE(Warned(found, "cascade.dat", self, "\"SELFLOOP\" names itself")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "cascade.dat", self + 1, "\"CHAINAA\" leads through 26 cascades"))
-        << Listed(found);
-    EXPECT_FALSE(Warned(found, "cascade.dat", self + 2, "")) << Listed(found);  // said once
+    EXPECT_TRUE(Warned(found, "cascade.dat", self, "\"SELFLOOP\" names itself"));
+    EXPECT_TRUE(Warned(found, "cascade.dat", self + 1, "\"CHAINAA\" leads through 26 cascades"));
+    EXPECT_FALSE(Warned(found, "cascade.dat", self + 2, ""));  // said once
     EXPECT_TRUE(Warned(found, "ARMY.SRV", army,
-                       "\"GUN COMBAT\" leads back to itself through \"MIXED COMBAT\""))
-        << Listed(found);
+                       "\"GUN COMBAT\" leads back to itself through \"MIXED COMBAT\""));
     ExpectWarningsOnly(found);
 }
 
@@ -235,14 +227,12 @@ TEST(DataLint, CoursesBenefitsReenlistmentAndCharacteristics) {
     const int muster = FindSection(*ReadLines(data.dir.Path() + "COPS.SRV"), "[MUSTER]");
     const int stats = FindSection(*ReadLines(data.dir.Path() + "BARBAR.ERI"), "[STATS]");
     const auto found = data.Check();
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", courses, "position 2 holds \"2\"")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "COPS.SRV", muster, "so a throw of 6 gives nothing"))
-        << Listed(found);
-    EXPECT_TRUE(Warned(found, "PIRATE.SRV", 0, "no reenlist= line")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "BARBAR.ERI", stats, "the race has 5 characteristics"))
-        << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", courses, "position 2 holds \"2\""));
+    EXPECT_TRUE(Warned(found, "COPS.SRV", muster, "so a throw of 6 gives nothing"));
+    EXPECT_TRUE(Warned(found, "PIRATE.SRV", 0, "no reenlist= line"));
+    EXPECT_TRUE(Warned(found, "BARBAR.ERI", stats, "the race has 5 characteristics"));
     for (const auto& [file, line] : {std::pair{"CHELITH.ERI", race}, std::pair{"COPS.SRV", branch}})
-        EXPECT_TRUE(Warned(found, file, line, "is 400 characters long")) << Listed(found);
+        EXPECT_TRUE(Warned(found, file, line, "is 400 characters long"));
     ExpectWarningsOnly(found);
 }
 
@@ -254,12 +244,11 @@ TEST(DataLint, SkillTextsAddSkillCannotUse) {
     const int dash = data.Replace("ARMY.SRV", "Recon", {"Recon-Drill"});
     const int school = data.Replace("ISCT1.SCH", "Commo", {"Gun Combat"});
     const auto found = data.Check();
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", typo, "\"Computer\"")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", stat, "Stat add fail")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", benefit, "characteristic \"EDU \"")) << Listed(found);
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", dash, "reads as the skill \"Recon\" at level 0"))
-        << Listed(found);
-    EXPECT_TRUE(Warned(found, "ISCT1.SCH", school, "not the cascade GUN COMBAT")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", typo, "\"Computer\""));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", stat, "Stat add fail"));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", benefit, "characteristic \"EDU \""));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", dash, "reads as the skill \"Recon\" at level 0"));
+    EXPECT_TRUE(Warned(found, "ISCT1.SCH", school, "not the cascade GUN COMBAT"));
     ExpectWarningsOnly(found);
 }
 
@@ -267,7 +256,7 @@ TEST(DataLint, RaceCharacteristicsAreNamedInCapitals) {
     Spoilt data;
     const int dex = data.Replace("BARBAR.ERI", "DEX=2D", {"Dex=2D"});
     const auto found = data.Check();
-    EXPECT_TRUE(Warned(found, "BARBAR.ERI", dex, "write \"DEX\"")) << Listed(found);
+    EXPECT_TRUE(Warned(found, "BARBAR.ERI", dex, "write \"DEX\""));
     // Its services' "+1 Dex" entries then fail for this race alone: others have DEX.
     EXPECT_EQ(Listed(found).find("Stat add fail"), std::string::npos) << Listed(found);
 }
@@ -279,10 +268,8 @@ TEST(DataLint, SchoolFilesAServiceSendsTo) {
     const auto found = data.Check();
     const int scouts = FindSection(*ReadLines(data.dir.Path() + "SCOUT.SRV"), "[SCHOOL]") + 1;
     const int police = FindSection(*ReadLines(data.dir.Path() + "COPS.SRV"), "[SCHOOL]") + 1;
-    EXPECT_TRUE(Warned(found, "SCOUT.SRV", scouts, "ISCT3.SCH is missing: a school throw of 3"))
-        << Listed(found);
-    EXPECT_TRUE(Warned(found, "COPS.SRV", police, "ICOP2.SCH is missing: a school throw of 2"))
-        << Listed(found);
+    EXPECT_TRUE(Warned(found, "SCOUT.SRV", scouts, "ISCT3.SCH is missing: a school throw of 3"));
+    EXPECT_TRUE(Warned(found, "COPS.SRV", police, "ICOP2.SCH is missing: a school throw of 2"));
     ExpectWarningsOnly(found);
 
     data.Replace("COPS.SRV", "123456", {"1 3456"});
@@ -317,5 +304,5 @@ TEST(DataLint, NearNamesAreATyposDistance) {
 
 TEST(DataLint, SampleDataPassesAStrictCheck) {
     const auto found = CheckDataFolder(SampleDataDir());
-    EXPECT_TRUE(found.empty()) << Listed(found);
+    EXPECT_TRUE(found.empty());
 }

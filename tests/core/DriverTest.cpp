@@ -15,49 +15,22 @@ using namespace orrimar;
 namespace {
 
 std::vector<std::string> Race(const std::string& name, int code, int years) {
-    return {name,
-            "Type=" + std::to_string(code),
-            "[STATS]",
-            "STR=2D",
-            "DEX=2D",
-            "END=2D",
-            "INT=2D",
-            "EDU=2D",
-            "SOC=2D",
-            "[FILES]",
-            "TEST.SRV=Test Service",
-            "yearsperterm=" + std::to_string(years),
-            "baseage=18",
-            "ageat=90"};
+    return Split(name + "|Type=" + std::to_string(code) +
+                     "|[STATS]|STR=2D|DEX=2D|END=2D|INT=2D|EDU=2D|SOC=2D|[FILES]|"
+                     "TEST.SRV=Test Service|yearsperterm=" +
+                     std::to_string(years) + "|baseage=18|ageat=90",
+                 '|');
 }
 
 // A quiet service: every year the same assignment, always survived,
 // never decorated, promoted or trained, so only the structure is tested.
 std::vector<std::string> Service(int reenlist, const std::string& assignment = "Patrol") {
-    std::vector<std::string> s = {"Test Service",
-                                  "type=TESTERS",
-                                  "reenlist=" + std::to_string(reenlist),
-                                  "[FILES]",
-                                  "ONE=Branch one",
-                                  "[RANKS]",
-                                  "Max=2",
-                                  "E1=Private",
-                                  "E2=Corporal",
-                                  "[SKILL TABLES]",
-                                  "Basic",
-                                  "Eli      All",
-                                  "Max=1",
-                                  "Admin",
-                                  "[MUSTER]",
-                                  "Mat=1",
-                                  "Low Passage",
-                                  "Csh=6",
-                                  "1000,1000,1000,1000,1000,1000",
-                                  "*ONE",
-                                  "Branch one",
-                                  "x",
-                                  "First=2",
-                                  "Lst=12"};
+    std::vector<std::string> s =
+        Split("Test Service|type=TESTERS|reenlist=" + std::to_string(reenlist) +
+                  "|[FILES]|ONE=Branch one|[RANKS]|Max=2|E1=Private|E2=Corporal|[SKILL TABLES]|"
+                  "Basic|Eli      All|Max=1|Admin|[MUSTER]|Mat=1|Low Passage|Csh=6|"
+                  "1000,1000,1000,1000,1000,1000|*ONE|Branch one|x|First=2|Lst=12",
+              '|');
     for (int k = 2; k <= 12; ++k) s.push_back(assignment);
     s.insert(s.end(),
              {"x", "A=" + assignment, "Surv=0", "Deco=99", "Prom=13", "Skil=13", "[END OF FILE]"});
@@ -152,17 +125,15 @@ TEST(CareerStart, DefaultSkillsAndRaceGrants) {
         EXPECT_EQ(GetSkillLevel(t.g, "TeeSuit"), 1);
         EXPECT_EQ(t.g.Character.Money, 900);  // race 25 keeps nine tenths
     }
-}
-
-TEST(EndOfTerm, FailedReenlistmentStillOffersFiveChoices) {
-    DriverGame t(2, 13);
-    t.ui.Answer({"1", "3", "1"});
-    ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
-    const auto questions = t.TermQuestions();
-    ASSERT_GE(questions.size(), 1u);
-    EXPECT_EQ(questions[0],
-              "End of term 1\r\n  Re-enlistment FAILED [Re-enlist/Transfer and re-enlist/Muster "
-              "out/Restart with this character/Scrap and start again/]");
+    // A noble of race 4 starts commissioned where the service has ten ranks.
+    for (const int ranks : {9, 10}) {
+        DriverGame t(2, 2, "Psi folk", 4);
+        t.g.Service.MaxRank = static_cast<int16_t>(ranks);
+        t.g.Character.Stats[6] = 12;
+        t.ui.Answer({"1", "0", "3", "1", "1", "1"});  // no talent tried
+        PlayCareer(t.g);
+        EXPECT_EQ(t.g.Character.Rank, ranks == 10 ? 10 : 1) << ranks;
+    }
 }
 
 TEST(EndOfTerm, ReenlistPlaysAnotherTermAndMusteringStepsBack) {
@@ -232,16 +203,18 @@ TEST(EndOfTerm, GoingBackAfterTheCareerEndedCannotReenlist) {
     EXPECT_EQ(t.g.Character.CurTerm, 1);
 }
 
-// "Whoops! Go back" returns to the end-of-term choice as it stood, the
-// failed re-enlistment with it.
+// A failed re-enlistment still offers all five choices; "Whoops! Go back"
+// returns to that choice as it stood, the failure with it.
 TEST(EndOfTerm, GoingBackKeepsTheFailedReenlistment) {
     DriverGame t(2, 13);
     t.ui.Answer({"1", "3", "5", "3", "1"});
     ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
     const auto questions = t.TermQuestions();
     ASSERT_EQ(questions.size(), 4u);
+    EXPECT_EQ(questions[0],
+              "End of term 1\r\n  Re-enlistment FAILED [Re-enlist/Transfer and re-enlist/Muster "
+              "out/Restart with this character/Scrap and start again/]");
     EXPECT_EQ(questions[2], questions[0]);
-    EXPECT_TRUE(Contains(questions[2], "End of term 1\r\n  Re-enlistment FAILED [Re-enlist/"));
 }
 
 TEST(EndOfTerm, AClosedWindowAsksAgain) {

@@ -20,43 +20,12 @@ std::vector<std::string> Tables() {
 }
 
 std::vector<std::string> Branches() {
-    return {"*ONE",
-            "Branch One",
-            "skipped",
-            "First=2",
-            "Lst=4",
-            "Raid",
-            "Special",
-            "Patrol",
-            "skipped",
-            "A=Raid",
-            "Surv=5",
-            "Deco=8",
-            "Prom=7",
-            "Skil=6",
-            "A=Patrol",
-            "Surv=4",
-            "A=Raid",
-            "Loca=3",
-            "[SKILL TABLES]",
-            "Branch table",
-            "Eli      All",
-            "Max=1",
-            "Tactics",
-            "[END OF BRANCH]",
-            "*TWO",
-            "Branch Two",
-            "x",
-            "First=3",
-            "Lst=3",
-            "Guard",
-            "x",
-            "A=Guard",
-            "Surv=3",
-            "[GRANT]",
-            "Leader",
-            "Admin",
-            "[END OF FILE]"};
+    return Split(
+        "*ONE|Branch One|skipped|First=2|Lst=4|Raid|Special|Patrol|skipped|A=Raid|Surv=5|Deco=8|"
+        "Prom=7|Skil=6|A=Patrol|Surv=4|A=Raid|Loca=3|[SKILL TABLES]|Branch table|Eli      All|"
+        "Max=1|Tactics|[END OF BRANCH]|*TWO|Branch Two|x|First=3|Lst=3|Guard|x|A=Guard|Surv=3|"
+        "[GRANT]|Leader|Admin|[END OF FILE]",
+        '|');
 }
 
 std::vector<std::string> ServiceFile(std::vector<std::string> head) {
@@ -82,6 +51,18 @@ ServiceRecord Read(const std::vector<std::string>& lines, DataProblem* failure =
         EXPECT_TRUE(ok) << problem.Text();
     return s;
 }
+
+// A service file written and read, for its branches to be read next.
+struct Loaded {
+    TempDir dir;
+    std::string path;
+    ServiceRecord s;
+    DataProblem p;
+    explicit Loaded(const std::vector<std::string>& lines) : path(dir.Write("S.SRV", lines)) {
+        EXPECT_TRUE(ReadServiceFile(path, s, p)) << p.Text();
+    }
+    bool Branch(const std::string& key) { return ReadBranch(path, key, s, p); }
+};
 
 }  // namespace
 
@@ -167,12 +148,9 @@ TEST(ServiceFile, OutOfFormatFilesAreRejected) {
 }
 
 TEST(BranchSection, ReadsAssignmentsTablesGrantsAndKeepsUnreadFields) {
-    TempDir dir;
-    const std::string path = dir.Write("S.SRV", ServiceFile({"S"}));
-    ServiceRecord s;
-    DataProblem p;
-    ASSERT_TRUE(ReadServiceFile(path, s, p));
-    ASSERT_TRUE(ReadBranch(path, "one", s, p)) << p.Text();  // header case ignored
+    Loaded file(ServiceFile({"S"}));
+    ServiceRecord& s = file.s;
+    ASSERT_TRUE(file.Branch("one")) << file.p.Text();  // header case ignored
     EXPECT_EQ(s.BranchName, "Branch One");
     EXPECT_EQ(s.AssignFirst, 2);
     EXPECT_EQ(s.AssignLast, 4);
@@ -191,7 +169,7 @@ TEST(BranchSection, ReadsAssignmentsTablesGrantsAndKeepsUnreadFields) {
     EXPECT_EQ(s.Grant->Count, 2);
     EXPECT_EQ(s.Grant[2], "Admin");
 
-    ASSERT_TRUE(ReadBranch(path, "TWO", s, p));
+    ASSERT_TRUE(file.Branch("TWO"));
     EXPECT_EQ(s.AssignFirst, 3);
     EXPECT_EQ(s.AssignByRoll[2], "Raid");  // outside the new range: kept
     EXPECT_EQ(s.Assignment[1].Name, "Guard");
@@ -206,14 +184,9 @@ TEST(BranchSection, TargetsAndGrantsOutsideTheirRangeAreRefused) {
         auto lines = ServiceFile({"S"});
         const auto at = std::find(lines.begin(), lines.end(), std::string(from));
         *at = to;
-        TempDir dir;
-        const std::string path = dir.Write("S.SRV", lines);
-        ServiceRecord s;
-        DataProblem p;
-        ASSERT_TRUE(ReadServiceFile(path, s, p));
-        const char* branch = std::string(from) == "Admin" ? "TWO" : "ONE";
-        EXPECT_FALSE(ReadBranch(path, branch, s, p)) << to;
-        EXPECT_EQ(p.Line, at - lines.begin() + 1) << to << " " << p.Text();
+        Loaded file(lines);
+        EXPECT_FALSE(file.Branch(std::string(from) == "Admin" ? "TWO" : "ONE")) << to;
+        EXPECT_EQ(file.p.Line, at - lines.begin() + 1) << to << " " << file.p.Text();
     }
 }
 
@@ -222,33 +195,21 @@ TEST(BranchSection, EndOfFileStopsTheGrantSearch) {
     // Put an "[END OF FILE]" between branch ONE and branch TWO's grants.
     auto at = std::find(lines.begin(), lines.end(), "*TWO");
     lines.insert(at, "[END OF FILE]");
-    TempDir dir;
-    const std::string path = dir.Write("S.SRV", lines);
-    ServiceRecord s;
-    DataProblem p;
-    ASSERT_TRUE(ReadServiceFile(path, s, p));
-    ASSERT_TRUE(ReadBranch(path, "ONE", s, p));
-    EXPECT_EQ(s.Grant->Count, 0);
+    Loaded file(lines);
+    ASSERT_TRUE(file.Branch("ONE"));
+    EXPECT_EQ(file.s.Grant->Count, 0);
 }
 
 TEST(BranchSection, MissingHeaderOrBrokenBranchLeavesTheBranchAsItWas) {
-    TempDir dir;
     auto lines = ServiceFile({"S"});
-    lines.push_back("*BAD");
-    lines.push_back("Bad");
-    lines.push_back("x");
-    lines.push_back("First=2");
-    lines.push_back("Lst=16");
-    const std::string path = dir.Write("S.SRV", lines);
-    ServiceRecord s;
-    DataProblem p;
-    ASSERT_TRUE(ReadServiceFile(path, s, p));
-    ASSERT_TRUE(ReadBranch(path, "ONE", s, p));
-    const ServiceRecord before = s;
-    EXPECT_FALSE(ReadBranch(path, "NOPE", s, p));
-    EXPECT_NE(p.Message.find("NOPE"), std::string::npos);
-    EXPECT_FALSE(ReadBranch(path, "BAD", s, p));
-    EXPECT_TRUE(s == before);
+    lines.insert(lines.end(), {"*BAD", "Bad", "x", "First=2", "Lst=16"});
+    Loaded file(lines);
+    ASSERT_TRUE(file.Branch("ONE"));
+    const ServiceRecord before = file.s;
+    EXPECT_FALSE(file.Branch("NOPE"));
+    EXPECT_NE(file.p.Message.find("NOPE"), std::string::npos);
+    EXPECT_FALSE(file.Branch("BAD"));
+    EXPECT_TRUE(file.s == before);
 }
 
 TEST(BranchList, TransferMarkersOpenWithTheirFlagOrAnyTransfer) {

@@ -33,6 +33,12 @@ void WriteMinimalData(const TempDir& dir) {
     dir.Write("COYNS.DAT", coins);
 }
 
+// A game whose data folder holds just enough for start-up.
+struct StartGame : TestGame {
+    TempDir data;
+    StartGame() { WriteMinimalData(data); }
+};
+
 // XDG_DATA_HOME points into the test's own folder while it runs.
 class DataHome {
   public:
@@ -106,15 +112,13 @@ TEST(Settings, SettingsFolderFollowsWindir) {
 }
 
 TEST(Startup, FirstRunRecordsTheChosenFolder) {
-    TestGame t;
-    TempDir data;
-    WriteMinimalData(data);
-    t.ui.Answer(data.Path() + "IMPERIAL.ERI");
+    StartGame t;
+    t.ui.Answer(t.data.Path() + "IMPERIAL.ERI");
     EXPECT_EQ(RunMain(t), 0);
     EXPECT_TRUE(StartsWith(t.ui.messages.at(0), "Orrimar needs to know where its data files are."));
-    EXPECT_EQ(t.ui.messages.at(1), "Orrimar has been set to read data files from " + data.Path());
-    EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + data.Path() + "\r\n");
-    EXPECT_EQ(t.g.DataLoc, data.Path());
+    EXPECT_EQ(t.ui.messages.at(1), "Orrimar has been set to read data files from " + t.data.Path());
+    EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + t.data.Path() + "\r\n");
+    EXPECT_EQ(t.g.DataLoc, t.data.Path());
     EXPECT_EQ(t.g.RaceList.Entries.size(), 1u);
     EXPECT_EQ(t.g.Race.Name, "Imperial test humans");
     // The last thing shown is the main window.
@@ -127,19 +131,17 @@ TEST(Startup, FirstRunRecordsTheChosenFolder) {
 // exist, or a folder without race files, is said at once and asked again.
 TEST(Startup, FirstRunRecordsAWholePathAndAsksAgainForAMissingFile) {
     for (const std::string typed : {"imperial.eri", ".", "<whole folder>"}) {
-        TestGame t;
-        TempDir data;
-        WriteMinimalData(data);
-        data.Write("notes/read.txt", {"no races here"});
+        StartGame t;
+        t.data.Write("notes/read.txt", {"no races here"});
         const auto before = std::filesystem::current_path();
-        std::filesystem::current_path(data.Path());
-        t.ui.Answer({"nothing.eri", "notes", typed == "<whole folder>" ? data.Path() : typed});
+        std::filesystem::current_path(t.data.Path());
+        t.ui.Answer({"nothing.eri", "notes", typed == "<whole folder>" ? t.data.Path() : typed});
         const int status = RunMain(t);
         std::filesystem::current_path(before);
         EXPECT_EQ(status, 0) << typed;
-        EXPECT_TRUE(t.ui.SawMessage("There is no file " + data.Path() + "nothing.eri."));
-        EXPECT_TRUE(t.ui.SawMessage("The folder " + data.Path() + "notes holds no race files"));
-        EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + data.Path() + "\r\n") << typed;
+        EXPECT_TRUE(t.ui.SawMessage("There is no file " + t.data.Path() + "nothing.eri."));
+        EXPECT_TRUE(t.ui.SawMessage("The folder " + t.data.Path() + "notes holds no race files"));
+        EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + t.data.Path() + "\r\n") << typed;
     }
 }
 
@@ -165,12 +167,11 @@ TEST(Startup, CancelledFirstRunRecordsNothing) {
 }
 
 TEST(Startup, RecordedFolderIsUsedWithoutAsking) {
-    TestGame t;
-    TempDir data;
-    WriteMinimalData(data);
-    t.settings.Write("Orrimar.ini", {"dataloc=" + data.Path().substr(0, data.Path().size() - 1)});
+    StartGame t;
+    t.settings.Write("Orrimar.ini",
+                     {"dataloc=" + t.data.Path().substr(0, t.data.Path().size() - 1)});
     EXPECT_EQ(RunMain(t), 0);
-    EXPECT_EQ(t.g.DataLoc, data.Path());  // the separator is added
+    EXPECT_EQ(t.g.DataLoc, t.data.Path());  // the separator is added
     for (const auto& s : t.ui.shown) EXPECT_NE(s.Kind, "open");
 }
 
@@ -178,30 +179,26 @@ TEST(Startup, RecordedFolderIsUsedWithoutAsking) {
 // system would read another folder, or gone) is said and asked for again.
 TEST(Startup, AnUnusableRecordedFolderIsSaidAndAskedForAgain) {
     for (const std::string& tail : {std::string("\0/elsewhere", 11), std::string("gone/")}) {
-        TestGame t;
-        TempDir data;
-        WriteMinimalData(data);
-        t.settings.Write("Orrimar.ini", {"dataloc=" + data.Path() + tail});
-        t.ui.Answer(data.Path() + "IMPERIAL.ERI");
+        StartGame t;
+        t.settings.Write("Orrimar.ini", {"dataloc=" + t.data.Path() + tail});
+        t.ui.Answer(t.data.Path() + "IMPERIAL.ERI");
         EXPECT_EQ(RunMain(t), 0) << tail;
         const std::string said = t.ui.messages.at(0);
         EXPECT_TRUE(StartsWith(said, "The data folder recorded in " + t.settings.Path())) << said;
         EXPECT_TRUE(Contains(said, tail[0] == '\0' ? "is unusable: the folder's name holds a NUL"
-                                                   : "is unusable: the folder " + data.Path() +
+                                                   : "is unusable: the folder " + t.data.Path() +
                                                          "gone does not exist"))
             << said;
         EXPECT_TRUE(Contains(said, ". Please choose the data folder again.")) << said;
-        EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + data.Path() + "\r\n");
+        EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + t.data.Path() + "\r\n");
     }
 }
 
 TEST(Startup, TestModeShowsProgressMessagesOnlyForTheExactWord) {
     for (const std::string line : {"TESTMODE", "testmode", "TESTMODE x"}) {
-        TestGame t;
-        TempDir data;
-        WriteMinimalData(data);
+        StartGame t;
         t.g.CommandLine = line;
-        t.g.DataLocOverride = data.Path();
+        t.g.DataLocOverride = t.data.Path();
         RunMain(t);
         EXPECT_EQ(t.ui.SawMessage("Checking for INI"), line == "TESTMODE") << line;
         EXPECT_EQ(t.ui.SawMessage("lOADING RACES"), line == "TESTMODE") << line;
@@ -217,11 +214,9 @@ TEST(Startup, MissingCoinOrCascadeFileStopsNamingTheFile) {
          [](const TempDir& d) { std::filesystem::remove(d.Path() + "cascade.dat"); }},
     };
     for (const auto& [file, spoil] : breaks) {
-        TestGame t;
-        TempDir data;
-        WriteMinimalData(data);
-        spoil(data);
-        t.g.DataLocOverride = data.Path();
+        StartGame t;
+        spoil(t.data);
+        t.g.DataLocOverride = t.data.Path();
         EXPECT_EQ(RunMain(t), 1);
         EXPECT_TRUE(t.ui.SawMessage(file));
     }

@@ -37,10 +37,13 @@ std::string ReadAll(const std::string& path) {
 }
 
 // orrimar-cli with `args` in `work`, nothing on standard input, standard
-// output and error kept apart (JSON Lines go to standard output).
+// output and error kept apart (JSON Lines go to standard output); the
+// sample data unless the arguments name a folder.
 CliResult Cli(const std::string& args, const TempDir& work, const std::string& locale = "C") {
+    const std::string data =
+        args.find("--data") == std::string::npos ? " --data '" + SampleDataDir() + "'" : "";
     const std::string command = "cd '" + work.Path() + "' && LC_ALL=" + locale + " WINDIR='" +
-                                work.Path() + "' '" + ORRIMAR_CLI + "' " + args +
+                                work.Path() + "' '" + ORRIMAR_CLI + "' " + args + data +
                                 " < /dev/null > out.txt 2> err.txt";
     const int status = std::system(command.c_str());
     CliResult run;
@@ -134,7 +137,7 @@ std::string Threes(const TempDir& work, int count) {
 // seed: the JSON files, the lines, and the documents the pages close with.
 TEST(JsonExport, EveryBatchFormatWritesTheSameValidDocuments) {
     TempDir work;
-    const std::string batch = "--auto --count 5 --seed 7 " + Data(SampleDataDir());
+    const std::string batch = "--auto --count 5 --seed 7 ";
     CliResult run = Cli(batch + " --format json --out json", work);
     ASSERT_EQ(run.status, 0) << run.err;
     const auto files = FilesIn(work.Path() + "json", ".json");
@@ -189,14 +192,14 @@ TEST(JsonExport, InteractiveSaveFollowsTheSchemaAndPlaysAgain) {
     EXPECT_EQ(doc["recipe"]["made"], "interactive");
     EXPECT_FALSE(doc["recipe"]["answers"].empty());
 
-    const CliResult again = Cli("--regenerate 1.json " + Data(SampleDataDir()), work);
+    const CliResult again = Cli("--regenerate 1.json", work);
     EXPECT_EQ(again.status, 0) << again.out << again.err;
     EXPECT_TRUE(Has(again.out, "comes out the same")) << again.out;
 
     json changed = doc;
     changed["recipe"]["answers"][0][1] = "1";  // college, not "no academic studies"
     std::ofstream(work.Path() + "changed.json") << changed.dump();
-    const CliResult otherwise = Cli("--regenerate changed.json " + Data(SampleDataDir()), work);
+    const CliResult otherwise = Cli("--regenerate changed.json", work);
     EXPECT_EQ(otherwise.status, 1) << otherwise.out << otherwise.err;
     EXPECT_FALSE(Has(otherwise.out, "comes out the same")) << otherwise.out;
     EXPECT_SCHEMA_HOLDS(std::vector<std::string>{work.Path() + "1.json"}, work);
@@ -307,10 +310,7 @@ TEST(JsonExport, RegenerateNamesChangedDataFiles) {
 // the file and exit status 1, never a crash.
 TEST(JsonExport, RegenerateRefusesBrokenFiles) {
     TempDir work;
-    ASSERT_EQ(
-        Cli("--auto --count 1 --seed 4 --format both --out out " + Data(SampleDataDir()), work)
-            .status,
-        0);
+    ASSERT_EQ(Cli("--auto --count 1 --seed 4 --format both --out out", work).status, 0);
     const std::string text = ReadAll(FilesIn(work.Path() + "out", ".json")[0]);
     const std::string page = ReadAll(FilesIn(work.Path() + "out", ".htm")[0]);
     const auto edited = [&](const std::function<void(json&)>& edit) {
@@ -344,7 +344,7 @@ TEST(JsonExport, RegenerateRefusesBrokenFiles) {
     files.push_back({"age-fraction.json", edited([](json& d) { d["character"]["age"] = 7.0; })});
     for (const auto& [name, content] : files) {
         std::ofstream(work.Path() + name, std::ios::binary) << content;
-        const CliResult run = Cli("--regenerate " + name + " " + Data(SampleDataDir()), work);
+        const CliResult run = Cli("--regenerate " + name, work);
         EXPECT_EQ(run.status, 1) << name << "\n" << run.err;
         EXPECT_TRUE(Has(run.err, "orrimar-cli: " + name + (said.count(name) ? said.at(name) : "")))
             << name << "\n"
@@ -366,7 +366,7 @@ TEST(JsonExport, RegenerateRefusesBrokenFiles) {
              {"zero.json", "it is not a regular file"},
              {"huge.json", "it holds more than 64 MiB and is no JSON Lines file"},
              {"huge.jsonl", ""}}) {
-        const CliResult run = Cli("--regenerate " + name + " " + Data(SampleDataDir()), work);
+        const CliResult run = Cli("--regenerate " + name, work);
         EXPECT_EQ(run.status, why.empty() ? 0 : 1) << name << "\n" << run.err;
         EXPECT_TRUE(why.empty() ? Has(run.out, "comes out the same")
                                 : Has(run.err, "cannot read " + name + ": " + why))
@@ -379,7 +379,7 @@ TEST(JsonExport, RegenerateRefusesBrokenFiles) {
 // from a long enough list record their throws and come out the same.
 TEST(JsonExport, BatchDiceFromAList) {
     TempDir work;
-    const std::string batch = "--auto --count 2 --seed 5 --format json " + Data(SampleDataDir());
+    const std::string batch = "--auto --count 2 --seed 5 --format json ";
     std::ofstream(work.Path() + "short.txt") << "3 4 5\n";
     CliResult run = Cli(batch + " --out short --dice short.txt", work);
     EXPECT_EQ(run.status, 1);
@@ -399,7 +399,7 @@ TEST(JsonExport, BatchDiceFromAList) {
               "huge.txt:1: \"77777777777777777777...\" (100001 characters) is not a throw"},
              {batch + " --out dir-out --dice dir",
               "Cannot read the dice list dir: it is a folder, not a file."},
-             {"--dice /dev/zero " + Data(SampleDataDir()),
+             {"--dice /dev/zero",
               "Cannot read the dice list /dev/zero: it is not a regular file"}}) {
         run = Cli(args, work);
         EXPECT_EQ(run.status, 1) << args;
@@ -415,7 +415,7 @@ TEST(JsonExport, BatchDiceFromAList) {
     const auto throws = doc["recipe"]["throws"].get<std::vector<int>>();
     EXPECT_FALSE(throws.empty());
     EXPECT_TRUE(std::all_of(throws.begin(), throws.end(), [](int t) { return t == 3; }));
-    run = Cli("--regenerate '" + files[1] + "' " + Data(SampleDataDir()), work);
+    run = Cli("--regenerate '" + files[1] + "'", work);
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_TRUE(Has(run.out, "comes out the same")) << run.out;
 }
@@ -430,8 +430,7 @@ TEST(JsonExport, JsonLinesFileIsReplacedOnlyAtTheEnd) {
     std::ofstream(work.Path() + "victim.txt") << "keep\n";
     fs::create_symlink(work.Path() + "victim.txt", work.Path() + "all.jsonl.part");
     // Enough threes for the first character, not the second.
-    const std::string batch =
-        "--auto --count 2 --seed 5 --format jsonl --out all.jsonl " + Data(SampleDataDir());
+    const std::string batch = "--auto --count 2 --seed 5 --format jsonl --out all.jsonl ";
     CliResult run = Cli(batch + " --dice '" + Threes(work, 150) + "'", work);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "character 2: The dice list")) << run.err;
@@ -456,7 +455,7 @@ TEST(JsonExport, JsonLinesFileIsReplacedOnlyAtTheEnd) {
     EXPECT_EQ(named("all.jsonl"), (std::vector<std::string>{"all.jsonl", "all.jsonl.part"}));
 
     fs::create_directory(work.Path() + "folder");
-    run = Cli("--auto --count 1 --format jsonl --out folder " + Data(SampleDataDir()), work);
+    run = Cli("--auto --count 1 --format jsonl --out folder", work);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "orrimar-cli: folder is a folder")) << run.err;
     EXPECT_TRUE(fs::is_empty(work.Path() + "folder"));
@@ -467,12 +466,8 @@ TEST(JsonExport, JsonLinesFileIsReplacedOnlyAtTheEnd) {
 // named, the file fails, and --out, which saves one character, is refused.
 TEST(JsonExport, RegenerateChecksEveryLineOfJsonLines) {
     TempDir work;
-    ASSERT_EQ(
-        Cli("--auto --count 3 --seed 8 --format jsonl --out all.jsonl " + Data(SampleDataDir()),
-            work)
-            .status,
-        0);
-    const std::string again = "--regenerate all.jsonl " + Data(SampleDataDir());
+    ASSERT_EQ(Cli("--auto --count 3 --seed 8 --format jsonl --out all.jsonl", work).status, 0);
+    const std::string again = "--regenerate all.jsonl ";
     CliResult run = Cli(again, work);
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_TRUE(Has(run.out, "all.jsonl:3: Made again: ")) << run.out;

@@ -1,36 +1,22 @@
 // The choice dialogs of the desktop face, clicked for real (offscreen) through the engine.
-#include <QtTest>
-#include <QtWidgets>
-
-#include <functional>
-#include "ModalSteps.h"
-
+#include "DesktopTest.h"
 #include "ask/Question.h"
 #include "model/Display.h"
-#include "model/Game.h"
 #include "model/Skills.h"
-#include "startup/Main.h"
-#include "ui/Dialogs.h"
-#include "ui/qt/Form3.h"
-#include "ui/qt/QtUi.h"
 
-using namespace orrimar;
-
-class DialogsTest : public QObject {
+class DialogsTest : public DesktopTest {
     Q_OBJECT
-    QtUi ui_;
-    SeededDice dice_{11};
-    Game g{ui_, dice_};
 
-    void WhenOpen(const QString& name, std::function<void(QWidget*)> step, int tries = 80) {
-        ::WhenOpen(this, name, std::move(step), tries);
-    }
+  public:
+    DialogsTest() : DesktopTest(11) {}
+
+  private:
     static void Click(QWidget* window, const char* name) {
         QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton);
     }
 
   private slots:
-    void initTestCase() { SetAppTitle(g); }
+    void initTestCase() { Start(); }
 
     // The term window shows what the engine did before the next question:
     // a skill gained just before a cascade split is listed while it is asked.

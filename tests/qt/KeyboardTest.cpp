@@ -1,49 +1,22 @@
 // Every window without the mouse (offscreen): mnemonics everywhere and one
 // key for one control, the main window's values typed in from the keyboard,
 // the term window answered with digits, Enter and Escape in the dialogs.
-#include <QtTest>
-#include <QtWidgets>
-
-#include <functional>
-#include "ModalSteps.h"
-
+#include "DesktopTest.h"
 #include "ask/Question.h"
 #include "model/Display.h"
-#include "model/Game.h"
 #include "startup/Cascades.h"
-#include "startup/Main.h"
 #include "startup/Race.h"
 #include "startup/Service.h"
-#include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
-#include "ui/qt/Dialogs.h"
-#include "ui/qt/Form1.h"
-#include "ui/qt/Form3.h"
 #include "ui/qt/Keys.h"
-#include "ui/qt/OptionsDialogs.h"
-#include "ui/qt/Preview.h"
-#include "ui/qt/QtUi.h"
 
-using namespace orrimar;
-
-class KeyboardTest : public QObject {
+class KeyboardTest : public DesktopTest {
     Q_OBJECT
-    QTemporaryDir settings_;
-    QtUi ui_;
-    SeededDice dice_{5};
-    Game g{ui_, dice_};
 
-    void WhenOpen(const QString& name, std::function<void(QWidget*)> step, int tries = 80) {
-        ::WhenOpen(this, name, std::move(step), tries);
-    }
-    static bool Active(QWidget* window) {
-        window->show();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window);
-    }
-    static QPushButton* Button(QWidget* window, const QString& name) {
-        return window->findChild<QPushButton*>(name);
-    }
+  public:
+    KeyboardTest() : DesktopTest(5) {}
+
+  private:
     // Answers the input dialogs as they open, one answer each, noting their prompts.
     void AnswerInputs(QStringList answers, QStringList& asked) {
         if (answers.isEmpty()) return;
@@ -107,12 +80,7 @@ class KeyboardTest : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QVERIFY(settings_.isValid());
-        qputenv("WINDIR", settings_.path().toLocal8Bit());
-        SetAppTitle(g);
-        FillTables(g);
-    }
+    void initTestCase() { Start(); }
 
     // Alt and one letter reach every button and menu entry, data-named ones
     // included, and no letter is given twice in one place.
@@ -122,23 +90,8 @@ class KeyboardTest : public QObject {
         g.Form2.Button[3] = {"Advanced Education", "S3", true};
         g.OptionSetButton = {"", "Default", "Rock & Roll", "", ""};
         for (const char* item : {"Pilot", "Medic"}) PickListAdd(g.Slist1, item);
-        TextViewerModel viewer;
-        OptionsWindowModel options = PrepareOptions(g);
-        PreferredSkillsModel preferred;
-        std::vector<std::unique_ptr<QWidget>> windows;
-        windows.emplace_back(new Form1(g));
-        static_cast<Form1*>(windows.back().get())->Render();
-        windows.emplace_back(new Form3(g));
-        windows.emplace_back(
-            new PickBox(nullptr, {"Brawling", "Blade", "Bayonet", "Select for me, please!"}, "Q"));
-        windows.emplace_back(new PickListDialog(nullptr, g, g.Slist1));
-        windows.emplace_back(new SkillTableDialog(nullptr, g, g.Form2));
-        windows.emplace_back(new TextViewerDialog(nullptr, viewer));
-        windows.emplace_back(new AboutDialog(nullptr, g));
-        windows.emplace_back(new Form4(nullptr, g, options));
-        windows.emplace_back(new Form5(nullptr, g, preferred));
-        windows.emplace_back(new Form6(nullptr, g));
-        windows.emplace_back(new PreviewDialog(nullptr, "<p>page</p>", ""));
+        const auto windows =
+            EveryWindow({"Brawling", "Blade", "Bayonet", "Select for me, please!"});
         QStringList problems;
         for (const auto& window : windows) problems << KeyProblems(window.get());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
@@ -232,7 +185,6 @@ class KeyboardTest : public QObject {
         for (int b = 1; b <= 5; ++b)
             g.TermWindow.Button[b] = {"Answer " + std::to_string(b), b != 3};
         g.TermWindow.History = {"Term: 1 Navy", "   Patrol"};
-        QRect allShown, fewShown, otherCaptions;
         std::string answers;
         for (const auto& [key, modifier] : std::vector<std::pair<int, Qt::KeyboardModifiers>>{
                  {Qt::Key_4, Qt::NoModifier}, {Qt::Key_2, Qt::KeypadModifier}, {Qt::Key_1, {}}}) {
@@ -248,48 +200,44 @@ class KeyboardTest : public QObject {
         }
         QCOMPARE(answers, std::string("421"));
 
+        // All five, only the fourth, then the fourth with a long caption.
         Form3* form = ui_.TermWindow();
-        QTimer::singleShot(0, [&] {
-            allShown = Button(form, "Command4")->geometry();
-            form->Press(4);
-        });
-        g.TermWindow.Button[3].Visible = true;
-        ui_.AskTerm(g);
-        QTimer::singleShot(0, [&] {
-            fewShown = Button(form, "Command4")->geometry();
-            form->Press(4);
-        });
-        for (int b : {1, 2, 3, 5}) g.TermWindow.Button[b].Visible = false;
-        ui_.AskTerm(g);
-        QTimer::singleShot(0, [&] {
-            otherCaptions = Button(form, "Command4")->geometry();
-            form->Press(4);
-        });
-        g.TermWindow.Button[4].Caption = "A much longer caption";
-        ui_.AskTerm(g);
-        QCOMPARE(fewShown, allShown);
-        QCOMPARE(otherCaptions, allShown);
+        QList<QRect> places;
+        for (const auto& change : std::vector<std::function<void()>>{
+                 [&] { g.TermWindow.Button[3].Visible = true; },
+                 [&] {
+                     for (int b : {1, 2, 3, 5}) g.TermWindow.Button[b].Visible = false;
+                 },
+                 [&] { g.TermWindow.Button[4].Caption = "A much longer caption"; }}) {
+            change();
+            QTimer::singleShot(0, [&] {
+                places << Button(form, "Command4")->geometry();
+                form->Press(4);
+            });
+            ui_.AskTerm(g);
+        }
+        QCOMPARE(places.at(1), places.at(0));
+        QCOMPARE(places.at(2), places.at(0));
         QCOMPARE(form->findChild<QLabel*>("Key4")->text(), QString("4"));
     }
 
     // Enter presses the button with the focus (the first one at first),
     // Escape closes with no choice, Alt and a caption's letter chooses.
     void pickOneByKeyboard() {
-        WhenOpen("SPICKBOX", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
-        QCOMPARE(
-            Answer(g, PickQuestion{.Choices = "Brawling/Blade/Bayonet", .Title = "Which?"}).Index,
-            1);
-        WhenOpen("SPICKBOX", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
-        QCOMPARE(
-            Answer(g, PickQuestion{.Choices = "Brawling/Blade/Bayonet", .Title = "Which?"}).Index,
-            0);
-        WhenOpen("SPICKBOX", [](QWidget* box) {
-            const QChar key = MnemonicOf(Button(box, "Command1_3")->text());
-            QTest::keyClick(box, key.toLatin1(), Qt::AltModifier);
-        });
-        QCOMPARE(
-            Answer(g, PickQuestion{.Choices = "Brawling/Blade/Bayonet", .Title = "Which?"}).Index,
-            3);
+        const std::pair<std::function<void(QWidget*)>, int> presses[] = {
+            {[](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }, 1},
+            {[](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, 0},
+            {[](QWidget* box) {
+                 const QChar key = MnemonicOf(Button(box, "Command1_3")->text());
+                 QTest::keyClick(box, key.toLatin1(), Qt::AltModifier);
+             },
+             3}};
+        for (const auto& [press, index] : presses) {
+            WhenOpen("SPICKBOX", press);
+            QCOMPARE(Answer(g, PickQuestion{.Choices = "Brawling/Blade/Bayonet", .Title = "Which?"})
+                         .Index,
+                     index);
+        }
     }
 
     // Preferred skills: while a skill is entered, Enter takes it and Escape

@@ -1,29 +1,15 @@
 // The options window clicked for real (offscreen): a tick reaches the option flags, and
 // "Cap rank" answers with the rank list. ORRIMAR_SCREENSHOTS names a folder for a picture.
-#include <QtTest>
-#include <QtWidgets>
+#include "DesktopTest.h"
 
-#include "model/Game.h"
-#include "startup/Main.h"
-#include "ui/qt/QtUi.h"
-
-using namespace orrimar;
-
-class OptionsWindowTest : public QObject {
+class OptionsWindowTest : public DesktopTest {
     Q_OBJECT
-    QtUi ui_;
-    SeededDice dice_{7};
-    Game g{ui_, dice_};
     std::array<int16_t, 16>& o = g.Character.Options;
 
-    // Runs `step` on the options window once it is the open one.
-    void WhenOpen(std::function<void(QWidget*)> step, int tries = 80) {
-        QTimer::singleShot(25, this, [=, this] {
-            QWidget* open = QApplication::activeModalWidget();
-            if (open && open->objectName() == "Form4") return step(open);
-            if (tries > 0) WhenOpen(step, tries - 1);
-        });
-    }
+  public:
+    OptionsWindowTest() : DesktopTest(7) {}
+
+  private:
     // Clicks a check box on its tick mark: the middle of a wide box may lie outside it.
     static void Tick(QWidget* form, const char* name) {
         auto* box = form->findChild<QCheckBox*>(name);
@@ -34,12 +20,12 @@ class OptionsWindowTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { SetAppTitle(g); }
+    void initTestCase() { Start(); }
 
     void tickingABoxSetsTheFlag() {
         o[OptSortSkills] = OptOn;
         bool sortShown = false;
-        WhenOpen([&](QWidget* form) {
+        WhenOpen("Form4", [&](QWidget* form) {
             sortShown = form->findChild<QCheckBox*>("Check1_5")->isChecked();
             Tick(form, "Check1_6");  // "Automatic generation"
             if (const QString folder = qEnvironmentVariable("ORRIMAR_SCREENSHOTS");
@@ -57,7 +43,7 @@ class OptionsWindowTest : public QObject {
         for (int i = 1; i <= 6; ++i) g.Service.RankCode[i] = "E" + std::to_string(i);
         o[RankCap] = 3;
         int selected = -1;
-        WhenOpen([&](QWidget* form) {
+        WhenOpen("Form4", [&](QWidget* form) {
             auto* ranks = form->findChild<QListWidget*>("List1");
             Tick(form, "Check1_9");
             selected = ranks->isVisible() ? ranks->currentRow() : -2;

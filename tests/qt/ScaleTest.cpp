@@ -1,32 +1,17 @@
 // The windows on a display at twice the size (2560 x 1600 pixels, so 1280 x
 // 800 to lay out in): each fits the screen, no button or label is cut
 // short, and the splash is drawn at the display's own density.
-#include <QtTest>
-#include <QtWidgets>
-
-#include <memory>
+#include "DesktopTest.h"
 #include "OffscreenScreen.h"
-
 #include "model/Display.h"
-#include "model/Game.h"
-#include "startup/Main.h"
-#include "ui/Dialogs.h"
-#include "ui/qt/Dialogs.h"
-#include "ui/qt/Form1.h"
-#include "ui/qt/Form3.h"
-#include "ui/qt/OptionsDialogs.h"
-#include "ui/qt/Preview.h"
-#include "ui/qt/QtUi.h"
 
-using namespace orrimar;
-
-class ScaleTest : public QObject {
+class ScaleTest : public DesktopTest {
     Q_OBJECT
-    QTemporaryDir settings_;
-    QtUi ui_;
-    SeededDice dice_{9};
-    Game g{ui_, dice_};
 
+  public:
+    ScaleTest() : DesktopTest(9) {}
+
+  private:
     // What does not fit: the window on the screen, or a caption in its control.
     static QStringList Cut(QWidget* window) {
         QStringList problems;
@@ -55,11 +40,8 @@ class ScaleTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QVERIFY(settings_.isValid());
-        qputenv("WINDIR", settings_.path().toLocal8Bit());
+        Start();
         QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
-        SetAppTitle(g);
-        FillTables(g);
     }
 
     void theSplashIsSharp() {
@@ -78,26 +60,11 @@ class ScaleTest : public QObject {
         g.Form2.Button[1] = {"Personal Development", "S1", true};
         g.Form2.Button[2] = {"Advanced Education (8+ Edu)", "S2", true};
         for (const char* item : {"Pilot", "Medic"}) PickListAdd(g.Slist1, item);
-        TextViewerModel viewer;
-        viewer.Text = "Some text";
-        OptionsWindowModel options = PrepareOptions(g);
-        PreferredSkillsModel preferred;
+        viewer_.Text = "Some text";
         std::vector<std::string> choices;
         for (int k = 1; k <= 19; ++k) choices.push_back("Choice " + std::to_string(k));
-        std::vector<std::unique_ptr<QWidget>> windows;
-        windows.emplace_back(new Form1(g));
-        static_cast<Form1*>(windows.back().get())->Render();
-        windows.emplace_back(new PickBox(nullptr, choices, "Split cascade skill BAT-0"));
-        windows.emplace_back(new PickListDialog(nullptr, g, g.Slist1));
-        windows.emplace_back(new SkillTableDialog(nullptr, g, g.Form2));
-        windows.emplace_back(new TextViewerDialog(nullptr, viewer));
-        windows.emplace_back(new AboutDialog(nullptr, g));
-        windows.emplace_back(new Form4(nullptr, g, options));
-        windows.emplace_back(new Form5(nullptr, g, preferred));
-        windows.emplace_back(new Form6(nullptr, g));
-        windows.emplace_back(new PreviewDialog(nullptr, "<h1>Resume</h1>", ""));
         QStringList problems;
-        for (const auto& window : windows) problems << Shown(window.get());
+        for (const auto& window : EveryWindow(choices)) problems << Shown(window.get());
 
         // The term window with its longest answers showing.
         ClearTermWindow(g);

@@ -2,48 +2,26 @@
 // questions shown whole, the history in the normal size, the main and term
 // windows back where they were, gauges that keep their meaning on a dark
 // palette, and the preview's PDF.
-#include <QtTest>
-#include <QtWidgets>
-
+#include "DesktopTest.h"
 #include "OffscreenScreen.h"
-
-#include <functional>
-#include "ModalSteps.h"
-
 #include "ask/Question.h"
 #include "model/Display.h"
-#include "model/Game.h"
-#include "startup/Main.h"
 #include "startup/Settings.h"
-#include "ui/Dialogs.h"
 #include "ui/WindowPlaces.h"
-#include "ui/qt/Form1.h"
-#include "ui/qt/Form3.h"
-#include "ui/qt/Preview.h"
-#include "ui/qt/QtUi.h"
 
-using namespace orrimar;
-
-class WindowsTest : public QObject {
+class WindowsTest : public DesktopTest {
     Q_OBJECT
-    QTemporaryDir settings_;
-    QtUi ui_;
-    SeededDice dice_{3};
-    Game g{ui_, dice_};
 
-    void WhenOpen(const QString& name, std::function<void(QWidget*)> step, int tries = 80) {
-        ::WhenOpen(this, name, std::move(step), tries);
-    }
+  public:
+    WindowsTest() : DesktopTest(3) {}
+
+  private:
     static QRect Place(const QWidget& w) { return QRect(w.pos(), w.size()); }
     static QRect Screen() { return QGuiApplication::primaryScreen()->availableGeometry(); }
     std::string Folder() const { return SettingsFolder(); }
 
   private slots:
-    void initTestCase() {
-        QVERIFY(settings_.isValid());
-        qputenv("WINDIR", settings_.path().toLocal8Bit());
-        SetAppTitle(g);
-    }
+    void initTestCase() { Start(); }
 
     // The question stands in the window, whole and wrapped, not only in a
     // title bar that cuts it; the longest list still fits the screen.

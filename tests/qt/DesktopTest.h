@@ -1,0 +1,88 @@
+// What the desktop tests share: the desktop face with a game on seeded
+// dice, settings in a folder of the test's own, steps on modal windows,
+// and one of every dialog.
+#pragma once
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <functional>
+#include <memory>
+
+#include "model/Game.h"
+#include "startup/Main.h"
+#include "ui/Dialogs.h"
+#include "ui/OptionsWindow.h"
+#include "ui/qt/Dialogs.h"
+#include "ui/qt/Form1.h"
+#include "ui/qt/Form3.h"
+#include "ui/qt/OptionsDialogs.h"
+#include "ui/qt/Preview.h"
+#include "ui/qt/QtUi.h"
+
+using namespace orrimar;
+
+// Runs `step` on the modal window named `name` (empty: a message box) once
+// it is open, looking every 25 ms, `tries` times at most: a modal window
+// blocks the test until answered.
+inline void WhenOpen(QObject* context, const QString& name, std::function<void(QWidget*)> step,
+                     int tries = 80) {
+    QTimer::singleShot(25, context, [=] {
+        QWidget* open = QApplication::activeModalWidget();
+        if (open && (name.isEmpty() ? qobject_cast<QMessageBox*>(open) != nullptr
+                                    : open->objectName() == name))
+            return step(open);
+        if (tries > 0) WhenOpen(context, name, step, tries - 1);
+    });
+}
+
+class DesktopTest : public QObject {
+  protected:
+    explicit DesktopTest(uint64_t seed) : dice_(seed) {}
+    QTemporaryDir settings_;
+    QtUi ui_;
+    SeededDice dice_;
+    Game g{ui_, dice_};
+    TextViewerModel viewer_;
+    PreferredSkillsModel preferred_;
+    OptionsWindowModel options_;
+
+    // The windows' places go to the test's own folder; titles and tables set.
+    void Start() {
+        QVERIFY(settings_.isValid());
+        qputenv("WINDIR", settings_.path().toLocal8Bit());
+        SetAppTitle(g);
+        FillTables(g);
+    }
+    void WhenOpen(const QString& name, std::function<void(QWidget*)> step, int tries = 80) {
+        ::WhenOpen(this, name, std::move(step), tries);
+    }
+    static bool Active(QWidget* window) {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
+    }
+    static QPushButton* Button(QWidget* window, const QString& name) {
+        return window->findChild<QPushButton*>(name);
+    }
+    // One of every window but the message boxes, the pick box offering
+    // `choices`; the option-set window is the tenth.
+    std::vector<std::unique_ptr<QWidget>> EveryWindow(const std::vector<std::string>& choices) {
+        options_ = PrepareOptions(g);
+        std::vector<std::unique_ptr<QWidget>> windows;
+        auto* form1 = new Form1(g);
+        form1->Render();
+        windows.emplace_back(form1);
+        windows.emplace_back(new Form3(g));
+        windows.emplace_back(new PickBox(nullptr, choices, "Split cascade skill BAT-0"));
+        windows.emplace_back(new PickListDialog(nullptr, g, g.Slist1));
+        windows.emplace_back(new SkillTableDialog(nullptr, g, g.Form2));
+        windows.emplace_back(new TextViewerDialog(nullptr, viewer_));
+        windows.emplace_back(new AboutDialog(nullptr, g));
+        windows.emplace_back(new Form4(nullptr, g, options_));
+        windows.emplace_back(new Form5(nullptr, g, preferred_));
+        windows.emplace_back(new Form6(nullptr, g));
+        windows.emplace_back(new PreviewDialog(nullptr, "<h1>Resume</h1>", ""));
+        return windows;
+    }
+};
