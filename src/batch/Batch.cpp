@@ -20,6 +20,7 @@
 
 #include "batch/BatchStop.h"
 #include "batch/Cards.h"
+#include "batch/CountOf.h"
 #include "batch/CsvTable.h"
 #include "batch/EarlierBatch.h"
 #include "batch/FolderLock.h"
@@ -816,8 +817,9 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     if (toFile) {
         if (stopAt != NoStop) return 1;
         if (signal) {
-            log << "orrimar-cli: stopped by " << signalName << " after " << generated
-                << " characters; " << options.OutDir << " is left as it was.\n";
+            log << "orrimar-cli: stopped by " << signalName << " after "
+                << CountOf(generated, "character") << "; " << options.OutDir
+                << " is left as it was.\n";
             return 128 + signal;
         }
         if (std::string failed = lineFile->Commit(); !failed.empty()) {
@@ -828,8 +830,8 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     if (stopAt != NoStop) return 1;
     // A CSV file stopped part way is not put in place.
     if (csvOut && signal) {
-        log << "orrimar-cli: stopped by " << signalName << " after " << generated << " characters; "
-            << options.OutDir << " is left as it was.\n";
+        log << "orrimar-cli: stopped by " << signalName << " after "
+            << CountOf(generated, "character") << "; " << options.OutDir << " is left as it was.\n";
         return 128 + signal;
     }
     if (csv) {
@@ -852,7 +854,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         if (failed.empty())
             failed = WriteAssembled(outDir + "batch.log",
                                     "Batch seed " + std::to_string(options.Seed) + ", " +
-                                        std::to_string(generated) + " characters.\n",
+                                        CountOf(generated, "character") + ".\n",
                                     *notes, "");
         if (!failed.empty()) {
             log << "orrimar-cli: " << failed << "\n";
@@ -864,7 +866,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         for (auto& [n, character] : made) results->push_back(std::move(character));
     }
     if (signal) log << "orrimar-cli: stopped by " << signalName << ": ";
-    log << generated << (generated == 1 ? " character" : " characters") << " generated";
+    log << CountOf(generated, "character") << " generated";
     if (searching) log << " of " << tried << " made";
     if (intoFolder) log << " in " << outDir << " (index.htm)";
     if (toFile || csvOut) log << " into " << options.OutDir;

@@ -1,6 +1,7 @@
 #include "batch/Cards.h"
 
 #include "batch/Batch.h"
+#include "batch/CountOf.h"
 #include "model/Text.h"
 #include "output/ResumeText.h"
 #include "startup/Files.h"
@@ -29,7 +30,7 @@ std::string CardsHead(int made, uint64_t seed) {
     return JoinLinesCrLf({"<!DOCTYPE html>", "<html>", "<head>", "<meta charset=\"ISO-8859-1\">",
                           "<title>Astrovane characters: stat blocks</title>", Style, "</head>",
                           "<body>", "<h1>Astrovane characters: stat blocks</h1>",
-                          "<p class=\"note\">" + std::to_string(made) + " characters, batch seed " +
+                          "<p class=\"note\">" + CountOf(made, "character") + ", batch seed " +
                               std::to_string(seed) +
                               "; the roster is <a href=\"index.htm\">index.htm</a>.</p>"});
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "batch/Batch.h"
+#include "batch/CountOf.h"
 #include "batch/Where.h"
 #include "model/Game.h"
 #include "model/Text.h"
@@ -248,7 +249,7 @@ std::string RosterHead(int made, uint64_t seed) {
         {"<!DOCTYPE html>", "<html>", "<head>", "<meta charset=\"ISO-8859-1\">",
          "<title>Astrovane characters</title>", WithCrLf(Style), "</head>", "<body>",
          "<h1>Astrovane characters</h1>",
-         "<p>" + std::to_string(made) + " characters, batch seed " + std::to_string(seed) + ".</p>",
+         "<p>" + CountOf(made, "character") + ", batch seed " + std::to_string(seed) + ".</p>",
          "<table id=\"roster\">", "<thead>"});
     head += "<tr>";
     for (const Heading& h : Headings)

@@ -83,8 +83,9 @@ endif()
 
 set(home ${WORK_DIR}/home)
 set(copy ${home}/data/orrimar/data)
+# Wide enough that the terminal's word wrapping keeps each message on a line.
 set(fresh_home ${CMAKE_COMMAND} -E env --unset=WINDIR HOME=${home}
-    XDG_CONFIG_HOME=${home}/config XDG_DATA_HOME=${home}/data)
+    XDG_CONFIG_HOME=${home}/config XDG_DATA_HOME=${home}/data COLUMNS=1000)
 
 # A batch without --data in a home that has never run Orrimar (the manual
 # page's own example) reads the installed sample data, says so, and
