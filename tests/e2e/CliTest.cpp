@@ -36,15 +36,10 @@ CliRun Cli(const std::string& args, const std::string& input, const TempDir& wor
     const std::string command = "cd '" + work.Path() + "' && LC_ALL=" + locale + " WINDIR='" +
                                 work.Path() + "' " + environment + " '" + ORRIMAR_CLI + "' " +
                                 args + " < '" + in + "' 2>&1";
+    const ShellRun shell = RunShell(command);
     CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 4096> buffer{};
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.output.append(buffer.data(), n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.status = shell.status;
+    run.output = shell.out;
     return run;
 }
 

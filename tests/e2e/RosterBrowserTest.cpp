@@ -20,30 +20,13 @@ using namespace orrimar;
 namespace {
 
 std::string Output(const std::string& command) {
-    std::string text;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return text;
-    std::array<char, 4096> buffer{};
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) text.append(buffer.data(), n);
-    pclose(pipe);
-    return text;
-}
-
-std::string Chromium() {
-    std::string path = Output("command -v chromium || command -v chromium-browser");
-    return path.substr(0, path.find('\n'));
+    return RunShell(command).out;
 }
 
 // The page's DOM once loaded. (A browser with scripts off dumps no DOM, so
 // the page without its script is a copy with the script cut out.)
 std::string Dom(const std::string& chromium, const std::string& url) {
-    TempDir profile;
-    return Output("'" + chromium +
-                  "' --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
-                  "--disable-background-networking --disable-component-update --disable-sync "
-                  "--user-data-dir='" +
-                  profile.Path() + "' --dump-dom '" + url + "' 2>/dev/null");
+    return Output(chromium + " --dump-dom '" + url + "' 2>/dev/null");
 }
 
 struct Row {
@@ -101,7 +84,8 @@ constexpr size_t RankColumn = 5;
 // Sorted by rank, highest first (ties in number order), and filtered by a
 // race some rows lack: exactly the rows holding it are shown, and counted.
 TEST(RosterBrowser, TheScriptSortsAndFiltersAsTheAddressAsks) {
-    const std::string chromium = Chromium();
+    TempDir profile;
+    const std::string chromium = HeadlessChromium(profile.Path());
     if (chromium.empty()) GTEST_SKIP() << "no chromium installed";
     Roster roster;
     ASSERT_EQ(roster.made.size(), 8u) << roster.log;
@@ -134,7 +118,8 @@ TEST(RosterBrowser, TheScriptSortsAndFiltersAsTheAddressAsks) {
 // Without the script: every row in number order, no filter box, and the
 // headings in a head that printing repeats.
 TEST(RosterBrowser, WithoutTheScriptThePageIsThePlainTable) {
-    const std::string chromium = Chromium();
+    TempDir profile;
+    const std::string chromium = HeadlessChromium(profile.Path());
     if (chromium.empty()) GTEST_SKIP() << "no chromium installed";
     Roster roster;
     ASSERT_EQ(roster.made.size(), 8u) << roster.log;
@@ -160,10 +145,10 @@ TEST(RosterBrowser, WithoutTheScriptThePageIsThePlainTable) {
 // The sheet of stat blocks printed to PDF: at least four characters a page,
 // and every card whole on one page (its head and its last line together).
 TEST(RosterBrowser, StatBlocksPrintSeveralToAPageAndWhole) {
-    const std::string chromium = Chromium();
+    TempDir out, profile;
+    const std::string chromium = HeadlessChromium(profile.Path());
     const std::string pdfinfo = Output("command -v pdfinfo");
     if (chromium.empty() || pdfinfo.empty()) GTEST_SKIP() << "no chromium or pdfinfo installed";
-    TempDir out, profile;
     BatchOptions options;
     options.Count = 40;
     options.Seed = 500;
@@ -173,11 +158,7 @@ TEST(RosterBrowser, StatBlocksPrintSeveralToAPageAndWhole) {
     std::vector<BatchCharacter> made;
     ASSERT_EQ(RunBatch(options, log, &made), 0) << log.str();
     const std::string pdf = out.Path() + "cards.pdf";
-    Output("'" + chromium +
-           "' --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
-           "--disable-background-networking --disable-component-update --disable-sync "
-           "--no-pdf-header-footer --user-data-dir='" +
-           profile.Path() + "' --print-to-pdf='" + pdf + "' 'file://" + out.Path() +
+    Output(chromium + " --no-pdf-header-footer --print-to-pdf='" + pdf + "' 'file://" + out.Path() +
            "cards.htm' 2>/dev/null");
     const std::string info = Output("pdfinfo '" + pdf + "'");
     std::smatch pages;

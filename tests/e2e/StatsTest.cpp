@@ -31,15 +31,8 @@ struct CliRun {
 CliRun Cli(const std::string& args, const TempDir& work) {
     const std::string command = "cd '" + work.Path() + "' && WINDIR='" + work.Path() + "' '" +
                                 ORRIMAR_CLI + "' " + args + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 4096> buffer{};
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    const ShellRun shell = RunShell(command);
+    return {shell.status, shell.out};
 }
 
 // A copy of the sample data in `dir`, its naval branch files edited by `edit`.
@@ -145,15 +138,11 @@ TEST(Stats, ReportDrawsItsChartsWithTheJsonsNumbers) {
         EXPECT_NE(page.find(share), std::string::npos) << share;
     }
 
-    if (std::system("command -v chromium > /dev/null 2>&1") != 0)
-        GTEST_SKIP() << "no chromium (scripts/setup.sh installs it)";
+    const std::string chromium = HeadlessChromium(work.Path() + "profile");
+    if (chromium.empty()) GTEST_SKIP() << "no chromium (scripts/setup.sh installs it)";
     const std::string dom = work.Path() + "dom.htm";
-    const std::string command =
-        "timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-quic "
-        "--no-first-run --disable-background-networking --disable-component-update "
-        "--disable-sync --user-data-dir='" +
-        work.Path() + "profile' --virtual-time-budget=5000 --dump-dom 'file://" + work.Path() +
-        "report.htm' > '" + dom + "' 2>/dev/null";
+    const std::string command = chromium + " --virtual-time-budget=5000 --dump-dom 'file://" +
+                                work.Path() + "report.htm' > '" + dom + "' 2>/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
     const std::string drawn = work.Read("dom.htm");
     EXPECT_NE(drawn.find("data-charts=\"drawn\""), std::string::npos) << drawn.substr(0, 300);

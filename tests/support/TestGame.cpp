@@ -1,5 +1,9 @@
 #include "support/TestGame.h"
 
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -40,6 +44,29 @@ std::string TempDir::Read(const std::string& name) const {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+ShellRun RunShell(const std::string& command) {
+    ShellRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    std::array<char, 4096> buffer{};
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string HeadlessChromium(const std::string& profile) {
+    std::string path = RunShell("command -v chromium || command -v chromium-browser").out;
+    path = path.substr(0, path.find('\n'));
+    if (path.empty()) return "";
+    return "timeout 120 '" + path +
+           "' --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+           "--disable-background-networking --disable-component-update --disable-sync "
+           "--user-data-dir='" +
+           profile + "'";
 }
 
 std::string SampleDataDir() {

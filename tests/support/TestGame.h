@@ -28,6 +28,17 @@ class TempDir {
 };
 
 // The sample data folder of the source tree, ending in "/".
+// A shell command's exit status (-1 when it did not exit) and standard output.
+struct ShellRun {
+    int status = -1;
+    std::string out;
+};
+ShellRun RunShell(const std::string& command);
+
+// Headless Chromium with the flags this closed machine needs and a fresh
+// profile in `profile`, ready for its last options; "" when not installed.
+std::string HeadlessChromium(const std::string& profile);
+
 std::string SampleDataDir();
 // Copies the sample data's files into `dir`, for a test to spoil.
 void CopySampleData(const TempDir& dir);
