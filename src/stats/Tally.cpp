@@ -56,8 +56,10 @@ void GroupTally::Add(const Game& g, bool finished) {
     ++Finished;
     const auto& c = g.Character;
     if (StatNames.empty()) {
+        // The race's characteristics as loaded: psionic training appends one
+        // to the career's copy, which must not decide what a group lists.
         StatNames.assign(1, "");
-        for (int i = 1; i <= g.Race.NumStats && i <= CharacterRecord::MaxStats; ++i)
+        for (int i = 1; i <= g.Race.NumStatsCopy && i <= CharacterRecord::MaxStats; ++i)
             StatNames.push_back(Trim(g.Race.StatName[static_cast<size_t>(i)]));
     }
     bool died = false;
