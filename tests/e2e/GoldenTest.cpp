@@ -100,32 +100,6 @@ TEST(Golden, SeededBatchPagesStayByteForByte) {
     }
 }
 
-// Characters made on several threads are the characters made on one: every
-// page and the index page byte for byte, the log line for line.
-TEST(Golden, ThreadsMakeTheSameCharacters) {
-    std::string pages[2], logs[2];
-    for (int jobs : {1, 2}) {
-        TempDir out;
-        BatchOptions options;
-        options.Count = 120;
-        options.Seed = 4242;
-        options.DataDir = SampleDataDir();
-        options.OutDir = out.Path();
-        options.Jobs = jobs;
-        std::ostringstream log;
-        ASSERT_EQ(RunBatch(options, log), 0) << log.str();
-        std::vector<std::string> files;
-        for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
-            files.push_back(entry.path().filename().string());
-        std::sort(files.begin(), files.end());
-        ASSERT_EQ(files.size(), 124u);  // 120 pages, the index, its CSV, the cards, batch.log
-        for (const auto& file : files) pages[jobs - 1] += "==> " + file + "\n" + out.Read(file);
-        logs[jobs - 1] = log.str();
-    }
-    EXPECT_TRUE(pages[0] == pages[1]);
-    EXPECT_EQ(logs[0].substr(0, logs[0].find(" in ")), logs[1].substr(0, logs[1].find(" in ")));
-}
-
 // The behaviour signature bench/batch_bench prints. A commit that changes
 // what the program makes says so and updates it; no other commit may.
 TEST(Golden, BehaviourSignatureIsPinned) {
