@@ -49,13 +49,6 @@ bool Has(const CliRun& run, const std::string& text) {
 
 }  // namespace
 
-TEST(Cli, SampleDataPassesTheChecker) {
-    TempDir work;
-    CliRun run = Cli("--check-data '" + SampleDataDir() + "'", "", work);
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_TRUE(Has(run, "no problems found") || Has(run, ": 0 errors and")) << run.output;
-}
-
 // Warnings with their hints and a count; only --strict fails on them.
 TEST(Cli, WarningsFailOnlyAStrictCheck) {
     TempDir work;
@@ -177,35 +170,6 @@ TEST(Cli, WrongDataFolderStopsWithAMessage) {
             EXPECT_FALSE(Has(run, "give --data")) << run.output;
         }
     }
-}
-
-TEST(Cli, ScriptedCareerRunsToTheFinalMenuAndSaves) {
-    TempDir work;
-    // Race menu: the tenth race file is IMPERIAL.ERI; then its first service
-    // and branch, accept, "No academic studies before enlistment" (the
-    // fourth course of the army list), and after that "1", "3", "1" in
-    // turn: an answer out of range is simply asked again, so with this seed
-    // the career musters out, rolls benefits and saves pages until the
-    // input ends.
-    std::string input = "1\n10\n2\n1\n3\n1\n13\n4\n";
-    for (int i = 0; i < 400; ++i) input += "1\n3\n1\n";
-    // However short the screen, a script is never kept waiting for a key.
-    CliRun run = Cli("--seed 11 --data '" + SampleDataDir() + "'", input, work, "C", "LINES=10");
-    EXPECT_EQ(run.status, 3);  // the script ends at a question of the final menu
-    EXPECT_FALSE(Has(run, "-- more"));
-    EXPECT_TRUE(Has(run, "Imperial citizen (human) Infantry")) << run.output.substr(0, 3000);
-    EXPECT_TRUE(Has(run, "End of term 1")) << run.output.substr(0, 3000);
-    EXPECT_TRUE(Has(run, " 1 Re-enlist\n 2 Transfer and re-enlist\n 3 Muster out\n"));
-    EXPECT_TRUE(Has(run, "Muster out: "));
-    EXPECT_TRUE(Has(run,
-                    " 1 Save as HTML\n 2 Save with HTM template\n 3 Restart with this "
-                    "character\n 4 Scrap and restart\n 5 Preview and print\n"));
-    EXPECT_TRUE(Has(run, "Character saved to HTM file"));
-    std::string page;
-    for (const auto& entry : std::filesystem::directory_iterator(work.Path()))
-        if (entry.path().extension() == ".htm") page = work.Read(entry.path().filename().string());
-    EXPECT_NE(page.find("<html>"), std::string::npos);
-    EXPECT_NE(page.find("Infantry"), std::string::npos);
 }
 
 // The program's Latin-1 texts reach a UTF-8 terminal as UTF-8 and a C
