@@ -15,35 +15,25 @@
 #include <nlohmann/json.hpp>
 
 #include "startup/Files.h"
-#include "support/TestGame.h"
+#include "support/Cli.h"
 
 using namespace orrimar;
 
 namespace {
 
-struct CliRun {
+// What the terminal shows: standard output, then standard error.
+struct Shown {
     int status = -1;
     std::string output;
 };
 
-// Runs orrimar-cli with `args`, feeding `input` on standard input, with
-// the terminal's locale `locale` (C unless given) and `environment` (such
-// as "COLUMNS=100") set.
-CliRun Cli(const std::string& args, const std::string& input, const TempDir& work,
-           const std::string& locale = "C", const std::string& environment = "") {
-    const std::string in = work.Path() + "input.txt";
-    std::ofstream(in) << input;
-    const std::string command = "cd '" + work.Path() + "' && LC_ALL=" + locale + " WINDIR='" +
-                                work.Path() + "' " + environment + " '" + ORRIMAR_CLI + "' " +
-                                args + " < '" + in + "' 2>&1";
-    const ShellRun shell = RunShell(command);
-    CliRun run;
-    run.status = shell.status;
-    run.output = shell.out;
-    return run;
+Shown Cli(const std::string& args, const std::string& input, const TempDir& work,
+          const std::string& locale = "C", const std::string& environment = "") {
+    const CliRun run = RunCli(args, work, input, locale, environment);
+    return {run.status, run.Both()};
 }
 
-bool Has(const CliRun& run, const std::string& text) {
+bool Has(const Shown& run, const std::string& text) {
     return run.output.find(text) != std::string::npos;
 }
 
@@ -60,12 +50,12 @@ TEST(Cli, WarningsFailOnlyAStrictCheck) {
     *siege = "Seige";
     data.Write("ARMY.SRV", lines);
     const std::string at = "ARMY.SRV:" + std::to_string(siege - lines.begin() + 1) + ": warning: ";
-    CliRun plain = Cli("--check-data '" + data.Path() + "'", "", work);
+    Shown plain = Cli("--check-data '" + data.Path() + "'", "", work);
     EXPECT_EQ(plain.status, 0) << plain.output;
     EXPECT_TRUE(Has(plain, at + "throw 2 of branch \"ARMYINF\": \"Seige\"")) << plain.output;
     EXPECT_TRUE(Has(plain, "\n    hint: did you mean \"Siege\"?\n")) << plain.output;
     EXPECT_TRUE(Has(plain, ": 0 errors and ")) << plain.output;
-    CliRun strict = Cli("--strict --check-data '" + data.Path() + "'", "", work);
+    Shown strict = Cli("--strict --check-data '" + data.Path() + "'", "", work);
     EXPECT_EQ(strict.status, 1) << strict.output;
     EXPECT_TRUE(Has(strict, "(--strict: warnings fail)")) << strict.output;
     EXPECT_EQ(Cli("--strict", "", work).status, 2);
@@ -78,7 +68,7 @@ TEST(Cli, CheckerListsEveryProblemWithFileAndLine) {
                                 "GONE.SRV=Missing service", "BROKEN.SRV=Broken service"});
     data.Write("BROKEN.SRV", {"Broken", "[SKILL TABLES]", "T", "Max=1", "x", "[MUSTER]", "Mat=1"});
     data.Write("cascade.dat", {"* END *"});
-    CliRun run = Cli("--check-data '" + data.Path() + "'", "", work);
+    Shown run = Cli("--check-data '" + data.Path() + "'", "", work);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run, "IMPERIAL.ERI:5:")) << run.output;
     EXPECT_TRUE(Has(run, "COYNS.DAT:0:")) << run.output;
@@ -101,7 +91,7 @@ TEST(Cli, StartsOnTheSampleDataAndListsTheRaces) {
     TempDir work;
     // Main window: choose race (1), list it, pick 1; the option sets (9),
     // back (0); then exit (14).
-    CliRun run = Cli("--data '" + SampleDataDir() + "'", "1\n1\n9\n0\n14\n", work);
+    Shown run = Cli("--data '" + SampleDataDir() + "'", "1\n1\n9\n0\n14\n", work);
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(Has(run, "== Load option set ==\n 5 Create\n")) << run.output;
     EXPECT_TRUE(Has(run, "Imperial citizen (human)")) << run.output;
@@ -113,7 +103,7 @@ TEST(Cli, StartsOnTheSampleDataAndListsTheRaces) {
 // not a success, and the waiting question is named.
 TEST(Cli, WrongAnswersAreAskedAgainAndEndOfInputIsNotASuccess) {
     TempDir work;
-    CliRun run = Cli("--data '" + SampleDataDir() + "'", "banana\n99\n", work);
+    Shown run = Cli("--data '" + SampleDataDir() + "'", "banana\n99\n", work);
     EXPECT_EQ(run.status, 3);
     EXPECT_TRUE(Has(run, "Please answer with a number from 1 to")) << run.output;
     EXPECT_TRUE(Has(run, "(end of input at \"Main menu\")")) << run.output;
@@ -123,7 +113,7 @@ TEST(Cli, WrongAnswersAreAskedAgainAndEndOfInputIsNotASuccess) {
 // that fit a terminal: what to type, not what to click.
 TEST(Cli, FirstRunSaysWhatToType) {
     TempDir work;
-    const CliRun run = Cli("", SampleDataDir() + "IMPERIAL.ERI\n14\n", work);
+    const Shown run = Cli("", SampleDataDir() + "IMPERIAL.ERI\n14\n", work);
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(Has(run, "Type the path of the file")) << run.output;
     for (const char* desktop : {"DATA.ZIP", "click", "browse"})
@@ -133,7 +123,7 @@ TEST(Cli, FirstRunSaysWhatToType) {
 
 TEST(Cli, AcceptWithoutBranchIsRefused) {
     TempDir work;
-    CliRun run = Cli("--data '" + SampleDataDir() + "'", "13\n14\n", work);
+    Shown run = Cli("--data '" + SampleDataDir() + "'", "13\n14\n", work);
     EXPECT_TRUE(Has(run, "You have to select a service and branch!")) << run.output;
 }
 
@@ -145,7 +135,7 @@ TEST(Cli, AMalformedRaceFileIsNamedNotACrash) {
     data.Write("cascade.dat", {"GUN COMBAT/Rifle", "* END *"});
     data.Write("COYNS.DAT", std::vector<std::string>(36, "COIN"));
     // The list is sorted: BAD.ERI comes first and is loaded at start-up.
-    CliRun run = Cli("--data '" + data.Path() + "'", "14\n", work);
+    Shown run = Cli("--data '" + data.Path() + "'", "14\n", work);
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(Has(run, "BAD.ERI:4:")) << run.output;
 }
@@ -164,7 +154,7 @@ TEST(Cli, WrongDataFolderStopsWithAMessage) {
              {file, file + " is not a folder"}}) {
         for (const std::string mode :
              {"", "--auto --no-pages ", "--regenerate made/0001-*.json "}) {
-            CliRun run = Cli(mode + "--data '" + folder + "'", "", work);
+            Shown run = Cli(mode + "--data '" + folder + "'", "", work);
             EXPECT_EQ(run.status, 1) << mode << folder;
             EXPECT_TRUE(Has(run, said)) << run.output;
             EXPECT_FALSE(Has(run, "give --data")) << run.output;
@@ -184,7 +174,7 @@ TEST(Cli, TextsMeetTheTerminalInItsOwnEncoding) {
     data.Write("IMPERIAL.ERI", imperial);
     const std::string folder = "--data '" + data.Path() + "'";
 
-    CliRun run = Cli(folder, "1\n10\n14\n", work, "C.UTF-8");  // the race list
+    Shown run = Cli(folder, "1\n10\n14\n", work, "C.UTF-8");  // the race list
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(Has(run, "Imp\xC3\xA9rial citizen")) << run.output;
     run = Cli(folder, "1\n10\n14\n", work, "C");
@@ -227,7 +217,7 @@ TEST(Cli, ControlCharactersFromFilesAreShownNotObeyed) {
                  {folder + " --auto --count 5 --seed 1 --no-pages --race IMPERIAL.ERI "
                            "--service army",
                   "", "Cascade not found GUN^[]0;OWNED^GCOMBAT"}}) {
-            const CliRun run = Cli(args, input, work, locale);
+            const Shown run = Cli(args, input, work, locale);
             EXPECT_TRUE(Has(run, shown)) << locale << run.output;
             EXPECT_EQ(run.output.find_first_of("\x1B\x07\x9B"), std::string::npos)
                 << locale << run.output;
@@ -241,7 +231,7 @@ TEST(Cli, ControlCharactersFromFilesAreShownNotObeyed) {
 // statuses and every option in its synopsis; counts of one read right.
 TEST(Cli, VersionHelpAndMissingValues) {
     TempDir work;
-    const CliRun one =
+    const Shown one =
         Cli("--auto --count 1 --seed 2 --format jsonl --out - --data '" + SampleDataDir() + "'", "",
             work);
     EXPECT_TRUE(Has(one, "1 character generated, seed 2.\n")) << one.output;
@@ -251,7 +241,7 @@ TEST(Cli, VersionHelpAndMissingValues) {
         std::regex("\"program\":\\{\"name\":\"Orrimar\",\"version\":\"([^\"]+)\"")))
         << one.output;
     for (const char* flag : {"--version", "-V"}) {
-        const CliRun run = Cli(flag, "", work);
+        const Shown run = Cli(flag, "", work);
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.output, "orrimar-cli " + version[1].str() +
                                   " (Astrovane Characters v0.2)\ndata format 1\n");
@@ -274,12 +264,12 @@ TEST(Cli, VersionHelpAndMissingValues) {
               "--where \"Pilot>>2\": at character 7: only one comparison in a condition"},
              {"--auto --no-pages --crew Navy:2 --count 3",
               "--crew gives the services and their counts: leave out --count and --service"}}) {
-        const CliRun run = Cli(args, "14\n", work);
+        const Shown run = Cli(args, "14\n", work);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_TRUE(Has(run, "orrimar-cli: " + message + "\n")) << run.output;
         EXPECT_FALSE(Has(run, "Statistics")) << run.output;
     }
-    const CliRun help = Cli("--help", "", work);
+    const Shown help = Cli("--help", "", work);
     EXPECT_EQ(help.status, 0);
     for (const char* part : {"Exit status: 0", "1 when the", "2 for a wrong command line",
                              "3 when the input ended", "-V, --version", "--strict"})
@@ -294,9 +284,9 @@ TEST(Cli, VersionHelpAndMissingValues) {
 TEST(Cli, StatBlocksGoToStandardOutput) {
     TempDir work;
     const std::string data = " --data '" + SampleDataDir() + "' --seed 5 --count 3";
-    const CliRun text = Cli("--auto" + data, "", work);
+    const Shown text = Cli("--auto" + data, "", work);
     ASSERT_EQ(text.status, 0) << text.output;
-    const CliRun json = Cli("--auto --format jsonl --out -" + data, "", work);
+    const Shown json = Cli("--auto --format jsonl --out -" + data, "", work);
     ASSERT_EQ(json.status, 0) << json.output;
     std::istringstream lines(json.output);
     size_t at = 0;
@@ -324,7 +314,7 @@ TEST(Cli, StatBlocksGoToStandardOutput) {
 // a line on a wide terminal, one on a narrow one.
 TEST(Cli, ListsFollowTheTerminalsWidth) {
     TempDir work;
-    const auto racesOnTheLine = [](const CliRun& run) {
+    const auto racesOnTheLine = [](const Shown& run) {
         const size_t at = run.output.find("Imperial citizen (human)");
         if (at == std::string::npos) return -1;
         const size_t start = run.output.rfind('\n', at) + 1;
@@ -334,8 +324,8 @@ TEST(Cli, ListsFollowTheTerminalsWidth) {
                                               std::sregex_iterator()));
     };
     const std::string data = "--data '" + SampleDataDir() + "'";
-    const CliRun wide = Cli(data, "1\n10\n14\n", work, "C", "COLUMNS=160");
-    const CliRun narrow = Cli(data, "1\n10\n14\n", work, "C", "COLUMNS=40");
+    const Shown wide = Cli(data, "1\n10\n14\n", work, "C", "COLUMNS=160");
+    const Shown narrow = Cli(data, "1\n10\n14\n", work, "C", "COLUMNS=40");
     EXPECT_EQ(wide.status, 0) << wide.output;
     EXPECT_GE(racesOnTheLine(wide), 3) << wide.output;
     EXPECT_EQ(racesOnTheLine(narrow), 1) << narrow.output;

@@ -15,7 +15,7 @@
 #include <sstream>
 
 #include "startup/Files.h"
-#include "support/TestGame.h"
+#include "support/Cli.h"
 
 using namespace orrimar;
 using json = nlohmann::json;
@@ -24,11 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliResult {
-    int status = -1;
-    std::string out, err;
-};
-
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
@@ -36,21 +31,11 @@ std::string ReadAll(const std::string& path) {
     return text.str();
 }
 
-// orrimar-cli with `args` in `work`, nothing on standard input, standard
-// output and error kept apart (JSON Lines go to standard output); the
-// sample data unless the arguments name a folder.
-CliResult Cli(const std::string& args, const TempDir& work, const std::string& locale = "C") {
-    const std::string data =
-        args.find("--data") == std::string::npos ? " --data '" + SampleDataDir() + "'" : "";
-    const std::string command = "cd '" + work.Path() + "' && LC_ALL=" + locale + " WINDIR='" +
-                                work.Path() + "' '" + ORRIMAR_CLI + "' " + args + data +
-                                " < /dev/null > out.txt 2> err.txt";
-    const int status = std::system(command.c_str());
-    CliResult run;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadAll(work.Path() + "out.txt");
-    run.err = ReadAll(work.Path() + "err.txt");
-    return run;
+// orrimar-cli with `args` in `work`, nothing on standard input; the sample
+// data unless the arguments name a folder.
+CliRun Cli(const std::string& args, const TempDir& work, const std::string& locale = "C") {
+    const bool data = args.find("--data") == std::string::npos;
+    return RunCli(args + (data ? " --data '" + SampleDataDir() + "'" : ""), work, "", locale);
 }
 
 bool Has(const std::string& text, const std::string& part) {
@@ -138,7 +123,7 @@ std::string Threes(const TempDir& work, int count) {
 TEST(JsonExport, EveryBatchFormatWritesTheSameValidDocuments) {
     TempDir work;
     const std::string batch = "--auto --count 5 --seed 7 ";
-    CliResult run = Cli(batch + " --format json --out json", work);
+    CliRun run = Cli(batch + " --format json --out json", work);
     ASSERT_EQ(run.status, 0) << run.err;
     const auto files = FilesIn(work.Path() + "json", ".json");
     ASSERT_EQ(files.size(), 5u);
@@ -204,14 +189,14 @@ TEST(JsonExport, InteractiveSaveFollowsTheSchemaAndPlaysAgain) {
     EXPECT_EQ(doc["recipe"]["made"], "interactive");
     EXPECT_FALSE(doc["recipe"]["answers"].empty());
 
-    const CliResult again = Cli("--regenerate 1.json", work);
+    const CliRun again = Cli("--regenerate 1.json", work);
     EXPECT_EQ(again.status, 0) << again.out << again.err;
     EXPECT_TRUE(Has(again.out, "comes out the same")) << again.out;
 
     json changed = doc;
     changed["recipe"]["answers"][0][1] = "1";  // college, not "no academic studies"
     std::ofstream(work.Path() + "changed.json") << changed.dump();
-    const CliResult otherwise = Cli("--regenerate changed.json", work);
+    const CliRun otherwise = Cli("--regenerate changed.json", work);
     EXPECT_EQ(otherwise.status, 1) << otherwise.out << otherwise.err;
     EXPECT_FALSE(Has(otherwise.out, "comes out the same")) << otherwise.out;
     EXPECT_SCHEMA_HOLDS(std::vector<std::string>{work.Path() + "1.json"}, work);
@@ -226,7 +211,7 @@ TEST(JsonExport, HostileNamesRoundTrip) {
     auto imperial = *ReadLines(data.Path() + "IMPERIAL.ERI");
     imperial[0] = "Caf\xE9 \"quoted\" <b> & -- back\\slash";
     data.Write("IMPERIAL.ERI", imperial);
-    const CliResult run =
+    const CliRun run =
         Cli("--auto --count 1 --seed 3 --race IMPERIAL.ERI --format both --out out " +
                 Data(data.Path()),
             work);
@@ -239,7 +224,7 @@ TEST(JsonExport, HostileNamesRoundTrip) {
     EXPECT_EQ(PageDocument(ReadAll(pages[0])), doc);
     // A JSON stream on standard output is the file's bytes, whatever the locale.
     for (const char* locale : {"C", "C.UTF-8"}) {
-        const CliResult lines =
+        const CliRun lines =
             Cli("--auto --count 1 --seed 3 --race IMPERIAL.ERI --format jsonl --out - " +
                     Data(data.Path()),
                 work, locale);
@@ -254,7 +239,7 @@ TEST(JsonExport, HostileNamesRoundTrip) {
         "2J";
     std::ofstream(work.Path() + "forged.json") << forged.dump();
     for (const char* locale : {"C", "C.UTF-8"}) {
-        const CliResult shown = Cli("--regenerate forged.json " + Data(data.Path()), work, locale);
+        const CliRun shown = Cli("--regenerate forged.json " + Data(data.Path()), work, locale);
         EXPECT_EQ(shown.status, 1) << shown.err;
         EXPECT_TRUE(Has(shown.out, "^[]0;owned^G^M^JFORGED^[[2J differs in 1 place:\n"))
             << shown.out;
@@ -263,7 +248,7 @@ TEST(JsonExport, HostileNamesRoundTrip) {
 
     std::string said;
     for (const auto& file : {files[0], pages[0]}) {
-        const CliResult again = Cli("--regenerate '" + file + "' " + Data(data.Path()), work);
+        const CliRun again = Cli("--regenerate '" + file + "' " + Data(data.Path()), work);
         EXPECT_EQ(again.status, 0) << file << "\n" << again.out << again.err;
         EXPECT_TRUE(Has(again.out, "comes out the same")) << again.out;
         if (!said.empty()) {
@@ -286,7 +271,7 @@ TEST(JsonExport, RegenerateNamesChangedDataFiles) {
               0);
     const std::string again =
         "--regenerate '" + FilesIn(work.Path() + "out", ".json")[1] + "' " + Data(data.Path());
-    CliResult run = Cli(again, work);
+    CliRun run = Cli(again, work);
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_TRUE(Has(run.out, "comes out the same")) << run.out;
     EXPECT_FALSE(Has(run.out, "differs from")) << run.out;
@@ -356,7 +341,7 @@ TEST(JsonExport, RegenerateRefusesBrokenFiles) {
     files.push_back({"age-fraction.json", edited([](json& d) { d["character"]["age"] = 7.0; })});
     for (const auto& [name, content] : files) {
         std::ofstream(work.Path() + name, std::ios::binary) << content;
-        const CliResult run = Cli("--regenerate " + name, work);
+        const CliRun run = Cli("--regenerate " + name, work);
         EXPECT_EQ(run.status, 1) << name << "\n" << run.err;
         EXPECT_TRUE(Has(run.err, "orrimar-cli: " + name + (said.count(name) ? said.at(name) : "")))
             << name << "\n"
@@ -379,7 +364,7 @@ TEST(JsonExport, RegenerateRefusesBrokenFiles) {
              {"zero.json", "it is not a regular file"},
              {"huge.json", "it holds more than 64 MiB and is no JSON Lines file"},
              {"huge.jsonl", ""}}) {
-        const CliResult run = Cli("--regenerate " + name, work);
+        const CliRun run = Cli("--regenerate " + name, work);
         EXPECT_EQ(run.status, why.empty() ? 0 : 1) << name << "\n" << run.err;
         EXPECT_TRUE(why.empty() ? Has(run.out, "comes out the same") &&
                                       Has(run.err, "only the characters of its first 64 MiB")
@@ -395,7 +380,7 @@ TEST(JsonExport, BatchDiceFromAList) {
     TempDir work;
     const std::string batch = "--auto --count 2 --seed 5 --format json ";
     std::ofstream(work.Path() + "short.txt") << "3 4 5\n";
-    CliResult run = Cli(batch + " --out short --dice short.txt", work);
+    CliRun run = Cli(batch + " --out short --dice short.txt", work);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "The dice list short.txt ran out after 3 throws")) << run.err;
 
@@ -445,7 +430,7 @@ TEST(JsonExport, JsonLinesFileIsReplacedOnlyAtTheEnd) {
     fs::create_symlink(work.Path() + "victim.txt", work.Path() + "all.jsonl.part");
     // Enough threes for the first character, not the second.
     const std::string batch = "--auto --count 2 --seed 5 --format jsonl --out all.jsonl ";
-    CliResult run = Cli(batch + " --dice '" + Threes(work, 150) + "'", work);
+    CliRun run = Cli(batch + " --dice '" + Threes(work, 150) + "'", work);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "character 2: The dice list")) << run.err;
     EXPECT_EQ(ReadAll(work.Path() + "all.jsonl"), "earlier\n");
@@ -482,7 +467,7 @@ TEST(JsonExport, RegenerateChecksEveryLineOfJsonLines) {
     TempDir work;
     ASSERT_EQ(Cli("--auto --count 3 --seed 8 --format jsonl --out all.jsonl", work).status, 0);
     const std::string again = "--regenerate all.jsonl ";
-    CliResult run = Cli(again, work);
+    CliRun run = Cli(again, work);
     EXPECT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_TRUE(Has(run.out, "all.jsonl:3: Made again: ")) << run.out;
     EXPECT_TRUE(Has(run.out, "all.jsonl: 3 of 3 characters come out the same.\n")) << run.out;

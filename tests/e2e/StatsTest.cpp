@@ -15,24 +15,15 @@
 
 #include <sys/wait.h>
 
-#include "support/TestGame.h"
+#include "support/Cli.h"
 
 using namespace orrimar;
 using json = nlohmann::ordered_json;
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-// orrimar-cli with `args`; standard output only.
 CliRun Cli(const std::string& args, const TempDir& work) {
-    const std::string command = "cd '" + work.Path() + "' && WINDIR='" + work.Path() + "' '" +
-                                ORRIMAR_CLI + "' " + args + " 2>/dev/null";
-    const ShellRun shell = RunShell(command);
-    return {shell.status, shell.out};
+    return RunCli(args, work);
 }
 
 // A copy of the sample data in `dir`, its naval branch files edited by `edit`.

@@ -1,0 +1,24 @@
+#include "support/Cli.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace orrimar {
+
+CliRun RunCli(const std::string& args, const TempDir& work, const std::string& input,
+              const std::string& locale, const std::string& environment) {
+    std::ofstream(work.Path() + "input.txt", std::ios::binary) << input;
+    const std::string command = "cd '" + work.Path() + "' && LC_ALL=" + locale + " WINDIR='" +
+                                work.Path() + "' " + environment + " '" + ORRIMAR_CLI + "' " +
+                                args + " < input.txt > out.txt 2> err.txt";
+    const int status = std::system(command.c_str());
+    CliRun run;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = work.Read("out.txt");
+    run.err = work.Read("err.txt");
+    return run;
+}
+
+}  // namespace orrimar
