@@ -2,7 +2,6 @@
 #include "DesktopTest.h"
 #include "career/Driver.h"
 #include "model/Display.h"
-#include "output/BuiltInResume.h"
 #include "startup/Cascades.h"
 #include "startup/Files.h"
 #include "startup/Race.h"
@@ -160,31 +159,6 @@ class CareerTest : public DesktopTest {
         QCOMPARE(afterGoingBack,
                  QString("Muster out/Restart with this character/Scrap and start again"));
         QCOMPARE(g.Character.CareerEnded, int16_t(1));
-    }
-
-    // The final menu's key 5 opens the preview on the page "Save as HTML"
-    // writes for the character as it stands, unnamed (what is asked and
-    // written is the rules' part, tested with the terminal).
-    void theFinalMenuPreviewsThePage() {
-        g.Character.Name.clear();
-        g.Character.PsiTrained = 1;  // no latent rating, thrown afresh for every page
-        QString previewed;
-        QTimer answerer;
-        answerer.callOnTimeout([&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* preview = qobject_cast<PreviewDialog*>(modal)) {
-                previewed = preview->Html();
-                return QTest::keyClick(preview, Qt::Key_Escape);
-            }
-            if (modal) return (void)modal->close();
-            Form3* form = ui_.TermWindow();
-            if (!form || !Button(5)->isVisible()) return;
-            if (!Active(form)) return;
-            QTest::keyClick(form, previewed.isEmpty() ? Qt::Key_5 : Qt::Key_4);
-        });
-        answerer.start(15);
-        QCOMPARE(FinalMenu(g), CareerEnd::Scrap);
-        QCOMPARE(previewed, Q(JoinLinesCrLf(BuiltInResumeLines(g, TodayLongDate()))));
     }
 };
 
