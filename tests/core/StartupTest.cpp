@@ -64,6 +64,18 @@ void WriteInstalledData(const TempDir& dir) {
     dir.Write("templates/Sample.htm", {"<html>|NAME|</html>"});
 }
 
+// A first run where sample data is installed; the user's data folder is
+// `copy`, below `home`.
+struct InstalledGame : TestGame {
+    TempDir installed, home;
+    DataHome xdg{home.Path()};
+    const std::string copy = home.Path() + "orrimar/data/";
+    InstalledGame() {
+        WriteInstalledData(installed);
+        g.InstalledDataLoc = installed.Path();
+    }
+};
+
 // Every file below `folder` (relative name) with its bytes.
 std::map<std::string, std::string> Snapshot(const std::string& folder) {
     std::map<std::string, std::string> files;
@@ -252,22 +264,18 @@ TEST(DefaultTemplate, WrittenOnlyWhenMissing) {
 // subfolders included and writable, and that folder is recorded; the
 // installed files stay as they were.
 TEST(Startup, FirstRunCopiesTheInstalledSampleDataOnYes) {
-    TestGame t;
-    TempDir installed, home;
-    WriteInstalledData(installed);
-    std::filesystem::permissions(installed.Path() + "IMPERIAL.ERI",
+    InstalledGame t;
+    const std::string& copy = t.copy;
+    std::filesystem::permissions(t.installed.Path() + "IMPERIAL.ERI",
                                  std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
-    const auto before = Snapshot(installed.Path());
-    DataHome xdg(home.Path());
-    t.g.InstalledDataLoc = installed.Path();
+    const auto before = Snapshot(t.installed.Path());
     t.ui.Answer("Y");
     EXPECT_EQ(RunMain(t), 0);
-    const std::string copy = home.Path() + "orrimar/data/";
     EXPECT_EQ(t.ui.shown.at(0).Text, "Use the sample data installed with Orrimar? A copy goes to " +
                                          copy + ", where you may edit it.");
     EXPECT_EQ(Snapshot(copy), before);
-    EXPECT_EQ(Snapshot(installed.Path()), before);
+    EXPECT_EQ(Snapshot(t.installed.Path()), before);
     const auto perms = std::filesystem::status(copy + "IMPERIAL.ERI").permissions();
     EXPECT_NE(perms & std::filesystem::perms::owner_write, std::filesystem::perms::none);
     EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + copy + "\r\n");
@@ -276,18 +284,14 @@ TEST(Startup, FirstRunCopiesTheInstalledSampleDataOnYes) {
 // A user's data folder that already holds data files is used as it is:
 // nothing is copied over it or beside it.
 TEST(Startup, FirstRunUsesTheUserDataFolderItFindsAsItIs) {
-    TestGame t;
-    TempDir installed, home;
-    WriteInstalledData(installed);
-    DataHome xdg(home.Path());
-    const std::string copy = home.Path() + "orrimar/data/";
+    InstalledGame t;
+    const std::string& copy = t.copy;
     std::filesystem::create_directories(copy);
     for (const auto& file : {"cascade.dat", "COYNS.DAT"})
-        std::filesystem::copy_file(installed.Path() + file, copy + file);
-    std::string race = installed.Read("IMPERIAL.ERI");
+        std::filesystem::copy_file(t.installed.Path() + file, copy + file);
+    std::string race = t.installed.Read("IMPERIAL.ERI");
     race.replace(0, race.find('\r'), "My own humans");
     std::ofstream(copy + "imperial.eri", std::ios::binary) << race;  // another letter case
-    t.g.InstalledDataLoc = installed.Path();
     t.ui.Answer("Y");
     EXPECT_EQ(RunMain(t), 0);
     EXPECT_TRUE(StartsWith(t.ui.shown.at(0).Text, "Use the data files in " + copy + "?"));
@@ -301,20 +305,16 @@ TEST(Startup, FirstRunUsesTheUserDataFolderItFindsAsItIs) {
 // stops even root), leads to the open-file dialog; a failure names the folder.
 TEST(Startup, FirstRunAsksForTheFolderOnNoOrAFailedCopy) {
     for (const bool copyFails : {false, true}) {
-        TestGame t;
-        TempDir installed, home, chosen;
-        WriteInstalledData(installed);
+        InstalledGame t;
+        TempDir chosen;
         WriteMinimalData(chosen);
-        if (copyFails) home.Write("orrimar", {"a file"});
-        DataHome xdg(home.Path());
-        t.g.InstalledDataLoc = installed.Path();
+        if (copyFails) t.home.Write("orrimar", {"a file"});
         t.ui.Answer({copyFails ? "Y" : "N", chosen.Path() + "IMPERIAL.ERI"});
         EXPECT_EQ(RunMain(t), 0) << copyFails;
-        EXPECT_EQ(t.ui.SawMessage("Orrimar could not copy the sample data to " + home.Path() +
-                                  "orrimar/data/ ("),
+        EXPECT_EQ(t.ui.SawMessage("Orrimar could not copy the sample data to " + t.copy + " ("),
                   copyFails);
         EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + chosen.Path() + "\r\n");
-        EXPECT_FALSE(std::filesystem::is_directory(home.Path() + "orrimar"));
+        EXPECT_FALSE(std::filesystem::is_directory(t.home.Path() + "orrimar"));
     }
 }
 
@@ -322,22 +322,20 @@ TEST(Startup, FirstRunAsksForTheFolderOnNoOrAFailedCopy) {
 // at first run, else the user's copy of the sample data, else the installed
 // sample data, and says which; a recorded folder that is gone passes on.
 TEST(Startup, ARunWithoutADataFolderFindsTheRecordedTheCopyOrTheInstalled) {
-    TestGame t;
-    TempDir installed, home, recorded;
-    WriteInstalledData(installed);
+    InstalledGame t;
+    const std::string &copy = t.copy, installed = t.installed.Path();
+    TempDir recorded;
     WriteMinimalData(recorded);
-    DataHome xdg(home.Path());
-    const std::string copy = home.Path() + "orrimar/data/";
     const auto found = [&] {
-        const DefaultData d = FindDefaultData(installed.Path());
+        const DefaultData d = FindDefaultData(installed);
         return d.Folder + " | " + d.Source;
     };
     EXPECT_EQ(FindDefaultData("").Folder, "");
-    EXPECT_EQ(found(), installed.Path() + " | the sample data installed with Orrimar (read only)");
-    ASSERT_EQ(CopyDataFolder(installed.Path(), copy), "");
+    EXPECT_EQ(found(), installed + " | the sample data installed with Orrimar (read only)");
+    ASSERT_EQ(CopyDataFolder(installed, copy), "");
     EXPECT_EQ(found(), copy + " | your copy of the sample data");
     t.settings.Write("Orrimar.ini", {"dataloc=" + recorded.Path()});
     EXPECT_EQ(found(), recorded.Path() + " | the data folder recorded at first run");
-    t.settings.Write("Orrimar.ini", {"dataloc=" + home.Path() + "gone/"});
+    t.settings.Write("Orrimar.ini", {"dataloc=" + t.home.Path() + "gone/"});
     EXPECT_EQ(found(), copy + " | your copy of the sample data");
 }
