@@ -121,12 +121,6 @@ TEST(Cli, FirstRunSaysWhatToType) {
     EXPECT_TRUE(Has(run, "Orrimar has been set to read data files from")) << run.output;
 }
 
-TEST(Cli, AcceptWithoutBranchIsRefused) {
-    TempDir work;
-    Shown run = Cli("--data '" + SampleDataDir() + "'", "13\n14\n", work);
-    EXPECT_TRUE(Has(run, "You have to select a service and branch!")) << run.output;
-}
-
 TEST(Cli, AMalformedRaceFileIsNamedNotACrash) {
     TempDir work;
     TempDir data;
