@@ -34,29 +34,8 @@ class DialogsTest : public DesktopTest {
         AddSkill(g, "GUN COMBAT");
         QCOMPARE(listed, QStringList{"Admin-1"});
 
-        // By value the list runs by level as numbers: 2 before 10.
-        g.Character.Skills[1].Level = 10;
-        g.Character.Skills[3] = {"Pilot", 2};
-        g.Character.Options[OptSortSkills] = OptOn;
-        ShowSkills(g);
-        g.ui.ShowTermWindow(g);
-        auto* skills = ui_.TermWindow()->findChild<QListWidget*>("List1");
-        QStringList shown;
-        for (int i = 0; i < skills->count(); ++i) shown << skills->item(i)->text();
-        QVERIFY2(shown.contains("10 Admin") && shown.indexOf("2 Pilot") >= 0 &&
-                     shown.indexOf("2 Pilot") < shown.indexOf("10 Admin"),
-                 qPrintable(shown.join("|")));
         ui_.TermWindow()->hide();
         g.Character = CharacterRecord{};
-    }
-
-    void pickOneReturnsTheButtonOrNothing() {
-        WhenOpen("SPICKBOX", [](QWidget* box) { Click(box, "Command1_2"); });
-        const Picked b = Answer(g, PickQuestion{.Choices = "A/B/C", .Title = "Pick a letter"});
-        QVERIFY(b.Index == 2 && b.Text == "B");
-        WhenOpen("SPICKBOX", [](QWidget* box) { box->close(); });
-        const Picked none = Answer(g, PickQuestion{.Choices = "A/B/C", .Title = "Close me"});
-        QVERIFY(none.Index == 0 && none.Text.empty());
     }
 
     // A letter outside Latin-1 would be saved as "?": the user is told

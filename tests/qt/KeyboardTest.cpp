@@ -222,9 +222,11 @@ class KeyboardTest : public DesktopTest {
     }
 
     // Enter presses the button with the focus (the first one at first),
-    // Escape closes with no choice, Alt and a caption's letter chooses.
+    // Escape closes with no choice, Alt and a caption's letter chooses, as
+    // a click does.
     void pickOneByKeyboard() {
         const std::pair<std::function<void(QWidget*)>, int> presses[] = {
+            {[](QWidget* box) { QTest::mouseClick(Button(box, "Command1_2"), Qt::LeftButton); }, 2},
             {[](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }, 1},
             {[](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, 0},
             {[](QWidget* box) {
