@@ -61,14 +61,15 @@ std::vector<Row> BodyRows(const std::string& dom) {
     return rows;
 }
 
+// A batch of `count` characters from `seed`.
 struct Roster {
     TempDir out;
     std::vector<BatchCharacter> made;
     std::string log;
-    Roster() {
+    explicit Roster(int count = 8, uint64_t seed = 77) {
         BatchOptions options;
-        options.Count = 8;
-        options.Seed = 77;
+        options.Count = count;
+        options.Seed = seed;
         options.DataDir = SampleDataDir();
         options.OutDir = out.Path();
         std::ostringstream said;
@@ -145,18 +146,13 @@ TEST(RosterBrowser, WithoutTheScriptThePageIsThePlainTable) {
 // The sheet of stat blocks printed to PDF: at least four characters a page,
 // and every card whole on one page (its head and its last line together).
 TEST(RosterBrowser, StatBlocksPrintSeveralToAPageAndWhole) {
-    TempDir out, profile;
+    TempDir profile;
     const std::string chromium = HeadlessChromium(profile.Path());
     const std::string pdfinfo = Output("command -v pdfinfo");
     if (chromium.empty() || pdfinfo.empty()) GTEST_SKIP() << "no chromium or pdfinfo installed";
-    BatchOptions options;
-    options.Count = 40;
-    options.Seed = 500;
-    options.DataDir = SampleDataDir();
-    options.OutDir = out.Path();
-    std::ostringstream log;
-    std::vector<BatchCharacter> made;
-    ASSERT_EQ(RunBatch(options, log, &made), 0) << log.str();
+    const Roster roster(40, 500);
+    const TempDir& out = roster.out;
+    ASSERT_EQ(roster.made.size(), 40u) << roster.log;
     const std::string pdf = out.Path() + "cards.pdf";
     Output(chromium + " --no-pdf-header-footer --print-to-pdf='" + pdf + "' 'file://" + out.Path() +
            "cards.htm' 2>/dev/null");
@@ -170,7 +166,7 @@ TEST(RosterBrowser, StatBlocksPrintSeveralToAPageAndWhole) {
     for (int page = 1; page <= count; ++page)
         text.push_back(Output("pdftotext -layout -f " + std::to_string(page) + " -l " +
                               std::to_string(page) + " '" + pdf + "' -"));
-    for (const BatchCharacter& c : made) {
+    for (const BatchCharacter& c : roster.made) {
         const std::string head = "UPP " + c.Upp + ", age " + std::to_string(c.Age);
         const std::regex tail("Seed " + std::to_string(c.Seed) + "\\b");
         int found = 0;
