@@ -21,18 +21,29 @@
 
 using namespace orrimar;
 
+namespace {
+
+// A terminal reading `input`.
+struct Terminal {
+    explicit Terminal(const std::string& input) : in(input) {}
+    std::istringstream in;
+    std::ostringstream out;
+    ConsoleUi ui{in, out};
+};
+
+}  // namespace
+
 TEST(ConsoleUi, PickListNumbersPastTheListAreAskedAgain) {
     TestGame t;
-    std::istringstream in("99999999999\n-1 2x\n2\n\n");
-    std::ostringstream out;
-    ConsoleUi ui(in, out);
+    Terminal term("99999999999\n-1 2x\n2\n\n");
+    auto& ui = term.ui;
     PickListModel list;
     PickListAdd(list, "Alpha", 1);
     PickListAdd(list, "Beta", 2);
     ui.PickList(t.g, list);
     EXPECT_EQ(PickListSelection(list).size(), 1u);
     EXPECT_EQ(PickListSelection(list).at(0).Text, "Beta");
-    const std::string shown = out.str();
+    const std::string shown = term.out.str();
     size_t refusals = 0;
     for (size_t at = 0; (at = shown.find("Numbers run from 1 to 2.", at)) != std::string::npos;
          ++at)
@@ -41,18 +52,16 @@ TEST(ConsoleUi, PickListNumbersPastTheListAreAskedAgain) {
 }
 
 TEST(ConsoleUi, TheEndOfInputNamesTheQuestionAndIsNotASuccess) {
-    TestGame t;
-    std::istringstream in("maybe\n");
-    std::ostringstream out;
-    ConsoleUi ui(in, out);
+    Terminal term("maybe\n");
     try {
-        ui.YesNo("Change Service from Army", "Title", false, MsgIcon::Question);
+        term.ui.YesNo("Change Service from Army", "Title", false, MsgIcon::Question);
         FAIL() << "the end of input went unnoticed";
     } catch (const ProgramExit& exit) {
         EXPECT_EQ(exit.Code, EndOfInputStatus);
     }
-    EXPECT_NE(out.str().find("(end of input at \"Change Service from Army\")"), std::string::npos)
-        << out.str();
+    EXPECT_NE(term.out.str().find("(end of input at \"Change Service from Army\")"),
+              std::string::npos)
+        << term.out.str();
 }
 
 // An existing file is replaced only when the user says so, or for the
@@ -64,23 +73,14 @@ TEST(ConsoleUi, SavingOverAnExistingFileAsksFirst) {
     request.InitialFolder = dir.Path();
     request.FileName = "HERO.htm";
     request.DefaultExtension = "htm";
-    {
-        std::istringstream in("\n2\n" + dir.Path() + "OTHER\n");
-        std::ostringstream out;
-        ConsoleUi ui(in, out);
-        ui.SetScreen(1000, 24, false);  // the question on one line, however long the folder's name
-        EXPECT_EQ(ui.SaveFileDialog(request), dir.Path() + "OTHER.htm");
-        EXPECT_NE(out.str().find("HERO.htm already exists. Do you want to replace it?"),
-                  std::string::npos);
-    }
-    {
-        std::istringstream in("\n");
-        std::ostringstream out;
-        ConsoleUi ui(in, out);
-        ui.AssumeYes(true);
-        EXPECT_EQ(ui.SaveFileDialog(request), dir.Path() + "HERO.htm");
-        EXPECT_EQ(out.str().find("already exists"), std::string::npos);
-    }
+    Terminal asked("\n2\n" + dir.Path() + "OTHER\n"), sure("\n");
+    asked.ui.SetScreen(1000, 24, false);  // the question on one line, however long the folder
+    EXPECT_EQ(asked.ui.SaveFileDialog(request), dir.Path() + "OTHER.htm");
+    EXPECT_NE(asked.out.str().find("HERO.htm already exists. Do you want to replace it?"),
+              std::string::npos);
+    sure.ui.AssumeYes(true);
+    EXPECT_EQ(sure.ui.SaveFileDialog(request), dir.Path() + "HERO.htm");
+    EXPECT_EQ(sure.out.str().find("already exists"), std::string::npos);
 }
 
 TEST(BatchPages, EveryCharacterHasAPageOfItsOwn) {
@@ -242,14 +242,13 @@ TEST(ConsoleUi, LongListsAreSetInColumns) {
     for (const auto& [width, expected] : std::vector<std::pair<int, std::string>>{
              {80, "  1 Choice xx      4 Choice xx      7 Choice xx     10 Choice xx\n"},
              {20, "  1 Choice xx\n  2 Choice xxx\n"}}) {
-        std::istringstream in("3\n");
-        std::ostringstream out;
-        ConsoleUi ui(in, out);
-        ui.SetScreen(width, 24, false);
+        Terminal term("3\n");
+        term.ui.SetScreen(width, 24, false);
         const std::vector<std::string_view> views(choices.begin(), choices.end());
-        EXPECT_EQ(ui.PickOne(views, "Which?"), 3);
-        EXPECT_NE(out.str().find(expected), std::string::npos) << out.str();
-        for (const auto& line : Lines(out.str())) EXPECT_LE(line.size(), size_t(width)) << line;
+        EXPECT_EQ(term.ui.PickOne(views, "Which?"), 3);
+        const std::string shown = term.out.str();
+        EXPECT_NE(shown.find(expected), std::string::npos) << shown;
+        for (const auto& line : Lines(shown)) EXPECT_LE(line.size(), size_t(width)) << line;
     }
     EXPECT_EQ(InColumns({"a", "bb", "c"}, 80), (std::vector<std::string>{"a    bb   c"}));
     EXPECT_EQ(WrapLine("   one two three", 10, 5),
@@ -333,9 +332,7 @@ TEST(ConsoleUi, EveryTextIsWrappedToTheWidth) {
 // nor numbers to pick: an empty line takes it.
 TEST(ConsoleUi, APickListOfOneOffersNoAll) {
     TestGame t;
-    std::istringstream in("\n");
-    std::ostringstream out;
-    ConsoleUi ui(in, out);
+    Terminal term("\n");
     t.g.Slist1 = {};
     PickListAdd(t.g.Slist1, "Sample.htm", 1);
     t.g.Slist1.Prompt = "Select output template";
@@ -343,8 +340,9 @@ TEST(ConsoleUi, APickListOfOneOffersNoAll) {
     PickListModel& list = t.g.Slist1;
     list.Selected.assign(1, true);
     list.Current = 0;
-    ui.PickList(t.g, list);
+    term.ui.PickList(t.g, list);
     EXPECT_EQ(PickListSelection(list).size(), 1u);
-    EXPECT_EQ(out.str().find("a = All"), std::string::npos) << out.str();
-    EXPECT_NE(out.str().find("An empty line is OK and takes it"), std::string::npos) << out.str();
+    const std::string shown = term.out.str();
+    EXPECT_EQ(shown.find("a = All"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("An empty line is OK and takes it"), std::string::npos) << shown;
 }
