@@ -80,7 +80,7 @@ TEST(DataLint, AssignmentLinesAndBlocksMatchByName) {
     ExpectWarningsOnly(found);
 }
 
-TEST(DataLint, BlocksSpecialsAndBountyContracts) {
+TEST(DataLint, BlocksSpecialsBountiesAndSectionsAttachedElsewhere) {
     Spoilt data;
     // A bounty branch hunts with the block of the throw's number.
     const int contract = data.Replace("IAPB.SRV", "Deserter", {"Skip Trace"});
@@ -90,6 +90,12 @@ TEST(DataLint, BlocksSpecialsAndBountyContracts) {
     const int twice = data.Replace("NAVY.SRV", "A=Patrol", {"A=Battle"});
     // Without the free line the first block's "A=" line is taken for it.
     const int first = data.Replace("MARINE.SRV", "Assignments", {}) + 1;
+    // The race's cascades straight after its characteristics.
+    data.Replace("VARGR.ERI", "[CASCADES]", {});
+    const int cascades = data.Replace("VARGR.ERI", "Psionic=R", {"[CASCADES]"});
+    // A header with a blank after it is not found: the branch reads the next branch's.
+    const int grant = data.Replace("ARMY.SRV", "[GRANT]", {"[GRANT] "});
+    const int infantry = FindSection(*ReadLines(data.dir.Path() + "ARMY.SRV"), "*ARMYINF");
     const auto found = data.Check();
     EXPECT_TRUE(Warned(found, "IAPB.SRV", contract,
                        "throw 10 (\"Skip Trace\") hunts with the "
@@ -98,17 +104,23 @@ TEST(DataLint, BlocksSpecialsAndBountyContracts) {
     EXPECT_TRUE(Warned(found, "NAVY.SRV", wounds, "Surv=13 is more than two dice"));
     EXPECT_TRUE(Warned(found, "NAVY.SRV", twice, "a second \"A=Battle\" block"));
     EXPECT_TRUE(Warned(found, "MARINE.SRV", first, "first assignment block starts without \"A=\""));
+    EXPECT_TRUE(Warned(found, "VARGR.ERI", cascades, "uses it up"));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", grant, "not found as [GRANT]"));
+    EXPECT_TRUE(Warned(found, "ARMY.SRV", infantry,
+                       "branch \"ARMYINF\" has no [GRANT] of its own and reads branch "
+                       "\"ARMYARM\"'s"));
     ExpectWarningsOnly(found);
 }
 
-TEST(DataLint, EliAndDmLinesTheCareerNeverMatches) {
+TEST(DataLint, EliAndDmLinesAndRaceCharacteristicsInCapitals) {
     Spoilt data;
     // ARMY writes no "Posn" and tests no assignment; a DM needs its columns.
     const int position = data.Replace("ARMY.SRV", "Eli      All", {"Eli      Position"}, 2);
     const int raid = data.Replace("ARMY.SRV", "Eli      All", {"Eli      Assignment=Raid"}, 2);
     const int shifted = data.Replace("ARMY.SRV", "Eli      Int>8", {"Eli     Int>8"});
     const int dm = data.Replace("ARMY.SRV", "DM +1TL> 10", {"DM +1 TL>10"});
-    // A police service writes "Posn": there "Position" is fine.
+    // Race characteristics are named in capitals.
+    const int dex = data.Replace("BARBAR.ERI", "DEX=2D", {"Dex=2D"});
     const auto found = data.Check();
     EXPECT_TRUE(Warned(found, "ARMY.SRV", position, "\"Position\" matches only"));
     EXPECT_TRUE(Warned(found, "ARMY.SRV", raid, "no test on the year's assignment"));
@@ -118,6 +130,9 @@ TEST(DataLint, EliAndDmLinesTheCareerNeverMatches) {
     // their Command, Position and Warrant tables stand.
     for (const auto& p : found) EXPECT_NE(p.File, "COPS.SRV") << p.Text();
     EXPECT_EQ(Listed(found).find("\"Eli      Command\""), std::string::npos) << Listed(found);
+    EXPECT_TRUE(Warned(found, "BARBAR.ERI", dex, "write \"DEX\""));
+    // Its services' "+1 Dex" entries then fail for this race alone: others have DEX.
+    EXPECT_EQ(Listed(found).find("Stat add fail"), std::string::npos) << Listed(found);
     ExpectWarningsOnly(found);
 }
 
@@ -134,23 +149,6 @@ TEST(DataLint, TablesNeverOfferedWhereNothingWritesWhatTheyTest) {
     EXPECT_TRUE(Warned(found, "JOURNAL.SRV", command, "\"Command\" matches only"));
     EXPECT_TRUE(Warned(found, "JOURNAL.SRV", none - 1, "has no Eli line"));
     EXPECT_TRUE(Warned(found, "COPS.SRV", warrant, "this folder has none"));
-    ExpectWarningsOnly(found);
-}
-
-TEST(DataLint, SectionsTheLoaderAttachesElsewhere) {
-    Spoilt data;
-    // The race's cascades straight after its characteristics.
-    data.Replace("VARGR.ERI", "[CASCADES]", {});
-    const int cascades = data.Replace("VARGR.ERI", "Psionic=R", {"[CASCADES]"});
-    // A header with a blank after it is not found: the branch reads the next branch's.
-    const int grant = data.Replace("ARMY.SRV", "[GRANT]", {"[GRANT] "});
-    const int infantry = FindSection(*ReadLines(data.dir.Path() + "ARMY.SRV"), "*ARMYINF");
-    const auto found = data.Check();
-    EXPECT_TRUE(Warned(found, "VARGR.ERI", cascades, "uses it up"));
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", grant, "not found as [GRANT]"));
-    EXPECT_TRUE(Warned(found, "ARMY.SRV", infantry,
-                       "branch \"ARMYINF\" has no [GRANT] of its own and reads branch "
-                       "\"ARMYARM\"'s"));
     ExpectWarningsOnly(found);
 }
 
@@ -172,22 +170,6 @@ TEST(DataLint, HeadersInOtherLettersAndServiceCascadesUsedUp) {
     EXPECT_TRUE(Warned(found, "GUARD.SRV", cascades, "the [ACADEMIC] list ends at it"));
     // What the lost cascades named is then an error.
     EXPECT_EQ(CheckStatus(found, false), 1);
-}
-
-TEST(DataLint, NumbersTheRulesCannotUseWhole) {
-    Spoilt data;
-    const int ranks = data.Replace("COPS.SRV", "Max=16", {"Max=18"});
-    const int reenlist = data.Replace("COPS.SRV", "reenlist=5", {"reenlist=13"});
-    // The only DM of a seven-entry table now adds nothing: entry 7 is lost.
-    const int dm = data.Replace("COPS.SRV", "DM +1TL> 11", {"DM +0TL> 11"});
-    const auto found = data.Check();
-    EXPECT_TRUE(Warned(found, "COPS.SRV", ranks, "rank 17 and up have no code"));
-    data.Replace("COPS.SRV", "Max=18", {"Max=17"});  // one rank short is short too
-    EXPECT_TRUE(Warned(data.Check(), "COPS.SRV", ranks, "rank 17 has no code"));
-    EXPECT_TRUE(Warned(found, "COPS.SRV", reenlist, "more than two dice"));
-    EXPECT_TRUE(Warned(found, "COPS.SRV", dm, "adds nothing"));
-    EXPECT_TRUE(Warned(found, "COPS.SRV", dm + 1, "entry 7 is never rolled"));
-    ExpectWarningsOnly(found);
 }
 
 // Cascades that never end in skills, wherever the lookup finds them: one
@@ -236,29 +218,30 @@ TEST(DataLint, CoursesBenefitsReenlistmentAndCharacteristics) {
     ExpectWarningsOnly(found);
 }
 
-TEST(DataLint, SkillTextsAddSkillCannotUse) {
+TEST(DataLint, NumbersAndSkillTextsTheRulesCannotUse) {
     Spoilt data;
     const int typo = data.Replace("ARMY.SRV", "Computer", {"Compter"});
     const int stat = data.Replace("ARMY.SRV", "+1 Soc", {"+1 Sco"});
     const int benefit = data.Replace("ARMY.SRV", "+1 Edu", {"+1 Edu "});
     const int dash = data.Replace("ARMY.SRV", "Recon", {"Recon-Drill"});
     const int school = data.Replace("ISCT1.SCH", "Commo", {"Gun Combat"});
+    const int ranks = data.Replace("COPS.SRV", "Max=16", {"Max=18"});
+    const int reenlist = data.Replace("COPS.SRV", "reenlist=5", {"reenlist=13"});
+    // The only DM of a seven-entry table now adds nothing: entry 7 is lost.
+    const int dm = data.Replace("COPS.SRV", "DM +1TL> 11", {"DM +0TL> 11"});
     const auto found = data.Check();
     EXPECT_TRUE(Warned(found, "ARMY.SRV", typo, "\"Computer\""));
     EXPECT_TRUE(Warned(found, "ARMY.SRV", stat, "Stat add fail"));
     EXPECT_TRUE(Warned(found, "ARMY.SRV", benefit, "characteristic \"EDU \""));
     EXPECT_TRUE(Warned(found, "ARMY.SRV", dash, "reads as the skill \"Recon\" at level 0"));
     EXPECT_TRUE(Warned(found, "ISCT1.SCH", school, "not the cascade GUN COMBAT"));
+    EXPECT_TRUE(Warned(found, "COPS.SRV", ranks, "rank 17 and up have no code"));
+    data.Replace("COPS.SRV", "Max=18", {"Max=17"});  // one rank short is short too
+    EXPECT_TRUE(Warned(data.Check(), "COPS.SRV", ranks, "rank 17 has no code"));
+    EXPECT_TRUE(Warned(found, "COPS.SRV", reenlist, "more than two dice"));
+    EXPECT_TRUE(Warned(found, "COPS.SRV", dm, "adds nothing"));
+    EXPECT_TRUE(Warned(found, "COPS.SRV", dm + 1, "entry 7 is never rolled"));
     ExpectWarningsOnly(found);
-}
-
-TEST(DataLint, RaceCharacteristicsAreNamedInCapitals) {
-    Spoilt data;
-    const int dex = data.Replace("BARBAR.ERI", "DEX=2D", {"Dex=2D"});
-    const auto found = data.Check();
-    EXPECT_TRUE(Warned(found, "BARBAR.ERI", dex, "write \"DEX\""));
-    // Its services' "+1 Dex" entries then fail for this race alone: others have DEX.
-    EXPECT_EQ(Listed(found).find("Stat add fail"), std::string::npos) << Listed(found);
 }
 
 TEST(DataLint, SchoolFilesAServiceSendsTo) {
