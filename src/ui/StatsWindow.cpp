@@ -199,10 +199,15 @@ std::vector<StatsChart> StatsWindowModel::Charts(size_t group) const {
 
 StatsOutcomes StatsWindowModel::Outcomes() const {
     StatsOutcomes o;
+    o.Title = "How careers ended";
     o.Outcomes.assign(std::begin(OutcomeNames), std::end(OutcomeNames));
     o.Percent.resize(o.Outcomes.size());
+    const bool oneRace =
+        std::all_of(result_.Groups.begin(), result_.Groups.end(),
+                    [&](const auto& s) { return s.Race == result_.Groups.front().Race; });
+    if (oneRace && !result_.Groups.empty()) o.Title += ": " + result_.Groups.front().Race;
     for (const auto& s : result_.Groups) {
-        o.Groups.push_back(s.Race + ", " + s.Service);
+        o.Groups.push_back(oneRace ? s.Service : s.Race + ", " + s.Service);
         const StatsChart chart = ChartOf("outcome", "", s.Outcomes, s.Finished, true);
         for (size_t k = 0; k < o.Percent.size(); ++k)
             o.Percent[k].push_back(k < chart.Percent.size() ? chart.Percent[k] : 0.0);

@@ -28,7 +28,9 @@ struct StatsChart {
 
 // How the careers of every group ended: one stacked bar each.
 struct StatsOutcomes {
-    std::vector<std::string> Groups;           // "Imperial, Imperial Navy"
+    std::string Title;
+    // "Imperial, Imperial Navy"; the service alone when every group is of one race.
+    std::vector<std::string> Groups;
     std::vector<std::string> Outcomes;         // OutcomeNames
     std::vector<std::vector<double>> Percent;  // [outcome][group]
 };

@@ -68,10 +68,11 @@ class StatsWindowTest : public DesktopTest {
         QVERIFY(series && names);
         const QBarSet* bars = series->barSets().at(0);
         QCOMPARE(bars->count(), static_cast<int>(s.Ranks.Counts.size()));
+        // Bars lying down are drawn from the bottom up: the first rank last.
         for (int k = 0; k < bars->count(); ++k) {
-            QCOMPARE(names->at(k), Q(s.Ranks.Labels[static_cast<size_t>(k)]));
-            QCOMPARE(bars->at(k), 100.0 *
-                                      static_cast<double>(s.Ranks.Counts[static_cast<size_t>(k)]) /
+            const size_t at = s.Ranks.Counts.size() - 1 - static_cast<size_t>(k);
+            QCOMPARE(names->at(k), Q(s.Ranks.Labels[at]));
+            QCOMPARE(bars->at(k), 100.0 * static_cast<double>(s.Ranks.Counts[at]) /
                                       static_cast<double>(s.Finished));
         }
         const auto* table = dialog.findChild<QTableWidget*>("statsTable");

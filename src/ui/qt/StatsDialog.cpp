@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -24,6 +25,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "batch/Batch.h"
 #include "model/Game.h"
@@ -72,10 +74,13 @@ QChart* NewChart(const QWidget* window, const QString& title) {
 
 QValueAxis* PercentAxis(double most) {
     auto* axis = new QValueAxis;
-    // Whole tens above the highest bar, so the bars never touch the edge.
-    axis->setRange(0, std::min(100.0, std::max(10.0, 10.0 * std::ceil(most / 10.0 + 0.01))));
+    // Up to the next ten (twenty past half) at or above the highest bar, a
+    // line at every step.
+    const double step = most > 50 ? 20 : 10;
+    const double top = std::min(100.0, std::max(step, step * std::ceil(most / step)));
+    axis->setRange(0, top);
+    axis->setTickCount(static_cast<int>(top / step) + 1);
     axis->setLabelFormat("%.0f%%");
-    axis->setTickCount(6);
     return axis;
 }
 
@@ -90,7 +95,15 @@ QChart* BarsChart(const QWidget* window, const StatsChart& c) {
     QChart* chart = NewChart(window, Q(c.Title));
     chart->legend()->hide();
     auto* set = new QBarSet("% of careers");
-    for (const double p : c.Percent) set->append(p);
+    // Bars lying down are drawn from the bottom up: the first goes last, so
+    // it stands at the top as in the table.
+    std::vector<double> percent = c.Percent;
+    std::vector<std::string> labels = c.Labels;
+    if (c.Across) {
+        std::reverse(percent.begin(), percent.end());
+        std::reverse(labels.begin(), labels.end());
+    }
+    for (const double p : percent) set->append(p);
     QAbstractBarSeries* series = c.Across
                                      ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries)
                                      : static_cast<QAbstractBarSeries*>(new QBarSeries);
@@ -102,9 +115,9 @@ QChart* BarsChart(const QWidget* window, const StatsChart& c) {
     QAbstractAxis* names;
     if (c.Across) {
         auto* categories = new QBarCategoryAxis;
-        // The most common first, at the top.
-        for (const auto& label : c.Labels) categories->append(Q(label));
-        categories->setReverse(true);
+        for (const auto& label : labels) categories->append(Q(label));
+        // Short labels such as ranks would otherwise be cut to "...".
+        categories->setTruncateLabels(false);
         names = categories;
     } else {
         // A histogram names every few values, so its labels never crowd.
@@ -124,18 +137,22 @@ QChart* BarsChart(const QWidget* window, const StatsChart& c) {
 }
 
 QChart* OutcomesChart(const QWidget* window, const StatsOutcomes& o) {
-    QChart* chart = NewChart(window, "How careers ended");
+    QChart* chart = NewChart(window, Q(o.Title));
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* series = new QHorizontalStackedBarSeries;
+    // The report's colours: the better the end, the greener.
+    const QColor colours[] = {"#3c8c3c", "#a0c040", "#e0a020", "#c04040", "#777777"};
     for (size_t k = 0; k < o.Outcomes.size(); ++k) {
         auto* set = new QBarSet(Q(o.Outcomes[k]));
-        for (const double p : o.Percent[k]) set->append(p);
+        set->setColor(colours[k % std::size(colours)]);
+        set->setBorderColor(colours[k % std::size(colours)]);
+        for (auto p = o.Percent[k].rbegin(); p != o.Percent[k].rend(); ++p) set->append(*p);
         series->append(set);
     }
     chart->addSeries(series);
     auto* groups = new QBarCategoryAxis;
-    for (const auto& name : o.Groups) groups->append(Q(name));
-    groups->setReverse(true);
+    for (auto name = o.Groups.rbegin(); name != o.Groups.rend(); ++name) groups->append(Q(*name));
+    groups->setTruncateLabels(false);
     QValueAxis* values = PercentAxis(100);
     chart->addAxis(groups, Qt::AlignLeft);
     chart->addAxis(values, Qt::AlignBottom);
@@ -201,8 +218,14 @@ StatsDialog::StatsDialog(QWidget* parent, Game& g, StatsWindowModel& model)
     layout->addLayout(which);
 
     tabs_ = new QTabWidget;
-    auto* chartsPage = new QWidget;
-    auto* grid = new QGridLayout(chartsPage);
+    // Bars lying down need a line of text each: the page scrolls when a
+    // group has many ranks or skills.
+    auto* chartsPage = new QScrollArea;
+    chartsPage->setWidgetResizable(true);
+    chartsPage->setFrameShape(QFrame::NoFrame);
+    auto* chartsSheet = new QWidget;
+    chartsPage->setWidget(chartsSheet);
+    auto* grid = new QGridLayout(chartsSheet);
     grid->setContentsMargins(0, 0, 0, 0);
     const char* names[] = {"termsChart", "ageChart", "rankChart", "skillsChart"};
     for (int k = 0; k < 4; ++k) {
@@ -222,6 +245,7 @@ StatsDialog::StatsDialog(QWidget* parent, Game& g, StatsWindowModel& model)
     table_->setHorizontalHeaderLabels({"Section", "Figure", "Value", "Quartiles"});
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabs_->addTab(table_, "&Table");
@@ -301,9 +325,12 @@ void StatsDialog::ShowResults() {
 
 void StatsDialog::ShowGroup(int group) {
     const auto charts = m_.Charts(static_cast<size_t>(std::max(group, 0)));
-    for (int k = 0; k < 4; ++k)
-        Show(charts_[k],
-             k < static_cast<int>(charts.size()) ? BarsChart(this, charts[k]) : NewChart(this, ""));
+    for (int k = 0; k < 4; ++k) {
+        const bool drawn = k < static_cast<int>(charts.size());
+        Show(charts_[k], drawn ? BarsChart(this, charts[k]) : NewChart(this, ""));
+        const int bars = drawn && charts[k].Across ? static_cast<int>(charts[k].Labels.size()) : 0;
+        charts_[k]->setMinimumHeight(std::max(180, bars * (fontMetrics().height() + 6) + 90));
+    }
     const auto rows = m_.Table(static_cast<size_t>(std::max(group, 0)));
     table_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
