@@ -87,7 +87,7 @@ class DesktopTest : public QObject {
         windows.emplace_back(new Form6(nullptr, g));
         windows.emplace_back(new PreviewDialog(nullptr, "<h1>Resume</h1>", ""));
         stats_ = std::make_unique<StatsWindowModel>(g);
-        windows.emplace_back(new StatsDialog(nullptr, g, *stats_));
+        windows.emplace_back(new StatsDialog(nullptr, *stats_));
         return windows;
     }
 };

@@ -37,7 +37,7 @@ class StatsWindowTest : public DesktopTest {
 
     void aSmallRunShowsTheFiguresTheCoreCounts() {
         StatsWindowModel model(g);
-        StatsDialog dialog(nullptr, g, model);
+        StatsDialog dialog(nullptr, model);
         dialog.show();
         // The main window's race and service are the ones asked about.
         QCOMPARE(dialog.findChild<QComboBox*>("statsRace")->currentText(),
@@ -86,7 +86,7 @@ class StatsWindowTest : public DesktopTest {
 
     void cancelEndsALongRunAtOnce() {
         StatsWindowModel model(g);
-        StatsDialog dialog(nullptr, g, model);
+        StatsDialog dialog(nullptr, model);
         dialog.show();
         // A million careers of every service: far more than the test waits for.
         model.SelectService(0);

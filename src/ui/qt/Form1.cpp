@@ -74,7 +74,7 @@ Form1::Form1(Game& g) : g_(g) {
     show->addAction("Statistics...", this, [this] {
         Act([this] {
             StatsWindowModel model(g_);
-            StatsDialog(this, g_, model).exec();
+            StatsDialog(this, model).exec();
         });
     });
     testPlan_ = show->addAction("Test Plan", this, [this] { Act([this] { RunTestPlan(g_); }); });

@@ -84,6 +84,18 @@ QValueAxis* PercentAxis(double most) {
     return axis;
 }
 
+// A category axis keeps one of equal names: a repeated one is numbered,
+// so every bar keeps its name.
+QStringList Distinct(const std::vector<std::string>& names) {
+    QStringList out;
+    for (const auto& name : names) {
+        QString text = Q(name);
+        for (int n = 2; out.contains(text); ++n) text = Q(name) + QString(" (%1)").arg(n);
+        out << text;
+    }
+    return out;
+}
+
 // Replaces the chart a view shows; the view owns only the one it shows.
 void Show(QChartView* view, QChart* chart) {
     QChart* old = view->chart();
@@ -115,7 +127,7 @@ QChart* BarsChart(const QWidget* window, const StatsChart& c) {
     QAbstractAxis* names;
     if (c.Across) {
         auto* categories = new QBarCategoryAxis;
-        for (const auto& label : labels) categories->append(Q(label));
+        categories->append(Distinct(labels));
         // Short labels such as ranks would otherwise be cut to "...".
         categories->setTruncateLabels(false);
         names = categories;
@@ -151,7 +163,7 @@ QChart* OutcomesChart(const QWidget* window, const StatsOutcomes& o) {
     }
     chart->addSeries(series);
     auto* groups = new QBarCategoryAxis;
-    for (auto name = o.Groups.rbegin(); name != o.Groups.rend(); ++name) groups->append(Q(*name));
+    groups->append(Distinct({o.Groups.rbegin(), o.Groups.rend()}));
     groups->setTruncateLabels(false);
     QValueAxis* values = PercentAxis(100);
     chart->addAxis(groups, Qt::AlignLeft);
@@ -170,8 +182,7 @@ void StatsDialog::Act(F&& action) {
     Render();
 }
 
-StatsDialog::StatsDialog(QWidget* parent, Game& g, StatsWindowModel& model)
-    : QDialog(parent), g_(g), m_(model) {
+StatsDialog::StatsDialog(QWidget* parent, StatsWindowModel& model) : QDialog(parent), m_(model) {
     setObjectName("FormStats");
     setWindowTitle("Statistics");
     auto* layout = new QVBoxLayout(this);

@@ -23,7 +23,7 @@ namespace orrimar {
 class StatsDialog : public QDialog {
     Q_OBJECT
   public:
-    StatsDialog(QWidget* parent, Game& g, StatsWindowModel& model);
+    StatsDialog(QWidget* parent, StatsWindowModel& model);
     void Render();
 
   protected:
@@ -37,7 +37,6 @@ class StatsDialog : public QDialog {
     void ShowResults();
     void ShowGroup(int group);
 
-    Game& g_;
     StatsWindowModel& m_;
     bool rendering_ = false;
     int shownFor_ = -1;  // the state whose results are on show
