@@ -94,7 +94,7 @@ TEST(Stats, ComparisonFlagsARealEditAndNothingForAComment) {
 TEST(Stats, ThreadsGiveTheSameFigures) {
     TempDir work;
     const std::string args = "--stats --format json --data '" + SampleDataDir() +
-                             "' --race Vargr --count 300 --where terms>=2";
+                             "' --race Vargr --count 300 --where 'terms>=2'";
     const CliRun one = Cli(args, work), two = Cli(args + " --jobs 2", work);
     EXPECT_EQ(one.status, 0);
     const json groups = json::parse(one.out)["stats"]["groups"];
