@@ -107,13 +107,16 @@ TEST(Cli, CheckerListsEveryProblemWithFileAndLine) {
 TEST(Cli, StartsOnTheSampleDataAndListsTheRaces) {
     TempDir work;
     // Main window: choose race (1), list it, pick 1; the option sets (9),
-    // back (0); then exit (14).
-    CliRun run = Cli("--data '" + SampleDataDir() + "'", "1\n1\n9\n0\n14\n", work);
+    // back (0); Show (10), Statistics (7) of 50 Vargr (14) army (2) careers,
+    // no report (0); then exit (14).
+    CliRun run =
+        Cli("--data '" + SampleDataDir() + "'", "1\n1\n9\n0\n10\n7\n14\n2\n50\n0\n14\n", work);
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(Has(run, "== Load option set ==\n 5 Create\n")) << run.output;
     EXPECT_TRUE(Has(run, "Imperial citizen (human)")) << run.output;
     EXPECT_TRUE(Has(run, "Zhodani")) << run.output;
     EXPECT_TRUE(Has(run, "Statistics:")) << run.output;
+    EXPECT_TRUE(Has(run, "== Vargr, Army: 50 careers ==")) << run.output;
 }
 
 // A wrong answer is asked again; input that ends while a question waits is
