@@ -10,6 +10,11 @@ for pkg in g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-
            python3-jsonschema lintian; do
   have_pkg "$pkg" || need+=("$pkg")
 done
+# The statistics window's charts; Qt Charts' CMake files ask for Qt OpenGL's,
+# which its package does not bring.
+for pkg in qt6-charts-dev libqt6opengl6-dev; do
+  have_pkg "$pkg" || need+=("$pkg")
+done
 # The batch roster's and the statistics report's tests open their pages in a
 # real browser and count the pages of a printed sheet; reports inline the
 # charting library.

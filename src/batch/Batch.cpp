@@ -373,7 +373,9 @@ std::string PlayBatchGroups(
     const BatchOptions& options, const std::function<void(const std::vector<BatchGroup>&)>& chosen,
     const std::function<void(int job, Game&)>& setup,
     const std::function<void(int job, size_t group, int n, bool finished, const Game&)>& each,
-    const std::function<void(size_t group, const std::string&)>& skip) {
+    const std::function<void(size_t group, const std::string&)>& skip,
+    const std::atomic<bool>* stop) {
+    const auto halted = [stop] { return BatchStopSignal() || (stop && *stop); };
     const int count = std::max(options.Count, 0);
     const int jobs = std::clamp(options.Jobs, 1, std::max(1, std::min(count, MaxBatchJobs)));
     BatchOptions quiet = options;
@@ -405,7 +407,7 @@ std::string PlayBatchGroups(
     }
     if (groups.empty()) return "no race offers a service to play";
     chosen(groups);
-    for (size_t group = 0; group < groups.size() && !BatchStopSignal(); ++group) {
+    for (size_t group = 0; group < groups.size() && !halted(); ++group) {
         // Each pair is asked for by its keys, which pick exactly that entry.
         quiet.Race = groups[group].RaceKey;
         quiet.Service = groups[group].ServiceKey;
@@ -420,7 +422,7 @@ std::string PlayBatchGroups(
         std::mutex stopping;
         const auto work = [&](int job) {
             Worker& w = *workers[static_cast<size_t>(job)];
-            while (!BatchStopSignal()) {
+            while (!halted()) {
                 const int n = next++;
                 if (n > count) return;
                 BatchCharacter result;
@@ -444,7 +446,7 @@ std::string PlayBatchGroups(
         for (auto& thread : threads) thread.join();
         if (!stopped.empty()) skip(group, stopped);
     }
-    return BatchStopSignal() ? "stopped by a signal" : "";
+    return BatchStopSignal() ? "stopped by a signal" : halted() ? "stopped" : "";
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // written as a resume, with an index page linking them all.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
@@ -103,12 +104,14 @@ struct BatchGroup {
 // any character; `each` on that thread for every character, with its
 // group and number, and whether its career was finished (in no set order).
 // A pair whose files the loaders refuse is left, saying why to `skip`.
+// `stop`, when given and set, ends the play after the characters under way.
 // Returns "" or what kept every character from being made.
 std::string PlayBatchGroups(
     const BatchOptions& options, const std::function<void(const std::vector<BatchGroup>&)>& chosen,
     const std::function<void(int job, Game&)>& setup,
     const std::function<void(int job, size_t group, int n, bool finished, const Game&)>& each,
-    const std::function<void(size_t group, const std::string&)>& skip);
+    const std::function<void(size_t group, const std::string&)>& skip,
+    const std::atomic<bool>* stop = nullptr);
 
 // Runs the batch; progress and problems go to `log`, and what the rules
 // said while a character was made (data problems met in play) also to

@@ -2,7 +2,6 @@
 
 #include <ostream>
 
-#include "startup/Files.h"
 #include "stats/StatsOutput.h"
 
 namespace orrimar {
@@ -33,12 +32,11 @@ int RunStatistics(const StatsRequest& request, std::ostream& out, std::ostream& 
     else
         PrintStats(out, a);
     if (!request.Report.empty()) {
-        std::string problem;
-        const std::string library = ReadChartLibrary(ChartLibraryPath, problem);
+        std::string note;
+        const std::string failed = WriteStatsReport(request.Report, doc, note);
         // Without the library the report still holds every number.
-        if (!problem.empty()) log << "orrimar-cli: " << problem << "; the report has no charts\n";
-        if (std::string failed = WriteFileAtomic(request.Report, StatsReportHtml(doc, library));
-            !failed.empty()) {
+        if (!note.empty()) log << "orrimar-cli: " << note << "\n";
+        if (!failed.empty()) {
             log << "orrimar-cli: " << failed << "\n";
             return 1;
         }

@@ -28,37 +28,42 @@ json FiguresJson(const std::vector<Figure>& figures) {
     return j;
 }
 
-json GroupJson(const GroupSummary& s) {
+json GroupJson(const GroupSummary& s, bool filtered) {
     json quartiles = json::object();
     for (const auto& [name, q] : s.Quartiles) quartiles[name] = q;
     json problems = json::array();
     for (const auto& [text, n] : s.Problems)
         problems.push_back({{"problem", Latin1ToUtf8(text)}, {"careers", n}});
-    return {{"race", Latin1ToUtf8(s.Race)},
-            {"service", Latin1ToUtf8(s.Service)},
-            {"careers", s.Careers},
-            {"finished", s.Finished},
-            {"figures", FiguresJson(s.Figures)},
-            {"quartiles", quartiles},
-            {"charts",
-             {{"terms", BarsJson(s.Terms)},
-              {"age", BarsJson(s.Age)},
-              {"rank", BarsJson(s.Ranks)},
-              {"outcome", BarsJson(s.Outcomes)},
-              {"skills", BarsJson(s.Skills)}}},
-            {"problems", problems}};
+    json j = {{"race", Latin1ToUtf8(s.Race)},
+              {"service", Latin1ToUtf8(s.Service)},
+              {"careers", s.Careers},
+              {"finished", s.Finished},
+              {"figures", FiguresJson(s.Figures)},
+              {"quartiles", quartiles},
+              {"charts",
+               {{"terms", BarsJson(s.Terms)},
+                {"age", BarsJson(s.Age)},
+                {"rank", BarsJson(s.Ranks)},
+                {"outcome", BarsJson(s.Outcomes)},
+                {"skills", BarsJson(s.Skills)}}},
+              {"problems", problems}};
+    // Only a run with conditions has finished careers it did not count.
+    if (filtered) j["unmatched"] = s.Unmatched;
+    return j;
 }
 
 json RunJson(const StatsRun& run) {
     json groups = json::array();
-    for (const auto& g : run.Groups) groups.push_back(GroupJson(g));
+    for (const auto& g : run.Groups) groups.push_back(GroupJson(g, !run.Where.empty()));
     json skipped = json::array();
     for (const auto& why : run.Skipped) skipped.push_back(Latin1ToUtf8(why));
-    return {{"data", Latin1ToUtf8(run.DataDir)},
-            {"seed", run.Seed},
-            {"careersEach", run.Count},
-            {"groups", groups},
-            {"skipped", skipped}};
+    json j = {{"data", Latin1ToUtf8(run.DataDir)},
+              {"seed", run.Seed},
+              {"careersEach", run.Count},
+              {"groups", groups},
+              {"skipped", skipped}};
+    if (!run.Where.empty()) j["where"] = Latin1ToUtf8(run.Where);
+    return j;
 }
 
 }  // namespace

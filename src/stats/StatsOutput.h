@@ -34,4 +34,10 @@ std::string StatsReportHtml(const nlohmann::ordered_json& stats, const std::stri
 inline constexpr const char* ChartLibraryPath = "/usr/share/javascript/chart.js/chart.min.js";
 std::string ReadChartLibrary(const std::string& path, std::string& problem);
 
+// Writes the report of `stats` to `path` whole or not at all; "" or what
+// kept it from being written. `note` says why the report has no charts
+// (it still holds every number), else stays empty.
+std::string WriteStatsReport(const std::string& path, const nlohmann::ordered_json& stats,
+                             std::string& note);
+
 }  // namespace orrimar

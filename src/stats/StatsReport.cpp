@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "output/ResumeText.h"
+#include "startup/Files.h"
 #include "stats/StatsOutput.h"
 
 namespace orrimar {
@@ -263,6 +264,9 @@ std::string StatsReportHtml(const json& doc, const std::string& chartLibrary) {
         out << "<p>" << (compared ? (k ? "B: " : "A: ") : "") << "data folder "
             << Esc((*runs[k])["data"]) << ", " << (*runs[k])["careersEach"].get<int64_t>()
             << " careers of each race and service, seed " << (*runs[k])["seed"].get<uint64_t>()
+            << ((*runs[k]).contains("where")
+                    ? ", counting those meeting " + Esc((*runs[k])["where"])
+                    : std::string())
             << ".</p>\n";
     if (compared)
         out << "<p>Significant: unlikely to be chance at 99% (two-proportion z-test for shares, "
@@ -322,6 +326,14 @@ std::string StatsReportHtml(const json& doc, const std::string& chartLibrary) {
             << chartLibrary << "\n</script>\n<script>" << DrawScript << "</script>\n";
     out << "</body>\n</html>\n";
     return out.str();
+}
+
+std::string WriteStatsReport(const std::string& path, const json& stats, std::string& note) {
+    note.clear();
+    std::string problem;
+    const std::string library = ReadChartLibrary(ChartLibraryPath, problem);
+    if (!problem.empty()) note = problem + "; the report has no charts";
+    return WriteFileAtomic(path, StatsReportHtml(stats, library));
 }
 
 }  // namespace orrimar

@@ -20,7 +20,12 @@ std::string Pad(const std::string& text, size_t width) {
 
 void PrintGroupHead(std::ostream& out, const GroupSummary& s) {
     out << "\n== " << s.Race << ", " << s.Service << ": " << s.Finished << " careers";
-    if (s.Careers != s.Finished) out << " (" << s.Careers - s.Finished << " not finished)";
+    const int64_t unfinished = s.Careers - s.Finished - s.Unmatched;
+    if (s.Unmatched > 0)
+        out << " (" << s.Unmatched << " more not meeting the conditions"
+            << (unfinished > 0 ? ", " + std::to_string(unfinished) + " not finished)" : ")");
+    else if (unfinished > 0)
+        out << " (" << unfinished << " not finished)";
     out << " ==\n";
 }
 
@@ -40,6 +45,7 @@ std::string FigureText(const Figure& f) {
 void PrintStats(std::ostream& out, const StatsRun& run) {
     out << "Statistics of " << run.DataDir << ": " << run.Count
         << " careers of each race and service, seed " << run.Seed << ".\n";
+    if (!run.Where.empty()) out << "Counted: the careers meeting " << run.Where << ".\n";
     for (const auto& s : run.Groups) {
         PrintGroupHead(out, s);
         std::string section;
@@ -63,6 +69,7 @@ void PrintComparison(std::ostream& out, const StatsRun& a, const StatsRun& b,
         << b.Seed << "): " << a.Count << " careers of each race and service.\n"
         << "Significant: unlikely to be chance at 99% (two-proportion z-test for shares,\n"
            "Welch's t-test for means, Bonferroni over every figure compared).\n";
+    if (!a.Where.empty()) out << "Counted: the careers meeting " << a.Where << ".\n";
     int flagged = 0;
     for (const auto& g : groups) {
         out << "\n== " << g.Race << ", " << g.Service;

@@ -49,10 +49,14 @@ double Counts::Quantile(double q) const {
     return static_cast<double>(Of.rbegin()->first);
 }
 
-void GroupTally::Add(const Game& g, bool finished) {
+void GroupTally::Add(const Game& g, bool finished, bool met) {
     ++Careers;
     for (const auto& said : g.ProblemsMet) ++Problems[said];
     if (!finished) return;
+    if (!met) {
+        ++Unmatched;
+        return;
+    }
     ++Finished;
     const auto& c = g.Character;
     if (StatNames.empty()) {
@@ -128,6 +132,7 @@ void GroupTally::Merge(const GroupTally& o) {
     if (StatNames.empty()) StatNames = o.StatNames;
     Careers += o.Careers;
     Finished += o.Finished;
+    Unmatched += o.Unmatched;
     Died += o.Died;
     CourtMartialled += o.CourtMartialled;
     Invalided += o.Invalided;
@@ -190,6 +195,7 @@ GroupSummary Summarise(const GroupTally& t) {
     s.Service = t.Service;
     s.Careers = t.Careers;
     s.Finished = t.Finished;
+    s.Unmatched = t.Unmatched;
     s.Problems = t.Problems;
     const int64_t n = t.Finished;
     auto& f = s.Figures;

@@ -40,8 +40,9 @@ struct Bars {
 
 struct GroupTally {
     std::string Race, Service;
-    int64_t Careers = 0;  // played, finished or not
-    int64_t Finished = 0;
+    int64_t Careers = 0;    // played, finished or not
+    int64_t Finished = 0;   // finished and counted
+    int64_t Unmatched = 0;  // finished, but not meeting the run's conditions
     int64_t Died = 0, CourtMartialled = 0, Invalided = 0, Wounded = 0, Decorated = 0;
     std::array<int64_t, 5> Outcome{};  // by OutcomeNames
     Counts Terms, Age, Cash, Benefits, Decorations;
@@ -57,8 +58,9 @@ struct GroupTally {
     std::map<std::string, int64_t> Tables, Schools;  // careers entering each
     std::map<std::string, int64_t> Problems;         // data problems met
 
-    // Counts a played career; `finished` false counts it as played only.
-    void Add(const Game& g, bool finished);
+    // Counts a played career; `finished` false counts it as played only,
+    // `met` false as finished but not meeting the run's conditions.
+    void Add(const Game& g, bool finished, bool met = true);
     void Merge(const GroupTally& other);
 };
 
@@ -69,7 +71,7 @@ inline constexpr const char* OutcomeNames[] = {"served out unhurt", "served out 
 
 struct GroupSummary {
     std::string Race, Service;
-    int64_t Careers = 0, Finished = 0;
+    int64_t Careers = 0, Finished = 0, Unmatched = 0;
     std::vector<Figure> Figures;
     // Quartiles of the money and age (first, median, third).
     std::map<std::string, std::vector<double>> Quartiles;

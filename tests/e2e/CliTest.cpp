@@ -308,10 +308,13 @@ TEST(Cli, ListsFollowTheTerminalsWidth) {
                                               std::sregex_iterator()));
     };
     const std::string data = "--data '" + SampleDataDir() + "'";
-    const Shown wide = Cli(data, "1\n1\n9\n0\n14\n", work, "C", "COLUMNS=160");
+    // Race list, the option sets (9), then Show (10) > Statistics (7) of 50
+    // Vargr (14) army (2) careers without a report.
+    const Shown wide = Cli(data, "1\n1\n9\n0\n10\n7\n14\n2\n50\n0\n14\n", work, "C", "COLUMNS=160");
     const Shown narrow = Cli(data, "1\n10\n14\n", work, "C", "COLUMNS=40");
     EXPECT_EQ(wide.status, 0) << wide.output;
-    for (const char* part : {"== Load option set ==\n 5 Create\n", "Zhodani", "Statistics:"})
+    for (const char* part : {"== Load option set ==\n 5 Create\n", "Zhodani",
+                             "Statistics:", "== Vargr, Army: 50 careers =="})
         EXPECT_TRUE(Has(wide, part)) << part << "\n" << wide.output;
     EXPECT_GE(racesOnTheLine(wide), 3) << wide.output;
     EXPECT_EQ(racesOnTheLine(narrow), 1) << narrow.output;

@@ -81,14 +81,19 @@ TEST(Stats, ComparisonFlagsARealEditAndNothingForAComment) {
 }
 
 // The figures are counted per thread and merged: two threads give the
-// figures one does.
+// figures one does. With --where only the careers meeting it count.
 TEST(Stats, ThreadsGiveTheSameFigures) {
     TempDir work;
-    const std::string args =
-        "--stats --format json --data '" + SampleDataDir() + "' --race Vargr --count 300";
+    const std::string args = "--stats --format json --data '" + SampleDataDir() +
+                             "' --race Vargr --count 300 --where 'terms>=2'";
     const CliRun one = Cli(args, work), two = Cli(args + " --jobs 2", work);
     EXPECT_EQ(one.status, 0);
-    EXPECT_GT(json::parse(one.out)["stats"]["groups"].size(), 1u);
+    const json groups = json::parse(one.out)["stats"]["groups"];
+    EXPECT_GT(groups.size(), 1u);
+    for (const auto& group : groups) {
+        EXPECT_GT(group["unmatched"].get<int>(), 0);
+        EXPECT_EQ(group["charts"]["terms"]["labels"][0], "2");
+    }
     EXPECT_EQ(one.out, two.out);
 }
 

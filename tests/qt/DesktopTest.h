@@ -13,12 +13,14 @@
 #include "startup/Main.h"
 #include "ui/Dialogs.h"
 #include "ui/OptionsWindow.h"
+#include "ui/StatsWindow.h"
 #include "ui/qt/Dialogs.h"
 #include "ui/qt/Form1.h"
 #include "ui/qt/Form3.h"
 #include "ui/qt/OptionsDialogs.h"
 #include "ui/qt/Preview.h"
 #include "ui/qt/QtUi.h"
+#include "ui/qt/StatsDialog.h"
 
 using namespace orrimar;
 
@@ -46,6 +48,7 @@ class DesktopTest : public QObject {
     TextViewerModel viewer_;
     PreferredSkillsModel preferred_;
     OptionsWindowModel options_;
+    std::unique_ptr<StatsWindowModel> stats_;
 
     // The windows' places go to the test's own folder; titles and tables set.
     void Start() {
@@ -83,6 +86,8 @@ class DesktopTest : public QObject {
         windows.emplace_back(new Form5(nullptr, g, preferred_));
         windows.emplace_back(new Form6(nullptr, g));
         windows.emplace_back(new PreviewDialog(nullptr, "<h1>Resume</h1>", ""));
+        stats_ = std::make_unique<StatsWindowModel>(g);
+        windows.emplace_back(new StatsDialog(nullptr, *stats_));
         return windows;
     }
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <utility>
 #include <vector>
@@ -442,13 +443,14 @@ void ConsoleUi::RunMainWindow(Game& g) {
                 break;
             }
             case 10: {
-                std::vector<std::pair<const char*, void (*)(Game&)>> listings = {
+                std::vector<std::pair<const char*, std::function<void(Game&)>>> listings = {
                     {"Race, Service and Branch data", ShowRaceServiceData},
                     {"Race/services", ShowRaceServices},
                     {"All races", ShowAllRaces},
                     {"All services for race", ShowAllServicesForRace},
                     {"All branches for service", ShowAllBranchesForService},
-                    {"Cascades listing", ShowCascadesListing}};
+                    {"Cascades listing", ShowCascadesListing},
+                    {"Statistics", [this](Game& game) { ShowStatistics(game); }}};
                 if (TestPlanOffered())
                     listings.push_back({"Test Plan", [](Game& game) { RunTestPlan(game); }});
                 PrintTitle("Show");

@@ -68,6 +68,9 @@ class ConsoleUi : public Ui {
     // Lists a main-window list under `title` and asks for an entry; -1 when
     // it is empty.
     int ChooseEntry(const ChoiceList& list, const std::string& title, const char* what);
+    // Show > Statistics: asks what to play, prints the figures' table and
+    // offers to save the report (ConsoleStats.cpp).
+    void ShowStatistics(Game& g);
     void PrintTermWindow(Game& g);
     // The term window's question and its numbered buttons.
     void PrintTermQuestion(Game& g);

@@ -20,10 +20,12 @@
 #include "output/TestPlan.h"
 #include "startup/Settings.h"
 #include "ui/MainWindow.h"
+#include "ui/StatsWindow.h"
 #include "ui/qt/Dialogs.h"
 #include "ui/qt/Keys.h"
 #include "ui/qt/QtUi.h"
 #include "ui/qt/Screen.h"
+#include "ui/qt/StatsDialog.h"
 
 namespace orrimar {
 
@@ -69,6 +71,12 @@ Form1::Form1(Game& g) : g_(g) {
         {"Cascades listing", ShowCascadesListing}};
     for (const auto& [caption, listing] : listings)
         show->addAction(caption, this, [this, listing] { Act([this, listing] { listing(g_); }); });
+    show->addAction("Statistics...", this, [this] {
+        Act([this] {
+            StatsWindowModel model(g_);
+            StatsDialog(this, model).exec();
+        });
+    });
     testPlan_ = show->addAction("Test Plan", this, [this] { Act([this] { RunTestPlan(g_); }); });
     testPlan_->setObjectName("mnutestplan");
     QAction* load =
