@@ -41,6 +41,7 @@ std::optional<uint64_t> SeededDice::FreshSeed() {
 
 int SeededDice::Roll(int sides) {
     ++thrown_;
+    if (sizes_) sizes_->push_back(sides);
     return Uniform(engine_, sides);
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <vector>
 
 namespace orrimar {
 
@@ -48,10 +49,14 @@ class SeededDice : public Dice {
     std::optional<uint64_t> FreshSeed() override;
     // How many dice were thrown since the start (for measuring).
     uint64_t Thrown() const { return thrown_; }
+    // While given, the size of every die thrown is added to `sizes`, so a
+    // measurement can throw the same dice again; nullptr stops it.
+    void KeepSizes(std::vector<int>* sizes) { sizes_ = sizes; }
 
   private:
     std::mt19937_64 engine_;
     uint64_t thrown_ = 0;
+    std::vector<int>* sizes_ = nullptr;
 };
 
 }  // namespace orrimar
