@@ -29,7 +29,7 @@ class NamedStats {
 
     // Makes the race's names the current set, adding them when new.
     void For(const RaceRecord& race) {
-        if (current_ < sets_.size() && sets_[current_] == race.StatName) return;
+        if (current_ < sets_.size() && Same(sets_[current_], race.StatName)) return;
         const auto seen = std::find(sets_.begin(), sets_.end(), race.StatName);
         if (seen != sets_.end()) {
             current_ = static_cast<uint32_t>(seen - sets_.begin());
@@ -57,6 +57,17 @@ class NamedStats {
     }
 
   private:
+    // Asked at every roll: the names are a few letters each, compared
+    // here letter by letter rather than through a library call each.
+    static bool Same(const Names& a, const Names& b) {
+        for (size_t i = 0; i < a.size(); ++i) {
+            if (a[i].size() != b[i].size()) return false;
+            for (size_t k = 0; k < a[i].size(); ++k)
+                if (a[i][k] != b[i][k]) return false;
+        }
+        return true;
+    }
+
     static constexpr size_t MaxSets = 64;
     struct Remembered {
         uint64_t Line = 0;
