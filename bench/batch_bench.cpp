@@ -165,8 +165,9 @@ Written WrittenBy(const Mode& mode, const std::string& out, const std::string& s
     return w;
 }
 
-// The dice go through the interface the program throws them through; the
-// pointer is read at run time, so the compiler cannot see which dice they are.
+// The dice go through the interface the career throws them through
+// (Dice::Sum); the pointer is read at run time, so the compiler cannot see
+// which dice they are.
 Dice* volatile floorDice = nullptr;
 
 // The floor of one run: for each character, its seed, its dice, and its
@@ -189,7 +190,7 @@ void RunFloor(const std::vector<std::vector<int>>& sizes, const Mode& mode, cons
     for (size_t k = 0; k < count; ++k) {
         seeded.Reseed(2026 + k);
         Dice& dice = *floorDice;
-        for (const int s : sizes[k]) sum += dice.Roll(s);
+        for (const int s : sizes[k]) sum += dice.Sum(1, s);
         for (const size_t end = share(bytes.Lines.size(), k); line < end; ++line)
             lines->write(bytes.Lines[line].data(),
                          static_cast<std::streamsize>(bytes.Lines[line].size()));

@@ -1,6 +1,7 @@
 #include "batch/CsvTable.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "batch/Batch.h"
@@ -103,12 +104,9 @@ bool CsvTable::WriteTo(const std::function<void(std::string_view)>& put) const {
     text += "\r\n";
     put(text);
     std::rewind(scratch_);
-    std::string line;
-    for (int c; (c = std::fgetc(scratch_)) != EOF;) {
-        if (c != '\n') {
-            line += static_cast<char>(c);
-            continue;
-        }
+    // One row of the scratch file: its columns and the values it holds,
+    // both in the order of their keys, are walked side by side.
+    const auto row = [&](const std::string& line) {
         const auto parts = Pieces(line, PartEnd);
         text = parts[0];
         for (size_t p = 1; p < 3; ++p) {
@@ -119,14 +117,27 @@ bool CsvTable::WriteTo(const std::function<void(std::string_view)>& put) const {
                     const std::string name = entry.substr(0, end);
                     values[p == 1 ? StatKey(name) : UCase(name)] = entry.substr(end + 1);
                 }
+            auto value = values.begin();
             for (const auto& [key, name] : p == 1 ? stats_ : skills_) {
-                const auto found = values.find(key);
-                text += "," + (found == values.end() ? std::string() : found->second);
+                while (value != values.end() && value->first < key) ++value;
+                text += ',';
+                if (value != values.end() && value->first == key) text += value->second;
             }
         }
         text += "\r\n";
         put(text);
-        line.clear();
+    };
+    std::string line;
+    char buffer[1 << 16];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, scratch_)) > 0;) {
+        std::string_view chunk(buffer, got);
+        for (size_t end; (end = chunk.find('\n')) != std::string_view::npos;
+             chunk.remove_prefix(end + 1)) {
+            line.append(chunk.substr(0, end));
+            row(line);
+            line.clear();
+        }
+        line.append(chunk);
     }
     const bool read = !std::ferror(scratch_);
     std::fseek(scratch_, 0, SEEK_END);
