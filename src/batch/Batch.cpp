@@ -56,6 +56,8 @@ namespace {
 std::vector<int> Candidates(const ChoiceList& list, const std::string& wanted) {
     const int n = static_cast<int>(list.Entries.size());
     std::vector<int> equal, holding;
+    // Asked for every character: the list is made in one allocation.
+    equal.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
         const auto& entry = list.Entries[i];
         if (wanted.empty() || EqualsNoCase(entry.Display, wanted) ||
@@ -246,9 +248,12 @@ Outcome MakeCharacter(Worker& w, const BatchOptions& options, size_t slot, const
     w.ui.Messages.clear();
     w.g.ProblemsMet.clear();
     if (options.KeepDieSizes) w.dice.KeepSizes(&result.DieSizes);
+    // The options are copied only for a crew's member, which asks for its own service.
+    std::optional<BatchOptions> member;
+    if (slot < options.Crew.size()) member = SlotOptions(options, slot);
     Outcome outcome;
     try {
-        outcome = MakeCharacterIn(w, SlotOptions(options, slot), w.pools[slot], where, outDir, n,
+        outcome = MakeCharacterIn(w, member ? *member : options, w.pools[slot], where, outDir, n,
                                   result, message, line, files);
     } catch (const ThrowListEnded& ended) {
         message = "character " + std::to_string(n) + ": " + ended.Message;
