@@ -89,7 +89,7 @@ void CsvTable::Add(const std::string& record) {
         for (const std::string& entry : Pieces(parts[p], EntryEnd)) {
             const std::string name = entry.substr(0, entry.find(NameEnd));
             auto& columns = p == 1 ? stats_ : skills_;
-            columns.emplace(p == 1 ? StatKey(name) : UCase(name), name);
+            columns.try_emplace(p == 1 ? StatKey(name) : UCase(name), name);
         }
     ++rows_;
     const std::string line = std::to_string(rows_) + record + "\n";
@@ -104,24 +104,32 @@ bool CsvTable::WriteTo(const std::function<void(std::string_view)>& put) const {
     text += "\r\n";
     put(text);
     std::rewind(scratch_);
-    // One row of the scratch file: its columns and the values it holds,
-    // both in the order of their keys, are walked side by side.
+    // Where each column stands: a row's few values are put in their places,
+    // and the batch's many columns are written in one pass.
+    std::map<std::string, size_t> places[2];
+    std::vector<std::string> cells[2];
+    for (size_t p = 0; p < 2; ++p) {
+        for (const auto& [key, name] : p == 0 ? stats_ : skills_)
+            places[p].emplace(key, places[p].size());
+        cells[p].resize(places[p].size());
+    }
+    // One row of the scratch file; of a column named twice the last value counts.
     const auto row = [&](const std::string& line) {
         const auto parts = Pieces(line, PartEnd);
         text = parts[0];
         for (size_t p = 1; p < 3; ++p) {
-            std::map<std::string, std::string> values;
+            auto& cell = cells[p - 1];
             if (p < parts.size())
                 for (const std::string& entry : Pieces(parts[p], EntryEnd)) {
                     const size_t end = entry.find(NameEnd);
                     const std::string name = entry.substr(0, end);
-                    values[p == 1 ? StatKey(name) : UCase(name)] = entry.substr(end + 1);
+                    const auto at = places[p - 1].find(p == 1 ? StatKey(name) : UCase(name));
+                    if (at != places[p - 1].end()) cell[at->second] = entry.substr(end + 1);
                 }
-            auto value = values.begin();
-            for (const auto& [key, name] : p == 1 ? stats_ : skills_) {
-                while (value != values.end() && value->first < key) ++value;
+            for (std::string& value : cell) {
                 text += ',';
-                if (value != values.end() && value->first == key) text += value->second;
+                text += value;
+                value.clear();
             }
         }
         text += "\r\n";
