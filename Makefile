@@ -36,10 +36,12 @@ asan-build: setup
 	@cmake --build build-asan -j$(JOBS)
 	@cmake -DDATA=data -DOUT=build-asan/seeds -P fuzz/SeedCorpora.cmake
 
-# Fully optimised without the desktop program, as the bench measures it.
+# Fully optimised without the desktop program, as the bench measures it:
+# the terminal program, the bench (build-release/bench/batch_bench) and the
+# core tests.
 release: setup
 	@cmake --preset release >/dev/null
-	@cmake --build build-release --target core_tests -j$(JOBS)
+	@cmake --build build-release --target orrimar-cli batch_bench core_tests -j$(JOBS)
 	build-release/tests/core_tests --gtest_brief=1
 
 # A Debian package (.deb) of a release build of the two programs, in

@@ -1,16 +1,18 @@
-// Times batch generation over the sample data, without and with writing
-// resumes, beside a floor: a loop that makes the same number of dice draws
-// with the same generator and nothing else.
-//   batch_bench [COUNT] [REPEATS] [DATA_DIR] [OUT_DIR]
-// The pages of every run stay on disk until the end (REPEATS + 1 times
-// COUNT pages of about 9 KB).
-// Each mode runs in a process of its own, so its peak memory is its own;
-// each repeat is timed, and the minimum, median and maximum are printed
-// with user and system time, microseconds and draws per character, and the
-// batch's ratio to the floor. Then the terminal program itself makes
-// 100,000 characters without pages and COUNT with pages, each timed as a
-// whole process with its peak memory. Last, the behaviour signature the
-// golden test pins.
+// Times batch generation over the sample data, each way of writing beside
+// its floor: a loop that throws the same dice as the program (reseeded for
+// each character, the same sizes in the same order, through the same dice
+// interface) and writes the same bytes, and nothing else.
+// Run `batch_bench --help` for its usage.
+//
+// First the terminal program itself makes 100,000 characters without pages
+// and COUNT with pages, each timed as a whole process with its peak memory.
+// Then each mode runs in a process of its own, the program and its floor
+// one after the other, repeat after repeat, so both meet the same machine;
+// each is timed by the CPU time of the process (user and system, every
+// thread), and the figures are the minimum, median and maximum over the
+// repeats of the microseconds a character and of the program's ratio to
+// its floor in the same repeat.
+// Last, one job beside two, and the behaviour signature the golden test pins.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,7 +21,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,11 +33,23 @@
 #include "output/Signature.h"
 
 using namespace orrimar;
+namespace fs = std::filesystem;
 
 namespace {
 
+const char* const Usage =
+    "usage: batch_bench [COUNT [REPEATS [DATA_DIR [OUT_DIR]]]]\n"
+    "  COUNT     characters a batch makes (10000)\n"
+    "  REPEATS   runs of each mode, program and floor in turn (5)\n"
+    "  DATA_DIR  the data folder (the sample data)\n"
+    "  OUT_DIR   where the runs write (a fresh temporary folder, removed at the end)\n"
+    "Prints the terminal program timed as a whole process with its peak memory; for\n"
+    "each mode, CPU microseconds a character for the program and for its floor, and\n"
+    "their ratio (min/median/max); one job beside two; the behaviour signature.\n";
+
 struct Times {
     double Wall = 0, User = 0, System = 0;
+    double Cpu() const { return User + System; }
 };
 
 double Seconds(const timeval& t) {
@@ -54,97 +70,219 @@ Times Time(Work work) {
             Seconds(after.ru_stime) - Seconds(before.ru_stime)};
 }
 
-// Prints the line and gives the median run's microseconds a character.
-double Report(const char* label, int count, std::vector<Times> runs, uint64_t draws) {
-    std::sort(runs.begin(), runs.end(),
-              [](const Times& a, const Times& b) { return a.Wall < b.Wall; });
-    const Times& best = runs.front();
-    const Times& median = runs[runs.size() / 2];
-    const Times& worst = runs.back();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf(
-        "%-24s %7d chars: %9.0f /s best, %9.0f median, %9.0f worst; %7.2f us/char; "
-        "user %.3f s, sys %.3f s (median run); %5.0f draws/char; peak %ld KiB\n",
-        label, count, count / best.Wall, count / median.Wall, count / worst.Wall,
-        1e6 * median.Wall / count, median.User, median.System,
-        count ? static_cast<double>(draws) / count : 0.0, usage.ru_maxrss);
-    std::fflush(stdout);
-    return 1e6 * median.Wall / count;
+struct Spread {
+    double Min = 0, Median = 0, Max = 0;
+};
+
+Spread SpreadOf(std::vector<double> values) {
+    if (values.empty()) return {};
+    std::sort(values.begin(), values.end());
+    return {values.front(), values[values.size() / 2], values.back()};
 }
 
-// Where the bench writes: a folder of its own, beside the bench unless
-// given, and not the shared temporary folder. Every run writes into a
-// fresh folder inside it, and the whole is removed only at the end. A file
-// system may step over the files deleted in the last minute or so at each
-// file it creates: a run that followed the removal of thousands, or wrote
-// where compilers keep their short-lived files, would time that.
-std::string benchRoot = ORRIMAR_BENCH_DIR;
+std::string root;  // every run writes into a fresh folder inside it
 
-std::string BenchFolder(const std::string& name) {
-    return (std::filesystem::path(benchRoot) / "orrimar-bench" / name).string();
+std::string Folder(const std::string& name) {
+    const fs::path path = fs::path(root) / name;
+    fs::remove_all(path);
+    return path.string();
 }
 
-// One mode: `pages` writes resumes on `jobs` threads, each repeat into a
-// fresh folder. Without pages the draws are counted from the characters made;
-// with pages no result is kept, as in the terminal program, and `draws` is
-// the figure of the same characters made without them.
-double RunMode(bool pages, int jobs, int count, int repeats, const std::string& data,
-               uint64_t* draws) {
-    std::vector<Times> runs;
+// What a batch of the sample data throws: every die's size, by character.
+std::vector<std::vector<int>> DieSizes(int count, const std::string& data) {
+    BatchOptions options;
+    options.Count = count;
+    options.Seed = 2026;
+    options.DataDir = data;
+    options.WritePages = false;
+    options.KeepDieSizes = true;
+    std::ostringstream log;
+    std::vector<BatchCharacter> made;
+    if (RunBatch(options, log, &made) != 0)
+        std::printf("the batch reported a problem:\n%s", log.str().c_str());
+    std::vector<std::vector<int>> sizes;
+    for (auto& c : made) sizes.push_back(std::move(c.DieSizes));
+    return sizes;
+}
+
+// A way of writing: what the batch is asked, and where it writes.
+struct Mode {
+    const char* Label;
+    BatchFormat Format;
+    bool Writes;
+    bool ToStream;  // JSON Lines to a stream (as to standard output)
+};
+
+// The bytes a run wrote, as the floor writes them again: each file's
+// name and text, or the stream's lines, dealt out over the characters in
+// order (piece k goes with character k * count / pieces).
+struct Written {
+    std::vector<std::pair<std::string, std::string>> Files;  // name inside the folder, text
+    std::vector<std::string> Lines;
+    size_t Bytes = 0;
+};
+
+std::string ReadWhole(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (size_t at = 0; at < text.size();) {
+        const size_t end = text.find('\n', at);
+        const size_t next = end == std::string::npos ? text.size() : end + 1;
+        lines.push_back(text.substr(at, next - at));
+        at = next;
+    }
+    return lines;
+}
+
+Written WrittenBy(const Mode& mode, const std::string& out, const std::string& stream) {
+    Written w;
+    if (!mode.Writes) return w;
+    if (mode.ToStream) {
+        w.Lines = SplitLines(stream);
+    } else if (mode.Format == BatchFormat::Jsonl) {
+        w.Lines = SplitLines(ReadWhole(out));
+    } else {
+        for (const auto& entry : fs::recursive_directory_iterator(out))
+            if (entry.is_regular_file())
+                w.Files.emplace_back(fs::relative(entry.path(), out).string(),
+                                     ReadWhole(entry.path()));
+        std::sort(w.Files.begin(), w.Files.end());
+    }
+    for (const auto& line : w.Lines) w.Bytes += line.size();
+    for (const auto& [name, text] : w.Files) w.Bytes += text.size();
+    return w;
+}
+
+// The dice go through the interface the career throws them through
+// (Dice::Sum); the pointer is read at run time, so the compiler cannot see
+// which dice they are.
+Dice* volatile floorDice = nullptr;
+
+// The floor of one run: for each character, its seed, its dice, and its
+// share of the bytes, written as the program writes them (files into
+// `out`, lines into one file or stream).
+void RunFloor(const std::vector<std::vector<int>>& sizes, const Mode& mode, const Written& bytes,
+              const std::string& out, std::ostream* stream, volatile int* sink) {
+    SeededDice seeded(0);
+    floorDice = &seeded;
+    const size_t count = sizes.size();
+    std::ofstream lineFile;
+    if (mode.Writes && !mode.ToStream && mode.Format == BatchFormat::Jsonl) lineFile.open(out);
+    if (mode.Writes && mode.Format != BatchFormat::Jsonl) fs::create_directories(out);
+    std::ostream* lines = mode.ToStream ? stream : &lineFile;
+    const auto share = [count](size_t pieces, size_t k) {
+        return count == 0 ? pieces : (k + 1) * pieces / count;
+    };
+    size_t line = 0, file = 0;
+    int sum = 0;
+    for (size_t k = 0; k < count; ++k) {
+        seeded.Reseed(2026 + k);
+        Dice& dice = *floorDice;
+        for (const int s : sizes[k]) sum += dice.Sum(1, s);
+        for (const size_t end = share(bytes.Lines.size(), k); line < end; ++line)
+            lines->write(bytes.Lines[line].data(),
+                         static_cast<std::streamsize>(bytes.Lines[line].size()));
+        for (const size_t end = share(bytes.Files.size(), k); file < end; ++file) {
+            const auto& [name, text] = bytes.Files[file];
+            const fs::path path = fs::path(out) / name;
+            if (path.has_parent_path()) fs::create_directories(path.parent_path());
+            std::ofstream(path, std::ios::binary)
+                .write(text.data(), static_cast<std::streamsize>(text.size()));
+        }
+    }
+    lines->flush();
+    *sink = sum;
+}
+
+// One mode: the program and its floor in turn, `repeats` times.
+void RunMode(const Mode& mode, const std::vector<std::vector<int>>& sizes, int repeats,
+             const std::string& data) {
+    const int count = static_cast<int>(sizes.size());
+    std::vector<double> program, floor, ratio, programUser, floorUser;
+    Written bytes;
+    volatile int sink = 0;
     for (int r = 0; r < repeats; ++r) {
-        const std::string out = BenchFolder("run-" + std::to_string(r));
+        const std::string out = Folder(
+            mode.Format == BatchFormat::Jsonl && !mode.ToStream ? "program.jsonl" : "program");
         BatchOptions options;
         options.Count = count;
         options.Seed = 2026;
         options.DataDir = data;
-        options.OutDir = out;
-        options.WritePages = pages;
-        options.Jobs = jobs;
-        std::ostringstream log;
-        std::vector<BatchCharacter> made;
+        options.OutDir = mode.ToStream ? "-" : out;
+        options.Format = mode.Format;
+        options.WritePages = mode.Writes;
+        std::ostringstream log, stream;
         int status = 0;
-        runs.push_back(Time([&] { status = RunBatch(options, log, pages ? nullptr : &made); }));
+        const Times made = Time([&] { status = RunBatch(options, log, nullptr, &stream); });
         if (status != 0) std::printf("the batch reported a problem:\n%s", log.str().c_str());
-        if (!pages) {
-            *draws = 0;
-            for (const auto& c : made) *draws += c.Draws;
-        }
+        if (r == 0) bytes = WrittenBy(mode, out, stream.str());
+        std::ostringstream floorStream;
+        const std::string floorOut =
+            Folder(mode.Format == BatchFormat::Jsonl && !mode.ToStream ? "floor.jsonl" : "floor");
+        const Times least =
+            Time([&] { RunFloor(sizes, mode, bytes, floorOut, &floorStream, &sink); });
+        program.push_back(1e6 * made.Cpu() / count);
+        floor.push_back(1e6 * least.Cpu() / count);
+        ratio.push_back(made.Cpu() / std::max(least.Cpu(), 1e-6));
+        programUser.push_back(1e6 * made.User / count);
+        floorUser.push_back(1e6 * least.User / count);
     }
-    const std::string label = std::string(pages ? "with resumes" : "without resumes") +
-                              (jobs > 1 ? ", " + std::to_string(jobs) + " jobs" : "");
-    return Report(label.c_str(), count, runs, *draws);
+    const Spread p = SpreadOf(program), f = SpreadOf(floor), q = SpreadOf(ratio);
+    // The user time alone, medians: what the file system costs is system time.
+    std::printf(
+        "%-22s CPU us/char: program %6.2f %6.2f %6.2f | floor %6.2f %6.2f %6.2f | "
+        "ratio %5.1f %5.1f %5.1f | user us/char %6.2f, floor %5.2f | %5.0f bytes/char\n",
+        mode.Label, p.Min, p.Median, p.Max, f.Min, f.Median, f.Max, q.Min, q.Median, q.Max,
+        SpreadOf(programUser).Median, SpreadOf(floorUser).Median,
+        count ? static_cast<double>(bytes.Bytes) / count : 0.0);
+    std::fflush(stdout);
 }
 
-// The floor: the same number of draws from the same generator.
-void RunFloor(int count, int repeats, uint64_t draws, double batchPerCharacter) {
-    std::vector<Times> runs;
-    volatile int sink = 0;
+// One job beside two, wall clock, in turn: what a second thread gains.
+void RunJobs(int count, int repeats, const std::string& data) {
+    std::vector<double> one, two, gain;
     for (int r = 0; r < repeats; ++r) {
-        runs.push_back(Time([&] {
-            SeededDice dice(2026);
-            int sum = 0;
-            for (uint64_t k = 0; k < draws; ++k) sum += dice.Roll(6);
-            sink = sum;
-        }));
+        double wall[2] = {};
+        for (int jobs = 1; jobs <= 2; ++jobs) {
+            BatchOptions options;
+            options.Count = count;
+            options.Seed = 2026;
+            options.DataDir = data;
+            options.WritePages = false;
+            options.Jobs = jobs;
+            std::ostringstream log;
+            wall[jobs - 1] = Time([&] { RunBatch(options, log); }).Wall;
+        }
+        one.push_back(1e6 * wall[0] / count);
+        two.push_back(1e6 * wall[1] / count);
+        gain.push_back(wall[0] / std::max(wall[1], 1e-9));
     }
-    (void)sink;
-    const double floor = Report("floor (draws)", count, runs, draws);
-    if (floor > 0 && batchPerCharacter > 0)
-        std::printf("%-24s %.1f times the floor (median runs)\n", "without resumes",
-                    batchPerCharacter / floor);
+    const Spread a = SpreadOf(one), b = SpreadOf(two), g = SpreadOf(gain);
+    std::printf(
+        "%-22s wall us/char: 1 job %6.2f %6.2f %6.2f | 2 jobs %6.2f %6.2f %6.2f | "
+        "speed-up %4.2f %4.2f %4.2f\n",
+        "--jobs 2, no pages", a.Min, a.Median, a.Max, b.Min, b.Median, b.Max, g.Min, g.Median,
+        g.Max);
+    std::fflush(stdout);
 }
 
 // The terminal program as a user runs it: one process, one thread, with
 // or without pages; wall, user and system time and the process's peak memory.
 void RunWholeProcess(const std::string& data, int count, bool pages) {
-    const std::string out = BenchFolder(pages ? "cli-pages" : "cli");
+    const std::string out = Folder(pages ? "cli-pages" : "cli");
     const std::string number = std::to_string(count);
     std::vector<const char*> args = {ORRIMAR_CLI, "--auto",   "--count", number.c_str(),
                                      "--seed",    "2026",     "--data",  data.c_str(),
                                      "--out",     out.c_str()};
     if (!pages) args.push_back("--no-pages");
     args.push_back(nullptr);
+    std::fflush(stdout);
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
@@ -187,38 +325,60 @@ void InChild(Step step) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
-    const int repeats = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(Usage, stdout);
+            return 0;
+        }
+        if (argv[i][0] == '-' || (i <= 2 && std::atoi(argv[i]) < 1)) {
+            std::fprintf(stderr, "batch_bench: unexpected \"%s\"\n%s", argv[i], Usage);
+            return 2;
+        }
+    }
+    if (argc > 5) {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+    const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int repeats = argc > 2 ? std::atoi(argv[2]) : 5;
     const std::string data = argc > 3 ? argv[3] : std::string(ORRIMAR_SOURCE_DIR) + "/data";
-    if (argc > 4) benchRoot = argv[4];
-    const std::string folder = BenchFolder("");
-    std::filesystem::remove_all(folder);  // what an interrupted run left
+    if (argc > 4) {
+        root = (fs::path(argv[4]) / "orrimar-bench").string();
+        fs::remove_all(root);  // what an interrupted run left
+        fs::create_directories(root);
+    } else {
+        std::string pattern = (fs::temp_directory_path() / "orrimar-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::perror("batch_bench: a temporary folder");
+            return 1;
+        }
+        root = pattern;
+    }
+    std::printf("batch_bench: %d characters, %d repeats, data %s, writing in %s\n", count, repeats,
+                data.c_str(), root.c_str());
 
-    // The draws of the mode without pages set the floor's work; a pipe
-    // brings the figure back from the child.
-    int fds[2];
-    if (pipe(fds) != 0) return 1;
-    struct Measured {
-        uint64_t Draws = 0;
-        double PerCharacter = 0;
-    };
-    InChild([&] {
-        Measured m;
-        m.PerCharacter = RunMode(false, 1, count, repeats, data, &m.Draws);
-        (void)!write(fds[1], &m, sizeof m);
-    });
-    Measured m;
-    if (read(fds[0], &m, sizeof m) != static_cast<ssize_t>(sizeof m)) m = {};
-    InChild([&] { RunFloor(count, repeats, m.Draws, m.PerCharacter); });
-    InChild([&] { RunMode(false, 2, count, repeats, data, &m.Draws); });
-    InChild([&] { RunMode(true, 1, count, repeats, data, &m.Draws); });
+    // The whole processes first: a child's peak memory counts what the
+    // bench held when it forked, so the bench holds nothing yet.
     RunWholeProcess(data, 100000, false);
     RunWholeProcess(data, count, true);
+    const std::vector<std::vector<int>> sizes = DieSizes(count, data);
+    size_t draws = 0;
+    for (const auto& s : sizes) draws += s.size();
+    std::printf("%zu characters, %.1f dice a character\n", sizes.size(),
+                sizes.empty() ? 0.0 : static_cast<double>(draws) / sizes.size());
+    const Mode modes[] = {
+        {"without pages", BatchFormat::Html, false, false},
+        {"JSON Lines, a file", BatchFormat::Jsonl, true, false},
+        {"JSON Lines, a stream", BatchFormat::Jsonl, true, true},
+        {"HTML pages", BatchFormat::Html, true, false},
+    };
+    for (const Mode& mode : modes) InChild([&] { RunMode(mode, sizes, repeats, data); });
+    InChild([&] { RunJobs(count, repeats, data); });
     // What the program makes, in one line: a change that alters it says so.
     std::string problem;
     const std::string signature = BehaviourSignature(data, problem);
     std::printf("behaviour signature (%d characters, seed %d): %s\n", SignatureCount, SignatureSeed,
                 signature.empty() ? problem.c_str() : signature.c_str());
-    std::filesystem::remove_all(folder);
+    fs::remove_all(root);
     return 0;
 }

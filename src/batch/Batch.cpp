@@ -56,6 +56,8 @@ namespace {
 std::vector<int> Candidates(const ChoiceList& list, const std::string& wanted) {
     const int n = static_cast<int>(list.Entries.size());
     std::vector<int> equal, holding;
+    // Asked for every character: the list is made in one allocation.
+    equal.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
         const auto& entry = list.Entries[i];
         if (wanted.empty() || EqualsNoCase(entry.Display, wanted) ||
@@ -126,6 +128,10 @@ struct Worker {
     SeededDice dice{0};
     Game g{ui, dice};
     std::array<int16_t, CharacterRecord::MaxOptions + 1> options0{};
+    // Whether a result gets the roster's columns: only what is written or
+    // handed back needs them, and sorting the skills costs a tenth of a
+    // character.
+    bool describe = true;
     // What a character may be drawn from: the races the wanted name picks
     // that offer what else was asked, and when a service or branch was
     // asked, each race's services (by race) that offer it. One pool for
@@ -241,14 +247,19 @@ Outcome MakeCharacter(Worker& w, const BatchOptions& options, size_t slot, const
                       std::vector<FileText>& files) {
     w.ui.Messages.clear();
     w.g.ProblemsMet.clear();
+    if (options.KeepDieSizes) w.dice.KeepSizes(&result.DieSizes);
+    // The options are copied only for a crew's member, which asks for its own service.
+    std::optional<BatchOptions> member;
+    if (slot < options.Crew.size()) member = SlotOptions(options, slot);
     Outcome outcome;
     try {
-        outcome = MakeCharacterIn(w, SlotOptions(options, slot), w.pools[slot], where, outDir, n,
+        outcome = MakeCharacterIn(w, member ? *member : options, w.pools[slot], where, outDir, n,
                                   result, message, line, files);
     } catch (const ThrowListEnded& ended) {
         message = "character " + std::to_string(n) + ": " + ended.Message;
         outcome = Outcome::Stop;
     }
+    w.dice.KeepSizes(nullptr);
     for (std::string said : w.g.ProblemsMet) {
         std::replace(said.begin(), said.end(), '\n', ' ');
         notes.push_back("character " + std::to_string(n) + " (seed " + std::to_string(result.Seed) +
@@ -321,7 +332,7 @@ Outcome MakeCharacterIn(Worker& w, const BatchOptions& options, const Worker::Po
     result.Problem = CheckWithinTables(g);
     result.Draws = w.dice.Thrown() - thrownBefore;
     if (where && !Matches(*where, g)) return Outcome::Unmatched;
-    DescribeForRoster(g, result);
+    if (w.describe) DescribeForRoster(g, result);
     // Nothing is made that is not written.
     if (options.Format == BatchFormat::Jsonl && options.WritePages) line = CharacterJsonLine(g);
     if (options.Format == BatchFormat::Text && options.WritePages) line = StatBlockText(g, result);
@@ -386,6 +397,7 @@ std::string PlayBatchGroups(
         workers.push_back(std::make_unique<Worker>());
         if (std::string failed = Prepare(*workers.back(), quiet, nullptr); !failed.empty())
             return failed;
+        workers.back()->describe = false;  // what is counted is the game
         setup(k, workers.back()->g);
     }
     std::vector<BatchGroup> groups;
@@ -652,6 +664,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
             log << "orrimar-cli: " << failed << "\n";
             return 1;
         }
+        workers.back()->describe = options.WritePages || results != nullptr;
     }
     if (std::string problem;
         !options.TemplatePath.empty() && !ReadTemplate(options.TemplatePath, problem)) {

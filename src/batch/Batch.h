@@ -59,6 +59,8 @@ struct BatchOptions {
     std::vector<CrewPart> Crew;
     // A line on `log` saying how far the batch is (for a terminal).
     bool Progress = false;
+    // Each result keeps the size of every die thrown for it (for measuring).
+    bool KeepDieSizes = false;
 };
 
 // What one character of a batch came to, for the index page and checks.
@@ -66,8 +68,9 @@ struct BatchCharacter {
     std::string Name, Race, Service, Branch, File;
     int Terms = 0;
     uint64_t Seed = 0;
-    uint64_t Draws = 0;   // dice thrown for this character
-    std::string Problem;  // empty when the record kept within its tables
+    uint64_t Draws = 0;         // dice thrown for this character
+    std::vector<int> DieSizes;  // with BatchOptions::KeepDieSizes: every die's size, in order
+    std::string Problem;        // empty when the record kept within its tables
     // The roster's columns.
     std::string RankCode, RankName, Upp, TopSkills, Benefits, Decorations;
     int RankSort = -1;  // where the rank stands (RankOrder); -1 for an unknown form

@@ -1,6 +1,7 @@
 #include "batch/CsvTable.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "batch/Batch.h"
@@ -88,7 +89,7 @@ void CsvTable::Add(const std::string& record) {
         for (const std::string& entry : Pieces(parts[p], EntryEnd)) {
             const std::string name = entry.substr(0, entry.find(NameEnd));
             auto& columns = p == 1 ? stats_ : skills_;
-            columns.emplace(p == 1 ? StatKey(name) : UCase(name), name);
+            columns.try_emplace(p == 1 ? StatKey(name) : UCase(name), name);
         }
     ++rows_;
     const std::string line = std::to_string(rows_) + record + "\n";
@@ -103,30 +104,48 @@ bool CsvTable::WriteTo(const std::function<void(std::string_view)>& put) const {
     text += "\r\n";
     put(text);
     std::rewind(scratch_);
-    std::string line;
-    for (int c; (c = std::fgetc(scratch_)) != EOF;) {
-        if (c != '\n') {
-            line += static_cast<char>(c);
-            continue;
-        }
+    // Where each column stands: a row's few values are put in their places,
+    // and the batch's many columns are written in one pass.
+    std::map<std::string, size_t> places[2];
+    std::vector<std::string> cells[2];
+    for (size_t p = 0; p < 2; ++p) {
+        for (const auto& [key, name] : p == 0 ? stats_ : skills_)
+            places[p].emplace(key, places[p].size());
+        cells[p].resize(places[p].size());
+    }
+    // One row of the scratch file; of a column named twice the last value counts.
+    const auto row = [&](const std::string& line) {
         const auto parts = Pieces(line, PartEnd);
         text = parts[0];
         for (size_t p = 1; p < 3; ++p) {
-            std::map<std::string, std::string> values;
+            auto& cell = cells[p - 1];
             if (p < parts.size())
                 for (const std::string& entry : Pieces(parts[p], EntryEnd)) {
                     const size_t end = entry.find(NameEnd);
                     const std::string name = entry.substr(0, end);
-                    values[p == 1 ? StatKey(name) : UCase(name)] = entry.substr(end + 1);
+                    const auto at = places[p - 1].find(p == 1 ? StatKey(name) : UCase(name));
+                    if (at != places[p - 1].end()) cell[at->second] = entry.substr(end + 1);
                 }
-            for (const auto& [key, name] : p == 1 ? stats_ : skills_) {
-                const auto found = values.find(key);
-                text += "," + (found == values.end() ? std::string() : found->second);
+            for (std::string& value : cell) {
+                text += ',';
+                text += value;
+                value.clear();
             }
         }
         text += "\r\n";
         put(text);
-        line.clear();
+    };
+    std::string line;
+    char buffer[1 << 16];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, scratch_)) > 0;) {
+        std::string_view chunk(buffer, got);
+        for (size_t end; (end = chunk.find('\n')) != std::string_view::npos;
+             chunk.remove_prefix(end + 1)) {
+            line.append(chunk.substr(0, end));
+            row(line);
+            line.clear();
+        }
+        line.append(chunk);
     }
     const bool read = !std::ferror(scratch_);
     std::fseek(scratch_, 0, SEEK_END);

@@ -1,6 +1,8 @@
 #include "batch/Roster.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "batch/Batch.h"
@@ -216,14 +218,20 @@ void DescribeForRoster(const Game& g, BatchCharacter& c) {
     }
     c.Age = record.Age;
     c.Money = record.Money;
-    // Highest level first, names in order within a level.
-    std::vector<const SkillEntry*> skills;
+    // Highest level first, names in order within a level (each name put in
+    // capitals once, not at every comparison).
+    std::vector<std::pair<std::string, const SkillEntry*>> keyed;
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i)
         if (!IsBlank(record.Skills[static_cast<size_t>(i)].Name))
-            skills.push_back(&record.Skills[static_cast<size_t>(i)]);
-    std::stable_sort(skills.begin(), skills.end(), [](const SkillEntry* a, const SkillEntry* b) {
-        return a->Level != b->Level ? a->Level > b->Level : UCase(a->Name) < UCase(b->Name);
+            keyed.emplace_back(UCase(record.Skills[static_cast<size_t>(i)].Name),
+                               &record.Skills[static_cast<size_t>(i)]);
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        return a.second->Level != b.second->Level ? a.second->Level > b.second->Level
+                                                  : a.first < b.first;
     });
+    std::vector<const SkillEntry*> skills;
+    skills.reserve(keyed.size());
+    for (const auto& [key, skill] : keyed) skills.push_back(skill);
     c.Skills.clear();
     for (const SkillEntry* skill : skills) c.Skills.emplace_back(Trim(skill->Name), skill->Level);
     c.TopSkills.clear();

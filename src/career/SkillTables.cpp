@@ -29,7 +29,9 @@ class NamedStats {
 
     // Makes the race's names the current set, adding them when new.
     void For(const RaceRecord& race) {
-        if (current_ < sets_.size() && sets_[current_] == race.StatName) return;
+        // Only the race's own names count: Eligible masks the others out.
+        const auto count = static_cast<size_t>(std::clamp(race.NumStats, 0, RaceRecord::MaxStats));
+        if (current_ < sets_.size() && Same(sets_[current_], race.StatName, count)) return;
         const auto seen = std::find(sets_.begin(), sets_.end(), race.StatName);
         if (seen != sets_.end()) {
             current_ = static_cast<uint32_t>(seen - sets_.begin());
@@ -57,6 +59,17 @@ class NamedStats {
     }
 
   private:
+    // Asked at every roll: the names are a few letters each, compared
+    // here letter by letter rather than through a library call each.
+    static bool Same(const Names& a, const Names& b, size_t count) {
+        for (size_t i = 1; i <= count; ++i) {
+            if (a[i].size() != b[i].size()) return false;
+            for (size_t k = 0; k < a[i].size(); ++k)
+                if (a[i][k] != b[i][k]) return false;
+        }
+        return true;
+    }
+
     static constexpr size_t MaxSets = 64;
     struct Remembered {
         uint64_t Line = 0;

@@ -4,14 +4,6 @@
 
 namespace orrimar {
 
-namespace {
-int Uniform(std::mt19937_64& engine, int sides) {
-    if (sides < 1) return 1;
-    std::uniform_int_distribution<int> dist(1, sides);
-    return dist(engine);
-}
-}  // namespace
-
 uint64_t UnchosenSeed() {
     std::random_device entropy;
     const uint64_t high = entropy(), low = entropy();
@@ -27,7 +19,7 @@ int ClockDice::Roll(int sides) {
     auto secondsToday = duration_cast<seconds>(now).count() % 86400;
     // Mix, never reset: the running state absorbs the clock reading.
     engine_.seed(engine_() ^ (static_cast<uint64_t>(secondsToday) * 0x9E3779B97F4A7C15ULL));
-    return Uniform(engine_, sides);
+    return UniformRoll(engine_, sides);
 }
 
 std::optional<uint64_t> SeededDice::FreshSeed() {
@@ -37,11 +29,6 @@ std::optional<uint64_t> SeededDice::FreshSeed() {
     const uint64_t seed = engine_() & ((uint64_t{1} << 53) - 1);
     Reseed(seed);
     return seed;
-}
-
-int SeededDice::Roll(int sides) {
-    ++thrown_;
-    return Uniform(engine_, sides);
 }
 
 }  // namespace orrimar
