@@ -13,6 +13,9 @@
 
 namespace orrimar {
 
+// `value` with `places` decimals, as every table of figures prints it.
+std::string Decimal(double value, int places);
+
 // A figure as the table and the report print it: "81.2%", "3.41".
 std::string FigureText(const Figure& f);
 

@@ -112,12 +112,6 @@ section { page-break-inside: avoid; }
 }
 )CSS";
 
-std::string Decimal(double value, int places) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", places, value);
-    return text;
-}
-
 // A difference with its sign; one that rounds to nothing reads "+0.0".
 std::string Signed(double value, int places) {
     std::string text = Decimal(value, places);

@@ -5,13 +5,13 @@
 
 namespace orrimar {
 
-namespace {
-
 std::string Decimal(double value, int places) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", places, value);
     return text;
 }
+
+namespace {
 
 // `text` padded to `width` columns.
 std::string Pad(const std::string& text, size_t width) {
