@@ -58,6 +58,9 @@ struct BatchOptions {
     std::vector<CrewPart> Crew;
     // A line on `log` saying how far the batch is (for a terminal).
     bool Progress = false;
+    // Every throw of each character explained on `log`, in the order made,
+    // as the character is finished; its JSON carries them too.
+    bool Explain = false;
 };
 
 // What one character of a batch came to, for the index page and checks.

@@ -63,6 +63,8 @@ struct SessionPart {
     bool OwnDice = false;
     ThrowList Throws;
     std::string ThrowPurpose;
+    // The character's JSON carries the throws of each year (--explain).
+    bool ThrowsInJson = false;
 
     // The data folder's fingerprint, and the stamp of its files it was made for.
     DataFingerprint DataPrint;
@@ -104,6 +106,7 @@ struct RulesPart {
 };
 
 struct CareerWatch;
+class ThrowLog;
 
 // The character and its career: what a career writes, and what it needs to
 // be made again.
@@ -126,6 +129,10 @@ struct CareerPart {
     // What statistics count in a career that the record does not keep:
     // set only by them, so every other career pays one test of a null.
     CareerWatch* Watch = nullptr;
+
+    // Where every throw is explained (model/Throws.h), when anyone asked:
+    // the term window and --explain; null otherwise, and nothing is built.
+    ThrowLog* Explain = nullptr;
 
     // The career being played, as it can be made again: recorded from
     // "Accept" to the end of the career.

@@ -5,6 +5,7 @@
 
 #include "model/Game.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "startup/Files.h"
 
 namespace orrimar {
@@ -66,7 +67,9 @@ std::optional<ThrowList> ReadThrowList(const std::string& path, std::string& pro
 }
 
 void ThrowFor(Game& g, std::string_view purpose, std::string_view name, int target) {
-    // Only a throw the player makes is told what it is for.
+    // Only a throw the player makes, or one explained, is told what it is for.
+    if (g.Explain) [[unlikely]]
+        g.Explain->Next(std::string(purpose) + std::string(name), target);
     if (!g.OwnDice) return;
     g.ThrowPurpose = purpose;
     g.ThrowPurpose += name;
