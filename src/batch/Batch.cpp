@@ -511,7 +511,7 @@ class InOrder {
   private:
     void Write(const Said& said) {
         if (!said.Message.empty() || !said.Notes.empty()) progress_.Erase();
-        log_ << said.Explained;
+        if (!said.Explained.empty()) log_ << said.Explained;
         if (!said.Message.empty()) log_ << said.Message << "\n";
         for (const auto& note : said.Notes) {
             log_ << note << "\n";

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ask/Models.h"
@@ -171,5 +172,13 @@ struct Game : GameState {
 
 // The dice sum the rules call RollDice(count, sides); count <= 0 gives 0.
 int RollDice(Game& g, int count, int sides);
+
+// What the next throw is for (KeepThrowPurpose, model/OwnDice.h); with the
+// program throwing and nothing explained, a test and nothing more.
+inline void ThrowFor(Game& g, std::string_view purpose, std::string_view name = {},
+                     int target = 0) {
+    if (g.OwnDice || g.Explain) [[unlikely]]
+        KeepThrowPurpose(g, purpose, name, target);
+}
 
 }  // namespace orrimar

@@ -66,7 +66,7 @@ std::optional<ThrowList> ReadThrowList(const std::string& path, std::string& pro
     return list;
 }
 
-void ThrowFor(Game& g, std::string_view purpose, std::string_view name, int target) {
+void KeepThrowPurpose(Game& g, std::string_view purpose, std::string_view name, int target) {
     // Only a throw the player makes, or one explained, is told what it is for.
     if (g.Explain) [[unlikely]]
         g.Explain->Next(std::string(purpose) + std::string(name), target);

@@ -87,17 +87,13 @@ void ThrowLog::Finish() {
 }
 
 int ExplainedRoll(Game& g, int count, int sides) {
-    ThrowLog& log = *g.Explain;
-    // The throw itself is made as without a log: own dice ask or read their
-    // list, and may stop the career, the log attached again either way.
-    struct Reattach {
-        Game& g;
-        ThrowLog& log;
-        ~Reattach() { g.Explain = &log; }
-    } reattach{g, log};
-    g.Explain = nullptr;
-    const int total = RollDice(g, count, sides);
-    log.Made(g, count, sides, total);
+    // The throw made as RollDice makes it without a log; the log stays
+    // attached, so a window showing it while the player is asked for a
+    // total still has it.
+    const int total = g.OwnDice && count > 0 && sides > 0
+                          ? OwnThrow(g, count, sides)
+                          : (g.ThrowPurpose.clear(), g.dice.Sum(count, sides));
+    g.Explain->Made(g, count, sides, total);
     return total;
 }
 
@@ -109,6 +105,28 @@ std::vector<std::string> YearExplained(const ThrowLog* log, int term, int year) 
             if (t.Term == term && t.Year == year) lines.push_back("  " + ThrowText(t));
     if (lines.size() == 1) lines = {"No throws were made in " + which + "."};
     return lines;
+}
+
+std::vector<std::string> HistoryRowExplained(const Game& g, int row) {
+    const auto& c = g.Character;
+    const int years = std::min(g.Race.YearsPerTerm, int{CharacterRecord::MaxYear});
+    int at = 0;
+    for (int term = 1; term <= c.CurTerm && row >= at; ++term) {
+        if (row == at) {
+            std::vector<std::string> lines;
+            for (int year = 1; year <= CharacterRecord::MaxYear; ++year) {
+                const auto some = YearExplained(g.Explain, term, year);
+                if (some.size() > 1) lines.insert(lines.end(), some.begin(), some.end());
+            }
+            if (lines.empty())
+                lines.push_back("No throws were made in term " + std::to_string(term) + ".");
+            return lines;
+        }
+        const int shown = term < c.CurTerm ? years : c.CurLine;
+        if (row <= at + shown) return YearExplained(g.Explain, term, row - at);
+        at += shown + 1;
+    }
+    return LatestYearExplained(g.Explain);
 }
 
 std::vector<std::string> LatestYearExplained(const ThrowLog* log) {

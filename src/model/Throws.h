@@ -111,6 +111,10 @@ class ExplainTopic {
 // them: a heading ("Term 1, year 2:"), then each throw's ThrowText
 // indented; "No throws ..." when there are none.
 std::vector<std::string> YearExplained(const ThrowLog* log, int term, int year);
+// The throws of the year at `row` of the term window's history list (as
+// BuildHistory lists it), or of every year of the term whose heading
+// `row` is; those of the latest throw's year for any other row.
+std::vector<std::string> HistoryRowExplained(const Game& g, int row);
 // The same of the year of the latest throw: the year being played, or at
 // the end of a term the one just finished.
 std::vector<std::string> LatestYearExplained(const ThrowLog* log);
