@@ -33,9 +33,10 @@ TEST(OwnDice, AWrongTotalIsAskedAgainAndNothingLetsTheProgramThrow) {
     EXPECT_EQ(t.dice.Thrown(), 2);
 }
 
-// The throws explained are the throws made: careers of several races
-// played from a list of totals repeat every total of it, in order, and
-// need no other (a throw left unexplained would leave the list out of step).
+// The throws explained are the throws made: careers played from a list of
+// totals repeat every total of it, in order, and need no other (a throw
+// left unexplained would leave the list out of step). Race, service and
+// branch are named: a batch draws them by its seed, not by the list.
 TEST(OwnDice, TheExplanationRepeatsEveryListedTotalInOrder) {
     // Each throw's line, and the total after its dice ("1D = 4").
     const auto explained = [](const std::string& log, std::vector<int>* totals) {
@@ -53,6 +54,9 @@ TEST(OwnDice, TheExplanationRepeatsEveryListedTotalInOrder) {
     options.Count = 6;
     options.Seed = 11;
     options.Terms = 4;
+    options.Race = "IMPERIAL.ERI";
+    options.Service = "NAVY.SRV";
+    options.Branch = "NAVYLINE";
     options.DataDir = SampleDataDir();
     options.WritePages = false;
     options.Explain = true;
@@ -66,7 +70,7 @@ TEST(OwnDice, TheExplanationRepeatsEveryListedTotalInOrder) {
     std::vector<std::string> listed;
     for (int total : list) listed.push_back(std::to_string(total));
     dir.Write("throws.txt", listed);
-    // The same seed: the batch draws the race and service by it, not by the list.
+    options.Seed = 99;  // the list decides, not the seed
     options.DiceList = dir.Path() + "throws.txt";
     std::ostringstream own;
     ASSERT_EQ(RunBatch(options, own), 0) << own.str();
