@@ -202,6 +202,9 @@ std::string ReplayCareer(const CareerRecipe& r, const json& recorded, const std:
     g.Throws.Source = "the recorded throws";
     g.Recipe = r;
     dice.Reseed(r.Seed);
+    // The career's throws, as the interactive program keeps them: the
+    // loaders' rolls of the characteristics above are not the career's.
+    throws.Clear();
     try {
         if (PlayCareer(g) != CareerEnd::Finished)
             return "the recorded answers do not finish the career";

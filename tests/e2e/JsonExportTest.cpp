@@ -200,13 +200,15 @@ TEST(JsonExport, InteractiveSaveFollowsTheSchemaAndPlaysAgain) {
     for (int i = 0; i < 400; ++i) input += "6\n3\n1\n";
     std::ofstream(work.Path() + "input.txt") << input;
     const std::string command = "cd '" + work.Path() + "' && LC_ALL=C WINDIR='" + work.Path() +
-                                "' '" + ORRIMAR_CLI + "' --seed 11 " + Data(SampleDataDir()) +
-                                " < input.txt > /dev/null 2>&1";
+                                "' '" + ORRIMAR_CLI + "' --seed 11 --explain " +
+                                Data(SampleDataDir()) + " < input.txt > /dev/null 2>&1";
     ASSERT_NE(std::system(command.c_str()), -1);
     ASSERT_TRUE(fs::exists(work.Path() + "1.json"));
     const json doc = json::parse(ReadAll(work.Path() + "1.json"));
     EXPECT_EQ(doc["recipe"]["made"], "interactive");
     EXPECT_FALSE(doc["recipe"]["answers"].empty());
+    // The career's throws, from "Accept" on: played again, they are the same.
+    EXPECT_EQ(doc["explained"][0]["term"], 1);
 
     const CliResult again = Cli("--regenerate 1.json", work);
     EXPECT_EQ(again.status, 0) << again.out << again.err;
