@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/Game.h"
+#include "model/Throws.h"
 
 namespace orrimar {
 
@@ -45,7 +46,9 @@ Picked Settle(Game& g, const PickQuestion& q, Picked p) {
     else if (q.Dice == PickDice::WhenNone && (p.Index == 0 || p.Text.empty()))
         room = Room;
     if (room == 0) return p;
+    ThrowFor(g, "a choice: ", q.Title);
     const int k = RollDice(g, 1, std::min(CountChoices(q.Choices), room));
+    ExplainOutcome(g, ChoiceAt(q.Choices, k));
     return {k, ChoiceAt(q.Choices, k)};
 }
 
@@ -60,7 +63,11 @@ bool YesNoQuestion::Ask(Game& g) const {
 }
 
 bool YesNoQuestion::Auto(Game& g) const {
-    return AutoRule == Rule::Yes || RollDice(g, 1, 2) == 1;
+    if (AutoRule == Rule::Yes) return true;
+    ThrowFor(g, "the answer: ", Text);
+    const bool yes = RollDice(g, 1, 2) == 1;
+    ExplainResult(g, yes, "yes", "no");
+    return yes;
 }
 
 Picked PickQuestion::Ask(Game& g) const {
@@ -85,7 +92,11 @@ Picked PickQuestion::Ask(Game& g) const {
 
 Picked PickQuestion::Auto(Game& g) const {
     const int own = CountChoices(Choices);
-    return Settle(g, *this, Offer(*this, own, RollDice(g, 1, Offered(*this, own))));
+    ThrowFor(g, "a choice: ", Title);
+    const int k = RollDice(g, 1, Offered(*this, own));
+    if (g.Explain)
+        ExplainOutcome(g, k <= own ? std::string(ChoiceAt(Choices, k)) : "the dice choose");
+    return Settle(g, *this, Offer(*this, own, k));
 }
 
 int SkillTableQuestion::Ask(Game& g) const {
@@ -96,6 +107,7 @@ int SkillTableQuestion::Ask(Game& g) const {
 }
 
 int SkillTableQuestion::Auto(Game& g) const {
+    ThrowFor(g, "which skill table");
     return RollDice(g, 1, Tables);
 }
 

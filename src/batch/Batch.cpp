@@ -33,6 +33,7 @@
 #include "model/Game.h"
 #include "model/Generate.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "names/Homeworld.h"
 #include "names/Names.h"
 #include "output/CharacterJson.h"
@@ -141,6 +142,9 @@ struct Worker {
         std::vector<std::vector<int>> services;
     };
     std::vector<Pool> pools;
+    // With --explain: the throws of the character being made, and their lines.
+    ThrowLog throws;
+    std::string explained;
 };
 
 // What character `slot` of a crew asks for; `options` itself without a crew.
@@ -211,6 +215,15 @@ std::string Prepare(Worker& w, const BatchOptions& options, const ThrowList* thr
     }
     g.Character.Options[OptAutoGen] = OptOn;
     w.options0 = g.Character.Options;
+    if (options.Explain) {
+        g.Explain = &w.throws;
+        g.ThrowsInJson = true;
+        w.throws.Done = [&w](const ExplainedThrow& t) {
+            w.explained += "character " + std::to_string(w.g.Recipe.Number) + ": T" +
+                           std::to_string(t.Term) + " Y" + std::to_string(t.Year) + " " +
+                           ThrowText(t) + "\n";
+        };
+    }
     w.pools.assign(std::max<size_t>(options.Crew.size(), 1), {});
     for (size_t slot = 0; slot < w.pools.size(); ++slot)
         if (std::string failed = ChooseRaces(g, w.pools[slot], SlotOptions(options, slot));
@@ -251,6 +264,8 @@ Outcome MakeCharacter(Worker& w, const BatchOptions& options, size_t slot, const
     // The options are copied only for a crew's member, which asks for its own service.
     std::optional<BatchOptions> member;
     if (slot < options.Crew.size()) member = SlotOptions(options, slot);
+    if (w.g.Explain) w.g.Explain->Clear();
+    w.explained.clear();
     Outcome outcome;
     try {
         outcome = MakeCharacterIn(w, member ? *member : options, w.pools[slot], where, outDir, n,
@@ -260,6 +275,7 @@ Outcome MakeCharacter(Worker& w, const BatchOptions& options, size_t slot, const
         outcome = Outcome::Stop;
     }
     w.dice.KeepSizes(nullptr);
+    if (w.g.Explain) w.g.Explain->Finish();
     for (std::string said : w.g.ProblemsMet) {
         std::replace(said.begin(), said.end(), '\n', ' ');
         notes.push_back("character " + std::to_string(n) + " (seed " + std::to_string(result.Seed) +
@@ -483,9 +499,10 @@ class InOrder {
         std::string Message;
         std::vector<std::string> Notes;
         std::string Line;
-        std::string Row;   // the index row after its number; empty when not made
-        std::string Csv;   // its CSV record; empty when not made or not wanted
-        std::string Card;  // its stat block's card; the same
+        std::string Row;        // the index row after its number; empty when not made
+        std::string Csv;        // its CSV record; empty when not made or not wanted
+        std::string Card;       // its stat block's card; the same
+        std::string Explained;  // its throws explained (--explain)
         bool Stops = false;
     };
 
@@ -508,6 +525,7 @@ class InOrder {
   private:
     void Write(const Said& said) {
         if (!said.Message.empty() || !said.Notes.empty()) progress_.Erase();
+        if (!said.Explained.empty()) log_ << said.Explained;
         if (!said.Message.empty()) log_ << said.Message << "\n";
         for (const auto& note : said.Notes) {
             log_ << note << "\n";
@@ -797,6 +815,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
             const Outcome outcome = MakeCharacter(w, options, slotOf(searching ? matched + 1 : n),
                                                   searching ? &*where : nullptr, outDir, n, result,
                                                   said.Message, said.Line, said.Notes, files);
+            said.Explained = std::move(w.explained);
             ++tried;
             if (outcome == Outcome::Made) ++matched;
             progress.Update(tried, matched);

@@ -61,6 +61,9 @@ struct BatchOptions {
     bool Progress = false;
     // Each result keeps the size of every die thrown for it (for measuring).
     bool KeepDieSizes = false;
+    // Every throw of each character explained on `log`, in the order made,
+    // as the character is finished; its JSON carries them too.
+    bool Explain = false;
 };
 
 // What one character of a batch came to, for the index page and checks.

@@ -8,6 +8,7 @@
 #include "model/Game.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 
 namespace orrimar {
 
@@ -54,8 +55,14 @@ const AcademicThrow& CourseThrow(Course course, Stage stage) {
 bool PassThrow(Game& g, const AcademicThrow& roll) {
     if (roll.Target <= 0) return false;
     if (g.Character.Opt(OptForceAcademic)) return roll.Forced >= roll.Target;
+    ThrowFor(g, "the course", {}, roll.Target);
     int total = RollDice(g, 2, 6);
     if (g.Character.Stats[roll.Stat] > roll.Above) total += roll.Modifier;
+    if (g.Explain && g.Character.Stats[roll.Stat] > roll.Above)
+        ExplainModifier(
+            g, roll.Modifier,
+            UCase(Trim(g.Race.StatName[roll.Stat])) + " " + std::to_string(roll.Above + 1) + "+");
+    ExplainResult(g, total >= roll.Target, "passed", "failed");
     return total >= roll.Target;
 }
 
@@ -75,9 +82,13 @@ void SpendYears(Game& g, int years) {
 
 int EducationGain(Game& g, int subtract, const std::string& label) {
     auto& stats = g.Character.Stats;
+    ThrowFor(g, "the education gained");
     int gain = RollDice(g, 1, 6) - subtract;
+    ExplainModifier(g, -subtract, "the course");
     if (stats[Int] > 8) gain++;
+    if (stats[Int] > 8) ExplainModifier(g, 1, "INT 9+");
     gain = std::max(gain, 1);
+    if (g.Explain) ExplainOutcome(g, "+" + std::to_string(gain) + " EDU (at least 1)");
     RaisedCharacteristic(g, Edu, stats[Edu] + gain,
                          [&] { ShowCharacter(g, "+" + std::to_string(gain) + label); });
     return gain;

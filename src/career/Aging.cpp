@@ -9,6 +9,7 @@
 #include "model/CareerWatch.h"
 #include "model/Display.h"
 #include "model/Game.h"
+#include "model/Throws.h"
 
 namespace orrimar {
 
@@ -155,7 +156,13 @@ void ApplyAging(Game& g) {
         if (c.CurTerm < band.FirstTerm || c.CurTerm > band.LastTerm) continue;
         for (int k = 0; k < band.Count; ++k) {
             const AgingCheck& check = band.Checks[k];
-            if (RollDice(g, 2, 6) + modifier >= check.Target) continue;
+            if (g.Explain) g.Explain->Next(std::string("aging, ") + check.Name, check.Target);
+            const bool held = RollDice(g, 2, 6) + modifier >= check.Target;
+            ExplainModifier(g, modifier, "Vilani blood");
+            if (g.Explain)
+                ExplainOutcome(g,
+                               held ? "held" : "-" + std::to_string(check.Loss) + " " + check.Name);
+            if (held) continue;
             // No floor: a characteristic may fall below 0, which the year
             // routine reports as death of old age.
             c.Stats[check.Stat] =

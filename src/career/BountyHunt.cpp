@@ -11,6 +11,7 @@
 #include "model/Game.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 
 namespace orrimar {
 
@@ -45,9 +46,13 @@ bool AttemptsKill(Game& g, const AssignmentRecord& a) {
 
 // Locates the quarry, then captures or kills it. Returns whether it was killed.
 bool Hunt(Game& g, const AssignmentRecord& a) {
+    ThrowFor(g, "locating the quarry", {}, a.Loca);
     int locate = RollDice(g, 2, 6);
     if (GetSkillLevel(g, "Hunting") > 2) ++locate;
+    if (GetSkillLevel(g, "Hunting") > 2) ExplainModifier(g, 1, "Hunting 3+");
     if (Stat(g, StatEdu) > 7) ++locate;
+    if (Stat(g, StatEdu) > 7) ExplainModifier(g, 1, "EDU 8+");
+    ExplainResult(g, locate >= a.Loca, "located", "lost");
     if (locate < a.Loca) {
         AddHistory(g, "Lost");
         return false;
@@ -55,16 +60,23 @@ bool Hunt(Game& g, const AssignmentRecord& a) {
     AddHistory(g, "Located");
 
     if (AttemptsKill(g, a)) {
-        if (RollDice(g, 2, 6) < a.Kill) {
+        ThrowFor(g, "the kill", {}, a.Kill);
+        const bool failed = RollDice(g, 2, 6) < a.Kill;
+        ExplainResult(g, failed, "failed", "killed");
+        if (failed) {
             AddHistory(g, "Failed to kill");
             return false;
         }
         AddHistory(g, "Kill");
         return true;
     }
+    ThrowFor(g, "the capture", {}, a.Capt);
     int capture = RollDice(g, 2, 6);
     if (GetSkillLevel(g, "Persuasion") > 2) ++capture;
+    if (GetSkillLevel(g, "Persuasion") > 2) ExplainModifier(g, 1, "Persuasion 3+");
     if (Stat(g, StatInt) > 7) ++capture;
+    if (Stat(g, StatInt) > 7) ExplainModifier(g, 1, "INT 8+");
+    ExplainResult(g, capture >= a.Capt, "captured", "failed");
     AddHistory(g, capture < a.Capt ? "Failed to capture" : "Capture");
     return false;
 }
@@ -73,7 +85,11 @@ bool Hunt(Game& g, const AssignmentRecord& a) {
 void EmploymentOffer(Game& g, const AssignmentRecord& a, bool killed) {
     auto& c = g.Character;
     if (c.BranchOpen[EmployedTag] != 0 || c.Warranted != 0) return;
+    ThrowFor(g, "an employment offer", {}, a.Empl);
     const int offer = RollDice(g, 2, 6) + c.CurTerm - (killed ? 99 : 0);
+    ExplainModifier(g, c.CurTerm, "terms");
+    if (killed) ExplainModifier(g, -99, "a kill this year");
+    ExplainResult(g, offer >= a.Empl, "offered", "none");
     if (offer < a.Empl) return;
     AddHistory(g, "Employment Offer");
     c.BranchOpen[EmployedTag] = 1;
@@ -84,9 +100,13 @@ void WarrantApplication(Game& g) {
     const auto& c = g.Character;
     if (c.CurTerm < 3 || c.Warranted != 0) return;
     if (!Answer(g, YesNoQuestion{.Text = "Apply for IAPB Warrant?"})) return;
+    ThrowFor(g, "the warrant", {}, 11);
     int application = RollDice(g, 2, 6);
     if (Stat(g, StatEdu) > 7) application += 2;
+    if (Stat(g, StatEdu) > 7) ExplainModifier(g, 2, "EDU 8+");
     if (Stat(g, StatSoc) > 7) application += 1;
+    if (Stat(g, StatSoc) > 7) ExplainModifier(g, 1, "SOC 8+");
+    ExplainResult(g, application >= 11, "granted", "refused");
     if (application >= 11) IAPBWarrantTraining(g);
 }
 

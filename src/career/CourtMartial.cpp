@@ -7,6 +7,7 @@
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 
 namespace orrimar {
 
@@ -54,12 +55,16 @@ void Jail(Game& g, int years) {
 
 int SentenceThrow(Game& g) {
     const auto& c = g.Character;
+    ThrowFor(g, "the sentence");
     int sentence = RollDice(g, 1, 6);
     if (c.Rank >= 7 && c.Rank <= 9) ++sentence;
+    if (c.Rank >= 7 && c.Rank <= 9) ExplainModifier(g, 1, "rank 7 to 9");
     const std::string& year = CurrentYearLine(g);
     if (Contains(year, "Training")) --sentence;
+    if (Contains(year, "Training")) ExplainModifier(g, -1, "Training");
     for (const char* grave : {"Raid", "Battle", "CtrIns", "Police Action", "Siege", "Cmd"}) {
         if (Contains(year, grave)) sentence += 2;
+        if (Contains(year, grave)) ExplainModifier(g, 2, grave);
     }
     return sentence;
 }
@@ -74,15 +79,19 @@ void ApplySentence(Game& g, int sentence) {
         Bust(g, 2);
     } else if (sentence == 4) {
         Bust(g, 2);
+        ThrowFor(g, "months in jail");
         AddHistory(g, ", jail for " + std::to_string(RollDice(g, 2, 6)) + " months");
     } else if (sentence == 5) {
+        ThrowFor(g, "years in jail");
         Jail(g, RollDice(g, 1, 6));
     } else if (sentence <= 7) {
+        ThrowFor(g, "years in jail");
         Jail(g, RollDice(g, 2, 6));
     } else if (sentence <= 9) {
         AddHistory(g, ", Death sentence, escape, KCr10 reward");
         c.CareerEnded = 1;
     } else {
+        ThrowFor(g, "guards killed");
         AddHistory(g, ", Death sentence, escape killing " + std::to_string(RollDice(g, 1, 6)) +
                           " guards, KCr10 reward");
         c.CareerEnded = 1;

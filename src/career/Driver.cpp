@@ -17,6 +17,7 @@
 #include "model/Generate.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "startup/Cascades.h"
 
 namespace orrimar {
@@ -77,6 +78,7 @@ void StartCareer(Game& g) {
     }
 
     if (g.Race.Code == RaceAslanMale || g.Race.Code == RaceAslanFemale) {
+        ThrowFor(g, "the rite of passage");
         const int r = RollDice(g, 2, 6);
         int x = 0;
         if (g.Race.Code == RaceAslanMale) {
@@ -102,7 +104,10 @@ void PsionicDiscovery(Game& g) {
     if (IsBlank(g.Race.Psionic) || g.Race.Code == RaceChelith) return;
     for (int i = 1; i <= g.Race.NumStats; ++i)
         if (EqualsNoCase(TrimView(g.Race.StatName[i]), "PSI")) return;
-    if (RollDice(g, 2, 6) < PsionicThreshold(g.Race.Psionic)) return;
+    ThrowFor(g, "psionic testing", {}, PsionicThreshold(g.Race.Psionic));
+    const bool offered = RollDice(g, 2, 6) >= PsionicThreshold(g.Race.Psionic);
+    ExplainResult(g, offered, "offered", "not offered");
+    if (!offered) return;
     if (g.ui.YesNo("The character has chanced on the opportunity for psionic testing and "
                    "training. Do you want to proceed?",
                    g.AppTitle, false, MsgIcon::Question))
@@ -118,6 +123,8 @@ bool PlayYear(Game& g) {
     if (c.Stats[StatSoc] == 10 && g.Race.Code == RaceZhodani) PsionicGames(g);
     if (!c.Opt(OptForceSpecial)) ThrowFor(g, "the assignment");
     int roll = c.Opt(OptForceSpecial) ? 12 : RollDice(g, 2, 6);
+    if (!c.Opt(OptForceSpecial))
+        ExplainOutcome(g, g.Service.AssignByRoll[std::clamp(roll, 0, ServiceRecord::MaxRoll)]);
     if (g.Race.Code == RaceDroyne) ShowCoyns(g);
     ResolveAssignment(g, roll);
     if (g.TermWindow.Button[2].Caption == "Accept this" && g.TermWindow.Answer == "2") return true;
@@ -129,10 +136,16 @@ bool PlayYear(Game& g) {
 int ReenlistThrow(Game& g) {
     const auto& c = g.Character;
     ThrowFor(g, "re-enlistment", {}, g.Service.Reenlist);
+    // The throw ends the term just served: it is that term's last year's.
+    if (g.Explain)
+        g.Explain->NextAt(std::max(1, c.CurTerm - 1),
+                          std::clamp(g.Race.YearsPerTerm, 0, CharacterRecord::MaxYear));
     int reenlist = RollDice(g, 2, 6);
+    const char* coin = "";
     if (g.Race.Code == RaceChelith) {
         const int s = GetSkillLevel(g, "Satisfaction");
         reenlist += s >= c.CurTerm / 2.0 ? 1000 : -1000;
+        ExplainModifier(g, s >= c.CurTerm / 2.0 ? 1000 : -1000, "Satisfaction against the terms");
     }
     if (g.Race.Code == RaceDroyne) {
         // The coin drawn in the last year of the term just ended decides.
@@ -141,7 +154,13 @@ int ReenlistThrow(Game& g) {
         const std::string& line = c.TermLog[term].Lines[year];
         if (Contains(line, "(-)")) reenlist = 0;
         if (Contains(line, "(+)")) reenlist = 100;
+        coin = Contains(line, "(+)")   ? " (the coin: +)"
+               : Contains(line, "(-)") ? " (the coin: -)"
+                                       : "";
     }
+    if (g.Explain)
+        ExplainOutcome(
+            g, std::string(reenlist >= g.Service.Reenlist ? "re-enlisted" : "failed") + coin);
     return reenlist;
 }
 

@@ -6,6 +6,7 @@
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Skills.h"
+#include "model/Throws.h"
 
 namespace orrimar {
 
@@ -40,7 +41,9 @@ void FlightSchool(Game& g) {
     }
     AddSkill(g, "Ship's Boat");
     AddSkill(g, "Navigation");
+    ThrowFor(g, "Pilot levels");
     const int pilot = std::max(1, RollDice(g, 1, 6) - 3);
+    ExplainModifier(g, -3, "flight school");
     for (int i = 0; i < pilot; ++i) AddSkill(g, "Pilot");
     SpendYears(g, 4);
 }

@@ -10,6 +10,7 @@
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 
 namespace orrimar {
 
@@ -74,7 +75,10 @@ void SitExamination(Game& g) {
             AddHistory(g, "Not qualified for " + nextCode);
             continue;
         }
-        if (RollDice(g, 2, 6) >= exam->Target) {
+        ThrowFor(g, "the exam for ", nextCode, exam->Target);
+        const bool passed = RollDice(g, 2, 6) >= exam->Target;
+        ExplainResult(g, passed, "passed", "failed");
+        if (passed) {
             c.Rank = static_cast<int16_t>(next);
             AddHistory(g, Trim(s.RankCode[next]));
             c.PromotedThisTerm = 1;
@@ -90,7 +94,10 @@ void SitExamination(Game& g) {
 void MerchantPosition(Game& g) {
     auto& c = g.Character;
     const auto& s = g.Service;
-    if (RollDice(g, 2, 6) < s.Command) {
+    ThrowFor(g, "a position", {}, s.Command);
+    const bool none = RollDice(g, 2, 6) < s.Command;
+    ExplainResult(g, none, "no position", "a position");
+    if (none) {
         AddHistory(g, "No Position");
         return;
     }

@@ -10,6 +10,7 @@
 #include "model/Game.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 
 namespace orrimar {
 
@@ -80,6 +81,8 @@ void ShowTables(Game& g) {
 void TakeCash(Game& g, int gambling) {
     ThrowFor(g, "the cash table");
     const int roll = std::clamp(RollDice(g, 1, 6) + gambling, 1, ServiceRecord::MaxMuster);
+    ExplainModifier(g, gambling, "Gambling");
+    if (g.Explain) ExplainOutcome(g, "Cr" + FormatThousands(g.Service.Cash[roll]));
     // Held wide and brought back into the field's range, so hostile
     // amounts in a service file cannot overflow the character's money.
     const int64_t money = static_cast<int64_t>(g.Character.Money) + g.Service.Cash[roll];
@@ -109,7 +112,9 @@ void TakeMaterial(Game& g) {
     ThrowFor(g, "the benefits table");
     int roll = RollDice(g, 1, 6);
     if (g.Character.Rank >= g.Service.MaxRank - 1) ++roll;
+    if (g.Character.Rank >= g.Service.MaxRank - 1) ExplainModifier(g, 1, "rank near the top");
     const std::string benefit = g.Service.Material[std::clamp(roll, 1, ServiceRecord::MaxMuster)];
+    ExplainOutcome(g, IsBlank(benefit) ? "nothing" : std::string_view(benefit));
     if (StartsWith(benefit, "-") || StartsWith(benefit, "+") || Contains(benefit, "Tole") ||
         Contains(benefit, "Inde")) {
         AddSkill(g, benefit);

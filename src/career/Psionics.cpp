@@ -10,6 +10,7 @@
 #include "model/Game.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 
 namespace orrimar {
 
@@ -83,7 +84,9 @@ void PsionicTraining(Game& g) {
     auto& c = g.Character;
     if (c.PsiTrained == 1) return;
 
+    ThrowFor(g, "psionic strength");
     const int strength = std::max(0, RollDice(g, 2, 6) - c.CurTerm);
+    ExplainModifier(g, -c.CurTerm, "terms");
     if (!HasOwnPsiStat(g)) AppendPsiStat(g, strength);
     // Trained from here on, however the talents go: a second training would
     // append a second "PSI" characteristic.
@@ -104,8 +107,14 @@ void PsionicTraining(Game& g) {
         if (i == 0) break;
         auto& talent = g.PsiTalent[i];
 
+        if (!c.Opt(OptForceAcademic))
+            ThrowFor(g, "the talent ", talent.Name, TalentTarget(talent, pass));
         int roll = c.Opt(OptForceAcademic) ? 99 : RollDice(g, 2, 6);
+        if (g.Race.Code == RaceDroyne)
+            ThrowFor(g, "the talent ", talent.Name, TalentTarget(talent, pass));
         if (g.Race.Code == RaceDroyne) roll += RollDice(g, 1, 6);
+        if (g.Explain && (g.Race.Code == RaceDroyne || !c.Opt(OptForceAcademic)))
+            ExplainResult(g, roll >= TalentTarget(talent, pass), "learned", "not learned");
         if (roll >= TalentTarget(talent, pass)) AddSkill(g, talent.Name);
         talent.Learned = 1;
     }
@@ -123,9 +132,17 @@ void PsionicGames(Game& g) {
     int score = 0;
     for (const char* name : GamesTalents) {
         if (GetSkillLevel(g, name) <= 0) continue;
-        score += RollDice(g, 2, 6) <= c.Stats[StatPsi] ? 1 : -1;
+        ThrowFor(g, "the games' ", name);
+        const bool won = RollDice(g, 2, 6) <= c.Stats[StatPsi];
+        ExplainTarget(g, c.Stats[StatPsi], true);
+        ExplainResult(g, won, "+1", "-1");
+        score += won ? 1 : -1;
     }
-    if (RollDice(g, 2, 6) + score >= 12) {
+    ThrowFor(g, "the Psionic Games", {}, 12);
+    const bool elevated = RollDice(g, 2, 6) + score >= 12;
+    ExplainModifier(g, score, "the games' score");
+    ExplainResult(g, elevated, "elevated to nobility", "not elevated");
+    if (elevated) {
         c.Stats[StatSoc] = 11;
         // A Soc above 10 is the noble caste of race 4 (a new character's
         // caste is set from Soc the same way), so the caste follows.

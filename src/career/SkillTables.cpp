@@ -12,6 +12,7 @@
 #include "model/Game.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 
 namespace orrimar {
 
@@ -198,13 +199,29 @@ int TableModifier(const Game& g, const SkillTableRecord& table) {
 
 namespace {
 
+// Each DM line that applied, as TableModifier adds them, with its reason.
+void ExplainTableModifiers(Game& g, const SkillTableRecord& table) {
+    for (int k = 1; k <= SkillTableRecord::MaxDM; ++k) {
+        const DmLine& line = table.DM[k];
+        const bool tl = line.On == DmLine::Test::TechLevel;
+        if (line.On == DmLine::Test::None) continue;
+        const int value = tl ? g.Character.TechLevel : g.Character.Rank;
+        if (CompareBy(value, line.Op, line.Number))
+            ExplainModifier(
+                g, line.Modifier,
+                (tl ? "TL " : "rank ") + std::to_string(value) + ": " + Trim(line.Text));
+    }
+}
+
 void RollOn(Game& g, const SkillTableRecord& table) {
     if (table.Max < 1) return;
     ThrowFor(g, "the table ", TrimView(table.Title));
     int roll = RollDice(g, 1, 6) + TableModifier(g, table);
+    if (g.Explain) ExplainTableModifiers(g, table);
     if (roll > table.Max) roll = table.Max;
     // A modifier can push the roll below the table: it takes the first entry.
     if (roll < 1) roll = 1;
+    ExplainOutcome(g, table.Entry[roll]);
     AddSkill(g, table.Entry[roll]);
 }
 

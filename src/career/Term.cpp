@@ -13,6 +13,7 @@
 #include "model/ProblemsMet.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "startup/Files.h"
 #include "startup/SchoolFiles.h"
 
@@ -73,8 +74,9 @@ bool SoragAssignment(Game& g, int& roll) {
             roll = 0;
             return false;
         }
-        ThrowFor(g, "the assignment");
+        ThrowFor(g, "the assignment (again: not open at this clearance)");
         roll = RollDice(g, 2, 6);
+        ExplainOutcome(g, AssignText(g, roll));
         ++throws;
     }
     const std::string& text = AssignText(g, roll);
@@ -115,6 +117,7 @@ bool Survival(Game& g, const AssignmentRecord& a) {
     auto& c = g.Character;
     ThrowFor(g, "survival", {}, a.Surv);
     const int t = RollDice(g, 2, 6);
+    ExplainResult(g, t >= a.Surv, "survived", t == 2 ? "badly wounded" : "wounded");
     if (t >= a.Surv) return false;
     const bool decorated = g.Service.Purple != "None";
     if (t != 2) {
@@ -156,9 +159,22 @@ void AwardDecoration(Game& g, int level) {
     ++c.Medals[level];
     for (int n = 1; n <= 3; ++n) {
         if (name != "Bonus x" + std::to_string(n)) continue;
+        ThrowFor(g, "the decoration's bonus (Cr100 a point)");
         const int64_t money = int64_t{c.Money} + 100 * RollDice(g, n, 10);
         c.Money = static_cast<int32_t>(std::min<int64_t>(money, INT32_MAX));
     }
+}
+
+void ExplainDecoration(Game& g, int t, int deco, bool coward) {
+    if (coward || g.CommandLine == "COURTMARTIAL") {
+        ExplainOutcome(g, coward ? "court martial for cowardice (10 or more below the target)"
+                                 : "court martial (COURTMARTIAL)");
+        return;
+    }
+    const int level = DecorationLevel(t, deco);
+    ExplainOutcome(
+        g, level == 0 ? "none"
+                      : Trim(g.Service.Medal[level]) + " (grade " + std::to_string(level) + ")");
 }
 
 // Raises the rank by `ranks` and logs the new code.
@@ -180,6 +196,7 @@ void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool
         return;
     ThrowFor(g, "promotion", {}, a.Prom);
     const int t = RollDice(g, 2, 6);
+    ExplainResult(g, t >= a.Prom, "reached", "not reached");
     if (g.Race.Code == RaceChelith && t >= a.Prom) {
         AddSkill(g, "Satisfaction-1");
         AddHistory(g, "(Satisfied)");
@@ -211,7 +228,11 @@ void ClearanceThrow(Game& g) {
     if (branch == "Research" || branch == "Scientific") target = 10;
     if (branch == "Administration") target = 12;
     if (branch == "Operations") target = 9;
+    ThrowFor(g, "clearance", {}, target);
     const int t = RollDice(g, 2, 6);
+    ExplainOutcome(g, t == 2        ? "a 2 lowers it"
+                      : t >= target ? "raised, if not at the top"
+                                    : "kept");
     const int digit = ClearanceDigit(g);
     if (t == 2) {
         if (digit <= 1) return;
@@ -226,7 +247,9 @@ void ClearanceThrow(Game& g) {
 // A training year of scouts and explorers: a school instead of the skill
 // throw; without the school's file, the usual skill-table roll.
 void ScoutSchool(Game& g) {
+    ThrowFor(g, "the school");
     const int position = RollDice(g, 1, 6);
+    ExplainOutcome(g, ScoutSchoolFile(g.Service.School, position));
     const std::string digit = Mid(g.Service.School, position, 1);
     const std::string file = ScoutSchoolFile(g.Service.School, position);
     if (file.empty()) {
@@ -249,7 +272,10 @@ void ScoutSchool(Game& g) {
         return;
     }
     const int taken = (digit == "1" || digit == "2" || digit == "6") ? 2 : 1;
-    for (int k = 0; k < taken; ++k) AddSkill(g, (*lines)[RollDice(g, 1, 6)]);
+    for (int k = 0; k < taken; ++k) {
+        ThrowFor(g, "the school's skill");
+        AddSkill(g, (*lines)[RollDice(g, 1, 6)]);
+    }
 }
 
 // The skill throw.
@@ -259,7 +285,11 @@ void SkillThrow(Game& g, const AssignmentRecord& a) {
         return;
     }
     ThrowFor(g, "a skill", {}, a.Skil);
-    if (RollDice(g, 2, 6) >= a.Skil || g.Character.Opt(OptForceSkill)) RollSkill(g);
+    const bool reached = RollDice(g, 2, 6) >= a.Skil;
+    ExplainResult(
+        g, reached, "a skill roll",
+        g.Character.Opt(OptForceSkill) ? "a skill roll all the same (Force skill)" : "no skill");
+    if (reached || g.Character.Opt(OptForceSkill)) RollSkill(g);
 }
 
 // Race type 3's charisma table, one row for each throw 2..12 (named by the
@@ -310,16 +340,20 @@ std::string ScoutSchoolFile(const std::string& schoolLine, int position) {
 std::string WoundLocation(Game& g) {
     ThrowFor(g, "the wound's place");
     const int t = RollDice(g, 2, 6);
-    if (t == 4) return " (head)";
-    if (t == 6 || t == 8) return " (lower torso)";
-    if (t == 5 || t == 7 || t == 9) return " (chest)";
-    if (t == 3 || t == 10 || t == 11) return " (leg)";
-    return " (arm)";
+    const char* place = " (arm)";
+    if (t == 4) place = " (head)";
+    if (t == 6 || t == 8) place = " (lower torso)";
+    if (t == 5 || t == 7 || t == 9) place = " (chest)";
+    if (t == 3 || t == 10 || t == 11) place = " (leg)";
+    ExplainOutcome(g, std::string_view(place + 2, std::char_traits<char>::length(place) - 3));
+    return place;
 }
 
 void CharismaEvent(Game& g, int assignment) {
     const auto& a = g.Service.Assignment[std::clamp(assignment, 0, ServiceRecord::MaxAssignments)];
+    ThrowFor(g, "charisma", {}, a.Prom);
     const int t = RollDice(g, 2, 6);
+    ExplainResult(g, t >= a.Prom, "success", "no success");
     const CharismaRow& row = Charisma[std::clamp(t, 2, 12) - 2];
     const int rank = ClampRank(g.Character.Rank);
     if (t >= a.Prom) {
@@ -369,7 +403,12 @@ void ResolveAssignment(Game& g, int& roll) {
         }
         if (roll == 0) DataProblemMet(g, "Can't match assignment " + name);
         invalided = Survival(g, s.Assignment[roll]);
-        if (military && c.Rank > 9) AddHistory(g, RollDice(g, 2, 6) >= s.Command ? "Cmd" : "Staff");
+        if (military && c.Rank > 9) {
+            ThrowFor(g, "command", {}, s.Command);
+            const bool command = RollDice(g, 2, 6) >= s.Command;
+            ExplainResult(g, command, "command (Cmd)", "staff (Staff)");
+            AddHistory(g, command ? "Cmd" : "Staff");
+        }
     }
     // A copy: the hand-offs below may reload or change the service.
     const AssignmentRecord a = s.Assignment[roll];
@@ -377,9 +416,10 @@ void ResolveAssignment(Game& g, int& roll) {
     if (g.Race.Code == RaceVargr) {
         CharismaEvent(g, roll);
     } else {
-        ThrowFor(g, "decoration");
+        ThrowFor(g, "decoration", {}, a.Deco);
         const int t = RollDice(g, 2, 6);
         const bool coward = military && a.Deco < 90 && t <= int64_t{a.Deco} - 10;
+        if (g.Explain) ExplainDecoration(g, t, a.Deco, coward);
         if (coward || g.CommandLine == "COURTMARTIAL") {
             HoldCourtMartial(g);
             if (invalided) KeepInvalidedReply(g);

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ask/Models.h"
@@ -63,6 +64,8 @@ struct SessionPart {
     bool OwnDice = false;
     ThrowList Throws;
     std::string ThrowPurpose;
+    // The character's JSON carries the throws of each year (--explain).
+    bool ThrowsInJson = false;
 
     // The data folder's fingerprint, and the stamp of its files it was made for.
     DataFingerprint DataPrint;
@@ -104,6 +107,7 @@ struct RulesPart {
 };
 
 struct CareerWatch;
+class ThrowLog;
 
 // The character and its career: what a career writes, and what it needs to
 // be made again.
@@ -126,6 +130,10 @@ struct CareerPart {
     // What statistics count in a career that the record does not keep:
     // set only by them, so every other career pays one test of a null.
     CareerWatch* Watch = nullptr;
+
+    // Where every throw is explained (model/Throws.h), when anyone asked:
+    // the term window and --explain; null otherwise, and nothing is built.
+    ThrowLog* Explain = nullptr;
 
     // The career being played, as it can be made again: recorded from
     // "Accept" to the end of the career.
@@ -164,5 +172,13 @@ struct Game : GameState {
 
 // The dice sum the rules call RollDice(count, sides); count <= 0 gives 0.
 int RollDice(Game& g, int count, int sides);
+
+// What the next throw is for (KeepThrowPurpose, model/OwnDice.h); with the
+// program throwing and nothing explained, a test and nothing more.
+inline void ThrowFor(Game& g, std::string_view purpose, std::string_view name = {},
+                     int target = 0) {
+    if (g.OwnDice || g.Explain) [[unlikely]]
+        KeepThrowPurpose(g, purpose, name, target);
+}
 
 }  // namespace orrimar

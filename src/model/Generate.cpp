@@ -7,10 +7,13 @@
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 
 namespace orrimar {
 
 int RollDice(Game& g, int count, int sides) {
+    if (g.Explain) [[unlikely]]
+        return ExplainedRoll(g, count, sides);
     if (g.OwnDice && count > 0 && sides > 0) return OwnThrow(g, count, sides);
     g.ThrowPurpose.clear();
     return g.dice.Sum(count, sides);

@@ -5,6 +5,7 @@
 
 #include "model/Game.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "startup/Files.h"
 
 namespace orrimar {
@@ -65,8 +66,10 @@ std::optional<ThrowList> ReadThrowList(const std::string& path, std::string& pro
     return list;
 }
 
-void ThrowFor(Game& g, std::string_view purpose, std::string_view name, int target) {
-    // Only a throw the player makes is told what it is for.
+void KeepThrowPurpose(Game& g, std::string_view purpose, std::string_view name, int target) {
+    // Only a throw the player makes, or one explained, is told what it is for.
+    if (g.Explain) [[unlikely]]
+        g.Explain->Next(std::string(purpose) + std::string(name), target);
     if (!g.OwnDice) return;
     g.ThrowPurpose = purpose;
     g.ThrowPurpose += name;

@@ -33,9 +33,10 @@ struct ThrowListEnded {
 std::optional<ThrowList> ReadThrowList(const std::string& path, std::string& problem);
 
 // What the next throw is for, shown when the player is asked ("survival,
-// target 6+"): `purpose` followed by `name`. The text holds until the
-// throw is made; with the program throwing, nothing is kept.
-void ThrowFor(Game& g, std::string_view purpose, std::string_view name = {}, int target = 0);
+// target 6+"): `purpose` followed by `name`, and kept for the throw's
+// explanation. The text holds until the throw is made. ThrowFor (Game.h)
+// calls this only when the player throws or the throws are explained.
+void KeepThrowPurpose(Game& g, std::string_view purpose, std::string_view name, int target);
 
 // The question for a throw: "Roll 2D for survival, target 6+: ".
 std::string ThrowQuestion(int count, int sides, const std::string& purpose);

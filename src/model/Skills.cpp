@@ -9,6 +9,7 @@
 #include "model/Game.h"
 #include "model/ProblemsMet.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "startup/Cascades.h"
 
 namespace orrimar {
@@ -248,7 +249,11 @@ int GetSkillLevel(const Game& g, const std::string& name) {
 }
 
 void TrySkill(Game& g, int dice, int target, const std::string& text) {
-    if (RollDice(g, dice, 6) >= target) AddSkill(g, text);
+    ThrowFor(g, text);
+    const bool gained = RollDice(g, dice, 6) >= target;
+    ExplainTarget(g, target);
+    ExplainResult(g, gained, "gained", "not gained");
+    if (gained) AddSkill(g, text);
 }
 
 }  // namespace orrimar

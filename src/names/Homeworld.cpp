@@ -6,6 +6,7 @@
 
 #include "model/Game.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 
 namespace orrimar {
 
@@ -18,6 +19,7 @@ int TwoDice(Game& g) {
 }  // namespace
 
 std::string MakeHomeworld(Game& g, int layout) {
+    const ExplainTopic topic(g, "the homeworld");
     int tlDm = 0;
     int atmDm = 0;
     int hydDm = 0;

@@ -4,6 +4,7 @@
 
 #include "model/Game.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "names/NamePieces.h"
 
 namespace orrimar {
@@ -60,6 +61,7 @@ const std::string& DrawPiece(Game& g, const std::vector<std::string>& table) {
 }  // namespace
 
 std::string MakeName(Game& g, const NameSet& set) {
+    const ExplainTopic topic(g, "a name");
     // A set never loaded (or with an empty table) cannot be drawn from: the
     // generic set stands in for it.
     bool usable = !set.T1.empty() && !set.T2.empty() && !set.T3.empty() && !set.T4.empty();

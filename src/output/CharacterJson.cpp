@@ -6,6 +6,7 @@
 #include "model/Game.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "output/RecordJson.h"
 #include "output/ResumeText.h"
 #include "ui/OptionsWindow.h"
@@ -146,10 +147,13 @@ namespace {
 // The document with `data` in place of the data section.
 json Document(const Game& g, json data) {
     const CareerRecipe& r = g.Recipe;
-    return Object("format", CharacterFormat, "program",
-                  Object("name", "Orrimar", "version", ProgramVersionText()), "data",
-                  std::move(data), "seed", r.Seeded ? json(r.Seed) : json(nullptr), "character",
-                  CharacterSection(g), "recipe", RecipeToJson(r));
+    json document = Object("format", CharacterFormat, "program",
+                           Object("name", "Orrimar", "version", ProgramVersionText()), "data",
+                           std::move(data), "seed", r.Seeded ? json(r.Seed) : json(nullptr),
+                           "character", CharacterSection(g), "recipe", RecipeToJson(r));
+    // Only when asked: the document is otherwise as it always was.
+    if (g.ThrowsInJson && g.Explain) document["explained"] = ExplainedThrowsJson(g);
+    return document;
 }
 
 }  // namespace
@@ -215,6 +219,26 @@ std::optional<std::string> DocumentInPage(const std::string& page) {
     const size_t end = page.find(CommentEnd, from);
     if (end == std::string::npos) return std::nullopt;
     return page.substr(from, end - from);
+}
+
+json ExplainedThrowsJson(const Game& g) {
+    json years = json::array();
+    if (!g.Explain) return years;
+    const auto& all = g.Explain->Throws();
+    const size_t count = g.Explain->CareerThrows();
+    for (size_t i = 0; i < count; ++i) {
+        const ExplainedThrow& t = all[i];
+        if (years.empty() || years.back()["term"] != t.Term || years.back()["year"] != t.Year)
+            years.push_back(Object("term", t.Term, "year", t.Year, "throws", json::array()));
+        json modifiers = json::array();
+        for (const auto& m : t.Modifiers)
+            modifiers.push_back(Object("value", m.Value, "reason", Text(m.Reason)));
+        years.back()["throws"].push_back(
+            Object("for", Text(t.Purpose), "dice", t.Count, "sides", t.Sides, "rolled", t.Rolled,
+                   "modifiers", std::move(modifiers), "total", t.Total(), "target", t.Target,
+                   "atMost", t.AtMost, "outcome", Text(t.Outcome), "text", Text(ThrowText(t))));
+    }
+    return years;
 }
 
 std::string RegenerationFooter(const Game& g) {

@@ -30,6 +30,11 @@ std::string PageRecordComment(const Game& g);
 void AppendPageRecordComment(const Game& g, std::string& page);
 std::optional<std::string> DocumentInPage(const std::string& page);
 
+// The throws of each year explained (--explain): one entry a year, in
+// the order thrown; a batch character's from its first throw, an
+// interactive one's from "Accept" to the end of the career.
+nlohmann::ordered_json ExplainedThrowsJson(const Game& g);
+
 // The footer line naming the seed, version and data fingerprint.
 std::string RegenerationFooter(const Game& g);
 

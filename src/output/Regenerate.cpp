@@ -10,6 +10,7 @@
 #include "model/Game.h"
 #include "model/Recording.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "output/CharacterJson.h"
 #include "output/RecordJson.h"
 #include "output/Resume.h"
@@ -167,10 +168,15 @@ void Differences(const json& was, const json& now, const std::string& path,
 }  // namespace
 
 std::string ReplayCareer(const CareerRecipe& r, const json& recorded, const std::string& dataDir,
-                         const std::function<void(Game&)>& use) {
+                         const std::function<void(Game&)>& use, bool explain) {
     ReplayUi ui(r.Answers);
     SeededDice dice(r.Seed);
     Game g(ui, dice);
+    ThrowLog throws;
+    if (explain) {
+        g.Explain = &throws;
+        g.ThrowsInJson = true;
+    }
     ui.game = &g;
     SetAppTitle(g);
     g.CommandLine = r.CommandLine;
@@ -196,9 +202,13 @@ std::string ReplayCareer(const CareerRecipe& r, const json& recorded, const std:
     g.Throws.Source = "the recorded throws";
     g.Recipe = r;
     dice.Reseed(r.Seed);
+    // The career's throws, as the interactive program keeps them: the
+    // loaders' rolls of the characteristics above are not the career's.
+    throws.Clear();
     try {
         if (PlayCareer(g) != CareerEnd::Finished)
             return "the recorded answers do not finish the career";
+        throws.EndCareer();
     } catch (const ReplayStop& stop) {
         return stop.Message;
     } catch (const ThrowListEnded& ended) {
@@ -212,6 +222,55 @@ std::string ReplayCareer(const CareerRecipe& r, const json& recorded, const std:
     g.Character.Homeworld = TextOf(recorded.at("homeworld"));
     use(g);
     return "";
+}
+
+namespace {
+
+// Every throw of an "explained" array in order, with its term and year;
+// what is not a throw is left out.
+struct FlatThrow {
+    int Term = 0, Year = 0;
+    const json* Throw = nullptr;
+};
+std::vector<FlatThrow> Flatten(const json& years) {
+    std::vector<FlatThrow> flat;
+    if (!years.is_array()) return flat;
+    for (const json& year : years) {
+        if (!year.is_object() || !year.contains("throws") || !year.at("throws").is_array())
+            continue;
+        const auto number = [&](const char* key) {
+            return year.contains(key) && year.at(key).is_number_integer() ? year.at(key).get<int>()
+                                                                          : 0;
+        };
+        for (const json& t : year.at("throws"))
+            flat.push_back({number("term"), number("year"), &t});
+    }
+    return flat;
+}
+
+std::string ThrowSaid(const FlatThrow& t) {
+    const json* text =
+        t.Throw->is_object() && t.Throw->contains("text") ? &t.Throw->at("text") : nullptr;
+    return text && text->is_string() ? "\"" + text->get<std::string>() + "\"" : t.Throw->dump();
+}
+
+}  // namespace
+
+std::string PartingThrow(const json& recorded, const json& remade) {
+    const std::vector<FlatThrow> was = Flatten(recorded), now = Flatten(remade);
+    const size_t common = std::min(was.size(), now.size());
+    size_t i = 0;
+    while (i < common && was[i].Term == now[i].Term && was[i].Year == now[i].Year &&
+           *was[i].Throw == *now[i].Throw)
+        ++i;
+    if (i == was.size() && i == now.size()) return "";
+    const FlatThrow& at = i < was.size() ? was[i] : now[i];
+    std::string line = "The careers part at throw " + std::to_string(i + 1) + " (term " +
+                       std::to_string(at.Term) + ", year " + std::to_string(at.Year) + "): ";
+    line += i < was.size() ? "recorded " + ThrowSaid(was[i]) : "recorded no more throws";
+    line += i < now.size() ? ", made again " + ThrowSaid(now[i]) : ", made again no more throws";
+    // Texts in JSON are UTF-8; what the program prints is Latin-1.
+    return VisibleText(Utf8ToLatin1(line), false);
 }
 
 namespace {
@@ -258,10 +317,14 @@ int RegenerateDocument(const json& doc, const std::string& file, const std::stri
     if (before.str() != said) out << before.str();
     said = before.str();
 
-    json remade;
+    // A document with its throws explained is made again with them, so
+    // the two careers can be followed throw by throw.
+    const bool explained = doc.contains("explained");
+    json remade, remadeThrows;
     std::string written;
     const auto use = [&](Game& g) {
         remade = CharacterSection(g);
+        if (explained) remadeThrows = ExplainedThrowsJson(g);
         if (outPath.empty()) return;
         const bool asJson =
             outPath.size() >= 5 && EqualsNoCase(outPath.substr(outPath.size() - 5), ".json");
@@ -276,10 +339,11 @@ int RegenerateDocument(const json& doc, const std::string& file, const std::stri
         options.Service = recipe.WantedService;
         options.Branch = recipe.WantedBranch;
         options.Terms = recipe.Terms;
+        options.Explain = explained;
         problem = RemakeBatchCharacter(options, recipe.Number, recipe.Throws, use);
     } else {
         try {
-            problem = ReplayCareer(recipe, recorded, folder, use);
+            problem = ReplayCareer(recipe, recorded, folder, use, explained);
         } catch (const json::exception& e) {
             problem = e.what();
         }
@@ -295,11 +359,19 @@ int RegenerateDocument(const json& doc, const std::string& file, const std::stri
 
     std::vector<std::string> differences;
     Differences(recorded, remade, "character", differences);
-    if (differences.empty()) {
+    const std::string parting = explained ? PartingThrow(doc.at("explained"), remadeThrows) : "";
+    if (differences.empty() && parting.empty()) {
         out << lead << "Made again: " << (name.empty() ? "the character" : name)
             << " comes out the same (seed " << recipe.Seed << ").\n";
         return written.empty() ? 0 : 1;
     }
+    if (differences.empty()) {
+        out << lead << "Made again with seed " << recipe.Seed << ", "
+            << (name.empty() ? "the character" : name) << " comes out the same, but its throws "
+            << "differ:\n  " << parting << "\n";
+        return 1;
+    }
+    if (!parting.empty()) out << lead << parting << "\n";
     out << lead << "Made again with seed " << recipe.Seed << ", "
         << (name.empty() ? "the character" : name) << " differs in " << differences.size()
         << (differences.size() == 1 ? " place" : " places") << ":\n";

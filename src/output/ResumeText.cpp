@@ -5,6 +5,7 @@
 
 #include "model/Game.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "ui/OptionsWindow.h"
 
 namespace orrimar {
@@ -79,7 +80,11 @@ std::string CharacterNotes(Game& g) {
     if (c.PsiTrained == 0) {
         // Thrown once and kept with the character, so that its pages, its
         // preview and its transfer file show one rating.
-        if (!c.LatentPsi) c.LatentPsi = static_cast<int16_t>(RollDice(g, 2, 6) - c.CurTerm);
+        if (!c.LatentPsi) {
+            ThrowFor(g, "latent PSI");
+            c.LatentPsi = static_cast<int16_t>(RollDice(g, 2, 6) - c.CurTerm);
+            ExplainModifier(g, -c.CurTerm, "terms");
+        }
         notes += " Untrained (latent) PSI=" + std::to_string(*c.LatentPsi);
     }
     if (g.Form1.HandEntered == "E") notes += " . ";

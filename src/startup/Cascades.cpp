@@ -3,6 +3,7 @@
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "startup/Files.h"
 #include "startup/Service.h"
 
@@ -86,7 +87,9 @@ std::optional<std::string> FindCascade(const RulesPart& g, std::string_view name
 }
 
 void ShowCoyns(Game& g) {
+    ThrowFor(g, "the coin");
     const std::string& coin = g.Coyns[RollDice(g, 1, 36)];
+    ExplainOutcome(g, coin);
     std::string mark;
     if (coin == UCase(coin)) mark = "(+)";
     if (coin == LCase(coin)) mark = "(-)";

@@ -10,9 +10,13 @@ void AutoUi::Message(const std::string& text, const std::string&, MsgIcon) {
     Messages.push_back(text);
 }
 
-int AutoUi::PickOne(PickChoices choices, const std::string&) {
+int AutoUi::PickOne(PickChoices choices, const std::string& title) {
     if (choices.empty()) return 0;
-    return game ? game->dice.Roll(static_cast<int>(choices.size())) : 1;
+    if (!game) return 1;
+    // Through the rules' dice, as every throw: explained, and from the
+    // batch's list of throws when it has one (the same draw otherwise).
+    ThrowFor(*game, "a choice: ", title);
+    return RollDice(*game, 1, static_cast<int>(choices.size()));
 }
 
 void AutoUi::PickList(Game&, PickListModel& list) {

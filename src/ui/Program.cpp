@@ -7,6 +7,7 @@
 #include "model/Game.h"
 #include "model/Generate.h"
 #include "model/Recording.h"
+#include "model/Throws.h"
 #include "names/Homeworld.h"
 #include "output/BuiltInResume.h"
 #include "output/Resume.h"
@@ -66,7 +67,10 @@ void MainProcess(Game& g) {
         g.ui.RunMainWindow(g);
         g.StartCharacter = g.Character;
         BeginRecipe(g);
+        // The throws explained are the career's, from its first.
+        if (g.Explain) g.Explain->Clear();
         CareerEnd end = PlayCareer(g);
+        if (g.Explain) g.Explain->EndCareer();
         g.Recording = false;
         if (end == CareerEnd::Finished) end = FinalMenu(g);
         if (end == CareerEnd::Restart) {

@@ -4,10 +4,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <sstream>
 
+#include "batch/Batch.h"
 #include "model/Game.h"
 #include "model/OwnDice.h"
 #include "model/Recording.h"
+#include "model/Throws.h"
 #include "output/RecordJson.h"
 #include "startup/Fingerprint.h"
 #include "support/TestGame.h"
@@ -28,6 +31,52 @@ TEST(OwnDice, AWrongTotalIsAskedAgainAndNothingLetsTheProgramThrow) {
     EXPECT_EQ(RollDice(t.g, 2, 6), 7);
     EXPECT_EQ(t.ui.shown.back().Text, "Roll 2D: ");
     EXPECT_EQ(t.dice.Thrown(), 2);
+}
+
+// The throws explained are the throws made: careers played from a list of
+// totals repeat every total of it, in order, and need no other (a throw
+// left unexplained would leave the list out of step). Race, service and
+// branch are named: a batch draws them by its seed, not by the list.
+TEST(OwnDice, TheExplanationRepeatsEveryListedTotalInOrder) {
+    // Each throw's line, and the total after its dice ("1D = 4").
+    const auto explained = [](const std::string& log, std::vector<int>* totals) {
+        std::vector<std::string> found;
+        std::istringstream lines(log);
+        for (std::string line; std::getline(lines, line);) {
+            const size_t at = line.find(" = ");
+            if (line.rfind("character ", 0) != 0 || at == std::string::npos) continue;
+            found.push_back(line);
+            if (totals) totals->push_back(std::stoi(line.substr(at + 3)));
+        }
+        return found;
+    };
+    BatchOptions options;
+    options.Count = 6;
+    options.Seed = 11;
+    options.Terms = 4;
+    options.Race = "IMPERIAL.ERI";
+    options.Service = "NAVY.SRV";
+    options.Branch = "NAVYLINE";
+    options.DataDir = SampleDataDir();
+    options.WritePages = false;
+    options.Explain = true;
+    std::ostringstream seeded;
+    ASSERT_EQ(RunBatch(options, seeded), 0) << seeded.str();
+    std::vector<int> list;
+    const std::vector<std::string> lines = explained(seeded.str(), &list);
+    ASSERT_GT(list.size(), 300u);
+
+    TempDir dir;
+    std::vector<std::string> listed;
+    for (int total : list) listed.push_back(std::to_string(total));
+    dir.Write("throws.txt", listed);
+    options.Seed = 99;  // the list decides, not the seed
+    options.DiceList = dir.Path() + "throws.txt";
+    std::ostringstream own;
+    ASSERT_EQ(RunBatch(options, own), 0) << own.str();
+    std::vector<int> given;
+    EXPECT_EQ(explained(own.str(), &given), lines);
+    EXPECT_EQ(given, list);
 }
 
 TEST(OwnDice, AListIsUsedInTurnThenAskedOrEnded) {

@@ -5,6 +5,7 @@
 #include "career/SkillTables.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
@@ -92,8 +93,14 @@ TEST(SkillTableRoll, ModifiersCapAndFloor) {
 
     t.g.Form2.Button[1] = {"Four", "S1", true};
     t.dice.Push({6});
+    ThrowLog throws;
+    t.g.Explain = &throws;
     RollOnTable(t.g, 1);
     EXPECT_EQ(GetSkillLevel(t.g, "Skill4"), 1);  // 7 capped at Max
+    ASSERT_EQ(throws.Throws().size(), 1u);
+    EXPECT_EQ(ThrowText(throws.Throws()[0]),
+              "The table Four: 1D = 6, +1 (TL 12: DM +1TL> 11), total 7: Skill4");
+    t.g.Explain = nullptr;
     t.g.Character.Rank = 1;
     t.dice.Push({1});
     RollOnTable(t.g, 1);

@@ -154,8 +154,24 @@ TEST(JsonExport, EveryBatchFormatWritesTheSameValidDocuments) {
         EXPECT_EQ(PageDocument(ReadAll(pages[i])), docs[i]);
     }
 
+    // --explain adds the throws of each year, and nothing else.
+    run = Cli(batch + " --format jsonl --out - --explain", work);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.err, "character 5: T1 Y1 ")) << run.err;
+    std::istringstream explained(run.out);
+    size_t k = 0;
+    for (std::string line; std::getline(explained, line) && k < docs.size(); ++k) {
+        json doc = json::parse(line);
+        EXPECT_FALSE(doc["explained"].empty());
+        doc.erase("explained");
+        EXPECT_EQ(doc, docs[k]);
+    }
+    EXPECT_EQ(k, docs.size());
+    std::ofstream(work.Path() + "explained.jsonl") << run.out;
+
     std::vector<std::string> all = files;
     all.push_back(work.Path() + "lines.jsonl");
+    all.push_back(work.Path() + "explained.jsonl");
     EXPECT_SCHEMA_HOLDS(all, work);
 }
 
@@ -172,7 +188,7 @@ TEST(JsonExport, InteractiveSaveFollowsTheSchemaAndPlaysAgain) {
     for (int i = 0; i < 400; ++i) input += "6\n3\n1\n";
     std::ofstream(work.Path() + "input.txt") << input;
     const std::string command = "cd '" + work.Path() + "' && LC_ALL=C LINES=10 WINDIR='" +
-                                work.Path() + "' '" + ORRIMAR_CLI + "' --seed 11 " +
+                                work.Path() + "' '" + ORRIMAR_CLI + "' --seed 11 --explain " +
                                 Data(SampleDataDir()) + " < input.txt 2>&1";
     const ShellRun played = RunShell(command);
     EXPECT_EQ(played.status, 3);  // the script ends at a question of the final menu
@@ -188,6 +204,8 @@ TEST(JsonExport, InteractiveSaveFollowsTheSchemaAndPlaysAgain) {
     const json doc = json::parse(ReadAll(work.Path() + "1.json"));
     EXPECT_EQ(doc["recipe"]["made"], "interactive");
     EXPECT_FALSE(doc["recipe"]["answers"].empty());
+    // The career's throws, from "Accept" on: played again, they are the same.
+    EXPECT_EQ(doc["explained"][0]["term"], 1);
 
     const CliRun again = Cli("--regenerate 1.json", work);
     EXPECT_EQ(again.status, 0) << again.out << again.err;
@@ -264,7 +282,8 @@ TEST(JsonExport, HostileNamesRoundTrip) {
 TEST(JsonExport, RegenerateNamesChangedDataFiles) {
     TempDir work, data;
     CopySampleData(data);
-    ASSERT_EQ(Cli("--auto --count 2 --seed 11 --race IMPERIAL.ERI --format json --out out " +
+    ASSERT_EQ(Cli("--auto --count 2 --seed 11 --race IMPERIAL.ERI --format json --out out "
+                  "--explain " +
                       Data(data.Path()),
                   work)
                   .status,
@@ -301,6 +320,10 @@ TEST(JsonExport, RegenerateNamesChangedDataFiles) {
     EXPECT_FALSE(Has(run.out, "EXTRA.SCH")) << run.out;
     EXPECT_TRUE(Has(run.out, "differs in")) << run.out;
     EXPECT_TRUE(Has(run.out, "character.characteristics[")) << run.out;
+    // Its throws explained, the two careers part where the tech level was
+    // thrown and strength now throws two dice more.
+    EXPECT_TRUE(Has(run.out, "The careers part at throw ")) << run.out;
+    EXPECT_TRUE(Has(run.out, "(term 0, year 0): recorded \"The tech level")) << run.out;
 }
 
 // What is not a character document of this format gets a message naming

@@ -2,6 +2,7 @@
 #include "DesktopTest.h"
 #include "career/Driver.h"
 #include "model/Display.h"
+#include "model/Throws.h"
 #include "startup/Cascades.h"
 #include "startup/Files.h"
 #include "startup/Race.h"
@@ -104,8 +105,11 @@ class CareerTest : public DesktopTest {
     void mainWindowToTheFirstTerm() {
         QVERIFY(Accept({"Imperial", "Imperial Navy", "Line Fleet"}));
 
-        // Other windows get the plainest answer; the first end of term scraps the character.
-        QString prompt, character;
+        // Other windows get the plainest answer; the first end of term scraps
+        // the character, after "Explain..." showed the first year's throws.
+        ThrowLog throws;
+        g.Explain = &throws;
+        QString prompt, character, explained;
         QTimer answerer;
         answerer.callOnTimeout([&] {
             // Closing a message box answers OK, or No to a question.
@@ -114,12 +118,25 @@ class CareerTest : public DesktopTest {
             prompt = ui_.TermWindow()->findChild<QLabel*>("Label1")->text();
             character = ui_.TermWindow()->findChild<QLabel*>("Label2")->text();
             const int k = Button(5)->text() == "Scrap and start again" ? 5 : 1;
+            if (k == 5) {
+                for (QAction* action : ui_.TermWindow()->findChildren<QAction*>())
+                    if (action->text().remove('&') == "Explain...") action->trigger();
+                ui_.TermWindow()->findChild<QListWidget*>("List2")->setCurrentRow(1);
+                explained =
+                    ui_.TermWindow()->findChild<QPlainTextEdit*>("ExplainText")->toPlainText();
+            }
             QTest::mouseClick(Button(k), Qt::LeftButton);
         });
         answerer.start(15);
         QCOMPARE(PlayCareer(g), CareerEnd::Scrap);
         QVERIFY2(prompt.startsWith("End of term 1"), qPrintable(prompt));
         QCOMPARE(character, QString::fromLatin1(g.Race.Name + " Line Fleet"));
+        QString year;
+        for (const auto& line : YearExplained(&throws, 1, 1))
+            year += QString::fromLatin1(line) + "\n";
+        QVERIFY2(year.contains("  The assignment: 2D = "), qPrintable(year));
+        QCOMPARE(explained, year);
+        g.Explain = nullptr;
     }
 
     // Chosen in a person's order (race, then the merchants, then a branch)

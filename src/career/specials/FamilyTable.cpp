@@ -12,6 +12,7 @@
 #include "model/ProblemsMet.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "startup/Files.h"
 #include "startup/SchoolFiles.h"
 
@@ -65,6 +66,7 @@ bool ChangeRank(Game& g, const RankChange& r) {
 
 void PickSkillsNow(Game& g, const SkillPick& pick) {
     if (pick.Count <= 0) return;
+    ThrowFor(g, "how many skills to pick");
     const int times = RollDice(g, pick.Count, pick.Sides);
     // A window closed without a choice lets the dice choose, so the skill
     // is not lost.
@@ -104,7 +106,10 @@ bool AttendSchool(Game& g, const SchoolFile& school, int result) {
             g, "The school file " + FileNameOf(*path) + " needs a title line and six skill lines");
     AddHistory(g, (*lines)[0]);
     if (g.Watch) g.Watch->Schools.push_back(FileNameOf(*path));
-    for (int k = 0; k < school.Picks; ++k) AddSkill(g, (*lines)[RollDice(g, 1, 6)]);
+    for (int k = 0; k < school.Picks; ++k) {
+        ThrowFor(g, "the school's skill");
+        AddSkill(g, (*lines)[RollDice(g, 1, 6)]);
+    }
     return true;
 }
 
@@ -144,15 +149,73 @@ void Apply(Game& g, const SpecialRow& row, int result, int depth) {
         Run(g, *next, row.Next.ThrowOf(*next), depth + 1);
 }
 
+// A condition as a modifier's reason: "EDU 9+", "rank 10+".
+std::string CondText(const Game& g, const Cond& c) {
+    std::string text;
+    switch (c.What) {
+        case Cond::Kind::RankIn:
+            text = "rank " + std::to_string(c.A) +
+                   (c.B == INT_MAX ? "+"
+                    : c.A == c.B   ? ""
+                                   : " to " + std::to_string(c.B));
+            break;
+        case Cond::Kind::RankBelowMax:
+            text = "rank below the top";
+            break;
+        case Cond::Kind::StatAbove:
+            text = UCase(Trim(g.Race.StatName[std::clamp(c.A, 0, CharacterRecord::MaxStats)])) +
+                   " " + std::to_string(c.B + 1) + "+";
+            break;
+        case Cond::Kind::IntEduAbove:
+            text = "INT+EDU " + std::to_string(c.A + 1) + "+";
+            break;
+        case Cond::Kind::CareerIs:
+            text = c.Text;
+            break;
+        case Cond::Kind::BranchHas:
+            text = "branch " + c.Text;
+            break;
+        case Cond::Kind::RaceIs:
+            text = "race type " + std::to_string(c.A);
+            break;
+        case Cond::Kind::BranchOpened:
+            text = "branch " + std::to_string(c.A) + " open";
+            break;
+        case Cond::Kind::SkillAbove:
+            text = c.Text + " " + std::to_string(c.A + 1) + "+";
+            break;
+        case Cond::Kind::TermAtMost:
+            text = "term " + std::to_string(c.A) + " or less";
+            break;
+    }
+    return c.Negate ? "not " + text : text;
+}
+
+// The modifiers ThrowResult added, each with its conditions as the reason.
+void ExplainModifiers(Game& g, const SpecialThrow& how) {
+    for (const auto& m : how.Modifiers) {
+        if (!AllHold(g, m.When)) continue;
+        std::string reason;
+        for (const auto& c : m.When) reason += (reason.empty() ? "" : ", ") + CondText(g, c);
+        ExplainModifier(g, m.Amount, reason);
+    }
+}
+
 void Run(Game& g, const SpecialTable& table, const SpecialThrow& how, int depth) {
     if (depth > MaxDepth) {
         DataProblemMet(g, "Special assignment tables lead too deep at " + table.Name);
         return;
     }
     if (g.Watch) g.Watch->Tables.push_back(table.Name);
+    const bool thrown = how.From == SpecialThrow::Source::Dice;
+    if (thrown) ThrowFor(g, "the table ", table.Name);
     const int result = ThrowResult(g, how);
+    if (thrown && g.Explain) ExplainModifiers(g, how);
     for (const auto& row : table.Rows) {
         if (result < row.From || result > row.To || !AllHold(g, row.When)) continue;
+        if (thrown && g.Explain)
+            ExplainOutcome(
+                g, row.History.empty() ? "row " + std::to_string(row.From) : Trim(row.History));
         Apply(g, row, result, depth);
         return;
     }

@@ -10,6 +10,7 @@
 
 #include "model/Game.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "output/Listings.h"
 #include "output/TestPlan.h"
 #include "startup/Files.h"
@@ -282,8 +283,9 @@ void ConsoleUi::PrintTermQuestion(Game& g) {
     for (int k = 1; k <= TermWindowModel::Buttons; ++k) {
         if (w.Button[k].Visible) Say(" " + std::to_string(k) + " " + w.Button[k].Caption);
     }
-    for (const auto& line : WrapLine("(h = history, l = message log, d = race, service and branch "
-                                     "data, o = options, q = exit entire program)",
+    for (const auto& line : WrapLine("(h = history, x = explain the year's throws, l = message "
+                                     "log, d = race, service and branch data, o = options, q = "
+                                     "exit entire program)",
                                      columns_, 1))
         out_ << line << "\n";
 }
@@ -327,6 +329,12 @@ std::string ConsoleUi::AskTerm(Game& g) {
                 for (const auto& part : WrapLine(line, columns_, lead + 2)) lines.push_back(part);
             }
             PrintPaged(lines);
+        } else if (answer == "x") {
+            std::vector<std::string> lines;
+            for (const auto& line : LatestYearExplained(g.Explain))
+                for (auto& part : WrapLine(line, columns_, line.rfind("  ", 0) == 0 ? 4 : 0))
+                    lines.push_back(std::move(part));
+            PrintPaged(lines);
         } else if (answer == "l") {
             ShowMessageLog(g);
         } else if (answer == "d") {
@@ -334,7 +342,7 @@ std::string ConsoleUi::AskTerm(Game& g) {
         } else if (answer == "o") {
             ShowOptions(g);
         }
-        if (answer == "h" || answer == "l" || answer == "d" || answer == "o") {
+        if (answer == "h" || answer == "x" || answer == "l" || answer == "d" || answer == "o") {
             // What was shown may have scrolled the question away.
             PrintTermQuestion(g);
             continue;

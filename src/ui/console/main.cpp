@@ -21,6 +21,7 @@
 #include "model/Dice.h"
 #include "model/Game.h"
 #include "model/Text.h"
+#include "model/Throws.h"
 #include "output/CharacterJson.h"
 #include "output/Regenerate.h"
 #include "startup/DataCheck.h"
@@ -39,14 +40,14 @@ namespace {
 constexpr int DataFormatVersion = 1;
 
 void Usage(std::ostream& out) {
-    out << "Usage: orrimar-cli [--data DIR] [--seed S] [--dice -|FILE] [--yes]\n"
+    out << "Usage: orrimar-cli [--data DIR] [--seed S] [--dice -|FILE] [--yes] [--explain]\n"
            "                   [TESTMODE | TEST | COURTMARTIAL]\n"
            "       orrimar-cli --check-data DIR [--strict]\n"
            "       orrimar-cli --auto --count N --out DIR [--seed S] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--template FILE] [--data DIR]\n"
            "                   [--format html|json|jsonl|both|text|csv] [--dice FILE]\n"
            "                   [--where EXPR [--max-tries N]] [--crew SERVICE:N,...]\n"
-           "                   [--jobs N] [--no-pages]\n"
+           "                   [--jobs N] [--no-pages] [--explain]\n"
            "       orrimar-cli --regenerate FILE [--data DIR] [--out FILE]\n"
            "       orrimar-cli --stats [--data DIR] [--count N] [--race R] [--service S]\n"
            "                   [--branch B] [--terms T] [--jobs J] [--format json]\n"
@@ -92,6 +93,11 @@ void Usage(std::ostream& out) {
            "                    cards.htm (the stat blocks, to print)\n"
            "  --dice -|FILE     roll your own dice: - asks for every throw, FILE lists the\n"
            "                    totals in turn (a batch stops when the list runs out)\n"
+           "  --explain         explain every throw: a batch prints each character's to\n"
+           "                    standard error (\"character 1: T1 Y2 Survival: 2D = 7\n"
+           "                    against 6+: survived\"), and the JSON written (by a batch\n"
+           "                    or \"Save as JSON...\") carries the throws of each year, so\n"
+           "                    --regenerate can say at which throw two careers part\n"
            "  --regenerate FILE make the character of a resume or JSON file again from its\n"
            "                    seed and answers, and say what differs; --out FILE saves\n"
            "                    it (a .json name gives JSON, any other a resume)\n"
@@ -295,6 +301,8 @@ int Run(const std::vector<std::string>& args) {
             assumeYes = true;
         } else if (a == "--no-pages") {
             batch.WritePages = false;
+        } else if (a == "--explain") {
+            batch.Explain = true;
         } else if ((a == "--where" || a == "--crew") && hasValue) {
             std::string problem;
             const std::string text = args[++i];
@@ -441,7 +449,8 @@ int Run(const std::vector<std::string>& args) {
                          "--count and --service\n";
             return 2;
         }
-        batch.Progress = ::isatty(STDERR_FILENO) != 0;
+        // The throws explained go to standard error too: no progress line among them.
+        batch.Progress = !batch.Explain && ::isatty(STDERR_FILENO) != 0;
         StopBatchOnSignals();
         // JSON Lines and CSV are UTF-8 bytes, not the terminal's text:
         // standard output carries them as the file would, whatever the
@@ -462,6 +471,11 @@ int Run(const std::vector<std::string>& args) {
     Game g(ui, dice);
     g.CommandLine = commandLine;
     g.DataLocOverride = dataDir;
+    // The term window's x shows the throws of the year; --explain also
+    // writes them with the character's JSON.
+    ThrowLog throws;
+    g.Explain = &throws;
+    g.ThrowsInJson = batch.Explain;
     if (!batch.DiceList.empty()) {
         g.OwnDice = true;
         if (batch.DiceList != "-") {

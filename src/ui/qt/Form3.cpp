@@ -1,6 +1,8 @@
 #include "ui/qt/Form3.h"
 
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "model/Game.h"
+#include "model/Throws.h"
 #include "output/Listings.h"
 #include "ui/Dialogs.h"
 #include "ui/qt/Dialogs.h"
@@ -41,6 +44,7 @@ Form3::Form3(Game& g) : g_(g) {
         Render();
     });
     show->addAction("Message log", this, [this] { Guarded([this] { ShowMessageLog(g_); }); });
+    show->addAction("Explain...", this, [this] { ShowExplain(); });
     menuBar->addAction("E&xit entire program", this, [this] { RequestExit(); });
 
     auto* data = new QGroupBox("Character Data");
@@ -67,6 +71,7 @@ Form3::Form3(Game& g) : g_(g) {
     history_ = new QListWidget;
     history_->setObjectName("List2");
     historyLayout->addWidget(history_);
+    connect(history_, &QListWidget::currentRowChanged, this, [this] { RenderExplain(); });
     middle->addWidget(skillsBox, 1);
     middle->addWidget(historyBox, 3);
     outer->addLayout(middle, 3);
@@ -155,9 +160,15 @@ void Form3::Render() {
         auto* item = new QListWidgetItem(Q(s.Text), skills_);
         item->setData(Qt::UserRole, s.Tag);
     }
-    history_->clear();
-    for (const auto& h : w.History) history_->addItem(Q(h));
+    {
+        // Refilled without a row selected: the explanation follows the
+        // latest year until the user picks one.
+        const QSignalBlocker quiet(history_);
+        history_->clear();
+        for (const auto& h : w.History) history_->addItem(Q(h));
+    }
     history_->scrollToBottom();
+    RenderExplain();
     QString log = Q(w.Log);
     log.remove('\r');
     if (log_->toPlainText() != log) {
@@ -196,6 +207,44 @@ std::string Form3::Ask() {
         throw ProgramExit{0};
     }
     return g_.TermWindow.Answer;
+}
+
+void Form3::ShowExplain() {
+    if (!explain_) {
+        explain_ = new QDialog(this);
+        explain_->setObjectName("Explain");
+        explain_->setWindowTitle("Explain the throws");
+        auto* layout = new QVBoxLayout(explain_);
+        auto* hint = new QLabel(
+            "The throws of the year selected in the history list; of the "
+            "latest year when none is selected.");
+        hint->setWordWrap(true);
+        layout->addWidget(hint);
+        explainText_ = new QPlainTextEdit;
+        explainText_->setObjectName("ExplainText");
+        explainText_->setReadOnly(true);
+        explainText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        layout->addWidget(explainText_, 1);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+        connect(buttons, &QDialogButtonBox::rejected, explain_, &QDialog::hide);
+        layout->addWidget(buttons);
+        AddMnemonics(explain_);
+        ResizeWithin(explain_, 640, 420);
+    }
+    explain_->show();
+    RenderExplain();
+    explain_->raise();
+    explain_->activateWindow();
+}
+
+void Form3::RenderExplain() {
+    if (!explain_ || explain_->isHidden()) return;
+    const int row = history_->currentItem() && history_->currentItem()->isSelected()
+                        ? history_->currentRow()
+                        : -1;
+    QString text;
+    for (const auto& line : HistoryRowExplained(g_, row)) text += Q(line) + "\n";
+    explainText_->setPlainText(text);
 }
 
 void Form3::RequestExit() {

@@ -13,6 +13,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QEventLoop;
+class QDialog;
 
 namespace orrimar {
 
@@ -31,13 +32,19 @@ class Form3 : public QWidget {
     // "Exit entire program" and the close box: asks before the character
     // in the window is lost.
     void RequestExit();
+    // "Explain...": a window beside this one showing the throws of the year
+    // selected in the history list (the latest year's when none is).
+    void ShowExplain();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:
+    void RenderExplain();
     Game& g_;
+    QDialog* explain_ = nullptr;
+    QPlainTextEdit* explainText_ = nullptr;
     std::array<QLabel*, 7> labels_{};
     QListWidget* skills_;
     QListWidget* history_;

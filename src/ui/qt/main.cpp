@@ -6,6 +6,7 @@
 
 #include "model/Dice.h"
 #include "model/Game.h"
+#include "model/Throws.h"
 #include "output/CharacterJson.h"
 #include "startup/InstalledData.h"
 #include "ui/Program.h"
@@ -56,6 +57,9 @@ int main(int argc, char** argv) {
     SeededDice dice{UnchosenSeed()};
     Game g(ui, dice);
     g.CommandLine = S(args.join(' '));
+    // The term window's "Explain..." shows the throws of each year.
+    ThrowLog throws;
+    g.Explain = &throws;
     g.InstalledDataLoc = InstalledDataFolder();
     try {
         Main(g);
