@@ -25,6 +25,7 @@ struct KeptData {
     std::string Hash;
     json Section;
     std::string AsciiText;
+    json Brief;  // the fingerprints without the file table
 };
 
 const KeptData& DataSection(const DataFingerprint& data) {
@@ -32,6 +33,8 @@ const KeptData& DataSection(const DataFingerprint& data) {
     if (kept.Section.is_null() || kept.Hash != data.Hash) {
         kept.Section = FingerprintToJson(data);
         kept.AsciiText = kept.Section.dump(-1, ' ', true);
+        kept.Brief = kept.Section;
+        kept.Brief.erase("files");
         kept.Hash = data.Hash;
     }
     return kept;
@@ -163,7 +166,17 @@ std::string CharacterJsonText(const Game& g) {
 }
 
 std::string CharacterJsonLine(const Game& g) {
-    return CharacterDocument(g).dump() + "\n";
+    return Document(g, DataSection(g.Recipe.Data).Brief).dump() + "\n";
+}
+
+std::string WithFileTable(std::string line, const DataFingerprint& data) {
+    // The data section comes before any text of the character, and outside
+    // strings JSON holds no other such member.
+    const KeptData& kept = DataSection(data);
+    const std::string brief = "\"data\":" + kept.Brief.dump();
+    const size_t at = line.find(brief);
+    if (at != std::string::npos) line.replace(at, brief.size(), "\"data\":" + kept.Section.dump());
+    return line;
 }
 
 namespace {
