@@ -88,6 +88,7 @@ std::string SchemaProblems(const std::vector<std::string>& files, const TempDir&
     const std::string script = work.Path() + "validate.py";
     std::ofstream(script) << R"(import json, sys, jsonschema
 schema = json.load(open(sys.argv[1], encoding="utf-8"))
+jsonschema.Draft202012Validator.check_schema(schema)
 check = jsonschema.Draft202012Validator(schema)
 settings = check.evolve(schema={"$ref": "#/$defs/settings", "$defs": schema["$defs"]})
 for name in sys.argv[2:]:
