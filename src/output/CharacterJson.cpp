@@ -6,6 +6,7 @@
 #include "model/Game.h"
 #include "model/Skills.h"
 #include "model/Text.h"
+#include "names/Homeworld.h"
 #include "output/RecordJson.h"
 #include "output/ResumeText.h"
 #include "ui/OptionsWindow.h"
@@ -82,6 +83,15 @@ json Counted(const std::string& name, int count) {
     return Object("name", Text(name), "count", count);
 }
 
+// The homeworld's codes; null when its text is not a generated profile.
+json HomeworldCodesJson(const std::string& homeworld) {
+    const auto codes = ReadHomeworld(homeworld);
+    if (!codes) return nullptr;
+    return Object("profile", codes->Profile(), "starport", codes->Starport, "size", codes->Size,
+                  "atmosphere", codes->Atmosphere, "hydrographics", codes->Hydrographics,
+                  "population", codes->Population, "law", codes->Law, "techLevel", codes->Tech);
+}
+
 }  // namespace
 
 json CharacterSection(const Game& g) {
@@ -138,8 +148,9 @@ json CharacterSection(const Game& g) {
                          Text(RankNameText(g))),
                   "skills", std::move(skills), "history", std::move(history), "decorations",
                   std::move(decorations), "money", c.Money, "pension", c.Pension, "benefits",
-                  std::move(benefits), "homeworld", Text(c.Homeworld), "socialClass",
-                  Text(c.SocialClass), "clearance", Text(c.Clearance), "psionics",
+                  std::move(benefits), "homeworld", Text(c.Homeworld), "homeworldCodes",
+                  HomeworldCodesJson(c.Homeworld), "socialClass", Text(c.SocialClass), "clearance",
+                  Text(c.Clearance), "psionics",
                   Object("trained", c.PsiTrained != 0, "talents", std::move(talents)), "switches",
                   std::move(switches));
 }

@@ -497,6 +497,11 @@ TEST(JsonExport, RegenerateChecksEveryLineOfJsonLines) {
     json doc = json::parse(lines.substr(second, lines.find('\n', second) - second));
     doc["character"]["age"] = 99;
     lines.replace(second, lines.find('\n', second) - second, doc.dump());
+    // A line saved before the homeworld had codes still comes out the same.
+    const size_t third = lines.find('\n', second) + 1;
+    doc = json::parse(lines.substr(third, lines.find('\n', third) - third));
+    doc["character"].erase("homeworldCodes");
+    lines.replace(third, lines.find('\n', third) - third, doc.dump());
     std::ofstream(work.Path() + "all.jsonl", std::ios::binary) << lines;
     run = Cli(again, work);
     EXPECT_EQ(run.status, 1);
