@@ -7,16 +7,17 @@
 
 namespace orrimar::fuzz {
 
-void RaceFile(std::string_view data);      // race_file.cpp
-void ServiceFile(std::string_view data);   // service_file.cpp
-void Cascades(std::string_view data);      // cascades.cpp
-void OptionSet(std::string_view data);     // option_set.cpp
-void TemplateFill(std::string_view data);  // template_fill.cpp
-void DataCheck(std::string_view data);     // data_check.cpp
-void Batch(std::string_view data);         // batch.cpp
-void DiceList(std::string_view data);      // dice_list.cpp
-void Regenerate(std::string_view data);    // regenerate.cpp
-void BatchAsks(std::string_view data);     // batch_asks.cpp
+void RaceFile(std::string_view data);        // race_file.cpp
+void ServiceFile(std::string_view data);     // service_file.cpp
+void Cascades(std::string_view data);        // cascades.cpp
+void OptionSet(std::string_view data);       // option_set.cpp
+void TemplateFill(std::string_view data);    // template_fill.cpp
+void DataCheck(std::string_view data);       // data_check.cpp
+void Batch(std::string_view data);           // batch.cpp
+void DiceList(std::string_view data);        // dice_list.cpp
+void Regenerate(std::string_view data);      // regenerate.cpp
+void BatchAsks(std::string_view data);       // batch_asks.cpp
+void StatBlockSheet(std::string_view data);  // stat_block_sheet.cpp
 
 struct Target {
     const char* Name;  // the program is fuzz_<Name>, its regressions fuzz/regressions/<Name>/
@@ -24,10 +25,17 @@ struct Target {
 };
 
 inline constexpr Target Targets[] = {
-    {"race_file", RaceFile},   {"service_file", ServiceFile},   {"cascades", Cascades},
-    {"option_set", OptionSet}, {"template_fill", TemplateFill}, {"data_check", DataCheck},
-    {"batch", Batch},          {"dice_list", DiceList},         {"regenerate", Regenerate},
+    {"race_file", RaceFile},
+    {"service_file", ServiceFile},
+    {"cascades", Cascades},
+    {"option_set", OptionSet},
+    {"template_fill", TemplateFill},
+    {"data_check", DataCheck},
+    {"batch", Batch},
+    {"dice_list", DiceList},
+    {"regenerate", Regenerate},
     {"batch_asks", BatchAsks},
+    {"stat_block_sheet", StatBlockSheet},
 };
 
 }  // namespace orrimar::fuzz

@@ -8,7 +8,7 @@ endif()
 get_filename_component(HERE ${CMAKE_CURRENT_LIST_DIR} ABSOLUTE)
 
 foreach(target race_file service_file cascades option_set template_fill data_check batch
-        dice_list regenerate batch_asks)
+        dice_list regenerate batch_asks stat_block_sheet)
   file(MAKE_DIRECTORY ${OUT}/${target})
 endforeach()
 
@@ -24,7 +24,7 @@ file(COPY ${option_sets} DESTINATION ${OUT}/option_set)
 # Dice lists, and saved characters of the sample data: a batch character's
 # JSON on one line, two on two lines, an interactive one's JSON and a batch
 # character's page.
-foreach(target dice_list regenerate batch_asks)
+foreach(target dice_list regenerate batch_asks stat_block_sheet)
   file(GLOB seeds ${HERE}/seeds/${target}/*)
   file(COPY ${seeds} DESTINATION ${OUT}/${target})
 endforeach()

@@ -127,6 +127,7 @@ struct FileDialogRequest {
     std::string DefaultExtension;
     std::string FilterDescription;
     std::string FilterPattern;
+    bool Folder = false;  // a folder is chosen, not a file
 };
 
 }  // namespace orrimar

@@ -69,6 +69,10 @@ class Ui {
     // `name` is the PDF's proposed file name without extension, possibly
     // empty. Asks for no name and writes nothing unless the user saves.
     virtual void PreviewPage(const std::string& html, const std::string& name) = 0;
+    // The same for a sheet of cards (`cards`: each one's HTML, from `html`),
+    // printed several to a page and none split across pages.
+    virtual void PreviewCards(const std::string& html, const std::vector<std::string>& cards,
+                              const std::string& name) = 0;
     virtual void OpenInEditor(const std::string& path) = 0;
     virtual void Beep() = 0;
     virtual void ShowSplash(Game& g) = 0;

@@ -95,6 +95,11 @@ void ViewedUi::PreviewPage(const std::string& html, const std::string& name) {
     BeforeQuestion();
     face_.PreviewPage(html, name);
 }
+void ViewedUi::PreviewCards(const std::string& html, const std::vector<std::string>& cards,
+                            const std::string& name) {
+    BeforeQuestion();
+    face_.PreviewCards(html, cards, name);
+}
 void ViewedUi::OpenInEditor(const std::string& path) {
     face_.OpenInEditor(path);
 }

@@ -485,15 +485,18 @@ namespace {
 // out are held, so a batch runs in the same memory whatever its count.
 class InOrder {
   public:
+    // `fileTable`: the rule files the first JSON line lists for all of them.
     InOrder(std::ostream& log, ScratchFile* notes, ScratchFile* rows, ScratchFile* cards,
-            std::ostream* lines, ProgressLine& progress, CsvTable* csv)
+            std::ostream* lines, ProgressLine& progress, CsvTable* csv,
+            const DataFingerprint* fileTable)
         : log_(log),
           notes_(notes),
           rows_(rows),
           cards_(cards),
           lines_(lines),
           progress_(progress),
-          csv_(csv) {}
+          csv_(csv),
+          fileTable_(fileTable) {}
 
     struct Said {
         std::string Message;
@@ -534,7 +537,12 @@ class InOrder {
                 notes_->Write("\n");
             }
         }
-        if (lines_ && !said.Line.empty() && !(*lines_ << said.Line)) linesFailed_ = true;
+        if (lines_ && !said.Line.empty()) {
+            const bool first = fileTable_ && !tabled_;
+            tabled_ = tabled_ || first;
+            if (!(*lines_ << (first ? WithFileTable(said.Line, *fileTable_) : said.Line)))
+                linesFailed_ = true;
+        }
         if (csv_ && !said.Csv.empty()) csv_->Add(said.Csv);
         if (cards_ && !said.Card.empty()) cards_->Write(said.Card);
         if (rows_ && !said.Row.empty()) {
@@ -551,6 +559,8 @@ class InOrder {
     std::ostream* lines_;
     ProgressLine& progress_;
     CsvTable* csv_;
+    const DataFingerprint* fileTable_;
+    bool tabled_ = false;
     std::mutex mutex_;
     std::map<int, Said> pending_;
     int next_ = 1;
@@ -774,7 +784,8 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     std::atomic<int> next{1}, generated{0}, failures{0}, stopAt{NoStop}, tried{0}, matched{0};
     ProgressLine progress(log, options.Progress, count, searching);
     InOrder out(log, notes ? &*notes : nullptr, rows ? &*rows : nullptr, cards ? &*cards : nullptr,
-                lineOut, progress, csv ? &*csv : nullptr);
+                lineOut, progress, csv ? &*csv : nullptr,
+                options.Format == BatchFormat::Jsonl ? &workers[0]->g.Recipe.Data : nullptr);
     // What a character came to, once its files, if any, are written.
     const auto finish = [&](int n, Outcome outcome, BatchCharacter& result, InOrder::Said& said) {
         if (outcome == Outcome::Unmatched) said = {};

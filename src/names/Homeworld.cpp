@@ -146,4 +146,45 @@ std::string MakeHomeworld(Game& g, int layout) {
     return "";
 }
 
+std::string HomeworldCodes::Profile() const {
+    std::string code = Starport;
+    for (int place : {Size, Atmosphere, Hydrographics, Population, Law}) code += HexDigit(place);
+    return code + "-" + HexDigit(Tech);
+}
+
+std::optional<HomeworldCodes> ReadHomeworld(std::string_view text) {
+    // Each step's label, what ends its word, and where its code goes.
+    HomeworldCodes codes;
+    const std::array<std::pair<const char*, int*>, 6> steps = {{
+        {"Size: ", &codes.Size},
+        {"Atmosphere: ", &codes.Atmosphere},
+        {"Hydrographics: ", &codes.Hydrographics},
+        {"Population: ", &codes.Population},
+        {"Law: ", &codes.Law},
+        {"Tech Level: ", &codes.Tech},
+    }};
+    const auto take = [&](std::string_view part) {
+        if (!text.starts_with(part)) return false;
+        text.remove_prefix(part.size());
+        return true;
+    };
+    if (!take("Port: ") || text.empty() || std::string_view("ABCDEX").find(text[0]) == text.npos)
+        return std::nullopt;
+    codes.Starport = std::string(1, text[0]);
+    text.remove_prefix(1);
+    for (size_t step = 0; step < steps.size(); ++step) {
+        if (!take(", ") || !take(steps[step].first)) return std::nullopt;
+        const auto& words = HomeworldWords[step];
+        const std::string_view end = step + 1 < steps.size() ? "," : ".";
+        int found = -1;
+        for (size_t place = 0; place < words.size() && words[place]; ++place)
+            if (text.starts_with(std::string(words[place]) + std::string(end)))
+                found = static_cast<int>(place);
+        if (found < 0) return std::nullopt;
+        *steps[step].second = found;
+        take(words[static_cast<size_t>(found)]);
+    }
+    return text == "." ? std::optional(codes) : std::nullopt;
+}
+
 }  // namespace orrimar

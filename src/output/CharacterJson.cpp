@@ -7,6 +7,7 @@
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "model/Throws.h"
+#include "names/Homeworld.h"
 #include "output/RecordJson.h"
 #include "output/ResumeText.h"
 #include "ui/OptionsWindow.h"
@@ -26,6 +27,7 @@ struct KeptData {
     std::string Hash;
     json Section;
     std::string AsciiText;
+    json Brief;  // the fingerprints without the file table
 };
 
 const KeptData& DataSection(const DataFingerprint& data) {
@@ -33,6 +35,8 @@ const KeptData& DataSection(const DataFingerprint& data) {
     if (kept.Section.is_null() || kept.Hash != data.Hash) {
         kept.Section = FingerprintToJson(data);
         kept.AsciiText = kept.Section.dump(-1, ' ', true);
+        kept.Brief = kept.Section;
+        kept.Brief.erase("files");
         kept.Hash = data.Hash;
     }
     return kept;
@@ -78,6 +82,15 @@ json ArrayOf(size_t count) {
 
 json Counted(const std::string& name, int count) {
     return Object("name", Text(name), "count", count);
+}
+
+// The homeworld's codes; null when its text is not a generated profile.
+json HomeworldCodesJson(const std::string& homeworld) {
+    const auto codes = ReadHomeworld(homeworld);
+    if (!codes) return nullptr;
+    return Object("profile", codes->Profile(), "starport", codes->Starport, "size", codes->Size,
+                  "atmosphere", codes->Atmosphere, "hydrographics", codes->Hydrographics,
+                  "population", codes->Population, "law", codes->Law, "techLevel", codes->Tech);
 }
 
 }  // namespace
@@ -136,8 +149,9 @@ json CharacterSection(const Game& g) {
                          Text(RankNameText(g))),
                   "skills", std::move(skills), "history", std::move(history), "decorations",
                   std::move(decorations), "money", c.Money, "pension", c.Pension, "benefits",
-                  std::move(benefits), "homeworld", Text(c.Homeworld), "socialClass",
-                  Text(c.SocialClass), "clearance", Text(c.Clearance), "psionics",
+                  std::move(benefits), "homeworld", Text(c.Homeworld), "homeworldCodes",
+                  HomeworldCodesJson(c.Homeworld), "socialClass", Text(c.SocialClass), "clearance",
+                  Text(c.Clearance), "psionics",
                   Object("trained", c.PsiTrained != 0, "talents", std::move(talents)), "switches",
                   std::move(switches));
 }
@@ -167,7 +181,17 @@ std::string CharacterJsonText(const Game& g) {
 }
 
 std::string CharacterJsonLine(const Game& g) {
-    return CharacterDocument(g).dump() + "\n";
+    return Document(g, DataSection(g.Recipe.Data).Brief).dump() + "\n";
+}
+
+std::string WithFileTable(std::string line, const DataFingerprint& data) {
+    // The data section comes before any text of the character, and outside
+    // strings JSON holds no other such member.
+    const KeptData& kept = DataSection(data);
+    const std::string brief = "\"data\":" + kept.Brief.dump();
+    const size_t at = line.find(brief);
+    if (at != std::string::npos) line.replace(at, brief.size(), "\"data\":" + kept.Section.dump());
+    return line;
 }
 
 namespace {

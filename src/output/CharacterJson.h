@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "model/Recipe.h"
+
 namespace orrimar {
 
 struct Game;
@@ -19,9 +21,13 @@ std::string ProgramVersionText();
 
 nlohmann::ordered_json CharacterSection(const Game& g);
 nlohmann::ordered_json CharacterDocument(const Game& g);
-// The document indented for reading, or on one line (for JSON Lines).
+// The document indented for reading, or on one line (for JSON Lines). A
+// line leaves out the data section's table of rule files, half of it: a
+// JSON Lines file carries that table once, on its first line.
 std::string CharacterJsonText(const Game& g);
 std::string CharacterJsonLine(const Game& g);
+// `line`, made by CharacterJsonLine, with the table of `data`'s rule files.
+std::string WithFileTable(std::string line, const DataFingerprint& data);
 
 // The document as a comment at the end of a page, so the page alone can
 // make its character again; and the document found in a page's text.

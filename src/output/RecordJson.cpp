@@ -154,6 +154,8 @@ json FingerprintToJson(const DataFingerprint& print) {
 DataFingerprint FingerprintFromJson(const json& j) {
     DataFingerprint print;
     print.Hash = j.at("sha256").get<std::string>();
+    // A JSON Lines file lists the files on its first line only.
+    if (!j.contains("files")) return print;
     for (const auto& [name, hash] : j.at("files").items())
         print.Files[Utf8ToLatin1(name)] = hash.get<std::string>();
     return print;

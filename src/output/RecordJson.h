@@ -20,6 +20,7 @@ nlohmann::ordered_json RecipeToJson(const CareerRecipe& r);
 CareerRecipe RecipeFromJson(const nlohmann::ordered_json& j);
 
 nlohmann::ordered_json FingerprintToJson(const DataFingerprint& print);
+// Without "files" (the later lines of JSON Lines), the files are not listed.
 DataFingerprint FingerprintFromJson(const nlohmann::ordered_json& j);
 
 // A Latin-1 text as a JSON string, and a JSON string back to Latin-1.

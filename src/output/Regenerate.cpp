@@ -1,5 +1,6 @@
 #include "output/Regenerate.h"
 
+#include <map>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -141,6 +142,14 @@ std::optional<json> ParseDocument(const std::string& document, const std::string
         return std::nullopt;
     }
     return j;
+}
+
+// A document's data section, when it is one holding its SHA-256 as text.
+json* DataOf(json& doc) {
+    const auto data = doc.find("data");
+    if (data == doc.end() || !data->is_object()) return nullptr;
+    const auto hash = data->find("sha256");
+    return hash != data->end() && hash->is_string() ? &*data : nullptr;
 }
 
 // The differences between two JSON values, one line each, under `path`.
@@ -286,6 +295,7 @@ int RegenerateDocument(const json& doc, const std::string& file, const std::stri
     json recorded;
     std::string version;
     DataFingerprint recordedData;
+    bool listed = true;
     std::string name;
     try {
         recipe = RecipeFromJson(doc.at("recipe"));
@@ -294,6 +304,7 @@ int RegenerateDocument(const json& doc, const std::string& file, const std::stri
         name = VisibleText(TextOf(recorded.at("name")), false);
         version = VisibleText(doc.at("program").at("version").get<std::string>(), false);
         recordedData = FingerprintFromJson(doc.at("data"));
+        listed = doc.at("data").contains("files");
     } catch (const json::exception& e) {
         err << "orrimar-cli: " << file << ": the character record cannot be read (" << e.what()
             << ")\n";
@@ -309,8 +320,14 @@ int RegenerateDocument(const json& doc, const std::string& file, const std::stri
     if (version != ProgramVersionText())
         before << "Made with Orrimar " << version << "; this is Orrimar " << ProgramVersionText()
                << ".\n";
-    if (const std::string changed = FingerprintDifferences(recordedData, FingerprintFolder(folder));
-        !changed.empty())
+    const DataFingerprint now = FingerprintFolder(folder);
+    if (!listed && recordedData.Hash != now.Hash)
+        before << "The data folder " << folder << " differs from the one the character was made "
+               << "from (data " << VisibleText(recordedData.Short(), false) << ", now "
+               << now.Short() << "); to name the rule files changed, give the whole JSON Lines "
+               << "file: its first line lists them.\n";
+    else if (const std::string changed = FingerprintDifferences(recordedData, now);
+             !changed.empty())
         before << "The data folder " << folder << " differs from the one the character was made "
                << "from:\n"
                << changed;
@@ -357,6 +374,9 @@ int RegenerateDocument(const json& doc, const std::string& file, const std::stri
     }
     if (!written.empty()) err << "orrimar-cli: " << written << "\n";
 
+    // A file saved before the homeworld had codes is compared without them.
+    if (recorded.is_object() && !recorded.contains("homeworldCodes"))
+        remade.erase("homeworldCodes");
     std::vector<std::string> differences;
     Differences(recorded, remade, "character", differences);
     const std::string parting = explained ? PartingThrow(doc.at("explained"), remadeThrows) : "";
@@ -385,7 +405,7 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
                         const std::string& outPath, std::ostream& out, std::ostream& err) {
     std::string problem;
     std::string note;
-    const auto docs = ReadDocuments(file, problem, note);
+    auto docs = ReadDocuments(file, problem, note);
     if (docs.empty()) {
         err << "orrimar-cli: " << problem << "\n";
         return 1;
@@ -400,6 +420,17 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
     }
     folder = AddBackslash(folder);
     std::string said;
+    // A JSON Lines file lists the rule files on its first line; the lines
+    // made from the same data share that table.
+    std::map<std::string, json> tables;
+    for (auto& [doc, where] : docs)
+        if (const json* data = DataOf(doc); data && data->contains("files"))
+            tables.emplace(data->at("sha256").get<std::string>(), data->at("files"));
+    for (auto& [doc, where] : docs)
+        if (json* data = DataOf(doc); data && !data->contains("files"))
+            if (const auto it = tables.find(data->at("sha256").get<std::string>());
+                it != tables.end())
+                (*data)["files"] = it->second;
     if (docs.size() == 1)
         return RegenerateDocument(docs[0].Doc, file, folder, outPath, out, err, said);
     // JSON Lines: every character is made again, each line said for itself.

@@ -22,6 +22,8 @@ class SilentUi : public Ui {
     }
     void OpenPage(const std::string&) override {}
     void PreviewPage(const std::string&, const std::string&) override {}
+    void PreviewCards(const std::string&, const std::vector<std::string>&,
+                      const std::string&) override {}
     void OpenInEditor(const std::string&) override {}
     void Beep() override {}
     void ShowSplash(Game&) override {}

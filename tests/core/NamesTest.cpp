@@ -116,5 +116,39 @@ TEST(Homeworld, LayoutsEachTableAndItsModifiers) {
         // Port A and high population: never below "Average Stellar".
         {{.port = 2, .population = 12, .tech = 2}, "Tech Level: Average Stellar."},
     };
-    for (const auto& c : cases) EXPECT_TRUE(Contains(Homeworld(c.throws), c.part)) << c.part;
+    for (const auto& c : cases) {
+        const std::string text = Homeworld(c.throws);
+        EXPECT_TRUE(Contains(text, c.part)) << c.part;
+        EXPECT_TRUE(ReadHomeworld(text)) << text;  // every word has its code
+    }
+}
+
+// The codes of a profile, and no codes for text the generator never writes.
+TEST(Homeworld, CodesOfTheOneLineProfile) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Port: A, Size: Medium, Atmosphere: Standard, Hydrographics: Wet, Population: Mod, Law: "
+         "Mod, Tech Level: Pre-Stellar.",
+         "A22212-2"},
+        {"Port: X, Size: Asteroid, Atmosphere: Vacuum, Hydrographics: Desert, Population: Low, "
+         "Law: No, Tech Level: Pre-inustrial.",
+         "X00000-0"},
+        {"Port: E, Size: Large, Atmosphere: Exotic, Hydrographics: Waterworld, Population: High, "
+         "Law: Extreme, Tech Level: High Stellar.",
+         "E34324-4"},
+        {"", nullptr},
+        {"A fine world.", nullptr},
+        {"Port: Q, Size: Large, Atmosphere: Exotic, Hydrographics: Waterworld, Population: High, "
+         "Law: Extreme, Tech Level: High Stellar.",
+         nullptr},
+        {"Port: A, Size: Medium, Atmosphere: Standard, Hydrographics: Wet, Population: Mod, Law: "
+         "Mod, Tech Level: Pre-Stellar",  // cut short
+         nullptr},
+        {"Port: A, Size: Medium, Atmosphere: Standard, Hydrographics: Wet, Population: Extreme, "
+         "Law: Mod, Tech Level: Pre-Stellar.",  // another step's word
+         nullptr},
+    };
+    for (const auto& [text, profile] : cases) {
+        const auto codes = ReadHomeworld(text);
+        EXPECT_EQ(codes ? codes->Profile() : "none", profile ? profile : "none") << text;
+    }
 }

@@ -292,6 +292,34 @@ TEST(Cli, StatBlocksGoToStandardOutput) {
     EXPECT_NE(text.output.find("3 characters generated, seed 5."), std::string::npos);
 }
 
+// "Print stat blocks" in the Show menu shows a batch folder's sheet (the
+// terminal prints it as text), and says what any other folder lacks.
+TEST(Cli, PrintStatBlocksTakesOnlyABatchFolder) {
+    TempDir work;
+    const std::string data = " --data '" + SampleDataDir() + "'";
+    for (const char* folder : {"npcs", "old"})
+        ASSERT_EQ(
+            Cli("--auto --count 2 --seed 5 --out " + std::string(folder) + data, "", work).status,
+            0);
+    std::filesystem::remove(work.Path() + "old/cards.htm");
+    std::filesystem::create_directories(work.Path() + "odd/cards.htm");
+    std::filesystem::create_directories(work.Path() + "empty");
+    std::ofstream(work.Path() + "empty/cards.htm") << "<html>no cards</html>";
+    const std::pair<std::string, std::string> cases[] = {
+        {"npcs", "Seed 6\n(end of the preview; nothing was saved)"},
+        {"old", "old holds a batch but no stat-block sheet (cards.htm;"},
+        {"odd", "cannot read odd/cards.htm: it is a folder"},
+        {"empty", "empty/cards.htm holds no stat block"},
+        {".", ". holds no batch of characters"},
+        {"missing", "missing is not a folder"},
+    };
+    std::string input;
+    for (const auto& [folder, said] : cases) input += "10\n8\n" + folder + "\n";
+    const Shown run = Cli(data, input + "14\n", work, "C", "COLUMNS=200");
+    EXPECT_EQ(run.status, 0) << run.output;
+    for (const auto& [folder, said] : cases) EXPECT_TRUE(Has(run, said)) << said << run.output;
+}
+
 // The terminal starts on the sample data; its race list is set in columns
 // to the terminal's width: several races a line on a wide terminal, one on
 // a narrow one. (Choose race (1), pick 1; the option sets (9), back (0);

@@ -5,6 +5,8 @@
 #include "DesktopTest.h"
 #include "OffscreenScreen.h"
 #include "ask/Question.h"
+#include "batch/Batch.h"
+#include "batch/StatBlockSheet.h"
 #include "model/Display.h"
 #include "startup/Settings.h"
 #include "ui/WindowPlaces.h"
@@ -244,6 +246,75 @@ class WindowsTest : public DesktopTest {
         QVERIFY(pdf.read(5) == "%PDF-");
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"hugo.pdf"});
         QVERIFY(!preview.SavePdf(out.path() + "/missing/hugo.pdf").isEmpty());
+    }
+
+    // "Print stat blocks": a batch folder's sheet printed to PDF holds at
+    // least four cards a page, each whole on one page (its UPP line and its
+    // seed together); a folder without a batch is said.
+    void printStatBlocksKeepsEveryCardWhole() {
+        QTemporaryDir out;
+        BatchOptions options;
+        options.Count = 40;
+        options.Seed = 500;
+        options.DataDir = ORRIMAR_SOURCE_DIR "/data/";
+        options.OutDir = S(out.path()) + "/npcs";
+        std::ostringstream log;
+        std::vector<BatchCharacter> made;
+        QCOMPARE(RunBatch(options, log, &made), 0);
+        const auto choose = [this](const QString& folder) {
+            WhenOpen("OpenFile", [folder](QWidget* window) {
+                auto* dialog = qobject_cast<QFileDialog*>(window);
+                dialog->setDirectory(folder);
+                static_cast<QDialog*>(dialog)->accept();
+            });
+        };
+        const QString pdf = out.path() + "/cards.pdf";
+        QString failed = "not shown";
+        choose(out.path() + "/npcs");
+        WhenOpen("Preview", [&](QWidget* preview) {
+            failed = static_cast<PreviewDialog*>(preview)->SavePdf(pdf);
+            preview->close();
+        });
+        PrintStatBlocks(g);
+        QCOMPARE(failed, QString());
+
+        QString said;
+        choose(out.path());
+        WhenOpen("", [&](QWidget* box) {
+            said = static_cast<QMessageBox*>(box)->text();
+            box->close();
+        });
+        PrintStatBlocks(g);
+        QVERIFY2(said.contains("holds no batch"), qPrintable(said));
+
+        const auto run = [](const QString& program, const QStringList& args) {
+            QProcess process;
+            process.start(program, args);
+            return process.waitForFinished() ? QString::fromUtf8(process.readAllStandardOutput())
+                                             : QString();
+        };
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("no pdftotext installed (scripts/setup.sh installs poppler-utils)");
+        const auto pages = QRegularExpression("Pages:\\s+(\\d+)").match(run("pdfinfo", {pdf}));
+        QVERIFY(pages.hasMatch());
+        const int count = pages.captured(1).toInt();
+        QVERIFY2(count >= 2 && count <= 10, qPrintable(pages.captured(0)));
+        QStringList text;
+        for (int page = 1; page <= count; ++page)
+            text.push_back(run("pdftotext",
+                               {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"})
+                               .simplified());
+        for (const BatchCharacter& c : made) {
+            const QString head = Q("UPP " + c.Upp + ", age " + std::to_string(c.Age));
+            const QRegularExpression tail(QString("Seed %1\\b").arg(c.Seed));
+            int found = 0;
+            for (const QString& page : text)
+                if (page.contains(tail)) {
+                    ++found;
+                    QVERIFY2(page.contains(head), qPrintable(Q(c.Name) + " split across pages"));
+                }
+            QCOMPARE(found, 1);
+        }
     }
 };
 

@@ -89,6 +89,10 @@ class ScriptedUi : public Ui {
     void PreviewPage(const std::string& html, const std::string& name) override {
         shown.push_back({"preview", html, name});
     }
+    void PreviewCards(const std::string& html, const std::vector<std::string>&,
+                      const std::string& name) override {
+        shown.push_back({"preview", html, name});
+    }
     void OpenInEditor(const std::string& path) override { editorOpened.push_back(path); }
     void Beep() override { ++beeps; }
     void ShowSplash(Game&) override { splash = true; }

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "batch/StatBlockSheet.h"
 #include "model/Game.h"
 #include "model/Text.h"
 #include "model/Throws.h"
@@ -458,7 +459,8 @@ void ConsoleUi::RunMainWindow(Game& g) {
                     {"All services for race", ShowAllServicesForRace},
                     {"All branches for service", ShowAllBranchesForService},
                     {"Cascades listing", ShowCascadesListing},
-                    {"Statistics", [this](Game& game) { ShowStatistics(game); }}};
+                    {"Statistics", [this](Game& game) { ShowStatistics(game); }},
+                    {"Print stat blocks", PrintStatBlocks}};
                 if (TestPlanOffered())
                     listings.push_back({"Test Plan", [](Game& game) { RunTestPlan(game); }});
                 PrintTitle("Show");
@@ -503,12 +505,18 @@ void ConsoleUi::ShowAbout(Game& g) {
 }
 
 std::optional<std::string> ConsoleUi::OpenFileDialog(const FileDialogRequest& request) {
-    PrintTitle(request.FilterDescription + " (" + request.FilterPattern + ")");
     std::error_code ec;
     const std::string here = std::filesystem::current_path(ec).string();
-    Say("Type the path of the file (" + request.FileName + ", say) and press Enter" +
-        (ec ? std::string() : "; a path not starting with / starts from " + here) +
-        ". An empty line cancels.");
+    const std::string from =
+        ec ? std::string() : "; a path not starting with / starts from " + here;
+    if (request.Folder) {
+        PrintTitle(request.Title);
+        Say("Type the path of the folder and press Enter" + from + ". An empty line cancels.");
+    } else {
+        PrintTitle(request.FilterDescription + " (" + request.FilterPattern + ")");
+        Say("Type the path of the file (" + request.FileName + ", say) and press Enter" + from +
+            ". An empty line cancels.");
+    }
     out_ << "> " << std::flush;
     std::string answer = Trim(ReadLine());
     if (answer.empty()) return std::nullopt;

@@ -46,6 +46,11 @@ class ConsoleUi : public Ui {
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
     void OpenPage(const std::string& path) override;
     void PreviewPage(const std::string& html, const std::string& name) override;
+    // The sheet as the preview shows a page: the terminal prints no pages.
+    void PreviewCards(const std::string& html, const std::vector<std::string>&,
+                      const std::string& name) override {
+        PreviewPage(html, name);
+    }
     void OpenInEditor(const std::string& path) override;
     void Beep() override;
     void ShowSplash(Game& g) override;

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "batch/StatBlockSheet.h"
 #include "model/Game.h"
 #include "output/Listings.h"
 #include "output/TestPlan.h"
@@ -68,7 +69,8 @@ Form1::Form1(Game& g) : g_(g) {
         {"All races", ShowAllRaces},
         {"All services for race", ShowAllServicesForRace},
         {"All branches for service", ShowAllBranchesForService},
-        {"Cascades listing", ShowCascadesListing}};
+        {"Cascades listing", ShowCascadesListing},
+        {"Print stat blocks", PrintStatBlocks}};
     for (const auto& [caption, listing] : listings)
         show->addAction(caption, this, [this, listing] { Act([this, listing] { listing(g_); }); });
     show->addAction("Statistics...", this, [this] {

@@ -15,6 +15,7 @@
 
 #include "output/SaveDialog.h"
 #include "startup/Files.h"
+#include "ui/qt/CardSheet.h"
 #include "ui/qt/Dialogs.h"
 #include "ui/qt/Keys.h"
 #include "ui/qt/QtUi.h"
@@ -22,8 +23,9 @@
 
 namespace orrimar {
 
-PreviewDialog::PreviewDialog(QWidget* parent, const QString& html, const QString& name)
-    : QDialog(parent), html_(html), name_(name) {
+PreviewDialog::PreviewDialog(QWidget* parent, const QString& html, const QString& name,
+                             const QStringList& cards)
+    : QDialog(parent), html_(html), name_(name), cards_(cards) {
     setObjectName("Preview");
     auto* layout = new QVBoxLayout(this);
     page_ = new QTextBrowser;
@@ -65,7 +67,14 @@ void PreviewDialog::Print() {
     printer.setDocName(windowTitle());
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    page_->print(&printer);
+    PaintOn(printer);
+}
+
+void PreviewDialog::PaintOn(QPagedPaintDevice& device) {
+    if (cards_.isEmpty())
+        page_->print(&device);
+    else
+        PaintCards(device, cards_);
 }
 
 void PreviewDialog::AskAndSavePdf() {
@@ -92,7 +101,7 @@ QString PreviewDialog::SavePdf(const QString& path) {
         QPdfWriter writer(&buffer);
         writer.setTitle(windowTitle());
         writer.setCreator("Orrimar Character Generator");
-        page_->print(&writer);
+        PaintOn(writer);
     }
     const std::string failed =
         WriteFileAtomic(QFile::encodeName(path).toStdString(), buffer.data().toStdString());

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
+
+class QPagedPaintDevice;
 
 class QTextBrowser;
 
@@ -13,8 +16,11 @@ class PreviewDialog : public QDialog {
     Q_OBJECT
   public:
     // `html` is the page as it would be saved; `name` the PDF's proposed
-    // file name without extension (may be empty).
-    PreviewDialog(QWidget* parent, const QString& html, const QString& name);
+    // file name without extension (may be empty). With `cards` (a sheet's
+    // cards, each one's HTML), the print and the PDF are those cards, laid
+    // out by PaintCards; the screen shows the page.
+    PreviewDialog(QWidget* parent, const QString& html, const QString& name,
+                  const QStringList& cards = {});
     // The page shown, as given.
     const QString& Html() const { return html_; }
     // Writes the page as PDF to `path` (through a temporary file beside
@@ -24,8 +30,11 @@ class PreviewDialog : public QDialog {
   private:
     void Print();
     void AskAndSavePdf();
+    // The page, or the cards, onto `device`.
+    void PaintOn(QPagedPaintDevice& device);
     QString html_;
     QString name_;
+    QStringList cards_;
     QTextBrowser* page_;
 };
 

@@ -246,10 +246,10 @@ std::optional<std::string> QtUi::OpenFileDialog(const FileDialogRequest& request
                          : Q(request.InitialFolder);
     QString filter = Q(request.FilterDescription) + " (" + Q(request.FilterPattern) + " " +
                      Q(request.FilterPattern).toUpper() + ")";
-    QFileDialog dialog(Parent(), Q(request.Title), folder, filter);
+    QFileDialog dialog(Parent(), Q(request.Title), folder, request.Folder ? QString() : filter);
     dialog.setObjectName("OpenFile");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(request.Folder ? QFileDialog::Directory : QFileDialog::ExistingFile);
     // The proposed file is selected as it is spelt on disk ("imperial.eri"
     // finds IMPERIAL.ERI), in the first folder and in each one entered, so
     // Open takes it at once; a folder without it proposes nothing.
@@ -298,6 +298,14 @@ void QtUi::OpenPage(const std::string& path) {
 
 void QtUi::PreviewPage(const std::string& html, const std::string& name) {
     PreviewDialog preview(Parent(), Q(html), Q(name));
+    preview.exec();
+}
+
+void QtUi::PreviewCards(const std::string& html, const std::vector<std::string>& cards,
+                        const std::string& name) {
+    QStringList fragments;
+    for (const std::string& card : cards) fragments.push_back(Q(card));
+    PreviewDialog preview(Parent(), Q(html), Q(name), fragments);
     preview.exec();
 }
 

@@ -39,6 +39,8 @@ class QtUi : public Ui {
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
     void OpenPage(const std::string& path) override;
     void PreviewPage(const std::string& html, const std::string& name) override;
+    void PreviewCards(const std::string& html, const std::vector<std::string>& cards,
+                      const std::string& name) override;
     void OpenInEditor(const std::string& path) override;
     void Beep() override;
     void ShowSplash(Game& g) override;
