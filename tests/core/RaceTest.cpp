@@ -104,15 +104,6 @@ TEST(RaceFile, NumbersOutsideTheirRangeAreRefused) {
     }
 }
 
-namespace {
-// The race's psionic talent throws 1..n.
-std::vector<int> Throws(const Game& g, int n) {
-    std::vector<int> out;
-    for (int i = 1; i <= n; ++i) out.push_back(g.PsiTalent[i].RaceThrow);
-    return out;
-}
-}  // namespace
-
 TEST(RaceList, LoadingRacesSetsThrowsServicesAndTheVilaniMenu) {
     TestGame t;
     TempDir data;
@@ -127,7 +118,10 @@ TEST(RaceList, LoadingRacesSetsThrowsServicesAndTheVilaniMenu) {
     EXPECT_EQ(std::tie(t.g.RaceList.Entries[1].Key, t.g.RaceList.Selected, t.g.Race.Name),
               std::make_tuple("b.eri", 0, "Alpha (type 1)"));
     // "5A0O" and a blank: 5, 10, then -99 for "0", "O" and the blank.
-    EXPECT_EQ(Throws(t.g, 5), (std::vector<int>{5, 10, -99, -99, -99}));
+    const auto& psi = t.g.PsiTalent;
+    EXPECT_EQ(std::tie(psi[1].RaceThrow, psi[2].RaceThrow, psi[3].RaceThrow, psi[4].RaceThrow,
+                       psi[5].RaceThrow),
+              std::make_tuple(5, 10, -99, -99, -99));
     ASSERT_EQ(t.g.ServiceList.Entries.size(), 2u);
     EXPECT_EQ(std::tie(t.g.ServiceList.Entries[0].Key, t.g.ServiceList.Entries[1].Display),
               std::make_tuple("ARMY.SRV", "Navy"));
@@ -140,7 +134,7 @@ TEST(RaceList, LoadingRacesSetsThrowsServicesAndTheVilaniMenu) {
     SelectRace(t.g, 1);
     EXPECT_FALSE(t.g.Form1.VilaniEnabled);
     EXPECT_TRUE(t.g.ServiceList.Entries.empty());  // "[FILES]" at the end of the file
-    EXPECT_EQ(Throws(t.g, 6), std::vector<int>(6, 0));
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(psi[i].RaceThrow, 0);
     SelectRace(t.g, 0);
     EXPECT_EQ(t.g.Form1.VilaniLevel, 0);  // 'Normal Human' ticked again
 }
