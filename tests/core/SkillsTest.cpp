@@ -15,11 +15,8 @@ namespace {
 struct SkillGame : TestGame {
     SkillGame() {
         g.Race.NumStats = 6;
-        const char* names[] = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
-        for (int i = 1; i <= 6; ++i) {
-            g.Race.StatName[i] = names[i];
-            g.Character.Stats[i] = 7;
-        }
+        g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+        g.Character.Stats = {0, 7, 7, 7, 7, 7, 7};
         g.Race.Cascade.Edit().Count = 0;
         g.Service.Cascade.Edit().Count = 0;
         SetStd({"SPACE COMBAT/Gunnery/Ship Tactics", "SPACE/Pilot/Navigation",
