@@ -15,23 +15,14 @@ using namespace orrimar;
 namespace {
 struct DisplayGame : TestGame {
     DisplayGame() {
-        g.Race.Name = "Humans";
-        g.Race.NumStats = 2;
-        g.Race.StatName[1] = "STR";
-        g.Race.StatName[2] = "DEX";
-        g.Race.YearsPerTerm = 2;
-        g.Service.Name = "Army";
-        g.Service.BranchName = "Infantry";
-        g.Service.RankCode[1] = " E1 ";
-        g.Service.RankName[1] = "Private ";
+        auto& r = g.Race;
         auto& c = g.Character;
-        c.Stats[1] = 0;
-        c.Stats[2] = 33;
-        c.Rank = 1;
-        c.CurTerm = 1;
-        c.TermLog[1].Title = "Army Infantry";
-        c.TechLevel = 12;
-        c.Age = 18;
+        std::tie(r.Name, r.NumStats, r.StatName[1], r.StatName[2], r.YearsPerTerm) =
+            std::tuple("Humans", 2, "STR", "DEX", 2);
+        std::tie(g.Service.Name, g.Service.BranchName, g.Service.RankCode[1],
+                 g.Service.RankName[1]) = std::tuple("Army", "Infantry", " E1 ", "Private ");
+        std::tie(c.Stats[1], c.Stats[2], c.Rank, c.CurTerm, c.TermLog[1].Title, c.TechLevel,
+                 c.Age) = std::tuple(0, 33, 1, 1, "Army Infantry", 12, 18);
     }
     // The character shown afresh: the term window's label `n`.
     std::string Shown(int n, const std::string& text = "") {
