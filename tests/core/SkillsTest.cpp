@@ -197,10 +197,7 @@ TEST(AddSkill, LevelSixCapAsksExceptForSatisfactionAndNewSkills) {
 
 TEST(AddSkill, RollAgainMakesAFreshSkillTableRoll) {
     SkillGame t;
-    t.g.Service.SkillTable.Edit(1).Title = "Only";
-    t.g.Service.SkillTable.Edit(1).Eli[1] = "Eli      All";
-    t.g.Service.SkillTable.Edit(1).Max = 1;
-    t.g.Service.SkillTable.Edit(1).Entry[1] = "Admin";
+    t.g.Service.SkillTable.Edit(1) = {"Only", {"", "Eli      All"}, {}, 1, {"", "Admin"}};
     AddSkill(t.g, "Pilot-6");
     t.ui.Answer({"Y", "1"});  // roll again; choose the only table
     t.dice.Push({4});
