@@ -133,9 +133,8 @@ TEST(AcademicCourse, GainsStopAtTheSpeciesMaximumAndAreNeverTakenBack) {
     for (const bool over15 : {false, true}) {
         SCOPED_TRACE(over15);
         Bench b("ARMY");
-        b.c.Stats[5] = 14;
-        b.c.Options[OptForceAcademic] = OptOn;
-        b.c.Options[OptStatsOver15] = over15 ? OptOn : OptOff;
+        std::tie(b.c.Stats[5], b.c.Options[OptForceAcademic], b.c.Options[OptStatsOver15]) =
+            std::tuple(14, OptOn, over15 ? OptOn : OptOff);
         b.g.Service.Academic = {"", "College"};
         b.t.dice.Push(6);           // education gain 6 - 2 = 4
         b.t.ui.Answer({"1", "N"});  // College; no OTC

@@ -9,6 +9,7 @@
 #include "career/Driver.h"
 #include "model/Display.h"
 #include "model/Skills.h"
+#include "model/Text.h"
 #include "output/BuiltInResume.h"
 #include "output/Resume.h"
 #include "startup/Files.h"
@@ -22,6 +23,12 @@
 using namespace orrimar;
 
 namespace {
+
+// Whether `text` holds `part` (from `from` on), printing the text when not.
+testing::AssertionResult Holds(const std::string& text, const std::string& part, size_t from = 0) {
+    if (text.find(part, from) != std::string::npos) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "\"" << part << "\" in:\n" << text.substr(from);
+}
 
 // A terminal reading `input`.
 struct Terminal {
@@ -59,9 +66,7 @@ TEST(ConsoleUi, TheEndOfInputNamesTheQuestionAndIsNotASuccess) {
     } catch (const ProgramExit& exit) {
         EXPECT_EQ(exit.Code, EndOfInputStatus);
     }
-    EXPECT_NE(term.out.str().find("(end of input at \"Change Service from Army\")"),
-              std::string::npos)
-        << term.out.str();
+    EXPECT_TRUE(Holds(term.out.str(), "(end of input at \"Change Service from Army\")"));
 }
 
 // An existing file is replaced only when the user says so, or for the
@@ -76,11 +81,10 @@ TEST(ConsoleUi, SavingOverAnExistingFileAsksFirst) {
     Terminal asked("\n2\n" + dir.Path() + "OTHER\n"), sure("\n");
     asked.ui.SetScreen(1000, 24, false);  // the question on one line, however long the folder
     EXPECT_EQ(asked.ui.SaveFileDialog(request), dir.Path() + "OTHER.htm");
-    EXPECT_NE(asked.out.str().find("HERO.htm already exists. Do you want to replace it?"),
-              std::string::npos);
+    EXPECT_TRUE(Holds(asked.out.str(), "HERO.htm already exists. Do you want to replace it?"));
     sure.ui.AssumeYes(true);
     EXPECT_EQ(sure.ui.SaveFileDialog(request), dir.Path() + "HERO.htm");
-    EXPECT_EQ(sure.out.str().find("already exists"), std::string::npos);
+    EXPECT_FALSE(Holds(sure.out.str(), "already exists"));
 }
 
 TEST(BatchPages, EveryCharacterHasAPageOfItsOwn) {
@@ -144,8 +148,8 @@ TEST(FinalMenu, PreviewShowsThePageAsSavedAndWritesNothing) {
     TempDir out;
     ASSERT_EQ(WriteResume(t.g, out.Path() + "page.htm", ResumeLayout::BuiltIn()), "");
     EXPECT_EQ(previewed, out.Read("page.htm"));
-    EXPECT_NE(previewed.find(t.g.Character.Homeworld), std::string::npos);
-    EXPECT_NE(previewed.find("seed 4242, Orrimar "), std::string::npos);
+    EXPECT_TRUE(Holds(previewed, t.g.Character.Homeworld));
+    EXPECT_TRUE(Holds(previewed, "seed 4242, Orrimar "));
 }
 
 // The terminal prints that page as text: no tags, entities decoded, every
@@ -161,9 +165,9 @@ TEST(ConsoleUi, PreviewPrintsThePageAsText) {
     const std::string page = shown.substr(start, end - start);
     for (const char* part : {"Astrovane Character Resume", "Line Fleet", "Skills: Pilot-1", "Hits",
                              "Bank balance: Cr", "Homeworld codes:", "Generated on"})
-        EXPECT_NE(page.find(part), std::string::npos) << part << "\n" << page;
-    EXPECT_EQ(page.find('<'), std::string::npos) << page;
-    EXPECT_EQ(page.find("&amp;"), std::string::npos) << page;
+        EXPECT_TRUE(Holds(page, part));
+    EXPECT_FALSE(Holds(page, "<"));
+    EXPECT_FALSE(Holds(page, "&amp;"));
     for (const auto& line : Lines(page)) EXPECT_LE(line.size(), 60u) << line;
 }
 
@@ -217,17 +221,15 @@ TEST(ConsoleUi, SkillTablesPrintWithoutRunsOfBlankLines) {
               "Personal Development   Service Skills\n"
               "  1 +1 Str               1 Pilot\n"
               "  2 Brawling             2 Medic\n");
-    EXPECT_NE(shown.find(" 3 Select for me, please!", start), std::string::npos) << shown;
-    EXPECT_EQ(shown.find("have changed"), std::string::npos) << shown;
+    EXPECT_TRUE(Holds(shown, " 3 Select for me, please!", start));
+    EXPECT_FALSE(Holds(shown, "have changed"));
     t.g.Form2.Button[3] = t.g.Form2.Button[2];
     t.g.Form2.Button[2] = {"Advanced Education", "S3", true};
     const size_t before = t.out.str().size();
     EXPECT_EQ(t.ui.ChooseSkillTable(t.g, t.g.Form2), 2);
-    EXPECT_NE(t.out.str().find("The tables have changed since the last roll: Service Skills is "
-                               "now 3.",
-                               before),
-              std::string::npos)
-        << t.out.str().substr(before);
+    EXPECT_TRUE(Holds(t.out.str(),
+                      "The tables have changed since the last roll: Service Skills is now 3.",
+                      before));
     // Tables too wide to stand side by side come one under the other.
     EXPECT_EQ(
         SideBySide({{"Personal Development", "  1 +1 Str"}, {"Service Skills"}}, 30),
@@ -247,7 +249,7 @@ TEST(ConsoleUi, LongListsAreSetInColumns) {
         const std::vector<std::string_view> views(choices.begin(), choices.end());
         EXPECT_EQ(term.ui.PickOne(views, "Which?"), 3);
         const std::string shown = term.out.str();
-        EXPECT_NE(shown.find(expected), std::string::npos) << shown;
+        EXPECT_TRUE(Holds(shown, expected));
         for (const auto& line : Lines(shown)) EXPECT_LE(line.size(), size_t(width)) << line;
     }
     EXPECT_EQ(InColumns({"a", "bb", "c"}, 80), (std::vector<std::string>{"a    bb   c"}));
@@ -267,13 +269,11 @@ TEST(ConsoleUi, HistoryIsPagedOnlyForAPerson) {
         t.g.TermWindow.Button[1] = {"Carry on", true};
         EXPECT_EQ(t.ui.AskTerm(t.g), "1");
         const std::string shown = t.out.str();
-        EXPECT_EQ(shown.find("-- more") != std::string::npos, person) << shown;
-        EXPECT_EQ(shown.find("Year 30") != std::string::npos, !person) << shown;
-        if (person) {
-            EXPECT_NE(shown.find("(22 more lines not shown)"), std::string::npos);
-        }
+        EXPECT_EQ(Contains(shown, "-- more"), person) << shown;
+        EXPECT_EQ(Contains(shown, "Year 30"), !person) << shown;
+        EXPECT_EQ(Contains(shown, "(22 more lines not shown)"), person) << shown;
         // The question comes again under the history.
-        EXPECT_NE(shown.find(" 1 Carry on", shown.find("Year 8")), std::string::npos) << shown;
+        EXPECT_TRUE(Holds(shown, " 1 Carry on", shown.find("Year 8")));
     }
 }
 
@@ -286,8 +286,8 @@ TEST(ConsoleUi, ExitAsksFirst) {
         saved.g.Saved = true;
         saved.g.TermWindow.Button[1] = {"Save as HTML", true};
         EXPECT_THROW(saved.ui.AskTerm(saved.g), ProgramExit);
-        EXPECT_NE(saved.out.str().find(ExitSavedQuestion), std::string::npos) << saved.out.str();
-        EXPECT_EQ(saved.out.str().find("lose"), std::string::npos) << saved.out.str();
+        EXPECT_TRUE(Holds(saved.out.str(), ExitSavedQuestion));
+        EXPECT_FALSE(Holds(saved.out.str(), "lose"));
     }
     TerminalGame t("q\n\nq\ny\n");
     t.g.TermWindow.Button[1] = {"Carry on", true};
@@ -300,9 +300,9 @@ TEST(ConsoleUi, ExitAsksFirst) {
     const std::string shown = t.out.str();
     const size_t first = shown.find("Exit and lose this character?");
     ASSERT_NE(first, std::string::npos) << shown;
-    EXPECT_NE(shown.find("(empty answer: No)"), std::string::npos);
-    EXPECT_NE(shown.find(" 1 Carry on", first), std::string::npos) << "the question again";
-    EXPECT_NE(shown.find("Exit and lose this character?", first + 1), std::string::npos);
+    EXPECT_TRUE(Holds(shown, "(empty answer: No)"));
+    EXPECT_TRUE(Holds(shown, " 1 Carry on", first));
+    EXPECT_TRUE(Holds(shown, "Exit and lose this character?", first + 1));
 }
 
 // Every message and question is wrapped at blanks to the terminal's width,
@@ -321,8 +321,7 @@ TEST(ConsoleUi, EveryTextIsWrappedToTheWidth) {
         t.ui.AskTerm(t.g);
         const std::string shown = t.out.str();
         for (const auto& line : Lines(shown)) EXPECT_LE(line.size(), width) << line;
-        for (const char* cut : {"Orrima\n", "procee\n"})
-            EXPECT_EQ(shown.find(cut), std::string::npos) << cut << "\n" << shown;
+        for (const char* cut : {"Orrima\n", "procee\n"}) EXPECT_FALSE(Holds(shown, cut));
     }
     EXPECT_EQ(WrappedText("  one two three\nfits\n\n", 10), "  one two\n  three\nfits\n\n");
     EXPECT_EQ(WrappedText("a  b", 10), "a  b");
@@ -343,6 +342,6 @@ TEST(ConsoleUi, APickListOfOneOffersNoAll) {
     term.ui.PickList(t.g, list);
     EXPECT_EQ(PickListSelection(list).size(), 1u);
     const std::string shown = term.out.str();
-    EXPECT_EQ(shown.find("a = All"), std::string::npos) << shown;
-    EXPECT_NE(shown.find("An empty line is OK and takes it"), std::string::npos) << shown;
+    EXPECT_FALSE(Holds(shown, "a = All"));
+    EXPECT_TRUE(Holds(shown, "An empty line is OK and takes it"));
 }

@@ -2,6 +2,9 @@
 // choices, restart, stepping back before mustering out, and a whole career.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
 #include "career/Driver.h"
 #include "model/Skills.h"
 #include "model/Text.h"
@@ -40,6 +43,13 @@ std::vector<std::string> Service(int reenlist, const std::string& assignment = "
 // Every career starts with the academic question; the test service offers
 // no course, so its one choice is "No academic studies before enlistment"
 // (the "1" that opens every script below).
+// Skill levels of `names`, in order.
+std::vector<int> Levels(Game& g, const std::vector<std::string>& names) {
+    std::vector<int> out;
+    for (const auto& name : names) out.push_back(GetSkillLevel(g, name));
+    return out;
+}
+
 struct DriverGame : TestGame {
     TempDir data;
     explicit DriverGame(int years = 2, int reenlist = 2, const std::string& race = "Humans",
@@ -53,6 +63,23 @@ struct DriverGame : TestGame {
         Pick(race, "Test Service", "Branch one");
         g.Character.Options[OptAutoGen] = OptOn;
         dice.SetFallback(true);
+    }
+    // Runs the main process: the first main-window visit calls `first` and
+    // accepts, the second calls `second` and ends the program.
+    void TwoVisits(const std::function<void(Game&)>& first,
+                   const std::function<void(Game&)>& second) {
+        int visits = 0;
+        ui.onMainWindow = [&](Game& game) {
+            if (++visits == 1) {
+                first(game);
+                ASSERT_TRUE(Form1Accept(game));
+                return;
+            }
+            second(game);
+            throw ProgramExit{0};
+        };
+        EXPECT_THROW(MainProcess(g), ProgramExit);
+        EXPECT_EQ(visits, 2);
     }
     std::vector<std::string> TermQuestions() const {
         std::vector<std::string> out;
@@ -71,16 +98,11 @@ TEST(NextYear, RollsOverIntoTheNextTermWithTheAge) {
     c.CurLine = 0;
     c.PromotedThisTerm = 1;
     for (int i = 0; i < 4; ++i) NextYear(t.g);
-    EXPECT_EQ(c.CurTerm, 1);
-    EXPECT_EQ(c.CurLine, 4);
-    EXPECT_EQ(c.Age, 18 + 4);
+    EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.Age), std::make_tuple(1, 4, 18 + 4));
     EXPECT_TRUE(Contains(t.g.TermWindow.Log, "End of term 1 ---------------------------"));
     NextYear(t.g);
-    EXPECT_EQ(c.CurTerm, 2);
-    EXPECT_EQ(c.CurLine, 1);
-    EXPECT_EQ(c.Age, 4 + 18 + 1);
-    EXPECT_EQ(c.PromotedThisTerm, 0);
-    EXPECT_EQ(c.TermLog[2].Title, "Branch one");
+    EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.Age, c.PromotedThisTerm, c.TermLog[2].Title),
+              std::make_tuple(2, 1, 4 + 18 + 1, 0, "Branch one"));
     c.Stats[3] = -1;
     NextYear(t.g);
     EXPECT_TRUE(t.ui.SawMessage("has technically died of old age"));
@@ -92,9 +114,7 @@ TEST(NextYear, TheRecordsEndStopsTheCareer) {
     c.CurTerm = 100;
     c.CurLine = 2;
     NextYear(t.g);
-    EXPECT_TRUE(t.g.CareerFull);
-    EXPECT_EQ(c.CurTerm, 100);
-    EXPECT_EQ(c.CurLine, 2);
+    EXPECT_EQ(std::tie(t.g.CareerFull, c.CurTerm, c.CurLine), std::make_tuple(true, 100, 2));
 }
 
 TEST(CareerStart, DefaultSkillsAndRaceGrants) {
@@ -102,18 +122,15 @@ TEST(CareerStart, DefaultSkillsAndRaceGrants) {
         DriverGame t(2, 2, "Human barbarians", 5);
         t.ui.Answer({"1", "3", "1"});  // muster out after term 1; financial table
         ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
-        EXPECT_EQ(GetSkillLevel(t.g, "Dagger"), 0);
-        EXPECT_EQ(GetSkillLevel(t.g, "Car"), -1);
-        EXPECT_EQ(GetSkillLevel(t.g, "Vacc Suit"), -1);
-        EXPECT_EQ(GetSkillLevel(t.g, "Computer"), 0);
-        EXPECT_EQ(GetSkillLevel(t.g, "Admin"), 2);  // two skill-table rolls at the start
+        // Admin-2: two skill-table rolls at the start.
+        EXPECT_EQ(Levels(t.g, {"Dagger", "Car", "Vacc Suit", "Computer", "Admin"}),
+                  (std::vector<int>{0, -1, -1, 0, 2}));
     }
     {
         DriverGame t(2, 2, "Lion folk", 6);
         t.ui.Answer({"1", "3", "1", "1", "1", "1"});  // race 6 rolls more benefits
         ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
-        EXPECT_EQ(GetSkillLevel(t.g, "Computer"), -1);
-        EXPECT_EQ(GetSkillLevel(t.g, "Vacc Suit"), 0);
+        EXPECT_EQ(Levels(t.g, {"Computer", "Vacc Suit"}), (std::vector<int>{-1, 0}));
         const std::string& year = t.g.Character.TermLog[1].Lines[1];
         EXPECT_TRUE(Contains(year, "Rite of passage: ") && !Contains(year, "passage:  ")) << year;
     }
@@ -121,8 +138,7 @@ TEST(CareerStart, DefaultSkillsAndRaceGrants) {
         DriverGame t(2, 2, "Deep folk", 25);
         t.ui.Answer({"1", "3", "1"});
         ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
-        EXPECT_EQ(GetSkillLevel(t.g, "Waldo Ops"), 1);
-        EXPECT_EQ(GetSkillLevel(t.g, "TeeSuit"), 1);
+        EXPECT_EQ(Levels(t.g, {"Waldo Ops", "TeeSuit"}), (std::vector<int>{1, 1}));
         EXPECT_EQ(t.g.Character.Money, 900);  // race 25 keeps nine tenths
     }
     // A noble of race 4 starts commissioned where the service has ten ranks.
@@ -140,11 +156,9 @@ TEST(EndOfTerm, ReenlistPlaysAnotherTermAndMusteringStepsBack) {
     DriverGame t(2, 2);
     t.ui.Answer({"1", "1", "3", "1", "1"});  // re-enlist; muster out; two financial rolls
     ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
-    EXPECT_EQ(t.g.Character.CurTerm, 2);  // stepped back from term 3, year 1
-    EXPECT_EQ(t.g.Character.CurLine, 2);
-    EXPECT_EQ(t.g.Character.BenefitRolls, 2);
-    EXPECT_EQ(t.g.Character.Money, 2000);
-    EXPECT_EQ(t.g.Character.TermLog[2].Lines[2], "Patrol ");
+    const auto& c = t.g.Character;  // stepped back from term 3, year 1
+    EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.BenefitRolls, c.Money, c.TermLog[2].Lines[2]),
+              std::make_tuple(2, 2, 2, 2000, "Patrol "));
 }
 
 TEST(EndOfTerm, GoingBackFromMusteringOutKeepsTheYear) {
@@ -153,12 +167,10 @@ TEST(EndOfTerm, GoingBackFromMusteringOutKeepsTheYear) {
     t.ui.Answer({"1", "3", "5", "1", "3", "1", "1"});
     ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
     const auto& c = t.g.Character;
-    EXPECT_EQ(c.CurTerm, 2);
-    EXPECT_EQ(c.CurLine, 2);
     // Term 1 was not played again: two years in each term.
-    EXPECT_EQ(c.TermLog[1].Lines[1], "Patrol ");
-    EXPECT_EQ(c.TermLog[1].Lines[2], "Patrol ");
-    EXPECT_EQ(c.TermLog[2].Lines[1], "Patrol ");
+    EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.TermLog[1].Lines[1], c.TermLog[1].Lines[2],
+                       c.TermLog[2].Lines[1]),
+              std::make_tuple(2, 2, "Patrol ", "Patrol ", "Patrol "));
 }
 
 // Court-martial mode on raids in battle: every year ends in a death
@@ -176,15 +188,12 @@ TEST(EndOfTerm, ACareerEndedWithinAYearKeepsThatYear) {
     t.ui.Answer({"1", "1", "1"});  // no studies; the verdict's OK; one financial roll
     ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
     const auto& c = t.g.Character;
-    EXPECT_EQ(c.CurTerm, 1);
-    EXPECT_EQ(c.CurLine, 1);
+    EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.Pension, c.BenefitRolls),
+              std::make_tuple(1, 1, 0, 1));
     EXPECT_TRUE(Contains(c.TermLog[1].Lines[1], "Death sentence"));
     const auto terms = HistoryTerms(t.g);
     ASSERT_EQ(terms.size(), 1u);
-    ASSERT_EQ(terms[0].Years.size(), 1u);
-    EXPECT_EQ(terms[0].Years[0], c.TermLog[1].Lines[1]);
-    EXPECT_EQ(c.Pension, 0);
-    EXPECT_EQ(c.BenefitRolls, 1);
+    EXPECT_EQ(terms[0].Years, std::vector<std::string>{c.TermLog[1].Lines[1]});
 }
 
 // Going back from mustering out after the career ended offers only what is
@@ -226,58 +235,33 @@ TEST(EndOfTerm, AClosedWindowAsksAgain) {
 
 TEST(MainProcess, RestartGivesBackTheSnapshot) {
     DriverGame t(2, 2);
-    int visits = 0;
     CharacterRecord first;
-    t.ui.onMainWindow = [&](Game& g) {
-        ++visits;
-        if (visits == 1) {
-            first = g.Character;
-            ASSERT_TRUE(Form1Accept(g));
-            return;
-        }
-        EXPECT_EQ(g.Character, first);  // the moment the career began
-        EXPECT_EQ(g.Character.Skills[1].Name, "");
-        throw ProgramExit{0};
-    };
     t.ui.Answer({"1", "4"});  // "Restart with this character" at the end of term 1
-    EXPECT_THROW(MainProcess(t.g), ProgramExit);
-    EXPECT_EQ(visits, 2);
+    t.TwoVisits([&](Game& g) { first = g.Character; },
+                [&](Game& g) {
+                    EXPECT_EQ(g.Character, first);  // the moment the career began
+                    EXPECT_EQ(g.Character.Skills[1].Name, "");
+                });
 }
 
 // The main window shows the restarted character's own figures, not those
 // the finished career left behind.
 TEST(MainProcess, RestartShowsTheSnapshotsFigures) {
     DriverGame t(2, 2);
-    int visits = 0;
-    t.ui.onMainWindow = [&](Game& g) {
-        if (++visits == 1) {
-            g.Character.Stats = {0, 7, 8, 7, 7, 7, 7};
-            ASSERT_TRUE(Form1Accept(g));
-            return;
-        }
-        EXPECT_EQ(g.Form1.Hits, "66");
-        EXPECT_TRUE(Contains(g.Form1.StatsText, "DEX: 8"));
-        throw ProgramExit{0};
-    };
     t.ui.Answer({"1", "1", "4"});  // re-enlist, then restart at the end of term 2
     t.g.Form1.Hits = "81";         // what an earlier roll left on show
-    EXPECT_THROW(MainProcess(t.g), ProgramExit);
-    EXPECT_EQ(visits, 2);
+    t.TwoVisits([](Game& g) { g.Character.Stats = {0, 7, 8, 7, 7, 7, 7}; },
+                [](Game& g) {
+                    EXPECT_EQ(g.Form1.Hits, "66");
+                    EXPECT_TRUE(Contains(g.Form1.StatsText, "DEX: 8"));
+                });
 }
 
 TEST(MainProcess, FinalMenuSavesUntilRestarted) {
     DriverGame t(2, 2);
-    int visits = 0;
-    t.ui.onMainWindow = [&](Game& g) {
-        if (++visits == 1) {
-            ASSERT_TRUE(Form1Accept(g));
-            return;
-        }
-        throw ProgramExit{0};
-    };
     // Muster out, one financial roll, then a closed final menu and "Scrap and restart".
     t.ui.Answer({"1", "3", "1", "", "4"});
-    EXPECT_THROW(MainProcess(t.g), ProgramExit);
+    t.TwoVisits([](Game&) {}, [](Game&) {});
     const auto questions = t.TermQuestions();
     ASSERT_EQ(questions.size(), 4u);
     EXPECT_EQ(questions[3],

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <set>
+#include <tuple>
 
 #include "model/Generate.h"
 #include "support/TestGame.h"
@@ -49,15 +50,12 @@ TEST(Dice, RollStatKeepsTheBestDice) {
 TEST(Generate, FloorsTechLevelRankAndOptions) {
     TestGame t;
     SetRace(t.g, 1, {{1, -3}, {0, 0}, {0, 5}});
-    t.g.Character.Options[OptCapSkills] = OptOn;
-    t.g.Character.Options[RankCap] = 7;
-    t.g.Character.Skills[1] = {"Old skill", 3};
-    t.g.Character.Money = 500;
-    t.g.Service.PlusEdu[2] = 2;
-    t.g.Service.PlusEdu[3] = 1;
+    auto& c = t.g.Character;
+    std::tie(c.Options[OptCapSkills], c.Options[RankCap], c.Money) = std::tuple(OptOn, 7, 500);
+    c.Skills[1] = {"Old skill", 3};
+    std::tie(t.g.Service.PlusEdu[2], t.g.Service.PlusEdu[3]) = std::tuple(2, 1);
     t.dice.Push({1, 1, 6});  // STR: best of 1d6+1d6 = 1, -3 -> raised to 1; then TL die 6
     Generate(t.g);
-    const auto& c = t.g.Character;
     // No dice and no modifier stays 0; the old skills and money go, the options stay.
     EXPECT_EQ((std::array{+c.Stats[1], +c.Stats[2], +c.Stats[3], +c.TechLevel, +c.Rank, +c.Money,
                           +c.HitPoints, +t.g.Service.PlusEdu[2], t.g.Form1.Gauges[2].Max}),

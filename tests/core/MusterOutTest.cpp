@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "career/MusterOut.h"
@@ -41,11 +42,8 @@ TEST_F(MusterOutTest, BenefitRollsAndPension) {
                          Row{4, 13, 0, 1, 0, 0, 6, 4000}, Row{4, 15, 0, 1, 0, 0, 7, 4000},
                          Row{4, 13, 1, 1, 0, 1, 1, 0}, Row{3, 2, 0, 6, 0, 0, 6, 3000},
                          Row{3, 2, 0, 6, 1, 0, 7, 3000}, Row{3, 2, 1, 7, 1, 0, 3, 0}}) {
-        c.CurTerm = r.term;
-        c.Rank = r.rank;
-        c.CareerEnded = r.ended;
-        t.g.Race.Code = r.race;
-        c.Warranted = r.warrant;
+        std::tie(c.CurTerm, c.Rank, c.CareerEnded, t.g.Race.Code, c.Warranted) =
+            std::tie(r.term, r.rank, r.ended, r.race, r.warrant);
         c.TermLog[r.term].Lines[4] = r.invalid ? "Wounded; invalided out " : "";
         t.ui.Answer("5");
         EXPECT_FALSE(MusterOut(t.g));
@@ -89,8 +87,7 @@ TEST_F(MusterOutTest, ButtonsAndTables) {
 // short of overflow. "Take 3 cash" rolls the rest unasked: cash up to three
 // in all, then material. Named benefits are counted, in ten places at most.
 TEST_F(MusterOutTest, TakeThreeCashAndRollsPastTheTables) {
-    c.CurTerm = 7;
-    c.Rank = 9;
+    std::tie(c.CurTerm, c.Rank) = std::tuple(7, 9);
     c.Skills[3] = {"Gambling", 1};
     t.g.Service.Cash[7] = 2000000000;
     t.g.Service.Material.Edit()[7] = "Yacht share";

@@ -115,29 +115,26 @@ TEST(RaceList, LoadingRacesSetsThrowsServicesAndTheVilaniMenu) {
     t.g.DataLoc = data.Path();
     ListRaces(t.g);
     ASSERT_EQ(t.g.RaceList.Entries.size(), 2u);
-    EXPECT_EQ(t.g.RaceList.Entries[1].Key, "b.eri");
-    EXPECT_EQ(t.g.RaceList.Selected, 0);
-    EXPECT_EQ(t.g.Race.Name, "Alpha (type 1)");
-    EXPECT_EQ(t.g.PsiTalent[1].RaceThrow, 5);
-    EXPECT_EQ(t.g.PsiTalent[2].RaceThrow, 10);
-    EXPECT_EQ(t.g.PsiTalent[3].RaceThrow, -99);  // "0"
-    EXPECT_EQ(t.g.PsiTalent[4].RaceThrow, -99);  // "O"
-    EXPECT_EQ(t.g.PsiTalent[5].RaceThrow, -99);  // blank
+    EXPECT_EQ(std::tie(t.g.RaceList.Entries[1].Key, t.g.RaceList.Selected, t.g.Race.Name),
+              std::make_tuple("b.eri", 0, "Alpha (type 1)"));
+    // "5A0O" and a blank: 5, 10, then -99 for "0", "O" and the blank.
+    const auto& psi = t.g.PsiTalent;
+    EXPECT_EQ(std::tie(psi[1].RaceThrow, psi[2].RaceThrow, psi[3].RaceThrow, psi[4].RaceThrow,
+                       psi[5].RaceThrow),
+              std::make_tuple(5, 10, -99, -99, -99));
     ASSERT_EQ(t.g.ServiceList.Entries.size(), 2u);
-    EXPECT_EQ(t.g.ServiceList.Entries[0].Key, "ARMY.SRV");
-    EXPECT_EQ(t.g.ServiceList.Entries[1].Display, "Navy");
-    EXPECT_TRUE(t.g.Form1.VilaniEnabled);
-    EXPECT_EQ(t.g.Form1.VilaniLevel, 0);
-    EXPECT_EQ(t.g.Form1.StatNames, "STR\r\nDEX\r\nEND\r\n");
+    EXPECT_EQ(std::tie(t.g.ServiceList.Entries[0].Key, t.g.ServiceList.Entries[1].Display),
+              std::make_tuple("ARMY.SRV", "Navy"));
     // A fresh character: 0 dice and modifier 0 stays 0; 0 dice and +5 is 5.
-    EXPECT_EQ(t.g.Character.Stats[2], 0);
-    EXPECT_EQ(t.g.Character.Stats[3], 5);
+    EXPECT_EQ(std::tie(t.g.Form1.VilaniEnabled, t.g.Form1.VilaniLevel, t.g.Form1.StatNames,
+                       t.g.Character.Stats[2], t.g.Character.Stats[3]),
+              std::make_tuple(true, 0, "STR\r\nDEX\r\nEND\r\n", 0, 5));
 
     t.g.Form1.VilaniLevel = 5;
     SelectRace(t.g, 1);
     EXPECT_FALSE(t.g.Form1.VilaniEnabled);
     EXPECT_TRUE(t.g.ServiceList.Entries.empty());  // "[FILES]" at the end of the file
-    for (int i = 1; i <= 6; ++i) EXPECT_EQ(t.g.PsiTalent[i].RaceThrow, 0);
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(psi[i].RaceThrow, 0);
     SelectRace(t.g, 0);
     EXPECT_EQ(t.g.Form1.VilaniLevel, 0);  // 'Normal Human' ticked again
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <sstream>
+#include <tuple>
 
 #include "batch/Batch.h"
 #include "model/Game.h"
@@ -122,9 +123,8 @@ TEST(Recording, SettingsAndPickListAnswersRoundTrip) {
     const std::string text = SettingsText(t.g);
     TestGame u;
     ASSERT_TRUE(ApplySettingsText(u.g, text));
-    EXPECT_EQ(u.g.Character.Options, t.g.Character.Options);
-    EXPECT_EQ(u.g.PrefSkill[3].Name, "Pil\xF6t \"ace\"");
-    EXPECT_TRUE(u.g.OwnDice);
+    EXPECT_EQ(std::tie(u.g.Character.Options, u.g.PrefSkill[3].Name, u.g.OwnDice),
+              std::make_tuple(t.g.Character.Options, "Pil\xF6t \"ace\"", true));
     EXPECT_FALSE(ApplySettingsText(u.g, "{\"options\": [1]}"));
     EXPECT_FALSE(ApplySettingsText(u.g, "not json"));
 
@@ -135,23 +135,17 @@ TEST(Recording, SettingsAndPickListAnswersRoundTrip) {
     PickListModel back;
     back.Items = list.Items;
     ASSERT_TRUE(ApplyPickListAnswer(back, PickListAnswer(list)));
-    EXPECT_EQ(back.Selected, list.Selected);
-    EXPECT_EQ(back.Current, 2);
+    EXPECT_EQ(std::tie(back.Selected, back.Current), std::tie(list.Selected, list.Current));
     EXPECT_FALSE(ApplyPickListAnswer(back, "5|0"));  // no such row
 }
 
 TEST(RecordJson, TheRecordRoundTripsAndRefusesWhatItCannotHold) {
     CharacterRecord c;
     c.Name = "Zo\xEB <\"--\\>";
-    c.Stats[1] = 12;
-    c.Rank = 3;
-    c.CurTerm = 4;
-    c.CurLine = 2;
-    c.TermLog[2].Title = "Navy";
-    c.TermLog[2].Lines[3] = "Wnd (head)";
+    std::tie(c.Stats[1], c.Rank, c.CurTerm, c.CurLine) = std::tuple(12, 3, 4, 2);
+    std::tie(c.TermLog[2].Title, c.TermLog[2].Lines[3]) = std::tuple("Navy", "Wnd (head)");
     c.Skills[1] = {"Pilot", 2};
-    c.Benefits[2] = "Low Passage";
-    c.BenefitCount[2] = 1;
+    std::tie(c.Benefits[2], c.BenefitCount[2]) = std::tuple("Low Passage", 1);
     c.Options[OptAutoGen] = OptOn;
     const auto j = nlohmann::ordered_json::parse(RecordToJson(c).dump());
     EXPECT_EQ(j.at("name").get<std::string>(), "Zo\xC3\xAB <\"--\\>");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "model/Text.h"
 #include "startup/Service.h"
@@ -69,32 +70,19 @@ struct Loaded {
 TEST(ServiceFile, ReadsTheServiceSections) {
     ServiceRecord s = Read(ServiceFile({"Test Army", "[ACADEMIC]", "College", "Military Academy",
                                         "[SOMETHING]", "[CASCADES]", "GUN COMBAT/Rifle"}));
-    EXPECT_EQ(s.Name, "Test Army");
-    EXPECT_EQ(s.Academic[2], "Military Academy");
-    EXPECT_EQ(s.Cascade->Count, 1);
-    EXPECT_EQ(s.MaxRank, 3);
-    EXPECT_EQ(s.RankCode[1], "E1  ");
-    EXPECT_EQ(s.RankCode[2], "CORP");
-    EXPECT_EQ(s.RankName[3], "Lieutenant");
-    EXPECT_EQ(s.PlusEdu[1], 1);
-    EXPECT_EQ(s.PlusEdu[3], 2);
-    EXPECT_EQ(s.PlusEdu[5], 0);  // a non-digit gives 0
-    EXPECT_EQ(s.SkillTable[1].Title, "Personal");
-    EXPECT_EQ(s.SkillTable[1].Eli[1].Text, "Eli      All");
-    EXPECT_EQ(s.SkillTable[1].DM[1].Text, "DM +1TL> 11");
-    EXPECT_EQ(s.SkillTable[1].Max, 3);
-    EXPECT_EQ(s.SkillTable[1].Entry[3], "GUN COMBAT");
-    EXPECT_EQ(s.SkillTable[2].Title, "Empty table");
-    EXPECT_EQ(s.SkillTable[2].Max, 0);
-    EXPECT_EQ(s.MaterialCount, 2);
-    EXPECT_EQ(s.Material[2], "+1 EDU");
-    EXPECT_EQ(s.CashCount, 3);
-    EXPECT_EQ(s.Cash[2], 2000);
-    EXPECT_EQ(s.Cash[3], 5000);
-    EXPECT_EQ(s.Type, "ARMY");
-    EXPECT_EQ(s.Medal[1], "Star");
-    EXPECT_EQ(s.Purple, "Purple Heart");  // empty key value
-    EXPECT_EQ(s.Reenlist, 6);
+    // A non-digit in [PLUSEDU] gives 0; an empty key value takes the default.
+    EXPECT_EQ(std::tie(s.Name, s.Academic[2], s.Cascade->Count, s.MaxRank, s.RankCode[1],
+                       s.RankCode[2], s.RankName[3], s.PlusEdu[1], s.PlusEdu[3], s.PlusEdu[5]),
+              std::make_tuple("Test Army", "Military Academy", 1, 3, "E1  ", "CORP", "Lieutenant",
+                              1, 2, 0));
+    const auto& t1 = s.SkillTable[1];
+    EXPECT_EQ(std::tie(t1.Title, t1.Eli[1].Text, t1.DM[1].Text, t1.Max, t1.Entry[3],
+                       s.SkillTable[2].Title, s.SkillTable[2].Max),
+              std::make_tuple("Personal", "Eli      All", "DM +1TL> 11", 3, "GUN COMBAT",
+                              "Empty table", 0));
+    EXPECT_EQ(std::tie(s.MaterialCount, s.Material[2], s.CashCount, s.Cash[2], s.Cash[3], s.Type,
+                       s.Medal[1], s.Purple, s.Reenlist),
+              std::make_tuple(2, "+1 EDU", 3, 2000, 5000, "ARMY", "Star", "Purple Heart", 6));
 }
 
 TEST(ServiceFile, SequentialSectionQuirks) {
@@ -151,30 +139,22 @@ TEST(BranchSection, ReadsAssignmentsTablesGrantsAndKeepsUnreadFields) {
     Loaded file(ServiceFile({"S"}));
     ServiceRecord& s = file.s;
     ASSERT_TRUE(file.Branch("one")) << file.p.Text();  // header case ignored
-    EXPECT_EQ(s.BranchName, "Branch One");
-    EXPECT_EQ(s.AssignFirst, 2);
-    EXPECT_EQ(s.AssignLast, 4);
-    EXPECT_EQ(s.AssignByRoll[3], "Special");
-    EXPECT_EQ(s.Assignment[1].Name, "Raid");
-    EXPECT_EQ(s.Assignment[1].Deco, 8);
-    EXPECT_EQ(s.Assignment[2].Name, "Patrol");
-    EXPECT_EQ(s.Assignment[2].Deco, 99);  // no Deco line
-    EXPECT_EQ(s.Assignment[2].Prom, 0);
-    EXPECT_EQ(s.Assignment[3].Name, "Raid");  // a repeated name still starts a new one
-    EXPECT_EQ(s.Assignment[3].Loca, 3);
-    EXPECT_EQ(s.BranchSkillTable[1].Entry[1], "Tactics");
-    EXPECT_EQ(s.School, "123456");
-    EXPECT_EQ(s.Command, 8);
+    // No Deco line gives 99; a repeated name still starts a new assignment.
+    const auto& a = s.Assignment;
+    EXPECT_EQ(
+        std::tie(s.BranchName, s.AssignFirst, s.AssignLast, s.AssignByRoll[3], a[1].Name, a[1].Deco,
+                 a[2].Name, a[2].Deco, a[2].Prom, a[3].Name, a[3].Loca),
+        std::make_tuple("Branch One", 2, 4, "Special", "Raid", 8, "Patrol", 99, 0, "Raid", 3));
     // No [GRANT] of its own: the search runs on into branch TWO's grants.
-    EXPECT_EQ(s.Grant->Count, 2);
-    EXPECT_EQ(s.Grant[2], "Admin");
+    EXPECT_EQ(
+        std::tie(s.BranchSkillTable[1].Entry[1], s.School, s.Command, s.Grant->Count, s.Grant[2]),
+        std::make_tuple("Tactics", "123456", 8, 2, "Admin"));
 
     ASSERT_TRUE(file.Branch("TWO"));
-    EXPECT_EQ(s.AssignFirst, 3);
-    EXPECT_EQ(s.AssignByRoll[2], "Raid");  // outside the new range: kept
-    EXPECT_EQ(s.Assignment[1].Name, "Guard");
-    EXPECT_EQ(s.Assignment[2].Name, "Patrol");             // beyond the new count: kept
-    EXPECT_EQ(s.BranchSkillTable[1].Entry[1], "Tactics");  // no tables of its own: kept
+    // Outside the new range, beyond the new count, no tables of its own: kept.
+    EXPECT_EQ(std::tie(s.AssignFirst, s.AssignByRoll[2], a[1].Name, a[2].Name,
+                       s.BranchSkillTable[1].Entry[1]),
+              std::make_tuple(3, "Raid", "Guard", "Patrol", "Tactics"));
 }
 
 TEST(BranchSection, TargetsAndGrantsOutsideTheirRangeAreRefused) {

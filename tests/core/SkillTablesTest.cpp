@@ -2,6 +2,8 @@
 // and the chooser.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "career/SkillTables.h"
 #include "model/Skills.h"
 #include "model/Text.h"
@@ -15,14 +17,9 @@ namespace {
 struct TableGame : TestGame {
     TableGame() {
         g.Race.NumStats = 6;
-        const char* names[] = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
-        for (int i = 1; i <= 6; ++i) {
-            g.Race.StatName[i] = names[i];
-            g.Character.Stats[i] = 7;
-        }
-        g.Character.CurTerm = 1;
-        g.Character.CurLine = 1;
-        g.Character.Rank = 1;
+        g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+        g.Character.Stats = {0, 7, 7, 7, 7, 7, 7};
+        g.Character.CurTerm = g.Character.CurLine = g.Character.Rank = 1;
     }
     void Year(const std::string& text) { g.Character.TermLog[1].Lines[1] = text; }
     bool Eligible(std::vector<std::string> eli) {
@@ -35,12 +32,7 @@ struct TableGame : TestGame {
 // A table of one Eli line and one entry.
 SkillTableRecord OneLineTable(const std::string& title, const std::string& eli,
                               const std::string& entry) {
-    SkillTableRecord r;
-    r.Title = title;
-    r.Eli[1] = eli;
-    r.Max = 1;
-    r.Entry[1] = entry;
-    return r;
+    return {title, {"", eli}, {}, 1, {"", entry}};
 }
 
 }  // namespace
@@ -80,13 +72,12 @@ TEST(SkillTableEligibility, EachTest) {
 TEST(SkillTableRoll, ModifiersCapAndFloor) {
     TableGame t;
     auto& table = t.g.Service.SkillTable.Edit(1);
-    table.Title = "Four";
-    table.Eli[1] = "Eli      All";
-    table.Max = 4;
-    for (int e = 1; e <= 4; ++e) table.Entry[e] = "Skill" + std::to_string(e);
+    table = {"Four",
+             {"", "Eli      All"},
+             {"", "DM +1TL> 11", "DM -3 Rnk<5"},
+             4,
+             {"", "Skill1", "Skill2", "Skill3", "Skill4"}};
     t.g.Character.TechLevel = 12;
-    table.DM[1] = "DM +1TL> 11";
-    table.DM[2] = "DM -3 Rnk<5";
     EXPECT_EQ(TableModifier(t.g, table), -2);
     t.g.Character.Rank = 5;
     EXPECT_EQ(TableModifier(t.g, table), 1);
@@ -115,8 +106,8 @@ TEST(RollSkill, OffersServiceThenBranchTablesAndRollsTheChoice) {
     t.ui.Answer({"2"});
     t.dice.Push({3});
     RollSkill(t.g);
-    EXPECT_EQ(t.ui.shown.back().Text, "Personal/Branch/");
-    EXPECT_EQ(t.g.Form2.Button[2].Tag, "B3");
+    EXPECT_EQ(std::tie(t.ui.shown.back().Text, t.g.Form2.Button[2].Tag),
+              std::make_tuple("Personal/Branch/", "B3"));
     EXPECT_EQ(GetSkillLevel(t.g, "Tactics"), 1);
 
     // Automatic generation throws for the table without a window.

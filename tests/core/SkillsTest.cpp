@@ -15,11 +15,8 @@ namespace {
 struct SkillGame : TestGame {
     SkillGame() {
         g.Race.NumStats = 6;
-        const char* names[] = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
-        for (int i = 1; i <= 6; ++i) {
-            g.Race.StatName[i] = names[i];
-            g.Character.Stats[i] = 7;
-        }
+        g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+        g.Character.Stats = {0, 7, 7, 7, 7, 7, 7};
         g.Race.Cascade.Edit().Count = 0;
         g.Service.Cascade.Edit().Count = 0;
         SetStd({"SPACE COMBAT/Gunnery/Ship Tactics", "SPACE/Pilot/Navigation",
@@ -200,10 +197,7 @@ TEST(AddSkill, LevelSixCapAsksExceptForSatisfactionAndNewSkills) {
 
 TEST(AddSkill, RollAgainMakesAFreshSkillTableRoll) {
     SkillGame t;
-    t.g.Service.SkillTable.Edit(1).Title = "Only";
-    t.g.Service.SkillTable.Edit(1).Eli[1] = "Eli      All";
-    t.g.Service.SkillTable.Edit(1).Max = 1;
-    t.g.Service.SkillTable.Edit(1).Entry[1] = "Admin";
+    t.g.Service.SkillTable.Edit(1) = {"Only", {"", "Eli      All"}, {}, 1, {"", "Admin"}};
     AddSkill(t.g, "Pilot-6");
     t.ui.Answer({"Y", "1"});  // roll again; choose the only table
     t.dice.Push({4});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "career/HandOffs.h"
@@ -36,8 +37,7 @@ struct Bench {
         a[5] = {"No Contract", 0, 0, 0, 0, 99, 99, 99, 13};
         a[6] = {"Training", 0, 0, 0, 0, 99, 99, 99, 14};
         for (int k = 2; k <= 6; ++k) s.AssignByRoll.Edit()[k] = a[k].Name;
-        s.Command = 5;
-        s.MaxRank = 7;
+        std::tie(s.Command, s.MaxRank) = std::tuple(5, 7);
         for (int k = 1; k <= 8; ++k) s.RankCode[k] = "O" + std::to_string(k);  // O8 > MaxRank
         s.RankCode[2] = " O2 ";                                                // compared trimmed
         s.Qualif = {"", "O1=6=Automatic-0", "O2=7=Pilot-1", "O3=7=Admin-1", "O8=2=Automatic-0"};
@@ -77,11 +77,8 @@ struct Bench {
     std::string Merchant(int rank, const std::vector<int>& throws,
                          const std::string& year = "Route ",
                          const std::string& branch = "Free Trader") {
-        s.BranchName = branch;
-        c.TermLog[1].Lines[1] = year;
-        c.Commissioned = rank >= 0 ? 1 : 0;
-        c.Rank = static_cast<int16_t>(std::max(rank, 0));
-        c.PromotedThisTerm = 0;
+        std::tie(s.BranchName, c.TermLog[1].Lines[1], c.Commissioned, c.Rank, c.PromotedThisTerm) =
+            std::tuple(branch, year, rank >= 0 ? 1 : 0, std::max(rank, 0), 0);
         Throw(throws);
         MerchantPosition(g);
         return Done() + (c.PromotedThisTerm ? "(promoted)" : "");

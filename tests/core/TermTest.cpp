@@ -131,10 +131,8 @@ TEST_F(TermTest, WoundsAndCourtMartial) {
 
 // Race type 3: Prom, rank, the throw against Prom -> the line, rank and Cha.
 TEST_F(TermTest, CharismaEvent) {
-    g.Race.Code = 3;
-    g.Race.NumStats = 6;
-    g.Race.StatName[6] = "CHA";
-    s.Type = "POLICE";
+    std::tie(g.Race.Code, g.Race.NumStats, g.Race.StatName[6], s.Type) =
+        std::tuple(3, 6, "CHA", "POLICE");
     const std::tuple<int, int16_t, int, std::string> rows[] = {
         {0, 5, 2, "Success Gold Star |5|9"},
         {0, 13, 10, "Success O5 |14|8"},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "career/Transfer.h"
@@ -110,8 +111,7 @@ TEST(Transfer, TheRankMovesIntoTheNewService) {
     t.c.Options[OptAnyTransfer] = OptOn;
     t.ui.Answer({"Y", t.Place("Merchant Service"), "1"});
     TransferService(t.g);
-    EXPECT_EQ(t.g.Service.Name, "Merchant Service");
-    EXPECT_EQ(t.c.Rank, 1);
-    EXPECT_EQ(t.c.Commissioned, 1);
+    EXPECT_EQ(std::tie(t.g.Service.Name, t.c.Rank, t.c.Commissioned),
+              std::make_tuple("Merchant Service", 1, 1));
     EXPECT_TRUE(Contains(CurrentYearLine(t.g), "Rank now O1")) << CurrentYearLine(t.g);
 }

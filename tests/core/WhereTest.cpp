@@ -3,6 +3,10 @@
 // their order, and the progress line's figures.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <span>
+#include <tuple>
+
 #include "batch/Batch.h"
 #include "batch/Crew.h"
 #include "batch/CsvTable.h"
@@ -35,17 +39,7 @@ TEST(Where, FaultsAreNamedWithTheirPosition) {
         {">=2", "at character 1: a name expected (such as Pilot, rank, age or STR)"},
         {"a=1,skill: ", "at character 11: a skill name expected after \"skill:\""},
     };
-    for (const Row& row : rows) {
-        std::string problem;
-        const auto expr = ParseWhere(row.Text, problem);
-        EXPECT_EQ(expr.has_value(), *row.Problem == '\0') << row.Text;
-        EXPECT_EQ(problem, row.Problem) << row.Text;
-    }
-    struct CrewRow {
-        const char* Text;
-        const char* Problem;
-    };
-    const CrewRow crews[] = {
+    const Row crews[] = {
         {"Navy:2, Scout :1,Merchant:3", ""},
         {"Navy", "at character 5: \":\" and a count expected (such as Navy:2)"},
         {"Navy:2,:1", "at character 8: a service name expected before \":\""},
@@ -53,28 +47,26 @@ TEST(Where, FaultsAreNamedWithTheirPosition) {
         {"Navy:2,Scout:x", "at character 14: a count of 1 or more expected"},
         {"Navy:6,Scout:5", "at character 14: a crew of at most 10 characters"},
     };
-    for (const CrewRow& row : crews) {
-        std::string problem;
-        const auto crew = ParseCrew(row.Text, 10, problem);
-        EXPECT_EQ(crew.has_value(), *row.Problem == '\0') << row.Text;
-        EXPECT_EQ(problem, row.Problem) << row.Text;
+    for (const bool isCrew : {false, true}) {
+        for (const Row& row : isCrew ? std::span<const Row>(crews) : std::span<const Row>(rows)) {
+            std::string problem;
+            const bool parsed = isCrew ? ParseCrew(row.Text, 10, problem).has_value()
+                                       : ParseWhere(row.Text, problem).has_value();
+            EXPECT_EQ(parsed, *row.Problem == '\0') << row.Text;
+            EXPECT_EQ(problem, row.Problem) << row.Text;
+        }
     }
     std::string problem;
     const auto crew = ParseCrew("Navy:2, Scout :1", 10, problem);
-    ASSERT_TRUE(crew);
-    ASSERT_EQ(crew->size(), 2u);
-    EXPECT_EQ((*crew)[1].Service, "Scout");
-    EXPECT_EQ((*crew)[1].Count, 1);
+    ASSERT_TRUE(crew && crew->size() == 2u);
+    EXPECT_EQ(std::tie((*crew)[1].Service, (*crew)[1].Count), std::make_tuple("Scout", 1));
 }
 
 // Enlisted below officers, no rank below both; other forms are not ranked.
 TEST(Where, RanksStandInTheirOrder) {
-    EXPECT_EQ(RankOrder(""), 0);
-    EXPECT_EQ(RankOrder(" E4 "), 4);
-    EXPECT_EQ(RankOrder("e9"), 9);
-    EXPECT_EQ(RankOrder("O1"), 101);
-    EXPECT_FALSE(RankOrder("X1"));
-    EXPECT_FALSE(RankOrder("O"));
+    std::vector<std::optional<int>> orders;
+    for (const char* code : {"", " E4 ", "e9", "O1", "X1", "O"}) orders.push_back(RankOrder(code));
+    EXPECT_EQ(orders, (std::vector<std::optional<int>>{0, 4, 9, 101, std::nullopt, std::nullopt}));
 }
 
 // A skill is found in any letter case, and a cascade's name stands for the
@@ -86,14 +78,11 @@ TEST(Where, ConditionsMeetTheCharacterAsTheRulesNameIt) {
     auto& c = t.g.Character;
     c.Skills[1] = {"Rifleman", 2};
     c.Skills[2] = {"Pilot", 1};
-    c.Age = 30;
-    c.CurTerm = 3;
-    c.Stats[StatStr] = 9;
-    EXPECT_EQ(SkillOrCascadeLevel(t.g, "pilot"), 1);
-    EXPECT_EQ(SkillOrCascadeLevel(t.g, "Gun Combat"), 2);
-    EXPECT_EQ(SkillOrCascadeLevel(t.g, "MIXED COMBAT"), 2);
-    EXPECT_EQ(SkillOrCascadeLevel(t.g, "Gun"), -1);
-    EXPECT_EQ(SkillOrCascadeLevel(t.g, "Blade Combat"), -1);
+    std::tie(c.Age, c.CurTerm, c.Stats[StatStr]) = std::tuple(30, 3, 9);
+    std::vector<int> levels;
+    for (const char* name : {"pilot", "Gun Combat", "MIXED COMBAT", "Gun", "Blade Combat"})
+        levels.push_back(SkillOrCascadeLevel(t.g, name));
+    EXPECT_EQ(levels, (std::vector<int>{1, 2, 2, -1, -1}));
     struct Row {
         const char* Text;
         bool Meets;

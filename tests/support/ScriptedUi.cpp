@@ -1,5 +1,7 @@
 #include "support/ScriptedUi.h"
 
+#include <algorithm>
+
 #include "model/Game.h"
 #include "model/Text.h"
 
@@ -27,10 +29,7 @@ std::string ScriptedUi::Next(const std::string& what) {
 }
 
 bool ScriptedUi::SawMessage(const std::string& part) const {
-    for (const auto& m : messages) {
-        if (m.find(part) != std::string::npos) return true;
-    }
-    return false;
+    return std::ranges::any_of(messages, [&](const std::string& m) { return Contains(m, part); });
 }
 
 void ScriptedUi::Message(const std::string& text, const std::string& title, MsgIcon) {
@@ -61,7 +60,7 @@ void ScriptedUi::PickList(Game&, PickListModel& list) {
     shown.push_back({"picklist", list.Prompt, "Select from list"});
     std::string a = Next("pick list: " + list.Prompt);
     if (a == "<cancel>") {
-        for (size_t i = 0; i < list.Selected.size(); ++i) list.Selected[i] = false;
+        list.Selected.assign(list.Selected.size(), false);
         list.Current = -1;
         return;
     }
@@ -124,16 +123,14 @@ void ScriptedUi::ShowAbout(Game& g) {
 
 std::optional<std::string> ScriptedUi::OpenFileDialog(const FileDialogRequest& request) {
     shown.push_back({"open", request.FileName, request.FilterDescription});
-    std::string a = Next("open-file dialog");
-    if (a == "<cancel>") return std::nullopt;
-    return a;
+    const std::string a = Next("open-file dialog");
+    return a == "<cancel>" ? std::nullopt : std::optional(a);
 }
 
 std::optional<std::string> ScriptedUi::SaveFileDialog(const FileDialogRequest& request) {
     shown.push_back({"save", request.FileName, request.Title});
-    std::string a = Next("save-file dialog");
-    if (a == "<cancel>") return std::nullopt;
-    return a;
+    const std::string a = Next("save-file dialog");
+    return a == "<cancel>" ? std::nullopt : std::optional(a);
 }
 
 }  // namespace orrimar
