@@ -1,11 +1,11 @@
 #include "startup/Settings.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 
 #include "model/Text.h"
 #include "startup/Files.h"
-
-extern char** environ;
 
 namespace orrimar {
 

@@ -168,7 +168,7 @@ TEST(JsonExport, EveryBatchFormatWritesTheSameValidDocuments) {
         json doc = json::parse(line);
         EXPECT_FALSE(doc["explained"].empty());
         doc.erase("explained");
-        EXPECT_EQ(doc, docs[k]);
+        EXPECT_EQ(doc, lineDocs[k]);
     }
     EXPECT_EQ(k, docs.size());
     std::ofstream(work.Path() + "explained.jsonl") << run.out;
