@@ -96,13 +96,10 @@ void GroupTally::Add(const Game& g, bool finished, bool met) {
     const int medals = c.Medals[1] + c.Medals[2] + c.Medals[3];
     Decorated += medals > 0;
     Decorations.Add(medals);
-    ++Ranks[c.Rank];
-    if (!RankNames.count(c.Rank)) {
-        const std::string code = c.Rank >= 0 && c.Rank <= ServiceRecord::MaxRanks
-                                     ? Trim(g.Service.RankCode[static_cast<size_t>(c.Rank)])
-                                     : "";
-        RankNames[c.Rank] = code.empty() ? "rank " + std::to_string(c.Rank) : code;
-    }
+    const std::string code = c.Rank >= 0 && c.Rank <= ServiceRecord::MaxRanks
+                                 ? Trim(g.Service.RankCode[static_cast<size_t>(c.Rank)])
+                                 : "";
+    ++Ranks[{c.Rank, code.empty() ? "rank " + std::to_string(c.Rank) : code}];
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
         const auto& skill = c.Skills[static_cast<size_t>(i)];
         const std::string name = Trim(skill.Name);
@@ -145,7 +142,6 @@ void GroupTally::Merge(const GroupTally& o) {
                                 {&Decorations, &o.Decorations}})
         for (const auto& [value, times] : theirs->Of) mine->Add(value, times);
     for (const auto& [rank, n] : o.Ranks) Ranks[rank] += n;
-    for (const auto& [rank, name] : o.RankNames) RankNames.emplace(rank, name);
     for (size_t k = 0; k < Outcome.size(); ++k) Outcome[k] += o.Outcome[k];
     for (const auto& [stat, loss] : o.AgingLoss)
         for (const auto& [value, times] : loss.Of) AgingLoss[stat].Add(value, times);
@@ -216,7 +212,7 @@ GroupSummary Summarise(const GroupTally& t) {
     f.push_back(Share("Decorations", "decorated", t.Decorated, n));
     f.push_back(Mean("Decorations", "decorations", t.Decorations));
     for (const auto& [rank, count] : t.Ranks)
-        f.push_back(Share("Final rank", t.RankNames.at(rank), count, n));
+        f.push_back(Share("Final rank", rank.second, count, n));
     // The fifteen skills most careers end with, the most common first.
     std::vector<std::pair<std::string, const GroupTally::Skill*>> skills;
     for (const auto& [name, skill] : t.Skills) skills.emplace_back(name, &skill);
@@ -241,7 +237,7 @@ GroupSummary Summarise(const GroupTally& t) {
     s.Terms = BarsOf(t.Terms);
     s.Age = BarsOf(t.Age);
     for (const auto& [rank, count] : t.Ranks) {
-        s.Ranks.Labels.push_back(t.RankNames.at(rank));
+        s.Ranks.Labels.push_back(rank.second);
         s.Ranks.Counts.push_back(count);
     }
     s.Outcomes.Labels.assign(std::begin(OutcomeNames), std::end(OutcomeNames));

@@ -46,8 +46,9 @@ struct GroupTally {
     int64_t Died = 0, CourtMartialled = 0, Invalided = 0, Wounded = 0, Decorated = 0;
     std::array<int64_t, 5> Outcome{};  // by OutcomeNames
     Counts Terms, Age, Cash, Benefits, Decorations;
-    std::map<int, int64_t> Ranks;
-    std::map<int, std::string> RankNames;
+    // Final ranks by index and the code shown for it: the lowest rank's
+    // code is the character's own grade (E1, E7...), so it is counted apart.
+    std::map<std::pair<int, std::string>, int64_t> Ranks;
     std::vector<std::string> StatNames;  // the race's characteristics, 1-based
     std::map<int, Counts> AgingLoss;     // characteristic -> points taken a career
     struct Skill {
