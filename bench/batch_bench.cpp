@@ -31,6 +31,7 @@
 #include "batch/Batch.h"
 #include "model/Dice.h"
 #include "output/Signature.h"
+#include "stats/StatsRun.h"
 
 using namespace orrimar;
 namespace fs = std::filesystem;
@@ -45,7 +46,8 @@ const char* const Usage =
     "  OUT_DIR   where the runs write (a fresh temporary folder, removed at the end)\n"
     "Prints the terminal program timed as a whole process with its peak memory; for\n"
     "each mode, CPU microseconds a character for the program and for its floor, and\n"
-    "their ratio (min/median/max); one job beside two; the behaviour signature.\n";
+    "their ratio (min/median/max); one job beside two; statistics of 10,000 careers\n"
+    "of one service; the behaviour signature.\n";
 
 struct Times {
     double Wall = 0, User = 0, System = 0;
@@ -272,6 +274,37 @@ void RunJobs(int count, int repeats, const std::string& data) {
     std::fflush(stdout);
 }
 
+// Statistics as a rule author asks them: 10,000 careers of one race and
+// service (as `--stats --race Imperial --service Navy`), CPU time on one
+// job, and the wall clock of one job beside two.
+void RunStats(int repeats, const std::string& data) {
+    std::vector<double> cpu, one, two;
+    for (int r = 0; r < repeats; ++r) {
+        for (int jobs = 1; jobs <= 2; ++jobs) {
+            BatchOptions options;
+            options.Count = 10000;
+            options.Seed = 1;
+            options.DataDir = data;
+            options.Race = "Imperial";
+            options.Service = "Navy";
+            options.Jobs = jobs;
+            StatsRun run;
+            std::string failed;
+            const Times t = Time([&] { failed = PlayStats(options, run); });
+            if (!failed.empty()) {
+                std::printf("statistics failed: %s\n", failed.c_str());
+                return;
+            }
+            if (jobs == 1) cpu.push_back(t.Cpu());
+            (jobs == 1 ? one : two).push_back(t.Wall);
+        }
+    }
+    const Spread c = SpreadOf(cpu), a = SpreadOf(one), b = SpreadOf(two);
+    std::printf("%-22s 1 job CPU s %5.3f %5.3f %5.3f | wall s: 1 job %5.3f, 2 jobs %5.3f\n",
+                "--stats, 10,000 Navy", c.Min, c.Median, c.Max, a.Median, b.Median);
+    std::fflush(stdout);
+}
+
 // The terminal program as a user runs it: one process, one thread, with
 // or without pages; wall, user and system time and the process's peak memory.
 void RunWholeProcess(const std::string& data, int count, bool pages) {
@@ -374,6 +407,7 @@ int main(int argc, char** argv) {
     };
     for (const Mode& mode : modes) InChild([&] { RunMode(mode, sizes, repeats, data); });
     InChild([&] { RunJobs(count, repeats, data); });
+    InChild([&] { RunStats(repeats, data); });
     // What the program makes, in one line: a change that alters it says so.
     std::string problem;
     const std::string signature = BehaviourSignature(data, problem);
