@@ -16,13 +16,18 @@ fi
 seconds=${1:?usage: scripts/fuzz.sh [--smoke] SECONDS [TARGET...]}
 shift
 targets=("$@")
-if [ ${#targets[@]} -eq 0 ]; then
-  targets=(race_file service_file cascades option_set template_fill data_check batch
-           dice_list regenerate batch_asks)
-fi
-
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-asan
+# Every target the build made, so a new one is never left out.
+if [ ${#targets[@]} -eq 0 ]; then
+  for program in "$build"/fuzz/fuzz_*; do
+    [ -x "$program" ] && targets+=("${program##*/fuzz_}")
+  done
+  if [ ${#targets[@]} -eq 0 ]; then
+    echo "fuzz.sh: no fuzz target in $build/fuzz (make fuzz-build)" >&2
+    exit 1
+  fi
+fi
 mkdir -p "$build/logs"
 jobs=${JOBS:-2}
 
