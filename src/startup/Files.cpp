@@ -312,10 +312,6 @@ void ScratchFile::Write(std::string_view text) {
     if (file_) std::fwrite(text.data(), 1, text.size(), file_);
 }
 
-bool ScratchFile::Good() const {
-    return file_ && !std::ferror(file_);
-}
-
 std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
     size_t size = 0;
     for (const auto& line : lines) size += line.size() + CrLf.size();

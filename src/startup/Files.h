@@ -110,8 +110,6 @@ class ScratchFile {
 
     bool IsOpen() const { return file_ != nullptr; }
     void Write(std::string_view text);
-    // Whether every write so far has succeeded.
-    bool Good() const;
 
   private:
     friend class AtomicFile;
