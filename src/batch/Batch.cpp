@@ -83,7 +83,7 @@ int Draw(Game& g, const std::vector<int>& candidates, const std::string& wanted)
 std::string FindDataFolder(const BatchOptions& options) {
     std::string dir = options.DataDir;
     if (dir.empty()) dir = ReadIniValue("orrimar.ini", "dataloc");
-    return dir.empty() ? "" : AddBackslash(dir);
+    return dir.empty() ? "" : WithTrailingSlash(dir);
 }
 
 }  // namespace
@@ -722,7 +722,7 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
         log << "orrimar-cli: cannot create the folder " << options.OutDir << "\n";
         return 1;
     }
-    const std::string outDir = intoFolder ? AddBackslash(options.OutDir) : "";
+    const std::string outDir = intoFolder ? WithTrailingSlash(options.OutDir) : "";
     // The folder is this batch's until it ends, and holds no other batch.
     std::optional<FolderLock> lock;
     if (intoFolder) {

@@ -30,7 +30,8 @@ long LockOwner(const std::string& path) {
 
 }  // namespace
 
-FolderLock::FolderLock(const std::string& folder) : path_(AddBackslash(folder) + BatchLockName) {
+FolderLock::FolderLock(const std::string& folder)
+    : path_(WithTrailingSlash(folder) + BatchLockName) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         const int fd = ::open(path_.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0644);
         if (fd >= 0) {

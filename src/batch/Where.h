@@ -22,7 +22,6 @@ struct WhereCondition {
 
 struct WhereExpr {
     std::vector<WhereCondition> All;
-    bool Empty() const { return All.empty(); }
 };
 
 // The expression, or nothing with `problem` naming the fault and its

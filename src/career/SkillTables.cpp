@@ -180,10 +180,6 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& yea
 
 }  // namespace
 
-bool TableEligible(const Game& g, const SkillTableRecord& table) {
-    return Eligible(g, table, YearMarks(CurrentYearLine(g)), NamedStatsFor(g.Race));
-}
-
 int TableModifier(const Game& g, const SkillTableRecord& table) {
     int dm = 0;
     for (int k = 1; k <= SkillTableRecord::MaxDM; ++k) {
@@ -256,14 +252,6 @@ void RollSkill(Game& g) {
     if (n == 0) return;
     const int button = Answer(g, SkillTableQuestion{.Chooser = chooser, .Tables = n});
     if (button >= 1 && button <= n) RollOn(g, *open[button]);
-}
-
-void RollOnTable(Game& g, int button) {
-    if (button < 1 || button > 10) return;
-    const std::string tag = g.Form2.Button[button].Tag;
-    const int t = ValInt(Mid(tag, 2));
-    if (tag.empty() || t < 1 || t > ServiceRecord::MaxTables) return;
-    RollOn(g, tag[0] == 'S' ? g.Service.SkillTable[t] : g.Service.BranchSkillTable[t]);
 }
 
 }  // namespace orrimar

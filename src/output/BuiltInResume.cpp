@@ -98,14 +98,6 @@ void BuiltInResume(Game& g, const std::string& date, const std::string& extraFoo
 
 }  // namespace
 
-std::vector<std::string> BuiltInResumeLines(Game& g, const std::string& date,
-                                            const std::string& extraFooter) {
-    std::vector<std::string> lines;
-    PageText page(lines);
-    BuiltInResume(g, date, extraFooter, page);
-    return lines;
-}
-
 void AppendBuiltInResume(Game& g, const std::string& date, const std::string& extraFooter,
                          std::string& text) {
     PageText page(text);

@@ -3,17 +3,14 @@
 
 #include <ctime>
 #include <string>
-#include <vector>
 
 namespace orrimar {
 
 struct Game;
 
-// The page's lines. `date` is the footer's date; `extraFooter`, when not
-// empty, is one more footer paragraph (the batch run's seed, for one).
-std::vector<std::string> BuiltInResumeLines(Game& g, const std::string& date,
-                                            const std::string& extraFooter = "");
-// The same page added to `text`, each line ended by CR LF.
+// The page added to `text`, each line ended by CR LF. `date` is the
+// footer's date; `extraFooter`, when not empty, is one more footer
+// paragraph (the batch run's seed, for one).
 void AppendBuiltInResume(Game& g, const std::string& date, const std::string& extraFooter,
                          std::string& text);
 

@@ -230,12 +230,6 @@ void AppendPageRecordComment(const Game& g, std::string& page) {
     page += CommentEnd;
 }
 
-std::string PageRecordComment(const Game& g) {
-    std::string comment;
-    AppendPageRecordComment(g, comment);
-    return comment;
-}
-
 std::optional<std::string> DocumentInPage(const std::string& page) {
     const size_t start = page.rfind(CommentStart);
     if (start == std::string::npos) return std::nullopt;

@@ -29,10 +29,8 @@ std::string CharacterJsonLine(const Game& g);
 // `line`, made by CharacterJsonLine, with the table of `data`'s rule files.
 std::string WithFileTable(std::string line, const DataFingerprint& data);
 
-// The document as a comment at the end of a page, so the page alone can
-// make its character again; and the document found in a page's text.
-std::string PageRecordComment(const Game& g);
-// The same comment added to the end of `page`.
+// The document as a comment added to the end of `page`, so the page alone
+// can make its character again; and the document found in a page's text.
 void AppendPageRecordComment(const Game& g, std::string& page);
 std::optional<std::string> DocumentInPage(const std::string& page);
 

@@ -1,13 +1,12 @@
-// A page built line by line, either straight into its text (each line ended
-// by CR LF, as the page is written) or as a list of lines. Each line is
-// put together from pieces added in place, so a page of a hundred lines
-// makes no text for each of them.
+// A page built line by line straight into its text, each line ended by
+// CR LF as the page is written. Each line is put together from pieces
+// added in place, so a page of a hundred lines makes no text for each of
+// them.
 #pragma once
 
 #include <charconv>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "model/Text.h"
 #include "output/ResumeText.h"
@@ -22,13 +21,11 @@ struct Escaped {
 class PageText {
   public:
     explicit PageText(std::string& text) : text_(&text) {}
-    explicit PageText(std::vector<std::string>& lines) : lines_(&lines) {}
 
     template <class... Pieces>
     void Line(const Pieces&... pieces) {
-        std::string& out = lines_ ? lines_->emplace_back() : *text_;
-        (Append(out, pieces), ...);
-        if (!lines_) out += CrLf;
+        (Append(*text_, pieces), ...);
+        *text_ += CrLf;
     }
 
   private:
@@ -43,8 +40,7 @@ class PageText {
         out.append(digits, end);
     }
 
-    std::string* text_ = nullptr;
-    std::vector<std::string>* lines_ = nullptr;
+    std::string* text_;
 };
 
 }  // namespace orrimar

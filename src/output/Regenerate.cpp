@@ -413,12 +413,12 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
     if (!note.empty()) err << "orrimar-cli: " << note << "\n";
     std::string folder = dataDir.empty() ? ReadIniValue("orrimar.ini", "dataloc") : dataDir;
     const std::string unusable = folder.empty() ? "give --data DIR (a folder holding IMPERIAL.ERI)"
-                                                : DataFolderProblem(AddBackslash(folder));
+                                                : DataFolderProblem(WithTrailingSlash(folder));
     if (!unusable.empty()) {
         err << "orrimar-cli: no data folder: " << unusable << "\n";
         return 1;
     }
-    folder = AddBackslash(folder);
+    folder = WithTrailingSlash(folder);
     std::string said;
     // A JSON Lines file lists the rule files on its first line; the lines
     // made from the same data share that table.

@@ -15,7 +15,7 @@ namespace orrimar {
 std::string ResumeFolder() {
     // An exact lookup: a prefix match would take HOMEDIR for HOME.
     const char* home = std::getenv("HOME");
-    const std::string folder = AddBackslash(home && *home ? home : ".");
+    const std::string folder = WithTrailingSlash(home && *home ? home : ".");
     std::error_code ec;
     if (std::filesystem::is_directory(folder + "transfer", ec))
         return folder + "transfer" + PathSep;
@@ -25,7 +25,7 @@ std::string ResumeFolder() {
 std::string SaveFolder() {
     const std::string kept = ReadPlacesText(SettingsFolder(), SaveFolderKey);
     std::error_code ec;
-    if (!kept.empty() && std::filesystem::is_directory(kept, ec)) return AddBackslash(kept);
+    if (!kept.empty() && std::filesystem::is_directory(kept, ec)) return WithTrailingSlash(kept);
     return ResumeFolder();
 }
 

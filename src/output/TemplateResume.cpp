@@ -61,7 +61,7 @@ std::string TemplateMoney(long long value) {
 }  // namespace
 
 std::string TemplateFolder(const Game& g) {
-    return AddBackslash(ResolveFolderNoCase(g.DataLoc, "templates"));
+    return WithTrailingSlash(ResolveFolderNoCase(g.DataLoc, "templates"));
 }
 
 std::optional<std::string> ChooseTemplate(Game& g) {

@@ -177,7 +177,7 @@ int CheckStatus(const std::vector<DataProblem>& problems, bool strict) {
 }
 
 std::vector<std::string> Utf8DataFiles(const std::string& folder) {
-    const std::string dir = AddBackslash(folder);
+    const std::string dir = WithTrailingSlash(folder);
     std::vector<std::string> names;
     for (const char* ext : {".ERI", ".SRV", ".DAT", ".SCH", ".txt"}) {
         for (const auto& file : ListFilesWithExtension(dir, ext)) {
@@ -190,7 +190,7 @@ std::vector<std::string> Utf8DataFiles(const std::string& folder) {
 
 std::vector<DataProblem> CheckDataFolder(const std::string& folder) {
     std::vector<DataProblem> problems;
-    const std::string dir = AddBackslash(folder);
+    const std::string dir = WithTrailingSlash(folder);
     LintFolder lint;
     lint.Dir = dir;
     if (!FileExistsNoCase(dir, "IMPERIAL.ERI"))

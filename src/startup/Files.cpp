@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 namespace orrimar {
 
-std::string AddBackslash(const std::string& folder) {
+std::string WithTrailingSlash(const std::string& folder) {
     if (!folder.empty() && folder.back() == PathSep) return folder;
     return folder + PathSep;
 }
@@ -28,10 +28,10 @@ std::optional<std::string> FindFileNoCase(const std::string& folder, const std::
     // The system would look in the folder named up to the NUL: another one.
     if (folder.find('\0') != std::string::npos) return std::nullopt;
     std::error_code ec;
-    fs::path exact = fs::path(AddBackslash(folder)) / name;
+    fs::path exact = fs::path(WithTrailingSlash(folder)) / name;
     if (fs::is_regular_file(exact, ec)) return exact.string();
     std::string want = UCase(name);
-    for (fs::directory_iterator it(AddBackslash(folder), ec), end; !ec && it != end;
+    for (fs::directory_iterator it(WithTrailingSlash(folder), ec), end; !ec && it != end;
          it.increment(ec)) {
         if (UCase(it->path().filename().string()) == want && it->is_regular_file(ec))
             return it->path().string();
@@ -41,10 +41,10 @@ std::optional<std::string> FindFileNoCase(const std::string& folder, const std::
 
 std::string ResolveFolderNoCase(const std::string& folder, const std::string& name) {
     std::error_code ec;
-    const fs::path exact = fs::path(AddBackslash(folder)) / name;
+    const fs::path exact = fs::path(WithTrailingSlash(folder)) / name;
     if (fs::is_directory(exact, ec)) return exact.string();
     const std::string want = UCase(name);
-    for (fs::directory_iterator it(AddBackslash(folder), ec), end; !ec && it != end;
+    for (fs::directory_iterator it(WithTrailingSlash(folder), ec), end; !ec && it != end;
          it.increment(ec)) {
         if (UCase(it->path().filename().string()) == want && it->is_directory(ec))
             return it->path().string();
@@ -58,14 +58,14 @@ bool FileExistsNoCase(const std::string& folder, const std::string& name) {
 
 std::string ResolveNoCase(const std::string& folder, const std::string& name) {
     if (auto found = FindFileNoCase(folder, name)) return *found;
-    return AddBackslash(folder) + name;
+    return WithTrailingSlash(folder) + name;
 }
 
 std::vector<std::string> ListFilesWithExtension(const std::string& folder, const std::string& ext) {
     std::vector<std::string> names;
     std::error_code ec;
     std::string want = UCase(ext);
-    for (fs::directory_iterator it(AddBackslash(folder), ec), end; !ec && it != end;
+    for (fs::directory_iterator it(WithTrailingSlash(folder), ec), end; !ec && it != end;
          it.increment(ec)) {
         std::string name = it->path().filename().string();
         if (it->is_regular_file(ec) && name.size() > want.size() &&
@@ -296,7 +296,7 @@ std::string WriteFiles(const std::vector<FileText>& files, FileWriter write) {
 }
 
 ScratchFile::ScratchFile(const std::string& folder) {
-    std::string name = AddBackslash(folder) + ".scratch.XXXXXX";
+    std::string name = WithTrailingSlash(folder) + ".scratch.XXXXXX";
     const int fd = ::mkstemp(name.data());
     if (fd < 0) return;
     ::unlink(name.c_str());
@@ -310,10 +310,6 @@ ScratchFile::~ScratchFile() {
 
 void ScratchFile::Write(std::string_view text) {
     if (file_) std::fwrite(text.data(), 1, text.size(), file_);
-}
-
-bool ScratchFile::Good() const {
-    return file_ && !std::ferror(file_);
 }
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines) {

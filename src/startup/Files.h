@@ -15,7 +15,7 @@ namespace orrimar {
 inline constexpr char PathSep = '/';
 
 // The path with a separator appended unless it already ends in one.
-std::string AddBackslash(const std::string& folder);
+std::string WithTrailingSlash(const std::string& folder);
 
 // The path of `name` inside `folder` as it exists on disk, matching the
 // file name without regard to case; nullopt when there is no such file.
@@ -110,8 +110,6 @@ class ScratchFile {
 
     bool IsOpen() const { return file_ != nullptr; }
     void Write(std::string_view text);
-    // Whether every write so far has succeeded.
-    bool Good() const;
 
   private:
     friend class AtomicFile;

@@ -29,7 +29,7 @@ constexpr const char* MarkerFile = "IMPERIAL.ERI";
 std::string CopyOneFile(const fs::path& from, const std::string& folder) {
     const std::string name = from.filename().string();
     if (FileExistsNoCase(folder, name)) return "";
-    const fs::path target = fs::path(AddBackslash(folder) + name);
+    const fs::path target = fs::path(WithTrailingSlash(folder) + name);
     fs::path temp = target;
     temp += ".copying";
     std::error_code ec;
@@ -75,8 +75,8 @@ std::string InstalledDataFolder() {
     std::error_code ec;
     const fs::path program = fs::read_symlink("/proc/self/exe", ec);
     if (ec || program.empty()) return "";
-    const std::string folder =
-        AddBackslash((program.parent_path() / ORRIMAR_DATA_FROM_BIN).lexically_normal().string());
+    const std::string folder = WithTrailingSlash(
+        (program.parent_path() / ORRIMAR_DATA_FROM_BIN).lexically_normal().string());
     return FileExistsNoCase(folder, MarkerFile) ? folder : "";
 }
 
@@ -88,12 +88,12 @@ std::string CopyDataFolder(const std::string& from, const std::string& to) {
 
 DefaultData FindDefaultData(const std::string& installed) {
     const std::string recorded = ReadIniValue(IniFileName, "dataloc");
-    if (!recorded.empty() && FileExistsNoCase(AddBackslash(recorded), MarkerFile))
-        return {AddBackslash(recorded), "the data folder recorded at first run"};
+    if (!recorded.empty() && FileExistsNoCase(WithTrailingSlash(recorded), MarkerFile))
+        return {WithTrailingSlash(recorded), "the data folder recorded at first run"};
     if (const std::string copy = UserDataFolder(); FileExistsNoCase(copy, MarkerFile))
         return {copy, "your copy of the sample data"};
-    if (!installed.empty() && FileExistsNoCase(AddBackslash(installed), MarkerFile))
-        return {AddBackslash(installed), "the sample data installed with Orrimar (read only)"};
+    if (!installed.empty() && FileExistsNoCase(WithTrailingSlash(installed), MarkerFile))
+        return {WithTrailingSlash(installed), "the sample data installed with Orrimar (read only)"};
     return {};
 }
 

@@ -64,7 +64,7 @@ Year YearOf(const LintFolder& folder, const LintService& s,
 }
 
 // Why an Eli line never offers its table, or "" when it may; the tests
-// are those of TableEligible.
+// are those the skill-table chooser (RollSkill) makes.
 std::string DeadEli(const EliLine& e, const Year& y) {
     const std::string& line = e.Text;
     if (e.All || e.Nco) return "";

@@ -32,7 +32,7 @@ void TestMessage(Game& g, const std::string& text) {
 std::string ChosenDataFolder(const std::string& path) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
-        const std::string folder = AddBackslash(path);
+        const std::string folder = WithTrailingSlash(path);
         return ListFilesWithExtension(folder, ".ERI").empty() ? "" : folder;
     }
     const auto found = FindFileNoCase(FolderOf(path), FileNameOf(path));
@@ -89,7 +89,7 @@ void FirstRun(Game& g, const std::string& iniPath) {
 
 void FindDataFolder(Game& g) {
     if (!g.DataLocOverride.empty()) {
-        g.DataLoc = AddBackslash(g.DataLocOverride);
+        g.DataLoc = WithTrailingSlash(g.DataLocOverride);
         if (std::string problem = DataFolderProblem(g.DataLoc); !problem.empty()) {
             problem[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(problem[0])));
             StopStartup(g, problem + ".");
@@ -101,7 +101,7 @@ void FindDataFolder(Game& g) {
     bool firstRun = !FileExistsNoCase(folder, IniFileName);
     if (!firstRun) {
         const std::string recorded = ReadIniValue("orrimar.ini", "dataloc");
-        g.DataLoc = AddBackslash(recorded);
+        g.DataLoc = WithTrailingSlash(recorded);
         // A recorded folder that cannot be used is said, then asked for again.
         if (std::string problem = recorded.empty() ? "" : DataFolderProblem(g.DataLoc);
             !problem.empty())
@@ -112,7 +112,7 @@ void FindDataFolder(Game& g) {
     }
     if (firstRun) FirstRun(g, iniPath);
 
-    g.DataLoc = AddBackslash(ReadIniValue("orrimar.ini", "dataloc"));
+    g.DataLoc = WithTrailingSlash(ReadIniValue("orrimar.ini", "dataloc"));
     if (!FileExistsNoCase(g.DataLoc, "IMPERIAL.ERI")) {
         g.ui.HideSplash();
         g.ui.Message(
@@ -162,7 +162,7 @@ std::string EnsureDefaultTemplate(const std::string& dataLoc) {
     const std::string folder = ResolveFolderNoCase(dataLoc, "templates");
     if (FileExistsNoCase(folder, "Sample.htm")) return "";
     MakeFolder(folder);
-    return WriteFileAtomic(AddBackslash(folder) + "Sample.htm",
+    return WriteFileAtomic(WithTrailingSlash(folder) + "Sample.htm",
                            JoinLinesCrLf(DefaultTemplateLines()));
 }
 

@@ -445,10 +445,6 @@ bool LoadServiceRecord(Game& g, bool copied) {
 
 }  // namespace
 
-bool LoadService(Game& g) {
-    return LoadServiceRecord(g, true);
-}
-
 void ListBranches(Game& g) {
     g.BranchList.Ready = false;
     g.BranchList.Selected = -1;

@@ -166,10 +166,10 @@ int FindSection(const std::vector<std::string>& lines, const std::string& header
 // ReadIniValue finds a key; -1 when there is none.
 int KeyLine(const std::vector<std::string>& lines, const std::string& key);
 
-// Each returns false when the file was refused (the user has been told why
-// and the loaded record is as it was).
-bool LoadService(Game& g);
+// The branch list filled from the chosen service's file.
 void ListBranches(Game& g);
+// False when the file was refused (the user has been told why and the
+// loaded record is as it was).
 bool LoadBranch(Game& g);
 // The service and branch lists' selection handlers; false as above.
 bool SelectService(Game& g, int index);

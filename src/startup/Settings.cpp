@@ -23,20 +23,20 @@ std::string GetEnvValue(const std::string& name) {
 
 std::string SettingsFolder() {
     std::string windir = GetEnvValue("WINDIR");
-    if (!windir.empty()) return AddBackslash(windir);
+    if (!windir.empty()) return WithTrailingSlash(windir);
     // Exact lookups here: a prefix match would take HOMEDIR for HOME.
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && *xdg) return AddBackslash(xdg) + "orrimar" + PathSep;
+    if (xdg && *xdg) return WithTrailingSlash(xdg) + "orrimar" + PathSep;
     const char* home = std::getenv("HOME");
-    return AddBackslash(home ? home : ".") + ".config" + PathSep + "orrimar" + PathSep;
+    return WithTrailingSlash(home ? home : ".") + ".config" + PathSep + "orrimar" + PathSep;
 }
 
 std::string UserDataFolder() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && *xdg) return AddBackslash(xdg) + "orrimar" + PathSep + "data" + PathSep;
+    if (xdg && *xdg) return WithTrailingSlash(xdg) + "orrimar" + PathSep + "data" + PathSep;
     const char* home = std::getenv("HOME");
-    return AddBackslash(home ? home : ".") + ".local" + PathSep + "share" + PathSep + "orrimar" +
-           PathSep + "data" + PathSep;
+    return WithTrailingSlash(home ? home : ".") + ".local" + PathSep + "share" + PathSep +
+           "orrimar" + PathSep + "data" + PathSep;
 }
 
 std::string ReadIniValue(const std::vector<std::string>& lines, const std::string& key) {

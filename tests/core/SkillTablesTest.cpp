@@ -22,10 +22,13 @@ struct TableGame : TestGame {
         g.Character.CurTerm = g.Character.CurLine = g.Character.Rank = 1;
     }
     void Year(const std::string& text) { g.Character.TermLog[1].Lines[1] = text; }
+    // Whether the chooser offers a table of these Eli lines (and no entry).
     bool Eligible(std::vector<std::string> eli) {
-        SkillTableRecord t;
+        SkillTableRecord& t = g.Service.SkillTable.Edit(1);
         for (size_t k = 0; k < eli.size(); ++k) t.Eli[k + 1] = eli[k];
-        return TableEligible(g, t);
+        ui.Answer("1");  // taken only when the table is offered
+        RollSkill(g);
+        return ui.AnswersLeft() == 0;
     }
 };
 
@@ -82,11 +85,11 @@ TEST(SkillTableRoll, ModifiersCapAndFloor) {
     t.g.Character.Rank = 5;
     EXPECT_EQ(TableModifier(t.g, table), 1);
 
-    t.g.Form2.Button[1] = {"Four", "S1", true};
+    t.ui.Answer({"1", "1"});
     t.dice.Push({6});
     ThrowLog throws;
     t.g.Explain = &throws;
-    RollOnTable(t.g, 1);
+    RollSkill(t.g);
     EXPECT_EQ(GetSkillLevel(t.g, "Skill4"), 1);  // 7 capped at Max
     ASSERT_EQ(throws.Throws().size(), 1u);
     EXPECT_EQ(ThrowText(throws.Throws()[0]),
@@ -94,7 +97,7 @@ TEST(SkillTableRoll, ModifiersCapAndFloor) {
     t.g.Explain = nullptr;
     t.g.Character.Rank = 1;
     t.dice.Push({1});
-    RollOnTable(t.g, 1);
+    RollSkill(t.g);
     EXPECT_EQ(GetSkillLevel(t.g, "Skill1"), 1);  // 1 - 2 takes the first entry
 }
 

@@ -112,7 +112,8 @@ TEST(Settings, IniValueRules) {
     EXPECT_EQ(ReadIniValue(dir.Path() + "b.ini", "dataloc"), "/blank/");  // separator untested
     EXPECT_EQ(ReadIniValue(dir.Path() + "missing.ini", "dataloc"), "");
     EXPECT_EQ(ReadIniValue(dir.Path() + "a.ini", "nokey"), "");
-    EXPECT_EQ(AddBackslash("/data/") + "|" + AddBackslash("/data") + "|" + AddBackslash(""),
+    EXPECT_EQ(WithTrailingSlash("/data/") + "|" + WithTrailingSlash("/data") + "|" +
+                  WithTrailingSlash(""),
               "/data/|/data/|/");
 }
 

@@ -143,7 +143,6 @@ void Apply(Game& g, const SpecialRow& row, int result, int depth) {
         if (!row.Information.empty())
             g.ui.Message(row.Information, g.AppTitle, MsgIcon::Information);
     }
-    if (row.Money != 0) c.Money += row.Money;
 
     if (const SpecialTable* next = row.Next.Target())
         Run(g, *next, row.Next.ThrowOf(*next), depth + 1);
@@ -438,10 +437,6 @@ SpecialRow& SpecialRow::Rolls(int count) {
 SpecialRow& SpecialRow::Open(int branch, std::string information) {
     Branch = branch;
     Information = std::move(information);
-    return *this;
-}
-SpecialRow& SpecialRow::Pay(int32_t money) {
-    Money = money;
     return *this;
 }
 SpecialRow& SpecialRow::Then(TableFn table) {

@@ -157,8 +157,8 @@ struct TableRef {
 // One result of a table. Its effects come in this order: history text,
 // school file (one that cannot be read ends the row with a skill-table
 // roll instead), skills, picked skills, flag, rank change, skill-table
-// throws, rank announcement, branch opened with its information, money,
-// further table.
+// throws, rank announcement, branch opened with its information, further
+// table.
 struct SpecialRow {
     int From = 0;
     int To = 0;
@@ -172,7 +172,6 @@ struct SpecialRow {
     int SkillRolls = 0;
     int Branch = 0;           // BranchOpen entry set to 1
     std::string Information;  // information message once the branch is open
-    int32_t Money = 0;
     TableRef Next;
 
     SpecialRow& If(Cond c);
@@ -192,7 +191,6 @@ struct SpecialRow {
     SpecialRow& Announce(std::string text, bool withRankCode = false);
     SpecialRow& Rolls(int count);
     SpecialRow& Open(int branch, std::string information);
-    SpecialRow& Pay(int32_t money);
     SpecialRow& Then(TableFn table);
     SpecialRow& Then(TableFn table, SpecialThrow rethrow);
     SpecialRow& Then(SpecialTable table);
