@@ -123,4 +123,10 @@ TEST(Gauges, ColourFollowsTheShareOfTheMaximum) {
         EXPECT_EQ(t.g.Form1.Gauges[1].Colour, colour) << value;
         EXPECT_EQ(t.g.Form1.Gauges[1].Max, 12);
     }
+    // A gauge reaches the race's highest throw; below 2 there is no range to show.
+    for (auto [mod, top] : {std::pair{2, 2}, {1, 12}}) {
+        SetRace(t.g, 1, {{0, mod}});
+        RefreshGauge(t.g, 1);
+        EXPECT_EQ(t.g.Form1.Gauges[1].Max, top) << mod;
+    }
 }
