@@ -49,6 +49,11 @@ bool AppendEscape(std::string& out, unsigned code, bool ascii) {
     return false;
 }
 
+// A byte written as it stands in every layout.
+bool IsPlain(unsigned char b) {
+    return b >= 0x20 && b < 0x7F && b != '"' && b != '\\';
+}
+
 }  // namespace
 
 JsonWriter::JsonWriter(std::string& out, Layout layout) : out_(out), layout_(layout) {}
@@ -134,15 +139,22 @@ void JsonWriter::Latin1(std::string_view text) {
     Separate();
     const bool ascii = layout_ == Layout::AsciiLine;
     out_ += '"';
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (AppendEscape(out_, b, ascii)) continue;
-        if (b < 0x80) {
-            out_ += c;
+    for (size_t at = 0; at < text.size();) {
+        // Most of a text is printable ASCII, copied as it stands.
+        size_t plain = at;
+        while (plain < text.size() && IsPlain(static_cast<unsigned char>(text[plain]))) ++plain;
+        out_.append(text, at, plain - at);
+        if (plain == text.size()) break;
+        const auto b = static_cast<unsigned char>(text[plain]);
+        if (AppendEscape(out_, b, ascii)) {
+            // written escaped
+        } else if (b < 0x80) {
+            out_ += static_cast<char>(b);  // DEL, in a UTF-8 layout
         } else {
             out_ += static_cast<char>(0xC0 | (b >> 6));
             out_ += static_cast<char>(0x80 | (b & 0x3F));
         }
+        at = plain + 1;
     }
     out_ += '"';
 }
