@@ -8,6 +8,7 @@
 #include "model/Text.h"
 #include "model/Throws.h"
 #include "names/Homeworld.h"
+#include "output/JsonWriter.h"
 #include "output/RecordJson.h"
 #include "output/ResumeText.h"
 #include "ui/OptionsWindow.h"
@@ -21,22 +22,25 @@ namespace {
 inline constexpr const char* CommentStart = "<!-- orrimar-character ";
 inline constexpr const char* CommentEnd = " -->";
 
-// A batch writes the same data section on every page: it is made once a
-// thread for each fingerprint, and so is its text in a page's comment.
+// A batch writes the same data section for every character: it is made
+// once a thread for each fingerprint, and so are its texts in each layout.
 struct KeptData {
     std::string Hash;
     json Section;
-    std::string AsciiText;
-    json Brief;  // the fingerprints without the file table
+    std::string Line;
+    std::string AsciiLine;
+    std::string Brief;  // on one line without the file table
 };
 
 const KeptData& DataSection(const DataFingerprint& data) {
     thread_local KeptData kept;
     if (kept.Section.is_null() || kept.Hash != data.Hash) {
         kept.Section = FingerprintToJson(data);
-        kept.AsciiText = kept.Section.dump(-1, ' ', true);
-        kept.Brief = kept.Section;
-        kept.Brief.erase("files");
+        kept.Line = kept.Section.dump();
+        kept.AsciiLine = kept.Section.dump(-1, ' ', true);
+        json brief = kept.Section;
+        brief.erase("files");
+        kept.Brief = brief.dump();
         kept.Hash = data.Hash;
     }
     return kept;
@@ -51,146 +55,242 @@ std::string ProgramVersionText() {
 
 namespace {
 
-void Put(json::object_t&) {}
+using Layout = JsonWriter::Layout;
 
-template <class Value, class... Rest>
-void Put(json::object_t& members, const char* key, Value&& value, Rest&&... rest) {
-    // Straight onto the end: the keys are distinct, so the object's own
-    // insertion, which first looks for the key among those there, is not needed.
-    members.Container::emplace_back(key, std::forward<Value>(value));
-    Put(members, std::forward<Rest>(rest)...);
-}
-
-// An object of the members given in order: key, value, key, value... A
-// page is written for every batch character, and an initializer list
-// would first build an array of two for every member.
-template <class... Members>
-json Object(Members&&... members) {
-    json object = json::object();
-    auto& list = object.get_ref<json::object_t&>();
-    list.reserve(sizeof...(Members) / 2);
-    Put(list, std::forward<Members>(members)...);
-    return object;
-}
-
-// An empty array with room for `count` elements.
-json ArrayOf(size_t count) {
-    json array = json::array();
-    array.get_ref<json::array_t&>().reserve(count);
-    return array;
-}
-
-json Counted(const std::string& name, int count) {
-    return Object("name", Text(name), "count", count);
+void WriteCounted(JsonWriter& w, const std::string& name, int count) {
+    w.BeginObject();
+    w.Key("name").Latin1(name);
+    w.Key("count").Int(count);
+    w.EndObject();
 }
 
 // The homeworld's codes; null when its text is not a generated profile.
-json HomeworldCodesJson(const std::string& homeworld) {
+void WriteHomeworldCodes(JsonWriter& w, const std::string& homeworld) {
     const auto codes = ReadHomeworld(homeworld);
-    if (!codes) return nullptr;
-    return Object("profile", codes->Profile(), "starport", codes->Starport, "size", codes->Size,
-                  "atmosphere", codes->Atmosphere, "hydrographics", codes->Hydrographics,
-                  "population", codes->Population, "law", codes->Law, "techLevel", codes->Tech);
+    if (!codes) return w.Null();
+    w.BeginObject();
+    w.Key("profile").Utf8(codes->Profile());
+    w.Key("starport").Utf8(codes->Starport);
+    w.Key("size").Int(codes->Size);
+    w.Key("atmosphere").Int(codes->Atmosphere);
+    w.Key("hydrographics").Int(codes->Hydrographics);
+    w.Key("population").Int(codes->Population);
+    w.Key("law").Int(codes->Law);
+    w.Key("techLevel").Int(codes->Tech);
+    w.EndObject();
+}
+
+void WriteCharacterSection(const Game& g, JsonWriter& w) {
+    const auto& c = g.Character;
+    const int count = std::clamp(g.Race.NumStats, 0, CharacterRecord::MaxStats);
+    w.BeginObject();
+    w.Key("name").Latin1(c.Name);
+    w.Key("race").Latin1(g.Race.Name);
+    w.Key("service").Latin1(g.Service.Name);
+    w.Key("branch").Latin1(g.Service.BranchName);
+    w.Key("characteristics").BeginArray();
+    std::string upp;
+    for (int i = 1; i <= count; ++i) {
+        w.BeginObject();
+        w.Key("name").Latin1(Trim(g.Race.StatName[static_cast<size_t>(i)]));
+        w.Key("value").Int(c.Stats[static_cast<size_t>(i)]);
+        w.EndObject();
+        upp += HexDigit(c.Stats[static_cast<size_t>(i)]);
+    }
+    w.EndArray();
+    w.Key("upp").Utf8(upp);
+    w.Key("hits").Int(c.HitPoints);
+    w.Key("terms").Int(c.CurTerm);
+    w.Key("age").Int(c.Age);
+    w.Key("techLevel").Int(c.TechLevel);
+    w.Key("rank").BeginObject();
+    w.Key("index").Int(RankIndex(g));
+    w.Key("code").Latin1(Trim(RankCodeText(g)));
+    w.Key("name").Latin1(RankNameText(g));
+    w.EndObject();
+    // Highest level first, as the resume lists them.
+    w.Key("skills").BeginArray();
+    for (const std::string& entry : Split(SkillText(g), ',')) {
+        const std::string text = Trim(entry);
+        const size_t dash = text.rfind('-');
+        if (text.empty() || dash == std::string::npos) continue;
+        w.BeginObject();
+        w.Key("name").Latin1(std::string_view(text).substr(0, dash));
+        w.Key("level").Int(ValInt(text.substr(dash + 1)));
+        w.EndObject();
+    }
+    w.EndArray();
+    w.Key("history").BeginArray();
+    for (const HistoryTerm& term : HistoryTerms(g)) {
+        w.BeginObject();
+        w.Key("term").Int(term.Term);
+        w.Key("title").Latin1(term.Title);
+        w.Key("years").BeginArray();
+        for (const std::string& year : term.Years) w.Latin1(year);
+        w.EndArray();
+        w.EndObject();
+    }
+    w.EndArray();
+    w.Key("decorations").BeginArray();
+    for (const auto& [medal, n] : MedalEntries(g)) WriteCounted(w, medal, n);
+    w.EndArray();
+    w.Key("money").Int(c.Money);
+    w.Key("pension").Int(c.Pension);
+    w.Key("benefits").BeginArray();
+    for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i)
+        if (c.BenefitCount[static_cast<size_t>(i)] > 0)
+            WriteCounted(w, c.Benefits[static_cast<size_t>(i)],
+                         c.BenefitCount[static_cast<size_t>(i)]);
+    w.EndArray();
+    w.Key("homeworld").Latin1(c.Homeworld);
+    w.Key("homeworldCodes");
+    WriteHomeworldCodes(w, c.Homeworld);
+    w.Key("socialClass").Latin1(c.SocialClass);
+    w.Key("clearance").Latin1(c.Clearance);
+    // The talents the character holds, as its skills hold them: training
+    // marks every talent it tried, learned or not.
+    w.Key("psionics").BeginObject();
+    w.Key("trained").Bool(c.PsiTrained != 0);
+    w.Key("talents").BeginArray();
+    for (size_t i = 1; i < g.PsiTalent.size(); ++i) {
+        const std::string& name = g.PsiTalent[i].Name;
+        const int level = IsBlank(name) ? -1 : GetSkillLevel(g, name);
+        if (level < 0) continue;
+        w.BeginObject();
+        w.Key("name").Latin1(name);
+        w.Key("level").Int(level);
+        w.EndObject();
+    }
+    w.EndArray();
+    w.EndObject();
+    w.Key("switches").BeginArray();
+    for (int k = 1; k <= 10; ++k)
+        if (c.Opt(k)) w.Utf8(OptionCaption(k - 1));
+    w.EndArray();
+    w.EndObject();
+}
+
+// One entry a year, each with its throws in the order thrown.
+void WriteExplainedThrows(const Game& g, JsonWriter& w) {
+    w.BeginArray();
+    const size_t count = g.Explain ? g.Explain->CareerThrows() : 0;
+    for (size_t i = 0; i < count; ++i) {
+        const ExplainedThrow& t = g.Explain->Throws()[i];
+        const bool sameYear = i > 0 && g.Explain->Throws()[i - 1].Term == t.Term &&
+                              g.Explain->Throws()[i - 1].Year == t.Year;
+        if (!sameYear) {
+            if (i > 0) {
+                w.EndArray();
+                w.EndObject();
+            }
+            w.BeginObject();
+            w.Key("term").Int(t.Term);
+            w.Key("year").Int(t.Year);
+            w.Key("throws").BeginArray();
+        }
+        w.BeginObject();
+        w.Key("for").Latin1(t.Purpose);
+        w.Key("dice").Int(t.Count);
+        w.Key("sides").Int(t.Sides);
+        w.Key("rolled").Int(t.Rolled);
+        w.Key("modifiers").BeginArray();
+        for (const auto& m : t.Modifiers) {
+            w.BeginObject();
+            w.Key("value").Int(m.Value);
+            w.Key("reason").Latin1(m.Reason);
+            w.EndObject();
+        }
+        w.EndArray();
+        w.Key("total").Int(t.Total());
+        w.Key("target").Int(t.Target);
+        w.Key("atMost").Bool(t.AtMost);
+        w.Key("outcome").Latin1(t.Outcome);
+        w.Key("text").Latin1(ThrowText(t));
+        w.EndObject();
+    }
+    if (count > 0) {
+        w.EndArray();
+        w.EndObject();
+    }
+    w.EndArray();
+}
+
+// A batch character's recipe, the one written for every character; an
+// interactive one's carries the starting record and is built whole.
+void WriteRecipe(const CareerRecipe& r, JsonWriter& w) {
+    if (r.Made != CareerRecipe::Kind::Batch) return w.Value(RecipeToJson(r));
+    w.BeginObject();
+    w.Key("made").Utf8("batch");
+    w.Key("seed");
+    r.Seeded ? w.Unsigned(r.Seed) : w.Null();
+    w.Key("commandLine").Latin1(r.CommandLine);
+    w.Key("throws").BeginArray();
+    for (const int thrown : r.Throws) w.Int(thrown);
+    w.EndArray();
+    w.Key("wanted").BeginObject();
+    w.Key("race").Latin1(r.WantedRace);
+    w.Key("service").Latin1(r.WantedService);
+    w.Key("branch").Latin1(r.WantedBranch);
+    w.EndObject();
+    w.Key("terms").Int(r.Terms);
+    w.Key("number").Int(r.Number);
+    w.EndObject();
+}
+
+// The document onto the end of `out`, with `data` (the data section's
+// text, already in `layout`) or, when empty, the whole section built.
+void WriteDocument(const Game& g, std::string& out, Layout layout, std::string_view data) {
+    const CareerRecipe& r = g.Recipe;
+    JsonWriter w(out, layout);
+    w.BeginObject();
+    w.Key("format").Utf8(CharacterFormat);
+    w.Key("program").BeginObject();
+    w.Key("name").Utf8("Orrimar");
+    w.Key("version").Utf8(ProgramVersionText());
+    w.EndObject();
+    w.Key("data");
+    data.empty() ? w.Value(DataSection(r.Data).Section) : w.Written(data);
+    w.Key("seed");
+    r.Seeded ? w.Unsigned(r.Seed) : w.Null();
+    w.Key("character");
+    WriteCharacterSection(g, w);
+    w.Key("recipe");
+    WriteRecipe(r, w);
+    // Only when asked: the document is otherwise as it always was.
+    if (g.ThrowsInJson && g.Explain) WriteExplainedThrows(g, w.Key("explained"));
+    w.EndObject();
 }
 
 }  // namespace
 
 json CharacterSection(const Game& g) {
-    const auto& c = g.Character;
-    const int count = std::clamp(g.Race.NumStats, 0, CharacterRecord::MaxStats);
-    json stats = ArrayOf(static_cast<size_t>(count));
-    std::string upp;
-    for (int i = 1; i <= count; ++i) {
-        stats.push_back(Object("name", Text(Trim(g.Race.StatName[static_cast<size_t>(i)])), "value",
-                               c.Stats[static_cast<size_t>(i)]));
-        upp += HexDigit(c.Stats[static_cast<size_t>(i)]);
-    }
-    // Highest level first, as the resume lists them.
-    const std::vector<std::string> skillEntries = Split(SkillText(g), ',');
-    json skills = ArrayOf(skillEntries.size());
-    for (const std::string& entry : skillEntries) {
-        const std::string text = Trim(entry);
-        const size_t dash = text.rfind('-');
-        if (text.empty() || dash == std::string::npos) continue;
-        skills.push_back(
-            Object("name", Text(text.substr(0, dash)), "level", ValInt(text.substr(dash + 1))));
-    }
-    std::vector<HistoryTerm> terms = HistoryTerms(g);
-    json history = ArrayOf(terms.size());
-    for (HistoryTerm& term : terms) {
-        json years = ArrayOf(term.Years.size());
-        for (std::string& year : term.Years) years.push_back(Text(std::move(year)));
-        history.push_back(Object("term", term.Term, "title", Text(std::move(term.Title)), "years",
-                                 std::move(years)));
-    }
-    json decorations = json::array();
-    for (const auto& [medal, n] : MedalEntries(g)) decorations.push_back(Counted(medal, n));
-    json benefits = json::array();
-    for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i)
-        if (c.BenefitCount[static_cast<size_t>(i)] > 0)
-            benefits.push_back(Counted(c.Benefits[static_cast<size_t>(i)],
-                                       c.BenefitCount[static_cast<size_t>(i)]));
-    // The talents the character holds, as its skills hold them: training
-    // marks every talent it tried, learned or not.
-    json talents = json::array();
-    for (size_t i = 1; i < g.PsiTalent.size(); ++i) {
-        const std::string& name = g.PsiTalent[i].Name;
-        const int level = IsBlank(name) ? -1 : GetSkillLevel(g, name);
-        if (level >= 0) talents.push_back(Object("name", Text(name), "level", level));
-    }
-    json switches = json::array();
-    for (int k = 1; k <= 10; ++k)
-        if (c.Opt(k)) switches.push_back(OptionCaption(k - 1));
-    return Object("name", Text(c.Name), "race", Text(g.Race.Name), "service", Text(g.Service.Name),
-                  "branch", Text(g.Service.BranchName), "characteristics", std::move(stats), "upp",
-                  std::move(upp), "hits", c.HitPoints, "terms", c.CurTerm, "age", c.Age,
-                  "techLevel", c.TechLevel, "rank",
-                  Object("index", RankIndex(g), "code", Text(Trim(RankCodeText(g))), "name",
-                         Text(RankNameText(g))),
-                  "skills", std::move(skills), "history", std::move(history), "decorations",
-                  std::move(decorations), "money", c.Money, "pension", c.Pension, "benefits",
-                  std::move(benefits), "homeworld", Text(c.Homeworld), "homeworldCodes",
-                  HomeworldCodesJson(c.Homeworld), "socialClass", Text(c.SocialClass), "clearance",
-                  Text(c.Clearance), "psionics",
-                  Object("trained", c.PsiTrained != 0, "talents", std::move(talents)), "switches",
-                  std::move(switches));
-}
-
-namespace {
-
-// The document with `data` in place of the data section.
-json Document(const Game& g, json data) {
-    const CareerRecipe& r = g.Recipe;
-    json document = Object("format", CharacterFormat, "program",
-                           Object("name", "Orrimar", "version", ProgramVersionText()), "data",
-                           std::move(data), "seed", r.Seeded ? json(r.Seed) : json(nullptr),
-                           "character", CharacterSection(g), "recipe", RecipeToJson(r));
-    // Only when asked: the document is otherwise as it always was.
-    if (g.ThrowsInJson && g.Explain) document["explained"] = ExplainedThrowsJson(g);
-    return document;
-}
-
-}  // namespace
-
-json CharacterDocument(const Game& g) {
-    return Document(g, DataSection(g.Recipe.Data).Section);
+    std::string text;
+    JsonWriter w(text, Layout::Line);
+    WriteCharacterSection(g, w);
+    return json::parse(text);
 }
 
 std::string CharacterJsonText(const Game& g) {
-    return CharacterDocument(g).dump(2) + "\n";
+    std::string text;
+    WriteDocument(g, text, Layout::Indented, {});
+    text += '\n';
+    return text;
 }
 
 std::string CharacterJsonLine(const Game& g) {
-    return Document(g, DataSection(g.Recipe.Data).Brief).dump() + "\n";
+    std::string line;
+    WriteDocument(g, line, Layout::Line, DataSection(g.Recipe.Data).Brief);
+    line += '\n';
+    return line;
 }
 
 std::string WithFileTable(std::string line, const DataFingerprint& data) {
     // The data section comes before any text of the character, and outside
     // strings JSON holds no other such member.
     const KeptData& kept = DataSection(data);
-    const std::string brief = "\"data\":" + kept.Brief.dump();
+    const std::string brief = "\"data\":" + kept.Brief;
     const size_t at = line.find(brief);
-    if (at != std::string::npos) line.replace(at, brief.size(), "\"data\":" + kept.Section.dump());
+    if (at != std::string::npos) line.replace(at, brief.size(), "\"data\":" + kept.Line);
     return line;
 }
 
@@ -211,22 +311,12 @@ void AppendCommentSafe(std::string& out, std::string_view text) {
 }  // namespace
 
 void AppendPageRecordComment(const Game& g, std::string& page) {
-    // ASCII only, for a Latin-1 page. The data section's text is kept: it
-    // is written in with the document's own spelling of a placeholder the
-    // program never writes elsewhere (the section comes before any text of
-    // the character). Neither side of it ends in "-", so a "--" never
-    // spans the join.
-    const std::string text = Document(g, "\x01").dump(-1, ' ', true);
-    static constexpr std::string_view Placeholder = "\"data\":\"\\u0001\"";
-    const std::string_view whole = text;
+    // ASCII only, for a Latin-1 page.
+    thread_local std::string text;
+    text.clear();
+    WriteDocument(g, text, Layout::AsciiLine, DataSection(g.Recipe.Data).AsciiLine);
     page += CommentStart;
-    if (const size_t at = whole.find(Placeholder); at != std::string::npos) {
-        AppendCommentSafe(page, whole.substr(0, at + 7));
-        AppendCommentSafe(page, DataSection(g.Recipe.Data).AsciiText);
-        AppendCommentSafe(page, whole.substr(at + Placeholder.size()));
-    } else {
-        AppendCommentSafe(page, whole);
-    }
+    AppendCommentSafe(page, text);
     page += CommentEnd;
 }
 
@@ -240,23 +330,10 @@ std::optional<std::string> DocumentInPage(const std::string& page) {
 }
 
 json ExplainedThrowsJson(const Game& g) {
-    json years = json::array();
-    if (!g.Explain) return years;
-    const auto& all = g.Explain->Throws();
-    const size_t count = g.Explain->CareerThrows();
-    for (size_t i = 0; i < count; ++i) {
-        const ExplainedThrow& t = all[i];
-        if (years.empty() || years.back()["term"] != t.Term || years.back()["year"] != t.Year)
-            years.push_back(Object("term", t.Term, "year", t.Year, "throws", json::array()));
-        json modifiers = json::array();
-        for (const auto& m : t.Modifiers)
-            modifiers.push_back(Object("value", m.Value, "reason", Text(m.Reason)));
-        years.back()["throws"].push_back(
-            Object("for", Text(t.Purpose), "dice", t.Count, "sides", t.Sides, "rolled", t.Rolled,
-                   "modifiers", std::move(modifiers), "total", t.Total(), "target", t.Target,
-                   "atMost", t.AtMost, "outcome", Text(t.Outcome), "text", Text(ThrowText(t))));
-    }
-    return years;
+    std::string text;
+    JsonWriter w(text, Layout::Line);
+    WriteExplainedThrows(g, w);
+    return json::parse(text);
 }
 
 std::string RegenerationFooter(const Game& g) {

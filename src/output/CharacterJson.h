@@ -19,8 +19,8 @@ inline constexpr const char* CharacterFormat = "orrimar-character/1";
 // "0.2.0".
 std::string ProgramVersionText();
 
+// The character section as a value, for comparing one character with another.
 nlohmann::ordered_json CharacterSection(const Game& g);
-nlohmann::ordered_json CharacterDocument(const Game& g);
 // The document indented for reading, or on one line (for JSON Lines). A
 // line leaves out the data section's table of rule files, half of it: a
 // JSON Lines file carries that table once, on its first line.
@@ -36,7 +36,8 @@ std::optional<std::string> DocumentInPage(const std::string& page);
 
 // The throws of each year explained (--explain): one entry a year, in
 // the order thrown; a batch character's from its first throw, an
-// interactive one's from "Accept" to the end of the career.
+// interactive one's from "Accept" to the end of the career. A value, for
+// comparing; documents write the same array as they go.
 nlohmann::ordered_json ExplainedThrowsJson(const Game& g);
 
 // The footer line naming the seed, version and data fingerprint.
