@@ -6,6 +6,7 @@
 #include "startup/Files.h"
 #include "startup/OptionSets.h"
 #include "support/TestGame.h"
+#include "ui/MainWindow.h"
 #include "ui/OptionsWindow.h"
 #include "ui/Program.h"
 
@@ -86,6 +87,8 @@ TEST_F(Options, DefaultSetsLoadAtStartUpThenSkillsAreCapped) {
     EXPECT_EQ(Flags(o), "10000001010100 cap 2");  // "Cap skills at 6" on whatever the sets said
     EXPECT_TRUE(t.g.PrefSkill[2].Name == "Rifle, long" && t.g.PrefSkill[5].Name.empty());
     EXPECT_TRUE(!t.g.OptionSetMenuAvailable[2] && t.g.OptionSetButton[4] == "Other");
+    Form1LoadOptionSet(t.g, 4);  // the last slot loads as the first does
+    EXPECT_EQ(Flags(o), "01000000000100 cap 2");
     EXPECT_TRUE(t.ui.SawMessage("The option set " + data.Path() +
                                 "osets2.txt cannot be read: it is not a regular file (a device, "
                                 "pipe or socket). Its slot stays empty."));
@@ -146,4 +149,10 @@ TEST_F(Options, PreferredSkillsAddAndSuggestions) {
     PreferredNameTyped(g, m, "vacc");
     PreferredPickSuggestion(g, m, 0);  // acts as OK
     EXPECT_EQ(g.PrefSkill[3].Name, "Vacc Suit");
+    // The twentieth, last place is edited and deleted as the first is.
+    g.PrefSkill[20] = {"Gambling", 1};
+    FillPreferredList(g, m);
+    m.Selected = static_cast<int>(m.List.size()) - 1;
+    PreferredDelete(g, m);
+    EXPECT_EQ(g.PrefSkill[20].Name, "");
 }
