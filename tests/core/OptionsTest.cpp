@@ -126,6 +126,8 @@ TEST_F(Options, WindowBoxesAndRankCap) {
               "reaches it. Choose a rank to cap at.");
     OptionsSelectRank(t.g, m, 5);
     EXPECT_TRUE(m.RankNote.empty() && o[RankCap] == 6);
+    m = PrepareOptions(t.g);  // a cap at the highest rank shows selected
+    EXPECT_EQ(m.RankSelected, 5);
 }
 
 TEST_F(Options, PreferredSkillsAddAndSuggestions) {
