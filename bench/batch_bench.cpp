@@ -90,13 +90,19 @@ std::string Folder(const std::string& name) {
     return path.string();
 }
 
-// What a batch of the sample data throws: every die's size, by character.
-std::vector<std::vector<int>> DieSizes(int count, const std::string& data) {
+// The bench's batch: `count` characters of seed 2026, no pages.
+BatchOptions NoPages(int count, const std::string& data) {
     BatchOptions options;
     options.Count = count;
     options.Seed = 2026;
     options.DataDir = data;
     options.WritePages = false;
+    return options;
+}
+
+// What a batch of the sample data throws: every die's size, by character.
+std::vector<std::vector<int>> DieSizes(int count, const std::string& data) {
+    BatchOptions options = NoPages(count, data);
     options.KeepDieSizes = true;
     std::ostringstream log;
     std::vector<BatchCharacter> made;
@@ -252,11 +258,7 @@ void RunJobs(int count, int repeats, const std::string& data) {
     for (int r = 0; r < repeats; ++r) {
         double wall[2] = {};
         for (int jobs = 1; jobs <= 2; ++jobs) {
-            BatchOptions options;
-            options.Count = count;
-            options.Seed = 2026;
-            options.DataDir = data;
-            options.WritePages = false;
+            BatchOptions options = NoPages(count, data);
             options.Jobs = jobs;
             std::ostringstream log;
             wall[jobs - 1] = Time([&] { RunBatch(options, log); }).Wall;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSet>
 #include <algorithm>
 #include <functional>
@@ -172,6 +173,12 @@ void AddMnemonics(QWidget* window) {
                          [button](const QString& text) { button->setText(text); }});
     }
     Assign(items, used);
+}
+
+QPushButton* NamedButton(const char* caption, const char* name) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    return b;
 }
 
 }  // namespace orrimar

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QMenu;
+class QPushButton;
 class QWidget;
 
 namespace orrimar {
@@ -16,6 +17,8 @@ namespace orrimar {
 // first), and the entries of each of its menus one free within that menu.
 // Captions that already carry one keep it.
 void AddMnemonics(QWidget* window);
+// A push button named `name`, by which the keyboard and tests find it.
+QPushButton* NamedButton(const char* caption, const char* name);
 void AddMnemonics(QMenu* menu);
 
 // A button answered by a key of its own (the term window's digits): it

@@ -26,12 +26,6 @@ namespace orrimar {
 
 namespace {
 
-QPushButton* Button(const char* caption, const char* name) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
-
 QLabel* Wrapped(const char* text) {
     auto* label = new QLabel(text);
     label->setWordWrap(true);
@@ -120,9 +114,9 @@ Form4::Form4(QWidget* parent, Game& g, OptionsWindowModel& model)
     layout->addLayout(top, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* preferred = Button("&Preferred skills", "PreferredSkills");
-    auto* sets = Button("Option &Sets", "OptionSets");
-    auto* done = Button("&Done", "Done");
+    auto* preferred = NamedButton("&Preferred skills", "PreferredSkills");
+    auto* sets = NamedButton("Option &Sets", "OptionSets");
+    auto* done = NamedButton("&Done", "Done");
     // Enter and Escape both leave as "Done" does.
     done->setDefault(true);
     buttons->addWidget(preferred);
@@ -190,9 +184,9 @@ Form5::Form5(QWidget* parent, Game& g, PreferredSkillsModel& model)
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     listColumn->addWidget(list_, 1);
     auto* listButtons = new QHBoxLayout;
-    auto* add = Button("&Add", "Add");
-    auto* edit = Button("&Edit", "Edit");
-    auto* remove = Button("&Delete", "Delete");
+    auto* add = NamedButton("&Add", "Add");
+    auto* edit = NamedButton("&Edit", "Edit");
+    auto* remove = NamedButton("&Delete", "Delete");
     for (auto* b : {add, edit, remove}) listButtons->addWidget(b);
     listColumn->addLayout(listButtons);
     body->addLayout(listColumn, 1);
@@ -212,8 +206,8 @@ Form5::Form5(QWidget* parent, Game& g, PreferredSkillsModel& model)
     level_->setMaximumWidth(level_->fontMetrics().horizontalAdvance("00000") + 12);
     levelLabel->setBuddy(level_);
     level_->installEventFilter(this);
-    auto* plus = Button("&+", "Plus");
-    auto* minus = Button("&-", "Minus");
+    auto* plus = NamedButton("&+", "Plus");
+    auto* minus = NamedButton("&-", "Minus");
     plus->setToolTip("One level more (Alt++, or Up in the level)");
     minus->setToolTip("One level less (Alt+-, or Down in the level)");
     for (auto* b : {plus, minus})
@@ -222,8 +216,8 @@ Form5::Form5(QWidget* parent, Game& g, PreferredSkillsModel& model)
     levelRow->addWidget(plus);
     levelRow->addWidget(minus);
     levelRow->addStretch();
-    auto* ok = Button("O&K", "PanelOK");
-    auto* cancel = Button("&Cancel", "PanelCancel");
+    auto* ok = NamedButton("O&K", "PanelOK");
+    auto* cancel = NamedButton("&Cancel", "PanelCancel");
     levelRow->addWidget(ok);
     levelRow->addWidget(cancel);
     panel->addLayout(levelRow);
@@ -234,7 +228,7 @@ Form5::Form5(QWidget* parent, Game& g, PreferredSkillsModel& model)
     inside->addLayout(body, 1);
     layout->addWidget(frame, 1);
 
-    auto* close = Button("&OK", "OK");
+    auto* close = NamedButton("&OK", "OK");
     layout->addWidget(close, 0, Qt::AlignRight);
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -332,7 +326,7 @@ Form6::Form6(QWidget* parent, Game& g) : QDialog(parent), g_(g) {
             Render();
         });
     }
-    auto* done = Button("&Done", "Done");
+    auto* done = NamedButton("&Done", "Done");
     done->setDefault(true);
     layout->addWidget(done, 0, Qt::AlignRight);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);

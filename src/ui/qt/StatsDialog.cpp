@@ -29,18 +29,13 @@
 
 #include "batch/Batch.h"
 #include "model/Game.h"
+#include "ui/qt/Keys.h"
 #include "ui/qt/QtUi.h"
 #include "ui/qt/Screen.h"
 
 namespace orrimar {
 
 namespace {
-
-QPushButton* Button(const char* caption, const char* name) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
 
 QLabel* Buddy(const char* caption, QWidget* buddy) {
     auto* label = new QLabel(caption);
@@ -197,7 +192,7 @@ StatsDialog::StatsDialog(QWidget* parent, StatsWindowModel& model) : QDialog(par
     count_->setRange(1, MaxBatchCount);
     count_->setSingleStep(1000);
     count_->setGroupSeparatorShown(true);
-    run_ = Button("R&un", "statsRun");
+    run_ = NamedButton("R&un", "statsRun");
     run_->setDefault(true);
     ask->addWidget(Buddy("&Race:", race_));
     ask->addWidget(race_, 1);
@@ -212,7 +207,7 @@ StatsDialog::StatsDialog(QWidget* parent, StatsWindowModel& model) : QDialog(par
     progress_ = new QProgressBar;
     progress_->setObjectName("statsProgress");
     progress_->setRange(0, 100);
-    cancel_ = Button("&Cancel", "statsCancel");
+    cancel_ = NamedButton("&Cancel", "statsCancel");
     running->addWidget(progress_, 1);
     running->addWidget(cancel_);
     layout->addLayout(running);
@@ -263,8 +258,8 @@ StatsDialog::StatsDialog(QWidget* parent, StatsWindowModel& model) : QDialog(par
     layout->addWidget(tabs_, 1);
 
     auto* buttons = new QHBoxLayout;
-    save_ = Button("Save re&port...", "statsSave");
-    auto* close = Button("Cl&ose", "statsClose");
+    save_ = NamedButton("Save re&port...", "statsSave");
+    auto* close = NamedButton("Cl&ose", "statsClose");
     buttons->addWidget(save_);
     buttons->addStretch(1);
     buttons->addWidget(close);
