@@ -10,8 +10,8 @@
 
 namespace orrimar {
 
-const std::string& CurrentYearLine(const CareerPart& g) {
-    const auto& c = g.Character;
+const std::string& CurrentYearLine(const CareerPart& career) {
+    const auto& c = career.Character;
     return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)]
         .Lines[std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear)];
 }

@@ -10,7 +10,7 @@ struct Game;
 struct CareerPart;
 
 // The current year's history line (term and year kept within the log).
-const std::string& CurrentYearLine(const CareerPart& g);
+const std::string& CurrentYearLine(const CareerPart& career);
 // Appends a text (and one blank) to the current year's history line, and
 // writes it to the message log.
 void AddHistory(Game& g, std::string_view text);

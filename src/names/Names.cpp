@@ -30,7 +30,7 @@ NameSet RaceNameSet(std::span<const NamePiece> initials, std::span<const NamePie
     return set;
 }
 
-const NameSet& PrepareNames(const RulesPart& g) {
+const NameSet& PrepareNames(const RulesPart& rules) {
     // The sets never change: each is made once, on first use.
     static const NameSet generic = MakeNameGenericTables();
     static const NameSet aslan = MakeNameAslanTables();
@@ -40,7 +40,7 @@ const NameSet& PrepareNames(const RulesPart& g) {
     static const NameSet vilani = MakeNameVilaniTables();
     const NameSet* set = &generic;
     // Every word found loads its set over the last, so the word tested last wins.
-    const std::string& race = g.Race.Name;
+    const std::string& race = rules.Race.Name;
     if (Contains(race, "Aslan")) set = &aslan;
     if (Contains(race, "Droyne")) set = &droyne;
     if (Contains(race, "Vargr")) set = &vargr;

@@ -30,7 +30,7 @@ NameSet MakeNameVilaniTables();
 NameSet MakeNameZhodaniTables();
 
 // The generic set, then the race sets that the race's name selects.
-const NameSet& PrepareNames(const RulesPart& g);
+const NameSet& PrepareNames(const RulesPart& rules);
 // One name built from `set` with the game's dice.
 std::string MakeName(Game& g, const NameSet& set);
 

@@ -24,8 +24,8 @@ bool TestPlanOffered() {
     return !GetEnvValue("_ZIP").empty();
 }
 
-std::string TestPlanPath(const SessionPart& g) {
-    return ResolveNoCase(g.DataLoc, "testplan.dat");
+std::string TestPlanPath(const SessionPart& session) {
+    return ResolveNoCase(session.DataLoc, "testplan.dat");
 }
 
 int RunTestPlan(Game& g) {

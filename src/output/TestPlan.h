@@ -14,7 +14,7 @@ struct SessionPart;
 bool TestPlanOffered();
 
 // "testplan.dat" in the data folder, whatever the case of an existing one.
-std::string TestPlanPath(const SessionPart& g);
+std::string TestPlanPath(const SessionPart& session);
 
 // Runs the plan: every combination is selected in list order, written to
 // the plan file as "c1=", "c2=", "c3=" lines (indexes from 0) and counted;

@@ -45,8 +45,8 @@ std::vector<std::string> TrgFileLines(Game& g) {
     return lines;
 }
 
-std::string TrgFilePath(const CareerPart& g, const std::string& resumePath) {
-    std::string stem = SafeFileName(g.Character.Name);
+std::string TrgFilePath(const CareerPart& career, const std::string& resumePath) {
+    std::string stem = SafeFileName(career.Character.Name);
     if (stem.empty()) {
         stem = FileNameOf(resumePath);
         const size_t dot = stem.find_last_of('.');

@@ -19,7 +19,7 @@ std::vector<std::string> TrgFileLines(Game& g);
 // Beside the resume, named after the character; a character without a
 // usable name takes the resume's own file name, so no earlier character's
 // transfer file is overwritten.
-std::string TrgFilePath(const CareerPart& g, const std::string& resumePath);
+std::string TrgFilePath(const CareerPart& career, const std::string& resumePath);
 
 // The file beside the resume at `resumePath`, when _ZIP has a value.
 std::optional<FileText> TrgFile(Game& g, const std::string& resumePath);

@@ -80,10 +80,10 @@ std::optional<std::string> Search(const CountedLines<N>& table, std::string_view
 }
 }  // namespace
 
-std::optional<std::string> FindCascade(const RulesPart& g, std::string_view name) {
-    if (auto found = Search(*g.Service.Cascade, name)) return found;
-    if (auto found = Search(*g.Race.Cascade, name)) return found;
-    return Search(g.StdCascade, name);
+std::optional<std::string> FindCascade(const RulesPart& rules, std::string_view name) {
+    if (auto found = Search(*rules.Service.Cascade, name)) return found;
+    if (auto found = Search(*rules.Race.Cascade, name)) return found;
+    return Search(rules.StdCascade, name);
 }
 
 void ShowCoyns(Game& g) {

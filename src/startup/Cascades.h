@@ -26,7 +26,7 @@ bool CascadeLineNames(std::string_view line, std::string_view name);
 // The choices text of cascade `name` (the text after the name and its
 // separator), searched in the service's, the race's and then the standard
 // lines; nullopt when no line names it.
-std::optional<std::string> FindCascade(const RulesPart& g, std::string_view name);
+std::optional<std::string> FindCascade(const RulesPart& rules, std::string_view name);
 
 // Draws one coin and writes it into the current year's history.
 void ShowCoyns(Game& g);

@@ -40,8 +40,8 @@ int16_t Flag(const std::string& item) {
 
 }  // namespace
 
-std::string OptionSetPath(const SessionPart& g, int slot) {
-    return ResolveNoCase(g.DataLoc, "osets" + std::to_string(slot) + ".txt");
+std::string OptionSetPath(const SessionPart& session, int slot) {
+    return ResolveNoCase(session.DataLoc, "osets" + std::to_string(slot) + ".txt");
 }
 
 void LoadOptionSetMenu(Game& g) {

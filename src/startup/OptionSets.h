@@ -10,7 +10,7 @@ namespace orrimar {
 struct Game;
 struct SessionPart;
 
-std::string OptionSetPath(const SessionPart& g, int slot);
+std::string OptionSetPath(const SessionPart& session, int slot);
 // Start-up scan: names the menu entries and loads any set named DEFAULT.
 void LoadOptionSetMenu(Game& g);
 // Loads slot 1..4; a missing slot file does nothing.

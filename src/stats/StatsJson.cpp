@@ -74,11 +74,11 @@ json StatsJson(const StatsRun& a, const StatsRun* b, const std::vector<GroupComp
     if (!b || !groups) return j;
     j["compared"] = RunJson(*b);
     json differences = json::array();
-    for (const auto& g : *groups)
-        for (const auto& p : g.Pairs) {
+    for (const auto& group : *groups)
+        for (const auto& p : group.Pairs) {
             if (!p.Tested) continue;
-            differences.push_back({{"race", Latin1ToUtf8(g.Race)},
-                                   {"service", Latin1ToUtf8(g.Service)},
+            differences.push_back({{"race", Latin1ToUtf8(group.Race)},
+                                   {"service", Latin1ToUtf8(group.Service)},
                                    {"section", Latin1ToUtf8(p.Section)},
                                    {"name", Latin1ToUtf8(p.Name)},
                                    {"a", p.A->Value},

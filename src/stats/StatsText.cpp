@@ -71,15 +71,15 @@ void PrintComparison(std::ostream& out, const StatsRun& a, const StatsRun& b,
            "Welch's t-test for means, Bonferroni over every figure compared).\n";
     if (!a.Where.empty()) out << "Counted: the careers meeting " << a.Where << ".\n";
     int flagged = 0;
-    for (const auto& g : groups) {
-        out << "\n== " << g.Race << ", " << g.Service;
-        if (!g.A || !g.B) {
-            out << ": played only in " << (g.A ? a.DataDir : b.DataDir) << " ==\n";
+    for (const auto& group : groups) {
+        out << "\n== " << group.Race << ", " << group.Service;
+        if (!group.A || !group.B) {
+            out << ": played only in " << (group.A ? a.DataDir : b.DataDir) << " ==\n";
             continue;
         }
-        out << ": " << g.A->Finished << " -> " << g.B->Finished << " careers ==\n";
+        out << ": " << group.A->Finished << " -> " << group.B->Finished << " careers ==\n";
         std::string section;
-        for (const auto& p : g.Pairs) {
+        for (const auto& p : group.Pairs) {
             if (p.Section != section) out << (section = p.Section) << ":\n";
             out << "  " << Pad(p.Name, 34) << Pad(p.A ? FigureText(*p.A) : "-", 9) << "-> "
                 << Pad(p.B ? FigureText(*p.B) : "-", 9);
@@ -96,7 +96,7 @@ void PrintComparison(std::ostream& out, const StatsRun& a, const StatsRun& b,
             }
             out << "\n";
         }
-        PrintProblems(out, *g.B);
+        PrintProblems(out, *group.B);
     }
     out << "\n"
         << (flagged == 0
