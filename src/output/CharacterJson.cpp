@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/Game.h"
+#include "model/OptionCaptions.h"
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "model/Throws.h"
@@ -11,7 +12,6 @@
 #include "output/JsonWriter.h"
 #include "output/RecordJson.h"
 #include "output/ResumeText.h"
-#include "ui/OptionsWindow.h"
 
 namespace orrimar {
 

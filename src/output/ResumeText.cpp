@@ -4,9 +4,9 @@
 #include <array>
 
 #include "model/Game.h"
+#include "model/OptionCaptions.h"
 #include "model/Text.h"
 #include "model/Throws.h"
-#include "ui/OptionsWindow.h"
 
 namespace orrimar {
 

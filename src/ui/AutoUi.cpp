@@ -1,8 +1,8 @@
 #include "ui/AutoUi.h"
 
+#include "ask/PickList.h"
 #include "model/Game.h"
 #include "model/Text.h"
-#include "ui/Dialogs.h"
 
 namespace orrimar {
 

@@ -6,19 +6,12 @@
 #include <vector>
 
 #include "ask/Models.h"
+#include "ask/PickList.h"
 #include "ask/Questions.h"
 
 namespace orrimar {
 
 struct Game;
-
-// SLIST1's buttons.
-// The message OK gives, or "" when the window may close.
-std::string PickListOkCheck(const PickListModel& list);
-void PickListCancel(PickListModel& list);
-void PickListAll(PickListModel& list);
-void PickListNone(PickListModel& list);
-void PickListMatchMark(PickListModel& list, const std::string& text);
 
 // Form2: the panel shown while the pointer is over table button k.
 std::string SkillTableHoverText(const Game& g, int button);

@@ -5,30 +5,13 @@
 
 #include "model/Display.h"
 #include "model/Game.h"
+#include "model/OptionCaptions.h"
 #include "model/Text.h"
 #include "startup/OptionSets.h"
 
 namespace orrimar {
 
 namespace {
-
-constexpr std::array<const char*, OptionsWindowModel::Boxes> Captions = {
-    "Force skill every year",
-    "Force Special every year",
-    "Force OCS",
-    "Force academic success",
-    "Allow any transfer",
-    "Sort skills by value instead of name",
-    "Automatic generation",
-    "Cap skills at 6",
-    "Don't break Cascade skills",
-    "Cap rank",
-    "Offer Academic as Specials",
-    "Allow stats over 15",
-    "True 2D stat generation",
-    "spare",
-    "Roll my own dice",
-    "spare"};
 
 // The option a box stands for, or 0 for a box without one.
 int OptionOfBox(int box) {
@@ -61,10 +44,6 @@ bool ValidEntry(int entry) {
 }
 
 }  // namespace
-
-const char* OptionCaption(int box) {
-    return box >= 0 && box < OptionsWindowModel::Boxes ? Captions[box] : "";
-}
 
 OptionsWindowModel PrepareOptions(Game& g) {
     OptionsWindowModel m;

@@ -8,6 +8,7 @@
 
 #include "ask/Models.h"
 #include "model/Character.h"
+#include "model/OptionCaptions.h"
 
 namespace orrimar {
 
@@ -19,7 +20,7 @@ struct Game;
 // carry it. Box 15 carries nothing: slot 15 of the option array holds
 // RankCap, which a tick box must never overwrite.
 struct OptionsWindowModel {
-    static constexpr int Boxes = 16;
+    static constexpr int Boxes = OptionBoxes;
     static constexpr int CapRankBox = OptCapRank - 1;
     static constexpr int OwnDiceBox = 14;
     std::array<bool, Boxes> Checked{};
@@ -35,9 +36,6 @@ inline constexpr const char* RankListCaption = "Cap at rank:";
 inline constexpr const char* NoServiceRanks =
     "No service chosen yet: the ranks to cap at are those of the service and branch chosen "
     "in the main window.";
-
-// The caption of box 0..15.
-const char* OptionCaption(int box);
 
 inline constexpr const char* NoRankCapMessage =
     "Rank Capping option selected but no maximum rank selected. Capping has been turned off!";
