@@ -38,104 +38,131 @@ const char* ValueNeeded(const std::string& a) {
                                                                                 : nullptr;
 }
 
+// --format's value.
+std::string ReadFormat(const std::string& f, CliOptions& o) {
+    if (f != "html" && f != "json" && f != "jsonl" && f != "both" && f != "text" && f != "csv")
+        return "--format needs html, json, jsonl, both, text or csv, not \"" + f + "\"";
+    o.Batch.Format = f == "html"   ? BatchFormat::Html
+                     : f == "json" ? BatchFormat::Json
+                     : f == "both" ? BatchFormat::Both
+                     : f == "text" ? BatchFormat::Text
+                     : f == "csv"  ? BatchFormat::Csv
+                                   : BatchFormat::Jsonl;
+    o.FormatGiven = true;
+    return "";
+}
+
+// --where's conditions or --crew's list, refused unless they read.
+std::string ReadFilter(const std::string& a, const std::string& text, BatchOptions& batch) {
+    std::string problem;
+    const bool good = a == "--where" ? ParseWhere(text, problem).has_value() : [&] {
+        auto crew = ParseCrew(text, MaxBatchCount, problem);
+        if (crew) batch.Crew = std::move(*crew);
+        return crew.has_value();
+    }();
+    if (!good) return a + " \"" + text + "\": " + problem;
+    if (a == "--where") batch.Where = text;
+    return "";
+}
+
+// The value of an option taking a number, in the range it allows.
+std::string ReadNumber(const std::string& a, const std::string& text, CliOptions& o) {
+    BatchOptions& batch = o.Batch;
+    if (a == "--max-tries") {
+        const auto value = WholeNumber(text, 1, 1000000000);
+        if (!value)
+            return "--max-tries needs a whole number from 1 to 1000000000, not \"" + text + "\"";
+        batch.MaxTries = static_cast<int>(*value);
+        return "";
+    }
+    if (a == "--jobs") {
+        const auto value = WholeNumber(text, 1, MaxBatchJobs);
+        if (!value)
+            return "--jobs needs a whole number from 1 to " + std::to_string(MaxBatchJobs) +
+                   ", not \"" + text + "\"";
+        batch.Jobs = static_cast<int>(*value);
+        return "";
+    }
+    // The seed takes the whole range of its type; counts and terms
+    // have the range the batch can use.
+    const uint64_t hi = a == "--seed"    ? std::numeric_limits<uint64_t>::max()
+                        : a == "--count" ? MaxBatchCount
+                                         : MaxBatchTerms;
+    const uint64_t lo = a == "--seed" ? 0 : 1;
+    const auto value = WholeNumber(text, lo, hi);
+    if (!value)
+        return a + " needs a whole number from " + std::to_string(lo) + " to " +
+               std::to_string(hi) + ", not \"" + text + "\"";
+    if (a == "--count") {
+        batch.Count = static_cast<int>(*value);
+        o.Counted = true;
+    }
+    if (a == "--terms") batch.Terms = static_cast<int>(*value);
+    if (a == "--seed") {
+        batch.Seed = *value;
+        o.Seeded = true;
+    }
+    return "";
+}
+
+// The value given to option `a` (one that takes a value); "" or what is wrong.
+std::string ReadValue(const std::string& a, const std::string& value, CliOptions& o) {
+    BatchOptions& batch = o.Batch;
+    if (a == "--data" || a == "--check-data") {
+        if (value.empty()) return a + " needs a folder";
+        (a == "--check-data" ? o.CheckDir : o.DataDir) = value;
+    } else if (a == "--format") {
+        return ReadFormat(value, o);
+    } else if (a == "--dice" || a == "--regenerate") {
+        (a == "--dice" ? batch.DiceList : o.Regenerate) = value;
+    } else if (a == "--compare" || a == "--report") {
+        if (value.empty()) return a + " needs a " + (a == "--compare" ? "folder" : "file");
+        (a == "--compare" ? o.Compare : o.Report) = value;
+    } else if (a == "--where" || a == "--crew") {
+        return ReadFilter(a, value, batch);
+    } else if (a == "--max-tries" || a == "--jobs" || a == "--count" || a == "--terms" ||
+               a == "--seed") {
+        return ReadNumber(a, value, o);
+    } else {
+        std::string& field = a == "--out"       ? batch.OutDir
+                             : a == "--race"    ? batch.Race
+                             : a == "--service" ? batch.Service
+                             : a == "--branch"  ? batch.Branch
+                                                : batch.TemplatePath;
+        field = value;
+    }
+    return "";
+}
+
 // Reads the option at args[i] and the value it takes, moving i past it;
 // "" or what is wrong. Sets `automatic` and `stats` for the modes they ask.
 std::string ReadOption(const std::vector<std::string>& args, size_t& i, CliOptions& o,
                        bool& automatic, bool& stats, bool& usage) {
     const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
-    BatchOptions& batch = o.Batch;
+    const char* needed = ValueNeeded(a);
     // An option that takes a value, last on the line, says what it misses
     // rather than pass for an unknown one.
-    if (!hasValue)
-        if (const char* missing = ValueNeeded(a)) return a + " needs " + missing;
+    if (!hasValue && needed) return a + " needs " + needed;
     if ((a == "--race" || a == "--service" || a == "--branch" || a == "--out" ||
          a == "--template") &&
         hasValue && args[i + 1].empty()) {
         // An empty name would quietly mean "any": it is refused.
         return a + " needs a " + (a == "--out" ? "folder" : a == "--template" ? "file" : "name");
     }
-    if ((a == "--data" || a == "--check-data") && hasValue) {
-        if (args[i + 1].empty()) return a + " needs a folder";
-        (a == "--check-data" ? o.CheckDir : o.DataDir) = args[++i];
-    } else if (a == "--strict") {
+    if (needed) return ReadValue(a, args[++i], o);
+    if (a == "--strict") {
         o.Strict = true;
-    } else if (a == "--format" && hasValue) {
-        const std::string f = args[++i];
-        if (f != "html" && f != "json" && f != "jsonl" && f != "both" && f != "text" && f != "csv")
-            return "--format needs html, json, jsonl, both, text or csv, not \"" + f + "\"";
-        batch.Format = f == "html"   ? BatchFormat::Html
-                       : f == "json" ? BatchFormat::Json
-                       : f == "both" ? BatchFormat::Both
-                       : f == "text" ? BatchFormat::Text
-                       : f == "csv"  ? BatchFormat::Csv
-                                     : BatchFormat::Jsonl;
-        o.FormatGiven = true;
-    } else if ((a == "--dice" || a == "--regenerate") && hasValue) {
-        (a == "--dice" ? batch.DiceList : o.Regenerate) = args[++i];
     } else if (a == "--auto") {
         automatic = true;
     } else if (a == "--stats") {
         stats = true;
-    } else if ((a == "--compare" || a == "--report") && hasValue) {
-        if (args[i + 1].empty()) return a + " needs a " + (a == "--compare" ? "folder" : "file");
-        (a == "--compare" ? o.Compare : o.Report) = args[++i];
     } else if (a == "--yes") {
         o.AssumeYes = true;
     } else if (a == "--no-pages") {
-        batch.WritePages = false;
+        o.Batch.WritePages = false;
     } else if (a == "--explain") {
-        batch.Explain = true;
-    } else if ((a == "--where" || a == "--crew") && hasValue) {
-        std::string problem;
-        const std::string text = args[++i];
-        const bool good = a == "--where" ? ParseWhere(text, problem).has_value() : [&] {
-            auto crew = ParseCrew(text, MaxBatchCount, problem);
-            if (crew) batch.Crew = std::move(*crew);
-            return crew.has_value();
-        }();
-        if (!good) return a + " \"" + text + "\": " + problem;
-        if (a == "--where") batch.Where = text;
-    } else if (a == "--max-tries" && hasValue) {
-        const auto value = WholeNumber(args[++i], 1, 1000000000);
-        if (!value)
-            return "--max-tries needs a whole number from 1 to 1000000000, not \"" + args[i] + "\"";
-        batch.MaxTries = static_cast<int>(*value);
-    } else if (a == "--jobs" && hasValue) {
-        const auto value = WholeNumber(args[++i], 1, MaxBatchJobs);
-        if (!value)
-            return "--jobs needs a whole number from 1 to " + std::to_string(MaxBatchJobs) +
-                   ", not \"" + args[i] + "\"";
-        batch.Jobs = static_cast<int>(*value);
-    } else if ((a == "--count" || a == "--terms" || a == "--seed") && hasValue) {
-        // The seed takes the whole range of its type; counts and terms
-        // have the range the batch can use.
-        const uint64_t hi = a == "--seed"    ? std::numeric_limits<uint64_t>::max()
-                            : a == "--count" ? MaxBatchCount
-                                             : MaxBatchTerms;
-        const uint64_t lo = a == "--seed" ? 0 : 1;
-        const auto value = WholeNumber(args[++i], lo, hi);
-        if (!value)
-            return a + " needs a whole number from " + std::to_string(lo) + " to " +
-                   std::to_string(hi) + ", not \"" + args[i] + "\"";
-        if (a == "--count") {
-            batch.Count = static_cast<int>(*value);
-            o.Counted = true;
-        }
-        if (a == "--terms") batch.Terms = static_cast<int>(*value);
-        if (a == "--seed") {
-            batch.Seed = *value;
-            o.Seeded = true;
-        }
-    } else if ((a == "--out" || a == "--race" || a == "--service" || a == "--branch" ||
-                a == "--template") &&
-               hasValue) {
-        std::string& field = a == "--out"       ? batch.OutDir
-                             : a == "--race"    ? batch.Race
-                             : a == "--service" ? batch.Service
-                             : a == "--branch"  ? batch.Branch
-                                                : batch.TemplatePath;
-        field = args[++i];
+        o.Batch.Explain = true;
     } else if (a == "--help" || a == "-h") {
         o.Mode = CliMode::Help;
     } else if (a == "--version" || a == "-V") {
