@@ -61,30 +61,13 @@ std::string RemakeBatchCharacter(const BatchOptions& options, int n, const std::
     return "";
 }
 
-std::string PlayBatchGroups(
-    const BatchOptions& options, const std::function<void(const std::vector<BatchGroup>&)>& chosen,
-    const std::function<void(int job, Game&)>& setup,
-    const std::function<void(int job, size_t group, int n, bool finished, const Game&)>& each,
-    const std::function<void(size_t group, const std::string&)>& skip,
-    const std::atomic<bool>* stop) {
-    const auto halted = [stop] { return BatchStopSignal() || (stop && *stop); };
-    const int count = std::max(options.Count, 0);
-    const int jobs = std::clamp(options.Jobs, 1, std::max(1, std::min(count, MaxBatchJobs)));
-    BatchOptions quiet = options;
-    quiet.WritePages = false;
-    quiet.DiceList.clear();
-    std::vector<std::unique_ptr<BatchWorker>> workers;
-    for (int k = 0; k < jobs; ++k) {
-        workers.push_back(std::make_unique<BatchWorker>());
-        if (std::string failed = PrepareWorker(*workers.back(), quiet, nullptr); !failed.empty())
-            return failed;
-        workers.back()->describe = false;  // what is counted is the game
-        setup(k, workers.back()->g);
-    }
+namespace {
+
+// The race and service pairs the batch's one pool offers (statistics ask
+// for no crew), with the race and service index of each.
+std::vector<BatchGroup> ListGroups(BatchWorker& first, const BatchOptions& options,
+                                   std::vector<std::pair<int, int>>& picks) {
     std::vector<BatchGroup> groups;
-    std::vector<std::pair<int, int>> picks;  // race and service index of each group
-    BatchWorker& first = *workers[0];
-    // Statistics ask for no crew: the batch's one pool.
     const BatchWorker::Pool& pool = first.pools.at(0);
     for (const int race : pool.races) {
         const auto& raceEntry = first.g.RaceList.Entries[static_cast<size_t>(race)];
@@ -98,6 +81,69 @@ std::string PlayBatchGroups(
             picks.emplace_back(race, service);
         }
     }
+    return groups;
+}
+
+// Plays characters 1..count of one group on the workers' threads, handing
+// each to `each`; "" or what stopped the group's characters.
+std::string PlayGroup(
+    std::vector<std::unique_ptr<BatchWorker>>& workers, const BatchOptions& quiet, int count,
+    size_t group, const std::function<bool()>& halted,
+    const std::function<void(int job, size_t group, int n, bool finished, const Game&)>& each) {
+    std::atomic<int> next{1};
+    std::string stopped;
+    std::mutex stopping;
+    const auto work = [&](int job) {
+        BatchWorker& w = *workers[static_cast<size_t>(job)];
+        while (!halted()) {
+            const int n = next++;
+            if (n > count) return;
+            BatchCharacter result;
+            std::string message, line;
+            std::vector<std::string> notes;
+            std::vector<FileText> files;
+            const BatchOutcome outcome = MakeBatchCharacter(w, quiet, 0, nullptr, "", n, result,
+                                                            message, line, notes, files);
+            if (outcome == BatchOutcome::Stop) {
+                std::lock_guard<std::mutex> lock(stopping);
+                if (stopped.empty()) stopped = message;
+                next = count + 1;
+                return;
+            }
+            each(job, group, n, outcome == BatchOutcome::Made, w.g);
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int k = 1; k < static_cast<int>(workers.size()); ++k) threads.emplace_back(work, k);
+    work(0);
+    for (auto& thread : threads) thread.join();
+    return stopped;
+}
+
+}  // namespace
+
+std::string PlayBatchGroups(
+    const BatchOptions& options, const std::function<void(const std::vector<BatchGroup>&)>& chosen,
+    const std::function<void(int job, Game&)>& setup,
+    const std::function<void(int job, size_t group, int n, bool finished, const Game&)>& each,
+    const std::function<void(size_t group, const std::string&)>& skip,
+    const std::atomic<bool>* stop) {
+    const std::function<bool()> halted = [stop] { return BatchStopSignal() || (stop && *stop); };
+    const int count = std::max(options.Count, 0);
+    const int jobs = std::clamp(options.Jobs, 1, std::max(1, std::min(count, MaxBatchJobs)));
+    BatchOptions quiet = options;
+    quiet.WritePages = false;
+    quiet.DiceList.clear();
+    std::vector<std::unique_ptr<BatchWorker>> workers;
+    for (int k = 0; k < jobs; ++k) {
+        workers.push_back(std::make_unique<BatchWorker>());
+        if (std::string failed = PrepareWorker(*workers.back(), quiet, nullptr); !failed.empty())
+            return failed;
+        workers.back()->describe = false;  // what is counted is the game
+        setup(k, workers.back()->g);
+    }
+    std::vector<std::pair<int, int>> picks;
+    const std::vector<BatchGroup> groups = ListGroups(*workers[0], options, picks);
     if (groups.empty()) return "no race offers a service to play";
     chosen(groups);
     for (size_t group = 0; group < groups.size() && !halted(); ++group) {
@@ -110,34 +156,9 @@ std::string PlayBatchGroups(
             own.services.assign(w->g.RaceList.Entries.size(), {});
             own.services[static_cast<size_t>(picks[group].first)] = {picks[group].second};
         }
-        std::atomic<int> next{1};
-        std::string stopped;
-        std::mutex stopping;
-        const auto work = [&](int job) {
-            BatchWorker& w = *workers[static_cast<size_t>(job)];
-            while (!halted()) {
-                const int n = next++;
-                if (n > count) return;
-                BatchCharacter result;
-                std::string message, line;
-                std::vector<std::string> notes;
-                std::vector<FileText> files;
-                const BatchOutcome outcome = MakeBatchCharacter(w, quiet, 0, nullptr, "", n, result,
-                                                                message, line, notes, files);
-                if (outcome == BatchOutcome::Stop) {
-                    std::lock_guard<std::mutex> lock(stopping);
-                    if (stopped.empty()) stopped = message;
-                    next = count + 1;
-                    return;
-                }
-                each(job, group, n, outcome == BatchOutcome::Made, w.g);
-            }
-        };
-        std::vector<std::thread> threads;
-        for (int k = 1; k < jobs; ++k) threads.emplace_back(work, k);
-        work(0);
-        for (auto& thread : threads) thread.join();
-        if (!stopped.empty()) skip(group, stopped);
+        if (std::string stopped = PlayGroup(workers, quiet, count, group, halted, each);
+            !stopped.empty())
+            skip(group, stopped);
     }
     return BatchStopSignal() ? "stopped by a signal" : halted() ? "stopped" : "";
 }

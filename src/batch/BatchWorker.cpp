@@ -107,21 +107,14 @@ bool WritesJsonFile(const BatchOptions& o) {
     return o.Format == BatchFormat::Json || o.Format == BatchFormat::Both;
 }
 
-// Character n: its result, or the message saying why it was not made.
-BatchOutcome MakeCharacterIn(BatchWorker& w, const BatchOptions& options,
-                             const BatchWorker::Pool& pool, const WhereExpr* where,
-                             const std::string& outDir, int n, BatchCharacter& result,
-                             std::string& message, std::string& line,
-                             std::vector<FileText>& files) {
+// Sets the worker's game for character n: its dice, options and recipe.
+void StartCharacter(BatchWorker& w, const BatchOptions& options, int n, uint64_t seed) {
     Game& g = w.g;
-    result.Seed = options.Seed + static_cast<uint64_t>(n - 1);
-    w.dice.Reseed(result.Seed);
-    const uint64_t thrownBefore = w.dice.Thrown();
     g.Character.Options = w.options0;
     CareerRecipe& recipe = g.Recipe;
     recipe.Made = CareerRecipe::Kind::Batch;
     recipe.Seeded = true;
-    recipe.Seed = result.Seed;
+    recipe.Seed = seed;
     recipe.WantedRace = options.Race;
     recipe.WantedService = options.Service;
     recipe.WantedBranch = options.Branch;
@@ -130,7 +123,13 @@ BatchOutcome MakeCharacterIn(BatchWorker& w, const BatchOptions& options,
     recipe.Throws.clear();
     g.Character.BranchOpen = {};
     g.TermWindow = TermWindowModel{};
+}
 
+// Draws character n's race, service and branch from the pool and selects
+// them; Made when they are, else why not in `message`.
+BatchOutcome ChooseCareer(BatchWorker& w, const BatchOptions& options,
+                          const BatchWorker::Pool& pool, int n, std::string& message) {
+    Game& g = w.g;
     // A file its loader refuses is an error like a name that matches
     // nothing: when it was asked for by name, every character would fail
     // the same way, so the batch stops.
@@ -159,21 +158,24 @@ BatchOutcome MakeCharacterIn(BatchWorker& w, const BatchOptions& options,
         return BatchOutcome::Failed;
     }
     if (!SelectBranch(g, branch)) return refused(options.Branch);
-    Generate(g);
-    g.StartCharacter = g.Character;
-    if (PlayCareer(g) != CareerEnd::Finished) return BatchOutcome::Failed;
-    g.Character.Homeworld = MakeHomeworld(g, 2);
-    g.Character.Name = MakeName(g, PrepareNames(g));
+    return BatchOutcome::Made;
+}
 
+// What the finished character of `g` came to.
+void RecordResult(const Game& g, BatchCharacter& result) {
     result.Name = g.Character.Name;
     result.Race = g.Race.Name;
     result.Service = g.Service.Name;
     result.Branch = g.Service.BranchName;
     result.Terms = g.Character.CurTerm;
     result.Problem = CheckWithinTables(g);
-    result.Draws = w.dice.Thrown() - thrownBefore;
-    if (where && !Matches(*where, g)) return BatchOutcome::Unmatched;
-    if (w.describe) DescribeForRoster(g, result);
+}
+
+// What is written of character n: its stream's line, its card's block and
+// its files; Failed when a page cannot be made.
+BatchOutcome WriteUp(Game& g, const BatchOptions& options, const std::string& outDir, int n,
+                     BatchCharacter& result, std::string& message, std::string& line,
+                     std::vector<FileText>& files) {
     // Nothing is made that is not written.
     if (options.Format == BatchFormat::Jsonl && options.WritePages) line = CharacterJsonLine(g);
     if (options.Format == BatchFormat::Text && options.WritePages) line = StatBlockText(g, result);
@@ -195,6 +197,32 @@ BatchOutcome MakeCharacterIn(BatchWorker& w, const BatchOptions& options,
         }
     }
     return BatchOutcome::Made;
+}
+
+// Character n: its result, or the message saying why it was not made.
+BatchOutcome MakeCharacterIn(BatchWorker& w, const BatchOptions& options,
+                             const BatchWorker::Pool& pool, const WhereExpr* where,
+                             const std::string& outDir, int n, BatchCharacter& result,
+                             std::string& message, std::string& line,
+                             std::vector<FileText>& files) {
+    Game& g = w.g;
+    result.Seed = options.Seed + static_cast<uint64_t>(n - 1);
+    w.dice.Reseed(result.Seed);
+    const uint64_t thrownBefore = w.dice.Thrown();
+    StartCharacter(w, options, n, result.Seed);
+    if (const BatchOutcome chosen = ChooseCareer(w, options, pool, n, message);
+        chosen != BatchOutcome::Made)
+        return chosen;
+    Generate(g);
+    g.StartCharacter = g.Character;
+    if (PlayCareer(g) != CareerEnd::Finished) return BatchOutcome::Failed;
+    g.Character.Homeworld = MakeHomeworld(g, 2);
+    g.Character.Name = MakeName(g, PrepareNames(g));
+    RecordResult(g, result);
+    result.Draws = w.dice.Thrown() - thrownBefore;
+    if (where && !Matches(*where, g)) return BatchOutcome::Unmatched;
+    if (w.describe) DescribeForRoster(g, result);
+    return WriteUp(g, options, outDir, n, result, message, line, files);
 }
 
 }  // namespace
