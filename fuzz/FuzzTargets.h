@@ -18,6 +18,7 @@ void DiceList(std::string_view data);        // dice_list.cpp
 void Regenerate(std::string_view data);      // regenerate.cpp
 void BatchAsks(std::string_view data);       // batch_asks.cpp
 void StatBlockSheet(std::string_view data);  // stat_block_sheet.cpp
+void CommandLine(std::string_view data);     // command_line.cpp
 
 struct Target {
     const char* Name;  // the program is fuzz_<Name>, its regressions fuzz/regressions/<Name>/
@@ -36,6 +37,7 @@ inline constexpr Target Targets[] = {
     {"regenerate", Regenerate},
     {"batch_asks", BatchAsks},
     {"stat_block_sheet", StatBlockSheet},
+    {"command_line", CommandLine},
 };
 
 }  // namespace orrimar::fuzz

@@ -8,7 +8,7 @@ endif()
 get_filename_component(HERE ${CMAKE_CURRENT_LIST_DIR} ABSOLUTE)
 
 foreach(target race_file service_file cascades option_set template_fill data_check batch
-        dice_list regenerate batch_asks stat_block_sheet)
+        dice_list regenerate batch_asks stat_block_sheet command_line)
   file(MAKE_DIRECTORY ${OUT}/${target})
 endforeach()
 
@@ -21,10 +21,10 @@ file(COPY ${DATA}/cascade.dat ${DATA}/COYNS.DAT DESTINATION ${OUT}/cascades)
 file(COPY ${templates} DESTINATION ${OUT}/template_fill)
 file(GLOB option_sets ${HERE}/seeds/option_set/*)
 file(COPY ${option_sets} DESTINATION ${OUT}/option_set)
-# Dice lists, and saved characters of the sample data: a batch character's
-# JSON on one line, two on two lines, an interactive one's JSON and a batch
-# character's page.
-foreach(target dice_list regenerate batch_asks stat_block_sheet)
+# Dice lists, command lines (words split at zero bytes), and saved
+# characters of the sample data: a batch character's JSON on one line, two
+# on two lines, an interactive one's JSON and a batch character's page.
+foreach(target dice_list regenerate batch_asks stat_block_sheet command_line)
   file(GLOB seeds ${HERE}/seeds/${target}/*)
   file(COPY ${seeds} DESTINATION ${OUT}/${target})
 endforeach()

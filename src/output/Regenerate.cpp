@@ -284,69 +284,72 @@ std::string PartingThrow(const json& recorded, const json& remade) {
 
 namespace {
 
-// Makes the character of `doc` again with the data folder `folder` and says
-// how it came out; what was said of the version and data folder is kept in
-// `said`, so a file of many characters says it once. The exit status.
-int RegenerateDocument(const json& doc, const std::string& file, const std::string& folder,
-                       const std::string& outPath, std::ostream& out, std::ostream& err,
-                       std::string& said, const std::string& lead = "") {
-    std::string problem;
-    CareerRecipe recipe;
-    json recorded;
-    std::string version;
-    DataFingerprint recordedData;
-    bool listed = true;
-    std::string name;
-    try {
-        recipe = RecipeFromJson(doc.at("recipe"));
-        recorded = doc.at("character");
-        // Both are printed: what the file holds must not steer the terminal.
-        name = VisibleText(TextOf(recorded.at("name")), false);
-        version = VisibleText(doc.at("program").at("version").get<std::string>(), false);
-        recordedData = FingerprintFromJson(doc.at("data"));
-        listed = doc.at("data").contains("files");
-    } catch (const json::exception& e) {
-        err << "orrimar-cli: " << file << ": the character record cannot be read (" << e.what()
-            << ")\n";
-        return 1;
-    }
-    if (!recipe.Seeded) {
-        err << "orrimar-cli: " << file << " records no seed: its dice cannot be thrown again\n";
-        return 1;
-    }
+// What a character's document records: how it was made, what it came to,
+// and the program and data that made it.
+struct Recorded {
+    CareerRecipe Recipe;
+    json Character;
+    std::string Name, Version;
+    DataFingerprint Data;
+    bool Listed = true;  // the data's rule files are listed
+};
 
-    // What differs from when the character was made.
+// The record of `doc`; "" or why it cannot be made again.
+std::string ReadRecorded(const json& doc, const std::string& file, Recorded& r) {
+    try {
+        r.Recipe = RecipeFromJson(doc.at("recipe"));
+        r.Character = doc.at("character");
+        // Both are printed: what the file holds must not steer the terminal.
+        r.Name = VisibleText(TextOf(r.Character.at("name")), false);
+        r.Version = VisibleText(doc.at("program").at("version").get<std::string>(), false);
+        r.Data = FingerprintFromJson(doc.at("data"));
+        r.Listed = doc.at("data").contains("files");
+    } catch (const json::exception& e) {
+        return file + ": the character record cannot be read (" + e.what() + ")";
+    }
+    if (!r.Recipe.Seeded) return file + " records no seed: its dice cannot be thrown again";
+    return "";
+}
+
+// What differs from when the character was made: the program's version
+// and the data folder.
+std::string ChangesSince(const Recorded& r, const std::string& folder) {
     std::ostringstream before;
-    if (version != ProgramVersionText())
-        before << "Made with Orrimar " << version << "; this is Orrimar " << ProgramVersionText()
+    if (r.Version != ProgramVersionText())
+        before << "Made with Orrimar " << r.Version << "; this is Orrimar " << ProgramVersionText()
                << ".\n";
     const DataFingerprint now = FingerprintFolder(folder);
-    if (!listed && recordedData.Hash != now.Hash)
+    if (!r.Listed && r.Data.Hash != now.Hash)
         before << "The data folder " << folder << " differs from the one the character was made "
-               << "from (data " << VisibleText(recordedData.Short(), false) << ", now "
-               << now.Short() << "); to name the rule files changed, give the whole JSON Lines "
+               << "from (data " << VisibleText(r.Data.Short(), false) << ", now " << now.Short()
+               << "); to name the rule files changed, give the whole JSON Lines "
                << "file: its first line lists them.\n";
-    else if (const std::string changed = FingerprintDifferences(recordedData, now);
-             !changed.empty())
+    else if (const std::string changed = FingerprintDifferences(r.Data, now); !changed.empty())
         before << "The data folder " << folder << " differs from the one the character was made "
                << "from:\n"
                << changed;
-    if (before.str() != said) out << before.str();
-    said = before.str();
+    return before.str();
+}
 
-    // A document with its throws explained is made again with them, so
-    // the two careers can be followed throw by throw.
-    const bool explained = doc.contains("explained");
-    json remade, remadeThrows;
-    std::string written;
+// The character made again, with its throws when they are to be compared.
+struct Remade {
+    json Character, Throws;
+    std::string Written;  // "" or why --out's file was not written
+};
+
+// Makes the recorded character again, as its batch or its session made it,
+// and writes it to `outPath` when given; "" or why it cannot be made.
+std::string Remake(const Recorded& r, const std::string& folder, const std::string& outPath,
+                   bool explained, Remade& remade) {
+    const CareerRecipe& recipe = r.Recipe;
     const auto use = [&](Game& g) {
-        remade = CharacterSection(g);
-        if (explained) remadeThrows = ExplainedThrowsJson(g);
+        remade.Character = CharacterSection(g);
+        if (explained) remade.Throws = ExplainedThrowsJson(g);
         if (outPath.empty()) return;
         const bool asJson =
             outPath.size() >= 5 && EqualsNoCase(outPath.substr(outPath.size() - 5), ".json");
-        written = asJson ? WriteFileAtomic(outPath, CharacterJsonText(g))
-                         : WriteResume(g, outPath, ResumeLayout::BuiltIn());
+        remade.Written = asJson ? WriteFileAtomic(outPath, CharacterJsonText(g))
+                                : WriteResume(g, outPath, ResumeLayout::BuiltIn());
     };
     if (recipe.Made == CareerRecipe::Kind::Batch) {
         BatchOptions options;
@@ -357,71 +360,88 @@ int RegenerateDocument(const json& doc, const std::string& file, const std::stri
         options.Branch = recipe.WantedBranch;
         options.Terms = recipe.Terms;
         options.Explain = explained;
-        problem = RemakeBatchCharacter(options, recipe.Number, recipe.Throws, use);
-    } else {
-        try {
-            problem = ReplayCareer(recipe, recorded, folder, use, explained);
-        } catch (const json::exception& e) {
-            problem = e.what();
-        }
+        return RemakeBatchCharacter(options, recipe.Number, recipe.Throws, use);
     }
-    if (!problem.empty()) {
-        // The batch's own messages already name the program.
-        if (problem.rfind("orrimar-cli: ", 0) == 0) problem.erase(0, 13);
-        err << "orrimar-cli: " << file << ": the character cannot be made again: " << problem
-            << "\n";
-        return 1;
+    try {
+        return ReplayCareer(recipe, r.Character, folder, use, explained);
+    } catch (const json::exception& e) {
+        return e.what();
     }
-    if (!written.empty()) err << "orrimar-cli: " << written << "\n";
+}
 
+// Says whether the character came out the same, and where not. The exit status.
+int SayHowItCameOut(const Recorded& r, Remade& remade, const std::string& parting,
+                    std::ostream& out, const std::string& lead) {
     // A file saved before the homeworld had codes is compared without them.
-    if (recorded.is_object() && !recorded.contains("homeworldCodes"))
-        remade.erase("homeworldCodes");
+    if (r.Character.is_object() && !r.Character.contains("homeworldCodes"))
+        remade.Character.erase("homeworldCodes");
     std::vector<std::string> differences;
-    Differences(recorded, remade, "character", differences);
-    const std::string parting = explained ? PartingThrow(doc.at("explained"), remadeThrows) : "";
+    Differences(r.Character, remade.Character, "character", differences);
+    const std::string& name = r.Name;
+    const uint64_t seed = r.Recipe.Seed;
     if (differences.empty() && parting.empty()) {
         out << lead << "Made again: " << (name.empty() ? "the character" : name)
-            << " comes out the same (seed " << recipe.Seed << ").\n";
-        return written.empty() ? 0 : 1;
+            << " comes out the same (seed " << seed << ").\n";
+        return remade.Written.empty() ? 0 : 1;
     }
     if (differences.empty()) {
-        out << lead << "Made again with seed " << recipe.Seed << ", "
+        out << lead << "Made again with seed " << seed << ", "
             << (name.empty() ? "the character" : name) << " comes out the same, but its throws "
             << "differ:\n  " << parting << "\n";
         return 1;
     }
     if (!parting.empty()) out << lead << parting << "\n";
-    out << lead << "Made again with seed " << recipe.Seed << ", "
+    out << lead << "Made again with seed " << seed << ", "
         << (name.empty() ? "the character" : name) << " differs in " << differences.size()
         << (differences.size() == 1 ? " place" : " places") << ":\n";
     for (const auto& line : differences) out << "  " << line << "\n";
     return 1;
 }
 
-}  // namespace
-
-int RegenerateCharacter(const std::string& file, const std::string& dataDir,
-                        const std::string& outPath, std::ostream& out, std::ostream& err) {
-    std::string problem;
-    std::string note;
-    auto docs = ReadDocuments(file, problem, note);
-    if (docs.empty()) {
+// Makes the character of `doc` again with the data folder `folder` and says
+// how it came out; what was said of the version and data folder is kept in
+// `said`, so a file of many characters says it once. The exit status.
+int RegenerateDocument(const json& doc, const std::string& file, const std::string& folder,
+                       const std::string& outPath, std::ostream& out, std::ostream& err,
+                       std::string& said, const std::string& lead = "") {
+    Recorded recorded;
+    if (std::string problem = ReadRecorded(doc, file, recorded); !problem.empty()) {
         err << "orrimar-cli: " << problem << "\n";
         return 1;
     }
-    if (!note.empty()) err << "orrimar-cli: " << note << "\n";
-    std::string folder = dataDir.empty() ? ReadIniValue("orrimar.ini", "dataloc") : dataDir;
-    const std::string unusable = folder.empty() ? "give --data DIR (a folder holding IMPERIAL.ERI)"
-                                                : DataFolderProblem(WithTrailingSlash(folder));
-    if (!unusable.empty()) {
-        err << "orrimar-cli: no data folder: " << unusable << "\n";
+    const std::string before = ChangesSince(recorded, folder);
+    if (before != said) out << before;
+    said = before;
+
+    // A document with its throws explained is made again with them, so
+    // the two careers can be followed throw by throw.
+    const bool explained = doc.contains("explained");
+    Remade remade;
+    if (std::string problem = Remake(recorded, folder, outPath, explained, remade);
+        !problem.empty()) {
+        // The batch's own messages already name the program.
+        if (problem.rfind("orrimar-cli: ", 0) == 0) problem.erase(0, 13);
+        err << "orrimar-cli: " << file << ": the character cannot be made again: " << problem
+            << "\n";
         return 1;
     }
-    folder = WithTrailingSlash(folder);
-    std::string said;
-    // A JSON Lines file lists the rule files on its first line; the lines
-    // made from the same data share that table.
+    if (!remade.Written.empty()) err << "orrimar-cli: " << remade.Written << "\n";
+    const std::string parting = explained ? PartingThrow(doc.at("explained"), remade.Throws) : "";
+    return SayHowItCameOut(recorded, remade, parting, out, lead);
+}
+
+// The data folder to make characters again with: `dataDir`, else the one
+// the settings file names; "" with the reason in `unusable` when none serves.
+std::string RegenerationFolder(const std::string& dataDir, std::string& unusable) {
+    const std::string folder = dataDir.empty() ? ReadIniValue("orrimar.ini", "dataloc") : dataDir;
+    unusable = folder.empty() ? "give --data DIR (a folder holding IMPERIAL.ERI)"
+                              : DataFolderProblem(WithTrailingSlash(folder));
+    return unusable.empty() ? WithTrailingSlash(folder) : "";
+}
+
+// A JSON Lines file lists the rule files on its first line; the lines
+// made from the same data share that table.
+void ShareFileTables(std::vector<Document>& docs) {
     std::map<std::string, json> tables;
     for (auto& [doc, where] : docs)
         if (const json* data = DataOf(doc); data && data->contains("files"))
@@ -431,14 +451,13 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
             if (const auto it = tables.find(data->at("sha256").get<std::string>());
                 it != tables.end())
                 (*data)["files"] = it->second;
-    if (docs.size() == 1)
-        return RegenerateDocument(docs[0].Doc, file, folder, outPath, out, err, said);
-    // JSON Lines: every character is made again, each line said for itself.
-    if (!outPath.empty()) {
-        err << "orrimar-cli: " << file << " holds " << docs.size()
-            << " characters; --out saves one (give a file of one character)\n";
-        return 1;
-    }
+}
+
+// JSON Lines: every character is made again, each line said for itself,
+// then how many came out the same. The exit status.
+int RegenerateLines(const std::vector<Document>& docs, const std::string& file,
+                    const std::string& folder, std::ostream& out, std::ostream& err) {
+    std::string said;
     std::vector<std::string> differ;
     for (const auto& [doc, where] : docs) {
         if (RegenerateDocument(doc, where, folder, "", out, err, said, where + ": ") != 0)
@@ -453,6 +472,37 @@ int RegenerateCharacter(const std::string& file, const std::string& dataDir,
     }
     out << ".\n";
     return differ.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+int RegenerateCharacter(const std::string& file, const std::string& dataDir,
+                        const std::string& outPath, std::ostream& out, std::ostream& err) {
+    std::string problem;
+    std::string note;
+    auto docs = ReadDocuments(file, problem, note);
+    if (docs.empty()) {
+        err << "orrimar-cli: " << problem << "\n";
+        return 1;
+    }
+    if (!note.empty()) err << "orrimar-cli: " << note << "\n";
+    std::string unusable;
+    const std::string folder = RegenerationFolder(dataDir, unusable);
+    if (!unusable.empty()) {
+        err << "orrimar-cli: no data folder: " << unusable << "\n";
+        return 1;
+    }
+    ShareFileTables(docs);
+    if (docs.size() == 1) {
+        std::string said;
+        return RegenerateDocument(docs[0].Doc, file, folder, outPath, out, err, said);
+    }
+    if (!outPath.empty()) {
+        err << "orrimar-cli: " << file << " holds " << docs.size()
+            << " characters; --out saves one (give a file of one character)\n";
+        return 1;
+    }
+    return RegenerateLines(docs, file, folder, out, err);
 }
 
 }  // namespace orrimar

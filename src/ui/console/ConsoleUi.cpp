@@ -8,16 +8,15 @@
 #include <utility>
 #include <vector>
 
-#include "batch/StatBlockSheet.h"
 #include "model/Game.h"
 #include "model/Text.h"
 #include "model/Throws.h"
 #include "output/Listings.h"
-#include "output/TestPlan.h"
 #include "startup/Files.h"
 #include "startup/Service.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
+#include "ui/Menus.h"
 #include "ui/console/ConsoleOptions.h"
 #include "ui/console/Terminal.h"
 #include "ui/console/TextLayout.h"
@@ -370,21 +369,9 @@ int ConsoleUi::ChooseEntry(const ChoiceList& list, const std::string& title, con
 }
 
 void ConsoleUi::RunMainWindow(Game& g) {
-    static const char* menu[] = {"Choose race",
-                                 "Choose service",
-                                 "Choose branch",
-                                 "Generate",
-                                 "Type characteristics in",
-                                 "Tech level",
-                                 "Vilani blood...",
-                                 "Options...",
-                                 "Load option set...",
-                                 "Show...",
-                                 "Load a TRG file",
-                                 "About...",
-                                 "Accept",
-                                 "Exit"};
-    const int count = sizeof menu / sizeof menu[0];
+    const std::vector<const MenuEntry*> menu = NumberedEntries(MainMenu());
+    std::vector<std::string> captions;
+    for (const MenuEntry* entry : menu) captions.push_back(entry->Caption);
     while (!g.Form1.Accepted) {
         PrintTitle(g.AppTitle);
         Asking("Main menu");
@@ -395,94 +382,91 @@ void ConsoleUi::RunMainWindow(Game& g) {
             "\nBranch: " + name(g.BranchList));
         out_ << "Statistics: " << Plain(g.Form1.StatsText);
         out_ << "Hits: " << g.Form1.Hits << "  TL: " << g.Form1.TL << "\n";
-        PrintNumbered(std::vector<std::string>(std::begin(menu), std::end(menu)), -1);
-        switch (AskNumber(count, false)) {
-            case 1: {
-                int i = ChooseEntry(g.RaceList, "Choose race", "races");
-                if (i >= 0) SelectRace(g, i);
-                break;
-            }
-            case 2: {
-                int i = ChooseEntry(g.ServiceList, "Choose service", "services");
-                if (i >= 0) SelectService(g, i);
-                break;
-            }
-            case 3: {
-                int i = ChooseEntry(g.BranchList, "Choose branch", "branches");
-                if (i >= 0) SelectBranch(g, i);
-                break;
-            }
-            case 4:
-                Form1Generate(g);
-                break;
-            case 5:
-                Form1TypeStats(g);
-                break;
-            case 6:
-                Form1TypeTechLevel(g);
-                break;
-            case 7: {
-                if (!g.Form1.VilaniEnabled) {
-                    out_ << "Vilani blood is not available for this race.\n";
-                    break;
-                }
-                PrintTitle("Vilani blood");
-                for (int k = 0; k < MainWindowModel::VilaniLevels; ++k)
-                    out_ << (k == g.Form1.VilaniLevel ? "*" : " ") << k + 1 << " "
-                         << MainWindowModel::VilaniCaptions[k] << "\n";
-                Form1SetVilaniLevel(g, AskNumber(MainWindowModel::VilaniLevels, false) - 1);
-                break;
-            }
-            case 8:
-                ShowOptions(g);
-                break;
-            case 9: {
-                PrintTitle("Load option set");
-                for (int n = 1; n <= 4; ++n) {
-                    if (g.OptionSetMenuAvailable[n]) {
-                        out_ << " " << n << " " << g.OptionSetMenuName[n] << "\n";
-                    }
-                }
-                out_ << " 5 Create\n";
-                int n = AskNumber(5, true, "go back");
-                if (n == 5)
-                    ShowSaveOptionSet(g);
-                else if (n > 0)
-                    Form1LoadOptionSet(g, n);
-                break;
-            }
-            case 10: {
-                std::vector<std::pair<const char*, std::function<void(Game&)>>> listings = {
-                    {"Race, Service and Branch data", ShowRaceServiceData},
-                    {"Race/services", ShowRaceServices},
-                    {"All races", ShowAllRaces},
-                    {"All services for race", ShowAllServicesForRace},
-                    {"All branches for service", ShowAllBranchesForService},
-                    {"Cascades listing", ShowCascadesListing},
-                    {"Statistics", [this](Game& game) { ShowStatistics(game); }},
-                    {"Print stat blocks", PrintStatBlocks}};
-                if (TestPlanOffered())
-                    listings.push_back({"Test Plan", [](Game& game) { RunTestPlan(game); }});
-                PrintTitle("Show");
-                for (size_t k = 0; k < listings.size(); ++k)
-                    out_ << " " << k + 1 << " " << listings[k].first << "\n";
-                const int k = AskNumber(static_cast<int>(listings.size()), true, "go back");
-                if (k > 0) listings[k - 1].second(g);
-                break;
-            }
-            case 11:
-                Form1LoadTrg(g);
-                break;
-            case 12:
-                ShowAbout(g);
-                break;
-            case 13:
-                Form1Accept(g);
-                break;
-            case 14:
-                throw ProgramExit{0};
+        PrintNumbered(captions, -1);
+        const MenuAction action =
+            menu[static_cast<size_t>(AskNumber(static_cast<int>(menu.size()), false) - 1)]->Action;
+        if (!RunMenuAction(g, action)) RunMainMenuEntry(g, action);
+    }
+}
+
+void ConsoleUi::RunMainMenuEntry(Game& g, MenuAction action) {
+    switch (action) {
+        case MenuAction::ChooseRace: {
+            int i = ChooseEntry(g.RaceList, "Choose race", "races");
+            if (i >= 0) SelectRace(g, i);
+            break;
+        }
+        case MenuAction::ChooseService: {
+            int i = ChooseEntry(g.ServiceList, "Choose service", "services");
+            if (i >= 0) SelectService(g, i);
+            break;
+        }
+        case MenuAction::ChooseBranch: {
+            int i = ChooseEntry(g.BranchList, "Choose branch", "branches");
+            if (i >= 0) SelectBranch(g, i);
+            break;
+        }
+        case MenuAction::Vilani:
+            ChooseVilaniLevel(g);
+            break;
+        case MenuAction::OptionSets:
+            ChooseOptionSet(g);
+            break;
+        case MenuAction::Options:
+            ShowOptions(g);
+            break;
+        case MenuAction::Show:
+            ChooseListing(g);
+            break;
+        case MenuAction::About:
+            ShowAbout(g);
+            break;
+        case MenuAction::Exit:
+            throw ProgramExit{0};
+        default:
+            break;
+    }
+}
+
+void ConsoleUi::ChooseVilaniLevel(Game& g) {
+    if (!g.Form1.VilaniEnabled) {
+        out_ << "Vilani blood is not available for this race.\n";
+        return;
+    }
+    PrintTitle("Vilani blood");
+    for (int k = 0; k < MainWindowModel::VilaniLevels; ++k)
+        out_ << (k == g.Form1.VilaniLevel ? "*" : " ") << k + 1 << " "
+             << MainWindowModel::VilaniCaptions[k] << "\n";
+    Form1SetVilaniLevel(g, AskNumber(MainWindowModel::VilaniLevels, false) - 1);
+}
+
+void ConsoleUi::ChooseOptionSet(Game& g) {
+    PrintTitle("Load option set");
+    for (int n = 1; n <= 4; ++n) {
+        if (g.OptionSetMenuAvailable[n]) {
+            out_ << " " << n << " " << g.OptionSetMenuName[n] << "\n";
         }
     }
+    out_ << " 5 Create\n";
+    int n = AskNumber(5, true, "go back");
+    if (n == 5)
+        ShowSaveOptionSet(g);
+    else if (n > 0)
+        Form1LoadOptionSet(g, n);
+}
+
+void ConsoleUi::ChooseListing(Game& g) {
+    const std::vector<const MenuEntry*> listings = NumberedEntries(ShowMenu());
+    PrintTitle("Show");
+    for (size_t k = 0; k < listings.size(); ++k)
+        out_ << " " << k + 1 << " " << listings[k]->Caption << "\n";
+    const int k = AskNumber(static_cast<int>(listings.size()), true, "go back");
+    if (k <= 0) return;
+    const MenuAction action = listings[static_cast<size_t>(k - 1)]->Action;
+    if (action == MenuAction::Statistics)
+        ShowStatistics(g);
+    else
+        RunMenuAction(g, action);
 }
 
 void ConsoleUi::ShowOptions(Game& g) {

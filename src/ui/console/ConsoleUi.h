@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ask/Ui.h"
+#include "ui/Menus.h"
 
 namespace orrimar {
 
@@ -73,6 +74,12 @@ class ConsoleUi : public Ui {
     // Lists a main-window list under `title` and asks for an entry; -1 when
     // it is empty.
     int ChooseEntry(const ChoiceList& list, const std::string& title, const char* what);
+    // The main menu's entries the terminal does its own way.
+    void RunMainMenuEntry(Game& g, MenuAction action);
+    void ChooseVilaniLevel(Game& g);
+    void ChooseOptionSet(Game& g);
+    // "Show...": the listings, numbered.
+    void ChooseListing(Game& g);
     // Show > Statistics: asks what to play, prints the figures' table and
     // offers to save the report (ConsoleStats.cpp).
     void ShowStatistics(Game& g);

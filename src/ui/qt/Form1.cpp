@@ -15,12 +15,9 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "batch/StatBlockSheet.h"
 #include "model/Game.h"
-#include "output/Listings.h"
-#include "output/TestPlan.h"
-#include "startup/Settings.h"
 #include "ui/MainWindow.h"
+#include "ui/Menus.h"
 #include "ui/StatsWindow.h"
 #include "ui/qt/Dialogs.h"
 #include "ui/qt/Keys.h"
@@ -51,10 +48,36 @@ Form1::Form1(Game& g) : g_(g) {
     auto* layout = new QVBoxLayout(this);
     auto* menuBar = new QMenuBar(this);
     layout->setMenuBar(menuBar);
+    AddMenus(menuBar);
+    AddHeading(layout);
+    AddLists(layout);
+    AddStatistics(layout);
+    AddButtons(layout);
+    AddMnemonics(this);
+    FitOnScreen(layout, menuBar);
+}
 
-    menuBar->addAction("&Options...", this, [this] { Act([this] { g_.ui.ShowOptions(g_); }); });
-    optionSets_ = menuBar->addMenu("Load Option S&et...");
-    vilani_ = menuBar->addMenu("&Vilani Blood...");
+void Form1::AddMenus(QMenuBar* menuBar) {
+    for (const MenuEntry& entry : MainMenu()) {
+        if (!entry.Key) continue;
+        const MenuAction action = entry.Action;
+        if (action == MenuAction::OptionSets) {
+            // Filled as the sets are saved (Render).
+            optionSets_ = menuBar->addMenu(entry.Key);
+        } else if (action == MenuAction::Vilani) {
+            AddVilaniMenu(menuBar->addMenu(entry.Key));
+        } else if (action == MenuAction::Show) {
+            AddShowMenu(menuBar->addMenu(entry.Key));
+        } else {
+            QAction* item = menuBar->addAction(
+                entry.Key, this, [this, action] { Act([this, action] { Run(action); }); });
+            if (action == MenuAction::LoadTrg) item->setObjectName("mnuload");
+        }
+    }
+}
+
+void Form1::AddVilaniMenu(QMenu* menu) {
+    vilani_ = menu;
     vilani_->setObjectName("mnuvilani");
     for (int k = 0; k < MainWindowModel::VilaniLevels; ++k) {
         vilaniActions_[k] = vilani_->addAction(MainWindowModel::VilaniCaptions[k]);
@@ -62,30 +85,30 @@ Form1::Form1(Game& g) : g_(g) {
         connect(vilaniActions_[k], &QAction::triggered, this,
                 [this, k] { Act([this, k] { Form1SetVilaniLevel(g_, k); }); });
     }
-    QMenu* show = menuBar->addMenu("S&how...");
-    const std::pair<const char*, void (*)(Game&)> listings[] = {
-        {"Race, Service and Branch data", ShowRaceServiceData},
-        {"Race/services", ShowRaceServices},
-        {"All races", ShowAllRaces},
-        {"All services for race", ShowAllServicesForRace},
-        {"All branches for service", ShowAllBranchesForService},
-        {"Cascades listing", ShowCascadesListing},
-        {"Print stat blocks", PrintStatBlocks}};
-    for (const auto& [caption, listing] : listings)
-        show->addAction(caption, this, [this, listing] { Act([this, listing] { listing(g_); }); });
-    show->addAction("Statistics...", this, [this] {
-        Act([this] {
-            StatsWindowModel model(g_);
-            StatsDialog(this, model).exec();
-        });
-    });
-    testPlan_ = show->addAction("Test Plan", this, [this] { Act([this] { RunTestPlan(g_); }); });
-    testPlan_->setObjectName("mnutestplan");
-    QAction* load =
-        menuBar->addAction("Load a TRG &file", this, [this] { Act([this] { Form1LoadTrg(g_); }); });
-    load->setObjectName("mnuload");
-    menuBar->addAction("Abo&ut...", this, [this] { Act([this] { g_.ui.ShowAbout(g_); }); });
+}
 
+void Form1::AddShowMenu(QMenu* show) {
+    for (const MenuEntry& entry : ShowMenu()) {
+        const MenuAction action = entry.Action;
+        QAction* item = show->addAction(entry.Key, this,
+                                        [this, action] { Act([this, action] { Run(action); }); });
+        // Offered or not as the table says, each time the window is drawn.
+        if (entry.Offered) offered_.emplace_back(item, entry.Offered);
+        if (action == MenuAction::TestPlan) item->setObjectName("mnutestplan");
+    }
+}
+
+void Form1::Run(MenuAction action) {
+    if (RunMenuAction(g_, action)) return;
+    if (action == MenuAction::Options) g_.ui.ShowOptions(g_);
+    if (action == MenuAction::About) g_.ui.ShowAbout(g_);
+    if (action == MenuAction::Statistics) {
+        StatsWindowModel model(g_);
+        StatsDialog(this, model).exec();
+    }
+}
+
+void Form1::AddHeading(QVBoxLayout* layout) {
     auto* heading = new QLabel("Enhanced Astrovane Characters for Windows");
     QFont big = heading->font();
     big.setPointSize(big.pointSize() + 4);
@@ -93,7 +116,9 @@ Form1::Form1(Game& g) : g_(g) {
     heading->setFont(big);
     layout->addWidget(heading);
     layout->addWidget(new QLabel("Astrovane"));
+}
 
+void Form1::AddLists(QVBoxLayout* layout) {
     auto* lists = new QGridLayout;
     combo1_ = new QComboBox;
     combo1_->setObjectName("Combo1");
@@ -121,12 +146,20 @@ Form1::Form1(Game& g) : g_(g) {
             [this](int i) { Act([this, i] { SelectService(g_, i); }); });
     connect(combo3_, qOverload<int>(&QComboBox::activated), this,
             [this](int i) { Act([this, i] { SelectBranch(g_, i); }); });
+}
 
+void Form1::AddStatistics(QVBoxLayout* layout) {
     auto* frame = new QGroupBox("Basic character statistics");
     auto* frameLayout = new QVBoxLayout(frame);
     statsLabel_ = new QLabel("S&tatistics:");
     statsLabel_->installEventFilter(this);
     frameLayout->addWidget(statsLabel_);
+    frameLayout->addWidget(StatsSheet());
+    frameLayout->addLayout(Vitals());
+    layout->addWidget(frame);
+}
+
+QFrame* Form1::StatsSheet() {
     // The panel's lines and the gauges share one line height, so each gauge
     // stands beside its characteristic; room is kept for the most
     // characteristics a race has, so changing race never resizes the window.
@@ -169,7 +202,10 @@ Form1::Form1(Game& g) : g_(g) {
     }
     gaugeColumn->addStretch();
     rows->addLayout(gaugeColumn, 1);
-    frameLayout->addWidget(sheet);
+    return sheet;
+}
+
+QHBoxLayout* Form1::Vitals() {
     auto* vitals = new QHBoxLayout;
     vitals->addWidget(new QLabel("Hits:"));
     hits_ = new QLabel;
@@ -195,9 +231,10 @@ Form1::Form1(Game& g) : g_(g) {
     tlLabel_->setBuddy(tl_);
     vitals->addWidget(tl_);
     vitals->addStretch();
-    frameLayout->addLayout(vitals);
-    layout->addWidget(frame);
+    return vitals;
+}
 
+void Form1::AddButtons(QVBoxLayout* layout) {
     auto* buttons = new QHBoxLayout;
     auto* generate = new QPushButton("&Generate");
     generate->setObjectName("Command3D1");
@@ -217,7 +254,9 @@ Form1::Form1(Game& g) : g_(g) {
     });
     QWidget* order[] = {combo1_, combo2_, combo3_, panel_, tl_, generate, accept_, exit};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-    AddMnemonics(this);
+}
+
+void Form1::FitOnScreen(QVBoxLayout* layout, QMenuBar* menuBar) {
     // Wide enough for every menu title, whatever the font's size: a menu bar
     // too narrow hides the last titles behind a chevron.
     const QMargins margins = layout->contentsMargins();
@@ -331,7 +370,7 @@ void Form1::Render() {
     vilani_->setEnabled(m.VilaniEnabled);
     for (int k = 0; k < MainWindowModel::VilaniLevels; ++k)
         vilaniActions_[k]->setChecked(k == m.VilaniLevel);
-    testPlan_->setVisible(!GetEnvValue("_ZIP").empty());
+    for (const auto& [item, offered] : offered_) item->setVisible(offered());
 
     optionSets_->clear();
     for (int n = 1; n <= 4; ++n) {

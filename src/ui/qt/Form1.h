@@ -4,6 +4,10 @@
 
 #include <QDialog>
 #include <array>
+#include <utility>
+#include <vector>
+
+#include "ui/Menus.h"
 
 class QComboBox;
 class QLabel;
@@ -11,6 +15,10 @@ class QProgressBar;
 class QPushButton;
 class QMenu;
 class QAction;
+class QFrame;
+class QHBoxLayout;
+class QMenuBar;
+class QVBoxLayout;
 
 namespace orrimar {
 
@@ -32,6 +40,19 @@ class Form1 : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // The window's parts, top to bottom.
+    void AddMenus(QMenuBar* menuBar);
+    void AddVilaniMenu(QMenu* menu);
+    void AddShowMenu(QMenu* show);
+    void AddHeading(QVBoxLayout* layout);
+    void AddLists(QVBoxLayout* layout);
+    void AddStatistics(QVBoxLayout* layout);
+    QFrame* StatsSheet();
+    QHBoxLayout* Vitals();
+    void AddButtons(QVBoxLayout* layout);
+    void FitOnScreen(QVBoxLayout* layout, QMenuBar* menuBar);
+    // What a menu entry does here.
+    void Run(MenuAction action);
     void Accept();
     template <typename F>
     void Act(F&& action);
@@ -53,7 +74,8 @@ class Form1 : public QDialog {
     QMenu* optionSets_;
     QMenu* vilani_;
     std::array<QAction*, 6> vilaniActions_{};
-    QAction* testPlan_;
+    // The entries offered only at times, and when.
+    std::vector<std::pair<QAction*, bool (*)()>> offered_;
 };
 
 }  // namespace orrimar

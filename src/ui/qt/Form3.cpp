@@ -34,6 +34,18 @@ Form3::Form3(Game& g) : g_(g) {
     auto* outer = new QVBoxLayout(this);
     auto* menuBar = new QMenuBar(this);
     outer->setMenuBar(menuBar);
+    AddMenus(menuBar);
+    AddCharacterData(outer);
+    AddSkillsAndHistory(outer);
+    AddEvents(outer);
+    AddDigitKeys();
+    AddMnemonics(this);
+    ResizeWithin(this, 900, 700);
+    CentreOnScreen(this);
+    RestorePlace(this, objectName());
+}
+
+void Form3::AddMenus(QMenuBar* menuBar) {
     menuBar->addAction("&Options", this, [this] {
         Guarded([this] { g_.ui.ShowOptions(g_); });
         Render();
@@ -46,7 +58,9 @@ Form3::Form3(Game& g) : g_(g) {
     show->addAction("Message log", this, [this] { Guarded([this] { ShowMessageLog(g_); }); });
     show->addAction("Explain...", this, [this] { ShowExplain(); });
     menuBar->addAction("E&xit entire program", this, [this] { RequestExit(); });
+}
 
+void Form3::AddCharacterData(QVBoxLayout* outer) {
     auto* data = new QGroupBox("Character Data");
     auto* dataLayout = new QVBoxLayout(data);
     for (int k = 2; k <= 6; ++k) {
@@ -56,7 +70,9 @@ Form3::Form3(Game& g) : g_(g) {
         dataLayout->addWidget(labels_[k]);
     }
     outer->addWidget(data);
+}
 
+void Form3::AddSkillsAndHistory(QVBoxLayout* outer) {
     auto* middle = new QHBoxLayout;
     auto* skillsBox = new QGroupBox("Skills");
     auto* skillsLayout = new QVBoxLayout(skillsBox);
@@ -75,7 +91,9 @@ Form3::Form3(Game& g) : g_(g) {
     middle->addWidget(skillsBox, 1);
     middle->addWidget(historyBox, 3);
     outer->addLayout(middle, 3);
+}
 
+void Form3::AddEvents(QVBoxLayout* outer) {
     auto* events = new QGroupBox("Current events");
     auto* eventsLayout = new QVBoxLayout(events);
     log_ = new QPlainTextEdit;
@@ -98,6 +116,11 @@ Form3::Form3(Game& g) : g_(g) {
     question->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     question->setFixedHeight(4 * fontMetrics().lineSpacing() + 4);
     eventsLayout->addWidget(question);
+    eventsLayout->addLayout(AnswerButtons());
+    outer->addWidget(events, 2);
+}
+
+QGridLayout* Form3::AnswerButtons() {
     // Six places of one width in two rows of three (so they fit a small
     // screen), each with its key beside it: a button keeps its place
     // whatever the captions and whichever buttons show, so nothing moves
@@ -130,8 +153,10 @@ Form3::Form3(Game& g) : g_(g) {
         row->setColumnStretch(column + 1, 1);
         connect(buttons_[k], &QPushButton::clicked, this, [this, k] { Press(k); });
     }
-    eventsLayout->addLayout(row);
-    outer->addWidget(events, 2);
+    return row;
+}
+
+void Form3::AddDigitKeys() {
     // The digits answer as the buttons beside them do, from anywhere in the
     // window (the number row or the keypad).
     for (int k = 1; k <= 9; ++k) {
@@ -141,10 +166,6 @@ Form3::Form3(Game& g) : g_(g) {
             connect(key, &QShortcut::activated, this, [this, k] { Press(k); });
         }
     }
-    AddMnemonics(this);
-    ResizeWithin(this, 900, 700);
-    CentreOnScreen(this);
-    RestorePlace(this, objectName());
 }
 
 void Form3::Render() {

@@ -13,6 +13,9 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QEventLoop;
+class QGridLayout;
+class QMenuBar;
+class QVBoxLayout;
 class QDialog;
 
 namespace orrimar {
@@ -41,6 +44,13 @@ class Form3 : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    // The window's parts, top to bottom.
+    void AddMenus(QMenuBar* menuBar);
+    void AddCharacterData(QVBoxLayout* outer);
+    void AddSkillsAndHistory(QVBoxLayout* outer);
+    void AddEvents(QVBoxLayout* outer);
+    QGridLayout* AnswerButtons();
+    void AddDigitKeys();
     void RenderExplain();
     Game& g_;
     QDialog* explain_ = nullptr;
