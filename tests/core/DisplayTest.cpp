@@ -109,10 +109,10 @@ TEST(Display, TheViewIsBuiltBeforeTheNextQuestion) {
 
     // A batch's face draws nothing: the view is never built for it.
     AutoUi batch;
-    Game quiet(batch, dice);
-    AddSkill(quiet, "Admin-1");
-    quiet.ui.YesNo("Go on?", "T", true, MsgIcon::None);
-    EXPECT_TRUE(quiet.TermWindow.Stale);
+    Game game(batch, dice);
+    AddSkill(game, "Admin-1");
+    game.ui.YesNo("Go on?", "T", true, MsgIcon::None);
+    EXPECT_TRUE(game.TermWindow.Stale);
 }
 
 TEST(Display, SkillsByNameOrValueAndMoney) {
