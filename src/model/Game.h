@@ -109,12 +109,30 @@ struct RulesPart {
 struct CareerWatch;
 class ThrowLog;
 
+// What the year being played settled that the driver and later rules act
+// on, kept as facts rather than read back from the window or the history.
+struct YearOutcome {
+    // Badly wounded, and the character accepted being invalided out: the
+    // career ends with this year, on the higher pension.
+    bool Invalided = false;
+    bool CourtMartialled = false;
+    int Sentence = 0;  // the sentence thrown, when court-martialled
+    // From this sentence on, jail years or death end the career.
+    static constexpr int JailSentence = 5;
+    bool EndsCareer() const { return Invalided || (CourtMartialled && Sentence >= JailSentence); }
+};
+
 // The character and its career: what a career writes, and what it needs to
 // be made again.
 struct CareerPart {
     CharacterRecord Character;
     CharacterRecord BlankCharacter;
     CharacterRecord StartCharacter;
+
+    // The last year resolved; cleared when the next one is.
+    YearOutcome Year;
+    // The re-enlistment throw at the end of the last term fell short.
+    bool ReenlistFailed = false;
 
     // Set by NextYear when a career would run past the record's tables
     // (term 100, year 20); the driver then musters the character out.
