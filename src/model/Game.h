@@ -134,6 +134,14 @@ struct CareerPart {
     // The re-enlistment throw at the end of the last term fell short.
     bool ReenlistFailed = false;
 
+    // How the character was made beside its throws: the Vilani blood marked
+    // in the main window's menu (an index of MainWindowModel::VilaniCaptions),
+    // which counts while the race offers it, and "E" once the
+    // characteristics were typed in.
+    bool VilaniOffered = false;
+    int VilaniLevel = 0;
+    std::string HandEntered;
+
     // Set by NextYear when a career would run past the record's tables
     // (term 100, year 20); the driver then musters the character out.
     bool CareerFull = false;

@@ -422,13 +422,13 @@ void ConsoleUi::RunMainWindow(Game& g) {
                 Form1TypeTechLevel(g);
                 break;
             case 7: {
-                if (!g.Form1.VilaniEnabled) {
+                if (!g.VilaniOffered) {
                     out_ << "Vilani blood is not available for this race.\n";
                     break;
                 }
                 PrintTitle("Vilani blood");
                 for (int k = 0; k < MainWindowModel::VilaniLevels; ++k)
-                    out_ << (k == g.Form1.VilaniLevel ? "*" : " ") << k + 1 << " "
+                    out_ << (k == g.VilaniLevel ? "*" : " ") << k + 1 << " "
                          << MainWindowModel::VilaniCaptions[k] << "\n";
                 Form1SetVilaniLevel(g, AskNumber(MainWindowModel::VilaniLevels, false) - 1);
                 break;
