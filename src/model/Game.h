@@ -142,6 +142,11 @@ struct CareerPart {
     int VilaniLevel = 0;
     std::string HandEntered;
 
+    // What the career made of the service's [PLUSEDU] offers since the
+    // service was chosen (CourseOffer): 0 where the service's digit stands,
+    // 1 offered again, 2 taken in place of a special assignment.
+    std::array<int, 11> CourseMark{};
+
     // Set by NextYear when a career would run past the record's tables
     // (term 100, year 20); the driver then musters the character out.
     bool CareerFull = false;
@@ -195,6 +200,11 @@ struct Game : GameState {
     Ui& ui;
     Dice& dice;
 };
+
+// Course k's offer in place of a special assignment: 1 offered, 2 taken.
+inline int CourseOffer(const GameState& g, int k) {
+    return g.CourseMark[k] != 0 ? g.CourseMark[k] : g.Service.PlusEdu[k];
+}
 
 // The dice sum the rules call RollDice(count, sides); count <= 0 gives 0.
 int RollDice(Game& g, int count, int sides);
