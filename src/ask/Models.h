@@ -53,15 +53,12 @@ struct MainWindowModel {
         "'Normal Human'",   "10% Vilani blood",     "20% Vilani blood",
         "30% Vilani Blood", "Average Vilani blood", "Pureblood Vilani"};
 
-    std::string StatNames;    // the race's three-letter names, one per line
-    std::string StatsText;    // Panel3D1: "Str: 7" lines
-    std::string HandEntered;  // Panel3D1's tag: "E" once typed in
+    std::string StatNames;  // the race's three-letter names, one per line
+    std::string StatsText;  // Panel3D1: "Str: 7" lines
     std::array<Gauge, 11> Gauges{};
     std::string Hits;
     std::string TL;  // Label10
     bool AcceptEnabled = false;
-    bool VilaniEnabled = false;
-    int VilaniLevel = 0;  // index of the marked entry
     bool TestPlanOffered = false;
     bool Accepted = false;
 };

@@ -30,15 +30,18 @@ void College(Game& g) {
     AddHistory(g, "- passed");
     SpendYears(g, 4);
     const std::string type = UCase(Trim(g.Service.Type));
+    bool otc = false, notc = false;  // commissioned through either corps
     if (type == "ARMY" || type == "MARINE") {
         if (AskAcademic(g, "Attempt OTC ?") && PassThrow(g, OtcThrow)) {
             AddHistory(g, "OTC");
             GrantOfficerRank(g);
+            otc = true;
         }
     } else if (type == "NAVY" || type == "COAFCSD") {
         if (AskAcademic(g, "Attempt NOTC ?") && PassThrow(g, NotcThrow)) {
             AddHistory(g, "NOTC");
             GrantOfficerRank(g);
+            notc = true;
         }
     }
     EducationGain(g, 2, " EDU");
@@ -46,13 +49,12 @@ void College(Game& g) {
     // One more, and at least 10; like every gain, within the species maximum.
     RaisedCharacteristic(g, StatEdu, std::max(c.Stats[StatEdu] + 1, 10));
     AddHistory(g, "Hons");
-    // "OTC" also finds "NOTC": naval cadets are offered medical school first.
-    if (Contains(CurrentYearLine(g), "OTC") && AskAcademic(g, "Apply for medical school?")) {
+    // Naval cadets too are offered medical school first.
+    if ((otc || notc) && AskAcademic(g, "Apply for medical school?")) {
         MedicalSchool(g);
         return;
     }
-    if (Contains(CurrentYearLine(g), "NOTC") && AskAcademic(g, "Apply for flight school?"))
-        FlightSchool(g);
+    if (notc && AskAcademic(g, "Apply for flight school?")) FlightSchool(g);
 }
 
 void MilitaryAcademy(Game& g) {

@@ -132,10 +132,10 @@ AgingTable TableFor(int raceCode) {
     }
 }
 
-// The ticked Vilani-blood level counts only while the menu is offered.
+// The ticked Vilani-blood level counts only while the race offers it.
 int VilaniModifier(const Game& g) {
-    if (!g.Form1.VilaniEnabled) return 0;
-    const int level = g.Form1.VilaniLevel;
+    if (!g.VilaniOffered) return 0;
+    const int level = g.VilaniLevel;
     return level >= 1 && level < MainWindowModel::VilaniLevels ? level : 0;
 }
 

@@ -81,7 +81,7 @@ void ApplySentence(Game& g, int sentence) {
         Bust(g, 2);
         ThrowFor(g, "months in jail");
         AddHistory(g, ", jail for " + std::to_string(RollDice(g, 2, 6)) + " months");
-    } else if (sentence == 5) {
+    } else if (sentence == YearOutcome::JailSentence) {
         ThrowFor(g, "years in jail");
         Jail(g, RollDice(g, 1, 6));
     } else if (sentence <= 7) {
@@ -103,7 +103,9 @@ void HoldCourtMartial(Game& g) {
     AddHistory(g, "Court martial");
     g.ui.Beep();
     PutVerdict(g);
-    ApplySentence(g, SentenceThrow(g));
+    g.Year.CourtMartialled = true;
+    g.Year.Sentence = SentenceThrow(g);
+    ApplySentence(g, g.Year.Sentence);
     ShowCharacter(g, "");
     // Jail years pass through the year routine, which may use the window:
     // the verdict is put back before it is shown. Any answer, closing the

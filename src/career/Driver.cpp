@@ -127,8 +127,7 @@ bool PlayYear(Game& g) {
         ExplainOutcome(g, g.Service.AssignByRoll[std::clamp(roll, 0, ServiceRecord::MaxRoll)]);
     if (g.Race.Code == RaceDroyne) ShowCoyns(g);
     ResolveAssignment(g, roll);
-    if (g.TermWindow.Button[2].Caption == "Accept this" && g.TermWindow.Answer == "2") return true;
-    if (c.CareerEnded == 1) return true;
+    if (g.Year.EndsCareer()) return true;
     NextYear(g);
     return g.CareerFull;
 }
@@ -168,11 +167,11 @@ int ReenlistThrow(Game& g) {
 // that ended within a year (a sentence, an accepted invaliding, a full
 // record) cannot go on: only mustering out, restarting and scrapping are
 // offered, and the prompt names the term it ended in.
-std::string EndOfTermChoice(Game& g, bool failed, bool ended) {
+std::string EndOfTermChoice(Game& g, bool ended) {
     ClearTermWindow(g);
     const int term = ended ? g.Character.CurTerm : g.Character.CurTerm - 1;
     g.TermWindow.Label[1] = "End of term " + std::to_string(term) + CrLf;
-    if (failed) g.TermWindow.Label[1] += "  Re-enlistment FAILED";
+    if (g.ReenlistFailed) g.TermWindow.Label[1] += "  Re-enlistment FAILED";
     if (ended)
         return AskTermButtons(
             g, {"", "", "Muster out", "Restart with this character", "Scrap and start again"});
@@ -230,6 +229,8 @@ bool MusterOutCareer(Game& g, bool ended) {
 CareerEnd PlayCareer(Game& g) {
     auto& c = g.Character;
     g.CareerFull = false;
+    g.Year = {};
+    g.ReenlistFailed = false;
     g.TermWindow.Log.clear();  // the message log is the current character's
     // The lists may have been clicked in any order since the roll: the rank
     // is the one the accepted service starts at.
@@ -249,12 +250,12 @@ CareerEnd PlayCareer(Game& g) {
         do {
             ended = PlayYear(g);
         } while (!ended && c.CurTerm == term);
-        const bool failed = !ended && ReenlistThrow(g) < g.Service.Reenlist;
+        g.ReenlistFailed = !ended && ReenlistThrow(g) < g.Service.Reenlist;
 
-        std::string choice = ended ? "3" : EndOfTermChoice(g, failed, false);
+        std::string choice = ended ? "3" : EndOfTermChoice(g, false);
         while (choice == "3") {
             if (MusterOutCareer(g, ended)) return CareerEnd::Finished;
-            choice = EndOfTermChoice(g, failed, ended);
+            choice = EndOfTermChoice(g, ended);
         }
         if (choice == "4") return CareerEnd::Restart;
         if (choice == "5") return CareerEnd::Scrap;

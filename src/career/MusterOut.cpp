@@ -33,7 +33,8 @@ int CountBenefitRolls(const Game& g) {
 int32_t CountPension(const Game& g) {
     const auto& c = g.Character;
     if (c.CareerEnded == 1) return 0;
-    const int32_t perTerm = Contains(CurrentYearLine(g), "invalid") ? 1500 : 1000;
+    // The career's last year: the one it ended in, or the last one served.
+    const int32_t perTerm = g.Year.Invalided ? 1500 : 1000;
     return c.CurTerm * perTerm;
 }
 

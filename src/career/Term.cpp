@@ -112,33 +112,25 @@ std::string AskBadWound(Game& g) {
     return w.Answer;
 }
 
-// Survival and wounds. Returns true when the character accepted being invalided out.
-bool Survival(Game& g, const AssignmentRecord& a) {
+// Survival and wounds; an accepted invaliding is the year's outcome.
+void Survival(Game& g, const AssignmentRecord& a) {
     auto& c = g.Character;
     ThrowFor(g, "survival", {}, a.Surv);
     const int t = RollDice(g, 2, 6);
     ExplainResult(g, t >= a.Surv, "survived", t == 2 ? "badly wounded" : "wounded");
-    if (t >= a.Surv) return false;
+    if (t >= a.Surv) return;
     const bool decorated = g.Service.Purple != "None";
     if (t != 2) {
         AddHistory(g, "Wnd" + WoundLocation(g));
         if (decorated) ++c.Medals[0];
-        return false;
+        return;
     }
     const std::string reply = AskBadWound(g);
     if (decorated) ++c.Medals[0];
     AddHistory(g, "Bad Wnd" + WoundLocation(g));
-    if (reply != "2") return false;
+    if (reply != "2") return;
     AddHistory(g, "- invalided out");
-    return true;
-}
-
-// The driver learns of an accepted invaliding from the term window; a
-// later question of the same year (a court martial) reuses the window, so
-// the reply is put back, with its button hidden.
-void KeepInvalidedReply(Game& g) {
-    g.TermWindow.Button[2].Caption = "Accept this";
-    g.TermWindow.Answer = "2";
+    g.Year.Invalided = true;
 }
 
 // The highest decoration level 1..3 the throw reaches, 0 for none.
@@ -377,6 +369,7 @@ void CharismaEvent(Game& g, int assignment) {
 
 void ResolveAssignment(Game& g, int& roll) {
     auto& c = g.Character;
+    g.Year = {};
     const auto& s = g.Service;
     // The service type as the year began: the hand-offs below may reload
     // or change the service.
@@ -389,7 +382,6 @@ void ResolveAssignment(Game& g, int& roll) {
     if (!EqualsNoCase(name, "BLANK")) AddHistory(g, name);
 
     bool military = false;
-    bool invalided = false;
     if (Contains(s.BranchName, "Bounty")) {
         // The hunt replaces survival and command; the later steps use the
         // record at the index of the throw.
@@ -402,7 +394,7 @@ void ResolveAssignment(Game& g, int& roll) {
             return;
         }
         if (roll == 0) DataProblemMet(g, "Can't match assignment " + name);
-        invalided = Survival(g, s.Assignment[roll]);
+        Survival(g, s.Assignment[roll]);
         if (military && c.Rank > 9) {
             ThrowFor(g, "command", {}, s.Command);
             const bool command = RollDice(g, 2, 6) >= s.Command;
@@ -422,7 +414,6 @@ void ResolveAssignment(Game& g, int& roll) {
         if (g.Explain) ExplainDecoration(g, t, a.Deco, coward);
         if (coward || g.CommandLine == "COURTMARTIAL") {
             HoldCourtMartial(g);
-            if (invalided) KeepInvalidedReply(g);
             return;
         }
         AwardDecoration(g, DecorationLevel(t, a.Deco));
@@ -431,7 +422,6 @@ void ResolveAssignment(Game& g, int& roll) {
     ApplyRankCap(g);
     if (sorag) ClearanceThrow(g);
     SkillThrow(g, a);
-    if (invalided) KeepInvalidedReply(g);
 }
 
 }  // namespace orrimar

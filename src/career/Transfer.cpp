@@ -110,6 +110,7 @@ void TransferService(Game& g) {
     auto& c = g.Character;
     const ServiceRecord oldService = g.Service;
     const auto oldServiceAsLoaded = g.ServiceAsLoaded;
+    const auto oldCourseMark = g.CourseMark;
     const int oldServiceIndex = g.ServiceList.Selected;
     const ChoiceList oldBranches = g.BranchList;
     const std::string oldTitle =
@@ -125,6 +126,7 @@ void TransferService(Game& g) {
         const std::string abandoned = g.Service.Name;
         g.Service = oldService;
         g.ServiceAsLoaded = oldServiceAsLoaded;
+        g.CourseMark = oldCourseMark;
         g.ServiceList.Selected = oldServiceIndex;
         g.BranchList = oldBranches;
         SetTermTitle(g, oldTitle);

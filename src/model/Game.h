@@ -109,12 +109,43 @@ struct RulesPart {
 struct CareerWatch;
 class ThrowLog;
 
+// What the year being played settled that the driver and later rules act
+// on, kept as facts rather than read back from the window or the history.
+struct YearOutcome {
+    // Badly wounded, and the character accepted being invalided out: the
+    // career ends with this year, on the higher pension.
+    bool Invalided = false;
+    bool CourtMartialled = false;
+    int Sentence = 0;  // the sentence thrown, when court-martialled
+    // From this sentence on, jail years or death end the career.
+    static constexpr int JailSentence = 5;
+    bool EndsCareer() const { return Invalided || (CourtMartialled && Sentence >= JailSentence); }
+};
+
 // The character and its career: what a career writes, and what it needs to
 // be made again.
 struct CareerPart {
     CharacterRecord Character;
     CharacterRecord BlankCharacter;
     CharacterRecord StartCharacter;
+
+    // The last year resolved; cleared when the next one is.
+    YearOutcome Year;
+    // The re-enlistment throw at the end of the last term fell short.
+    bool ReenlistFailed = false;
+
+    // How the character was made beside its throws: the Vilani blood marked
+    // in the main window's menu (an index of MainWindowModel::VilaniCaptions),
+    // which counts while the race offers it, and "E" once the
+    // characteristics were typed in.
+    bool VilaniOffered = false;
+    int VilaniLevel = 0;
+    std::string HandEntered;
+
+    // What the career made of the service's [PLUSEDU] offers since the
+    // service was chosen (CourseOffer): 0 where the service's digit stands,
+    // 1 offered again, 2 taken in place of a special assignment.
+    std::array<int, 11> CourseMark{};
 
     // Set by NextYear when a career would run past the record's tables
     // (term 100, year 20); the driver then musters the character out.
@@ -169,6 +200,11 @@ struct Game : GameState {
     Ui& ui;
     Dice& dice;
 };
+
+// Course k's offer in place of a special assignment: 1 offered, 2 taken.
+inline int CourseOffer(const GameState& g, int k) {
+    return g.CourseMark[k] != 0 ? g.CourseMark[k] : g.Service.PlusEdu[k];
+}
 
 // The dice sum the rules call RollDice(count, sides); count <= 0 gives 0.
 int RollDice(Game& g, int count, int sides);

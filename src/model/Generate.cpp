@@ -99,7 +99,7 @@ void Generate(Game& g) {
         g.BlankCharacter.Options[OptAutoGen] = OptOn;
     }
     for (int i = 1; i <= 10; ++i) {
-        if (g.Service.PlusEdu[i] == 2) g.Service.PlusEdu[i] = 1;
+        if (CourseOffer(g, i) == 2) g.CourseMark[i] = 1;
     }
     g.Character = g.BlankCharacter;
     g.Character.Options[RankCap] = rankCap;

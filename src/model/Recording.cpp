@@ -32,8 +32,8 @@ void BeginRecipe(Game& g) {
     if (const auto* e = g.ServiceList.Current()) r.ServiceKey = e->Key;
     if (const auto* e = g.BranchList.Current()) r.BranchKey = e->Key;
     r.Start = g.Character;
-    r.VilaniLevel = g.Form1.VilaniLevel;
-    r.HandEntered = g.Form1.HandEntered;
+    r.VilaniLevel = g.VilaniLevel;
+    r.HandEntered = g.HandEntered;
     g.Recording = true;
     g.RecordedSettings = r.Settings = SettingsText(g);
 }

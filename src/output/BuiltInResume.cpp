@@ -89,7 +89,7 @@ void BuiltInResume(Game& g, const std::string& date, const std::string& extraFoo
     page.Line("</table>");
 
     page.Line("<h3>Generated on ", Escaped{date}, " by ", Escaped{g.AppTitle}, " ");
-    if (g.Form1.HandEntered == "E") page.Line(".");
+    if (g.HandEntered == "E") page.Line(".");
     Lines(page, {"</h3>", "<p>Switches:"});
     page.Line(Escaped{SwitchesText(g)}, "</p>");
     if (!extraFooter.empty()) page.Line("<p>", Escaped{extraFooter}, "</p>");

@@ -205,8 +205,8 @@ std::string ReplayCareer(const CareerRecipe& r, const json& recorded, const std:
         return "the branch " + r.BranchKey + " cannot be loaded";
     if (!ApplySettingsText(g, r.Settings)) return "the recorded settings cannot be read";
     g.Character = g.StartCharacter = r.Start;
-    g.Form1.VilaniLevel = r.VilaniLevel;
-    g.Form1.HandEntered = r.HandEntered;
+    g.VilaniLevel = r.VilaniLevel;
+    g.HandEntered = r.HandEntered;
     g.Throws.Values = r.Throws;
     g.Throws.Source = "the recorded throws";
     g.Recipe = r;

@@ -74,8 +74,8 @@ std::string CharacterNotes(Game& g) {
         if (c.SocialClass == "N") notes += " (Noble)";
     }
     notes += " Homeworld codes: " + c.Homeworld;
-    const int level = g.Form1.VilaniLevel;
-    if (g.Form1.VilaniEnabled && level > 0 && level < MainWindowModel::VilaniLevels)
+    const int level = g.VilaniLevel;
+    if (g.VilaniOffered && level > 0 && level < MainWindowModel::VilaniLevels)
         notes += MainWindowModel::VilaniCaptions[level];
     if (c.PsiTrained == 0) {
         // Thrown once and kept with the character, so that its pages, its
@@ -87,7 +87,7 @@ std::string CharacterNotes(Game& g) {
         }
         notes += " Untrained (latent) PSI=" + std::to_string(*c.LatentPsi);
     }
-    if (g.Form1.HandEntered == "E") notes += " . ";
+    if (g.HandEntered == "E") notes += " . ";
     return notes;
 }
 

@@ -189,8 +189,8 @@ bool LoadRace(Game& g) {
         for (int i = 1; i <= 6; ++i) g.PsiTalent[i].RaceThrow = ExtHexValue(g.Race.PsiRolls[i - 1]);
     }
     ListServices(g);
-    g.Form1.VilaniEnabled = g.Race.Code == RaceImperial;
-    if (g.Form1.VilaniEnabled) g.Form1.VilaniLevel = 0;
+    g.VilaniOffered = g.Race.Code == RaceImperial;
+    if (g.VilaniOffered) g.VilaniLevel = 0;
     Generate(g);
     return true;
 }

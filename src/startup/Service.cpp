@@ -436,7 +436,10 @@ bool LoadServiceRecord(Game& g, bool copied) {
         loaded = std::make_shared<const ServiceRecord>(std::move(service));
         g.Cache.Services.Put(path, "", loaded);
     }
-    if (copied) g.Service = *loaded;
+    if (copied) {
+        g.Service = *loaded;
+        g.CourseMark = {};  // the courses are the new service's
+    }
     g.ServiceAwaitsBranch = !copied;
     g.ServiceAsLoaded = std::move(loaded);
     ListBranches(g);
@@ -496,12 +499,11 @@ bool LoadBranch(Game& g) {
     // A service left for its branch has nothing of its own to keep yet:
     // what it would keep is the service's as loaded.
     const ServiceRecord& before = g.ServiceAwaitsBranch ? *g.ServiceAsLoaded : g.Service;
-    const auto plusEdu = before.PlusEdu;
     std::string rankCode0 = before.RankCode[0];
     std::string rankName0 = before.RankName[0];
+    if (g.ServiceAwaitsBranch) g.CourseMark = {};  // the courses are the new service's
     g.ServiceAwaitsBranch = false;
     g.Service = *read;
-    g.Service.PlusEdu = plusEdu;
     g.Service.RankCode[0] = std::move(rankCode0);
     g.Service.RankName[0] = std::move(rankName0);
     return true;

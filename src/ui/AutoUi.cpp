@@ -31,9 +31,8 @@ std::string AutoUi::AskTerm(Game& g) {
     const auto& w = g.TermWindow;
     std::string answer = "1";
     if (w.Button[1].Caption == "Re-enlist") {
-        const bool failed = Contains(w.Label[1], "Re-enlistment FAILED");
         const int served = g.Character.CurTerm - 1;
-        answer = failed || served >= TargetTerms ? "3" : "1";
+        answer = g.ReenlistFailed || served >= TargetTerms ? "3" : "1";
     } else if (w.Button[1].Caption == "Financial table") {
         answer = w.Button[3].Visible ? "3" : w.Button[1].Visible ? "1" : "2";
     } else {

@@ -35,7 +35,7 @@ void Form1TypeStats(Game& g) {
         g.Form1.StatsText += g.Race.StatName[i] + ": " + std::to_string(value) + CrLf;
         RefreshGauge(g, i);
     }
-    g.Form1.HandEntered = "E";
+    g.HandEntered = "E";
     CalcHitPoints(g);
 }
 
@@ -47,7 +47,7 @@ void Form1TypeTechLevel(Game& g) {
 }
 
 void Form1SetVilaniLevel(Game& g, int level) {
-    if (level >= 0 && level < MainWindowModel::VilaniLevels) g.Form1.VilaniLevel = level;
+    if (level >= 0 && level < MainWindowModel::VilaniLevels) g.VilaniLevel = level;
 }
 
 void Form1LoadTrg(Game&) {}

@@ -41,8 +41,8 @@ class Aging : public ::testing::Test {
         t.g.Race.Code = race;
         for (int i = 1; i <= 7; ++i) c.Stats[i] = static_cast<int16_t>(start);
         c.CurTerm = static_cast<int16_t>(term);
-        t.g.Form1.VilaniEnabled = true;
-        t.g.Form1.VilaniLevel = vilani;
+        t.g.VilaniOffered = true;
+        t.g.VilaniLevel = vilani;
         t.g.TermWindow.Log.clear();
         for (int total : totals) t.dice.Push({total / 2, total - total / 2});
         ApplyAging(t.g);

@@ -110,7 +110,7 @@ TEST(SpecialsDispatch, AcademicOffer) {
     b.t.ui.Answer("2");  // Flight School
     b.t.dice.SetFallback(true);
     SpecialAssignment(b.g);
-    EXPECT_EQ(b.g.Service.PlusEdu[7] * 10 + b.g.Service.PlusEdu[1], 21);
+    EXPECT_EQ(CourseOffer(b.g, 7) * 10 + CourseOffer(b.g, 1), 21);
     EXPECT_EQ(b.Year().find("Language"), std::string::npos) << "the journalist table was thrown";
 }
 

@@ -200,7 +200,7 @@ TEST(MainWindow, TypedCharacteristicsAndTechLevel) {
     t.ui.Answer({"12abc", "<cancel>", "99999999999999999999"});
     Form1TypeStats(t.g);
     // A cancelled answer keeps the value; a huge one stops at the most a value holds.
-    EXPECT_EQ(std::tie(t.g.Form1.HandEntered, t.g.Form1.StatsText),
+    EXPECT_EQ(std::tie(t.g.HandEntered, t.g.Form1.StatsText),
               std::make_tuple("E", "STR: 12\r\nDEX: 9\r\nEND: 32767\r\n"));
     t.ui.Answer({"letters", "<cancel>"});
     Form1TypeTechLevel(t.g);
@@ -210,7 +210,7 @@ TEST(MainWindow, TypedCharacteristicsAndTechLevel) {
     EXPECT_TRUE(t.ui.SawMessage("You have to select a service and branch!"));
     Form1SetVilaniLevel(t.g, 5);
     Form1SetVilaniLevel(t.g, 1);
-    EXPECT_EQ(t.g.Form1.VilaniLevel, 1);
+    EXPECT_EQ(t.g.VilaniLevel, 1);
     const CharacterRecord before = t.g.Character;
     Form1LoadTrg(t.g);
     EXPECT_EQ(t.g.Character, before);

@@ -181,19 +181,29 @@ struct SentencedGame : DriverGame {
     }
 };
 
-// The year that ended the career is the last year of the resume: no step
+// The year that ended the career (a death sentence, or an accepted
+// invaliding, on the higher pension) is the last year of the resume: no step
 // back hides it, and the first year stays in term 1.
 TEST(EndOfTerm, ACareerEndedWithinAYearKeepsThatYear) {
-    SentencedGame t;
-    t.ui.Answer({"1", "1", "1"});  // no studies; the verdict's OK; one financial roll
-    ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
-    const auto& c = t.g.Character;
-    EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.Pension, c.BenefitRolls),
-              std::make_tuple(1, 1, 0, 1));
-    EXPECT_TRUE(Contains(c.TermLog[1].Lines[1], "Death sentence"));
-    const auto terms = HistoryTerms(t.g);
-    ASSERT_EQ(terms.size(), 1u);
-    EXPECT_EQ(terms[0].Years, std::vector<std::string>{c.TermLog[1].Lines[1]});
+    for (const bool invalided : {false, true}) {
+        SentencedGame t;
+        if (invalided) {
+            t.g.CommandLine.clear();
+            t.g.Service.Assignment.Edit()[1].Surv = 3;  // every throw of ones: a bad wound
+            for (int k = 0; k < 40; ++k) t.dice.Push(1);
+        }
+        // No studies; the verdict's OK or "Accept this"; one financial roll.
+        t.ui.Answer({"1", invalided ? "2" : "1", "1"});
+        ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
+        const auto& c = t.g.Character;
+        EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.Pension, c.BenefitRolls),
+                  std::make_tuple(1, 1, invalided ? 1500 : 0, 1));
+        EXPECT_TRUE(
+            Contains(c.TermLog[1].Lines[1], invalided ? "- invalided out" : "Death sentence"));
+        const auto terms = HistoryTerms(t.g);
+        ASSERT_EQ(terms.size(), 1u);
+        EXPECT_EQ(terms[0].Years, std::vector<std::string>{c.TermLog[1].Lines[1]});
+    }
 }
 
 // Going back from mustering out after the career ended offers only what is

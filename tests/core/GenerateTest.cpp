@@ -58,7 +58,7 @@ TEST(Generate, FloorsTechLevelRankAndOptions) {
     Generate(t.g);
     // No dice and no modifier stays 0; the old skills and money go, the options stay.
     EXPECT_EQ((std::array{+c.Stats[1], +c.Stats[2], +c.Stats[3], +c.TechLevel, +c.Rank, +c.Money,
-                          +c.HitPoints, +t.g.Service.PlusEdu[2], t.g.Form1.Gauges[2].Max}),
+                          +c.HitPoints, CourseOffer(t.g, 2), t.g.Form1.Gauges[2].Max}),
               (std::array{1, 0, 5, 14, 1, 0, 3 * (1 + 0 + 5), 1, 12}));
     EXPECT_TRUE(c.Options[OptCapSkills] == OptOn && c.Options[RankCap] == 7);
     EXPECT_EQ(c.Skills[1].Name, "");

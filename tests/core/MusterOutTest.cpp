@@ -37,14 +37,13 @@ TEST_F(MusterOutTest, BenefitRollsAndPension) {
     struct Row {
         int16_t term, rank, ended, race, warrant, invalid, rolls, pension;
     };
-    c.TermLog[4].Lines[3] = "invalid ";  // not the current year
     for (const Row& r : {Row{4, 9, 0, 1, 0, 0, 4, 4000}, Row{4, 10, 0, 1, 0, 1, 5, 6000},
                          Row{4, 13, 0, 1, 0, 0, 6, 4000}, Row{4, 15, 0, 1, 0, 0, 7, 4000},
                          Row{4, 13, 1, 1, 0, 1, 1, 0}, Row{3, 2, 0, 6, 0, 0, 6, 3000},
                          Row{3, 2, 0, 6, 1, 0, 7, 3000}, Row{3, 2, 1, 7, 1, 0, 3, 0}}) {
         std::tie(c.CurTerm, c.Rank, c.CareerEnded, t.g.Race.Code, c.Warranted) =
             std::tie(r.term, r.rank, r.ended, r.race, r.warrant);
-        c.TermLog[r.term].Lines[4] = r.invalid ? "Wounded; invalided out " : "";
+        t.g.Year.Invalided = r.invalid != 0;
         t.ui.Answer("5");
         EXPECT_FALSE(MusterOut(t.g));
         EXPECT_EQ(c.BenefitRolls * 10000 + c.Pension, r.rolls * 10000 + r.pension) << r.rank;

@@ -126,17 +126,17 @@ TEST(RaceList, LoadingRacesSetsThrowsServicesAndTheVilaniMenu) {
     EXPECT_EQ(std::tie(t.g.ServiceList.Entries[0].Key, t.g.ServiceList.Entries[1].Display),
               std::make_tuple("ARMY.SRV", "Navy"));
     // A fresh character: 0 dice and modifier 0 stays 0; 0 dice and +5 is 5.
-    EXPECT_EQ(std::tie(t.g.Form1.VilaniEnabled, t.g.Form1.VilaniLevel, t.g.Form1.StatNames,
+    EXPECT_EQ(std::tie(t.g.VilaniOffered, t.g.VilaniLevel, t.g.Form1.StatNames,
                        t.g.Character.Stats[2], t.g.Character.Stats[3]),
               std::make_tuple(true, 0, "STR\r\nDEX\r\nEND\r\n", 0, 5));
 
-    t.g.Form1.VilaniLevel = 5;
+    t.g.VilaniLevel = 5;
     SelectRace(t.g, 1);
-    EXPECT_FALSE(t.g.Form1.VilaniEnabled);
+    EXPECT_FALSE(t.g.VilaniOffered);
     EXPECT_TRUE(t.g.ServiceList.Entries.empty());  // "[FILES]" at the end of the file
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(psi[i].RaceThrow, 0);
     SelectRace(t.g, 0);
-    EXPECT_EQ(t.g.Form1.VilaniLevel, 0);  // 'Normal Human' ticked again
+    EXPECT_EQ(t.g.VilaniLevel, 0);  // 'Normal Human' ticked again
 }
 
 TEST(RaceList, ABrokenRaceFileGivesAMessageAndKeepsTheRace) {

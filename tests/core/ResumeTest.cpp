@@ -33,7 +33,7 @@ struct Resume : ::testing::Test {
     CharacterRecord& c = g.Character;
     Resume() {
         std::tie(g.AppTitle, g.Race.Name, g.Race.NumStats, g.Race.YearsPerTerm,
-                 g.Service.BranchName, g.Form1.VilaniEnabled, g.Form1.VilaniLevel) =
+                 g.Service.BranchName, g.VilaniOffered, g.VilaniLevel) =
             std::tuple("Astrovane Characters v6.57", "Imperial", 6, 4, "Line Infantry", true, 2);
         g.Race.StatName = {"", "Str", "Dex", "End", "Int", "Edu", "Soc"};
         std::tie(g.Service.RankCode[2], g.Service.RankName[2], g.Service.Purple) =
@@ -76,7 +76,7 @@ std::string BuiltInPage(Game& g, const std::string& date, const std::string& foo
 }  // namespace
 
 TEST_F(Resume, GoldenPageKeyLinesInOrder) {
-    g.Form1.HandEntered = "E";
+    g.HandEntered = "E";
     t.dice.Push({3, 4, 3, 4});  // the latent psionic rating: 7 - 2 terms, twice
     const std::string text = BuiltInPage(g, "Tuesday, March 4, 2031", "Seed 42");
     ASSERT_EQ(std::ranges::count(text, '\n'), 125);

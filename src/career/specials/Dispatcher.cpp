@@ -17,7 +17,7 @@ namespace orrimar {
 
 namespace {
 
-// Service.PlusEdu entries 1..7, in the order they are offered.
+// The [PLUSEDU] courses 1..7, in the order they are offered.
 const std::array<const char*, 8> AcademicCourse = {"",
                                                    "College",
                                                    "Military Academy",
@@ -33,7 +33,7 @@ constexpr const char* NormalSpecial = "Take normal Special Assignment";
 bool TakeAcademicInstead(Game& g) {
     std::vector<int> offered;
     for (int k = 1; k < static_cast<int>(AcademicCourse.size()); ++k)
-        if (g.Service.PlusEdu[k] == 1) offered.push_back(k);
+        if (CourseOffer(g, k) == 1) offered.push_back(k);
     if (offered.empty()) return false;
 
     std::string choices;
@@ -45,7 +45,7 @@ bool TakeAcademicInstead(Game& g) {
     // Closing the window takes the normal assignment: the year is not lost.
     if (pick < 1 || pick > static_cast<int>(offered.size())) return false;
 
-    g.Service.PlusEdu[offered[pick - 1]] = 2;
+    g.CourseMark[offered[pick - 1]] = 2;
     AcademicInPlaceOfSpecial(g, AcademicCourse[offered[pick - 1]]);
     return true;
 }

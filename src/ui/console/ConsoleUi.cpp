@@ -429,13 +429,13 @@ void ConsoleUi::RunMainMenuEntry(Game& g, MenuAction action) {
 }
 
 void ConsoleUi::ChooseVilaniLevel(Game& g) {
-    if (!g.Form1.VilaniEnabled) {
+    if (!g.VilaniOffered) {
         out_ << "Vilani blood is not available for this race.\n";
         return;
     }
     PrintTitle("Vilani blood");
     for (int k = 0; k < MainWindowModel::VilaniLevels; ++k)
-        out_ << (k == g.Form1.VilaniLevel ? "*" : " ") << k + 1 << " "
+        out_ << (k == g.VilaniLevel ? "*" : " ") << k + 1 << " "
              << MainWindowModel::VilaniCaptions[k] << "\n";
     Form1SetVilaniLevel(g, AskNumber(MainWindowModel::VilaniLevels, false) - 1);
 }

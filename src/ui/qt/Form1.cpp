@@ -367,9 +367,9 @@ void Form1::Render() {
         bar->setToolTip(Q(g_.Race.StatName[i]) + ": " + QString::number(gauge.Value));
     }
     accept_->setEnabled(m.AcceptEnabled);
-    vilani_->setEnabled(m.VilaniEnabled);
+    vilani_->setEnabled(g_.VilaniOffered);
     for (int k = 0; k < MainWindowModel::VilaniLevels; ++k)
-        vilaniActions_[k]->setChecked(k == m.VilaniLevel);
+        vilaniActions_[k]->setChecked(k == g_.VilaniLevel);
     for (const auto& [item, offered] : offered_) item->setVisible(offered());
 
     optionSets_->clear();
