@@ -18,13 +18,9 @@
 #include "support/Cli.h"
 
 using namespace orrimar;
-using json = nlohmann::ordered_json;
+using json = nlohmann::json;
 
 namespace {
-
-CliRun Cli(const std::string& args, const TempDir& work) {
-    return RunCli(args, work);
-}
 
 // A copy of the sample data in `dir`, its naval branch files edited by `edit`.
 std::string EditedCopy(const TempDir& dir, const std::string& name,
@@ -60,9 +56,9 @@ TEST(Stats, ComparisonFlagsARealEditAndNothingForAComment) {
     });
     ASSERT_NE(same, harder);
     const auto flagged = [&](const std::string& other) {
-        const CliRun run = Cli("--stats --format json --data '" + SampleDataDir() +
-                                   "' --compare '" + other + "' " + Careers,
-                               work);
+        const CliRun run = RunCli("--stats --format json --data '" + SampleDataDir() +
+                                      "' --compare '" + other + "' " + Careers,
+                                  work);
         EXPECT_EQ(run.status, 0);
         const json doc = json::parse(run.out);
         EXPECT_GT(doc["differences"].size(), 30u);
@@ -74,8 +70,8 @@ TEST(Stats, ComparisonFlagsARealEditAndNothingForAComment) {
     EXPECT_EQ(flagged(same), std::vector<std::string>{});
     const auto names = flagged(harder);
     EXPECT_NE(std::find(names.begin(), names.end(), "wounded"), names.end());
-    const CliRun text =
-        Cli("--stats --data '" + SampleDataDir() + "' --compare '" + same + "' " + Careers, work);
+    const CliRun text = RunCli(
+        "--stats --data '" + SampleDataDir() + "' --compare '" + same + "' " + Careers, work);
     EXPECT_NE(text.out.find("No difference is unlikely to be chance."), std::string::npos)
         << text.out;
 }
@@ -86,7 +82,7 @@ TEST(Stats, ThreadsGiveTheSameFigures) {
     TempDir work;
     const std::string args = "--stats --format json --data '" + SampleDataDir() +
                              "' --race Vargr --count 300 --where 'terms>=2'";
-    const CliRun one = Cli(args, work), two = Cli(args + " --jobs 2", work);
+    const CliRun one = RunCli(args, work), two = RunCli(args + " --jobs 2", work);
     EXPECT_EQ(one.status, 0);
     const json groups = json::parse(one.out)["stats"]["groups"];
     EXPECT_GT(groups.size(), 1u);
@@ -103,7 +99,7 @@ TEST(Stats, ReportDrawsItsChartsWithTheJsonsNumbers) {
     TempDir work;
     const std::string args = "--stats --format json --data '" + SampleDataDir() +
                              "' --race Imperial --count 200 --seed 5";
-    const CliRun run = Cli(args + " --report report.htm", work);
+    const CliRun run = RunCli(args + " --report report.htm", work);
     ASSERT_EQ(run.status, 0);
     const json doc = json::parse(run.out);
     const std::string page = work.Read("report.htm");
