@@ -22,20 +22,12 @@ using json = nlohmann::json;
 
 namespace {
 
-// A copy of the sample data in `dir`, its naval branch files edited by `edit`.
-std::string EditedCopy(const TempDir& dir, const std::string& name,
-                       const std::function<std::string(std::string)>& edit) {
-    const std::string folder = dir.Path() + name + "/";
-    std::filesystem::create_directory(folder);
-    for (const auto& entry : std::filesystem::directory_iterator(SampleDataDir()))
-        if (entry.is_regular_file())
-            std::filesystem::copy_file(entry.path(), folder + entry.path().filename().string());
-    std::ifstream in(folder + "NAVY.SRV", std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    in.close();
-    std::ofstream(folder + "NAVY.SRV", std::ios::binary) << edit(text.str());
-    return folder;
+// A copy of the sample data in `dir`, its naval branch file edited by `edit`.
+std::string EditedCopy(const TempDir& dir, const std::function<std::string(std::string)>& edit) {
+    CopySampleData(dir);
+    const std::string text = dir.Read("NAVY.SRV");
+    std::ofstream(dir.Path() + "NAVY.SRV", std::ios::binary) << edit(text);
+    return dir.Path();
 }
 
 const char* Careers = "--race Imperial --service 'Imperial Navy' --count 2000";
@@ -45,13 +37,13 @@ const char* Careers = "--race Imperial --service 'Imperial Navy' --count 2000";
 // Each figure is tested against the other folder's: harder survival throws
 // show as more wounds, a comment changes nothing.
 TEST(Stats, ComparisonFlagsARealEditAndNothingForAComment) {
-    TempDir work;
-    const std::string same = EditedCopy(work, "same", [](std::string text) {
+    TempDir work, sameData, harderData;
+    const std::string same = EditedCopy(sameData, [](std::string text) {
         // The branch section's free line is read by no rule.
         return std::regex_replace(text, std::regex("\r\nAssignments\r\n"),
                                   "\r\nAssignments of the line\r\n");
     });
-    const std::string harder = EditedCopy(work, "harder", [](std::string text) {
+    const std::string harder = EditedCopy(harderData, [](std::string text) {
         return std::regex_replace(text, std::regex("Surv=6"), "Surv=8");
     });
     ASSERT_NE(same, harder);
