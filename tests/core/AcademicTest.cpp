@@ -16,12 +16,12 @@ using namespace orrimar;
 namespace {
 
 // Every characteristic 7, so no course modifier applies; term 1, year 1.
-struct Bench {
+struct CourseBench {
     TestGame t;
     Game& g = t.g;
     CharacterRecord& c = t.g.Character;
 
-    explicit Bench(const std::string& type) {
+    explicit CourseBench(const std::string& type) {
         std::tie(g.Race.NumStats, g.Race.YearsPerTerm, g.Service.Type, g.Service.MaxRank,
                  g.StdCascade.Count) = std::tuple(6, 4, type, 14, 1);
         c.Stats = {0, 7, 7, 7, 7, 7, 7};
@@ -87,7 +87,7 @@ TEST(AcademicCourse, Paths) {
     // clang-format on
     for (const auto& k : cases) {
         SCOPED_TRACE(k.course + " " + k.history + k.skills);
-        Bench b(k.type);
+        CourseBench b(k.type);
         const bool special = k.course[0] == '*';
         // Medical school (reached from a course) and psionic training once done are not listed.
         b.g.Service.Academic = {"", " Medical School", k.course, "Psionic Training"};
@@ -132,7 +132,7 @@ TEST(AcademicCourse, ModifiersApplyOnlyAboveTheirThresholds) {
 TEST(AcademicCourse, GainsStopAtTheSpeciesMaximumAndAreNeverTakenBack) {
     for (const bool over15 : {false, true}) {
         SCOPED_TRACE(over15);
-        Bench b("ARMY");
+        CourseBench b("ARMY");
         std::tie(b.c.Stats[5], b.c.Options[OptForceAcademic], b.c.Options[OptStatsOver15]) =
             std::tuple(14, OptOn, over15 ? OptOn : OptOff);
         b.g.Service.Academic = {"", "College"};
@@ -144,7 +144,7 @@ TEST(AcademicCourse, GainsStopAtTheSpeciesMaximumAndAreNeverTakenBack) {
         AddSkill(b.g, "+1 Edu");  // medical school's grant
         EXPECT_EQ(b.c.Stats[5], over15 ? 20 : 15);
     }
-    Bench b("ARMY");
+    CourseBench b("ARMY");
     b.c.Stats[5] = 17;  // typed in past the maximum
     AddSkill(b.g, "+1 Edu");
     EXPECT_EQ(b.c.Stats[5], 17);

@@ -13,7 +13,7 @@ using namespace orrimar;
 namespace {
 // What a race file gave: name, type, characteristics (name, dice, modifier),
 // cascades, psionics, years per term, ages and psionic throws.
-std::string Read(const std::vector<std::string>& lines) {
+std::string RaceText(const std::vector<std::string>& lines) {
     TempDir dir;
     RaceRecord r;
     DataProblem problem;
@@ -44,7 +44,7 @@ TEST(RaceFile, ReadsEverySection) {
         {{"R", "Type=1", "[CASCADES]", "GUN COMBAT/Rifle", "[STATS]", "STR=2D"}, "R 1 1 STR2D0 |"},
         {{"R", "Type=1", "[CASCADES]", "GUN COMBAT/Rifle"}, "R 1 0 |;  0 0 0 [      ]"}};
     for (const auto& [lines, expected] : cases) {  // the part after ";" where one is given
-        const std::string read = Read(lines);
+        const std::string read = RaceText(lines);
         EXPECT_EQ(Contains(expected, "; ") ? read : read.substr(0, read.find("; ")), expected);
     }
 }

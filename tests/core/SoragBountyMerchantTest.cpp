@@ -16,13 +16,13 @@ namespace {
 
 // A race whose seventh characteristic is psionic strength; a service with merchant ranks and
 // exam lines, and bounty contracts at the index of their throw (99: no such target).
-struct Bench {
+struct HuntBench {
     TestGame t;
     Game& g = t.g;
     CharacterRecord& c = t.g.Character;
     ServiceRecord& s = t.g.Service;
 
-    explicit Bench(const std::string& gains = "") {
+    explicit HuntBench(const std::string& gains = "") {
         g.Race.NumStats = 7;
         g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC", "PSI"};
         g.Race.YearsPerTerm = 4;
@@ -88,7 +88,7 @@ struct Bench {
 // The year's line, "|", the skills held after and any message.
 std::string Sorag(const std::string& text, const std::vector<int>& throws,
                   const std::string& gains = "") {
-    Bench b(gains);
+    HuntBench b(gains);
     b.Throw(throws);
     SoragSpecial(b.g, text);
     return b.Done() + "|" + b.Held() + (b.t.ui.messages.empty() ? "" : b.t.ui.messages[0]);
@@ -111,33 +111,34 @@ TEST(SoragSpecials, Entries) {
 // Locate: +1 each for Hunting above 2 and Edu above 7; capture: +1 each for Persuasion above 2
 // and Int above 7. With both targets the user chooses a kill (no modifiers), or the 1D2.
 TEST(BountyHunting, HuntOfferAndApplication) {
-    EXPECT_EQ(Bench("Hunting-3,+1 Edu").Hunt(1, 3, {4, 6, 2}), "Located Capture ");
-    EXPECT_EQ(Bench("Persuasion-3,+1 Int").Hunt(1, 3, {6, 4, 2}), "Located Capture ");
-    EXPECT_EQ(Bench("Persuasion-2").Hunt(1, 2, {8, 9, 2}, "Y"), "Located Failed to capture ");
-    EXPECT_EQ(Bench("Persuasion-3,+1 Int").Hunt(1, 2, {8, 7, 2}, "N"), "Located Failed to kill ");
-    EXPECT_EQ(Bench().Hunt(1, 2, {8, -2, 8, 2}, "auto"), "Located Kill ");
-    EXPECT_EQ(Bench().Hunt(1, 4, {7, 7, 2}), "Located Kill ");  // no question
+    EXPECT_EQ(HuntBench("Hunting-3,+1 Edu").Hunt(1, 3, {4, 6, 2}), "Located Capture ");
+    EXPECT_EQ(HuntBench("Persuasion-3,+1 Int").Hunt(1, 3, {6, 4, 2}), "Located Capture ");
+    EXPECT_EQ(HuntBench("Persuasion-2").Hunt(1, 2, {8, 9, 2}, "Y"), "Located Failed to capture ");
+    EXPECT_EQ(HuntBench("Persuasion-3,+1 Int").Hunt(1, 2, {8, 7, 2}, "N"),
+              "Located Failed to kill ");
+    EXPECT_EQ(HuntBench().Hunt(1, 2, {8, -2, 8, 2}, "auto"), "Located Kill ");
+    EXPECT_EQ(HuntBench().Hunt(1, 4, {7, 7, 2}), "Located Kill ");  // no question
 
     // The offer: 2D6 + term against Empl, unless offered, warranted or after a kill. Applying:
     // from term 3, 2D6, +2 for Edu above 7, +1 for Soc above 7, at 11. Also without a hunt.
-    Bench offered("Hunting-2"), warranted;
+    HuntBench offered("Hunting-2"), warranted;
     EXPECT_EQ(offered.Hunt(1, 2, {7, 11}), "Lost Employment Offer ");
     EXPECT_EQ(offered.c.BranchOpen[10], 1);
     EXPECT_EQ(offered.t.ui.messages, std::vector<std::string>{"May transfer to IAPB Employed"});
-    EXPECT_EQ(Bench().Hunt(1, 2, {8, 8, 12}, "N"), "Located Kill ");
+    EXPECT_EQ(HuntBench().Hunt(1, 2, {8, 8, 12}, "N"), "Located Kill ");
     warranted.c.Warranted = 1;
-    EXPECT_EQ(warranted.Hunt(4, 2, {2}), "Lost ");                  // no offer throw, no question
-    EXPECT_EQ(Bench().Hunt(3, 5, {10}, "N"), "Employment Offer ");  // 10 + 3 meets 13
-    EXPECT_EQ(Bench().Hunt(3, 6, {10, 10}, "Y"), "");               // but not 14; 10 is no warrant
-    EXPECT_EQ(Bench("+1 Soc").Hunt(3, 6, {2, 9}, "Y"), "");
-    EXPECT_EQ(Bench("+1 Edu").Hunt(3, 6, {2, 9}, "Y"), "IAPB Warranted  ");
-    EXPECT_EQ(Bench("+1 Edu,+1 Soc").Hunt(3, 6, {2, 8}, "auto"), "IAPB Warranted  ");
-    EXPECT_EQ(Bench().Hunt(2, 6, {2}), "");  // never asked in term 2
+    EXPECT_EQ(warranted.Hunt(4, 2, {2}), "Lost ");  // no offer throw, no question
+    EXPECT_EQ(HuntBench().Hunt(3, 5, {10}, "N"), "Employment Offer ");  // 10 + 3 meets 13
+    EXPECT_EQ(HuntBench().Hunt(3, 6, {10, 10}, "Y"), "");  // but not 14; 10 is no warrant
+    EXPECT_EQ(HuntBench("+1 Soc").Hunt(3, 6, {2, 9}, "Y"), "");
+    EXPECT_EQ(HuntBench("+1 Edu").Hunt(3, 6, {2, 9}, "Y"), "IAPB Warranted  ");
+    EXPECT_EQ(HuntBench("+1 Edu,+1 Soc").Hunt(3, 6, {2, 8}, "auto"), "IAPB Warranted  ");
+    EXPECT_EQ(HuntBench().Hunt(2, 6, {2}), "");  // never asked in term 2
 }
 
 // The training year passes inside the bounty year; skills at 4, then grants.
 TEST(BountyHunting, WarrantTrainingTakesAYear) {
-    Bench b;
+    HuntBench b;
     b.c.CurLine = 2;
     EXPECT_EQ(b.Hunt(3, 6, {2, 11, -4, -3, -4, -3, -4, -3, -4, -3}, "Y"), "IAPB Warranted  ");
     EXPECT_EQ(b.c.CurLine * 100 + b.c.Age, 3 * 100 + 2 * 4 + 3);
@@ -149,7 +150,7 @@ TEST(BountyHunting, WarrantTrainingTakesAYear) {
 // Free traders on a route are commissioned and sit at once; officers sit on routes or as free
 // traders; without a position, neither.
 TEST(MerchantExams, PositionsAndExams) {
-    Bench b("Pilot-1");
+    HuntBench b("Pilot-1");
     EXPECT_EQ(b.Merchant(-1, {4}), "Route No Position ");
     EXPECT_EQ(b.Merchant(-1, {5, 6}), "Route Position Commission O1 (promoted)");
     EXPECT_EQ(b.Merchant(-1, {12}, "Route ", "Deck"), "Route Position ");
@@ -158,20 +159,20 @@ TEST(MerchantExams, PositionsAndExams) {
     EXPECT_EQ(b.Merchant(1, {5, 6}, "Layover "), "Layover Position Failed exam for O2 ");
     EXPECT_EQ(b.Merchant(7, {5}), "Route Position ");  // the top rank
     // The skill (upper case, trimmed) at the level in slots 1..25, or a department test, once.
-    Bench slot25, slot26, passed;
+    HuntBench slot25, slot26, passed;
     for (int i = 1; i <= 25; ++i) slot25.c.Skills[i] = slot26.c.Skills[i] = {"Filler", 3};
     slot25.c.Skills[25] = slot26.c.Skills[26] = {" pilot ", 2};
     EXPECT_EQ(slot25.Merchant(1, {5, 7}), "Route Position O2 (promoted)");
     const std::string refused = "Route Position Not qualified for O2 ";
-    EXPECT_EQ(slot26.Merchant(1, {5}) + Bench("Pilot-0").Merchant(1, {5}) +
-                  Bench("Pilots-3").Merchant(1, {5}),
+    EXPECT_EQ(slot26.Merchant(1, {5}) + HuntBench("Pilot-0").Merchant(1, {5}) +
+                  HuntBench("Pilots-3").Merchant(1, {5}),
               refused + refused + refused);
     passed.c.DeptTestPassed = 1;
     passed.Merchant(0, {5, 5});  // O1 needs no skill: the test still stands
     EXPECT_EQ(passed.Merchant(1, {5, 7}), "Route Position O2 (promoted)");
     EXPECT_EQ(passed.Merchant(2, {5}), "Route Position Not qualified for O3 ");
     // Unreadable lines are skipped, an empty one ends the list; the first line qualified for.
-    Bench lines("Admin-1");
+    HuntBench lines("Admin-1");
     lines.s.Qualif = {"", "O2 7 Pilot-1",    "O2=7=Pilot", " O2 =8=Pilot-1", "O2=9=Admin-1",
                       "", "O2=2=Automatic-0"};
     EXPECT_EQ(lines.Merchant(1, {5, 9}, ""), "Position Not qualified for O2 O2 (promoted)");

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,87 +40,82 @@ bool Has(const Shown& run, const std::string& text) {
 
 }  // namespace
 
-// Warnings with their hints and a count; only --strict fails on them.
-TEST(Cli, WarningsFailOnlyAStrictCheck) {
-    TempDir work;
-    TempDir data;
-    CopySampleData(data);
-    auto lines = *ReadLines(data.Path() + "ARMY.SRV");
+// The checker lists every problem with its file and line: warnings with
+// their hints and a count (only --strict fails on them), errors in a broken
+// folder, a service file missing and one that is no file, each said as such.
+TEST(Cli, CheckerListsEveryProblemWithFileAndLine) {
+    TempDir work, warned, broken, sample;
+    CopySampleData(warned);
+    auto lines = *ReadLines(warned.Path() + "ARMY.SRV");
     const auto siege = std::find(lines.begin(), lines.end(), "Siege");
     ASSERT_NE(siege, lines.end());
     *siege = "Seige";
-    data.Write("ARMY.SRV", lines);
+    warned.Write("ARMY.SRV", lines);
     const std::string at = "ARMY.SRV:" + std::to_string(siege - lines.begin() + 1) + ": warning: ";
-    Shown plain = Cli("--check-data '" + data.Path() + "'", "", work);
-    EXPECT_EQ(plain.status, 0) << plain.output;
-    EXPECT_TRUE(Has(plain, at + "throw 2 of branch \"ARMYINF\": \"Seige\"")) << plain.output;
-    EXPECT_TRUE(Has(plain, "\n    hint: did you mean \"Siege\"?\n")) << plain.output;
-    EXPECT_TRUE(Has(plain, ": 0 errors and ")) << plain.output;
-    Shown strict = Cli("--strict --check-data '" + data.Path() + "'", "", work);
-    EXPECT_EQ(strict.status, 1) << strict.output;
-    EXPECT_TRUE(Has(strict, "(--strict: warnings fail)")) << strict.output;
-    EXPECT_EQ(Cli("--strict", "", work).status, 2);
-}
-
-TEST(Cli, CheckerListsEveryProblemWithFileAndLine) {
-    TempDir work;
-    TempDir data;
-    data.Write("IMPERIAL.ERI", {"Humans", "Type=1", "[STATS]", "STR=2D", "bad line", "[FILES]",
-                                "GONE.SRV=Missing service", "BROKEN.SRV=Broken service"});
-    data.Write("BROKEN.SRV", {"Broken", "[SKILL TABLES]", "T", "Max=1", "x", "[MUSTER]", "Mat=1"});
-    data.Write("cascade.dat", {"* END *"});
-    Shown run = Cli("--check-data '" + data.Path() + "'", "", work);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run, "IMPERIAL.ERI:5:")) << run.output;
-    EXPECT_TRUE(Has(run, "COYNS.DAT:0:")) << run.output;
-    EXPECT_TRUE(Has(run, " errors and ")) << run.output;
-
-    // A service file missing, and one that is no file, each said as such.
-    TempDir sample;
+    broken.Write("IMPERIAL.ERI", {"Humans", "Type=1", "[STATS]", "STR=2D", "bad line", "[FILES]",
+                                  "GONE.SRV=Missing service", "BROKEN.SRV=Broken service"});
+    broken.Write("BROKEN.SRV",
+                 {"Broken", "[SKILL TABLES]", "T", "Max=1", "x", "[MUSTER]", "Mat=1"});
+    broken.Write("cascade.dat", {"* END *"});
     CopySampleData(sample);
     std::filesystem::remove(sample.Path() + "NAVY.SRV");
     std::filesystem::remove(sample.Path() + "ARMY.SRV");
     std::filesystem::create_symlink("/dev/zero", sample.Path() + "ARMY.SRV");
-    run = Cli("--check-data '" + sample.Path() + "'", "", work);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run, "NAVY.SRV:0: the service file is missing.")) << run.output;
-    EXPECT_TRUE(Has(run, "ARMY.SRV:0: cannot read the service file: it is not a regular file"))
-        << run.output;
+    const auto check = [](const TempDir& data) { return "--check-data '" + data.Path() + "'"; };
+    for (const auto& [args, status, said] :
+         std::vector<std::tuple<std::string, int, std::vector<std::string>>>{
+             {check(warned),
+              0,
+              {at + "throw 2 of branch \"ARMYINF\": \"Seige\"",
+               "\n    hint: did you mean \"Siege\"?\n", ": 0 errors and "}},
+             {"--strict " + check(warned), 1, {"(--strict: warnings fail)"}},
+             {"--strict", 2, {}},
+             {check(broken), 1, {"IMPERIAL.ERI:5:", "COYNS.DAT:0:", " errors and "}},
+             {check(sample),
+              1,
+              {"NAVY.SRV:0: the service file is missing.",
+               "ARMY.SRV:0: cannot read the service file: it is not a regular file"}}}) {
+        const Shown run = Cli(args, "", work);
+        EXPECT_EQ(run.status, status) << args << "\n" << run.output;
+        for (const auto& part : said) EXPECT_TRUE(Has(run, part)) << part << "\n" << run.output;
+    }
 }
 
-// A wrong answer is asked again; input that ends while a question waits is
-// not a success, and the waiting question is named.
-TEST(Cli, WrongAnswersAreAskedAgainAndEndOfInputIsNotASuccess) {
-    TempDir work;
-    Shown run = Cli("--data '" + SampleDataDir() + "'", "banana\n99\n", work);
-    EXPECT_EQ(run.status, 3);
-    EXPECT_TRUE(Has(run, "Please answer with a number from 1 to")) << run.output;
-    EXPECT_TRUE(Has(run, "(end of input at \"Main menu\")")) << run.output;
-}
-
-// A first run without installed sample data asks for IMPERIAL.ERI in words
-// that fit a terminal: what to type, not what to click.
-TEST(Cli, FirstRunSaysWhatToType) {
-    TempDir work;
-    const Shown run = Cli("", SampleDataDir() + "IMPERIAL.ERI\n14\n", work);
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_TRUE(Has(run, "Type the path of the file")) << run.output;
-    for (const char* desktop : {"DATA.ZIP", "click", "browse"})
-        EXPECT_FALSE(Has(run, desktop)) << desktop << "\n" << run.output;
-    EXPECT_TRUE(Has(run, "Orrimar has been set to read data files from")) << run.output;
-}
-
-TEST(Cli, AMalformedRaceFileIsNamedNotACrash) {
-    TempDir work;
-    TempDir data;
-    data.Write("IMPERIAL.ERI", {"Humans", "Type=1", "[STATS]", "STR=2D"});
-    data.Write("BAD.ERI", {"Broken folk", "Type=2", "[STATS]", "nonsense here"});
-    data.Write("cascade.dat", {"GUN COMBAT/Rifle", "* END *"});
-    data.Write("COYNS.DAT", std::vector<std::string>(36, "COIN"));
-    // The list is sorted: BAD.ERI comes first and is loaded at start-up.
-    Shown run = Cli("--data '" + data.Path() + "'", "14\n", work);
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_TRUE(Has(run, "BAD.ERI:4:")) << run.output;
+// Interactive runs to their end. A wrong answer is asked again, and input
+// that ends while a question waits is not a success and names the question;
+// a first run without installed sample data asks for IMPERIAL.ERI in words
+// that fit a terminal (what to type, not what to click); a race file that
+// does not load, first in the list and so loaded at start-up, is named, not
+// a crash.
+TEST(Cli, InteractiveRunsEndAsTheirInputAsks) {
+    TempDir broken;
+    broken.Write("IMPERIAL.ERI", {"Humans", "Type=1", "[STATS]", "STR=2D"});
+    broken.Write("BAD.ERI", {"Broken folk", "Type=2", "[STATS]", "nonsense here"});
+    broken.Write("cascade.dat", {"GUN COMBAT/Rifle", "* END *"});
+    broken.Write("COYNS.DAT", std::vector<std::string>(36, "COIN"));
+    struct Case {
+        std::string args, input;
+        int status;
+        std::vector<std::string> shown, never;
+    };
+    for (const auto& [args, input, status, shown, never] : std::vector<Case>{
+             {"--data '" + SampleDataDir() + "'",
+              "banana\n99\n",
+              3,
+              {"Please answer with a number from 1 to", "(end of input at \"Main menu\")"},
+              {}},
+             {"",
+              SampleDataDir() + "IMPERIAL.ERI\n14\n",
+              0,
+              {"Type the path of the file", "Orrimar has been set to read data files from"},
+              {"DATA.ZIP", "click", "browse"}},
+             {"--data '" + broken.Path() + "'", "14\n", 0, {"BAD.ERI:4:"}, {}}}) {
+        TempDir work;  // a first run each
+        const Shown run = Cli(args, input, work);
+        EXPECT_EQ(run.status, status) << run.output;
+        for (const auto& part : shown) EXPECT_TRUE(Has(run, part)) << part << "\n" << run.output;
+        for (const auto& part : never) EXPECT_FALSE(Has(run, part)) << part << "\n" << run.output;
+    }
 }
 
 // Each face says what is wrong with the folder it was given.
@@ -145,43 +141,18 @@ TEST(Cli, WrongDataFolderStopsWithAMessage) {
 }
 
 // The program's Latin-1 texts reach a UTF-8 terminal as UTF-8 and a C
-// locale terminal as plain ASCII; what is typed or given on the command
-// line in UTF-8 is read back as Latin-1, and a letter Latin-1 lacks is
-// refused with a word.
-TEST(Cli, TextsMeetTheTerminalInItsOwnEncoding) {
-    TempDir work, data;
-    CopySampleData(data);
-    auto imperial = *ReadLines(data.Path() + "IMPERIAL.ERI");
-    imperial[0] = "Imp\xE9rial citizen (human)";
-    data.Write("IMPERIAL.ERI", imperial);
-    const std::string folder = "--data '" + data.Path() + "'";
-
-    Shown run = Cli(folder, "1\n10\n14\n", work, "C.UTF-8");  // the race list
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_TRUE(Has(run, "Imp\xC3\xA9rial citizen")) << run.output;
-    run = Cli(folder, "1\n10\n14\n", work, "C");
-    EXPECT_TRUE(Has(run, "Imperial citizen")) << run.output;
-    EXPECT_EQ(std::count_if(run.output.begin(), run.output.end(),
-                            [](char c) { return static_cast<unsigned char>(c) >= 0x80; }),
-              0);
-
-    run =
-        Cli(folder + " --auto --count 1 --no-pages --race 'Imp\xC3\xA9rial'", "", work, "C.UTF-8");
-    EXPECT_EQ(run.status, 0) << run.output;
-    // "Type characteristics in", then a letter outside Latin-1 for the first.
-    run = Cli(folder, "5\n\xC5\x9C\n", work, "C.UTF-8");
-    EXPECT_TRUE(Has(run, "These characters cannot be kept: \xC5\x9C")) << run.output;
-}
-
-// Data text that would steer the terminal (set its title, clear the
-// screen) is shown, not obeyed, whatever the locale: a race name in the
-// interactive lists, a skill the rules cannot find in a batch's messages.
-TEST(Cli, ControlCharactersFromFilesAreShownNotObeyed) {
+// locale terminal as plain ASCII; data text that would steer the terminal
+// (set its title, clear the screen) is shown, not obeyed, whatever the
+// locale: a race name in the interactive lists, a skill the rules cannot
+// find in a batch's messages. What is typed or given on the command line in
+// UTF-8 is read back as Latin-1, and a letter Latin-1 lacks is refused with
+// a word.
+TEST(Cli, TextsMeetTheTerminalInItsOwnEncodingAndCannotSteerIt) {
     TempDir work, data;
     CopySampleData(data);
     auto imperial = *ReadLines(data.Path() + "IMPERIAL.ERI");
     imperial[0] =
-        "Imperial\x1B]0;owned\x07 citizen\x9B"
+        "Imp\xE9rial\x1B]0;owned\x07 citizen\x9B"
         "2J";
     data.Write("IMPERIAL.ERI", imperial);
     // The army's skill tables name a cascade that is nowhere defined.
@@ -193,18 +164,30 @@ TEST(Cli, ControlCharactersFromFilesAreShownNotObeyed) {
                 "COMBAT";
     data.Write("ARMY.SRV", army);
     const std::string folder = "--data '" + data.Path() + "'";
-    for (const char* locale : {"C", "C.UTF-8"}) {
-        for (const auto& [args, input, shown] : std::vector<std::array<std::string, 3>>{
-                 {folder, "1\n10\n14\n", "Imperial^[]0;owned^G citizen^[[2J"},
-                 {folder + " --auto --count 5 --seed 1 --no-pages --race IMPERIAL.ERI "
-                           "--service army",
-                  "", "Cascade not found GUN^[]0;OWNED^GCOMBAT"}}) {
-            const Shown run = Cli(args, input, work, locale);
-            EXPECT_TRUE(Has(run, shown)) << locale << run.output;
-            EXPECT_EQ(run.output.find_first_of("\x1B\x07\x9B"), std::string::npos)
-                << locale << run.output;
+    const std::string batch =
+        folder + " --auto --count 5 --seed 1 --no-pages --race IMPERIAL.ERI --service army";
+    for (const auto& [args, input, locale, shown] : std::vector<std::array<std::string, 4>>{
+             {folder, "1\n10\n14\n", "C.UTF-8", "Imp\xC3\xA9rial^[]0;owned^G citizen^[[2J"},
+             {folder, "1\n10\n14\n", "C", "Imperial^[]0;owned^G citizen^[[2J"},
+             {batch, "", "C.UTF-8", "Cascade not found GUN^[]0;OWNED^GCOMBAT"},
+             {batch, "", "C", "Cascade not found GUN^[]0;OWNED^GCOMBAT"}}) {
+        const Shown run = Cli(args, input, work, locale);
+        EXPECT_EQ(run.status, 0) << run.output;
+        EXPECT_TRUE(Has(run, shown)) << locale << run.output;
+        EXPECT_EQ(run.output.find_first_of("\x1B\x07\x9B"), std::string::npos)
+            << locale << run.output;
+        if (locale == "C") {
+            EXPECT_EQ(std::count_if(run.output.begin(), run.output.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; }),
+                      0);
         }
     }
+    Shown run =
+        Cli(folder + " --auto --count 1 --no-pages --race 'Imp\xC3\xA9rial'", "", work, "C.UTF-8");
+    EXPECT_EQ(run.status, 0) << run.output;
+    // "Type characteristics in", then a letter outside Latin-1 for the first.
+    run = Cli(folder, "5\n\xC5\x9C\n", work, "C.UTF-8");
+    EXPECT_TRUE(Has(run, "These characters cannot be kept: \xC5\x9C")) << run.output;
 }
 
 // --version (-V) gives the program's version, as the JSON documents carry

@@ -18,28 +18,16 @@
 #include "support/Cli.h"
 
 using namespace orrimar;
-using json = nlohmann::ordered_json;
+using json = nlohmann::json;
 
 namespace {
 
-CliRun Cli(const std::string& args, const TempDir& work) {
-    return RunCli(args, work);
-}
-
-// A copy of the sample data in `dir`, its naval branch files edited by `edit`.
-std::string EditedCopy(const TempDir& dir, const std::string& name,
-                       const std::function<std::string(std::string)>& edit) {
-    const std::string folder = dir.Path() + name + "/";
-    std::filesystem::create_directory(folder);
-    for (const auto& entry : std::filesystem::directory_iterator(SampleDataDir()))
-        if (entry.is_regular_file())
-            std::filesystem::copy_file(entry.path(), folder + entry.path().filename().string());
-    std::ifstream in(folder + "NAVY.SRV", std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    in.close();
-    std::ofstream(folder + "NAVY.SRV", std::ios::binary) << edit(text.str());
-    return folder;
+// A copy of the sample data in `dir`, its naval branch file edited by `edit`.
+std::string EditedCopy(const TempDir& dir, const std::function<std::string(std::string)>& edit) {
+    CopySampleData(dir);
+    const std::string text = dir.Read("NAVY.SRV");
+    std::ofstream(dir.Path() + "NAVY.SRV", std::ios::binary) << edit(text);
+    return dir.Path();
 }
 
 const char* Careers = "--race Imperial --service 'Imperial Navy' --count 2000";
@@ -49,20 +37,20 @@ const char* Careers = "--race Imperial --service 'Imperial Navy' --count 2000";
 // Each figure is tested against the other folder's: harder survival throws
 // show as more wounds, a comment changes nothing.
 TEST(Stats, ComparisonFlagsARealEditAndNothingForAComment) {
-    TempDir work;
-    const std::string same = EditedCopy(work, "same", [](std::string text) {
+    TempDir work, sameData, harderData;
+    const std::string same = EditedCopy(sameData, [](std::string text) {
         // The branch section's free line is read by no rule.
         return std::regex_replace(text, std::regex("\r\nAssignments\r\n"),
                                   "\r\nAssignments of the line\r\n");
     });
-    const std::string harder = EditedCopy(work, "harder", [](std::string text) {
+    const std::string harder = EditedCopy(harderData, [](std::string text) {
         return std::regex_replace(text, std::regex("Surv=6"), "Surv=8");
     });
     ASSERT_NE(same, harder);
     const auto flagged = [&](const std::string& other) {
-        const CliRun run = Cli("--stats --format json --data '" + SampleDataDir() +
-                                   "' --compare '" + other + "' " + Careers,
-                               work);
+        const CliRun run = RunCli("--stats --format json --data '" + SampleDataDir() +
+                                      "' --compare '" + other + "' " + Careers,
+                                  work);
         EXPECT_EQ(run.status, 0);
         const json doc = json::parse(run.out);
         EXPECT_GT(doc["differences"].size(), 30u);
@@ -74,8 +62,8 @@ TEST(Stats, ComparisonFlagsARealEditAndNothingForAComment) {
     EXPECT_EQ(flagged(same), std::vector<std::string>{});
     const auto names = flagged(harder);
     EXPECT_NE(std::find(names.begin(), names.end(), "wounded"), names.end());
-    const CliRun text =
-        Cli("--stats --data '" + SampleDataDir() + "' --compare '" + same + "' " + Careers, work);
+    const CliRun text = RunCli(
+        "--stats --data '" + SampleDataDir() + "' --compare '" + same + "' " + Careers, work);
     EXPECT_NE(text.out.find("No difference is unlikely to be chance."), std::string::npos)
         << text.out;
 }
@@ -86,7 +74,7 @@ TEST(Stats, ThreadsGiveTheSameFigures) {
     TempDir work;
     const std::string args = "--stats --format json --data '" + SampleDataDir() +
                              "' --race Vargr --count 300 --where 'terms>=2'";
-    const CliRun one = Cli(args, work), two = Cli(args + " --jobs 2", work);
+    const CliRun one = RunCli(args, work), two = RunCli(args + " --jobs 2", work);
     EXPECT_EQ(one.status, 0);
     const json groups = json::parse(one.out)["stats"]["groups"];
     EXPECT_GT(groups.size(), 1u);
@@ -103,7 +91,7 @@ TEST(Stats, ReportDrawsItsChartsWithTheJsonsNumbers) {
     TempDir work;
     const std::string args = "--stats --format json --data '" + SampleDataDir() +
                              "' --race Imperial --count 200 --seed 5";
-    const CliRun run = Cli(args + " --report report.htm", work);
+    const CliRun run = RunCli(args + " --report report.htm", work);
     ASSERT_EQ(run.status, 0);
     const json doc = json::parse(run.out);
     const std::string page = work.Read("report.htm");

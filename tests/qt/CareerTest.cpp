@@ -3,9 +3,7 @@
 #include "career/Driver.h"
 #include "model/Display.h"
 #include "model/Throws.h"
-#include "startup/Cascades.h"
 #include "startup/Files.h"
-#include "startup/Race.h"
 #include "ui/Program.h"
 
 class CareerTest : public DesktopTest {
@@ -49,9 +47,7 @@ class CareerTest : public DesktopTest {
   private slots:
     void initTestCase() {
         Start();
-        g.DataLoc = std::string(ORRIMAR_SOURCE_DIR) + "/data/";
-        QVERIFY(LoadCascades(g).empty() && LoadCoyns(g).empty());
-        ListRaces(g);
+        QVERIFY(LoadSampleData());
     }
 
     void termButtonsReturnTheirNumber() {

@@ -10,7 +10,10 @@
 #include <memory>
 
 #include "model/Game.h"
+#include "startup/Cascades.h"
 #include "startup/Main.h"
+#include "startup/Race.h"
+#include "startup/Service.h"
 #include "ui/Dialogs.h"
 #include "ui/OptionsWindow.h"
 #include "ui/StatsWindow.h"
@@ -56,6 +59,21 @@ class DesktopTest : public QObject {
         qputenv("WINDIR", settings_.path().toLocal8Bit());
         SetAppTitle(g);
         FillTables(g);
+    }
+    // The first entry of a main-window list whose text contains `part`.
+    static int Entry(const ChoiceList& list, const std::string& part) {
+        for (size_t i = 0; i < list.Entries.size(); ++i)
+            if (list.Entries[i].Display.find(part) != std::string::npos) return static_cast<int>(i);
+        return -1;
+    }
+    // The sample data read as at start-up; with the race and service whose
+    // names contain `race` and `service` chosen.
+    bool LoadSampleData(const std::string& race = "", const std::string& service = "") {
+        g.DataLoc = std::string(ORRIMAR_SOURCE_DIR) + "/data/";
+        if (!LoadCascades(g).empty() || !LoadCoyns(g).empty()) return false;
+        ListRaces(g);
+        return race.empty() || (SelectRace(g, Entry(g.RaceList, race)) &&
+                                SelectService(g, Entry(g.ServiceList, service)));
     }
     void WhenOpen(const QString& name, std::function<void(QWidget*)> step, int tries = 80) {
         ::WhenOpen(this, name, std::move(step), tries);

@@ -4,9 +4,6 @@
 #include "DesktopTest.h"
 #include "ask/Question.h"
 #include "model/Display.h"
-#include "startup/Cascades.h"
-#include "startup/Race.h"
-#include "startup/Service.h"
 #include "ui/MainWindow.h"
 #include "ui/qt/Keys.h"
 
@@ -27,12 +24,6 @@ class KeyboardTest : public DesktopTest {
             AnswerInputs(answers, asked);
             QTest::keyClick(dialog, Qt::Key_Return);
         });
-    }
-    // The first entry of a main-window list whose text contains `part`.
-    static int Entry(const ChoiceList& list, const std::string& part) {
-        for (size_t i = 0; i < list.Entries.size(); ++i)
-            if (list.Entries[i].Display.find(part) != std::string::npos) return static_cast<int>(i);
-        return -1;
     }
 
     // What lacks a mnemonic, or shares one, among a window's buttons, menu
@@ -117,11 +108,7 @@ class KeyboardTest : public DesktopTest {
     // keyboard; Tab runs through the controls in reading order; Escape does
     // not end the program, Alt+X does.
     void mainWindowWithoutTheMouse() {
-        g.DataLoc = std::string(ORRIMAR_SOURCE_DIR) + "/data/";
-        QVERIFY(LoadCascades(g).empty() && LoadCoyns(g).empty());
-        ListRaces(g);
-        QVERIFY(SelectRace(g, Entry(g.RaceList, "Imperial")));
-        QVERIFY(SelectService(g, Entry(g.ServiceList, "Navy")));
+        QVERIFY(LoadSampleData("Imperial", "Navy"));
         QVERIFY(SelectBranch(g, 0));
         Form1Generate(g);
         Form1 form(g);

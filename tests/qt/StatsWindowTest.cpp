@@ -5,8 +5,6 @@
 
 #include "DesktopTest.h"
 #include "batch/Batch.h"
-#include "startup/Race.h"
-#include "startup/Service.h"
 #include "stats/StatsOutput.h"
 
 class StatsWindowTest : public DesktopTest {
@@ -16,11 +14,6 @@ class StatsWindowTest : public DesktopTest {
     StatsWindowTest() : DesktopTest(5) {}
 
   private:
-    static int Entry(const ChoiceList& list, const std::string& part) {
-        for (size_t i = 0; i < list.Entries.size(); ++i)
-            if (list.Entries[i].Display.find(part) != std::string::npos) return static_cast<int>(i);
-        return -1;
-    }
     // Waits, the window's loop running, until the run has ended.
     static bool Ended(StatsWindowModel& m, int ms) {
         return QTest::qWaitFor([&] { return m.Now() != StatsWindowModel::State::Running; }, ms);
@@ -29,10 +22,7 @@ class StatsWindowTest : public DesktopTest {
   private slots:
     void initTestCase() {
         Start();
-        g.DataLoc = std::string(ORRIMAR_SOURCE_DIR) + "/data/";
-        ListRaces(g);
-        QVERIFY(SelectRace(g, Entry(g.RaceList, "Imperial")));
-        QVERIFY(SelectService(g, Entry(g.ServiceList, "Imperial Navy")));
+        QVERIFY(LoadSampleData("Imperial", "Imperial Navy"));
     }
 
     void aSmallRunShowsTheFiguresTheCoreCounts() {
