@@ -180,6 +180,8 @@ bool LoadRace(Game& g) {
         g.Race = race;
     }
     for (int i = 1; i <= 6; ++i) g.PsiTalent[i].RaceThrow = 0;
+    // What the skill rolls test of the race's names is worked out when the
+    // branch is chosen: no career starts before it is.
 
     std::string names;
     for (int i = 1; i <= g.Race.NumStats; ++i) names += g.Race.StatName[i] + CrLf;

@@ -436,7 +436,10 @@ bool LoadServiceRecord(Game& g, bool copied) {
         loaded = std::make_shared<const ServiceRecord>(std::move(service));
         g.Cache.Services.Put(path, "", loaded);
     }
-    if (copied) g.Service = *loaded;
+    if (copied) {
+        g.Service = *loaded;
+        g.NameStatsInTables();
+    }
     g.ServiceAwaitsBranch = !copied;
     g.ServiceAsLoaded = std::move(loaded);
     ListBranches(g);
@@ -506,6 +509,7 @@ bool LoadBranch(Game& g) {
     g.Service.RankName[0] = std::move(rankName0);
     return true;
 }
+    g.NameStatsInTables();
 
 namespace {
 

@@ -41,10 +41,6 @@ struct EliLine {
         TestsPosition = 1 << 10,
     };
     uint16_t Tests = 0;
-    // Which line this is, for what is remembered of it: every line read
-    // gets a number of its own, and its copies, holding the same text,
-    // share it. 0 for a line never read from text.
-    uint64_t Id = 0;
 
     bool empty() const { return Text.empty(); }
     bool operator==(const EliLine& other) const { return Text == other.Text; }
