@@ -38,7 +38,7 @@ Year YearOf(const LintFolder& folder, const LintService& s,
             const std::vector<const LintBranch*>& branches) {
     Year y;
     const ServiceRecord& r = s.Service;
-    const bool military = IsMilitary(r.Type);
+    const bool military = IsMilitary(r.Type.Kind);
     bool specials = false;
     for (const LintBranch* b : branches)
         for (int k = b->Service.AssignFirst; k <= b->Service.AssignLast; ++k) {
@@ -51,8 +51,8 @@ Year YearOf(const LintFolder& folder, const LintService& s,
     for (const auto& school : folder.Schools)
         if (!school.Lines.empty()) y.Texts.push_back(school.Lines[0]);
     y.Cmd = military;
-    y.Staff = military || (specials && SpecialsFor(r.Type) == SpecialsKind::Table);
-    y.NoPosition = EqualsNoCase(r.Type, "MERCHANT");
+    y.Staff = military || (specials && SpecialsFor(r.Type.Kind) == SpecialsKind::Table);
+    y.NoPosition = r.Type.Kind == ServiceKind::Merchant;
     for (const auto& other : folder.Services)
         for (const auto& b : other.Branches)
             y.Warrant = y.Warrant || Contains(b.Service.BranchName, "Bounty");

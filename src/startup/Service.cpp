@@ -377,7 +377,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
 }
 
 void NameRankZero(ServiceRecord& service) {
-    if (!EqualsNoCase(service.Type, "MERCHANT")) return;
+    if (service.Type.Kind != ServiceKind::Merchant) return;
     service.RankCode[0] = "En";
     service.RankName[0] = "Enlisted";
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "startup/CountedLines.h"
+#include "startup/ServiceType.h"
 #include "startup/SharedPart.h"
 #include "startup/TableLines.h"
 
@@ -82,7 +83,7 @@ struct ServiceRecord {
 
     // Service level.
     std::string Name;
-    std::string Type;
+    ServiceType Type;
     SharedPart<std::array<std::string, 4>> Medal;
     std::string Purple;
     int Reenlist = 0;
