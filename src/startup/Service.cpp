@@ -8,6 +8,7 @@
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "startup/Files.h"
+#include "startup/FilesSection.h"
 #include "startup/Settings.h"
 
 namespace orrimar {
@@ -384,19 +385,11 @@ void NameRankZero(ServiceRecord& service) {
 
 std::vector<BranchEntry> ReadBranchEntries(const std::vector<std::string>& lines) {
     std::vector<BranchEntry> entries;
-    bool in = false;
-    for (const auto& line : lines) {
-        if (in) {
-            size_t eq = line.find('=');
-            if (eq == std::string::npos) break;
-            BranchEntry e{line.substr(eq + 1), Trim(line.substr(0, eq)), -1};
-            if (size_t tn = e.Display.find("/TN"); tn != std::string::npos) {
-                e.TransferTag = ValInt(e.Display.substr(tn + 3));
-                e.Display = e.Display.substr(0, tn);
-            }
-            entries.push_back(e);
-        } else if (line == "[FILES]") {
-            in = true;
+    for (auto& file : ReadFilesSection(lines)) {
+        BranchEntry e{std::move(file.Text), std::move(file.Key), -1};
+        if (size_t tn = e.Display.find("/TN"); tn != std::string::npos) {
+            e.TransferTag = ValInt(e.Display.substr(tn + 3));
+            e.Display = e.Display.substr(0, tn);
         }
     }
     return entries;
