@@ -108,6 +108,7 @@ int ForwardTo(const std::vector<std::string>& lines, int from, const std::string
 // Skill tables from the line after their header up to a line starting "[".
 bool ReadSkillTables(Reader& r, SkillTableSet& set, const std::string& what) {
     auto& tables = set.EditAll();
+    set.Line = r.i + 1;
     for (int t = 1;; ++t) {
         if (r.AtEnd())
             return r.FailHere(what +
@@ -122,6 +123,8 @@ bool ReadSkillTables(Reader& r, SkillTableSet& set, const std::string& what) {
         if (t > ServiceRecord::MaxTables) return r.FailHere(what + ": more than 10 skill tables.");
         SkillTableRecord& table = tables[t];
         table.Title = heading;
+        table.TitleLine = r.i;
+        table.PassedLines.clear();
         int eli = 0, dm = 0;
         while (true) {
             if (r.AtEnd())
@@ -129,6 +132,7 @@ bool ReadSkillTables(Reader& r, SkillTableSet& set, const std::string& what) {
             const std::string& line = r.Next();
             if (StartsWith(line, "Max")) {
                 table.Max = ValInt(Mid(line, 5));
+                table.MaxLine = r.i;
                 if (table.Max < 0 || table.Max > SkillTableRecord::MaxEntries)
                     return r.FailHere("skill table \"" + heading + "\": Max must be 0 to 15.");
                 break;
@@ -137,10 +141,14 @@ bool ReadSkillTables(Reader& r, SkillTableSet& set, const std::string& what) {
                 if (eli == SkillTableRecord::MaxEli)
                     return r.FailHere("skill table \"" + heading + "\": more than 5 Eli lines.");
                 table.Eli[++eli] = line;
+                table.Eli[eli].Line = r.i;
             } else if (StartsWith(line, "DM")) {
                 if (dm == SkillTableRecord::MaxDM)
                     return r.FailHere("skill table \"" + heading + "\": more than 5 DM lines.");
                 table.DM[++dm] = line;
+                table.DM[dm].Line = r.i;
+            } else {
+                table.PassedLines.push_back(r.i);
             }
         }
         for (int e = 1; e <= table.Max; ++e) {
@@ -391,6 +399,7 @@ std::vector<BranchEntry> ReadBranchEntries(const std::vector<std::string>& lines
             e.TransferTag = ValInt(e.Display.substr(tn + 3));
             e.Display = e.Display.substr(0, tn);
         }
+        entries.push_back(std::move(e));
     }
     return entries;
 }
@@ -500,9 +509,9 @@ bool LoadBranch(Game& g) {
     g.Service.PlusEdu = plusEdu;
     g.Service.RankCode[0] = std::move(rankCode0);
     g.Service.RankName[0] = std::move(rankName0);
+    g.NameStatsInTables();
     return true;
 }
-    g.NameStatsInTables();
 
 namespace {
 

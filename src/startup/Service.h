@@ -28,6 +28,12 @@ struct SkillTableRecord {
     std::array<DmLine, MaxDM + 1> DM{};
     int Max = 0;
     std::array<std::string, MaxEntries + 1> Entry{};
+    // Where the table stands in its file (1-based; 0 when not read from
+    // one): its title, its Max line (entry e is the line e after it) and
+    // the lines before Max that are neither Eli nor DM, which are passed over.
+    int TitleLine = 0;
+    int MaxLine = 0;
+    std::vector<int> PassedLines{};
 
     bool operator==(const SkillTableRecord&) const = default;
 };
@@ -56,6 +62,10 @@ class SkillTableSet {
     // the tables are read, and again at the first roll after an edit.
     uint32_t Testing() const;
     bool operator==(const SkillTableSet& other) const { return tables_ == other.tables_; }
+    // The line after the "[SKILL TABLES]" the set was read from (1-based);
+    // 0 when it was not read from a file. Branches reading the same
+    // tables have the same line.
+    int Line = 0;
 
   private:
     static constexpr uint32_t Unknown = ~uint32_t{0};
