@@ -389,7 +389,7 @@ void ResolveAssignment(Game& g, int& roll) {
 
     bool military = false;
     bool invalided = false;
-    if (Contains(s.BranchName, "Bounty")) {
+    if (s.Bounty) {
         // The hunt replaces survival and command; the later steps use the
         // record at the index of the throw.
         BountyHunt(g, roll);

@@ -39,7 +39,7 @@ AssignmentLines Locate(const LintService& s, const LintBranch& b) {
 }
 
 bool IsBounty(const ServiceRecord& r) {
-    return Contains(r.BranchName, "Bounty");
+    return r.Bounty;
 }
 
 void RollRange(const LintService& s, const LintBranch& b, const AssignmentLines& at,

@@ -54,8 +54,7 @@ Year YearOf(const LintFolder& folder, const LintService& s,
     y.Staff = military || (specials && SpecialsFor(r.Type.Kind) == SpecialsKind::Table);
     y.NoPosition = r.Type.Kind == ServiceKind::Merchant;
     for (const auto& other : folder.Services)
-        for (const auto& b : other.Branches)
-            y.Warrant = y.Warrant || Contains(b.Service.BranchName, "Bounty");
+        for (const auto& b : other.Branches) y.Warrant = y.Warrant || b.Service.Bounty;
     for (const LintRace* race : s.Races)
         for (int i = 1; i <= race->Race.NumStats; ++i) y.Stats.push_back(race->Race.StatName[i]);
     // Psionic training adds PSI to the list.

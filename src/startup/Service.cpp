@@ -297,6 +297,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
     };
     if (!need("name")) return false;
     s.BranchName = r.Next();
+    s.Bounty = Contains(s.BranchName, "Bounty");
     if (!need("assignment lines")) return false;
     r.Next();
     if (!need("first assignment roll")) return false;

@@ -111,6 +111,7 @@ struct ServiceRecord {
 
     // Branch level.
     std::string BranchName;
+    bool Bounty = false;  // a bounty-hunting branch: its name holds "Bounty"
     int AssignFirst = 0;
     int AssignLast = 0;
     SharedPart<std::array<std::string, MaxRoll + 1>> AssignByRoll;
