@@ -29,7 +29,7 @@ void College(Game& g) {
     }
     AddHistory(g, "- passed");
     SpendYears(g, 4);
-    const std::string type = UCase(Trim(g.Service.Type));
+    const std::string type = UCase(Trim(g.Service.Type.Text));
     bool otc = false, notc = false;  // commissioned through either corps
     if (type == "ARMY" || type == "MARINE") {
         if (AskAcademic(g, "Attempt OTC ?") && PassThrow(g, OtcThrow)) {

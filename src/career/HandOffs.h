@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "career/specials/TableWalk.h"
+#include "startup/ServiceType.h"
 
 namespace orrimar {
 
@@ -15,10 +16,10 @@ void SpecialAssignment(Game& g);
 // What a "Special" assignment of a service type plays: a table of its
 // family, nothing (explorers, SORAG), or the message "Specials not defined".
 enum class SpecialsKind { Table, None, Undefined };
-SpecialsKind SpecialsFor(const std::string& serviceType);
+SpecialsKind SpecialsFor(ServiceKind kind);
 // The schools the special assignments of a service type may send a
 // character of race type `race` to, for the service's [SCHOOL] line.
-std::vector<specials::SchoolVisit> SpecialSchools(const std::string& serviceType, int race,
+std::vector<specials::SchoolVisit> SpecialSchools(ServiceKind kind, int race,
                                                   const std::string& schoolLine);
 // A SORAG assignment whose name begins "S:".
 void SoragSpecial(Game& g, const std::string& assignment);

@@ -46,6 +46,7 @@ void AppendPsiStat(Game& g, int strength) {
     race.StatName[i] = "PSI";
     race.StatDice[i] = 0;
     race.StatMod[i] = 0;
+    g.NameStatsInTables();
     g.Character.Stats[i] = static_cast<int16_t>(strength);
     ShowCharacter(g, "");
 }

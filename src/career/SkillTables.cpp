@@ -18,76 +18,6 @@ namespace orrimar {
 
 namespace {
 
-// Which of the race's characteristic names an Eli line holds (bit i for
-// name i). A skill roll asks every table and the answer changes only with
-// the names, so it is kept per line and set of names; one memo a thread, as
-// batches run on several. A batch turns from race to race, so the sets of
-// names seen are kept rather than only the last. A line is known by its
-// number, which its copies share and no other line has.
-class NamedStats {
-  public:
-    using Names = std::array<std::string, RaceRecord::MaxStats + 1>;
-
-    // Makes the race's names the current set, adding them when new.
-    void For(const RaceRecord& race) {
-        // Only the race's own names count: Eligible masks the others out.
-        const auto count = static_cast<size_t>(std::clamp(race.NumStats, 0, RaceRecord::MaxStats));
-        if (current_ < sets_.size() && Same(sets_[current_], race.StatName, count)) return;
-        const auto seen = std::find(sets_.begin(), sets_.end(), race.StatName);
-        if (seen != sets_.end()) {
-            current_ = static_cast<uint32_t>(seen - sets_.begin());
-            return;
-        }
-        if (sets_.size() == MaxSets) {
-            sets_.clear();
-            masks_.fill({});
-        }
-        current_ = static_cast<uint32_t>(sets_.size());
-        sets_.push_back(race.StatName);
-    }
-
-    uint32_t Of(const EliLine& e) {
-        // One place a line: a line whose place another took is worked out
-        // again, as is a line not read from text (number 0).
-        Remembered& kept = masks_[e.Id % masks_.size()];
-        if (e.Id == 0 || kept.Line != e.Id || kept.Set != current_) {
-            kept = {e.Id, current_, 0};
-            const Names& names = sets_[current_];
-            for (int i = 1; i <= RaceRecord::MaxStats; ++i)
-                if (Contains(e.Upper, names[i])) kept.Mask |= 1u << i;
-        }
-        return kept.Mask;
-    }
-
-  private:
-    // Asked at every roll: the names are a few letters each, compared
-    // here letter by letter rather than through a library call each.
-    static bool Same(const Names& a, const Names& b, size_t count) {
-        for (size_t i = 1; i <= count; ++i) {
-            if (a[i].size() != b[i].size()) return false;
-            for (size_t k = 0; k < a[i].size(); ++k)
-                if (a[i][k] != b[i][k]) return false;
-        }
-        return true;
-    }
-
-    static constexpr size_t MaxSets = 64;
-    struct Remembered {
-        uint64_t Line = 0;
-        uint32_t Set = 0;
-        uint32_t Mask = 0;
-    };
-    std::vector<Names> sets_;
-    uint32_t current_ = 0;
-    std::array<Remembered, 1024> masks_{};
-};
-
-NamedStats& NamedStatsFor(const RaceRecord& race) {
-    thread_local NamedStats memo;
-    memo.For(race);
-    return memo;
-}
-
 // What the Eli lines look for in the year's history line, found in one
 // pass over the line for every table of a roll.
 struct YearMarks {
@@ -124,7 +54,7 @@ struct YearMarks {
 // So the tests are made from the last back, and the first that decides
 // ends the search.
 bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& year,
-              NamedStats& named) {
+              const TableStats::Lines& named) {
     const auto& c = g.Character;
     for (int k = SkillTableRecord::MaxEli; k >= 1; --k) {
         const EliLine& e = table.Eli[k];
@@ -151,7 +81,8 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& yea
                     // column tests one, against every name it holds.
                     const int count = std::clamp(g.Race.NumStats, 0, RaceRecord::MaxStats);
                     const uint32_t race = (2u << count) - 2u;  // names 1..count
-                    for (uint32_t held = named.Of(e) & race; held != 0; held &= held - 1) {
+                    for (uint32_t held = named[static_cast<size_t>(k)] & race; held != 0;
+                         held &= held - 1) {
                         const int i = std::countr_zero(held);
                         if (CompareBy(c.Stats[i], e.StatOp, e.StatNumber)) return true;
                     }
@@ -235,12 +166,14 @@ void RollSkill(Game& g) {
     std::array<const SkillTableRecord*, 11> open{};
     int n = 0;
     const YearMarks year(CurrentYearLine(g));
-    NamedStats& named = NamedStatsFor(g.Race);
     for (int pass = 0; pass < 2; ++pass) {
         const auto& tables = pass == 0 ? g.Service.SkillTable : g.Service.BranchSkillTable;
+        const auto& named = pass == 0 ? g.StatsNamed.Service : g.StatsNamed.Branch;
         const uint32_t testing = tables.Testing();
         for (int t = 1; t <= ServiceRecord::MaxTables && n < 10; ++t) {
-            if (!(testing >> t & 1u) || !Eligible(g, tables[t], year, named)) continue;
+            if (!(testing >> t & 1u) ||
+                !Eligible(g, tables[t], year, named[static_cast<size_t>(t)]))
+                continue;
             open[++n] = &tables[t];
             if (shown)
                 chooser.Button[n] = {tables[t].Title, (pass == 0 ? "S" : "B") + std::to_string(t),

@@ -179,11 +179,11 @@ void Promote(Game& g, int ranks) {
 void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool military) {
     auto& c = g.Character;
     const auto& s = g.Service;
-    if (EqualsNoCase(s.Type, "MERCHANT")) {
+    if (s.Type.Kind == ServiceKind::Merchant) {
         MerchantPosition(g);
         return;
     }
-    if (EqualsNoCase(s.Type, "IMOJ") && c.Rank >= 8 &&
+    if (s.Type.Kind == ServiceKind::Imoj && c.Rank >= 8 &&
         (TrimView(name) == "Training" || TrimView(name) == "Agency Ops"))
         return;
     ThrowFor(g, "promotion", {}, a.Prom);
@@ -272,7 +272,7 @@ void ScoutSchool(Game& g) {
 
 // The skill throw.
 void SkillThrow(Game& g, const AssignmentRecord& a) {
-    if (Contains(CurrentYearLine(g), "Training") && TrainsAtSchool(g.Service.Type)) {
+    if (Contains(CurrentYearLine(g), "Training") && TrainsAtSchool(g.Service.Type.Kind)) {
         ScoutSchool(g);
         return;
     }
@@ -311,16 +311,15 @@ constexpr std::array<CharismaRow, 11> Charisma = {{
 
 }  // namespace
 
-bool IsMilitary(const std::string& serviceType) {
-    static constexpr std::array<std::string_view, 11> military = {
-        "ARMY",    "FMILIT",  "FSPACE", "MMILIT", "MSPACE", "CORSAIR",
-        "COAFCPD", "COAFCSD", "MARINE", "NAVY",   "COAFC"};
-    return std::any_of(military.begin(), military.end(),
-                       [&](std::string_view code) { return EqualsNoCase(serviceType, code); });
+bool IsMilitary(ServiceKind kind) {
+    using enum ServiceKind;
+    static constexpr std::array military = {Army,    FMilit,  FSpace, MMilit, MSpace, Corsair,
+                                            CoafcPd, CoafcSd, Marine, Navy,   Coafc};
+    return std::find(military.begin(), military.end(), kind) != military.end();
 }
 
-bool TrainsAtSchool(const std::string& serviceType) {
-    return EqualsNoCase(serviceType, "SCOUT") || EqualsNoCase(serviceType, "EXPLORER");
+bool TrainsAtSchool(ServiceKind kind) {
+    return kind == ServiceKind::Scout || kind == ServiceKind::Explorer;
 }
 
 std::string ScoutSchoolFile(const std::string& schoolLine, int position) {
@@ -373,8 +372,8 @@ void ResolveAssignment(Game& g, int& roll) {
     const auto& s = g.Service;
     // The service type as the year began: the hand-offs below may reload
     // or change the service.
-    const bool sorag = EqualsNoCase(s.Type, "SORAG");
-    const bool militaryService = IsMilitary(s.Type);
+    const bool sorag = s.Type.Kind == ServiceKind::Sorag;
+    const bool militaryService = IsMilitary(s.Type.Kind);
     roll = std::clamp(roll, 0, ServiceRecord::MaxRoll);
     if (sorag && !SoragAssignment(g, roll)) return;
 
@@ -382,7 +381,7 @@ void ResolveAssignment(Game& g, int& roll) {
     if (!EqualsNoCase(name, "BLANK")) AddHistory(g, name);
 
     bool military = false;
-    if (Contains(s.BranchName, "Bounty")) {
+    if (s.Bounty) {
         // The hunt replaces survival and command; the later steps use the
         // record at the index of the throw.
         BountyHunt(g, roll);

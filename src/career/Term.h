@@ -4,16 +4,18 @@
 
 #include <string>
 
+#include "startup/ServiceType.h"
+
 namespace orrimar {
 
 struct Game;
 
 // The services with command postings, courts martial and the
 // one-promotion-a-term rule for officers.
-bool IsMilitary(const std::string& serviceType);
+bool IsMilitary(ServiceKind kind);
 // Whether a Training year of the service goes to a school (ISCTn.SCH)
 // instead of its skill throw: scouts and explorers.
-bool TrainsAtSchool(const std::string& serviceType);
+bool TrainsAtSchool(ServiceKind kind);
 // The school file of that Training year for the die's `position` in the
 // [SCHOOL] line; "" when no digit stands there (a skill-table roll then).
 std::string ScoutSchoolFile(const std::string& schoolLine, int position);

@@ -125,6 +125,7 @@ void TransferService(Game& g) {
         // has no assignments to serve in: the character stays where it was.
         const std::string abandoned = g.Service.Name;
         g.Service = oldService;
+        g.NameStatsInTables();
         g.ServiceAsLoaded = oldServiceAsLoaded;
         g.CourseMark = oldCourseMark;
         g.ServiceList.Selected = oldServiceIndex;

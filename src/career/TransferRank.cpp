@@ -55,7 +55,7 @@ void TransferRank(Game& g, const ServiceRecord& from) {
     auto& c = g.Character;
     const int rank = TransferredRank(from, c.Rank, g.Service);
     // A merchant officer holds a commission; the exams need it.
-    if (EqualsNoCase(g.Service.Type, "MERCHANT") && Side(g.Service, rank) == 'O')
+    if (g.Service.Type.Kind == ServiceKind::Merchant && Side(g.Service, rank) == 'O')
         c.Commissioned = 1;
     if (rank == c.Rank && Trim(from.RankCode[rank]) == Trim(g.Service.RankCode[rank])) return;
     c.Rank = static_cast<int16_t>(rank);

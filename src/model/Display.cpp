@@ -84,7 +84,7 @@ void BuildCharacterLines(Game& g) {
         if (c.SocialClass == "W") stats += " (Well-Born)";
         if (c.SocialClass == "N") stats += " (Noble)";
     }
-    if (EqualsNoCase(s.Type, "SORAG")) {
+    if (s.Type.Kind == ServiceKind::Sorag) {
         int v = std::clamp(ValInt(c.Clearance), 0, 5);
         stats += " Clearance: " + g.ClearanceCode[v];
     }
@@ -92,7 +92,7 @@ void BuildCharacterLines(Game& g) {
     const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
     std::string rankLine = "T " + std::to_string(c.CurTerm) + " Y " + std::to_string(c.CurLine) +
                            " " + Trim(s.RankName[rank]) + " (" + s.RankCode[rank] + ")";
-    if (EqualsNoCase(s.Type, "MERCHANT")) {
+    if (s.Type.Kind == ServiceKind::Merchant) {
         std::string next = rank + 1 <= ServiceRecord::MaxQualif ? s.Qualif[rank + 1] : "";
         std::string req = next.empty() ? "(n/a)" : next.substr(next.find_last_of('=') + 1);
         rankLine += rank == 0 ? " Next req: Commission" : " Next req: " + req;
@@ -140,7 +140,7 @@ void ShowCharacter(Game& g, std::string_view text) {
         s.RankName[rank] = "Rank-" + std::to_string(rank);
         s.MaxRank = rank;
     }
-    if (EqualsNoCase(s.Type, "MERCHANT")) {
+    if (s.Type.Kind == ServiceKind::Merchant) {
         // Settled on every event: written only when the term has moved on.
         SetNumberText(s.RankCode[0], "E", c.CurTerm);
         if (s.RankName[0] != "Enlisted") s.RankName[0] = "Enlisted";

@@ -20,6 +20,7 @@
 #include "startup/Race.h"
 #include "startup/SchoolFiles.h"
 #include "startup/Service.h"
+#include "startup/TableStats.h"
 
 namespace orrimar {
 
@@ -104,6 +105,11 @@ struct RulesPart {
     // the career and is cleared with every new character.
     std::array<PsiTalentRecord, 7> PsiTalent{};
     std::array<std::string, 6> ClearanceCode{};
+    // What a skill roll tests of the race's names in the service's and the
+    // branch's tables: made again whenever Service, or a characteristic
+    // name of Race, is written (a race chosen is followed by a branch).
+    TableStats StatsNamed;
+    void NameStatsInTables() { StatsNamed = NamedInTables(Race, Service); }
 };
 
 struct CareerWatch;

@@ -80,7 +80,7 @@ void RefreshStatsPanel(Game& g) {
 }
 
 void SetStartingRank(Game& g) {
-    const bool merchant = EqualsNoCase(g.Service.Type, "MERCHANT");
+    const bool merchant = g.Service.Type.Kind == ServiceKind::Merchant;
     g.Character.Rank = merchant ? 0 : 1;
     NameRankZero(g.Service);
 }

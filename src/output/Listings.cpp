@@ -164,7 +164,7 @@ void PutBranch(Sheet& s, const ServiceRecord& sv) {
         s.Line();
         s.Line("  Chance of command: " + Plus(sv.Command));
     }
-    if (EqualsNoCase(sv.Type, "MERCHANT")) {
+    if (sv.Type.Kind == ServiceKind::Merchant) {
         s.Line();
         s.Line("  Examinations for merchant ranks");
         s.Line("    Rk 2D Skill required");

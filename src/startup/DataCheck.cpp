@@ -8,6 +8,7 @@
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "startup/Files.h"
+#include "startup/FilesSection.h"
 #include "startup/Lint.h"
 #include "startup/Race.h"
 
@@ -239,16 +240,9 @@ std::vector<DataProblem> CheckDataFolder(const std::string& folder) {
             problems.push_back({file, 0, "yearsperterm must be 1 to 20."});
         auto lines = ReadLines(dir + file);
         LintRace& kept = lint.Races.emplace_back(LintRace{file, *lines, race, {}});
-        bool in = false;
-        for (const auto& line : *lines) {
-            if (in) {
-                size_t eq = line.find('=');
-                if (eq == std::string::npos) break;
-                kept.Services.push_back(Trim(line.substr(0, eq)));
-                services.insert(kept.Services.back());
-            } else if (line == "[FILES]") {
-                in = true;
-            }
+        for (auto& entry : ReadFilesSection(*lines)) {
+            kept.Services.push_back(std::move(entry.Key));
+            services.insert(kept.Services.back());
         }
     }
     for (const auto& file : services) CheckService(dir, file, groups, lint, problems);

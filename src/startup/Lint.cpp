@@ -76,40 +76,6 @@ int LineOf(const std::vector<std::string>& lines, const std::string& text, int f
     return -1;
 }
 
-std::vector<TableLines> LocateTables(const std::vector<std::string>& lines, int start) {
-    std::vector<TableLines> tables;
-    const int size = static_cast<int>(lines.size());
-    int i = start;
-    while (start >= 0 && i < size && !StartsWith(lines[i], "[") &&
-           tables.size() < ServiceRecord::MaxTables) {
-        TableLines table;
-        table.Heading = i++;
-        for (; i < size; ++i) {
-            const std::string& line = lines[i];
-            if (StartsWith(line, "Max")) {
-                table.Max = i++;
-                break;
-            }
-            (StartsWith(line, "Eli")  ? table.Eli
-             : StartsWith(line, "DM") ? table.DM
-                                      : table.Ignored)
-                .push_back(i);
-        }
-        if (table.Max < 0) break;
-        i += std::clamp(ValInt(Mid(lines[table.Max], 5)), 0, SkillTableRecord::MaxEntries);
-        tables.push_back(table);
-    }
-    return tables;
-}
-
-int TablesStart(const LintService& service, const LintBranch* branch) {
-    // The service's tables are found from the top without regard to case,
-    // a branch's from its header as written, as the loader finds them.
-    const int at = branch ? LineOf(service.Lines, "[SKILL TABLES]", branch->Header)
-                          : FindSection(service.Lines, "[SKILL TABLES]") - 1;
-    return at < 0 ? -1 : at + 1;
-}
-
 const SkillTableSet& Tables(const ServiceRecord& service, bool branchTables) {
     return branchTables ? service.BranchSkillTable : service.SkillTable;
 }

@@ -78,17 +78,6 @@ std::string DidYouMean(const std::vector<std::string>& names);
 // The 0-based index of the first line from `from` equal to `text`; -1 when none.
 int LineOf(const std::vector<std::string>& lines, const std::string& text, int from = 0);
 
-// Where one skill table stands in its file, found by walking the lines the
-// way the loader reads them (0-based indexes, -1 when absent).
-struct TableLines {
-    int Heading = -1;
-    std::vector<int> Eli, DM, Ignored;  // lines before Max: Eli, DM, any other
-    int Max = -1;                       // the entries follow it
-};
-// The tables of the section whose first heading is at `start` (-1: none).
-std::vector<TableLines> LocateTables(const std::vector<std::string>& lines, int start);
-// The first line of the service's tables (branch null) or the branch's.
-int TablesStart(const LintService& service, const LintBranch* branch);
 // The tables of a service record, service (branch tables false) or branch.
 const SkillTableSet& Tables(const ServiceRecord& service, bool branchTables);
 

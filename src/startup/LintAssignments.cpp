@@ -39,7 +39,7 @@ AssignmentLines Locate(const LintService& s, const LintBranch& b) {
 }
 
 bool IsBounty(const ServiceRecord& r) {
-    return Contains(r.BranchName, "Bounty");
+    return r.Bounty;
 }
 
 void RollRange(const LintService& s, const LintBranch& b, const AssignmentLines& at,
@@ -82,7 +82,7 @@ void BountyBlocks(const LintService& s, const LintBranch& b, const AssignmentLin
 void NamedBlocks(const LintService& s, const LintBranch& b, const AssignmentLines& at,
                  std::vector<DataProblem>& out) {
     const ServiceRecord& r = b.Service;
-    const bool sorag = EqualsNoCase(r.Type, "SORAG");
+    const bool sorag = r.Type.Kind == ServiceKind::Sorag;
     std::set<std::string> blocks, rolled;
     for (int n = 1; n <= ServiceRecord::MaxAssignments; ++n)
         if (!IsBlank(r.Assignment[n].Name)) blocks.insert(Trim(r.Assignment[n].Name));
@@ -95,10 +95,10 @@ void NamedBlocks(const LintService& s, const LintBranch& b, const AssignmentLine
         const int line = at.Roll0 + (k - r.AssignFirst) + 1;
         rolled.insert(Trim(text));
         if (text == "Special") {
-            if (SpecialsFor(r.Type) == SpecialsKind::Undefined && !specialSaid)
+            if (SpecialsFor(r.Type.Kind) == SpecialsKind::Undefined && !specialSaid)
                 Warn(out, s.File, line,
                      "\"Special\": the rules have no special assignments for the career type \"" +
-                         r.Type + "\", so such a year shows \"Specials not defined\".",
+                         r.Type.Text + "\", so such a year shows \"Specials not defined\".",
                      "use a type whose special assignments fit the service (data/README.md "
                      "lists them), or name an assignment instead.");
             specialSaid = true;

@@ -4,6 +4,7 @@
 // fall past their entries or never reach them, races with fewer
 // characteristics than the rules read, and names longer than the lists keep.
 #include "model/Text.h"
+#include "startup/FilesSection.h"
 #include "startup/Lint.h"
 
 namespace orrimar {
@@ -114,11 +115,8 @@ void LongName(const std::string& file, int line, const std::string& what, const 
 // branches of a service).
 void DisplayTexts(const std::string& file, const std::vector<std::string>& lines,
                   const std::string& what, std::vector<DataProblem>& out) {
-    for (int k = LineOf(lines, "[FILES]") + 1; k > 0 && k < static_cast<int>(lines.size()); ++k) {
-        const size_t eq = lines[k].find('=');
-        if (eq == std::string::npos) break;
-        LongName(file, k + 1, "the " + what + " name", lines[k].substr(eq + 1), out);
-    }
+    for (const auto& entry : ReadFilesSection(lines))
+        LongName(file, entry.Line, "the " + what + " name", entry.Text, out);
 }
 
 }  // namespace

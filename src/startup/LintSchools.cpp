@@ -35,7 +35,7 @@ void LintSchools(const LintFolder& folder, std::vector<DataProblem>& out) {
         if (s.Branches.empty()) continue;
         // [SCHOOL] is read once for all branches, from the top of the file.
         const std::string& school = s.Branches.front().Service.School;
-        const std::string& type = s.Service.Type;
+        const ServiceKind type = s.Service.Type.Kind;
         const int at = FindSection(s.Lines, "[SCHOOL]");
         const int line = at < 0 ? 0 : at + 1;
         std::map<std::string, Sent> missing;

@@ -62,7 +62,7 @@ void Borrowed(const LintService& s, std::vector<DataProblem>& out) {
     std::sort(byPlace.begin(), byPlace.end(),
               [](const LintBranch* a, const LintBranch* b) { return a->Header < b->Header; });
     const int size = static_cast<int>(s.Lines.size());
-    const bool merchant = EqualsNoCase(s.Service.Type, "MERCHANT");
+    const bool merchant = s.Service.Type.Kind == ServiceKind::Merchant;
     for (size_t k = 0; k + 1 < byPlace.size(); ++k) {
         const LintBranch& b = *byPlace[k];
         const int next = byPlace[k + 1]->Header - 1;  // the next branch's "*" line

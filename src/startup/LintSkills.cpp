@@ -48,14 +48,11 @@ void ServiceUses(const LintService& s, std::vector<Use>& uses) {
     };
     muster(s.Service, FindSection(s.Lines, "[MUSTER]") - 1);
     auto tables = [&](const ServiceRecord& r, const LintBranch* b) {
-        const auto& records = Tables(r, b != nullptr);
-        const auto located = LocateTables(s.Lines, TablesStart(s, b));
-        for (size_t t = 0; t < located.size() && t < ServiceRecord::MaxTables; ++t) {
-            const SkillTableRecord& table = records[t + 1];
-            if (s.Lines[located[t].Heading] != table.Title) break;
+        for (const SkillTableRecord& table : Tables(r, b != nullptr)) {
+            if (table.TitleLine == 0) continue;
             for (int e = 1; e <= table.Max; ++e)
-                if (done.insert(located[t].Max + e).second)
-                    uses.push_back({s.File, located[t].Max + e + 1, table.Entry[e], s.Races});
+                if (done.insert(table.MaxLine - 1 + e).second)
+                    uses.push_back({s.File, table.MaxLine + e, table.Entry[e], s.Races});
         }
     };
     tables(s.Service, nullptr);

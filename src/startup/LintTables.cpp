@@ -38,7 +38,7 @@ Year YearOf(const LintFolder& folder, const LintService& s,
             const std::vector<const LintBranch*>& branches) {
     Year y;
     const ServiceRecord& r = s.Service;
-    const bool military = IsMilitary(r.Type);
+    const bool military = IsMilitary(r.Type.Kind);
     bool specials = false;
     for (const LintBranch* b : branches)
         for (int k = b->Service.AssignFirst; k <= b->Service.AssignLast; ++k) {
@@ -51,11 +51,10 @@ Year YearOf(const LintFolder& folder, const LintService& s,
     for (const auto& school : folder.Schools)
         if (!school.Lines.empty()) y.Texts.push_back(school.Lines[0]);
     y.Cmd = military;
-    y.Staff = military || (specials && SpecialsFor(r.Type) == SpecialsKind::Table);
-    y.NoPosition = EqualsNoCase(r.Type, "MERCHANT");
+    y.Staff = military || (specials && SpecialsFor(r.Type.Kind) == SpecialsKind::Table);
+    y.NoPosition = r.Type.Kind == ServiceKind::Merchant;
     for (const auto& other : folder.Services)
-        for (const auto& b : other.Branches)
-            y.Warrant = y.Warrant || Contains(b.Service.BranchName, "Bounty");
+        for (const auto& b : other.Branches) y.Warrant = y.Warrant || b.Service.Bounty;
     for (const LintRace* race : s.Races)
         for (int i = 1; i <= race->Race.NumStats; ++i) y.Stats.push_back(race->Race.StatName[i]);
     // Psionic training adds PSI to the list.
@@ -180,35 +179,36 @@ DmRead ReadDm(const DmLine& line) {
 void CheckTables(const LintService& s, const LintBranch* branch, const Year& year,
                  std::vector<DataProblem>& out) {
     const ServiceRecord& r = branch ? branch->Service : s.Service;
-    const auto& tables = Tables(r, branch != nullptr);
-    const auto located = LocateTables(s.Lines, TablesStart(s, branch));
-    for (size_t t = 0; t < located.size() && t < ServiceRecord::MaxTables; ++t) {
-        const SkillTableRecord& table = tables[t + 1];
-        const TableLines& at = located[t];
-        if (s.Lines[at.Heading] != table.Title) break;  // not the table the loader read
+    for (const SkillTableRecord& table : Tables(r, branch != nullptr)) {
+        if (table.TitleLine == 0) continue;  // a table the file does not have
         const std::string name = "table \"" + table.Title + "\"";
-        if (at.Eli.empty())
-            Warn(out, s.File, at.Heading + 1, name + " has no Eli line, so it is never offered.",
+        if (table.Eli[1].Line == 0)
+            Warn(out, s.File, table.TitleLine, name + " has no Eli line, so it is never offered.",
                  "\"Eli      All\" offers a table to everyone.");
-        for (int i : at.Eli)
-            if (const std::string why = DeadEli(EliLine(s.Lines[i]), year); !why.empty())
-                Warn(out, s.File, i + 1, "\"" + s.Lines[i] + "\" never matches: " + why,
+        for (const EliLine& e : table.Eli) {
+            if (e.Line == 0) continue;
+            if (const std::string why = DeadEli(e, year); !why.empty())
+                Warn(out, s.File, e.Line, "\"" + e.Text + "\" never matches: " + why,
                      "the tests are All, Rank>N, NCO, a characteristic such as Int>8, Command, "
                      "Staff, Position, No Position and Warrant (data/README.md).");
+        }
         int most = 6;
-        for (int i : at.DM) {
-            const DmRead dm = ReadDm(DmLine(s.Lines[i]));
-            if (!dm.Fault.empty()) Warn(out, s.File, i + 1, "\"" + s.Lines[i] + "\": " + dm.Fault);
+        for (const DmLine& line : table.DM) {
+            if (line.Line == 0) continue;
+            const DmRead dm = ReadDm(line);
+            if (!dm.Fault.empty())
+                Warn(out, s.File, line.Line, "\"" + line.Text + "\": " + dm.Fault);
             most += std::max(dm.Modifier, 0);
         }
-        for (int i : at.Ignored)
-            Warn(out, s.File, i + 1,
-                 "\"" + s.Lines[i] + "\" is ignored: before its Max line " + name +
+        for (int at : table.PassedLines)
+            Warn(out, s.File, at,
+                 "\"" + s.Lines[static_cast<size_t>(at - 1)] +
+                     "\" is ignored: before its Max line " + name +
                      " holds only Eli and DM lines.");
         if (table.Max == 0)
-            Warn(out, s.File, at.Max + 1, name + " has no entries: a roll on it gives nothing.");
+            Warn(out, s.File, table.MaxLine, name + " has no entries: a roll on it gives nothing.");
         else if (table.Max > most)
-            Warn(out, s.File, at.Max + 1,
+            Warn(out, s.File, table.MaxLine,
                  name + ": " +
                      (table.Max == most + 1 ? "entry " + std::to_string(table.Max) + " is"
                                             : "entries " + std::to_string(most + 1) + " to " +
@@ -232,11 +232,11 @@ void LintTables(const LintFolder& folder, std::vector<DataProblem>& out) {
         // every branch that reads them.
         std::set<int> done;
         for (const auto& b : s.Branches) {
-            const int start = TablesStart(s, &b);
-            if (start < 0 || !done.insert(start).second) continue;
+            const int start = b.Service.BranchSkillTable.Line;
+            if (start == 0 || !done.insert(start).second) continue;
             std::vector<const LintBranch*> readers;
             for (const auto& other : s.Branches)
-                if (TablesStart(s, &other) == start) readers.push_back(&other);
+                if (other.Service.BranchSkillTable.Line == start) readers.push_back(&other);
             CheckTables(s, &b, YearOf(folder, s, readers), out);
         }
     }

@@ -8,6 +8,7 @@
 #include "model/Generate.h"
 #include "model/Text.h"
 #include "startup/Files.h"
+#include "startup/FilesSection.h"
 #include "startup/Settings.h"
 
 namespace orrimar {
@@ -179,6 +180,8 @@ bool LoadRace(Game& g) {
         g.Cache.Races.Put(path, "", race);
         g.Race = race;
     }
+    // What the skill rolls test of the race's names is worked out when the
+    // branch is chosen: no career starts before it is.
     for (int i = 1; i <= 6; ++i) g.PsiTalent[i].RaceThrow = 0;
 
     std::string names;
@@ -210,17 +213,8 @@ void ListServices(Game& g, const ListEntry* race) {
         g.ServiceList.Clear();
         if (race) {
             auto lines = ReadLines(path);
-            bool inFiles = false;
-            for (const auto& line : lines ? *lines : std::vector<std::string>{}) {
-                if (inFiles) {
-                    size_t eq = line.find('=');
-                    if (eq == std::string::npos) break;
-                    g.ServiceList.Entries.push_back(
-                        {Left(line.substr(eq + 1), MaxDisplay), Trim(line.substr(0, eq))});
-                } else if (line == "[FILES]") {
-                    inFiles = true;
-                }
-            }
+            for (auto& file : ReadFilesSection(lines ? *lines : std::vector<std::string>{}))
+                g.ServiceList.Entries.push_back({Left(file.Text, MaxDisplay), std::move(file.Key)});
             if (lines) g.Cache.ServiceLists.Put(path, "", g.ServiceList.Entries);
         }
     }

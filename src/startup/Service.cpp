@@ -8,6 +8,7 @@
 #include "model/Skills.h"
 #include "model/Text.h"
 #include "startup/Files.h"
+#include "startup/FilesSection.h"
 #include "startup/Settings.h"
 
 namespace orrimar {
@@ -107,6 +108,7 @@ int ForwardTo(const std::vector<std::string>& lines, int from, const std::string
 // Skill tables from the line after their header up to a line starting "[".
 bool ReadSkillTables(Reader& r, SkillTableSet& set, const std::string& what) {
     auto& tables = set.EditAll();
+    set.Line = r.i + 1;
     for (int t = 1;; ++t) {
         if (r.AtEnd())
             return r.FailHere(what +
@@ -121,6 +123,8 @@ bool ReadSkillTables(Reader& r, SkillTableSet& set, const std::string& what) {
         if (t > ServiceRecord::MaxTables) return r.FailHere(what + ": more than 10 skill tables.");
         SkillTableRecord& table = tables[t];
         table.Title = heading;
+        table.TitleLine = r.i;
+        table.PassedLines.clear();
         int eli = 0, dm = 0;
         while (true) {
             if (r.AtEnd())
@@ -128,6 +132,7 @@ bool ReadSkillTables(Reader& r, SkillTableSet& set, const std::string& what) {
             const std::string& line = r.Next();
             if (StartsWith(line, "Max")) {
                 table.Max = ValInt(Mid(line, 5));
+                table.MaxLine = r.i;
                 if (table.Max < 0 || table.Max > SkillTableRecord::MaxEntries)
                     return r.FailHere("skill table \"" + heading + "\": Max must be 0 to 15.");
                 break;
@@ -136,10 +141,14 @@ bool ReadSkillTables(Reader& r, SkillTableSet& set, const std::string& what) {
                 if (eli == SkillTableRecord::MaxEli)
                     return r.FailHere("skill table \"" + heading + "\": more than 5 Eli lines.");
                 table.Eli[++eli] = line;
+                table.Eli[eli].Line = r.i;
             } else if (StartsWith(line, "DM")) {
                 if (dm == SkillTableRecord::MaxDM)
                     return r.FailHere("skill table \"" + heading + "\": more than 5 DM lines.");
                 table.DM[++dm] = line;
+                table.DM[dm].Line = r.i;
+            } else {
+                table.PassedLines.push_back(r.i);
             }
         }
         for (int e = 1; e <= table.Max; ++e) {
@@ -288,6 +297,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
     };
     if (!need("name")) return false;
     s.BranchName = r.Next();
+    s.Bounty = Contains(s.BranchName, "Bounty");
     if (!need("assignment lines")) return false;
     r.Next();
     if (!need("first assignment roll")) return false;
@@ -377,27 +387,20 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
 }
 
 void NameRankZero(ServiceRecord& service) {
-    if (!EqualsNoCase(service.Type, "MERCHANT")) return;
+    if (service.Type.Kind != ServiceKind::Merchant) return;
     service.RankCode[0] = "En";
     service.RankName[0] = "Enlisted";
 }
 
 std::vector<BranchEntry> ReadBranchEntries(const std::vector<std::string>& lines) {
     std::vector<BranchEntry> entries;
-    bool in = false;
-    for (const auto& line : lines) {
-        if (in) {
-            size_t eq = line.find('=');
-            if (eq == std::string::npos) break;
-            BranchEntry e{line.substr(eq + 1), Trim(line.substr(0, eq)), -1};
-            if (size_t tn = e.Display.find("/TN"); tn != std::string::npos) {
-                e.TransferTag = ValInt(e.Display.substr(tn + 3));
-                e.Display = e.Display.substr(0, tn);
-            }
-            entries.push_back(e);
-        } else if (line == "[FILES]") {
-            in = true;
+    for (auto& file : ReadFilesSection(lines)) {
+        BranchEntry e{std::move(file.Text), std::move(file.Key), -1};
+        if (size_t tn = e.Display.find("/TN"); tn != std::string::npos) {
+            e.TransferTag = ValInt(e.Display.substr(tn + 3));
+            e.Display = e.Display.substr(0, tn);
         }
+        entries.push_back(std::move(e));
     }
     return entries;
 }
@@ -439,6 +442,7 @@ bool LoadServiceRecord(Game& g, bool copied) {
     if (copied) {
         g.Service = *loaded;
         g.CourseMark = {};  // the courses are the new service's
+        g.NameStatsInTables();
     }
     g.ServiceAwaitsBranch = !copied;
     g.ServiceAsLoaded = std::move(loaded);
@@ -506,6 +510,7 @@ bool LoadBranch(Game& g) {
     g.Service = *read;
     g.Service.RankCode[0] = std::move(rankCode0);
     g.Service.RankName[0] = std::move(rankName0);
+    g.NameStatsInTables();
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "startup/CountedLines.h"
+#include "startup/ServiceType.h"
 #include "startup/SharedPart.h"
 #include "startup/TableLines.h"
 
@@ -27,6 +28,12 @@ struct SkillTableRecord {
     std::array<DmLine, MaxDM + 1> DM{};
     int Max = 0;
     std::array<std::string, MaxEntries + 1> Entry{};
+    // Where the table stands in its file (1-based; 0 when not read from
+    // one): its title, its Max line (entry e is the line e after it) and
+    // the lines before Max that are neither Eli nor DM, which are passed over.
+    int TitleLine = 0;
+    int MaxLine = 0;
+    std::vector<int> PassedLines{};
 
     bool operator==(const SkillTableRecord&) const = default;
 };
@@ -55,6 +62,10 @@ class SkillTableSet {
     // the tables are read, and again at the first roll after an edit.
     uint32_t Testing() const;
     bool operator==(const SkillTableSet& other) const { return tables_ == other.tables_; }
+    // The line after the "[SKILL TABLES]" the set was read from (1-based);
+    // 0 when it was not read from a file. Branches reading the same
+    // tables have the same line.
+    int Line = 0;
 
   private:
     static constexpr uint32_t Unknown = ~uint32_t{0};
@@ -82,7 +93,7 @@ struct ServiceRecord {
 
     // Service level.
     std::string Name;
-    std::string Type;
+    ServiceType Type;
     SharedPart<std::array<std::string, 4>> Medal;
     std::string Purple;
     int Reenlist = 0;
@@ -100,6 +111,7 @@ struct ServiceRecord {
 
     // Branch level.
     std::string BranchName;
+    bool Bounty = false;  // a bounty-hunting branch: its name holds "Bounty"
     int AssignFirst = 0;
     int AssignLast = 0;
     SharedPart<std::array<std::string, MaxRoll + 1>> AssignByRoll;

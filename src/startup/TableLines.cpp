@@ -1,6 +1,5 @@
 #include "startup/TableLines.h"
 
-#include <atomic>
 #include <utility>
 
 #include "model/Text.h"
@@ -41,8 +40,6 @@ EliLine::EliLine(std::string text) : Text(std::move(text)) {
     test(Staff, TestsStaff);
     test(Nco, TestsNco);
     test(Position, TestsPosition);
-    static std::atomic<uint64_t> lines{0};
-    Id = lines.fetch_add(1, std::memory_order_relaxed) + 1;
 }
 
 DmLine::DmLine(std::string text) : Text(std::move(text)) {

@@ -41,10 +41,7 @@ struct EliLine {
         TestsPosition = 1 << 10,
     };
     uint16_t Tests = 0;
-    // Which line this is, for what is remembered of it: every line read
-    // gets a number of its own, and its copies, holding the same text,
-    // share it. 0 for a line never read from text.
-    uint64_t Id = 0;
+    int Line = 0;  // in its file, 1-based; 0 when not read from one
 
     bool empty() const { return Text.empty(); }
     bool operator==(const EliLine& other) const { return Text == other.Text; }
@@ -65,6 +62,7 @@ struct DmLine {
     Test On = Test::None;
     char Op = '\0';
     int Number = 0;
+    int Line = 0;  // in its file, 1-based; 0 when not read from one
 
     bool empty() const { return Text.empty(); }
     bool operator==(const DmLine& other) const { return Text == other.Text; }

@@ -264,14 +264,15 @@ TEST(DataLint, SchoolFilesAServiceSendsTo) {
 TEST(DataLint, PoliceAcademiesFollowTheRaceType) {
     const auto files = [](int race, const std::string& line) {
         std::set<std::string> names;
-        for (const auto& visit : SpecialSchools("COPS", race, line)) names.insert(visit.File);
+        for (const auto& visit : SpecialSchools(ServiceKind::Cops, race, line))
+            names.insert(visit.File);
         return names;
     };
     EXPECT_EQ(files(6, "123456"), std::set<std::string>{"AMCOP.SCH"});
     EXPECT_EQ(files(2, "123456"), (std::set<std::string>{"SCOP1.SCH", "SCOP2.SCH", "SCOP3.SCH",
                                                          "SCOP4.SCH", "SCOP5.SCH", "SCOP6.SCH"}));
     EXPECT_EQ(files(1, "12"), (std::set<std::string>{"ICOP1.SCH", "ICOP2.SCH", ""}));
-    EXPECT_TRUE(SpecialSchools("ARMY", 1, "123456").empty());
+    EXPECT_TRUE(SpecialSchools(ServiceKind::Army, 1, "123456").empty());
 }
 
 TEST(DataLint, NearNamesAreATyposDistance) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "career/Psionics.h"
+#include "career/SkillTables.h"
 #include "model/Generate.h"
 #include "model/Skills.h"
 #include "output/CharacterJson.h"
@@ -47,12 +48,23 @@ struct PsiBench : ::testing::Test {
 // higher, from the race's throw where it is real; a throw at it gains the
 // talent. Race 8 has its own strength and adds 1D6 to each throw.
 TEST_F(PsiBench, TrainingPassesAndTargets) {
+    g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+    g.Service.SkillTable.Edit(1) = {"Mind", {"", "Eli      Int>5"}, {}, 1, {"", "Meditation"}};
+    g.NameStatsInTables();           // as choosing the service does
     g.PsiTalent[2].RaceThrow = -99;  // a bad digit in the race file
     g.PsiTalent[4].RaceThrow = 11;
     // Strength 6; Telepathy 5 at 5+; Telekinesis 6 at 7+; then the window closed.
     const auto lists = Train({4, 3, 2, 3, 3, 3}, {"1", "2", "0"});
     ASSERT_EQ(g.Race.NumStats, 7);
     EXPECT_EQ(g.Race.StatName[7] + " " + std::to_string(c.Stats[7]), "PSI 6");
+    // A table testing INT (0 here) does not test the PSI appended (6).
+    const auto options = c.Options;
+    c.Options[OptAutoGen] = OptOn;
+    t.dice.SetFallback(true);
+    RollSkill(g);
+    t.dice.SetFallback(false);
+    c.Options = options;
+    EXPECT_EQ(GetSkillLevel(g, "Meditation"), -1);
     EXPECT_EQ(lists.at(0),
               "Telepathy (5+)/Clairvoyance (6+)/Telekinesis (6+)/Awareness (11+)/Teleportation "
               "(9+)/Special (9+)");

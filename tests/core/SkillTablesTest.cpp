@@ -26,7 +26,8 @@ struct TableGame : TestGame {
     bool Eligible(std::vector<std::string> eli) {
         SkillTableRecord& t = g.Service.SkillTable.Edit(1);
         for (size_t k = 0; k < eli.size(); ++k) t.Eli[k + 1] = eli[k];
-        ui.Answer("1");  // taken only when the table is offered
+        ui.Answer("1");         // taken only when the table is offered
+        g.NameStatsInTables();  // as choosing the service does
         RollSkill(g);
         return ui.AnswersLeft() == 0;
     }
@@ -128,13 +129,13 @@ TEST(RollSkill, OffersServiceThenBranchTablesAndRollsTheChoice) {
     EXPECT_EQ(GetSkillLevel(t.g, "Tactics"), 2);
 }
 
-// What a roll remembers of the tables and of the race's names must follow
-// them: a table written between rolls, and races taken in turn, as a batch
-// does.
+// What a roll tests of the race's names must follow the tables and the
+// race as they are chosen in turn, as a batch does.
 TEST(RollSkill, FollowsTablesWrittenAndRacesChangedBetweenRolls) {
     TableGame t;
     t.g.Character.Options[OptAutoGen] = OptOn;
     auto offered = [&] {
+        t.g.NameStatsInTables();
         RollSkill(t.g);
         return t.g.Character.Skills[1].Name;
     };

@@ -69,6 +69,7 @@ TEST(Transfer, BranchThenServiceChange) {
     t.ui.Answer({"Y", navy, "<cancel>"});
     TransferService(t.g);
     EXPECT_EQ(t.g.Service, before);
+    EXPECT_TRUE(t.g.StatsNamed == NamedInTables(t.g.Race, before));  // what skill rolls test
     EXPECT_EQ(t.g.ServiceAsLoaded->Type, before.Type);  // later branches start from the Army
     EXPECT_EQ(t.State(), branches + "ARMY.SRV ARMYCDO Transferred to Commando");
     t.ui.Answer({"Y", t.Place("Imperial Army"), navy, "2"});

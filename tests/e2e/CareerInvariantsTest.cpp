@@ -182,7 +182,7 @@ class Sweep {
             g.Character.BranchOpen = {};
             Select(job.Career, job.Seed % 2 == 0);
         }
-        startedMerchant = UCase(g.Service.Type) == "MERCHANT";
+        startedMerchant = UCase(g.Service.Type.Text) == "MERCHANT";
         if (!Form1Accept(g)) {
             Fail("the career can be chosen", "it cannot");
             throw ProgramExit{1};

@@ -12,15 +12,15 @@ const SpecialTable& ArmyEnlisted() {
     static const SpecialTable table{
         "Army enlisted",
         Die(1, 6)
-            .Plus(1, {CareerIs("MARINE"), StatAbove(StatEdu, 6)})
-            .Plus(1, {CareerIs("ARMY"), StatAtLeast(StatEnd, 7)}),
+            .Plus(1, {CareerIs(ServiceKind::Marine), StatAbove(StatEdu, 6)})
+            .Plus(1, {CareerIs(ServiceKind::Army), StatAtLeast(StatEnd, 7)}),
         {
             At(1).Log("- cross-training").Grant({"XTRAIN"}),
             At(2).Then(SpecialistSchool(
                 {"Mechanical", "Electronics", "Gravitic", "Commo", "VEHICLE", "Ship's Boat"},
                 {"ACADEMIC", "Medical", "SPACE", "ENVIRON", "Computer", "Liaison"})),
             // The Guard trains Tavrchedl' where the others go to Commando School.
-            At(3).If(CareerIs("GUARD")).Then(TavrchedlTraining),
+            At(3).If(CareerIs(ServiceKind::Guard)).Then(TavrchedlTraining),
             At(3).Then(CommandoSchool),
             At(4)
                 .Log("- Protected Forces")
@@ -49,7 +49,7 @@ const SpecialTable& ArmyOfficer() {
                 .Log("- Intelligence School")
                 .Try(4, {"Forgery", "Bribery", "Streetwise", "Interrogation", "VICE"}),
             At(2).Log("- Command College").Try(4, {"Tactics", "Leader", "Recon"}),
-            At(3).If(CareerIs("GUARD")).Then(TavrchedlTraining),
+            At(3).If(CareerIs(ServiceKind::Guard)).Then(TavrchedlTraining),
             At(3).Then(CommandoSchool),
             At(4)
                 .Log("- Staff College")

@@ -52,17 +52,17 @@ bool TakeAcademicInstead(Game& g) {
 
 }  // namespace
 
-SpecialsKind SpecialsFor(const std::string& serviceType) {
-    if (specials::FamilyOf(serviceType)) return SpecialsKind::Table;
+SpecialsKind SpecialsFor(ServiceKind kind) {
+    if (specials::FamilyOf(kind)) return SpecialsKind::Table;
     // Explorers and SORAG have no table here (SORAG's come through its
     // assignment table).
-    const std::string code = UCase(serviceType);
-    return code == "EXPLORER" || code == "SORAG" ? SpecialsKind::None : SpecialsKind::Undefined;
+    return kind == ServiceKind::Explorer || kind == ServiceKind::Sorag ? SpecialsKind::None
+                                                                       : SpecialsKind::Undefined;
 }
 
-std::vector<specials::SchoolVisit> SpecialSchools(const std::string& serviceType, int race,
+std::vector<specials::SchoolVisit> SpecialSchools(ServiceKind kind, int race,
                                                   const std::string& schoolLine) {
-    const specials::SpecialFamily* family = specials::FamilyOf(serviceType);
+    const specials::SpecialFamily* family = specials::FamilyOf(kind);
     const specials::SpecialTable* root = family ? RootFor(*family, race) : nullptr;
     return root ? SchoolsOf(*root, race, schoolLine) : std::vector<specials::SchoolVisit>{};
 }
@@ -70,13 +70,13 @@ std::vector<specials::SchoolVisit> SpecialSchools(const std::string& serviceType
 void SpecialAssignment(Game& g) {
     if (g.Character.Opt(OptAcademicSpecials) && TakeAcademicInstead(g)) return;
 
-    if (const specials::SpecialFamily* family = specials::FamilyOf(g.Service.Type)) {
+    if (const specials::SpecialFamily* family = specials::FamilyOf(g.Service.Type.Kind)) {
         if (const specials::SpecialTable* root = RootFor(*family, g.Race.Code))
             RunSpecialTable(g, *root);
         return;
     }
-    if (SpecialsFor(g.Service.Type) == SpecialsKind::None) return;
-    DataProblemMet(g, "Specials not defined for career type " + g.Service.Type);
+    if (SpecialsFor(g.Service.Type.Kind) == SpecialsKind::None) return;
+    DataProblemMet(g, "Specials not defined for career type " + g.Service.Type.Text);
 }
 
 }  // namespace orrimar

@@ -259,8 +259,9 @@ Cond StatBelow(int stat, int value) {
 Cond IntEduAtMost(int value) {
     return Not(Make(Cond::Kind::IntEduAbove, value));
 }
-Cond CareerIs(std::string code) {
-    return Make(Cond::Kind::CareerIs, 0, 0, std::move(code));
+Cond CareerIs(ServiceKind kind) {
+    return Make(Cond::Kind::CareerIs, static_cast<int>(kind), 0,
+                std::string(ServiceKindCode(kind)));
 }
 Cond BranchHas(std::string text) {
     return Make(Cond::Kind::BranchHas, 0, 0, std::move(text));
@@ -295,7 +296,7 @@ bool Holds(const Game& g, const Cond& c) {
             holds = Stat(g, StatInt) + Stat(g, StatEdu) > c.A;
             break;
         case Cond::Kind::CareerIs:
-            holds = UCase(g.Service.Type) == c.Text;
+            holds = g.Service.Type.Kind == static_cast<ServiceKind>(c.A);
             break;
         case Cond::Kind::BranchHas:
             holds = Contains(g.Service.BranchName, c.Text);

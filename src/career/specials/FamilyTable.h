@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/Character.h"
+#include "startup/ServiceType.h"
 
 namespace orrimar {
 
@@ -29,7 +30,7 @@ struct Cond {
         RankBelowMax,  // Rank below Service.MaxRank
         StatAbove,     // characteristic A above B
         IntEduAbove,   // Int + Edu above A
-        CareerIs,      // career code (upper case) equals Text
+        CareerIs,      // the service's kind is A (its code in Text)
         BranchHas,     // branch name contains Text (exact case)
         RaceIs,        // race type A
         BranchOpened,  // BranchOpen entry A is 1
@@ -55,7 +56,7 @@ Cond StatAbove(int stat, int value);
 Cond StatAtLeast(int stat, int value);
 Cond StatBelow(int stat, int value);
 Cond IntEduAtMost(int value);
-Cond CareerIs(std::string code);
+Cond CareerIs(ServiceKind kind);
 Cond BranchHas(std::string text);
 Cond RaceIs(int code);
 Cond BranchOpened(int entry);

@@ -10,36 +10,42 @@ namespace orrimar::specials {
 
 const std::vector<SpecialFamily>& SpecialFamilies() {
     static const std::vector<SpecialFamily> families = {
-        {"Army", {"ARMY", "MARINE", "GUARD"}, {{std::nullopt, &ArmySpecials()}}},
-        {"Navy", {"NAVY"}, {{std::nullopt, &NavySpecials()}}},
+        {"Army",
+         {ServiceKind::Army, ServiceKind::Marine, ServiceKind::Guard},
+         {{std::nullopt, &ArmySpecials()}}},
+        {"Navy", {ServiceKind::Navy}, {{std::nullopt, &NavySpecials()}}},
         {"Merchant",
-         {"MERCHANT"},
+         {ServiceKind::Merchant},
          {{RaceAslanMale, &MaleMerchantSpecials()},
           {RaceAslanFemale, &FemaleMerchantSpecials()},
           {std::nullopt, &MerchantSpecials()}}},
-        {"Journal", {"JOURNAL"}, {{std::nullopt, &JournalSpecials()}}},
-        {"Corsair", {"CORSAIR", "PIRATE"}, {{std::nullopt, &CorsairSpecials()}}},
-        {"COAFC SD", {"COAFC", "COAFCSD"}, {{std::nullopt, &CoafcSpaceSpecials()}}},
-        {"COAFC PD", {"COAFCPD"}, {{std::nullopt, &CoafcPlanetarySpecials()}}},
-        {"Police", {"COPS"}, {{std::nullopt, &PoliceSpecials()}}},
-        {"DMIL", {"DMIL"}, {{std::nullopt, &DmilSpecials()}}},
-        {"DNAVY", {"DNAVY"}, {{std::nullopt, &DnavySpecials()}}},
-        {"IRIS", {"IRIS"}, {{std::nullopt, &IrisSpecials()}}},
-        {"FMILIT", {"FMILIT"}, {{std::nullopt, &FemaleMilitarySpecials()}}},
-        {"MMILIT", {"MMILIT"}, {{std::nullopt, &MaleMilitarySpecials()}}},
-        {"FSPACE", {"FSPACE"}, {{std::nullopt, &FemaleSpaceSpecials()}}},
-        {"MSPACE", {"MSPACE"}, {{std::nullopt, &MaleSpaceSpecials()}}},
-        {"Party", {"PARTY"}, {{std::nullopt, &PartySpecials()}}},
-        {"SOLSEC", {"SOLSEC"}, {{std::nullopt, &SolsecSpecials()}}},
-        {"IMOJ", {"IMOJ"}, {{std::nullopt, &ImojSpecials()}}},
+        {"Journal", {ServiceKind::Journal}, {{std::nullopt, &JournalSpecials()}}},
+        {"Corsair",
+         {ServiceKind::Corsair, ServiceKind::Pirate},
+         {{std::nullopt, &CorsairSpecials()}}},
+        {"COAFC SD",
+         {ServiceKind::Coafc, ServiceKind::CoafcSd},
+         {{std::nullopt, &CoafcSpaceSpecials()}}},
+        {"COAFC PD", {ServiceKind::CoafcPd}, {{std::nullopt, &CoafcPlanetarySpecials()}}},
+        {"Police", {ServiceKind::Cops}, {{std::nullopt, &PoliceSpecials()}}},
+        {"DMIL", {ServiceKind::Dmil}, {{std::nullopt, &DmilSpecials()}}},
+        {"DNAVY", {ServiceKind::Dnavy}, {{std::nullopt, &DnavySpecials()}}},
+        {"IRIS", {ServiceKind::Iris}, {{std::nullopt, &IrisSpecials()}}},
+        {"FMILIT", {ServiceKind::FMilit}, {{std::nullopt, &FemaleMilitarySpecials()}}},
+        {"MMILIT", {ServiceKind::MMilit}, {{std::nullopt, &MaleMilitarySpecials()}}},
+        {"FSPACE", {ServiceKind::FSpace}, {{std::nullopt, &FemaleSpaceSpecials()}}},
+        {"MSPACE", {ServiceKind::MSpace}, {{std::nullopt, &MaleSpaceSpecials()}}},
+        {"Party", {ServiceKind::Party}, {{std::nullopt, &PartySpecials()}}},
+        {"SOLSEC", {ServiceKind::Solsec}, {{std::nullopt, &SolsecSpecials()}}},
+        {"IMOJ", {ServiceKind::Imoj}, {{std::nullopt, &ImojSpecials()}}},
     };
     return families;
 }
 
-const SpecialFamily* FamilyOf(const std::string& serviceType) {
-    const std::string code = UCase(serviceType);
+const SpecialFamily* FamilyOf(ServiceKind kind) {
+    if (kind == ServiceKind::Other) return nullptr;
     for (const auto& family : SpecialFamilies())
-        if (std::find(family.Codes.begin(), family.Codes.end(), code) != family.Codes.end())
+        if (std::find(family.Codes.begin(), family.Codes.end(), kind) != family.Codes.end())
             return &family;
     return nullptr;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "career/specials/FamilyTable.h"
+#include "startup/ServiceType.h"
 
 namespace orrimar::specials {
 
@@ -19,14 +20,14 @@ struct FamilyRoot {
 
 struct SpecialFamily {
     std::string Name;
-    std::vector<std::string> Codes;  // career codes, upper case
+    std::vector<ServiceKind> Codes;  // the career codes it plays
     std::vector<FamilyRoot> Roots;   // the first whose race fits is played
 };
 
 const std::vector<SpecialFamily>& SpecialFamilies();
 
-// The family of a career code (any case); null when it has none.
-const SpecialFamily* FamilyOf(const std::string& serviceType);
+// The family of a career code; null when it has none.
+const SpecialFamily* FamilyOf(ServiceKind kind);
 // The first table a character of race type `race` plays; null when none.
 const SpecialTable* RootFor(const SpecialFamily& family, int race);
 
