@@ -13,6 +13,7 @@
 #include "names/Names.h"
 #include "output/CharacterJson.h"
 #include "output/Resume.h"
+#include "output/ResumeText.h"
 #include "startup/Fingerprint.h"
 #include "startup/Main.h"
 #include "startup/Race.h"
