@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ class TempDir {
     // Writes a file of lines ended by CR LF; returns its path.
     std::string Write(const std::string& name, const std::vector<std::string>& lines) const;
     std::string Read(const std::string& name) const;
+    // Rewrites the file `name` (lines ended by CR LF) line by line with `edit`.
+    void Edit(const std::string& name, const std::function<void(std::string&)>& edit) const;
+    // The names in the folder (or its subfolder `sub`), sorted.
+    std::vector<std::string> Names(const std::string& sub = "") const;
 
   private:
     std::filesystem::path path_;
