@@ -1,15 +1,8 @@
 // The terminal face over the sample data, driven by scripted input.
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <csignal>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
-#include <tuple>
 
 #include <sys/wait.h>
 #include <unistd.h>

@@ -2,17 +2,9 @@
 // against docs/character.schema.json, names that JSON, HTML comments and
 // Latin-1 all treat specially, --regenerate on good, changed and broken
 // files, and batches thrown from a dice list.
-#include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <map>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "startup/Files.h"
 #include "support/Cli.h"

@@ -3,13 +3,9 @@
 // the script the page is the plain table in number order; the sheet of
 // stat blocks printed to PDF. Skipped only where no Chromium (or, for the
 // PDF, no pdfinfo) is installed; scripts/setup.sh installs both.
-#include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
-#include <fstream>
 #include <regex>
-#include <sstream>
 
 #include "batch/Batch.h"
 #include "model/Text.h"

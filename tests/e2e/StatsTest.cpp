@@ -1,17 +1,10 @@
 // Statistics of a data folder through orrimar-cli: a comparison flags a
 // real edit and nothing for a comment, and the report draws its charts in
 // a browser with the numbers the JSON gives.
-#include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <nlohmann/json.hpp>
 #include <regex>
-#include <sstream>
 
 #include <sys/wait.h>
 

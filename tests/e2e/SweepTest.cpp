@@ -2,20 +2,13 @@
 // templates are errors; one thread or two make the same files. (Every career
 // of the sample data is played by the invariants sweep and written by the
 // golden test.)
-#include <gtest/gtest.h>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <array>
 #include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <set>
-#include <sstream>
 
 #include "batch/Batch.h"
 #include "batch/FolderLock.h"

@@ -2,9 +2,22 @@
 // folder (WINDIR) and helpers to build small data folders.
 #pragma once
 
+// What most test files use, included once here for all of them: the test
+// framework and the common parts of the standard library.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/Game.h"
