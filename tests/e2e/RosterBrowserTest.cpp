@@ -4,7 +4,6 @@
 // stat blocks printed to PDF. Skipped only where no Chromium (or, for the
 // PDF, no pdfinfo) is installed; scripts/setup.sh installs both.
 
-#include <cstdio>
 #include <regex>
 
 #include "batch/Batch.h"
