@@ -1,8 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <array>
-#include <string>
-#include <tuple>
 
 #include "career/Academic.h"
 #include "career/AcademicCourses.h"

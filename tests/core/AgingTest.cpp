@@ -1,8 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
-#include <vector>
 
 #include "career/Aging.h"
 #include "support/TestGame.h"

@@ -1,10 +1,6 @@
 // The terminal's questions read from a stream: answers out of range are
 // asked again, and the end of input names the waiting question; lists in
 // columns, paging for a person only, the preview as text, exit asked first.
-#include <gtest/gtest.h>
-
-#include <sstream>
-#include <tuple>
 
 #include "batch/Batch.h"
 #include "career/Driver.h"

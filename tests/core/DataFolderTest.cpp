@@ -2,10 +2,6 @@
 // byte-order mark, or Latin-1), and what the checker finds in them beyond
 // the loaders: empty cascades, group names no cascade defines, schools and
 // option sets.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 #include "startup/Cascades.h"
 #include "startup/DataCheck.h"

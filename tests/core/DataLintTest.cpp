@@ -1,10 +1,6 @@
 // The checker's warnings: a copy of the sample data with one kind of
 // fault put in, each found at its file and line, failing only a strict
 // check; and the sample data itself checked strictly.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <set>
 
 #include "career/HandOffs.h"
 #include "startup/DataCheck.h"

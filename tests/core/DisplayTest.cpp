@@ -1,7 +1,4 @@
 // The history log, the character display and the choice dialogs' logic.
-#include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "model/Display.h"
 #include "model/Skills.h"

@@ -1,9 +1,5 @@
 // The generation driver: years and terms, career start, the end-of-term
 // choices, restart, stepping back before mustering out, and a whole career.
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <tuple>
 
 #include "career/Driver.h"
 #include "model/Skills.h"

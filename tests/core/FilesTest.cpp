@@ -2,7 +2,6 @@
 // link planted beside them, readable like any other file the user writes;
 // folders found whatever their letter case; files read only when regular
 // and within their bound.
-#include <gtest/gtest.h>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -10,7 +9,6 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <filesystem>
 
 #include "model/OwnDice.h"
 #include "output/Resume.h"

@@ -1,9 +1,4 @@
 // Dice, characteristic rolls and Generate's rules.
-#include <gtest/gtest.h>
-
-#include <array>
-#include <set>
-#include <tuple>
 
 #include "model/Generate.h"
 #include "support/TestGame.h"

@@ -1,8 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 
 #include "model/Text.h"
 #include "output/Listings.h"

@@ -1,6 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <algorithm>
 
 #include "model/Text.h"
 #include "names/Homeworld.h"

@@ -1,7 +1,4 @@
 // Option sets, the start-up DEFAULT rule, and the options and preferred-skills window models.
-#include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "startup/Files.h"
 #include "startup/OptionSets.h"

@@ -1,8 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "career/Psionics.h"
 #include "career/SkillTables.h"

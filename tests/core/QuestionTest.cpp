@@ -1,7 +1,6 @@
 // Questions with their automatic answers: asked through the Ui with
 // automatic generation off, answered by the dice with it on, and the dice a
 // pick or the table chooser falls back to when it names nothing.
-#include <gtest/gtest.h>
 
 #include "ask/Question.h"
 #include "support/TestGame.h"

@@ -1,8 +1,5 @@
 // Race files: the loader's reading order and quirks, limits, and the race
 // list with its ready marks.
-#include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "model/Text.h"
 #include "startup/Race.h"

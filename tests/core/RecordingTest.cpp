@@ -1,11 +1,5 @@
 // The player's own dice, the record a career keeps of its answers and
 // settings, and the record's JSON form read back.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <functional>
-#include <sstream>
-#include <tuple>
 
 #include "batch/Batch.h"
 #include "model/Game.h"

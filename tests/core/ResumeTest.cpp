@@ -1,12 +1,7 @@
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <nlohmann/json.hpp>
-#include <tuple>
 
 #include "model/Text.h"
 #include "output/BuiltInResume.h"

@@ -2,7 +2,6 @@
 // branch a batch loads at once, and every cascade the rules hand out. (The
 // strict data check and the invariants sweep read every race, service and
 // branch.)
-#include <gtest/gtest.h>
 
 #include "model/Text.h"
 #include "startup/Cascades.h"

@@ -1,9 +1,5 @@
 // Service files and branch sections: reading order, forward-search quirks,
 // limits and the branch list.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <tuple>
 
 #include "model/Text.h"
 #include "startup/Service.h"

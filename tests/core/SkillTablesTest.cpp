@@ -1,8 +1,5 @@
 // Skill tables: eligibility lines, the withdrawals, DM lines, the Max cap
 // and the chooser.
-#include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "career/SkillTables.h"
 #include "model/Skills.h"

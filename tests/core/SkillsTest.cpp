@@ -1,8 +1,5 @@
 // AddSkill: characteristic changes, skills, cascades with their lookup
 // order, preferred skills, the level-6 cap and race 25's refusals.
-#include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "model/Skills.h"
 #include "startup/Cascades.h"

@@ -1,9 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "career/HandOffs.h"
 #include "model/Skills.h"

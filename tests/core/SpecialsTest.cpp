@@ -2,14 +2,8 @@
 // academic offer and the table interpreter, each service family's, and every
 // family over the sample data. A small race and service: every case states
 // its throws.
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
-#include <map>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 #include "career/HandOffs.h"
 #include "career/specials/FamilyTable.h"

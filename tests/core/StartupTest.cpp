@@ -1,15 +1,5 @@
 // Start-up: the settings file, the first-run flows, the default template
 // and the orderly stops.
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <map>
-#include <optional>
-#include <sstream>
-#include <tuple>
 
 #include "model/Text.h"
 #include "startup/DefaultTemplate.h"

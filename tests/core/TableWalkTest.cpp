@@ -1,7 +1,6 @@
 // The check of the special-assignment tables: small tables made for the
 // test show each fault it finds. (The career's own tables pass it through
 // the data checker's strict check of the sample data.)
-#include <gtest/gtest.h>
 
 #include "career/specials/TableWalk.h"
 #include "support/TestGame.h"

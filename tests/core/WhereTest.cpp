@@ -1,11 +1,8 @@
 // What a batch is asked to keep (--where), make (--crew) and write as CSV: faults named
 // with their position, skills found through their cascades, rank codes in
 // their order, and the progress line's figures.
-#include <gtest/gtest.h>
 
-#include <optional>
 #include <span>
-#include <tuple>
 
 #include "batch/Batch.h"
 #include "batch/Crew.h"

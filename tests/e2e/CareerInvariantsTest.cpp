@@ -5,12 +5,8 @@
 // transfer allowed; the player rolls before or after choosing the service,
 // goes back from mustering out, transfers between terms, and restarts with
 // the same character now and then. Careers saved as JSON play again alike.
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <map>
 #include <random>
-#include <sstream>
 
 #include "batch/Batch.h"
 #include "career/Driver.h"

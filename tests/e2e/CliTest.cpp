@@ -1,15 +1,8 @@
 // The terminal face over the sample data, driven by scripted input.
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <csignal>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
-#include <tuple>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,20 +15,9 @@ using namespace orrimar;
 
 namespace {
 
-// What the terminal shows: standard output, then standard error.
-struct Shown {
-    int status = -1;
-    std::string output;
-};
-
-Shown Cli(const std::string& args, const std::string& input, const TempDir& work,
-          const std::string& locale = "C", const std::string& environment = "") {
-    const CliRun run = RunCli(args, work, input, locale, environment);
-    return {run.status, run.Both()};
-}
-
-bool Has(const Shown& run, const std::string& text) {
-    return run.output.find(text) != std::string::npos;
+CliRun Cli(const std::string& args, const std::string& input, const TempDir& work,
+           const std::string& locale = "C", const std::string& environment = "") {
+    return RunCli(args, work, input, locale, environment);
 }
 
 }  // namespace
@@ -46,11 +28,10 @@ bool Has(const Shown& run, const std::string& text) {
 TEST(Cli, CheckerListsEveryProblemWithFileAndLine) {
     TempDir work, warned, broken, sample;
     CopySampleData(warned);
-    auto lines = *ReadLines(warned.Path() + "ARMY.SRV");
+    const auto lines = *ReadLines(warned.Path() + "ARMY.SRV");
     const auto siege = std::find(lines.begin(), lines.end(), "Siege");
     ASSERT_NE(siege, lines.end());
-    *siege = "Seige";
-    warned.Write("ARMY.SRV", lines);
+    warned.Edit("ARMY.SRV", [](std::string& line) { line = line == "Siege" ? "Seige" : line; });
     const std::string at = "ARMY.SRV:" + std::to_string(siege - lines.begin() + 1) + ": warning: ";
     broken.Write("IMPERIAL.ERI", {"Humans", "Type=1", "[STATS]", "STR=2D", "bad line", "[FILES]",
                                   "GONE.SRV=Missing service", "BROKEN.SRV=Broken service"});
@@ -75,9 +56,7 @@ TEST(Cli, CheckerListsEveryProblemWithFileAndLine) {
               1,
               {"NAVY.SRV:0: the service file is missing.",
                "ARMY.SRV:0: cannot read the service file: it is not a regular file"}}}) {
-        const Shown run = Cli(args, "", work);
-        EXPECT_EQ(run.status, status) << args << "\n" << run.output;
-        for (const auto& part : said) EXPECT_TRUE(Has(run, part)) << part << "\n" << run.output;
+        EXPECT_TRUE(Ran(Cli(args, "", work), status, said)) << args;
     }
 }
 
@@ -111,10 +90,7 @@ TEST(Cli, InteractiveRunsEndAsTheirInputAsks) {
               {"DATA.ZIP", "click", "browse"}},
              {"--data '" + broken.Path() + "'", "14\n", 0, {"BAD.ERI:4:"}, {}}}) {
         TempDir work;  // a first run each
-        const Shown run = Cli(args, input, work);
-        EXPECT_EQ(run.status, status) << run.output;
-        for (const auto& part : shown) EXPECT_TRUE(Has(run, part)) << part << "\n" << run.output;
-        for (const auto& part : never) EXPECT_FALSE(Has(run, part)) << part << "\n" << run.output;
+        EXPECT_TRUE(Ran(Cli(args, input, work), status, shown, never));
     }
 }
 
@@ -132,10 +108,8 @@ TEST(Cli, WrongDataFolderStopsWithAMessage) {
              {file, file + " is not a folder"}}) {
         for (const std::string mode :
              {"", "--auto --no-pages ", "--regenerate made/0001-*.json "}) {
-            Shown run = Cli(mode + "--data '" + folder + "'", "", work);
-            EXPECT_EQ(run.status, 1) << mode << folder;
-            EXPECT_TRUE(Has(run, said)) << run.output;
-            EXPECT_FALSE(Has(run, "give --data")) << run.output;
+            EXPECT_TRUE(
+                Ran(Cli(mode + "--data '" + folder + "'", "", work), 1, {said}, {"give --data"}));
         }
     }
 }
@@ -150,19 +124,20 @@ TEST(Cli, WrongDataFolderStopsWithAMessage) {
 TEST(Cli, TextsMeetTheTerminalInItsOwnEncodingAndCannotSteerIt) {
     TempDir work, data;
     CopySampleData(data);
-    auto imperial = *ReadLines(data.Path() + "IMPERIAL.ERI");
-    imperial[0] =
-        "Imp\xE9rial\x1B]0;owned\x07 citizen\x9B"
-        "2J";
-    data.Write("IMPERIAL.ERI", imperial);
+    bool first = true;
+    data.Edit("IMPERIAL.ERI", [&](std::string& line) {
+        if (std::exchange(first, false))
+            line =
+                "Imp\xE9rial\x1B]0;owned\x07 citizen\x9B"
+                "2J";
+    });
     // The army's skill tables name a cascade that is nowhere defined.
-    auto army = *ReadLines(data.Path() + "ARMY.SRV");
-    for (auto& line : army)
+    data.Edit("ARMY.SRV", [](std::string& line) {
         if (line == "GUN COMBAT")
             line =
                 "GUN\x1B]0;OWNED\x07"
                 "COMBAT";
-    data.Write("ARMY.SRV", army);
+    });
     const std::string folder = "--data '" + data.Path() + "'";
     const std::string batch =
         folder + " --auto --count 5 --seed 1 --no-pages --race IMPERIAL.ERI --service army";
@@ -171,23 +146,21 @@ TEST(Cli, TextsMeetTheTerminalInItsOwnEncodingAndCannotSteerIt) {
              {folder, "1\n10\n14\n", "C", "Imperial^[]0;owned^G citizen^[[2J"},
              {batch, "", "C.UTF-8", "Cascade not found GUN^[]0;OWNED^GCOMBAT"},
              {batch, "", "C", "Cascade not found GUN^[]0;OWNED^GCOMBAT"}}) {
-        const Shown run = Cli(args, input, work, locale);
-        EXPECT_EQ(run.status, 0) << run.output;
-        EXPECT_TRUE(Has(run, shown)) << locale << run.output;
-        EXPECT_EQ(run.output.find_first_of("\x1B\x07\x9B"), std::string::npos)
-            << locale << run.output;
-        if (locale == "C") {
-            EXPECT_EQ(std::count_if(run.output.begin(), run.output.end(),
-                                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; }),
-                      0);
-        }
+        const CliRun run = Cli(args, input, work, locale);
+        const std::string output = run.Both();
+        EXPECT_TRUE(Ran(run, 0, {shown})) << locale;
+        EXPECT_EQ(output.find_first_of("\x1B\x07\x9B"), std::string::npos) << locale << output;
+        EXPECT_TRUE(locale != "C" ||
+                    std::all_of(output.begin(), output.end(),
+                                [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            << output;
     }
-    Shown run =
-        Cli(folder + " --auto --count 1 --no-pages --race 'Imp\xC3\xA9rial'", "", work, "C.UTF-8");
-    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(Ran(
+        Cli(folder + " --auto --count 1 --no-pages --race 'Imp\xC3\xA9rial'", "", work, "C.UTF-8"),
+        0));
     // "Type characteristics in", then a letter outside Latin-1 for the first.
-    run = Cli(folder, "5\n\xC5\x9C\n", work, "C.UTF-8");
-    EXPECT_TRUE(Has(run, "These characters cannot be kept: \xC5\x9C")) << run.output;
+    EXPECT_TRUE(Says(Cli(folder, "5\n\xC5\x9C\n", work, "C.UTF-8").Both(),
+                     {"These characters cannot be kept: \xC5\x9C"}));
 }
 
 // --version (-V) gives the program's version, as the JSON documents carry
@@ -196,21 +169,18 @@ TEST(Cli, TextsMeetTheTerminalInItsOwnEncodingAndCannotSteerIt) {
 // statuses and every option in its synopsis; counts of one read right.
 TEST(Cli, VersionHelpAndMissingValues) {
     TempDir work;
-    const Shown one =
+    const std::string one =
         Cli("--auto --count 1 --seed 2 --format jsonl --out - --data '" + SampleDataDir() + "'", "",
-            work);
-    EXPECT_TRUE(Has(one, "1 character generated, seed 2.\n")) << one.output;
+            work)
+            .Both();
+    EXPECT_TRUE(Says(one, {"1 character generated, seed 2.\n"}));
     std::smatch version;
     ASSERT_TRUE(std::regex_search(
-        one.output, version,
-        std::regex("\"program\":\\{\"name\":\"Orrimar\",\"version\":\"([^\"]+)\"")))
-        << one.output;
-    for (const char* flag : {"--version", "-V"}) {
-        const Shown run = Cli(flag, "", work);
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.output, "orrimar-cli " + version[1].str() +
-                                  " (Astrovane Characters v0.2)\ndata format 1\n");
-    }
+        one, version, std::regex("\"program\":\\{\"name\":\"Orrimar\",\"version\":\"([^\"]+)\"")))
+        << one;
+    for (const char* flag : {"--version", "-V"})
+        EXPECT_EQ(Cli(flag, "", work).Both(), "orrimar-cli " + version[1].str() +
+                                                  " (Astrovane Characters v0.2)\ndata format 1\n");
     for (const auto& [args, message] : std::vector<std::pair<std::string, std::string>>{
              {"--data", "--data needs a folder"},
              {"TEST --data", "--data needs a folder"},
@@ -229,19 +199,15 @@ TEST(Cli, VersionHelpAndMissingValues) {
               "--where \"Pilot>>2\": at character 7: only one comparison in a condition"},
              {"--auto --no-pages --crew Navy:2 --count 3",
               "--crew gives the services and their counts: leave out --count and --service"}}) {
-        const Shown run = Cli(args, "14\n", work);
-        EXPECT_EQ(run.status, 2) << args;
-        EXPECT_TRUE(Has(run, "orrimar-cli: " + message + "\n")) << run.output;
-        EXPECT_FALSE(Has(run, "Statistics")) << run.output;
+        EXPECT_TRUE(
+            Ran(Cli(args, "14\n", work), 2, {"orrimar-cli: " + message + "\n"}, {"Statistics"}));
     }
-    const Shown help = Cli("--help", "", work);
-    EXPECT_EQ(help.status, 0);
-    for (const char* part : {"Exit status: 0", "1 when the", "2 for a wrong command line",
-                             "3 when the input ended", "-V, --version", "--strict"})
-        EXPECT_TRUE(Has(help, part)) << part;
-    const std::string synopsis = help.output.substr(0, help.output.find("\n\n"));
-    for (const char* option : {"--jobs N", "--no-pages", "--template FILE", "--yes"})
-        EXPECT_TRUE(synopsis.find(option) != std::string::npos) << option << "\n" << synopsis;
+    const CliRun help = Cli("--help", "", work);
+    EXPECT_TRUE(Ran(help, 0,
+                    {"Exit status: 0", "1 when the", "2 for a wrong command line",
+                     "3 when the input ended", "-V, --version", "--strict"}));
+    EXPECT_TRUE(Says(help.out.substr(0, help.out.find("\n\n")),
+                     {"--jobs N", "--no-pages", "--template FILE", "--yes"}));
 }
 
 // Without --out a batch writes a stat block per character to standard
@@ -249,30 +215,27 @@ TEST(Cli, VersionHelpAndMissingValues) {
 TEST(Cli, StatBlocksGoToStandardOutput) {
     TempDir work;
     const std::string data = " --data '" + SampleDataDir() + "' --seed 5 --count 3";
-    const Shown text = Cli("--auto" + data, "", work);
-    ASSERT_EQ(text.status, 0) << text.output;
-    const Shown json = Cli("--auto --format jsonl --out -" + data, "", work);
-    ASSERT_EQ(json.status, 0) << json.output;
-    std::istringstream lines(json.output);
+    const CliRun run = Cli("--auto" + data, "", work),
+                 json = Cli("--auto --format jsonl --out -" + data, "", work);
+    ASSERT_TRUE(Ran(run, 0, {"3 characters generated, seed 5."}));
+    ASSERT_EQ(json.status, 0);
+    const std::string text = run.Both();
+    std::istringstream lines(json.out);
     size_t at = 0;
     for (std::string line; std::getline(lines, line);) {
         if (line.empty() || line[0] != '{') continue;
         const auto character = nlohmann::json::parse(line)["character"];
         const std::string head = character["name"].get<std::string>() + ", " +
                                  character["race"].get<std::string>() + "; ";
-        at = text.output.find(head, at);
-        ASSERT_NE(at, std::string::npos) << head << "\n" << text.output;
+        at = text.find(head, at);
+        ASSERT_NE(at, std::string::npos) << head << "\n" << text;
         const std::string upp = "\n  UPP " + character["upp"].get<std::string>() + ", age " +
                                 std::to_string(character["age"].get<int>()) + ", ";
-        EXPECT_NE(text.output.find(upp, at), std::string::npos) << upp;
+        EXPECT_NE(text.find(upp, at), std::string::npos) << upp;
     }
     EXPECT_NE(at, 0u);
-    size_t blocks = 0;
-    for (size_t k = text.output.find("\n  UPP "); k != std::string::npos;
-         k = text.output.find("\n  UPP ", k + 1))
-        ++blocks;
-    EXPECT_EQ(blocks, 3u) << text.output;
-    EXPECT_NE(text.output.find("3 characters generated, seed 5."), std::string::npos);
+    const std::regex block("\n  UPP ");
+    EXPECT_EQ(std::distance(std::sregex_iterator(text.begin(), text.end(), block), {}), 3) << text;
 }
 
 // "Print stat blocks" in the Show menu shows a batch folder's sheet (the
@@ -298,9 +261,9 @@ TEST(Cli, PrintStatBlocksTakesOnlyABatchFolder) {
     };
     std::string input;
     for (const auto& [folder, said] : cases) input += "10\n8\n" + folder + "\n";
-    const Shown run = Cli(data, input + "14\n", work, "C", "COLUMNS=200");
-    EXPECT_EQ(run.status, 0) << run.output;
-    for (const auto& [folder, said] : cases) EXPECT_TRUE(Has(run, said)) << said << run.output;
+    std::vector<std::string> said;
+    for (const auto& [folder, text] : cases) said.push_back(text);
+    EXPECT_TRUE(Ran(Cli(data, input + "14\n", work, "C", "COLUMNS=200"), 0, said));
 }
 
 // The terminal starts on the sample data; its race list is set in columns
@@ -309,11 +272,12 @@ TEST(Cli, PrintStatBlocksTakesOnlyABatchFolder) {
 // then exit (14).)
 TEST(Cli, ListsFollowTheTerminalsWidth) {
     TempDir work;
-    const auto racesOnTheLine = [](const Shown& run) {
-        const size_t at = run.output.find("Imperial citizen (human)");
+    const auto racesOnTheLine = [](const CliRun& run) {
+        const std::string output = run.Both();
+        const size_t at = output.find("Imperial citizen (human)");
         if (at == std::string::npos) return -1;
-        const size_t start = run.output.rfind('\n', at) + 1;
-        const std::string line = run.output.substr(start, run.output.find('\n', at) - start);
+        const size_t start = output.rfind('\n', at) + 1;
+        const std::string line = output.substr(start, output.find('\n', at) - start);
         static const std::regex entry("(^|\\s)\\*?\\s*\\d+ \\S");
         return static_cast<int>(std::distance(std::sregex_iterator(line.begin(), line.end(), entry),
                                               std::sregex_iterator()));
@@ -321,14 +285,13 @@ TEST(Cli, ListsFollowTheTerminalsWidth) {
     const std::string data = "--data '" + SampleDataDir() + "'";
     // Race list, the option sets (9), then Show (10) > Statistics (7) of 50
     // Vargr (14) army (2) careers without a report.
-    const Shown wide = Cli(data, "1\n1\n9\n0\n10\n7\n14\n2\n50\n0\n14\n", work, "C", "COLUMNS=160");
-    const Shown narrow = Cli(data, "1\n10\n14\n", work, "C", "COLUMNS=40");
-    EXPECT_EQ(wide.status, 0) << wide.output;
-    for (const char* part : {"== Load option set ==\n 5 Create\n", "Zhodani",
-                             "Statistics:", "== Vargr, Army: 50 careers =="})
-        EXPECT_TRUE(Has(wide, part)) << part << "\n" << wide.output;
-    EXPECT_GE(racesOnTheLine(wide), 3) << wide.output;
-    EXPECT_EQ(racesOnTheLine(narrow), 1) << narrow.output;
+    const CliRun wide =
+        Cli(data, "1\n1\n9\n0\n10\n7\n14\n2\n50\n0\n14\n", work, "C", "COLUMNS=160");
+    EXPECT_TRUE(Ran(wide, 0,
+                    {"== Load option set ==\n 5 Create\n", "Zhodani",
+                     "Statistics:", "== Vargr, Army: 50 careers =="}));
+    EXPECT_GE(racesOnTheLine(wide), 3) << wide.out;
+    EXPECT_EQ(racesOnTheLine(Cli(data, "1\n10\n14\n", work, "C", "COLUMNS=40")), 1);
 }
 
 // What standard output refuses (a full disk) fails in every mode, and a
@@ -346,9 +309,7 @@ TEST(Cli, WhatStandardOutputRefusesIsAnError) {
             "cd '" + work.Path() + "' && '" + ORRIMAR_CLI + "' " + args + " > /dev/full 2> err.txt";
         const int status = std::system(command.c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << args;
-        const std::string err = work.Read("err.txt");
-        EXPECT_TRUE(err.find("orrimar-cli: cannot write") != std::string::npos) << args << err;
-        EXPECT_EQ(err.find("generated"), std::string::npos) << err;
+        EXPECT_TRUE(Says(work.Read("err.txt"), {"orrimar-cli: cannot write"}, {"generated"}));
     }
 }
 
@@ -388,16 +349,10 @@ TEST(Cli, AStoppedBatchLeavesOnlyWholeIndexedFiles) {
         int status = 0;
         ::waitpid(child, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + signal) << status;
-        const std::string said = work.Read("err.txt");
-        EXPECT_TRUE(said.find(std::string("stopped by ") + (lines ? "SIGTERM" : "SIGINT")) !=
-                    std::string::npos)
-            << said;
-        std::vector<std::string> beside;
-        for (const auto& entry : fs::directory_iterator(work.Path()))
-            beside.push_back(entry.path().filename().string());
-        std::sort(beside.begin(), beside.end());
-        EXPECT_EQ(beside, (std::vector<std::string>{lines ? "all.jsonl" : "err.txt",
-                                                    lines ? "err.txt" : "out"}));
+        EXPECT_TRUE(Says(work.Read("err.txt"),
+                         {std::string("stopped by ") + (lines ? "SIGTERM" : "SIGINT")}));
+        EXPECT_EQ(work.Names(), (std::vector<std::string>{lines ? "all.jsonl" : "err.txt",
+                                                          lines ? "err.txt" : "out"}));
         if (lines) {
             EXPECT_EQ(work.Read("all.jsonl"), "earlier\n");
             continue;
@@ -414,7 +369,6 @@ TEST(Cli, AStoppedBatchLeavesOnlyWholeIndexedFiles) {
             EXPECT_TRUE(work.Read("out/" + name).ends_with("-->\r\n")) << name;
         }
         EXPECT_GT(pages, 2);
-        EXPECT_TRUE(index.find("<p>" + std::to_string(pages) + " characters") != std::string::npos)
-            << pages << index.substr(0, 400);
+        EXPECT_TRUE(Says(index, {"<p>" + std::to_string(pages) + " characters"}));
     }
 }

@@ -3,13 +3,6 @@
 // the stored ones (the date on the page masked). Work on speed never
 // changes them; a change of the rules does, and says so. With
 // ORRIMAR_UPDATE_GOLDEN=1 the test writes the file anew instead.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "batch/Batch.h"
 #include "output/Signature.h"

@@ -2,17 +2,9 @@
 // against docs/character.schema.json, names that JSON, HTML comments and
 // Latin-1 all treat specially, --regenerate on good, changed and broken
 // files, and batches thrown from a dice list.
-#include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <map>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "startup/Files.h"
 #include "support/Cli.h"
@@ -25,9 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::stringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
 }
 
@@ -36,10 +27,6 @@ std::string ReadAll(const std::string& path) {
 CliRun Cli(const std::string& args, const TempDir& work, const std::string& locale = "C") {
     const bool data = args.find("--data") == std::string::npos;
     return RunCli(args + (data ? " --data '" + SampleDataDir() + "'" : ""), work, "", locale);
-}
-
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }
 
 // The files of `dir` ending in `ext`, by name (so in batch order).
@@ -59,7 +46,7 @@ json PageDocument(const std::string& page) {
     const size_t to = page.find(end, from);
     if (from == std::string::npos || to == std::string::npos) return nullptr;
     const std::string text = page.substr(from + start.size(), to - from - start.size());
-    EXPECT_FALSE(Has(text, "--"));
+    EXPECT_EQ(text.find("--"), std::string::npos);
     return json::parse(text);
 }
 
@@ -161,7 +148,7 @@ TEST(JsonExport, EveryBatchFormatWritesTheSameValidDocuments) {
     // --explain adds the throws of each year, and nothing else.
     run = Cli(batch + " --format jsonl --out - --explain", work);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Has(run.err, "character 5: T1 Y1 ")) << run.err;
+    EXPECT_TRUE(Says(run.err, {"character 5: T1 Y1 "}));
     std::istringstream explained(run.out);
     size_t k = 0;
     for (std::string line; std::getline(explained, line) && k < docs.size(); ++k) {
@@ -196,14 +183,12 @@ TEST(JsonExport, InteractiveSaveFollowsTheSchemaAndPlaysAgain) {
                                 Data(SampleDataDir()) + " < input.txt 2>&1";
     const ShellRun played = RunShell(command);
     EXPECT_EQ(played.status, 3);  // the script ends at a question of the final menu
-    const std::string& shown = played.out;
-    EXPECT_FALSE(Has(shown, "-- more"));
-    for (const char* part :
-         {"Imperial citizen (human) Infantry", "End of term 1",
-          " 1 Re-enlist\n 2 Transfer and re-enlist\n 3 Muster out\n", "Muster out: ",
-          " 1 Save as HTML\n 2 Save with HTM template\n 3 Restart with this character\n 4 "
-          "Scrap and restart\n 5 Preview and print\n 6 Save as JSON"})
-        EXPECT_TRUE(Has(shown, part)) << part << "\n" << shown.substr(0, 3000);
+    EXPECT_TRUE(Says(played.out,
+                     {"Imperial citizen (human) Infantry", "End of term 1",
+                      " 1 Re-enlist\n 2 Transfer and re-enlist\n 3 Muster out\n", "Muster out: ",
+                      " 1 Save as HTML\n 2 Save with HTM template\n 3 Restart with this "
+                      "character\n 4 Scrap and restart\n 5 Preview and print\n 6 Save as JSON"},
+                     {"-- more"}));
     ASSERT_TRUE(fs::exists(work.Path() + "1.json"));
     const json doc = json::parse(ReadAll(work.Path() + "1.json"));
     EXPECT_EQ(doc["recipe"]["made"], "interactive");
@@ -211,16 +196,12 @@ TEST(JsonExport, InteractiveSaveFollowsTheSchemaAndPlaysAgain) {
     // The career's throws, from "Accept" on: played again, they are the same.
     EXPECT_EQ(doc["explained"][0]["term"], 1);
 
-    const CliRun again = Cli("--regenerate 1.json", work);
-    EXPECT_EQ(again.status, 0) << again.out << again.err;
-    EXPECT_TRUE(Has(again.out, "comes out the same")) << again.out;
+    EXPECT_TRUE(Ran(Cli("--regenerate 1.json", work), 0, {"comes out the same"}));
 
     json changed = doc;
     changed["recipe"]["answers"][0][1] = "1";  // college, not "no academic studies"
     std::ofstream(work.Path() + "changed.json") << changed.dump();
-    const CliRun otherwise = Cli("--regenerate changed.json", work);
-    EXPECT_EQ(otherwise.status, 1) << otherwise.out << otherwise.err;
-    EXPECT_FALSE(Has(otherwise.out, "comes out the same")) << otherwise.out;
+    EXPECT_TRUE(Ran(Cli("--regenerate changed.json", work), 1, {}, {"comes out the same"}));
     EXPECT_SCHEMA_HOLDS(std::vector<std::string>{work.Path() + "1.json"}, work);
 }
 
@@ -230,9 +211,10 @@ TEST(JsonExport, InteractiveSaveFollowsTheSchemaAndPlaysAgain) {
 TEST(JsonExport, HostileNamesRoundTrip) {
     TempDir work, data;
     CopySampleData(data);
-    auto imperial = *ReadLines(data.Path() + "IMPERIAL.ERI");
-    imperial[0] = "Caf\xE9 \"quoted\" <b> & -- back\\slash";
-    data.Write("IMPERIAL.ERI", imperial);
+    bool first = true;
+    data.Edit("IMPERIAL.ERI", [&](std::string& line) {
+        if (std::exchange(first, false)) line = "Caf\xE9 \"quoted\" <b> & -- back\\slash";
+    });
     const CliRun run =
         Cli("--auto --count 1 --seed 3 --race IMPERIAL.ERI --format both --out out " +
                 Data(data.Path()),
@@ -262,20 +244,15 @@ TEST(JsonExport, HostileNamesRoundTrip) {
     std::ofstream(work.Path() + "forged.json") << forged.dump();
     for (const char* locale : {"C", "C.UTF-8"}) {
         const CliRun shown = Cli("--regenerate forged.json " + Data(data.Path()), work, locale);
-        EXPECT_EQ(shown.status, 1) << shown.err;
-        EXPECT_TRUE(Has(shown.out, "^[]0;owned^G^M^JFORGED^[[2J differs in 1 place:\n"))
-            << shown.out;
+        EXPECT_TRUE(Ran(shown, 1, {"^[]0;owned^G^M^JFORGED^[[2J differs in 1 place:\n"}));
         EXPECT_EQ(shown.out.find_first_of("\x1B\x07\r\x9B"), std::string::npos) << shown.out;
     }
 
     std::string said;
     for (const auto& file : {files[0], pages[0]}) {
         const CliRun again = Cli("--regenerate '" + file + "' " + Data(data.Path()), work);
-        EXPECT_EQ(again.status, 0) << file << "\n" << again.out << again.err;
-        EXPECT_TRUE(Has(again.out, "comes out the same")) << again.out;
-        if (!said.empty()) {
-            EXPECT_EQ(again.out, said);
-        }
+        EXPECT_TRUE(Ran(again, 0, {"comes out the same"})) << file;
+        EXPECT_TRUE(said.empty() || again.out == said) << again.out;
         said = again.out;
     }
     EXPECT_SCHEMA_HOLDS(files, work);
@@ -297,49 +274,31 @@ TEST(JsonExport, RegenerateNamesChangedDataFiles) {
         "--regenerate '" + FilesIn(work.Path() + "out", ".json")[1] + "' " + Data(data.Path());
     const std::string againLines = "--regenerate all.jsonl " + Data(data.Path());
     const std::string againSecond = "--regenerate second.jsonl " + Data(data.Path());
-    CliRun run = Cli(again, work);
-    EXPECT_EQ(run.status, 0) << run.out << run.err;
-    EXPECT_TRUE(Has(run.out, "comes out the same")) << run.out;
-    EXPECT_FALSE(Has(run.out, "differs from")) << run.out;
-    run = Cli(againSecond, work);
-    EXPECT_EQ(run.status, 0) << run.out << run.err;
-    EXPECT_FALSE(Has(run.out, "differs from")) << run.out;
+    EXPECT_TRUE(Ran(Cli(again, work), 0, {"comes out the same"}, {"differs from"}));
+    EXPECT_TRUE(Ran(Cli(againSecond, work), 0, {}, {"differs from"}));
 
     // The race's description is not played; a school no service lists adds
     // a file but nothing to play.
-    auto imperial = *ReadLines(data.Path() + "IMPERIAL.ERI");
-    for (auto& line : imperial)
-        if (line.rfind("About=", 0) == 0) line += " Told again.";
-    data.Write("IMPERIAL.ERI", imperial);
+    data.Edit("IMPERIAL.ERI", [](std::string& line) {
+        if (line.starts_with("About=")) line += " Told again.";
+    });
     fs::copy_file(data.Path() + "ICOP1.SCH", data.Path() + "EXTRA.SCH");
-    for (const std::string& args : {again, againLines}) {
-        run = Cli(args, work);
-        EXPECT_EQ(run.status, 0) << run.out << run.err;
-        EXPECT_TRUE(Has(run.out, "IMPERIAL.ERI changed\n")) << run.out;
-        EXPECT_TRUE(Has(run.out, "EXTRA.SCH added\n")) << run.out;
-        EXPECT_FALSE(Has(run.out, "ARMY.SRV")) << run.out;
-        EXPECT_TRUE(Has(run.out, "comes out the same")) << run.out;
-    }
-    run = Cli(againSecond, work);
-    EXPECT_EQ(run.status, 0) << run.out << run.err;
-    EXPECT_TRUE(Has(run.out, "differs from the one the character was made from (data ")) << run.out;
-    EXPECT_FALSE(Has(run.out, "added")) << run.out;
+    for (const std::string& args : {again, againLines})
+        EXPECT_TRUE(Ran(Cli(args, work), 0,
+                        {"IMPERIAL.ERI changed\n", "EXTRA.SCH added\n", "comes out the same"},
+                        {"ARMY.SRV"}));
+    EXPECT_TRUE(Ran(Cli(againSecond, work), 0,
+                    {"differs from the one the character was made from (data "}, {"added"}));
 
-    // Strength thrown on four dice instead of two is another character.
-    for (auto& line : imperial)
-        if (line == "STR=2D") line = "STR=4D";
-    data.Write("IMPERIAL.ERI", imperial);
-    fs::remove(data.Path() + "EXTRA.SCH");
-    run = Cli(again, work);
-    EXPECT_EQ(run.status, 1) << run.out << run.err;
-    EXPECT_TRUE(Has(run.out, "IMPERIAL.ERI changed\n")) << run.out;
-    EXPECT_FALSE(Has(run.out, "EXTRA.SCH")) << run.out;
-    EXPECT_TRUE(Has(run.out, "differs in")) << run.out;
-    EXPECT_TRUE(Has(run.out, "character.characteristics[")) << run.out;
-    // Its throws explained, the two careers part where the tech level was
+    // Strength thrown on four dice instead of two is another character;
+    // its throws explained, the two careers part where the tech level was
     // thrown and strength now throws two dice more.
-    EXPECT_TRUE(Has(run.out, "The careers part at throw ")) << run.out;
-    EXPECT_TRUE(Has(run.out, "(term 0, year 0): recorded \"The tech level")) << run.out;
+    data.Edit("IMPERIAL.ERI", [](std::string& line) { line = line == "STR=2D" ? "STR=4D" : line; });
+    fs::remove(data.Path() + "EXTRA.SCH");
+    EXPECT_TRUE(Ran(Cli(again, work), 1,
+                    {"IMPERIAL.ERI changed\n", "differs in", "character.characteristics[",
+                     "The careers part at throw ", "(term 0, year 0): recorded \"The tech level"},
+                    {"EXTRA.SCH"}));
 }
 
 // What is not a character document of this format gets a message naming
@@ -380,11 +339,8 @@ TEST(JsonExport, RegenerateRefusesBrokenFiles) {
     files.push_back({"age-fraction.json", edited([](json& d) { d["character"]["age"] = 7.0; })});
     for (const auto& [name, content] : files) {
         std::ofstream(work.Path() + name, std::ios::binary) << content;
-        const CliRun run = Cli("--regenerate " + name, work);
-        EXPECT_EQ(run.status, 1) << name << "\n" << run.err;
-        EXPECT_TRUE(Has(run.err, "orrimar-cli: " + name + (said.count(name) ? said.at(name) : "")))
-            << name << "\n"
-            << run.err;
+        EXPECT_TRUE(Ran(Cli("--regenerate " + name, work), 1,
+                        {"orrimar-cli: " + name + (said.count(name) ? said.at(name) : "")}));
     }
     // Missing, or no file at all: a folder, a device that never ends; or
     // past the bound, but for the first line of JSON Lines.
@@ -403,12 +359,12 @@ TEST(JsonExport, RegenerateRefusesBrokenFiles) {
              {"zero.json", "it is not a regular file"},
              {"huge.json", "it holds more than 64 MiB and is no JSON Lines file"},
              {"huge.jsonl", ""}}) {
-        const CliRun run = Cli("--regenerate " + name, work);
-        EXPECT_EQ(run.status, why.empty() ? 0 : 1) << name << "\n" << run.err;
-        EXPECT_TRUE(why.empty() ? Has(run.out, "comes out the same") &&
-                                      Has(run.err, "only the characters of its first 64 MiB")
-                                : Has(run.err, "cannot read " + name + ": " + why))
-            << run.err;
+        EXPECT_TRUE(Ran(Cli("--regenerate " + name, work), why.empty() ? 0 : 1,
+                        why.empty()
+                            ? std::vector<std::string>{"comes out the same",
+                                                       "only the characters of its "
+                                                       "first 64 MiB"}
+                            : std::vector<std::string>{"cannot read " + name + ": " + why}));
     }
 }
 
@@ -419,14 +375,11 @@ TEST(JsonExport, BatchDiceFromAList) {
     TempDir work;
     const std::string batch = "--auto --count 2 --seed 5 --format json ";
     std::ofstream(work.Path() + "short.txt") << "3 4 5\n";
-    CliRun run = Cli(batch + " --out short --dice short.txt", work);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "The dice list short.txt ran out after 3 throws")) << run.err;
-
+    EXPECT_TRUE(Ran(Cli(batch + " --out short --dice short.txt", work), 1,
+                    {"The dice list short.txt ran out after 3 throws"}));
     std::ofstream(work.Path() + "words.txt") << "3, 4\n# a comment: 1 2\n5 six 6\n";
-    run = Cli(batch + " --out words --dice words.txt", work);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "words.txt:3: \"six\" is not a throw")) << run.err;
+    EXPECT_TRUE(Ran(Cli(batch + " --out words --dice words.txt", work), 1,
+                    {"words.txt:3: \"six\" is not a throw"}));
     EXPECT_FALSE(fs::exists(work.Path() + "words"));
     // A word of any length is shown by its start; a list that is no file is
     // said to be none, in a batch and interactively.
@@ -439,13 +392,11 @@ TEST(JsonExport, BatchDiceFromAList) {
               "Cannot read the dice list dir: it is a folder, not a file."},
              {"--dice /dev/zero",
               "Cannot read the dice list /dev/zero: it is not a regular file"}}) {
-        run = Cli(args, work);
-        EXPECT_EQ(run.status, 1) << args;
-        EXPECT_TRUE(Has(run.err, said)) << run.err.substr(0, 300);
-        EXPECT_LT(run.err.size(), 200u) << args;
+        const CliRun run = Cli(args, work);
+        EXPECT_TRUE(Ran(run, 1, {said}) && run.err.size() < 200u) << run.err.substr(0, 300);
     }
 
-    run = Cli(batch + " --out long --dice '" + Threes(work, 1000) + "'", work);
+    CliRun run = Cli(batch + " --out long --dice '" + Threes(work, 1000) + "'", work);
     ASSERT_EQ(run.status, 0) << run.err;
     const auto files = FilesIn(work.Path() + "long", ".json");
     ASSERT_EQ(files.size(), 2u);
@@ -453,9 +404,7 @@ TEST(JsonExport, BatchDiceFromAList) {
     const auto throws = doc["recipe"]["throws"].get<std::vector<int>>();
     EXPECT_FALSE(throws.empty());
     EXPECT_TRUE(std::all_of(throws.begin(), throws.end(), [](int t) { return t == 3; }));
-    run = Cli("--regenerate '" + files[1] + "'", work);
-    EXPECT_EQ(run.status, 0) << run.out << run.err;
-    EXPECT_TRUE(Has(run.out, "comes out the same")) << run.out;
+    EXPECT_TRUE(Ran(Cli("--regenerate '" + files[1] + "'", work), 0, {"comes out the same"}));
 }
 
 // JSON Lines into a file: a batch that stops part way leaves the earlier
@@ -469,13 +418,10 @@ TEST(JsonExport, JsonLinesFileIsReplacedOnlyAtTheEnd) {
     fs::create_symlink(work.Path() + "victim.txt", work.Path() + "all.jsonl.part");
     // Enough threes for the first character, not the second.
     const std::string batch = "--auto --count 2 --seed 5 --format jsonl --out all.jsonl ";
-    CliRun run = Cli(batch + " --dice '" + Threes(work, 150) + "'", work);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "character 2: The dice list")) << run.err;
+    EXPECT_TRUE(Ran(Cli(batch + " --dice '" + Threes(work, 150) + "'", work), 1,
+                    {"character 2: The dice list"}));
     EXPECT_EQ(ReadAll(work.Path() + "all.jsonl"), "earlier\n");
-
-    run = Cli(batch, work);
-    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(Ran(Cli(batch, work), 0));
     const std::string lines = ReadAll(work.Path() + "all.jsonl");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2);
     EXPECT_EQ(json::parse(lines.substr(0, lines.find('\n')))["recipe"]["number"], 1);
@@ -493,9 +439,8 @@ TEST(JsonExport, JsonLinesFileIsReplacedOnlyAtTheEnd) {
     EXPECT_EQ(named("all.jsonl"), (std::vector<std::string>{"all.jsonl", "all.jsonl.part"}));
 
     fs::create_directory(work.Path() + "folder");
-    run = Cli("--auto --count 1 --format jsonl --out folder", work);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "orrimar-cli: folder is a folder")) << run.err;
+    EXPECT_TRUE(Ran(Cli("--auto --count 1 --format jsonl --out folder", work), 1,
+                    {"orrimar-cli: folder is a folder"}));
     EXPECT_TRUE(fs::is_empty(work.Path() + "folder"));
     EXPECT_EQ(named("folder"), std::vector<std::string>{"folder"});
 }
@@ -506,10 +451,9 @@ TEST(JsonExport, RegenerateChecksEveryLineOfJsonLines) {
     TempDir work;
     ASSERT_EQ(Cli("--auto --count 3 --seed 8 --format jsonl --out all.jsonl", work).status, 0);
     const std::string again = "--regenerate all.jsonl ";
-    CliRun run = Cli(again, work);
-    EXPECT_EQ(run.status, 0) << run.out << run.err;
-    EXPECT_TRUE(Has(run.out, "all.jsonl:3: Made again: ")) << run.out;
-    EXPECT_TRUE(Has(run.out, "all.jsonl: 3 of 3 characters come out the same.\n")) << run.out;
+    EXPECT_TRUE(
+        Ran(Cli(again, work), 0,
+            {"all.jsonl:3: Made again: ", "all.jsonl: 3 of 3 characters come out the same.\n"}));
 
     std::string lines = ReadAll(work.Path() + "all.jsonl");
     const size_t second = lines.find('\n') + 1;
@@ -522,13 +466,10 @@ TEST(JsonExport, RegenerateChecksEveryLineOfJsonLines) {
     doc["character"].erase("homeworldCodes");
     lines.replace(third, lines.find('\n', third) - third, doc.dump());
     std::ofstream(work.Path() + "all.jsonl", std::ios::binary) << lines;
-    run = Cli(again, work);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.out, "all.jsonl:2: Made again with seed")) << run.out;
-    EXPECT_TRUE(Has(run.out, "all.jsonl: 2 of 3 characters come out the same; not line 2.\n"))
-        << run.out;
-    run = Cli(again + " --out one.json", work);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "all.jsonl holds 3 characters; --out saves one")) << run.err;
+    EXPECT_TRUE(Ran(Cli(again, work), 1,
+                    {"all.jsonl:2: Made again with seed",
+                     "all.jsonl: 2 of 3 characters come out the same; not line 2.\n"}));
+    EXPECT_TRUE(Ran(Cli(again + " --out one.json", work), 1,
+                    {"all.jsonl holds 3 characters; --out saves one"}));
     EXPECT_FALSE(fs::exists(work.Path() + "one.json"));
 }

@@ -1,19 +1,10 @@
 // Statistics of a data folder through orrimar-cli: a comparison flags a
 // real edit and nothing for a comment, and the report draws its charts in
 // a browser with the numbers the JSON gives.
-#include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <nlohmann/json.hpp>
 #include <regex>
-#include <sstream>
-
-#include <sys/wait.h>
 
 #include "support/Cli.h"
 
@@ -25,8 +16,8 @@ namespace {
 // A copy of the sample data in `dir`, its naval branch file edited by `edit`.
 std::string EditedCopy(const TempDir& dir, const std::function<std::string(std::string)>& edit) {
     CopySampleData(dir);
-    const std::string text = dir.Read("NAVY.SRV");
-    std::ofstream(dir.Path() + "NAVY.SRV", std::ios::binary) << edit(text);
+    const std::string text = edit(dir.Read("NAVY.SRV"));
+    std::ofstream(dir.Path() + "NAVY.SRV", std::ios::binary) << text;
     return dir.Path();
 }
 
@@ -62,10 +53,10 @@ TEST(Stats, ComparisonFlagsARealEditAndNothingForAComment) {
     EXPECT_EQ(flagged(same), std::vector<std::string>{});
     const auto names = flagged(harder);
     EXPECT_NE(std::find(names.begin(), names.end(), "wounded"), names.end());
-    const CliRun text = RunCli(
-        "--stats --data '" + SampleDataDir() + "' --compare '" + same + "' " + Careers, work);
-    EXPECT_NE(text.out.find("No difference is unlikely to be chance."), std::string::npos)
-        << text.out;
+    EXPECT_TRUE(Says(
+        RunCli("--stats --data '" + SampleDataDir() + "' --compare '" + same + "' " + Careers, work)
+            .out,
+        {"No difference is unlikely to be chance."}));
 }
 
 // The figures are counted per thread and merged: two threads give the
@@ -99,17 +90,10 @@ TEST(Stats, ReportDrawsItsChartsWithTheJsonsNumbers) {
     const std::string open = "<script type=\"application/json\" id=\"stats\">";
     const size_t from = page.find(open);
     ASSERT_NE(from, std::string::npos);
-    const std::string raw =
+    std::string text =
         page.substr(from + open.size(), page.find("</script>", from) - from - open.size());
-    std::string text;
-    for (size_t i = 0; i < raw.size(); ++i) {
-        if (raw.compare(i, 3, "<\\/") == 0) {
-            text += "</";
-            i += 2;
-        } else {
-            text += raw[i];
-        }
-    }
+    for (size_t at = 0; (at = text.find("<\\/", at)) != std::string::npos;)
+        text.replace(at, 3, "</");
     EXPECT_EQ(json::parse(text), doc);
     // Without its script the page still reads: each service's survival
     // share in its table, as the JSON gives it.
@@ -119,7 +103,7 @@ TEST(Stats, ReportDrawsItsChartsWithTheJsonsNumbers) {
         char share[64];
         std::snprintf(share, sizeof share, "<td>served out</td><td>%.1f%%</td>",
                       100 * g["figures"]["Survival"]["served out"]["value"].get<double>());
-        EXPECT_NE(page.find(share), std::string::npos) << share;
+        EXPECT_TRUE(Says(page, {share}));
     }
 
     const std::string chromium = HeadlessChromium(work.Path() + "profile");
@@ -129,8 +113,7 @@ TEST(Stats, ReportDrawsItsChartsWithTheJsonsNumbers) {
                                 work.Path() + "report.htm' > '" + dom + "' 2>/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
     const std::string drawn = work.Read("dom.htm");
-    EXPECT_NE(drawn.find("data-charts=\"drawn\""), std::string::npos) << drawn.substr(0, 300);
-    EXPECT_EQ(drawn.find("data-script-error=\""), std::string::npos);
+    EXPECT_TRUE(Says(drawn, {"data-charts=\"drawn\""}, {"data-script-error=\""}));
     size_t canvases = 0;
     const std::string mark = "data-inked=\"";
     for (size_t at = drawn.find(mark); at != std::string::npos; at = drawn.find(mark, at + 1)) {

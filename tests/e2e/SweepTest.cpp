@@ -2,33 +2,38 @@
 // templates are errors; one thread or two make the same files. (Every career
 // of the sample data is played by the invariants sweep and written by the
 // golden test.)
-#include <gtest/gtest.h>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <array>
 #include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <set>
-#include <sstream>
 
 #include "batch/Batch.h"
 #include "batch/FolderLock.h"
 #include "model/Text.h"
 #include "startup/Files.h"
-#include "support/TestGame.h"
+#include "support/Cli.h"
 
 using namespace orrimar;
 
+namespace {
+
+// `count` characters of seed `seed` from the folder `data`, their pages in
+// `out` (none when empty).
+BatchOptions Batch(int count, uint64_t seed, const std::string& out = "",
+                   const std::string& data = SampleDataDir()) {
+    BatchOptions o;
+    std::tie(o.Count, o.Seed, o.OutDir, o.WritePages, o.DataDir) =
+        std::tuple(count, seed, out, !out.empty(), data);
+    return o;
+}
+
+}  // namespace
+
 TEST(Sweep, BadRequestsAreRefusedWithAMessage) {
-    BatchOptions options;
-    options.DataDir = SampleDataDir();
-    options.WritePages = false;
+    BatchOptions options = Batch(1, 0);
     for (const auto& [race, service, branch, message] : std::vector<std::array<std::string, 4>>{
              {"No such race", "", "", "no race matches \"No such race\""},
              {"Vargr", "Imperial Army", "", "no race matching \"Vargr\" offers a service matching"},
@@ -36,29 +41,21 @@ TEST(Sweep, BadRequestsAreRefusedWithAMessage) {
              {"", "Navy", "Garrison",
               "offers a service matching \"Navy\" with a branch matching"}}) {
         std::ostringstream log;
-        options.Race = race;
-        options.Service = service;
-        options.Branch = branch;
+        std::tie(options.Race, options.Service, options.Branch) = std::tie(race, service, branch);
         EXPECT_EQ(RunBatch(options, log), 1) << race;
-        EXPECT_NE(log.str().find(message), std::string::npos) << log.str();
+        EXPECT_TRUE(Says(log.str(), {message}));
     }
-    options.Race = options.Service = options.Branch = "";
     std::ostringstream log;
     TempDir empty;
-    options.DataDir = empty.Path();
-    EXPECT_EQ(RunBatch(options, log), 1);
-    EXPECT_NE(log.str().find("no data folder"), std::string::npos);
+    EXPECT_EQ(RunBatch(Batch(1, 0, "", empty.Path()), log), 1);
+    EXPECT_TRUE(Says(log.str(), {"no data folder"}));
     // Terms out of range are brought within what a record holds, and the
     // recipe records the terms played for.
-    options = BatchOptions{};
-    options.DataDir = SampleDataDir();
-    options.OutDir = "-";
-    options.Format = BatchFormat::Jsonl;
-    options.Seed = 5;
     for (const auto& [asked, played] : {std::pair{0, "\"terms\":1,"}, {1000, "\"terms\":99,"}}) {
         std::ostringstream lines;
-        options.Terms = asked;
-        ASSERT_EQ(RunBatch(options, log, nullptr, &lines), 0) << log.str();
+        BatchOptions terms = Batch(1, 5, "-");
+        std::tie(terms.Format, terms.Terms) = std::tuple(BatchFormat::Jsonl, asked);
+        ASSERT_EQ(RunBatch(terms, log, nullptr, &lines), 0) << log.str();
         const std::string line = lines.str();
         EXPECT_NE(line.find(played, line.find("\"recipe\"")), std::string::npos) << line;
     }
@@ -68,24 +65,16 @@ TEST(Sweep, BadRequestsAreRefusedWithAMessage) {
 // seed (made again alone from it), gives up after --max-tries saying what
 // it found, and a crew makes each service's share in turn.
 TEST(Sweep, SearchesAndCrewsKeepTheirSeeds) {
-    BatchOptions options;
-    options.DataDir = SampleDataDir();
-    options.WritePages = false;
-    options.Seed = 11;
-    options.Count = 3;
-    options.Where = "rank>=O2,age<=50";
-    options.Jobs = 2;
+    BatchOptions options = Batch(3, 11);
+    std::tie(options.Jobs, options.Where) = std::tuple(2, "rank>=O2,age<=50");
     std::ostringstream log;
     std::vector<BatchCharacter> found;
     ASSERT_EQ(RunBatch(options, log, &found), 0) << log.str();
     ASSERT_EQ(found.size(), 3u);
-    EXPECT_NE(log.str().find("3 characters generated of "), std::string::npos) << log.str();
+    EXPECT_TRUE(Says(log.str(), {"3 characters generated of "}));
     for (size_t i = 0; i < found.size(); ++i) {
-        EXPECT_GE(found[i].RankSort, 102) << found[i].RankCode;
-        EXPECT_LE(found[i].Age, 50);
-        if (i) {
-            EXPECT_GT(found[i].Seed, found[i - 1].Seed);
-        }
+        EXPECT_TRUE(found[i].RankSort >= 102 && found[i].Age <= 50) << found[i].RankCode;
+        EXPECT_TRUE(i == 0 || found[i].Seed > found[i - 1].Seed);
     }
     BatchOptions alone = options;
     alone.Where = "";
@@ -101,21 +90,17 @@ TEST(Sweep, SearchesAndCrewsKeepTheirSeeds) {
     options.MaxTries = 4;
     std::ostringstream hopeless;
     EXPECT_EQ(RunBatch(options, hopeless, &found), 1);
-    EXPECT_NE(hopeless.str().find(
-                  "--where \"STR>=99\": 4 characters tried (--max-tries 4), 0 matched, 3 wanted."),
-              std::string::npos)
-        << hopeless.str();
+    EXPECT_TRUE(
+        Says(hopeless.str(),
+             {"--where \"STR>=99\": 4 characters tried (--max-tries 4), 0 matched, 3 wanted."}));
 
     options.Where = "terms>=3";
     options.MaxTries = DefaultMaxTries;
     options.Crew = {{"Navy", 2}, {"Scout", 1}};
     ASSERT_EQ(RunBatch(options, log, &found), 0) << log.str();
     ASSERT_EQ(found.size(), 3u);
-    for (size_t i = 0; i < found.size(); ++i) {
-        EXPECT_NE(found[i].Service.find(i < 2 ? "Navy" : "Scout"), std::string::npos)
-            << found[i].Service;
-        EXPECT_GE(found[i].Terms, 3);
-    }
+    for (size_t i = 0; i < found.size(); ++i)
+        EXPECT_TRUE(Says(found[i].Service, {i < 2 ? "Navy" : "Scout"}) && found[i].Terms >= 3);
 }
 
 // A race, service or branch asked for by name whose file the loader
@@ -124,19 +109,10 @@ TEST(Sweep, SearchesAndCrewsKeepTheirSeeds) {
 TEST(Sweep, RefusedFilesAndTemplatesAreErrorsNotSuccesses) {
     TempDir data, out;
     CopySampleData(data);
-    auto zhodani = *ReadLines(data.Path() + "ZHODANI.ERI");
-    for (auto& line : zhodani)
-        if (StartsWith(line, "STR=")) line = "STR=two";
-    data.Write("ZHODANI.ERI", zhodani);
-    auto army = *ReadLines(data.Path() + "ARMY.SRV");
-    for (auto& line : army)
-        if (line == "Max=17") line = "Max=99";
-    data.Write("ARMY.SRV", army);
-
-    BatchOptions options;
-    options.DataDir = data.Path();
-    options.OutDir = out.Path();
-    options.Count = 3;
+    data.Edit("ZHODANI.ERI",
+              [](std::string& line) { line = StartsWith(line, "STR=") ? "STR=two" : line; });
+    data.Edit("ARMY.SRV", [](std::string& line) { line = line == "Max=17" ? "Max=99" : line; });
+    BatchOptions options = Batch(3, 0, out.Path(), data.Path());
     // A service file that never ends, or whose reader never comes, is not
     // read at all.
     std::filesystem::remove(data.Path() + "NAVY.SRV");
@@ -155,9 +131,8 @@ TEST(Sweep, RefusedFilesAndTemplatesAreErrorsNotSuccesses) {
         std::vector<BatchCharacter> made;
         options.Race = race;
         options.Service = service;
-        EXPECT_EQ(RunBatch(options, log, &made), 1) << service;
-        EXPECT_TRUE(made.empty()) << service;
-        EXPECT_NE(log.str().find(said), std::string::npos) << log.str();
+        EXPECT_TRUE(RunBatch(options, log, &made) == 1 && made.empty()) << service;
+        EXPECT_TRUE(Says(log.str(), {said}));
     }
 
     options.Race = options.Service = "";
@@ -174,7 +149,7 @@ TEST(Sweep, RefusedFilesAndTemplatesAreErrorsNotSuccesses) {
         std::ostringstream log;
         options.TemplatePath = path;
         EXPECT_EQ(RunBatch(options, log), 1) << path;
-        EXPECT_NE(log.str().find("The template " + path), std::string::npos) << log.str();
+        EXPECT_TRUE(Says(log.str(), {"The template " + path}));
     }
     EXPECT_TRUE(std::filesystem::is_empty(out.Path()));
 }
@@ -189,19 +164,13 @@ TEST(Sweep, TheIndexNumbersTheCharactersMadeInOrder) {
     CopySampleData(data);
     for (const char* file : {"ZHODANI.ERI", "VARGR.ERI", "ASLANF.ERI", "ASLANM.ERI", "DROYNE.ERI",
                              "IMPERIAL.ERI", "CHELITH.ERI"}) {
-        auto lines = *ReadLines(data.Path() + file);
-        for (auto& line : lines)
-            if (StartsWith(line, "STR=")) line = "STR=two";
-        data.Write(file, lines);
+        data.Edit(file,
+                  [](std::string& line) { line = StartsWith(line, "STR=") ? "STR=two" : line; });
     }
     std::string files[2], logs[2];
     for (int jobs : {1, 2}) {
         TempDir out;
-        BatchOptions options;
-        options.Count = 16;
-        options.Seed = 3;
-        options.DataDir = data.Path();
-        options.OutDir = out.Path();
+        BatchOptions options = Batch(16, 3, out.Path(), data.Path());
         options.Jobs = jobs;
         std::ostringstream log;
         std::vector<BatchCharacter> made;
@@ -210,7 +179,10 @@ TEST(Sweep, TheIndexNumbersTheCharactersMadeInOrder) {
         ASSERT_LT(made.size(), 16u);
         const std::string count = std::to_string(made.size());
         const std::string index = out.Read("index.htm");
-        EXPECT_NE(index.find("<p>" + count + " characters, batch seed 3.</p>"), std::string::npos);
+        EXPECT_TRUE(Says(
+            index,
+            {"<p>" + count + " characters, batch seed 3.</p>", "</tbody>\r\n</table>\r\n<script>"},
+            {"<tr><td>" + std::to_string(made.size() + 1) + "<"}));
         size_t at = 0;
         for (size_t i = 0; i < made.size(); ++i) {
             at = index.find(
@@ -218,13 +190,9 @@ TEST(Sweep, TheIndexNumbersTheCharactersMadeInOrder) {
                 at);
             ASSERT_NE(at, std::string::npos) << made[i].File << "\n" << index;
         }
-        EXPECT_EQ(index.find("<tr><td>" + std::to_string(made.size() + 1) + "<"),
-                  std::string::npos);
-        EXPECT_NE(index.find("</tbody>\r\n</table>\r\n<script>"), std::string::npos);
         EXPECT_TRUE(index.ends_with("</script>\r\n</body>\r\n</html>\r\n"));
         EXPECT_EQ(out.Read("batch.log"), "Batch seed 3, " + count + " characters.\n");
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path()), {}),
-                  static_cast<long>(made.size()) + 4);
+        EXPECT_EQ(out.Names().size(), made.size() + 4);
         // The CSV copy: a header, then the same characters under the same numbers.
         const std::string csv = out.Read("index.csv");
         EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), static_cast<long>(made.size()) + 1);
@@ -232,11 +200,8 @@ TEST(Sweep, TheIndexNumbersTheCharactersMadeInOrder) {
             EXPECT_NE(csv.find("\r\n" + std::to_string(i + 1) + "," + made[i].Name + ","),
                       std::string::npos)
                 << csv;
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        for (const auto& name : names) files[jobs - 1] += "==> " + name + "\n" + out.Read(name);
+        for (const auto& name : out.Names())
+            files[jobs - 1] += "==> " + name + "\n" + out.Read(name);
         logs[jobs - 1] = log.str();
     }
     EXPECT_TRUE(files[0] == files[1]);
@@ -254,12 +219,8 @@ TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{7000, 7000};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        BatchOptions options;
-        options.Count = 3;
-        options.DataDir = SampleDataDir();
-        options.OutDir = out.Path();
         std::ostringstream log;
-        const bool named = RunBatch(options, log) == 1 &&
+        const bool named = RunBatch(Batch(3, 0, out.Path()), log) == 1 &&
                            log.str().find("character 3: Cannot write " + out.Path() + "0003-") !=
                                std::string::npos;
         ::_exit(named ? 0 : 1);
@@ -267,11 +228,7 @@ TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
-        files.push_back(entry.path().filename().string());
-    std::sort(files.begin(), files.end());
-    EXPECT_EQ(files,
+    EXPECT_EQ(out.Names(),
               (std::vector<std::string>{"batch.log", "cards.htm", "index.csv", "index.htm"}));
     EXPECT_NE(out.Read("index.htm").find("<p>0 characters"), std::string::npos);
 }
@@ -280,11 +237,7 @@ TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
 // draws only races (and services) offering it, every character made, and a
 // name several races hold draws among them.
 TEST(Sweep, OnlyRacesOfferingWhatWasAskedAreDrawn) {
-    BatchOptions options;
-    options.Count = 8;
-    options.Seed = 3;
-    options.DataDir = SampleDataDir();
-    options.WritePages = false;
+    BatchOptions options = Batch(8, 3);
     std::ostringstream log;
     std::vector<BatchCharacter> made;
     options.Service = "Navy";
@@ -309,10 +262,7 @@ TEST(Sweep, OnlyRacesOfferingWhatWasAskedAreDrawn) {
 // that batch's files and nothing else.
 TEST(Sweep, AFolderTakenOrHoldingABatchIsRefused) {
     TempDir out;
-    BatchOptions options;
-    options.Count = 2;
-    options.DataDir = SampleDataDir();
-    options.OutDir = out.Path();
+    BatchOptions options = Batch(2, 0, out.Path());
     const std::string lock = out.Path() + BatchLockName;
     const pid_t gone = ::fork();
     if (gone == 0) ::_exit(0);
@@ -335,14 +285,11 @@ TEST(Sweep, AFolderTakenOrHoldingABatchIsRefused) {
     options.Seed = 50;
     std::ostringstream log;
     EXPECT_EQ(RunBatch(options, log, &made), 1);
-    EXPECT_NE(log.str().find("already holds a batch"), std::string::npos) << log.str();
+    EXPECT_TRUE(Says(log.str(), {"already holds a batch"}));
     options.ReplaceBatch = true;
     ASSERT_EQ(RunBatch(options, log, &made), 0) << log.str();
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(out.Path()))
-        files.push_back(entry.path().filename().string());
-    std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{made[0].File, made[1].File, "batch.log", "cards.htm",
-                                               "index.csv", "index.htm", "notes.txt"}));
+    EXPECT_EQ(out.Names(),
+              (std::vector<std::string>{made[0].File, made[1].File, "batch.log", "cards.htm",
+                                        "index.csv", "index.htm", "notes.txt"}));
     EXPECT_NE(out.Read("index.htm").find("batch seed 50"), std::string::npos);
 }

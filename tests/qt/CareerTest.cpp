@@ -134,45 +134,6 @@ class CareerTest : public DesktopTest {
         QCOMPARE(explained, year);
         g.Explain = nullptr;
     }
-
-    // Chosen in a person's order (race, then the merchants, then a branch)
-    // the career starts enlisted. In court-martial mode re-enlisting runs
-    // until a sentence ends the career; going back from mustering out then
-    // offers only what is still possible.
-    void anEndedCareerGoesBackToWhatIsStillPossible() {
-        g.CommandLine = "COURTMARTIAL";
-        QVERIFY(Accept({"Imperial", "Merchant", "Deck"}));
-
-        QString firstRank, afterGoingBack;
-        bool wentBack = false;
-        QTimer answerer;
-        answerer.callOnTimeout([&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) return (void)modal->close();
-            if (!ui_.TermWindow()) return;
-            QStringList shown;
-            for (int b = 1; b <= 5; ++b)
-                if (Button(b)->isVisible()) shown << Button(b)->text();
-            if (shown.isEmpty()) return;
-            if (firstRank.isEmpty())
-                firstRank = ui_.TermWindow()->findChild<QLabel*>("Label5")->text();
-            int k = Button(1)->isVisible() ? 1 : 2;
-            if (!wentBack && shown.contains("Whoops! Go back")) {
-                wentBack = true;
-                k = 5;
-            } else if (wentBack && afterGoingBack.isEmpty()) {
-                afterGoingBack = shown.join("/");
-                k = 3;
-            }
-            QTest::mouseClick(Button(k), Qt::LeftButton);
-        });
-        answerer.start(15);
-        QCOMPARE(PlayCareer(g), CareerEnd::Finished);
-        g.CommandLine.clear();
-        QVERIFY2(firstRank.contains("Enlisted"), qPrintable(firstRank));
-        QCOMPARE(afterGoingBack,
-                 QString("Muster out/Restart with this character/Scrap and start again"));
-        QCOMPARE(g.Character.CareerEnded, int16_t(1));
-    }
 };
 
 QTEST_MAIN(CareerTest)

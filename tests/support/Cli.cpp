@@ -21,4 +21,24 @@ CliRun RunCli(const std::string& args, const TempDir& work, const std::string& i
     return run;
 }
 
+testing::AssertionResult Says(const std::string& text, const std::vector<std::string>& parts,
+                              const std::vector<std::string>& absent) {
+    for (const auto& part : parts)
+        if (text.find(part) == std::string::npos)
+            return testing::AssertionFailure() << "no \"" << part << "\" in:\n" << text;
+    for (const auto& part : absent)
+        if (text.find(part) != std::string::npos)
+            return testing::AssertionFailure() << "\"" << part << "\" in:\n" << text;
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult Ran(const CliRun& run, int status, const std::vector<std::string>& parts,
+                             const std::vector<std::string>& absent) {
+    if (run.status != status)
+        return testing::AssertionFailure()
+               << "exit status " << run.status << ", not " << status << ":\n"
+               << run.Both();
+    return Says(run.Both(), parts, absent);
+}
+
 }  // namespace orrimar

@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +45,20 @@ std::string TempDir::Read(const std::string& name) const {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+void TempDir::Edit(const std::string& name, const std::function<void(std::string&)>& edit) const {
+    auto lines = ReadLines(Path() + name).value_or(std::vector<std::string>{});
+    for (auto& line : lines) edit(line);
+    Write(name, lines);
+}
+
+std::vector<std::string> TempDir::Names(const std::string& sub) const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(Path() + sub))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 ShellRun RunShell(const std::string& command) {

@@ -2,8 +2,22 @@
 // folder (WINDIR) and helpers to build small data folders.
 #pragma once
 
+// What most test files use, included once here for all of them: the test
+// framework and the common parts of the standard library.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/Game.h"
@@ -22,6 +36,10 @@ class TempDir {
     // Writes a file of lines ended by CR LF; returns its path.
     std::string Write(const std::string& name, const std::vector<std::string>& lines) const;
     std::string Read(const std::string& name) const;
+    // Rewrites the file `name` (lines ended by CR LF) line by line with `edit`.
+    void Edit(const std::string& name, const std::function<void(std::string&)>& edit) const;
+    // The names in the folder (or its subfolder `sub`), sorted.
+    std::vector<std::string> Names(const std::string& sub = "") const;
 
   private:
     std::filesystem::path path_;
