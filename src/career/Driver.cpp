@@ -102,8 +102,8 @@ int PsionicThreshold(const std::string& code) {
 
 void PsionicDiscovery(Game& g) {
     if (IsBlank(g.Race.Psionic) || g.Race.Code == RaceChelith) return;
-    for (int i = 1; i <= g.Race.NumStats; ++i)
-        if (EqualsNoCase(TrimView(g.Race.StatName[i]), "PSI")) return;
+    for (int i = 1; i <= StatCount(g); ++i)
+        if (EqualsNoCase(TrimView(StatName(g, i)), AddedPsiStat)) return;
     ThrowFor(g, "psionic testing", {}, PsionicThreshold(g.Race.Psionic));
     const bool offered = RollDice(g, 2, 6) >= PsionicThreshold(g.Race.Psionic);
     ExplainResult(g, offered, "offered", "not offered");
@@ -292,7 +292,7 @@ void NextYear(Game& g) {
             ApplyAging(g);
         }
     }
-    for (int i = 1; i <= race.NumStats; ++i) {
+    for (int i = 1; i <= StatCount(g); ++i) {
         if (c.Stats[i] < 0) {
             g.ui.Message(
                 "One of your character's stats has dropped below 0 and he/she has technically died "

@@ -72,8 +72,8 @@ void BuildCharacterLines(Game& g) {
     const auto& s = g.Service;
     auto& w = g.TermWindow;
     std::string stats;
-    for (int i = 1; i <= g.Race.NumStats; ++i)
-        stats += g.Race.StatName[i] + ": " + HexDigit(c.Stats[i]) + " ";
+    for (int i = 1; i <= StatCount(g); ++i)
+        stats += StatName(g, i) + ": " + HexDigit(c.Stats[i]) + " ";
     if (g.Race.Code == RaceZhodani) {
         if (c.SocialClass == "P") stats += " (Prole)";
         if (c.SocialClass == "I") stats += " (Intendant)";

@@ -106,8 +106,8 @@ struct RulesPart {
     std::array<PsiTalentRecord, 7> PsiTalent{};
     std::array<std::string, 6> ClearanceCode{};
     // What a skill roll tests of the race's names in the service's and the
-    // branch's tables: made again whenever Service, or a characteristic
-    // name of Race, is written (a race chosen is followed by a branch).
+    // branch's tables: made again whenever Service is written (a race
+    // chosen is followed by a branch).
     TableStats StatsNamed;
     void NameStatsInTables() { StatsNamed = NamedInTables(Race, Service); }
 };
@@ -210,6 +210,18 @@ struct Game : GameState {
 // Course k's offer in place of a special assignment: 1 offered, 2 taken.
 inline int CourseOffer(const GameState& g, int k) {
     return g.CourseMark[k] != 0 ? g.CourseMark[k] : g.Service.PlusEdu[k];
+}
+
+// The character's characteristics: the race's own, then PSI once psionic
+// training added it. Readers of the character's values count and name them
+// here; the race record keeps only what its file says.
+inline int StatCount(const GameState& g) {
+    return g.Race.NumStats + (g.Character.PsiStatAdded ? 1 : 0);
+}
+inline const std::string& StatName(const GameState& g, int i) {
+    static const std::string psi(AddedPsiStat);
+    if (g.Character.PsiStatAdded && i == g.Race.NumStats + 1) return psi;
+    return g.Race.StatName[static_cast<size_t>(i)];
 }
 
 // The dice sum the rules call RollDice(count, sides); count <= 0 gives 0.

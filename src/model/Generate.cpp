@@ -68,11 +68,11 @@ void RefreshStatsPanel(Game& g) {
         return;
     }
     std::string text;
-    for (int i = 1; i <= g.Race.NumStats; ++i) {
-        text += g.Race.StatName[i] + ": " + std::to_string(g.Character.Stats[i]) + CrLf;
+    for (int i = 1; i <= StatCount(g); ++i) {
+        text += StatName(g, i) + ": " + std::to_string(g.Character.Stats[i]) + CrLf;
         RefreshGauge(g, i);
     }
-    for (int i = g.Race.NumStats + 1; i <= CharacterRecord::MaxStats; ++i)
+    for (int i = StatCount(g) + 1; i <= CharacterRecord::MaxStats; ++i)
         g.Form1.Gauges[i].Visible = false;
     g.Form1.StatsText = text;
     g.Form1.TL = std::to_string(g.Character.TechLevel);
@@ -87,7 +87,6 @@ void SetStartingRank(Game& g) {
 
 void Generate(Game& g) {
     auto& race = g.Race;
-    if (race.NumStats > race.NumStatsCopy) race.NumStats = race.NumStatsCopy;
 
     const int16_t rankCap = g.Character.Options[RankCap];
     for (int i = 1; i <= CharacterRecord::MaxOptions; ++i)

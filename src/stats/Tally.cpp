@@ -60,14 +60,14 @@ void GroupTally::Add(const Game& g, bool finished, bool met) {
     ++Finished;
     const auto& c = g.Character;
     if (StatNames.empty()) {
-        // The race's characteristics as loaded: psionic training appends one
-        // to the career's copy, which must not decide what a group lists.
+        // The race's characteristics: PSI added by psionic training to one
+        // character must not decide what a group lists.
         StatNames.assign(1, "");
-        for (int i = 1; i <= g.Race.NumStatsCopy && i <= CharacterRecord::MaxStats; ++i)
+        for (int i = 1; i <= g.Race.NumStats && i <= CharacterRecord::MaxStats; ++i)
             StatNames.push_back(Trim(g.Race.StatName[static_cast<size_t>(i)]));
     }
     bool died = false;
-    for (int i = 1; i <= g.Race.NumStats && i <= CharacterRecord::MaxStats; ++i)
+    for (int i = 1; i <= StatCount(g) && i <= CharacterRecord::MaxStats; ++i)
         died = died || c.Stats[static_cast<size_t>(i)] < 0;
     // The history says what the record does not: a wound, an invaliding, a
     // court martial.

@@ -14,7 +14,7 @@ namespace {
 void SetRace(Game& g, int code, std::vector<std::pair<int, int>> dice) {
     g.Race = RaceRecord{};
     g.Race.Code = code;
-    g.Race.NumStats = g.Race.NumStatsCopy = static_cast<int>(dice.size());
+    g.Race.NumStats = static_cast<int>(dice.size());
     const char* names[] = {"", "STR", "DEX", "END", "INT", "EDU", "SOC", "PSI", "X8", "X9", "X10"};
     for (size_t i = 0; i < dice.size(); ++i) {
         g.Race.StatName[i + 1] = names[i + 1];
@@ -103,12 +103,12 @@ TEST(Generate, RaceRules) {
                   k.eduAfter * 100 + k.socAfter);
         EXPECT_EQ(t.g.Race.Psionic, *k.psionic ? k.psionic : "");
     }
-    // A characteristic appended during a career is cut back.
+    // A characteristic added during a career goes with it.
     SetRace(t.g, 1, {{0, 7}});
-    t.g.Race.NumStats = 2;
+    t.g.Character.PsiStatAdded = true;
     t.dice.Push({3});
     Generate(t.g);
-    EXPECT_EQ(t.g.Race.NumStats, 1);
+    EXPECT_EQ(StatCount(t.g), 1);
 }
 
 TEST(Gauges, ColourFollowsTheShareOfTheMaximum) {

@@ -162,8 +162,8 @@ std::string CondText(const Game& g, const Cond& c) {
             text = "rank below the top";
             break;
         case Cond::Kind::StatAbove:
-            text = UCase(Trim(g.Race.StatName[std::clamp(c.A, 0, CharacterRecord::MaxStats)])) +
-                   " " + std::to_string(c.B + 1) + "+";
+            text = UCase(Trim(StatName(g, std::clamp(c.A, 0, CharacterRecord::MaxStats)))) + " " +
+                   std::to_string(c.B + 1) + "+";
             break;
         case Cond::Kind::IntEduAbove:
             text = "INT+EDU " + std::to_string(c.A + 1) + "+";
