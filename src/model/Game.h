@@ -153,6 +153,11 @@ struct CareerPart {
     // 1 offered again, 2 taken in place of a special assignment.
     std::array<int, 11> CourseMark{};
 
+    // A merchant's rank 0 code (RankCodeOf): "En" when the service is
+    // chosen and the career starts, then "E" and the term as the term
+    // window shows each term.
+    std::string MerchantRankZero{MerchantRankZeroCode};
+
     // Set by NextYear when a career would run past the record's tables
     // (term 100, year 20); the driver then musters the character out.
     bool CareerFull = false;
@@ -210,6 +215,18 @@ struct Game : GameState {
 // Course k's offer in place of a special assignment: 1 offered, 2 taken.
 inline int CourseOffer(const GameState& g, int k) {
     return g.CourseMark[k] != 0 ? g.CourseMark[k] : g.Service.PlusEdu[k];
+}
+
+// The code and name of `rank` (0..MaxRanks) in the service played: the
+// service's, but a merchant's rank 0 is the career's.
+inline const std::string& RankCodeOf(const GameState& g, int rank) {
+    if (rank == 0 && g.Service.Type.Kind == ServiceKind::Merchant) return g.MerchantRankZero;
+    return g.Service.RankCode[static_cast<size_t>(rank)];
+}
+inline const std::string& RankNameOf(const GameState& g, int rank) {
+    static const std::string enlisted(MerchantRankZeroName);
+    if (rank == 0 && g.Service.Type.Kind == ServiceKind::Merchant) return enlisted;
+    return g.Service.RankName[static_cast<size_t>(rank)];
 }
 
 // The character's characteristics: the race's own, then PSI once psionic

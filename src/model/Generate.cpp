@@ -82,7 +82,7 @@ void RefreshStatsPanel(Game& g) {
 void SetStartingRank(Game& g) {
     const bool merchant = g.Service.Type.Kind == ServiceKind::Merchant;
     g.Character.Rank = merchant ? 0 : 1;
-    NameRankZero(g.Service);
+    g.MerchantRankZero = MerchantRankZeroCode;
 }
 
 void Generate(Game& g) {

@@ -96,9 +96,8 @@ void GroupTally::Add(const Game& g, bool finished, bool met) {
     const int medals = c.Medals[1] + c.Medals[2] + c.Medals[3];
     Decorated += medals > 0;
     Decorations.Add(medals);
-    const std::string code = c.Rank >= 0 && c.Rank <= ServiceRecord::MaxRanks
-                                 ? Trim(g.Service.RankCode[static_cast<size_t>(c.Rank)])
-                                 : "";
+    const std::string code =
+        c.Rank >= 0 && c.Rank <= ServiceRecord::MaxRanks ? Trim(RankCodeOf(g, c.Rank)) : "";
     ++Ranks[{c.Rank, code.empty() ? "rank " + std::to_string(c.Rank) : code}];
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
         const auto& skill = c.Skills[static_cast<size_t>(i)];

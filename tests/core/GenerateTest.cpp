@@ -73,7 +73,7 @@ TEST(Generate, MerchantsStartAtRankZeroAndTestLineSetsOptions) {
     Generate(t.g);
     const auto& o = t.g.Character.Options;
     EXPECT_EQ(t.g.Character.Rank, 0);
-    EXPECT_EQ(t.g.Service.RankName[0] + " " + t.g.Service.RankCode[0], "Enlisted En");
+    EXPECT_EQ(RankNameOf(t.g, 0) + " " + RankCodeOf(t.g, 0), "Enlisted En");
     EXPECT_TRUE(o[OptForceSkill] == OptOn && o[OptAnyTransfer] == OptOn && o[OptAutoGen] == OptOn);
 }
 

@@ -134,7 +134,7 @@ void Apply(Game& g, const SpecialRow& row, int result, int depth) {
     if (rankChanged && !row.Rank.Announce.empty()) {
         const std::string code =
             row.Rank.AnnounceCode
-                ? g.Service.RankCode[std::clamp<int>(c.Rank, 0, ServiceRecord::MaxRanks)]
+                ? RankCodeOf(g, std::clamp<int>(c.Rank, 0, ServiceRecord::MaxRanks))
                 : "";
         ShowCharacter(g, row.Rank.Announce + code);
     }
