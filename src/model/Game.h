@@ -229,6 +229,13 @@ inline const std::string& RankNameOf(const GameState& g, int rank) {
     return g.Service.RankName[static_cast<size_t>(rank)];
 }
 
+// The race's chance of chancing on psionic training, a code the term's
+// test reads ("S", "R", ...; blank for none). Race 8 comes to its own
+// strength otherwise: its "L" is a test never met.
+inline std::string_view PsionicChance(const GameState& g) {
+    return g.Race.Code == RaceDroyne ? "L" : g.Race.Psionic;
+}
+
 // The character's characteristics: the race's own, then PSI once psionic
 // training added it. Readers of the character's values count and name them
 // here; the race record keeps only what its file says.

@@ -114,7 +114,6 @@ void Generate(Game& g) {
 
     SetStartingRank(g);
 
-    if (race.Code == RaceDroyne) race.Psionic = "L";
     if (race.Code == RaceTarrenai) {
         static const char* classes[] = {"", "S", "B", "W", "N"};
         c.SocialClass =

@@ -101,7 +101,7 @@ TEST(Generate, RaceRules) {
         EXPECT_EQ(t.g.Character.SocialClass, k.socialClass);
         EXPECT_EQ(t.g.Character.Stats[5] * 100 + t.g.Character.Stats[6],
                   k.eduAfter * 100 + k.socAfter);
-        EXPECT_EQ(t.g.Race.Psionic, *k.psionic ? k.psionic : "");
+        EXPECT_EQ(PsionicChance(t.g), *k.psionic ? k.psionic : "");
     }
     // A characteristic added during a career goes with it.
     SetRace(t.g, 1, {{0, 7}});
