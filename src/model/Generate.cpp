@@ -86,7 +86,7 @@ void SetStartingRank(Game& g) {
 }
 
 void Generate(Game& g) {
-    auto& race = g.Race;
+    const auto& race = g.Race;
 
     const int16_t rankCap = g.Character.Options[RankCap];
     for (int i = 1; i <= CharacterRecord::MaxOptions; ++i)
