@@ -241,7 +241,7 @@ std::string CheckWithinTables(const Game& g) {
     if (c.CurTerm < 1 || c.CurTerm > CharacterRecord::MaxTerm) return "term out of range";
     if (c.CurLine < 0 || c.CurLine > CharacterRecord::MaxYear) return "year out of range";
     if (c.Rank < 0 || c.Rank > CharacterRecord::MaxRank) return "rank out of range";
-    if (g.Race.NumStats < 0 || g.Race.NumStats > CharacterRecord::MaxStats)
+    if (StatCount(g) < 0 || StatCount(g) > CharacterRecord::MaxStats)
         return "characteristic count out of range";
     // Every batch character is checked: each name is trimmed once.
     std::array<std::string_view, CharacterRecord::MaxSkills + 1> names{};

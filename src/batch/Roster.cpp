@@ -211,10 +211,9 @@ void DescribeForRoster(const Game& g, BatchCharacter& c) {
     c.RankSort = RankOrder(c.RankCode).value_or(-1);
     c.Upp.clear();
     c.Stats.clear();
-    for (int i = 1; i <= std::clamp(g.Race.NumStats, 0, CharacterRecord::MaxStats); ++i) {
+    for (int i = 1; i <= std::clamp(StatCount(g), 0, CharacterRecord::MaxStats); ++i) {
         c.Upp += HexDigit(record.Stats[static_cast<size_t>(i)]);
-        c.Stats.emplace_back(Trim(g.Race.StatName[static_cast<size_t>(i)]),
-                             record.Stats[static_cast<size_t>(i)]);
+        c.Stats.emplace_back(Trim(StatName(g, i)), record.Stats[static_cast<size_t>(i)]);
     }
     c.Age = record.Age;
     c.Money = record.Money;

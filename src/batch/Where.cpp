@@ -176,8 +176,8 @@ bool Meets(const WhereCondition& c, const Game& g) {
                                                          : record.Money;
         return Compare(value, c);
     }
-    for (int i = 1; i <= std::clamp(g.Race.NumStats, 0, CharacterRecord::MaxStats); ++i)
-        if (EqualsNoCase(Trim(g.Race.StatName[static_cast<size_t>(i)]), c.Key))
+    for (int i = 1; i <= std::clamp(StatCount(g), 0, CharacterRecord::MaxStats); ++i)
+        if (EqualsNoCase(Trim(StatName(g, i)), c.Key))
             return Compare(record.Stats[static_cast<size_t>(i)], c);
     // A skill the character lacks meets no comparison.
     const int level = SkillOrCascadeLevel(g, c.Key);

@@ -61,7 +61,7 @@ bool PassThrow(Game& g, const AcademicThrow& roll) {
     if (g.Explain && g.Character.Stats[roll.Stat] > roll.Above)
         ExplainModifier(
             g, roll.Modifier,
-            UCase(Trim(g.Race.StatName[roll.Stat])) + " " + std::to_string(roll.Above + 1) + "+");
+            UCase(Trim(StatName(g, roll.Stat))) + " " + std::to_string(roll.Above + 1) + "+");
     ExplainResult(g, total >= roll.Target, "passed", "failed");
     return total >= roll.Target;
 }

@@ -26,7 +26,7 @@ void Bust(Game& g, int ranks) {
     if (ranks == 1 ? c.Rank < 2 : c.Rank <= 2) return;
     AddHistory(g, ranks == 1 ? "- busted 1 rank to" : "- busted 2 ranks to");
     c.Rank = static_cast<int16_t>(c.Rank - ranks);
-    AddHistory(g, Trim(g.Service.RankCode[c.Rank]));
+    AddHistory(g, Trim(RankCodeOf(g, c.Rank)));
 }
 
 // Whether one more year still fits the history table; jail years stop at

@@ -101,11 +101,12 @@ int PsionicThreshold(const std::string& code) {
 }
 
 void PsionicDiscovery(Game& g) {
-    if (IsBlank(g.Race.Psionic) || g.Race.Code == RaceChelith) return;
-    for (int i = 1; i <= g.Race.NumStats; ++i)
-        if (EqualsNoCase(TrimView(g.Race.StatName[i]), "PSI")) return;
-    ThrowFor(g, "psionic testing", {}, PsionicThreshold(g.Race.Psionic));
-    const bool offered = RollDice(g, 2, 6) >= PsionicThreshold(g.Race.Psionic);
+    const std::string chance(PsionicChance(g));
+    if (IsBlank(chance) || g.Race.Code == RaceChelith) return;
+    for (int i = 1; i <= StatCount(g); ++i)
+        if (EqualsNoCase(TrimView(StatName(g, i)), AddedPsiStat)) return;
+    ThrowFor(g, "psionic testing", {}, PsionicThreshold(chance));
+    const bool offered = RollDice(g, 2, 6) >= PsionicThreshold(chance);
     ExplainResult(g, offered, "offered", "not offered");
     if (!offered) return;
     if (g.ui.YesNo("The character has chanced on the opportunity for psionic testing and "
@@ -292,7 +293,7 @@ void NextYear(Game& g) {
             ApplyAging(g);
         }
     }
-    for (int i = 1; i <= race.NumStats; ++i) {
+    for (int i = 1; i <= StatCount(g); ++i) {
         if (c.Stats[i] < 0) {
             g.ui.Message(
                 "One of your character's stats has dropped below 0 and he/she has technically died "

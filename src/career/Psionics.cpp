@@ -29,25 +29,20 @@ bool HasOwnPsiStat(const Game& g) {
     return g.Race.Code == RaceZhodani || g.Race.Code == RaceDroyne;
 }
 
-// The strength becomes a new characteristic "PSI". A race that already
-// uses all ten characteristics has no room for it: nothing is appended
-// (the record ends there) and the strength is told to the user instead,
-// so it is not lost silently.
-void AppendPsiStat(Game& g, int strength) {
-    auto& race = g.Race;
-    if (race.NumStats >= RaceRecord::MaxStats) {
+// The strength becomes the character's characteristic "PSI", after the
+// race's own (the skill tables' tests already name it there). A race that
+// already uses all ten characteristics leaves no room for it: nothing is
+// added (the record ends there) and the strength is told to the user
+// instead, so it is not lost silently.
+void AddPsiStat(Game& g, int strength) {
+    if (g.Race.NumStats >= RaceRecord::MaxStats) {
         g.ui.Message("No room for a PSI characteristic: psionic strength " +
                          std::to_string(strength) + " is not recorded.",
                      g.AppTitle, MsgIcon::Information);
         return;
     }
-    const int i = race.NumStats + 1;
-    race.NumStats = i;
-    race.StatName[i] = "PSI";
-    race.StatDice[i] = 0;
-    race.StatMod[i] = 0;
-    g.NameStatsInTables();
-    g.Character.Stats[i] = static_cast<int16_t>(strength);
+    g.Character.PsiStatAdded = true;
+    g.Character.Stats[StatCount(g)] = static_cast<int16_t>(strength);
     ShowCharacter(g, "");
 }
 
@@ -88,9 +83,9 @@ void PsionicTraining(Game& g) {
     ThrowFor(g, "psionic strength");
     const int strength = std::max(0, RollDice(g, 2, 6) - c.CurTerm);
     ExplainModifier(g, -c.CurTerm, "terms");
-    if (!HasOwnPsiStat(g)) AppendPsiStat(g, strength);
+    if (!HasOwnPsiStat(g)) AddPsiStat(g, strength);
     // Trained from here on, however the talents go: a second training would
-    // append a second "PSI" characteristic.
+    // throw the strength again over the first.
     c.PsiTrained = 1;
 
     for (int pass = 1; pass <= Passes; ++pass) {

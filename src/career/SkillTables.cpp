@@ -79,7 +79,7 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& yea
                 case EliLine::TestsStat: {
                     // Only a line with an operator in the characteristic's
                     // column tests one, against every name it holds.
-                    const int count = std::clamp(g.Race.NumStats, 0, RaceRecord::MaxStats);
+                    const int count = std::clamp(StatCount(g), 0, RaceRecord::MaxStats);
                     const uint32_t race = (2u << count) - 2u;  // names 1..count
                     for (uint32_t held = named[static_cast<size_t>(k)] & race; held != 0;
                          held &= held - 1) {

@@ -172,7 +172,7 @@ void ExplainDecoration(Game& g, int t, int deco, bool coward) {
 // Raises the rank by `ranks` and logs the new code.
 void Promote(Game& g, int ranks) {
     SetRank(g, g.Character.Rank + ranks);
-    AddHistory(g, Trim(g.Service.RankCode[g.Character.Rank]));
+    AddHistory(g, Trim(RankCodeOf(g, g.Character.Rank)));
 }
 
 // Promotion, or a merchant's position instead.
@@ -197,7 +197,7 @@ void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool
     const int rank = ClampRank(c.Rank);
     if (rank >= std::min(s.MaxRank, CharacterRecord::MaxRank)) return;
     // Crossing from enlisted to officer is a commission, never a promotion.
-    if (TrimView(s.RankCode[rank]).substr(0, 1) == "E" &&
+    if (TrimView(RankCodeOf(g, rank)).substr(0, 1) == "E" &&
         TrimView(s.RankCode[rank + 1]).substr(0, 1) == "O")
         return;
     if (military && rank > 9 && c.PromotedThisTerm == 1) return;

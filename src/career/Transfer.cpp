@@ -111,6 +111,7 @@ void TransferService(Game& g) {
     const ServiceRecord oldService = g.Service;
     const auto oldServiceAsLoaded = g.ServiceAsLoaded;
     const auto oldCourseMark = g.CourseMark;
+    const std::string oldRankZero = g.MerchantRankZero;
     const int oldServiceIndex = g.ServiceList.Selected;
     const ChoiceList oldBranches = g.BranchList;
     const std::string oldTitle =
@@ -118,7 +119,7 @@ void TransferService(Game& g) {
 
     const bool serviceChanged = ChangeService(g);
     ChangeBranch(g);
-    if (serviceChanged && g.BranchList.Current()) TransferRank(g, oldService);
+    if (serviceChanged && g.BranchList.Current()) TransferRank(g, oldService, oldRankZero);
 
     if (serviceChanged && !g.BranchList.Current()) {
         // A new service whose branch was never chosen (or would not load)
@@ -128,6 +129,7 @@ void TransferService(Game& g) {
         g.NameStatsInTables();
         g.ServiceAsLoaded = oldServiceAsLoaded;
         g.CourseMark = oldCourseMark;
+        g.MerchantRankZero = oldRankZero;
         g.ServiceList.Selected = oldServiceIndex;
         g.BranchList = oldBranches;
         SetTermTitle(g, oldTitle);

@@ -51,15 +51,17 @@ int TransferredRank(const ServiceRecord& from, int rank, const ServiceRecord& to
     return same[std::min(index, same.size() - 1)];
 }
 
-void TransferRank(Game& g, const ServiceRecord& from) {
+void TransferRank(Game& g, const ServiceRecord& from, const std::string& fromRankZero) {
     auto& c = g.Character;
     const int rank = TransferredRank(from, c.Rank, g.Service);
     // A merchant officer holds a commission; the exams need it.
     if (g.Service.Type.Kind == ServiceKind::Merchant && Side(g.Service, rank) == 'O')
         c.Commissioned = 1;
-    if (rank == c.Rank && Trim(from.RankCode[rank]) == Trim(g.Service.RankCode[rank])) return;
+    const bool merchantZero = rank == 0 && from.Type.Kind == ServiceKind::Merchant;
+    const std::string& was = merchantZero ? fromRankZero : from.RankCode[rank];
+    if (rank == c.Rank && Trim(was) == Trim(RankCodeOf(g, rank))) return;
     c.Rank = static_cast<int16_t>(rank);
-    AddHistory(g, "Rank now " + Trim(g.Service.RankCode[rank]));
+    AddHistory(g, "Rank now " + Trim(RankCodeOf(g, rank)));
 }
 
 }  // namespace orrimar

@@ -1,6 +1,8 @@
 // The rank a character holds after moving to another service.
 #pragma once
 
+#include <string>
+
 namespace orrimar {
 
 struct Game;
@@ -16,7 +18,8 @@ struct ServiceRecord;
 int TransferredRank(const ServiceRecord& from, int rank, const ServiceRecord& to);
 
 // After a service transfer: moves the character's rank into the new service
-// (`g.Service`) and logs the new rank code when it changed.
-void TransferRank(Game& g, const ServiceRecord& from);
+// (`g.Service`) and logs the new rank code when it changed. `fromRankZero`
+// is the career's rank 0 code in `from` when that is a merchant service.
+void TransferRank(Game& g, const ServiceRecord& from, const std::string& fromRankZero);
 
 }  // namespace orrimar

@@ -69,7 +69,7 @@ enum OptionIndex : int {
     RankCap = 15,
 };
 // Characteristic positions in the record (1-based, as the race files list
-// them); position 7 is PSI when psionic training appends it.
+// them); position 7 is PSI when psionic training adds it.
 inline constexpr int StatStr = 1;
 inline constexpr int StatDex = 2;
 inline constexpr int StatEnd = 3;
@@ -100,6 +100,9 @@ struct CharacterRecord {
     std::string SocialClass;
     int16_t PsiGamesDone = 0;
     int16_t PsiTrained = 0;
+    // Psionic training added PSI after the race's characteristics, at
+    // Stats[race's count + 1] (see StatCount in model/Game.h).
+    bool PsiStatAdded = false;
     int16_t Warranted = 0;
     int16_t PromotedThisTerm = 0;
     int16_t Commissioned = 0;

@@ -72,8 +72,8 @@ void BuildCharacterLines(Game& g) {
     const auto& s = g.Service;
     auto& w = g.TermWindow;
     std::string stats;
-    for (int i = 1; i <= g.Race.NumStats; ++i)
-        stats += g.Race.StatName[i] + ": " + HexDigit(c.Stats[i]) + " ";
+    for (int i = 1; i <= StatCount(g); ++i)
+        stats += StatName(g, i) + ": " + HexDigit(c.Stats[i]) + " ";
     if (g.Race.Code == RaceZhodani) {
         if (c.SocialClass == "P") stats += " (Prole)";
         if (c.SocialClass == "I") stats += " (Intendant)";
@@ -91,7 +91,7 @@ void BuildCharacterLines(Game& g) {
 
     const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
     std::string rankLine = "T " + std::to_string(c.CurTerm) + " Y " + std::to_string(c.CurLine) +
-                           " " + Trim(s.RankName[rank]) + " (" + s.RankCode[rank] + ")";
+                           " " + Trim(RankNameOf(g, rank)) + " (" + RankCodeOf(g, rank) + ")";
     if (s.Type.Kind == ServiceKind::Merchant) {
         std::string next = rank + 1 <= ServiceRecord::MaxQualif ? s.Qualif[rank + 1] : "";
         std::string req = next.empty() ? "(n/a)" : next.substr(next.find_last_of('=') + 1);
@@ -127,9 +127,9 @@ void ShowCharacter(Game& g, std::string_view text) {
     }
     CalcHitPoints(g);
 
-    // What the display has always settled on the record: the rank of a race
-    // whose rank is its term count, the code of a merchant's rank 0, the
-    // rank code trimmed. They stay here, where the rules have them happen,
+    // What the display has always settled: the rank of a race whose rank
+    // is its term count, the code of a merchant's rank 0, the rank code
+    // trimmed. They stay here, where the rules have them happen,
     // whether or not anyone looks at the window.
     if (g.Race.Code == RaceDroyne) {
         // A race whose rank is its term count: the rank table is written
@@ -142,8 +142,7 @@ void ShowCharacter(Game& g, std::string_view text) {
     }
     if (s.Type.Kind == ServiceKind::Merchant) {
         // Settled on every event: written only when the term has moved on.
-        SetNumberText(s.RankCode[0], "E", c.CurTerm);
-        if (s.RankName[0] != "Enlisted") s.RankName[0] = "Enlisted";
+        SetNumberText(g.MerchantRankZero, "E", c.CurTerm);
     }
     const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
     if (std::string& code = s.RankCode[rank]; TrimView(code).size() != code.size())

@@ -106,8 +106,8 @@ struct RulesPart {
     std::array<PsiTalentRecord, 7> PsiTalent{};
     std::array<std::string, 6> ClearanceCode{};
     // What a skill roll tests of the race's names in the service's and the
-    // branch's tables: made again whenever Service, or a characteristic
-    // name of Race, is written (a race chosen is followed by a branch).
+    // branch's tables: made again whenever Service is written (a race
+    // chosen is followed by a branch).
     TableStats StatsNamed;
     void NameStatsInTables() { StatsNamed = NamedInTables(Race, Service); }
 };
@@ -152,6 +152,11 @@ struct CareerPart {
     // service was chosen (CourseOffer): 0 where the service's digit stands,
     // 1 offered again, 2 taken in place of a special assignment.
     std::array<int, 11> CourseMark{};
+
+    // A merchant's rank 0 code (RankCodeOf): "En" when the service is
+    // chosen and the career starts, then "E" and the term as the term
+    // window shows each term.
+    std::string MerchantRankZero{MerchantRankZeroCode};
 
     // Set by NextYear when a career would run past the record's tables
     // (term 100, year 20); the driver then musters the character out.
@@ -210,6 +215,37 @@ struct Game : GameState {
 // Course k's offer in place of a special assignment: 1 offered, 2 taken.
 inline int CourseOffer(const GameState& g, int k) {
     return g.CourseMark[k] != 0 ? g.CourseMark[k] : g.Service.PlusEdu[k];
+}
+
+// The code and name of `rank` (0..MaxRanks) in the service played: the
+// service's, but a merchant's rank 0 is the career's.
+inline const std::string& RankCodeOf(const GameState& g, int rank) {
+    if (rank == 0 && g.Service.Type.Kind == ServiceKind::Merchant) return g.MerchantRankZero;
+    return g.Service.RankCode[static_cast<size_t>(rank)];
+}
+inline const std::string& RankNameOf(const GameState& g, int rank) {
+    static const std::string enlisted(MerchantRankZeroName);
+    if (rank == 0 && g.Service.Type.Kind == ServiceKind::Merchant) return enlisted;
+    return g.Service.RankName[static_cast<size_t>(rank)];
+}
+
+// The race's chance of chancing on psionic training, a code the term's
+// test reads ("S", "R", ...; blank for none). Race 8 comes to its own
+// strength otherwise: its "L" is a test never met.
+inline std::string_view PsionicChance(const GameState& g) {
+    return g.Race.Code == RaceDroyne ? "L" : g.Race.Psionic;
+}
+
+// The character's characteristics: the race's own, then PSI once psionic
+// training added it. Readers of the character's values count and name them
+// here; the race record keeps only what its file says.
+inline int StatCount(const GameState& g) {
+    return g.Race.NumStats + (g.Character.PsiStatAdded ? 1 : 0);
+}
+inline const std::string& StatName(const GameState& g, int i) {
+    static const std::string psi(AddedPsiStat);
+    if (g.Character.PsiStatAdded && i == g.Race.NumStats + 1) return psi;
+    return g.Race.StatName[static_cast<size_t>(i)];
 }
 
 // The dice sum the rules call RollDice(count, sides); count <= 0 gives 0.

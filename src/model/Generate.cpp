@@ -68,11 +68,11 @@ void RefreshStatsPanel(Game& g) {
         return;
     }
     std::string text;
-    for (int i = 1; i <= g.Race.NumStats; ++i) {
-        text += g.Race.StatName[i] + ": " + std::to_string(g.Character.Stats[i]) + CrLf;
+    for (int i = 1; i <= StatCount(g); ++i) {
+        text += StatName(g, i) + ": " + std::to_string(g.Character.Stats[i]) + CrLf;
         RefreshGauge(g, i);
     }
-    for (int i = g.Race.NumStats + 1; i <= CharacterRecord::MaxStats; ++i)
+    for (int i = StatCount(g) + 1; i <= CharacterRecord::MaxStats; ++i)
         g.Form1.Gauges[i].Visible = false;
     g.Form1.StatsText = text;
     g.Form1.TL = std::to_string(g.Character.TechLevel);
@@ -82,12 +82,11 @@ void RefreshStatsPanel(Game& g) {
 void SetStartingRank(Game& g) {
     const bool merchant = g.Service.Type.Kind == ServiceKind::Merchant;
     g.Character.Rank = merchant ? 0 : 1;
-    NameRankZero(g.Service);
+    g.MerchantRankZero = MerchantRankZeroCode;
 }
 
 void Generate(Game& g) {
-    auto& race = g.Race;
-    if (race.NumStats > race.NumStatsCopy) race.NumStats = race.NumStatsCopy;
+    const auto& race = g.Race;
 
     const int16_t rankCap = g.Character.Options[RankCap];
     for (int i = 1; i <= CharacterRecord::MaxOptions; ++i)
@@ -115,7 +114,6 @@ void Generate(Game& g) {
 
     SetStartingRank(g);
 
-    if (race.Code == RaceDroyne) race.Psionic = "L";
     if (race.Code == RaceTarrenai) {
         static const char* classes[] = {"", "S", "B", "W", "N"};
         c.SocialClass =

@@ -31,8 +31,8 @@ int SkillStep(std::string_view text) {
 
 bool ChangeCharacteristic(Game& g, const std::string& text) {
     const std::string code = UCase(Mid(text, 4));
-    for (int i = 1; i <= g.Race.NumStats; ++i) {
-        if (g.Race.StatName[i] != code) continue;
+    for (int i = 1; i <= StatCount(g); ++i) {
+        if (StatName(g, i) != code) continue;
         const int amount = SkillStep(Mid(text, 2));
         auto& stat = g.Character.Stats[i];
         const int value = stat + (text[0] == '+' ? amount : -amount);
@@ -112,7 +112,7 @@ int16_t RaisedCharacteristic(Game& g, int stat, int value, const std::function<v
     g.Character.Stats[stat] = static_cast<int16_t>(std::clamp(value, -32768, 32767));
     if (shown) shown();
     if (disallowed)
-        g.ui.Message("Stat increase to " + g.Race.StatName[stat] + " " + std::to_string(max + 1) +
+        g.ui.Message("Stat increase to " + StatName(g, stat) + " " + std::to_string(max + 1) +
                          " disallowed; exceeds species maximum",
                      g.AppTitle, MsgIcon::None);
     return g.Character.Stats[stat];

@@ -39,10 +39,10 @@ void BuiltInResume(Game& g, const std::string& date, const std::string& extraFoo
               "</u></em></font></h2>");
 
     // Characteristics: names over values.
-    const int stats = std::clamp(g.Race.NumStats, 0, CharacterRecord::MaxStats);
+    const int stats = std::clamp(StatCount(g), 0, CharacterRecord::MaxStats);
     Lines(page, {"<table border=\"1\" width=\"100%\" bordercolor=\"#FFFFFF\">", "<tr>"});
     for (int i = 1; i <= stats; ++i)
-        page.Line("<td align=\"center\"><strong>", Escaped{Fit(g.Race.StatName[i], 3)},
+        page.Line("<td align=\"center\"><strong>", Escaped{Fit(StatName(g, i), 3)},
                   "</strong></td>");
     Lines(page, {"</tr>", "    <tr>"});
     for (int i = 1; i <= stats; ++i) {

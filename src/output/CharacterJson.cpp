@@ -82,7 +82,7 @@ void WriteHomeworldCodes(JsonWriter& w, const std::string& homeworld) {
 
 void WriteCharacterSection(const Game& g, JsonWriter& w) {
     const auto& c = g.Character;
-    const int count = std::clamp(g.Race.NumStats, 0, CharacterRecord::MaxStats);
+    const int count = std::clamp(StatCount(g), 0, CharacterRecord::MaxStats);
     w.BeginObject();
     w.Key("name").Latin1(c.Name);
     w.Key("race").Latin1(g.Race.Name);
@@ -92,7 +92,7 @@ void WriteCharacterSection(const Game& g, JsonWriter& w) {
     std::string upp;
     for (int i = 1; i <= count; ++i) {
         w.BeginObject();
-        w.Key("name").Latin1(Trim(g.Race.StatName[static_cast<size_t>(i)]));
+        w.Key("name").Latin1(Trim(StatName(g, i)));
         w.Key("value").Int(c.Stats[static_cast<size_t>(i)]);
         w.EndObject();
         upp += HexDigit(c.Stats[static_cast<size_t>(i)]);

@@ -76,7 +76,7 @@ void PutSkillTables(Sheet& s, const SkillTableSet& tables) {
     }
 }
 
-void PutRace(Sheet& s, const RaceRecord& race) {
+void PutRace(Sheet& s, const RaceRecord& race, std::string_view psionic) {
     s.Line("------------------ Race data for " + race.Name + " ------------------");
     s.Line();
     const int stats = std::clamp(race.NumStats, 0, RaceRecord::MaxStats);
@@ -90,7 +90,7 @@ void PutRace(Sheet& s, const RaceRecord& race) {
     s.Line();
     // The race keeps no code: "No" is only what the listing shows.
     s.Line("  Chance of discovering psionic training: " +
-           (race.Psionic.empty() ? std::string("No") : race.Psionic));
+           (psionic.empty() ? std::string("No") : std::string(psionic)));
     s.Line("  Years in a term: " + PrintNumber(race.YearsPerTerm));
     s.Line("  Starting age: " + PrintNumber(race.BaseAge));
     s.Line("  Aging rolls begin at: " + PrintNumber(race.AgeAt));
@@ -208,7 +208,7 @@ void PutCascadeTable(std::vector<std::string>& html, const CountedLines<N>& casc
 
 std::string RaceServiceDataText(const Game& g) {
     Sheet s;
-    PutRace(s, g.Race);
+    PutRace(s, g.Race, PsionicChance(g));
     PutService(s, g.Service);
     PutBranch(s, g.Service);
     return s.Text();

@@ -148,11 +148,11 @@ int RankIndex(const Game& g) {
 }
 
 std::string RankCodeText(const Game& g) {
-    return Fit(g.Service.RankCode[RankIndex(g)], 4);
+    return Fit(RankCodeOf(g, RankIndex(g)), 4);
 }
 
 std::string RankNameText(const Game& g) {
-    return g.Service.RankName[RankIndex(g)];
+    return RankNameOf(g, RankIndex(g));
 }
 
 std::vector<HistoryTerm> HistoryTerms(const Game& g) {

@@ -84,8 +84,7 @@ std::optional<std::string> ChooseTemplate(Game& g) {
 
 std::string FillTemplateLine(Game& g, const std::string& line) {
     const auto& c = g.Character;
-    const auto& race = g.Race;
-    const int stats = std::clamp(race.NumStats, 0, CharacterRecord::MaxStats);
+    const int stats = std::clamp(StatCount(g), 0, CharacterRecord::MaxStats);
     LineFiller f(line);
     f.Replace("|NAME|", [&] { return HtmlEscape(c.Name); });
     f.Replace("|CAREER|", [&] { return HtmlEscape(g.Service.BranchName); });
@@ -93,7 +92,7 @@ std::string FillTemplateLine(Game& g, const std::string& line) {
         const std::string n = std::to_string(i);
         const bool has = i <= stats;
         f.Replace("|STATNAME" + n + "|",
-                  [&] { return has ? HtmlEscape(Fit(race.StatName[i], 3)) : ""; });
+                  [&] { return has ? HtmlEscape(Fit(StatName(g, i), 3)) : ""; });
         f.Replace("|STAT" + n + "|", [&] { return has ? Digits(c.Stats[i]) : ""; });
         f.Replace("|BONUS" + n + "|", [&] { return has ? Digits(c.Stats[i] / 5) : ""; });
     }

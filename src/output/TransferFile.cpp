@@ -13,7 +13,7 @@ namespace orrimar {
 std::vector<std::string> TrgFileLines(Game& g) {
     const auto& c = g.Character;
     std::vector<std::string> lines = {c.Name, c.Notes, g.Race.Name, g.Service.BranchName,
-                                      PrintNumber(g.Race.NumStats)};
+                                      PrintNumber(StatCount(g))};
     for (int i = 1; i <= CharacterRecord::MaxStats; ++i) lines.push_back(PrintNumber(c.Stats[i]));
     lines.push_back(PrintNumber(c.HitPoints));
     lines.push_back(PrintNumber(c.Age));

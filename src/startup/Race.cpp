@@ -85,7 +85,6 @@ bool ReadRaceText(const std::string& fileName, const std::vector<std::string>& l
             inStats = true;
         }
     }
-    race.NumStatsCopy = race.NumStats;
 
     int n = 0;
     bool inCascades = false;

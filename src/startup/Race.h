@@ -6,6 +6,7 @@
 #include <array>
 
 #include <string>
+#include <string_view>
 #include <vector>
 #include "startup/CountedLines.h"
 #include "startup/SharedPart.h"
@@ -19,6 +20,10 @@ struct ListEntry;
 
 struct Game;
 
+// The characteristic psionic training adds after a race's own; a
+// character holds it, the race never does.
+inline constexpr std::string_view AddedPsiStat = "PSI";
+
 struct RaceRecord {
     static constexpr int MaxStats = 10;
     static constexpr int MaxCascades = 20;
@@ -26,7 +31,6 @@ struct RaceRecord {
     std::string Name;
     int Code = 0;  // the race type (RaceType) the built-in rules know it by
     int NumStats = 0;
-    int NumStatsCopy = 0;
     std::array<std::string, MaxStats + 1> StatName{};
     std::array<int, MaxStats + 1> StatDice{};
     std::array<int, MaxStats + 1> StatMod{};

@@ -388,8 +388,8 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
 
 void NameRankZero(ServiceRecord& service) {
     if (service.Type.Kind != ServiceKind::Merchant) return;
-    service.RankCode[0] = "En";
-    service.RankName[0] = "Enlisted";
+    service.RankCode[0] = MerchantRankZeroCode;
+    service.RankName[0] = MerchantRankZeroName;
 }
 
 std::vector<BranchEntry> ReadBranchEntries(const std::vector<std::string>& lines) {
@@ -442,6 +442,7 @@ bool LoadServiceRecord(Game& g, bool copied) {
     if (copied) {
         g.Service = *loaded;
         g.CourseMark = {};  // the courses are the new service's
+        g.MerchantRankZero = MerchantRankZeroCode;
         g.NameStatsInTables();
     }
     g.ServiceAwaitsBranch = !copied;
@@ -505,7 +506,10 @@ bool LoadBranch(Game& g) {
     const ServiceRecord& before = g.ServiceAwaitsBranch ? *g.ServiceAsLoaded : g.Service;
     std::string rankCode0 = before.RankCode[0];
     std::string rankName0 = before.RankName[0];
-    if (g.ServiceAwaitsBranch) g.CourseMark = {};  // the courses are the new service's
+    if (g.ServiceAwaitsBranch) {
+        g.CourseMark = {};  // the courses and rank 0 are the new service's
+        g.MerchantRankZero = MerchantRankZeroCode;
+    }
     g.ServiceAwaitsBranch = false;
     g.Service = *read;
     g.Service.RankCode[0] = std::move(rankCode0);

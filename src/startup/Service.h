@@ -161,6 +161,8 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
 
 // A merchant service's rank 0, below its first officer rank: "Enlisted"
 // ("En"). Other services have no rank 0.
+inline constexpr std::string_view MerchantRankZeroCode = "En";
+inline constexpr std::string_view MerchantRankZeroName = "Enlisted";
 void NameRankZero(ServiceRecord& service);
 
 struct BranchEntry {

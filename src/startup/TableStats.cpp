@@ -15,8 +15,13 @@ void NameIn(const RaceRecord& race, const SkillTableSet& tables,
             const EliLine& e = tables[t].Eli[k];
             if (!(e.Tests & EliLine::TestsStat)) continue;
             uint32_t mask = 0;
-            for (int i = 1; i <= RaceRecord::MaxStats; ++i)
-                if (Contains(e.Upper, race.StatName[static_cast<size_t>(i)])) mask |= 1u << i;
+            for (int i = 1; i <= RaceRecord::MaxStats; ++i) {
+                // Past the race's own stands the PSI psionic training may
+                // add; whether a character holds it is asked at the roll.
+                const std::string_view name =
+                    i == race.NumStats + 1 ? AddedPsiStat : race.StatName[static_cast<size_t>(i)];
+                if (Contains(e.Upper, name)) mask |= 1u << i;
+            }
             out[t][k] = mask;
         }
     }

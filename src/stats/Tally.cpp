@@ -60,14 +60,14 @@ void GroupTally::Add(const Game& g, bool finished, bool met) {
     ++Finished;
     const auto& c = g.Character;
     if (StatNames.empty()) {
-        // The race's characteristics as loaded: psionic training appends one
-        // to the career's copy, which must not decide what a group lists.
+        // The race's characteristics: PSI added by psionic training to one
+        // character must not decide what a group lists.
         StatNames.assign(1, "");
-        for (int i = 1; i <= g.Race.NumStatsCopy && i <= CharacterRecord::MaxStats; ++i)
+        for (int i = 1; i <= g.Race.NumStats && i <= CharacterRecord::MaxStats; ++i)
             StatNames.push_back(Trim(g.Race.StatName[static_cast<size_t>(i)]));
     }
     bool died = false;
-    for (int i = 1; i <= g.Race.NumStats && i <= CharacterRecord::MaxStats; ++i)
+    for (int i = 1; i <= StatCount(g) && i <= CharacterRecord::MaxStats; ++i)
         died = died || c.Stats[static_cast<size_t>(i)] < 0;
     // The history says what the record does not: a wound, an invaliding, a
     // court martial.
@@ -96,9 +96,8 @@ void GroupTally::Add(const Game& g, bool finished, bool met) {
     const int medals = c.Medals[1] + c.Medals[2] + c.Medals[3];
     Decorated += medals > 0;
     Decorations.Add(medals);
-    const std::string code = c.Rank >= 0 && c.Rank <= ServiceRecord::MaxRanks
-                                 ? Trim(g.Service.RankCode[static_cast<size_t>(c.Rank)])
-                                 : "";
+    const std::string code =
+        c.Rank >= 0 && c.Rank <= ServiceRecord::MaxRanks ? Trim(RankCodeOf(g, c.Rank)) : "";
     ++Ranks[{c.Rank, code.empty() ? "rank " + std::to_string(c.Rank) : code}];
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
         const auto& skill = c.Skills[static_cast<size_t>(i)];

@@ -75,10 +75,8 @@ void MainProcess(Game& g) {
         if (end == CareerEnd::Finished) end = FinalMenu(g);
         if (end == CareerEnd::Restart) {
             restart = true;
+            // PSI added during the career (psionic training) goes with it.
             g.Character = g.StartCharacter;
-            // A characteristic appended during the career (psionic
-            // training) goes with it.
-            g.Race.NumStats = g.Race.NumStatsCopy;
             for (int i = 1; i <= 6; ++i) g.PsiTalent[i].Learned = 0;
             RefreshStatsPanel(g);
         }

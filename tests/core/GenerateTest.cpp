@@ -9,7 +9,7 @@ namespace {
 void SetRace(Game& g, int code, std::vector<std::pair<int, int>> dice) {
     g.Race = RaceRecord{};
     g.Race.Code = code;
-    g.Race.NumStats = g.Race.NumStatsCopy = static_cast<int>(dice.size());
+    g.Race.NumStats = static_cast<int>(dice.size());
     const char* names[] = {"", "STR", "DEX", "END", "INT", "EDU", "SOC", "PSI", "X8", "X9", "X10"};
     for (size_t i = 0; i < dice.size(); ++i) {
         g.Race.StatName[i + 1] = names[i + 1];
@@ -68,7 +68,7 @@ TEST(Generate, MerchantsStartAtRankZeroAndTestLineSetsOptions) {
     Generate(t.g);
     const auto& o = t.g.Character.Options;
     EXPECT_EQ(t.g.Character.Rank, 0);
-    EXPECT_EQ(t.g.Service.RankName[0] + " " + t.g.Service.RankCode[0], "Enlisted En");
+    EXPECT_EQ(RankNameOf(t.g, 0) + " " + RankCodeOf(t.g, 0), "Enlisted En");
     EXPECT_TRUE(o[OptForceSkill] == OptOn && o[OptAnyTransfer] == OptOn && o[OptAutoGen] == OptOn);
 }
 
@@ -96,14 +96,14 @@ TEST(Generate, RaceRules) {
         EXPECT_EQ(t.g.Character.SocialClass, k.socialClass);
         EXPECT_EQ(t.g.Character.Stats[5] * 100 + t.g.Character.Stats[6],
                   k.eduAfter * 100 + k.socAfter);
-        EXPECT_EQ(t.g.Race.Psionic, *k.psionic ? k.psionic : "");
+        EXPECT_EQ(PsionicChance(t.g), *k.psionic ? k.psionic : "");
     }
-    // A characteristic appended during a career is cut back.
+    // A characteristic added during a career goes with it.
     SetRace(t.g, 1, {{0, 7}});
-    t.g.Race.NumStats = 2;
+    t.g.Character.PsiStatAdded = true;
     t.dice.Push({3});
     Generate(t.g);
-    EXPECT_EQ(t.g.Race.NumStats, 1);
+    EXPECT_EQ(StatCount(t.g), 1);
 }
 
 TEST(Gauges, ColourFollowsTheShareOfTheMaximum) {

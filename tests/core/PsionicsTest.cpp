@@ -18,7 +18,7 @@ struct PsiBench : ::testing::Test {
     CharacterRecord& c = t.g.Character;
 
     PsiBench() {
-        g.Race.NumStats = g.Race.NumStatsCopy = 6;
+        g.Race.NumStats = 6;
         g.Race.YearsPerTerm = 4;
         c.CurTerm = c.CurLine = 1;
     }
@@ -51,8 +51,9 @@ TEST_F(PsiBench, TrainingPassesAndTargets) {
     g.PsiTalent[4].RaceThrow = 11;
     // Strength 6; Telepathy 5 at 5+; Telekinesis 6 at 7+; then the window closed.
     const auto lists = Train({4, 3, 2, 3, 3, 3}, {"1", "2", "0"});
-    ASSERT_EQ(g.Race.NumStats, 7);
-    EXPECT_EQ(g.Race.StatName[7] + " " + std::to_string(c.Stats[7]), "PSI 6");
+    ASSERT_EQ(StatCount(g), 7);
+    EXPECT_EQ(g.Race.NumStats, 6);  // the character's, not the race's
+    EXPECT_EQ(StatName(g, 7) + " " + std::to_string(c.Stats[7]), "PSI 6");
     // A table testing INT (0 here) does not test the PSI appended (6).
     const auto options = c.Options;
     c.Options[OptAutoGen] = OptOn;
@@ -71,14 +72,14 @@ TEST_F(PsiBench, TrainingPassesAndTargets) {
     EXPECT_EQ(CharacterSection(g).at("psionics").dump(),
               R"({"trained":true,"talents":[{"name":"Telepathy","level":1}]})");
     Train({}, {});  // done for good: no second PSI
-    EXPECT_EQ(g.Race.NumStats, 7);
+    EXPECT_EQ(StatCount(g), 7);
     t.dice.SetFallback(true);
     Generate(g);
-    EXPECT_EQ(g.Race.NumStats, 6);
+    EXPECT_EQ(StatCount(g), 6);
     EXPECT_EQ(c.Stats[7] + c.PsiTrained + g.PsiTalent[1].Learned, 0);
     g.Race.Code = 8;
     Train({2, 2, 1, 1, 3}, {"1", "0"});  // Telepathy at 5+: 2 + 3
-    EXPECT_EQ(g.Race.NumStats * 10 + GetSkillLevel(g, "Telepathy"), 61);
+    EXPECT_EQ(StatCount(g) * 10 + GetSkillLevel(g, "Telepathy"), 61);
 }
 
 // With all ten characteristics in use there is no room for PSI: the strength
@@ -90,7 +91,7 @@ TEST_F(PsiBench, NoRoomForPsiAndForcedSuccess) {
     c.Options[OptForceAcademic] = OptOn;
     const auto lists = Train({1, 1}, {"1", "1", "1", "1", "1", "1"});
     EXPECT_TRUE(t.ui.SawMessage("psionic strength 0 is not recorded"));
-    EXPECT_EQ(g.Race.NumStats, 10);
+    EXPECT_EQ(StatCount(g), 10);
     EXPECT_EQ(lists.at(5), "Special (14+)");
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(GetSkillLevel(g, g.PsiTalent[i].Name), 1);
 }

@@ -15,7 +15,7 @@ std::string RaceText(const std::vector<std::string>& lines) {
     RaceRecord r;
     DataProblem problem;
     EXPECT_TRUE(ReadRaceFile(dir.Write("R.ERI", lines), r, problem)) << problem.Text();
-    std::string s = r.Name + " " + std::to_string(r.Code) + " " + std::to_string(r.NumStatsCopy);
+    std::string s = r.Name + " " + std::to_string(r.Code) + " " + std::to_string(r.NumStats);
     for (int i = 1; i <= r.NumStats; ++i)
         s += " " + r.StatName[i] + std::to_string(r.StatDice[i]) + "D" +
              std::to_string(r.StatMod[i]);

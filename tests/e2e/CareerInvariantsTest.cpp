@@ -240,7 +240,7 @@ class Sweep {
             Fail("rank has a name", "rank " + std::to_string(c.Rank) + " in " + g.Service.Name);
         // No gain raises a characteristic past the species maximum.
         if (!c.Opt(OptStatsOver15)) {
-            for (int i = 1; i <= std::min(g.Race.NumStatsCopy, 10); ++i) {
+            for (int i = 1; i <= std::min(g.Race.NumStats, 10); ++i) {
                 const int max = std::max(15 + g.Race.StatMod[i], int(g.StartCharacter.Stats[i]));
                 if (c.Stats[i] > max)
                     Fail("characteristics within the maximum", g.Race.StatName[i] + " " +

@@ -134,7 +134,7 @@ void Apply(Game& g, const SpecialRow& row, int result, int depth) {
     if (rankChanged && !row.Rank.Announce.empty()) {
         const std::string code =
             row.Rank.AnnounceCode
-                ? g.Service.RankCode[std::clamp<int>(c.Rank, 0, ServiceRecord::MaxRanks)]
+                ? RankCodeOf(g, std::clamp<int>(c.Rank, 0, ServiceRecord::MaxRanks))
                 : "";
         ShowCharacter(g, row.Rank.Announce + code);
     }
@@ -162,8 +162,8 @@ std::string CondText(const Game& g, const Cond& c) {
             text = "rank below the top";
             break;
         case Cond::Kind::StatAbove:
-            text = UCase(Trim(g.Race.StatName[std::clamp(c.A, 0, CharacterRecord::MaxStats)])) +
-                   " " + std::to_string(c.B + 1) + "+";
+            text = UCase(Trim(StatName(g, std::clamp(c.A, 0, CharacterRecord::MaxStats)))) + " " +
+                   std::to_string(c.B + 1) + "+";
             break;
         case Cond::Kind::IntEduAbove:
             text = "INT+EDU " + std::to_string(c.A + 1) + "+";
