@@ -76,7 +76,8 @@ TEST(OwnDice, TheExplanationRepeatsEveryListedTotalInOrder) {
 
 TEST(OwnDice, AListIsUsedInTurnThenAskedOrEnded) {
     TempDir dir;
-    dir.Write("throws.txt", std::vector<std::string>{"# table night", "7, 3", "12 x"});
+    // A 0 is a throw to the reader (the roll says it is no total); "x" is not.
+    dir.Write("throws.txt", std::vector<std::string>{"# table night", "7, 0, 3", "12 x"});
     std::string problem;
     EXPECT_FALSE(ReadThrowList(dir.Path() + "throws.txt", problem));
     EXPECT_NE(problem.find("throws.txt:3: \"x\""), std::string::npos) << problem;

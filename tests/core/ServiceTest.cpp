@@ -216,22 +216,3 @@ TEST(BranchList, TransferMarkersOpenWithTheirFlagOrAnyTransfer) {
     EXPECT_EQ(t.g.Service.BranchName, "Branch Two");
     EXPECT_TRUE(t.g.Form1.AcceptEnabled);
 }
-
-// A branch reads over the service as loaded: what a branch chosen earlier
-// read (its own skill tables, assignments) never carries into the next.
-TEST(BranchList, ABranchDoesNotDependOnTheBranchChosenBefore) {
-    TestGame direct, after;
-    direct.LoadData(SampleDataDir());
-    after.LoadData(SampleDataDir());
-    direct.Pick("Imperial", "Imperial Army", "Artillery");
-    after.Pick("Imperial", "Imperial Army", "Infantry");
-    const ServiceRecord infantry = after.g.Service;
-    const auto& branches = after.g.BranchList.Entries;
-    const auto artillery = std::find_if(branches.begin(), branches.end(), [](const ListEntry& e) {
-        return e.Display == "Artillery";
-    });
-    ASSERT_NE(artillery, branches.end());
-    ASSERT_TRUE(SelectBranch(after.g, static_cast<int>(artillery - branches.begin())));
-    EXPECT_NE(infantry, direct.g.Service);
-    EXPECT_EQ(after.g.Service, direct.g.Service);
-}

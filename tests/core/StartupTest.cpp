@@ -114,19 +114,6 @@ TEST(Settings, SettingsFolderFollowsWindir) {
     EXPECT_EQ(ReadIniValue("Orrimar.ini", "dataloc"), "/somewhere/");  // any letter case
 }
 
-TEST(Startup, FirstRunRecordsTheChosenFolder) {
-    StartGame t;
-    t.ui.Answer(t.data.Path() + "IMPERIAL.ERI");
-    EXPECT_EQ(RunMain(t), 0);
-    EXPECT_TRUE(StartsWith(t.ui.messages.at(0), "Orrimar needs to know where its data files are."));
-    EXPECT_EQ(t.ui.messages.at(1), "Orrimar has been set to read data files from " + t.data.Path());
-    EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + t.data.Path() + "\r\n");
-    // The last thing shown is the main window.
-    EXPECT_EQ(std::tie(t.g.DataLoc, t.g.Race.Name, t.ui.shown.back().Kind),
-              std::make_tuple(t.data.Path(), "Imperial test humans", "mainwindow"));
-    EXPECT_EQ(t.g.RaceList.Entries.size(), 1u);
-}
-
 // A file typed relative to the folder Orrimar stands in is recorded as a
 // whole path, so the settings hold from anywhere, and is found whatever the
 // letter case typed; the folder itself may be given. A file that does not

@@ -6,7 +6,6 @@
 
 #include <sys/wait.h>
 #include <unistd.h>
-#include <nlohmann/json.hpp>
 
 #include "startup/Files.h"
 #include "support/Cli.h"
@@ -183,13 +182,9 @@ TEST(Cli, VersionHelpAndMissingValues) {
                                                   " (Astrovane Characters v0.2)\ndata format 1\n");
     for (const auto& [args, message] : std::vector<std::pair<std::string, std::string>>{
              {"--data", "--data needs a folder"},
-             {"TEST --data", "--data needs a folder"},
-             {"--check-data", "--check-data needs a folder"},
-             {"--auto --out x --count", "--count needs a number"},
              {"--auto --count 2 --out", "--out needs a folder"},
              {"--auto --no-pages --race ''", "--race needs a name"},
              {"--auto --no-pages COURTMARTIAL", "unknown argument COURTMARTIAL"},
-             {"--stats --report", "--report needs a file"},
              {"--data x --compare y", "--compare and --report go with --stats"},
              {"--auto --out - --format both",
               "standard output takes JSON Lines or stat blocks only: give --format jsonl or "
@@ -211,29 +206,12 @@ TEST(Cli, VersionHelpAndMissingValues) {
 }
 
 // Without --out a batch writes a stat block per character to standard
-// output: the characters the same seed writes as JSON, in their order.
+// output (their text is pinned by the golden pages' sheets).
 TEST(Cli, StatBlocksGoToStandardOutput) {
     TempDir work;
-    const std::string data = " --data '" + SampleDataDir() + "' --seed 5 --count 3";
-    const CliRun run = Cli("--auto" + data, "", work),
-                 json = Cli("--auto --format jsonl --out -" + data, "", work);
+    const CliRun run = Cli("--auto --data '" + SampleDataDir() + "' --seed 5 --count 3", "", work);
     ASSERT_TRUE(Ran(run, 0, {"3 characters generated, seed 5."}));
-    ASSERT_EQ(json.status, 0);
     const std::string text = run.Both();
-    std::istringstream lines(json.out);
-    size_t at = 0;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.empty() || line[0] != '{') continue;
-        const auto character = nlohmann::json::parse(line)["character"];
-        const std::string head = character["name"].get<std::string>() + ", " +
-                                 character["race"].get<std::string>() + "; ";
-        at = text.find(head, at);
-        ASSERT_NE(at, std::string::npos) << head << "\n" << text;
-        const std::string upp = "\n  UPP " + character["upp"].get<std::string>() + ", age " +
-                                std::to_string(character["age"].get<int>()) + ", ";
-        EXPECT_NE(text.find(upp, at), std::string::npos) << upp;
-    }
-    EXPECT_NE(at, 0u);
     const std::regex block("\n  UPP ");
     EXPECT_EQ(std::distance(std::sregex_iterator(text.begin(), text.end(), block), {}), 3) << text;
 }
