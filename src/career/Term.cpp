@@ -241,9 +241,9 @@ void ClearanceThrow(Game& g) {
 void ScoutSchool(Game& g) {
     ThrowFor(g, "the school");
     const int position = RollDice(g, 1, 6);
-    ExplainOutcome(g, ScoutSchoolFile(g.Service.School, position));
-    const std::string digit = Mid(g.Service.School, position, 1);
-    const std::string file = ScoutSchoolFile(g.Service.School, position);
+    const char digit = g.Service.School.At(position);
+    const std::string file = ScoutSchoolFile(digit);
+    ExplainOutcome(g, file);
     if (file.empty()) {
         RollSkill(g);
         return;
@@ -263,7 +263,7 @@ void ScoutSchool(Game& g) {
         RollSkill(g);
         return;
     }
-    const int taken = (digit == "1" || digit == "2" || digit == "6") ? 2 : 1;
+    const int taken = (digit == '1' || digit == '2' || digit == '6') ? 2 : 1;
     for (int k = 0; k < taken; ++k) {
         ThrowFor(g, "the school's skill");
         AddSkill(g, (*lines)[RollDice(g, 1, 6)]);
@@ -322,10 +322,9 @@ bool TrainsAtSchool(ServiceKind kind) {
     return kind == ServiceKind::Scout || kind == ServiceKind::Explorer;
 }
 
-std::string ScoutSchoolFile(const std::string& schoolLine, int position) {
-    const std::string digit = position >= 1 ? Mid(schoolLine, position, 1) : "";
-    if (digit.size() != 1 || digit[0] < '0' || digit[0] > '9') return "";
-    return "ISCT" + digit + ".SCH";
+std::string ScoutSchoolFile(char digit) {
+    if (digit < '0' || digit > '9') return "";
+    return std::string("ISCT") + digit + ".SCH";
 }
 
 std::string WoundLocation(Game& g) {

@@ -348,8 +348,10 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
         if (!ReadSkillTables(r, s.BranchSkillTable, "the skill tables of branch \"" + key + "\""))
             return false;
     }
-    if (int at = FindSection(lines, "[SCHOOL]"); at >= 0 && at < static_cast<int>(lines.size()))
-        s.School = lines[at];
+    if (int at = FindSection(lines, "[SCHOOL]"); at >= 0) {
+        if (at < static_cast<int>(lines.size())) s.School = SchoolDigits(lines[at]);
+        s.School.Line = at + 1;
+    }
     if (int at = FindSection(lines, "[COMMAND]"); at >= 0 && at < static_cast<int>(lines.size()))
         if (!r.Target(Mid(lines[at], 9), at, "Command", s.Command)) return false;
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "startup/CountedLines.h"
+#include "startup/SchoolDigits.h"
 #include "startup/ServiceType.h"
 #include "startup/SharedPart.h"
 #include "startup/TableLines.h"
@@ -117,7 +118,7 @@ struct ServiceRecord {
     SharedPart<std::array<std::string, MaxRoll + 1>> AssignByRoll;
     SharedPart<std::array<AssignmentRecord, MaxAssignments + 1>> Assignment;
     SkillTableSet BranchSkillTable;
-    std::string School;
+    SchoolDigits School;
     int Command = 0;
     SharedPart<CountedLines<MaxGrants>> Grant;
     SharedPart<std::array<std::string, MaxQualif + 1>> Qualif;

@@ -46,7 +46,7 @@ struct Bench {
         s.Name = "Test Service";
         s.Type = who.type;
         s.MaxRank = 15;
-        s.School = "123456";
+        s.School = SchoolDigits("123456");
         for (int k = 0; k <= 15; ++k)
             s.RankCode[k] = k < 10 ? "E" + std::to_string(k) : "O" + std::to_string(k - 9);
         s.SkillTable.Edit(1).Eli[1] = "Eli      All";
@@ -361,7 +361,7 @@ TEST(SpecialsPolice, SchoolFiles) {
         const bool found = Contains(text, "Academy");
         Bench b({"COPS", 3, race});
         b.g.DataLoc = data.Path();
-        b.g.Service.School = school;
+        b.g.Service.School = SchoolDigits(school);
         b.t.dice.Push(face);
         found ? b.t.dice.Push({3, 3}) : b.SkillRolls(1);
         b.Run();

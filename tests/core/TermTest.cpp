@@ -152,7 +152,7 @@ TEST_F(TermTest, ScoutSchoolAndSoragClearance) {
     data.Write("isct6.sch", {"Title", "Pilot", "Navigation", "Comms", "Survey", "Gunnery", "Vacc"});
     g.DataLoc = data.Path();
     s.Type = "SCOUT";
-    s.School = "65";                    // by the die: 1 -> 6 (any case; two skills), 2 -> 5 (none)
+    s.School = SchoolDigits("65");      // by the die: 1 -> 6 (any case; two skills), 2 -> 5 (none)
     Play(3, {9, 2, 2, -1, -4, -1});     // schools 1, 2 and 6 teach two, the others one
     Play(3, {9, 2, 2, -2, -5}, {"1"});  // a skill-table roll instead
     EXPECT_EQ(c.Skills[1].Name + c.Skills[2].Name + c.Skills[3].Name, "SurveyPilotRecon");

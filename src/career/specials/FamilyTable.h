@@ -135,9 +135,9 @@ struct SchoolFile {
     int Picks = 0;
 };
 
-// The file `school` names for the table's result `result` and the
-// service's [SCHOOL] line; "" when that line has no school digit there.
-std::string SchoolFileName(const SchoolFile& school, const std::string& schoolLine, int result);
+// The file `school` names for the [SCHOOL] line's letter or digit at the
+// table's result; "" when that line has none there ('\0').
+std::string SchoolFileName(const SchoolFile& school, char digit);
 
 struct SpecialTable;
 using TableFn = const SpecialTable& (*)();
