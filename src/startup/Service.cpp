@@ -277,6 +277,24 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
     return true;
 }
 
+void NoteClearances(ServiceRecord& service) {
+    for (int k = 0; k <= ServiceRecord::MaxRoll; ++k) {
+        const std::string& text = service.AssignByRoll[k];
+        const size_t slash = text.find('/');
+        const size_t at = slash == std::string::npos ? 0 : slash + 1;
+        service.AssignClearance[k] = at < text.size() ? text[at] : '\0';
+    }
+}
+
+void NameBranch(ServiceRecord& service, std::string name) {
+    service.BranchName = std::move(name);
+    service.Bounty = Contains(service.BranchName, "Bounty");
+    service.Marks = 0;
+    for (int m = 0; m < BranchMarkCount; ++m)
+        if (Contains(service.BranchName, BranchMarkWord(static_cast<BranchMark>(m))))
+            service.Marks = static_cast<uint8_t>(service.Marks | (1U << m));
+}
+
 bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& out,
                 DataProblem& problem) {
     auto read = ReadServiceLines(path, problem);
@@ -296,8 +314,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
         return !r.AtEnd();
     };
     if (!need("name")) return false;
-    s.BranchName = r.Next();
-    s.Bounty = Contains(s.BranchName, "Bounty");
+    NameBranch(s, r.Next());
     if (!need("assignment lines")) return false;
     r.Next();
     if (!need("first assignment roll")) return false;
@@ -310,6 +327,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
         if (!need("assignment-roll lines")) return false;
         s.AssignByRoll.Edit()[k] = r.Next();
     }
+    NoteClearances(s);
     if (!need("assignments")) return false;
     r.Next();
 

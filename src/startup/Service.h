@@ -113,9 +113,14 @@ struct ServiceRecord {
     // Branch level.
     std::string BranchName;
     bool Bounty = false;  // a bounty-hunting branch: its name holds "Bounty"
+    uint8_t Marks = 0;    // bit m: the name holds BranchMarkWord(m)
+    bool Has(BranchMark mark) const { return (Marks >> static_cast<int>(mark)) & 1U; }
     int AssignFirst = 0;
     int AssignLast = 0;
     SharedPart<std::array<std::string, MaxRoll + 1>> AssignByRoll;
+    // The clearance letter of each AssignByRoll text (after its first "/",
+    // else its first character); '\0' for none. Set by NoteClearances.
+    std::array<char, MaxRoll + 1> AssignClearance{};
     SharedPart<std::array<AssignmentRecord, MaxAssignments + 1>> Assignment;
     SkillTableSet BranchSkillTable;
     SchoolDigits School;
@@ -159,6 +164,12 @@ bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& 
                 DataProblem& problem);
 bool ReadBranchText(const std::string& fileName, const std::vector<std::string>& lines,
                     const std::string& key, ServiceRecord& service, DataProblem& problem);
+
+// Sets the branch's name and what the rules read from it (Bounty, Marks).
+void NameBranch(ServiceRecord& service, std::string name);
+
+// Reads the clearance letters of the branch's AssignByRoll texts.
+void NoteClearances(ServiceRecord& service);
 
 // A merchant service's rank 0, below its first officer rank: "Enlisted"
 // ("En"). Other services have no rank 0.

@@ -197,7 +197,7 @@ TEST(SpecialsCore, Modifiers) {
         {"MERCHANT", 0, 7, 9, "", 6, "- Commission"}};
     for (const auto& [type, rank, end, edu, branch, face, history] : cases) {
         Bench b({type, rank});
-        b.g.Service.BranchName = branch;
+        NameBranch(b.g.Service, branch);
         b.c.Stats[StatEnd] = static_cast<int16_t>(end);
         b.c.Stats[StatEdu] = static_cast<int16_t>(edu);
         EXPECT_TRUE(StartsWith(b.Outcome({face}), history)) << type << rank << branch << b.Year();
@@ -404,7 +404,7 @@ TEST(SpecialsFamilies, ModifiersAndRanks) {
         {{"COAFCPD", 7, 1, "SOC", 11}, "", 7, {6}, "- OCS", 11}};
     for (const auto& [who, branch, edu, faces, history, rank] : cases) {
         Bench b(who);
-        b.g.Service.BranchName = branch;
+        NameBranch(b.g.Service, branch);
         b.c.Stats[StatEdu] = static_cast<int16_t>(edu);
         b.Outcome(faces);
         EXPECT_TRUE(*history ? StartsWith(b.Year(), history) : b.Year().empty()) << b.Year();

@@ -140,7 +140,7 @@ class CareerTest : public DesktopTest {
     // until a sentence ends the career; going back from mustering out then
     // offers only what is still possible.
     void anEndedCareerGoesBackToWhatIsStillPossible() {
-        g.CommandLine = "COURTMARTIAL";
+        g.SetCommandLine("COURTMARTIAL");
         QVERIFY(Accept({"Imperial", "Merchant", "Deck"}));
 
         QString firstRank, afterGoingBack;
@@ -167,7 +167,7 @@ class CareerTest : public DesktopTest {
         });
         answerer.start(15);
         QCOMPARE(PlayCareer(g), CareerEnd::Finished);
-        g.CommandLine.clear();
+        g.SetCommandLine("");
         QVERIFY2(firstRank.contains("Enlisted"), qPrintable(firstRank));
         QCOMPARE(afterGoingBack,
                  QString("Muster out/Restart with this character/Scrap and start again"));

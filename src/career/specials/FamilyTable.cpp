@@ -263,8 +263,8 @@ Cond CareerIs(ServiceKind kind) {
     return Make(Cond::Kind::CareerIs, static_cast<int>(kind), 0,
                 std::string(ServiceKindCode(kind)));
 }
-Cond BranchHas(std::string text) {
-    return Make(Cond::Kind::BranchHas, 0, 0, std::move(text));
+Cond BranchHas(BranchMark mark) {
+    return Make(Cond::Kind::BranchHas, static_cast<int>(mark), 0, BranchMarkWord(mark));
 }
 Cond RaceIs(int code) {
     return Make(Cond::Kind::RaceIs, code);
@@ -299,7 +299,7 @@ bool Holds(const Game& g, const Cond& c) {
             holds = g.Service.Type.Kind == static_cast<ServiceKind>(c.A);
             break;
         case Cond::Kind::BranchHas:
-            holds = Contains(g.Service.BranchName, c.Text);
+            holds = g.Service.Has(static_cast<BranchMark>(c.A));
             break;
         case Cond::Kind::RaceIs:
             holds = g.Race.Code == c.A;

@@ -31,7 +31,7 @@ struct Cond {
         StatAbove,     // characteristic A above B
         IntEduAbove,   // Int + Edu above A
         CareerIs,      // the service's kind is A (its code in Text)
-        BranchHas,     // branch name contains Text (exact case)
+        BranchHas,     // branch name holds the word of mark A (in Text)
         RaceIs,        // race type A
         BranchOpened,  // BranchOpen entry A is 1
         SkillAbove,    // skill Text above level A
@@ -57,7 +57,7 @@ Cond StatAtLeast(int stat, int value);
 Cond StatBelow(int stat, int value);
 Cond IntEduAtMost(int value);
 Cond CareerIs(ServiceKind kind);
-Cond BranchHas(std::string text);
+Cond BranchHas(BranchMark mark);
 Cond RaceIs(int code);
 Cond BranchOpened(int entry);
 Cond SkillAbove(std::string name, int level);
