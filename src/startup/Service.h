@@ -109,6 +109,7 @@ struct ServiceRecord {
     SharedPart<std::array<std::string, MaxMuster + 1>> Material;
     int CashCount = 0;
     std::array<int32_t, MaxMuster + 1> Cash{};
+    int MusterLine = 0;  // the "[MUSTER]" line (1-based); 0 when not read from a file
 
     // Branch level.
     std::string BranchName;
