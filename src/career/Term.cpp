@@ -217,11 +217,7 @@ void ApplyRankCap(Game& g) {
 
 // SORAG's yearly clearance throw, against a target set by the branch.
 void ClearanceThrow(Game& g) {
-    const std::string& branch = g.Service.BranchName;
-    int target = 0;
-    if (branch == "Research" || branch == "Scientific") target = 10;
-    if (branch == "Administration") target = 12;
-    if (branch == "Operations") target = 9;
+    const int target = g.Service.ClearanceTarget;
     ThrowFor(g, "clearance", {}, target);
     const int t = RollDice(g, 2, 6);
     ExplainOutcome(g, t == 2        ? "a 2 lowers it"

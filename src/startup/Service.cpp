@@ -290,6 +290,11 @@ void NoteClearances(ServiceRecord& service) {
 void NameBranch(ServiceRecord& service, std::string name) {
     service.BranchName = std::move(name);
     service.Bounty = Contains(service.BranchName, "Bounty");
+    const std::string& branch = service.BranchName;
+    service.ClearanceTarget = 0;
+    if (branch == "Research" || branch == "Scientific") service.ClearanceTarget = 10;
+    if (branch == "Administration") service.ClearanceTarget = 12;
+    if (branch == "Operations") service.ClearanceTarget = 9;
     service.Marks = 0;
     for (int m = 0; m < BranchMarkCount; ++m)
         if (Contains(service.BranchName, BranchMarkWord(static_cast<BranchMark>(m))))

@@ -115,6 +115,9 @@ struct ServiceRecord {
     std::string BranchName;
     bool Bounty = false;  // a bounty-hunting branch: its name holds "Bounty"
     uint8_t Marks = 0;    // bit m: the name holds BranchMarkWord(m)
+    // The yearly clearance throw's target (SORAG) its name sets: 10 for
+    // Research or Scientific, 12 for Administration, 9 for Operations, else 0.
+    int ClearanceTarget = 0;
     bool Has(BranchMark mark) const { return (Marks >> static_cast<int>(mark)) & 1U; }
     int AssignFirst = 0;
     int AssignLast = 0;
@@ -166,7 +169,8 @@ bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& 
 bool ReadBranchText(const std::string& fileName, const std::vector<std::string>& lines,
                     const std::string& key, ServiceRecord& service, DataProblem& problem);
 
-// Sets the branch's name and what the rules read from it (Bounty, Marks).
+// Sets the branch's name and what the rules read from it (Bounty, Marks,
+// ClearanceTarget).
 void NameBranch(ServiceRecord& service, std::string name);
 
 // Reads the clearance letters of the branch's AssignByRoll texts.

@@ -157,7 +157,7 @@ TEST_F(TermTest, ScoutSchoolAndSoragClearance) {
     Play(3, {9, 2, 2, -2, -5}, {"1"});  // a skill-table roll instead
     EXPECT_EQ(c.Skills[1].Name + c.Skills[2].Name + c.Skills[3].Name, "SurveyPilotRecon");
     s.Type = "SORAG";  // rows: clearance, roll, throws (the fourth for clearance) -> line|clearance
-    s.BranchName = "Operations";
+    NameBranch(s, "Operations");
     s.AssignByRoll = {"", "", "Assassination/D", "S:Wpns Trg/D", "Watch/A", "Orientation/O"};
     NoteClearances(s);
     for (int k = 1; k <= 4; ++k) s.Assignment.Edit()[k] = {s.AssignByRoll[k + 1], 3, 99, 12, 12};
