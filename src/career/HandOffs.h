@@ -20,7 +20,7 @@ SpecialsKind SpecialsFor(ServiceKind kind);
 // The schools the special assignments of a service type may send a
 // character of race type `race` to, for the service's [SCHOOL] line.
 std::vector<specials::SchoolVisit> SpecialSchools(ServiceKind kind, int race,
-                                                  const std::string& schoolLine);
+                                                  const SchoolDigits& school);
 // A SORAG assignment whose name begins "S:".
 void SoragSpecial(Game& g, const std::string& assignment);
 // A year of a bounty-hunting branch: the hunt for the contract at `roll`,

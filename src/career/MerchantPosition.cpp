@@ -104,7 +104,7 @@ void MerchantPosition(Game& g) {
     AddHistory(g, "Position");
 
     const bool route = Contains(CurrentYearLine(g), "Route");
-    const bool freeTrader = Contains(s.BranchName, "Free Trader");
+    const bool freeTrader = s.Has(BranchMark::FreeTrader);
     if (c.Commissioned == 0 && freeTrader && route) {
         c.Commissioned = 1;
         AddHistory(g, "Commission");

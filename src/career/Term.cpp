@@ -50,12 +50,14 @@ void SetClearance(Game& g, int digit) {
     g.Character.Clearance = std::string(1, static_cast<char>('0' + digit));
 }
 
-// The letter after the first "/" (or the text's first character) must not
-// sort after the character's clearance code.
-bool ClearanceAllows(const Game& g, const std::string& text) {
-    const size_t slash = text.find('/');
-    const std::string letter = slash == std::string::npos ? Left(text, 1) : Mid(text, slash + 2, 1);
-    return letter <= g.ClearanceCode[ClearanceDigit(g)];
+// The assignment's clearance letter must not sort after the character's
+// clearance code; an assignment without one is open to all.
+bool ClearanceAllows(const Game& g, int roll) {
+    const char letter = g.Service.AssignClearance[std::clamp(roll, 0, ServiceRecord::MaxRoll)];
+    if (letter == '\0') return true;
+    const std::string& code = g.ClearanceCode[ClearanceDigit(g)];
+    return !code.empty() &&
+           static_cast<unsigned char>(letter) <= static_cast<unsigned char>(code[0]);
 }
 
 // SORAG: re-throws `roll` until its assignment is open at the
@@ -63,9 +65,9 @@ bool ClearanceAllows(const Game& g, const std::string& text) {
 // special assignment, or no assignment open at all).
 bool SoragAssignment(Game& g, int& roll) {
     bool anyOpen = false;
-    for (int r = 2; r <= 12; ++r) anyOpen = anyOpen || ClearanceAllows(g, AssignText(g, r));
+    for (int r = 2; r <= 12; ++r) anyOpen = anyOpen || ClearanceAllows(g, r);
     int throws = 0;
-    while (!ClearanceAllows(g, AssignText(g, roll))) {
+    while (!ClearanceAllows(g, roll)) {
         // With nothing open the year passes without an assignment: playing
         // a barred one, or an unmatched record with no targets, would hand
         // out the year's rewards for nothing.
@@ -158,7 +160,7 @@ void AwardDecoration(Game& g, int level) {
 }
 
 void ExplainDecoration(Game& g, int t, int deco, bool coward) {
-    if (coward || g.CommandLine == "COURTMARTIAL") {
+    if (coward || g.CourtMartialEveryYear) {
         ExplainOutcome(g, coward ? "court martial for cowardice (10 or more below the target)"
                                  : "court martial (COURTMARTIAL)");
         return;
@@ -215,11 +217,7 @@ void ApplyRankCap(Game& g) {
 
 // SORAG's yearly clearance throw, against a target set by the branch.
 void ClearanceThrow(Game& g) {
-    const std::string& branch = g.Service.BranchName;
-    int target = 0;
-    if (branch == "Research" || branch == "Scientific") target = 10;
-    if (branch == "Administration") target = 12;
-    if (branch == "Operations") target = 9;
+    const int target = g.Service.ClearanceTarget;
     ThrowFor(g, "clearance", {}, target);
     const int t = RollDice(g, 2, 6);
     ExplainOutcome(g, t == 2        ? "a 2 lowers it"
@@ -241,9 +239,9 @@ void ClearanceThrow(Game& g) {
 void ScoutSchool(Game& g) {
     ThrowFor(g, "the school");
     const int position = RollDice(g, 1, 6);
-    ExplainOutcome(g, ScoutSchoolFile(g.Service.School, position));
-    const std::string digit = Mid(g.Service.School, position, 1);
-    const std::string file = ScoutSchoolFile(g.Service.School, position);
+    const char digit = g.Service.School.At(position);
+    const std::string file = ScoutSchoolFile(digit);
+    ExplainOutcome(g, file);
     if (file.empty()) {
         RollSkill(g);
         return;
@@ -263,7 +261,7 @@ void ScoutSchool(Game& g) {
         RollSkill(g);
         return;
     }
-    const int taken = (digit == "1" || digit == "2" || digit == "6") ? 2 : 1;
+    const int taken = (digit == '1' || digit == '2' || digit == '6') ? 2 : 1;
     for (int k = 0; k < taken; ++k) {
         ThrowFor(g, "the school's skill");
         AddSkill(g, (*lines)[RollDice(g, 1, 6)]);
@@ -322,10 +320,9 @@ bool TrainsAtSchool(ServiceKind kind) {
     return kind == ServiceKind::Scout || kind == ServiceKind::Explorer;
 }
 
-std::string ScoutSchoolFile(const std::string& schoolLine, int position) {
-    const std::string digit = position >= 1 ? Mid(schoolLine, position, 1) : "";
-    if (digit.size() != 1 || digit[0] < '0' || digit[0] > '9') return "";
-    return "ISCT" + digit + ".SCH";
+std::string ScoutSchoolFile(char digit) {
+    if (digit < '0' || digit > '9') return "";
+    return std::string("ISCT") + digit + ".SCH";
 }
 
 std::string WoundLocation(Game& g) {
@@ -411,7 +408,7 @@ void ResolveAssignment(Game& g, int& roll) {
         const int t = RollDice(g, 2, 6);
         const bool coward = military && a.Deco < 90 && t <= int64_t{a.Deco} - 10;
         if (g.Explain) ExplainDecoration(g, t, a.Deco, coward);
-        if (coward || g.CommandLine == "COURTMARTIAL") {
+        if (coward || g.CourtMartialEveryYear) {
             HoldCourtMartial(g);
             return;
         }

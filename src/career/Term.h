@@ -16,9 +16,9 @@ bool IsMilitary(ServiceKind kind);
 // Whether a Training year of the service goes to a school (ISCTn.SCH)
 // instead of its skill throw: scouts and explorers.
 bool TrainsAtSchool(ServiceKind kind);
-// The school file of that Training year for the die's `position` in the
-// [SCHOOL] line; "" when no digit stands there (a skill-table roll then).
-std::string ScoutSchoolFile(const std::string& schoolLine, int position);
+// The school file of that Training year for the [SCHOOL] line's character
+// at the die's position; "" when it is not a digit (a skill-table roll then).
+std::string ScoutSchoolFile(char digit);
 // Resolves the year's assignment for the 2D6 throw `roll`; on return `roll`
 // holds the matched assignment record (0 when none), or SORAG's re-throw.
 void ResolveAssignment(Game& g, int& roll);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ask/Models.h"
@@ -43,7 +44,15 @@ struct PrefSkillRecord {
 // The session: how the program was started, where its data is, and the
 // user's standing choices (preferred skills, option sets, own dice).
 struct SessionPart {
-    std::string CommandLine;  // the whole command line as the rules test it
+    // The whole command line as the rules test it, and what it asks of a
+    // career, worked out once: "COURTMARTIAL" makes every decoration throw
+    // a court martial. Both are set through SetCommandLine.
+    std::string CommandLine;
+    bool CourtMartialEveryYear = false;
+    void SetCommandLine(std::string line) {
+        CommandLine = std::move(line);
+        CourtMartialEveryYear = CommandLine == "COURTMARTIAL";
+    }
     double AppVersion = 0;
     std::string AppTitle;
     int TestMode = 0;

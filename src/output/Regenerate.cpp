@@ -188,7 +188,7 @@ std::string ReplayCareer(const CareerRecipe& r, const json& recorded, const std:
     }
     ui.game = &g;
     SetAppTitle(g);
-    g.CommandLine = r.CommandLine;
+    g.SetCommandLine(r.CommandLine);
     g.TestMode = g.CommandLine == "TESTMODE" ? 1 : 0;
     g.DataLoc = dataDir;
     if (std::string failed = LoadDataFolder(g); !failed.empty()) return failed;

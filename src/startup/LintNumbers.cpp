@@ -132,7 +132,7 @@ void LintNumbers(const LintFolder& folder, std::vector<DataProblem>& out) {
         Reenlist(s, out);
         Ranks(s, out);
         PlusEdu(s, out);
-        const int own = FindSection(s.Lines, "[MUSTER]");
+        const int own = s.Service.MusterLine;
         if (own > 0) Muster(s.File, s.Service, own - 1, out);
         // A branch's own [MUSTER] replaces the service's, each section once.
         std::set<int> done{own - 1};

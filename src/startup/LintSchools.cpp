@@ -34,15 +34,14 @@ void LintSchools(const LintFolder& folder, std::vector<DataProblem>& out) {
     for (const auto& s : folder.Services) {
         if (s.Branches.empty()) continue;
         // [SCHOOL] is read once for all branches, from the top of the file.
-        const std::string& school = s.Branches.front().Service.School;
+        const SchoolDigits& school = s.Branches.front().Service.School;
         const ServiceKind type = s.Service.Type.Kind;
-        const int at = FindSection(s.Lines, "[SCHOOL]");
-        const int line = at < 0 ? 0 : at + 1;
+        const int line = school.Line;
         std::map<std::string, Sent> missing;
         std::set<int> noDigit;
         if (TrainsAtSchool(type)) {
             for (int position = 1; position <= 6; ++position) {
-                const std::string file = ScoutSchoolFile(school, position);
+                const std::string file = ScoutSchoolFile(school.At(position));
                 if (file.empty())
                     noDigit.insert(position);
                 else if (!FileExistsNoCase(folder.Dir, file))
@@ -62,8 +61,8 @@ void LintSchools(const LintFolder& folder, std::vector<DataProblem>& out) {
             }
         if (!noDigit.empty())
             Warn(out, s.File, line,
-                 (at < 0 ? std::string("the service has no [SCHOOL] line")
-                         : "[SCHOOL] has no school digit at position " + List(noDigit)) +
+                 (line == 0 ? std::string("the service has no [SCHOOL] line")
+                            : "[SCHOOL] has no school digit at position " + List(noDigit)) +
                      ": a school throw there gets a skill-table roll instead.",
                  "write one digit for each of the six throws, as \"123456\".");
         for (const auto& [file, sent] : missing)

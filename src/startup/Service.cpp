@@ -260,6 +260,7 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
 
     int muster = FindSection(lines, "[MUSTER]");
     if (muster < 0) return r.Fail("the service has no [MUSTER] section.", 0);
+    s.MusterLine = muster;
     r.i = muster;
     if (!ReadMuster(r, s)) return false;
 
@@ -275,6 +276,29 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
     }
     out = s;
     return true;
+}
+
+void NoteClearances(ServiceRecord& service) {
+    for (int k = 0; k <= ServiceRecord::MaxRoll; ++k) {
+        const std::string& text = service.AssignByRoll[k];
+        const size_t slash = text.find('/');
+        const size_t at = slash == std::string::npos ? 0 : slash + 1;
+        service.AssignClearance[k] = at < text.size() ? text[at] : '\0';
+    }
+}
+
+void NameBranch(ServiceRecord& service, std::string name) {
+    service.BranchName = std::move(name);
+    service.Bounty = Contains(service.BranchName, "Bounty");
+    const std::string& branch = service.BranchName;
+    service.ClearanceTarget = 0;
+    if (branch == "Research" || branch == "Scientific") service.ClearanceTarget = 10;
+    if (branch == "Administration") service.ClearanceTarget = 12;
+    if (branch == "Operations") service.ClearanceTarget = 9;
+    service.Marks = 0;
+    for (int m = 0; m < BranchMarkCount; ++m)
+        if (Contains(service.BranchName, BranchMarkWord(static_cast<BranchMark>(m))))
+            service.Marks = static_cast<uint8_t>(service.Marks | (1U << m));
 }
 
 bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& out,
@@ -296,8 +320,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
         return !r.AtEnd();
     };
     if (!need("name")) return false;
-    s.BranchName = r.Next();
-    s.Bounty = Contains(s.BranchName, "Bounty");
+    NameBranch(s, r.Next());
     if (!need("assignment lines")) return false;
     r.Next();
     if (!need("first assignment roll")) return false;
@@ -310,6 +333,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
         if (!need("assignment-roll lines")) return false;
         s.AssignByRoll.Edit()[k] = r.Next();
     }
+    NoteClearances(s);
     if (!need("assignments")) return false;
     r.Next();
 
@@ -348,8 +372,10 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
         if (!ReadSkillTables(r, s.BranchSkillTable, "the skill tables of branch \"" + key + "\""))
             return false;
     }
-    if (int at = FindSection(lines, "[SCHOOL]"); at >= 0 && at < static_cast<int>(lines.size()))
-        s.School = lines[at];
+    if (int at = FindSection(lines, "[SCHOOL]"); at >= 0) {
+        if (at < static_cast<int>(lines.size())) s.School = SchoolDigits(lines[at]);
+        s.School.Line = at + 1;
+    }
     if (int at = FindSection(lines, "[COMMAND]"); at >= 0 && at < static_cast<int>(lines.size()))
         if (!r.Target(Mid(lines[at], 9), at, "Command", s.Command)) return false;
 

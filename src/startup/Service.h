@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "startup/CountedLines.h"
+#include "startup/SchoolDigits.h"
 #include "startup/ServiceType.h"
 #include "startup/SharedPart.h"
 #include "startup/TableLines.h"
@@ -108,16 +109,25 @@ struct ServiceRecord {
     SharedPart<std::array<std::string, MaxMuster + 1>> Material;
     int CashCount = 0;
     std::array<int32_t, MaxMuster + 1> Cash{};
+    int MusterLine = 0;  // the "[MUSTER]" line (1-based); 0 when not read from a file
 
     // Branch level.
     std::string BranchName;
     bool Bounty = false;  // a bounty-hunting branch: its name holds "Bounty"
+    uint8_t Marks = 0;    // bit m: the name holds BranchMarkWord(m)
+    // The yearly clearance throw's target (SORAG) its name sets: 10 for
+    // Research or Scientific, 12 for Administration, 9 for Operations, else 0.
+    int ClearanceTarget = 0;
+    bool Has(BranchMark mark) const { return (Marks >> static_cast<int>(mark)) & 1U; }
     int AssignFirst = 0;
     int AssignLast = 0;
     SharedPart<std::array<std::string, MaxRoll + 1>> AssignByRoll;
+    // The clearance letter of each AssignByRoll text (after its first "/",
+    // else its first character); '\0' for none. Set by NoteClearances.
+    std::array<char, MaxRoll + 1> AssignClearance{};
     SharedPart<std::array<AssignmentRecord, MaxAssignments + 1>> Assignment;
     SkillTableSet BranchSkillTable;
-    std::string School;
+    SchoolDigits School;
     int Command = 0;
     SharedPart<CountedLines<MaxGrants>> Grant;
     SharedPart<std::array<std::string, MaxQualif + 1>> Qualif;
@@ -158,6 +168,13 @@ bool ReadBranch(const std::string& path, const std::string& key, ServiceRecord& 
                 DataProblem& problem);
 bool ReadBranchText(const std::string& fileName, const std::vector<std::string>& lines,
                     const std::string& key, ServiceRecord& service, DataProblem& problem);
+
+// Sets the branch's name and what the rules read from it (Bounty, Marks,
+// ClearanceTarget).
+void NameBranch(ServiceRecord& service, std::string name);
+
+// Reads the clearance letters of the branch's AssignByRoll texts.
+void NoteClearances(ServiceRecord& service);
 
 // A merchant service's rank 0, below its first officer rank: "Enlisted"
 // ("En"). Other services have no rank 0.

@@ -41,4 +41,10 @@ std::string_view ServiceKindCode(ServiceKind kind) {
 
 ServiceType::ServiceType(std::string text) : Text(std::move(text)), Kind(ServiceKindOf(Text)) {}
 
+const char* BranchMarkWord(BranchMark mark) {
+    static constexpr std::array<const char*, BranchMarkCount> words = {"Free Trader", "Covert",
+                                                                       "Strike", "Deck"};
+    return words[static_cast<size_t>(mark)];
+}
+
 }  // namespace orrimar

@@ -55,4 +55,9 @@ struct ServiceType {
     bool operator==(const ServiceType& other) const { return Text == other.Text; }
 };
 
+// Words a branch's name may hold (exact case) that the rules ask about.
+enum class BranchMark : uint8_t { FreeTrader, Covert, Strike, Deck };
+inline constexpr int BranchMarkCount = 4;
+const char* BranchMarkWord(BranchMark mark);  // "Free Trader", "Covert", ...
+
 }  // namespace orrimar

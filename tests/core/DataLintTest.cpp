@@ -260,7 +260,7 @@ TEST(DataLint, SchoolFilesAServiceSendsTo) {
 TEST(DataLint, PoliceAcademiesFollowTheRaceType) {
     const auto files = [](int race, const std::string& line) {
         std::set<std::string> names;
-        for (const auto& visit : SpecialSchools(ServiceKind::Cops, race, line))
+        for (const auto& visit : SpecialSchools(ServiceKind::Cops, race, SchoolDigits(line)))
             names.insert(visit.File);
         return names;
     };
@@ -268,7 +268,7 @@ TEST(DataLint, PoliceAcademiesFollowTheRaceType) {
     EXPECT_EQ(files(2, "123456"), (std::set<std::string>{"SCOP1.SCH", "SCOP2.SCH", "SCOP3.SCH",
                                                          "SCOP4.SCH", "SCOP5.SCH", "SCOP6.SCH"}));
     EXPECT_EQ(files(1, "12"), (std::set<std::string>{"ICOP1.SCH", "ICOP2.SCH", ""}));
-    EXPECT_TRUE(SpecialSchools(ServiceKind::Army, 1, "123456").empty());
+    EXPECT_TRUE(SpecialSchools(ServiceKind::Army, 1, SchoolDigits("123456")).empty());
 }
 
 TEST(DataLint, NearNamesAreATyposDistance) {

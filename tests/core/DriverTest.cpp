@@ -173,7 +173,7 @@ TEST(EndOfTerm, GoingBackFromMusteringOutKeepsTheYear) {
 // sentence, whatever the dice (the sentence throw is at least 1 + 4 x 2).
 struct SentencedGame : DriverGame {
     SentencedGame() : DriverGame(2, 2, "Humans", 1, "Raid Battle Siege CtrIns") {
-        g.CommandLine = "COURTMARTIAL";
+        g.SetCommandLine("COURTMARTIAL");
     }
 };
 
@@ -184,7 +184,7 @@ TEST(EndOfTerm, ACareerEndedWithinAYearKeepsThatYear) {
     for (const bool invalided : {false, true}) {
         SentencedGame t;
         if (invalided) {
-            t.g.CommandLine.clear();
+            t.g.SetCommandLine("");
             t.g.Service.Assignment.Edit()[1].Surv = 3;  // every throw of ones: a bad wound
             for (int k = 0; k < 40; ++k) t.dice.Push(1);
         }

@@ -63,7 +63,7 @@ TEST(Generate, MerchantsStartAtRankZeroAndTestLineSetsOptions) {
     TestGame t;
     SetRace(t.g, 1, {{2, 0}});
     t.g.Service.Type = "merchant";
-    t.g.CommandLine = "TEST";
+    t.g.SetCommandLine("TEST");
     t.dice.SetFallback(true);
     Generate(t.g);
     const auto& o = t.g.Character.Options;

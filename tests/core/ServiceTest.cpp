@@ -144,7 +144,7 @@ TEST(BranchSection, ReadsAssignmentsTablesGrantsAndKeepsUnreadFields) {
     // No [GRANT] of its own: the search runs on into branch TWO's grants.
     EXPECT_EQ(
         std::tie(s.BranchSkillTable[1].Entry[1], s.School, s.Command, s.Grant->Count, s.Grant[2]),
-        std::make_tuple("Tactics", "123456", 8, 2, "Admin"));
+        std::make_tuple("Tactics", SchoolDigits("123456", 13), 8, 2, "Admin"));
 
     ASSERT_TRUE(file.Branch("TWO"));
     // Outside the new range, beyond the new count, no tables of its own: kept.

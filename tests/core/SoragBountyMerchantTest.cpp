@@ -72,8 +72,9 @@ struct HuntBench {
     std::string Merchant(int rank, const std::vector<int>& throws,
                          const std::string& year = "Route ",
                          const std::string& branch = "Free Trader") {
-        std::tie(s.BranchName, c.TermLog[1].Lines[1], c.Commissioned, c.Rank, c.PromotedThisTerm) =
-            std::tuple(branch, year, rank >= 0 ? 1 : 0, std::max(rank, 0), 0);
+        NameBranch(s, branch);
+        std::tie(c.TermLog[1].Lines[1], c.Commissioned, c.Rank, c.PromotedThisTerm) =
+            std::tuple(year, rank >= 0 ? 1 : 0, std::max(rank, 0), 0);
         Throw(throws);
         MerchantPosition(g);
         return Done() + (c.PromotedThisTerm ? "(promoted)" : "");

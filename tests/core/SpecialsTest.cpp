@@ -40,7 +40,7 @@ struct Bench {
         s.Name = "Test Service";
         s.Type = who.type;
         s.MaxRank = 15;
-        s.School = "123456";
+        s.School = SchoolDigits("123456");
         for (int k = 0; k <= 15; ++k)
             s.RankCode[k] = k < 10 ? "E" + std::to_string(k) : "O" + std::to_string(k - 9);
         s.SkillTable.Edit(1).Eli[1] = "Eli      All";
@@ -191,7 +191,7 @@ TEST(SpecialsCore, Modifiers) {
         {"MERCHANT", 0, 7, 9, "", 6, "- Commission"}};
     for (const auto& [type, rank, end, edu, branch, face, history] : cases) {
         Bench b({type, rank});
-        b.g.Service.BranchName = branch;
+        NameBranch(b.g.Service, branch);
         b.c.Stats[StatEnd] = static_cast<int16_t>(end);
         b.c.Stats[StatEdu] = static_cast<int16_t>(edu);
         EXPECT_TRUE(StartsWith(b.Outcome({face}), history)) << type << rank << branch << b.Year();
@@ -355,7 +355,7 @@ TEST(SpecialsPolice, SchoolFiles) {
         const bool found = Contains(text, "Academy");
         Bench b({"COPS", 3, race});
         b.g.DataLoc = data.Path();
-        b.g.Service.School = school;
+        b.g.Service.School = SchoolDigits(school);
         b.t.dice.Push(face);
         found ? b.t.dice.Push({3, 3}) : b.SkillRolls(1);
         b.Run();
@@ -398,7 +398,7 @@ TEST(SpecialsFamilies, ModifiersAndRanks) {
         {{"COAFCPD", 7, 1, "SOC", 11}, "", 7, {6}, "- OCS", 11}};
     for (const auto& [who, branch, edu, faces, history, rank] : cases) {
         Bench b(who);
-        b.g.Service.BranchName = branch;
+        NameBranch(b.g.Service, branch);
         b.c.Stats[StatEdu] = static_cast<int16_t>(edu);
         b.Outcome(faces);
         EXPECT_TRUE(*history ? StartsWith(b.Year(), history) : b.Year().empty()) << b.Year();

@@ -186,7 +186,7 @@ TEST(Startup, AnUnusableRecordedFolderIsSaidAndAskedForAgain) {
 TEST(Startup, TestModeShowsProgressMessagesOnlyForTheExactWord) {
     for (const std::string line : {"TESTMODE", "testmode", "TESTMODE x"}) {
         StartGame t;
-        t.g.CommandLine = line;
+        t.g.SetCommandLine(line);
         t.g.DataLocOverride = t.data.Path();
         RunMain(t);
         EXPECT_EQ(t.ui.SawMessage("Checking for INI"), line == "TESTMODE") << line;

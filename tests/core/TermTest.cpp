@@ -96,7 +96,7 @@ TEST_F(TermTest, WoundsAndCourtMartial) {
     EXPECT_EQ(Play(2, {2, 4, 3, 7, 2}, {""}), "Raid Bad Wnd (head) E2 ");  // closed: carry on
     EXPECT_EQ(Play(3, {9, 2, 2, 2}), "Training ");  // Deco 99 never holds one
     EXPECT_EQ(Play(4, {9, 2, -1}, {""}), "Garrison Court martial - reprimand ");  // 2 <= 12 - 10
-    g.CommandLine = "COURTMARTIAL";  // a court martial later that year reuses the window
+    g.SetCommandLine("COURTMARTIAL");  // a court martial later that year reuses the window
     EXPECT_EQ(Play(2, {2, 4, 3, -1}, {"2", "1"}),
               "Raid Bad Wnd (head) - invalided out Court martial ");  // 1 + 2: rank 2 is kept
     EXPECT_TRUE(g.Year.Invalided);                                    // the reply stays
@@ -147,13 +147,14 @@ TEST_F(TermTest, ScoutSchoolAndSoragClearance) {
     data.Write("isct6.sch", {"Title", "Pilot", "Navigation", "Comms", "Survey", "Gunnery", "Vacc"});
     g.DataLoc = data.Path();
     s.Type = "SCOUT";
-    s.School = "65";                    // by the die: 1 -> 6 (any case; two skills), 2 -> 5 (none)
+    s.School = SchoolDigits("65");      // by the die: 1 -> 6 (any case; two skills), 2 -> 5 (none)
     Play(3, {9, 2, 2, -1, -4, -1});     // schools 1, 2 and 6 teach two, the others one
     Play(3, {9, 2, 2, -2, -5}, {"1"});  // a skill-table roll instead
     EXPECT_EQ(c.Skills[1].Name + c.Skills[2].Name + c.Skills[3].Name, "SurveyPilotRecon");
     s.Type = "SORAG";  // rows: clearance, roll, throws (the fourth for clearance) -> line|clearance
-    s.BranchName = "Operations";
+    NameBranch(s, "Operations");
     s.AssignByRoll = {"", "", "Assassination/D", "S:Wpns Trg/D", "Watch/A", "Orientation/O"};
+    NoteClearances(s);
     for (int k = 1; k <= 4; ++k) s.Assignment.Edit()[k] = {s.AssignByRoll[k + 1], 3, 99, 12, 12};
     const std::tuple<std::string, int, std::vector<int>, std::string> rows[] = {
         {"1", 2, {4, 9, 2, 2, 2, 2}, "Watch/A |1"},     // D re-thrown at A; 1 is not lowered
@@ -168,6 +169,7 @@ TEST_F(TermTest, ScoutSchoolAndSoragClearance) {
     }
     for (int k = 4; k <= 12; ++k) s.AssignByRoll.Edit()[k] = "Black Op/E";
     s.AssignByRoll.Edit()[11] = "Watch/A";  // open, but never thrown: the re-throws are bounded
+    NoteClearances(s);
     EXPECT_EQ(Play(2, std::vector<int>(1000, 2)), "No assignment open at this clearance ");
 }
 

@@ -171,7 +171,7 @@ class Sweep {
             job = jobs[next++];
             dice.Reseed(job.Seed);
             ui.NewCharacter(static_cast<unsigned>(job.Seed));
-            g.CommandLine = job.Mode & CourtMartial ? "COURTMARTIAL" : "";
+            g.SetCommandLine(job.Mode & CourtMartial ? "COURTMARTIAL" : "");
             g.Character.Options = options0;
             g.Character.Options[OptForceSpecial] = job.Mode & ForceSpecial ? OptOn : OptOff;
             g.Character.Options[OptAnyTransfer] = job.Mode & AnyTransfer ? OptOn : OptOff;

@@ -61,10 +61,10 @@ SpecialsKind SpecialsFor(ServiceKind kind) {
 }
 
 std::vector<specials::SchoolVisit> SpecialSchools(ServiceKind kind, int race,
-                                                  const std::string& schoolLine) {
+                                                  const SchoolDigits& school) {
     const specials::SpecialFamily* family = specials::FamilyOf(kind);
     const specials::SpecialTable* root = family ? RootFor(*family, race) : nullptr;
-    return root ? SchoolsOf(*root, race, schoolLine) : std::vector<specials::SchoolVisit>{};
+    return root ? SchoolsOf(*root, race, school) : std::vector<specials::SchoolVisit>{};
 }
 
 void SpecialAssignment(Game& g) {

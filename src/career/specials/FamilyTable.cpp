@@ -91,7 +91,7 @@ bool SchoolFailed(Game& g, const std::string& problem) {
 // Returns false when the school could not be attended.
 bool AttendSchool(Game& g, const SchoolFile& school, int result) {
     if (school.Prefix.empty() && school.File.empty()) return true;
-    const std::string name = SchoolFileName(school, g.Service.School, result);
+    const std::string name = SchoolFileName(school, g.Service.School.At(result));
     if (name.empty())
         return SchoolFailed(g, "The [SCHOOL] line of " + g.Service.Name +
                                    " has no school digit at position " + std::to_string(result));
@@ -263,8 +263,8 @@ Cond CareerIs(ServiceKind kind) {
     return Make(Cond::Kind::CareerIs, static_cast<int>(kind), 0,
                 std::string(ServiceKindCode(kind)));
 }
-Cond BranchHas(std::string text) {
-    return Make(Cond::Kind::BranchHas, 0, 0, std::move(text));
+Cond BranchHas(BranchMark mark) {
+    return Make(Cond::Kind::BranchHas, static_cast<int>(mark), 0, BranchMarkWord(mark));
 }
 Cond RaceIs(int code) {
     return Make(Cond::Kind::RaceIs, code);
@@ -299,7 +299,7 @@ bool Holds(const Game& g, const Cond& c) {
             holds = g.Service.Type.Kind == static_cast<ServiceKind>(c.A);
             break;
         case Cond::Kind::BranchHas:
-            holds = Contains(g.Service.BranchName, c.Text);
+            holds = g.Service.Has(static_cast<BranchMark>(c.A));
             break;
         case Cond::Kind::RaceIs:
             holds = g.Race.Code == c.A;
@@ -491,12 +491,10 @@ void RunSpecialTable(Game& g, const SpecialTable& table) {
     Run(g, table, table.Throw, 0);
 }
 
-std::string SchoolFileName(const SchoolFile& school, const std::string& schoolLine, int result) {
+std::string SchoolFileName(const SchoolFile& school, char digit) {
     if (!school.File.empty()) return school.File;
-    const std::string digit = result >= 1 ? Mid(schoolLine, static_cast<size_t>(result)) : "";
-    // One letter or digit, so the name never leaves the data folder.
-    if (digit.empty() || !std::isalnum(static_cast<unsigned char>(digit[0]))) return "";
-    return school.Prefix + digit.substr(0, 1) + ".SCH";
+    if (digit == '\0') return "";
+    return school.Prefix + digit + ".SCH";
 }
 
 std::pair<int, int> ThrowRange(const SpecialThrow& t) {

@@ -31,7 +31,7 @@ struct Cond {
         StatAbove,     // characteristic A above B
         IntEduAbove,   // Int + Edu above A
         CareerIs,      // the service's kind is A (its code in Text)
-        BranchHas,     // branch name contains Text (exact case)
+        BranchHas,     // branch name holds the word of mark A (in Text)
         RaceIs,        // race type A
         BranchOpened,  // BranchOpen entry A is 1
         SkillAbove,    // skill Text above level A
@@ -57,7 +57,7 @@ Cond StatAtLeast(int stat, int value);
 Cond StatBelow(int stat, int value);
 Cond IntEduAtMost(int value);
 Cond CareerIs(ServiceKind kind);
-Cond BranchHas(std::string text);
+Cond BranchHas(BranchMark mark);
 Cond RaceIs(int code);
 Cond BranchOpened(int entry);
 Cond SkillAbove(std::string name, int level);
@@ -135,9 +135,9 @@ struct SchoolFile {
     int Picks = 0;
 };
 
-// The file `school` names for the table's result `result` and the
-// service's [SCHOOL] line; "" when that line has no school digit there.
-std::string SchoolFileName(const SchoolFile& school, const std::string& schoolLine, int result);
+// The file `school` names for the [SCHOOL] line's letter or digit at the
+// table's result; "" when that line has none there ('\0').
+std::string SchoolFileName(const SchoolFile& school, char digit);
 
 struct SpecialTable;
 using TableFn = const SpecialTable& (*)();

@@ -21,7 +21,7 @@ SpecialRow CommandoSchoolAt(int result) {
 const SpecialTable& IrisSpecials() {
     static const SpecialTable table{
         "IRIS",
-        Die(1, 6).Plus(1, {BranchHas("Covert")}).Plus(2, {BranchHas("Strike")}),
+        Die(1, 6).Plus(1, {BranchHas(BranchMark::Covert)}).Plus(2, {BranchHas(BranchMark::Strike)}),
         {
             // Old hands teach rather than learn.
             At(1).If(SkillAbove("Medical", 3)).Log("- Medical school").Grant({"Instruction"}),

@@ -12,7 +12,7 @@ using namespace specials;
 SpecialThrow MerchantThrow() {
     return Die(1, 6)
         .Plus(1, {StatAbove(StatEdu, 8)})
-        .Plus(1, {Not(BranchHas("Deck")), RankAtLeast(6)})
+        .Plus(1, {Not(BranchHas(BranchMark::Deck)), RankAtLeast(6)})
         .Capped(7);
 }
 

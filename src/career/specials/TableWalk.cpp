@@ -269,11 +269,11 @@ std::vector<TableFault> CheckTables(const SpecialTable& root) {
 }
 
 std::vector<SchoolVisit> SchoolsOf(const SpecialTable& table, int race,
-                                   const std::string& schoolLine) {
+                                   const SchoolDigits& school) {
     const Walk walk(table, race);
     std::vector<SchoolVisit> out;
     for (const auto& at : walk.Schools)
-        out.push_back({at.Result, SchoolFileName(*at.School, schoolLine, at.Result)});
+        out.push_back({at.Result, SchoolFileName(*at.School, school.At(at.Result))});
     return out;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "career/specials/FamilyTable.h"
+#include "startup/SchoolDigits.h"
 
 namespace orrimar::specials {
 
@@ -36,7 +37,6 @@ struct SchoolVisit {
 };
 // Every school `table`, and the tables its rows lead to, may send a
 // character of race type `race` to, given the service's [SCHOOL] line.
-std::vector<SchoolVisit> SchoolsOf(const SpecialTable& table, int race,
-                                   const std::string& schoolLine);
+std::vector<SchoolVisit> SchoolsOf(const SpecialTable& table, int race, const SchoolDigits& school);
 
 }  // namespace orrimar::specials

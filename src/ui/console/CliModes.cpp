@@ -146,7 +146,7 @@ int PlayMode(const CliOptions& o) {
     // --seed makes an interactive session repeatable too.
     SeededDice dice(o.Seeded ? o.Batch.Seed : UnchosenSeed());
     Game g(ui, dice);
-    g.CommandLine = commandLine;
+    g.SetCommandLine(commandLine);
     g.DataLocOverride = o.DataDir;
     // The term window's x shows the throws of the year; --explain also
     // writes them with the character's JSON.

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     QtUi ui;
     SeededDice dice{UnchosenSeed()};
     Game g(ui, dice);
-    g.CommandLine = S(args.join(' '));
+    g.SetCommandLine(S(args.join(' ')));
     // The term window's "Explain..." shows the throws of each year.
     ThrowLog throws;
     g.Explain = &throws;
