@@ -29,8 +29,8 @@
 #include <vector>
 
 #include "batch/Batch.h"
+#include "batch/Signature.h"
 #include "model/Dice.h"
-#include "output/Signature.h"
 #include "stats/StatsRun.h"
 
 using namespace orrimar;

@@ -1,4 +1,6 @@
 #include "FuzzSupport.h"
+#include "model/RaceChoice.h"
+#include "model/ServiceChoice.h"
 
 #include <unistd.h>
 #include <cstdio>
@@ -11,7 +13,7 @@
 #include "model/Generate.h"
 #include "names/Homeworld.h"
 #include "names/Names.h"
-#include "startup/Main.h"
+#include "session/Main.h"
 
 namespace orrimar::fuzz {
 
@@ -108,7 +110,7 @@ const Game& SampleGame() {
         auto* g = new Game(SharedUi(), SharedDice());
         SharedUi().game = g;
         SetAppTitle(*g);
-        g->DataLoc = SampleData();
+        g->session.DataLoc = SampleData();
         if (const std::string failed = LoadDataFolder(*g); !failed.empty())
             Fail("the sample data does not load: " + failed);
         return g;
@@ -122,24 +124,28 @@ void Begin(Game& g, uint64_t seed, int terms) {
     ui.TargetTerms = terms;
     ui.game = &g;
     SharedDice().Reseed(seed);
-    g.Character.Options[OptAutoGen] = OptOn;
+    g.career.Character.Options[OptAutoGen] = OptOn;
 }
 
 bool PlayCareerOf(Game& g, uint64_t race, uint64_t service, uint64_t branch) {
     const auto pick = [](const ChoiceList& list, uint64_t n) {
         return static_cast<int>(n % list.Entries.size());
     };
-    g.Character.BranchOpen = {};
-    g.TermWindow = TermWindowModel{};
-    if (g.RaceList.Entries.empty() || !SelectRace(g, pick(g.RaceList, race))) return false;
-    if (g.ServiceList.Entries.empty() || !SelectService(g, pick(g.ServiceList, service)))
+    g.career.Character.BranchOpen = {};
+    g.windows.TermWindow = TermWindowModel{};
+    if (g.windows.RaceList.Entries.empty() || !SelectRace(g, pick(g.windows.RaceList, race)))
         return false;
-    if (g.BranchList.Entries.empty() || !SelectBranch(g, pick(g.BranchList, branch))) return false;
+    if (g.windows.ServiceList.Entries.empty() ||
+        !SelectService(g, pick(g.windows.ServiceList, service)))
+        return false;
+    if (g.windows.BranchList.Entries.empty() ||
+        !SelectBranch(g, pick(g.windows.BranchList, branch)))
+        return false;
     Generate(g);
-    g.StartCharacter = g.Character;
+    g.career.StartCharacter = g.career.Character;
     if (PlayCareer(g) != CareerEnd::Finished) return false;
-    g.Character.Homeworld = MakeHomeworld(g, 2);
-    g.Character.Name = MakeName(g, PrepareNames(g));
+    g.career.Character.Homeworld = MakeHomeworld(g, 2);
+    g.career.Character.Name = MakeName(g, PrepareNames(g.rules));
     if (const std::string problem = CheckWithinTables(g); !problem.empty())
         Fail("a finished career breaks its tables: " + problem);
     return true;

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "batch/AutoUi.h"
 #include "model/Game.h"
-#include "ui/AutoUi.h"
 
 namespace orrimar::fuzz {
 

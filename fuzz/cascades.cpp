@@ -1,12 +1,12 @@
 // The same input read as cascade.dat and as COYNS.DAT; every cascade it
 // names is then taken as a skill, and a career is played by a race that
 // draws coins.
-#include "startup/Cascades.h"
+#include "career/Cascades.h"
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
+#include "career/Skills.h"
 #include "model/Generate.h"
-#include "model/Skills.h"
-#include "model/Text.h"
+#include "text/Text.h"
 
 namespace orrimar::fuzz {
 
@@ -15,17 +15,17 @@ void Cascades(std::string_view data) {
     const uint64_t seed = Hash(data);
     Game g = SampleGame();
     Begin(g, seed, 1);
-    if (!ReadCascadeText(g, lines).empty() || !ReadCoynsText(g, lines).empty()) return;
+    if (!ReadCascadeText(g.rules, lines).empty() || !ReadCoynsText(g.rules, lines).empty()) return;
 
     Generate(g);
-    const int count = g.StdCascade.Size();
+    const int count = g.rules.StdCascade.Size();
     for (int i = 1; i <= count; ++i) {
-        std::string name = g.StdCascade[i].substr(0, g.StdCascade[i].find('/'));
+        std::string name = g.rules.StdCascade[i].substr(0, g.rules.StdCascade[i].find('/'));
         AddSkill(g, name);
     }
 
     // The coin-drawing race of the sample data.
-    const auto& races = g.RaceList.Entries;
+    const auto& races = g.windows.RaceList.Entries;
     for (size_t r = 0; r < races.size(); ++r) {
         if (races[r].Key != "DROYNE.ERI") continue;
         PlayCareerOf(g, r, seed >> 8, seed >> 16);

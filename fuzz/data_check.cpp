@@ -5,7 +5,7 @@
 
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
-#include "startup/DataCheck.h"
+#include "check/DataCheck.h"
 
 namespace orrimar::fuzz {
 

@@ -6,7 +6,7 @@
 
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
-#include "startup/OptionSets.h"
+#include "session/OptionSets.h"
 
 namespace orrimar::fuzz {
 
@@ -18,10 +18,10 @@ void OptionSet(std::string_view data) {
 
     Game again = g;
     ReadOptionSetText(again, OptionSetLines(g, "fuzz"));
-    bool same = again.Character.Options == g.Character.Options;
-    for (size_t i = 0; i < g.PrefSkill.size(); ++i)
-        same = same && again.PrefSkill[i].Name == g.PrefSkill[i].Name &&
-               again.PrefSkill[i].Level == g.PrefSkill[i].Level;
+    bool same = again.career.Character.Options == g.career.Character.Options;
+    for (size_t i = 0; i < g.session.PrefSkill.size(); ++i)
+        same = same && again.session.PrefSkill[i].Name == g.session.PrefSkill[i].Name &&
+               again.session.PrefSkill[i].Level == g.session.PrefSkill[i].Level;
     if (!same) Fail("an option set read back differs from the one saved");
 
     Begin(g, seed);

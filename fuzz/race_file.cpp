@@ -2,10 +2,10 @@
 // character, a name and a homeworld.
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
+#include "data/Race.h"
 #include "model/Generate.h"
 #include "names/Homeworld.h"
 #include "names/Names.h"
-#include "startup/Race.h"
 
 namespace orrimar::fuzz {
 
@@ -18,10 +18,10 @@ void RaceFile(std::string_view data) {
     }
     Game g = SampleGame();
     Begin(g, Hash(data));
-    g.Race = race;
+    g.rules.Race = race;
     Generate(g);
-    g.Character.Homeworld = MakeHomeworld(g, 2);
-    g.Character.Name = MakeName(g, PrepareNames(g));
+    g.career.Character.Homeworld = MakeHomeworld(g, 2);
+    g.career.Character.Name = MakeName(g, PrepareNames(g.rules));
 }
 
 }  // namespace orrimar::fuzz

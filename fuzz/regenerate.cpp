@@ -7,7 +7,7 @@
 
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
-#include "output/Regenerate.h"
+#include "replay/Regenerate.h"
 
 namespace orrimar::fuzz {
 

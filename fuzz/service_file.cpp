@@ -1,7 +1,7 @@
 // A service file read from memory with every branch it lists.
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
-#include "startup/Service.h"
+#include "data/Service.h"
 
 namespace orrimar::fuzz {
 

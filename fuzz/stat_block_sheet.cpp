@@ -4,7 +4,7 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 #include "batch/StatBlockSheet.h"
-#include "startup/Files.h"
+#include "text/Files.h"
 
 namespace orrimar::fuzz {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/Text.h"
+#include "text/Text.h"
 
 namespace orrimar {
 

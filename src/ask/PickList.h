@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ask/Models.h"
+#include "model/Models.h"
 
 namespace orrimar {
 

@@ -55,11 +55,11 @@ Picked Settle(Game& g, const PickQuestion& q, Picked p) {
 }  // namespace
 
 bool AnswersItself(const Game& g, AutoWhen when) {
-    return when == AutoWhen::AutoGen && g.Character.Opt(OptAutoGen);
+    return when == AutoWhen::AutoGen && g.career.Character.Opt(OptAutoGen);
 }
 
 bool YesNoQuestion::Ask(Game& g) const {
-    return g.ui.YesNo(std::string(Text).append(Subject), g.AppTitle, true, Icon);
+    return g.ui.YesNo(std::string(Text).append(Subject), g.session.AppTitle, true, Icon);
 }
 
 bool YesNoQuestion::Auto(Game& g) const {
@@ -94,7 +94,7 @@ Picked PickQuestion::Auto(Game& g) const {
     const int own = CountChoices(Choices);
     ThrowFor(g, "a choice: ", Title);
     const int k = RollDice(g, 1, Offered(*this, own));
-    if (g.Explain)
+    if (g.career.Explain)
         ExplainOutcome(g, k <= own ? std::string(ChoiceAt(Choices, k)) : "the dice choose");
     return Settle(g, *this, Offer(*this, own, k));
 }

@@ -19,7 +19,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ask/Models.h"
+#include "model/Models.h"
 
 namespace orrimar {
 

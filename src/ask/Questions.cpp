@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/Game.h"
-#include "model/Text.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -24,7 +24,7 @@ void PickListAdd(PickListModel& list, const std::string& text, int tag) {
 }
 
 void ShowPickList(Game& g) {
-    auto& list = g.Slist1;
+    auto& list = g.windows.Slist1;
     if (Val(list.MaxText) < 1) list.MaxText = "1";
     if (Val(list.MinText) < 1) list.MinText = "1";
     list.Selected.resize(list.Items.size(), false);
@@ -49,13 +49,13 @@ std::string AskTermButtons(Game& g, std::initializer_list<std::string_view> capt
         int k = 0;
         for (const std::string_view caption : captions) {
             if (++k > TermWindowModel::Buttons) break;
-            TermButton& button = g.TermWindow.Button[k];
+            TermButton& button = g.windows.TermWindow.Button[k];
             button.Caption.assign(caption);
             button.Visible = !caption.empty();
         }
         std::string answer = g.ui.AskTerm(g);
         if (answer.size() == 1 && answer[0] >= '1' && answer[0] < '1' + TermWindowModel::Buttons &&
-            g.TermWindow.Button[answer[0] - '0'].Visible)
+            g.windows.TermWindow.Button[answer[0] - '0'].Visible)
             return answer;
     }
 }

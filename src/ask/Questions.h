@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ask/Models.h"
+#include "model/Models.h"
 
 namespace orrimar {
 
@@ -18,7 +18,7 @@ struct Game;
 // SLIST1.
 void PickListClear(PickListModel& list);
 void PickListAdd(PickListModel& list, const std::string& text, int tag = 0);
-// Opens the pick list on g.Slist1 with the window's limit rule applied.
+// Opens the pick list on g.windows.Slist1 with the window's limit rule applied.
 void ShowPickList(Game& g);
 std::vector<TaggedItem> PickListSelection(const PickListModel& list);
 

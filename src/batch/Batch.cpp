@@ -28,14 +28,15 @@
 #include "batch/RosterOutput.h"
 #include "batch/StreamOutput.h"
 #include "batch/Where.h"
+#include "data/Fingerprint.h"
+#include "data/Service.h"
 #include "model/Game.h"
+#include "model/RaceChoice.h"
 #include "model/Throws.h"
 #include "output/CharacterJson.h"
 #include "output/Resume.h"
 #include "output/ResumeText.h"
-#include "startup/Files.h"
-#include "startup/Fingerprint.h"
-#include "startup/Service.h"
+#include "text/Files.h"
 
 namespace orrimar {
 
@@ -70,13 +71,13 @@ std::vector<BatchGroup> ListGroups(BatchWorker& first, const BatchOptions& optio
     std::vector<BatchGroup> groups;
     const BatchWorker::Pool& pool = first.pools.at(0);
     for (const int race : pool.races) {
-        const auto& raceEntry = first.g.RaceList.Entries[static_cast<size_t>(race)];
+        const auto& raceEntry = first.g.windows.RaceList.Entries[static_cast<size_t>(race)];
         ListServices(first.g, &raceEntry);
-        const std::vector<int> services = pool.services.empty()
-                                              ? PickedEntries(first.g.ServiceList, options.Service)
-                                              : pool.services[static_cast<size_t>(race)];
+        const std::vector<int> services =
+            pool.services.empty() ? PickedEntries(first.g.windows.ServiceList, options.Service)
+                                  : pool.services[static_cast<size_t>(race)];
         for (const int service : services) {
-            const auto& entry = first.g.ServiceList.Entries[static_cast<size_t>(service)];
+            const auto& entry = first.g.windows.ServiceList.Entries[static_cast<size_t>(service)];
             groups.push_back({raceEntry.Key, entry.Key, raceEntry.Display, entry.Display});
             picks.emplace_back(race, service);
         }
@@ -153,7 +154,7 @@ std::string PlayBatchGroups(
         for (auto& w : workers) {
             BatchWorker::Pool& own = w->pools.at(0);
             own.races = {picks[group].first};
-            own.services.assign(w->g.RaceList.Entries.size(), {});
+            own.services.assign(w->g.windows.RaceList.Entries.size(), {});
             own.services[static_cast<size_t>(picks[group].first)] = {picks[group].second};
         }
         if (std::string stopped = PlayGroup(workers, quiet, count, group, halted, each);
@@ -471,7 +472,8 @@ int RunBatch(const BatchOptions& options, std::ostream& log, std::vector<BatchCh
     if (std::string problem; failed.empty() && !options.TemplatePath.empty() &&
                              !ReadTemplate(options.TemplatePath, problem))
         failed = problem;
-    if (failed.empty()) failed = OpenOutputs(options, lines, workers[0]->g.Recipe.Data, outputs);
+    if (failed.empty())
+        failed = OpenOutputs(options, lines, workers[0]->g.career.Recipe.Data, outputs);
     if (!failed.empty()) {
         log << "orrimar-cli: " << failed << "\n";
         return 1;

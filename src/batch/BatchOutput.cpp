@@ -1,6 +1,6 @@
 #include "batch/BatchOutput.h"
 
-#include "startup/Files.h"
+#include "text/Files.h"
 
 namespace orrimar {
 

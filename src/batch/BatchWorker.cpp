@@ -7,18 +7,20 @@
 #include "batch/StatBlock.h"
 #include "batch/Where.h"
 #include "career/Driver.h"
+#include "data/Fingerprint.h"
+#include "data/Race.h"
+#include "data/Service.h"
 #include "model/Generate.h"
-#include "model/Text.h"
+#include "model/RaceChoice.h"
+#include "model/ServiceChoice.h"
 #include "names/Homeworld.h"
 #include "names/Names.h"
 #include "output/CharacterJson.h"
 #include "output/Resume.h"
 #include "output/ResumeText.h"
-#include "startup/Fingerprint.h"
-#include "startup/Main.h"
-#include "startup/Race.h"
-#include "startup/Service.h"
-#include "startup/Settings.h"
+#include "session/Main.h"
+#include "text/Settings.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -66,14 +68,14 @@ BatchOptions SlotOptions(const BatchOptions& options, size_t slot) {
 // The services of the race last listed that the wanted service picks and
 // that list a branch the wanted branch picks (one open from the start).
 std::vector<int> OfferedServices(Game& g, const BatchOptions& options) {
-    std::vector<int> services = PickedEntries(g.ServiceList, options.Service);
+    std::vector<int> services = PickedEntries(g.windows.ServiceList, options.Service);
     if (options.Branch.empty()) return services;
     std::erase_if(services, [&](int service) {
-        const auto lines = ReadLines(
-            ResolveNoCase(g.DataLoc, g.ServiceList.Entries[static_cast<size_t>(service)].Key));
+        const auto lines = ReadLines(ResolveNoCase(
+            g.session.DataLoc, g.windows.ServiceList.Entries[static_cast<size_t>(service)].Key));
         ChoiceList branches;
         for (const auto& entry : ReadBranchEntries(lines ? *lines : std::vector<std::string>{}))
-            if (entry.TransferTag < 0 || g.Character.Opt(OptAnyTransfer))
+            if (entry.TransferTag < 0 || g.career.Character.Opt(OptAnyTransfer))
                 branches.Entries.push_back({entry.Display, entry.Key});
         return PickedEntries(branches, options.Branch).empty();
     });
@@ -82,12 +84,12 @@ std::vector<int> OfferedServices(Game& g, const BatchOptions& options) {
 
 // The races `options` may draw from; "" or why there are none.
 std::string ChooseRaces(Game& g, BatchWorker::Pool& w, const BatchOptions& options) {
-    w.races = PickedEntries(g.RaceList, options.Race);
+    w.races = PickedEntries(g.windows.RaceList, options.Race);
     if (w.races.empty()) return "no race matches \"" + options.Race + "\"";
     if (options.Service.empty() && options.Branch.empty()) return "";
-    w.services.assign(g.RaceList.Entries.size(), {});
+    w.services.assign(g.windows.RaceList.Entries.size(), {});
     std::erase_if(w.races, [&](int race) {
-        ListServices(g, &g.RaceList.Entries[static_cast<size_t>(race)]);
+        ListServices(g, &g.windows.RaceList.Entries[static_cast<size_t>(race)]);
         w.services[static_cast<size_t>(race)] = OfferedServices(g, options);
         return w.services[static_cast<size_t>(race)].empty();
     });
@@ -111,8 +113,8 @@ bool WritesJsonFile(const BatchOptions& o) {
 // Sets the worker's game for character n: its dice, options and recipe.
 void StartCharacter(BatchWorker& w, const BatchOptions& options, int n, uint64_t seed) {
     Game& g = w.g;
-    g.Character.Options = w.options0;
-    CareerRecipe& recipe = g.Recipe;
+    g.career.Character.Options = w.options0;
+    CareerRecipe& recipe = g.career.Recipe;
     recipe.Made = CareerRecipe::Kind::Batch;
     recipe.Seeded = true;
     recipe.Seed = seed;
@@ -122,8 +124,8 @@ void StartCharacter(BatchWorker& w, const BatchOptions& options, int n, uint64_t
     recipe.Terms = w.ui.TargetTerms;
     recipe.Number = n;
     recipe.Throws.clear();
-    g.Character.BranchOpen = {};
-    g.TermWindow = TermWindowModel{};
+    g.career.Character.BranchOpen = {};
+    g.windows.TermWindow = TermWindowModel{};
 }
 
 // Draws character n's race, service and branch from the pool and selects
@@ -143,16 +145,16 @@ BatchOutcome ChooseCareer(BatchWorker& w, const BatchOptions& options,
     const int race = Draw(g, pool.races, options.Race);
     if (!SelectRace(g, race)) return refused(options.Race);
     const int service = Draw(g,
-                             pool.services.empty() ? PickedEntries(g.ServiceList, "")
+                             pool.services.empty() ? PickedEntries(g.windows.ServiceList, "")
                                                    : pool.services[static_cast<size_t>(race)],
                              options.Service);
     if (service < 0) {
-        message = "character " + std::to_string(n) + ": " + g.Race.Name +
+        message = "character " + std::to_string(n) + ": " + g.rules.Race.Name +
                   " has no service matching \"" + options.Service + "\"";
         return BatchOutcome::Failed;
     }
     if (!SelectServiceForBranch(g, service)) return refused(options.Service);
-    const int branch = Draw(g, PickedEntries(g.BranchList, options.Branch), options.Branch);
+    const int branch = Draw(g, PickedEntries(g.windows.BranchList, options.Branch), options.Branch);
     if (branch < 0) {
         message =
             "character " + std::to_string(n) + ": no branch matching \"" + options.Branch + "\"";
@@ -164,11 +166,11 @@ BatchOutcome ChooseCareer(BatchWorker& w, const BatchOptions& options,
 
 // What the finished character of `g` came to.
 void RecordResult(const Game& g, BatchCharacter& result) {
-    result.Name = g.Character.Name;
-    result.Race = g.Race.Name;
-    result.Service = g.Service.Name;
-    result.Branch = g.Service.BranchName;
-    result.Terms = g.Character.CurTerm;
+    result.Name = g.career.Character.Name;
+    result.Race = g.rules.Race.Name;
+    result.Service = g.rules.Service.Name;
+    result.Branch = g.rules.Service.BranchName;
+    result.Terms = g.career.Character.CurTerm;
     result.Problem = CheckWithinTables(g);
 }
 
@@ -179,15 +181,16 @@ BatchOutcome WriteUp(Game& g, const BatchOptions& options, const std::string& ou
                      std::vector<FileText>& files) {
     // Nothing is made that is not written.
     if (options.Format == BatchFormat::Jsonl && options.WritePages) line = CharacterJsonLine(g);
-    if (options.Format == BatchFormat::Text && options.WritePages) line = StatBlockText(g, result);
-    if (options.WritePages && !outDir.empty()) result.Block = StatBlockText(g, result);
+    if (options.Format == BatchFormat::Text && options.WritePages)
+        line = StatBlockText(g.career, result);
+    if (options.WritePages && !outDir.empty()) result.Block = StatBlockText(g.career, result);
     if (!options.WritePages || outDir.empty()) return BatchOutcome::Made;
     if (WritesJsonFile(options)) {
-        result.File = BatchPageName(n, g.Character.Name, "json");
+        result.File = BatchPageName(n, g.career.Character.Name, "json");
         files.push_back({outDir + result.File, CharacterJsonText(g)});
     }
     if (WritesPage(options)) {
-        result.File = BatchPageName(n, g.Character.Name);
+        result.File = BatchPageName(n, g.career.Character.Name);
         const ResumeLayout layout = options.TemplatePath.empty()
                                         ? ResumeLayout::BuiltIn()
                                         : ResumeLayout::Template(options.TemplatePath);
@@ -215,10 +218,10 @@ BatchOutcome MakeCharacterIn(BatchWorker& w, const BatchOptions& options,
         chosen != BatchOutcome::Made)
         return chosen;
     Generate(g);
-    g.StartCharacter = g.Character;
+    g.career.StartCharacter = g.career.Character;
     if (PlayCareer(g) != CareerEnd::Finished) return BatchOutcome::Failed;
-    g.Character.Homeworld = MakeHomeworld(g, 2);
-    g.Character.Name = MakeName(g, PrepareNames(g));
+    g.career.Character.Homeworld = MakeHomeworld(g, 2);
+    g.career.Character.Name = MakeName(g, PrepareNames(g.rules));
     RecordResult(g, result);
     result.Draws = w.dice.Thrown() - thrownBefore;
     if (where && !Matches(*where, g)) return BatchOutcome::Unmatched;
@@ -237,7 +240,7 @@ std::string BatchPageName(int n, const std::string& name, const std::string& ext
 }
 
 std::string CheckWithinTables(const Game& g) {
-    const auto& c = g.Character;
+    const auto& c = g.career.Character;
     if (c.CurTerm < 1 || c.CurTerm > CharacterRecord::MaxTerm) return "term out of range";
     if (c.CurLine < 0 || c.CurLine > CharacterRecord::MaxYear) return "year out of range";
     if (c.Rank < 0 || c.Rank > CharacterRecord::MaxRank) return "rank out of range";
@@ -266,28 +269,29 @@ std::string PrepareWorker(BatchWorker& w, const BatchOptions& options, const Thr
     w.dice.Reseed(options.Seed);
     Game& g = w.g;
     SetAppTitle(g);
-    g.DataLoc = FindDataFolder(options);
-    if (g.DataLoc.empty()) return "no data folder: give --data DIR (a folder holding IMPERIAL.ERI)";
-    if (std::string problem = DataFolderProblem(g.DataLoc); !problem.empty())
+    g.session.DataLoc = FindDataFolder(options);
+    if (g.session.DataLoc.empty())
+        return "no data folder: give --data DIR (a folder holding IMPERIAL.ERI)";
+    if (std::string problem = DataFolderProblem(g.session.DataLoc); !problem.empty())
         return "no data folder: " + problem;
     if (std::string failed = LoadDataFolder(g); !failed.empty()) return failed;
     // The batch plays the folder as it was at the start, the folder its
     // fingerprint names: a file edited meanwhile is not read half-way.
-    g.Cache.Settled = true;
-    g.Recipe.Data = FingerprintFolder(g.DataLoc);
+    g.rules.Cache.Settled = true;
+    g.career.Recipe.Data = FingerprintFolder(g.session.DataLoc);
     if (throws) {
         // Every throw comes from the list; each character's are recorded.
-        g.OwnDice = g.Recording = true;
-        g.Throws = *throws;
-        g.Throws.AskWhenDone = false;
+        g.session.OwnDice = g.career.Recording = true;
+        g.session.Throws = *throws;
+        g.session.Throws.AskWhenDone = false;
     }
-    g.Character.Options[OptAutoGen] = OptOn;
-    w.options0 = g.Character.Options;
+    g.career.Character.Options[OptAutoGen] = OptOn;
+    w.options0 = g.career.Character.Options;
     if (options.Explain) {
-        g.Explain = &w.throws;
-        g.ThrowsInJson = true;
+        g.career.Explain = &w.throws;
+        g.session.ThrowsInJson = true;
         w.throws.Done = [&w](const ExplainedThrow& t) {
-            w.explained += "character " + std::to_string(w.g.Recipe.Number) + ": T" +
+            w.explained += "character " + std::to_string(w.g.career.Recipe.Number) + ": T" +
                            std::to_string(t.Term) + " Y" + std::to_string(t.Year) + " " +
                            ThrowText(t) + "\n";
         };
@@ -305,12 +309,12 @@ BatchOutcome MakeBatchCharacter(BatchWorker& w, const BatchOptions& options, siz
                                 BatchCharacter& result, std::string& message, std::string& line,
                                 std::vector<std::string>& notes, std::vector<FileText>& files) {
     w.ui.Messages.clear();
-    w.g.ProblemsMet.clear();
+    w.g.career.ProblemsMet.clear();
     if (options.KeepDieSizes) w.dice.KeepSizes(&result.DieSizes);
     // The options are copied only for a crew's member, which asks for its own service.
     std::optional<BatchOptions> member;
     if (slot < options.Crew.size()) member = SlotOptions(options, slot);
-    if (w.g.Explain) w.g.Explain->Clear();
+    if (w.g.career.Explain) w.g.career.Explain->Clear();
     w.explained.clear();
     BatchOutcome outcome;
     try {
@@ -321,8 +325,8 @@ BatchOutcome MakeBatchCharacter(BatchWorker& w, const BatchOptions& options, siz
         outcome = BatchOutcome::Stop;
     }
     w.dice.KeepSizes(nullptr);
-    if (w.g.Explain) w.g.Explain->Finish();
-    for (std::string said : w.g.ProblemsMet) {
+    if (w.g.career.Explain) w.g.career.Explain->Finish();
+    for (std::string said : w.g.career.ProblemsMet) {
         std::replace(said.begin(), said.end(), '\n', ' ');
         notes.push_back("character " + std::to_string(n) + " (seed " + std::to_string(result.Seed) +
                         "): " + said);

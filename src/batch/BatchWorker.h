@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "batch/AutoUi.h"
 #include "batch/Batch.h"
 #include "model/Dice.h"
 #include "model/Game.h"
 #include "model/Throws.h"
-#include "startup/Files.h"
-#include "ui/AutoUi.h"
+#include "text/Files.h"
 
 namespace orrimar {
 

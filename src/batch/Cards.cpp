@@ -2,9 +2,9 @@
 
 #include "batch/Batch.h"
 #include "batch/CountOf.h"
-#include "model/Text.h"
 #include "output/ResumeText.h"
-#include "startup/Files.h"
+#include "text/Files.h"
+#include "text/Text.h"
 
 namespace orrimar {
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "output/CharacterJson.h"
-#include "startup/Files.h"
+#include "text/Files.h"
 
 namespace orrimar {
 

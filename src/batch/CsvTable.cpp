@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "batch/Batch.h"
-#include "model/Encoding.h"
-#include "model/Text.h"
+#include "text/Encoding.h"
+#include "text/Text.h"
 
 namespace orrimar {
 

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "startup/Files.h"
+#include "text/Files.h"
 
 namespace orrimar {
 

@@ -6,7 +6,7 @@
 
 #include "batch/BatchOutput.h"
 #include "batch/Progress.h"
-#include "startup/Files.h"
+#include "text/Files.h"
 
 namespace orrimar {
 

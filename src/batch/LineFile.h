@@ -9,7 +9,7 @@
 #include <streambuf>
 #include <string>
 
-#include "startup/Files.h"
+#include "text/Files.h"
 
 namespace orrimar {
 

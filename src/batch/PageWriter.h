@@ -14,7 +14,7 @@
 
 #include "batch/Batch.h"
 #include "batch/InOrder.h"
-#include "startup/Files.h"
+#include "text/Files.h"
 
 namespace orrimar {
 

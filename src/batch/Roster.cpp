@@ -9,9 +9,9 @@
 #include "batch/CountOf.h"
 #include "batch/Where.h"
 #include "model/Game.h"
-#include "model/Text.h"
 #include "output/ResumeText.h"
-#include "startup/Files.h"
+#include "text/Files.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -205,7 +205,7 @@ std::string CashText(int64_t value) {
 }
 
 void DescribeForRoster(const Game& g, BatchCharacter& c) {
-    const CharacterRecord& record = g.Character;
+    const CharacterRecord& record = g.career.Character;
     c.RankCode = Trim(RankCodeText(g));
     c.RankName = Trim(RankNameText(g));
     c.RankSort = RankOrder(c.RankCode).value_or(-1);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "batch/BatchOutput.h"
-#include "startup/Files.h"
+#include "text/Files.h"
 
 namespace orrimar {
 

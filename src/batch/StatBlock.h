@@ -8,10 +8,11 @@
 namespace orrimar {
 
 struct Game;
+struct CareerPart;
 struct BatchCharacter;
 
 // The block for the finished character of `g`, whose roster columns `c`
 // holds (DescribeForRoster), ended by a blank line.
-std::string StatBlockText(const Game& g, const BatchCharacter& c);
+std::string StatBlockText(const CareerPart& career, const BatchCharacter& c);
 
 }  // namespace orrimar

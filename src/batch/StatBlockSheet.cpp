@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "model/Game.h"
-#include "startup/Files.h"
+#include "text/Files.h"
 
 namespace orrimar {
 

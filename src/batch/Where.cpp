@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cctype>
 
+#include "career/Skills.h"
 #include "model/Game.h"
-#include "model/Skills.h"
-#include "model/Text.h"
 #include "output/ResumeText.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -136,7 +136,7 @@ std::optional<std::string> CascadeLine(const CountedLines<N>& table, const std::
 }
 
 int Level(const Game& g, const std::string& name, int depth) {
-    int best = GetSkillLevel(g, name);
+    int best = GetSkillLevel(g.career, name);
     // Below the name asked, only a name in capitals is a family (as the
     // rules tell them); cascades may name each other, and a loop in the data ends.
     if (depth > 4 || (depth > 0 && UCase(name) != name)) return best;
@@ -145,8 +145,8 @@ int Level(const Game& g, const std::string& name, int depth) {
     // standard family's, belongs to it too.
     const std::string upper = UCase(name);
     for (const auto& members :
-         {CascadeLine(*g.Service.Cascade, upper), CascadeLine(*g.Race.Cascade, upper),
-          CascadeLine(g.StdCascade, upper)}) {
+         {CascadeLine(*g.rules.Service.Cascade, upper), CascadeLine(*g.rules.Race.Cascade, upper),
+          CascadeLine(g.rules.StdCascade, upper)}) {
         if (!members) continue;
         for (const std::string& member : Split(*members, '/')) {
             const std::string skill = Trim(member.substr(0, member.find('-')));
@@ -158,12 +158,12 @@ int Level(const Game& g, const std::string& name, int depth) {
 }
 
 bool Meets(const WhereCondition& c, const Game& g) {
-    const CharacterRecord& record = g.Character;
+    const CharacterRecord& record = g.career.Character;
     if (c.Compare == Op::Has) return SkillOrCascadeLevel(g, c.Key) >= 0;
     if (IsTextKey(c.Key)) {
-        const std::string& name = EqualsNoCase(c.Key, "service") ? g.Service.Name
-                                  : EqualsNoCase(c.Key, "race")  ? g.Race.Name
-                                                                 : g.Service.BranchName;
+        const std::string& name = EqualsNoCase(c.Key, "service") ? g.rules.Service.Name
+                                  : EqualsNoCase(c.Key, "race")  ? g.rules.Race.Name
+                                                                 : g.rules.Service.BranchName;
         return ContainsNoCase(name, c.Value) == (c.Compare == Op::Equal);
     }
     if (EqualsNoCase(c.Key, "rank")) {

@@ -7,11 +7,11 @@
 #include "career/MedicalFlight.h"
 #include "career/Psionics.h"
 #include "career/SkillTables.h"
+#include "career/Skills.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/ProblemsMet.h"
-#include "model/Skills.h"
-#include "model/Text.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -20,7 +20,7 @@ namespace {
 const std::string NoStudies = "No academic studies before enlistment";
 
 void College(Game& g) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     if (!Admitted(g, Course::College)) return;
     if (!PassCourseThrow(g, Course::College, Stage::Success)) {
         AddHistory(g, "- failed");
@@ -29,7 +29,7 @@ void College(Game& g) {
     }
     AddHistory(g, "- passed");
     SpendYears(g, 4);
-    const std::string type = UCase(Trim(g.Service.Type.Text));
+    const std::string type = UCase(Trim(g.rules.Service.Type.Text));
     bool otc = false, notc = false;  // commissioned through either corps
     if (type == "ARMY" || type == "MARINE") {
         if (AskAcademic(g, "Attempt OTC ?") && PassThrow(g, OtcThrow)) {
@@ -70,7 +70,7 @@ void MilitaryAcademy(Game& g) {
     if (PassCourseThrow(g, Course::MilitaryAcademy, Stage::Honours)) {
         AddHistory(g, "- Hons");
         // Honours graduates may later transfer to the branches marked /TN1.
-        g.Character.BranchOpen[1] = 1;
+        g.career.Character.BranchOpen[1] = 1;
     }
     SpendYears(g, 4);
     GrantCourseRank(g, 11);
@@ -129,14 +129,14 @@ void GraduateSchool(Game& g) {
         AddHistory(g, "- Honours");
         major = 4;
     }
-    const bool explain = !g.Character.Opt(OptSortSkills);
+    const bool explain = !g.career.Character.Opt(OptSortSkills);
     if (explain)
-        g.ui.Message("Select a skill to be the character's MAJOR field of study", g.AppTitle,
-                     MsgIcon::None);
+        g.ui.Message("Select a skill to be the character's MAJOR field of study",
+                     g.session.AppTitle, MsgIcon::None);
     AddSkill(g, "OASCIENCE-" + std::to_string(major));
     if (explain)
-        g.ui.Message("Select a skill to be the character's MINOR field of study", g.AppTitle,
-                     MsgIcon::None);
+        g.ui.Message("Select a skill to be the character's MINOR field of study",
+                     g.session.AppTitle, MsgIcon::None);
     AddSkill(g, "OASCIENCE-1");
     SpendYears(g, 3);
 }
@@ -167,9 +167,9 @@ std::string SelectionList(const Game& g) {
     std::string list;
     list.reserve(128);
     for (int i = 1; i <= ServiceRecord::MaxAcademic; ++i) {
-        const std::string course = Trim(g.Service.Academic[i]);
+        const std::string course = Trim(g.rules.Service.Academic[i]);
         if (course.empty() || course == "Flight School" || course == "Medical School") continue;
-        if (course == "Psionic Training" && g.Character.PsiTrained == 1) continue;
+        if (course == "Psionic Training" && g.career.Character.PsiTrained == 1) continue;
         list.append(course) += '/';
     }
     return list + NoStudies;

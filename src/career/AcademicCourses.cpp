@@ -4,11 +4,11 @@
 #include <array>
 
 #include "career/Driver.h"
+#include "career/Skills.h"
 #include "model/Display.h"
 #include "model/Game.h"
-#include "model/Skills.h"
-#include "model/Text.h"
 #include "model/Throws.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -54,11 +54,11 @@ const AcademicThrow& CourseThrow(Course course, Stage stage) {
 
 bool PassThrow(Game& g, const AcademicThrow& roll) {
     if (roll.Target <= 0) return false;
-    if (g.Character.Opt(OptForceAcademic)) return roll.Forced >= roll.Target;
+    if (g.career.Character.Opt(OptForceAcademic)) return roll.Forced >= roll.Target;
     ThrowFor(g, "the course", {}, roll.Target);
     int total = RollDice(g, 2, 6);
-    if (g.Character.Stats[roll.Stat] > roll.Above) total += roll.Modifier;
-    if (g.Explain && g.Character.Stats[roll.Stat] > roll.Above)
+    if (g.career.Character.Stats[roll.Stat] > roll.Above) total += roll.Modifier;
+    if (g.career.Explain && g.career.Character.Stats[roll.Stat] > roll.Above)
         ExplainModifier(
             g, roll.Modifier,
             UCase(Trim(StatName(g, roll.Stat))) + " " + std::to_string(roll.Above + 1) + "+");
@@ -81,14 +81,14 @@ void SpendYears(Game& g, int years) {
 }
 
 int EducationGain(Game& g, int subtract, const std::string& label) {
-    auto& stats = g.Character.Stats;
+    auto& stats = g.career.Character.Stats;
     ThrowFor(g, "the education gained");
     int gain = RollDice(g, 1, 6) - subtract;
     ExplainModifier(g, -subtract, "the course");
     if (stats[Int] > 8) gain++;
     if (stats[Int] > 8) ExplainModifier(g, 1, "INT 9+");
     gain = std::max(gain, 1);
-    if (g.Explain) ExplainOutcome(g, "+" + std::to_string(gain) + " EDU (at least 1)");
+    if (g.career.Explain) ExplainOutcome(g, "+" + std::to_string(gain) + " EDU (at least 1)");
     RaisedCharacteristic(g, Edu, stats[Edu] + gain,
                          [&] { ShowCharacter(g, "+" + std::to_string(gain) + label); });
     return gain;
@@ -100,16 +100,16 @@ int EducationGain(Game& g, int subtract, const std::string& label) {
 // course never lowers a rank either: an officer who takes a course in
 // place of a special assignment keeps the grade already held.
 void GrantCourseRank(Game& g, int rank) {
-    const int top = std::min(g.Service.MaxRank, CharacterRecord::MaxRank);
+    const int top = std::min(g.rules.Service.MaxRank, CharacterRecord::MaxRank);
     if (rank < 1 || rank > top) return;
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     c.Rank = static_cast<int16_t>(std::max<int>(c.Rank, rank));
 }
 
 void GrantOfficerRank(Game& g) {
-    const int top = std::min(g.Service.MaxRank, CharacterRecord::MaxRank);
+    const int top = std::min(g.rules.Service.MaxRank, CharacterRecord::MaxRank);
     for (int i = 1; i <= top; ++i) {
-        if (StartsWith(g.Service.RankCode[i], "O")) {
+        if (StartsWith(g.rules.Service.RankCode[i], "O")) {
             GrantCourseRank(g, i);
             return;
         }
@@ -117,7 +117,7 @@ void GrantOfficerRank(Game& g) {
 }
 
 bool AskAcademic(Game& g, const std::string& question) {
-    return g.ui.YesNo(question, g.AppTitle, true, MsgIcon::Question);
+    return g.ui.YesNo(question, g.session.AppTitle, true, MsgIcon::Question);
 }
 
 }  // namespace orrimar

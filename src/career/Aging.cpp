@@ -133,33 +133,34 @@ AgingTable TableFor(int raceCode) {
 }
 
 // The ticked Vilani-blood level counts only while the race offers it.
-int VilaniModifier(const Game& g) {
-    if (!g.VilaniOffered) return 0;
-    const int level = g.VilaniLevel;
+int VilaniModifier(const CareerPart& career) {
+    if (!career.VilaniOffered) return 0;
+    const int level = career.VilaniLevel;
     return level >= 1 && level < MainWindowModel::VilaniLevels ? level : 0;
 }
 
 }  // namespace
 
 void ApplyAging(Game& g) {
-    const AgingTable table = TableFor(g.Race.Code);
+    const AgingTable table = TableFor(g.rules.Race.Code);
     if (table.Bands.empty()) return;
 
     int modifier = 0;
     if (table.VilaniModifier) {
-        modifier = VilaniModifier(g);
+        modifier = VilaniModifier(g.career);
         if (modifier > 0) ShowCharacter(g, "Vilani blood age dm " + std::to_string(modifier));
     }
 
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     for (const AgingBand& band : table.Bands) {
         if (c.CurTerm < band.FirstTerm || c.CurTerm > band.LastTerm) continue;
         for (int k = 0; k < band.Count; ++k) {
             const AgingCheck& check = band.Checks[k];
-            if (g.Explain) g.Explain->Next(std::string("aging, ") + check.Name, check.Target);
+            if (g.career.Explain)
+                g.career.Explain->Next(std::string("aging, ") + check.Name, check.Target);
             const bool held = RollDice(g, 2, 6) + modifier >= check.Target;
             ExplainModifier(g, modifier, "Vilani blood");
-            if (g.Explain)
+            if (g.career.Explain)
                 ExplainOutcome(g,
                                held ? "held" : "-" + std::to_string(check.Loss) + " " + check.Name);
             if (held) continue;
@@ -167,7 +168,8 @@ void ApplyAging(Game& g) {
             // routine reports as death of old age.
             c.Stats[check.Stat] =
                 static_cast<int16_t>(std::max(c.Stats[check.Stat] - check.Loss, -32768));
-            if (g.Watch) g.Watch->AgingLoss[static_cast<size_t>(check.Stat)] += check.Loss;
+            if (g.career.Watch)
+                g.career.Watch->AgingLoss[static_cast<size_t>(check.Stat)] += check.Loss;
             ShowCharacter(g, "-" + std::to_string(check.Loss) + " " + check.Name);
         }
         return;

@@ -6,12 +6,12 @@
 #include "ask/Question.h"
 #include "career/Driver.h"
 #include "career/HandOffs.h"
+#include "career/Skills.h"
 #include "career/specials/FamilyTable.h"
 #include "model/Display.h"
 #include "model/Game.h"
-#include "model/Skills.h"
-#include "model/Text.h"
 #include "model/Throws.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -29,7 +29,7 @@ bool Defined(int target) {
 }
 
 int Stat(const Game& g, int stat) {
-    return g.Character.Stats[stat];
+    return g.career.Character.Stats[stat];
 }
 
 // Whether the hunter goes for the kill. The choice is only offered when
@@ -48,8 +48,8 @@ bool AttemptsKill(Game& g, const AssignmentRecord& a) {
 bool Hunt(Game& g, const AssignmentRecord& a) {
     ThrowFor(g, "locating the quarry", {}, a.Loca);
     int locate = RollDice(g, 2, 6);
-    if (GetSkillLevel(g, "Hunting") > 2) ++locate;
-    if (GetSkillLevel(g, "Hunting") > 2) ExplainModifier(g, 1, "Hunting 3+");
+    if (GetSkillLevel(g.career, "Hunting") > 2) ++locate;
+    if (GetSkillLevel(g.career, "Hunting") > 2) ExplainModifier(g, 1, "Hunting 3+");
     if (Stat(g, StatEdu) > 7) ++locate;
     if (Stat(g, StatEdu) > 7) ExplainModifier(g, 1, "EDU 8+");
     ExplainResult(g, locate >= a.Loca, "located", "lost");
@@ -72,8 +72,8 @@ bool Hunt(Game& g, const AssignmentRecord& a) {
     }
     ThrowFor(g, "the capture", {}, a.Capt);
     int capture = RollDice(g, 2, 6);
-    if (GetSkillLevel(g, "Persuasion") > 2) ++capture;
-    if (GetSkillLevel(g, "Persuasion") > 2) ExplainModifier(g, 1, "Persuasion 3+");
+    if (GetSkillLevel(g.career, "Persuasion") > 2) ++capture;
+    if (GetSkillLevel(g.career, "Persuasion") > 2) ExplainModifier(g, 1, "Persuasion 3+");
     if (Stat(g, StatInt) > 7) ++capture;
     if (Stat(g, StatInt) > 7) ExplainModifier(g, 1, "INT 8+");
     ExplainResult(g, capture >= a.Capt, "captured", "failed");
@@ -83,7 +83,7 @@ bool Hunt(Game& g, const AssignmentRecord& a) {
 
 // A kill this year rules the offer out, though the throw is still made.
 void EmploymentOffer(Game& g, const AssignmentRecord& a, bool killed) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     if (c.BranchOpen[EmployedTag] != 0 || c.Warranted != 0) return;
     ThrowFor(g, "an employment offer", {}, a.Empl);
     const int offer = RollDice(g, 2, 6) + c.CurTerm - (killed ? 99 : 0);
@@ -93,11 +93,11 @@ void EmploymentOffer(Game& g, const AssignmentRecord& a, bool killed) {
     if (offer < a.Empl) return;
     AddHistory(g, "Employment Offer");
     c.BranchOpen[EmployedTag] = 1;
-    g.ui.Message("May transfer to IAPB Employed", g.AppTitle, MsgIcon::None);
+    g.ui.Message("May transfer to IAPB Employed", g.session.AppTitle, MsgIcon::None);
 }
 
 void WarrantApplication(Game& g) {
-    const auto& c = g.Character;
+    const auto& c = g.career.Character;
     if (c.CurTerm < 3 || c.Warranted != 0) return;
     if (!Answer(g, YesNoQuestion{.Text = "Apply for IAPB Warrant?"})) return;
     ThrowFor(g, "the warrant", {}, 11);
@@ -127,8 +127,9 @@ const SpecialTable& WarrantTraining() {
 void BountyHunt(Game& g, int roll) {
     const int at = std::clamp(roll, 0, ServiceRecord::MaxRoll);
     // The contract's targets are those of the record at the throw's index.
-    const AssignmentRecord a = g.Service.Assignment[std::min(at, ServiceRecord::MaxAssignments)];
-    const std::string contract = Trim(g.Service.AssignByRoll[at]);
+    const AssignmentRecord a =
+        g.rules.Service.Assignment[std::min(at, ServiceRecord::MaxAssignments)];
+    const std::string contract = Trim(g.rules.Service.AssignByRoll[at]);
     bool killed = false;
     if (contract != "Training" && contract != "No Contract") killed = Hunt(g, a);
     EmploymentOffer(g, a, killed);
@@ -139,7 +140,7 @@ void IAPBWarrantTraining(Game& g) {
     ShowCharacter(g, "IAPB Warrant training");
     NextYear(g);
     RunSpecialTable(g, WarrantTraining());
-    g.Character.Warranted = 1;
+    g.career.Character.Warranted = 1;
 }
 
 }  // namespace orrimar

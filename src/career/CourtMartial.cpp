@@ -6,22 +6,22 @@
 #include "career/Driver.h"
 #include "model/Display.h"
 #include "model/Game.h"
-#include "model/Text.h"
 #include "model/Throws.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
 namespace {
 
-void PutVerdict(Game& g) {
-    ClearTermWindow(g);
-    g.TermWindow.Label[1] = "Character has been court-martialled for cowardice";
-    g.TermWindow.Button[1] = {"OK", true};
+void PutVerdict(WindowsPart& windows) {
+    ClearTermWindow(windows);
+    windows.TermWindow.Label[1] = "Character has been court-martialled for cowardice";
+    windows.TermWindow.Button[1] = {"OK", true};
 }
 
 // Busting needs rank to spare: 2 or more for one rank, above 2 for two.
 void Bust(Game& g, int ranks) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     c.Rank = static_cast<int16_t>(std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank));
     if (ranks == 1 ? c.Rank < 2 : c.Rank <= 2) return;
     AddHistory(g, ranks == 1 ? "- busted 1 rank to" : "- busted 2 ranks to");
@@ -32,8 +32,8 @@ void Bust(Game& g, int ranks) {
 // Whether one more year still fits the history table; jail years stop at
 // its end rather than write past it.
 bool NextYearFits(const Game& g) {
-    const auto& c = g.Character;
-    if (c.CurLine + 1 > g.Race.YearsPerTerm) return c.CurTerm < CharacterRecord::MaxTerm;
+    const auto& c = g.career.Character;
+    if (c.CurLine + 1 > g.rules.Race.YearsPerTerm) return c.CurTerm < CharacterRecord::MaxTerm;
     return c.CurLine < CharacterRecord::MaxYear;
 }
 
@@ -42,7 +42,7 @@ bool NextYearFits(const Game& g) {
 // of the sentence, so its history, its term count and the questions after
 // it stop there. Only the age keeps the years.
 void Jail(Game& g, int years) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     AddHistory(g, ", jail for " + std::to_string(years) + " years, DD");
     c.CareerEnded = 1;
     const int16_t term = c.CurTerm, year = c.CurLine;
@@ -54,12 +54,12 @@ void Jail(Game& g, int years) {
 }  // namespace
 
 int SentenceThrow(Game& g) {
-    const auto& c = g.Character;
+    const auto& c = g.career.Character;
     ThrowFor(g, "the sentence");
     int sentence = RollDice(g, 1, 6);
     if (c.Rank >= 7 && c.Rank <= 9) ++sentence;
     if (c.Rank >= 7 && c.Rank <= 9) ExplainModifier(g, 1, "rank 7 to 9");
-    const std::string& year = CurrentYearLine(g);
+    const std::string& year = CurrentYearLine(g.career);
     if (Contains(year, "Training")) --sentence;
     if (Contains(year, "Training")) ExplainModifier(g, -1, "Training");
     for (const char* grave : {"Raid", "Battle", "CtrIns", "Police Action", "Siege", "Cmd"}) {
@@ -70,7 +70,7 @@ int SentenceThrow(Game& g) {
 }
 
 void ApplySentence(Game& g, int sentence) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     if (sentence <= 1) {
         AddHistory(g, "- reprimand");
     } else if (sentence == 2) {
@@ -99,19 +99,19 @@ void ApplySentence(Game& g, int sentence) {
 }
 
 void HoldCourtMartial(Game& g) {
-    ClearTermWindow(g);
+    ClearTermWindow(g.windows);
     AddHistory(g, "Court martial");
     g.ui.Beep();
-    PutVerdict(g);
-    g.Year.CourtMartialled = true;
-    g.Year.Sentence = SentenceThrow(g);
-    ApplySentence(g, g.Year.Sentence);
+    PutVerdict(g.windows);
+    g.career.Year.CourtMartialled = true;
+    g.career.Year.Sentence = SentenceThrow(g);
+    ApplySentence(g, g.career.Year.Sentence);
     ShowCharacter(g, "");
     // Jail years pass through the year routine, which may use the window:
     // the verdict is put back before it is shown. Any answer, closing the
     // window included, acknowledges it.
-    PutVerdict(g);
-    g.TermWindow.Answer = g.ui.AskTerm(g);
+    PutVerdict(g.windows);
+    g.windows.TermWindow.Answer = g.ui.AskTerm(g);
 }
 
 }  // namespace orrimar

@@ -7,47 +7,47 @@
 #include "ask/Questions.h"
 #include "career/Academic.h"
 #include "career/Aging.h"
+#include "career/Cascades.h"
 #include "career/MusterOut.h"
 #include "career/Psionics.h"
 #include "career/SkillTables.h"
+#include "career/Skills.h"
 #include "career/Term.h"
 #include "career/Transfer.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Generate.h"
-#include "model/Skills.h"
-#include "model/Text.h"
 #include "model/Throws.h"
-#include "startup/Cascades.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
 namespace {
 
 void StartCareer(Game& g) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     c.CurTerm = 1;
     c.CurLine = 0;
     c.PromotedThisTerm = 0;
-    c.TermLog[1].Title = g.Service.Name + " " + g.Service.BranchName;
+    c.TermLog[1].Title = g.rules.Service.Name + " " + g.rules.Service.BranchName;
     NextYear(g);
     ShowCharacter(g, "");
     AcademicOptions(g);
 
-    if (g.Race.Code != RaceAslanMale) AddSkill(g, "Computer-0");
-    if (Contains(g.Race.Name, "barbar")) {
+    if (g.rules.Race.Code != RaceAslanMale) AddSkill(g, "Computer-0");
+    if (Contains(g.rules.Race.Name, "barbar")) {
         AddSkill(g, "BLADE COMBAT-0");
     } else {
         AddSkill(g, "VEHICLE-0");
         AddSkill(g, "Vacc Suit-0");
         AddSkill(g, "GUN COMBAT-0");
     }
-    switch (g.Race.Code) {
+    switch (g.rules.Race.Code) {
         case RaceZhodani:
             AddSkill(g, "Thought Shield");
             if (c.Stats[StatSoc] > 9) {
                 PsionicTraining(g);
-                if (g.Service.MaxRank > 9) c.Rank = 10;
+                if (g.rules.Service.MaxRank > 9) c.Rank = 10;
             }
             break;
         case RaceLysithi:
@@ -69,26 +69,26 @@ void StartCareer(Game& g) {
     }
     RollSkill(g);
     RollSkill(g);
-    const int grants = g.Service.Grant->Size();
+    const int grants = g.rules.Service.Grant->Size();
     // Each grant is handed out from a copy: a cascade resolved here must not
     // rewrite the branch, or a restarted career would find it decided.
     for (int i = 1; i <= grants; ++i) {
-        const std::string& grant = g.Service.Grant[i];
+        const std::string& grant = g.rules.Service.Grant[i];
         AddSkill(g, grant);
     }
 
-    if (g.Race.Code == RaceAslanMale || g.Race.Code == RaceAslanFemale) {
+    if (g.rules.Race.Code == RaceAslanMale || g.rules.Race.Code == RaceAslanFemale) {
         ThrowFor(g, "the rite of passage");
         const int r = RollDice(g, 2, 6);
         int x = 0;
-        if (g.Race.Code == RaceAslanMale) {
+        if (g.rules.Race.Code == RaceAslanMale) {
             for (int i = 4; i <= 6; ++i) x += c.Stats[i] > r ? 2 : 0;
         } else {
             for (int i = 1; i <= 6; ++i) x += c.Stats[i] > r ? 1 : 0;
         }
         AddHistory(g, "Rite of passage: " + std::to_string(x));
     }
-    ClearTermWindow(g);
+    ClearTermWindow(g.windows);
 }
 
 int PsionicThreshold(const std::string& code) {
@@ -102,7 +102,7 @@ int PsionicThreshold(const std::string& code) {
 
 void PsionicDiscovery(Game& g) {
     const std::string chance(PsionicChance(g));
-    if (IsBlank(chance) || g.Race.Code == RaceChelith) return;
+    if (IsBlank(chance) || g.rules.Race.Code == RaceChelith) return;
     for (int i = 1; i <= StatCount(g); ++i)
         if (EqualsNoCase(TrimView(StatName(g, i)), AddedPsiStat)) return;
     ThrowFor(g, "psionic testing", {}, PsionicThreshold(chance));
@@ -111,46 +111,48 @@ void PsionicDiscovery(Game& g) {
     if (!offered) return;
     if (g.ui.YesNo("The character has chanced on the opportunity for psionic testing and "
                    "training. Do you want to proceed?",
-                   g.AppTitle, false, MsgIcon::Question))
+                   g.session.AppTitle, false, MsgIcon::Question))
         PsionicTraining(g);
 }
 
 // One year of service. Returns true when the career ends this year.
 bool PlayYear(Game& g) {
-    auto& c = g.Character;
-    ClearTermWindow(g);
+    auto& c = g.career.Character;
+    ClearTermWindow(g.windows);
     ShowCharacter(g, "");
     PsionicDiscovery(g);
-    if (c.Stats[StatSoc] == 10 && g.Race.Code == RaceZhodani) PsionicGames(g);
+    if (c.Stats[StatSoc] == 10 && g.rules.Race.Code == RaceZhodani) PsionicGames(g);
     if (!c.Opt(OptForceSpecial)) ThrowFor(g, "the assignment");
     int roll = c.Opt(OptForceSpecial) ? 12 : RollDice(g, 2, 6);
     if (!c.Opt(OptForceSpecial))
-        ExplainOutcome(g, g.Service.AssignByRoll[std::clamp(roll, 0, ServiceRecord::MaxRoll)]);
-    if (g.Race.Code == RaceDroyne) ShowCoyns(g);
+        ExplainOutcome(g,
+                       g.rules.Service.AssignByRoll[std::clamp(roll, 0, ServiceRecord::MaxRoll)]);
+    if (g.rules.Race.Code == RaceDroyne) ShowCoyns(g);
     ResolveAssignment(g, roll);
-    if (g.Year.EndsCareer()) return true;
+    if (g.career.Year.EndsCareer()) return true;
     NextYear(g);
-    return g.CareerFull;
+    return g.career.CareerFull;
 }
 
 int ReenlistThrow(Game& g) {
-    const auto& c = g.Character;
-    ThrowFor(g, "re-enlistment", {}, g.Service.Reenlist);
+    const auto& c = g.career.Character;
+    ThrowFor(g, "re-enlistment", {}, g.rules.Service.Reenlist);
     // The throw ends the term just served: it is that term's last year's.
-    if (g.Explain)
-        g.Explain->NextAt(std::max(1, c.CurTerm - 1),
-                          std::clamp(g.Race.YearsPerTerm, 0, CharacterRecord::MaxYear));
+    if (g.career.Explain)
+        g.career.Explain->NextAt(
+            std::max(1, c.CurTerm - 1),
+            std::clamp(g.rules.Race.YearsPerTerm, 0, CharacterRecord::MaxYear));
     int reenlist = RollDice(g, 2, 6);
     const char* coin = "";
-    if (g.Race.Code == RaceChelith) {
-        const int s = GetSkillLevel(g, "Satisfaction");
+    if (g.rules.Race.Code == RaceChelith) {
+        const int s = GetSkillLevel(g.career, "Satisfaction");
         reenlist += s >= c.CurTerm / 2.0 ? 1000 : -1000;
         ExplainModifier(g, s >= c.CurTerm / 2.0 ? 1000 : -1000, "Satisfaction against the terms");
     }
-    if (g.Race.Code == RaceDroyne) {
+    if (g.rules.Race.Code == RaceDroyne) {
         // The coin drawn in the last year of the term just ended decides.
         const int term = std::max(1, c.CurTerm - 1);
-        const int year = std::clamp(g.Race.YearsPerTerm, 0, CharacterRecord::MaxYear);
+        const int year = std::clamp(g.rules.Race.YearsPerTerm, 0, CharacterRecord::MaxYear);
         const std::string& line = c.TermLog[term].Lines[year];
         if (Contains(line, "(-)")) reenlist = 0;
         if (Contains(line, "(+)")) reenlist = 100;
@@ -158,9 +160,9 @@ int ReenlistThrow(Game& g) {
                : Contains(line, "(-)") ? " (the coin: -)"
                                        : "";
     }
-    if (g.Explain)
+    if (g.career.Explain)
         ExplainOutcome(
-            g, std::string(reenlist >= g.Service.Reenlist ? "re-enlisted" : "failed") + coin);
+            g, std::string(reenlist >= g.rules.Service.Reenlist ? "re-enlisted" : "failed") + coin);
     return reenlist;
 }
 
@@ -169,10 +171,10 @@ int ReenlistThrow(Game& g) {
 // record) cannot go on: only mustering out, restarting and scrapping are
 // offered, and the prompt names the term it ended in.
 std::string EndOfTermChoice(Game& g, bool ended) {
-    ClearTermWindow(g);
-    const int term = ended ? g.Character.CurTerm : g.Character.CurTerm - 1;
-    g.TermWindow.Label[1] = "End of term " + std::to_string(term) + CrLf;
-    if (g.ReenlistFailed) g.TermWindow.Label[1] += "  Re-enlistment FAILED";
+    ClearTermWindow(g.windows);
+    const int term = ended ? g.career.Character.CurTerm : g.career.Character.CurTerm - 1;
+    g.windows.TermWindow.Label[1] = "End of term " + std::to_string(term) + CrLf;
+    if (g.career.ReenlistFailed) g.windows.TermWindow.Label[1] += "  Re-enlistment FAILED";
     if (ended)
         return AskTermButtons(
             g, {"", "", "Muster out", "Restart with this character", "Scrap and start again"});
@@ -184,21 +186,22 @@ std::string EndOfTermChoice(Game& g, bool ended) {
 // term's first year; stepping back returns to the last year served. It
 // never steps back past the first year of the first term.
 void StepBack(Game& g) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     if (c.CurLine > 1) {
         c.CurLine--;
         return;
     }
     if (c.CurTerm <= 1) return;
-    c.CurLine = static_cast<int16_t>(std::clamp(g.Race.YearsPerTerm, 1, CharacterRecord::MaxYear));
+    c.CurLine =
+        static_cast<int16_t>(std::clamp(g.rules.Race.YearsPerTerm, 1, CharacterRecord::MaxYear));
     c.CurTerm--;
 }
 
 void AdjustMoney(Game& g) {
-    auto& c = g.Character;
-    if (c.Stats[StatSoc] > 10 && g.Race.Code == RaceZhodani)
+    auto& c = g.career.Character;
+    if (c.Stats[StatSoc] > 10 && g.rules.Race.Code == RaceZhodani)
         c.Money = static_cast<int32_t>(std::min<int64_t>(2LL * c.Money, INT32_MAX));
-    if (g.Race.Code == RaceCovenant && c.Money > 0)
+    if (g.rules.Race.Code == RaceCovenant && c.Money > 0)
         c.Money = static_cast<int32_t>(std::nearbyint(c.Money * 0.9));
 }
 
@@ -208,14 +211,14 @@ void AdjustMoney(Game& g) {
 // the year that ended the career.
 // Returns false on "Whoops! Go back", with the career where it stood.
 bool MusterOutCareer(Game& g, bool ended) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     const int16_t term = c.CurTerm, year = c.CurLine;
     if (!ended) StepBack(g);
     ShowCharacter(g, "Mustering out...");
-    if (g.CareerFull)
+    if (g.career.CareerFull)
         g.ui.Message(
             "This character has served as long as the record can hold, and musters out now.",
-            g.AppTitle, MsgIcon::Information);
+            g.session.AppTitle, MsgIcon::Information);
     if (!MusterOut(g)) {
         c.CurTerm = term;
         c.CurLine = year;
@@ -228,15 +231,15 @@ bool MusterOutCareer(Game& g, bool ended) {
 }  // namespace
 
 CareerEnd PlayCareer(Game& g) {
-    auto& c = g.Character;
-    g.CareerFull = false;
-    g.Year = {};
-    g.ReenlistFailed = false;
-    g.TermWindow.Log.clear();  // the message log is the current character's
+    auto& c = g.career.Character;
+    g.career.CareerFull = false;
+    g.career.Year = {};
+    g.career.ReenlistFailed = false;
+    g.windows.TermWindow.Log.clear();  // the message log is the current character's
     // The lists may have been clicked in any order since the roll: the rank
     // is the one the accepted service starts at.
     SetStartingRank(g);
-    ClearTermWindow(g);
+    ClearTermWindow(g.windows);
     g.ui.ShowTermWindow(g);
     StartCareer(g);
 
@@ -251,7 +254,7 @@ CareerEnd PlayCareer(Game& g) {
         do {
             ended = PlayYear(g);
         } while (!ended && c.CurTerm == term);
-        g.ReenlistFailed = !ended && ReenlistThrow(g) < g.Service.Reenlist;
+        g.career.ReenlistFailed = !ended && ReenlistThrow(g) < g.rules.Service.Reenlist;
 
         std::string choice = ended ? "3" : EndOfTermChoice(g, false);
         while (choice == "3") {
@@ -265,8 +268,8 @@ CareerEnd PlayCareer(Game& g) {
 }
 
 void NextYear(Game& g) {
-    auto& c = g.Character;
-    const auto& race = g.Race;
+    auto& c = g.career.Character;
+    const auto& race = g.rules.Race;
     int line = c.CurLine + 1;
     int term = c.CurTerm;
     if (line > race.YearsPerTerm) {
@@ -275,12 +278,12 @@ void NextYear(Game& g) {
     }
     if (term > CharacterRecord::MaxTerm || line > CharacterRecord::MaxYear) {
         // The record's tables end here: the career cannot go on.
-        g.CareerFull = true;
+        g.career.CareerFull = true;
         return;
     }
     if (term != c.CurTerm) {
         c.PromotedThisTerm = 0;
-        c.TermLog[term].Title = g.Service.BranchName;
+        c.TermLog[term].Title = g.rules.Service.BranchName;
     }
     c.CurTerm = static_cast<int16_t>(term);
     c.CurLine = static_cast<int16_t>(line);
@@ -298,7 +301,7 @@ void NextYear(Game& g) {
             g.ui.Message(
                 "One of your character's stats has dropped below 0 and he/she has technically died "
                 "of old age. You should scrap this geriatric and start again!",
-                g.AppTitle, MsgIcon::Critical);
+                g.session.AppTitle, MsgIcon::Critical);
             break;
         }
     }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "career/specials/TableWalk.h"
-#include "startup/ServiceType.h"
+#include "data/ServiceType.h"
 
 namespace orrimar {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "career/AcademicCourses.h"
+#include "career/Skills.h"
 #include "model/Display.h"
 #include "model/Game.h"
-#include "model/Skills.h"
 #include "model/Throws.h"
 
 namespace orrimar {

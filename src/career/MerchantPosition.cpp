@@ -9,8 +9,8 @@
 #include "career/HandOffs.h"
 #include "model/Display.h"
 #include "model/Game.h"
-#include "model/Text.h"
 #include "model/Throws.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -43,35 +43,35 @@ std::optional<Examination> ReadExamination(const std::string& line) {
     return e;
 }
 
-bool HoldsSkill(const Game& g, const std::string& name, int level) {
+bool HoldsSkill(const CareerPart& career, const std::string& name, int level) {
     const std::string_view wanted = TrimView(name);
-    const auto& skills = g.Character.Skills;
+    const auto& skills = career.Character.Skills;
     return std::any_of(skills.begin() + 1, skills.begin() + 1 + ExamSkillSlots, [&](const auto& s) {
         return EqualsNoCase(TrimView(s.Name), wanted) && s.Level >= level;
     });
 }
 
 // A passed department test stands in for the skill once.
-bool Qualifies(Game& g, const Examination& e) {
-    auto& c = g.Character;
+bool Qualifies(CareerPart& career, const Examination& e) {
+    auto& c = career.Character;
     if (EqualsNoCase(e.Skill, "Automatic")) return true;
     if (c.DeptTestPassed == 1) {
         c.DeptTestPassed = 0;
         return true;
     }
-    return HoldsSkill(g, e.Skill, e.Level);
+    return HoldsSkill(career, e.Skill, e.Level);
 }
 
 void SitExamination(Game& g) {
-    auto& c = g.Character;
-    const auto& s = g.Service;
+    auto& c = g.career.Character;
+    const auto& s = g.rules.Service;
     const int next = std::clamp<int>(c.Rank + 1, 0, CharacterRecord::MaxRank);
     const std::string nextCode = Trim(s.RankCode[next]);
     for (int i = 1; i <= ServiceRecord::MaxQualif; ++i) {
         if (IsBlank(s.Qualif[i])) return;
         const auto exam = ReadExamination(s.Qualif[i]);
         if (!exam || exam->RankCode != nextCode) continue;
-        if (!Qualifies(g, *exam)) {
+        if (!Qualifies(g.career, *exam)) {
             AddHistory(g, "Not qualified for " + nextCode);
             continue;
         }
@@ -92,8 +92,8 @@ void SitExamination(Game& g) {
 }  // namespace
 
 void MerchantPosition(Game& g) {
-    auto& c = g.Character;
-    const auto& s = g.Service;
+    auto& c = g.career.Character;
+    const auto& s = g.rules.Service;
     ThrowFor(g, "a position", {}, s.Command);
     const bool none = RollDice(g, 2, 6) < s.Command;
     ExplainResult(g, none, "no position", "a position");
@@ -103,7 +103,7 @@ void MerchantPosition(Game& g) {
     }
     AddHistory(g, "Position");
 
-    const bool route = Contains(CurrentYearLine(g), "Route");
+    const bool route = Contains(CurrentYearLine(g.career), "Route");
     const bool freeTrader = s.Has(BranchMark::FreeTrader);
     if (c.Commissioned == 0 && freeTrader && route) {
         c.Commissioned = 1;

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "career/SkillTables.h"
+#include "career/Skills.h"
 #include "model/Display.h"
 #include "model/Game.h"
-#include "model/Skills.h"
-#include "model/Text.h"
 #include "model/Throws.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -19,28 +19,28 @@ namespace {
 constexpr int CashRollLimit = 3;
 
 int CountBenefitRolls(const Game& g) {
-    const auto& c = g.Character;
+    const auto& c = g.career.Character;
     int rolls = c.CurTerm;
     if (c.Rank >= 10) ++rolls;
     if (c.Rank >= 13) ++rolls;
     if (c.Rank >= 15) ++rolls;
     if (c.CareerEnded == 1) rolls = 1;
-    if (g.Race.Code == RaceAslanMale || g.Race.Code == RaceAslanFemale) rolls *= 2;
+    if (g.rules.Race.Code == RaceAslanMale || g.rules.Race.Code == RaceAslanFemale) rolls *= 2;
     if (c.Warranted == 1) ++rolls;
     return rolls;
 }
 
-int32_t CountPension(const Game& g) {
-    const auto& c = g.Character;
+int32_t CountPension(const CareerPart& career) {
+    const auto& c = career.Character;
     if (c.CareerEnded == 1) return 0;
     // The career's last year: the one it ended in, or the last one served.
-    const int32_t perTerm = g.Year.Invalided ? 1500 : 1000;
+    const int32_t perTerm = career.Year.Invalided ? 1500 : 1000;
     return c.CurTerm * perTerm;
 }
 
-bool HasGambling(const Game& g) {
+bool HasGambling(const CareerPart& career) {
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i)
-        if (g.Character.Skills[i].Name == "Gambling") return true;
+        if (career.Character.Skills[i].Name == "Gambling") return true;
     return false;
 }
 
@@ -54,7 +54,7 @@ std::string TableLine(const std::string& material, const std::string& cash, size
 }
 
 void ShowTables(Game& g) {
-    const auto& s = g.Service;
+    const auto& s = g.rules.Service;
     // Only the rows a table has: an unset row past its count would read as
     // an empty benefit and "Cr0".
     const int rows = std::clamp(std::max(s.MaterialCount, s.CashCount), 0,
@@ -83,15 +83,17 @@ void TakeCash(Game& g, int gambling) {
     ThrowFor(g, "the cash table");
     const int roll = std::clamp(RollDice(g, 1, 6) + gambling, 1, ServiceRecord::MaxMuster);
     ExplainModifier(g, gambling, "Gambling");
-    if (g.Explain) ExplainOutcome(g, "Cr" + FormatThousands(g.Service.Cash[roll]));
+    if (g.career.Explain) ExplainOutcome(g, "Cr" + FormatThousands(g.rules.Service.Cash[roll]));
     // Held wide and brought back into the field's range, so hostile
     // amounts in a service file cannot overflow the character's money.
-    const int64_t money = static_cast<int64_t>(g.Character.Money) + g.Service.Cash[roll];
-    g.Character.Money = static_cast<int32_t>(std::clamp<int64_t>(money, INT32_MIN, INT32_MAX));
+    const int64_t money =
+        static_cast<int64_t>(g.career.Character.Money) + g.rules.Service.Cash[roll];
+    g.career.Character.Money =
+        static_cast<int32_t>(std::clamp<int64_t>(money, INT32_MIN, INT32_MAX));
 }
 
-void RecordBenefit(Game& g, const std::string& benefit) {
-    auto& c = g.Character;
+void RecordBenefit(CareerPart& career, const std::string& benefit) {
+    auto& c = career.Character;
     for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i) {
         if (c.Benefits[i] == benefit) {
             ++c.BenefitCount[i];
@@ -112,9 +114,11 @@ void RecordBenefit(Game& g, const std::string& benefit) {
 void TakeMaterial(Game& g) {
     ThrowFor(g, "the benefits table");
     int roll = RollDice(g, 1, 6);
-    if (g.Character.Rank >= g.Service.MaxRank - 1) ++roll;
-    if (g.Character.Rank >= g.Service.MaxRank - 1) ExplainModifier(g, 1, "rank near the top");
-    const std::string benefit = g.Service.Material[std::clamp(roll, 1, ServiceRecord::MaxMuster)];
+    if (g.career.Character.Rank >= g.rules.Service.MaxRank - 1) ++roll;
+    if (g.career.Character.Rank >= g.rules.Service.MaxRank - 1)
+        ExplainModifier(g, 1, "rank near the top");
+    const std::string benefit =
+        g.rules.Service.Material[std::clamp(roll, 1, ServiceRecord::MaxMuster)];
     ExplainOutcome(g, IsBlank(benefit) ? "nothing" : std::string_view(benefit));
     if (StartsWith(benefit, "-") || StartsWith(benefit, "+") || Contains(benefit, "Tole") ||
         Contains(benefit, "Inde")) {
@@ -124,13 +128,13 @@ void TakeMaterial(Game& g) {
     } else if (!IsBlank(benefit)) {
         // A roll past a short table reads an unset entry: it yields nothing
         // rather than a nameless benefit.
-        RecordBenefit(g, benefit);
+        RecordBenefit(g.career, benefit);
     }
 }
 
 void SetUpQuestion(Game& g, int left, int cashTaken, bool firstRoll) {
-    auto& w = g.TermWindow;
-    ClearTermWindow(g);
+    auto& w = g.windows.TermWindow;
+    ClearTermWindow(g.windows);
     // Written into the label's own room: the question is set up for every
     // benefit rolled.
     w.Label[1].append("Muster out: ").append(std::to_string(left)).append(" benefits to roll");
@@ -156,17 +160,17 @@ int ReadChoice(Game& g) {
     const std::string answer = g.ui.AskTerm(g);
     if (answer.size() != 1 || answer[0] < '1' || answer[0] > '5') return 0;
     const int k = answer[0] - '0';
-    return g.TermWindow.Button[k].Visible ? k : 0;
+    return g.windows.TermWindow.Button[k].Visible ? k : 0;
 }
 
 }  // namespace
 
 bool MusterOut(Game& g) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     const int rolls = CountBenefitRolls(g);
     c.BenefitRolls = static_cast<int16_t>(rolls);
-    c.Pension = CountPension(g);
-    const int gambling = HasGambling(g) ? 1 : 0;
+    c.Pension = CountPension(g.career);
+    const int gambling = HasGambling(g.career) ? 1 : 0;
 
     int cashTaken = 0;
     bool automatic = false;  // "Take 3 cash": cash until three, then material

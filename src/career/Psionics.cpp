@@ -6,11 +6,11 @@
 
 #include "ask/Question.h"
 #include "career/Driver.h"
+#include "career/Skills.h"
 #include "model/Display.h"
 #include "model/Game.h"
-#include "model/Skills.h"
-#include "model/Text.h"
 #include "model/Throws.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -25,8 +25,8 @@ constexpr std::array<const char*, 6> GamesTalents = {"Telempathy", "Clairvoyance
                                                      "Awareness",  "Teleportation", "Special"};
 
 // Races that carry psionic strength as a characteristic of their own.
-bool HasOwnPsiStat(const Game& g) {
-    return g.Race.Code == RaceZhodani || g.Race.Code == RaceDroyne;
+bool HasOwnPsiStat(const RulesPart& rules) {
+    return rules.Race.Code == RaceZhodani || rules.Race.Code == RaceDroyne;
 }
 
 // The strength becomes the character's characteristic "PSI", after the
@@ -35,14 +35,14 @@ bool HasOwnPsiStat(const Game& g) {
 // added (the record ends there) and the strength is told to the user
 // instead, so it is not lost silently.
 void AddPsiStat(Game& g, int strength) {
-    if (g.Race.NumStats >= RaceRecord::MaxStats) {
+    if (g.rules.Race.NumStats >= RaceRecord::MaxStats) {
         g.ui.Message("No room for a PSI characteristic: psionic strength " +
                          std::to_string(strength) + " is not recorded.",
-                     g.AppTitle, MsgIcon::Information);
+                     g.session.AppTitle, MsgIcon::Information);
         return;
     }
-    g.Character.PsiStatAdded = true;
-    g.Character.Stats[StatCount(g)] = static_cast<int16_t>(strength);
+    g.career.Character.PsiStatAdded = true;
+    g.career.Character.Stats[StatCount(g)] = static_cast<int16_t>(strength);
     ShowCharacter(g, "");
 }
 
@@ -54,11 +54,11 @@ int TalentTarget(const PsiTalentRecord& talent, int pass) {
     return base + pass - 1;
 }
 
-std::string TalentChoices(const Game& g, int pass) {
+std::string TalentChoices(const RulesPart& rules, int pass) {
     std::string list;
     list.reserve(static_cast<size_t>(Talents) * 32);
     for (int i = 1; i <= Talents; ++i) {
-        const auto& talent = g.PsiTalent[i];
+        const auto& talent = rules.PsiTalent[i];
         if (talent.Learned != 0) continue;
         if (!list.empty()) list += '/';
         list.append(talent.Name).append(" (").append(std::to_string(TalentTarget(talent, pass)));
@@ -67,9 +67,9 @@ std::string TalentChoices(const Game& g, int pass) {
     return list;
 }
 
-int FindTalent(const Game& g, const std::string& name) {
+int FindTalent(const RulesPart& rules, const std::string& name) {
     for (int i = 1; i <= Talents; ++i) {
-        if (g.PsiTalent[i].Learned == 0 && g.PsiTalent[i].Name == name) return i;
+        if (rules.PsiTalent[i].Learned == 0 && rules.PsiTalent[i].Name == name) return i;
     }
     return 0;
 }
@@ -77,19 +77,19 @@ int FindTalent(const Game& g, const std::string& name) {
 }  // namespace
 
 void PsionicTraining(Game& g) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     if (c.PsiTrained == 1) return;
 
     ThrowFor(g, "psionic strength");
     const int strength = std::max(0, RollDice(g, 2, 6) - c.CurTerm);
     ExplainModifier(g, -c.CurTerm, "terms");
-    if (!HasOwnPsiStat(g)) AddPsiStat(g, strength);
+    if (!HasOwnPsiStat(g.rules)) AddPsiStat(g, strength);
     // Trained from here on, however the talents go: a second training would
     // throw the strength again over the first.
     c.PsiTrained = 1;
 
     for (int pass = 1; pass <= Passes; ++pass) {
-        const std::string choices = TalentChoices(g, pass);
+        const std::string choices = TalentChoices(g.rules, pass);
         if (choices.empty()) break;
         const std::string_view picked =
             Answer(g, PickQuestion{.Choices = choices,
@@ -99,17 +99,17 @@ void PsionicTraining(Game& g) {
         const size_t open = picked.find('(');
         // A closed window holds no "(": the remaining talents are declined.
         if (open == std::string_view::npos) break;
-        const int i = FindTalent(g, Trim(picked.substr(0, open)));
+        const int i = FindTalent(g.rules, Trim(picked.substr(0, open)));
         if (i == 0) break;
-        auto& talent = g.PsiTalent[i];
+        auto& talent = g.rules.PsiTalent[i];
 
         if (!c.Opt(OptForceAcademic))
             ThrowFor(g, "the talent ", talent.Name, TalentTarget(talent, pass));
         int roll = c.Opt(OptForceAcademic) ? 99 : RollDice(g, 2, 6);
-        if (g.Race.Code == RaceDroyne)
+        if (g.rules.Race.Code == RaceDroyne)
             ThrowFor(g, "the talent ", talent.Name, TalentTarget(talent, pass));
-        if (g.Race.Code == RaceDroyne) roll += RollDice(g, 1, 6);
-        if (g.Explain && (g.Race.Code == RaceDroyne || !c.Opt(OptForceAcademic)))
+        if (g.rules.Race.Code == RaceDroyne) roll += RollDice(g, 1, 6);
+        if (g.career.Explain && (g.rules.Race.Code == RaceDroyne || !c.Opt(OptForceAcademic)))
             ExplainResult(g, roll >= TalentTarget(talent, pass), "learned", "not learned");
         if (roll >= TalentTarget(talent, pass)) AddSkill(g, talent.Name);
         talent.Learned = 1;
@@ -117,7 +117,7 @@ void PsionicTraining(Game& g) {
 }
 
 void PsionicGames(Game& g) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     if (c.PsiGamesDone == 1) return;
 
     const bool compete = Answer(g, YesNoQuestion{.Text = "Compete in the Psionic Games",
@@ -127,7 +127,7 @@ void PsionicGames(Game& g) {
     AddHistory(g, "Psionic Games");
     int score = 0;
     for (const char* name : GamesTalents) {
-        if (GetSkillLevel(g, name) <= 0) continue;
+        if (GetSkillLevel(g.career, name) <= 0) continue;
         ThrowFor(g, "the games' ", name);
         const bool won = RollDice(g, 2, 6) <= c.Stats[StatPsi];
         ExplainTarget(g, c.Stats[StatPsi], true);
@@ -142,7 +142,7 @@ void PsionicGames(Game& g) {
         c.Stats[StatSoc] = 11;
         // A Soc above 10 is the noble caste of race 4 (a new character's
         // caste is set from Soc the same way), so the caste follows.
-        if (g.Race.Code == RaceZhodani) c.SocialClass = "N";
+        if (g.rules.Race.Code == RaceZhodani) c.SocialClass = "N";
         AddSkill(g, "+1 Psi");
         AddHistory(g, "- Elevated to Nobility");
     } else {

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "ask/Question.h"
+#include "career/Skills.h"
 #include "model/Display.h"
 #include "model/Game.h"
-#include "model/Skills.h"
-#include "model/Text.h"
 #include "model/Throws.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -55,7 +55,7 @@ struct YearMarks {
 // ends the search.
 bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& year,
               const TableStats::Lines& named) {
-    const auto& c = g.Character;
+    const auto& c = g.career.Character;
     for (int k = SkillTableRecord::MaxEli; k >= 1; --k) {
         const EliLine& e = table.Eli[k];
         for (unsigned tests = e.Tests; tests != 0;) {
@@ -111,14 +111,14 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& yea
 
 }  // namespace
 
-int TableModifier(const Game& g, const SkillTableRecord& table) {
+int TableModifier(const CareerPart& career, const SkillTableRecord& table) {
     int dm = 0;
     for (int k = 1; k <= SkillTableRecord::MaxDM; ++k) {
         const DmLine& line = table.DM[k];
         if (line.On == DmLine::Test::TechLevel) {
-            if (CompareBy(g.Character.TechLevel, line.Op, line.Number)) dm += line.Modifier;
+            if (CompareBy(career.Character.TechLevel, line.Op, line.Number)) dm += line.Modifier;
         } else if (line.On == DmLine::Test::Rank) {
-            if (CompareBy(g.Character.Rank, line.Op, line.Number)) dm += line.Modifier;
+            if (CompareBy(career.Character.Rank, line.Op, line.Number)) dm += line.Modifier;
         }
     }
     return dm;
@@ -132,7 +132,7 @@ void ExplainTableModifiers(Game& g, const SkillTableRecord& table) {
         const DmLine& line = table.DM[k];
         const bool tl = line.On == DmLine::Test::TechLevel;
         if (line.On == DmLine::Test::None) continue;
-        const int value = tl ? g.Character.TechLevel : g.Character.Rank;
+        const int value = tl ? g.career.Character.TechLevel : g.career.Character.Rank;
         if (CompareBy(value, line.Op, line.Number))
             ExplainModifier(
                 g, line.Modifier,
@@ -143,8 +143,8 @@ void ExplainTableModifiers(Game& g, const SkillTableRecord& table) {
 void RollOn(Game& g, const SkillTableRecord& table) {
     if (table.Max < 1) return;
     ThrowFor(g, "the table ", TrimView(table.Title));
-    int roll = RollDice(g, 1, 6) + TableModifier(g, table);
-    if (g.Explain) ExplainTableModifiers(g, table);
+    int roll = RollDice(g, 1, 6) + TableModifier(g.career, table);
+    if (g.career.Explain) ExplainTableModifiers(g, table);
     if (roll > table.Max) roll = table.Max;
     // A modifier can push the roll below the table: it takes the first entry.
     if (roll < 1) roll = 1;
@@ -158,17 +158,18 @@ void RollSkill(Game& g) {
     // The chooser's buttons are made only when it is shown: a question that
     // answers itself throws among the open tables, in the same order.
     const bool shown = !AnswersItself(g, AutoWhen::AutoGen);
-    auto& chooser = g.Form2;
+    auto& chooser = g.windows.Form2;
     if (shown) {
         for (auto& b : chooser.Button) b = SkillTableButton{};
         chooser.HoverVisible = false;
     }
     std::array<const SkillTableRecord*, 11> open{};
     int n = 0;
-    const YearMarks year(CurrentYearLine(g));
+    const YearMarks year(CurrentYearLine(g.career));
     for (int pass = 0; pass < 2; ++pass) {
-        const auto& tables = pass == 0 ? g.Service.SkillTable : g.Service.BranchSkillTable;
-        const auto& named = pass == 0 ? g.StatsNamed.Service : g.StatsNamed.Branch;
+        const auto& tables =
+            pass == 0 ? g.rules.Service.SkillTable : g.rules.Service.BranchSkillTable;
+        const auto& named = pass == 0 ? g.rules.StatsNamed.Service : g.rules.StatsNamed.Branch;
         const uint32_t testing = tables.Testing();
         for (int t = 1; t <= ServiceRecord::MaxTables && n < 10; ++t) {
             if (!(testing >> t & 1u) ||

@@ -7,10 +7,11 @@
 namespace orrimar {
 
 struct Game;
+struct CareerPart;
 struct SkillTableRecord;
 
 // The summed dice modifier of the table's DM lines for the character now.
-int TableModifier(const Game& g, const SkillTableRecord& table);
+int TableModifier(const CareerPart& career, const SkillTableRecord& table);
 // Offers the eligible tables (or throws for one under automatic
 // generation), then rolls on the chosen one and grants the entry.
 void RollSkill(Game& g);

@@ -8,14 +8,14 @@
 #include "career/CourtMartial.h"
 #include "career/HandOffs.h"
 #include "career/SkillTables.h"
+#include "career/Skills.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/ProblemsMet.h"
-#include "model/Skills.h"
-#include "model/Text.h"
+#include "model/SchoolFiles.h"
 #include "model/Throws.h"
-#include "startup/Files.h"
-#include "startup/SchoolFiles.h"
+#include "text/Files.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -27,8 +27,8 @@ namespace {
 // this; the bound only guards against an endless loop.
 constexpr int MaxClearanceThrows = 1000;
 
-const std::string& AssignText(const Game& g, int roll) {
-    return g.Service.AssignByRoll[std::clamp(roll, 0, ServiceRecord::MaxRoll)];
+const std::string& AssignText(const RulesPart& rules, int roll) {
+    return rules.Service.AssignByRoll[std::clamp(roll, 0, ServiceRecord::MaxRoll)];
 }
 
 int ClampRank(int rank) {
@@ -36,26 +36,27 @@ int ClampRank(int rank) {
 }
 
 void SetRank(Game& g, int rank) {
-    g.Character.Rank = static_cast<int16_t>(ClampRank(rank));
+    g.career.Character.Rank = static_cast<int16_t>(ClampRank(rank));
 }
 
 // The clearance digit; a clearance never set (blank) reads as 0.
-int ClearanceDigit(const Game& g) {
-    const std::string& c = g.Character.Clearance;
+int ClearanceDigit(const CareerPart& career) {
+    const std::string& c = career.Character.Clearance;
     if (c.empty() || c[0] < '0' || c[0] > '9') return 0;
     return std::min(c[0] - '0', 5);
 }
 
-void SetClearance(Game& g, int digit) {
-    g.Character.Clearance = std::string(1, static_cast<char>('0' + digit));
+void SetClearance(CareerPart& career, int digit) {
+    career.Character.Clearance = std::string(1, static_cast<char>('0' + digit));
 }
 
 // The assignment's clearance letter must not sort after the character's
 // clearance code; an assignment without one is open to all.
 bool ClearanceAllows(const Game& g, int roll) {
-    const char letter = g.Service.AssignClearance[std::clamp(roll, 0, ServiceRecord::MaxRoll)];
+    const char letter =
+        g.rules.Service.AssignClearance[std::clamp(roll, 0, ServiceRecord::MaxRoll)];
     if (letter == '\0') return true;
-    const std::string& code = g.ClearanceCode[ClearanceDigit(g)];
+    const std::string& code = g.rules.ClearanceCode[ClearanceDigit(g.career)];
     return !code.empty() &&
            static_cast<unsigned char>(letter) <= static_cast<unsigned char>(code[0]);
 }
@@ -78,10 +79,10 @@ bool SoragAssignment(Game& g, int& roll) {
         }
         ThrowFor(g, "the assignment (again: not open at this clearance)");
         roll = RollDice(g, 2, 6);
-        ExplainOutcome(g, AssignText(g, roll));
+        ExplainOutcome(g, AssignText(g.rules, roll));
         ++throws;
     }
-    const std::string& text = AssignText(g, roll);
+    const std::string& text = AssignText(g.rules, roll);
     if (StartsWith(text, "S:")) {
         SoragSpecial(g, text);
         return false;
@@ -92,18 +93,18 @@ bool SoragAssignment(Game& g, int& roll) {
 // The first record 1..15 whose trimmed name equals the assignment's; 0 when
 // none does. An empty name never matches the empty slots after the last
 // record.
-int MatchAssignment(const Game& g, const std::string& name) {
+int MatchAssignment(const RulesPart& rules, const std::string& name) {
     const std::string_view wanted = TrimView(name);
     if (wanted.empty()) return 0;
     for (int k = 1; k <= ServiceRecord::MaxAssignments; ++k) {
-        if (TrimView(g.Service.Assignment[k].Name) == wanted) return k;
+        if (TrimView(rules.Service.Assignment[k].Name) == wanted) return k;
     }
     return 0;
 }
 
 std::string AskBadWound(Game& g) {
-    auto& w = g.TermWindow;
-    ClearTermWindow(g);
+    auto& w = g.windows.TermWindow;
+    ClearTermWindow(g.windows);
     w.Label[1] = "Character has been badly wounded and recommended to be invalided out";
     w.Button[1] = {"Carry on", true};
     w.Button[2] = {"Accept this", true};
@@ -116,12 +117,12 @@ std::string AskBadWound(Game& g) {
 
 // Survival and wounds; an accepted invaliding is the year's outcome.
 void Survival(Game& g, const AssignmentRecord& a) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     ThrowFor(g, "survival", {}, a.Surv);
     const int t = RollDice(g, 2, 6);
     ExplainResult(g, t >= a.Surv, "survived", t == 2 ? "badly wounded" : "wounded");
     if (t >= a.Surv) return;
-    const bool decorated = g.Service.Purple != "None";
+    const bool decorated = g.rules.Service.Purple != "None";
     if (t != 2) {
         AddHistory(g, "Wnd" + WoundLocation(g));
         if (decorated) ++c.Medals[0];
@@ -132,7 +133,7 @@ void Survival(Game& g, const AssignmentRecord& a) {
     AddHistory(g, "Bad Wnd" + WoundLocation(g));
     if (reply != "2") return;
     AddHistory(g, "- invalided out");
-    g.Year.Invalided = true;
+    g.career.Year.Invalided = true;
 }
 
 // The highest decoration level 1..3 the throw reaches, 0 for none.
@@ -146,8 +147,8 @@ int DecorationLevel(int t, int deco) {
 
 void AwardDecoration(Game& g, int level) {
     if (level < 1 || level > 3) return;
-    auto& c = g.Character;
-    const std::string name = g.Service.Medal[level];
+    auto& c = g.career.Character;
+    const std::string name = g.rules.Service.Medal[level];
     if (IsBlank(name) || Contains(name, "NONE")) return;
     AddHistory(g, name);
     ++c.Medals[level];
@@ -160,27 +161,27 @@ void AwardDecoration(Game& g, int level) {
 }
 
 void ExplainDecoration(Game& g, int t, int deco, bool coward) {
-    if (coward || g.CourtMartialEveryYear) {
+    if (coward || g.session.CourtMartialEveryYear) {
         ExplainOutcome(g, coward ? "court martial for cowardice (10 or more below the target)"
                                  : "court martial (COURTMARTIAL)");
         return;
     }
     const int level = DecorationLevel(t, deco);
-    ExplainOutcome(
-        g, level == 0 ? "none"
-                      : Trim(g.Service.Medal[level]) + " (grade " + std::to_string(level) + ")");
+    ExplainOutcome(g, level == 0 ? "none"
+                                 : Trim(g.rules.Service.Medal[level]) + " (grade " +
+                                       std::to_string(level) + ")");
 }
 
 // Raises the rank by `ranks` and logs the new code.
 void Promote(Game& g, int ranks) {
-    SetRank(g, g.Character.Rank + ranks);
-    AddHistory(g, Trim(RankCodeOf(g, g.Character.Rank)));
+    SetRank(g, g.career.Character.Rank + ranks);
+    AddHistory(g, Trim(RankCodeOf(g, g.career.Character.Rank)));
 }
 
 // Promotion, or a merchant's position instead.
 void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool military) {
-    auto& c = g.Character;
-    const auto& s = g.Service;
+    auto& c = g.career.Character;
+    const auto& s = g.rules.Service;
     if (s.Type.Kind == ServiceKind::Merchant) {
         MerchantPosition(g);
         return;
@@ -191,7 +192,7 @@ void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool
     ThrowFor(g, "promotion", {}, a.Prom);
     const int t = RollDice(g, 2, 6);
     ExplainResult(g, t >= a.Prom, "reached", "not reached");
-    if (g.Race.Code == RaceChelith && t >= a.Prom) {
+    if (g.rules.Race.Code == RaceChelith && t >= a.Prom) {
         AddSkill(g, "Satisfaction-1");
         AddHistory(g, "(Satisfied)");
     }
@@ -209,7 +210,7 @@ void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool
 
 // The "Cap rank" option.
 void ApplyRankCap(Game& g) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     if (!c.Opt(OptCapRank)) return;
     const int cap = ClampRank(c.Options[RankCap]);
     if (c.Rank >= cap) SetRank(g, cap);
@@ -217,20 +218,20 @@ void ApplyRankCap(Game& g) {
 
 // SORAG's yearly clearance throw, against a target set by the branch.
 void ClearanceThrow(Game& g) {
-    const int target = g.Service.ClearanceTarget;
+    const int target = g.rules.Service.ClearanceTarget;
     ThrowFor(g, "clearance", {}, target);
     const int t = RollDice(g, 2, 6);
     ExplainOutcome(g, t == 2        ? "a 2 lowers it"
                       : t >= target ? "raised, if not at the top"
                                     : "kept");
-    const int digit = ClearanceDigit(g);
+    const int digit = ClearanceDigit(g.career);
     if (t == 2) {
         if (digit <= 1) return;
-        SetClearance(g, digit - 1);
-        AddHistory(g, "Busted to " + g.ClearanceCode[digit - 1]);
+        SetClearance(g.career, digit - 1);
+        AddHistory(g, "Busted to " + g.rules.ClearanceCode[digit - 1]);
     } else if (digit < 5 && t >= target) {
-        SetClearance(g, digit + 1);
-        AddHistory(g, "Clearance: " + g.ClearanceCode[digit + 1]);
+        SetClearance(g.career, digit + 1);
+        AddHistory(g, "Clearance: " + g.rules.ClearanceCode[digit + 1]);
     }
 }
 
@@ -239,7 +240,7 @@ void ClearanceThrow(Game& g) {
 void ScoutSchool(Game& g) {
     ThrowFor(g, "the school");
     const int position = RollDice(g, 1, 6);
-    const char digit = g.Service.School.At(position);
+    const char digit = g.rules.Service.School.At(position);
     const std::string file = ScoutSchoolFile(digit);
     ExplainOutcome(g, file);
     if (file.empty()) {
@@ -270,16 +271,17 @@ void ScoutSchool(Game& g) {
 
 // The skill throw.
 void SkillThrow(Game& g, const AssignmentRecord& a) {
-    if (Contains(CurrentYearLine(g), "Training") && TrainsAtSchool(g.Service.Type.Kind)) {
+    if (Contains(CurrentYearLine(g.career), "Training") &&
+        TrainsAtSchool(g.rules.Service.Type.Kind)) {
         ScoutSchool(g);
         return;
     }
     ThrowFor(g, "a skill", {}, a.Skil);
     const bool reached = RollDice(g, 2, 6) >= a.Skil;
-    ExplainResult(
-        g, reached, "a skill roll",
-        g.Character.Opt(OptForceSkill) ? "a skill roll all the same (Force skill)" : "no skill");
-    if (reached || g.Character.Opt(OptForceSkill)) RollSkill(g);
+    ExplainResult(g, reached, "a skill roll",
+                  g.career.Character.Opt(OptForceSkill) ? "a skill roll all the same (Force skill)"
+                                                        : "no skill");
+    if (reached || g.career.Character.Opt(OptForceSkill)) RollSkill(g);
 }
 
 // Race type 3's charisma table, one row for each throw 2..12 (named by the
@@ -338,12 +340,13 @@ std::string WoundLocation(Game& g) {
 }
 
 void CharismaEvent(Game& g, int assignment) {
-    const auto& a = g.Service.Assignment[std::clamp(assignment, 0, ServiceRecord::MaxAssignments)];
+    const auto& a =
+        g.rules.Service.Assignment[std::clamp(assignment, 0, ServiceRecord::MaxAssignments)];
     ThrowFor(g, "charisma", {}, a.Prom);
     const int t = RollDice(g, 2, 6);
     ExplainResult(g, t >= a.Prom, "success", "no success");
     const CharismaRow& row = Charisma[std::clamp(t, 2, 12) - 2];
-    const int rank = ClampRank(g.Character.Rank);
+    const int rank = ClampRank(g.career.Character.Rank);
     if (t >= a.Prom) {
         AddHistory(g, "Success");
         if (*row.Success) AddSkill(g, row.Success);
@@ -351,7 +354,7 @@ void CharismaEvent(Game& g, int assignment) {
         // awarded and a bonus grade pays its money.
         AwardDecoration(g, row.Decoration);
         if (row.RanksUp > 0 &&
-            rank + row.RanksUp <= std::min(g.Service.MaxRank, CharacterRecord::MaxRank))
+            rank + row.RanksUp <= std::min(g.rules.Service.MaxRank, CharacterRecord::MaxRank))
             Promote(g, row.RanksUp);
         return;
     }
@@ -364,9 +367,9 @@ void CharismaEvent(Game& g, int assignment) {
 }
 
 void ResolveAssignment(Game& g, int& roll) {
-    auto& c = g.Character;
-    g.Year = {};
-    const auto& s = g.Service;
+    auto& c = g.career.Character;
+    g.career.Year = {};
+    const auto& s = g.rules.Service;
     // The service type as the year began: the hand-offs below may reload
     // or change the service.
     const bool sorag = s.Type.Kind == ServiceKind::Sorag;
@@ -374,7 +377,7 @@ void ResolveAssignment(Game& g, int& roll) {
     roll = std::clamp(roll, 0, ServiceRecord::MaxRoll);
     if (sorag && !SoragAssignment(g, roll)) return;
 
-    const std::string name = AssignText(g, roll);
+    const std::string name = AssignText(g.rules, roll);
     if (!EqualsNoCase(name, "BLANK")) AddHistory(g, name);
 
     bool military = false;
@@ -384,7 +387,7 @@ void ResolveAssignment(Game& g, int& roll) {
         BountyHunt(g, roll);
     } else {
         military = militaryService;
-        roll = MatchAssignment(g, name);
+        roll = MatchAssignment(g.rules, name);
         if (name == "Special") {
             SpecialAssignment(g);
             return;
@@ -401,14 +404,14 @@ void ResolveAssignment(Game& g, int& roll) {
     // A copy: the hand-offs below may reload or change the service.
     const AssignmentRecord a = s.Assignment[roll];
 
-    if (g.Race.Code == RaceVargr) {
+    if (g.rules.Race.Code == RaceVargr) {
         CharismaEvent(g, roll);
     } else {
         ThrowFor(g, "decoration", {}, a.Deco);
         const int t = RollDice(g, 2, 6);
         const bool coward = military && a.Deco < 90 && t <= int64_t{a.Deco} - 10;
-        if (g.Explain) ExplainDecoration(g, t, a.Deco, coward);
-        if (coward || g.CourtMartialEveryYear) {
+        if (g.career.Explain) ExplainDecoration(g, t, a.Deco, coward);
+        if (coward || g.session.CourtMartialEveryYear) {
             HoldCourtMartial(g);
             return;
         }

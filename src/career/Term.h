@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "startup/ServiceType.h"
+#include "data/ServiceType.h"
 
 namespace orrimar {
 

@@ -6,10 +6,11 @@
 
 #include "ask/Questions.h"
 #include "career/TransferRank.h"
+#include "data/Service.h"
 #include "model/Display.h"
 #include "model/Game.h"
-#include "model/Text.h"
-#include "startup/Service.h"
+#include "model/ServiceChoice.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -19,7 +20,7 @@ namespace {
 // chosen. Returns the entry's index, or -1 when the window was left without
 // a choice.
 int PickEntry(Game& g, const std::vector<ListEntry>& entries, const std::string& prompt) {
-    auto& list = g.Slist1;
+    auto& list = g.windows.Slist1;
     PickListClear(list);
     for (size_t i = 0; i < entries.size(); ++i)
         PickListAdd(list, entries[i].Display, static_cast<int>(i));
@@ -44,36 +45,37 @@ void SelectByKey(ChoiceList& list, const std::string& key) {
     list.Selected = key.empty() ? -1 : list.IndexOf(key);
 }
 
-void SetTermTitle(Game& g, const std::string& title) {
-    auto& c = g.Character;
+void SetTermTitle(CareerPart& career, const std::string& title) {
+    auto& c = career.Character;
     c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)].Title = title;
 }
 
 // Only with "Allow any transfer". Returns true when another service was
 // loaded.
 bool ChangeService(Game& g) {
-    if (!g.Character.Opt(OptAnyTransfer)) return false;
-    if (!g.ui.YesNo("Change Service from " + g.Service.Name, g.AppTitle, false, MsgIcon::Question))
+    if (!g.career.Character.Opt(OptAnyTransfer)) return false;
+    if (!g.ui.YesNo("Change Service from " + g.rules.Service.Name, g.session.AppTitle, false,
+                    MsgIcon::Question))
         return false;
     while (true) {
-        const int chosen = PickEntry(g, g.ServiceList.Entries, "Select new service");
+        const int chosen = PickEntry(g, g.windows.ServiceList.Entries, "Select new service");
         if (chosen < 0) return false;
-        const std::string currentKey = CurrentKey(g.ServiceList);
-        if (EqualsNoCase(g.ServiceList.Entries[chosen].Key, currentKey)) {
-            g.ui.Message("Can't transfer to current service!", g.AppTitle, MsgIcon::None);
+        const std::string currentKey = CurrentKey(g.windows.ServiceList);
+        if (EqualsNoCase(g.windows.ServiceList.Entries[chosen].Key, currentKey)) {
+            g.ui.Message("Can't transfer to current service!", g.session.AppTitle, MsgIcon::None);
             continue;
         }
-        const int oldService = g.ServiceList.Selected;
-        const ChoiceList oldBranches = g.BranchList;
+        const int oldService = g.windows.ServiceList.Selected;
+        const ChoiceList oldBranches = g.windows.BranchList;
         if (!SelectService(g, chosen)) {
             // The loader refused the file, said why and kept the loaded
             // service: the lists go back to it and the user may choose again.
-            g.ServiceList.Selected = oldService;
-            g.BranchList = oldBranches;
+            g.windows.ServiceList.Selected = oldService;
+            g.windows.BranchList = oldBranches;
             continue;
         }
-        SetTermTitle(g, "Transferred service to " + g.Service.BranchName);
-        ShowCharacter(g, "Transferred service to " + g.Service.Name);
+        SetTermTitle(g.career, "Transferred service to " + g.rules.Service.BranchName);
+        ShowCharacter(g, "Transferred service to " + g.rules.Service.Name);
         return true;
     }
 }
@@ -81,24 +83,25 @@ bool ChangeService(Game& g) {
 // Branch change within the loaded service. The list is rebuilt first, so
 // branches opened during the career ("/TN" markers) are offered now.
 void ChangeBranch(Game& g) {
-    const std::string currentKey = CurrentKey(g.BranchList);
+    const std::string currentKey = CurrentKey(g.windows.BranchList);
     ListBranches(g);
-    SelectByKey(g.BranchList, currentKey);
+    SelectByKey(g.windows.BranchList, currentKey);
     while (true) {
-        const int chosen = PickEntry(g, g.BranchList.Entries, "Select new branch");
+        const int chosen = PickEntry(g, g.windows.BranchList.Entries, "Select new branch");
         if (chosen < 0) return;
-        if (!currentKey.empty() && EqualsNoCase(g.BranchList.Entries[chosen].Key, currentKey)) {
-            g.ui.Message("Can't transfer to current branch!", g.AppTitle, MsgIcon::None);
+        if (!currentKey.empty() &&
+            EqualsNoCase(g.windows.BranchList.Entries[chosen].Key, currentKey)) {
+            g.ui.Message("Can't transfer to current branch!", g.session.AppTitle, MsgIcon::None);
             continue;
         }
         if (!SelectBranch(g, chosen)) {
             // The loader refused the branch and said why; the loaded branch
             // is untouched, so it stays selected and the question repeats.
-            SelectByKey(g.BranchList, currentKey);
+            SelectByKey(g.windows.BranchList, currentKey);
             continue;
         }
-        const std::string text = "Transferred to " + g.Service.BranchName;
-        SetTermTitle(g, text);
+        const std::string text = "Transferred to " + g.rules.Service.BranchName;
+        SetTermTitle(g.career, text);
         ShowCharacter(g, text);
         return;
     }
@@ -107,35 +110,35 @@ void ChangeBranch(Game& g) {
 }  // namespace
 
 void TransferService(Game& g) {
-    auto& c = g.Character;
-    const ServiceRecord oldService = g.Service;
-    const auto oldServiceAsLoaded = g.ServiceAsLoaded;
-    const auto oldCourseMark = g.CourseMark;
-    const std::string oldRankZero = g.MerchantRankZero;
-    const int oldServiceIndex = g.ServiceList.Selected;
-    const ChoiceList oldBranches = g.BranchList;
+    auto& c = g.career.Character;
+    const ServiceRecord oldService = g.rules.Service;
+    const auto oldServiceAsLoaded = g.rules.ServiceAsLoaded;
+    const auto oldCourseMark = g.career.CourseMark;
+    const std::string oldRankZero = g.career.MerchantRankZero;
+    const int oldServiceIndex = g.windows.ServiceList.Selected;
+    const ChoiceList oldBranches = g.windows.BranchList;
     const std::string oldTitle =
         c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)].Title;
 
     const bool serviceChanged = ChangeService(g);
     ChangeBranch(g);
-    if (serviceChanged && g.BranchList.Current()) TransferRank(g, oldService, oldRankZero);
+    if (serviceChanged && g.windows.BranchList.Current()) TransferRank(g, oldService, oldRankZero);
 
-    if (serviceChanged && !g.BranchList.Current()) {
+    if (serviceChanged && !g.windows.BranchList.Current()) {
         // A new service whose branch was never chosen (or would not load)
         // has no assignments to serve in: the character stays where it was.
-        const std::string abandoned = g.Service.Name;
-        g.Service = oldService;
-        g.NameStatsInTables();
-        g.ServiceAsLoaded = oldServiceAsLoaded;
-        g.CourseMark = oldCourseMark;
-        g.MerchantRankZero = oldRankZero;
-        g.ServiceList.Selected = oldServiceIndex;
-        g.BranchList = oldBranches;
-        SetTermTitle(g, oldTitle);
+        const std::string abandoned = g.rules.Service.Name;
+        g.rules.Service = oldService;
+        g.rules.NameStatsInTables();
+        g.rules.ServiceAsLoaded = oldServiceAsLoaded;
+        g.career.CourseMark = oldCourseMark;
+        g.career.MerchantRankZero = oldRankZero;
+        g.windows.ServiceList.Selected = oldServiceIndex;
+        g.windows.BranchList = oldBranches;
+        SetTermTitle(g.career, oldTitle);
         ShowCharacter(g, "No branch chosen: transfer to " + abandoned + " cancelled");
     }
-    g.Form1.AcceptEnabled = g.BranchList.Current() != nullptr;
+    g.windows.Form1.AcceptEnabled = g.windows.BranchList.Current() != nullptr;
 }
 
 }  // namespace orrimar

@@ -5,7 +5,7 @@
 
 #include "model/Display.h"
 #include "model/Game.h"
-#include "model/Text.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -52,10 +52,10 @@ int TransferredRank(const ServiceRecord& from, int rank, const ServiceRecord& to
 }
 
 void TransferRank(Game& g, const ServiceRecord& from, const std::string& fromRankZero) {
-    auto& c = g.Character;
-    const int rank = TransferredRank(from, c.Rank, g.Service);
+    auto& c = g.career.Character;
+    const int rank = TransferredRank(from, c.Rank, g.rules.Service);
     // A merchant officer holds a commission; the exams need it.
-    if (g.Service.Type.Kind == ServiceKind::Merchant && Side(g.Service, rank) == 'O')
+    if (g.rules.Service.Type.Kind == ServiceKind::Merchant && Side(g.rules.Service, rank) == 'O')
         c.Commissioned = 1;
     const bool merchantZero = rank == 0 && from.Type.Kind == ServiceKind::Merchant;
     const std::string& was = merchantZero ? fromRankZero : from.RankCode[rank];

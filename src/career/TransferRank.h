@@ -18,7 +18,7 @@ struct ServiceRecord;
 int TransferredRank(const ServiceRecord& from, int rank, const ServiceRecord& to);
 
 // After a service transfer: moves the character's rank into the new service
-// (`g.Service`) and logs the new rank code when it changed. `fromRankZero`
+// (`g.rules.Service`) and logs the new rank code when it changed. `fromRankZero`
 // is the career's rank 0 code in `from` when that is a merchant service.
 void TransferRank(Game& g, const ServiceRecord& from, const std::string& fromRankZero);
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Character.h"
+#include "data/Character.h"
 
 namespace orrimar {
 

@@ -6,7 +6,7 @@
 
 #include "model/Game.h"
 #include "model/Generate.h"
-#include "model/Text.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -17,21 +17,21 @@ const std::string& CurrentYearLine(const CareerPart& career) {
 }
 
 void AddHistory(Game& g, std::string_view text) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     std::string& line = c.TermLog[c.CurTerm].Lines[c.CurLine];
     line += text;
     line += ' ';
-    ShowHistory(g);
+    ShowHistory(g.windows);
     ShowCharacter(g, text);
 }
 
 namespace {
 
 void BuildHistory(Game& g) {
-    const auto& c = g.Character;
-    auto& list = g.TermWindow.History;
+    const auto& c = g.career.Character;
+    auto& list = g.windows.TermWindow.History;
     list.clear();
-    const int years = std::min(g.Race.YearsPerTerm, CharacterRecord::MaxYear);
+    const int years = std::min(g.rules.Race.YearsPerTerm, CharacterRecord::MaxYear);
     for (int t = 1; t < c.CurTerm; ++t) {
         list.push_back("Term: " + std::to_string(t) + " " + c.TermLog[t].Title);
         for (int y = 1; y <= years; ++y) list.push_back("    " + c.TermLog[t].Lines[y]);
@@ -41,8 +41,8 @@ void BuildHistory(Game& g) {
 }
 
 void BuildSkills(Game& g) {
-    const auto& c = g.Character;
-    auto& list = g.TermWindow.Skills;
+    const auto& c = g.career.Character;
+    auto& list = g.windows.TermWindow.Skills;
     list.clear();
     const bool byValue = c.Opt(OptSortSkills);
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
@@ -68,17 +68,17 @@ void BuildSkills(Game& g) {
 
 // The character lines of the term window.
 void BuildCharacterLines(Game& g) {
-    const auto& c = g.Character;
-    const auto& s = g.Service;
-    auto& w = g.TermWindow;
+    const auto& c = g.career.Character;
+    const auto& s = g.rules.Service;
+    auto& w = g.windows.TermWindow;
     std::string stats;
     for (int i = 1; i <= StatCount(g); ++i)
         stats += StatName(g, i) + ": " + HexDigit(c.Stats[i]) + " ";
-    if (g.Race.Code == RaceZhodani) {
+    if (g.rules.Race.Code == RaceZhodani) {
         if (c.SocialClass == "P") stats += " (Prole)";
         if (c.SocialClass == "I") stats += " (Intendant)";
         if (c.SocialClass == "N") stats += " (Noble)";
-    } else if (g.Race.Code == RaceTarrenai) {
+    } else if (g.rules.Race.Code == RaceTarrenai) {
         if (c.SocialClass == "S") stats += " (Servant)";
         if (c.SocialClass == "B") stats += " (Bodyguard)";
         if (c.SocialClass == "W") stats += " (Well-Born)";
@@ -86,7 +86,7 @@ void BuildCharacterLines(Game& g) {
     }
     if (s.Type.Kind == ServiceKind::Sorag) {
         int v = std::clamp(ValInt(c.Clearance), 0, 5);
-        stats += " Clearance: " + g.ClearanceCode[v];
+        stats += " Clearance: " + g.rules.ClearanceCode[v];
     }
 
     const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
@@ -98,7 +98,7 @@ void BuildCharacterLines(Game& g) {
         rankLine += rank == 0 ? " Next req: Commission" : " Next req: " + req;
     }
 
-    w.Label[2] = g.Race.Name + " " + s.BranchName;
+    w.Label[2] = g.rules.Race.Name + " " + s.BranchName;
     w.Label[3] = stats;
     w.Label[4] = "HP: " + std::to_string(c.HitPoints) + " TL: " + std::to_string(c.TechLevel) +
                  " Age: " + std::to_string(c.Age);
@@ -107,18 +107,18 @@ void BuildCharacterLines(Game& g) {
 
 }  // namespace
 
-void ShowHistory(Game& g) {
-    g.TermWindow.Stale = true;
+void ShowHistory(WindowsPart& windows) {
+    windows.TermWindow.Stale = true;
 }
 
-void ShowSkills(Game& g) {
-    g.TermWindow.Stale = true;
+void ShowSkills(WindowsPart& windows) {
+    windows.TermWindow.Stale = true;
 }
 
 void ShowCharacter(Game& g, std::string_view text) {
-    auto& c = g.Character;
-    auto& s = g.Service;
-    auto& w = g.TermWindow;
+    auto& c = g.career.Character;
+    auto& s = g.rules.Service;
+    auto& w = g.windows.TermWindow;
     // The message log is the window's own; a face that shows nothing (the
     // batch's) never reads it.
     if (g.ui.ShowsViews() && !IsBlank(text)) {
@@ -131,18 +131,19 @@ void ShowCharacter(Game& g, std::string_view text) {
     // is its term count, the code of a merchant's rank 0, the rank code
     // trimmed. They stay here, where the rules have them happen,
     // whether or not anyone looks at the window.
-    if (g.Race.Code == RaceDroyne) {
+    if (g.rules.Race.Code == RaceDroyne) {
         // A race whose rank is its term count: the rank table is written
         // from the character, not read from the service file.
         int rank = std::clamp(c.CurTerm - 1, 1, CharacterRecord::MaxRank);
         c.Rank = static_cast<int16_t>(rank);
-        s.RankCode[rank] = (Contains(g.Race.Name, "Leader") ? "O" : "E") + std::to_string(rank);
+        s.RankCode[rank] =
+            (Contains(g.rules.Race.Name, "Leader") ? "O" : "E") + std::to_string(rank);
         s.RankName[rank] = "Rank-" + std::to_string(rank);
         s.MaxRank = rank;
     }
     if (s.Type.Kind == ServiceKind::Merchant) {
         // Settled on every event: written only when the term has moved on.
-        SetNumberText(g.MerchantRankZero, "E", c.CurTerm);
+        SetNumberText(g.career.MerchantRankZero, "E", c.CurTerm);
     }
     const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
     if (std::string& code = s.RankCode[rank]; TrimView(code).size() != code.size())
@@ -151,18 +152,18 @@ void ShowCharacter(Game& g, std::string_view text) {
 }
 
 bool BuildTermView(Game& g) {
-    if (!g.TermWindow.Stale) return false;
+    if (!g.windows.TermWindow.Stale) return false;
     BuildCharacterLines(g);
     BuildSkills(g);
     BuildHistory(g);
-    g.TermWindow.Stale = false;
+    g.windows.TermWindow.Stale = false;
     return true;
 }
 
 void ShowMoney(Game& g) {
     // The money line is the window's alone; the batch's face never reads it.
     if (!g.ui.ShowsViews()) return;
-    const auto& c = g.Character;
+    const auto& c = g.career.Character;
     std::string text =
         "Current money: Cr" + FormatThousands(c.Money) + CrLf + "Material benefits: ";
     for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i) {
@@ -171,11 +172,11 @@ void ShowMoney(Game& g) {
         if (c.BenefitCount[i] > 1) text += "-" + std::to_string(c.BenefitCount[i]);
         text += ", ";
     }
-    g.TermWindow.Label[1] += text;
+    g.windows.TermWindow.Label[1] += text;
 }
 
-void ClearTermWindow(Game& g) {
-    auto& w = g.TermWindow;
+void ClearTermWindow(WindowsPart& windows) {
+    auto& w = windows.TermWindow;
     w.Label[1].clear();
     for (auto& b : w.Button) {
         b.Caption.clear();

@@ -7,6 +7,7 @@
 namespace orrimar {
 
 struct Game;
+struct WindowsPart;
 struct CareerPart;
 
 // The current year's history line (term and year kept within the log).
@@ -18,8 +19,8 @@ void AddHistory(Game& g, std::string_view text);
 // is out of date. ShowCharacter also logs the text (when not blank) and
 // settles what the display settles on the record (hit points, the rank of
 // race 8, the code of a merchant's rank 0).
-void ShowHistory(Game& g);
-void ShowSkills(Game& g);
+void ShowHistory(WindowsPart& windows);
+void ShowSkills(WindowsPart& windows);
 void ShowCharacter(Game& g, std::string_view text);
 // Builds the term window's character lines, skill list and history from the
 // character when they are out of date; true when it built them. Faces call
@@ -29,6 +30,6 @@ bool BuildTermView(Game& g);
 // Money and material benefits, appended to the term window's prompt line.
 void ShowMoney(Game& g);
 // Empties the prompt line, hides the five answer buttons, empties the answer.
-void ClearTermWindow(Game& g);
+void ClearTermWindow(WindowsPart& windows);
 
 }  // namespace orrimar

@@ -10,18 +10,18 @@
 #include <utility>
 #include <vector>
 
-#include "ask/Models.h"
-#include "ask/Ui.h"
-#include "ask/ViewedUi.h"
-#include "model/Character.h"
+#include "data/Character.h"
+#include "data/DataCache.h"
+#include "data/Race.h"
+#include "data/Recipe.h"
+#include "data/Service.h"
+#include "data/TableStats.h"
 #include "model/Dice.h"
+#include "model/Models.h"
 #include "model/OwnDice.h"
-#include "model/Recipe.h"
-#include "startup/DataCache.h"
-#include "startup/Race.h"
-#include "startup/SchoolFiles.h"
-#include "startup/Service.h"
-#include "startup/TableStats.h"
+#include "model/SchoolFiles.h"
+#include "model/Ui.h"
+#include "model/ViewedUi.h"
 
 namespace orrimar {
 
@@ -204,8 +204,14 @@ struct WindowsPart {
     PickListModel Slist1;
 };
 
-// Everything of a game but the face and the dice it uses.
-struct GameState : SessionPart, RulesPart, CareerPart, WindowsPart {};
+// Everything of a game but the face and the dice it uses, each part held
+// by name, so every use says which part it reads or changes.
+struct GameState {
+    SessionPart session;
+    RulesPart rules;
+    CareerPart career;
+    WindowsPart windows;
+};
 
 struct Game : GameState {
     Game(Ui& face, Dice& dice) : viewed(face, *this), ui(viewed), dice(dice) {}
@@ -223,38 +229,39 @@ struct Game : GameState {
 
 // Course k's offer in place of a special assignment: 1 offered, 2 taken.
 inline int CourseOffer(const GameState& g, int k) {
-    return g.CourseMark[k] != 0 ? g.CourseMark[k] : g.Service.PlusEdu[k];
+    return g.career.CourseMark[k] != 0 ? g.career.CourseMark[k] : g.rules.Service.PlusEdu[k];
 }
 
 // The code and name of `rank` (0..MaxRanks) in the service played: the
 // service's, but a merchant's rank 0 is the career's.
 inline const std::string& RankCodeOf(const GameState& g, int rank) {
-    if (rank == 0 && g.Service.Type.Kind == ServiceKind::Merchant) return g.MerchantRankZero;
-    return g.Service.RankCode[static_cast<size_t>(rank)];
+    if (rank == 0 && g.rules.Service.Type.Kind == ServiceKind::Merchant)
+        return g.career.MerchantRankZero;
+    return g.rules.Service.RankCode[static_cast<size_t>(rank)];
 }
 inline const std::string& RankNameOf(const GameState& g, int rank) {
     static const std::string enlisted(MerchantRankZeroName);
-    if (rank == 0 && g.Service.Type.Kind == ServiceKind::Merchant) return enlisted;
-    return g.Service.RankName[static_cast<size_t>(rank)];
+    if (rank == 0 && g.rules.Service.Type.Kind == ServiceKind::Merchant) return enlisted;
+    return g.rules.Service.RankName[static_cast<size_t>(rank)];
 }
 
 // The race's chance of chancing on psionic training, a code the term's
 // test reads ("S", "R", ...; blank for none). Race 8 comes to its own
 // strength otherwise: its "L" is a test never met.
 inline std::string_view PsionicChance(const GameState& g) {
-    return g.Race.Code == RaceDroyne ? "L" : g.Race.Psionic;
+    return g.rules.Race.Code == RaceDroyne ? "L" : g.rules.Race.Psionic;
 }
 
 // The character's characteristics: the race's own, then PSI once psionic
 // training added it. Readers of the character's values count and name them
 // here; the race record keeps only what its file says.
 inline int StatCount(const GameState& g) {
-    return g.Race.NumStats + (g.Character.PsiStatAdded ? 1 : 0);
+    return g.rules.Race.NumStats + (g.career.Character.PsiStatAdded ? 1 : 0);
 }
 inline const std::string& StatName(const GameState& g, int i) {
     static const std::string psi(AddedPsiStat);
-    if (g.Character.PsiStatAdded && i == g.Race.NumStats + 1) return psi;
-    return g.Race.StatName[static_cast<size_t>(i)];
+    if (g.career.Character.PsiStatAdded && i == g.rules.Race.NumStats + 1) return psi;
+    return g.rules.Race.StatName[static_cast<size_t>(i)];
 }
 
 // The dice sum the rules call RollDice(count, sides); count <= 0 gives 0.
@@ -264,7 +271,7 @@ int RollDice(Game& g, int count, int sides);
 // program throwing and nothing explained, a test and nothing more.
 inline void ThrowFor(Game& g, std::string_view purpose, std::string_view name = {},
                      int target = 0) {
-    if (g.OwnDice || g.Explain) [[unlikely]]
+    if (g.session.OwnDice || g.career.Explain) [[unlikely]]
         KeepThrowPurpose(g, purpose, name, target);
 }
 

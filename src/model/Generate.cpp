@@ -6,21 +6,21 @@
 
 #include "model/Display.h"
 #include "model/Game.h"
-#include "model/Text.h"
 #include "model/Throws.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
 int RollDice(Game& g, int count, int sides) {
-    if (g.Explain) [[unlikely]]
+    if (g.career.Explain) [[unlikely]]
         return ExplainedRoll(g, count, sides);
-    if (g.OwnDice && count > 0 && sides > 0) return OwnThrow(g, count, sides);
-    g.ThrowPurpose.clear();
+    if (g.session.OwnDice && count > 0 && sides > 0) return OwnThrow(g, count, sides);
+    g.session.ThrowPurpose.clear();
     return g.dice.Sum(count, sides);
 }
 
 int RollStat(Game& g, int dice) {
-    if (g.Character.Opt(OptTrue2D)) {
+    if (g.career.Character.Opt(OptTrue2D)) {
         ThrowFor(g, "a characteristic");
         return RollDice(g, dice, 6);
     }
@@ -38,22 +38,22 @@ int RollStat(Game& g, int dice) {
 }
 
 void CalcHitPoints(Game& g) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     c.HitPoints =
         static_cast<int16_t>((c.Stats[StatStr] + c.Stats[StatDex] + c.Stats[StatEnd]) * 3);
     // Called after every change to the character: the main window's text
     // is written only for a face that shows it, and only when it changes.
     if (!g.ui.ShowsViews()) return;
-    SetNumberText(g.Form1.Hits, "", c.HitPoints);
+    SetNumberText(g.windows.Form1.Hits, "", c.HitPoints);
 }
 
 void RefreshGauge(Game& g, int i) {
-    Gauge& gauge = g.Form1.Gauges[i];
-    int max = 6 * g.Race.StatDice[i] + g.Race.StatMod[i];
+    Gauge& gauge = g.windows.Form1.Gauges[i];
+    int max = 6 * g.rules.Race.StatDice[i] + g.rules.Race.StatMod[i];
     if (max < 2) max = 12;
     gauge.Min = 1;
     gauge.Max = max;
-    gauge.Value = g.Character.Stats[i];
+    gauge.Value = g.career.Character.Stats[i];
     gauge.Visible = true;
     gauge.Colour = GaugeColour::Green;
     if (gauge.Value < 0.75 * max) gauge.Colour = GaugeColour::Yellow;
@@ -69,41 +69,41 @@ void RefreshStatsPanel(Game& g) {
     }
     std::string text;
     for (int i = 1; i <= StatCount(g); ++i) {
-        text += StatName(g, i) + ": " + std::to_string(g.Character.Stats[i]) + CrLf;
+        text += StatName(g, i) + ": " + std::to_string(g.career.Character.Stats[i]) + CrLf;
         RefreshGauge(g, i);
     }
     for (int i = StatCount(g) + 1; i <= CharacterRecord::MaxStats; ++i)
-        g.Form1.Gauges[i].Visible = false;
-    g.Form1.StatsText = text;
-    g.Form1.TL = std::to_string(g.Character.TechLevel);
+        g.windows.Form1.Gauges[i].Visible = false;
+    g.windows.Form1.StatsText = text;
+    g.windows.Form1.TL = std::to_string(g.career.Character.TechLevel);
     CalcHitPoints(g);
 }
 
 void SetStartingRank(Game& g) {
-    const bool merchant = g.Service.Type.Kind == ServiceKind::Merchant;
-    g.Character.Rank = merchant ? 0 : 1;
-    g.MerchantRankZero = MerchantRankZeroCode;
+    const bool merchant = g.rules.Service.Type.Kind == ServiceKind::Merchant;
+    g.career.Character.Rank = merchant ? 0 : 1;
+    g.career.MerchantRankZero = MerchantRankZeroCode;
 }
 
 void Generate(Game& g) {
-    const auto& race = g.Race;
+    const auto& race = g.rules.Race;
 
-    const int16_t rankCap = g.Character.Options[RankCap];
+    const int16_t rankCap = g.career.Character.Options[RankCap];
     for (int i = 1; i <= CharacterRecord::MaxOptions; ++i)
-        g.BlankCharacter.Options[i] = g.Character.Options[i];
-    for (int i = 1; i <= 6; ++i) g.PsiTalent[i].Learned = 0;
-    if (g.CommandLine == "TEST") {
-        g.BlankCharacter.Options[OptForceSkill] = OptOn;
-        g.BlankCharacter.Options[OptAnyTransfer] = OptOn;
-        g.BlankCharacter.Options[OptAutoGen] = OptOn;
+        g.career.BlankCharacter.Options[i] = g.career.Character.Options[i];
+    for (int i = 1; i <= 6; ++i) g.rules.PsiTalent[i].Learned = 0;
+    if (g.session.CommandLine == "TEST") {
+        g.career.BlankCharacter.Options[OptForceSkill] = OptOn;
+        g.career.BlankCharacter.Options[OptAnyTransfer] = OptOn;
+        g.career.BlankCharacter.Options[OptAutoGen] = OptOn;
     }
     for (int i = 1; i <= 10; ++i) {
-        if (CourseOffer(g, i) == 2) g.CourseMark[i] = 1;
+        if (CourseOffer(g, i) == 2) g.career.CourseMark[i] = 1;
     }
-    g.Character = g.BlankCharacter;
-    g.Character.Options[RankCap] = rankCap;
+    g.career.Character = g.career.BlankCharacter;
+    g.career.Character.Options[RankCap] = rankCap;
 
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     for (int i = 1; i <= race.NumStats; ++i) {
         int value = RollStat(g, race.StatDice[i]) + race.StatMod[i];
         if ((race.StatDice[i] != 0 || race.StatMod[i] >= 1) && value < 1) value = 1;

@@ -4,9 +4,9 @@
 #include <charconv>
 
 #include "model/Game.h"
-#include "model/Text.h"
 #include "model/Throws.h"
-#include "startup/Files.h"
+#include "text/Files.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -68,12 +68,12 @@ std::optional<ThrowList> ReadThrowList(const std::string& path, std::string& pro
 
 void KeepThrowPurpose(Game& g, std::string_view purpose, std::string_view name, int target) {
     // Only a throw the player makes, or one explained, is told what it is for.
-    if (g.Explain) [[unlikely]]
-        g.Explain->Next(std::string(purpose) + std::string(name), target);
-    if (!g.OwnDice) return;
-    g.ThrowPurpose = purpose;
-    g.ThrowPurpose += name;
-    if (target > 0) g.ThrowPurpose += ", target " + std::to_string(target) + "+";
+    if (g.career.Explain) [[unlikely]]
+        g.career.Explain->Next(std::string(purpose) + std::string(name), target);
+    if (!g.session.OwnDice) return;
+    g.session.ThrowPurpose = purpose;
+    g.session.ThrowPurpose += name;
+    if (target > 0) g.session.ThrowPurpose += ", target " + std::to_string(target) + "+";
 }
 
 std::string ThrowQuestion(int count, int sides, const std::string& purpose) {
@@ -83,15 +83,15 @@ std::string ThrowQuestion(int count, int sides, const std::string& purpose) {
 }
 
 int OwnThrow(Game& g, int count, int sides) {
-    const std::string purpose = std::move(g.ThrowPurpose);
-    g.ThrowPurpose.clear();
+    const std::string purpose = std::move(g.session.ThrowPurpose);
+    g.session.ThrowPurpose.clear();
     const std::string question = ThrowQuestion(count, sides, purpose);
-    auto& list = g.Throws;
+    auto& list = g.session.Throws;
     if (list.Next < list.Values.size()) {
         const int total = list.Values[list.Next++];
         // Asked totals are kept with the answers; listed ones (even a wrong
         // one, which leads to a question) only here.
-        if (g.Recording) g.Recipe.Throws.push_back(total);
+        if (g.career.Recording) g.career.Recipe.Throws.push_back(total);
         if (total >= count && total <= count * sides) return total;
         const std::string wrong = list.Source + ": throw " + std::to_string(list.Next) + " is " +
                                   std::to_string(total) + ", but \"" + question +

@@ -10,8 +10,8 @@
 namespace orrimar {
 
 inline void DataProblemMet(Game& g, const std::string& text, MsgIcon icon = MsgIcon::None) {
-    g.ProblemsMet.push_back(text);
-    g.ui.Message(text, g.AppTitle, icon);
+    g.career.ProblemsMet.push_back(text);
+    g.ui.Message(text, g.session.AppTitle, icon);
 }
 
 }  // namespace orrimar

@@ -2,50 +2,51 @@
 
 #include <nlohmann/json.hpp>
 
-#include "model/Encoding.h"
+#include "data/Fingerprint.h"
 #include "model/Game.h"
-#include "model/Text.h"
-#include "startup/Fingerprint.h"
+#include "text/Encoding.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
 using nlohmann::json;
 
 void BeginRecipe(Game& g) {
-    CareerRecipe& r = g.Recipe;
+    CareerRecipe& r = g.career.Recipe;
     r = CareerRecipe{};
-    g.Saved = false;
+    g.career.Saved = false;
     r.Made = CareerRecipe::Kind::Interactive;
     if (const auto seed = g.dice.FreshSeed()) {
         r.Seeded = true;
         r.Seed = *seed;
     }
     // The folder is read again only when a rule file changed since.
-    if (std::string stamp = RuleFilesStamp(g.DataLoc); stamp != g.DataStamp) {
-        g.DataPrint = FingerprintFolder(g.DataLoc);
-        g.DataStamp = std::move(stamp);
+    if (std::string stamp = RuleFilesStamp(g.session.DataLoc); stamp != g.session.DataStamp) {
+        g.session.DataPrint = FingerprintFolder(g.session.DataLoc);
+        g.session.DataStamp = std::move(stamp);
     }
-    r.Data = g.DataPrint;
-    r.CommandLine = g.CommandLine;
-    g.ProblemsMet.clear();
-    if (const auto* e = g.RaceList.Current()) r.RaceKey = e->Key;
-    if (const auto* e = g.ServiceList.Current()) r.ServiceKey = e->Key;
-    if (const auto* e = g.BranchList.Current()) r.BranchKey = e->Key;
-    r.Start = g.Character;
-    r.VilaniLevel = g.VilaniLevel;
-    r.HandEntered = g.HandEntered;
-    g.Recording = true;
-    g.RecordedSettings = r.Settings = SettingsText(g);
+    r.Data = g.session.DataPrint;
+    r.CommandLine = g.session.CommandLine;
+    g.career.ProblemsMet.clear();
+    if (const auto* e = g.windows.RaceList.Current()) r.RaceKey = e->Key;
+    if (const auto* e = g.windows.ServiceList.Current()) r.ServiceKey = e->Key;
+    if (const auto* e = g.windows.BranchList.Current()) r.BranchKey = e->Key;
+    r.Start = g.career.Character;
+    r.VilaniLevel = g.career.VilaniLevel;
+    r.HandEntered = g.career.HandEntered;
+    g.career.Recording = true;
+    g.career.RecordedSettings = r.Settings = SettingsText(g);
 }
 
 std::string SettingsText(const Game& g) {
     json options = json::array();
-    for (int16_t value : g.Character.Options) options.push_back(value);
+    for (int16_t value : g.career.Character.Options) options.push_back(value);
     json preferred = json::array();
-    for (size_t i = 1; i < g.PrefSkill.size(); ++i)
-        preferred.push_back({Latin1ToUtf8(g.PrefSkill[i].Name), g.PrefSkill[i].Level});
-    return json{{"options", options}, {"preferred", preferred}, {"ownDice", g.OwnDice}}.dump(
-        -1, ' ', true);
+    for (size_t i = 1; i < g.session.PrefSkill.size(); ++i)
+        preferred.push_back(
+            {Latin1ToUtf8(g.session.PrefSkill[i].Name), g.session.PrefSkill[i].Level});
+    return json{{"options", options}, {"preferred", preferred}, {"ownDice", g.session.OwnDice}}
+        .dump(-1, ' ', true);
 }
 
 bool ApplySettingsText(Game& g, const std::string& text) {
@@ -54,20 +55,20 @@ bool ApplySettingsText(Game& g, const std::string& text) {
     try {
         const auto& options = j.at("options");
         const auto& preferred = j.at("preferred");
-        if (options.size() != g.Character.Options.size() ||
-            preferred.size() + 1 != g.PrefSkill.size())
+        if (options.size() != g.career.Character.Options.size() ||
+            preferred.size() + 1 != g.session.PrefSkill.size())
             return false;
         // Whole numbers only: a fraction read as one is undefined.
         for (size_t i = 0; i < options.size(); ++i) {
             if (!options[i].is_number_integer()) return false;
-            g.Character.Options[i] = options[i].get<int16_t>();
+            g.career.Character.Options[i] = options[i].get<int16_t>();
         }
         for (size_t i = 0; i < preferred.size(); ++i) {
             if (!preferred[i].at(1).is_number_integer()) return false;
-            g.PrefSkill[i + 1].Name = Utf8ToLatin1(preferred[i].at(0).get<std::string>());
-            g.PrefSkill[i + 1].Level = preferred[i].at(1).get<int>();
+            g.session.PrefSkill[i + 1].Name = Utf8ToLatin1(preferred[i].at(0).get<std::string>());
+            g.session.PrefSkill[i + 1].Level = preferred[i].at(1).get<int>();
         }
-        g.OwnDice = j.at("ownDice").get<bool>();
+        g.session.OwnDice = j.at("ownDice").get<bool>();
     } catch (const json::exception&) {
         return false;
     }
@@ -75,13 +76,13 @@ bool ApplySettingsText(Game& g, const std::string& text) {
 }
 
 void RecordAnswer(Game& g, const std::string& kind, const std::string& answer) {
-    if (!g.Recording || g.Recipe.Made != CareerRecipe::Kind::Interactive) return;
+    if (!g.career.Recording || g.career.Recipe.Made != CareerRecipe::Kind::Interactive) return;
     std::string settings = SettingsText(g);
-    if (settings != g.RecordedSettings) {
-        g.Recipe.Answers.emplace_back("settings", settings);
-        g.RecordedSettings = std::move(settings);
+    if (settings != g.career.RecordedSettings) {
+        g.career.Recipe.Answers.emplace_back("settings", settings);
+        g.career.RecordedSettings = std::move(settings);
     }
-    g.Recipe.Answers.emplace_back(kind, answer);
+    g.career.Recipe.Answers.emplace_back(kind, answer);
 }
 
 std::string PickListAnswer(const PickListModel& list) {

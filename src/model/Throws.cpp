@@ -50,8 +50,8 @@ void ThrowLog::NextAt(int term, int year) {
 void ThrowLog::Made(const Game& g, int count, int sides, int rolled) {
     Finish();
     ExplainedThrow& t = throws_.emplace_back();
-    t.Term = nextTerm_ >= 0 ? nextTerm_ : g.Character.CurTerm;
-    t.Year = nextYear_ >= 0 ? nextYear_ : g.Character.CurLine;
+    t.Term = nextTerm_ >= 0 ? nextTerm_ : g.career.Character.CurTerm;
+    t.Year = nextYear_ >= 0 ? nextYear_ : g.career.Character.CurLine;
     t.Purpose = std::move(nextPurpose_);
     if (t.Purpose.empty() && Topic) t.Purpose = Topic;
     t.Target = nextTarget_;
@@ -90,10 +90,10 @@ int ExplainedRoll(Game& g, int count, int sides) {
     // The throw made as RollDice makes it without a log; the log stays
     // attached, so a window showing it while the player is asked for a
     // total still has it.
-    const int total = g.OwnDice && count > 0 && sides > 0
+    const int total = g.session.OwnDice && count > 0 && sides > 0
                           ? OwnThrow(g, count, sides)
-                          : (g.ThrowPurpose.clear(), g.dice.Sum(count, sides));
-    g.Explain->Made(g, count, sides, total);
+                          : (g.session.ThrowPurpose.clear(), g.dice.Sum(count, sides));
+    g.career.Explain->Made(g, count, sides, total);
     return total;
 }
 
@@ -108,14 +108,14 @@ std::vector<std::string> YearExplained(const ThrowLog* log, int term, int year) 
 }
 
 std::vector<std::string> HistoryRowExplained(const Game& g, int row) {
-    const auto& c = g.Character;
-    const int years = std::min(g.Race.YearsPerTerm, int{CharacterRecord::MaxYear});
+    const auto& c = g.career.Character;
+    const int years = std::min(g.rules.Race.YearsPerTerm, int{CharacterRecord::MaxYear});
     int at = 0;
     for (int term = 1; term <= c.CurTerm && row >= at; ++term) {
         if (row == at) {
             std::vector<std::string> lines;
             for (int year = 1; year <= CharacterRecord::MaxYear; ++year) {
-                const auto some = YearExplained(g.Explain, term, year);
+                const auto some = YearExplained(g.career.Explain, term, year);
                 if (some.size() > 1) lines.insert(lines.end(), some.begin(), some.end());
             }
             if (lines.empty())
@@ -123,10 +123,10 @@ std::vector<std::string> HistoryRowExplained(const Game& g, int row) {
             return lines;
         }
         const int shown = term < c.CurTerm ? years : c.CurLine;
-        if (row <= at + shown) return YearExplained(g.Explain, term, row - at);
+        if (row <= at + shown) return YearExplained(g.career.Explain, term, row - at);
         at += shown + 1;
     }
-    return LatestYearExplained(g.Explain);
+    return LatestYearExplained(g.career.Explain);
 }
 
 std::vector<std::string> LatestYearExplained(const ThrowLog* log) {

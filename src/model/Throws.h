@@ -77,24 +77,24 @@ int ExplainedRoll(Game& g, int count, int sides);
 // What the rules say of the throw just made; nothing without a log. Call
 // right after the throw, before any other.
 inline void ExplainModifier(Game& g, int value, std::string_view reason) {
-    if (g.Explain) g.Explain->Modifier(value, reason);
+    if (g.career.Explain) g.career.Explain->Modifier(value, reason);
 }
 inline void ExplainTarget(Game& g, int target, bool atMost = false) {
-    if (g.Explain) g.Explain->Target(target, atMost);
+    if (g.career.Explain) g.career.Explain->Target(target, atMost);
 }
 inline void ExplainOutcome(Game& g, std::string_view outcome) {
-    if (g.Explain) g.Explain->Outcome(outcome);
+    if (g.career.Explain) g.career.Explain->Outcome(outcome);
 }
 // Both at once, the outcome chosen by `success`.
 inline void ExplainResult(Game& g, bool success, std::string_view yes, std::string_view no) {
-    if (g.Explain) g.Explain->Outcome(success ? yes : no);
+    if (g.career.Explain) g.career.Explain->Outcome(success ? yes : no);
 }
 
 // While it lives, a throw the rules name no purpose for is one of `topic`
 // ("the homeworld").
 class ExplainTopic {
   public:
-    ExplainTopic(Game& g, const char* topic) : log_(g.Explain) {
+    ExplainTopic(Game& g, const char* topic) : log_(g.career.Explain) {
         if (log_) log_->Topic = topic;
     }
     ~ExplainTopic() {

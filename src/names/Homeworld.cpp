@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "model/Game.h"
-#include "model/Text.h"
 #include "model/Throws.h"
+#include "text/Text.h"
 
 namespace orrimar {
 

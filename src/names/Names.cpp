@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "model/Game.h"
-#include "model/Text.h"
 #include "model/Throws.h"
 #include "names/NamePieces.h"
+#include "text/Text.h"
 
 namespace orrimar {
 

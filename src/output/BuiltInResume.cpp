@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "model/Game.h"
-#include "model/Text.h"
 #include "output/PageText.h"
 #include "output/ResumeText.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -26,7 +26,7 @@ void Lines(PageText& page, std::initializer_list<std::string_view> lines) {
 
 void BuiltInResume(Game& g, const std::string& date, const std::string& extraFooter,
                    PageText& page) {
-    const auto& c = g.Character;
+    const auto& c = g.career.Character;
     const std::string name = HtmlEscape(c.Name);
     const std::string_view dash = name.empty() ? "" : " - ";
 
@@ -35,7 +35,7 @@ void BuiltInResume(Game& g, const std::string& date, const std::string& extraFoo
     page.Line("<title>Astrovane Character Resume", dash, name, "</title>");
     Lines(page, {"</head>", "<body bgcolor=\"#808080\" text=\"#000000\">"});
     page.Line("<h1><font color=\"#008000\">Astrovane Character Resume", dash, name, "</font></h1>");
-    page.Line("<h2><font color=\"#000000\"><em><u>", Escaped{g.Service.BranchName},
+    page.Line("<h2><font color=\"#000000\"><em><u>", Escaped{g.rules.Service.BranchName},
               "</u></em></font></h2>");
 
     // Characteristics: names over values.
@@ -63,7 +63,7 @@ void BuiltInResume(Game& g, const std::string& date, const std::string& extraFoo
 
     Lines(page, {Table100, "    <tr>", "        <td>Skills</td>", "    </tr>", "    <tr>"});
     page.Line("        ", ValueCell);
-    page.Line(Escaped{SkillText(g)});
+    page.Line(Escaped{SkillText(g.career)});
     Lines(page, {"</tr>", "</table>"});
 
     Lines(page, {Table100, "<tr>", "<td>Bank balance</td>", "<td>Material Benefits and notes</td>",
@@ -88,10 +88,10 @@ void BuiltInResume(Game& g, const std::string& date, const std::string& extraFoo
     }
     page.Line("</table>");
 
-    page.Line("<h3>Generated on ", Escaped{date}, " by ", Escaped{g.AppTitle}, " ");
-    if (g.HandEntered == "E") page.Line(".");
+    page.Line("<h3>Generated on ", Escaped{date}, " by ", Escaped{g.session.AppTitle}, " ");
+    if (g.career.HandEntered == "E") page.Line(".");
     Lines(page, {"</h3>", "<p>Switches:"});
-    page.Line(Escaped{SwitchesText(g)}, "</p>");
+    page.Line(Escaped{SwitchesText(g.career)}, "</p>");
     if (!extraFooter.empty()) page.Line("<p>", Escaped{extraFooter}, "</p>");
     Lines(page, {"</body>", "</html>"});
 }

@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <utility>
 
+#include "career/Skills.h"
 #include "model/Game.h"
 #include "model/OptionCaptions.h"
-#include "model/Skills.h"
-#include "model/Text.h"
 #include "model/Throws.h"
 #include "names/Homeworld.h"
 #include "output/JsonWriter.h"
 #include "output/RecordJson.h"
 #include "output/ResumeText.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -81,13 +81,13 @@ void WriteHomeworldCodes(JsonWriter& w, const std::string& homeworld) {
 }
 
 void WriteCharacterSection(const Game& g, JsonWriter& w) {
-    const auto& c = g.Character;
+    const auto& c = g.career.Character;
     const int count = std::clamp(StatCount(g), 0, CharacterRecord::MaxStats);
     w.BeginObject();
     w.Key("name").Latin1(c.Name);
-    w.Key("race").Latin1(g.Race.Name);
-    w.Key("service").Latin1(g.Service.Name);
-    w.Key("branch").Latin1(g.Service.BranchName);
+    w.Key("race").Latin1(g.rules.Race.Name);
+    w.Key("service").Latin1(g.rules.Service.Name);
+    w.Key("branch").Latin1(g.rules.Service.BranchName);
     w.Key("characteristics").BeginArray();
     std::string upp;
     for (int i = 1; i <= count; ++i) {
@@ -104,13 +104,13 @@ void WriteCharacterSection(const Game& g, JsonWriter& w) {
     w.Key("age").Int(c.Age);
     w.Key("techLevel").Int(c.TechLevel);
     w.Key("rank").BeginObject();
-    w.Key("index").Int(RankIndex(g));
+    w.Key("index").Int(RankIndex(g.career));
     w.Key("code").Latin1(Trim(RankCodeText(g)));
     w.Key("name").Latin1(RankNameText(g));
     w.EndObject();
     // Highest level first, as the resume lists them.
     w.Key("skills").BeginArray();
-    for (const std::string& entry : Split(SkillText(g), ',')) {
+    for (const std::string& entry : Split(SkillText(g.career), ',')) {
         const std::string text = Trim(entry);
         const size_t dash = text.rfind('-');
         if (text.empty() || dash == std::string::npos) continue;
@@ -152,9 +152,9 @@ void WriteCharacterSection(const Game& g, JsonWriter& w) {
     w.Key("psionics").BeginObject();
     w.Key("trained").Bool(c.PsiTrained != 0);
     w.Key("talents").BeginArray();
-    for (size_t i = 1; i < g.PsiTalent.size(); ++i) {
-        const std::string& name = g.PsiTalent[i].Name;
-        const int level = IsBlank(name) ? -1 : GetSkillLevel(g, name);
+    for (size_t i = 1; i < g.rules.PsiTalent.size(); ++i) {
+        const std::string& name = g.rules.PsiTalent[i].Name;
+        const int level = IsBlank(name) ? -1 : GetSkillLevel(g.career, name);
         if (level < 0) continue;
         w.BeginObject();
         w.Key("name").Latin1(name);
@@ -171,13 +171,13 @@ void WriteCharacterSection(const Game& g, JsonWriter& w) {
 }
 
 // One entry a year, each with its throws in the order thrown.
-void WriteExplainedThrows(const Game& g, JsonWriter& w) {
+void WriteExplainedThrows(const CareerPart& career, JsonWriter& w) {
     w.BeginArray();
-    const size_t count = g.Explain ? g.Explain->CareerThrows() : 0;
+    const size_t count = career.Explain ? career.Explain->CareerThrows() : 0;
     for (size_t i = 0; i < count; ++i) {
-        const ExplainedThrow& t = g.Explain->Throws()[i];
-        const bool sameYear = i > 0 && g.Explain->Throws()[i - 1].Term == t.Term &&
-                              g.Explain->Throws()[i - 1].Year == t.Year;
+        const ExplainedThrow& t = career.Explain->Throws()[i];
+        const bool sameYear = i > 0 && career.Explain->Throws()[i - 1].Term == t.Term &&
+                              career.Explain->Throws()[i - 1].Year == t.Year;
         if (!sameYear) {
             if (i > 0) {
                 w.EndArray();
@@ -240,7 +240,7 @@ void WriteRecipe(const CareerRecipe& r, JsonWriter& w) {
 // The document onto the end of `out`, with `data` (the data section's
 // text, already in `layout`) or, when empty, the whole section built.
 void WriteDocument(const Game& g, std::string& out, Layout layout, std::string_view data) {
-    const CareerRecipe& r = g.Recipe;
+    const CareerRecipe& r = g.career.Recipe;
     JsonWriter w(out, layout);
     w.BeginObject();
     w.Key("format").Utf8(CharacterFormat);
@@ -257,7 +257,8 @@ void WriteDocument(const Game& g, std::string& out, Layout layout, std::string_v
     w.Key("recipe");
     WriteRecipe(r, w);
     // Only when asked: the document is otherwise as it always was.
-    if (g.ThrowsInJson && g.Explain) WriteExplainedThrows(g, w.Key("explained"));
+    if (g.session.ThrowsInJson && g.career.Explain)
+        WriteExplainedThrows(g.career, w.Key("explained"));
     w.EndObject();
 }
 
@@ -279,7 +280,7 @@ std::string CharacterJsonText(const Game& g) {
 
 std::string CharacterJsonLine(const Game& g) {
     std::string line;
-    WriteDocument(g, line, Layout::Line, DataSection(g.Recipe.Data).Brief);
+    WriteDocument(g, line, Layout::Line, DataSection(g.career.Recipe.Data).Brief);
     line += '\n';
     return line;
 }
@@ -314,7 +315,7 @@ void AppendPageRecordComment(const Game& g, std::string& page) {
     // ASCII only, for a Latin-1 page.
     thread_local std::string text;
     text.clear();
-    WriteDocument(g, text, Layout::AsciiLine, DataSection(g.Recipe.Data).AsciiLine);
+    WriteDocument(g, text, Layout::AsciiLine, DataSection(g.career.Recipe.Data).AsciiLine);
     page += CommentStart;
     AppendCommentSafe(page, text);
     page += CommentEnd;
@@ -329,15 +330,15 @@ std::optional<std::string> DocumentInPage(const std::string& page) {
     return page.substr(from, end - from);
 }
 
-json ExplainedThrowsJson(const Game& g) {
+json ExplainedThrowsJson(const CareerPart& career) {
     std::string text;
     JsonWriter w(text, Layout::Line);
-    WriteExplainedThrows(g, w);
+    WriteExplainedThrows(career, w);
     return json::parse(text);
 }
 
-std::string RegenerationFooter(const Game& g) {
-    const CareerRecipe& r = g.Recipe;
+std::string RegenerationFooter(const CareerPart& career) {
+    const CareerRecipe& r = career.Recipe;
     std::string text;
     if (r.Made == CareerRecipe::Kind::Batch)
         text = "Batch character " + std::to_string(r.Number) + ", ";

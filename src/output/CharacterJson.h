@@ -8,11 +8,12 @@
 #include <optional>
 #include <string>
 
-#include "model/Recipe.h"
+#include "data/Recipe.h"
 
 namespace orrimar {
 
 struct Game;
+struct CareerPart;
 
 inline constexpr const char* CharacterFormat = "orrimar-character/1";
 
@@ -38,9 +39,9 @@ std::optional<std::string> DocumentInPage(const std::string& page);
 // the order thrown; a batch character's from its first throw, an
 // interactive one's from "Accept" to the end of the career. A value, for
 // comparing; documents write the same array as they go.
-nlohmann::ordered_json ExplainedThrowsJson(const Game& g);
+nlohmann::ordered_json ExplainedThrowsJson(const CareerPart& career);
 
 // The footer line naming the seed, version and data fingerprint.
-std::string RegenerationFooter(const Game& g);
+std::string RegenerationFooter(const CareerPart& career);
 
 }  // namespace orrimar

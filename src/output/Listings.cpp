@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "data/Race.h"
+#include "data/Service.h"
 #include "model/Game.h"
-#include "model/Text.h"
+#include "model/RaceChoice.h"
 #include "output/ResumeText.h"
-#include "startup/Files.h"
-#include "startup/Race.h"
-#include "startup/Service.h"
+#include "text/Files.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -208,9 +209,9 @@ void PutCascadeTable(std::vector<std::string>& html, const CountedLines<N>& casc
 
 std::string RaceServiceDataText(const Game& g) {
     Sheet s;
-    PutRace(s, g.Race, PsionicChance(g));
-    PutService(s, g.Service);
-    PutBranch(s, g.Service);
+    PutRace(s, g.rules.Race, PsionicChance(g));
+    PutService(s, g.rules.Service);
+    PutBranch(s, g.rules.Service);
     return s.Text();
 }
 
@@ -230,32 +231,32 @@ void ShowRaceServiceData(Game& g) {
     g.ui.ViewText(viewer);
 }
 
-std::string AllRacesText(const Game& g) {
-    return ListText(g.RaceList);
+std::string AllRacesText(const WindowsPart& windows) {
+    return ListText(windows.RaceList);
 }
 
 void ShowAllRaces(Game& g) {
-    View(g, "All races", AllRacesText(g));
+    View(g, "All races", AllRacesText(g.windows));
 }
 
-std::string AllServicesText(const Game& g) {
-    return ListText(g.ServiceList);
+std::string AllServicesText(const WindowsPart& windows) {
+    return ListText(windows.ServiceList);
 }
 
 void ShowAllServicesForRace(Game& g) {
-    const ListEntry* race = g.RaceList.Current();
-    View(g, "All services available for " + (race ? race->Display : g.Race.Name),
-         AllServicesText(g));
+    const ListEntry* race = g.windows.RaceList.Current();
+    View(g, "All services available for " + (race ? race->Display : g.rules.Race.Name),
+         AllServicesText(g.windows));
 }
 
 std::string RaceServicesText(Game& g) {
     std::string text;
-    for (int i = 0; i < static_cast<int>(g.RaceList.Entries.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(g.windows.RaceList.Entries.size()); ++i) {
         // A race file that cannot be loaded keeps the old race selected, and
         // with it the old service list; its own [FILES] list is read afresh.
-        if (!SelectRace(g, i)) ListServices(g, &g.RaceList.Entries[i]);
-        text += ListTitle(g.RaceList.Entries[i]) + CrLf;
-        for (const auto& service : g.ServiceList.Entries)
+        if (!SelectRace(g, i)) ListServices(g, &g.windows.RaceList.Entries[i]);
+        text += ListTitle(g.windows.RaceList.Entries[i]) + CrLf;
+        for (const auto& service : g.windows.ServiceList.Entries)
             text += "    " + ListTitle(service) + CrLf;
     }
     // The services listed last are those of the race that is loaded.
@@ -270,30 +271,32 @@ void ShowRaceServices(Game& g) {
 
 void ShowAllBranchesForService(Game&) {}
 
-std::string CascadeListingHtml(const Game& g) {
+std::string CascadeListingHtml(const RulesPart& rules) {
     std::vector<std::string> html = {"<HTML>",  "<HEAD>", "<TITLE>Cascade Listing</TITLE>",
                                      "</HEAD>", "<BODY>", ""};
-    html.push_back("<h1>Cascade Skill Listings for: " + HtmlEscape(g.Service.BranchName) + "</h1>");
+    html.push_back("<h1>Cascade Skill Listings for: " + HtmlEscape(rules.Service.BranchName) +
+                   "</h1>");
     html.push_back("<h2>Standard Cascades</h2>");
-    PutCascadeTable(html, g.StdCascade);
+    PutCascadeTable(html, rules.StdCascade);
     html.push_back("<h2>Race Cascades</h2>");
-    PutCascadeTable(html, *g.Race.Cascade);
+    PutCascadeTable(html, *rules.Race.Cascade);
     html.push_back("<font color=red>These override the Standard ones</font>");
     html.push_back("<h2>Service Cascades</h2>");
-    PutCascadeTable(html, *g.Service.Cascade);
+    PutCascadeTable(html, *rules.Service.Cascade);
     html.insert(html.end(), {"<font color=red>These override the Standard and Racial ones</font>",
                              "</BODY>", "</HTML>"});
     return JoinLinesCrLf(html);
 }
 
-std::string CascadeListingPath(const Game& g) {
-    return ResolveNoCase(g.DataLoc, "clist.htm");
+std::string CascadeListingPath(const SessionPart& session) {
+    return ResolveNoCase(session.DataLoc, "clist.htm");
 }
 
 void ShowCascadesListing(Game& g) {
-    const std::string path = CascadeListingPath(g);
-    if (std::string problem = WriteFileAtomic(path, CascadeListingHtml(g)); !problem.empty()) {
-        g.ui.Message(problem, g.AppTitle, MsgIcon::Critical);
+    const std::string path = CascadeListingPath(g.session);
+    if (std::string problem = WriteFileAtomic(path, CascadeListingHtml(g.rules));
+        !problem.empty()) {
+        g.ui.Message(problem, g.session.AppTitle, MsgIcon::Critical);
         return;
     }
     g.ui.OpenPage(path);

@@ -4,11 +4,14 @@
 
 #include <string>
 
-#include "ask/Models.h"
+#include "model/Models.h"
 
 namespace orrimar {
 
 struct Game;
+struct SessionPart;
+struct RulesPart;
+struct WindowsPart;
 
 // The full listing of the loaded race, service and branch, lines ended by
 // CR LF. Reads only: the race, service and branch records stay as they are.
@@ -19,11 +22,11 @@ TextViewerModel RaceServiceDataViewer(const Game& g);
 void ShowRaceServiceData(Game& g);
 
 // "All races": each race-list entry's first 50 characters, trimmed.
-std::string AllRacesText(const Game& g);
+std::string AllRacesText(const WindowsPart& windows);
 void ShowAllRaces(Game& g);
 
 // "All services for race": the same for the service list.
-std::string AllServicesText(const Game& g);
+std::string AllServicesText(const WindowsPart& windows);
 void ShowAllServicesForRace(Game& g);
 
 // "Race/services": selects every race in turn (loading it and refilling the
@@ -35,8 +38,8 @@ void ShowRaceServices(Game& g);
 void ShowAllBranchesForService(Game& g);
 
 // "Cascades listing": the page written to "clist.htm" in the data folder.
-std::string CascadeListingHtml(const Game& g);
-std::string CascadeListingPath(const Game& g);
+std::string CascadeListingHtml(const RulesPart& rules);
+std::string CascadeListingPath(const SessionPart& session);
 // Writes the page and opens it; a failed write is reported naming the file.
 void ShowCascadesListing(Game& g);
 

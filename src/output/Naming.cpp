@@ -2,8 +2,8 @@
 
 #include "ask/Question.h"
 #include "model/Game.h"
-#include "model/Text.h"
 #include "names/Names.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -22,12 +22,12 @@ std::string SuggestedNames(Game& g, const NameSet& set) {
 
 void NameCharacter(Game& g) {
     // Prepared afresh each time, so one race's names never leak into another's.
-    const NameSet set = PrepareNames(g);
+    const NameSet set = PrepareNames(g.rules);
     // The name given for an earlier save of this character is offered last
     // (the other answers keep their numbers), so that its pages and files
     // can all carry one name without typing it again. A "/" would split the
     // list: such a name is offered by "Enter manually" alone, as its text.
-    const std::string given = g.Character.Name;
+    const std::string given = g.career.Character.Name;
     const bool offerGiven = !IsBlank(given) && given.find('/') == std::string::npos;
     while (true) {
         std::string names = SuggestedNames(g, set);
@@ -36,13 +36,14 @@ void NameCharacter(Game& g) {
             g, PickQuestion{.Choices = names, .Title = "Suggested names", .When = AutoWhen::Never});
         if (picked.Index == MoreNames) continue;
         if (picked.Index == EnterManually) {
-            const std::string typed = g.ui.InputText("Give character's name", g.AppTitle, given);
+            const std::string typed =
+                g.ui.InputText("Give character's name", g.session.AppTitle, given);
             if (typed.empty()) continue;
-            g.Character.Name = typed;
+            g.career.Character.Name = typed;
             return;
         }
         if (offerGiven && picked.Index == GivenBefore) return;
-        g.Character.Name = picked.Index == LeaveBlank ? "" : picked.Text;
+        g.career.Character.Name = picked.Index == LeaveBlank ? "" : picked.Text;
         return;
     }
 }

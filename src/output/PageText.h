@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/Text.h"
 #include "output/ResumeText.h"
+#include "text/Text.h"
 
 namespace orrimar {
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "model/Encoding.h"
+#include "text/Encoding.h"
 
 namespace orrimar {
 

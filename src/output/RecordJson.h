@@ -6,8 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "model/Character.h"
-#include "model/Recipe.h"
+#include "data/Character.h"
+#include "data/Recipe.h"
 
 namespace orrimar {
 

@@ -4,14 +4,14 @@
 
 #include "model/Display.h"
 #include "model/Game.h"
-#include "model/Text.h"
 #include "output/BuiltInResume.h"
 #include "output/CharacterJson.h"
 #include "output/Naming.h"
 #include "output/SaveDialog.h"
 #include "output/TemplateResume.h"
 #include "output/TransferFile.h"
-#include "startup/Files.h"
+#include "text/Files.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -42,12 +42,12 @@ namespace {
 
 // A recorded career's page names its seed, version and data, and carries
 // what makes the character again.
-bool Recorded(const Game& g) {
-    return g.Recipe.Made != CareerRecipe::Kind::None;
+bool Recorded(const CareerPart& career) {
+    return career.Recipe.Made != CareerRecipe::Kind::None;
 }
 
 void AppendRecord(const Game& g, std::string& page) {
-    if (!Recorded(g)) return;
+    if (!Recorded(g.career)) return;
     AppendPageRecordComment(g, page);
     page += CrLf;
 }
@@ -58,7 +58,8 @@ std::string BuiltInResumePage(Game& g) {
     std::string page;
     // Room for the page and its record at once.
     page.reserve(16384);
-    AppendBuiltInResume(g, TodayLongDate(), Recorded(g) ? RegenerationFooter(g) : "", page);
+    AppendBuiltInResume(g, TodayLongDate(), Recorded(g.career) ? RegenerationFooter(g.career) : "",
+                        page);
     AppendRecord(g, page);
     return page;
 }
@@ -72,7 +73,8 @@ std::string ResumeFiles(Game& g, const std::string& path, const ResumeLayout& la
         std::string problem;
         const auto lines = ReadTemplate(layout.TemplatePath, problem);
         if (!lines) return problem;
-        page = JoinLinesCrLf(FillTemplate(g, *lines, Recorded(g) ? RegenerationFooter(g) : ""));
+        page = JoinLinesCrLf(
+            FillTemplate(g, *lines, Recorded(g.career) ? RegenerationFooter(g.career) : ""));
         AppendRecord(g, page);
     }
     files.push_back({path, std::move(page)});
@@ -91,10 +93,10 @@ namespace {
 // Writes the page and opens it; a failure is reported and nothing is opened.
 bool WriteAndOpen(Game& g, const std::string& path, const ResumeLayout& layout) {
     if (std::string problem = WriteResume(g, path, layout); !problem.empty()) {
-        g.ui.Message(problem, g.AppTitle, MsgIcon::Critical);
+        g.ui.Message(problem, g.session.AppTitle, MsgIcon::Critical);
         return false;
     }
-    g.Saved = true;
+    g.career.Saved = true;
     g.ui.OpenPage(path);
     return true;
 }
@@ -114,10 +116,10 @@ void SaveJsonCharacter(Game& g) {
     const auto path = AskResumePath(g, JsonDocument);
     if (!path) return;
     if (std::string problem = WriteFileAtomic(*path, CharacterJsonText(g)); !problem.empty()) {
-        g.ui.Message(problem, g.AppTitle, MsgIcon::Critical);
+        g.ui.Message(problem, g.session.AppTitle, MsgIcon::Critical);
         return;
     }
-    g.Saved = true;
+    g.career.Saved = true;
     ShowCharacter(g, "Character saved to JSON file");
 }
 

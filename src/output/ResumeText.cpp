@@ -5,8 +5,8 @@
 
 #include "model/Game.h"
 #include "model/OptionCaptions.h"
-#include "model/Text.h"
 #include "model/Throws.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -60,22 +60,22 @@ std::string SafeFileName(std::string_view text) {
 }
 
 std::string CharacterNotes(Game& g) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     std::string notes;
     for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i) {
         if (c.BenefitCount[i] <= 0) continue;
         if (i != 1) notes += ", ";
         notes += c.Benefits[i] + "-" + std::to_string(c.BenefitCount[i]);
     }
-    if (g.Race.Code == RaceTarrenai) {
+    if (g.rules.Race.Code == RaceTarrenai) {
         if (c.SocialClass == "S") notes += " (Servant)";
         if (c.SocialClass == "B") notes += " (Bodyguard)";
         if (c.SocialClass == "W") notes += " (Well-Born)";
         if (c.SocialClass == "N") notes += " (Noble)";
     }
     notes += " Homeworld codes: " + c.Homeworld;
-    const int level = g.VilaniLevel;
-    if (g.VilaniOffered && level > 0 && level < MainWindowModel::VilaniLevels)
+    const int level = g.career.VilaniLevel;
+    if (g.career.VilaniOffered && level > 0 && level < MainWindowModel::VilaniLevels)
         notes += MainWindowModel::VilaniCaptions[level];
     if (c.PsiTrained == 0) {
         // Thrown once and kept with the character, so that its pages, its
@@ -87,11 +87,11 @@ std::string CharacterNotes(Game& g) {
         }
         notes += " Untrained (latent) PSI=" + std::to_string(*c.LatentPsi);
     }
-    if (g.HandEntered == "E") notes += " . ";
+    if (g.career.HandEntered == "E") notes += " . ";
     return notes;
 }
 
-std::string SkillText(const Game& g) {
+std::string SkillText(const CareerPart& career) {
     // The term window's list sorted by value, read from its end. Levels
     // are compared as numbers, so a level of 10 stays above a level of 9.
     struct Entry {
@@ -99,7 +99,7 @@ std::string SkillText(const Game& g) {
         std::string Key;
         int Index;
     };
-    const auto& c = g.Character;
+    const auto& c = career.Character;
     std::vector<Entry> list;
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
         if (IsBlank(c.Skills[i].Name)) continue;
@@ -118,12 +118,12 @@ std::string SkillText(const Game& g) {
 }
 
 std::vector<std::pair<std::string, int>> MedalEntries(const Game& g) {
-    const auto& c = g.Character;
+    const auto& c = g.career.Character;
     std::vector<std::pair<std::string, int>> medals;
-    if (c.Medals[0] > 0) medals.emplace_back(g.Service.Purple, c.Medals[0]);
+    if (c.Medals[0] > 0) medals.emplace_back(g.rules.Service.Purple, c.Medals[0]);
     for (int k = 1; k <= 3; ++k) {
-        if (!EqualsNoCase(Trim(g.Service.Medal[k]), "NONE") && c.Medals[k] >= 1)
-            medals.emplace_back(g.Service.Medal[k], c.Medals[k]);
+        if (!EqualsNoCase(Trim(g.rules.Service.Medal[k]), "NONE") && c.Medals[k] >= 1)
+            medals.emplace_back(g.rules.Service.Medal[k], c.Medals[k]);
     }
     return medals;
 }
@@ -135,30 +135,30 @@ std::string MedalText(const Game& g) {
     return text;
 }
 
-std::string SwitchesText(const Game& g) {
+std::string SwitchesText(const CareerPart& career) {
     std::string text;
     for (int k = 1; k <= 10; ++k) {
-        if (g.Character.Opt(k)) text += std::string(OptionCaption(k - 1)) + " ";
+        if (career.Character.Opt(k)) text += std::string(OptionCaption(k - 1)) + " ";
     }
     return text;
 }
 
-int RankIndex(const Game& g) {
-    return std::clamp<int>(g.Character.Rank, 0, CharacterRecord::MaxRank);
+int RankIndex(const CareerPart& career) {
+    return std::clamp<int>(career.Character.Rank, 0, CharacterRecord::MaxRank);
 }
 
 std::string RankCodeText(const Game& g) {
-    return Fit(RankCodeOf(g, RankIndex(g)), 4);
+    return Fit(RankCodeOf(g, RankIndex(g.career)), 4);
 }
 
 std::string RankNameText(const Game& g) {
-    return RankNameOf(g, RankIndex(g));
+    return RankNameOf(g, RankIndex(g.career));
 }
 
 std::vector<HistoryTerm> HistoryTerms(const Game& g) {
-    const auto& c = g.Character;
+    const auto& c = g.career.Character;
     const int current = std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm);
-    const int years = std::clamp(g.Race.YearsPerTerm, 0, CharacterRecord::MaxYear);
+    const int years = std::clamp(g.rules.Race.YearsPerTerm, 0, CharacterRecord::MaxYear);
     const int currentYears = std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear);
     std::vector<HistoryTerm> terms;
     for (int t = 1; t <= current; ++t) {

@@ -10,6 +10,7 @@
 namespace orrimar {
 
 struct Game;
+struct CareerPart;
 
 // Text made safe to stand inside HTML markup or an attribute value.
 std::string HtmlEscape(std::string_view text);
@@ -25,7 +26,7 @@ std::string SafeFileName(std::string_view text);
 std::string CharacterNotes(Game& g);
 
 // "Name-level" entries joined by ", ", highest level first.
-std::string SkillText(const Game& g);
+std::string SkillText(const CareerPart& career);
 
 // The decorations the character holds: the wound award, then the three
 // classes the service awards, each with its count.
@@ -34,10 +35,10 @@ std::vector<std::pair<std::string, int>> MedalEntries(const Game& g);
 std::string MedalText(const Game& g);
 
 // The captions of the options 1..10 that are on, each followed by a blank.
-std::string SwitchesText(const Game& g);
+std::string SwitchesText(const CareerPart& career);
 
 // The rank index kept inside the rank table, and its code and name.
-int RankIndex(const Game& g);
+int RankIndex(const CareerPart& career);
 std::string RankCodeText(const Game& g);  // four characters, blank-padded
 std::string RankNameText(const Game& g);
 

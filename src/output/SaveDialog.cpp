@@ -6,9 +6,9 @@
 
 #include "model/Game.h"
 #include "output/ResumeText.h"
-#include "startup/Files.h"
-#include "startup/Settings.h"
-#include "ui/WindowPlaces.h"
+#include "session/WindowPlaces.h"
+#include "text/Files.h"
+#include "text/Settings.h"
 
 namespace orrimar {
 
@@ -50,16 +50,16 @@ void RememberSavedName(const std::string& character, const std::string& path) {
 
 }  // namespace
 
-std::string ProposedStem(const Game& g) {
+std::string ProposedStem(const CareerPart& career) {
     const std::string kept = ReadPlacesText(SettingsFolder(), SavedNameKey);
-    const std::string& name = g.Character.Name;
+    const std::string& name = career.Character.Name;
     if (!name.empty() && kept.size() > name.size() + 1 && kept.compare(0, name.size(), name) == 0 &&
         kept[name.size()] == '|')
         return kept.substr(name.size() + 1);
-    return SafeFileName(g.Character.Name);
+    return SafeFileName(career.Character.Name);
 }
 
-FileDialogRequest ResumeSaveRequest(const Game& g, const SavedKind& kind) {
+FileDialogRequest ResumeSaveRequest(const CareerPart& career, const SavedKind& kind) {
     const std::string extension = kind.Extension;
     FileDialogRequest request;
     request.InitialFolder = SaveFolder();
@@ -69,25 +69,25 @@ FileDialogRequest ResumeSaveRequest(const Game& g, const SavedKind& kind) {
     // A name with nothing usable in it proposes no name, like no name at all:
     // the filter's "*.htm" is a pattern, and would be saved as a file of
     // that very name.
-    const std::string stem = ProposedStem(g);
+    const std::string stem = ProposedStem(career);
     request.FileName = stem.empty() ? "" : stem + "." + extension;
     return request;
 }
 
 std::optional<std::string> AskResumePath(Game& g, const SavedKind& kind) {
     while (true) {
-        auto path = g.ui.SaveFileDialog(ResumeSaveRequest(g, kind));
+        auto path = g.ui.SaveFileDialog(ResumeSaveRequest(g.career, kind));
         if (!path || path->empty()) return std::nullopt;
         const std::string name = FileNameOf(*path);
         if (name.empty() || name.find_first_of("*?") != std::string::npos) {
             g.ui.Message("\"" + name + "\" is not a file name. Please type a name for the page.",
-                         g.AppTitle, MsgIcon::Warning);
+                         g.session.AppTitle, MsgIcon::Warning);
             continue;
         }
         if (name.find('.') == std::string::npos) *path += std::string(".") + kind.Extension;
         // Only a convenience: a folder that cannot be kept costs the default next time.
         RememberSaveFolder(*path);
-        RememberSavedName(g.Character.Name, *path);
+        RememberSavedName(g.career.Character.Name, *path);
         return path;
     }
 }

@@ -4,11 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "ask/Models.h"
+#include "model/Models.h"
 
 namespace orrimar {
 
 struct Game;
+struct CareerPart;
 
 // The folder the save dialog starts in: ~/transfer when it exists, else
 // the home folder; ends in the separator.
@@ -22,7 +23,7 @@ std::string RememberSaveFolder(const std::string& path);
 
 // The file name, without extension, a save proposes: the one the character
 // was last saved under, else one made of its name ("" when it has none).
-std::string ProposedStem(const Game& g);
+std::string ProposedStem(const CareerPart& career);
 
 // What is saved: a page, or the character's JSON document.
 struct SavedKind {
@@ -33,7 +34,7 @@ inline constexpr SavedKind HtmlPage{"Web pages", "htm"};
 inline constexpr SavedKind JsonDocument{"JSON files", "json"};
 
 // The save dialog's filter, extension, folder and proposed file name.
-FileDialogRequest ResumeSaveRequest(const Game& g, const SavedKind& kind = HtmlPage);
+FileDialogRequest ResumeSaveRequest(const CareerPart& career, const SavedKind& kind = HtmlPage);
 
 // The chosen path (with the kind's extension added when the name has none),
 // or nullopt when the dialog was cancelled. Its folder and name are offered

@@ -5,9 +5,9 @@
 
 #include "ask/Questions.h"
 #include "model/Game.h"
-#include "model/Text.h"
 #include "output/ResumeText.h"
-#include "startup/Files.h"
+#include "text/Files.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -60,17 +60,18 @@ std::string TemplateMoney(long long value) {
 
 }  // namespace
 
-std::string TemplateFolder(const Game& g) {
-    return WithTrailingSlash(ResolveFolderNoCase(g.DataLoc, "templates"));
+std::string TemplateFolder(const SessionPart& session) {
+    return WithTrailingSlash(ResolveFolderNoCase(session.DataLoc, "templates"));
 }
 
 std::optional<std::string> ChooseTemplate(Game& g) {
-    const std::vector<std::string> names = ListFilesWithExtension(TemplateFolder(g), ".htm");
+    const std::vector<std::string> names =
+        ListFilesWithExtension(TemplateFolder(g.session), ".htm");
     if (names.empty()) {
-        g.ui.Message("You haven't any templates!", g.AppTitle, MsgIcon::Critical);
+        g.ui.Message("You haven't any templates!", g.session.AppTitle, MsgIcon::Critical);
         return std::nullopt;
     }
-    auto& list = g.Slist1;
+    auto& list = g.windows.Slist1;
     PickListClear(list);
     for (const auto& name : names) PickListAdd(list, name);
     list.Prompt = "Select output template";
@@ -79,15 +80,15 @@ std::optional<std::string> ChooseTemplate(Game& g) {
     ShowPickList(g);
     const auto chosen = PickListSelection(list);
     if (chosen.empty()) return std::nullopt;
-    return TemplateFolder(g) + chosen.front().Text;
+    return TemplateFolder(g.session) + chosen.front().Text;
 }
 
 std::string FillTemplateLine(Game& g, const std::string& line) {
-    const auto& c = g.Character;
+    const auto& c = g.career.Character;
     const int stats = std::clamp(StatCount(g), 0, CharacterRecord::MaxStats);
     LineFiller f(line);
     f.Replace("|NAME|", [&] { return HtmlEscape(c.Name); });
-    f.Replace("|CAREER|", [&] { return HtmlEscape(g.Service.BranchName); });
+    f.Replace("|CAREER|", [&] { return HtmlEscape(g.rules.Service.BranchName); });
     for (int i = 1; i <= CharacterRecord::MaxStats; ++i) {
         const std::string n = std::to_string(i);
         const bool has = i <= stats;
@@ -107,13 +108,13 @@ std::string FillTemplateLine(Game& g, const std::string& line) {
     f.Replace("|TL|", [&] { return Digits(c.TechLevel); });
     f.Replace("|RANKCODE|", [&] { return HtmlEscape(RankCodeText(g)); });
     f.Replace("|RANK|", [&] { return HtmlEscape(RankNameText(g)); });
-    f.Replace("|SKILLS|", [&] { return HtmlEscape(SkillText(g)); });
+    f.Replace("|SKILLS|", [&] { return HtmlEscape(SkillText(g.career)); });
     f.Replace("|MONEY|", [&] { return TemplateMoney(c.Money); });
     f.Replace("|PENSION|", [&] { return TemplateMoney(c.Pension); });
     f.Replace("|NOTES|", [&] { return HtmlEscape(CharacterNotes(g)); });
     f.Replace("|MEDALS|", [&] { return HtmlEscape(MedalText(g)); });
     f.Replace("|HISTORY|", [&] { return HistoryTableHtml(g); });
-    f.Replace("|SWITCHES|", [&] { return HtmlEscape(SwitchesText(g)); });
+    f.Replace("|SWITCHES|", [&] { return HtmlEscape(SwitchesText(g.career)); });
     return f.Text();
 }
 

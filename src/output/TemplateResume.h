@@ -8,9 +8,10 @@
 namespace orrimar {
 
 struct Game;
+struct SessionPart;
 
 // DataLoc's "templates" folder, ending in the separator.
-std::string TemplateFolder(const Game& g);
+std::string TemplateFolder(const SessionPart& session);
 
 // Offers the templates in the pick list; the chosen template's path, or
 // nullopt when there is none (after saying so) or the list was cancelled.

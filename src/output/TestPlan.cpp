@@ -2,11 +2,13 @@
 
 #include <vector>
 
+#include "data/Race.h"
+#include "data/Service.h"
 #include "model/Game.h"
-#include "startup/Files.h"
-#include "startup/Race.h"
-#include "startup/Service.h"
-#include "startup/Settings.h"
+#include "model/RaceChoice.h"
+#include "model/ServiceChoice.h"
+#include "text/Files.h"
+#include "text/Settings.h"
 
 namespace orrimar {
 
@@ -31,13 +33,13 @@ std::string TestPlanPath(const SessionPart& session) {
 int RunTestPlan(Game& g) {
     std::vector<std::string> plan;
     int count = 0;
-    for (int r = 0; r < static_cast<int>(g.RaceList.Entries.size()); ++r) {
+    for (int r = 0; r < static_cast<int>(g.windows.RaceList.Entries.size()); ++r) {
         // A race file that cannot be loaded keeps the old race selected; its
         // own [FILES] list is what the plan must walk.
-        if (!SelectRace(g, r)) ListServices(g, &g.RaceList.Entries[r]);
-        for (int s = 0; s < static_cast<int>(g.ServiceList.Entries.size()); ++s) {
+        if (!SelectRace(g, r)) ListServices(g, &g.windows.RaceList.Entries[r]);
+        for (int s = 0; s < static_cast<int>(g.windows.ServiceList.Entries.size()); ++s) {
             SelectService(g, s);
-            const int branches = static_cast<int>(g.BranchList.Entries.size());
+            const int branches = static_cast<int>(g.windows.BranchList.Entries.size());
             for (int b = 0; b < branches; ++b) {
                 // A service with one branch has selected it already; loading
                 // it again would only repeat a broken branch's message.
@@ -48,16 +50,17 @@ int RunTestPlan(Game& g) {
                 plan.push_back("c3=" + std::to_string(b));
                 // A branch that failed to load was reported by its loader, and
                 // the record still holds the previous branch: nothing to judge.
-                if (g.BranchList.Selected != b) continue;
-                if (!HasNamedAssignment(g.Service))
-                    g.ui.Message("Problem! " + g.Service.BranchName, g.AppTitle, MsgIcon::None);
+                if (g.windows.BranchList.Selected != b) continue;
+                if (!HasNamedAssignment(g.rules.Service))
+                    g.ui.Message("Problem! " + g.rules.Service.BranchName, g.session.AppTitle,
+                                 MsgIcon::None);
             }
         }
     }
-    const std::string path = TestPlanPath(g);
+    const std::string path = TestPlanPath(g.session);
     if (std::string problem = WriteFileAtomic(path, JoinLinesCrLf(plan)); !problem.empty())
-        g.ui.Message(problem, g.AppTitle, MsgIcon::Critical);
-    g.ui.Message("Complete, " + std::to_string(count) + " careers tested", g.AppTitle,
+        g.ui.Message(problem, g.session.AppTitle, MsgIcon::Critical);
+    g.ui.Message("Complete, " + std::to_string(count) + " careers tested", g.session.AppTitle,
                  MsgIcon::Information);
     return count;
 }

@@ -3,17 +3,17 @@
 #include <unistd.h>
 
 #include "model/Game.h"
-#include "model/Text.h"
 #include "output/ResumeText.h"
-#include "startup/Files.h"
-#include "startup/Settings.h"
+#include "text/Files.h"
+#include "text/Settings.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
 std::vector<std::string> TrgFileLines(Game& g) {
-    const auto& c = g.Character;
-    std::vector<std::string> lines = {c.Name, c.Notes, g.Race.Name, g.Service.BranchName,
-                                      PrintNumber(StatCount(g))};
+    const auto& c = g.career.Character;
+    std::vector<std::string> lines = {c.Name, c.Notes, g.rules.Race.Name,
+                                      g.rules.Service.BranchName, PrintNumber(StatCount(g))};
     for (int i = 1; i <= CharacterRecord::MaxStats; ++i) lines.push_back(PrintNumber(c.Stats[i]));
     lines.push_back(PrintNumber(c.HitPoints));
     lines.push_back(PrintNumber(c.Age));
@@ -37,7 +37,7 @@ std::vector<std::string> TrgFileLines(Game& g) {
     for (int k = 0; k <= 3; ++k) {
         lines.push_back(PrintNumber(c.Medals[k]));
         // The wound award's name is not part of the file.
-        lines.push_back(k == 0 ? "" : g.Service.Medal[k]);
+        lines.push_back(k == 0 ? "" : g.rules.Service.Medal[k]);
     }
     for (int i = 1; i <= CharacterRecord::MaxBenefits; ++i) lines.push_back(c.Benefits[i]);
     for (int k = 1; k <= 10; ++k) lines.push_back(PrintNumber(c.Options[k]));
@@ -70,7 +70,7 @@ bool ZipWanted() {
 
 std::optional<FileText> TrgFile(Game& g, const std::string& resumePath) {
     if (!ZipWanted()) return std::nullopt;
-    return FileText{TrgFilePath(g, resumePath), JoinLinesCrLf(TrgFileLines(g))};
+    return FileText{TrgFilePath(g.career, resumePath), JoinLinesCrLf(TrgFileLines(g))};
 }
 
 }  // namespace orrimar

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "startup/Files.h"
+#include "text/Files.h"
 
 namespace orrimar {
 

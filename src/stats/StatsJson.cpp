@@ -1,6 +1,6 @@
-#include "model/Encoding.h"
 #include "output/CharacterJson.h"
 #include "stats/StatsOutput.h"
+#include "text/Encoding.h"
 
 namespace orrimar {
 

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "output/ResumeText.h"
-#include "startup/Files.h"
 #include "stats/StatsOutput.h"
+#include "text/Files.h"
 
 namespace orrimar {
 

@@ -43,13 +43,13 @@ std::string PlayStats(const BatchOptions& options, StatsRun& run, StatsControl* 
                 tallies.resize(static_cast<size_t>(job) + 1);
             }
             watches[static_cast<size_t>(job)] = std::make_unique<CareerWatch>();
-            g.Watch = watches[static_cast<size_t>(job)].get();
+            g.career.Watch = watches[static_cast<size_t>(job)].get();
         },
         [&](int job, size_t group, int, bool finished, const Game& g) {
             auto& mine = tallies[static_cast<size_t>(job)];
             if (mine.size() < groups.size()) mine.resize(groups.size());
             mine[group].Add(g, finished, !finished || !where || Matches(*where, g));
-            g.Watch->Clear();
+            g.career.Watch->Clear();
             if (control) ++control->Played;
         },
         [&](size_t group, const std::string& why) {

@@ -5,7 +5,7 @@
 
 #include "model/CareerWatch.h"
 #include "model/Game.h"
-#include "model/Text.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -51,20 +51,20 @@ double Counts::Quantile(double q) const {
 
 void GroupTally::Add(const Game& g, bool finished, bool met) {
     ++Careers;
-    for (const auto& said : g.ProblemsMet) ++Problems[said];
+    for (const auto& said : g.career.ProblemsMet) ++Problems[said];
     if (!finished) return;
     if (!met) {
         ++Unmatched;
         return;
     }
     ++Finished;
-    const auto& c = g.Character;
+    const auto& c = g.career.Character;
     if (StatNames.empty()) {
         // The race's characteristics: PSI added by psionic training to one
         // character must not decide what a group lists.
         StatNames.assign(1, "");
-        for (int i = 1; i <= g.Race.NumStats && i <= CharacterRecord::MaxStats; ++i)
-            StatNames.push_back(Trim(g.Race.StatName[static_cast<size_t>(i)]));
+        for (int i = 1; i <= g.rules.Race.NumStats && i <= CharacterRecord::MaxStats; ++i)
+            StatNames.push_back(Trim(g.rules.Race.StatName[static_cast<size_t>(i)]));
     }
     bool died = false;
     for (int i = 1; i <= StatCount(g) && i <= CharacterRecord::MaxStats; ++i)
@@ -107,15 +107,15 @@ void GroupTally::Add(const Game& g, bool finished, bool met) {
         ++s.Holders;
         s.Levels.Add(skill.Level);
     }
-    if (g.Watch) {
+    if (g.career.Watch) {
         for (int i = 1; i < static_cast<int>(StatNames.size()); ++i)
-            AgingLoss[i].Add(g.Watch->AgingLoss[static_cast<size_t>(i)]);
+            AgingLoss[i].Add(g.career.Watch->AgingLoss[static_cast<size_t>(i)]);
         // A career entering a table twice counts once: the share of careers.
-        std::vector<std::string> seen = g.Watch->Tables;
+        std::vector<std::string> seen = g.career.Watch->Tables;
         std::sort(seen.begin(), seen.end());
         seen.erase(std::unique(seen.begin(), seen.end()), seen.end());
         for (const auto& table : seen) ++Tables[table];
-        seen = g.Watch->Schools;
+        seen = g.career.Watch->Schools;
         std::sort(seen.begin(), seen.end());
         seen.erase(std::unique(seen.begin(), seen.end()), seen.end());
         for (const auto& school : seen) ++Schools[school];

@@ -4,18 +4,18 @@
 #include <ctime>
 
 #include "model/Game.h"
-#include "model/Text.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
 std::string SkillTableHoverText(const Game& g, int button) {
     if (button < 1 || button > 10) return "";
-    const auto& b = g.Form2.Button[button];
+    const auto& b = g.windows.Form2.Button[button];
     if (b.Tag.empty()) return "";
     const int t = ValInt(Mid(b.Tag, 2));
     if (t < 1 || t > ServiceRecord::MaxTables) return "";
     const SkillTableRecord& table =
-        b.Tag[0] == 'S' ? g.Service.SkillTable[t] : g.Service.BranchSkillTable[t];
+        b.Tag[0] == 'S' ? g.rules.Service.SkillTable[t] : g.rules.Service.BranchSkillTable[t];
     std::string text = b.Caption + CrLf;
     for (int e = 1; e <= table.Max; ++e)
         text += "  " + std::to_string(e) + " " + table.Entry[e] + CrLf;
@@ -57,7 +57,7 @@ std::vector<std::string> WrapWords(const std::string& text, size_t width) {
 void ShowMessageLog(Game& g) {
     // The log printed as one text plus a line end, read back line by line:
     // every message ends in CR LF, so the last line is always empty.
-    std::string text = g.TermWindow.Log + CrLf;
+    std::string text = g.windows.TermWindow.Log + CrLf;
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {
@@ -66,7 +66,7 @@ void ShowMessageLog(Game& g) {
         lines.push_back(text.substr(start, end - start));
         start = end + 2;
     }
-    auto& list = g.Slist1;
+    auto& list = g.windows.Slist1;
     PickListClear(list);
     for (size_t i = 0; i < lines.size(); ++i) {
         char number[32];

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ask/Models.h"
 #include "ask/PickList.h"
 #include "ask/Questions.h"
+#include "model/Models.h"
 
 namespace orrimar {
 

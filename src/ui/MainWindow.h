@@ -6,6 +6,7 @@
 namespace orrimar {
 
 struct Game;
+struct CareerPart;
 
 void Form1Generate(Game& g);
 // "Accept": true when the window may close and the career start.
@@ -14,7 +15,7 @@ bool Form1Accept(Game& g);
 void Form1TypeStats(Game& g);
 // Clicking the TL value.
 void Form1TypeTechLevel(Game& g);
-void Form1SetVilaniLevel(Game& g, int level);
+void Form1SetVilaniLevel(CareerPart& career, int level);
 // "Load a TRG file": nothing is read, nothing changes.
 void Form1LoadTrg(Game& g);
 // "Load Option Set..." entries 1..4.

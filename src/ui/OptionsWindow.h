@@ -6,13 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "ask/Models.h"
-#include "model/Character.h"
+#include "data/Character.h"
+#include "model/Models.h"
 #include "model/OptionCaptions.h"
 
 namespace orrimar {
 
 struct Game;
+struct RulesPart;
+struct SessionPart;
+struct CareerPart;
 
 // Form4. Boxes 0..12 carry Options(1..13); box 13 carries the spare flag
 // Options(14). Box 14, "Roll my own dice", is a setting of the session, not
@@ -48,7 +51,7 @@ OptionsWindowModel PrepareOptions(Game& g);
 // Ticking or unticking box 0..15.
 void OptionsTick(Game& g, OptionsWindowModel& m, int box, bool checked);
 // Selecting rank-list entry p (0 for the first).
-void OptionsSelectRank(Game& g, OptionsWindowModel& m, int position);
+void OptionsSelectRank(CareerPart& career, OptionsWindowModel& m, int position);
 // "Done": the character display follows the new options.
 void OptionsDone(Game& g);
 // "Preferred skills" and "Option Sets": the two windows, modally.
@@ -81,22 +84,22 @@ inline constexpr const char* PreferredPanelCaption = "Add a skill";
 inline constexpr const char* PreferredListFull =
     "All 20 preferred skills are in use; delete one before adding another.";
 
-void FillPreferredList(const Game& g, PreferredSkillsModel& m);
+void FillPreferredList(const SessionPart& session, PreferredSkillsModel& m);
 void PreferredAdd(PreferredSkillsModel& m);
 // Without a selected line these do nothing.
-void PreferredEdit(const Game& g, PreferredSkillsModel& m);
-void PreferredDelete(Game& g, PreferredSkillsModel& m);
+void PreferredEdit(const SessionPart& session, PreferredSkillsModel& m);
+void PreferredDelete(SessionPart& session, PreferredSkillsModel& m);
 void PreferredPlus(PreferredSkillsModel& m);
 void PreferredMinus(PreferredSkillsModel& m);
 void PreferredOk(Game& g, PreferredSkillsModel& m);
 void PreferredCancel(PreferredSkillsModel& m);
 // Each change of the name field: rebuilds the suggestion list.
-void PreferredNameTyped(const Game& g, PreferredSkillsModel& m, const std::string& name);
+void PreferredNameTyped(const RulesPart& rules, PreferredSkillsModel& m, const std::string& name);
 // Picking suggestion i (0 for the first): takes it as the name, then OK.
 void PreferredPickSuggestion(Game& g, PreferredSkillsModel& m, int index);
 // The cascade texts that match a typed name, from the first 10 service and
 // race cascade lines and the standard lines 1..250, each text once.
-std::vector<std::string> SkillSuggestions(const Game& g, const std::string& name);
+std::vector<std::string> SkillSuggestions(const RulesPart& rules, const std::string& name);
 
 // Form6.
 inline constexpr const char* SaveOptionSetCaption = "Save Option Set";
@@ -108,6 +111,6 @@ inline constexpr std::array<const char*, 3> SaveOptionSetTexts = {
     "If you save a set called \"Default\", it will automatically be loaded when Orrimar starts."};
 // A slot button's caption: the set's name, "(empty slot)" where no set is
 // saved, "(no name)" for a set saved without one.
-std::string OptionSetSlotCaption(const Game& g, int slot);
+std::string OptionSetSlotCaption(const SessionPart& session, int slot);
 
 }  // namespace orrimar

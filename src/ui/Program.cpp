@@ -12,15 +12,15 @@
 #include "output/BuiltInResume.h"
 #include "output/Resume.h"
 #include "output/SaveDialog.h"
-#include "startup/Files.h"
-#include "startup/Main.h"
+#include "session/Main.h"
+#include "text/Files.h"
 
 namespace orrimar {
 
 namespace {
 
 void TestMessage(Game& g, const std::string& text) {
-    if (g.TestMode == 1) g.ui.Message(text, g.AppTitle, MsgIcon::None);
+    if (g.session.TestMode == 1) g.ui.Message(text, g.session.AppTitle, MsgIcon::None);
 }
 
 }  // namespace
@@ -34,9 +34,9 @@ void Main(Game& g) {
 CareerEnd FinalMenu(Game& g) {
     // One homeworld for the finished character, thrown where the first save
     // threw it, so every page, JSON file and preview of it agree.
-    g.Character.Homeworld = MakeHomeworld(g, 2);
+    g.career.Character.Homeworld = MakeHomeworld(g, 2);
     while (true) {
-        ClearTermWindow(g);
+        ClearTermWindow(g.windows);
         ShowMoney(g);
         const std::string choice = AskTermButtons(
             g, {"Save as HTML", "Save with HTM template", "Restart with this character",
@@ -49,7 +49,7 @@ CareerEnd FinalMenu(Game& g) {
         if (choice == "5") {
             // The built-in page as "Save as HTML" writes it, the character
             // named or not; nothing is asked and nothing written.
-            g.ui.PreviewPage(BuiltInResumePage(g), ProposedStem(g));
+            g.ui.PreviewPage(BuiltInResumePage(g), ProposedStem(g.career));
         }
     }
 }
@@ -63,21 +63,21 @@ void MainProcess(Game& g) {
         TestMessage(g, "Generate!");
         if (!restart) Generate(g);
         restart = false;
-        g.Form1.Accepted = false;
+        g.windows.Form1.Accepted = false;
         g.ui.RunMainWindow(g);
-        g.StartCharacter = g.Character;
+        g.career.StartCharacter = g.career.Character;
         BeginRecipe(g);
         // The throws explained are the career's, from its first.
-        if (g.Explain) g.Explain->Clear();
+        if (g.career.Explain) g.career.Explain->Clear();
         CareerEnd end = PlayCareer(g);
-        if (g.Explain) g.Explain->EndCareer();
-        g.Recording = false;
+        if (g.career.Explain) g.career.Explain->EndCareer();
+        g.career.Recording = false;
         if (end == CareerEnd::Finished) end = FinalMenu(g);
         if (end == CareerEnd::Restart) {
             restart = true;
             // PSI added during the career (psionic training) goes with it.
-            g.Character = g.StartCharacter;
-            for (int i = 1; i <= 6; ++i) g.PsiTalent[i].Learned = 0;
+            g.career.Character = g.career.StartCharacter;
+            for (int i = 1; i <= 6; ++i) g.rules.PsiTalent[i].Learned = 0;
             RefreshStatsPanel(g);
         }
     }

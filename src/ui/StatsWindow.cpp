@@ -7,9 +7,10 @@
 #include <sstream>
 #include <thread>
 
+#include "data/Race.h"
 #include "model/Game.h"
+#include "model/RaceChoice.h"
 #include "output/SaveDialog.h"
-#include "startup/Race.h"
 #include "stats/StatsOutput.h"
 
 namespace orrimar {
@@ -25,11 +26,12 @@ struct StatsWindowModel::Job {
 };
 
 StatsWindowModel::StatsWindowModel(Game& g) : g_(g) {
-    races_ = g.RaceList.Entries;
+    races_ = g.windows.RaceList.Entries;
     if (races_.empty()) return;
-    SelectRace(std::clamp(g.RaceList.Selected, 0, static_cast<int>(races_.size()) - 1));
+    SelectRace(std::clamp(g.windows.RaceList.Selected, 0, static_cast<int>(races_.size()) - 1));
     // The main window's service, when its race is the one chosen here.
-    if (const ListEntry* service = g.ServiceList.Current(); service && g.RaceList.Selected == race_)
+    if (const ListEntry* service = g.windows.ServiceList.Current();
+        service && g.windows.RaceList.Selected == race_)
         for (size_t k = 0; k < services_.size(); ++k)
             if (services_[k].Key == service->Key) service_ = static_cast<int>(k) + 1;
 }
@@ -52,10 +54,10 @@ void StatsWindowModel::SelectRace(int index) {
     service_ = 0;
     // The race's services as the main window lists them, without changing
     // what the main window shows.
-    const ChoiceList shown = g_.ServiceList;
+    const ChoiceList shown = g_.windows.ServiceList;
     ListServices(g_, &races_[static_cast<size_t>(index)]);
-    services_ = g_.ServiceList.Entries;
-    g_.ServiceList = shown;
+    services_ = g_.windows.ServiceList.Entries;
+    g_.windows.ServiceList = shown;
 }
 
 void StatsWindowModel::SelectService(int index) {
@@ -68,7 +70,7 @@ void StatsWindowModel::SetCount(int count) {
 
 BatchOptions StatsWindowModel::Options() const {
     BatchOptions o;
-    o.DataDir = g_.DataLoc;
+    o.DataDir = g_.session.DataLoc;
     // Keys pick exactly the entries chosen; seed 1 as the terminal's default,
     // so both faces give the same figures for the same question.
     if (race_ >= 0) o.Race = races_[static_cast<size_t>(race_)].Key;
@@ -257,12 +259,13 @@ void StatsWindowModel::SaveReportAsked() {
     if (!path || path->empty()) return;
     std::string note;
     if (std::string failed = SaveReport(*path, note); !failed.empty()) {
-        g_.ui.Message("The report was not saved: " + failed, g_.AppTitle, MsgIcon::Critical);
+        g_.ui.Message("The report was not saved: " + failed, g_.session.AppTitle,
+                      MsgIcon::Critical);
         return;
     }
     RememberSaveFolder(*path);
     g_.ui.Message("Report written to " + *path + (note.empty() ? "." : " (" + note + ")."),
-                  g_.AppTitle, MsgIcon::None);
+                  g_.session.AppTitle, MsgIcon::None);
 }
 
 }  // namespace orrimar

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "ask/Models.h"
+#include "model/Models.h"
+#include "model/RaceChoice.h"
+#include "model/ServiceChoice.h"
 #include "stats/Statistics.h"
 #include "stats/StatsRun.h"
 

@@ -2,10 +2,10 @@
 
 #include "career/Academic.h"
 #include "career/AcademicCourses.h"
+#include "career/Skills.h"
 #include "model/Display.h"
-#include "model/Skills.h"
-#include "model/Text.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 
@@ -15,18 +15,18 @@ namespace {
 struct CourseBench {
     TestGame t;
     Game& g = t.g;
-    CharacterRecord& c = t.g.Character;
+    CharacterRecord& c = t.g.career.Character;
 
     explicit CourseBench(const std::string& type) {
-        std::tie(g.Race.NumStats, g.Race.YearsPerTerm, g.Service.Type, g.Service.MaxRank,
-                 g.StdCascade.Count) = std::tuple(6, 4, type, 14, 1);
+        std::tie(g.rules.Race.NumStats, g.rules.Race.YearsPerTerm, g.rules.Service.Type,
+                 g.rules.Service.MaxRank, g.rules.StdCascade.Count) = std::tuple(6, 4, type, 14, 1);
         c.Stats = {0, 7, 7, 7, 7, 7, 7};
-        g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+        g.rules.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
         c.CurTerm = c.CurLine = c.PsiTrained = 1;
-        for (int k = 10; k <= 14; ++k) g.Service.RankCode[k] = "O" + std::to_string(k - 9);
-        g.Service.SkillTable.Edit(1) = {
+        for (int k = 10; k <= 14; ++k) g.rules.Service.RankCode[k] = "O" + std::to_string(k - 9);
+        g.rules.Service.SkillTable.Edit(1) = {
             "Drill", {"", "Eli      All"}, {}, 2, {"", "Rifle", "Tactics"}};
-        g.StdCascade[1] = "OASCIENCE/Physics/Chemistry/Biology";
+        g.rules.StdCascade[1] = "OASCIENCE/Physics/Chemistry/Biology";
     }
     // The history lines as "term.year text" joined by "|", then " = " and the skills.
     std::string Record() const {
@@ -86,7 +86,7 @@ TEST(AcademicCourse, Paths) {
         CourseBench b(k.type);
         const bool special = k.course[0] == '*';
         // Medical school (reached from a course) and psionic training once done are not listed.
-        b.g.Service.Academic = {"", " Medical School", k.course, "Psionic Training"};
+        b.g.rules.Service.Academic = {"", " Medical School", k.course, "Psionic Training"};
         for (char f : k.faces)
             f == 'F' ? void(b.c.Options[OptForceAcademic] = OptOn) : b.t.dice.Push(f - '0');
         for (char a : (special ? "" : "1") + k.answers) b.t.ui.Answer(std::string(1, a));
@@ -117,7 +117,7 @@ TEST(AcademicCourse, ModifiersApplyOnlyAboveTheirThresholds) {
         const int k = n / 4, v = n % 4, *th = &courses[k / 3][k % 3 * 4];
         const int value = th[1] + v / 2, total = th[3] - th[2] - v % 2;
         TestGame t;
-        for (int i = 1; i <= 6; ++i) t.g.Character.Stats[i] = i == th[0] ? value : 15;
+        for (int i = 1; i <= 6; ++i) t.g.career.Character.Stats[i] = i == th[0] ? value : 15;
         if (th[3] > 0) t.dice.Push({total / 2, total - total / 2});
         EXPECT_EQ(PassCourseThrow(t.g, Course(k / 3), Stage(k % 3)), th[3] && v == 2) << n;
     }
@@ -131,7 +131,7 @@ TEST(AcademicCourse, GainsStopAtTheSpeciesMaximumAndAreNeverTakenBack) {
         CourseBench b("ARMY");
         std::tie(b.c.Stats[5], b.c.Options[OptForceAcademic], b.c.Options[OptStatsOver15]) =
             std::tuple(14, OptOn, over15 ? OptOn : OptOff);
-        b.g.Service.Academic = {"", "College"};
+        b.g.rules.Service.Academic = {"", "College"};
         b.t.dice.Push(6);           // education gain 6 - 2 = 4
         b.t.ui.Answer({"1", "N"});  // College; no OTC
         AcademicOptions(b.g);
@@ -147,5 +147,6 @@ TEST(AcademicCourse, GainsStopAtTheSpeciesMaximumAndAreNeverTakenBack) {
     AddSkill(b.g, "-1 Edu");
     EXPECT_EQ(b.c.Stats[5], 16);
     BuildTermView(b.g);
-    EXPECT_TRUE(Contains(b.g.TermWindow.Label[3], "EDU: G"));  // the display shows the new value
+    EXPECT_TRUE(
+        Contains(b.g.windows.TermWindow.Label[3], "EDU: G"));  // the display shows the new value
 }

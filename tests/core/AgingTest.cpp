@@ -30,20 +30,20 @@ const Band Bands[] = {
 class Aging : public ::testing::Test {
   protected:
     TestGame t;
-    CharacterRecord& c = t.g.Character;
+    CharacterRecord& c = t.g.career.Character;
 
     // Ages seven characteristics of `start` once in `term`; returns the log.
     std::string Age(int race, int term, std::vector<int> totals, int vilani = 0, int start = 7) {
-        t.g.Race.Code = race;
+        t.g.rules.Race.Code = race;
         for (int i = 1; i <= 7; ++i) c.Stats[i] = static_cast<int16_t>(start);
         c.CurTerm = static_cast<int16_t>(term);
-        t.g.VilaniOffered = true;
-        t.g.VilaniLevel = vilani;
-        t.g.TermWindow.Log.clear();
+        t.g.career.VilaniOffered = true;
+        t.g.career.VilaniLevel = vilani;
+        t.g.windows.TermWindow.Log.clear();
         for (int total : totals) t.dice.Push({total / 2, total - total / 2});
         ApplyAging(t.g);
         EXPECT_EQ(t.dice.Left(), 0u);
-        return t.g.TermWindow.Log;
+        return t.g.windows.TermWindow.Log;
     }
 };
 

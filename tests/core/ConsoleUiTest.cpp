@@ -4,13 +4,13 @@
 
 #include "batch/Batch.h"
 #include "career/Driver.h"
+#include "career/Skills.h"
 #include "model/Display.h"
-#include "model/Skills.h"
-#include "model/Text.h"
 #include "output/BuiltInResume.h"
 #include "output/Resume.h"
-#include "startup/Files.h"
 #include "support/TestGame.h"
+#include "text/Files.h"
+#include "text/Text.h"
 #include "ui/Dialogs.h"
 #include "ui/Program.h"
 #include "ui/console/ConsoleOptions.h"
@@ -127,10 +127,10 @@ std::vector<std::string> Lines(const std::string& text) {
 TEST(FinalMenu, PreviewShowsThePageAsSavedAndWritesNothing) {
     TerminalGame t("5\n4\n", 60);
     AddSkill(t.g, "Pilot-1");
-    std::tie(t.g.Recipe.Made, t.g.Recipe.Seeded, t.g.Recipe.Seed) =
+    std::tie(t.g.career.Recipe.Made, t.g.career.Recipe.Seeded, t.g.career.Recipe.Seed) =
         std::tuple(CareerRecipe::Kind::Interactive, true, 4242);
     EXPECT_EQ(FinalMenu(t.g), CareerEnd::Scrap);
-    EXPECT_TRUE(t.g.Character.Name.empty());
+    EXPECT_TRUE(t.g.career.Character.Name.empty());
     const std::string shown = t.out.str(), open = "== Preview ==\n";
     const size_t start = shown.find(open);
     const size_t end = shown.find("(end of the preview; nothing was saved)");
@@ -142,7 +142,7 @@ TEST(FinalMenu, PreviewShowsThePageAsSavedAndWritesNothing) {
     std::string saved;
     for (const auto& line : PageText(html, 60)) saved += line + "\n";
     EXPECT_EQ(page, saved);
-    EXPECT_TRUE(Holds(html, t.g.Character.Homeworld));
+    EXPECT_TRUE(Holds(html, t.g.career.Character.Homeworld));
     for (const char* part :
          {"Astrovane Character Resume", "Skills: Pilot-1", "seed 4242, Orrimar "})
         EXPECT_TRUE(Holds(page, part));
@@ -184,13 +184,13 @@ TEST(PageText, ReadsAPageAsABrowserWould) {
 // numbers is said.
 TEST(ConsoleUi, SkillTablesPrintWithoutRunsOfBlankLines) {
     TerminalGame t("0\n1\n2\n");
-    auto& s = t.g.Service;
+    auto& s = t.g.rules.Service;
     s.SkillTable.Edit(1) = {"Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
     s.SkillTable.Edit(2) = {"Service", {}, {}, 2, {"", "Pilot", "Medic"}};
-    t.g.Form2.Button = {};
-    t.g.Form2.Button[1] = {"Personal Development", "S1", true};
-    t.g.Form2.Button[2] = {"Service Skills", "S2", true};
-    EXPECT_EQ(t.ui.ChooseSkillTable(t.g, t.g.Form2), 1);
+    t.g.windows.Form2.Button = {};
+    t.g.windows.Form2.Button[1] = {"Personal Development", "S1", true};
+    t.g.windows.Form2.Button[2] = {"Service Skills", "S2", true};
+    EXPECT_EQ(t.ui.ChooseSkillTable(t.g, t.g.windows.Form2), 1);
     const std::string shown = t.out.str();
     const size_t start = shown.find("(0 shows the tables)\n> ");
     ASSERT_NE(start, std::string::npos) << shown;
@@ -201,10 +201,10 @@ TEST(ConsoleUi, SkillTablesPrintWithoutRunsOfBlankLines) {
               "  2 Brawling             2 Medic\n");
     EXPECT_TRUE(Holds(shown, " 3 Select for me, please!", start));
     EXPECT_FALSE(Holds(shown, "have changed"));
-    t.g.Form2.Button[3] = t.g.Form2.Button[2];
-    t.g.Form2.Button[2] = {"Advanced Education", "S3", true};
+    t.g.windows.Form2.Button[3] = t.g.windows.Form2.Button[2];
+    t.g.windows.Form2.Button[2] = {"Advanced Education", "S3", true};
     const size_t before = t.out.str().size();
-    EXPECT_EQ(t.ui.ChooseSkillTable(t.g, t.g.Form2), 2);
+    EXPECT_EQ(t.ui.ChooseSkillTable(t.g, t.g.windows.Form2), 2);
     EXPECT_TRUE(Holds(t.out.str(),
                       "The tables have changed since the last roll: Service Skills is now 3.",
                       before));
@@ -242,9 +242,10 @@ TEST(ConsoleUi, HistoryIsPagedOnlyForAPerson) {
     for (const bool person : {true, false}) {
         TerminalGame t(person ? "h\nq\n1\n" : "h\n1\n");
         t.ui.SetScreen(80, 10, person);
-        ClearTermWindow(t.g);
-        for (int k = 1; k <= 30; ++k) t.g.TermWindow.History.push_back("Year " + std::to_string(k));
-        t.g.TermWindow.Button[1] = {"Carry on", true};
+        ClearTermWindow(t.g.windows);
+        for (int k = 1; k <= 30; ++k)
+            t.g.windows.TermWindow.History.push_back("Year " + std::to_string(k));
+        t.g.windows.TermWindow.Button[1] = {"Carry on", true};
         EXPECT_EQ(t.ui.AskTerm(t.g), "1");
         const std::string shown = t.out.str();
         EXPECT_EQ(Contains(shown, "-- more"), person) << shown;
@@ -261,14 +262,14 @@ TEST(ConsoleUi, HistoryIsPagedOnlyForAPerson) {
 TEST(ConsoleUi, ExitAsksFirst) {
     {
         TerminalGame saved("q\ny\n");
-        saved.g.Saved = true;
-        saved.g.TermWindow.Button[1] = {"Save as HTML", true};
+        saved.g.career.Saved = true;
+        saved.g.windows.TermWindow.Button[1] = {"Save as HTML", true};
         EXPECT_THROW(saved.ui.AskTerm(saved.g), ProgramExit);
         EXPECT_TRUE(Holds(saved.out.str(), ExitSavedQuestion));
         EXPECT_FALSE(Holds(saved.out.str(), "lose"));
     }
     TerminalGame t("q\n\nq\ny\n");
-    t.g.TermWindow.Button[1] = {"Carry on", true};
+    t.g.windows.TermWindow.Button[1] = {"Carry on", true};
     try {
         t.ui.AskTerm(t.g);
         FAIL() << "q and Yes did not end the program";
@@ -294,8 +295,8 @@ TEST(ConsoleUi, EveryTextIsWrappedToTheWidth) {
         t.ui.YesNo(words + words, "Title", true, MsgIcon::Question);
         t.ui.InputText(words + words, "Title", "default");
         ConsoleOptions(t.g, t.in, t.out, width);
-        t.g.TermWindow.Label[1] = words + words;
-        t.g.TermWindow.Button[1] = {words, true};
+        t.g.windows.TermWindow.Label[1] = words + words;
+        t.g.windows.TermWindow.Button[1] = {words, true};
         t.ui.AskTerm(t.g);
         const std::string shown = t.out.str();
         for (const auto& line : Lines(shown)) EXPECT_LE(line.size(), width) << line;
@@ -310,11 +311,11 @@ TEST(ConsoleUi, EveryTextIsWrappedToTheWidth) {
 TEST(ConsoleUi, APickListOfOneOffersNoAll) {
     TestGame t;
     Terminal term("\n");
-    t.g.Slist1 = {};
-    PickListAdd(t.g.Slist1, "Sample.htm", 1);
-    t.g.Slist1.Prompt = "Select output template";
+    t.g.windows.Slist1 = {};
+    PickListAdd(t.g.windows.Slist1, "Sample.htm", 1);
+    t.g.windows.Slist1.Prompt = "Select output template";
     // Opened as the rules open a list of one: selected.
-    PickListModel& list = t.g.Slist1;
+    PickListModel& list = t.g.windows.Slist1;
     list.Selected.assign(1, true);
     list.Current = 0;
     term.ui.PickList(t.g, list);

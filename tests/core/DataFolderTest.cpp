@@ -3,11 +3,11 @@
 // the loaders: empty cascades, group names no cascade defines, schools and
 // option sets.
 
-#include "startup/Cascades.h"
-#include "startup/DataCheck.h"
-#include "startup/Files.h"
-#include "startup/Race.h"
+#include "career/Cascades.h"
+#include "check/DataCheck.h"
+#include "data/Race.h"
 #include "support/TestGame.h"
+#include "text/Files.h"
 
 using namespace orrimar;
 
@@ -63,23 +63,24 @@ TEST(DataEncoding, AMarkBeforeTheFirstCascadeKeepsItReadable) {
     for (const auto& line : lines) text += line + "\r\n";
     WriteBytes(data.Path("cascade.dat"), text);
     TestGame t;
-    t.g.DataLoc = data.dir.Path();
-    EXPECT_EQ(LoadCascades(t.g) + "|" + t.g.StdCascade[1], "|" + lines[0]);
+    t.g.session.DataLoc = data.dir.Path();
+    EXPECT_EQ(LoadCascades(t.g) + "|" + t.g.rules.StdCascade[1], "|" + lines[0]);
     EXPECT_EQ(Utf8DataFiles(data.dir.Path()), std::vector<std::string>{"cascade.dat"});
 }
 
 TEST(DataCheck, EmptyCascadesUnknownGroupsSchoolsAndOptionSetsAreReported) {
     DataCopy data;
     TestGame t;
-    t.g.DataLoc = data.dir.Path();
+    t.g.session.DataLoc = data.dir.Path();
     data.dir.Write("cascade.dat", {"* END *"});
     EXPECT_EQ(LoadCascades(t.g), "cascade.dat:1: the file holds no cascades.");
     // Exactly 250 cascades load; one more is refused.
     std::vector<std::string> cascades(250, "GUN COMBAT/Rifle/Pistol");
-    EXPECT_EQ(ReadCascadeText(t.g, cascades), "");
+    EXPECT_EQ(ReadCascadeText(t.g.rules, cascades), "");
     cascades.push_back("* END *");
     cascades.insert(cascades.begin(), "BLADE COMBAT/Dagger");
-    EXPECT_EQ(ReadCascadeText(t.g, cascades), "cascade.dat:251: more than 250 cascade lines.");
+    EXPECT_EQ(ReadCascadeText(t.g.rules, cascades),
+              "cascade.dat:251: more than 250 cascade lines.");
 
     data.dir.Write("cascade.dat", {"GUN COMBAT/Rifle/Pistol", "* END *"});
     data.dir.Write("ISCT1.SCH", {"- School", "Admin", "Leader", "NO SUCH GROUP", "Computer",

@@ -3,10 +3,10 @@
 // check; and the sample data itself checked strictly.
 
 #include "career/HandOffs.h"
-#include "startup/DataCheck.h"
-#include "startup/Files.h"
-#include "startup/Lint.h"
+#include "check/DataCheck.h"
+#include "check/Lint.h"
 #include "support/TestGame.h"
+#include "text/Files.h"
 
 using namespace orrimar;
 

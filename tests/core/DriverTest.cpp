@@ -2,10 +2,10 @@
 // choices, restart, stepping back before mustering out, and a whole career.
 
 #include "career/Driver.h"
-#include "model/Skills.h"
-#include "model/Text.h"
+#include "career/Skills.h"
 #include "output/ResumeText.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 
@@ -42,7 +42,7 @@ std::vector<std::string> Service(int reenlist, const std::string& assignment = "
 // Skill levels of `names`, in order.
 std::vector<int> Levels(Game& g, const std::vector<std::string>& names) {
     std::vector<int> out;
-    for (const auto& name : names) out.push_back(GetSkillLevel(g, name));
+    for (const auto& name : names) out.push_back(GetSkillLevel(g.career, name));
     return out;
 }
 
@@ -57,7 +57,7 @@ struct DriverGame : TestGame {
         data.Write("COYNS.DAT", std::vector<std::string>(36, "COIN"));
         LoadData(data.Path());
         Pick(race, "Test Service", "Branch one");
-        g.Character.Options[OptAutoGen] = OptOn;
+        g.career.Character.Options[OptAutoGen] = OptOn;
         dice.SetFallback(true);
     }
     // Runs the main process: the first main-window visit calls `first` and
@@ -89,13 +89,13 @@ struct DriverGame : TestGame {
 
 TEST(NextYear, RollsOverIntoTheNextTermWithTheAge) {
     DriverGame t(4);
-    auto& c = t.g.Character;
+    auto& c = t.g.career.Character;
     c.CurTerm = 1;
     c.CurLine = 0;
     c.PromotedThisTerm = 1;
     for (int i = 0; i < 4; ++i) NextYear(t.g);
     EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.Age), std::make_tuple(1, 4, 18 + 4));
-    EXPECT_TRUE(Contains(t.g.TermWindow.Log, "End of term 1 ---------------------------"));
+    EXPECT_TRUE(Contains(t.g.windows.TermWindow.Log, "End of term 1 ---------------------------"));
     NextYear(t.g);
     EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.Age, c.PromotedThisTerm, c.TermLog[2].Title),
               std::make_tuple(2, 1, 4 + 18 + 1, 0, "Branch one"));
@@ -106,11 +106,11 @@ TEST(NextYear, RollsOverIntoTheNextTermWithTheAge) {
 
 TEST(NextYear, TheRecordsEndStopsTheCareer) {
     DriverGame t(2);
-    auto& c = t.g.Character;
+    auto& c = t.g.career.Character;
     c.CurTerm = 100;
     c.CurLine = 2;
     NextYear(t.g);
-    EXPECT_EQ(std::tie(t.g.CareerFull, c.CurTerm, c.CurLine), std::make_tuple(true, 100, 2));
+    EXPECT_EQ(std::tie(t.g.career.CareerFull, c.CurTerm, c.CurLine), std::make_tuple(true, 100, 2));
 }
 
 TEST(CareerStart, DefaultSkillsAndRaceGrants) {
@@ -127,7 +127,7 @@ TEST(CareerStart, DefaultSkillsAndRaceGrants) {
         t.ui.Answer({"1", "3", "1", "1", "1", "1"});  // race 6 rolls more benefits
         ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
         EXPECT_EQ(Levels(t.g, {"Computer", "Vacc Suit"}), (std::vector<int>{-1, 0}));
-        const std::string& year = t.g.Character.TermLog[1].Lines[1];
+        const std::string& year = t.g.career.Character.TermLog[1].Lines[1];
         EXPECT_TRUE(Contains(year, "Rite of passage: ") && !Contains(year, "passage:  ")) << year;
     }
     {
@@ -135,16 +135,16 @@ TEST(CareerStart, DefaultSkillsAndRaceGrants) {
         t.ui.Answer({"1", "3", "1"});
         ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
         EXPECT_EQ(Levels(t.g, {"Waldo Ops", "TeeSuit"}), (std::vector<int>{1, 1}));
-        EXPECT_EQ(t.g.Character.Money, 900);  // race 25 keeps nine tenths
+        EXPECT_EQ(t.g.career.Character.Money, 900);  // race 25 keeps nine tenths
     }
     // A noble of race 4 starts commissioned where the service has ten ranks.
     for (const int ranks : {9, 10}) {
         DriverGame t(2, 2, "Psi folk", 4);
-        t.g.Service.MaxRank = static_cast<int16_t>(ranks);
-        t.g.Character.Stats[6] = 12;
+        t.g.rules.Service.MaxRank = static_cast<int16_t>(ranks);
+        t.g.career.Character.Stats[6] = 12;
         t.ui.Answer({"1", "0", "3", "1", "1", "1"});  // no talent tried
         PlayCareer(t.g);
-        EXPECT_EQ(t.g.Character.Rank, ranks == 10 ? 10 : 1) << ranks;
+        EXPECT_EQ(t.g.career.Character.Rank, ranks == 10 ? 10 : 1) << ranks;
     }
 }
 
@@ -152,7 +152,7 @@ TEST(EndOfTerm, ReenlistPlaysAnotherTermAndMusteringStepsBack) {
     DriverGame t(2, 2);
     t.ui.Answer({"1", "1", "3", "1", "1"});  // re-enlist; muster out; two financial rolls
     ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
-    const auto& c = t.g.Character;  // stepped back from term 3, year 1
+    const auto& c = t.g.career.Character;  // stepped back from term 3, year 1
     EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.BenefitRolls, c.Money, c.TermLog[2].Lines[2]),
               std::make_tuple(2, 2, 2, 2000, "Patrol "));
 }
@@ -162,7 +162,7 @@ TEST(EndOfTerm, GoingBackFromMusteringOutKeepsTheYear) {
     // Muster out, "Whoops! Go back", re-enlist, then muster out after term 2.
     t.ui.Answer({"1", "3", "5", "1", "3", "1", "1"});
     ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
-    const auto& c = t.g.Character;
+    const auto& c = t.g.career.Character;
     // Term 1 was not played again: two years in each term.
     EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.TermLog[1].Lines[1], c.TermLog[1].Lines[2],
                        c.TermLog[2].Lines[1]),
@@ -173,7 +173,7 @@ TEST(EndOfTerm, GoingBackFromMusteringOutKeepsTheYear) {
 // sentence, whatever the dice (the sentence throw is at least 1 + 4 x 2).
 struct SentencedGame : DriverGame {
     SentencedGame() : DriverGame(2, 2, "Humans", 1, "Raid Battle Siege CtrIns") {
-        g.SetCommandLine("COURTMARTIAL");
+        g.session.SetCommandLine("COURTMARTIAL");
     }
 };
 
@@ -184,14 +184,14 @@ TEST(EndOfTerm, ACareerEndedWithinAYearKeepsThatYear) {
     for (const bool invalided : {false, true}) {
         SentencedGame t;
         if (invalided) {
-            t.g.SetCommandLine("");
-            t.g.Service.Assignment.Edit()[1].Surv = 3;  // every throw of ones: a bad wound
+            t.g.session.SetCommandLine("");
+            t.g.rules.Service.Assignment.Edit()[1].Surv = 3;  // every throw of ones: a bad wound
             for (int k = 0; k < 40; ++k) t.dice.Push(1);
         }
         // No studies; the verdict's OK or "Accept this"; one financial roll.
         t.ui.Answer({"1", invalided ? "2" : "1", "1"});
         ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
-        const auto& c = t.g.Character;
+        const auto& c = t.g.career.Character;
         EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.Pension, c.BenefitRolls),
                   std::make_tuple(1, 1, invalided ? 1500 : 0, 1));
         EXPECT_TRUE(
@@ -214,8 +214,8 @@ TEST(EndOfTerm, GoingBackAfterTheCareerEndedCannotReenlist) {
         "End of term 1\r\n [Muster out/Restart with this character/Scrap and start again/]";
     EXPECT_EQ(questions[2], ended);
     EXPECT_EQ(questions[3], ended);  // "1" was not among the buttons: asked again
-    EXPECT_EQ(t.g.Character.TermLog[2].Lines[1], "");
-    EXPECT_EQ(t.g.Character.CurTerm, 1);
+    EXPECT_EQ(t.g.career.Character.TermLog[2].Lines[1], "");
+    EXPECT_EQ(t.g.career.Character.CurTerm, 1);
 }
 
 // A failed re-enlistment still offers all five choices; "Whoops! Go back"
@@ -243,10 +243,10 @@ TEST(MainProcess, RestartGivesBackTheSnapshot) {
     DriverGame t(2, 2);
     CharacterRecord first;
     t.ui.Answer({"1", "4"});  // "Restart with this character" at the end of term 1
-    t.TwoVisits([&](Game& g) { first = g.Character; },
+    t.TwoVisits([&](Game& g) { first = g.career.Character; },
                 [&](Game& g) {
-                    EXPECT_EQ(g.Character, first);  // the moment the career began
-                    EXPECT_EQ(g.Character.Skills[1].Name, "");
+                    EXPECT_EQ(g.career.Character, first);  // the moment the career began
+                    EXPECT_EQ(g.career.Character.Skills[1].Name, "");
                 });
 }
 
@@ -254,12 +254,12 @@ TEST(MainProcess, RestartGivesBackTheSnapshot) {
 // the finished career left behind.
 TEST(MainProcess, RestartShowsTheSnapshotsFigures) {
     DriverGame t(2, 2);
-    t.ui.Answer({"1", "1", "4"});  // re-enlist, then restart at the end of term 2
-    t.g.Form1.Hits = "81";         // what an earlier roll left on show
-    t.TwoVisits([](Game& g) { g.Character.Stats = {0, 7, 8, 7, 7, 7, 7}; },
+    t.ui.Answer({"1", "1", "4"});   // re-enlist, then restart at the end of term 2
+    t.g.windows.Form1.Hits = "81";  // what an earlier roll left on show
+    t.TwoVisits([](Game& g) { g.career.Character.Stats = {0, 7, 8, 7, 7, 7, 7}; },
                 [](Game& g) {
-                    EXPECT_EQ(g.Form1.Hits, "66");
-                    EXPECT_TRUE(Contains(g.Form1.StatsText, "DEX: 8"));
+                    EXPECT_EQ(g.windows.Form1.Hits, "66");
+                    EXPECT_TRUE(Contains(g.windows.Form1.StatsText, "DEX: 8"));
                 });
 }
 

@@ -1,7 +1,7 @@
 // Conversions at the edges: Latin-1 inside, UTF-8 or ASCII outside.
 #include <gtest/gtest.h>
 
-#include "model/Encoding.h"
+#include "text/Encoding.h"
 
 using namespace orrimar;
 

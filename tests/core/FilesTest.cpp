@@ -12,9 +12,9 @@
 
 #include "model/OwnDice.h"
 #include "output/Resume.h"
-#include "startup/Files.h"
+#include "session/WindowPlaces.h"
 #include "support/TestGame.h"
-#include "ui/WindowPlaces.h"
+#include "text/Files.h"
 
 using namespace orrimar;
 namespace fs = std::filesystem;

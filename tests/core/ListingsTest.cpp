@@ -1,11 +1,12 @@
 
 
-#include "model/Text.h"
+#include "career/Cascades.h"
+#include "data/Race.h"
+#include "model/RaceChoice.h"
 #include "output/Listings.h"
 #include "output/TestPlan.h"
-#include "startup/Cascades.h"
-#include "startup/Race.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 
@@ -37,7 +38,7 @@ class ListingsTest : public ::testing::Test {
             "[SKILL TABLES]|Ship|Eli      All|Max=1|Steward|[MUSTER]|Mat=1|Cargo|Csh=1|2000|*DECK|"
             "Deck|Assignments|First=2|Lst=2|Voyage|Assignment throws|A=Voyage|Surv=3|[DECK QUALIF]|"
             "O1=6=Automatic-0|O2=7=Pilot-1|[END OF FILE]");
-        t.g.DataLoc = dir.Path();
+        t.g.session.DataLoc = dir.Path();
         LoadCascades(t.g);
         t.dice.SetFallback(true);  // race loads roll characteristics
         ListRaces(t.g);
@@ -71,7 +72,7 @@ TEST_F(ListingsTest, RaceServiceBranchAndCascadeListings) {
           "  Chance of command: +8\n"})
         EXPECT_TRUE(Contains(text, key)) << key;
 
-    t.g.Service.BranchName = "Rock & <Roll>";
+    t.g.rules.Service.BranchName = "Rock & <Roll>";
     dir.Write("CLIST.HTM", {"old page"});  // replaced whatever its case
     ShowCascadesListing(t.g);
     EXPECT_EQ(t.ui.pagesOpened, std::vector<std::string>{dir.Path() + "CLIST.HTM"});
@@ -81,9 +82,9 @@ TEST_F(ListingsTest, RaceServiceBranchAndCascadeListings) {
           "\r\nSVC ONE/&lt;Gamma&gt;/Delta &amp; Co\r\n"})
         EXPECT_TRUE(Contains(dir.Read("CLIST.HTM"), key)) << key;
 
-    t.g.Race.Cascade.Edit().Count = 999;  // counts outside the table's 20 lines
-    t.g.Service.Cascade.Edit().Count = -3;
-    EXPECT_EQ(std::ranges::count(Split(CascadeListingHtml(t.g), '\n'), "  <tr>\r"), 2 + 20);
+    t.g.rules.Race.Cascade.Edit().Count = 999;  // counts outside the table's 20 lines
+    t.g.rules.Service.Cascade.Edit().Count = -3;
+    EXPECT_EQ(std::ranges::count(Split(CascadeListingHtml(t.g.rules), '\n'), "  <tr>\r"), 2 + 20);
 
     t.Pick("Alpha", "Traders");  // its only branch is selected with it
     EXPECT_TRUE(
@@ -111,7 +112,7 @@ TEST_F(ListingsTest, EveryCombinationWrittenAndBrokenFilesReported) {
     EXPECT_EQ(RaceServicesText(t.g),
               "Alpha folk\r\n    Test Service\r\n    Traders of the Long Road, sailing far\r\n"
               "Broken kind\r\n    Only Traders\r\nChi people\r\n    Missing\r\n    Traders\r\n");
-    EXPECT_EQ(t.g.RaceList.Selected, 2);  // the last race stays selected
+    EXPECT_EQ(t.g.windows.RaceList.Selected, 2);  // the last race stays selected
     EXPECT_EQ(RunTestPlan(t.g), 5);
     for (const char* file : {"BAD.ERI", "NOPE.SRV", "testplan.dat"})
         EXPECT_TRUE(t.ui.SawMessage(file)) << file;

@@ -1,8 +1,8 @@
 
 
 #include "career/MusterOut.h"
-#include "model/Text.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 
@@ -12,10 +12,10 @@ namespace {
 class MusterOutTest : public ::testing::Test {
   protected:
     TestGame t;
-    CharacterRecord& c = t.g.Character;
+    CharacterRecord& c = t.g.career.Character;
 
     void SetUp() override {
-        auto& s = t.g.Service;
+        auto& s = t.g.rules.Service;
         s.Name = "Survey Fleet";
         s.MaxRank = 10;
         s.Material = {"", "Low Passage", "", "", "Middle Passage", "", "A benefit longer than 20"};
@@ -37,9 +37,9 @@ TEST_F(MusterOutTest, BenefitRollsAndPension) {
                          Row{4, 13, 0, 1, 0, 0, 6, 4000}, Row{4, 15, 0, 1, 0, 0, 7, 4000},
                          Row{4, 13, 1, 1, 0, 1, 1, 0}, Row{3, 2, 0, 6, 0, 0, 6, 3000},
                          Row{3, 2, 0, 6, 1, 0, 7, 3000}, Row{3, 2, 1, 7, 1, 0, 3, 0}}) {
-        std::tie(c.CurTerm, c.Rank, c.CareerEnded, t.g.Race.Code, c.Warranted) =
+        std::tie(c.CurTerm, c.Rank, c.CareerEnded, t.g.rules.Race.Code, c.Warranted) =
             std::tie(r.term, r.rank, r.ended, r.race, r.warrant);
-        t.g.Year.Invalided = r.invalid != 0;
+        t.g.career.Year.Invalided = r.invalid != 0;
         t.ui.Answer("5");
         EXPECT_FALSE(MusterOut(t.g));
         EXPECT_EQ(c.BenefitRolls * 10000 + c.Pension, r.rolls * 10000 + r.pension) << r.rank;
@@ -84,15 +84,15 @@ TEST_F(MusterOutTest, ButtonsAndTables) {
 TEST_F(MusterOutTest, TakeThreeCashAndRollsPastTheTables) {
     std::tie(c.CurTerm, c.Rank) = std::tuple(7, 9);
     c.Skills[3] = {"Gambling", 1};
-    t.g.Service.Cash[7] = 2000000000;
-    t.g.Service.Material.Edit()[7] = "Yacht share";
+    t.g.rules.Service.Cash[7] = 2000000000;
+    t.g.rules.Service.Material.Edit()[7] = "Yacht share";
     for (int i = 1; i <= 8; ++i) c.Benefits[i] = "Heirloom";
     t.ui.Answer({"1", "3"});
     t.dice.Push({6, 6, 6, 3, 3, 6, 5});  // Middle Passage twice, Yacht share, one without room
     EXPECT_TRUE(MusterOut(t.g));
     EXPECT_EQ(t.ui.termAsks, 2);
     EXPECT_EQ(c.Money, 2147483647);
-    const std::string& shown = t.g.TermWindow.Label[1];
+    const std::string& shown = t.g.windows.TermWindow.Label[1];
     EXPECT_EQ(shown.substr(shown.find("Middle")), "Middle Passage-2, Yacht share, ");
     EXPECT_EQ(c.Benefits[10], "Yacht share");
 }

@@ -1,9 +1,9 @@
 
 
-#include "model/Text.h"
 #include "names/Homeworld.h"
 #include "names/Names.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 
@@ -70,8 +70,8 @@ TEST(Names, RaceSetsAndTheOrderTheirWordsAreTestedIn) {
         {"Vargr (Imperial)", MakeNameVilaniTables}, {"Aslan-Zhodani", MakeNameZhodaniTables}};
     TestGame t;
     for (const auto& [race, set] : rows) {
-        t.g.Race.Name = race;
-        EXPECT_EQ(PrepareNames(t.g).T1, set().T1) << race;
+        t.g.rules.Race.Name = race;
+        EXPECT_EQ(PrepareNames(t.g.rules).T1, set().T1) << race;
     }
 }
 

@@ -1,8 +1,8 @@
 // Option sets, the start-up DEFAULT rule, and the options and preferred-skills window models.
 
-#include "startup/Files.h"
-#include "startup/OptionSets.h"
+#include "session/OptionSets.h"
 #include "support/TestGame.h"
+#include "text/Files.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsWindow.h"
 #include "ui/Program.h"
@@ -32,8 +32,8 @@ std::string Flags(const std::array<int16_t, 16>& o) {
 struct Options : ::testing::Test {
     TestGame t;
     TempDir data;
-    std::array<int16_t, 16>& o = t.g.Character.Options;
-    void SetUp() override { t.g.DataLoc = data.Path(); }
+    std::array<int16_t, 16>& o = t.g.career.Character.Options;
+    void SetUp() override { t.g.session.DataLoc = data.Path(); }
 };
 
 }  // namespace
@@ -41,8 +41,8 @@ struct Options : ::testing::Test {
 TEST_F(Options, SaveWritesSixtyOneLinesAndAsksBeforeOverwriting) {
     o[OptForceSkill] = o[OptCapRank] = o[OptTrue2D] = OptOn;
     o[RankCap] = 7;
-    t.g.PrefSkill[2] = {"Rifle, long", 3};
-    EXPECT_EQ(OptionSetSlotCaption(t.g, 1), "(empty slot)");
+    t.g.session.PrefSkill[2] = {"Rifle, long", 3};
+    EXPECT_EQ(OptionSetSlotCaption(t.g.session, 1), "(empty slot)");
     t.ui.Answer("Wayfarer set");  // an empty button asks no overwrite question
     SaveOptionSet(t.g, 1);
     EXPECT_EQ(t.ui.shown.at(0).Text, "Set name?");
@@ -60,8 +60,9 @@ TEST_F(Options, SaveWritesSixtyOneLinesAndAsksBeforeOverwriting) {
     SaveOptionSet(t.g, 1);
     EXPECT_EQ(ReadLines(data.Path() + "osets1.txt").value().at(0), "");  // an empty name
     // The menu keeps its start-up names.
-    EXPECT_TRUE(t.g.OptionSetButton[1].empty() && t.g.OptionSetMenuName[1] == "Wayfarer set");
-    EXPECT_EQ(OptionSetSlotCaption(t.g, 1), "(no name)");
+    EXPECT_TRUE(t.g.session.OptionSetButton[1].empty() &&
+                t.g.session.OptionSetMenuName[1] == "Wayfarer set");
+    EXPECT_EQ(OptionSetSlotCaption(t.g.session, 1), "(no name)");
 }
 
 TEST_F(Options, DefaultSetsLoadAtStartUpThenSkillsAreCapped) {
@@ -78,12 +79,14 @@ TEST_F(Options, DefaultSetsLoadAtStartUpThenSkillsAreCapped) {
     data.Write("osets4.txt", SetLines("Other", {"0,-1,0,0,0,0,0,0,0,0"}));
     // A slot holding what never ends is said, and stays empty.
     std::filesystem::create_symlink("/dev/zero", data.Path() + "osets2.txt");
-    t.g.DataLocOverride = data.Path();
+    t.g.session.DataLocOverride = data.Path();
     t.dice.SetFallback(true);
     EXPECT_THROW(Main(t.g), ProgramExit);         // the scripted main window ends the run
     EXPECT_EQ(Flags(o), "10000001010100 cap 2");  // "Cap skills at 6" on whatever the sets said
-    EXPECT_TRUE(t.g.PrefSkill[2].Name == "Rifle, long" && t.g.PrefSkill[5].Name.empty());
-    EXPECT_TRUE(!t.g.OptionSetMenuAvailable[2] && t.g.OptionSetButton[4] == "Other");
+    EXPECT_TRUE(t.g.session.PrefSkill[2].Name == "Rifle, long" &&
+                t.g.session.PrefSkill[5].Name.empty());
+    EXPECT_TRUE(!t.g.session.OptionSetMenuAvailable[2] &&
+                t.g.session.OptionSetButton[4] == "Other");
     Form1LoadOptionSet(t.g, 4);  // the last slot loads as the first does
     EXPECT_EQ(Flags(o), "01000000000100 cap 2");
     EXPECT_TRUE(t.ui.SawMessage("The option set " + data.Path() +
@@ -106,22 +109,22 @@ TEST_F(Options, WindowBoxesAndRankCap) {
     OptionsTick(t.g, m, OptSortSkills - 1, false);
     EXPECT_EQ(Flags(o), "11111011101111 cap 3");
 
-    t.g.Service.MaxRank = 6;
-    for (int i = 1; i <= 6; ++i) t.g.Service.RankCode[i] = "E" + std::to_string(i);
-    t.g.Service.RankName[1] = "Recruit";
+    t.g.rules.Service.MaxRank = 6;
+    for (int i = 1; i <= 6; ++i) t.g.rules.Service.RankCode[i] = "E" + std::to_string(i);
+    t.g.rules.Service.RankName[1] = "Recruit";
     m = PrepareOptions(t.g);
     EXPECT_EQ(m.RankList[0], "E1   (Recruit)");
     OptionsTick(t.g, m, box, true);
-    OptionsSelectRank(t.g, m, 6);  // past the list: ignored
+    OptionsSelectRank(t.g.career, m, 6);  // past the list: ignored
     EXPECT_TRUE(m.RankListVisible && m.RankSelected == 2 && o[RankCap] == 3);
     o[RankCap] = 9;  // above the service's ranks: nothing selected, and said
-    t.g.Service.Name = "Scouts";
+    t.g.rules.Service.Name = "Scouts";
     m = PrepareOptions(t.g);
     EXPECT_TRUE(m.RankListVisible && m.RankSelected == -1);
     EXPECT_EQ(m.RankNote,
               "The rank cap kept is rank 9, beyond the 6 ranks of Scouts: promotion never "
               "reaches it. Choose a rank to cap at.");
-    OptionsSelectRank(t.g, m, 5);
+    OptionsSelectRank(t.g.career, m, 5);
     EXPECT_TRUE(m.RankNote.empty() && o[RankCap] == 6);
     m = PrepareOptions(t.g);  // a cap at the highest rank shows selected
     EXPECT_EQ(m.RankSelected, 5);
@@ -129,29 +132,30 @@ TEST_F(Options, WindowBoxesAndRankCap) {
 
 TEST_F(Options, PreferredSkillsAddAndSuggestions) {
     Game& g = t.g;
-    g.PrefSkill[1] = {"Pilot", 3};
-    g.PrefSkill[2] = {"  ", 5};  // blank: free
+    g.session.PrefSkill[1] = {"Pilot", 3};
+    g.session.PrefSkill[2] = {"  ", 5};  // blank: free
     PreferredSkillsModel m;
-    FillPreferredList(g, m);
+    FillPreferredList(g.session, m);
     PreferredAdd(m);
     m.Name = "Medic";
     PreferredOk(g, m);
     EXPECT_TRUE(m.List.size() == 2 && m.List[1].Text == "Medic-4" && m.List[1].Tag == 2);
 
-    g.Service.Cascade.Edit()[1] = "SHIPBOARD/Vacc Suit/Ship's Boat";
-    g.Service.Cascade.Edit()[11] = "LATE/Ship Tactics";  // past the first ten service lines
-    g.StdCascade[1] = "GUN COMBAT/Rifle/Pistol";
-    g.StdCascade[250] = "LAST/Shipwright/Rifle";
-    EXPECT_EQ(SkillSuggestions(g, "ship"), (std::vector<std::string>{"SHIPBOARD", "Shipwright"}));
-    EXPECT_EQ(SkillSuggestions(g, "IFLE"), (std::vector<std::string>{"ifle"}));  // once
+    g.rules.Service.Cascade.Edit()[1] = "SHIPBOARD/Vacc Suit/Ship's Boat";
+    g.rules.Service.Cascade.Edit()[11] = "LATE/Ship Tactics";  // past the first ten service lines
+    g.rules.StdCascade[1] = "GUN COMBAT/Rifle/Pistol";
+    g.rules.StdCascade[250] = "LAST/Shipwright/Rifle";
+    EXPECT_EQ(SkillSuggestions(g.rules, "ship"),
+              (std::vector<std::string>{"SHIPBOARD", "Shipwright"}));
+    EXPECT_EQ(SkillSuggestions(g.rules, "IFLE"), (std::vector<std::string>{"ifle"}));  // once
     PreferredAdd(m);
-    PreferredNameTyped(g, m, "vacc");
+    PreferredNameTyped(g.rules, m, "vacc");
     PreferredPickSuggestion(g, m, 0);  // acts as OK
-    EXPECT_EQ(g.PrefSkill[3].Name, "Vacc Suit");
+    EXPECT_EQ(g.session.PrefSkill[3].Name, "Vacc Suit");
     // The twentieth, last place is edited and deleted as the first is.
-    g.PrefSkill[20] = {"Gambling", 1};
-    FillPreferredList(g, m);
+    g.session.PrefSkill[20] = {"Gambling", 1};
+    FillPreferredList(g.session, m);
     m.Selected = static_cast<int>(m.List.size()) - 1;
-    PreferredDelete(g, m);
-    EXPECT_EQ(g.PrefSkill[20].Name, "");
+    PreferredDelete(g.session, m);
+    EXPECT_EQ(g.session.PrefSkill[20].Name, "");
 }

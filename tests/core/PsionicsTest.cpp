@@ -2,8 +2,8 @@
 
 #include "career/Psionics.h"
 #include "career/SkillTables.h"
+#include "career/Skills.h"
 #include "model/Generate.h"
-#include "model/Skills.h"
 #include "output/CharacterJson.h"
 #include "support/TestGame.h"
 
@@ -15,11 +15,11 @@ namespace {
 struct PsiBench : ::testing::Test {
     TestGame t;
     Game& g = t.g;
-    CharacterRecord& c = t.g.Character;
+    CharacterRecord& c = t.g.career.Character;
 
     PsiBench() {
-        g.Race.NumStats = 6;
-        g.Race.YearsPerTerm = 4;
+        g.rules.Race.NumStats = 6;
+        g.rules.Race.YearsPerTerm = 4;
         c.CurTerm = c.CurLine = 1;
     }
     // Trains on these throws and picks; returns the talent lists offered.
@@ -44,15 +44,16 @@ struct PsiBench : ::testing::Test {
 // higher, from the race's throw where it is real; a throw at it gains the
 // talent. Race 8 has its own strength and adds 1D6 to each throw.
 TEST_F(PsiBench, TrainingPassesAndTargets) {
-    g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
-    g.Service.SkillTable.Edit(1) = {"Mind", {"", "Eli      Int>5"}, {}, 1, {"", "Meditation"}};
-    g.NameStatsInTables();           // as choosing the service does
-    g.PsiTalent[2].RaceThrow = -99;  // a bad digit in the race file
-    g.PsiTalent[4].RaceThrow = 11;
+    g.rules.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+    g.rules.Service.SkillTable.Edit(1) = {
+        "Mind", {"", "Eli      Int>5"}, {}, 1, {"", "Meditation"}};
+    g.rules.NameStatsInTables();           // as choosing the service does
+    g.rules.PsiTalent[2].RaceThrow = -99;  // a bad digit in the race file
+    g.rules.PsiTalent[4].RaceThrow = 11;
     // Strength 6; Telepathy 5 at 5+; Telekinesis 6 at 7+; then the window closed.
     const auto lists = Train({4, 3, 2, 3, 3, 3}, {"1", "2", "0"});
     ASSERT_EQ(StatCount(g), 7);
-    EXPECT_EQ(g.Race.NumStats, 6);  // the character's, not the race's
+    EXPECT_EQ(g.rules.Race.NumStats, 6);  // the character's, not the race's
     EXPECT_EQ(StatName(g, 7) + " " + std::to_string(c.Stats[7]), "PSI 6");
     // A table testing INT (0 here) does not test the PSI appended (6).
     const auto options = c.Options;
@@ -61,12 +62,13 @@ TEST_F(PsiBench, TrainingPassesAndTargets) {
     RollSkill(g);
     t.dice.SetFallback(false);
     c.Options = options;
-    EXPECT_EQ(GetSkillLevel(g, "Meditation"), -1);
+    EXPECT_EQ(GetSkillLevel(g.career, "Meditation"), -1);
     EXPECT_EQ(lists.at(0),
               "Telepathy (5+)/Clairvoyance (6+)/Telekinesis (6+)/Awareness (11+)/Teleportation "
               "(9+)/Special (9+)");
     EXPECT_EQ(lists.at(2), "Clairvoyance (8+)/Awareness (13+)/Teleportation (11+)/Special (11+)");
-    EXPECT_EQ(std::make_tuple(GetSkillLevel(g, "Telepathy"), GetSkillLevel(g, "Telekinesis")),
+    EXPECT_EQ(std::make_tuple(GetSkillLevel(g.career, "Telepathy"),
+                              GetSkillLevel(g.career, "Telekinesis")),
               std::make_tuple(1, -1));
     // The JSON lists the talent learned, not the one only tried.
     EXPECT_EQ(CharacterSection(g).at("psionics").dump(),
@@ -76,30 +78,30 @@ TEST_F(PsiBench, TrainingPassesAndTargets) {
     t.dice.SetFallback(true);
     Generate(g);
     EXPECT_EQ(StatCount(g), 6);
-    EXPECT_EQ(c.Stats[7] + c.PsiTrained + g.PsiTalent[1].Learned, 0);
-    g.Race.Code = 8;
+    EXPECT_EQ(c.Stats[7] + c.PsiTrained + g.rules.PsiTalent[1].Learned, 0);
+    g.rules.Race.Code = 8;
     Train({2, 2, 1, 1, 3}, {"1", "0"});  // Telepathy at 5+: 2 + 3
-    EXPECT_EQ(StatCount(g) * 10 + GetSkillLevel(g, "Telepathy"), 61);
+    EXPECT_EQ(StatCount(g) * 10 + GetSkillLevel(g.career, "Telepathy"), 61);
 }
 
 // With all ten characteristics in use there is no room for PSI: the strength
 // (never below 0) is told instead. "Force academic success" makes every
 // talent throw 99: all six passes succeed, up to Special at 14+.
 TEST_F(PsiBench, NoRoomForPsiAndForcedSuccess) {
-    g.Race.NumStats = 10;
+    g.rules.Race.NumStats = 10;
     c.CurTerm = 3;
     c.Options[OptForceAcademic] = OptOn;
     const auto lists = Train({1, 1}, {"1", "1", "1", "1", "1", "1"});
     EXPECT_TRUE(t.ui.SawMessage("psionic strength 0 is not recorded"));
     EXPECT_EQ(StatCount(g), 10);
     EXPECT_EQ(lists.at(5), "Special (14+)");
-    for (int i = 1; i <= 6; ++i) EXPECT_EQ(GetSkillLevel(g, g.PsiTalent[i].Name), 1);
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(GetSkillLevel(g.career, g.rules.PsiTalent[i].Name), 1);
 }
 
 // Only "Telempathy" and the other five talents above level 0 score: a throw
 // at or under Psi +1, above it -1. Exactly 12 wins; once a career; a year.
 TEST_F(PsiBench, Games) {
-    std::tie(g.Race.NumStats, g.Race.StatName[7], c.Stats[7]) = std::tuple(7, "PSI", 8);
+    std::tie(g.rules.Race.NumStats, g.rules.Race.StatName[7], c.Stats[7]) = std::tuple(7, "PSI", 8);
     const char* names[] = {"Telepathy", "Clairvoyance", "Telekinesis", "Special"};
     for (int k = 1; k <= 4; ++k) c.Skills[k] = {names[k - 1], static_cast<int16_t>(k != 2)};
     // Automatic generation answers 1D2: 2 declines, 1 competes; -1 +1; 11 loses.

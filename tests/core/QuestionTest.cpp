@@ -10,7 +10,7 @@ using namespace orrimar;
 namespace {
 
 struct QuestionGame : TestGame {
-    void AutoGen(bool on) { g.Character.Options[OptAutoGen] = on ? OptOn : OptOff; }
+    void AutoGen(bool on) { g.career.Character.Options[OptAutoGen] = on ? OptOn : OptOff; }
     std::string Pick(const PickQuestion& q) {
         const Picked p = Answer(g, q);
         return std::to_string(p.Index) + ":" + std::string(p.Text);
@@ -101,7 +101,7 @@ TEST(Question, NoMoreChoicesThanTheWindowHolds) {
 
 TEST(Question, SkillTableChooserFallsBackToTheDice) {
     QuestionGame t;
-    auto& chooser = t.g.Form2;
+    auto& chooser = t.g.windows.Form2;
     chooser.Button[1] = {"Personal", "S1", true};
     chooser.Button[2] = {"Service", "S2", true};
     const SkillTableQuestion q{.Chooser = chooser, .Tables = 2};

@@ -1,9 +1,10 @@
 // Race files: the loader's reading order and quirks, limits, and the race
 // list with its ready marks.
 
-#include "model/Text.h"
-#include "startup/Race.h"
+#include "data/Race.h"
+#include "model/RaceChoice.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 
@@ -109,31 +110,34 @@ TEST(RaceList, LoadingRacesSetsThrowsServicesAndTheVilaniMenu) {
                          "X.SRV=not listed", "PSIrolls=5A0O", "yearsperterm=4"});
     data.Write("b.eri", {"Beta", "Type=2", "[STATS]", "STR=2D", "[FILES]"});
     t.dice.SetFallback(true);
-    t.g.DataLoc = data.Path();
+    t.g.session.DataLoc = data.Path();
     ListRaces(t.g);
-    ASSERT_EQ(t.g.RaceList.Entries.size(), 2u);
-    EXPECT_EQ(std::tie(t.g.RaceList.Entries[1].Key, t.g.RaceList.Selected, t.g.Race.Name),
+    ASSERT_EQ(t.g.windows.RaceList.Entries.size(), 2u);
+    EXPECT_EQ(std::tie(t.g.windows.RaceList.Entries[1].Key, t.g.windows.RaceList.Selected,
+                       t.g.rules.Race.Name),
               std::make_tuple("b.eri", 0, "Alpha (type 1)"));
     // "5A0O" and a blank: 5, 10, then -99 for "0", "O" and the blank.
-    const auto& psi = t.g.PsiTalent;
+    const auto& psi = t.g.rules.PsiTalent;
     EXPECT_EQ(std::tie(psi[1].RaceThrow, psi[2].RaceThrow, psi[3].RaceThrow, psi[4].RaceThrow,
                        psi[5].RaceThrow),
               std::make_tuple(5, 10, -99, -99, -99));
-    ASSERT_EQ(t.g.ServiceList.Entries.size(), 2u);
-    EXPECT_EQ(std::tie(t.g.ServiceList.Entries[0].Key, t.g.ServiceList.Entries[1].Display),
+    ASSERT_EQ(t.g.windows.ServiceList.Entries.size(), 2u);
+    EXPECT_EQ(std::tie(t.g.windows.ServiceList.Entries[0].Key,
+                       t.g.windows.ServiceList.Entries[1].Display),
               std::make_tuple("ARMY.SRV", "Navy"));
     // A fresh character: 0 dice and modifier 0 stays 0; 0 dice and +5 is 5.
-    EXPECT_EQ(std::tie(t.g.VilaniOffered, t.g.VilaniLevel, t.g.Form1.StatNames,
-                       t.g.Character.Stats[2], t.g.Character.Stats[3]),
-              std::make_tuple(true, 0, "STR\r\nDEX\r\nEND\r\n", 0, 5));
+    EXPECT_EQ(
+        std::tie(t.g.career.VilaniOffered, t.g.career.VilaniLevel, t.g.windows.Form1.StatNames,
+                 t.g.career.Character.Stats[2], t.g.career.Character.Stats[3]),
+        std::make_tuple(true, 0, "STR\r\nDEX\r\nEND\r\n", 0, 5));
 
-    t.g.VilaniLevel = 5;
+    t.g.career.VilaniLevel = 5;
     SelectRace(t.g, 1);
-    EXPECT_FALSE(t.g.VilaniOffered);
-    EXPECT_TRUE(t.g.ServiceList.Entries.empty());  // "[FILES]" at the end of the file
+    EXPECT_FALSE(t.g.career.VilaniOffered);
+    EXPECT_TRUE(t.g.windows.ServiceList.Entries.empty());  // "[FILES]" at the end of the file
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(psi[i].RaceThrow, 0);
     SelectRace(t.g, 0);
-    EXPECT_EQ(t.g.VilaniLevel, 0);  // 'Normal Human' ticked again
+    EXPECT_EQ(t.g.career.VilaniLevel, 0);  // 'Normal Human' ticked again
 }
 
 TEST(RaceList, ABrokenRaceFileGivesAMessageAndKeepsTheRace) {
@@ -142,10 +146,10 @@ TEST(RaceList, ABrokenRaceFileGivesAMessageAndKeepsTheRace) {
     data.Write("A.ERI", {"Alpha", "Type=1", "[STATS]", "STR=2D"});
     data.Write("B.ERI", {"Broken", "Type=2", "[STATS]", "nonsense"});
     t.dice.SetFallback(true);
-    t.g.DataLoc = data.Path();
+    t.g.session.DataLoc = data.Path();
     ListRaces(t.g);
     EXPECT_FALSE(SelectRace(t.g, 1));
     EXPECT_TRUE(t.ui.SawMessage("B.ERI:4:"));
-    EXPECT_EQ(t.g.Race.Name, "Alpha");
-    EXPECT_EQ(t.g.RaceList.Selected, 0);  // the list shows the race in use
+    EXPECT_EQ(t.g.rules.Race.Name, "Alpha");
+    EXPECT_EQ(t.g.windows.RaceList.Selected, 0);  // the list shows the race in use
 }

@@ -2,19 +2,19 @@
 // settings, and the record's JSON form read back.
 
 #include "batch/Batch.h"
+#include "data/Fingerprint.h"
 #include "model/Game.h"
 #include "model/OwnDice.h"
 #include "model/Recording.h"
 #include "model/Throws.h"
 #include "output/RecordJson.h"
-#include "startup/Fingerprint.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
 
 TEST(OwnDice, AWrongTotalIsAskedAgainAndNothingLetsTheProgramThrow) {
     TestGame t;
-    t.g.OwnDice = true;
+    t.g.session.OwnDice = true;
     t.ui.Answer({"13", "seven", "7", ""});
     t.dice.Push({3, 4});
     ThrowFor(t.g, "survival", {}, 6);
@@ -86,9 +86,9 @@ TEST(OwnDice, AListIsUsedInTurnThenAskedOrEnded) {
     ASSERT_TRUE(list);
 
     TestGame t;
-    t.g.OwnDice = true;
-    t.g.Throws = *list;
-    t.g.Recording = true;
+    t.g.session.OwnDice = true;
+    t.g.session.Throws = *list;
+    t.g.career.Recording = true;
     t.ui.Answer({"5", "4"});
     EXPECT_EQ(RollDice(t.g, 2, 6), 7);
     EXPECT_EQ(RollDice(t.g, 1, 6), 3);
@@ -98,28 +98,29 @@ TEST(OwnDice, AListIsUsedInTurnThenAskedOrEnded) {
     EXPECT_EQ(RollDice(t.g, 1, 6), 4);
     // Listed totals are recorded (the wrong one too, which led to a
     // question); asked ones are recorded with the answers.
-    EXPECT_EQ(t.g.Recipe.Throws, (std::vector<int>{7, 3, 13}));
+    EXPECT_EQ(t.g.career.Recipe.Throws, (std::vector<int>{7, 3, 13}));
 
     // A batch cannot ask: the end of the list, or a wrong total, stops it.
-    t.g.Throws.AskWhenDone = false;
+    t.g.session.Throws.AskWhenDone = false;
     EXPECT_THROW(RollDice(t.g, 1, 6), ThrowListEnded);
-    t.g.Throws.Values = {9};
-    t.g.Throws.Next = 0;
+    t.g.session.Throws.Values = {9};
+    t.g.session.Throws.Next = 0;
     EXPECT_THROW(RollDice(t.g, 1, 6), ThrowListEnded);
     EXPECT_EQ(t.dice.Thrown(), 0);
 }
 
 TEST(Recording, SettingsAndPickListAnswersRoundTrip) {
     TestGame t;
-    t.g.Character.Options[OptAutoGen] = OptOn;
-    t.g.Character.Options[RankCap] = 7;
-    t.g.PrefSkill[3] = {"Pil\xF6t \"ace\"", 4};
-    t.g.OwnDice = true;
+    t.g.career.Character.Options[OptAutoGen] = OptOn;
+    t.g.career.Character.Options[RankCap] = 7;
+    t.g.session.PrefSkill[3] = {"Pil\xF6t \"ace\"", 4};
+    t.g.session.OwnDice = true;
     const std::string text = SettingsText(t.g);
     TestGame u;
     ASSERT_TRUE(ApplySettingsText(u.g, text));
-    EXPECT_EQ(std::tie(u.g.Character.Options, u.g.PrefSkill[3].Name, u.g.OwnDice),
-              std::make_tuple(t.g.Character.Options, "Pil\xF6t \"ace\"", true));
+    EXPECT_EQ(
+        std::tie(u.g.career.Character.Options, u.g.session.PrefSkill[3].Name, u.g.session.OwnDice),
+        std::make_tuple(t.g.career.Character.Options, "Pil\xF6t \"ace\"", true));
     EXPECT_FALSE(ApplySettingsText(u.g, "{\"options\": [1]}"));
     EXPECT_FALSE(ApplySettingsText(u.g, "not json"));
 

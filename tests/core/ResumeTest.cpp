@@ -3,18 +3,18 @@
 
 #include <nlohmann/json.hpp>
 
-#include "model/Text.h"
 #include "output/BuiltInResume.h"
 #include "output/Resume.h"
 #include "output/ResumeText.h"
 #include "output/SaveDialog.h"
 #include "output/TemplateResume.h"
 #include "output/TransferFile.h"
-#include "startup/Files.h"
-#include "startup/Settings.h"
+#include "session/WindowPlaces.h"
 #include "support/TestGame.h"
+#include "text/Files.h"
+#include "text/Settings.h"
+#include "text/Text.h"
 #include "ui/Program.h"
-#include "ui/WindowPlaces.h"
 
 using namespace orrimar;
 namespace fs = std::filesystem;
@@ -25,15 +25,16 @@ namespace {
 struct Resume : ::testing::Test {
     TestGame t;
     Game& g = t.g;
-    CharacterRecord& c = g.Character;
+    CharacterRecord& c = g.career.Character;
     Resume() {
-        std::tie(g.AppTitle, g.Race.Name, g.Race.NumStats, g.Race.YearsPerTerm,
-                 g.Service.BranchName, g.VilaniOffered, g.VilaniLevel) =
+        std::tie(g.session.AppTitle, g.rules.Race.Name, g.rules.Race.NumStats,
+                 g.rules.Race.YearsPerTerm, g.rules.Service.BranchName, g.career.VilaniOffered,
+                 g.career.VilaniLevel) =
             std::tuple("Astrovane Characters v6.57", "Imperial", 6, 4, "Line Infantry", true, 2);
-        g.Race.StatName = {"", "Str", "Dex", "End", "Int", "Edu", "Soc"};
-        std::tie(g.Service.RankCode[2], g.Service.RankName[2], g.Service.Purple) =
+        g.rules.Race.StatName = {"", "Str", "Dex", "End", "Int", "Edu", "Soc"};
+        std::tie(g.rules.Service.RankCode[2], g.rules.Service.RankName[2], g.rules.Service.Purple) =
             std::tuple("O2", "Lieutenant", "Wound Badge");
-        g.Service.Medal = {"", "Star of Valour", "NONE", "Combat Ribbon"};
+        g.rules.Service.Medal = {"", "Star of Valour", "NONE", "Combat Ribbon"};
         c.Stats = {0, 7, 10, 14, 8, 12, 5};
         std::tie(c.HitPoints, c.Age, c.Rank, c.TechLevel, c.CurTerm, c.CurLine, c.Money,
                  c.Pension) = std::tuple(93, 26, 2, 12, 2, 2, 12500, 4000);
@@ -97,7 +98,8 @@ TEST_F(Resume, EachPlaceholderOnceFirstOccurrenceOnly) {
 }
 
 TEST_F(Resume, HostileTextsCannotScriptThePage) {
-    std::tie(c.PsiTrained, c.Name, g.Service.BranchName, c.Skills[5].Name, c.TermLog[2].Lines[1]) =
+    std::tie(c.PsiTrained, c.Name, g.rules.Service.BranchName, c.Skills[5].Name,
+             c.TermLog[2].Lines[1]) =
         std::tuple(1, "<script>alert('x')</script>", "Marines\"><script>", "<b>Gun</b>",
                    "<img src=x onerror=alert(1)> ");
     const auto filled = FillTemplate(g, {"<title>|NAME|</title>", "|CAREER|", "|HISTORY|"});
@@ -110,7 +112,7 @@ TEST_F(Resume, HostileTextsCannotScriptThePage) {
 }
 
 TEST_F(Resume, HasTheRecordIn126Lines) {
-    std::tie(c.Notes, c.SocialClass, c.Clearance, c.Skills[1].Name, g.Race.Code) =
+    std::tie(c.Notes, c.SocialClass, c.Clearance, c.Skills[1].Name, g.rules.Race.Code) =
         std::tuple("carried", "N", "3", "  Rifle ", 12);  // a Noble of race 12
     c.Warranted = c.BranchOpen[4] = 1;
     t.dice.Push({5, 5});
@@ -135,17 +137,17 @@ TEST_F(Resume, HasTheRecordIn126Lines) {
 TEST_F(Resume, SavesOfferTheLastFolderAndName) {
     TempDir out;
     ASSERT_EQ(WriteWindowPlace(SettingsFolder(), "Form3", {1, 2, 300, 200, false}), "");
-    EXPECT_EQ(ResumeSaveRequest(g).InitialFolder, ResumeFolder());
-    EXPECT_EQ(ResumeSaveRequest(g).FileName, "KIRADOVA.htm");
+    EXPECT_EQ(ResumeSaveRequest(g.career).InitialFolder, ResumeFolder());
+    EXPECT_EQ(ResumeSaveRequest(g.career).FileName, "KIRADOVA.htm");
     t.ui.Answer(out.Path() + "sub/kira-final");
     ASSERT_TRUE(MakeFolder(out.Path() + "sub"));
     ASSERT_TRUE(AskResumePath(g));
-    const FileDialogRequest json = ResumeSaveRequest(g, JsonDocument);
+    const FileDialogRequest json = ResumeSaveRequest(g.career, JsonDocument);
     EXPECT_EQ(json.InitialFolder + json.FileName, out.Path() + "sub/kira-final.json");
     c.Name = "Ann Vole";
-    EXPECT_EQ(ResumeSaveRequest(g).FileName, "ANNVOLE.htm");
+    EXPECT_EQ(ResumeSaveRequest(g.career).FileName, "ANNVOLE.htm");
     fs::remove(out.Path() + "sub");
-    EXPECT_EQ(ResumeSaveRequest(g).InitialFolder, ResumeFolder());
+    EXPECT_EQ(ResumeSaveRequest(g.career).InitialFolder, ResumeFolder());
     EXPECT_TRUE(ReadWindowPlace(SettingsFolder(), "Form3"));
 }
 

@@ -3,9 +3,11 @@
 // strict data check and the invariants sweep read every race, service and
 // branch.)
 
-#include "model/Text.h"
-#include "startup/Cascades.h"
+#include "career/Cascades.h"
+#include "model/RaceChoice.h"
+#include "model/ServiceChoice.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 
@@ -17,17 +19,18 @@ TEST(SampleData, ServiceLoadedForItsBranchMatchesTheTwoSelections) {
     t.LoadData(SampleDataDir());
     t.dice.SetFallback(true);
     SelectRace(t.g, 0);
-    for (int s = 0; s < static_cast<int>(t.g.ServiceList.Entries.size()); ++s) {
+    for (int s = 0; s < static_cast<int>(t.g.windows.ServiceList.Entries.size()); ++s) {
         SelectService(t.g, s);
-        for (int b = 0; b < static_cast<int>(t.g.BranchList.Entries.size()); ++b) {
+        for (int b = 0; b < static_cast<int>(t.g.windows.BranchList.Entries.size()); ++b) {
             SelectService(t.g, s);
             SelectBranch(t.g, b);
-            const ServiceRecord selected = t.g.Service;
-            t.g.Service.PlusEdu[1] = 7;  // left by the last character
-            t.g.Service.RankCode[0] = "X9";
+            const ServiceRecord selected = t.g.rules.Service;
+            t.g.rules.Service.PlusEdu[1] = 7;  // left by the last character
+            t.g.rules.Service.RankCode[0] = "X9";
             ASSERT_TRUE(SelectServiceForBranch(t.g, s));
             ASSERT_TRUE(SelectBranch(t.g, b));
-            EXPECT_EQ(t.g.Service, selected) << t.g.ServiceList.Entries[s].Key << " " << b;
+            EXPECT_EQ(t.g.rules.Service, selected)
+                << t.g.windows.ServiceList.Entries[s].Key << " " << b;
         }
     }
     EXPECT_TRUE(t.ui.messages.empty());
@@ -44,21 +47,21 @@ TEST(SampleData, EveryCascadeNameHandedOutExists) {
           "HAND COMBAT",      "SCIENCE",         "AIRCRAFT",  "PHYSICAL",      "WEAPON SYSTEM",
           "STUN WEAPONS",     "SPECIAL WEAPONS", "INBORN",    "ECONOMIC",      "MIXED COMBAT",
           "TACTICAL",         "SPACE COMBAT"})
-        EXPECT_TRUE(FindCascade(t.g, name).has_value()) << name;
+        EXPECT_TRUE(FindCascade(t.g.rules, name).has_value()) << name;
     // "SPACE" resolves through its own line, not "SPACE COMBAT" or "SPACE TECHNICAL".
-    EXPECT_NE(*FindCascade(t.g, "SPACE"), *FindCascade(t.g, "SPACE COMBAT"));
+    EXPECT_NE(*FindCascade(t.g.rules, "SPACE"), *FindCascade(t.g.rules, "SPACE COMBAT"));
 }
 
 TEST(Coins, MarksFollowTheLetterCase) {
     TestGame t;
-    t.g.Character.CurTerm = 1;
-    t.g.Character.CurLine = 1;
-    t.g.Coyns[1] = "GOLDEN SUN";
-    t.g.Coyns[2] = "golden sun";
-    t.g.Coyns[3] = "Golden Sun";
-    t.g.Coyns[4] = "* 0 *";
+    t.g.career.Character.CurTerm = 1;
+    t.g.career.Character.CurLine = 1;
+    t.g.rules.Coyns[1] = "GOLDEN SUN";
+    t.g.rules.Coyns[2] = "golden sun";
+    t.g.rules.Coyns[3] = "Golden Sun";
+    t.g.rules.Coyns[4] = "* 0 *";
     t.dice.Push({1, 2, 3, 4});
     for (int i = 0; i < 4; ++i) ShowCoyns(t.g);
-    EXPECT_EQ(t.g.Character.TermLog[1].Lines[1],
+    EXPECT_EQ(t.g.career.Character.TermLog[1].Lines[1],
               "Coyn: Golden sun(+)   Coyn: Golden sun(-)   Coyn: Golden sun   Coyn: * 0 *(-)   ");
 }

@@ -1,9 +1,11 @@
 // Service files and branch sections: reading order, forward-search quirks,
 // limits and the branch list.
 
-#include "model/Text.h"
-#include "startup/Service.h"
+#include "data/Service.h"
+#include "model/RaceChoice.h"
+#include "model/ServiceChoice.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 
@@ -194,25 +196,25 @@ TEST(BranchList, TransferMarkersOpenWithTheirFlagOrAnyTransfer) {
     data.Write("A.ERI", {"Alpha", "Type=1", "[STATS]", "STR=2D", "[FILES]", "S.SRV=Service"});
     data.Write("S.SRV", ServiceFile({"S"}));
     t.dice.SetFallback(true);
-    t.g.DataLoc = data.Path();
+    t.g.session.DataLoc = data.Path();
     ListRaces(t.g);
     SelectService(t.g, 0);
-    ASSERT_EQ(t.g.BranchList.Entries.size(), 1u);
+    ASSERT_EQ(t.g.windows.BranchList.Entries.size(), 1u);
     // Exactly one branch: it is loaded at once and Accept is enabled.
-    EXPECT_EQ(t.g.Service.BranchName, "Branch One");
-    EXPECT_TRUE(t.g.Form1.AcceptEnabled);
+    EXPECT_EQ(t.g.rules.Service.BranchName, "Branch One");
+    EXPECT_TRUE(t.g.windows.Form1.AcceptEnabled);
 
-    t.g.Character.BranchOpen[3] = 1;
+    t.g.career.Character.BranchOpen[3] = 1;
     SelectService(t.g, 0);
-    ASSERT_EQ(t.g.BranchList.Entries.size(), 2u);
-    EXPECT_EQ(t.g.BranchList.Entries[1].Display, "Branch two");
-    EXPECT_FALSE(t.g.Form1.AcceptEnabled);
+    ASSERT_EQ(t.g.windows.BranchList.Entries.size(), 2u);
+    EXPECT_EQ(t.g.windows.BranchList.Entries[1].Display, "Branch two");
+    EXPECT_FALSE(t.g.windows.Form1.AcceptEnabled);
 
-    t.g.Character.BranchOpen[3] = 0;
-    t.g.Character.Options[OptAnyTransfer] = OptOn;
+    t.g.career.Character.BranchOpen[3] = 0;
+    t.g.career.Character.Options[OptAnyTransfer] = OptOn;
     ListBranches(t.g);
-    EXPECT_EQ(t.g.BranchList.Entries.size(), 2u);
+    EXPECT_EQ(t.g.windows.BranchList.Entries.size(), 2u);
     SelectBranch(t.g, 1);
-    EXPECT_EQ(t.g.Service.BranchName, "Branch Two");
-    EXPECT_TRUE(t.g.Form1.AcceptEnabled);
+    EXPECT_EQ(t.g.rules.Service.BranchName, "Branch Two");
+    EXPECT_TRUE(t.g.windows.Form1.AcceptEnabled);
 }

@@ -2,10 +2,10 @@
 // and the chooser.
 
 #include "career/SkillTables.h"
-#include "model/Skills.h"
-#include "model/Text.h"
+#include "career/Skills.h"
 #include "model/Throws.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 
@@ -13,18 +13,18 @@ namespace {
 
 struct TableGame : TestGame {
     TableGame() {
-        g.Race.NumStats = 6;
-        g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
-        g.Character.Stats = {0, 7, 7, 7, 7, 7, 7};
-        g.Character.CurTerm = g.Character.CurLine = g.Character.Rank = 1;
+        g.rules.Race.NumStats = 6;
+        g.rules.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+        g.career.Character.Stats = {0, 7, 7, 7, 7, 7, 7};
+        g.career.Character.CurTerm = g.career.Character.CurLine = g.career.Character.Rank = 1;
     }
-    void Year(const std::string& text) { g.Character.TermLog[1].Lines[1] = text; }
+    void Year(const std::string& text) { g.career.Character.TermLog[1].Lines[1] = text; }
     // Whether the chooser offers a table of these Eli lines (and no entry).
     bool Eligible(std::vector<std::string> eli) {
-        SkillTableRecord& t = g.Service.SkillTable.Edit(1);
+        SkillTableRecord& t = g.rules.Service.SkillTable.Edit(1);
         for (size_t k = 0; k < eli.size(); ++k) t.Eli[k + 1] = eli[k];
-        ui.Answer("1");         // taken only when the table is offered
-        g.NameStatsInTables();  // as choosing the service does
+        ui.Answer("1");               // taken only when the table is offered
+        g.rules.NameStatsInTables();  // as choosing the service does
         RollSkill(g);
         return ui.AnswersLeft() == 0;
     }
@@ -60,8 +60,8 @@ TEST(SkillTableEligibility, EachTest) {
     // clang-format on
     for (const auto& [rank, warrant, year, lines, eligible] : cases) {
         TableGame t;
-        t.g.Character.Rank = static_cast<int16_t>(rank);
-        t.g.Character.Warranted = static_cast<int16_t>(warrant);
+        t.g.career.Character.Rank = static_cast<int16_t>(rank);
+        t.g.career.Character.Warranted = static_cast<int16_t>(warrant);
         t.Year(year);
         std::vector<std::string> eli;
         for (const auto& e : Split(lines, '/'))
@@ -72,85 +72,85 @@ TEST(SkillTableEligibility, EachTest) {
 
 TEST(SkillTableRoll, ModifiersCapAndFloor) {
     TableGame t;
-    auto& table = t.g.Service.SkillTable.Edit(1);
+    auto& table = t.g.rules.Service.SkillTable.Edit(1);
     table = {"Four",
              {"", "Eli      All"},
              {"", "DM +1TL> 11", "DM -3 Rnk<5"},
              4,
              {"", "Skill1", "Skill2", "Skill3", "Skill4"}};
-    t.g.Character.TechLevel = 12;
-    EXPECT_EQ(TableModifier(t.g, table), -2);
-    t.g.Character.Rank = 5;
-    EXPECT_EQ(TableModifier(t.g, table), 1);
+    t.g.career.Character.TechLevel = 12;
+    EXPECT_EQ(TableModifier(t.g.career, table), -2);
+    t.g.career.Character.Rank = 5;
+    EXPECT_EQ(TableModifier(t.g.career, table), 1);
 
     t.ui.Answer({"1", "1"});
     t.dice.Push({6});
     ThrowLog throws;
-    t.g.Explain = &throws;
+    t.g.career.Explain = &throws;
     RollSkill(t.g);
-    EXPECT_EQ(GetSkillLevel(t.g, "Skill4"), 1);  // 7 capped at Max
+    EXPECT_EQ(GetSkillLevel(t.g.career, "Skill4"), 1);  // 7 capped at Max
     ASSERT_EQ(throws.Throws().size(), 1u);
     EXPECT_EQ(ThrowText(throws.Throws()[0]),
               "The table Four: 1D = 6, +1 (TL 12: DM +1TL> 11), total 7: Skill4");
-    t.g.Explain = nullptr;
-    t.g.Character.Rank = 1;
+    t.g.career.Explain = nullptr;
+    t.g.career.Character.Rank = 1;
     t.dice.Push({1});
     RollSkill(t.g);
-    EXPECT_EQ(GetSkillLevel(t.g, "Skill1"), 1);  // 1 - 2 takes the first entry
+    EXPECT_EQ(GetSkillLevel(t.g.career, "Skill1"), 1);  // 1 - 2 takes the first entry
 }
 
 TEST(RollSkill, OffersServiceThenBranchTablesAndRollsTheChoice) {
     TableGame t;
-    t.g.Service.SkillTable.Edit(1) = OneLineTable("Personal", "Eli      All", "Brawling");
-    t.g.Service.SkillTable.Edit(2) = OneLineTable("Closed", "Eli      Rank>20", "Never");
-    t.g.Service.BranchSkillTable.Edit(3) = OneLineTable("Branch", "Eli      All", "Tactics");
+    t.g.rules.Service.SkillTable.Edit(1) = OneLineTable("Personal", "Eli      All", "Brawling");
+    t.g.rules.Service.SkillTable.Edit(2) = OneLineTable("Closed", "Eli      Rank>20", "Never");
+    t.g.rules.Service.BranchSkillTable.Edit(3) = OneLineTable("Branch", "Eli      All", "Tactics");
     t.ui.Answer({"2"});
     t.dice.Push({3});
     RollSkill(t.g);
-    EXPECT_EQ(std::tie(t.ui.shown.back().Text, t.g.Form2.Button[2].Tag),
+    EXPECT_EQ(std::tie(t.ui.shown.back().Text, t.g.windows.Form2.Button[2].Tag),
               std::make_tuple("Personal/Branch/", "B3"));
-    EXPECT_EQ(GetSkillLevel(t.g, "Tactics"), 1);
+    EXPECT_EQ(GetSkillLevel(t.g.career, "Tactics"), 1);
 
     // Automatic generation throws for the table without a window.
-    t.g.Character.Options[OptAutoGen] = OptOn;
+    t.g.career.Character.Options[OptAutoGen] = OptOn;
     t.dice.Push({1, 5});
     RollSkill(t.g);
-    EXPECT_EQ(GetSkillLevel(t.g, "Brawling"), 1);
+    EXPECT_EQ(GetSkillLevel(t.g.career, "Brawling"), 1);
     EXPECT_EQ(t.ui.shown.size(), 1u);
 
     // A closed chooser lets the dice choose.
-    t.g.Character.Options[OptAutoGen] = OptOff;
+    t.g.career.Character.Options[OptAutoGen] = OptOff;
     t.ui.Answer({"0"});
     t.dice.Push({2, 4});
     RollSkill(t.g);
-    EXPECT_EQ(GetSkillLevel(t.g, "Tactics"), 2);
+    EXPECT_EQ(GetSkillLevel(t.g.career, "Tactics"), 2);
 }
 
 // What a roll tests of the race's names must follow the tables and the
 // race as they are chosen in turn, as a batch does.
 TEST(RollSkill, FollowsTablesWrittenAndRacesChangedBetweenRolls) {
     TableGame t;
-    t.g.Character.Options[OptAutoGen] = OptOn;
+    t.g.career.Character.Options[OptAutoGen] = OptOn;
     auto offered = [&] {
-        t.g.NameStatsInTables();
+        t.g.rules.NameStatsInTables();
         RollSkill(t.g);
-        return t.g.Character.Skills[1].Name;
+        return t.g.career.Character.Skills[1].Name;
     };
-    t.g.Service.SkillTable.Edit(1) = OneLineTable("Closed", "Eli      Rank>20", "Never");
+    t.g.rules.Service.SkillTable.Edit(1) = OneLineTable("Closed", "Eli      Rank>20", "Never");
     t.dice.Push({1, 1});
     EXPECT_EQ(offered(), "");  // no table open: nothing thrown, nothing gained
 
-    t.g.Service.SkillTable.Edit(2) = OneLineTable("Social", "Eli      CHA>8", "Carousing");
-    t.g.Character.Stats[6] = 9;
+    t.g.rules.Service.SkillTable.Edit(2) = OneLineTable("Social", "Eli      CHA>8", "Carousing");
+    t.g.career.Character.Stats[6] = 9;
     t.dice.Push({1, 1});
     EXPECT_EQ(offered(), "");  // the sixth is SOC: no CHA to test
 
-    t.g.Race.StatName[6] = "CHA";
+    t.g.rules.Race.StatName[6] = "CHA";
     t.dice.Push({1, 1});
     EXPECT_EQ(offered(), "Carousing");
 
-    t.g.Race.StatName[6] = "SOC";
-    t.g.Character.Skills[1] = {};
+    t.g.rules.Race.StatName[6] = "SOC";
+    t.g.career.Character.Skills[1] = {};
     t.dice.Push({1, 1});
     EXPECT_EQ(offered(), "");
 }

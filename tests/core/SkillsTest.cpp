@@ -1,8 +1,8 @@
 // AddSkill: characteristic changes, skills, cascades with their lookup
 // order, preferred skills, the level-6 cap and race 25's refusals.
 
-#include "model/Skills.h"
-#include "startup/Cascades.h"
+#include "career/Cascades.h"
+#include "career/Skills.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;
@@ -11,20 +11,20 @@ namespace {
 
 struct SkillGame : TestGame {
     SkillGame() {
-        g.Race.NumStats = 6;
-        g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
-        g.Character.Stats = {0, 7, 7, 7, 7, 7, 7};
-        g.Race.Cascade.Edit().Count = 0;
-        g.Service.Cascade.Edit().Count = 0;
+        g.rules.Race.NumStats = 6;
+        g.rules.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+        g.career.Character.Stats = {0, 7, 7, 7, 7, 7, 7};
+        g.rules.Race.Cascade.Edit().Count = 0;
+        g.rules.Service.Cascade.Edit().Count = 0;
         SetStd({"SPACE COMBAT/Gunnery/Ship Tactics", "SPACE/Pilot/Navigation",
                 "GUN COMBAT/Rifle/Pistol", "EMPTY/", "CHAIN/GUN COMBAT/+1 SOC", "LOOP/LOOP"});
-        g.Character.Options[OptCapSkills] = OptOn;
+        g.career.Character.Options[OptCapSkills] = OptOn;
     }
     void SetStd(const std::vector<std::string>& lines) {
-        for (size_t i = 0; i < lines.size(); ++i) g.StdCascade[i + 1] = lines[i];
-        g.StdCascade.Count = static_cast<int>(lines.size());
+        for (size_t i = 0; i < lines.size(); ++i) g.rules.StdCascade[i + 1] = lines[i];
+        g.rules.StdCascade.Count = static_cast<int>(lines.size());
     }
-    int Level(const std::string& name) { return GetSkillLevel(g, name); }
+    int Level(const std::string& name) { return GetSkillLevel(g.career, name); }
 };
 
 }  // namespace
@@ -39,26 +39,26 @@ TEST(AddSkill, PlainAndLevelledSkills) {
     AddSkill(t.g, "Brawling");
     EXPECT_EQ(t.Level("Brawling"), 2);
     EXPECT_EQ(t.Level("Absent"), -1);
-    EXPECT_EQ(t.g.Character.Skills[1].Name, "Computer");
-    EXPECT_EQ(t.g.Character.Skills[3].Name, "");
+    EXPECT_EQ(t.g.career.Character.Skills[1].Name, "Computer");
+    EXPECT_EQ(t.g.career.Character.Skills[3].Name, "");
 }
 
 TEST(AddSkill, CharacteristicChangesAndTheSpeciesMaximum) {
     SkillGame t;
-    t.g.Character.Stats[5] = 14;
+    t.g.career.Character.Stats[5] = 14;
     AddSkill(t.g, "+1 Edu");  // exactly the maximum is allowed
-    EXPECT_TRUE(t.g.Character.Stats[5] == 15 && t.ui.messages.empty());
+    EXPECT_TRUE(t.g.career.Character.Stats[5] == 15 && t.ui.messages.empty());
     AddSkill(t.g, "+1 Edu");
-    EXPECT_EQ(t.g.Character.Stats[5], 15);
+    EXPECT_EQ(t.g.career.Character.Stats[5], 15);
     EXPECT_TRUE(t.ui.SawMessage("Stat increase to EDU 16 disallowed; exceeds species maximum"));
-    t.g.Character.Options[OptStatsOver15] = OptOn;
+    t.g.career.Character.Options[OptStatsOver15] = OptOn;
     AddSkill(t.g, "+1 Edu");
-    EXPECT_EQ(t.g.Character.Stats[5], 16);
+    EXPECT_EQ(t.g.career.Character.Stats[5], 16);
     AddSkill(t.g, "-9 Str");
-    EXPECT_EQ(t.g.Character.Stats[1], -2);  // no floor
+    EXPECT_EQ(t.g.career.Character.Stats[1], -2);  // no floor
     AddSkill(t.g, "+1 Cha");
     EXPECT_TRUE(t.ui.SawMessage("Stat add fail +1 Cha"));
-    EXPECT_EQ(t.g.Character.Skills[1].Name, "+1 Cha");  // then taken as a skill text
+    EXPECT_EQ(t.g.career.Character.Skills[1].Name, "+1 Cha");  // then taken as a skill text
 }
 
 TEST(AddSkill, CascadesResolveThroughTheirLookupOrder) {
@@ -71,20 +71,20 @@ TEST(AddSkill, CascadesResolveThroughTheirLookupOrder) {
     EXPECT_EQ(t.ui.shown.back().Text, "Pilot/Navigation/Select for me, please!");
     EXPECT_EQ(t.ui.shown.back().Title, "Split cascade skill SPACE-0");
 
-    t.g.Race.Cascade.Edit()[1] = "GUN COMBAT/Spear";
-    t.g.Race.Cascade.Edit().Count = 1;
-    EXPECT_EQ(*FindCascade(t.g, "GUN COMBAT"), "Spear");
-    t.g.Service.Cascade.Edit()[1] = "GUN COMBAT/Laser";
-    t.g.Service.Cascade.Edit().Count = 1;
-    EXPECT_EQ(*FindCascade(t.g, "GUN COMBAT"), "Laser");
-    EXPECT_FALSE(FindCascade(t.g, "NOSUCH").has_value());
+    t.g.rules.Race.Cascade.Edit()[1] = "GUN COMBAT/Spear";
+    t.g.rules.Race.Cascade.Edit().Count = 1;
+    EXPECT_EQ(*FindCascade(t.g.rules, "GUN COMBAT"), "Spear");
+    t.g.rules.Service.Cascade.Edit()[1] = "GUN COMBAT/Laser";
+    t.g.rules.Service.Cascade.Edit().Count = 1;
+    EXPECT_EQ(*FindCascade(t.g.rules, "GUN COMBAT"), "Laser");
+    EXPECT_FALSE(FindCascade(t.g.rules, "NOSUCH").has_value());
 }
 
 TEST(AddSkill, ResolvedEntriesAreResolvedAgain) {
     SkillGame t;
     t.ui.Answer({"2"});  // CHAIN -> +1 SOC
     AddSkill(t.g, "CHAIN");
-    EXPECT_EQ(t.g.Character.Stats[6], 8);
+    EXPECT_EQ(t.g.career.Character.Stats[6], 8);
     t.ui.Answer({"1", "2"});  // CHAIN -> GUN COMBAT -> Pistol
     AddSkill(t.g, "CHAIN");
     EXPECT_EQ(t.Level("Pistol"), 1);
@@ -96,7 +96,7 @@ TEST(AddSkill, SelectForMeAndAutomaticGeneration) {
     t.dice.Push({2});
     AddSkill(t.g, "GUN COMBAT");
     EXPECT_EQ(t.Level("Pistol"), 1);
-    t.g.Character.Options[OptAutoGen] = OptOn;
+    t.g.career.Character.Options[OptAutoGen] = OptOn;
     t.dice.Push({1});  // the automatic pick of Rifle
     AddSkill(t.g, "GUN COMBAT");
     EXPECT_EQ(t.Level("Rifle"), 1);
@@ -110,14 +110,14 @@ TEST(AddSkill, CascadeFaultsAreReported) {
     AddSkill(t.g, "EMPTY");
     EXPECT_TRUE(t.ui.SawMessage("CASCADE BLANK ERROR! EMPTY"));
     EXPECT_EQ(t.Level("EMPTY"), -1);
-    t.g.Character.Options[OptKeepCascades] = OptOn;
+    t.g.career.Character.Options[OptKeepCascades] = OptOn;
     AddSkill(t.g, "GUN COMBAT-2");
     EXPECT_EQ(t.Level("GUN COMBAT"), 2);
 }
 
 TEST(AddSkill, CascadeLeadingToItselfEnds) {
     SkillGame t;
-    t.g.Character.Options[OptAutoGen] = OptOn;
+    t.g.career.Character.Options[OptAutoGen] = OptOn;
     t.dice.SetFallback(true);
     AddSkill(t.g, "LOOP");
     // Given up after 25 splits, said, and never handed out as a skill.
@@ -129,13 +129,13 @@ TEST(AddSkill, CascadeLeadingToItselfEnds) {
 
 TEST(AddSkill, PreferredSkillsAreRecommended) {
     SkillGame t;
-    t.g.PrefSkill[1] = {"Pistol", 2};
+    t.g.session.PrefSkill[1] = {"Pistol", 2};
     t.ui.Answer({"Y", "1"});  // take Pistol, then the list pick gives Rifle
     AddSkill(t.g, "GUN COMBAT");
     EXPECT_EQ(t.Level("Pistol"), 1);
     EXPECT_EQ(t.Level("Rifle"), 1);
     EXPECT_TRUE(t.ui.shown[0].Text == "Preferred skills recommends Pistol");
-    t.g.Character.Skills[1].Level = 2;  // Pistol reached its wanted level
+    t.g.career.Character.Skills[1].Level = 2;  // Pistol reached its wanted level
     t.ui.Answer({"1"});
     AddSkill(t.g, "GUN COMBAT");
     EXPECT_EQ(t.Level("Rifle"), 2);
@@ -148,9 +148,9 @@ TEST(AddSkill, PreferredSkillsLeadingBackIntoTheirCascadeEnd) {
     for (const std::string pref : {"MECHANICAL", "A"}) {
         SkillGame t;
         t.SetStd({"MECHANICAL/Mechanical/Electronics", "A/Admin/A"});
-        t.g.PrefSkill[1] = {pref, 1};
-        t.g.Character.Options[OptCapSkills] = OptOff;
-        t.g.Character.Options[OptAutoGen] = OptOn;
+        t.g.session.PrefSkill[1] = {pref, 1};
+        t.g.career.Character.Options[OptCapSkills] = OptOff;
+        t.g.career.Character.Options[OptAutoGen] = OptOn;
         t.dice.SetFallback(true);
         AddSkill(t.g, "MECHANICAL");
         EXPECT_TRUE(t.ui.SawMessage("Preferred skill " + pref + " leads back")) << pref;
@@ -165,13 +165,13 @@ TEST(AddSkill, OneGainTakesAtMostTwentyPreferredSkills) {
     SkillGame t;
     t.SetStd({"MECHANICAL/Mechanical/Electronics", "A/Admin/Aircraft"});
     const char* letters = "AEIOUNRSTLAEIOUNRSTL";
-    for (int p = 1; p <= 20; ++p) t.g.PrefSkill[p] = {std::string(1, letters[p - 1]), 9};
-    t.g.Character.Options[OptAutoGen] = OptOn;
-    t.g.Character.Options[OptCapSkills] = OptOff;
+    for (int p = 1; p <= 20; ++p) t.g.session.PrefSkill[p] = {std::string(1, letters[p - 1]), 9};
+    t.g.career.Character.Options[OptAutoGen] = OptOn;
+    t.g.career.Character.Options[OptCapSkills] = OptOff;
     t.dice.SetFallback(true);
     AddSkill(t.g, "MECHANICAL");
     int levels = 0;
-    for (const auto& skill : t.g.Character.Skills) levels += std::max<int>(skill.Level, 0);
+    for (const auto& skill : t.g.career.Character.Skills) levels += std::max<int>(skill.Level, 0);
     EXPECT_LE(levels, 21);  // twenty preferred, and the gain itself
     EXPECT_TRUE(t.ui.SawMessage("leads back into the cascade"));
 }
@@ -194,7 +194,7 @@ TEST(AddSkill, LevelSixCapAsksExceptForSatisfactionAndNewSkills) {
 
 TEST(AddSkill, RollAgainMakesAFreshSkillTableRoll) {
     SkillGame t;
-    t.g.Service.SkillTable.Edit(1) = {"Only", {"", "Eli      All"}, {}, 1, {"", "Admin"}};
+    t.g.rules.Service.SkillTable.Edit(1) = {"Only", {"", "Eli      All"}, {}, 1, {"", "Admin"}};
     AddSkill(t.g, "Pilot-6");
     t.ui.Answer({"Y", "1"});  // roll again; choose the only table
     t.dice.Push({4});
@@ -205,7 +205,7 @@ TEST(AddSkill, RollAgainMakesAFreshSkillTableRoll) {
 
 TEST(AddSkill, Race25RefusesSomeSkillsAndTheTableHolds55) {
     SkillGame t;
-    t.g.Race.Code = 25;
+    t.g.rules.Race.Code = 25;
     AddSkill(t.g, "Gambling-2");
     AddSkill(t.g, "Trader");
     EXPECT_EQ(t.Level("Gambling"), -1);

@@ -1,9 +1,9 @@
 
 
 #include "career/HandOffs.h"
-#include "model/Skills.h"
-#include "model/Text.h"
+#include "career/Skills.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 
@@ -14,13 +14,13 @@ namespace {
 struct HuntBench {
     TestGame t;
     Game& g = t.g;
-    CharacterRecord& c = t.g.Character;
-    ServiceRecord& s = t.g.Service;
+    CharacterRecord& c = t.g.career.Character;
+    ServiceRecord& s = t.g.rules.Service;
 
     explicit HuntBench(const std::string& gains = "") {
-        g.Race.NumStats = 7;
-        g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC", "PSI"};
-        g.Race.YearsPerTerm = 4;
+        g.rules.Race.NumStats = 7;
+        g.rules.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC", "PSI"};
+        g.rules.Race.YearsPerTerm = 4;
         for (int i = 1; i <= 6; ++i) c.Stats[i] = 7;
         c.CurTerm = c.CurLine = 1;
         c.Options[OptKeepCascades] = OptOn;

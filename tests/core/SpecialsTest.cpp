@@ -6,11 +6,12 @@
 #include <stdexcept>
 
 #include "career/HandOffs.h"
+#include "career/Skills.h"
 #include "career/specials/FamilyTable.h"
-#include "model/Skills.h"
-#include "model/Text.h"
-#include "startup/Service.h"
+#include "data/Service.h"
+#include "model/ServiceChoice.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 
 namespace orrimar::familytest {
 
@@ -29,14 +30,14 @@ struct Who {
 struct Bench {
     TestGame t;
     Game& g = t.g;
-    CharacterRecord& c = t.g.Character;
+    CharacterRecord& c = t.g.career.Character;
 
     explicit Bench(const Who& who) {
-        g.Race.Code = who.race;
-        g.Race.NumStats = 6;
-        g.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", who.sixth};
+        g.rules.Race.Code = who.race;
+        g.rules.Race.NumStats = 6;
+        g.rules.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", who.sixth};
         c.Stats = {0, 7, 7, 7, who.intel, 7, who.sixthValue};
-        auto& s = g.Service;
+        auto& s = g.rules.Service;
         s.Name = "Test Service";
         s.Type = who.type;
         s.MaxRank = 15;
@@ -52,7 +53,7 @@ struct Bench {
     }
 
     std::string Year() const { return c.TermLog[c.CurTerm].Lines[1]; }
-    int Level(const std::string& name) const { return GetSkillLevel(g, name); }
+    int Level(const std::string& name) const { return GetSkillLevel(g.career, name); }
     int SkillsHeld() const {
         return static_cast<int>(std::count_if(c.Skills.begin(), c.Skills.end(),
                                               [](const auto& s) { return !s.Name.empty(); }));
@@ -168,7 +169,7 @@ TEST(SpecialsCore, RepresentativeRows) {
         b.Run();
         EXPECT_EQ(b.Year(), "- Military Attache ");
         EXPECT_EQ(b.c.Stats[StatSoc] * 100 + b.c.Rank, 815);
-        EXPECT_EQ(Contains(b.g.TermWindow.Log, "Promoted!"), rank == 14);
+        EXPECT_EQ(Contains(b.g.windows.TermWindow.Log, "Promoted!"), rank == 14);
     }
     // The admiral's aide throws 1D5 on the navy officer table without the
     // Edu modifier: its 4 posts the aide again, here as attache.
@@ -191,7 +192,7 @@ TEST(SpecialsCore, Modifiers) {
         {"MERCHANT", 0, 7, 9, "", 6, "- Commission"}};
     for (const auto& [type, rank, end, edu, branch, face, history] : cases) {
         Bench b({type, rank});
-        NameBranch(b.g.Service, branch);
+        NameBranch(b.g.rules.Service, branch);
         b.c.Stats[StatEnd] = static_cast<int16_t>(end);
         b.c.Stats[StatEdu] = static_cast<int16_t>(edu);
         EXPECT_TRUE(StartsWith(b.Outcome({face}), history)) << type << rank << branch << b.Year();
@@ -211,9 +212,9 @@ TEST(SpecialsCore, OfficerCandidateSchool) {
         EXPECT_EQ(b.Year(), race == 12 ? "- Training " : "- OCS ");
         EXPECT_EQ(b.c.Rank, to);
         EXPECT_EQ(b.Level("Rifle"), rolls > 0 ? rolls : -1);
-        EXPECT_EQ(
-            Contains(b.g.TermWindow.Log, "Promoted to officer rank O" + std::to_string(to - 9)),
-            to != from);
+        EXPECT_EQ(Contains(b.g.windows.TermWindow.Log,
+                           "Promoted to officer rank O" + std::to_string(to - 9)),
+                  to != from);
     }
 }
 
@@ -232,7 +233,7 @@ TEST(SpecialsDispatch, CareerCodes) {
 TEST(SpecialsDispatch, AcademicOffer) {
     Bench b({"JOURNAL", 3});
     b.c.Options[OptAcademicSpecials] = OptOn;
-    b.g.Service.PlusEdu = {0, 1, 0, 2, 0, 0, 0, 1, 1, 1, 0};
+    b.g.rules.Service.PlusEdu = {0, 1, 0, 2, 0, 0, 0, 1, 1, 1, 0};
     b.t.ui.Answer({"3", "0"});
     b.t.dice.Push({2, 3});
     SpecialAssignment(b.g);
@@ -272,7 +273,7 @@ TEST(SpecialsTable, InterpreterFeatures) {
 
     b.c.CurTerm = 6;
     RunSpecialTable(b.g, bySoc);  // 8 again, but race 3 has no row there
-    b.g.Race.Code = 3;
+    b.g.rules.Race.Code = 3;
     RunSpecialTable(b.g, bySoc);
     b.c.Stats[StatSoc] = 10;
     b.t.dice.Push(2);           // two picks
@@ -354,8 +355,8 @@ TEST(SpecialsPolice, SchoolFiles) {
     for (const auto& [race, face, school, text] : cases) {
         const bool found = Contains(text, "Academy");
         Bench b({"COPS", 3, race});
-        b.g.DataLoc = data.Path();
-        b.g.Service.School = SchoolDigits(school);
+        b.g.session.DataLoc = data.Path();
+        b.g.rules.Service.School = SchoolDigits(school);
         b.t.dice.Push(face);
         found ? b.t.dice.Push({3, 3}) : b.SkillRolls(1);
         b.Run();
@@ -398,7 +399,7 @@ TEST(SpecialsFamilies, ModifiersAndRanks) {
         {{"COAFCPD", 7, 1, "SOC", 11}, "", 7, {6}, "- OCS", 11}};
     for (const auto& [who, branch, edu, faces, history, rank] : cases) {
         Bench b(who);
-        NameBranch(b.g.Service, branch);
+        NameBranch(b.g.rules.Service, branch);
         b.c.Stats[StatEdu] = static_cast<int16_t>(edu);
         b.Outcome(faces);
         EXPECT_TRUE(*history ? StartsWith(b.Year(), history) : b.Year().empty()) << b.Year();
@@ -445,15 +446,15 @@ TEST(SpecialsFamilies, SampleDataYearsWithoutADataMessage) {
         t.Pick(Split(career, ',')[0], Split(career, ',')[1]);
         SelectBranch(t.g, 0);
         t.dice.SetFallback(true);
-        auto& c = t.g.Character;
+        auto& c = t.g.career.Character;
         c.Options[OptAutoGen] = OptOn;
-        for (int i = 1; i <= t.g.Race.NumStats; ++i) c.Stats[i] = 7;
+        for (int i = 1; i <= t.g.rules.Race.NumStats; ++i) c.Stats[i] = 7;
         c.CurTerm = c.CurLine = 1;
         const CharacterRecord start = c;
         int logged = 0;
         for (int year = 0; year < 150; ++year) {
             c = start;  // every rank, and every standing the tables read
-            c.Rank = static_cast<int16_t>(year % (t.g.Service.MaxRank + 1));
+            c.Rank = static_cast<int16_t>(year % (t.g.rules.Service.MaxRank + 1));
             c.Stats[6] = static_cast<int16_t>(1 + year % 6);
             SpecialAssignment(t.g);
             logged += Trim(c.TermLog[1].Lines[1]).empty() ? 0 : 1;

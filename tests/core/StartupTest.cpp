@@ -1,13 +1,13 @@
 // Start-up: the settings file, the first-run flows, the default template
 // and the orderly stops.
 
-#include "model/Text.h"
-#include "startup/DefaultTemplate.h"
-#include "startup/Files.h"
-#include "startup/InstalledData.h"
-#include "startup/Main.h"
-#include "startup/Settings.h"
+#include "session/DefaultTemplate.h"
+#include "session/InstalledData.h"
+#include "session/Main.h"
 #include "support/TestGame.h"
+#include "text/Files.h"
+#include "text/Settings.h"
+#include "text/Text.h"
 #include "ui/Program.h"
 
 using namespace orrimar;
@@ -63,7 +63,7 @@ struct InstalledGame : TestGame {
     const std::string copy = home.Path() + "orrimar/data/";
     InstalledGame() {
         WriteInstalledData(installed);
-        g.InstalledDataLoc = installed.Path();
+        g.session.InstalledDataLoc = installed.Path();
     }
 };
 
@@ -160,7 +160,7 @@ TEST(Startup, RecordedFolderIsUsedWithoutAsking) {
     t.settings.Write("Orrimar.ini",
                      {"dataloc=" + t.data.Path().substr(0, t.data.Path().size() - 1)});
     EXPECT_EQ(RunMain(t), 0);
-    EXPECT_EQ(t.g.DataLoc, t.data.Path());  // the separator is added
+    EXPECT_EQ(t.g.session.DataLoc, t.data.Path());  // the separator is added
     for (const auto& s : t.ui.shown) EXPECT_NE(s.Kind, "open");
 }
 
@@ -186,8 +186,8 @@ TEST(Startup, AnUnusableRecordedFolderIsSaidAndAskedForAgain) {
 TEST(Startup, TestModeShowsProgressMessagesOnlyForTheExactWord) {
     for (const std::string line : {"TESTMODE", "testmode", "TESTMODE x"}) {
         StartGame t;
-        t.g.SetCommandLine(line);
-        t.g.DataLocOverride = t.data.Path();
+        t.g.session.SetCommandLine(line);
+        t.g.session.DataLocOverride = t.data.Path();
         RunMain(t);
         EXPECT_EQ(t.ui.SawMessage("Checking for INI"), line == "TESTMODE") << line;
         EXPECT_EQ(t.ui.SawMessage("lOADING RACES"), line == "TESTMODE") << line;
@@ -205,7 +205,7 @@ TEST(Startup, MissingCoinOrCascadeFileStopsNamingTheFile) {
     for (const auto& [file, spoil] : breaks) {
         StartGame t;
         spoil(t.data);
-        t.g.DataLocOverride = t.data.Path();
+        t.g.session.DataLocOverride = t.data.Path();
         EXPECT_EQ(RunMain(t), 1);
         EXPECT_TRUE(t.ui.SawMessage(file));
     }
@@ -267,7 +267,7 @@ TEST(Startup, FirstRunUsesTheUserDataFolderItFindsAsItIs) {
     t.ui.Answer("Y");
     EXPECT_EQ(RunMain(t), 0);
     EXPECT_TRUE(StartsWith(t.ui.shown.at(0).Text, "Use the data files in " + copy + "?"));
-    EXPECT_EQ(t.g.Race.Name, "My own humans");
+    EXPECT_EQ(t.g.rules.Race.Name, "My own humans");
     EXPECT_FALSE(std::filesystem::exists(copy + "SCOP1.SCH"));
     EXPECT_FALSE(std::filesystem::exists(copy + "IMPERIAL.ERI"));
     EXPECT_EQ(t.settings.Read("Orrimar.ini"), "dataloc=" + copy + "\r\n");

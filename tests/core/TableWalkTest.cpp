@@ -87,12 +87,12 @@ TEST(TableWalk, ChainsStayWithinTheDepthPlayFollows) {
         RunSpecialTable(t.g, chain);
         if (length == MaxDepth + 1) {
             EXPECT_TRUE(faults.empty()) << Listed(faults);
-            EXPECT_TRUE(t.g.ProblemsMet.empty());
+            EXPECT_TRUE(t.g.career.ProblemsMet.empty());
             continue;
         }
         ASSERT_EQ(faults.size(), 1u) << Listed(faults);
         EXPECT_EQ(faults[0].What, TableFault::Kind::TooDeep);
         EXPECT_EQ(faults[0].Table, "Depth " + std::to_string(MaxDepth + 1));
-        EXPECT_EQ(t.g.ProblemsMet.size(), 1u);
+        EXPECT_EQ(t.g.career.ProblemsMet.size(), 1u);
     }
 }

@@ -2,8 +2,8 @@
 
 #include "career/CourtMartial.h"
 #include "career/Term.h"
-#include "model/Text.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 
@@ -13,12 +13,12 @@ class TermTest : public ::testing::Test {
   protected:
     TestGame t;
     Game& g = t.g;
-    CharacterRecord& c = t.g.Character;
-    ServiceRecord& s = t.g.Service;
+    CharacterRecord& c = t.g.career.Character;
+    ServiceRecord& s = t.g.rules.Service;
 
     TermTest() {
-        g.Race.YearsPerTerm = 4;
-        g.Race.AgeAt = 10000;  // no aging throws in jail years
+        g.rules.Race.YearsPerTerm = 4;
+        g.rules.Race.AgeAt = 10000;  // no aging throws in jail years
         s.Type = "ARMY";
         s.Medal = {"", "Bronze Star", "Silver Star", "Gold Star"};
         s.MaxRank = 14;
@@ -85,7 +85,7 @@ TEST_F(TermTest, YearSteps) {
     s.Medal = {"", "Bonus x1", "NONE"};
     EXPECT_EQ(Play(7, {9, 5, -7, 2, 2}) + Play(7, {9, 8, 2, 2}), "Battle Bonus x1 Battle ");
     EXPECT_EQ(c.Money, 700);
-    g.Race.Code = 11;
+    g.rules.Race.Code = 11;
     c.Options[OptCapRank] = OptOn;
     c.Options[RankCap] = 2;
     EXPECT_EQ(Play(2, {9, 3, 6, 2}) + Play(2, {9, 3, 7, 2}), "Raid Raid (Satisfied) E3 ");
@@ -96,10 +96,10 @@ TEST_F(TermTest, WoundsAndCourtMartial) {
     EXPECT_EQ(Play(2, {2, 4, 3, 7, 2}, {""}), "Raid Bad Wnd (head) E2 ");  // closed: carry on
     EXPECT_EQ(Play(3, {9, 2, 2, 2}), "Training ");  // Deco 99 never holds one
     EXPECT_EQ(Play(4, {9, 2, -1}, {""}), "Garrison Court martial - reprimand ");  // 2 <= 12 - 10
-    g.SetCommandLine("COURTMARTIAL");  // a court martial later that year reuses the window
+    g.session.SetCommandLine("COURTMARTIAL");  // a court martial later that year reuses the window
     EXPECT_EQ(Play(2, {2, 4, 3, -1}, {"2", "1"}),
               "Raid Bad Wnd (head) - invalided out Court martial ");  // 1 + 2: rank 2 is kept
-    EXPECT_TRUE(g.Year.Invalided);                                    // the reply stays
+    EXPECT_TRUE(g.career.Year.Invalided);                             // the reply stays
     // Rank, year's line, dice (the sentence throw first) -> log, rank, years
     // aged. Jail years age the character but are not served: the career
     // stays in the year of the sentence.
@@ -126,7 +126,7 @@ TEST_F(TermTest, WoundsAndCourtMartial) {
 
 // Race type 3: Prom, rank, the throw against Prom -> the line, rank and Cha.
 TEST_F(TermTest, CharismaEvent) {
-    std::tie(g.Race.Code, g.Race.NumStats, g.Race.StatName[6], s.Type) =
+    std::tie(g.rules.Race.Code, g.rules.Race.NumStats, g.rules.Race.StatName[6], s.Type) =
         std::tuple(3, 6, "CHA", "POLICE");
     const std::tuple<int, int16_t, int, std::string> rows[] = {
         {0, 5, 2, "Success Gold Star |5|9"},
@@ -145,7 +145,7 @@ TEST_F(TermTest, CharismaEvent) {
 TEST_F(TermTest, ScoutSchoolAndSoragClearance) {
     TempDir data;
     data.Write("isct6.sch", {"Title", "Pilot", "Navigation", "Comms", "Survey", "Gunnery", "Vacc"});
-    g.DataLoc = data.Path();
+    g.session.DataLoc = data.Path();
     s.Type = "SCOUT";
     s.School = SchoolDigits("65");      // by the die: 1 -> 6 (any case; two skills), 2 -> 5 (none)
     Play(3, {9, 2, 2, -1, -4, -1});     // schools 1, 2 and 6 teach two, the others one

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/Character.h"
-#include "model/Text.h"
+#include "data/Character.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 

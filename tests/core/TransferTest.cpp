@@ -3,8 +3,8 @@
 #include "career/Transfer.h"
 #include "career/TransferRank.h"
 #include "model/Display.h"
-#include "model/Text.h"
 #include "support/TestGame.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 
@@ -12,28 +12,28 @@ namespace {
 
 // The sample Imperial Army's Infantry as term 2 begins.
 struct TransferGame : TestGame {
-    CharacterRecord& c = g.Character;
+    CharacterRecord& c = g.career.Character;
 
     TransferGame() {
         LoadData(SampleDataDir());
         Pick("Imperial", "Imperial Army", "Infantry");
         c.CurTerm = 2;
-        c.TermLog[2].Title = g.Service.BranchName;
+        c.TermLog[2].Title = g.rules.Service.BranchName;
         ShowCharacter(g, "");  // as in a career: the display tidies the rank codes
     }
     // The place of a service in the sorted dialog, as its answer.
     std::string Place(const std::string& service) const {
         int n = 1;
-        for (const auto& e : g.ServiceList.Entries) n += e.Display < service;
+        for (const auto& e : g.windows.ServiceList.Entries) n += e.Display < service;
         return std::to_string(n);
     }
     // The dialog's last items, the selected service and branch, the term title.
     std::string State() const {
         std::string out;
-        for (const auto& item : g.Slist1.Items) out += item.Text + "/";
-        const auto* branch = g.BranchList.Current();
-        return out + " " + g.ServiceList.Entries.at(g.ServiceList.Selected).Key + " " +
-               (branch ? branch->Key : "-") + " " + c.TermLog[2].Title;
+        for (const auto& item : g.windows.Slist1.Items) out += item.Text + "/";
+        const auto* branch = g.windows.BranchList.Current();
+        return out + " " + g.windows.ServiceList.Entries.at(g.windows.ServiceList.Selected).Key +
+               " " + (branch ? branch->Key : "-") + " " + c.TermLog[2].Title;
     }
 };
 
@@ -59,21 +59,22 @@ TEST(Transfer, BranchThenServiceChange) {
               "ARMYCDO Transferred to Commando");
 
     t.c.Options[OptAnyTransfer] = OptOn;
-    const ServiceRecord before = t.g.Service;
+    const ServiceRecord before = t.g.rules.Service;
     const std::string navy = t.Place("Imperial Navy");
     const std::string branches = "Engineering Branch/Flight Wing/Line Fleet/Medical Service/ ";
     t.ui.Answer({"Y", navy, "<cancel>"});
     TransferService(t.g);
-    EXPECT_EQ(t.g.Service, before);
-    EXPECT_TRUE(t.g.StatsNamed == NamedInTables(t.g.Race, before));  // what skill rolls test
-    EXPECT_EQ(t.g.ServiceAsLoaded->Type, before.Type);  // later branches start from the Army
+    EXPECT_EQ(t.g.rules.Service, before);
+    EXPECT_TRUE(t.g.rules.StatsNamed ==
+                NamedInTables(t.g.rules.Race, before));       // what skill rolls test
+    EXPECT_EQ(t.g.rules.ServiceAsLoaded->Type, before.Type);  // later branches start from the Army
     EXPECT_EQ(t.State(), branches + "ARMY.SRV ARMYCDO Transferred to Commando");
     t.ui.Answer({"Y", t.Place("Imperial Army"), navy, "2"});
     TransferService(t.g);
     EXPECT_TRUE(t.ui.SawMessage("Can't transfer to current service!"));
     EXPECT_EQ(t.ui.shown.at(4).Text, "Change Service from Army");
     EXPECT_EQ(t.State(), branches + "NAVY.SRV NAVYFLT Transferred to Flight Wing");
-    EXPECT_TRUE(Contains(t.g.TermWindow.Log, "Transferred service to Navy"));
+    EXPECT_TRUE(Contains(t.g.windows.TermWindow.Log, "Transferred service to Navy"));
 }
 
 // A rank the new service has on the same side is kept; otherwise the grade
@@ -108,7 +109,8 @@ TEST(Transfer, TheRankMovesIntoTheNewService) {
     t.c.Options[OptAnyTransfer] = OptOn;
     t.ui.Answer({"Y", t.Place("Merchant Service"), "1"});
     TransferService(t.g);
-    EXPECT_EQ(std::tie(t.g.Service.Name, t.c.Rank, t.c.Commissioned),
+    EXPECT_EQ(std::tie(t.g.rules.Service.Name, t.c.Rank, t.c.Commissioned),
               std::make_tuple("Merchant Service", 1, 1));
-    EXPECT_TRUE(Contains(CurrentYearLine(t.g), "Rank now O1")) << CurrentYearLine(t.g);
+    EXPECT_TRUE(Contains(CurrentYearLine(t.g.career), "Rank now O1"))
+        << CurrentYearLine(t.g.career);
 }

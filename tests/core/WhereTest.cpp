@@ -72,7 +72,7 @@ TEST(Where, ConditionsMeetTheCharacterAsTheRulesNameIt) {
     TestGame t;
     t.LoadData(SampleDataDir());
     t.Pick("Imperial", "Navy");
-    auto& c = t.g.Character;
+    auto& c = t.g.career.Character;
     c.Skills[1] = {"Rifleman", 2};
     c.Skills[2] = {"Pilot", 1};
     std::tie(c.Age, c.CurTerm, c.Stats[StatStr]) = std::tuple(30, 3, 9);

@@ -8,20 +8,22 @@
 
 #include <random>
 
+#include "batch/AutoUi.h"
 #include "batch/Batch.h"
 #include "career/Driver.h"
+#include "data/Race.h"
+#include "data/Service.h"
 #include "model/Game.h"
-#include "model/Text.h"
+#include "model/RaceChoice.h"
+#include "model/ServiceChoice.h"
 #include "output/CharacterJson.h"
 #include "output/RecordJson.h"
-#include "output/Regenerate.h"
 #include "output/ResumeText.h"
-#include "startup/Files.h"
-#include "startup/Main.h"
-#include "startup/Race.h"
-#include "startup/Service.h"
+#include "replay/Regenerate.h"
+#include "session/Main.h"
 #include "support/TestGame.h"
-#include "ui/AutoUi.h"
+#include "text/Files.h"
+#include "text/Text.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 
@@ -63,7 +65,7 @@ class PlayerUi : public AutoUi {
         OnMainWindow(g);
     }
     void ShowTermWindow(Game& g) override {
-        if (StartRank < 0) StartRank = g.Character.Rank;
+        if (StartRank < 0) StartRank = g.career.Character.Rank;
     }
     // A player's pick, not the dice's: what a face answers is recorded, the
     // dice are the rules'.
@@ -83,7 +85,7 @@ class PlayerUi : public AutoUi {
         list.Current = k;
     }
     std::string AskTerm(Game& g) override {
-        auto& w = g.TermWindow;
+        auto& w = g.windows.TermWindow;
         if (w.Button[1].Caption == "Save as HTML") return w.Answer = OnFinished(g);
         const bool endOfTerm = w.Button[3].Caption == "Muster out";
         if (endOfTerm && Restarts == 0 && OneIn(40)) {
@@ -100,9 +102,10 @@ class PlayerUi : public AutoUi {
                 return w.Answer = offered[std::uniform_int_distribution<size_t>(
                            0, offered.size() - 1)(rng)];
         }
-        if (endOfTerm && w.Button[1].Visible && g.Character.Opt(OptAnyTransfer) && OneIn(3)) {
+        if (endOfTerm && w.Button[1].Visible && g.career.Character.Opt(OptAnyTransfer) &&
+            OneIn(3)) {
             const bool failed = Contains(w.Label[1], "Re-enlistment FAILED");
-            if (!failed && g.Character.CurTerm - 1 < TargetTerms) return w.Answer = "2";
+            if (!failed && g.career.Character.CurTerm - 1 < TargetTerms) return w.Answer = "2";
         }
         if (w.Button[5].Visible && w.Button[5].Caption == "Whoops! Go back" && Whoops < 2 &&
             OneIn(3)) {
@@ -120,10 +123,10 @@ class Sweep {
         ui.game = &g;
         ui.OnMainWindow = [this](Game&) { MainWindow(); };
         ui.OnFinished = [this](Game&) { return Finished(); };
-        g.DataLoc = SampleDataDir();
+        g.session.DataLoc = SampleDataDir();
         const std::string failed = LoadDataFolder(g);
         if (!failed.empty()) throw std::runtime_error(failed);
-        options0 = g.Character.Options;
+        options0 = g.career.Character.Options;
         options0[OptAutoGen] = OptOn;
     }
 
@@ -145,15 +148,18 @@ class Sweep {
     // characteristics under another service before choosing this one and
     // does not roll again; otherwise the batch's order (choose, then roll).
     bool Select(const SampleCareer& career, bool rollFirst) {
-        SelectRace(g, g.RaceList.IndexOf(career.Race));
-        const int service = g.ServiceList.IndexOf(career.Service);
+        SelectRace(g, g.windows.RaceList.IndexOf(career.Race));
+        const int service = g.windows.ServiceList.IndexOf(career.Service);
         if (service < 0) return false;
         if (rollFirst) {
-            const int other = (service + 1) % static_cast<int>(g.ServiceList.Entries.size());
-            if (SelectService(g, other) && !g.BranchList.Entries.empty()) SelectBranch(g, 0);
+            const int other =
+                (service + 1) % static_cast<int>(g.windows.ServiceList.Entries.size());
+            if (SelectService(g, other) && !g.windows.BranchList.Entries.empty())
+                SelectBranch(g, 0);
             Form1Generate(g);
         }
-        return SelectService(g, service) && SelectBranch(g, g.BranchList.IndexOf(career.Branch));
+        return SelectService(g, service) &&
+               SelectBranch(g, g.windows.BranchList.IndexOf(career.Branch));
     }
 
     // The main window: the next job, or after a restart the same character,
@@ -162,23 +168,23 @@ class Sweep {
         if (ui.Restarting) {
             ui.Restarting = false;
             if (ui.OneIn(2)) {
-                const int service = g.ServiceList.IndexOf(job.Career.Service);
+                const int service = g.windows.ServiceList.IndexOf(job.Career.Service);
                 SelectService(g, service);
-                SelectBranch(g, g.BranchList.IndexOf(job.Career.Branch));
+                SelectBranch(g, g.windows.BranchList.IndexOf(job.Career.Branch));
             }
         } else {
             if (next == jobs.size()) throw ProgramExit{0};
             job = jobs[next++];
             dice.Reseed(job.Seed);
             ui.NewCharacter(static_cast<unsigned>(job.Seed));
-            g.SetCommandLine(job.Mode & CourtMartial ? "COURTMARTIAL" : "");
-            g.Character.Options = options0;
-            g.Character.Options[OptForceSpecial] = job.Mode & ForceSpecial ? OptOn : OptOff;
-            g.Character.Options[OptAnyTransfer] = job.Mode & AnyTransfer ? OptOn : OptOff;
-            g.Character.BranchOpen = {};
+            g.session.SetCommandLine(job.Mode & CourtMartial ? "COURTMARTIAL" : "");
+            g.career.Character.Options = options0;
+            g.career.Character.Options[OptForceSpecial] = job.Mode & ForceSpecial ? OptOn : OptOff;
+            g.career.Character.Options[OptAnyTransfer] = job.Mode & AnyTransfer ? OptOn : OptOff;
+            g.career.Character.BranchOpen = {};
             Select(job.Career, job.Seed % 2 == 0);
         }
-        startedMerchant = UCase(g.Service.Type.Text) == "MERCHANT";
+        startedMerchant = UCase(g.rules.Service.Type.Text) == "MERCHANT";
         if (!Form1Accept(g)) {
             Fail("the career can be chosen", "it cannot");
             throw ProgramExit{1};
@@ -200,13 +206,13 @@ class Sweep {
     void Fail(const std::string& property, const std::string& reason) {
         auto& f = failures[property];
         if (f.first++ == 0)
-            f.second = g.Race.Name + " / " + job.Career.Service + " / " + job.Career.Branch +
+            f.second = g.rules.Race.Name + " / " + job.Career.Service + " / " + job.Career.Branch +
                        ", seed " + std::to_string(job.Seed) + ", mode " + std::to_string(job.Mode) +
                        (ui.Restarts ? ", restarted" : "") + ": " + reason;
     }
 
     void Check() {
-        const auto& c = g.Character;
+        const auto& c = g.career.Character;
         const auto terms = HistoryTerms(g);
         std::string shown;
         for (const auto& term : terms)
@@ -234,16 +240,18 @@ class Sweep {
                                         std::to_string(c.CurLine) + ", " +
                                         std::to_string(terms.size()) + " blocks");
         // The rank is one the final service has.
-        const int rank = RankIndex(g);
-        if (rank != c.Rank || Trim(g.Service.RankName[rank]).empty() ||
-            Trim(g.Service.RankCode[rank]).empty())
-            Fail("rank has a name", "rank " + std::to_string(c.Rank) + " in " + g.Service.Name);
+        const int rank = RankIndex(g.career);
+        if (rank != c.Rank || Trim(g.rules.Service.RankName[rank]).empty() ||
+            Trim(g.rules.Service.RankCode[rank]).empty())
+            Fail("rank has a name",
+                 "rank " + std::to_string(c.Rank) + " in " + g.rules.Service.Name);
         // No gain raises a characteristic past the species maximum.
         if (!c.Opt(OptStatsOver15)) {
-            for (int i = 1; i <= std::min(g.Race.NumStats, 10); ++i) {
-                const int max = std::max(15 + g.Race.StatMod[i], int(g.StartCharacter.Stats[i]));
+            for (int i = 1; i <= std::min(g.rules.Race.NumStats, 10); ++i) {
+                const int max =
+                    std::max(15 + g.rules.Race.StatMod[i], int(g.career.StartCharacter.Stats[i]));
                 if (c.Stats[i] > max)
-                    Fail("characteristics within the maximum", g.Race.StatName[i] + " " +
+                    Fail("characteristics within the maximum", g.rules.Race.StatName[i] + " " +
                                                                    std::to_string(c.Stats[i]) +
                                                                    " over " + std::to_string(max));
             }
@@ -260,18 +268,20 @@ class Sweep {
         // in place of a special.
         ServiceRecord fresh;
         DataProblem problem;
-        const ListEntry *service = g.ServiceList.Current(), *branch = g.BranchList.Current();
-        const std::string path = service ? ResolveNoCase(g.DataLoc, service->Key) : "";
+        const ListEntry *service = g.windows.ServiceList.Current(),
+                        *branch = g.windows.BranchList.Current();
+        const std::string path = service ? ResolveNoCase(g.session.DataLoc, service->Key) : "";
         if (!branch || !ReadServiceFile(path, fresh, problem) ||
             !ReadBranch(path, branch->Key, fresh, problem)) {
             Fail("the branch is its file's", "the selected service or branch does not load");
         } else {
-            fresh.RankCode = g.Service.RankCode;
-            fresh.RankName = g.Service.RankName;
-            fresh.MaxRank = g.Service.MaxRank;
-            fresh.PlusEdu = g.Service.PlusEdu;
-            if (!(fresh == g.Service))
-                Fail("the branch is its file's", g.Service.Name + " / " + g.Service.BranchName);
+            fresh.RankCode = g.rules.Service.RankCode;
+            fresh.RankName = g.rules.Service.RankName;
+            fresh.MaxRank = g.rules.Service.MaxRank;
+            fresh.PlusEdu = g.rules.Service.PlusEdu;
+            if (!(fresh == g.rules.Service))
+                Fail("the branch is its file's",
+                     g.rules.Service.Name + " / " + g.rules.Service.BranchName);
         }
         // Every field within its table's bounds.
         if (const std::string problem = CheckWithinTables(g); !problem.empty())
@@ -281,9 +291,9 @@ class Sweep {
         if (played % 4 == 0) {
             const auto saved = nlohmann::ordered_json::parse(CharacterJsonText(g));
             nlohmann::ordered_json again;
-            const std::string why =
-                ReplayCareer(RecipeFromJson(saved.at("recipe")), saved.at("character"), g.DataLoc,
-                             [&](Game& replayed) { again = CharacterSection(replayed); });
+            const std::string why = ReplayCareer(
+                RecipeFromJson(saved.at("recipe")), saved.at("character"), g.session.DataLoc,
+                [&](Game& replayed) { again = CharacterSection(replayed); });
             if (!why.empty() || again != saved.at("character"))
                 Fail("the career is played again alike",
                      why.empty() ? again.dump().substr(0, 300) : why);

@@ -7,8 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "startup/Files.h"
 #include "support/Cli.h"
+#include "text/Files.h"
 
 using namespace orrimar;
 

@@ -5,7 +5,7 @@
 // ORRIMAR_UPDATE_GOLDEN=1 the test writes the file anew instead.
 
 #include "batch/Batch.h"
-#include "output/Signature.h"
+#include "batch/Signature.h"
 #include "support/TestGame.h"
 
 using namespace orrimar;

@@ -6,8 +6,8 @@
 #include <climits>
 #include <nlohmann/json.hpp>
 
-#include "startup/Files.h"
 #include "support/Cli.h"
+#include "text/Files.h"
 
 using namespace orrimar;
 using json = nlohmann::json;

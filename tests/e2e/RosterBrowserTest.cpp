@@ -7,8 +7,8 @@
 #include <regex>
 
 #include "batch/Batch.h"
-#include "model/Text.h"
 #include "support/Cli.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 

@@ -11,9 +11,9 @@
 
 #include "batch/Batch.h"
 #include "batch/FolderLock.h"
-#include "model/Text.h"
-#include "startup/Files.h"
 #include "support/Cli.h"
+#include "text/Files.h"
+#include "text/Text.h"
 
 using namespace orrimar;
 

@@ -3,7 +3,7 @@
 #include "career/Driver.h"
 #include "model/Display.h"
 #include "model/Throws.h"
-#include "startup/Files.h"
+#include "text/Files.h"
 #include "ui/Program.h"
 
 class CareerTest : public DesktopTest {
@@ -40,8 +40,8 @@ class CareerTest : public DesktopTest {
             QTest::mouseClick(accept, Qt::LeftButton);
         });
         ui_.RunMainWindow(g);
-        g.Character.Options[OptAutoGen] = OptOn;
-        return picked && g.Form1.Accepted;
+        g.career.Character.Options[OptAutoGen] = OptOn;
+        return picked && g.windows.Form1.Accepted;
     }
 
   private slots:
@@ -52,9 +52,9 @@ class CareerTest : public DesktopTest {
 
     void termButtonsReturnTheirNumber() {
         for (int k = 1; k <= 5; ++k) {
-            ClearTermWindow(g);
+            ClearTermWindow(g.windows);
             const int n = std::max(k, 2);
-            for (int b = 1; b <= n; ++b) g.TermWindow.Button[b] = {std::to_string(b), true};
+            for (int b = 1; b <= n; ++b) g.windows.TermWindow.Button[b] = {std::to_string(b), true};
             QString seen;
             QTimer::singleShot(0, [&, k] {
                 for (int b = 1; b <= 5; ++b)
@@ -71,8 +71,8 @@ class CareerTest : public DesktopTest {
     // lost, No the default (Enter): the question still waits. Yes ends the
     // program.
     void exitAsksFirst() {
-        ClearTermWindow(g);
-        g.TermWindow.Button[1] = {"Carry on", true};
+        ClearTermWindow(g.windows);
+        g.windows.TermWindow.Button[1] = {"Carry on", true};
         QString asked;
         bool noIsDefault = false, stillOpen = false;
         QTimer::singleShot(0, [&] {
@@ -104,7 +104,7 @@ class CareerTest : public DesktopTest {
         // Other windows get the plainest answer; the first end of term scraps
         // the character, after "Explain..." showed the first year's throws.
         ThrowLog throws;
-        g.Explain = &throws;
+        g.career.Explain = &throws;
         QString prompt, character, explained;
         QTimer answerer;
         answerer.callOnTimeout([&] {
@@ -126,13 +126,13 @@ class CareerTest : public DesktopTest {
         answerer.start(15);
         QCOMPARE(PlayCareer(g), CareerEnd::Scrap);
         QVERIFY2(prompt.startsWith("End of term 1"), qPrintable(prompt));
-        QCOMPARE(character, QString::fromLatin1(g.Race.Name + " Line Fleet"));
+        QCOMPARE(character, QString::fromLatin1(g.rules.Race.Name + " Line Fleet"));
         QString year;
         for (const auto& line : YearExplained(&throws, 1, 1))
             year += QString::fromLatin1(line) + "\n";
         QVERIFY2(year.contains("  The assignment: 2D = "), qPrintable(year));
         QCOMPARE(explained, year);
-        g.Explain = nullptr;
+        g.career.Explain = nullptr;
     }
 };
 

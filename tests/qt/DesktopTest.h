@@ -9,11 +9,13 @@
 #include <functional>
 #include <memory>
 
+#include "career/Cascades.h"
+#include "data/Race.h"
+#include "data/Service.h"
 #include "model/Game.h"
-#include "startup/Cascades.h"
-#include "startup/Main.h"
-#include "startup/Race.h"
-#include "startup/Service.h"
+#include "model/RaceChoice.h"
+#include "model/ServiceChoice.h"
+#include "session/Main.h"
 #include "ui/Dialogs.h"
 #include "ui/OptionsWindow.h"
 #include "ui/StatsWindow.h"
@@ -58,7 +60,7 @@ class DesktopTest : public QObject {
         QVERIFY(settings_.isValid());
         qputenv("WINDIR", settings_.path().toLocal8Bit());
         SetAppTitle(g);
-        FillTables(g);
+        FillTables(g.rules);
     }
     // The first entry of a main-window list whose text contains `part`.
     static int Entry(const ChoiceList& list, const std::string& part) {
@@ -69,11 +71,11 @@ class DesktopTest : public QObject {
     // The sample data read as at start-up; with the race and service whose
     // names contain `race` and `service` chosen.
     bool LoadSampleData(const std::string& race = "", const std::string& service = "") {
-        g.DataLoc = std::string(ORRIMAR_SOURCE_DIR) + "/data/";
+        g.session.DataLoc = std::string(ORRIMAR_SOURCE_DIR) + "/data/";
         if (!LoadCascades(g).empty() || !LoadCoyns(g).empty()) return false;
         ListRaces(g);
-        return race.empty() || (SelectRace(g, Entry(g.RaceList, race)) &&
-                                SelectService(g, Entry(g.ServiceList, service)));
+        return race.empty() || (SelectRace(g, Entry(g.windows.RaceList, race)) &&
+                                SelectService(g, Entry(g.windows.ServiceList, service)));
     }
     void WhenOpen(const QString& name, std::function<void(QWidget*)> step, int tries = 80) {
         ::WhenOpen(this, name, std::move(step), tries);
@@ -96,8 +98,8 @@ class DesktopTest : public QObject {
         windows.emplace_back(form1);
         windows.emplace_back(new Form3(g));
         windows.emplace_back(new PickBox(nullptr, choices, "Split cascade skill BAT-0"));
-        windows.emplace_back(new PickListDialog(nullptr, g, g.Slist1));
-        windows.emplace_back(new SkillTableDialog(nullptr, g, g.Form2));
+        windows.emplace_back(new PickListDialog(nullptr, g, g.windows.Slist1));
+        windows.emplace_back(new SkillTableDialog(nullptr, g, g.windows.Form2));
         windows.emplace_back(new TextViewerDialog(nullptr, viewer_));
         windows.emplace_back(new AboutDialog(nullptr, g));
         windows.emplace_back(new Form4(nullptr, g, options_));

@@ -1,8 +1,8 @@
 // The choice dialogs of the desktop face, clicked for real (offscreen) through the engine.
 #include "DesktopTest.h"
 #include "ask/Question.h"
+#include "career/Skills.h"
 #include "model/Display.h"
-#include "model/Skills.h"
 
 class DialogsTest : public DesktopTest {
     Q_OBJECT
@@ -21,8 +21,8 @@ class DialogsTest : public DesktopTest {
     // The term window shows what the engine did before the next question:
     // a skill gained just before a cascade split is listed while it is asked.
     void aQuestionFindsTheTermWindowUpToDate() {
-        g.StdCascade.Count = 1;
-        g.StdCascade[1] = "GUN COMBAT/Rifle/Pistol";
+        g.rules.StdCascade.Count = 1;
+        g.rules.StdCascade[1] = "GUN COMBAT/Rifle/Pistol";
         g.ui.ShowTermWindow(g);
         AddSkill(g, "Admin");
         QStringList listed;
@@ -35,7 +35,7 @@ class DialogsTest : public DesktopTest {
         QCOMPARE(listed, QStringList{"Admin-1"});
 
         ui_.TermWindow()->hide();
-        g.Character = CharacterRecord{};
+        g.career.Character = CharacterRecord{};
     }
 
     // A letter outside Latin-1 would be saved as "?": the user is told
@@ -63,7 +63,7 @@ class DialogsTest : public DesktopTest {
     }
 
     void pickListLimitEnterAndCancel() {
-        for (const char* item : {"Pilot", "Medic", "Gunnery"}) PickListAdd(g.Slist1, item);
+        for (const char* item : {"Pilot", "Medic", "Gunnery"}) PickListAdd(g.windows.Slist1, item);
         QString message;
         WhenOpen("SLIST1", [&](QWidget* window) {
             auto* list = window->findChild<QListWidget*>("List1");
@@ -80,19 +80,19 @@ class DialogsTest : public DesktopTest {
         });
         ShowPickList(g);
         QCOMPARE(message, QString("Too many items selected; limit is 1 (open)"));
-        QCOMPARE(g.Slist1.Selected, (std::vector<bool>{false, false, true}));  // Pilot
+        QCOMPARE(g.windows.Slist1.Selected, (std::vector<bool>{false, false, true}));  // Pilot
 
         WhenOpen("SLIST1", [](QWidget* window) { Click(window, "cmdCancel"); });
         ShowPickList(g);
-        QVERIFY(PickListSelection(g.Slist1).empty() && g.Slist1.Current == -1);
+        QVERIFY(PickListSelection(g.windows.Slist1).empty() && g.windows.Slist1.Current == -1);
     }
 
     // Only a chosen row wears the selection's colour (not the row the
     // keyboard stands on when the list opens), and the window is as tall as
     // its few rows, not most of the screen.
     void pickListShowsOnlyChosenRowsAsChosen() {
-        g.Slist1 = PickListModel{};
-        for (const char* item : {"Pilot", "Medic", "Gunnery"}) PickListAdd(g.Slist1, item);
+        g.windows.Slist1 = PickListModel{};
+        for (const char* item : {"Pilot", "Medic", "Gunnery"}) PickListAdd(g.windows.Slist1, item);
         int unchosen = -1, chosen = -1;
         double height = 1;
         WhenOpen("SLIST1", [&](QWidget* window) {
@@ -123,9 +123,9 @@ class DialogsTest : public DesktopTest {
     }
 
     void skillTableHoverAndRandom() {
-        g.Service.SkillTable.Edit(1) = {"Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
-        g.Form2.Button[1] = {"Personal Development", "S1", true};
-        g.Form2.Button[3] = {"Hidden", "S1", false};
+        g.rules.Service.SkillTable.Edit(1) = {"Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
+        g.windows.Form2.Button[1] = {"Personal Development", "S1", true};
+        g.windows.Form2.Button[3] = {"Hidden", "S1", false};
         QString seen;  // the panel over the first button, then over the frame
         WhenOpen("Form2", [&](QWidget* window) {
             auto* panel = window->findChild<QLabel*>("Panel3D1");
@@ -142,7 +142,7 @@ class DialogsTest : public DesktopTest {
             seen += panel->isVisible() ? "|visible" : "|hidden";
             Click(window, "cmdRandom");
         });
-        QCOMPARE(ui_.ChooseSkillTable(g, g.Form2), 0);  // the dice choose, in the rules
+        QCOMPARE(ui_.ChooseSkillTable(g, g.windows.Form2), 0);  // the dice choose, in the rules
         QCOMPARE(seen, QString("Personal Development\n  1 +1 Str\n  2 Brawling|hidden"));
     }
 

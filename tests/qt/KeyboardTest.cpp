@@ -4,6 +4,7 @@
 #include "DesktopTest.h"
 #include "ask/Question.h"
 #include "model/Display.h"
+#include "model/ServiceChoice.h"
 #include "ui/MainWindow.h"
 #include "ui/qt/Keys.h"
 
@@ -76,11 +77,11 @@ class KeyboardTest : public DesktopTest {
     // Alt and one letter reach every button and menu entry, data-named ones
     // included, and no letter is given twice in one place.
     void everyButtonAndMenuEntryHasItsOwnKey() {
-        g.Form2.Button[1] = {"Personal Development", "S1", true};
-        g.Form2.Button[2] = {"Service Skills", "S2", true};
-        g.Form2.Button[3] = {"Advanced Education", "S3", true};
-        g.OptionSetButton = {"", "Default", "Rock & Roll", "", ""};
-        for (const char* item : {"Pilot", "Medic"}) PickListAdd(g.Slist1, item);
+        g.windows.Form2.Button[1] = {"Personal Development", "S1", true};
+        g.windows.Form2.Button[2] = {"Service Skills", "S2", true};
+        g.windows.Form2.Button[3] = {"Advanced Education", "S3", true};
+        g.session.OptionSetButton = {"", "Default", "Rock & Roll", "", ""};
+        for (const char* item : {"Pilot", "Medic"}) PickListAdd(g.windows.Slist1, item);
         const auto windows =
             EveryWindow({"Brawling", "Blade", "Bayonet", "Select for me, please!"});
         QStringList problems;
@@ -95,12 +96,12 @@ class KeyboardTest : public DesktopTest {
             boxes << KeyProblems(box);
             QTest::keyClick(box, Qt::Key_Return);
         });
-        ui_.Message("Saved", g.AppTitle, MsgIcon::None);
+        ui_.Message("Saved", g.session.AppTitle, MsgIcon::None);
         WhenOpen("InputText", [&](QWidget* dialog) {
             boxes << KeyProblems(dialog);
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        ui_.InputText("Name?", g.AppTitle, "");
+        ui_.InputText("Name?", g.session.AppTitle, "");
         QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join("\n")));
     }
 
@@ -136,12 +137,12 @@ class KeyboardTest : public DesktopTest {
 
         QStringList asked;
         QStringList values;
-        for (int i = 1; i <= g.Race.NumStats; ++i) values << QString::number(i + 2);
+        for (int i = 1; i <= g.rules.Race.NumStats; ++i) values << QString::number(i + 2);
         AnswerInputs(values, asked);
         QTest::keyClick(&form, Qt::Key_T, Qt::AltModifier);
-        QCOMPARE(asked.size(), g.Race.NumStats);
-        QCOMPARE(asked.first(), "Give a NUMBER for " + Q(g.Race.StatName[1]));
-        QCOMPARE(g.Character.Stats[1], int16_t(3));
+        QCOMPARE(asked.size(), g.rules.Race.NumStats);
+        QCOMPARE(asked.first(), "Give a NUMBER for " + Q(g.rules.Race.StatName[1]));
+        QCOMPARE(g.career.Character.Stats[1], int16_t(3));
         QVERIFY(form.findChild<QLabel*>("Panel3D1")->text().contains(": 4"));
 
         asked.clear();
@@ -149,12 +150,12 @@ class KeyboardTest : public DesktopTest {
         AnswerInputs({"7"}, asked);
         QTest::keyClick(&form, Qt::Key_L, Qt::AltModifier);
         QCOMPARE(asked, QStringList{"Enter NUMERIC tech level"});
-        QCOMPARE(g.Form1.TL, std::string("7"));
+        QCOMPARE(g.windows.Form1.TL, std::string("7"));
         // With the focus on the value, Enter asks again.
         QVERIFY(Active(&form));
         AnswerInputs({"8"}, asked);
         QTest::keyClick(form.findChild<QLabel*>("Label10"), Qt::Key_Return);
-        QCOMPARE(g.Form1.TL, std::string("8"));
+        QCOMPARE(g.windows.Form1.TL, std::string("8"));
         QCOMPARE(form.findChild<QLabel*>("Label10")->text(), QString("8"));
 
         QVERIFY(Active(&form));
@@ -168,10 +169,10 @@ class KeyboardTest : public DesktopTest {
     // and from the keypad; a digit without a button does nothing. Buttons
     // keep their places whichever show and whatever they say.
     void termWindowAnswersDigits() {
-        ClearTermWindow(g);
+        ClearTermWindow(g.windows);
         for (int b = 1; b <= 5; ++b)
-            g.TermWindow.Button[b] = {"Answer " + std::to_string(b), b != 3};
-        g.TermWindow.History = {"Term: 1 Navy", "   Patrol"};
+            g.windows.TermWindow.Button[b] = {"Answer " + std::to_string(b), b != 3};
+        g.windows.TermWindow.History = {"Term: 1 Navy", "   Patrol"};
         std::string answers;
         for (const auto& [key, modifier] : std::vector<std::pair<int, Qt::KeyboardModifiers>>{
                  {Qt::Key_4, Qt::NoModifier}, {Qt::Key_2, Qt::KeypadModifier}, {Qt::Key_1, {}}}) {
@@ -191,11 +192,11 @@ class KeyboardTest : public DesktopTest {
         Form3* form = ui_.TermWindow();
         QList<QRect> places;
         for (const auto& change : std::vector<std::function<void()>>{
-                 [&] { g.TermWindow.Button[3].Visible = true; },
+                 [&] { g.windows.TermWindow.Button[3].Visible = true; },
                  [&] {
-                     for (int b : {1, 2, 3, 5}) g.TermWindow.Button[b].Visible = false;
+                     for (int b : {1, 2, 3, 5}) g.windows.TermWindow.Button[b].Visible = false;
                  },
-                 [&] { g.TermWindow.Button[4].Caption = "A much longer caption"; }}) {
+                 [&] { g.windows.TermWindow.Button[4].Caption = "A much longer caption"; }}) {
             change();
             QTimer::singleShot(0, [&] {
                 places << Button(form, "Command4")->geometry();

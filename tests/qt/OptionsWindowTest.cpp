@@ -4,7 +4,7 @@
 
 class OptionsWindowTest : public DesktopTest {
     Q_OBJECT
-    std::array<int16_t, 16>& o = g.Character.Options;
+    std::array<int16_t, 16>& o = g.career.Character.Options;
 
   public:
     OptionsWindowTest() : DesktopTest(7) {}
@@ -39,8 +39,8 @@ class OptionsWindowTest : public DesktopTest {
     }
 
     void capRankShowsAndSelectsTheRank() {
-        g.Service.MaxRank = 6;
-        for (int i = 1; i <= 6; ++i) g.Service.RankCode[i] = "E" + std::to_string(i);
+        g.rules.Service.MaxRank = 6;
+        for (int i = 1; i <= 6; ++i) g.rules.Service.RankCode[i] = "E" + std::to_string(i);
         o[RankCap] = 3;
         int selected = -1;
         WhenOpen("Form4", [&](QWidget* form) {

@@ -57,9 +57,9 @@ class ScaleTest : public DesktopTest {
     }
 
     void everyWindowFitsAndNothingIsCut() {
-        g.Form2.Button[1] = {"Personal Development", "S1", true};
-        g.Form2.Button[2] = {"Advanced Education (8+ Edu)", "S2", true};
-        for (const char* item : {"Pilot", "Medic"}) PickListAdd(g.Slist1, item);
+        g.windows.Form2.Button[1] = {"Personal Development", "S1", true};
+        g.windows.Form2.Button[2] = {"Advanced Education (8+ Edu)", "S2", true};
+        for (const char* item : {"Pilot", "Medic"}) PickListAdd(g.windows.Slist1, item);
         viewer_.Text = "Some text";
         std::vector<std::string> choices;
         for (int k = 1; k <= 19; ++k) choices.push_back("Choice " + std::to_string(k));
@@ -67,14 +67,14 @@ class ScaleTest : public DesktopTest {
         for (const auto& window : EveryWindow(choices)) problems << Shown(window.get());
 
         // The term window with its longest answers showing.
-        ClearTermWindow(g);
+        ClearTermWindow(g.windows);
         const char* captions[] = {"",
                                   "Re-enlist",
                                   "Transfer and re-enlist",
                                   "Muster out",
                                   "Restart with this character",
                                   "Scrap and start again"};
-        for (int k = 1; k <= 5; ++k) g.TermWindow.Button[k] = {captions[k], true};
+        for (int k = 1; k <= 5; ++k) g.windows.TermWindow.Button[k] = {captions[k], true};
         QTimer::singleShot(0, [&] {
             problems << Cut(ui_.TermWindow());
             ui_.TermWindow()->Press(1);

@@ -31,7 +31,7 @@ class StatsWindowTest : public DesktopTest {
         dialog.show();
         // The main window's race and service are the ones asked about.
         QCOMPARE(dialog.findChild<QComboBox*>("statsRace")->currentText(),
-                 Q(g.RaceList.Current()->Display));
+                 Q(g.windows.RaceList.Current()->Display));
         QCOMPARE(dialog.findChild<QComboBox*>("statsService")->currentText(),
                  QString("Imperial Navy"));
         dialog.findChild<QSpinBox*>("statsCount")->setValue(200);
@@ -41,9 +41,9 @@ class StatsWindowTest : public DesktopTest {
         QVERIFY(Button(&dialog, "statsSave")->isEnabled());
 
         BatchOptions asked;
-        asked.DataDir = g.DataLoc;
-        asked.Race = g.RaceList.Current()->Key;
-        asked.Service = g.ServiceList.Current()->Key;
+        asked.DataDir = g.session.DataLoc;
+        asked.Race = g.windows.RaceList.Current()->Key;
+        asked.Service = g.windows.ServiceList.Current()->Key;
         asked.Count = 200;
         asked.Seed = 1;
         StatsRun expected;

@@ -8,8 +8,8 @@
 #include "batch/Batch.h"
 #include "batch/StatBlockSheet.h"
 #include "model/Display.h"
-#include "startup/Settings.h"
-#include "ui/WindowPlaces.h"
+#include "session/WindowPlaces.h"
+#include "text/Settings.h"
 
 class WindowsTest : public DesktopTest {
     Q_OBJECT
@@ -64,18 +64,18 @@ class WindowsTest : public DesktopTest {
         QFont bold = QApplication::font();
         bold.setBold(true);
         // The title, and room for the title bar's icon and buttons.
-        const int needed = QFontMetrics(bold).horizontalAdvance(Q(g.AppTitle)) + 100;
+        const int needed = QFontMetrics(bold).horizontalAdvance(Q(g.session.AppTitle)) + 100;
         int boxWidth = 0, inputWidth = 0;
         WhenOpen("", [&](QWidget* box) {
             boxWidth = box->width();
             box->close();
         });
-        ui_.Message("Saved", g.AppTitle, MsgIcon::None);
+        ui_.Message("Saved", g.session.AppTitle, MsgIcon::None);
         WhenOpen("InputText", [&](QWidget* dialog) {
             inputWidth = dialog->width();
             dialog->close();
         });
-        ui_.InputText("Enter NUMERIC tech level", g.AppTitle, "12");
+        ui_.InputText("Enter NUMERIC tech level", g.session.AppTitle, "12");
         QVERIFY2(boxWidth >= needed, qPrintable(QString::number(boxWidth)));
         QVERIFY2(inputWidth >= needed, qPrintable(QString::number(inputWidth)));
 
@@ -170,9 +170,9 @@ class WindowsTest : public DesktopTest {
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             dark.setColor(role, QColor(225, 225, 225));
         QApplication::setPalette(dark);
-        g.Form1.Gauges[1] = {true, 1, 12, 6, GaugeColour::Green};
-        g.Form1.Gauges[2] = {true, 1, 12, 6, GaugeColour::Yellow};
-        g.Form1.Gauges[3] = {true, 1, 12, 6, GaugeColour::Red};
+        g.windows.Form1.Gauges[1] = {true, 1, 12, 6, GaugeColour::Green};
+        g.windows.Form1.Gauges[2] = {true, 1, 12, 6, GaugeColour::Yellow};
+        g.windows.Form1.Gauges[3] = {true, 1, 12, 6, GaugeColour::Red};
         Form1 form(g);
         form.Render();
         form.show();
@@ -195,10 +195,11 @@ class WindowsTest : public DesktopTest {
     // The question's room is kept whether a question shows or not: one of
     // four lines moves none of the lists, nor the log.
     void termWindowKeepsItsLayoutWhileAsking() {
-        ClearTermWindow(g);
+        ClearTermWindow(g.windows);
         for (int i = 1; i <= 12; ++i)
-            g.TermWindow.Skills.push_back({"Skill " + std::to_string(i), i});
-        for (int i = 1; i <= 12; ++i) g.TermWindow.History.push_back("Term " + std::to_string(i));
+            g.windows.TermWindow.Skills.push_back({"Skill " + std::to_string(i), i});
+        for (int i = 1; i <= 12; ++i)
+            g.windows.TermWindow.History.push_back("Term " + std::to_string(i));
         ui_.ShowTermWindow(g);
         Form3* form = ui_.TermWindow();
         QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -212,10 +213,10 @@ class WindowsTest : public DesktopTest {
         };
         QApplication::processEvents();
         const QList<QRect> idle = places();
-        g.TermWindow.Label[1] =
+        g.windows.TermWindow.Label[1] =
             "Muster out: 5 benefits to roll\r\nCurrent money: Cr0\r\nMaterial benefits: "
             "Blade-1\r\nSomething more";
-        g.TermWindow.Button[1] = {"Financial table", true};
+        g.windows.TermWindow.Button[1] = {"Financial table", true};
         QList<QRect> asking;
         QTimer::singleShot(50, [&] {
             asking = places();

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/Game.h"
-#include "model/Text.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -87,38 +87,39 @@ bool ScriptedUi::ViewText(TextViewerModel& viewer) {
 }
 
 void ScriptedUi::ShowTermWindow(Game& g) {
-    g.TermWindow.Shown = true;
+    g.windows.TermWindow.Shown = true;
 }
 
 std::string ScriptedUi::AskTerm(Game& g) {
     ++termAsks;
     std::string buttons;
     for (int k = 1; k <= 5; ++k)
-        if (g.TermWindow.Button[k].Visible) buttons += g.TermWindow.Button[k].Caption + "/";
-    shown.push_back({"term", g.TermWindow.Label[1] + " [" + buttons + "]", "term"});
-    std::string a = Next("term window: " + g.TermWindow.Label[1] + " [" + buttons + "]");
-    g.TermWindow.Answer = a;
+        if (g.windows.TermWindow.Button[k].Visible)
+            buttons += g.windows.TermWindow.Button[k].Caption + "/";
+    shown.push_back({"term", g.windows.TermWindow.Label[1] + " [" + buttons + "]", "term"});
+    std::string a = Next("term window: " + g.windows.TermWindow.Label[1] + " [" + buttons + "]");
+    g.windows.TermWindow.Answer = a;
     return a;
 }
 
 void ScriptedUi::RunMainWindow(Game& g) {
-    shown.push_back({"mainwindow", "", g.AppTitle});
+    shown.push_back({"mainwindow", "", g.session.AppTitle});
     if (!onMainWindow) throw ProgramExit{0};
     onMainWindow(g);
 }
 
 void ScriptedUi::ShowOptions(Game& g) {
-    shown.push_back({"options", "", g.AppTitle});
+    shown.push_back({"options", "", g.session.AppTitle});
     if (onOptions) onOptions(g);
 }
 void ScriptedUi::ShowPreferredSkills(Game& g) {
-    shown.push_back({"prefskills", "", g.AppTitle});
+    shown.push_back({"prefskills", "", g.session.AppTitle});
 }
 void ScriptedUi::ShowSaveOptionSet(Game&) {
     shown.push_back({"optionsets", "", "Save Option Set"});
 }
 void ScriptedUi::ShowAbout(Game& g) {
-    shown.push_back({"about", "", g.AppTitle});
+    shown.push_back({"about", "", g.session.AppTitle});
 }
 
 std::optional<std::string> ScriptedUi::OpenFileDialog(const FileDialogRequest& request) {

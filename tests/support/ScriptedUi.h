@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "ask/Ui.h"
 #include "model/Dice.h"
+#include "model/Ui.h"
 
 namespace orrimar {
 

@@ -1,4 +1,6 @@
 #include "support/TestGame.h"
+#include "model/RaceChoice.h"
+#include "model/ServiceChoice.h"
 
 #include <sys/wait.h>
 
@@ -10,11 +12,11 @@
 #include <random>
 #include <sstream>
 
-#include "model/Text.h"
-#include "startup/Cascades.h"
-#include "startup/Files.h"
-#include "startup/Main.h"
-#include "startup/Service.h"
+#include "career/Cascades.h"
+#include "data/Service.h"
+#include "session/Main.h"
+#include "text/Files.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -127,7 +129,7 @@ TestGame::TestGame() : g(ui, dice) {
     }
     setenv("WINDIR", settings.Path().c_str(), 1);
     SetAppTitle(g);
-    FillTables(g);
+    FillTables(g.rules);
 }
 
 TestGame::~TestGame() {
@@ -138,7 +140,7 @@ TestGame::~TestGame() {
 }
 
 void TestGame::LoadData(const std::string& folder) {
-    g.DataLoc = folder;
+    g.session.DataLoc = folder;
     if (std::string e = LoadCascades(g); !e.empty()) throw std::runtime_error(e);
     if (std::string e = LoadCoyns(g); !e.empty()) throw std::runtime_error(e);
     dice.SetFallback(true);
@@ -158,9 +160,9 @@ int FindEntry(const ChoiceList& list, const std::string& part) {
 void TestGame::Pick(const std::string& race, const std::string& service,
                     const std::string& branch) {
     dice.SetFallback(true);
-    SelectRace(g, FindEntry(g.RaceList, race));
-    if (!service.empty()) SelectService(g, FindEntry(g.ServiceList, service));
-    if (!branch.empty()) SelectBranch(g, FindEntry(g.BranchList, branch));
+    SelectRace(g, FindEntry(g.windows.RaceList, race));
+    if (!service.empty()) SelectService(g, FindEntry(g.windows.ServiceList, service));
+    if (!branch.empty()) SelectBranch(g, FindEntry(g.windows.BranchList, branch));
     dice.SetFallback(false);
 }
 

@@ -11,7 +11,7 @@
 #include "career/specials/TableWalk.h"
 #include "model/Game.h"
 #include "model/ProblemsMet.h"
-#include "model/Text.h"
+#include "text/Text.h"
 
 namespace orrimar {
 
@@ -45,7 +45,7 @@ bool TakeAcademicInstead(Game& g) {
     // Closing the window takes the normal assignment: the year is not lost.
     if (pick < 1 || pick > static_cast<int>(offered.size())) return false;
 
-    g.CourseMark[offered[pick - 1]] = 2;
+    g.career.CourseMark[offered[pick - 1]] = 2;
     AcademicInPlaceOfSpecial(g, AcademicCourse[offered[pick - 1]]);
     return true;
 }
@@ -68,15 +68,15 @@ std::vector<specials::SchoolVisit> SpecialSchools(ServiceKind kind, int race,
 }
 
 void SpecialAssignment(Game& g) {
-    if (g.Character.Opt(OptAcademicSpecials) && TakeAcademicInstead(g)) return;
+    if (g.career.Character.Opt(OptAcademicSpecials) && TakeAcademicInstead(g)) return;
 
-    if (const specials::SpecialFamily* family = specials::FamilyOf(g.Service.Type.Kind)) {
-        if (const specials::SpecialTable* root = RootFor(*family, g.Race.Code))
+    if (const specials::SpecialFamily* family = specials::FamilyOf(g.rules.Service.Type.Kind)) {
+        if (const specials::SpecialTable* root = RootFor(*family, g.rules.Race.Code))
             RunSpecialTable(g, *root);
         return;
     }
-    if (SpecialsFor(g.Service.Type.Kind) == SpecialsKind::None) return;
-    DataProblemMet(g, "Specials not defined for career type " + g.Service.Type.Text);
+    if (SpecialsFor(g.rules.Service.Type.Kind) == SpecialsKind::None) return;
+    DataProblemMet(g, "Specials not defined for career type " + g.rules.Service.Type.Text);
 }
 
 }  // namespace orrimar

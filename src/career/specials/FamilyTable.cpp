@@ -6,15 +6,15 @@
 
 #include "ask/Question.h"
 #include "career/SkillTables.h"
+#include "career/Skills.h"
 #include "model/CareerWatch.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/ProblemsMet.h"
-#include "model/Skills.h"
-#include "model/Text.h"
+#include "model/SchoolFiles.h"
 #include "model/Throws.h"
-#include "startup/Files.h"
-#include "startup/SchoolFiles.h"
+#include "text/Files.h"
+#include "text/Text.h"
 
 namespace orrimar::specials {
 
@@ -39,11 +39,11 @@ SpecialThrow Source(SpecialThrow::Source from, int count = 0, int sides = 0, int
 }
 
 int Stat(const Game& g, int stat) {
-    return g.Character.Stats[std::clamp(stat, 1, CharacterRecord::MaxStats)];
+    return g.career.Character.Stats[std::clamp(stat, 1, CharacterRecord::MaxStats)];
 }
 
 void SetRank(Game& g, int rank) {
-    g.Character.Rank = static_cast<int16_t>(std::clamp(rank, 0, CharacterRecord::MaxRank));
+    g.career.Character.Rank = static_cast<int16_t>(std::clamp(rank, 0, CharacterRecord::MaxRank));
 }
 
 // Returns whether the rank was changed.
@@ -55,9 +55,9 @@ bool ChangeRank(Game& g, const RankChange& r) {
             SetRank(g, r.Value);
             return true;
         case RankChange::Kind::Raise: {
-            const int limit = r.Limit > 0 ? r.Limit : g.Service.MaxRank;
-            if (g.Character.Rank >= limit) return false;
-            SetRank(g, g.Character.Rank + 1);
+            const int limit = r.Limit > 0 ? r.Limit : g.rules.Service.MaxRank;
+            if (g.career.Character.Rank >= limit) return false;
+            SetRank(g, g.career.Character.Rank + 1);
             return true;
         }
     }
@@ -91,9 +91,9 @@ bool SchoolFailed(Game& g, const std::string& problem) {
 // Returns false when the school could not be attended.
 bool AttendSchool(Game& g, const SchoolFile& school, int result) {
     if (school.Prefix.empty() && school.File.empty()) return true;
-    const std::string name = SchoolFileName(school, g.Service.School.At(result));
+    const std::string name = SchoolFileName(school, g.rules.Service.School.At(result));
     if (name.empty())
-        return SchoolFailed(g, "The [SCHOOL] line of " + g.Service.Name +
+        return SchoolFailed(g, "The [SCHOOL] line of " + g.rules.Service.Name +
                                    " has no school digit at position " + std::to_string(result));
     const SchoolFileRead read = ReadSchoolFile(g, name);
     const auto& path = read.Path;
@@ -105,7 +105,7 @@ bool AttendSchool(Game& g, const SchoolFile& school, int result) {
         return SchoolFailed(
             g, "The school file " + FileNameOf(*path) + " needs a title line and six skill lines");
     AddHistory(g, (*lines)[0]);
-    if (g.Watch) g.Watch->Schools.push_back(FileNameOf(*path));
+    if (g.career.Watch) g.career.Watch->Schools.push_back(FileNameOf(*path));
     for (int k = 0; k < school.Picks; ++k) {
         ThrowFor(g, "the school's skill");
         AddSkill(g, (*lines)[RollDice(g, 1, 6)]);
@@ -116,7 +116,7 @@ bool AttendSchool(Game& g, const SchoolFile& school, int result) {
 void Run(Game& g, const SpecialTable& table, const SpecialThrow& how, int depth);
 
 void Apply(Game& g, const SpecialRow& row, int result, int depth) {
-    auto& c = g.Character;
+    auto& c = g.career.Character;
     if (!row.History.empty()) AddHistory(g, row.History);
     if (!AttendSchool(g, row.School, result)) return;
     for (const auto& skill : row.Skills) {
@@ -141,7 +141,7 @@ void Apply(Game& g, const SpecialRow& row, int result, int depth) {
     if (row.Branch >= 1 && row.Branch <= CharacterRecord::MaxBranchTags) {
         c.BranchOpen[row.Branch] = 1;
         if (!row.Information.empty())
-            g.ui.Message(row.Information, g.AppTitle, MsgIcon::Information);
+            g.ui.Message(row.Information, g.session.AppTitle, MsgIcon::Information);
     }
 
     if (const SpecialTable* next = row.Next.Target())
@@ -205,14 +205,14 @@ void Run(Game& g, const SpecialTable& table, const SpecialThrow& how, int depth)
         DataProblemMet(g, "Special assignment tables lead too deep at " + table.Name);
         return;
     }
-    if (g.Watch) g.Watch->Tables.push_back(table.Name);
+    if (g.career.Watch) g.career.Watch->Tables.push_back(table.Name);
     const bool thrown = how.From == SpecialThrow::Source::Dice;
     if (thrown) ThrowFor(g, "the table ", table.Name);
     const int result = ThrowResult(g, how);
-    if (thrown && g.Explain) ExplainModifiers(g, how);
+    if (thrown && g.career.Explain) ExplainModifiers(g, how);
     for (const auto& row : table.Rows) {
         if (result < row.From || result > row.To || !AllHold(g, row.When)) continue;
-        if (thrown && g.Explain)
+        if (thrown && g.career.Explain)
             ExplainOutcome(
                 g, row.History.empty() ? "row " + std::to_string(row.From) : Trim(row.History));
         Apply(g, row, result, depth);
@@ -280,14 +280,14 @@ Cond TermAtMost(int term) {
 }
 
 bool Holds(const Game& g, const Cond& c) {
-    const auto& ch = g.Character;
+    const auto& ch = g.career.Character;
     bool holds = false;
     switch (c.What) {
         case Cond::Kind::RankIn:
             holds = ch.Rank >= c.A && ch.Rank <= c.B;
             break;
         case Cond::Kind::RankBelowMax:
-            holds = ch.Rank < g.Service.MaxRank;
+            holds = ch.Rank < g.rules.Service.MaxRank;
             break;
         case Cond::Kind::StatAbove:
             holds = Stat(g, c.A) > c.B;
@@ -296,19 +296,19 @@ bool Holds(const Game& g, const Cond& c) {
             holds = Stat(g, StatInt) + Stat(g, StatEdu) > c.A;
             break;
         case Cond::Kind::CareerIs:
-            holds = g.Service.Type.Kind == static_cast<ServiceKind>(c.A);
+            holds = g.rules.Service.Type.Kind == static_cast<ServiceKind>(c.A);
             break;
         case Cond::Kind::BranchHas:
-            holds = g.Service.Has(static_cast<BranchMark>(c.A));
+            holds = g.rules.Service.Has(static_cast<BranchMark>(c.A));
             break;
         case Cond::Kind::RaceIs:
-            holds = g.Race.Code == c.A;
+            holds = g.rules.Race.Code == c.A;
             break;
         case Cond::Kind::BranchOpened:
             holds = c.A >= 1 && c.A <= CharacterRecord::MaxBranchTags && ch.BranchOpen[c.A] == 1;
             break;
         case Cond::Kind::SkillAbove:
-            holds = GetSkillLevel(g, c.Text) > c.A;
+            holds = GetSkillLevel(g.career, c.Text) > c.A;
             break;
         case Cond::Kind::TermAtMost:
             holds = ch.CurTerm <= c.A;
@@ -358,7 +358,7 @@ int ThrowResult(Game& g, const SpecialThrow& t) {
             result = RollDice(g, t.Count, t.Sides);
             break;
         case SpecialThrow::Source::Rank:
-            result = g.Character.Rank;
+            result = g.career.Character.Rank;
             break;
         case SpecialThrow::Source::Stat:
             result = Stat(g, t.Value);

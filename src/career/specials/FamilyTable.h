@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "model/Character.h"
-#include "startup/ServiceType.h"
+#include "data/Character.h"
+#include "data/ServiceType.h"
 
 namespace orrimar {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "career/specials/Families.h"
-#include "model/Text.h"
-#include "startup/RaceTypes.h"
+#include "data/RaceTypes.h"
+#include "text/Text.h"
 
 namespace orrimar::specials {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "career/specials/FamilyTable.h"
-#include "startup/ServiceType.h"
+#include "data/ServiceType.h"
 
 namespace orrimar::specials {
 

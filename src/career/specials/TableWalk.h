@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "career/specials/FamilyTable.h"
-#include "startup/SchoolDigits.h"
+#include "data/SchoolDigits.h"
 
 namespace orrimar::specials {
 

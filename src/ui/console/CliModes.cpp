@@ -8,14 +8,14 @@
 #include <unistd.h>
 
 #include "batch/BatchStop.h"
+#include "check/DataCheck.h"
 #include "model/Dice.h"
 #include "model/Game.h"
 #include "model/Throws.h"
 #include "output/CharacterJson.h"
-#include "output/Regenerate.h"
-#include "startup/DataCheck.h"
-#include "startup/InstalledData.h"
-#include "startup/Main.h"
+#include "replay/Regenerate.h"
+#include "session/InstalledData.h"
+#include "session/Main.h"
 #include "stats/Statistics.h"
 #include "ui/Program.h"
 #include "ui/console/ConsoleUi.h"
@@ -85,7 +85,7 @@ int VersionMode() {
     SeededDice dice{UnchosenSeed()};
     Game g(ui, dice);
     SetAppTitle(g);
-    std::cout << "orrimar-cli " << ProgramVersionText() << " (" << g.AppTitle << ")\n"
+    std::cout << "orrimar-cli " << ProgramVersionText() << " (" << g.session.AppTitle << ")\n"
               << "data format " << DataFormatVersion << "\n";
     return 0;
 }
@@ -146,15 +146,15 @@ int PlayMode(const CliOptions& o) {
     // --seed makes an interactive session repeatable too.
     SeededDice dice(o.Seeded ? o.Batch.Seed : UnchosenSeed());
     Game g(ui, dice);
-    g.SetCommandLine(commandLine);
-    g.DataLocOverride = o.DataDir;
+    g.session.SetCommandLine(commandLine);
+    g.session.DataLocOverride = o.DataDir;
     // The term window's x shows the throws of the year; --explain also
     // writes them with the character's JSON.
     ThrowLog throws;
-    g.Explain = &throws;
-    g.ThrowsInJson = o.Batch.Explain;
+    g.career.Explain = &throws;
+    g.session.ThrowsInJson = o.Batch.Explain;
     if (const std::string& diceList = o.Batch.DiceList; !diceList.empty()) {
-        g.OwnDice = true;
+        g.session.OwnDice = true;
         if (diceList != "-") {
             std::string problem;
             auto list = ReadThrowList(diceList, problem);
@@ -162,10 +162,10 @@ int PlayMode(const CliOptions& o) {
                 std::cerr << "orrimar-cli: " << problem << "\n";
                 return 1;
             }
-            g.Throws = std::move(*list);
+            g.session.Throws = std::move(*list);
         }
     }
-    g.InstalledDataLoc = InstalledDataFolder();
+    g.session.InstalledDataLoc = InstalledDataFolder();
     try {
         Main(g);
     } catch (const ProgramExit& exit) {

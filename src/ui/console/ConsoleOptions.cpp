@@ -6,8 +6,8 @@
 #include <string>
 
 #include "model/Game.h"
-#include "model/Text.h"
-#include "startup/OptionSets.h"
+#include "session/OptionSets.h"
+#include "text/Text.h"
 #include "ui/Dialogs.h"
 #include "ui/OptionsWindow.h"
 #include "ui/console/ConsoleUi.h"
@@ -56,10 +56,11 @@ void PrintWrapped(std::ostream& out, size_t width, const std::string& text) {
     out << WrappedText(text, width) << "\n";
 }
 
-void PrintOptions(std::ostream& shown, size_t width, const Game& g, const OptionsWindowModel& m) {
+void PrintOptions(std::ostream& shown, size_t width, const SessionPart& session,
+                  const OptionsWindowModel& m) {
     // Set whole, then wrapped to the width.
     std::ostringstream out;
-    out << "\n== " << g.AppTitle << ": Options ==\n";
+    out << "\n== " << session.AppTitle << ": Options ==\n";
     for (int box = 0; box < OptionsWindowModel::Boxes; ++box) {
         out << (box + 1 < 10 ? "  " : " ") << box + 1 << " [" << (m.Checked[box] ? "x" : " ")
             << "] " << OptionCaption(box) << "\n";
@@ -79,11 +80,11 @@ void PrintOptions(std::ostream& shown, size_t width, const Game& g, const Option
     shown << WrappedText(out.str(), width);
 }
 
-void PrintPreferred(std::ostream& shown, size_t width, const Game& g,
+void PrintPreferred(std::ostream& shown, size_t width, const SessionPart& session,
                     const PreferredSkillsModel& m) {
     // Set whole, then wrapped to the width.
     std::ostringstream out;
-    out << "\n== " << g.AppTitle << ": " << PreferredFrameCaption << " ==\n";
+    out << "\n== " << session.AppTitle << ": " << PreferredFrameCaption << " ==\n";
     PrintWrapped(out, width, PreferredIntro);
     out << PreferredListCaption << ":\n";
     if (m.List.empty()) out << "  (none)\n";
@@ -112,18 +113,18 @@ void PrintPanel(std::ostream& shown, size_t width, const PreferredSkillsModel& m
     shown << WrappedText(out.str(), width);
 }
 
-void AskName(const Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& out,
+void AskName(const RulesPart& rules, PreferredSkillsModel& m, std::istream& in, std::ostream& out,
              size_t width) {
     PrintWrapped(
         out, width,
         "Skill name" + (m.Name.empty() ? "" : " (an empty line keeps " + m.Name + ")") + ":");
     const std::string name = ReadAnswer(in, out, "Skill name");
-    if (!name.empty()) PreferredNameTyped(g, m, name);
+    if (!name.empty()) PreferredNameTyped(rules, m, name);
 }
 
 // The entry panel, open until OK, Cancel or a picked suggestion closes it.
 void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& out, size_t width) {
-    AskName(g, m, in, out, width);
+    AskName(g.rules, m, in, out, width);
     while (m.Mode != PanelMode::None) {
         PrintPanel(out, width, m);
         while (true) {
@@ -138,9 +139,9 @@ void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& 
             } else if (answer == "-") {
                 PreferredMinus(m);
             } else if (lower == "n") {
-                AskName(g, m, in, out, width);
+                AskName(g.rules, m, in, out, width);
             } else if (lower.size() > 2 && lower[0] == 'n' && lower[1] == ' ') {
-                PreferredNameTyped(g, m, Trim(answer.substr(2)));
+                PreferredNameTyped(g.rules, m, Trim(answer.substr(2)));
             } else if (lower.size() > 1 && lower[0] == 'l' && IsWhole(answer.substr(1))) {
                 m.Level = Trim(answer.substr(1));
             } else if (int k = Number(answer);
@@ -162,7 +163,7 @@ void RunPanel(Game& g, PreferredSkillsModel& m, std::istream& in, std::ostream& 
 void ConsoleOptions(Game& g, std::istream& in, std::ostream& out, size_t width) {
     OptionsWindowModel m = PrepareOptions(g);
     while (true) {
-        PrintOptions(out, width, g, m);
+        PrintOptions(out, width, g.session, m);
         while (true) {
             const std::string answer = ReadAnswer(in, out, "Options");
             const std::string lower = LCase(answer);
@@ -184,7 +185,7 @@ void ConsoleOptions(Game& g, std::istream& in, std::ostream& out, size_t width) 
             }
             const int rank = NumberAfter(answer, 'r');
             if (m.RankListVisible && rank >= 1 && rank <= static_cast<int>(m.RankList.size())) {
-                OptionsSelectRank(g, m, rank - 1);
+                OptionsSelectRank(g.career, m, rank - 1);
                 break;
             }
             PrintWrapped(out, width,
@@ -200,9 +201,9 @@ void ConsoleOptions(Game& g, std::istream& in, std::ostream& out, size_t width) 
 
 void ConsolePreferredSkills(Game& g, std::istream& in, std::ostream& out, size_t width) {
     PreferredSkillsModel m;
-    FillPreferredList(g, m);
+    FillPreferredList(g.session, m);
     while (true) {
-        PrintPreferred(out, width, g, m);
+        PrintPreferred(out, width, g.session, m);
         while (true) {
             const std::string answer = ReadAnswer(in, out, PreferredFrameCaption);
             const std::string lower = LCase(answer);
@@ -216,14 +217,14 @@ void ConsolePreferredSkills(Game& g, std::istream& in, std::ostream& out, size_t
             const int edit = NumberAfter(answer, 'e');
             if (edit >= 1 && edit <= count) {
                 m.Selected = edit - 1;
-                PreferredEdit(g, m);
+                PreferredEdit(g.session, m);
                 RunPanel(g, m, in, out, width);
                 break;
             }
             const int remove = NumberAfter(answer, 'x');
             if (remove >= 1 && remove <= count) {
                 m.Selected = remove - 1;
-                PreferredDelete(g, m);
+                PreferredDelete(g.session, m);
                 break;
             }
             PrintWrapped(
@@ -241,7 +242,8 @@ void ConsoleSaveOptionSet(Game& g, std::istream& in, std::ostream& out, size_t w
         out << "\n== " << SaveOptionSetCaption << " ==\n";
         for (const char* text : SaveOptionSetTexts) PrintWrapped(out, width, text);
         for (int n = 1; n <= 4; ++n) {
-            PrintWrapped(out, width, "  " + std::to_string(n) + " " + OptionSetSlotCaption(g, n));
+            PrintWrapped(out, width,
+                         "  " + std::to_string(n) + " " + OptionSetSlotCaption(g.session, n));
         }
         out << "  d Done\n";
         while (true) {

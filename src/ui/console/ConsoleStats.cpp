@@ -6,7 +6,7 @@
 
 #include "batch/Batch.h"
 #include "model/Game.h"
-#include "model/Text.h"
+#include "text/Text.h"
 #include "ui/StatsWindow.h"
 #include "ui/console/ConsoleUi.h"
 

@@ -8,12 +8,14 @@
 #include <utility>
 #include <vector>
 
+#include "data/Service.h"
 #include "model/Game.h"
-#include "model/Text.h"
+#include "model/RaceChoice.h"
+#include "model/ServiceChoice.h"
 #include "model/Throws.h"
 #include "output/Listings.h"
-#include "startup/Files.h"
-#include "startup/Service.h"
+#include "text/Files.h"
+#include "text/Text.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
 #include "ui/Menus.h"
@@ -179,14 +181,14 @@ void ConsoleUi::PickList(Game& g, PickListModel& list) {
             continue;
         }
         if (answer == "m" || answer == "M") {
-            PickListMatchMark(
-                list, InputText("Select all entries containing this string", g.AppTitle, ""));
+            PickListMatchMark(list, InputText("Select all entries containing this string",
+                                              g.session.AppTitle, ""));
             continue;
         }
         if (answer.empty()) {
             std::string problem = PickListOkCheck(list);
             if (problem.empty()) return;
-            Message(problem, g.AppTitle, MsgIcon::None);
+            Message(problem, g.session.AppTitle, MsgIcon::None);
             continue;
         }
         bool ok = true;
@@ -229,7 +231,7 @@ int ConsoleUi::ChooseSkillTable(Game& g, SkillTableChooserModel& chooser) {
     tableCaptions_ = captions;
     bool announce = !moved.empty();
     while (true) {
-        PrintTitle(g.AppTitle + ": Select skill table");
+        PrintTitle(g.session.AppTitle + ": Select skill table");
         Asking("Select skill table");
         if (announce) Say("The tables have changed since the last roll: " + moved + ".");
         announce = false;
@@ -266,7 +268,7 @@ bool ConsoleUi::ViewText(TextViewerModel& viewer) {
 }
 
 void ConsoleUi::PrintTermWindow(Game& g) {
-    const auto& w = g.TermWindow;
+    const auto& w = g.windows.TermWindow;
     Say("\n-- " + w.Label[2] + " --");
     for (int k = 3; k <= 5; ++k) Say(w.Label[k]);
     if (!w.Label[6].empty()) Say(w.Label[6]);
@@ -276,8 +278,8 @@ void ConsoleUi::PrintTermWindow(Game& g) {
 }
 
 void ConsoleUi::PrintTermQuestion(Game& g) {
-    const auto& w = g.TermWindow;
-    PrintTitle(g.AppTitle);
+    const auto& w = g.windows.TermWindow;
+    PrintTitle(g.session.AppTitle);
     Asking(w.Label[1]);
     Say(w.Label[1]);
     for (int k = 1; k <= TermWindowModel::Buttons; ++k) {
@@ -291,11 +293,11 @@ void ConsoleUi::PrintTermQuestion(Game& g) {
 }
 
 void ConsoleUi::Refresh(Game& g) {
-    if (g.TermWindow.Shown) ShowTermWindow(g);
+    if (g.windows.TermWindow.Shown) ShowTermWindow(g);
 }
 
 void ConsoleUi::ShowTermWindow(Game& g) {
-    auto& w = g.TermWindow;
+    auto& w = g.windows.TermWindow;
     w.Shown = true;
     if (logShown_ > w.Log.size()) logShown_ = 0;  // a new character's log
     if (logShown_ < w.Log.size()) {
@@ -308,15 +310,15 @@ std::string ConsoleUi::AskTerm(Game& g) {
     ShowTermWindow(g);
     PrintTermWindow(g);
     PrintTermQuestion(g);
-    auto& w = g.TermWindow;
+    auto& w = g.windows.TermWindow;
     while (true) {
         out_ << "> " << std::flush;
         std::string answer = Trim(ReadLine());
         if (answer == "q") {
             // As the desktop's "Exit entire program": a character not saved
             // would be lost.
-            if (YesNo(g.Saved ? ExitSavedQuestion : ExitCareerQuestion, g.AppTitle, false,
-                      MsgIcon::Question))
+            if (YesNo(g.career.Saved ? ExitSavedQuestion : ExitCareerQuestion, g.session.AppTitle,
+                      false, MsgIcon::Question))
                 throw ProgramExit{0};
             PrintTermQuestion(g);
             continue;
@@ -331,7 +333,7 @@ std::string ConsoleUi::AskTerm(Game& g) {
             PrintPaged(lines);
         } else if (answer == "x") {
             std::vector<std::string> lines;
-            for (const auto& line : LatestYearExplained(g.Explain))
+            for (const auto& line : LatestYearExplained(g.career.Explain))
                 for (auto& part : WrapLine(line, columns_, line.rfind("  ", 0) == 0 ? 4 : 0))
                     lines.push_back(std::move(part));
             PrintPaged(lines);
@@ -372,16 +374,16 @@ void ConsoleUi::RunMainWindow(Game& g) {
     const std::vector<const MenuEntry*> menu = NumberedEntries(MainMenu());
     std::vector<std::string> captions;
     for (const MenuEntry* entry : menu) captions.push_back(entry->Caption);
-    while (!g.Form1.Accepted) {
-        PrintTitle(g.AppTitle);
+    while (!g.windows.Form1.Accepted) {
+        PrintTitle(g.session.AppTitle);
         Asking("Main menu");
         auto name = [](const ChoiceList& l) {
             return l.Current() ? l.Current()->Display : std::string("(none)");
         };
-        Say("Race: " + name(g.RaceList) + "\nService: " + name(g.ServiceList) +
-            "\nBranch: " + name(g.BranchList));
-        out_ << "Statistics: " << Plain(g.Form1.StatsText);
-        out_ << "Hits: " << g.Form1.Hits << "  TL: " << g.Form1.TL << "\n";
+        Say("Race: " + name(g.windows.RaceList) + "\nService: " + name(g.windows.ServiceList) +
+            "\nBranch: " + name(g.windows.BranchList));
+        out_ << "Statistics: " << Plain(g.windows.Form1.StatsText);
+        out_ << "Hits: " << g.windows.Form1.Hits << "  TL: " << g.windows.Form1.TL << "\n";
         PrintNumbered(captions, -1);
         const MenuAction action =
             menu[static_cast<size_t>(AskNumber(static_cast<int>(menu.size()), false) - 1)]->Action;
@@ -392,17 +394,17 @@ void ConsoleUi::RunMainWindow(Game& g) {
 void ConsoleUi::RunMainMenuEntry(Game& g, MenuAction action) {
     switch (action) {
         case MenuAction::ChooseRace: {
-            int i = ChooseEntry(g.RaceList, "Choose race", "races");
+            int i = ChooseEntry(g.windows.RaceList, "Choose race", "races");
             if (i >= 0) SelectRace(g, i);
             break;
         }
         case MenuAction::ChooseService: {
-            int i = ChooseEntry(g.ServiceList, "Choose service", "services");
+            int i = ChooseEntry(g.windows.ServiceList, "Choose service", "services");
             if (i >= 0) SelectService(g, i);
             break;
         }
         case MenuAction::ChooseBranch: {
-            int i = ChooseEntry(g.BranchList, "Choose branch", "branches");
+            int i = ChooseEntry(g.windows.BranchList, "Choose branch", "branches");
             if (i >= 0) SelectBranch(g, i);
             break;
         }
@@ -429,22 +431,22 @@ void ConsoleUi::RunMainMenuEntry(Game& g, MenuAction action) {
 }
 
 void ConsoleUi::ChooseVilaniLevel(Game& g) {
-    if (!g.VilaniOffered) {
+    if (!g.career.VilaniOffered) {
         out_ << "Vilani blood is not available for this race.\n";
         return;
     }
     PrintTitle("Vilani blood");
     for (int k = 0; k < MainWindowModel::VilaniLevels; ++k)
-        out_ << (k == g.VilaniLevel ? "*" : " ") << k + 1 << " "
+        out_ << (k == g.career.VilaniLevel ? "*" : " ") << k + 1 << " "
              << MainWindowModel::VilaniCaptions[k] << "\n";
-    Form1SetVilaniLevel(g, AskNumber(MainWindowModel::VilaniLevels, false) - 1);
+    Form1SetVilaniLevel(g.career, AskNumber(MainWindowModel::VilaniLevels, false) - 1);
 }
 
 void ConsoleUi::ChooseOptionSet(Game& g) {
     PrintTitle("Load option set");
     for (int n = 1; n <= 4; ++n) {
-        if (g.OptionSetMenuAvailable[n]) {
-            out_ << " " << n << " " << g.OptionSetMenuName[n] << "\n";
+        if (g.session.OptionSetMenuAvailable[n]) {
+            out_ << " " << n << " " << g.session.OptionSetMenuName[n] << "\n";
         }
     }
     out_ << " 5 Create\n";
@@ -481,11 +483,12 @@ void ConsoleUi::ShowSaveOptionSet(Game& g) {
 
 void ConsoleUi::ShowAbout(Game& g) {
     PrintTitle("About Orrimar Character Generator");
-    Say("Orrimar Character Generator\n" + g.AppTitle +
+    Say("Orrimar Character Generator\n" + g.session.AppTitle +
         "\nCharacters for the Astrovane science-fiction role-playing game.\n 1 OK\n 2 System "
         "Info...");
     if (AskNumber(2, false) == 2)
-        Message("System Information Is Unavailable At This Time", g.AppTitle, MsgIcon::None);
+        Message("System Information Is Unavailable At This Time", g.session.AppTitle,
+                MsgIcon::None);
 }
 
 std::optional<std::string> ConsoleUi::OpenFileDialog(const FileDialogRequest& request) {
@@ -569,7 +572,7 @@ void ConsoleUi::Beep() {
 }
 
 void ConsoleUi::ShowSplash(Game& g) {
-    Say("Enhanced Astrovane Characters for Windows\nAstrovane\n" + g.AppTitle);
+    Say("Enhanced Astrovane Characters for Windows\nAstrovane\n" + g.session.AppTitle);
 }
 
 }  // namespace orrimar

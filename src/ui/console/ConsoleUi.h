@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ask/Ui.h"
+#include "model/Ui.h"
 #include "ui/Menus.h"
 
 namespace orrimar {

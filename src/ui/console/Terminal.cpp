@@ -9,8 +9,8 @@
 #include <istream>
 #include <ostream>
 
-#include "model/Encoding.h"
-#include "model/Text.h"
+#include "text/Encoding.h"
+#include "text/Text.h"
 #include "ui/console/TextLayout.h"
 
 namespace orrimar {

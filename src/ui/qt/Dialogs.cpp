@@ -177,7 +177,7 @@ PickListDialog::PickListDialog(QWidget* parent, Game& g, PickListModel& list)
     connect(match, &QPushButton::clicked, this, [this] {
         Pull();
         std::string text =
-            g_.ui.InputText("Select all entries containing this string", g_.AppTitle, "");
+            g_.ui.InputText("Select all entries containing this string", g_.session.AppTitle, "");
         PickListMatchMark(list_, text);
         Push();
     });
@@ -221,7 +221,7 @@ void PickListDialog::Ok() {
     Pull();
     std::string problem = PickListOkCheck(list_);
     if (!problem.empty()) {
-        g_.ui.Message(problem, g_.AppTitle, MsgIcon::None);
+        g_.ui.Message(problem, g_.session.AppTitle, MsgIcon::None);
         return;
     }
     cancelled_ = false;
@@ -247,7 +247,7 @@ void PickListDialog::Finish() {
 SkillTableDialog::SkillTableDialog(QWidget* parent, Game& g, SkillTableChooserModel& chooser)
     : QDialog(parent), g_(g), chooser_(chooser) {
     setObjectName("Form2");
-    setWindowTitle(Q(g.AppTitle));
+    setWindowTitle(Q(g.session.AppTitle));
     auto* layout = new QHBoxLayout(this);
     auto* menuBar = new QMenuBar(this);
     menuBar->addAction("&Options...", this, [this] { Guarded([this] { g_.ui.ShowOptions(g_); }); });
@@ -457,7 +457,7 @@ AboutDialog::AboutDialog(QWidget* parent, Game& g) : QDialog(parent) {
     setWindowTitle("About Orrimar Character Generator");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("<b>Orrimar Character Generator</b>"));
-    layout->addWidget(new QLabel(Q(g.AppTitle)));
+    layout->addWidget(new QLabel(Q(g.session.AppTitle)));
     layout->addWidget(
         new QLabel("Characters for the Astrovane science-fiction role-playing game."));
     layout->addWidget(new QLabel(""));
@@ -478,7 +478,8 @@ AboutDialog::AboutDialog(QWidget* parent, Game& g) : QDialog(parent) {
             QString path = QStandardPaths::findExecutable(tool);
             if (!path.isEmpty() && QProcess::startDetached(path, {})) return;
         }
-        g.ui.Message("System Information Is Unavailable At This Time", g.AppTitle, MsgIcon::None);
+        g.ui.Message("System Information Is Unavailable At This Time", g.session.AppTitle,
+                     MsgIcon::None);
     });
     adjustSize();
     CentreOnScreen(this);

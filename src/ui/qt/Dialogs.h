@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ask/Models.h"
+#include "model/Models.h"
 
 class QLabel;
 class QListWidget;

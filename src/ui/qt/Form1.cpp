@@ -16,6 +16,8 @@
 #include <utility>
 
 #include "model/Game.h"
+#include "model/RaceChoice.h"
+#include "model/ServiceChoice.h"
 #include "ui/MainWindow.h"
 #include "ui/Menus.h"
 #include "ui/StatsWindow.h"
@@ -83,7 +85,7 @@ void Form1::AddVilaniMenu(QMenu* menu) {
         vilaniActions_[k] = vilani_->addAction(MainWindowModel::VilaniCaptions[k]);
         vilaniActions_[k]->setCheckable(true);
         connect(vilaniActions_[k], &QAction::triggered, this,
-                [this, k] { Act([this, k] { Form1SetVilaniLevel(g_, k); }); });
+                [this, k] { Act([this, k] { Form1SetVilaniLevel(g_.career, k); }); });
     }
 }
 
@@ -338,11 +340,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::Render() {
     rendering_ = true;
-    setWindowTitle(Q(g_.AppTitle));
-    Fill(combo1_, g_.RaceList);
-    Fill(combo2_, g_.ServiceList);
-    Fill(combo3_, g_.BranchList);
-    const auto& m = g_.Form1;
+    setWindowTitle(Q(g_.session.AppTitle));
+    Fill(combo1_, g_.windows.RaceList);
+    Fill(combo2_, g_.windows.ServiceList);
+    Fill(combo3_, g_.windows.BranchList);
+    const auto& m = g_.windows.Form1;
     QString stats = Q(m.StatsText);
     stats.remove('\r');
     panel_->setText(stats.trimmed());
@@ -364,20 +366,21 @@ void Form1::Render() {
                                    " background: palette(base); margin: 2px 0px; }"
                                    " QProgressBar::chunk { background: %1; }")
                                .arg(colour));
-        bar->setToolTip(Q(g_.Race.StatName[i]) + ": " + QString::number(gauge.Value));
+        bar->setToolTip(Q(g_.rules.Race.StatName[i]) + ": " + QString::number(gauge.Value));
     }
     accept_->setEnabled(m.AcceptEnabled);
-    vilani_->setEnabled(g_.VilaniOffered);
+    vilani_->setEnabled(g_.career.VilaniOffered);
     for (int k = 0; k < MainWindowModel::VilaniLevels; ++k)
-        vilaniActions_[k]->setChecked(k == g_.VilaniLevel);
+        vilaniActions_[k]->setChecked(k == g_.career.VilaniLevel);
     for (const auto& [item, offered] : offered_) item->setVisible(offered());
 
     optionSets_->clear();
     for (int n = 1; n <= 4; ++n) {
         // A set's name is the user's: an "&" in it is shown, not a key.
-        QAction* entry = optionSets_->addAction(Q(g_.OptionSetMenuName[n]).replace('&', "&&"));
-        entry->setEnabled(g_.OptionSetMenuAvailable[n]);
-        entry->setVisible(g_.OptionSetMenuAvailable[n]);
+        QAction* entry =
+            optionSets_->addAction(Q(g_.session.OptionSetMenuName[n]).replace('&', "&&"));
+        entry->setEnabled(g_.session.OptionSetMenuAvailable[n]);
+        entry->setVisible(g_.session.OptionSetMenuAvailable[n]);
         connect(entry, &QAction::triggered, this,
                 [this, n] { Act([this, n] { Form1LoadOptionSet(g_, n); }); });
     }

@@ -169,8 +169,8 @@ void Form3::AddDigitKeys() {
 }
 
 void Form3::Render() {
-    const auto& w = g_.TermWindow;
-    setWindowTitle(Q(g_.AppTitle));
+    const auto& w = g_.windows.TermWindow;
+    setWindowTitle(Q(g_.session.AppTitle));
     for (int k = 1; k <= 6; ++k) {
         QString text = Q(w.Label[k]);
         text.remove('\r');
@@ -210,7 +210,7 @@ void Form3::Render() {
 }
 
 std::string Form3::Ask() {
-    g_.TermWindow.Answer.clear();
+    g_.windows.TermWindow.Answer.clear();
     QEventLoop loop;
     waiting_ = &loop;
     Render();
@@ -227,7 +227,7 @@ std::string Form3::Ask() {
         exitRequested_ = false;
         throw ProgramExit{0};
     }
-    return g_.TermWindow.Answer;
+    return g_.windows.TermWindow.Answer;
 }
 
 void Form3::ShowExplain() {
@@ -272,8 +272,8 @@ void Form3::RequestExit() {
     // The character in the window would be lost: ask first, No the default.
     bool yes = false;
     Guarded([&] {
-        yes = g_.ui.YesNo(g_.Saved ? ExitSavedQuestion : ExitCareerQuestion, g_.AppTitle, false,
-                          MsgIcon::Question);
+        yes = g_.ui.YesNo(g_.career.Saved ? ExitSavedQuestion : ExitCareerQuestion,
+                          g_.session.AppTitle, false, MsgIcon::Question);
     });
     if (!yes) return;
     // A waiting question ends the program from the engine's side, where it
@@ -292,9 +292,10 @@ void Form3::hideEvent(QHideEvent* event) {
 }
 
 void Form3::Press(int k) {
-    if (!waiting_ || k < 1 || k > TermWindowModel::Buttons || !g_.TermWindow.Button[k].Visible)
+    if (!waiting_ || k < 1 || k > TermWindowModel::Buttons ||
+        !g_.windows.TermWindow.Button[k].Visible)
         return;
-    g_.TermWindow.Answer = std::to_string(k);
+    g_.windows.TermWindow.Answer = std::to_string(k);
     waiting_->quit();
 }
 

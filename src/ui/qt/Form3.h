@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "ask/Models.h"
+#include "model/Models.h"
 
 class QLabel;
 class QListWidget;

@@ -17,7 +17,7 @@
 #include <algorithm>
 
 #include "model/Game.h"
-#include "startup/OptionSets.h"
+#include "session/OptionSets.h"
 #include "ui/qt/Keys.h"
 #include "ui/qt/QtUi.h"
 #include "ui/qt/Screen.h"
@@ -69,7 +69,7 @@ void Form4::Act(F&& action) {
 Form4::Form4(QWidget* parent, Game& g, OptionsWindowModel& model)
     : QDialog(parent), g_(g), m_(model) {
     setObjectName("Form4");
-    setWindowTitle(Q(g.AppTitle));
+    setWindowTitle(Q(g.session.AppTitle));
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     auto* grid = new QGridLayout;
@@ -101,7 +101,7 @@ Form4::Form4(QWidget* parent, Game& g, OptionsWindowModel& model)
         widest = std::max(widest, metrics.horizontalAdvance(Q(entry)) + 40);
     ranks_->setMinimumWidth(widest);
     connect(ranks_, &QListWidget::currentRowChanged, this,
-            [this](int row) { Act([this, row] { OptionsSelectRank(g_, m_, row); }); });
+            [this](int row) { Act([this, row] { OptionsSelectRank(g_.career, m_, row); }); });
     rankColumn->addWidget(ranks_, 1);
     ranksNote_ = new QLabel;
     ranksNote_->setObjectName("RankNote");
@@ -169,7 +169,7 @@ void Form5::Act(F&& action) {
 Form5::Form5(QWidget* parent, Game& g, PreferredSkillsModel& model)
     : QDialog(parent), g_(g), m_(model) {
     setObjectName("Form5");
-    setWindowTitle(Q(g.AppTitle));
+    setWindowTitle(Q(g.session.AppTitle));
     auto* layout = new QVBoxLayout(this);
     auto* frame = new QGroupBox(PreferredFrameCaption);
     frame->setObjectName("Frame1");
@@ -239,13 +239,13 @@ Form5::Form5(QWidget* parent, Game& g, PreferredSkillsModel& model)
         name_->setFocus();
     });
     connect(edit, &QPushButton::clicked, this, [this] {
-        Act([this] { PreferredEdit(g_, m_); });
+        Act([this] { PreferredEdit(g_.session, m_); });
         if (m_.Mode != PanelMode::None) name_->setFocus();
     });
     connect(remove, &QPushButton::clicked, this,
-            [this] { Act([this] { PreferredDelete(g_, m_); }); });
+            [this] { Act([this] { PreferredDelete(g_.session, m_); }); });
     connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        Act([this, text] { PreferredNameTyped(g_, m_, S(text)); });
+        Act([this, text] { PreferredNameTyped(g_.rules, m_, S(text)); });
     });
     connect(level_, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (!rendering_) m_.Level = S(text);
@@ -337,7 +337,7 @@ Form6::Form6(QWidget* parent, Game& g) : QDialog(parent), g_(g) {
 void Form6::Render() {
     // A set's name is the user's: an "&" in it is shown, not a key.
     for (int n = 1; n <= 4; ++n)
-        slots_[n]->setText(Q(OptionSetSlotCaption(g_, n)).replace('&', "&&"));
+        slots_[n]->setText(Q(OptionSetSlotCaption(g_.session, n)).replace('&', "&&"));
     AddMnemonics(this);
 }
 

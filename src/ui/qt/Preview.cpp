@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "output/SaveDialog.h"
-#include "startup/Files.h"
+#include "text/Files.h"
 #include "ui/qt/CardSheet.h"
 #include "ui/qt/Dialogs.h"
 #include "ui/qt/Keys.h"

@@ -18,9 +18,9 @@
 #include <functional>
 #include <utility>
 
-#include "model/Encoding.h"
 #include "model/Game.h"
-#include "startup/Files.h"
+#include "text/Encoding.h"
+#include "text/Files.h"
 #include "ui/qt/Dialogs.h"
 #include "ui/qt/Form1.h"
 #include "ui/qt/Form3.h"
@@ -198,7 +198,7 @@ bool QtUi::ViewText(TextViewerModel& viewer) {
 
 void QtUi::ShowTermWindow(Game& g) {
     if (!form3_) form3_ = std::make_unique<Form3>(g);
-    g.TermWindow.Shown = true;
+    g.windows.TermWindow.Shown = true;
     form3_->Render();
     form3_->show();
 }
@@ -225,7 +225,7 @@ void QtUi::ShowOptions(Game& g) {
 }
 void QtUi::ShowPreferredSkills(Game& g) {
     PreferredSkillsModel model;
-    FillPreferredList(g, model);
+    FillPreferredList(g.session, model);
     Form5 form(DialogParent(Parent()), g, model);
     form.exec();
 }
@@ -343,7 +343,7 @@ void QtUi::ShowSplash(Game& g) {
     font.setPointSize(10);
     font.setBold(false);
     paint.setFont(font);
-    paint.drawText(QRect(0, 170, 420, 30), Qt::AlignCenter, Q(g.AppTitle));
+    paint.drawText(QRect(0, 170, 420, 30), Qt::AlignCenter, Q(g.session.AppTitle));
     paint.end();
     splash_ = std::make_unique<QSplashScreen>(picture);
     splash_->show();

@@ -4,7 +4,7 @@
 #include <QString>
 #include <memory>
 
-#include "ask/Ui.h"
+#include "model/Ui.h"
 
 class QWidget;
 class QSplashScreen;

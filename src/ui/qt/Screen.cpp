@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "startup/Settings.h"
-#include "ui/WindowPlaces.h"
+#include "session/WindowPlaces.h"
+#include "text/Settings.h"
 #include "ui/qt/QtUi.h"
 
 namespace orrimar {

@@ -8,7 +8,7 @@
 #include "model/Game.h"
 #include "model/Throws.h"
 #include "output/CharacterJson.h"
-#include "startup/InstalledData.h"
+#include "session/InstalledData.h"
 #include "ui/Program.h"
 #include "ui/qt/QtUi.h"
 
@@ -56,11 +56,11 @@ int main(int argc, char** argv) {
     QtUi ui;
     SeededDice dice{UnchosenSeed()};
     Game g(ui, dice);
-    g.SetCommandLine(S(args.join(' ')));
+    g.session.SetCommandLine(S(args.join(' ')));
     // The term window's "Explain..." shows the throws of each year.
     ThrowLog throws;
-    g.Explain = &throws;
-    g.InstalledDataLoc = InstalledDataFolder();
+    g.career.Explain = &throws;
+    g.session.InstalledDataLoc = InstalledDataFolder();
     try {
         Main(g);
     } catch (const ProgramExit& exit) {

@@ -1,0 +1,156 @@
+#include "model/ServiceChoice.h"
+
+#include "data/TableStats.h"
+#include "model/Game.h"
+#include "text/Files.h"
+#include "text/Text.h"
+
+namespace orrimar {
+
+namespace {
+std::string ServicePath(Game& g) {
+    const ListEntry* entry = g.windows.ServiceList.Current();
+    if (!entry) return "";
+    if (!g.rules.Cache.Settled) return ResolveNoCase(g.session.DataLoc, entry->Key);
+    auto [at, added] = g.rules.Cache.Resolved.try_emplace(entry->Key);
+    if (added) at->second = ResolveNoCase(g.session.DataLoc, entry->Key);
+    return at->second;
+}
+}  // namespace
+
+namespace {
+
+bool LoadServiceRecord(Game& g, bool copied) {
+    const std::string path = ServicePath(g);
+    if (path.empty()) return false;
+    std::shared_ptr<const ServiceRecord> loaded;
+    if (const auto* kept = g.rules.Cache.Services.Find(path, "", g.rules.Cache.Settled)) {
+        loaded = *kept;
+    } else {
+        ServiceRecord service;
+        DataProblem problem;
+        if (!ReadServiceFile(path, service, problem)) {
+            // The loaded service stays as it was; its branches cannot be chosen.
+            g.ui.Message("This service file cannot be used.\n" + problem.Text(), g.session.AppTitle,
+                         MsgIcon::Warning);
+            g.windows.BranchList.Clear();
+            g.windows.BranchList.Enabled = false;
+            return false;
+        }
+        NameRankZero(service);
+        loaded = std::make_shared<const ServiceRecord>(std::move(service));
+        g.rules.Cache.Services.Put(path, "", loaded);
+    }
+    if (copied) {
+        g.rules.Service = *loaded;
+        g.career.CourseMark = {};  // the courses are the new service's
+        g.career.MerchantRankZero = MerchantRankZeroCode;
+        g.rules.NameStatsInTables();
+    }
+    g.rules.ServiceAwaitsBranch = !copied;
+    g.rules.ServiceAsLoaded = std::move(loaded);
+    ListBranches(g);
+    return true;
+}
+
+}  // namespace
+
+void ListBranches(Game& g) {
+    g.windows.BranchList.Ready = false;
+    g.windows.BranchList.Selected = -1;
+    const std::string path = ServicePath(g);
+    const std::vector<BranchEntry>* entries =
+        g.rules.Cache.BranchLists.Find(path, "", g.rules.Cache.Settled);
+    if (!entries) {
+        auto lines = ReadLines(path);
+        entries = &g.rules.Cache.BranchLists.Put(
+            path, "", ReadBranchEntries(lines ? *lines : std::vector<std::string>{}));
+    }
+    // Written over the last service's entries, whose texts keep their room.
+    auto& list = g.windows.BranchList.Entries;
+    size_t n = 0;
+    for (const auto& e : *entries) {
+        if (e.TransferTag >= 0) {
+            const bool open = e.TransferTag <= CharacterRecord::MaxBranchTags &&
+                              g.career.Character.BranchOpen[e.TransferTag] == 1;
+            if (!g.career.Character.Opt(OptAnyTransfer) && !open) continue;
+        }
+        if (n == list.size()) list.emplace_back();
+        list[n].Display.assign(std::string_view(e.Display).substr(0, 399));
+        list[n].Key.assign(e.Key);
+        ++n;
+    }
+    list.resize(n);
+    g.windows.BranchList.Enabled = true;
+    g.windows.BranchList.Ready = true;
+}
+
+bool LoadBranch(Game& g) {
+    const ListEntry* branch = g.windows.BranchList.Current();
+    const std::string path = ServicePath(g);
+    if (!branch || path.empty()) return false;
+    // The branch reads over the service as loaded, not over the branch
+    // chosen before it. What the career wrote into the service stays: the
+    // courses already taken in place of a special, the name of rank 0.
+    const ServiceRecord* read =
+        g.rules.Cache.Branches.Find(path, branch->Key, g.rules.Cache.Settled);
+    if (!read) {
+        ServiceRecord service = *g.rules.ServiceAsLoaded;
+        DataProblem problem;
+        if (!ReadBranch(path, branch->Key, service, problem)) {
+            g.ui.Message("This branch cannot be used.\n" + problem.Text(), g.session.AppTitle,
+                         MsgIcon::Warning);
+            g.windows.BranchList.Selected = -1;
+            return false;
+        }
+        read = &g.rules.Cache.Branches.Put(path, branch->Key, std::move(service));
+    }
+    // A service left for its branch has nothing of its own to keep yet:
+    // what it would keep is the service's as loaded.
+    const ServiceRecord& before =
+        g.rules.ServiceAwaitsBranch ? *g.rules.ServiceAsLoaded : g.rules.Service;
+    std::string rankCode0 = before.RankCode[0];
+    std::string rankName0 = before.RankName[0];
+    if (g.rules.ServiceAwaitsBranch) {
+        g.career.CourseMark = {};  // the courses and rank 0 are the new service's
+        g.career.MerchantRankZero = MerchantRankZeroCode;
+    }
+    g.rules.ServiceAwaitsBranch = false;
+    g.rules.Service = *read;
+    g.rules.Service.RankCode[0] = std::move(rankCode0);
+    g.rules.Service.RankName[0] = std::move(rankName0);
+    g.rules.NameStatsInTables();
+    return true;
+}
+
+namespace {
+
+bool SelectServiceRecord(Game& g, int index, bool copied) {
+    g.windows.ServiceList.Selected = index;
+    if (!g.windows.ServiceList.Ready || !g.windows.ServiceList.Current()) return false;
+    const bool loaded = LoadServiceRecord(g, copied);
+    g.windows.Form1.AcceptEnabled = false;
+    return loaded;
+}
+
+}  // namespace
+
+bool SelectService(Game& g, int index) {
+    const bool loaded = SelectServiceRecord(g, index, true);
+    if (loaded && g.windows.BranchList.Entries.size() == 1) SelectBranch(g, 0);
+    return loaded;
+}
+
+bool SelectServiceForBranch(Game& g, int index) {
+    return SelectServiceRecord(g, index, false);
+}
+
+bool SelectBranch(Game& g, int index) {
+    g.windows.BranchList.Selected = index;
+    if (!g.windows.BranchList.Ready || !g.windows.BranchList.Current()) return false;
+    const bool loaded = LoadBranch(g);
+    g.windows.Form1.AcceptEnabled = loaded;
+    return loaded;
+}
+
+}  // namespace orrimar

@@ -1,0 +1,25 @@
+// Choosing a service and a branch: their lists, and the records loaded
+// when an entry is chosen.
+#pragma once
+
+#include "data/Service.h"
+
+namespace orrimar {
+
+struct Game;
+
+// The branch list filled from the chosen service's file.
+void ListBranches(Game& g);
+// False when the file was refused (the user has been told why and the
+// loaded record is as it was).
+bool LoadBranch(Game& g);
+// The service and branch lists' selection handlers; false as above.
+bool SelectService(Game& g, int index);
+bool SelectBranch(Game& g, int index);
+// For a caller that chooses the branch straight after (a batch): the
+// service is loaded and its branches listed, but the record is left for the
+// branch to write whole, and no branch is chosen for it. The character
+// comes out as SelectService then SelectBranch make it.
+bool SelectServiceForBranch(Game& g, int index);
+
+}  // namespace orrimar
