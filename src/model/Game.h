@@ -249,7 +249,9 @@ inline const std::string& RankNameOf(const GameState& g, int rank) {
 // test reads ("S", "R", ...; blank for none). Race 8 comes to its own
 // strength otherwise: its "L" is a test never met.
 inline std::string_view PsionicChance(const GameState& g) {
-    return g.rules.Race.Code == RaceDroyne ? "L" : g.rules.Race.Psionic;
+    // Two returns: a conditional would make a temporary string to view.
+    if (g.rules.Race.Code == RaceDroyne) return "L";
+    return g.rules.Race.Psionic;
 }
 
 // The character's characteristics: the race's own, then PSI once psionic
