@@ -100,16 +100,16 @@ int EducationGain(Game& g, int subtract, const std::string& label) {
 // course never lowers a rank either: an officer who takes a course in
 // place of a special assignment keeps the grade already held.
 void GrantCourseRank(Game& g, int rank) {
-    const int top = std::min(g.rules.Service.MaxRank, CharacterRecord::MaxRank);
+    const int top = std::min(TopRankOf(g), CharacterRecord::MaxRank);
     if (rank < 1 || rank > top) return;
     auto& c = g.career.Character;
     c.Rank = static_cast<int16_t>(std::max<int>(c.Rank, rank));
 }
 
 void GrantOfficerRank(Game& g) {
-    const int top = std::min(g.rules.Service.MaxRank, CharacterRecord::MaxRank);
+    const int top = std::min(TopRankOf(g), CharacterRecord::MaxRank);
     for (int i = 1; i <= top; ++i) {
-        if (StartsWith(g.rules.Service.RankCode[i], "O")) {
+        if (StartsWith(RankCodeOf(g, i), "O")) {
             GrantCourseRank(g, i);
             return;
         }

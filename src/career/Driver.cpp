@@ -47,7 +47,7 @@ void StartCareer(Game& g) {
             AddSkill(g, "Thought Shield");
             if (c.Stats[StatSoc] > 9) {
                 PsionicTraining(g);
-                if (g.rules.Service.MaxRank > 9) c.Rank = 10;
+                if (TopRankOf(g) > 9) c.Rank = 10;
             }
             break;
         case RaceLysithi:

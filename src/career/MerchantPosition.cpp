@@ -66,7 +66,7 @@ void SitExamination(Game& g) {
     auto& c = g.career.Character;
     const auto& s = g.rules.Service;
     const int next = std::clamp<int>(c.Rank + 1, 0, CharacterRecord::MaxRank);
-    const std::string nextCode = Trim(s.RankCode[next]);
+    const std::string nextCode = Trim(RankCodeOf(g, next));
     for (int i = 1; i <= ServiceRecord::MaxQualif; ++i) {
         if (IsBlank(s.Qualif[i])) return;
         const auto exam = ReadExamination(s.Qualif[i]);
@@ -80,7 +80,7 @@ void SitExamination(Game& g) {
         ExplainResult(g, passed, "passed", "failed");
         if (passed) {
             c.Rank = static_cast<int16_t>(next);
-            AddHistory(g, Trim(s.RankCode[next]));
+            AddHistory(g, Trim(RankCodeOf(g, next)));
             c.PromotedThisTerm = 1;
         } else {
             AddHistory(g, "Failed exam for " + nextCode);
@@ -109,7 +109,7 @@ void MerchantPosition(Game& g) {
         c.Commissioned = 1;
         AddHistory(g, "Commission");
     }
-    if (c.Rank >= std::min(s.MaxRank, CharacterRecord::MaxRank) || c.Commissioned == 0) return;
+    if (c.Rank >= std::min(TopRankOf(g), CharacterRecord::MaxRank) || c.Commissioned == 0) return;
     if (!route && !freeTrader) return;
     SitExamination(g);
 }

@@ -114,9 +114,8 @@ void RecordBenefit(CareerPart& career, const std::string& benefit) {
 void TakeMaterial(Game& g) {
     ThrowFor(g, "the benefits table");
     int roll = RollDice(g, 1, 6);
-    if (g.career.Character.Rank >= g.rules.Service.MaxRank - 1) ++roll;
-    if (g.career.Character.Rank >= g.rules.Service.MaxRank - 1)
-        ExplainModifier(g, 1, "rank near the top");
+    if (g.career.Character.Rank >= TopRankOf(g) - 1) ++roll;
+    if (g.career.Character.Rank >= TopRankOf(g) - 1) ExplainModifier(g, 1, "rank near the top");
     const std::string benefit =
         g.rules.Service.Material[std::clamp(roll, 1, ServiceRecord::MaxMuster)];
     ExplainOutcome(g, IsBlank(benefit) ? "nothing" : std::string_view(benefit));

@@ -198,10 +198,10 @@ void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool
     }
     if (t < a.Prom) return;
     const int rank = ClampRank(c.Rank);
-    if (rank >= std::min(s.MaxRank, CharacterRecord::MaxRank)) return;
+    if (rank >= std::min(TopRankOf(g), CharacterRecord::MaxRank)) return;
     // Crossing from enlisted to officer is a commission, never a promotion.
     if (TrimView(RankCodeOf(g, rank)).substr(0, 1) == "E" &&
-        TrimView(s.RankCode[rank + 1]).substr(0, 1) == "O")
+        TrimView(RankCodeOf(g, rank + 1)).substr(0, 1) == "O")
         return;
     if (military && rank > 9 && c.PromotedThisTerm == 1) return;
     Promote(g, 1);
@@ -354,7 +354,7 @@ void CharismaEvent(Game& g, int assignment) {
         // awarded and a bonus grade pays its money.
         AwardDecoration(g, row.Decoration);
         if (row.RanksUp > 0 &&
-            rank + row.RanksUp <= std::min(g.rules.Service.MaxRank, CharacterRecord::MaxRank))
+            rank + row.RanksUp <= std::min(TopRankOf(g), CharacterRecord::MaxRank))
             Promote(g, row.RanksUp);
         return;
     }

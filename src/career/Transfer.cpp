@@ -115,6 +115,7 @@ void TransferService(Game& g) {
     const auto oldServiceAsLoaded = g.rules.ServiceAsLoaded;
     const auto oldCourseMark = g.career.CourseMark;
     const std::string oldRankZero = g.career.MerchantRankZero;
+    const WrittenRanks oldTermRanks = g.career.TermRanks;
     const int oldServiceIndex = g.windows.ServiceList.Selected;
     const ChoiceList oldBranches = g.windows.BranchList;
     const std::string oldTitle =
@@ -122,7 +123,8 @@ void TransferService(Game& g) {
 
     const bool serviceChanged = ChangeService(g);
     ChangeBranch(g);
-    if (serviceChanged && g.windows.BranchList.Current()) TransferRank(g, oldService, oldRankZero);
+    if (serviceChanged && g.windows.BranchList.Current())
+        TransferRank(g, PlayedRanks(oldService, oldRankZero, oldTermRanks));
 
     if (serviceChanged && !g.windows.BranchList.Current()) {
         // A new service whose branch was never chosen (or would not load)
@@ -133,6 +135,7 @@ void TransferService(Game& g) {
         g.rules.ServiceAsLoaded = oldServiceAsLoaded;
         g.career.CourseMark = oldCourseMark;
         g.career.MerchantRankZero = oldRankZero;
+        g.career.TermRanks = oldTermRanks;
         g.windows.ServiceList.Selected = oldServiceIndex;
         g.windows.BranchList = oldBranches;
         SetTermTitle(g.career, oldTitle);

@@ -13,27 +13,27 @@ namespace {
 
 // 'O' for an officer rank, 'E' for any other: the first letter of the code,
 // or for a rank without a code the rules' test (officers are above 9).
-char Side(const ServiceRecord& s, int rank) {
-    const std::string code = Trim(s.RankCode[rank]);
+char Side(const PlayedRanks& s, int rank) {
+    const std::string code = Trim(s.Code(rank));
     if (!code.empty()) return code[0] == 'O' ? 'O' : 'E';
     return rank > 9 ? 'O' : 'E';
 }
 
-int TopRank(const ServiceRecord& s) {
-    return std::clamp(s.MaxRank, 0, CharacterRecord::MaxRank);
+int TopRank(const PlayedRanks& s) {
+    return std::clamp(s.Top(), 0, CharacterRecord::MaxRank);
 }
 
 // The ranks of `s` on `side` that have a code, lowest first.
-std::vector<int> RanksOnSide(const ServiceRecord& s, char side) {
+std::vector<int> RanksOnSide(const PlayedRanks& s, char side) {
     std::vector<int> ranks;
     for (int k = 0; k <= TopRank(s); ++k)
-        if (!IsBlank(s.RankCode[k]) && Side(s, k) == side) ranks.push_back(k);
+        if (!IsBlank(s.Code(k)) && Side(s, k) == side) ranks.push_back(k);
     return ranks;
 }
 
 }  // namespace
 
-int TransferredRank(const ServiceRecord& from, int rank, const ServiceRecord& to) {
+int TransferredRank(const PlayedRanks& from, int rank, const PlayedRanks& to) {
     rank = std::clamp(rank, 0, CharacterRecord::MaxRank);
     const char side = Side(from, rank);
     const std::vector<int> same = RanksOnSide(to, side);
@@ -51,17 +51,16 @@ int TransferredRank(const ServiceRecord& from, int rank, const ServiceRecord& to
     return same[std::min(index, same.size() - 1)];
 }
 
-void TransferRank(Game& g, const ServiceRecord& from, const std::string& fromRankZero) {
+void TransferRank(Game& g, const PlayedRanks& from) {
     auto& c = g.career.Character;
-    const int rank = TransferredRank(from, c.Rank, g.rules.Service);
+    const PlayedRanks to = RanksOf(g);
+    const int rank = TransferredRank(from, c.Rank, to);
     // A merchant officer holds a commission; the exams need it.
-    if (g.rules.Service.Type.Kind == ServiceKind::Merchant && Side(g.rules.Service, rank) == 'O')
+    if (g.rules.Service.Type.Kind == ServiceKind::Merchant && Side(to, rank) == 'O')
         c.Commissioned = 1;
-    const bool merchantZero = rank == 0 && from.Type.Kind == ServiceKind::Merchant;
-    const std::string& was = merchantZero ? fromRankZero : from.RankCode[rank];
-    if (rank == c.Rank && Trim(was) == Trim(RankCodeOf(g, rank))) return;
+    if (rank == c.Rank && Trim(from.Code(rank)) == Trim(to.Code(rank))) return;
     c.Rank = static_cast<int16_t>(rank);
-    AddHistory(g, "Rank now " + Trim(RankCodeOf(g, rank)));
+    AddHistory(g, "Rank now " + Trim(to.Code(rank)));
 }
 
 }  // namespace orrimar

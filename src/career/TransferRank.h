@@ -1,12 +1,11 @@
 // The rank a character holds after moving to another service.
 #pragma once
 
-#include <string>
+#include "model/PlayedRanks.h"
 
 namespace orrimar {
 
 struct Game;
-struct ServiceRecord;
 
 // The rank index in `to` for a character of rank `rank` in `from`. A rank
 // the new service has, on the same side (enlisted or officer), is kept.
@@ -15,11 +14,11 @@ struct ServiceRecord;
 // highest rank on that side when it has fewer. A service without ranks on
 // that side gives its lowest officer rank to the enlisted and its highest
 // enlisted rank to officers.
-int TransferredRank(const ServiceRecord& from, int rank, const ServiceRecord& to);
+int TransferredRank(const PlayedRanks& from, int rank, const PlayedRanks& to);
 
 // After a service transfer: moves the character's rank into the new service
-// (`g.rules.Service`) and logs the new rank code when it changed. `fromRankZero`
-// is the career's rank 0 code in `from` when that is a merchant service.
-void TransferRank(Game& g, const ServiceRecord& from, const std::string& fromRankZero);
+// (`g.rules.Service`, as the career plays it) and logs the new rank code when
+// it changed. `from` is the old service's table as the career played it.
+void TransferRank(Game& g, const PlayedRanks& from);
 
 }  // namespace orrimar

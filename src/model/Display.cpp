@@ -91,7 +91,7 @@ void BuildCharacterLines(Game& g) {
 
     const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
     std::string rankLine = "T " + std::to_string(c.CurTerm) + " Y " + std::to_string(c.CurLine) +
-                           " " + Trim(RankNameOf(g, rank)) + " (" + RankCodeOf(g, rank) + ")";
+                           " " + Trim(RankNameOf(g, rank)) + " (" + Trim(RankCodeOf(g, rank)) + ")";
     if (s.Type.Kind == ServiceKind::Merchant) {
         std::string next = rank + 1 <= ServiceRecord::MaxQualif ? s.Qualif[rank + 1] : "";
         std::string req = next.empty() ? "(n/a)" : next.substr(next.find_last_of('=') + 1);
@@ -117,7 +117,6 @@ void ShowSkills(WindowsPart& windows) {
 
 void ShowCharacter(Game& g, std::string_view text) {
     auto& c = g.career.Character;
-    auto& s = g.rules.Service;
     auto& w = g.windows.TermWindow;
     // The message log is the window's own; a face that shows nothing (the
     // batch's) never reads it.
@@ -128,26 +127,22 @@ void ShowCharacter(Game& g, std::string_view text) {
     CalcHitPoints(g);
 
     // What the display has always settled: the rank of a race whose rank
-    // is its term count, the code of a merchant's rank 0, the rank code
-    // trimmed. They stay here, where the rules have them happen,
-    // whether or not anyone looks at the window.
+    // is its term count, and the code of a merchant's rank 0. They stay
+    // here, where the rules have them happen, whether or not anyone looks
+    // at the window; both are the career's, over the service's table.
     if (g.rules.Race.Code == RaceDroyne) {
-        // A race whose rank is its term count: the rank table is written
-        // from the character, not read from the service file.
-        int rank = std::clamp(c.CurTerm - 1, 1, CharacterRecord::MaxRank);
+        const int rank = std::clamp(c.CurTerm - 1, 1, CharacterRecord::MaxRank);
         c.Rank = static_cast<int16_t>(rank);
-        s.RankCode[rank] =
+        auto& written = g.career.TermRanks;
+        written.Code[static_cast<size_t>(rank)] =
             (Contains(g.rules.Race.Name, "Leader") ? "O" : "E") + std::to_string(rank);
-        s.RankName[rank] = "Rank-" + std::to_string(rank);
-        s.MaxRank = rank;
+        written.Name[static_cast<size_t>(rank)] = "Rank-" + std::to_string(rank);
+        written.Top = rank;
     }
-    if (s.Type.Kind == ServiceKind::Merchant) {
+    if (g.rules.Service.Type.Kind == ServiceKind::Merchant) {
         // Settled on every event: written only when the term has moved on.
         SetNumberText(g.career.MerchantRankZero, "E", c.CurTerm);
     }
-    const int rank = std::clamp<int>(c.Rank, 0, CharacterRecord::MaxRank);
-    if (std::string& code = s.RankCode[rank]; TrimView(code).size() != code.size())
-        code = Trim(code);
     w.Stale = true;
 }
 

@@ -19,6 +19,7 @@
 #include "model/Dice.h"
 #include "model/Models.h"
 #include "model/OwnDice.h"
+#include "model/PlayedRanks.h"
 #include "model/SchoolFiles.h"
 #include "model/Ui.h"
 #include "model/ViewedUi.h"
@@ -166,6 +167,10 @@ struct CareerPart {
     // chosen and the career starts, then "E" and the term as the term
     // window shows each term.
     std::string MerchantRankZero{MerchantRankZeroCode};
+    // The ranks of a race whose rank is its term count, written by the term
+    // window's settling (ShowCharacter); cleared when a service or branch
+    // is read again, as its table would be.
+    WrittenRanks TermRanks;
 
     // Set by NextYear when a career would run past the record's tables
     // (term 100, year 20); the driver then musters the character out.
@@ -232,17 +237,20 @@ inline int CourseOffer(const GameState& g, int k) {
     return g.career.CourseMark[k] != 0 ? g.career.CourseMark[k] : g.rules.Service.PlusEdu[k];
 }
 
-// The code and name of `rank` (0..MaxRanks) in the service played: the
-// service's, but a merchant's rank 0 is the career's.
+// The rank table of the service played, as the career has it.
+inline PlayedRanks RanksOf(const GameState& g) {
+    return {g.rules.Service, g.career.MerchantRankZero, g.career.TermRanks};
+}
+// The code and name of `rank` (0..MaxRanks), and the highest rank, in the
+// service played.
 inline const std::string& RankCodeOf(const GameState& g, int rank) {
-    if (rank == 0 && g.rules.Service.Type.Kind == ServiceKind::Merchant)
-        return g.career.MerchantRankZero;
-    return g.rules.Service.RankCode[static_cast<size_t>(rank)];
+    return RanksOf(g).Code(rank);
 }
 inline const std::string& RankNameOf(const GameState& g, int rank) {
-    static const std::string enlisted(MerchantRankZeroName);
-    if (rank == 0 && g.rules.Service.Type.Kind == ServiceKind::Merchant) return enlisted;
-    return g.rules.Service.RankName[static_cast<size_t>(rank)];
+    return RanksOf(g).Name(rank);
+}
+inline int TopRankOf(const GameState& g) {
+    return RanksOf(g).Top();
 }
 
 // The race's chance of chancing on psionic training, a code the term's

@@ -45,6 +45,7 @@ bool LoadServiceRecord(Game& g, bool copied) {
         g.rules.Service = *loaded;
         g.career.CourseMark = {};  // the courses are the new service's
         g.career.MerchantRankZero = MerchantRankZeroCode;
+        g.career.TermRanks = {};
         g.rules.NameStatsInTables();
     }
     g.rules.ServiceAwaitsBranch = !copied;
@@ -117,6 +118,7 @@ bool LoadBranch(Game& g) {
     }
     g.rules.ServiceAwaitsBranch = false;
     g.rules.Service = *read;
+    g.career.TermRanks = {};  // the branch's table as read
     g.rules.Service.RankCode[0] = std::move(rankCode0);
     g.rules.Service.RankName[0] = std::move(rankName0);
     g.rules.NameStatsInTables();

@@ -241,8 +241,8 @@ class Sweep {
                                         std::to_string(terms.size()) + " blocks");
         // The rank is one the final service has.
         const int rank = RankIndex(g.career);
-        if (rank != c.Rank || Trim(g.rules.Service.RankName[rank]).empty() ||
-            Trim(g.rules.Service.RankCode[rank]).empty())
+        if (rank != c.Rank || Trim(RankNameOf(g, rank)).empty() ||
+            Trim(RankCodeOf(g, rank)).empty())
             Fail("rank has a name",
                  "rank " + std::to_string(c.Rank) + " in " + g.rules.Service.Name);
         // No gain raises a characteristic past the species maximum.

@@ -55,7 +55,7 @@ bool ChangeRank(Game& g, const RankChange& r) {
             SetRank(g, r.Value);
             return true;
         case RankChange::Kind::Raise: {
-            const int limit = r.Limit > 0 ? r.Limit : g.rules.Service.MaxRank;
+            const int limit = r.Limit > 0 ? r.Limit : TopRankOf(g);
             if (g.career.Character.Rank >= limit) return false;
             SetRank(g, g.career.Character.Rank + 1);
             return true;
@@ -134,7 +134,7 @@ void Apply(Game& g, const SpecialRow& row, int result, int depth) {
     if (rankChanged && !row.Rank.Announce.empty()) {
         const std::string code =
             row.Rank.AnnounceCode
-                ? RankCodeOf(g, std::clamp<int>(c.Rank, 0, ServiceRecord::MaxRanks))
+                ? Trim(RankCodeOf(g, std::clamp<int>(c.Rank, 0, ServiceRecord::MaxRanks)))
                 : "";
         ShowCharacter(g, row.Rank.Announce + code);
     }
@@ -287,7 +287,7 @@ bool Holds(const Game& g, const Cond& c) {
             holds = ch.Rank >= c.A && ch.Rank <= c.B;
             break;
         case Cond::Kind::RankBelowMax:
-            holds = ch.Rank < g.rules.Service.MaxRank;
+            holds = ch.Rank < TopRankOf(g);
             break;
         case Cond::Kind::StatAbove:
             holds = Stat(g, c.A) > c.B;
