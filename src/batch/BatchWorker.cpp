@@ -277,7 +277,7 @@ std::string PrepareWorker(BatchWorker& w, const BatchOptions& options, const Thr
     if (std::string failed = LoadDataFolder(g); !failed.empty()) return failed;
     // The batch plays the folder as it was at the start, the folder its
     // fingerprint names: a file edited meanwhile is not read half-way.
-    g.rules.Cache.Settled = true;
+    LoadedRules(g).Cache.Settled = true;
     g.career.Recipe.Data = FingerprintFolder(g.session.DataLoc);
     if (throws) {
         // Every throw comes from the list; each character's are recorded.

@@ -32,7 +32,7 @@ std::optional<std::vector<std::string>> ReadFolderFile(const SessionPart& sessio
 std::string LoadCascades(Game& g) {
     std::string failure;
     const auto lines = ReadFolderFile(g.session, "cascade.dat", "cascade file", failure);
-    return lines ? ReadCascadeText(g.rules, *lines) : failure;
+    return lines ? ReadCascadeText(LoadedRules(g), *lines) : failure;
 }
 
 std::string ReadCascadeText(RulesPart& rules, const std::vector<std::string>& lines) {
@@ -51,7 +51,7 @@ std::string ReadCascadeText(RulesPart& rules, const std::vector<std::string>& li
 std::string LoadCoyns(Game& g) {
     std::string failure;
     const auto lines = ReadFolderFile(g.session, "COYNS.DAT", "coin file", failure);
-    return lines ? ReadCoynsText(g.rules, *lines) : failure;
+    return lines ? ReadCoynsText(LoadedRules(g), *lines) : failure;
 }
 
 std::string ReadCoynsText(RulesPart& rules, const std::vector<std::string>& lines) {

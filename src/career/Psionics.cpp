@@ -54,12 +54,12 @@ int TalentTarget(const PsiTalentRecord& talent, int pass) {
     return base + pass - 1;
 }
 
-std::string TalentChoices(const RulesPart& rules, int pass) {
+std::string TalentChoices(const GameState& g, int pass) {
     std::string list;
     list.reserve(static_cast<size_t>(Talents) * 32);
     for (int i = 1; i <= Talents; ++i) {
-        const auto& talent = rules.PsiTalent[i];
-        if (talent.Learned != 0) continue;
+        const auto& talent = g.rules.PsiTalent[i];
+        if (g.career.PsiTried[i] != 0) continue;
         if (!list.empty()) list += '/';
         list.append(talent.Name).append(" (").append(std::to_string(TalentTarget(talent, pass)));
         list += "+)";
@@ -67,9 +67,9 @@ std::string TalentChoices(const RulesPart& rules, int pass) {
     return list;
 }
 
-int FindTalent(const RulesPart& rules, const std::string& name) {
+int FindTalent(const GameState& g, const std::string& name) {
     for (int i = 1; i <= Talents; ++i) {
-        if (rules.PsiTalent[i].Learned == 0 && rules.PsiTalent[i].Name == name) return i;
+        if (g.career.PsiTried[i] == 0 && g.rules.PsiTalent[i].Name == name) return i;
     }
     return 0;
 }
@@ -89,7 +89,7 @@ void PsionicTraining(Game& g) {
     c.PsiTrained = 1;
 
     for (int pass = 1; pass <= Passes; ++pass) {
-        const std::string choices = TalentChoices(g.rules, pass);
+        const std::string choices = TalentChoices(g, pass);
         if (choices.empty()) break;
         const std::string_view picked =
             Answer(g, PickQuestion{.Choices = choices,
@@ -99,9 +99,9 @@ void PsionicTraining(Game& g) {
         const size_t open = picked.find('(');
         // A closed window holds no "(": the remaining talents are declined.
         if (open == std::string_view::npos) break;
-        const int i = FindTalent(g.rules, Trim(picked.substr(0, open)));
+        const int i = FindTalent(g, Trim(picked.substr(0, open)));
         if (i == 0) break;
-        auto& talent = g.rules.PsiTalent[i];
+        const auto& talent = g.rules.PsiTalent[i];
 
         if (!c.Opt(OptForceAcademic))
             ThrowFor(g, "the talent ", talent.Name, TalentTarget(talent, pass));
@@ -112,7 +112,7 @@ void PsionicTraining(Game& g) {
         if (g.career.Explain && (g.rules.Race.Code == RaceDroyne || !c.Opt(OptForceAcademic)))
             ExplainResult(g, roll >= TalentTarget(talent, pass), "learned", "not learned");
         if (roll >= TalentTarget(talent, pass)) AddSkill(g, talent.Name);
-        talent.Learned = 1;
+        g.career.PsiTried[i] = 1;
     }
 }
 

@@ -111,33 +111,19 @@ void ChangeBranch(Game& g) {
 
 void TransferService(Game& g) {
     auto& c = g.career.Character;
-    const ServiceRecord oldService = g.rules.Service;
-    const auto oldServiceAsLoaded = g.rules.ServiceAsLoaded;
-    const auto oldCourseMark = g.career.CourseMark;
-    const std::string oldRankZero = g.career.MerchantRankZero;
-    const WrittenRanks oldTermRanks = g.career.TermRanks;
-    const int oldServiceIndex = g.windows.ServiceList.Selected;
-    const ChoiceList oldBranches = g.windows.BranchList;
+    const ServiceInPlay old = KeepServiceInPlay(g);
     const std::string oldTitle =
         c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)].Title;
 
     const bool serviceChanged = ChangeService(g);
     ChangeBranch(g);
-    if (serviceChanged && g.windows.BranchList.Current())
-        TransferRank(g, PlayedRanks(oldService, oldRankZero, oldTermRanks));
+    if (serviceChanged && g.windows.BranchList.Current()) TransferRank(g, old.Ranks());
 
     if (serviceChanged && !g.windows.BranchList.Current()) {
         // A new service whose branch was never chosen (or would not load)
         // has no assignments to serve in: the character stays where it was.
         const std::string abandoned = g.rules.Service.Name;
-        g.rules.Service = oldService;
-        g.rules.NameStatsInTables();
-        g.rules.ServiceAsLoaded = oldServiceAsLoaded;
-        g.career.CourseMark = oldCourseMark;
-        g.career.MerchantRankZero = oldRankZero;
-        g.career.TermRanks = oldTermRanks;
-        g.windows.ServiceList.Selected = oldServiceIndex;
-        g.windows.BranchList = oldBranches;
+        PutServiceBack(g, old);
         SetTermTitle(g.career, oldTitle);
         ShowCharacter(g, "No branch chosen: transfer to " + abandoned + " cancelled");
     }

@@ -29,7 +29,6 @@ namespace orrimar {
 struct PsiTalentRecord {
     std::string Name;
     int Throw = 0;
-    int Learned = 0;
     int RaceThrow = 0;
 };
 
@@ -167,6 +166,8 @@ struct CareerPart {
     // chosen and the career starts, then "E" and the term as the term
     // window shows each term.
     std::string MerchantRankZero{MerchantRankZeroCode};
+    // The psionic talents this character has tried (1), each only once.
+    std::array<int, 7> PsiTried{};
     // The ranks of a race whose rank is its term count, written by the term
     // window's settling (ShowCharacter); cleared when a service or branch
     // is read again, as its table would be.
@@ -217,6 +218,12 @@ struct GameState {
     CareerPart career;
     WindowsPart windows;
 };
+
+// The rules for the code that loads them: choosing a race, a service or a
+// branch, reading the data folder, putting a service back.
+inline RulesPart& LoadedRules(GameState& g) {
+    return g.rules;
+}
 
 struct Game : GameState {
     Game(Ui& face, Dice& dice) : viewed(face, *this), ui(viewed), dice(dice) {}

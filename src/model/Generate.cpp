@@ -91,7 +91,7 @@ void Generate(Game& g) {
     const int16_t rankCap = g.career.Character.Options[RankCap];
     for (int i = 1; i <= CharacterRecord::MaxOptions; ++i)
         g.career.BlankCharacter.Options[i] = g.career.Character.Options[i];
-    for (int i = 1; i <= 6; ++i) g.rules.PsiTalent[i].Learned = 0;
+    g.career.PsiTried = {};
     if (g.session.CommandLine == "TEST") {
         g.career.BlankCharacter.Options[OptForceSkill] = OptOn;
         g.career.BlankCharacter.Options[OptAnyTransfer] = OptOn;

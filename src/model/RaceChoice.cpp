@@ -57,7 +57,7 @@ bool LoadRace(Game& g) {
     if (!entry) return false;
     const std::string path = g.session.DataLoc + entry->Key;
     if (const RaceRecord* kept = g.rules.Cache.Races.Find(path, "", g.rules.Cache.Settled)) {
-        g.rules.Race = *kept;
+        LoadedRules(g).Race = *kept;
     } else {
         RaceRecord race;
         DataProblem problem;
@@ -67,12 +67,12 @@ bool LoadRace(Game& g) {
                          MsgIcon::Warning);
             return false;
         }
-        g.rules.Cache.Races.Put(path, "", race);
-        g.rules.Race = race;
+        LoadedRules(g).Cache.Races.Put(path, "", race);
+        LoadedRules(g).Race = race;
     }
     // What the skill rolls test of the race's names is worked out when the
     // branch is chosen: no career starts before it is.
-    for (int i = 1; i <= 6; ++i) g.rules.PsiTalent[i].RaceThrow = 0;
+    for (int i = 1; i <= 6; ++i) LoadedRules(g).PsiTalent[i].RaceThrow = 0;
 
     std::string names;
     for (int i = 1; i <= g.rules.Race.NumStats; ++i) names += g.rules.Race.StatName[i] + CrLf;
@@ -80,7 +80,8 @@ bool LoadRace(Game& g) {
 
     if (!IsBlank(g.rules.Race.PsiRolls)) {
         for (int i = 1; i <= 6; ++i)
-            g.rules.PsiTalent[i].RaceThrow = ExtHexValue(g.rules.Race.PsiRolls[i - 1]);
+            LoadedRules(g).PsiTalent[i].RaceThrow =
+                ExtHexValue(LoadedRules(g).Race.PsiRolls[i - 1]);
     }
     ListServices(g);
     g.career.VilaniOffered = g.rules.Race.Code == RaceImperial;
@@ -108,7 +109,8 @@ void ListServices(Game& g, const ListEntry* race) {
             for (auto& file : ReadFilesSection(lines ? *lines : std::vector<std::string>{}))
                 g.windows.ServiceList.Entries.push_back(
                     {Left(file.Text, MaxDisplay), std::move(file.Key)});
-            if (lines) g.rules.Cache.ServiceLists.Put(path, "", g.windows.ServiceList.Entries);
+            if (lines)
+                LoadedRules(g).Cache.ServiceLists.Put(path, "", g.windows.ServiceList.Entries);
         }
     }
     g.windows.ServiceList.Enabled = true;

@@ -18,7 +18,7 @@ SchoolFileRead Read(const Game& g, const std::string& name) {
 
 SchoolFileRead ReadSchoolFile(Game& g, const std::string& name) {
     if (!g.rules.Cache.Settled) return Read(g, name);
-    auto [at, added] = g.rules.Cache.Schools.try_emplace(name);
+    auto [at, added] = LoadedRules(g).Cache.Schools.try_emplace(name);
     if (added) at->second = Read(g, name);
     return at->second;
 }

@@ -12,7 +12,7 @@ std::string ServicePath(Game& g) {
     const ListEntry* entry = g.windows.ServiceList.Current();
     if (!entry) return "";
     if (!g.rules.Cache.Settled) return ResolveNoCase(g.session.DataLoc, entry->Key);
-    auto [at, added] = g.rules.Cache.Resolved.try_emplace(entry->Key);
+    auto [at, added] = LoadedRules(g).Cache.Resolved.try_emplace(entry->Key);
     if (added) at->second = ResolveNoCase(g.session.DataLoc, entry->Key);
     return at->second;
 }
@@ -39,17 +39,17 @@ bool LoadServiceRecord(Game& g, bool copied) {
         }
         NameRankZero(service);
         loaded = std::make_shared<const ServiceRecord>(std::move(service));
-        g.rules.Cache.Services.Put(path, "", loaded);
+        LoadedRules(g).Cache.Services.Put(path, "", loaded);
     }
     if (copied) {
-        g.rules.Service = *loaded;
+        LoadedRules(g).Service = *loaded;
         g.career.CourseMark = {};  // the courses are the new service's
         g.career.MerchantRankZero = MerchantRankZeroCode;
         g.career.TermRanks = {};
-        g.rules.NameStatsInTables();
+        LoadedRules(g).NameStatsInTables();
     }
-    g.rules.ServiceAwaitsBranch = !copied;
-    g.rules.ServiceAsLoaded = std::move(loaded);
+    LoadedRules(g).ServiceAwaitsBranch = !copied;
+    LoadedRules(g).ServiceAsLoaded = std::move(loaded);
     ListBranches(g);
     return true;
 }
@@ -64,7 +64,7 @@ void ListBranches(Game& g) {
         g.rules.Cache.BranchLists.Find(path, "", g.rules.Cache.Settled);
     if (!entries) {
         auto lines = ReadLines(path);
-        entries = &g.rules.Cache.BranchLists.Put(
+        entries = &LoadedRules(g).Cache.BranchLists.Put(
             path, "", ReadBranchEntries(lines ? *lines : std::vector<std::string>{}));
     }
     // Written over the last service's entries, whose texts keep their room.
@@ -104,7 +104,7 @@ bool LoadBranch(Game& g) {
             g.windows.BranchList.Selected = -1;
             return false;
         }
-        read = &g.rules.Cache.Branches.Put(path, branch->Key, std::move(service));
+        read = &LoadedRules(g).Cache.Branches.Put(path, branch->Key, std::move(service));
     }
     // A service left for its branch has nothing of its own to keep yet:
     // what it would keep is the service's as loaded.
@@ -116,13 +116,31 @@ bool LoadBranch(Game& g) {
         g.career.CourseMark = {};  // the courses and rank 0 are the new service's
         g.career.MerchantRankZero = MerchantRankZeroCode;
     }
-    g.rules.ServiceAwaitsBranch = false;
-    g.rules.Service = *read;
+    LoadedRules(g).ServiceAwaitsBranch = false;
+    LoadedRules(g).Service = *read;
     g.career.TermRanks = {};  // the branch's table as read
-    g.rules.Service.RankCode[0] = std::move(rankCode0);
-    g.rules.Service.RankName[0] = std::move(rankName0);
-    g.rules.NameStatsInTables();
+    LoadedRules(g).Service.RankCode[0] = std::move(rankCode0);
+    LoadedRules(g).Service.RankName[0] = std::move(rankName0);
+    LoadedRules(g).NameStatsInTables();
     return true;
+}
+
+ServiceInPlay KeepServiceInPlay(const GameState& g) {
+    return {g.rules.Service,           g.rules.ServiceAsLoaded, g.career.CourseMark,
+            g.career.MerchantRankZero, g.career.TermRanks,      g.windows.ServiceList.Selected,
+            g.windows.BranchList};
+}
+
+void PutServiceBack(GameState& g, const ServiceInPlay& kept) {
+    RulesPart& rules = LoadedRules(g);
+    rules.Service = kept.Service;
+    rules.ServiceAsLoaded = kept.AsLoaded;
+    rules.NameStatsInTables();
+    g.career.CourseMark = kept.CourseMark;
+    g.career.MerchantRankZero = kept.MerchantRankZero;
+    g.career.TermRanks = kept.TermRanks;
+    g.windows.ServiceList.Selected = kept.ServiceIndex;
+    g.windows.BranchList = kept.Branches;
 }
 
 namespace {

@@ -2,11 +2,14 @@
 // when an entry is chosen.
 #pragma once
 
+#include <array>
+#include <memory>
+#include <string>
+
 #include "data/Service.h"
+#include "model/Game.h"
 
 namespace orrimar {
-
-struct Game;
 
 // The branch list filled from the chosen service's file.
 void ListBranches(Game& g);
@@ -21,5 +24,20 @@ bool SelectBranch(Game& g, int index);
 // branch to write whole, and no branch is chosen for it. The character
 // comes out as SelectService then SelectBranch make it.
 bool SelectServiceForBranch(Game& g, int index);
+
+// The service played and what the career made of it, as a transfer keeps
+// them to put back when the new service's branch is never chosen.
+struct ServiceInPlay {
+    ServiceRecord Service;
+    std::shared_ptr<const ServiceRecord> AsLoaded;
+    std::array<int, 11> CourseMark{};
+    std::string MerchantRankZero;
+    WrittenRanks TermRanks;
+    int ServiceIndex = -1;
+    ChoiceList Branches;
+    PlayedRanks Ranks() const { return {Service, MerchantRankZero, TermRanks}; }
+};
+ServiceInPlay KeepServiceInPlay(const GameState& g);
+void PutServiceBack(GameState& g, const ServiceInPlay& kept);
 
 }  // namespace orrimar

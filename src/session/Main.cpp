@@ -177,7 +177,7 @@ std::string LoadDataFolder(Game& g) {
     LoadOptionSetMenu(g);
     // After the DEFAULT set, so the cap is on whatever that set holds.
     g.career.Character.Options[OptCapSkills] = OptOn;
-    FillTables(g.rules);
+    FillTables(LoadedRules(g));
     TestMessage(g, "Loading Coyns");
     return LoadCoyns(g);
 }

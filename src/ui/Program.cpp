@@ -77,7 +77,7 @@ void MainProcess(Game& g) {
             restart = true;
             // PSI added during the career (psionic training) goes with it.
             g.career.Character = g.career.StartCharacter;
-            for (int i = 1; i <= 6; ++i) g.rules.PsiTalent[i].Learned = 0;
+            g.career.PsiTried = {};
             RefreshStatsPanel(g);
         }
     }

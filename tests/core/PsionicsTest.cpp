@@ -78,7 +78,7 @@ TEST_F(PsiBench, TrainingPassesAndTargets) {
     t.dice.SetFallback(true);
     Generate(g);
     EXPECT_EQ(StatCount(g), 6);
-    EXPECT_EQ(c.Stats[7] + c.PsiTrained + g.rules.PsiTalent[1].Learned, 0);
+    EXPECT_EQ(c.Stats[7] + c.PsiTrained + g.career.PsiTried[1], 0);
     g.rules.Race.Code = 8;
     Train({2, 2, 1, 1, 3}, {"1", "0"});  // Telepathy at 5+: 2 + 3
     EXPECT_EQ(StatCount(g) * 10 + GetSkillLevel(g.career, "Telepathy"), 61);
