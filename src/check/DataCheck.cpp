@@ -95,7 +95,7 @@ void CheckService(const std::string& dir, const std::string& file, const Groups&
             out.push_back(problem);
             continue;
         }
-        kept.Branches.push_back({b, FindSection(*lines, "*" + b.Key), branch});
+        kept.Branches.push_back({b, branch.BranchAt.Header, branch});
         checkTables(branch.BranchSkillTable);
         for (int k = 1; k <= branch.Grant->Size(); ++k)
             CheckGroup(file, *lines, branch.Grant[k], groups, said, out);

@@ -137,7 +137,7 @@ void LintNumbers(const LintFolder& folder, std::vector<DataProblem>& out) {
         // A branch's own [MUSTER] replaces the service's, each section once.
         std::set<int> done{own - 1};
         for (const auto& b : s.Branches) {
-            const int at = LineOf(s.Lines, "[MUSTER]", b.Header);
+            const int at = b.Service.BranchAt.Muster;
             if (at >= 0 && done.insert(at).second) Muster(s.File, b.Service, at, out);
         }
     }

@@ -61,29 +61,22 @@ void Borrowed(const LintService& s, std::vector<DataProblem>& out) {
         if (b.Header > 0) byPlace.push_back(&b);
     std::sort(byPlace.begin(), byPlace.end(),
               [](const LintBranch* a, const LintBranch* b) { return a->Header < b->Header; });
-    const int size = static_cast<int>(s.Lines.size());
     const bool merchant = s.Service.Type.Kind == ServiceKind::Merchant;
     for (size_t k = 0; k + 1 < byPlace.size(); ++k) {
         const LintBranch& b = *byPlace[k];
         const int next = byPlace[k + 1]->Header - 1;  // the next branch's "*" line
-        // Each search as the branch loader makes it, from the branch header.
+        // Where the branch's reader found each section, from its header on.
         struct Search {
             const char* Name;
             int At;
         };
-        int grant = -1, qualif = -1;
-        for (int i = b.Header; i < size && grant < 0; ++i) {
-            if (s.Lines[i] == "[END OF FILE]") break;
-            if (s.Lines[i] == "[GRANT]") grant = i;
-        }
-        for (int i = b.Header; i < size && qualif < 0; ++i)
-            if (Contains(UCase(s.Lines[i]), "QUALIF]")) qualif = i;
+        const auto& at = b.Service.BranchAt;
         const std::array<Search, 4> searches = {{
-            {"[SKILL TABLES]", LineOf(s.Lines, "[SKILL TABLES]", b.Header)},
-            {"[GRANT]", grant},
-            {"[MUSTER]", LineOf(s.Lines, "[MUSTER]", b.Header)},
+            {"[SKILL TABLES]", at.SkillTables},
+            {"[GRANT]", at.Grant},
+            {"[MUSTER]", at.Muster},
             // Only merchants take examinations.
-            {"examinations", merchant ? qualif : -1},
+            {"examinations", merchant ? at.Qualif : -1},
         }};
         for (const Search& search : searches) {
             if (search.At < next) continue;

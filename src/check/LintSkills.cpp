@@ -58,12 +58,8 @@ void ServiceUses(const LintService& s, std::vector<Use>& uses) {
     tables(s.Service, nullptr);
     for (const auto& b : s.Branches) {
         tables(b.Service, &b);
-        muster(b.Service, LineOf(s.Lines, "[MUSTER]", b.Header));
-        int grant = -1;
-        for (int i = b.Header; i < static_cast<int>(s.Lines.size()) && grant < 0; ++i) {
-            if (s.Lines[i] == "[END OF FILE]") break;
-            if (s.Lines[i] == "[GRANT]") grant = i;
-        }
+        muster(b.Service, b.Service.BranchAt.Muster);
+        const int grant = b.Service.BranchAt.Grant;
         for (int k = 1; grant >= 0 && k <= b.Service.Grant->Size(); ++k)
             if (done.insert(grant + k).second)
                 uses.push_back({s.File, grant + k + 1, b.Service.Grant[k], s.Races});

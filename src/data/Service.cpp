@@ -314,6 +314,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
 
     ServiceRecord s = out;
     r.i = header;
+    s.BranchAt = {.Header = header};
     auto need = [&](const char* what) {
         if (r.AtEnd()) r.FailHere("branch \"" + key + "\" ends before its " + what + ".");
         return !r.AtEnd();
@@ -367,6 +368,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
     }
 
     if (int at = ForwardTo(lines, header, "[SKILL TABLES]"); at >= 0) {
+        s.BranchAt.SkillTables = at - 1;
         r.i = at;
         if (!ReadSkillTables(r, s.BranchSkillTable, "the skill tables of branch \"" + key + "\""))
             return false;
@@ -380,6 +382,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
 
     s.Grant = decltype(s.Grant){};
     if (int at = ForwardTo(lines, header, "[GRANT]", "[END OF FILE]"); at >= 0) {
+        s.BranchAt.Grant = at - 1;
         r.i = at;
         n = 0;
         while (!r.AtEnd() && !StartsWith(lines[r.i], "[")) {
@@ -393,6 +396,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
     s.Qualif = decltype(s.Qualif){};
     for (int k = header; k < static_cast<int>(lines.size()); ++k) {
         if (!Contains(UCase(lines[k]), "QUALIF]")) continue;
+        s.BranchAt.Qualif = k;
         r.i = k + 1;
         n = 0;
         while (!r.AtEnd() && !StartsWith(lines[r.i], "[")) {
@@ -404,6 +408,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
     }
 
     if (int at = ForwardTo(lines, header, "[MUSTER]"); at >= 0) {
+        s.BranchAt.Muster = at - 1;
         r.i = at;
         if (!ReadMuster(r, s)) return false;
     }

@@ -131,6 +131,14 @@ struct ServiceRecord {
     int Command = 0;
     SharedPart<CountedLines<MaxGrants>> Grant;
     SharedPart<std::array<std::string, MaxQualif + 1>> Qualif;
+    // Where the branch's reader found its header and sections, as 0-based
+    // line indexes (-1: none): the header is the line after "*KEY", each
+    // section its "[...]" line at or after the header. The data checker
+    // reports from them.
+    struct SectionLines {
+        int Header = -1, SkillTables = -1, Grant = -1, Qualif = -1, Muster = -1;
+        bool operator==(const SectionLines&) const = default;
+    } BranchAt;
 
     bool operator==(const ServiceRecord&) const = default;
 };
