@@ -31,6 +31,10 @@ using namespace orrimar;
 
 namespace {
 
+std::string Number(long value) {
+    return std::to_string(value);
+}
+
 constexpr unsigned Plain = 0, CourtMartial = 1, ForceSpecial = 2, AnyTransfer = 4;
 
 struct Job {
@@ -207,7 +211,7 @@ class Sweep {
         auto& f = failures[property];
         if (f.first++ == 0)
             f.second = g.rules.Race.Name + " / " + job.Career.Service + " / " + job.Career.Branch +
-                       ", seed " + std::to_string(job.Seed) + ", mode " + std::to_string(job.Mode) +
+                       ", seed " + Number(long(job.Seed)) + ", mode " + Number(job.Mode) +
                        (ui.Restarts ? ", restarted" : "") + ": " + reason;
     }
 
@@ -227,8 +231,8 @@ class Sweep {
                                     y <= static_cast<int>(terms[t - 1].Years.size()) &&
                                     terms[t - 1].Years[y - 1] == line;
                 if (!listed)
-                    Fail("every year lived is shown", "term " + std::to_string(t) + " year " +
-                                                          std::to_string(y) + " \"" + line + "\"");
+                    Fail("every year lived is shown",
+                         "term " + Number(t) + " year " + Number(y) + " \"" + line + "\"");
             }
         }
         // "Terms" counts the term blocks, and there is at least one.
@@ -236,15 +240,13 @@ class Sweep {
         for (size_t i = 0; numbered && i < terms.size(); ++i)
             numbered = terms[i].Term == static_cast<int>(i + 1);
         if (!numbered || c.CurLine < 1)
-            Fail("terms are whole", "Terms " + std::to_string(c.CurTerm) + ", year " +
-                                        std::to_string(c.CurLine) + ", " +
-                                        std::to_string(terms.size()) + " blocks");
+            Fail("terms are whole", "Terms " + Number(c.CurTerm) + ", year " + Number(c.CurLine) +
+                                        ", " + Number(long(terms.size())) + " blocks");
         // The rank is one the final service has.
         const int rank = RankIndex(g.career);
         if (rank != c.Rank || Trim(g.rules.Service.RankName[rank]).empty() ||
             Trim(g.rules.Service.RankCode[rank]).empty())
-            Fail("rank has a name",
-                 "rank " + std::to_string(c.Rank) + " in " + g.rules.Service.Name);
+            Fail("rank has a name", "rank " + Number(c.Rank) + " in " + g.rules.Service.Name);
         // No gain raises a characteristic past the species maximum.
         if (!c.Opt(OptStatsOver15)) {
             for (int i = 1; i <= std::min(g.rules.Race.NumStats, 10); ++i) {
@@ -252,15 +254,15 @@ class Sweep {
                     std::max(15 + g.rules.Race.StatMod[i], int(g.career.StartCharacter.Stats[i]));
                 if (c.Stats[i] > max)
                     Fail("characteristics within the maximum", g.rules.Race.StatName[i] + " " +
-                                                                   std::to_string(c.Stats[i]) +
-                                                                   " over " + std::to_string(max));
+                                                                   Number(c.Stats[i]) + " over " +
+                                                                   Number(max));
             }
         }
         // No pension exactly for a career ended by a sentence the resume shows.
         const bool sentenced = Contains(shown, "DD") || Contains(shown, "Death sentence");
         if ((c.Pension == 0) != (c.CareerEnded == 1) || (c.CareerEnded == 1 && !sentenced))
-            Fail("pension follows the rules", "pension " + std::to_string(c.Pension) + ", ended " +
-                                                  std::to_string(c.CareerEnded) +
+            Fail("pension follows the rules", "pension " + Number(c.Pension) + ", ended " +
+                                                  Number(c.CareerEnded) +
                                                   (sentenced ? "" : ", no sentence shown"));
         // The rules in play are those of the final service and branch as
         // their file gives them, whichever way the career came to them. The
@@ -301,9 +303,8 @@ class Sweep {
         // The starting rank is the one of the service the career began in.
         const int expected = startedMerchant ? 0 : 1;
         if (ui.StartRank != expected)
-            Fail("starting rank follows the service", "started at rank " +
-                                                          std::to_string(ui.StartRank) +
-                                                          ", expected " + std::to_string(expected));
+            Fail("starting rank follows the service",
+                 "started at rank " + Number(ui.StartRank) + ", expected " + Number(expected));
     }
 
     PlayerUi ui;

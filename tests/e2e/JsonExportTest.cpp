@@ -177,13 +177,10 @@ TEST(JsonExport, InteractiveSaveFollowsTheSchemaAndPlaysAgain) {
     TempDir work;
     std::string input = "1\n10\n2\n1\n3\n1\n13\n4\n";
     for (int i = 0; i < 400; ++i) input += "6\n3\n1\n";
-    std::ofstream(work.Path() + "input.txt") << input;
-    const std::string command = "cd '" + work.Path() + "' && LC_ALL=C LINES=10 WINDIR='" +
-                                work.Path() + "' '" + ORRIMAR_CLI + "' --seed 11 --explain " +
-                                Data(SampleDataDir()) + " < input.txt 2>&1";
-    const ShellRun played = RunShell(command);
+    const CliRun played =
+        RunCli("--seed 11 --explain " + Data(SampleDataDir()), work, input, "C", "LINES=10");
     EXPECT_EQ(played.status, 3);  // the script ends at a question of the final menu
-    EXPECT_TRUE(Says(played.out,
+    EXPECT_TRUE(Says(played.Both(),
                      {"Imperial citizen (human) Infantry", "End of term 1",
                       " 1 Re-enlist\n 2 Transfer and re-enlist\n 3 Muster out\n", "Muster out: ",
                       " 1 Save as HTML\n 2 Save with HTM template\n 3 Restart with this "
@@ -215,10 +212,9 @@ TEST(JsonExport, HostileNamesRoundTrip) {
     data.Edit("IMPERIAL.ERI", [&](std::string& line) {
         if (std::exchange(first, false)) line = "Caf\xE9 \"quoted\" <b> & -- back\\slash";
     });
-    const CliRun run =
-        Cli("--auto --count 1 --seed 3 --race IMPERIAL.ERI --format both --out out " +
-                Data(data.Path()),
-            work);
+    const std::string mine = Data(data.Path()),
+                      batch = "--auto --count 1 --seed 3 --race IMPERIAL.ERI " + mine;
+    const CliRun run = Cli(batch + " --format both --out out", work);
     ASSERT_EQ(run.status, 0) << run.err;
     const auto files = FilesIn(work.Path() + "out", ".json");
     const auto pages = FilesIn(work.Path() + "out", ".htm");
@@ -228,10 +224,7 @@ TEST(JsonExport, HostileNamesRoundTrip) {
     EXPECT_EQ(PageDocument(ReadAll(pages[0])), doc);
     // A JSON stream on standard output is the file's bytes, whatever the locale.
     for (const char* locale : {"C", "C.UTF-8"}) {
-        const CliRun lines =
-            Cli("--auto --count 1 --seed 3 --race IMPERIAL.ERI --format jsonl --out - " +
-                    Data(data.Path()),
-                work, locale);
+        const CliRun lines = Cli(batch + " --format jsonl --out -", work, locale);
         ASSERT_EQ(lines.status, 0) << lines.err;
         EXPECT_EQ(json::parse(lines.out), doc) << locale << "\n" << lines.out;
     }
@@ -243,14 +236,14 @@ TEST(JsonExport, HostileNamesRoundTrip) {
         "2J";
     std::ofstream(work.Path() + "forged.json") << forged.dump();
     for (const char* locale : {"C", "C.UTF-8"}) {
-        const CliRun shown = Cli("--regenerate forged.json " + Data(data.Path()), work, locale);
+        const CliRun shown = Cli("--regenerate forged.json " + mine, work, locale);
         EXPECT_TRUE(Ran(shown, 1, {"^[]0;owned^G^M^JFORGED^[[2J differs in 1 place:\n"}));
         EXPECT_EQ(shown.out.find_first_of("\x1B\x07\r\x9B"), std::string::npos) << shown.out;
     }
 
     std::string said;
     for (const auto& file : {files[0], pages[0]}) {
-        const CliRun again = Cli("--regenerate '" + file + "' " + Data(data.Path()), work);
+        const CliRun again = Cli("--regenerate '" + file + "' " + mine, work);
         EXPECT_TRUE(Ran(again, 0, {"comes out the same"})) << file;
         EXPECT_TRUE(said.empty() || again.out == said) << again.out;
         said = again.out;
@@ -313,7 +306,7 @@ TEST(JsonExport, RegenerateRefusesBrokenFiles) {
         edit(doc);
         return doc.dump();
     };
-    std::vector<std::pair<std::string, std::string>> files = {
+    const std::vector<std::pair<std::string, std::string>> files = {
         {"empty.json", ""},
         {"truncated.json", text.substr(0, text.size() / 2)},
         {"truncated.htm", page.substr(0, page.size() - 200)},
@@ -321,25 +314,22 @@ TEST(JsonExport, RegenerateRefusesBrokenFiles) {
         {"format-number.json", R"({"format": 1})"},
         {"list.json", "[1, 2, 3]"},
         {"character-text.json", edited([](json& d) { d["character"] = "x"; })},
-        {"name-number.json", edited([](json& d) { d["character"]["name"] = 5; })},
         {"no-number.json", edited([](json& d) { d["recipe"].erase("number"); })},
         {"no-seed.json", edited([](json& d) { d["recipe"]["seed"] = nullptr; })},
         {"no-race.json", edited([](json& d) { d["recipe"]["wanted"]["race"] = "NO SUCH RACE"; })},
         {"number-lowest.json", edited([](json& d) { d["recipe"]["number"] = INT_MIN; })},
-        {"terms-fraction.json", edited([](json& d) { d["recipe"]["terms"] = 1e300; })},
+        // A number that is not whole is said with its field.
+        {"age-fraction.json: the field \"age\" holds 7.0 where a whole number belongs",
+         edited([](json& d) { d["character"]["age"] = 7.0; })},
         // Nested far deeper than a record, with keys after the nesting.
         {"deep.json", "{\"x\": " + std::string(200000, '[') + std::string(200000, ']') +
                           ", \"format\": \"orrimar-character/1\", \"y\": 1}"},
     };
-    // Numbers that are not whole are said with their field.
-    const std::map<std::string, std::string> said = {
-        {"terms-fraction.json", ": the field \"terms\" holds 1e+300 where a whole number belongs"},
-        {"age-fraction.json", ": the field \"age\" holds 7.0 where a whole number belongs"}};
-    files.push_back({"age-fraction.json", edited([](json& d) { d["character"]["age"] = 7.0; })});
-    for (const auto& [name, content] : files) {
+    // Each named by the file and what the run says of it.
+    for (const auto& [said, content] : files) {
+        const std::string name = said.substr(0, said.find(':'));
         std::ofstream(work.Path() + name, std::ios::binary) << content;
-        EXPECT_TRUE(Ran(Cli("--regenerate " + name, work), 1,
-                        {"orrimar-cli: " + name + (said.count(name) ? said.at(name) : "")}));
+        EXPECT_TRUE(Ran(Cli("--regenerate " + name, work), 1, {"orrimar-cli: " + said}));
     }
     // Missing, or no file at all: a folder, a device that never ends; or
     // past the bound, but for the first line of JSON Lines.
@@ -423,22 +413,16 @@ TEST(JsonExport, JsonLinesFileIsReplacedOnlyAtTheEnd) {
     EXPECT_EQ(json::parse(lines.substr(0, lines.find('\n')))["recipe"]["number"], 1);
     EXPECT_FALSE(fs::is_symlink(work.Path() + "all.jsonl"));
     EXPECT_EQ(ReadAll(work.Path() + "victim.txt"), "keep\n");
-    // Files named after the target: nothing is left but what was planted.
-    const auto named = [&](const std::string& stem) {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(work.Path()))
-            if (entry.path().filename().string().starts_with(stem))
-                names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    };
-    EXPECT_EQ(named("all.jsonl"), (std::vector<std::string>{"all.jsonl", "all.jsonl.part"}));
 
     fs::create_directory(work.Path() + "folder");
     EXPECT_TRUE(Ran(Cli("--auto --count 1 --format jsonl --out folder", work), 1,
                     {"orrimar-cli: folder is a folder"}));
     EXPECT_TRUE(fs::is_empty(work.Path() + "folder"));
-    EXPECT_EQ(named("folder"), std::vector<std::string>{"folder"});
+    // Nothing is left beside the targets but what was planted (and the run's
+    // own input and output).
+    EXPECT_EQ(work.Names(),
+              (std::vector<std::string>{"all.jsonl", "all.jsonl.part", "err.txt", "folder",
+                                        "input.txt", "out.txt", "threes.txt", "victim.txt"}));
 }
 
 // Every line of a JSON Lines file is made again: one changed line is
