@@ -10,7 +10,6 @@
 
 #include "batch/AutoUi.h"
 #include "batch/Batch.h"
-#include "career/Driver.h"
 #include "data/Race.h"
 #include "data/Service.h"
 #include "model/Game.h"
@@ -309,11 +308,7 @@ class Sweep {
 
     PlayerUi ui;
     SeededDice dice;
-
-  public:
     Game g;
-
-  private:
     std::array<int16_t, CharacterRecord::MaxOptions + 1> options0{};
     std::vector<Job> jobs;
     size_t next = 0;
@@ -351,9 +346,8 @@ INSTANTIATE_TEST_SUITE_P(Modes, CareerInvariants,
                                          CourtMartial | AnyTransfer, ForceSpecial | AnyTransfer),
                          [](const testing::TestParamInfo<unsigned>& info) {
                              const unsigned m = info.param;
-                             std::string name = m == Plain ? "Plain" : "";
-                             if (m & CourtMartial) name += "CourtMartial";
-                             if (m & ForceSpecial) name += "ForcedSpecials";
-                             if (m & AnyTransfer) name += "AnyTransfer";
-                             return name;
+                             return std::string(m == Plain ? "Plain" : "") +
+                                    (m & CourtMartial ? "CourtMartial" : "") +
+                                    (m & ForceSpecial ? "ForcedSpecials" : "") +
+                                    (m & AnyTransfer ? "AnyTransfer" : "");
                          });

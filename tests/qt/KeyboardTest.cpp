@@ -187,6 +187,8 @@ class KeyboardTest : public DesktopTest {
             answers += ui_.AskTerm(g);
         }
         QCOMPARE(answers, std::string("421"));
+        // Between questions no answer shows.
+        QVERIFY(!Button(ui_.TermWindow(), "Command1")->isVisible());
 
         // All five, only the fourth, then the fourth with a long caption.
         Form3* form = ui_.TermWindow();

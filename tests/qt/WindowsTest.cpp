@@ -255,23 +255,18 @@ class WindowsTest : public DesktopTest {
     void printStatBlocksKeepsEveryCardWhole() {
         QTemporaryDir out;
         BatchOptions options;
-        options.Count = 40;
-        options.Seed = 500;
-        options.DataDir = ORRIMAR_SOURCE_DIR "/data/";
-        options.OutDir = S(out.path()) + "/npcs";
+        std::tie(options.Count, options.Seed, options.DataDir, options.OutDir) =
+            std::tuple(40, 500, ORRIMAR_SOURCE_DIR "/data/", S(out.path()) + "/npcs");
         std::ostringstream log;
         std::vector<BatchCharacter> made;
         QCOMPARE(RunBatch(options, log, &made), 0);
-        const auto choose = [this](const QString& folder) {
-            WhenOpen("OpenFile", [folder](QWidget* window) {
-                auto* dialog = qobject_cast<QFileDialog*>(window);
-                dialog->setDirectory(folder);
-                static_cast<QDialog*>(dialog)->accept();
-            });
-        };
         const QString pdf = out.path() + "/cards.pdf";
         QString failed = "not shown";
-        choose(out.path() + "/npcs");
+        WhenOpen("OpenFile", [&](QWidget* window) {
+            auto* dialog = qobject_cast<QFileDialog*>(window);
+            dialog->setDirectory(out.path() + "/npcs");
+            static_cast<QDialog*>(dialog)->accept();
+        });
         WhenOpen("Preview", [&](QWidget* preview) {
             failed = static_cast<PreviewDialog*>(preview)->SavePdf(pdf);
             preview->close();
