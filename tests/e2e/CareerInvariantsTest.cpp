@@ -50,10 +50,9 @@ class PlayerUi : public AutoUi {
     std::function<std::string(Game&)> OnFinished;
     std::mt19937 rng;
     int StartRank = -1;  // the rank as the term window first shows it
-    int Whoops = 0;
-    int Restarts = 0;
-    bool Wandering = false;  // after going back: any offered button
+    int Whoops = 0, Restarts = 0;
     bool Restarting = false;
+    bool Wandering = false;  // after going back: any offered button
 
     void NewCharacter(unsigned seed) {
         rng.seed(seed);

@@ -111,7 +111,6 @@ TEST(Cli, TextsMeetTheTerminalInItsOwnEncodingAndCannotSteerIt) {
     for (const auto& [args, input, locale, shown] : std::vector<std::array<std::string, 4>>{
              {folder, "1\n10\n14\n", "C.UTF-8", "Imp\xC3\xA9rial^[]0;owned^G citizen^[[2J"},
              {folder, "1\n10\n14\n", "C", "Imperial^[]0;owned^G citizen^[[2J"},
-             {batch, "", "C.UTF-8", "Cascade not found GUN^[]0;OWNED^GCOMBAT"},
              {batch, "", "C", "Cascade not found GUN^[]0;OWNED^GCOMBAT"}}) {
         const CliRun run = RunCli(args, work, input, locale);
         const std::string output = run.Both();
@@ -172,22 +171,19 @@ TEST(Cli, VersionHelpAndMissingValues) {
                      {"--jobs N", "--no-pages", "--template FILE", "--yes"}));
 }
 
-// Without --out a batch writes a stat block per character to standard
-// output (their text is pinned by the golden pages' sheets).
-TEST(Cli, StatBlocksGoToStandardOutput) {
-    TempDir work;
-    const CliRun run = RunCli("--auto --data '" + SampleDataDir() + "' --seed 5 --count 3", work);
-    ASSERT_TRUE(Ran(run, 0, {"3 characters generated, seed 5."}));
-    const std::string text = run.Both();
-    const std::regex block("\n  UPP ");
-    EXPECT_EQ(std::distance(std::sregex_iterator(text.begin(), text.end(), block), {}), 3) << text;
-}
-
-// "Print stat blocks" in the Show menu shows a batch folder's sheet (the
-// terminal prints it as text), and says what any other folder lacks.
-TEST(Cli, PrintStatBlocksTakesOnlyABatchFolder) {
+// Stat blocks: without --out a batch writes one per character to standard
+// output (their text is pinned by the golden pages' sheets). "Print stat
+// blocks" in the Show menu shows a batch folder's sheet (the terminal
+// prints it as text), and says what any other folder lacks.
+TEST(Cli, StatBlocksGoToStandardOutputOrPrintFromABatchFolder) {
     TempDir work;
     const std::string data = " --data '" + SampleDataDir() + "'";
+    const CliRun run = RunCli("--auto --seed 5 --count 3" + data, work);
+    EXPECT_TRUE(Ran(run, 0, {"3 characters generated, seed 5."}));
+    const std::string blocks = run.Both();
+    const std::regex block("\n  UPP ");
+    EXPECT_EQ(std::distance(std::sregex_iterator(blocks.begin(), blocks.end(), block), {}), 3)
+        << blocks;
     for (const char* folder : {"npcs", "old"})
         ASSERT_EQ(
             RunCli("--auto --count 2 --seed 5 --out " + std::string(folder) + data, work).status,
@@ -285,11 +281,8 @@ TEST(Cli, AStoppedBatchLeavesOnlyWholeIndexedFiles) {
         }
         const std::string index = work.Read("out/index.htm");
         int pages = 0;
-        for (const auto& entry : fs::directory_iterator(out)) {
-            const std::string name = entry.path().filename().string();
-            if (name == "index.htm" || name == "index.csv" || name == "cards.htm" ||
-                name == "batch.log")
-                continue;
+        for (const std::string& name : work.Names("out")) {
+            if (name.starts_with("index.") || name == "cards.htm" || name == "batch.log") continue;
             ++pages;
             EXPECT_TRUE(index.find("href=\"" + name + "\"") != std::string::npos) << name;
             EXPECT_TRUE(work.Read("out/" + name).ends_with("-->\r\n")) << name;

@@ -39,8 +39,24 @@ CliRun Play(const BatchOptions& options, std::vector<BatchCharacter>* made = nul
 
 }  // namespace
 
-TEST(Sweep, BadRequestsAreRefusedWithAMessage) {
-    BatchOptions options = Batch(1, 0);
+// What was asked is what is drawn: a service or branch some races lack
+// draws only races (and services) offering it, every character made, and a
+// name several races hold draws among them. What none offers is refused
+// with a message.
+TEST(Sweep, WhatWasAskedIsDrawnOrRefusedWithAMessage) {
+    BatchOptions options = Batch(8, 3);
+    std::vector<BatchCharacter> made;
+    options.Branch = "frontier garrison";  // two services of two races
+    EXPECT_TRUE(Ran(Play(options, &made), 0));
+    ASSERT_EQ(made.size(), 8u);
+    for (const auto& c : made) EXPECT_EQ(c.Branch, "Frontier Garrison") << c.Service;
+    options.Branch = "";
+    options.Race = "aslan";
+    ASSERT_TRUE(Ran(Play(options, &made), 0));
+    std::set<std::string> races;
+    for (const auto& c : made) races.insert(c.Race);
+    EXPECT_EQ(races, (std::set<std::string>{"Aslan female", "Aslan male"}));
+
     for (const auto& [race, service, branch, message] : std::vector<std::array<std::string, 4>>{
              {"No such race", "", "", "no race matches \"No such race\""},
              {"Vargr", "Imperial Army", "", "no race matching \"Vargr\" offers a service matching"},
@@ -214,24 +230,6 @@ TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
     EXPECT_EQ(out.Names(),
               (std::vector<std::string>{"batch.log", "cards.htm", "index.csv", "index.htm"}));
     EXPECT_NE(out.Read("index.htm").find("<p>0 characters"), std::string::npos);
-}
-
-// What was asked is what is drawn: a service or branch some races lack
-// draws only races (and services) offering it, every character made, and a
-// name several races hold draws among them.
-TEST(Sweep, OnlyRacesOfferingWhatWasAskedAreDrawn) {
-    BatchOptions options = Batch(8, 3);
-    std::vector<BatchCharacter> made;
-    options.Branch = "frontier garrison";  // two services of two races
-    EXPECT_TRUE(Ran(Play(options, &made), 0));
-    ASSERT_EQ(made.size(), 8u);
-    for (const auto& c : made) EXPECT_EQ(c.Branch, "Frontier Garrison") << c.Service;
-    options.Branch = "";
-    options.Race = "aslan";
-    ASSERT_TRUE(Ran(Play(options, &made), 0));
-    std::set<std::string> races;
-    for (const auto& c : made) races.insert(c.Race);
-    EXPECT_EQ(races, (std::set<std::string>{"Aslan female", "Aslan male"}));
 }
 
 // One batch a folder: a folder another running batch holds is refused
