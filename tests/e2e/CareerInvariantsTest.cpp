@@ -10,7 +10,6 @@
 
 #include "batch/AutoUi.h"
 #include "batch/Batch.h"
-#include "career/Driver.h"
 #include "data/Race.h"
 #include "data/Service.h"
 #include "model/Game.h"
@@ -31,6 +30,10 @@ using namespace orrimar;
 
 namespace {
 
+std::string Number(long value) {
+    return std::to_string(value);
+}
+
 constexpr unsigned Plain = 0, CourtMartial = 1, ForceSpecial = 2, AnyTransfer = 4;
 
 struct Job {
@@ -47,10 +50,9 @@ class PlayerUi : public AutoUi {
     std::function<std::string(Game&)> OnFinished;
     std::mt19937 rng;
     int StartRank = -1;  // the rank as the term window first shows it
-    int Whoops = 0;
-    int Restarts = 0;
-    bool Wandering = false;  // after going back: any offered button
+    int Whoops = 0, Restarts = 0;
     bool Restarting = false;
+    bool Wandering = false;  // after going back: any offered button
 
     void NewCharacter(unsigned seed) {
         rng.seed(seed);
@@ -207,7 +209,7 @@ class Sweep {
         auto& f = failures[property];
         if (f.first++ == 0)
             f.second = g.rules.Race.Name + " / " + job.Career.Service + " / " + job.Career.Branch +
-                       ", seed " + std::to_string(job.Seed) + ", mode " + std::to_string(job.Mode) +
+                       ", seed " + Number(long(job.Seed)) + ", mode " + Number(job.Mode) +
                        (ui.Restarts ? ", restarted" : "") + ": " + reason;
     }
 
@@ -227,8 +229,8 @@ class Sweep {
                                     y <= static_cast<int>(terms[t - 1].Years.size()) &&
                                     terms[t - 1].Years[y - 1] == line;
                 if (!listed)
-                    Fail("every year lived is shown", "term " + std::to_string(t) + " year " +
-                                                          std::to_string(y) + " \"" + line + "\"");
+                    Fail("every year lived is shown",
+                         "term " + Number(t) + " year " + Number(y) + " \"" + line + "\"");
             }
         }
         // "Terms" counts the term blocks, and there is at least one.
@@ -236,15 +238,13 @@ class Sweep {
         for (size_t i = 0; numbered && i < terms.size(); ++i)
             numbered = terms[i].Term == static_cast<int>(i + 1);
         if (!numbered || c.CurLine < 1)
-            Fail("terms are whole", "Terms " + std::to_string(c.CurTerm) + ", year " +
-                                        std::to_string(c.CurLine) + ", " +
-                                        std::to_string(terms.size()) + " blocks");
+            Fail("terms are whole", "Terms " + Number(c.CurTerm) + ", year " + Number(c.CurLine) +
+                                        ", " + Number(long(terms.size())) + " blocks");
         // The rank is one the final service has.
         const int rank = RankIndex(g.career);
         if (rank != c.Rank || Trim(RankNameOf(g, rank)).empty() ||
             Trim(RankCodeOf(g, rank)).empty())
-            Fail("rank has a name",
-                 "rank " + std::to_string(c.Rank) + " in " + g.rules.Service.Name);
+            Fail("rank has a name", "rank " + Number(c.Rank) + " in " + g.rules.Service.Name);
         // No gain raises a characteristic past the species maximum.
         if (!c.Opt(OptStatsOver15)) {
             for (int i = 1; i <= std::min(g.rules.Race.NumStats, 10); ++i) {
@@ -252,15 +252,15 @@ class Sweep {
                     std::max(15 + g.rules.Race.StatMod[i], int(g.career.StartCharacter.Stats[i]));
                 if (c.Stats[i] > max)
                     Fail("characteristics within the maximum", g.rules.Race.StatName[i] + " " +
-                                                                   std::to_string(c.Stats[i]) +
-                                                                   " over " + std::to_string(max));
+                                                                   Number(c.Stats[i]) + " over " +
+                                                                   Number(max));
             }
         }
         // No pension exactly for a career ended by a sentence the resume shows.
         const bool sentenced = Contains(shown, "DD") || Contains(shown, "Death sentence");
         if ((c.Pension == 0) != (c.CareerEnded == 1) || (c.CareerEnded == 1 && !sentenced))
-            Fail("pension follows the rules", "pension " + std::to_string(c.Pension) + ", ended " +
-                                                  std::to_string(c.CareerEnded) +
+            Fail("pension follows the rules", "pension " + Number(c.Pension) + ", ended " +
+                                                  Number(c.CareerEnded) +
                                                   (sentenced ? "" : ", no sentence shown"));
         // The rules in play are those of the final service and branch as
         // their file gives them, whichever way the career came to them. The
@@ -301,18 +301,13 @@ class Sweep {
         // The starting rank is the one of the service the career began in.
         const int expected = startedMerchant ? 0 : 1;
         if (ui.StartRank != expected)
-            Fail("starting rank follows the service", "started at rank " +
-                                                          std::to_string(ui.StartRank) +
-                                                          ", expected " + std::to_string(expected));
+            Fail("starting rank follows the service",
+                 "started at rank " + Number(ui.StartRank) + ", expected " + Number(expected));
     }
 
     PlayerUi ui;
     SeededDice dice;
-
-  public:
     Game g;
-
-  private:
     std::array<int16_t, CharacterRecord::MaxOptions + 1> options0{};
     std::vector<Job> jobs;
     size_t next = 0;
@@ -350,9 +345,8 @@ INSTANTIATE_TEST_SUITE_P(Modes, CareerInvariants,
                                          CourtMartial | AnyTransfer, ForceSpecial | AnyTransfer),
                          [](const testing::TestParamInfo<unsigned>& info) {
                              const unsigned m = info.param;
-                             std::string name = m == Plain ? "Plain" : "";
-                             if (m & CourtMartial) name += "CourtMartial";
-                             if (m & ForceSpecial) name += "ForcedSpecials";
-                             if (m & AnyTransfer) name += "AnyTransfer";
-                             return name;
+                             return std::string(m == Plain ? "Plain" : "") +
+                                    (m & CourtMartial ? "CourtMartial" : "") +
+                                    (m & ForceSpecial ? "ForcedSpecials" : "") +
+                                    (m & AnyTransfer ? "AnyTransfer" : "");
                          });

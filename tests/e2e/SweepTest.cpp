@@ -29,31 +29,52 @@ BatchOptions Batch(int count, uint64_t seed, const std::string& out = "",
     return o;
 }
 
+// A batch run as the terminal program runs it: its status, its log as the
+// output, and the characters made into `made`.
+CliRun Play(const BatchOptions& options, std::vector<BatchCharacter>* made = nullptr) {
+    std::ostringstream log;
+    const int status = RunBatch(options, log, made);
+    return {status, log.str(), ""};
+}
+
 }  // namespace
 
-TEST(Sweep, BadRequestsAreRefusedWithAMessage) {
-    BatchOptions options = Batch(1, 0);
+// What was asked is what is drawn: a service or branch some races lack
+// draws only races (and services) offering it, every character made, and a
+// name several races hold draws among them. What none offers is refused
+// with a message.
+TEST(Sweep, WhatWasAskedIsDrawnOrRefusedWithAMessage) {
+    BatchOptions options = Batch(8, 3);
+    std::vector<BatchCharacter> made;
+    options.Branch = "frontier garrison";  // two services of two races
+    EXPECT_TRUE(Ran(Play(options, &made), 0));
+    ASSERT_EQ(made.size(), 8u);
+    for (const auto& c : made) EXPECT_EQ(c.Branch, "Frontier Garrison") << c.Service;
+    options.Branch = "";
+    options.Race = "aslan";
+    ASSERT_TRUE(Ran(Play(options, &made), 0));
+    std::set<std::string> races;
+    for (const auto& c : made) races.insert(c.Race);
+    EXPECT_EQ(races, (std::set<std::string>{"Aslan female", "Aslan male"}));
+
     for (const auto& [race, service, branch, message] : std::vector<std::array<std::string, 4>>{
              {"No such race", "", "", "no race matches \"No such race\""},
              {"Vargr", "Imperial Army", "", "no race matching \"Vargr\" offers a service matching"},
              {"", "No such service", "", "no race offers a service matching \"No such service\""},
              {"", "Navy", "Garrison",
               "offers a service matching \"Navy\" with a branch matching"}}) {
-        std::ostringstream log;
         std::tie(options.Race, options.Service, options.Branch) = std::tie(race, service, branch);
-        EXPECT_EQ(RunBatch(options, log), 1) << race;
-        EXPECT_TRUE(Says(log.str(), {message}));
+        EXPECT_TRUE(Ran(Play(options), 1, {message}));
     }
-    std::ostringstream log;
     TempDir empty;
-    EXPECT_EQ(RunBatch(Batch(1, 0, "", empty.Path()), log), 1);
-    EXPECT_TRUE(Says(log.str(), {"no data folder"}));
+    EXPECT_TRUE(Ran(Play(Batch(1, 0, "", empty.Path())), 1, {"no data folder"}));
     // Terms out of range are brought within what a record holds, and the
     // recipe records the terms played for.
     for (const auto& [asked, played] : {std::pair{0, "\"terms\":1,"}, {1000, "\"terms\":99,"}}) {
         std::ostringstream lines;
         BatchOptions terms = Batch(1, 5, "-");
         std::tie(terms.Format, terms.Terms) = std::tuple(BatchFormat::Jsonl, asked);
+        std::ostringstream log;
         ASSERT_EQ(RunBatch(terms, log, nullptr, &lines), 0) << log.str();
         const std::string line = lines.str();
         EXPECT_NE(line.find(played, line.find("\"recipe\"")), std::string::npos) << line;
@@ -66,11 +87,9 @@ TEST(Sweep, BadRequestsAreRefusedWithAMessage) {
 TEST(Sweep, SearchesAndCrewsKeepTheirSeeds) {
     BatchOptions options = Batch(3, 11);
     std::tie(options.Jobs, options.Where) = std::tuple(2, "rank>=O2,age<=50");
-    std::ostringstream log;
     std::vector<BatchCharacter> found;
-    ASSERT_EQ(RunBatch(options, log, &found), 0) << log.str();
+    ASSERT_TRUE(Ran(Play(options, &found), 0, {"3 characters generated of "}));
     ASSERT_EQ(found.size(), 3u);
-    EXPECT_TRUE(Says(log.str(), {"3 characters generated of "}));
     for (size_t i = 0; i < found.size(); ++i) {
         EXPECT_TRUE(found[i].RankSort >= 102 && found[i].Age <= 50) << found[i].RankCode;
         EXPECT_TRUE(i == 0 || found[i].Seed > found[i - 1].Seed);
@@ -80,23 +99,21 @@ TEST(Sweep, SearchesAndCrewsKeepTheirSeeds) {
     alone.Count = 1;
     alone.Seed = found[2].Seed;
     std::vector<BatchCharacter> again;
-    ASSERT_EQ(RunBatch(alone, log, &again), 0) << log.str();
+    ASSERT_TRUE(Ran(Play(alone, &again), 0));
     ASSERT_EQ(again.size(), 1u);
     EXPECT_EQ(again[0].Name + again[0].RankCode + again[0].Upp,
               found[2].Name + found[2].RankCode + found[2].Upp);
 
     options.Where = "STR>=99";
     options.MaxTries = 4;
-    std::ostringstream hopeless;
-    EXPECT_EQ(RunBatch(options, hopeless, &found), 1);
     EXPECT_TRUE(
-        Says(hopeless.str(),
-             {"--where \"STR>=99\": 4 characters tried (--max-tries 4), 0 matched, 3 wanted."}));
+        Ran(Play(options, &found), 1,
+            {"--where \"STR>=99\": 4 characters tried (--max-tries 4), 0 matched, 3 wanted."}));
 
     options.Where = "terms>=3";
     options.MaxTries = DefaultMaxTries;
     options.Crew = {{"Navy", 2}, {"Scout", 1}};
-    ASSERT_EQ(RunBatch(options, log, &found), 0) << log.str();
+    ASSERT_TRUE(Ran(Play(options, &found), 0));
     ASSERT_EQ(found.size(), 3u);
     for (size_t i = 0; i < found.size(); ++i)
         EXPECT_TRUE(Says(found[i].Service, {i < 2 ? "Navy" : "Scout"}) && found[i].Terms >= 3);
@@ -121,12 +138,9 @@ TEST(Sweep, RefusedFilesAndTemplatesAreErrorsNotSuccesses) {
              {"Imperial", "Imperial Army", "ARMY.SRV:"},
              {"Imperial", "Imperial Navy",
               "NAVY.SRV:0: cannot read the service file: it is not a regular file"}}) {
-        std::ostringstream log;
         std::vector<BatchCharacter> made;
-        options.Race = race;
-        options.Service = service;
-        EXPECT_TRUE(RunBatch(options, log, &made) == 1 && made.empty()) << service;
-        EXPECT_TRUE(Says(log.str(), {said}));
+        std::tie(options.Race, options.Service) = std::tie(race, service);
+        EXPECT_TRUE(Ran(Play(options, &made), 1, {said}) && made.empty()) << service;
     }
 
     options.Race = options.Service = "";
@@ -140,10 +154,8 @@ TEST(Sweep, RefusedFilesAndTemplatesAreErrorsNotSuccesses) {
                                     "</html>"});
     for (const std::string& path :
          {templates.Path(), templates.Path() + "blank.htm", templates.Path() + "program.htm"}) {
-        std::ostringstream log;
         options.TemplatePath = path;
-        EXPECT_EQ(RunBatch(options, log), 1) << path;
-        EXPECT_TRUE(Says(log.str(), {"The template " + path}));
+        EXPECT_TRUE(Ran(Play(options), 1, {"The template " + path}));
     }
     EXPECT_TRUE(std::filesystem::is_empty(out.Path()));
 }
@@ -166,9 +178,9 @@ TEST(Sweep, TheIndexNumbersTheCharactersMadeInOrder) {
         TempDir out;
         BatchOptions options = Batch(16, 3, out.Path(), data.Path());
         options.Jobs = jobs;
-        std::ostringstream log;
         std::vector<BatchCharacter> made;
-        EXPECT_EQ(RunBatch(options, log, &made), 1) << log.str();
+        const CliRun run = Play(options, &made);
+        EXPECT_EQ(run.status, 1) << run.out;
         ASSERT_GT(made.size(), 1u);
         ASSERT_LT(made.size(), 16u);
         const std::string count = std::to_string(made.size());
@@ -177,26 +189,22 @@ TEST(Sweep, TheIndexNumbersTheCharactersMadeInOrder) {
             index,
             {"<p>" + count + " characters, batch seed 3.</p>", "</tbody>\r\n</table>\r\n<script>"},
             {"<tr><td>" + std::to_string(made.size() + 1) + "<"}));
+        // The CSV copy: a header, then the same characters under the same numbers.
+        const std::string csv = out.Read("index.csv");
+        EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), static_cast<long>(made.size()) + 1);
         size_t at = 0;
         for (size_t i = 0; i < made.size(); ++i) {
-            at = index.find(
-                "<tr><td>" + std::to_string(i + 1) + "</td><td><a href=\"" + made[i].File + "\">",
-                at);
+            const std::string n = std::to_string(i + 1);
+            at = index.find("<tr><td>" + n + "</td><td><a href=\"" + made[i].File + "\">", at);
             ASSERT_NE(at, std::string::npos) << made[i].File << "\n" << index;
+            EXPECT_TRUE(Says(csv, {"\r\n" + n + "," + made[i].Name + ","}));
         }
         EXPECT_TRUE(index.ends_with("</script>\r\n</body>\r\n</html>\r\n"));
         EXPECT_EQ(out.Read("batch.log"), "Batch seed 3, " + count + " characters.\n");
         EXPECT_EQ(out.Names().size(), made.size() + 4);
-        // The CSV copy: a header, then the same characters under the same numbers.
-        const std::string csv = out.Read("index.csv");
-        EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), static_cast<long>(made.size()) + 1);
-        for (size_t i = 0; i < made.size(); ++i)
-            EXPECT_NE(csv.find("\r\n" + std::to_string(i + 1) + "," + made[i].Name + ","),
-                      std::string::npos)
-                << csv;
         for (const auto& name : out.Names())
             files[jobs - 1] += "==> " + name + "\n" + out.Read(name);
-        logs[jobs - 1] = log.str();
+        logs[jobs - 1] = run.out;
     }
     EXPECT_TRUE(files[0] == files[1]);
     EXPECT_EQ(logs[0].substr(0, logs[0].find(" in ")), logs[1].substr(0, logs[1].find(" in ")));
@@ -213,11 +221,8 @@ TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{7000, 7000};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::ostringstream log;
-        const bool named = RunBatch(Batch(3, 0, out.Path()), log) == 1 &&
-                           log.str().find("character 3: Cannot write " + out.Path() + "0003-") !=
-                               std::string::npos;
-        ::_exit(named ? 0 : 1);
+        const std::string named = "character 3: Cannot write " + out.Path() + "0003-";
+        ::_exit(Ran(Play(Batch(3, 0, out.Path())), 1, {named}) ? 0 : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -225,25 +230,6 @@ TEST(Sweep, PagesTheDiskRefusesAreNamedAndLeaveNothing) {
     EXPECT_EQ(out.Names(),
               (std::vector<std::string>{"batch.log", "cards.htm", "index.csv", "index.htm"}));
     EXPECT_NE(out.Read("index.htm").find("<p>0 characters"), std::string::npos);
-}
-
-// What was asked is what is drawn: a service or branch some races lack
-// draws only races (and services) offering it, every character made, and a
-// name several races hold draws among them.
-TEST(Sweep, OnlyRacesOfferingWhatWasAskedAreDrawn) {
-    BatchOptions options = Batch(8, 3);
-    std::ostringstream log;
-    std::vector<BatchCharacter> made;
-    options.Branch = "frontier garrison";  // two services of two races
-    EXPECT_EQ(RunBatch(options, log, &made), 0) << log.str();
-    ASSERT_EQ(made.size(), 8u);
-    for (const auto& c : made) EXPECT_EQ(c.Branch, "Frontier Garrison") << c.Service;
-    options.Branch = "";
-    options.Race = "aslan";
-    ASSERT_EQ(RunBatch(options, log, &made), 0) << log.str();
-    std::set<std::string> races;
-    for (const auto& c : made) races.insert(c.Race);
-    EXPECT_EQ(races, (std::set<std::string>{"Aslan female", "Aslan male"}));
 }
 
 // One batch a folder: a folder another running batch holds is refused
@@ -259,13 +245,10 @@ TEST(Sweep, AFolderTakenOrHoldingABatchIsRefused) {
     ::waitpid(gone, nullptr, 0);
     for (const pid_t owner : {::getpid(), gone}) {
         std::ofstream(lock) << owner << "\n";
-        std::ostringstream log;
         const bool alive = owner == ::getpid();
-        EXPECT_EQ(RunBatch(options, log), alive ? 1 : 0) << log.str();
-        EXPECT_EQ(log.str().find("being written by another batch (process " +
-                                 std::to_string(owner) + ")") != std::string::npos,
-                  alive)
-            << log.str();
+        const std::string taken =
+            "being written by another batch (process " + std::to_string(owner) + ")";
+        EXPECT_TRUE(alive ? Ran(Play(options), 1, {taken}) : Ran(Play(options), 0, {}, {taken}));
         EXPECT_EQ(std::filesystem::exists(lock), alive);
         std::filesystem::remove(lock);
     }
@@ -273,11 +256,9 @@ TEST(Sweep, AFolderTakenOrHoldingABatchIsRefused) {
     std::ofstream(out.Path() + "notes.txt") << "mine\n";
     std::vector<BatchCharacter> made;
     options.Seed = 50;
-    std::ostringstream log;
-    EXPECT_EQ(RunBatch(options, log, &made), 1);
-    EXPECT_TRUE(Says(log.str(), {"already holds a batch"}));
+    EXPECT_TRUE(Ran(Play(options, &made), 1, {"already holds a batch"}));
     options.ReplaceBatch = true;
-    ASSERT_EQ(RunBatch(options, log, &made), 0) << log.str();
+    ASSERT_TRUE(Ran(Play(options, &made), 0));
     EXPECT_EQ(out.Names(),
               (std::vector<std::string>{made[0].File, made[1].File, "batch.log", "cards.htm",
                                         "index.csv", "index.htm", "notes.txt"}));

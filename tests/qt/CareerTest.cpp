@@ -50,23 +50,6 @@ class CareerTest : public DesktopTest {
         QVERIFY(LoadSampleData());
     }
 
-    void termButtonsReturnTheirNumber() {
-        for (int k = 1; k <= 5; ++k) {
-            ClearTermWindow(g.windows);
-            const int n = std::max(k, 2);
-            for (int b = 1; b <= n; ++b) g.windows.TermWindow.Button[b] = {std::to_string(b), true};
-            QString seen;
-            QTimer::singleShot(0, [&, k] {
-                for (int b = 1; b <= 5; ++b)
-                    seen += Button(b)->isVisible() ? Button(b)->text() : "";
-                QTest::mouseClick(Button(k), Qt::LeftButton);
-            });
-            QCOMPARE(ui_.AskTerm(g), std::to_string(k));
-            QCOMPARE(seen, QString("12345").left(n));
-            QVERIFY(!Button(1)->isVisible());  // hidden between questions
-        }
-    }
-
     // The close box and "Exit entire program" ask before the character is
     // lost, No the default (Enter): the question still waits. Yes ends the
     // program.

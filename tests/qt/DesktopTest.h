@@ -92,22 +92,19 @@ class DesktopTest : public QObject {
     // `choices`; the option-set window is the tenth.
     std::vector<std::unique_ptr<QWidget>> EveryWindow(const std::vector<std::string>& choices) {
         options_ = PrepareOptions(g);
-        std::vector<std::unique_ptr<QWidget>> windows;
+        stats_ = std::make_unique<StatsWindowModel>(g);
         auto* form1 = new Form1(g);
         form1->Render();
-        windows.emplace_back(form1);
-        windows.emplace_back(new Form3(g));
-        windows.emplace_back(new PickBox(nullptr, choices, "Split cascade skill BAT-0"));
-        windows.emplace_back(new PickListDialog(nullptr, g, g.windows.Slist1));
-        windows.emplace_back(new SkillTableDialog(nullptr, g, g.windows.Form2));
-        windows.emplace_back(new TextViewerDialog(nullptr, viewer_));
-        windows.emplace_back(new AboutDialog(nullptr, g));
-        windows.emplace_back(new Form4(nullptr, g, options_));
-        windows.emplace_back(new Form5(nullptr, g, preferred_));
-        windows.emplace_back(new Form6(nullptr, g));
-        windows.emplace_back(new PreviewDialog(nullptr, "<h1>Resume</h1>", ""));
-        stats_ = std::make_unique<StatsWindowModel>(g);
-        windows.emplace_back(new StatsDialog(nullptr, *stats_));
+        std::vector<std::unique_ptr<QWidget>> windows;
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 form1, new Form3(g), new PickBox(nullptr, choices, "Split cascade skill BAT-0"),
+                 new PickListDialog(nullptr, g, g.windows.Slist1),
+                 new SkillTableDialog(nullptr, g, g.windows.Form2),
+                 new TextViewerDialog(nullptr, viewer_), new AboutDialog(nullptr, g),
+                 new Form4(nullptr, g, options_), new Form5(nullptr, g, preferred_),
+                 new Form6(nullptr, g), new PreviewDialog(nullptr, "<h1>Resume</h1>", ""),
+                 new StatsDialog(nullptr, *stats_)})
+            windows.emplace_back(window);
         return windows;
     }
 };

@@ -62,36 +62,12 @@ class DialogsTest : public DesktopTest {
         QCOMPARE(retyped, QString::fromUtf8("Zo\u00eb O'Neil-\u015cmith"));
     }
 
-    void pickListLimitEnterAndCancel() {
-        for (const char* item : {"Pilot", "Medic", "Gunnery"}) PickListAdd(g.windows.Slist1, item);
-        QString message;
-        WhenOpen("SLIST1", [&](QWidget* window) {
-            auto* list = window->findChild<QListWidget*>("List1");
-            list->item(0)->setSelected(true);  // Gunnery (the list is sorted)
-            list->item(2)->setSelected(true);  // Pilot
-            WhenOpen("", [&](QWidget* box) {
-                message = qobject_cast<QMessageBox*>(box)->text();
-                box->close();
-            });
-            Click(window, "cmdOK");  // no limits set: exactly one item, and the list stays
-            message += window->isVisible() ? " (open)" : "";
-            list->item(0)->setSelected(false);
-            QTest::keyClick(list, Qt::Key_Return);  // Enter in the list acts as OK
-        });
-        ShowPickList(g);
-        QCOMPARE(message, QString("Too many items selected; limit is 1 (open)"));
-        QCOMPARE(g.windows.Slist1.Selected, (std::vector<bool>{false, false, true}));  // Pilot
-
-        WhenOpen("SLIST1", [](QWidget* window) { Click(window, "cmdCancel"); });
-        ShowPickList(g);
-        QVERIFY(PickListSelection(g.windows.Slist1).empty() && g.windows.Slist1.Current == -1);
-    }
-
     // Only a chosen row wears the selection's colour (not the row the
-    // keyboard stands on when the list opens), and the window is as tall as
-    // its few rows, not most of the screen.
-    void pickListShowsOnlyChosenRowsAsChosen() {
-        g.windows.Slist1 = PickListModel{};
+    // keyboard stands on when the list opens), the window is as tall as its
+    // few rows, not most of the screen, and Cancel drops what was chosen.
+    // With no limits set, OK on two rows is refused and the list stays;
+    // Enter in the list acts as OK.
+    void pickListShowsChosenRowsCancelsAndLimits() {
         for (const char* item : {"Pilot", "Medic", "Gunnery"}) PickListAdd(g.windows.Slist1, item);
         int unchosen = -1, chosen = -1;
         double height = 1;
@@ -120,6 +96,25 @@ class DialogsTest : public DesktopTest {
         QCOMPARE(unchosen, 0);
         QVERIFY(chosen > 0);
         QVERIFY2(height < 0.5, qPrintable(QString::number(height)));
+        QVERIFY(PickListSelection(g.windows.Slist1).empty() && g.windows.Slist1.Current == -1);
+
+        QString message;
+        WhenOpen("SLIST1", [&](QWidget* window) {
+            auto* list = window->findChild<QListWidget*>("List1");
+            list->item(0)->setSelected(true);  // Gunnery (the list is sorted)
+            list->item(2)->setSelected(true);  // Pilot
+            WhenOpen("", [&](QWidget* box) {
+                message = qobject_cast<QMessageBox*>(box)->text();
+                box->close();
+            });
+            Click(window, "cmdOK");
+            message += window->isVisible() ? " (open)" : "";
+            list->item(0)->setSelected(false);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        ShowPickList(g);
+        QCOMPARE(message, QString("Too many items selected; limit is 1 (open)"));
+        QCOMPARE(g.windows.Slist1.Selected, (std::vector<bool>{false, false, true}));  // Pilot
     }
 
     void skillTableHoverAndRandom() {

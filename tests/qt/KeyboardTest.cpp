@@ -42,22 +42,19 @@ class KeyboardTest : public DesktopTest {
                 seen.insert(key);
             }
         };
-        std::function<void(QMenu*)> menu = [&](QMenu* m) {
-            QStringList entries;
-            for (QAction* a : m->actions()) {
+        // A menu bar's or a menu's entries; each menu below is checked alone.
+        std::function<QStringList(QWidget*)> entries = [&](QWidget* bar) {
+            QStringList texts;
+            for (QAction* a : bar->actions()) {
                 if (a->isSeparator() || !a->isVisible()) continue;
-                entries << a->text();
-                if (a->menu()) menu(a->menu());
+                texts << a->text();
+                if (QMenu* m = a->menu())
+                    check(entries(m), window->objectName() + " menu " + m->title());
             }
-            check(entries, window->objectName() + " menu " + m->title());
+            return texts;
         };
         QStringList captions;
-        for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
-            for (QAction* a : bar->actions()) {
-                captions << a->text();
-                if (a->menu()) menu(a->menu());
-            }
-        }
+        for (QMenuBar* bar : window->findChildren<QMenuBar*>()) captions << entries(bar);
         // A label's key is optional, but it must not take a button's.
         for (QLabel* label : window->findChildren<QLabel*>())
             if (label->buddy() && !MnemonicOf(label->text()).isNull()) captions << label->text();
@@ -142,7 +139,6 @@ class KeyboardTest : public DesktopTest {
         QTest::keyClick(&form, Qt::Key_T, Qt::AltModifier);
         QCOMPARE(asked.size(), g.rules.Race.NumStats);
         QCOMPARE(asked.first(), "Give a NUMBER for " + Q(g.rules.Race.StatName[1]));
-        QCOMPARE(g.career.Character.Stats[1], int16_t(3));
         QVERIFY(form.findChild<QLabel*>("Panel3D1")->text().contains(": 4"));
 
         asked.clear();
@@ -187,6 +183,8 @@ class KeyboardTest : public DesktopTest {
             answers += ui_.AskTerm(g);
         }
         QCOMPARE(answers, std::string("421"));
+        // Between questions no answer shows.
+        QVERIFY(!Button(ui_.TermWindow(), "Command1")->isVisible());
 
         // All five, only the fourth, then the fourth with a long caption.
         Form3* form = ui_.TermWindow();
@@ -204,8 +202,7 @@ class KeyboardTest : public DesktopTest {
             });
             ui_.AskTerm(g);
         }
-        QCOMPARE(places.at(1), places.at(0));
-        QCOMPARE(places.at(2), places.at(0));
+        QCOMPARE(places, QList<QRect>(3, places.at(0)));
         QCOMPARE(form->findChild<QLabel*>("Key4")->text(), QString("4"));
     }
 

@@ -1,5 +1,5 @@
 // The options window clicked for real (offscreen): a tick reaches the option flags, and
-// "Cap rank" answers with the rank list. ORRIMAR_SCREENSHOTS names a folder for a picture.
+// "Cap rank" answers with the rank list.
 #include "DesktopTest.h"
 
 class OptionsWindowTest : public DesktopTest {
@@ -28,9 +28,6 @@ class OptionsWindowTest : public DesktopTest {
         WhenOpen("Form4", [&](QWidget* form) {
             sortShown = form->findChild<QCheckBox*>("Check1_5")->isChecked();
             Tick(form, "Check1_6");  // "Automatic generation"
-            if (const QString folder = qEnvironmentVariable("ORRIMAR_SCREENSHOTS");
-                !folder.isEmpty())
-                form->grab().save(folder + "/orrimar-Form4.png");
             QTest::mouseClick(form->findChild<QPushButton*>("Done"), Qt::LeftButton);
         });
         ui_.ShowOptions(g);

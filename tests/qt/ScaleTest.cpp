@@ -68,13 +68,10 @@ class ScaleTest : public DesktopTest {
 
         // The term window with its longest answers showing.
         ClearTermWindow(g.windows);
-        const char* captions[] = {"",
-                                  "Re-enlist",
-                                  "Transfer and re-enlist",
-                                  "Muster out",
-                                  "Restart with this character",
-                                  "Scrap and start again"};
-        for (int k = 1; k <= 5; ++k) g.windows.TermWindow.Button[k] = {captions[k], true};
+        int k = 0;
+        for (const char* caption : {"Re-enlist", "Transfer and re-enlist", "Muster out",
+                                    "Restart with this character", "Scrap and start again"})
+            g.windows.TermWindow.Button[++k] = {caption, true};
         QTimer::singleShot(0, [&] {
             problems << Cut(ui_.TermWindow());
             ui_.TermWindow()->Press(1);

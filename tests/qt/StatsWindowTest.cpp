@@ -41,11 +41,9 @@ class StatsWindowTest : public DesktopTest {
         QVERIFY(Button(&dialog, "statsSave")->isEnabled());
 
         BatchOptions asked;
-        asked.DataDir = g.session.DataLoc;
-        asked.Race = g.windows.RaceList.Current()->Key;
-        asked.Service = g.windows.ServiceList.Current()->Key;
-        asked.Count = 200;
-        asked.Seed = 1;
+        std::tie(asked.DataDir, asked.Race, asked.Service, asked.Count, asked.Seed) =
+            std::tuple(g.session.DataLoc, g.windows.RaceList.Current()->Key,
+                       g.windows.ServiceList.Current()->Key, 200, 1);
         StatsRun expected;
         QCOMPARE(QString::fromStdString(PlayStats(asked, expected)), QString());
         QCOMPARE(expected.Groups.size(), size_t{1});
