@@ -91,7 +91,7 @@ void Races(const LintFolder& folder, std::vector<DataProblem>& out) {
     for (const auto& r : folder.Races) {
         const int n = r.Race.NumStats;
         if (n > 0 && n < 6)
-            Warn(out, r.File, LineOf(r.Lines, "[STATS]") + 1,
+            Warn(out, r.File, r.Race.StatsAt + 1,
                  "the race has " + std::to_string(n) +
                      " characteristics: the rules read strength, dexterity, endurance, "
                      "intelligence, education and social standing from positions 1 to 6, "

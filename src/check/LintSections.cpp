@@ -21,13 +21,11 @@ int SectionSize(const std::vector<std::string>& lines, int at) {
 }
 
 // The line that ends the section under `header` and is used up with it:
-// the first line starting "[" (or `alsoEnds`, when given); -1 when none.
-int EndOf(const std::vector<std::string>& lines, const std::string& header,
-          const std::string& alsoEnds = "") {
+// the first line starting "["; -1 when none.
+int EndOf(const std::vector<std::string>& lines, const std::string& header) {
     const int at = LineOf(lines, header);
     for (int i = at + 1; at >= 0 && i < static_cast<int>(lines.size()); ++i)
-        if (StartsWith(lines[i], "[") || (!alsoEnds.empty() && StartsWith(lines[i], alsoEnds)))
-            return i;
+        if (StartsWith(lines[i], "[")) return i;
     return -1;
 }
 
@@ -149,8 +147,7 @@ void Misspelt(const std::string& file, const std::vector<std::string>& lines,
 
 void LintSections(const LintFolder& folder, std::vector<DataProblem>& out) {
     for (const auto& r : folder.Races) {
-        Swallowed(r.File, r.Lines, r.Race.Cascade->Count, EndOf(r.Lines, "[STATS]", "Psionic"),
-                  "characteristic list",
+        Swallowed(r.File, r.Lines, r.Race.Cascade->Count, r.Race.StatsEnd, "characteristic list",
                   "put the Psionic line, or another section such as [NOTES], between the "
                   "characteristics and [CASCADES].",
                   out);

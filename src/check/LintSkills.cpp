@@ -102,15 +102,10 @@ void Change(const Use& use, std::vector<DataProblem>& out) {
 
 // Race characteristic names are compared in capitals.
 void StatNames(const LintRace& r, std::vector<DataProblem>& out) {
-    const int stats = LineOf(r.Lines, "[STATS]");
     for (int i = 1; i <= r.Race.NumStats; ++i) {
         const std::string& name = r.Race.StatName[i];
         if (name == UCase(name)) continue;
-        int line = 0;
-        for (int k = stats + 1; stats >= 0 && k < static_cast<int>(r.Lines.size()) && line == 0;
-             ++k)
-            if (StartsWith(r.Lines[k], Trim(name))) line = k + 1;
-        Warn(out, r.File, line,
+        Warn(out, r.File, r.Race.StatAt[i] + 1,
              "the characteristic \"" + name +
                  "\" is not in capitals: skill texts and Eli lines "
                  "name it in capitals, so \"+1 " +

@@ -50,6 +50,8 @@ bool ReadRaceText(const std::string& fileName, const std::vector<std::string>& l
     while (i < lines.size()) {
         const std::string& line = lines[i++];
         if (inStats) {
+            if (StartsWith(line, "[") || StartsWith(line, "Psionic"))
+                race.StatsEnd = static_cast<int>(i) - 1;
             if (StartsWith(line, "[")) break;
             if (StartsWith(line, "Psionic")) {
                 size_t eq = line.find('=');
@@ -75,7 +77,9 @@ bool ReadRaceText(const std::string& fileName, const std::vector<std::string>& l
             race.StatName[n] = Fit(line.substr(0, eq), 3);
             race.StatDice[n] = *dice;
             race.StatMod[n] = *mod;
+            race.StatAt[n] = static_cast<int>(i) - 1;
         } else if (line == "[STATS]") {
+            race.StatsAt = static_cast<int>(i) - 1;
             inStats = true;
         }
     }

@@ -40,6 +40,13 @@ struct RaceRecord {
     int AgeAt = 0;
     int BaseAge = 0;
     SharedPart<CountedLines<MaxCascades>> Cascade;
+    // Where the reader found the characteristics, as 0-based line indexes
+    // (-1: none): the "[STATS]" line, the line that ended the list (a "["
+    // or "Psionic" line) and each characteristic's own. The data checker
+    // reports from them.
+    int StatsAt = -1;
+    int StatsEnd = -1;
+    std::array<int, MaxStats + 1> StatAt{};
 
     bool operator==(const RaceRecord&) const = default;
 };
