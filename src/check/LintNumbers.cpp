@@ -29,7 +29,7 @@ void Reenlist(const LintService& s, std::vector<DataProblem>& out) {
 }
 
 void Ranks(const LintService& s, std::vector<DataProblem>& out) {
-    const int at = FindSection(s.Lines, "[RANKS]");
+    const int at = s.Service.ServiceAt.Ranks;
     if (at < 0) return;
     int lines = 0;
     while (lines < ServiceRecord::MaxRanks && !s.Service.RankCode[lines + 1].empty()) ++lines;
@@ -47,8 +47,8 @@ void Ranks(const LintService& s, std::vector<DataProblem>& out) {
 }
 
 void PlusEdu(const LintService& s, std::vector<DataProblem>& out) {
-    const int at = FindSection(s.Lines, "[PLUSEDU]");
-    if (at < 0 || at >= static_cast<int>(s.Lines.size())) return;
+    const int at = s.Service.ServiceAt.PlusEdu;
+    if (at < 0) return;
     const std::string& line = s.Lines[at];
     // Seven courses have a digit; 1 offers one, anything else does not.
     for (size_t k = 0; k < 7 && k < line.size(); ++k) {

@@ -20,15 +20,6 @@ int SectionSize(const std::vector<std::string>& lines, int at) {
     return n;
 }
 
-// The line that ends the section under `header` and is used up with it:
-// the first line starting "["; -1 when none.
-int EndOf(const std::vector<std::string>& lines, const std::string& header) {
-    const int at = LineOf(lines, header);
-    for (int i = at + 1; at >= 0 && i < static_cast<int>(lines.size()); ++i)
-        if (StartsWith(lines[i], "[")) return i;
-    return -1;
-}
-
 // A [CASCADES] section holding lines of which the loader read none; the
 // section `before` is read first and ends at line `end`.
 void Swallowed(const std::string& file, const std::vector<std::string>& lines, int read, int end,
@@ -154,7 +145,7 @@ void LintSections(const LintFolder& folder, std::vector<DataProblem>& out) {
         Misspelt(r.File, r.Lines, RaceHeaders, 0, out);
     }
     for (const auto& s : folder.Services) {
-        Swallowed(s.File, s.Lines, s.Service.Cascade->Count, EndOf(s.Lines, "[ACADEMIC]"),
+        Swallowed(s.File, s.Lines, s.Service.Cascade->Count, s.Service.ServiceAt.AcademicEnd,
                   "[ACADEMIC] list",
                   "put [RANKS] between the [ACADEMIC] lines and [CASCADES], as the sample "
                   "services do.",

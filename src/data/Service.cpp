@@ -208,7 +208,10 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
     while (!r.AtEnd()) {
         const std::string& line = r.Next();
         if (in) {
-            if (StartsWith(line, "[")) break;
+            if (StartsWith(line, "[")) {
+                s.ServiceAt.AcademicEnd = r.i - 1;
+                break;
+            }
             if (n == ServiceRecord::MaxAcademic) return r.FailHere("more than 6 [ACADEMIC] lines.");
             s.Academic.Edit()[++n] = line;
         } else if (line == "[ACADEMIC]") {
@@ -231,6 +234,7 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
     s.Cascade.Edit().Count = n;
 
     if (int at = FindSection(lines, "[RANKS]"); at >= 0 && at < static_cast<int>(lines.size())) {
+        s.ServiceAt.Ranks = at;
         r.i = at;
         s.MaxRank = ValInt(Mid(r.Next(), 5));
         if (s.MaxRank < 0 || s.MaxRank > ServiceRecord::MaxRanks)
@@ -249,6 +253,7 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
     }
 
     if (int at = FindSection(lines, "[PLUSEDU]"); at >= 0 && at < static_cast<int>(lines.size())) {
+        s.ServiceAt.PlusEdu = at;
         for (int k = 1; k <= 10; ++k) s.PlusEdu[k] = ValInt(Mid(lines[at], k, 1));
     }
 

@@ -110,6 +110,13 @@ struct ServiceRecord {
     int CashCount = 0;
     std::array<int32_t, MaxMuster + 1> Cash{};
     int MusterLine = 0;  // the "[MUSTER]" line (1-based); 0 when not read from a file
+    // Where the service's reader found these, as 0-based line indexes (-1:
+    // none): the line that ended the [ACADEMIC] list, the "Max=" line under
+    // [RANKS], the [PLUSEDU] digits. The data checker reports from them.
+    struct SectionLinesOfService {
+        int AcademicEnd = -1, Ranks = -1, PlusEdu = -1;
+        bool operator==(const SectionLinesOfService&) const = default;
+    } ServiceAt;
 
     // Branch level.
     std::string BranchName;
