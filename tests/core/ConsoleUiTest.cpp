@@ -55,17 +55,6 @@ TEST(ConsoleUi, PickListNumbersPastTheListAreAskedAgain) {
     EXPECT_EQ(refusals, 2u) << shown;
 }
 
-TEST(ConsoleUi, TheEndOfInputNamesTheQuestionAndIsNotASuccess) {
-    Terminal term("maybe\n");
-    try {
-        term.ui.YesNo("Change Service from Army", "Title", false, MsgIcon::Question);
-        FAIL() << "the end of input went unnoticed";
-    } catch (const ProgramExit& exit) {
-        EXPECT_EQ(exit.Code, EndOfInputStatus);
-    }
-    EXPECT_TRUE(Holds(term.out.str(), "(end of input at \"Change Service from Army\")"));
-}
-
 // An existing file is replaced only when the user says so, or for the
 // whole run with --yes; a name without an extension gets the proposed one.
 TEST(ConsoleUi, SavingOverAnExistingFileAsksFirst) {
@@ -306,21 +295,16 @@ TEST(ConsoleUi, EveryTextIsWrappedToTheWidth) {
     EXPECT_EQ(WrappedText("a  b", 10), "a  b");
 }
 
-// A pick list of one entry (the only template, say) offers neither All
-// nor numbers to pick: an empty line takes it.
-TEST(ConsoleUi, APickListOfOneOffersNoAll) {
-    TestGame t;
+// A pick list of one entry (the only template, say) opens with it chosen
+// and offers neither All nor numbers to pick: an empty line takes it.
+TEST(ConsoleUi, APickListOfOneIsChosenAndOffersNoAll) {
     Terminal term("\n");
-    t.g.windows.Slist1 = {};
-    PickListAdd(t.g.windows.Slist1, "Sample.htm", 1);
-    t.g.windows.Slist1.Prompt = "Select output template";
-    // Opened as the rules open a list of one: selected.
-    PickListModel& list = t.g.windows.Slist1;
-    list.Selected.assign(1, true);
-    list.Current = 0;
-    term.ui.PickList(t.g, list);
-    EXPECT_EQ(PickListSelection(list).size(), 1u);
-    const std::string shown = term.out.str();
-    EXPECT_FALSE(Holds(shown, "a = All"));
-    EXPECT_TRUE(Holds(shown, "An empty line is OK and takes it"));
+    ScriptedDice dice;
+    Game g(term.ui, dice);
+    PickListAdd(g.windows.Slist1, "Sample.htm");
+    ShowPickList(g);
+    ASSERT_EQ(PickListSelection(g.windows.Slist1).size(), 1u);
+    EXPECT_EQ(PickListOkCheck(g.windows.Slist1), "");
+    EXPECT_FALSE(Holds(term.out.str(), "a = All"));
+    EXPECT_TRUE(Holds(term.out.str(), "An empty line is OK and takes it"));
 }

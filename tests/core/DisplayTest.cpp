@@ -142,17 +142,6 @@ TEST(Display, SkillsByNameOrValueAndMoney) {
               "Current money: Cr1,234,567\r\nMaterial benefits: Blade-2, Passage, ");
 }
 
-// A list of one entry opens with it chosen: OK alone takes it.
-TEST(Dialogs, TheOnlyEntryOfAPickListIsChosen) {
-    DisplayGame t;
-    PickListClear(t.g.windows.Slist1);
-    PickListAdd(t.g.windows.Slist1, "Sample.htm");
-    t.ui.Answer("");  // OK as the window opened
-    ShowPickList(t.g);
-    ASSERT_EQ(PickListSelection(t.g.windows.Slist1).size(), 1u);
-    EXPECT_EQ(PickListOkCheck(t.g.windows.Slist1), "");
-}
-
 TEST(Dialogs, PickListChecksAndMarks) {
     PickListModel list;
     PickListAdd(list, "school");
