@@ -113,7 +113,7 @@ TEST(Display, TheViewIsBuiltBeforeTheNextQuestion) {
     EXPECT_TRUE(game.windows.TermWindow.Stale);
 }
 
-TEST(Display, SkillsByNameOrValueAndMoney) {
+TEST(Display, SkillsByNameOrValue) {
     DisplayGame t;
     t.g.career.Character.Skills[1] = {"Pilot", 2};
     t.g.career.Character.Skills[2] = {"Admin", 10};
@@ -130,16 +130,6 @@ TEST(Display, SkillsByNameOrValueAndMoney) {
     EXPECT_EQ(shown(), "Admin-10(2) brawling-2(3) Pilot-2(1) ");
     t.g.career.Character.Options[OptSortSkills] = OptOn;
     EXPECT_EQ(shown(), "2 brawling(3) 2 Pilot(1) 10 Admin(2) ");
-
-    t.g.career.Character.Money = 1234567;
-    std::tie(t.g.career.Character.Benefits[1], t.g.career.Character.BenefitCount[1]) =
-        std::tuple("Blade", 2);
-    std::tie(t.g.career.Character.Benefits[3], t.g.career.Character.BenefitCount[3]) =
-        std::tuple("Passage", 1);
-    ClearTermWindow(t.g.windows);
-    ShowMoney(t.g);
-    EXPECT_EQ(t.g.windows.TermWindow.Label[1],
-              "Current money: Cr1,234,567\r\nMaterial benefits: Blade-2, Passage, ");
 }
 
 TEST(Dialogs, PickListChecksAndMarks) {

@@ -29,20 +29,6 @@ struct SkillGame : TestGame {
 
 }  // namespace
 
-TEST(AddSkill, PlainAndLevelledSkills) {
-    SkillGame t;
-    AddSkill(t.g, "Computer-0");
-    EXPECT_EQ(t.Level("Computer"), 0);
-    AddSkill(t.g, "Computer-1");
-    EXPECT_EQ(t.Level("computer"), 1);
-    AddSkill(t.g, "Brawling");
-    AddSkill(t.g, "Brawling");
-    EXPECT_EQ(t.Level("Brawling"), 2);
-    EXPECT_EQ(t.Level("Absent"), -1);
-    EXPECT_EQ(t.g.career.Character.Skills[1].Name, "Computer");
-    EXPECT_EQ(t.g.career.Character.Skills[3].Name, "");
-}
-
 TEST(AddSkill, CharacteristicChangesAndTheSpeciesMaximum) {
     SkillGame t;
     t.g.career.Character.Stats[5] = 14;
