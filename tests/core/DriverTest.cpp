@@ -201,13 +201,6 @@ TEST(EndOfTerm, GoingBackKeepsTheFailedReenlistment) {
     EXPECT_EQ(questions[2], questions[0]);
 }
 
-TEST(EndOfTerm, AClosedWindowAsksAgain) {
-    DriverGame t(2, 2);
-    t.ui.Answer({"1", "", "3", "1"});
-    ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
-    EXPECT_EQ(t.TermQuestions().size(), 3u);
-}
-
 TEST(MainProcess, RestartGivesBackTheSnapshot) {
     DriverGame t(2, 2);
     CharacterRecord first;

@@ -54,12 +54,9 @@ TEST(Names, PatternsGivePieceCountsAndOneCapital) {
 }
 
 TEST(Names, RaceSetsAndTheOrderTheirWordsAreTestedIn) {
+    // (The tables of the races a batch makes, the golden pages hold.)
     const NameSet aslan = MakeNameAslanTables();
-    EXPECT_EQ(aslan.T4, aslan.T3);
-    EXPECT_EQ(MakeNameDroyneTables().T1.size(), 222u);  // the odd sizes
-    EXPECT_EQ(MakeNameZhodaniTables().T3.size(), 215u);
-    EXPECT_EQ(std::ranges::count(aslan.T1, "k"), 53);  // a piece takes as many places as its weight
-    EXPECT_EQ(std::ranges::count(MakeNameVilaniTables().T3, "r"), 76);
+    EXPECT_EQ(MakeNameZhodaniTables().T3.size(), 215u);  // an odd size
     // Zhodani's vowel "R" is lower-cased; the Aslan apostrophe ends T3 and its copy T4.
     EXPECT_EQ(BuildName(MakeNameZhodaniTables(), {1, 1, 1, 216, 216, 1, 1}), "Bbrrbb");
     EXPECT_EQ(BuildName(aslan, {1, 1, 216, 1, 1, 216, 216}), "K'aa''");
