@@ -4,7 +4,6 @@
 
 #include "batch/Batch.h"
 #include "career/Driver.h"
-#include "career/Skills.h"
 #include "model/Display.h"
 #include "output/BuiltInResume.h"
 #include "output/Resume.h"
@@ -114,7 +113,6 @@ std::vector<std::string> Lines(const std::string& text) {
 // version, data) in the preview as in the file.
 TEST(FinalMenu, PreviewShowsThePageAsSavedAndWritesNothing) {
     TerminalGame t("5\n4\n", 60);
-    AddSkill(t.g, "Pilot-1");
     std::tie(t.g.career.Recipe.Made, t.g.career.Recipe.Seeded, t.g.career.Recipe.Seed) =
         std::tuple(CareerRecipe::Kind::Interactive, true, 4242);
     EXPECT_EQ(FinalMenu(t.g), CareerEnd::Scrap);
@@ -131,9 +129,7 @@ TEST(FinalMenu, PreviewShowsThePageAsSavedAndWritesNothing) {
     for (const auto& line : PageText(html, 60)) saved += line + "\n";
     EXPECT_EQ(page, saved);
     EXPECT_TRUE(Holds(html, t.g.career.Character.Homeworld));
-    for (const char* part :
-         {"Astrovane Character Resume", "Skills: Pilot-1", "seed 4242, Orrimar "})
-        EXPECT_TRUE(Holds(page, part));
+    EXPECT_TRUE(Holds(page, "seed 4242, Orrimar "));
     for (const auto& line : Lines(page)) EXPECT_LE(line.size(), 60u) << line;
 }
 

@@ -117,15 +117,6 @@ TEST(CareerStart, ANobleIsCommissionedWhereThereAreTenRanks) {
     }
 }
 
-TEST(EndOfTerm, ReenlistPlaysAnotherTermAndMusteringStepsBack) {
-    DriverGame t(2, 2);
-    t.ui.Answer({"1", "1", "3", "1", "1"});  // re-enlist; muster out; two financial rolls
-    ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
-    const auto& c = t.g.career.Character;  // stepped back from term 3, year 1
-    EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.BenefitRolls, c.Money, c.TermLog[2].Lines[2]),
-              std::make_tuple(2, 2, 2, 2000, "Patrol "));
-}
-
 TEST(EndOfTerm, GoingBackFromMusteringOutKeepsTheYear) {
     DriverGame t(2, 2);
     // Muster out, "Whoops! Go back", re-enlist, then muster out after term 2.
