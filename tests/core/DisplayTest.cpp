@@ -40,7 +40,6 @@ TEST(Display, HistoryLinesAndTermHeadings) {
     BuildTermView(t.g);
     AddHistory(t.g, "Raid");
     BuildTermView(t.g);
-    EXPECT_EQ(t.g.career.Character.TermLog[1].Lines[1], "Raid Raid ");
     EXPECT_EQ(t.g.windows.TermWindow.Log, "Raid\r\nRaid\r\n");
     t.g.career.Character.CurTerm = 2;
     t.g.career.Character.TermLog[2].Title = "Infantry";
