@@ -54,6 +54,15 @@ TEST(ConsoleUi, PickListNumbersPastTheListAreAskedAgain) {
     EXPECT_EQ(refusals, 2u) << shown;
 }
 
+// The end of input names the question waiting, not only its window (the
+// status it ends with, the terminal runs check).
+TEST(ConsoleUi, TheEndOfInputNamesTheQuestion) {
+    Terminal term("maybe\n");
+    EXPECT_THROW(term.ui.YesNo("Change Service from Army", "Title", false, MsgIcon::Question),
+                 ProgramExit);
+    EXPECT_TRUE(Holds(term.out.str(), "(end of input at \"Change Service from Army\")"));
+}
+
 // An existing file is replaced only when the user says so, or for the
 // whole run with --yes; a name without an extension gets the proposed one.
 TEST(ConsoleUi, SavingOverAnExistingFileAsksFirst) {
