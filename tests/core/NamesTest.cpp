@@ -54,12 +54,9 @@ TEST(Names, PatternsGivePieceCountsAndOneCapital) {
 }
 
 TEST(Names, RaceSetsAndTheOrderTheirWordsAreTestedIn) {
+    // (The tables of the races a batch makes, the golden pages hold.)
     const NameSet aslan = MakeNameAslanTables();
-    EXPECT_EQ(aslan.T4, aslan.T3);
-    EXPECT_EQ(MakeNameDroyneTables().T1.size(), 222u);  // the odd sizes
-    EXPECT_EQ(MakeNameZhodaniTables().T3.size(), 215u);
-    EXPECT_EQ(std::ranges::count(aslan.T1, "k"), 53);  // a piece takes as many places as its weight
-    EXPECT_EQ(std::ranges::count(MakeNameVilaniTables().T3, "r"), 76);
+    EXPECT_EQ(MakeNameZhodaniTables().T3.size(), 215u);  // an odd size
     // Zhodani's vowel "R" is lower-cased; the Aslan apostrophe ends T3 and its copy T4.
     EXPECT_EQ(BuildName(MakeNameZhodaniTables(), {1, 1, 1, 216, 216, 1, 1}), "Bbrrbb");
     EXPECT_EQ(BuildName(aslan, {1, 1, 216, 1, 1, 216, 216}), "K'aa''");
@@ -100,9 +97,7 @@ TEST(Homeworld, LayoutsEachTableAndItsModifiers) {
         {{.port = 12, .size = 2, .atmosphere = 12, .hydrographics = 12, .tech = 6, .portD6 = 6},
          "Port: X, Size: Asteroid, Atmosphere: Vacuum, Hydrographics: Wet, Population: Mod, "
          "Law: Mod, Tech Level: Average Stellar."},
-        {{.port = 6}, "Port: A,"},
-        {{.port = 9}, "Port: B,"},
-        {{.port = 11}, "Port: C,"},  // then the 1D6 that only "D" throws
+        // (The common ports, A to C, the golden pages hold.) A 12 throws 1D6 more:
         {{.port = 12, .portD6 = 3}, "Port: D,"},
         {{.port = 12, .portD6 = 4}, "Port: E,"},
         {{.size = 10, .atmosphere = 9}, "Atmosphere: Exotic,"},
@@ -123,10 +118,8 @@ TEST(Homeworld, LayoutsEachTableAndItsModifiers) {
 
 // The codes of a profile, and no codes for text the generator never writes.
 TEST(Homeworld, CodesOfTheOneLineProfile) {
+    // (Those of common worlds the golden pages hold.)
     const std::pair<const char*, const char*> cases[] = {
-        {"Port: A, Size: Medium, Atmosphere: Standard, Hydrographics: Wet, Population: Mod, Law: "
-         "Mod, Tech Level: Pre-Stellar.",
-         "A22212-2"},
         {"Port: X, Size: Asteroid, Atmosphere: Vacuum, Hydrographics: Desert, Population: Low, "
          "Law: No, Tech Level: Pre-inustrial.",
          "X00000-0"},

@@ -166,8 +166,6 @@ TEST(Fingerprint, NamesEachRuleFileThatChanged) {
     dir.Write("B.SRV", std::vector<std::string>{"b"});
     dir.Write("notes.txt", std::vector<std::string>{"not a rule file"});
     const DataFingerprint before = FingerprintFolder(dir.Path());
-    EXPECT_EQ(before.Files.size(), 2u);
-    EXPECT_EQ(before.Hash.size(), 64u);
     dir.Write("notes.txt", std::vector<std::string>{"edited"});
     EXPECT_EQ(FingerprintFolder(dir.Path()).Hash, before.Hash);
     dir.Write("B.SRV", std::vector<std::string>{"b2"});

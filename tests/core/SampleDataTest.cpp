@@ -1,13 +1,10 @@
 // The sample data folder through the program's own selection path: the
-// branch a batch loads at once, and every cascade the rules hand out. (The
-// strict data check and the invariants sweep read every race, service and
-// branch.)
+// branch a batch loads at once. (The strict data check and the invariants
+// sweep read every race, service and branch.)
 
-#include "career/Cascades.h"
 #include "model/RaceChoice.h"
 #include "model/ServiceChoice.h"
 #include "support/TestGame.h"
-#include "text/Text.h"
 
 using namespace orrimar;
 
@@ -34,34 +31,4 @@ TEST(SampleData, ServiceLoadedForItsBranchMatchesTheTwoSelections) {
         }
     }
     EXPECT_TRUE(t.ui.messages.empty());
-}
-
-TEST(SampleData, EveryCascadeNameHandedOutExists) {
-    TestGame t;
-    t.LoadData(SampleDataDir());
-    for (const char* name :
-         {"GUN COMBAT",       "BLADE COMBAT",    "VEHICLE",   "XTRAIN",        "SPACE",
-          "SPACE TECHNICAL",  "TECHNICAL",       "ENVIRON",   "ACADEMIC",      "OASCIENCE",
-          "INTERPERSONAL",    "TALENT",          "GUNNERY",   "HEAVY WEAPONS", "VICE",
-          "MILITARY MEDICAL", "PSIONIC",         "INFLUENCE", "INVESTIGATION", "SPECIAL COMBAT",
-          "HAND COMBAT",      "SCIENCE",         "AIRCRAFT",  "PHYSICAL",      "WEAPON SYSTEM",
-          "STUN WEAPONS",     "SPECIAL WEAPONS", "INBORN",    "ECONOMIC",      "MIXED COMBAT",
-          "TACTICAL",         "SPACE COMBAT"})
-        EXPECT_TRUE(FindCascade(t.g.rules, name).has_value()) << name;
-    // "SPACE" resolves through its own line, not "SPACE COMBAT" or "SPACE TECHNICAL".
-    EXPECT_NE(*FindCascade(t.g.rules, "SPACE"), *FindCascade(t.g.rules, "SPACE COMBAT"));
-}
-
-TEST(Coins, MarksFollowTheLetterCase) {
-    TestGame t;
-    t.g.career.Character.CurTerm = 1;
-    t.g.career.Character.CurLine = 1;
-    t.g.rules.Coyns[1] = "GOLDEN SUN";
-    t.g.rules.Coyns[2] = "golden sun";
-    t.g.rules.Coyns[3] = "Golden Sun";
-    t.g.rules.Coyns[4] = "* 0 *";
-    t.dice.Push({1, 2, 3, 4});
-    for (int i = 0; i < 4; ++i) ShowCoyns(t.g);
-    EXPECT_EQ(t.g.career.Character.TermLog[1].Lines[1],
-              "Coyn: Golden sun(+)   Coyn: Golden sun(-)   Coyn: Golden sun   Coyn: * 0 *(-)   ");
 }

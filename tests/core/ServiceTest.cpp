@@ -84,11 +84,8 @@ TEST(ServiceFile, ReadsTheServiceSections) {
 }
 
 TEST(ServiceFile, SequentialSectionQuirks) {
-    // [CASCADES] right after the academic lines ends them and is consumed.
-    ServiceRecord direct =
-        Read(ServiceFile({"S", "[ACADEMIC]", "College", "[CASCADES]", "GUN COMBAT/Rifle"}));
-    EXPECT_EQ(direct.Academic[1], "College");
-    EXPECT_EQ(direct.Cascade->Count, 0);
+    // ([CASCADES] right after the academic lines ends them and is consumed: the checker's
+    // test of that warning meets it on the sample data.)
     // No [ACADEMIC] at all: the academic search reads to the end, no cascades.
     ServiceRecord none = Read(ServiceFile({"S", "[CASCADES]", "GUN COMBAT/Rifle"}));
     EXPECT_EQ(none.Cascade->Count, 0);

@@ -110,20 +110,6 @@ TEST(RollSkill, OffersServiceThenBranchTablesAndRollsTheChoice) {
     EXPECT_EQ(std::tie(t.ui.shown.back().Text, t.g.windows.Form2.Button[2].Tag),
               std::make_tuple("Personal/Branch/", "B3"));
     EXPECT_EQ(GetSkillLevel(t.g.career, "Tactics"), 1);
-
-    // Automatic generation throws for the table without a window.
-    t.g.career.Character.Options[OptAutoGen] = OptOn;
-    t.dice.Push({1, 5});
-    RollSkill(t.g);
-    EXPECT_EQ(GetSkillLevel(t.g.career, "Brawling"), 1);
-    EXPECT_EQ(t.ui.shown.size(), 1u);
-
-    // A closed chooser lets the dice choose.
-    t.g.career.Character.Options[OptAutoGen] = OptOff;
-    t.ui.Answer({"0"});
-    t.dice.Push({2, 4});
-    RollSkill(t.g);
-    EXPECT_EQ(GetSkillLevel(t.g.career, "Tactics"), 2);
 }
 
 // What a roll tests of the race's names must follow the tables and the

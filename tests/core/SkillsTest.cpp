@@ -17,7 +17,7 @@ struct SkillGame : TestGame {
         g.rules.Race.Cascade.Edit().Count = 0;
         g.rules.Service.Cascade.Edit().Count = 0;
         SetStd({"SPACE COMBAT/Gunnery/Ship Tactics", "SPACE/Pilot/Navigation",
-                "GUN COMBAT/Rifle/Pistol", "EMPTY/", "CHAIN/GUN COMBAT/+1 SOC", "LOOP/LOOP"});
+                "GUN COMBAT/Rifle/Pistol", "EMPTY/", "LOOP/LOOP"});
         g.career.Character.Options[OptCapSkills] = OptOn;
     }
     void SetStd(const std::vector<std::string>& lines) {
@@ -28,20 +28,6 @@ struct SkillGame : TestGame {
 };
 
 }  // namespace
-
-TEST(AddSkill, PlainAndLevelledSkills) {
-    SkillGame t;
-    AddSkill(t.g, "Computer-0");
-    EXPECT_EQ(t.Level("Computer"), 0);
-    AddSkill(t.g, "Computer-1");
-    EXPECT_EQ(t.Level("computer"), 1);
-    AddSkill(t.g, "Brawling");
-    AddSkill(t.g, "Brawling");
-    EXPECT_EQ(t.Level("Brawling"), 2);
-    EXPECT_EQ(t.Level("Absent"), -1);
-    EXPECT_EQ(t.g.career.Character.Skills[1].Name, "Computer");
-    EXPECT_EQ(t.g.career.Character.Skills[3].Name, "");
-}
 
 TEST(AddSkill, CharacteristicChangesAndTheSpeciesMaximum) {
     SkillGame t;
@@ -78,28 +64,6 @@ TEST(AddSkill, CascadesResolveThroughTheirLookupOrder) {
     t.g.rules.Service.Cascade.Edit().Count = 1;
     EXPECT_EQ(*FindCascade(t.g.rules, "GUN COMBAT"), "Laser");
     EXPECT_FALSE(FindCascade(t.g.rules, "NOSUCH").has_value());
-}
-
-TEST(AddSkill, ResolvedEntriesAreResolvedAgain) {
-    SkillGame t;
-    t.ui.Answer({"2"});  // CHAIN -> +1 SOC
-    AddSkill(t.g, "CHAIN");
-    EXPECT_EQ(t.g.career.Character.Stats[6], 8);
-    t.ui.Answer({"1", "2"});  // CHAIN -> GUN COMBAT -> Pistol
-    AddSkill(t.g, "CHAIN");
-    EXPECT_EQ(t.Level("Pistol"), 1);
-}
-
-TEST(AddSkill, SelectForMeAndAutomaticGeneration) {
-    SkillGame t;
-    t.ui.Answer({"3"});  // "Select for me, please!"
-    t.dice.Push({2});
-    AddSkill(t.g, "GUN COMBAT");
-    EXPECT_EQ(t.Level("Pistol"), 1);
-    t.g.career.Character.Options[OptAutoGen] = OptOn;
-    t.dice.Push({1});  // the automatic pick of Rifle
-    AddSkill(t.g, "GUN COMBAT");
-    EXPECT_EQ(t.Level("Rifle"), 1);
 }
 
 TEST(AddSkill, CascadeFaultsAreReported) {

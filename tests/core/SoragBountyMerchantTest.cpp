@@ -106,6 +106,7 @@ TEST(SoragSpecials, Entries) {
 
 // Locate: +1 each for Hunting above 2 and Edu above 7; capture: +1 each for Persuasion above 2
 // and Int above 7. With both targets the user chooses a kill (no modifiers), or the 1D2.
+// (The warrant training year that follows, its throws and grants, the golden pages hold.)
 TEST(BountyHunting, HuntOfferAndApplication) {
     EXPECT_EQ(HuntBench("Hunting-3,+1 Edu").Hunt(1, 3, {4, 6, 2}), "Located Capture ");
     EXPECT_EQ(HuntBench("Persuasion-3,+1 Int").Hunt(1, 3, {6, 4, 2}), "Located Capture ");
@@ -130,17 +131,6 @@ TEST(BountyHunting, HuntOfferAndApplication) {
     EXPECT_EQ(HuntBench("+1 Edu").Hunt(3, 6, {2, 9}, "Y"), "IAPB Warranted  ");
     EXPECT_EQ(HuntBench("+1 Edu,+1 Soc").Hunt(3, 6, {2, 8}, "auto"), "IAPB Warranted  ");
     EXPECT_EQ(HuntBench().Hunt(2, 6, {2}), "");  // never asked in term 2
-}
-
-// The training year passes inside the bounty year; skills at 4, then grants.
-TEST(BountyHunting, WarrantTrainingTakesAYear) {
-    HuntBench b;
-    b.c.CurLine = 2;
-    EXPECT_EQ(b.Hunt(3, 6, {2, 11, -4, -3, -4, -3, -4, -3, -4, -3}, "Y"), "IAPB Warranted  ");
-    EXPECT_EQ(b.c.CurLine * 100 + b.c.Age, 3 * 100 + 2 * 4 + 3);
-    EXPECT_EQ(b.Held(),
-              "Pilot-1 Poisons\\Antidotes-1 STUN WEAPONS-1 Forgery-1 Hunting-1 GUN COMBAT-1 ");
-    EXPECT_EQ(b.c.Stats[6] * 10 + b.c.Warranted, 81);
 }
 
 // Free traders on a route are commissioned and sit at once; officers sit on routes or as free

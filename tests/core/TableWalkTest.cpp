@@ -77,7 +77,7 @@ TEST(TableWalk, CyclesNeedAWayOut) {
 }
 
 // The walk's bound is the one play keeps: a chain it passes plays whole,
-// one table more is cut short with a problem message.
+// one table more is cut short with a problem message, not a crash.
 TEST(TableWalk, ChainsStayWithinTheDepthPlayFollows) {
     for (const int length : {MaxDepth + 1, MaxDepth + 2}) {
         SCOPED_TRACE(length);
@@ -94,5 +94,7 @@ TEST(TableWalk, ChainsStayWithinTheDepthPlayFollows) {
         EXPECT_EQ(faults[0].What, TableFault::Kind::TooDeep);
         EXPECT_EQ(faults[0].Table, "Depth " + std::to_string(MaxDepth + 1));
         EXPECT_EQ(t.g.career.ProblemsMet.size(), 1u);
+        EXPECT_TRUE(
+            t.ui.SawMessage("Special assignment tables lead too deep at " + faults[0].Table));
     }
 }

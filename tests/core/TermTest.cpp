@@ -55,8 +55,7 @@ class TermTest : public ::testing::Test {
 TEST_F(TermTest, YearSteps) {
     using Case = std::tuple<std::string, int16_t, int16_t, int, std::vector<int>, std::string>;
     for (const auto& [type, rank, promoted, roll, throws, expected] : std::vector<Case>{
-             {"ARMY", 1, 0, 6, {3, 3, 2, 2}, "|1"},  // BLANK is not logged
-             {"ARMY", 1, 0, 2, {4, 5, 3, 2, 2}, "Raid Wnd (chest) |1"},
+             {"ARMY", 1, 0, 6, {3, 3, 2, 2}, "|1"},                    // BLANK is not logged
              {"ARMY", 1, 0, 7, {9, 11, 2, 2}, "Battle Gold Star |1"},  // only the highest
              {"ARMY", 3, 1, 2, {9, 3, 7, 2}, "Raid E4 |4"},            // enlisted every year
              {"ARMY", 9, 0, 2, {9, 3, 12, 2}, "Raid |9"},              // E to O is a commission

@@ -110,7 +110,6 @@ void ScriptedUi::RunMainWindow(Game& g) {
 
 void ScriptedUi::ShowOptions(Game& g) {
     shown.push_back({"options", "", g.session.AppTitle});
-    if (onOptions) onOptions(g);
 }
 void ScriptedUi::ShowPreferredSkills(Game& g) {
     shown.push_back({"prefskills", "", g.session.AppTitle});

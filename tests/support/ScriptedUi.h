@@ -19,8 +19,6 @@ struct ScriptExhausted : std::runtime_error {
 
 class ScriptedDice : public Dice {
   public:
-    ScriptedDice() = default;
-    ScriptedDice(std::initializer_list<int> faces) : faces_(faces) {}
     void Push(std::initializer_list<int> faces) { faces_.insert(faces_.end(), faces); }
     void Push(int face) { faces_.push_back(face); }
     int Roll(int sides) override;
@@ -60,11 +58,9 @@ class ScriptedUi : public Ui {
     std::vector<std::string> messages;  // message texts only, in order
     std::vector<std::string> editorOpened;
     std::vector<std::string> pagesOpened;
-    int beeps = 0;
     int termAsks = 0;
     // Called for each main-window visit; without one, the visit ends the program.
     std::function<void(Game&)> onMainWindow;
-    std::function<void(Game&)> onOptions;
 
     void Message(const std::string& text, const std::string& title, MsgIcon icon) override;
     bool YesNo(const std::string& text, const std::string& title, bool defaultYes,
@@ -94,11 +90,10 @@ class ScriptedUi : public Ui {
         shown.push_back({"preview", html, name});
     }
     void OpenInEditor(const std::string& path) override { editorOpened.push_back(path); }
-    void Beep() override { ++beeps; }
-    void ShowSplash(Game&) override { splash = true; }
-    void HideSplash() override { splash = false; }
+    void Beep() override {}
+    void ShowSplash(Game&) override {}
+    void HideSplash() override {}
     void Refresh(Game&) override {}
-    bool splash = false;
 
     bool SawMessage(const std::string& part) const;
 

@@ -4,13 +4,8 @@
 
 #include <sys/wait.h>
 
-#include <algorithm>
-#include <array>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 #include "career/Cascades.h"
 #include "data/Service.h"
