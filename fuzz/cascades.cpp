@@ -15,7 +15,9 @@ void Cascades(std::string_view data) {
     const uint64_t seed = Hash(data);
     Game g = SampleGame();
     Begin(g, seed, 1);
-    if (!ReadCascadeText(g.rules, lines).empty() || !ReadCoynsText(g.rules, lines).empty()) return;
+    if (!ReadCascadeText(LoadedRules(g), lines).empty() ||
+        !ReadCoynsText(LoadedRules(g), lines).empty())
+        return;
 
     Generate(g);
     const int count = g.rules.StdCascade.Size();

@@ -18,7 +18,7 @@ void RaceFile(std::string_view data) {
     }
     Game g = SampleGame();
     Begin(g, Hash(data));
-    g.rules.Race = race;
+    LoadedRules(g).Race = race;
     Generate(g);
     g.career.Character.Homeworld = MakeHomeworld(g, 2);
     g.career.Character.Name = MakeName(g, PrepareNames(g.rules));

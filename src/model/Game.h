@@ -211,10 +211,32 @@ struct WindowsPart {
 };
 
 // Everything of a game but the face and the dice it uses, each part held
-// by name, so every use says which part it reads or changes.
+// by name, so every use says which part it reads or changes. The rules are
+// read-only to everyone but the loaders, who write them through
+// `LoadedRules`.
 struct GameState {
+    GameState() = default;
+    GameState(const GameState& other)
+        : session(other.session),
+          loaded_(other.loaded_),
+          career(other.career),
+          windows(other.windows) {}
+    GameState& operator=(const GameState& other) {
+        session = other.session;
+        loaded_ = other.loaded_;
+        career = other.career;
+        windows = other.windows;
+        return *this;
+    }
+
     SessionPart session;
-    RulesPart rules;
+
+  private:
+    RulesPart loaded_;
+    friend RulesPart& LoadedRules(GameState& g);
+
+  public:
+    const RulesPart& rules{loaded_};
     CareerPart career;
     WindowsPart windows;
 };
@@ -222,7 +244,7 @@ struct GameState {
 // The rules for the code that loads them: choosing a race, a service or a
 // branch, reading the data folder, putting a service back.
 inline RulesPart& LoadedRules(GameState& g) {
-    return g.rules;
+    return g.loaded_;
 }
 
 struct Game : GameState {

@@ -18,15 +18,17 @@ struct CourseBench {
     CharacterRecord& c = t.g.career.Character;
 
     explicit CourseBench(const std::string& type) {
-        std::tie(g.rules.Race.NumStats, g.rules.Race.YearsPerTerm, g.rules.Service.Type,
-                 g.rules.Service.MaxRank, g.rules.StdCascade.Count) = std::tuple(6, 4, type, 14, 1);
+        std::tie(LoadedRules(g).Race.NumStats, LoadedRules(g).Race.YearsPerTerm,
+                 LoadedRules(g).Service.Type, LoadedRules(g).Service.MaxRank,
+                 LoadedRules(g).StdCascade.Count) = std::tuple(6, 4, type, 14, 1);
         c.Stats = {0, 7, 7, 7, 7, 7, 7};
-        g.rules.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+        LoadedRules(g).Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
         c.CurTerm = c.CurLine = c.PsiTrained = 1;
-        for (int k = 10; k <= 14; ++k) g.rules.Service.RankCode[k] = "O" + std::to_string(k - 9);
-        g.rules.Service.SkillTable.Edit(1) = {
+        for (int k = 10; k <= 14; ++k)
+            LoadedRules(g).Service.RankCode[k] = "O" + std::to_string(k - 9);
+        LoadedRules(g).Service.SkillTable.Edit(1) = {
             "Drill", {"", "Eli      All"}, {}, 2, {"", "Rifle", "Tactics"}};
-        g.rules.StdCascade[1] = "OASCIENCE/Physics/Chemistry/Biology";
+        LoadedRules(g).StdCascade[1] = "OASCIENCE/Physics/Chemistry/Biology";
     }
     // The history lines as "term.year text" joined by "|", then " = " and the skills.
     std::string Record() const {
@@ -82,7 +84,7 @@ TEST(AcademicCourse, Paths) {
         CourseBench b(k.type);
         const bool special = k.course[0] == '*';
         // Medical school (reached from a course) and psionic training once done are not listed.
-        b.g.rules.Service.Academic = {"", " Medical School", k.course, "Psionic Training"};
+        LoadedRules(b.g).Service.Academic = {"", " Medical School", k.course, "Psionic Training"};
         for (char f : k.faces)
             f == 'F' ? void(b.c.Options[OptForceAcademic] = OptOn) : b.t.dice.Push(f - '0');
         for (char a : (special ? "" : "1") + k.answers) b.t.ui.Answer(std::string(1, a));
@@ -127,7 +129,7 @@ TEST(AcademicCourse, GainsStopAtTheSpeciesMaximumAndAreNeverTakenBack) {
         CourseBench b("ARMY");
         std::tie(b.c.Stats[5], b.c.Options[OptForceAcademic], b.c.Options[OptStatsOver15]) =
             std::tuple(14, OptOn, over15 ? OptOn : OptOff);
-        b.g.rules.Service.Academic = {"", "College"};
+        LoadedRules(b.g).Service.Academic = {"", "College"};
         b.t.dice.Push(6);           // education gain 6 - 2 = 4
         b.t.ui.Answer({"1", "N"});  // College; no OTC
         AcademicOptions(b.g);

@@ -34,7 +34,7 @@ class Aging : public ::testing::Test {
 
     // Ages seven characteristics of `start` once in `term`; returns the log.
     std::string Age(int race, int term, std::vector<int> totals, int vilani = 0, int start = 7) {
-        t.g.rules.Race.Code = race;
+        LoadedRules(t.g).Race.Code = race;
         for (int i = 1; i <= 7; ++i) c.Stats[i] = static_cast<int16_t>(start);
         c.CurTerm = static_cast<int16_t>(term);
         t.g.career.VilaniOffered = true;

@@ -33,11 +33,11 @@ struct Bench {
     CharacterRecord& c = t.g.career.Character;
 
     explicit Bench(const Who& who) {
-        g.rules.Race.Code = who.race;
-        g.rules.Race.NumStats = 6;
-        g.rules.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", who.sixth};
+        LoadedRules(g).Race.Code = who.race;
+        LoadedRules(g).Race.NumStats = 6;
+        LoadedRules(g).Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", who.sixth};
         c.Stats = {0, 7, 7, 7, who.intel, 7, who.sixthValue};
-        auto& s = g.rules.Service;
+        auto& s = LoadedRules(g).Service;
         s.Name = "Test Service";
         s.Type = who.type;
         s.MaxRank = 15;
@@ -192,7 +192,7 @@ TEST(SpecialsCore, Modifiers) {
         {"MERCHANT", 0, 7, 9, "", 6, "- Commission"}};
     for (const auto& [type, rank, end, edu, branch, face, history] : cases) {
         Bench b({type, rank});
-        NameBranch(b.g.rules.Service, branch);
+        NameBranch(LoadedRules(b.g).Service, branch);
         b.c.Stats[StatEnd] = static_cast<int16_t>(end);
         b.c.Stats[StatEdu] = static_cast<int16_t>(edu);
         EXPECT_TRUE(StartsWith(b.Outcome({face}), history)) << type << rank << branch << b.Year();
@@ -233,7 +233,7 @@ TEST(SpecialsDispatch, CareerCodes) {
 TEST(SpecialsDispatch, AcademicOffer) {
     Bench b({"JOURNAL", 3});
     b.c.Options[OptAcademicSpecials] = OptOn;
-    b.g.rules.Service.PlusEdu = {0, 1, 0, 2, 0, 0, 0, 1, 1, 1, 0};
+    LoadedRules(b.g).Service.PlusEdu = {0, 1, 0, 2, 0, 0, 0, 1, 1, 1, 0};
     b.t.ui.Answer({"3", "0"});
     b.t.dice.Push({2, 3});
     SpecialAssignment(b.g);
@@ -273,7 +273,7 @@ TEST(SpecialsTable, InterpreterFeatures) {
 
     b.c.CurTerm = 6;
     RunSpecialTable(b.g, bySoc);  // 8 again, but race 3 has no row there
-    b.g.rules.Race.Code = 3;
+    LoadedRules(b.g).Race.Code = 3;
     RunSpecialTable(b.g, bySoc);
     b.c.Stats[StatSoc] = 10;
     b.t.dice.Push(2);           // two picks
@@ -346,7 +346,7 @@ TEST(SpecialsPolice, SchoolFiles) {
         const bool found = Contains(text, "Academy");
         Bench b({"COPS", 3, race});
         b.g.session.DataLoc = data.Path();
-        b.g.rules.Service.School = SchoolDigits(school);
+        LoadedRules(b.g).Service.School = SchoolDigits(school);
         b.t.dice.Push(face);
         found ? b.t.dice.Push({3, 3}) : b.SkillRolls(1);
         b.Run();
@@ -389,7 +389,7 @@ TEST(SpecialsFamilies, ModifiersAndRanks) {
         {{"COAFCPD", 7, 1, "SOC", 11}, "", 7, {6}, "- OCS", 11}};
     for (const auto& [who, branch, edu, faces, history, rank] : cases) {
         Bench b(who);
-        NameBranch(b.g.rules.Service, branch);
+        NameBranch(LoadedRules(b.g).Service, branch);
         b.c.Stats[StatEdu] = static_cast<int16_t>(edu);
         b.Outcome(faces);
         EXPECT_TRUE(*history ? StartsWith(b.Year(), history) : b.Year().empty()) << b.Year();

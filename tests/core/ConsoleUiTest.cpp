@@ -177,7 +177,7 @@ TEST(PageText, ReadsAPageAsABrowserWould) {
 // numbers is said.
 TEST(ConsoleUi, SkillTablesPrintWithoutRunsOfBlankLines) {
     TerminalGame t("0\n1\n2\n");
-    auto& s = t.g.rules.Service;
+    auto& s = LoadedRules(t.g).Service;
     s.SkillTable.Edit(1) = {"Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
     s.SkillTable.Edit(2) = {"Service", {}, {}, 2, {"", "Pilot", "Medic"}};
     t.g.windows.Form2.Button = {};

@@ -76,10 +76,10 @@ TEST(DataCheck, EmptyCascadesUnknownGroupsSchoolsAndOptionSetsAreReported) {
     EXPECT_EQ(LoadCascades(t.g), "cascade.dat:1: the file holds no cascades.");
     // Exactly 250 cascades load; one more is refused.
     std::vector<std::string> cascades(250, "GUN COMBAT/Rifle/Pistol");
-    EXPECT_EQ(ReadCascadeText(t.g.rules, cascades), "");
+    EXPECT_EQ(ReadCascadeText(LoadedRules(t.g), cascades), "");
     cascades.push_back("* END *");
     cascades.insert(cascades.begin(), "BLADE COMBAT/Dagger");
-    EXPECT_EQ(ReadCascadeText(t.g.rules, cascades),
+    EXPECT_EQ(ReadCascadeText(LoadedRules(t.g), cascades),
               "cascade.dat:251: more than 250 cascade lines.");
 
     data.dir.Write("cascade.dat", {"GUN COMBAT/Rifle/Pistol", "* END *"});

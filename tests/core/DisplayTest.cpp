@@ -12,12 +12,13 @@ using namespace orrimar;
 namespace {
 struct DisplayGame : TestGame {
     DisplayGame() {
-        auto& r = g.rules.Race;
+        auto& r = LoadedRules(g).Race;
         auto& c = g.career.Character;
         std::tie(r.Name, r.NumStats, r.StatName[1], r.StatName[2], r.YearsPerTerm) =
             std::tuple("Humans", 2, "STR", "DEX", 2);
-        std::tie(g.rules.Service.Name, g.rules.Service.BranchName, g.rules.Service.RankCode[1],
-                 g.rules.Service.RankName[1]) = std::tuple("Army", "Infantry", " E1 ", "Private ");
+        std::tie(LoadedRules(g).Service.Name, LoadedRules(g).Service.BranchName,
+                 LoadedRules(g).Service.RankCode[1], LoadedRules(g).Service.RankName[1]) =
+            std::tuple("Army", "Infantry", " E1 ", "Private ");
         std::tie(c.Stats[1], c.Stats[2], c.Rank, c.CurTerm, c.TermLog[1].Title, c.TechLevel,
                  c.Age) = std::tuple(0, 33, 1, 1, "Army Infantry", 12, 18);
     }
@@ -57,22 +58,23 @@ TEST(Display, CharacterLinesAndRanks) {
     EXPECT_EQ(
         std::tie(w.Log, w.Label[2], w.Label[4], w.Label[5]),
         std::make_tuple("", "Humans Infantry", "HP: 99 TL: 12 Age: 18", "T 1 Y 0 Private (E1)"));
-    std::tie(t.g.rules.Race.Code, t.g.career.Character.SocialClass, t.g.rules.Service.Type,
-             t.g.career.Character.Clearance) = std::tuple(12, "W", "SORAG", "3");
+    std::tie(LoadedRules(t.g).Race.Code, t.g.career.Character.SocialClass,
+             LoadedRules(t.g).Service.Type, t.g.career.Character.Clearance) =
+        std::tuple(12, "W", "SORAG", "3");
     EXPECT_EQ(t.Shown(3), "STR: 0 DEX: -99  (Well-Born) Clearance: C");
 
     // Merchants show what the next rank needs.
-    std::tie(t.g.rules.Service.Type, t.g.career.Character.Rank, t.g.career.Character.CurTerm) =
-        std::tuple("Merchant", 0, 3);
+    std::tie(LoadedRules(t.g).Service.Type, t.g.career.Character.Rank,
+             t.g.career.Character.CurTerm) = std::tuple("Merchant", 0, 3);
     EXPECT_EQ(t.Shown(5), "T 3 Y 0 Enlisted (E3) Next req: Commission");
     t.g.career.Character.Rank = 1;
-    t.g.rules.Service.Qualif.Edit()[2] = "O2 exam=Edu 8+";
+    LoadedRules(t.g).Service.Qualif.Edit()[2] = "O2 exam=Edu 8+";
     EXPECT_EQ(t.Shown(5), "T 3 Y 0 Private (E1) Next req: Edu 8+");
-    t.g.rules.Service.Qualif.Edit()[2] = "";
+    LoadedRules(t.g).Service.Qualif.Edit()[2] = "";
     EXPECT_EQ(t.Shown(5), "T 3 Y 0 Private (E1) Next req: (n/a)");
 
     DisplayGame d;  // race 8's rank follows the term
-    std::tie(d.g.rules.Race.Code, d.g.rules.Race.Name, d.g.career.Character.CurTerm) =
+    std::tie(LoadedRules(d.g).Race.Code, LoadedRules(d.g).Race.Name, d.g.career.Character.CurTerm) =
         std::tuple(8, "Droyne Leader", 4);
     const int fileTop = d.g.rules.Service.MaxRank;
     EXPECT_EQ(d.Shown(5), "T 4 Y 0 Rank-3 (O3)");
@@ -97,7 +99,7 @@ TEST(Display, TheViewIsBuiltBeforeTheNextQuestion) {
     ScriptedDice dice;
     Game g(face, dice);
     face.game = &g;
-    g.rules.Race.NumStats = 0;
+    LoadedRules(g).Race.NumStats = 0;
     EXPECT_TRUE(BuildTermView(g));
     EXPECT_FALSE(BuildTermView(g));  // nothing changed since
     AddSkill(g, "Admin-1");
@@ -174,10 +176,11 @@ TEST(Dialogs, MessageLogIsNumbered) {
 
 TEST(MainWindow, TypedCharacteristicsAndTechLevel) {
     TestGame t;
-    t.g.rules.Race.NumStats = 3;
-    std::tie(t.g.rules.Race.StatName[1], t.g.rules.Race.StatName[2], t.g.rules.Race.StatName[3]) =
-        std::tuple("STR", "DEX", "END");
-    t.g.rules.Race.StatDice[1] = t.g.rules.Race.StatDice[2] = t.g.rules.Race.StatDice[3] = 2;
+    LoadedRules(t.g).Race.NumStats = 3;
+    std::tie(LoadedRules(t.g).Race.StatName[1], LoadedRules(t.g).Race.StatName[2],
+             LoadedRules(t.g).Race.StatName[3]) = std::tuple("STR", "DEX", "END");
+    LoadedRules(t.g).Race.StatDice[1] = LoadedRules(t.g).Race.StatDice[2] =
+        LoadedRules(t.g).Race.StatDice[3] = 2;
     t.g.career.Character.Stats[2] = 9;
     t.ui.Answer({"12abc", "<cancel>", "99999999999999999999"});
     Form1TypeStats(t.g);

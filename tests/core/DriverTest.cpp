@@ -109,7 +109,7 @@ TEST(NextYear, TheRecordsEndStopsTheCareer) {
 TEST(CareerStart, ANobleIsCommissionedWhereThereAreTenRanks) {
     for (const int ranks : {9, 10}) {
         DriverGame t(2, 2, "Psi folk", 4);
-        t.g.rules.Service.MaxRank = static_cast<int16_t>(ranks);
+        LoadedRules(t.g).Service.MaxRank = static_cast<int16_t>(ranks);
         t.g.career.Character.Stats[6] = 12;
         t.ui.Answer({"1", "0", "3", "1", "1", "1"});  // no talent tried
         PlayCareer(t.g);
@@ -145,7 +145,8 @@ TEST(EndOfTerm, ACareerEndedWithinAYearKeepsThatYear) {
         SentencedGame t;
         if (invalided) {
             t.g.session.SetCommandLine("");
-            t.g.rules.Service.Assignment.Edit()[1].Surv = 3;  // every throw of ones: a bad wound
+            LoadedRules(t.g).Service.Assignment.Edit()[1].Surv =
+                3;  // every throw of ones: a bad wound
             for (int k = 0; k < 40; ++k) t.dice.Push(1);
         }
         // No studies; the verdict's OK or "Accept this"; one financial roll.

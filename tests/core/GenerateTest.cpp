@@ -7,14 +7,14 @@ using namespace orrimar;
 
 namespace {
 void SetRace(Game& g, int code, std::vector<std::pair<int, int>> dice) {
-    g.rules.Race = RaceRecord{};
-    g.rules.Race.Code = code;
-    g.rules.Race.NumStats = static_cast<int>(dice.size());
+    LoadedRules(g).Race = RaceRecord{};
+    LoadedRules(g).Race.Code = code;
+    LoadedRules(g).Race.NumStats = static_cast<int>(dice.size());
     const char* names[] = {"", "STR", "DEX", "END", "INT", "EDU", "SOC", "PSI", "X8", "X9", "X10"};
     for (size_t i = 0; i < dice.size(); ++i) {
-        g.rules.Race.StatName[i + 1] = names[i + 1];
-        g.rules.Race.StatDice[i + 1] = dice[i].first;
-        g.rules.Race.StatMod[i + 1] = dice[i].second;
+        LoadedRules(g).Race.StatName[i + 1] = names[i + 1];
+        LoadedRules(g).Race.StatDice[i + 1] = dice[i].first;
+        LoadedRules(g).Race.StatMod[i + 1] = dice[i].second;
     }
 }
 }  // namespace
@@ -46,7 +46,8 @@ TEST(Generate, FloorsTechLevelRankAndOptions) {
     auto& c = t.g.career.Character;
     std::tie(c.Options[OptCapSkills], c.Options[RankCap], c.Money) = std::tuple(OptOn, 7, 500);
     c.Skills[1] = {"Old skill", 3};
-    std::tie(t.g.rules.Service.PlusEdu[2], t.g.rules.Service.PlusEdu[3]) = std::tuple(2, 1);
+    std::tie(LoadedRules(t.g).Service.PlusEdu[2], LoadedRules(t.g).Service.PlusEdu[3]) =
+        std::tuple(2, 1);
     t.dice.Push({1, 1, 6});  // STR: best of 1d6+1d6 = 1, -3 -> raised to 1; then TL die 6
     Generate(t.g);
     // No dice and no modifier stays 0; the old skills and money go, the options stay.
@@ -60,7 +61,7 @@ TEST(Generate, FloorsTechLevelRankAndOptions) {
 TEST(Generate, MerchantsStartAtRankZeroAndTestLineSetsOptions) {
     TestGame t;
     SetRace(t.g, 1, {{2, 0}});
-    t.g.rules.Service.Type = "merchant";
+    LoadedRules(t.g).Service.Type = "merchant";
     t.g.session.SetCommandLine("TEST");
     t.dice.SetFallback(true);
     Generate(t.g);
@@ -87,7 +88,7 @@ TEST(Generate, RaceRules) {
                                                  {0, 7}, {0, k.edu}, {0, k.soc}};
         if (k.psi) dice.push_back({0, k.psi});
         SetRace(t.g, k.race, dice);
-        if (*k.psionic) t.g.rules.Race.Psionic = "S";
+        if (*k.psionic) LoadedRules(t.g).Race.Psionic = "S";
         t.dice.Push({3});
         Generate(t.g);
         SCOPED_TRACE(k.race);

@@ -72,7 +72,7 @@ TEST_F(ListingsTest, RaceServiceBranchAndCascadeListings) {
           "  Chance of command: +8\n"})
         EXPECT_TRUE(Contains(text, key)) << key;
 
-    t.g.rules.Service.BranchName = "Rock & <Roll>";
+    LoadedRules(t.g).Service.BranchName = "Rock & <Roll>";
     dir.Write("CLIST.HTM", {"old page"});  // replaced whatever its case
     ShowCascadesListing(t.g);
     EXPECT_EQ(t.ui.pagesOpened, std::vector<std::string>{dir.Path() + "CLIST.HTM"});
@@ -82,8 +82,8 @@ TEST_F(ListingsTest, RaceServiceBranchAndCascadeListings) {
           "\r\nSVC ONE/&lt;Gamma&gt;/Delta &amp; Co\r\n"})
         EXPECT_TRUE(Contains(dir.Read("CLIST.HTM"), key)) << key;
 
-    t.g.rules.Race.Cascade.Edit().Count = 999;  // counts outside the table's 20 lines
-    t.g.rules.Service.Cascade.Edit().Count = -3;
+    LoadedRules(t.g).Race.Cascade.Edit().Count = 999;  // counts outside the table's 20 lines
+    LoadedRules(t.g).Service.Cascade.Edit().Count = -3;
     EXPECT_EQ(std::ranges::count(Split(CascadeListingHtml(t.g.rules), '\n'), "  <tr>\r"), 2 + 20);
 
     t.Pick("Alpha", "Traders");  // its only branch is selected with it

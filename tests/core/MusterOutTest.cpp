@@ -15,7 +15,7 @@ class MusterOutTest : public ::testing::Test {
     CharacterRecord& c = t.g.career.Character;
 
     void SetUp() override {
-        auto& s = t.g.rules.Service;
+        auto& s = LoadedRules(t.g).Service;
         s.Name = "Survey Fleet";
         s.MaxRank = 10;
         s.Material = {"", "Low Passage", "", "", "Middle Passage", "", "A benefit longer than 20"};
@@ -37,7 +37,7 @@ TEST_F(MusterOutTest, BenefitRollsAndPension) {
                          Row{4, 13, 0, 1, 0, 0, 6, 4000}, Row{4, 15, 0, 1, 0, 0, 7, 4000},
                          Row{4, 13, 1, 1, 0, 1, 1, 0}, Row{3, 2, 0, 6, 0, 0, 6, 3000},
                          Row{3, 2, 0, 6, 1, 0, 7, 3000}, Row{3, 2, 1, 7, 1, 0, 3, 0}}) {
-        std::tie(c.CurTerm, c.Rank, c.CareerEnded, t.g.rules.Race.Code, c.Warranted) =
+        std::tie(c.CurTerm, c.Rank, c.CareerEnded, LoadedRules(t.g).Race.Code, c.Warranted) =
             std::tie(r.term, r.rank, r.ended, r.race, r.warrant);
         t.g.career.Year.Invalided = r.invalid != 0;
         t.ui.Answer("5");
@@ -84,8 +84,8 @@ TEST_F(MusterOutTest, ButtonsAndTables) {
 TEST_F(MusterOutTest, TakeThreeCashAndRollsPastTheTables) {
     std::tie(c.CurTerm, c.Rank) = std::tuple(7, 9);
     c.Skills[3] = {"Gambling", 1};
-    t.g.rules.Service.Cash[7] = 2000000000;
-    t.g.rules.Service.Material.Edit()[7] = "Yacht share";
+    LoadedRules(t.g).Service.Cash[7] = 2000000000;
+    LoadedRules(t.g).Service.Material.Edit()[7] = "Yacht share";
     for (int i = 1; i <= 8; ++i) c.Benefits[i] = "Heirloom";
     t.ui.Answer({"1", "3"});
     t.dice.Push({6, 6, 6, 3, 3, 6, 5});  // Middle Passage twice, Yacht share, one without room

@@ -67,7 +67,7 @@ TEST(Names, RaceSetsAndTheOrderTheirWordsAreTestedIn) {
         {"Vargr (Imperial)", MakeNameVilaniTables}, {"Aslan-Zhodani", MakeNameZhodaniTables}};
     TestGame t;
     for (const auto& [race, set] : rows) {
-        t.g.rules.Race.Name = race;
+        LoadedRules(t.g).Race.Name = race;
         EXPECT_EQ(PrepareNames(t.g.rules).T1, set().T1) << race;
     }
 }

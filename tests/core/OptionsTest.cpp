@@ -109,16 +109,16 @@ TEST_F(Options, WindowBoxesAndRankCap) {
     OptionsTick(t.g, m, OptSortSkills - 1, false);
     EXPECT_EQ(Flags(o), "11111011101111 cap 3");
 
-    t.g.rules.Service.MaxRank = 6;
-    for (int i = 1; i <= 6; ++i) t.g.rules.Service.RankCode[i] = "E" + std::to_string(i);
-    t.g.rules.Service.RankName[1] = "Recruit";
+    LoadedRules(t.g).Service.MaxRank = 6;
+    for (int i = 1; i <= 6; ++i) LoadedRules(t.g).Service.RankCode[i] = "E" + std::to_string(i);
+    LoadedRules(t.g).Service.RankName[1] = "Recruit";
     m = PrepareOptions(t.g);
     EXPECT_EQ(m.RankList[0], "E1   (Recruit)");
     OptionsTick(t.g, m, box, true);
     OptionsSelectRank(t.g.career, m, 6);  // past the list: ignored
     EXPECT_TRUE(m.RankListVisible && m.RankSelected == 2 && o[RankCap] == 3);
     o[RankCap] = 9;  // above the service's ranks: nothing selected, and said
-    t.g.rules.Service.Name = "Scouts";
+    LoadedRules(t.g).Service.Name = "Scouts";
     m = PrepareOptions(t.g);
     EXPECT_TRUE(m.RankListVisible && m.RankSelected == -1);
     EXPECT_EQ(m.RankNote,
@@ -141,10 +141,11 @@ TEST_F(Options, PreferredSkillsAddAndSuggestions) {
     PreferredOk(g, m);
     EXPECT_TRUE(m.List.size() == 2 && m.List[1].Text == "Medic-4" && m.List[1].Tag == 2);
 
-    g.rules.Service.Cascade.Edit()[1] = "SHIPBOARD/Vacc Suit/Ship's Boat";
-    g.rules.Service.Cascade.Edit()[11] = "LATE/Ship Tactics";  // past the first ten service lines
-    g.rules.StdCascade[1] = "GUN COMBAT/Rifle/Pistol";
-    g.rules.StdCascade[250] = "LAST/Shipwright/Rifle";
+    LoadedRules(g).Service.Cascade.Edit()[1] = "SHIPBOARD/Vacc Suit/Ship's Boat";
+    LoadedRules(g).Service.Cascade.Edit()[11] =
+        "LATE/Ship Tactics";  // past the first ten service lines
+    LoadedRules(g).StdCascade[1] = "GUN COMBAT/Rifle/Pistol";
+    LoadedRules(g).StdCascade[250] = "LAST/Shipwright/Rifle";
     EXPECT_EQ(SkillSuggestions(g.rules, "ship"),
               (std::vector<std::string>{"SHIPBOARD", "Shipwright"}));
     EXPECT_EQ(SkillSuggestions(g.rules, "IFLE"), (std::vector<std::string>{"ifle"}));  // once

@@ -17,8 +17,8 @@ struct PsiBench : ::testing::Test {
     CharacterRecord& c = t.g.career.Character;
 
     PsiBench() {
-        g.rules.Race.NumStats = 6;
-        g.rules.Race.YearsPerTerm = 4;
+        LoadedRules(g).Race.NumStats = 6;
+        LoadedRules(g).Race.YearsPerTerm = 4;
         c.CurTerm = c.CurLine = 1;
     }
     // Trains on these throws and picks; returns the talent lists offered.
@@ -43,12 +43,12 @@ struct PsiBench : ::testing::Test {
 // higher, from the race's throw where it is real; a throw at it gains the
 // talent. Race 8 has its own strength and adds 1D6 to each throw.
 TEST_F(PsiBench, TrainingPassesAndTargets) {
-    g.rules.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
-    g.rules.Service.SkillTable.Edit(1) = {
+    LoadedRules(g).Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+    LoadedRules(g).Service.SkillTable.Edit(1) = {
         "Mind", {"", "Eli      Int>5"}, {}, 1, {"", "Meditation"}};
-    g.rules.NameStatsInTables();           // as choosing the service does
-    g.rules.PsiTalent[2].RaceThrow = -99;  // a bad digit in the race file
-    g.rules.PsiTalent[4].RaceThrow = 11;
+    LoadedRules(g).NameStatsInTables();           // as choosing the service does
+    LoadedRules(g).PsiTalent[2].RaceThrow = -99;  // a bad digit in the race file
+    LoadedRules(g).PsiTalent[4].RaceThrow = 11;
     // Strength 6; Telepathy 5 at 5+; Telekinesis 6 at 7+; then the window closed.
     const auto lists = Train({4, 3, 2, 3, 3, 3}, {"1", "2", "0"});
     ASSERT_EQ(StatCount(g), 7);
@@ -75,7 +75,7 @@ TEST_F(PsiBench, TrainingPassesAndTargets) {
     Generate(g);
     EXPECT_EQ(StatCount(g), 6);
     EXPECT_EQ(c.Stats[7] + c.PsiTrained + g.career.PsiTried[1], 0);
-    g.rules.Race.Code = 8;
+    LoadedRules(g).Race.Code = 8;
     Train({2, 2, 1, 1, 3}, {"1", "0"});  // Telepathy at 5+: 2 + 3
     EXPECT_EQ(StatCount(g) * 10 + GetSkillLevel(g.career, "Telepathy"), 61);
 }
@@ -84,7 +84,7 @@ TEST_F(PsiBench, TrainingPassesAndTargets) {
 // (never below 0) is told instead. "Force academic success" makes every
 // talent throw 99: all six passes succeed, up to Special at 14+.
 TEST_F(PsiBench, NoRoomForPsiAndForcedSuccess) {
-    g.rules.Race.NumStats = 10;
+    LoadedRules(g).Race.NumStats = 10;
     c.CurTerm = 3;
     c.Options[OptForceAcademic] = OptOn;
     const auto lists = Train({1, 1}, {"1", "1", "1", "1", "1", "1"});
@@ -97,7 +97,8 @@ TEST_F(PsiBench, NoRoomForPsiAndForcedSuccess) {
 // Only "Telempathy" and the other five talents above level 0 score: a throw
 // at or under Psi +1, above it -1. Exactly 12 wins; once a career; a year.
 TEST_F(PsiBench, Games) {
-    std::tie(g.rules.Race.NumStats, g.rules.Race.StatName[7], c.Stats[7]) = std::tuple(7, "PSI", 8);
+    std::tie(LoadedRules(g).Race.NumStats, LoadedRules(g).Race.StatName[7], c.Stats[7]) =
+        std::tuple(7, "PSI", 8);
     const char* names[] = {"Telepathy", "Clairvoyance", "Telekinesis", "Special"};
     for (int k = 1; k <= 4; ++k) c.Skills[k] = {names[k - 1], static_cast<int16_t>(k != 2)};
     // Automatic generation answers 1D2: 2 declines, 1 competes; -1 +1; 11 loses.

@@ -27,14 +27,14 @@ struct Resume : ::testing::Test {
     Game& g = t.g;
     CharacterRecord& c = g.career.Character;
     Resume() {
-        std::tie(g.session.AppTitle, g.rules.Race.Name, g.rules.Race.NumStats,
-                 g.rules.Race.YearsPerTerm, g.rules.Service.BranchName, g.career.VilaniOffered,
-                 g.career.VilaniLevel) =
+        std::tie(g.session.AppTitle, LoadedRules(g).Race.Name, LoadedRules(g).Race.NumStats,
+                 LoadedRules(g).Race.YearsPerTerm, LoadedRules(g).Service.BranchName,
+                 g.career.VilaniOffered, g.career.VilaniLevel) =
             std::tuple("Astrovane Characters v6.57", "Imperial", 6, 4, "Line Infantry", true, 2);
-        g.rules.Race.StatName = {"", "Str", "Dex", "End", "Int", "Edu", "Soc"};
-        std::tie(g.rules.Service.RankCode[2], g.rules.Service.RankName[2], g.rules.Service.Purple) =
-            std::tuple("O2", "Lieutenant", "Wound Badge");
-        g.rules.Service.Medal = {"", "Star of Valour", "NONE", "Combat Ribbon"};
+        LoadedRules(g).Race.StatName = {"", "Str", "Dex", "End", "Int", "Edu", "Soc"};
+        std::tie(LoadedRules(g).Service.RankCode[2], LoadedRules(g).Service.RankName[2],
+                 LoadedRules(g).Service.Purple) = std::tuple("O2", "Lieutenant", "Wound Badge");
+        LoadedRules(g).Service.Medal = {"", "Star of Valour", "NONE", "Combat Ribbon"};
         c.Stats = {0, 7, 10, 14, 8, 12, 5};
         std::tie(c.HitPoints, c.Age, c.Rank, c.TechLevel, c.CurTerm, c.CurLine, c.Money,
                  c.Pension) = std::tuple(93, 26, 2, 12, 2, 2, 12500, 4000);
@@ -98,7 +98,7 @@ TEST_F(Resume, EachPlaceholderOnceFirstOccurrenceOnly) {
 }
 
 TEST_F(Resume, HostileTextsCannotScriptThePage) {
-    std::tie(c.PsiTrained, c.Name, g.rules.Service.BranchName, c.Skills[5].Name,
+    std::tie(c.PsiTrained, c.Name, LoadedRules(g).Service.BranchName, c.Skills[5].Name,
              c.TermLog[2].Lines[1]) =
         std::tuple(1, "<script>alert('x')</script>", "Marines\"><script>", "<b>Gun</b>",
                    "<img src=x onerror=alert(1)> ");
@@ -112,7 +112,7 @@ TEST_F(Resume, HostileTextsCannotScriptThePage) {
 }
 
 TEST_F(Resume, HasTheRecordIn126Lines) {
-    std::tie(c.Notes, c.SocialClass, c.Clearance, c.Skills[1].Name, g.rules.Race.Code) =
+    std::tie(c.Notes, c.SocialClass, c.Clearance, c.Skills[1].Name, LoadedRules(g).Race.Code) =
         std::tuple("carried", "N", "3", "  Rifle ", 12);  // a Noble of race 12
     c.Warranted = c.BranchOpen[4] = 1;
     t.dice.Push({5, 5});

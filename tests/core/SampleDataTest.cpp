@@ -22,8 +22,8 @@ TEST(SampleData, ServiceLoadedForItsBranchMatchesTheTwoSelections) {
             SelectService(t.g, s);
             SelectBranch(t.g, b);
             const ServiceRecord selected = t.g.rules.Service;
-            t.g.rules.Service.PlusEdu[1] = 7;  // left by the last character
-            t.g.rules.Service.RankCode[0] = "X9";
+            LoadedRules(t.g).Service.PlusEdu[1] = 7;  // left by the last character
+            LoadedRules(t.g).Service.RankCode[0] = "X9";
             ASSERT_TRUE(SelectServiceForBranch(t.g, s));
             ASSERT_TRUE(SelectBranch(t.g, b));
             EXPECT_EQ(t.g.rules.Service, selected)

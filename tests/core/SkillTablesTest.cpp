@@ -13,18 +13,18 @@ namespace {
 
 struct TableGame : TestGame {
     TableGame() {
-        g.rules.Race.NumStats = 6;
-        g.rules.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+        LoadedRules(g).Race.NumStats = 6;
+        LoadedRules(g).Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
         g.career.Character.Stats = {0, 7, 7, 7, 7, 7, 7};
         g.career.Character.CurTerm = g.career.Character.CurLine = g.career.Character.Rank = 1;
     }
     void Year(const std::string& text) { g.career.Character.TermLog[1].Lines[1] = text; }
     // Whether the chooser offers a table of these Eli lines (and no entry).
     bool Eligible(std::vector<std::string> eli) {
-        SkillTableRecord& t = g.rules.Service.SkillTable.Edit(1);
+        SkillTableRecord& t = LoadedRules(g).Service.SkillTable.Edit(1);
         for (size_t k = 0; k < eli.size(); ++k) t.Eli[k + 1] = eli[k];
-        ui.Answer("1");               // taken only when the table is offered
-        g.rules.NameStatsInTables();  // as choosing the service does
+        ui.Answer("1");                      // taken only when the table is offered
+        LoadedRules(g).NameStatsInTables();  // as choosing the service does
         RollSkill(g);
         return ui.AnswersLeft() == 0;
     }
@@ -72,7 +72,7 @@ TEST(SkillTableEligibility, EachTest) {
 
 TEST(SkillTableRoll, ModifiersCapAndFloor) {
     TableGame t;
-    auto& table = t.g.rules.Service.SkillTable.Edit(1);
+    auto& table = LoadedRules(t.g).Service.SkillTable.Edit(1);
     table = {"Four",
              {"", "Eli      All"},
              {"", "DM +1TL> 11", "DM -3 Rnk<5"},
@@ -101,9 +101,12 @@ TEST(SkillTableRoll, ModifiersCapAndFloor) {
 
 TEST(RollSkill, OffersServiceThenBranchTablesAndRollsTheChoice) {
     TableGame t;
-    t.g.rules.Service.SkillTable.Edit(1) = OneLineTable("Personal", "Eli      All", "Brawling");
-    t.g.rules.Service.SkillTable.Edit(2) = OneLineTable("Closed", "Eli      Rank>20", "Never");
-    t.g.rules.Service.BranchSkillTable.Edit(3) = OneLineTable("Branch", "Eli      All", "Tactics");
+    LoadedRules(t.g).Service.SkillTable.Edit(1) =
+        OneLineTable("Personal", "Eli      All", "Brawling");
+    LoadedRules(t.g).Service.SkillTable.Edit(2) =
+        OneLineTable("Closed", "Eli      Rank>20", "Never");
+    LoadedRules(t.g).Service.BranchSkillTable.Edit(3) =
+        OneLineTable("Branch", "Eli      All", "Tactics");
     t.ui.Answer({"2"});
     t.dice.Push({3});
     RollSkill(t.g);
@@ -118,24 +121,26 @@ TEST(RollSkill, FollowsTablesWrittenAndRacesChangedBetweenRolls) {
     TableGame t;
     t.g.career.Character.Options[OptAutoGen] = OptOn;
     auto offered = [&] {
-        t.g.rules.NameStatsInTables();
+        LoadedRules(t.g).NameStatsInTables();
         RollSkill(t.g);
         return t.g.career.Character.Skills[1].Name;
     };
-    t.g.rules.Service.SkillTable.Edit(1) = OneLineTable("Closed", "Eli      Rank>20", "Never");
+    LoadedRules(t.g).Service.SkillTable.Edit(1) =
+        OneLineTable("Closed", "Eli      Rank>20", "Never");
     t.dice.Push({1, 1});
     EXPECT_EQ(offered(), "");  // no table open: nothing thrown, nothing gained
 
-    t.g.rules.Service.SkillTable.Edit(2) = OneLineTable("Social", "Eli      CHA>8", "Carousing");
+    LoadedRules(t.g).Service.SkillTable.Edit(2) =
+        OneLineTable("Social", "Eli      CHA>8", "Carousing");
     t.g.career.Character.Stats[6] = 9;
     t.dice.Push({1, 1});
     EXPECT_EQ(offered(), "");  // the sixth is SOC: no CHA to test
 
-    t.g.rules.Race.StatName[6] = "CHA";
+    LoadedRules(t.g).Race.StatName[6] = "CHA";
     t.dice.Push({1, 1});
     EXPECT_EQ(offered(), "Carousing");
 
-    t.g.rules.Race.StatName[6] = "SOC";
+    LoadedRules(t.g).Race.StatName[6] = "SOC";
     t.g.career.Character.Skills[1] = {};
     t.dice.Push({1, 1});
     EXPECT_EQ(offered(), "");

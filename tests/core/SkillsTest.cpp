@@ -11,18 +11,18 @@ namespace {
 
 struct SkillGame : TestGame {
     SkillGame() {
-        g.rules.Race.NumStats = 6;
-        g.rules.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
+        LoadedRules(g).Race.NumStats = 6;
+        LoadedRules(g).Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC"};
         g.career.Character.Stats = {0, 7, 7, 7, 7, 7, 7};
-        g.rules.Race.Cascade.Edit().Count = 0;
-        g.rules.Service.Cascade.Edit().Count = 0;
+        LoadedRules(g).Race.Cascade.Edit().Count = 0;
+        LoadedRules(g).Service.Cascade.Edit().Count = 0;
         SetStd({"SPACE COMBAT/Gunnery/Ship Tactics", "SPACE/Pilot/Navigation",
                 "GUN COMBAT/Rifle/Pistol", "EMPTY/", "LOOP/LOOP"});
         g.career.Character.Options[OptCapSkills] = OptOn;
     }
     void SetStd(const std::vector<std::string>& lines) {
-        for (size_t i = 0; i < lines.size(); ++i) g.rules.StdCascade[i + 1] = lines[i];
-        g.rules.StdCascade.Count = static_cast<int>(lines.size());
+        for (size_t i = 0; i < lines.size(); ++i) LoadedRules(g).StdCascade[i + 1] = lines[i];
+        LoadedRules(g).StdCascade.Count = static_cast<int>(lines.size());
     }
     int Level(const std::string& name) { return GetSkillLevel(g.career, name); }
 };
@@ -57,11 +57,11 @@ TEST(AddSkill, CascadesResolveThroughTheirLookupOrder) {
     EXPECT_EQ(t.ui.shown.back().Text, "Pilot/Navigation/Select for me, please!");
     EXPECT_EQ(t.ui.shown.back().Title, "Split cascade skill SPACE-0");
 
-    t.g.rules.Race.Cascade.Edit()[1] = "GUN COMBAT/Spear";
-    t.g.rules.Race.Cascade.Edit().Count = 1;
+    LoadedRules(t.g).Race.Cascade.Edit()[1] = "GUN COMBAT/Spear";
+    LoadedRules(t.g).Race.Cascade.Edit().Count = 1;
     EXPECT_EQ(*FindCascade(t.g.rules, "GUN COMBAT"), "Spear");
-    t.g.rules.Service.Cascade.Edit()[1] = "GUN COMBAT/Laser";
-    t.g.rules.Service.Cascade.Edit().Count = 1;
+    LoadedRules(t.g).Service.Cascade.Edit()[1] = "GUN COMBAT/Laser";
+    LoadedRules(t.g).Service.Cascade.Edit().Count = 1;
     EXPECT_EQ(*FindCascade(t.g.rules, "GUN COMBAT"), "Laser");
     EXPECT_FALSE(FindCascade(t.g.rules, "NOSUCH").has_value());
 }
@@ -158,7 +158,8 @@ TEST(AddSkill, LevelSixCapAsksExceptForSatisfactionAndNewSkills) {
 
 TEST(AddSkill, RollAgainMakesAFreshSkillTableRoll) {
     SkillGame t;
-    t.g.rules.Service.SkillTable.Edit(1) = {"Only", {"", "Eli      All"}, {}, 1, {"", "Admin"}};
+    LoadedRules(t.g).Service.SkillTable.Edit(1) = {
+        "Only", {"", "Eli      All"}, {}, 1, {"", "Admin"}};
     AddSkill(t.g, "Pilot-6");
     t.ui.Answer({"Y", "1"});  // roll again; choose the only table
     t.dice.Push({4});
@@ -169,7 +170,7 @@ TEST(AddSkill, RollAgainMakesAFreshSkillTableRoll) {
 
 TEST(AddSkill, Race25RefusesSomeSkillsAndTheTableHolds55) {
     SkillGame t;
-    t.g.rules.Race.Code = 25;
+    LoadedRules(t.g).Race.Code = 25;
     AddSkill(t.g, "Gambling-2");
     AddSkill(t.g, "Trader");
     EXPECT_EQ(t.Level("Gambling"), -1);

@@ -15,12 +15,12 @@ struct HuntBench {
     TestGame t;
     Game& g = t.g;
     CharacterRecord& c = t.g.career.Character;
-    ServiceRecord& s = t.g.rules.Service;
+    ServiceRecord& s = LoadedRules(t.g).Service;
 
     explicit HuntBench(const std::string& gains = "") {
-        g.rules.Race.NumStats = 7;
-        g.rules.Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC", "PSI"};
-        g.rules.Race.YearsPerTerm = 4;
+        LoadedRules(g).Race.NumStats = 7;
+        LoadedRules(g).Race.StatName = {"", "STR", "DEX", "END", "INT", "EDU", "SOC", "PSI"};
+        LoadedRules(g).Race.YearsPerTerm = 4;
         for (int i = 1; i <= 6; ++i) c.Stats[i] = 7;
         c.CurTerm = c.CurLine = 1;
         c.Options[OptKeepCascades] = OptOn;

@@ -14,11 +14,11 @@ class TermTest : public ::testing::Test {
     TestGame t;
     Game& g = t.g;
     CharacterRecord& c = t.g.career.Character;
-    ServiceRecord& s = t.g.rules.Service;
+    ServiceRecord& s = LoadedRules(t.g).Service;
 
     TermTest() {
-        g.rules.Race.YearsPerTerm = 4;
-        g.rules.Race.AgeAt = 10000;  // no aging throws in jail years
+        LoadedRules(g).Race.YearsPerTerm = 4;
+        LoadedRules(g).Race.AgeAt = 10000;  // no aging throws in jail years
         s.Type = "ARMY";
         s.Medal = {"", "Bronze Star", "Silver Star", "Gold Star"};
         s.MaxRank = 14;
@@ -84,7 +84,7 @@ TEST_F(TermTest, YearSteps) {
     s.Medal = {"", "Bonus x1", "NONE"};
     EXPECT_EQ(Play(7, {9, 5, -7, 2, 2}) + Play(7, {9, 8, 2, 2}), "Battle Bonus x1 Battle ");
     EXPECT_EQ(c.Money, 700);
-    g.rules.Race.Code = 11;
+    LoadedRules(g).Race.Code = 11;
     c.Options[OptCapRank] = OptOn;
     c.Options[RankCap] = 2;
     EXPECT_EQ(Play(2, {9, 3, 6, 2}) + Play(2, {9, 3, 7, 2}), "Raid Raid (Satisfied) E3 ");
@@ -125,8 +125,8 @@ TEST_F(TermTest, WoundsAndCourtMartial) {
 
 // Race type 3: Prom, rank, the throw against Prom -> the line, rank and Cha.
 TEST_F(TermTest, CharismaEvent) {
-    std::tie(g.rules.Race.Code, g.rules.Race.NumStats, g.rules.Race.StatName[6], s.Type) =
-        std::tuple(3, 6, "CHA", "POLICE");
+    std::tie(LoadedRules(g).Race.Code, LoadedRules(g).Race.NumStats,
+             LoadedRules(g).Race.StatName[6], s.Type) = std::tuple(3, 6, "CHA", "POLICE");
     const std::tuple<int, int16_t, int, std::string> rows[] = {
         {0, 5, 2, "Success Gold Star |5|9"},
         {0, 13, 10, "Success O5 |14|8"},

@@ -60,7 +60,7 @@ class DesktopTest : public QObject {
         QVERIFY(settings_.isValid());
         qputenv("WINDIR", settings_.path().toLocal8Bit());
         SetAppTitle(g);
-        FillTables(g.rules);
+        FillTables(LoadedRules(g));
     }
     // The first entry of a main-window list whose text contains `part`.
     static int Entry(const ChoiceList& list, const std::string& part) {

@@ -21,8 +21,8 @@ class DialogsTest : public DesktopTest {
     // The term window shows what the engine did before the next question:
     // a skill gained just before a cascade split is listed while it is asked.
     void aQuestionFindsTheTermWindowUpToDate() {
-        g.rules.StdCascade.Count = 1;
-        g.rules.StdCascade[1] = "GUN COMBAT/Rifle/Pistol";
+        LoadedRules(g).StdCascade.Count = 1;
+        LoadedRules(g).StdCascade[1] = "GUN COMBAT/Rifle/Pistol";
         g.ui.ShowTermWindow(g);
         AddSkill(g, "Admin");
         QStringList listed;
@@ -118,7 +118,8 @@ class DialogsTest : public DesktopTest {
     }
 
     void skillTableHoverAndRandom() {
-        g.rules.Service.SkillTable.Edit(1) = {"Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
+        LoadedRules(g).Service.SkillTable.Edit(1) = {
+            "Personal", {}, {}, 2, {"", "+1 Str", "Brawling"}};
         g.windows.Form2.Button[1] = {"Personal Development", "S1", true};
         g.windows.Form2.Button[3] = {"Hidden", "S1", false};
         QString seen;  // the panel over the first button, then over the frame

@@ -36,8 +36,8 @@ class OptionsWindowTest : public DesktopTest {
     }
 
     void capRankShowsAndSelectsTheRank() {
-        g.rules.Service.MaxRank = 6;
-        for (int i = 1; i <= 6; ++i) g.rules.Service.RankCode[i] = "E" + std::to_string(i);
+        LoadedRules(g).Service.MaxRank = 6;
+        for (int i = 1; i <= 6; ++i) LoadedRules(g).Service.RankCode[i] = "E" + std::to_string(i);
         o[RankCap] = 3;
         int selected = -1;
         WhenOpen("Form4", [&](QWidget* form) {

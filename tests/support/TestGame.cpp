@@ -124,7 +124,7 @@ TestGame::TestGame() : g(ui, dice) {
     }
     setenv("WINDIR", settings.Path().c_str(), 1);
     SetAppTitle(g);
-    FillTables(g.rules);
+    FillTables(LoadedRules(g));
 }
 
 TestGame::~TestGame() {
