@@ -43,7 +43,6 @@ std::string AutoUi::AskTerm(Game& g) {
             }
         }
     }
-    g.windows.TermWindow.Answer = answer;
     return answer;
 }
 

@@ -26,9 +26,9 @@ class SilentUi : public Ui {
                       const std::string&) override {}
     void OpenInEditor(const std::string&) override {}
     void Beep() override {}
-    void ShowSplash(Game&) override {}
+    void ShowSplash(const GameState&) override {}
     void HideSplash() override {}
-    void Refresh(Game&) override {}
+    void Refresh(const GameState&) override {}
     bool ShowsViews() const override { return false; }
 };
 

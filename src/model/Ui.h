@@ -13,6 +13,7 @@
 namespace orrimar {
 
 struct Game;
+struct GameState;
 
 // Thrown to end the program in an orderly way ("Exit", a wrong data folder,
 // the end of a terminal's input). main() catches it and exits with `Code`.
@@ -28,6 +29,11 @@ inline constexpr const char* ExitSavedQuestion = "Exit Orrimar? The character is
 
 using PickChoices = std::span<const std::string_view>;
 
+// A face draws from the game and answers. A call that only draws gets a
+// const view; a window that offers actions of its own (the options from the
+// term window or the skill-table chooser, a message from a dialog) is
+// handed the game to forward them into the application, never to change
+// the rules or the career itself.
 class Ui {
   public:
     virtual ~Ui() = default;
@@ -52,7 +58,8 @@ class Ui {
 
     // Form3: show (modeless) and refresh from g.windows.TermWindow.
     virtual void ShowTermWindow(Game& g) = 0;
-    // Form3's answer buttons: "1".."5", or "" when the window was closed.
+    // Form3's answer buttons: "1".."5", or "" when the window was closed;
+    // the engine keeps the answer.
     virtual std::string AskTerm(Game& g) = 0;
     // Form1, modal until "Accept" (g.windows.Form1.Accepted).
     virtual void RunMainWindow(Game& g) = 0;
@@ -75,10 +82,10 @@ class Ui {
                               const std::string& name) = 0;
     virtual void OpenInEditor(const std::string& path) = 0;
     virtual void Beep() = 0;
-    virtual void ShowSplash(Game& g) = 0;
+    virtual void ShowSplash(const GameState& g) = 0;
     virtual void HideSplash() = 0;
     // Lets the interface repaint after an explicit step.
-    virtual void Refresh(Game& g) = 0;
+    virtual void Refresh(const GameState& g) = 0;
     // Whether the face draws the term window's view (a batch does not, so
     // the view is never built for it).
     virtual bool ShowsViews() const { return true; }

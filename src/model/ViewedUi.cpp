@@ -106,14 +106,14 @@ void ViewedUi::OpenInEditor(const std::string& path) {
 void ViewedUi::Beep() {
     face_.Beep();
 }
-void ViewedUi::ShowSplash(Game& g) {
+void ViewedUi::ShowSplash(const GameState& g) {
     face_.ShowSplash(g);
 }
 void ViewedUi::HideSplash() {
     face_.HideSplash();
 }
-void ViewedUi::Refresh(Game& g) {
-    if (ShowsViews()) BuildTermView(g);
+void ViewedUi::Refresh(const GameState& g) {
+    if (ShowsViews()) BuildTermView(game_);
     face_.Refresh(g);
 }
 

@@ -37,9 +37,9 @@ class ViewedUi : public Ui {
                       const std::string& name) override;
     void OpenInEditor(const std::string& path) override;
     void Beep() override;
-    void ShowSplash(Game& g) override;
+    void ShowSplash(const GameState& g) override;
     void HideSplash() override;
-    void Refresh(Game& g) override;
+    void Refresh(const GameState& g) override;
     // Asked on every change to the character; a face's answer is its kind's
     // and never changes, so it is asked once.
     bool ShowsViews() const override {

@@ -55,9 +55,7 @@ bool ReplayUi::ViewText(TextViewerModel& viewer) {
 }
 
 std::string ReplayUi::AskTerm(Game& g) {
-    std::string answer = Next("term", g.windows.TermWindow.Label[1]);
-    g.windows.TermWindow.Answer = answer;
-    return answer;
+    return Next("term", g.windows.TermWindow.Label[1]);
 }
 
 void ReplayUi::RunMainWindow(Game&) {

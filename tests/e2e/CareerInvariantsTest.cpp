@@ -87,13 +87,13 @@ class PlayerUi : public AutoUi {
         list.Current = k;
     }
     std::string AskTerm(Game& g) override {
-        auto& w = g.windows.TermWindow;
-        if (w.Button[1].Caption == "Save as HTML") return w.Answer = OnFinished(g);
+        const auto& w = g.windows.TermWindow;
+        if (w.Button[1].Caption == "Save as HTML") return OnFinished(g);
         const bool endOfTerm = w.Button[3].Caption == "Muster out";
         if (endOfTerm && Restarts == 0 && OneIn(40)) {
             ++Restarts;
             Restarting = true;
-            return w.Answer = "4";
+            return "4";
         }
         if (endOfTerm && Wandering) {
             Wandering = false;
@@ -101,19 +101,18 @@ class PlayerUi : public AutoUi {
             for (int k = 1; k <= 3; ++k)
                 if (w.Button[k].Visible) offered.push_back(std::to_string(k));
             if (!offered.empty())
-                return w.Answer = offered[std::uniform_int_distribution<size_t>(
-                           0, offered.size() - 1)(rng)];
+                return offered[std::uniform_int_distribution<size_t>(0, offered.size() - 1)(rng)];
         }
         if (endOfTerm && w.Button[1].Visible && g.career.Character.Opt(OptAnyTransfer) &&
             OneIn(3)) {
             const bool failed = Contains(w.Label[1], "Re-enlistment FAILED");
-            if (!failed && g.career.Character.CurTerm - 1 < TargetTerms) return w.Answer = "2";
+            if (!failed && g.career.Character.CurTerm - 1 < TargetTerms) return "2";
         }
         if (w.Button[5].Visible && w.Button[5].Caption == "Whoops! Go back" && Whoops < 2 &&
             OneIn(3)) {
             ++Whoops;
             Wandering = true;
-            return w.Answer = "5";
+            return "5";
         }
         return AutoUi::AskTerm(g);
     }

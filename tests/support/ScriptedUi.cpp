@@ -97,9 +97,7 @@ std::string ScriptedUi::AskTerm(Game& g) {
         if (g.windows.TermWindow.Button[k].Visible)
             buttons += g.windows.TermWindow.Button[k].Caption + "/";
     shown.push_back({"term", g.windows.TermWindow.Label[1] + " [" + buttons + "]", "term"});
-    std::string a = Next("term window: " + g.windows.TermWindow.Label[1] + " [" + buttons + "]");
-    g.windows.TermWindow.Answer = a;
-    return a;
+    return Next("term window: " + g.windows.TermWindow.Label[1] + " [" + buttons + "]");
 }
 
 void ScriptedUi::RunMainWindow(Game& g) {

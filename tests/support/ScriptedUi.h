@@ -91,9 +91,9 @@ class ScriptedUi : public Ui {
     }
     void OpenInEditor(const std::string& path) override { editorOpened.push_back(path); }
     void Beep() override {}
-    void ShowSplash(Game&) override {}
+    void ShowSplash(const GameState&) override {}
     void HideSplash() override {}
-    void Refresh(Game&) override {}
+    void Refresh(const GameState&) override {}
 
     bool SawMessage(const std::string& part) const;
 

@@ -292,13 +292,17 @@ void ConsoleUi::PrintTermQuestion(Game& g) {
         out_ << line << "\n";
 }
 
-void ConsoleUi::Refresh(Game& g) {
-    if (g.windows.TermWindow.Shown) ShowTermWindow(g);
+void ConsoleUi::Refresh(const GameState& g) {
+    if (g.windows.TermWindow.Shown) PrintNewLog(g);
 }
 
 void ConsoleUi::ShowTermWindow(Game& g) {
-    auto& w = g.windows.TermWindow;
-    w.Shown = true;
+    g.windows.TermWindow.Shown = true;
+    PrintNewLog(g);
+}
+
+void ConsoleUi::PrintNewLog(const GameState& g) {
+    const auto& w = g.windows.TermWindow;
     if (logShown_ > w.Log.size()) logShown_ = 0;  // a new character's log
     if (logShown_ < w.Log.size()) {
         out_ << WrappedText(Plain(w.Log.substr(logShown_)), columns_);
@@ -351,7 +355,6 @@ std::string ConsoleUi::AskTerm(Game& g) {
         }
         if (answer.size() == 1 && answer[0] >= '1' && answer[0] < '1' + TermWindowModel::Buttons &&
             w.Button[answer[0] - '0'].Visible) {
-            w.Answer = answer;
             return answer;
         }
         Say("Please answer with the number of one of the buttons shown.");
@@ -571,7 +574,7 @@ void ConsoleUi::Beep() {
     out_.flush();
 }
 
-void ConsoleUi::ShowSplash(Game& g) {
+void ConsoleUi::ShowSplash(const GameState& g) {
     Say("Enhanced Astrovane Characters for Windows\nAstrovane\n" + g.session.AppTitle);
 }
 

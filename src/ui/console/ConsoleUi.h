@@ -54,11 +54,11 @@ class ConsoleUi : public Ui {
     }
     void OpenInEditor(const std::string& path) override;
     void Beep() override;
-    void ShowSplash(Game& g) override;
+    void ShowSplash(const GameState& g) override;
     void HideSplash() override {}
     // Prints the events logged since the last print, so they stand above
     // the next question rather than wait for the next term-window prompt.
-    void Refresh(Game& g) override;
+    void Refresh(const GameState& g) override;
 
   private:
     // Reads one line; the end of input ends the program with
@@ -84,6 +84,8 @@ class ConsoleUi : public Ui {
     // offers to save the report (ConsoleStats.cpp).
     void ShowStatistics(Game& g);
     void PrintTermWindow(Game& g);
+    // The term window's messages not yet printed.
+    void PrintNewLog(const GameState& g);
     // The term window's question and its numbered buttons.
     void PrintTermQuestion(Game& g);
     // Lines printed a screenful at a time when paging, else all at once.

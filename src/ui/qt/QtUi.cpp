@@ -322,7 +322,7 @@ void QtUi::Beep() {
     QApplication::beep();
 }
 
-void QtUi::ShowSplash(Game& g) {
+void QtUi::ShowSplash(const GameState& g) {
     // Drawn at the screen's own pixel density, so a 2x display shows it sharp.
     QScreen* screen = QGuiApplication::primaryScreen();
     const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
@@ -354,7 +354,7 @@ void QtUi::HideSplash() {
     if (splash_) splash_->hide();
 }
 
-void QtUi::Refresh(Game& g) {
+void QtUi::Refresh(const GameState& g) {
     if (form1_ && form1_->isVisible()) form1_->Render();
     if (form3_ && form3_->isVisible()) form3_->Render();
     (void)g;

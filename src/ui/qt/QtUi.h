@@ -43,9 +43,9 @@ class QtUi : public Ui {
                       const std::string& name) override;
     void OpenInEditor(const std::string& path) override;
     void Beep() override;
-    void ShowSplash(Game& g) override;
+    void ShowSplash(const GameState& g) override;
     void HideSplash() override;
-    void Refresh(Game& g) override;
+    void Refresh(const GameState& g) override;
 
     // The windows, for tests that click them.
     Form1* MainWindow() const { return form1_.get(); }
