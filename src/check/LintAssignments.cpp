@@ -24,17 +24,13 @@ struct AssignmentLines {
     std::vector<int> Blocks{-1};  // the line starting each block, from 1
 };
 
-AssignmentLines Locate(const LintService& s, const LintBranch& b) {
+AssignmentLines Locate(const LintBranch& b) {
     const ServiceRecord& r = b.Service;
     AssignmentLines at;
     at.First = b.Header + 2;
     at.Roll0 = b.Header + 4;
-    const int size = static_cast<int>(s.Lines.size());
-    // The blocks follow the assignment lines and one free line; the
-    // first line is the first block whatever it holds, as the loader reads it.
-    for (int i = at.Roll0 + (r.AssignLast - r.AssignFirst + 1) + 1;
-         i < size && !StartsWith(s.Lines[i], "["); ++i)
-        if (at.Blocks.size() == 1 || StartsWith(s.Lines[i], "A=")) at.Blocks.push_back(i);
+    for (int n = 1; n <= ServiceRecord::MaxAssignments && r.Assignment[n].Line > 0; ++n)
+        at.Blocks.push_back(r.Assignment[n].Line - 1);
     return at;
 }
 
@@ -154,7 +150,7 @@ void NamedBlocks(const LintService& s, const LintBranch& b, const AssignmentLine
 void LintAssignments(const LintFolder& folder, std::vector<DataProblem>& out) {
     for (const auto& s : folder.Services) {
         for (const auto& b : s.Branches) {
-            const AssignmentLines at = Locate(s, b);
+            const AssignmentLines at = Locate(b);
             RollRange(s, b, at, out);
             if (IsBounty(b.Service))
                 BountyBlocks(s, b, at, out);

@@ -17,7 +17,7 @@ constexpr int LeastBenefitThrow = 6;
 constexpr int MostBenefitThrow = 7;
 
 void Reenlist(const LintService& s, std::vector<DataProblem>& out) {
-    const int at = KeyLine(s.Lines, "reenlist");
+    const int at = s.Service.ServiceAt.Reenlist;
     if (at < 0)
         Warn(out, s.File, 0, "the service has no reenlist= line, so every re-enlistment succeeds.",
              "write the two-dice throw needed, as \"reenlist=6\".");

@@ -275,6 +275,7 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
     s.Purple = ReadIniValue(lines, "purple");
     if (s.Purple.empty()) s.Purple = "Purple Heart";
     if (const int k = KeyLine(lines, "reenlist"); k >= 0) {
+        s.ServiceAt.Reenlist = k;
         if (!r.Target(Mid(lines[static_cast<size_t>(k)], 10), k, "reenlist", s.Reenlist))
             return false;
     }
@@ -347,6 +348,7 @@ bool ReadBranchText(const std::string& fileName, const std::vector<std::string>&
     auto name = [&](const std::string& line) {
         s.Assignment.Edit()[n].Name = Mid(line, 3);
         s.Assignment.Edit()[n].Deco = 99;
+        s.Assignment.Edit()[n].Line = r.i;
     };
     while (!r.AtEnd() && !StartsWith(lines[r.i], "[")) {
         const std::string& line = r.Next();

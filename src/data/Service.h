@@ -77,6 +77,7 @@ class SkillTableSet {
 struct AssignmentRecord {
     std::string Name;
     int Surv = 0, Deco = 0, Prom = 0, Skil = 0, Loca = 0, Capt = 0, Kill = 0, Empl = 0;
+    int Line = 0;  // where its block starts (1-based); 0 when not read from a file
 
     bool operator==(const AssignmentRecord&) const = default;
 };
@@ -112,9 +113,10 @@ struct ServiceRecord {
     int MusterLine = 0;  // the "[MUSTER]" line (1-based); 0 when not read from a file
     // Where the service's reader found these, as 0-based line indexes (-1:
     // none): the line that ended the [ACADEMIC] list, the "Max=" line under
-    // [RANKS], the [PLUSEDU] digits. The data checker reports from them.
+    // [RANKS], the [PLUSEDU] digits, the reenlist= line. The data checker
+    // reports from them.
     struct SectionLinesOfService {
-        int AcademicEnd = -1, Ranks = -1, PlusEdu = -1;
+        int AcademicEnd = -1, Ranks = -1, PlusEdu = -1, Reenlist = -1;
         bool operator==(const SectionLinesOfService&) const = default;
     } ServiceAt;
 
