@@ -25,17 +25,20 @@ struct CascadeAt {
 };
 using CascadeTable = std::vector<CascadeAt>;
 
-// The lines a race or service record holds, each at the first line of its
-// file that reads so after the file's "[CASCADES]".
+// The lines a race or service record holds, each where its reader found
+// it; a line written twice stands at its first, so it is reported once.
 template <size_t N>
-CascadeTable TableOf(const std::string& file, const std::vector<std::string>& lines,
-                     const CountedLines<N>& cascades) {
+CascadeTable TableOf(const std::string& file, const CountedLines<N>& cascades,
+                     const std::array<int, N + 1>& lines) {
     CascadeTable table;
-    const int header = LineOf(lines, "[CASCADES]");
     for (int i = 1; i <= cascades.Size(); ++i) {
-        int at = LineOf(lines, cascades[i], header + 1);
-        if (at < 0) at = LineOf(lines, cascades[i]);
-        table.push_back({&file, at + 1, cascades[i]});
+        int at = lines[static_cast<size_t>(i)];
+        for (int j = 1; j < i; ++j)
+            if (cascades[j] == cascades[i]) {
+                at = lines[static_cast<size_t>(j)];
+                break;
+            }
+        table.push_back({&file, at, cascades[i]});
     }
     return table;
 }
@@ -160,7 +163,7 @@ void LintCascades(const LintFolder& folder, std::vector<DataProblem>& out) {
         standard.push_back({&standardFile, static_cast<int>(k) + 1, folder.Cascades[k]});
     std::map<const LintRace*, CascadeTable> races;
     for (const auto& race : folder.Races)
-        races[&race] = TableOf(race.File, race.Lines, *race.Race.Cascade);
+        races[&race] = TableOf(race.File, *race.Race.Cascade, race.Race.CascadeLine);
     std::set<std::pair<const std::string*, int>> said;
     {
         Lookup alone(nullptr, nullptr, standard);
@@ -171,7 +174,8 @@ void LintCascades(const LintFolder& folder, std::vector<DataProblem>& out) {
         CheckCascades(lookup, {&table, &standard}, said, out);
     }
     for (const auto& service : folder.Services) {
-        const CascadeTable own = TableOf(service.File, service.Lines, *service.Service.Cascade);
+        const CascadeTable own =
+            TableOf(service.File, *service.Service.Cascade, service.Service.CascadeLine);
         std::vector<const CascadeTable*> joining;
         for (const LintRace* race : service.Races) joining.push_back(&races.at(race));
         if (joining.empty()) joining.push_back(nullptr);

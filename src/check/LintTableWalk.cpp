@@ -20,7 +20,7 @@ void LintTableWalk(const LintFolder& folder, std::vector<DataProblem>& out) {
             const auto [at, fresh] = checked.try_emplace(root.Table);
             if (fresh) at->second = specials::CheckTables(*root.Table);
             for (const auto& fault : at->second)
-                Warn(out, s.File, KeyLine(s.Lines, "type") + 1,
+                Warn(out, s.File, s.Service.ServiceAt.Type + 1,
                      "the special assignments of career type \"" + s.Service.Type.Text +
                          "\", table \"" + fault.Table + "\": " + fault.Text + ".",
                      "the fault is in the program's own tables, not in this folder; please "

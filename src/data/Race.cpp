@@ -93,6 +93,7 @@ bool ReadRaceText(const std::string& fileName, const std::vector<std::string>& l
             if (n == RaceRecord::MaxCascades)
                 return fail(i - 1, "more than 20 race cascade lines.");
             race.Cascade.Edit()[++n] = line;
+            race.CascadeLine[static_cast<size_t>(n)] = static_cast<int>(i);
         } else if (line == "[CASCADES]") {
             inCascades = true;
         }

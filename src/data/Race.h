@@ -40,6 +40,7 @@ struct RaceRecord {
     int AgeAt = 0;
     int BaseAge = 0;
     SharedPart<CountedLines<MaxCascades>> Cascade;
+    std::array<int, MaxCascades + 1> CascadeLine{};  // each one's line (1-based)
     // Where the reader found the characteristics, as 0-based line indexes
     // (-1: none): the "[STATS]" line, the line that ended the list (a "["
     // or "Psionic" line) and each characteristic's own. The data checker

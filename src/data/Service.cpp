@@ -227,6 +227,7 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
             if (n == ServiceRecord::MaxCascades)
                 return r.FailHere("more than 25 [CASCADES] lines.");
             s.Cascade.Edit()[++n] = line;
+            s.CascadeLine[static_cast<size_t>(n)] = r.i;
         } else if (line == "[CASCADES]") {
             in = true;
         }
@@ -268,7 +269,8 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
     r.i = muster;
     if (!ReadMuster(r, s)) return false;
 
-    s.Type = ReadIniValue(lines, "type");
+    s.ServiceAt.Type = KeyLine(lines, "type");
+    s.Type = s.ServiceAt.Type >= 0 ? Mid(lines[static_cast<size_t>(s.ServiceAt.Type)], 6) : "";
     s.Medal.Edit()[1] = ReadIniValue(lines, "medal1");
     s.Medal.Edit()[2] = ReadIniValue(lines, "medal2");
     s.Medal.Edit()[3] = ReadIniValue(lines, "medal3");

@@ -101,6 +101,7 @@ struct ServiceRecord {
     int Reenlist = 0;
     SharedPart<std::array<std::string, MaxAcademic + 1>> Academic;
     SharedPart<CountedLines<MaxCascades>> Cascade;
+    std::array<int, MaxCascades + 1> CascadeLine{};  // each one's line (1-based)
     int MaxRank = 0;
     std::array<std::string, MaxRanks + 1> RankCode{};
     std::array<std::string, MaxRanks + 1> RankName{};
@@ -113,10 +114,10 @@ struct ServiceRecord {
     int MusterLine = 0;  // the "[MUSTER]" line (1-based); 0 when not read from a file
     // Where the service's reader found these, as 0-based line indexes (-1:
     // none): the line that ended the [ACADEMIC] list, the "Max=" line under
-    // [RANKS], the [PLUSEDU] digits, the reenlist= line. The data checker
-    // reports from them.
+    // [RANKS], the [PLUSEDU] digits, the reenlist= and type= lines. The data
+    // checker reports from them.
     struct SectionLinesOfService {
-        int AcademicEnd = -1, Ranks = -1, PlusEdu = -1, Reenlist = -1;
+        int AcademicEnd = -1, Ranks = -1, PlusEdu = -1, Reenlist = -1, Type = -1;
         bool operator==(const SectionLinesOfService&) const = default;
     } ServiceAt;
 
