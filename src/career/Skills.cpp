@@ -6,6 +6,7 @@
 #include "ask/Question.h"
 #include "career/Cascades.h"
 #include "career/SkillTables.h"
+#include "data/SkillText.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/ProblemsMet.h"
@@ -30,12 +31,12 @@ int SkillStep(std::string_view text) {
 }
 
 bool ChangeCharacteristic(Game& g, const std::string& text) {
-    const std::string code = UCase(Mid(text, 4));
+    const StatChange change = ReadStatChange(text);
     for (int i = 1; i <= StatCount(g); ++i) {
-        if (StatName(g, i) != code) continue;
-        const int amount = SkillStep(Mid(text, 2));
+        if (StatName(g, i) != change.Code) continue;
+        const int amount = std::clamp(change.Amount, -MaxSkillStep, MaxSkillStep);
         auto& stat = g.career.Character.Stats[i];
-        const int value = stat + (text[0] == '+' ? amount : -amount);
+        const int value = stat + (change.Raises ? amount : -amount);
         // The log line first, then the display with the new value.
         if (value > stat) {
             stat = RaisedCharacteristic(g, i, value, [&] { ShowCharacter(g, text); });
@@ -165,7 +166,7 @@ void AddSkillWithin(Game& g, std::string& text, Preferences preferences) {
     // once it turns out to be a cascade, before the choice replaces it.
     std::string received;
     for (int depth = 0;; ++depth) {
-        if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        if (IsStatChange(text)) {
             if (ChangeCharacteristic(g, text)) return;
         }
         const size_t dash = text.find('-');

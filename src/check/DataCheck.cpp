@@ -9,6 +9,7 @@
 #include "check/Lint.h"
 #include "data/FilesSection.h"
 #include "data/Race.h"
+#include "data/SkillText.h"
 #include "text/Files.h"
 #include "text/Text.h"
 
@@ -34,7 +35,7 @@ void AddGroups(Groups& groups, const CountedLines<N>& table) {
 // The group a skill text names, or "" when it names none: a name written
 // all in capitals is taken as a cascade, as AddSkill takes it.
 std::string GroupOf(const std::string& text) {
-    if (text.empty() || text[0] == '+' || text[0] == '-') return "";
+    if (text.empty() || IsStatChange(text)) return "";
     const std::string name = Trim(text.substr(0, text.find('-')));
     const bool letters = name.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string::npos;
     return letters && name == UCase(name) ? name : "";

@@ -11,6 +11,7 @@
 #include "career/Cascades.h"
 #include "career/Skills.h"
 #include "check/Lint.h"
+#include "data/SkillText.h"
 #include "text/Text.h"
 
 namespace orrimar {
@@ -70,7 +71,7 @@ class Lookup {
             const size_t end = std::min(choices.find('/', start), choices.size());
             const std::string choice = choices.substr(start, end - start);
             const std::string cascade = Trim(choice.substr(0, choice.find('-')));
-            const bool change = !choice.empty() && (choice[0] == '+' || choice[0] == '-');
+            const bool change = IsStatChange(choice);
             if (!change && !cascade.empty() && cascade == UCase(cascade) && Find(cascade))
                 names.push_back(cascade);
             start = end + 1;

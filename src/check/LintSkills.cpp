@@ -7,6 +7,7 @@
 #include <map>
 
 #include "check/Lint.h"
+#include "data/SkillText.h"
 #include "text/Text.h"
 
 namespace orrimar {
@@ -21,10 +22,6 @@ struct Use {
     std::string Text;
     std::vector<const LintRace*> Races;
 };
-
-bool IsChange(const std::string& text) {
-    return !text.empty() && (text[0] == '+' || text[0] == '-');
-}
 
 std::string NameOf(const std::string& text) {
     return Trim(text.substr(0, text.find('-')));
@@ -41,7 +38,7 @@ void ServiceUses(const LintService& s, std::vector<Use>& uses) {
     auto muster = [&](const ServiceRecord& r, int at) {
         for (int k = 1; at >= 0 && k <= r.MaterialCount; ++k) {
             const std::string& text = r.Material[k];
-            if ((IsChange(text) || Contains(text, "Tole") || Contains(text, "Inde")) &&
+            if ((IsStatChange(text) || Contains(text, "Tole") || Contains(text, "Inde")) &&
                 done.insert(at + 1 + k).second)
                 uses.push_back({s.File, at + 2 + k, text, s.Races});
         }
@@ -74,7 +71,7 @@ void AddCascade(const std::string& line, std::set<std::string>& groups,
     groups.insert(Trim(parts[0]));
     for (size_t k = 1; k < parts.size(); ++k) {
         const std::string member = Trim(parts[k]);
-        if (!member.empty() && !IsChange(member) && !IsGroup(member)) members.insert(member);
+        if (!member.empty() && !IsStatChange(member) && !IsGroup(member)) members.insert(member);
     }
 }
 
@@ -87,7 +84,7 @@ void AddCascades(const CountedLines<N>& table, std::set<std::string>& groups,
 
 void Change(const Use& use, std::vector<DataProblem>& out) {
     if (use.Races.empty()) return;
-    const std::string code = UCase(Mid(use.Text, 4));
+    const std::string code = ReadStatChange(use.Text).Code;
     // Psionic training adds PSI.
     if (code == "PSI") return;
     for (const LintRace* race : use.Races)
@@ -138,7 +135,7 @@ void LintSkills(const LintFolder& folder, std::vector<DataProblem>& out) {
     for (const auto& s : folder.Services) AddCascades(*s.Service.Cascade, groups, members);
     std::map<std::string, int> named;
     for (const auto& use : uses)
-        if (!IsChange(use.Text)) ++named[NameOf(use.Text)];
+        if (!IsStatChange(use.Text)) ++named[NameOf(use.Text)];
     std::set<std::string> known = members;
     for (const auto& [name, count] : named)
         if (count > 1 && !IsGroup(name)) known.insert(name);
@@ -146,7 +143,7 @@ void LintSkills(const LintFolder& folder, std::vector<DataProblem>& out) {
     likeKnown.insert(groups.begin(), groups.end());
 
     for (const auto& use : uses) {
-        if (IsChange(use.Text)) {
+        if (IsStatChange(use.Text)) {
             Change(use, out);
             continue;
         }
