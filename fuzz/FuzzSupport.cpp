@@ -109,7 +109,7 @@ const Game& SampleGame() {
     static const Game* game = [] {
         auto* g = new Game(SharedUi(), SharedDice());
         SharedUi().game = g;
-        SetAppTitle(*g);
+        SetAppTitle(g->session);
         g->session.DataLoc = SampleData();
         if (const std::string failed = LoadDataFolder(*g); !failed.empty())
             Fail("the sample data does not load: " + failed);

@@ -268,7 +268,7 @@ std::string PrepareWorker(BatchWorker& w, const BatchOptions& options, const Thr
     w.ui.game = &w.g;
     w.dice.Reseed(options.Seed);
     Game& g = w.g;
-    SetAppTitle(g);
+    SetAppTitle(g.session);
     g.session.DataLoc = FindDataFolder(options);
     if (g.session.DataLoc.empty())
         return "no data folder: give --data DIR (a folder holding IMPERIAL.ERI)";

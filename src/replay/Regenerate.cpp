@@ -189,7 +189,7 @@ std::string ReplayCareer(const CareerRecipe& r, const json& recorded, const std:
         g.session.ThrowsInJson = true;
     }
     ui.game = &g;
-    SetAppTitle(g);
+    SetAppTitle(g.session);
     g.session.SetCommandLine(r.CommandLine);
     g.session.TestMode = g.session.CommandLine == "TESTMODE" ? 1 : 0;
     g.session.DataLoc = dataDir;

@@ -142,10 +142,10 @@ std::string DataFolderProblem(const std::string& folder) {
     return "";
 }
 
-void SetAppTitle(Game& g) {
-    g.session.AppVersion =
+void SetAppTitle(SessionPart& session) {
+    session.AppVersion =
         ORRIMAR_VERSION_MAJOR + ORRIMAR_VERSION_MINOR / 10.0 + ORRIMAR_VERSION_PATCH / 100.0;
-    g.session.AppTitle = "Astrovane Characters v" + DecimalText(g.session.AppVersion);
+    session.AppTitle = "Astrovane Characters v" + DecimalText(session.AppVersion);
 }
 
 void FillTables(RulesPart& rules) {
@@ -183,7 +183,7 @@ std::string LoadDataFolder(Game& g) {
 }
 
 void StartUp(Game& g) {
-    SetAppTitle(g);
+    SetAppTitle(g.session);
     g.session.TestMode = g.session.CommandLine == "TESTMODE" ? 1 : 0;
     g.ui.ShowSplash(g);
     g.ui.Refresh(g);

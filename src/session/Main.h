@@ -6,6 +6,7 @@ namespace orrimar {
 
 struct Game;
 struct RulesPart;
+struct SessionPart;
 
 // The program's start: title, data folder (asking on first use), default
 // template, cascades, races, option sets, tables, coins. Throws ProgramExit
@@ -22,7 +23,7 @@ std::string LoadDataFolder(Game& g);
 std::string DataFolderProblem(const std::string& folder);
 
 // Steps of Main that tests and the batch use on their own.
-void SetAppTitle(Game& g);
+void SetAppTitle(SessionPart& session);
 void FillTables(RulesPart& rules);
 // Writes templates/Sample.htm when it is missing; returns a message on failure.
 std::string EnsureDefaultTemplate(const std::string& dataLoc);

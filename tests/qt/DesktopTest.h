@@ -59,7 +59,7 @@ class DesktopTest : public QObject {
     void Start() {
         QVERIFY(settings_.isValid());
         qputenv("WINDIR", settings_.path().toLocal8Bit());
-        SetAppTitle(g);
+        SetAppTitle(g.session);
         FillTables(LoadedRules(g));
     }
     // The first entry of a main-window list whose text contains `part`.

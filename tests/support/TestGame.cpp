@@ -123,7 +123,7 @@ TestGame::TestGame() : g(ui, dice) {
         oldWindir_ = old;
     }
     setenv("WINDIR", settings.Path().c_str(), 1);
-    SetAppTitle(g);
+    SetAppTitle(g.session);
     FillTables(LoadedRules(g));
 }
 

@@ -84,7 +84,7 @@ int VersionMode() {
     ConsoleUi ui(std::cin, std::cout);
     SeededDice dice{UnchosenSeed()};
     Game g(ui, dice);
-    SetAppTitle(g);
+    SetAppTitle(g.session);
     std::cout << "orrimar-cli " << ProgramVersionText() << " (" << g.session.AppTitle << ")\n"
               << "data format " << DataFormatVersion << "\n";
     return 0;
