@@ -160,7 +160,7 @@ BatchOutcome ChooseCareer(BatchWorker& w, const BatchOptions& options,
             "character " + std::to_string(n) + ": no branch matching \"" + options.Branch + "\"";
         return BatchOutcome::Failed;
     }
-    if (!SelectBranch(g, branch)) return refused(options.Branch);
+    if (!SelectBranchOfNewService(g, branch)) return refused(options.Branch);
     return BatchOutcome::Made;
 }
 

@@ -92,9 +92,6 @@ struct RulesPart {
     // Shared with the cache, never changed: a character copies the service
     // it plays, not the file as read.
     std::shared_ptr<const ServiceRecord> ServiceAsLoaded = std::make_shared<const ServiceRecord>();
-    // Set while a service is loaded but not yet copied into `Service`: the
-    // branch chosen at once (a batch's) writes the record whole.
-    bool ServiceAwaitsBranch = false;
     // What the loaders made of each data file, while the file is unchanged.
     struct Loaded {
         FileCache<RaceRecord> Races;

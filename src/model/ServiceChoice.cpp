@@ -48,7 +48,6 @@ bool LoadServiceRecord(Game& g, bool copied) {
         g.career.TermRanks = {};
         LoadedRules(g).NameStatsInTables();
     }
-    LoadedRules(g).ServiceAwaitsBranch = !copied;
     LoadedRules(g).ServiceAsLoaded = std::move(loaded);
     ListBranches(g);
     return true;
@@ -86,7 +85,12 @@ void ListBranches(Game& g) {
     g.windows.BranchList.Ready = true;
 }
 
-bool LoadBranch(Game& g) {
+namespace {
+
+// `newService`: the service was loaded for this branch and never copied
+// (SelectServiceForBranch), so what the career would keep of it is the
+// service's as loaded.
+bool LoadBranch(Game& g, bool newService) {
     const ListEntry* branch = g.windows.BranchList.Current();
     const std::string path = ServicePath(g);
     if (!branch || path.empty()) return false;
@@ -106,17 +110,13 @@ bool LoadBranch(Game& g) {
         }
         read = &LoadedRules(g).Cache.Branches.Put(path, branch->Key, std::move(service));
     }
-    // A service left for its branch has nothing of its own to keep yet:
-    // what it would keep is the service's as loaded.
-    const ServiceRecord& before =
-        g.rules.ServiceAwaitsBranch ? *g.rules.ServiceAsLoaded : g.rules.Service;
+    const ServiceRecord& before = newService ? *g.rules.ServiceAsLoaded : g.rules.Service;
     std::string rankCode0 = before.RankCode[0];
     std::string rankName0 = before.RankName[0];
-    if (g.rules.ServiceAwaitsBranch) {
+    if (newService) {
         g.career.CourseMark = {};  // the courses and rank 0 are the new service's
         g.career.MerchantRankZero = MerchantRankZeroCode;
     }
-    LoadedRules(g).ServiceAwaitsBranch = false;
     LoadedRules(g).Service = *read;
     g.career.TermRanks = {};  // the branch's table as read
     LoadedRules(g).Service.RankCode[0] = std::move(rankCode0);
@@ -124,6 +124,8 @@ bool LoadBranch(Game& g) {
     LoadedRules(g).NameStatsInTables();
     return true;
 }
+
+}  // namespace
 
 ServiceInPlay KeepServiceInPlay(const GameState& g) {
     return {g.rules.Service,           g.rules.ServiceAsLoaded, g.career.CourseMark,
@@ -165,12 +167,24 @@ bool SelectServiceForBranch(Game& g, int index) {
     return SelectServiceRecord(g, index, false);
 }
 
-bool SelectBranch(Game& g, int index) {
+namespace {
+
+bool SelectBranchRecord(Game& g, int index, bool newService) {
     g.windows.BranchList.Selected = index;
     if (!g.windows.BranchList.Ready || !g.windows.BranchList.Current()) return false;
-    const bool loaded = LoadBranch(g);
+    const bool loaded = LoadBranch(g, newService);
     g.windows.Form1.AcceptEnabled = loaded;
     return loaded;
+}
+
+}  // namespace
+
+bool SelectBranch(Game& g, int index) {
+    return SelectBranchRecord(g, index, false);
+}
+
+bool SelectBranchOfNewService(Game& g, int index) {
+    return SelectBranchRecord(g, index, true);
 }
 
 }  // namespace orrimar

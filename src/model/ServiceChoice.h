@@ -13,17 +13,18 @@ namespace orrimar {
 
 // The branch list filled from the chosen service's file.
 void ListBranches(Game& g);
-// False when the file was refused (the user has been told why and the
-// loaded record is as it was).
-bool LoadBranch(Game& g);
-// The service and branch lists' selection handlers; false as above.
+// The service and branch lists' selection handlers. False when the file
+// was refused (the user has been told why and the loaded record is as it
+// was).
 bool SelectService(Game& g, int index);
 bool SelectBranch(Game& g, int index);
 // For a caller that chooses the branch straight after (a batch): the
 // service is loaded and its branches listed, but the record is left for the
-// branch to write whole, and no branch is chosen for it. The character
-// comes out as SelectService then SelectBranch make it.
+// branch to write whole, and no branch is chosen for it; the branch is
+// then chosen with SelectBranchOfNewService. The character comes out as
+// SelectService then SelectBranch make it.
 bool SelectServiceForBranch(Game& g, int index);
+bool SelectBranchOfNewService(Game& g, int index);
 
 // The service played and what the career made of it, as a transfer keeps
 // them to put back when the new service's branch is never chosen.

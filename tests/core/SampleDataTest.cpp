@@ -25,7 +25,7 @@ TEST(SampleData, ServiceLoadedForItsBranchMatchesTheTwoSelections) {
             LoadedRules(t.g).Service.PlusEdu[1] = 7;  // left by the last character
             LoadedRules(t.g).Service.RankCode[0] = "X9";
             ASSERT_TRUE(SelectServiceForBranch(t.g, s));
-            ASSERT_TRUE(SelectBranch(t.g, b));
+            ASSERT_TRUE(SelectBranchOfNewService(t.g, b));
             EXPECT_EQ(t.g.rules.Service, selected)
                 << t.g.windows.ServiceList.Entries[s].Key << " " << b;
         }
