@@ -7,9 +7,13 @@
 #include <string>
 
 #include "data/Service.h"
-#include "model/Game.h"
+#include "model/Models.h"
+#include "model/PlayedRanks.h"
 
 namespace orrimar {
+
+struct Game;
+struct GameState;
 
 // The branch list filled from the chosen service's file.
 void ListBranches(Game& g);
