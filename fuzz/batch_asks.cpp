@@ -15,21 +15,21 @@ namespace orrimar::fuzz {
 
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
+[[noreturn]] void FailBatchAsks(const char* what) {
     fuzz::Fail(std::string("batch asks: ") + what);
 }
 
 // A refusal says "at character N: " with N from 1 to one past the end.
 void CheckPosition(const std::string& problem, size_t size) {
     static const std::string At = "at character ";
-    if (problem.rfind(At, 0) != 0) Fail("a refusal without its position");
+    if (problem.rfind(At, 0) != 0) FailBatchAsks("a refusal without its position");
     const size_t end = problem.find(':');
     const std::string digits = problem.substr(At.size(), end - At.size());
     if (end == std::string::npos || digits.empty() || digits.size() > 9 ||
         digits.find_first_not_of("0123456789") != std::string::npos)
-        Fail("a refusal whose position is no number");
+        FailBatchAsks("a refusal whose position is no number");
     const size_t at = std::stoul(digits);
-    if (at < 1 || at > size + 1) Fail("a position outside the text");
+    if (at < 1 || at > size + 1) FailBatchAsks("a position outside the text");
 }
 
 // The text back from one CSV field, or nothing when it is not one.
@@ -61,9 +61,9 @@ void BatchAsks(std::string_view data) {
     const std::string crew = newline < input.size() ? input.substr(newline + 1) : "";
     std::string problem;
     if (const auto expr = ParseWhere(where, problem)) {
-        if (expr->All.empty()) Fail("an expression of no condition");
+        if (expr->All.empty()) FailBatchAsks("an expression of no condition");
         for (const auto& c : expr->All)
-            if (c.Key.empty()) Fail("a condition without a name");
+            if (c.Key.empty()) FailBatchAsks("a condition without a name");
     } else {
         CheckPosition(problem, where.size());
     }
@@ -72,16 +72,16 @@ void BatchAsks(std::string_view data) {
         long total = 0;
         for (const auto& part : *parts) {
             if (part.Count < 1 || part.Service.empty())
-                Fail("a crew part without a service or count");
+                FailBatchAsks("a crew part without a service or count");
             total += part.Count;
         }
-        if (total > Most) Fail("a crew over its bound");
+        if (total > Most) FailBatchAsks("a crew over its bound");
     } else {
         CheckPosition(problem, crew.size());
     }
     std::string back;
     if (!Unquote(CsvField(input), back) || back != input)
-        Fail("a CSV field that reads back otherwise");
+        FailBatchAsks("a CSV field that reads back otherwise");
 }
 
 }  // namespace orrimar::fuzz

@@ -11,7 +11,7 @@
 namespace orrimar::fuzz {
 
 namespace {
-[[noreturn]] void Fail(const char* what) {
+[[noreturn]] void FailDiceList(const char* what) {
     fuzz::Fail(std::string("dice list: ") + what);
 }
 }  // namespace
@@ -22,17 +22,19 @@ void DiceList(std::string_view data) {
     std::string problem;
     const auto list = ReadThrowList(path, problem);
     if (!list) {
-        if (problem.find(path) == std::string::npos) Fail("a refusal that does not name the file");
+        if (problem.find(path) == std::string::npos)
+            FailDiceList("a refusal that does not name the file");
         return;
     }
     std::string again;
     for (const int value : list->Values) {
-        if (value < 0) Fail("a negative throw was kept");
+        if (value < 0) FailDiceList("a negative throw was kept");
         again += std::to_string(value) + "\n";
     }
     WriteText(path, again);
     const auto back = ReadThrowList(path, problem);
-    if (!back || back->Values != list->Values) Fail("the numbers written out read back otherwise");
+    if (!back || back->Values != list->Values)
+        FailDiceList("the numbers written out read back otherwise");
 }
 
 }  // namespace orrimar::fuzz
