@@ -7,7 +7,7 @@
 # must occur exactly once in the file. The tree is
 # restored after every mutant, also when the script is stopped. It builds
 # in build-mutants/ (-O1, a unity build as the presets make) and is not part of
-# `make test`: a run over the whole list takes about a quarter of an hour.
+# `make test`: a run over the whole list takes some ten minutes.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
