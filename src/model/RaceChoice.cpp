@@ -53,11 +53,12 @@ bool SelectRace(Game& g, int index) {
 }
 
 bool LoadRace(Game& g) {
+    RulesPart& rules = LoadedRules(g);
     const ListEntry* entry = g.windows.RaceList.Current();
     if (!entry) return false;
     const std::string path = g.session.DataLoc + entry->Key;
-    if (const RaceRecord* kept = g.rules.Cache.Races.Find(path, "", g.rules.Cache.Settled)) {
-        LoadedRules(g).Race = *kept;
+    if (const RaceRecord* kept = rules.Cache.Races.Find(path, "", rules.Cache.Settled)) {
+        rules.Race = *kept;
     } else {
         RaceRecord race;
         DataProblem problem;
@@ -67,24 +68,23 @@ bool LoadRace(Game& g) {
                          MsgIcon::Warning);
             return false;
         }
-        LoadedRules(g).Cache.Races.Put(path, "", race);
-        LoadedRules(g).Race = race;
+        rules.Cache.Races.Put(path, "", race);
+        rules.Race = race;
     }
     // What the skill rolls test of the race's names is worked out when the
     // branch is chosen: no career starts before it is.
-    for (int i = 1; i <= 6; ++i) LoadedRules(g).PsiTalent[i].RaceThrow = 0;
+    for (int i = 1; i <= 6; ++i) rules.PsiTalent[i].RaceThrow = 0;
 
     std::string names;
-    for (int i = 1; i <= g.rules.Race.NumStats; ++i) names += g.rules.Race.StatName[i] + CrLf;
+    for (int i = 1; i <= rules.Race.NumStats; ++i) names += rules.Race.StatName[i] + CrLf;
     g.windows.Form1.StatNames = names;
 
-    if (!IsBlank(g.rules.Race.PsiRolls)) {
+    if (!IsBlank(rules.Race.PsiRolls)) {
         for (int i = 1; i <= 6; ++i)
-            LoadedRules(g).PsiTalent[i].RaceThrow =
-                ExtHexValue(LoadedRules(g).Race.PsiRolls[i - 1]);
+            rules.PsiTalent[i].RaceThrow = ExtHexValue(rules.Race.PsiRolls[i - 1]);
     }
     ListServices(g);
-    g.career.VilaniOffered = g.rules.Race.Code == RaceImperial;
+    g.career.VilaniOffered = rules.Race.Code == RaceImperial;
     if (g.career.VilaniOffered) g.career.VilaniLevel = 0;
     Generate(g);
     return true;

@@ -20,11 +20,20 @@ std::string ServicePath(Game& g) {
 
 namespace {
 
+// What the career made of the service it played (courses taken, the
+// merchant's rank 0, ranks written), forgotten when another is chosen.
+void ForgetServicePlayed(CareerPart& career) {
+    career.CourseMark = {};
+    career.MerchantRankZero = MerchantRankZeroCode;
+    career.TermRanks = {};
+}
+
 bool LoadServiceRecord(Game& g, bool copied) {
+    RulesPart& rules = LoadedRules(g);
     const std::string path = ServicePath(g);
     if (path.empty()) return false;
     std::shared_ptr<const ServiceRecord> loaded;
-    if (const auto* kept = g.rules.Cache.Services.Find(path, "", g.rules.Cache.Settled)) {
+    if (const auto* kept = rules.Cache.Services.Find(path, "", rules.Cache.Settled)) {
         loaded = *kept;
     } else {
         ServiceRecord service;
@@ -39,16 +48,14 @@ bool LoadServiceRecord(Game& g, bool copied) {
         }
         NameRankZero(service);
         loaded = std::make_shared<const ServiceRecord>(std::move(service));
-        LoadedRules(g).Cache.Services.Put(path, "", loaded);
+        rules.Cache.Services.Put(path, "", loaded);
     }
     if (copied) {
-        LoadedRules(g).Service = *loaded;
-        g.career.CourseMark = {};  // the courses are the new service's
-        g.career.MerchantRankZero = MerchantRankZeroCode;
-        g.career.TermRanks = {};
-        LoadedRules(g).NameStatsInTables();
+        rules.Service = *loaded;
+        ForgetServicePlayed(g.career);
+        rules.NameStatsInTables();
     }
-    LoadedRules(g).ServiceAsLoaded = std::move(loaded);
+    rules.ServiceAsLoaded = std::move(loaded);
     ListBranches(g);
     return true;
 }
@@ -91,16 +98,16 @@ namespace {
 // (SelectServiceForBranch), so what the career would keep of it is the
 // service's as loaded.
 bool LoadBranch(Game& g, bool newService) {
+    RulesPart& rules = LoadedRules(g);
     const ListEntry* branch = g.windows.BranchList.Current();
     const std::string path = ServicePath(g);
     if (!branch || path.empty()) return false;
     // The branch reads over the service as loaded, not over the branch
     // chosen before it. What the career wrote into the service stays: the
     // courses already taken in place of a special, the name of rank 0.
-    const ServiceRecord* read =
-        g.rules.Cache.Branches.Find(path, branch->Key, g.rules.Cache.Settled);
+    const ServiceRecord* read = rules.Cache.Branches.Find(path, branch->Key, rules.Cache.Settled);
     if (!read) {
-        ServiceRecord service = *g.rules.ServiceAsLoaded;
+        ServiceRecord service = *rules.ServiceAsLoaded;
         DataProblem problem;
         if (!ReadBranch(path, branch->Key, service, problem)) {
             g.ui.Message("This branch cannot be used.\n" + problem.Text(), g.session.AppTitle,
@@ -108,20 +115,17 @@ bool LoadBranch(Game& g, bool newService) {
             g.windows.BranchList.Selected = -1;
             return false;
         }
-        read = &LoadedRules(g).Cache.Branches.Put(path, branch->Key, std::move(service));
+        read = &rules.Cache.Branches.Put(path, branch->Key, std::move(service));
     }
-    const ServiceRecord& before = newService ? *g.rules.ServiceAsLoaded : g.rules.Service;
+    const ServiceRecord& before = newService ? *rules.ServiceAsLoaded : rules.Service;
     std::string rankCode0 = before.RankCode[0];
     std::string rankName0 = before.RankName[0];
-    if (newService) {
-        g.career.CourseMark = {};  // the courses and rank 0 are the new service's
-        g.career.MerchantRankZero = MerchantRankZeroCode;
-    }
-    LoadedRules(g).Service = *read;
+    if (newService) ForgetServicePlayed(g.career);
+    rules.Service = *read;
     g.career.TermRanks = {};  // the branch's table as read
-    LoadedRules(g).Service.RankCode[0] = std::move(rankCode0);
-    LoadedRules(g).Service.RankName[0] = std::move(rankName0);
-    LoadedRules(g).NameStatsInTables();
+    rules.Service.RankCode[0] = std::move(rankCode0);
+    rules.Service.RankName[0] = std::move(rankName0);
+    rules.NameStatsInTables();
     return true;
 }
 
