@@ -4,6 +4,7 @@
 #include <string>
 
 #include "career/Driver.h"
+#include "data/YearFacts.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Throws.h"
@@ -59,12 +60,13 @@ int SentenceThrow(Game& g) {
     int sentence = RollDice(g, 1, 6);
     if (c.Rank >= 7 && c.Rank <= 9) ++sentence;
     if (c.Rank >= 7 && c.Rank <= 9) ExplainModifier(g, 1, "rank 7 to 9");
-    const std::string& year = CurrentYearLine(g.career);
-    if (Contains(year, "Training")) --sentence;
-    if (Contains(year, "Training")) ExplainModifier(g, -1, "Training");
-    for (const char* grave : {"Raid", "Battle", "CtrIns", "Police Action", "Siege", "Cmd"}) {
-        if (Contains(year, grave)) sentence += 2;
-        if (Contains(year, grave)) ExplainModifier(g, 2, grave);
+    const YearFacts& year = CurrentYearFacts(g.career);
+    if (year.Has(YearWord::Training)) --sentence;
+    if (year.Has(YearWord::Training)) ExplainModifier(g, -1, TextOf(YearWord::Training));
+    for (const YearWord grave : {YearWord::Raid, YearWord::Battle, YearWord::CtrIns,
+                                 YearWord::PoliceAction, YearWord::Siege, YearWord::Cmd}) {
+        if (year.Has(grave)) sentence += 2;
+        if (year.Has(grave)) ExplainModifier(g, 2, TextOf(grave));
     }
     return sentence;
 }

@@ -14,6 +14,7 @@
 #include "career/Skills.h"
 #include "career/Term.h"
 #include "career/Transfer.h"
+#include "data/YearFacts.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Generate.h"
@@ -153,12 +154,12 @@ int ReenlistThrow(Game& g) {
         // The coin drawn in the last year of the term just ended decides.
         const int term = std::max(1, c.CurTerm - 1);
         const int year = std::clamp(g.rules.Race.YearsPerTerm, 0, CharacterRecord::MaxYear);
-        const std::string& line = c.TermLog[term].Lines[year];
-        if (Contains(line, "(-)")) reenlist = 0;
-        if (Contains(line, "(+)")) reenlist = 100;
-        coin = Contains(line, "(+)")   ? " (the coin: +)"
-               : Contains(line, "(-)") ? " (the coin: -)"
-                                       : "";
+        const YearFacts& drawn = c.TermLog[term].Facts(year);
+        if (drawn.Has(YearWord::CoinMinus)) reenlist = 0;
+        if (drawn.Has(YearWord::CoinPlus)) reenlist = 100;
+        coin = drawn.Has(YearWord::CoinPlus)    ? " (the coin: +)"
+               : drawn.Has(YearWord::CoinMinus) ? " (the coin: -)"
+                                                : "";
     }
     if (g.career.Explain)
         ExplainOutcome(

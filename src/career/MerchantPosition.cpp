@@ -7,6 +7,7 @@
 #include <string>
 
 #include "career/HandOffs.h"
+#include "data/YearFacts.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Throws.h"
@@ -103,7 +104,7 @@ void MerchantPosition(Game& g) {
     }
     AddHistory(g, "Position");
 
-    const bool route = Contains(CurrentYearLine(g.career), "Route");
+    const bool route = CurrentYearFacts(g.career).Has(YearWord::Route);
     const bool freeTrader = s.Has(BranchMark::FreeTrader);
     if (c.Commissioned == 0 && freeTrader && route) {
         c.Commissioned = 1;

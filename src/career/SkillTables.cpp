@@ -9,6 +9,7 @@
 
 #include "ask/Question.h"
 #include "career/Skills.h"
+#include "data/YearFacts.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/Throws.h"
@@ -18,35 +19,11 @@ namespace orrimar {
 
 namespace {
 
-// What the Eli lines look for in the year's history line, found in one
-// pass over the line for every table of a roll.
+// What the Eli lines ask of the year: its words, and its line for an
+// assignment a table names.
 struct YearMarks {
-    explicit YearMarks(const std::string& year) : Line(year) {
-        const std::string_view line = year;
-        for (size_t i = 0; i < line.size(); ++i) {
-            const std::string_view rest = line.substr(i);
-            switch (line[i]) {
-                case 'N':
-                    NoPosition = NoPosition || rest.starts_with("No Position");
-                    NoPositionLower = NoPositionLower || rest.starts_with("No position");
-                    break;
-                case 'C':
-                    Command = Command || rest.starts_with("Cmd");
-                    break;
-                case 'S':
-                    Staff = Staff || rest.starts_with("Staff");
-                    break;
-                case 'P':
-                    Position = Position || rest.starts_with("Posn");
-                    break;
-                default:
-                    break;
-            }
-        }
-    }
+    const YearFacts& Facts;
     const std::string& Line;
-    bool NoPosition = false, NoPositionLower = false, Command = false, Staff = false,
-         Position = false;
 };
 
 // A table is open when the last of its tests to decide says so: a
@@ -68,10 +45,10 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& yea
                     if (c.Warranted == 1) return true;
                     break;
                 case EliLine::TestsNoPosition:
-                    if (year.NoPosition) return true;
+                    if (year.Facts.Has(YearWord::NoPosition)) return true;
                     break;
                 case EliLine::TestsPositionLacking:
-                    if (year.NoPositionLower) return true;
+                    if (year.Facts.Has(YearWord::NoPositionLower)) return true;
                     break;
                 case EliLine::TestsRank:
                     if (CompareBy(c.Rank, e.RankOp, e.RankNumber)) return true;
@@ -92,14 +69,14 @@ bool Eligible(const Game& g, const SkillTableRecord& table, const YearMarks& yea
                     if (Contains(year.Line, e.Text)) return true;
                     break;
                 case EliLine::TestsCommand:
-                    return year.Command;
+                    return year.Facts.Has(YearWord::Cmd);
                 case EliLine::TestsStaff:
-                    return year.Staff;
+                    return year.Facts.Has(YearWord::Staff);
                 case EliLine::TestsNco:
                     if (c.Rank >= 2 && c.Rank < 10) return true;
                     break;
                 case EliLine::TestsPosition:
-                    if (year.Position) return true;
+                    if (year.Facts.Has(YearWord::Posn)) return true;
                     break;
                 default:
                     break;
@@ -165,7 +142,7 @@ void RollSkill(Game& g) {
     }
     std::array<const SkillTableRecord*, 11> open{};
     int n = 0;
-    const YearMarks year(CurrentYearLine(g.career));
+    const YearMarks year{CurrentYearFacts(g.career), CurrentYearLine(g.career)};
     for (int pass = 0; pass < 2; ++pass) {
         const auto& tables =
             pass == 0 ? g.rules.Service.SkillTable : g.rules.Service.BranchSkillTable;

@@ -9,6 +9,7 @@
 #include "career/HandOffs.h"
 #include "career/SkillTables.h"
 #include "career/Skills.h"
+#include "data/YearFacts.h"
 #include "model/Display.h"
 #include "model/Game.h"
 #include "model/ProblemsMet.h"
@@ -271,7 +272,7 @@ void ScoutSchool(Game& g) {
 
 // The skill throw.
 void SkillThrow(Game& g, const AssignmentRecord& a) {
-    if (Contains(CurrentYearLine(g.career), "Training") &&
+    if (CurrentYearFacts(g.career).Has(YearWord::Training) &&
         TrainsAtSchool(g.rules.Service.Type.Kind)) {
         ScoutSchool(g);
         return;

@@ -22,6 +22,26 @@ size_t Within(size_t term) {
 
 }  // namespace
 
+void TermEntry::Log(size_t year, std::string_view text) {
+    std::string& line = lines_[year];
+    const size_t from = line.size();
+    line += text;
+    line += ' ';
+    facts_[year].Note(line, from);
+}
+
+void TermEntry::SetLine(size_t year, std::string text) {
+    lines_[year] = std::move(text);
+    facts_[year] = {};
+    facts_[year].Note(lines_[year], 0);
+}
+
+void TermEntry::Clear() {
+    Title.clear();
+    for (std::string& line : lines_) line.clear();
+    facts_ = {};
+}
+
 TermLogList::TermLogList(const TermLogList& other)
     : terms_(other.terms_.begin(), other.terms_.begin() + static_cast<std::ptrdiff_t>(other.used_)),
       used_(other.used_) {}
@@ -31,10 +51,7 @@ TermLogList& TermLogList::operator=(const TermLogList& other) {
     if (terms_.size() < other.used_) terms_.resize(other.used_);
     // Assigned in place, the texts keep their room.
     for (size_t t = 0; t < other.used_; ++t) terms_[t] = other.terms_[t];
-    for (size_t t = other.used_; t < used_; ++t) {
-        terms_[t].Title.clear();
-        for (std::string& line : terms_[t].Lines) line.clear();
-    }
+    for (size_t t = other.used_; t < used_; ++t) terms_[t].Clear();
     used_ = other.used_;
     return *this;
 }

@@ -9,13 +9,31 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
+
+#include "data/YearFacts.h"
 
 namespace orrimar {
 
-struct TermEntry {
+// One term of the history: its title and a line for each year, with the
+// words each line holds noted as it is written, so the line is written
+// only through Log and SetLine.
+class TermEntry {
+  public:
     std::string Title;
-    std::array<std::string, 21> Lines{};  // year 0..20
+
+    const std::string& Line(size_t year) const { return lines_[year]; }
+    const YearFacts& Facts(size_t year) const { return facts_[year]; }
+    // Adds a text and the blank after it to a year's line.
+    void Log(size_t year, std::string_view text);
+    // Puts back a whole line (a record read from its file, a test's year).
+    void SetLine(size_t year, std::string text);
+    void Clear();
     bool operator==(const TermEntry&) const = default;
+
+  private:
+    std::array<std::string, 21> lines_{};  // year 0..20
+    std::array<YearFacts, 21> facts_{};
 };
 
 // The history term by term, indexed from 0 (the term being lived) to

@@ -12,15 +12,19 @@ namespace orrimar {
 
 const std::string& CurrentYearLine(const CareerPart& career) {
     const auto& c = career.Character;
-    return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)]
-        .Lines[std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear)];
+    return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)].Line(
+        std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear));
+}
+
+const YearFacts& CurrentYearFacts(const CareerPart& career) {
+    const auto& c = career.Character;
+    return c.TermLog[std::clamp<int>(c.CurTerm, 0, CharacterRecord::MaxTerm)].Facts(
+        std::clamp<int>(c.CurLine, 0, CharacterRecord::MaxYear));
 }
 
 void AddHistory(Game& g, std::string_view text) {
     auto& c = g.career.Character;
-    std::string& line = c.TermLog[c.CurTerm].Lines[c.CurLine];
-    line += text;
-    line += ' ';
+    c.TermLog[c.CurTerm].Log(static_cast<size_t>(c.CurLine), text);
     ShowHistory(g.windows);
     ShowCharacter(g, text);
 }
@@ -34,10 +38,10 @@ void BuildHistory(Game& g) {
     const int years = std::min(g.rules.Race.YearsPerTerm, CharacterRecord::MaxYear);
     for (int t = 1; t < c.CurTerm; ++t) {
         list.push_back("Term: " + std::to_string(t) + " " + c.TermLog[t].Title);
-        for (int y = 1; y <= years; ++y) list.push_back("    " + c.TermLog[t].Lines[y]);
+        for (int y = 1; y <= years; ++y) list.push_back("    " + c.TermLog[t].Line(y));
     }
     list.push_back("Term: " + std::to_string(c.CurTerm) + " " + c.TermLog[c.CurTerm].Title);
-    for (int y = 1; y <= c.CurLine; ++y) list.push_back("    " + c.TermLog[c.CurTerm].Lines[y]);
+    for (int y = 1; y <= c.CurLine; ++y) list.push_back("    " + c.TermLog[c.CurTerm].Line(y));
 }
 
 void BuildSkills(Game& g) {

@@ -9,9 +9,12 @@ namespace orrimar {
 struct Game;
 struct WindowsPart;
 struct CareerPart;
+class YearFacts;
 
 // The current year's history line (term and year kept within the log).
 const std::string& CurrentYearLine(const CareerPart& career);
+// The words the rules ask of the current year's line (see data/YearFacts.h).
+const YearFacts& CurrentYearFacts(const CareerPart& career);
 // Appends a text (and one blank) to the current year's history line, and
 // writes it to the message log.
 void AddHistory(Game& g, std::string_view text);

@@ -52,8 +52,8 @@ json RecordToJson(const CharacterRecord& c) {
         const TermEntry& entry = c.TermLog[static_cast<size_t>(t)];
         json lines = json::object();
         for (int y = 0; y <= CharacterRecord::MaxYear; ++y)
-            if (!entry.Lines[static_cast<size_t>(y)].empty())
-                lines[std::to_string(y)] = Text(entry.Lines[static_cast<size_t>(y)]);
+            if (!entry.Line(static_cast<size_t>(y)).empty())
+                lines[std::to_string(y)] = Text(entry.Line(static_cast<size_t>(y)));
         if (entry.Title.empty() && lines.empty()) continue;
         terms.push_back({{"term", t}, {"title", Text(entry.Title)}, {"lines", lines}});
     }
@@ -122,7 +122,7 @@ CharacterRecord RecordFromJson(const json& j) {
             if (!y.is_number_integer() || y.get<int>() < 0 ||
                 y.get<int>() > CharacterRecord::MaxYear)
                 throw json::out_of_range::create(406, "a year out of range", &term);
-            entry.Lines[y.get<size_t>()] = TextOf(line);
+            entry.SetLine(y.get<size_t>(), TextOf(line));
         }
     }
     const json& skills = j.at("skills");

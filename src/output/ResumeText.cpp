@@ -164,13 +164,13 @@ std::vector<HistoryTerm> HistoryTerms(const Game& g) {
     for (int t = 1; t <= current; ++t) {
         HistoryTerm term{t, c.TermLog[t].Title, {}};
         const int last = t < current ? years : currentYears;
-        for (int y = 1; y <= last; ++y) term.Years.push_back(c.TermLog[t].Lines[y]);
+        for (int y = 1; y <= last; ++y) term.Years.push_back(c.TermLog[t].Line(y));
         terms.push_back(std::move(term));
     }
     if (current == 0) {
         // Before the career the current term is term 0.
         HistoryTerm term{0, c.TermLog[0].Title, {}};
-        for (int y = 1; y <= currentYears; ++y) term.Years.push_back(c.TermLog[0].Lines[y]);
+        for (int y = 1; y <= currentYears; ++y) term.Years.push_back(c.TermLog[0].Line(y));
         terms.push_back(std::move(term));
     }
     return terms;

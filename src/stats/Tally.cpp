@@ -73,7 +73,8 @@ void GroupTally::Add(const Game& g, bool finished, bool met) {
     // court martial.
     bool court = false, invalided = false, wounded = false;
     for (int t = 1; t <= c.CurTerm && t <= CharacterRecord::MaxTerm; ++t)
-        for (const auto& line : c.TermLog[static_cast<size_t>(t)].Lines) {
+        for (size_t y = 0; y <= CharacterRecord::MaxYear; ++y) {
+            const std::string& line = c.TermLog[static_cast<size_t>(t)].Line(y);
             if (line.empty()) continue;
             court = court || Contains(line, "Court martial");
             invalided = invalided || Contains(line, "invalided out");

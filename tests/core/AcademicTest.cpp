@@ -35,7 +35,7 @@ struct CourseBench {
         std::string all, skills;
         for (int term = 1; term <= 3; ++term)
             for (int year = 1; year <= 4; ++year)
-                if (const std::string& line = c.TermLog[term].Lines[year]; !line.empty())
+                if (const std::string& line = c.TermLog[term].Line(year); !line.empty())
                     all += (all.empty() ? "" : "|") + std::to_string(term) + "." +
                            std::to_string(year) + " " + line;
         for (const auto& s : c.Skills)

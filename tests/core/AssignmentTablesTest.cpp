@@ -52,7 +52,7 @@ struct Bench {
         c.Options[OptKeepCascades] = OptOn;
     }
 
-    std::string Year() const { return c.TermLog[c.CurTerm].Lines[1]; }
+    std::string Year() const { return c.TermLog[c.CurTerm].Line(1); }
     int Level(const std::string& name) const { return GetSkillLevel(g.career, name); }
     int SkillsHeld() const {
         return static_cast<int>(std::count_if(c.Skills.begin(), c.Skills.end(),
@@ -447,7 +447,7 @@ TEST(SpecialsFamilies, SampleDataYearsWithoutADataMessage) {
             c.Rank = static_cast<int16_t>(year % (t.g.rules.Service.MaxRank + 1));
             c.Stats[6] = static_cast<int16_t>(1 + year % 6);
             SpecialAssignment(t.g);
-            logged += Trim(c.TermLog[1].Lines[1]).empty() ? 0 : 1;
+            logged += Trim(c.TermLog[1].Line(1)).empty() ? 0 : 1;
         }
         for (const auto& m : t.ui.messages) EXPECT_TRUE(StartsWith(m, "Transfer to branch ")) << m;
         EXPECT_GT(logged, 100) << "years with a history line";

@@ -124,8 +124,8 @@ TEST(EndOfTerm, GoingBackFromMusteringOutKeepsTheYear) {
     ASSERT_EQ(PlayCareer(t.g), CareerEnd::Finished);
     const auto& c = t.g.career.Character;
     // Term 1 was not played again: two years in each term.
-    EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.TermLog[1].Lines[1], c.TermLog[1].Lines[2],
-                       c.TermLog[2].Lines[1]),
+    EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.TermLog[1].Line(1), c.TermLog[1].Line(2),
+                       c.TermLog[2].Line(1)),
               std::make_tuple(2, 2, "Patrol ", "Patrol ", "Patrol "));
 }
 
@@ -156,10 +156,10 @@ TEST(EndOfTerm, ACareerEndedWithinAYearKeepsThatYear) {
         EXPECT_EQ(std::tie(c.CurTerm, c.CurLine, c.Pension, c.BenefitRolls),
                   std::make_tuple(1, 1, invalided ? 1500 : 0, 1));
         EXPECT_TRUE(
-            Contains(c.TermLog[1].Lines[1], invalided ? "- invalided out" : "Death sentence"));
+            Contains(c.TermLog[1].Line(1), invalided ? "- invalided out" : "Death sentence"));
         const auto terms = HistoryTerms(t.g);
         ASSERT_EQ(terms.size(), 1u);
-        EXPECT_EQ(terms[0].Years, std::vector<std::string>{c.TermLog[1].Lines[1]});
+        EXPECT_EQ(terms[0].Years, std::vector<std::string>{c.TermLog[1].Line(1)});
     }
 }
 
@@ -175,7 +175,7 @@ TEST(EndOfTerm, GoingBackAfterTheCareerEndedCannotReenlist) {
         "End of term 1\r\n [Muster out/Restart with this character/Scrap and start again/]";
     EXPECT_EQ(questions[2], ended);
     EXPECT_EQ(questions[3], ended);  // "1" was not among the buttons: asked again
-    EXPECT_EQ(t.g.career.Character.TermLog[2].Lines[1], "");
+    EXPECT_EQ(t.g.career.Character.TermLog[2].Line(1), "");
     EXPECT_EQ(t.g.career.Character.CurTerm, 1);
 }
 

@@ -106,7 +106,7 @@ TEST_F(PsiBench, Games) {
     t.dice.Push({2, 1, 5, 5, 3, 3, 5, 6});
     PsionicGames(g);
     PsionicGames(g);
-    EXPECT_EQ(c.TermLog[1].Lines[1], "Psionic Games - Failure ");
+    EXPECT_EQ(c.TermLog[1].Line(1), "Psionic Games - Failure ");
     c.PsiGamesDone = 0;
     c.Options[OptAutoGen] = OptOff;
     c.Skills[5] = {"Telempathy", 1};
@@ -117,5 +117,5 @@ TEST_F(PsiBench, Games) {
     EXPECT_EQ(t.dice.Left() + t.ui.AnswersLeft(), 0u);
     EXPECT_EQ(t.ui.shown.size(), 1u);  // asked only without automatic generation
     EXPECT_EQ(std::make_tuple(+c.Stats[6], +c.Stats[7], +c.CurLine), std::make_tuple(11, 9, 3));
-    EXPECT_EQ(c.TermLog[1].Lines[2], "Psionic Games - Elevated to Nobility ");
+    EXPECT_EQ(c.TermLog[1].Line(2), "Psionic Games - Elevated to Nobility ");
 }

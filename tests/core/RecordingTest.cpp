@@ -141,7 +141,8 @@ TEST(RecordJson, TheRecordRoundTripsAndRefusesWhatItCannotHold) {
     // The rank and the term at the top of their ranges.
     std::tie(c.Stats[1], c.Rank, c.CurTerm, c.CurLine) =
         std::tuple(12, CharacterRecord::MaxRank, CharacterRecord::MaxTerm, 2);
-    std::tie(c.TermLog[2].Title, c.TermLog[2].Lines[3]) = std::tuple("Navy", "Wnd (head)");
+    c.TermLog[2].Title = "Navy";
+    c.TermLog[2].SetLine(3, "Wnd (head)");
     c.Skills[1] = {"Pilot", 2};
     std::tie(c.Benefits[2], c.BenefitCount[2]) = std::tuple("Low Passage", 1);
     c.Options[OptAutoGen] = OptOn;

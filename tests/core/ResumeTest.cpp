@@ -38,8 +38,12 @@ struct Resume : ::testing::Test {
         c.Stats = {0, 7, 10, 14, 8, 12, 5};
         std::tie(c.HitPoints, c.Age, c.Rank, c.TechLevel, c.CurTerm, c.CurLine, c.Money,
                  c.Pension) = std::tuple(93, 26, 2, 12, 2, 2, 12500, 4000);
-        c.TermLog[1] = {"Army Rifles", {"", "Enlisted. ", "Rifle-1 ", "Promoted. ", "Brawling "}};
-        c.TermLog[2] = {"Line Infantry", {"", "Wounded. ", "Decorated. "}};
+        const auto term = [this](size_t t, const char* title, std::vector<std::string> years) {
+            c.TermLog[t].Title = title;
+            for (size_t y = 0; y < years.size(); ++y) c.TermLog[t].SetLine(y, years[y]);
+        };
+        term(1, "Army Rifles", {"", "Enlisted. ", "Rifle-1 ", "Promoted. ", "Brawling "});
+        term(2, "Line Infantry", {"", "Wounded. ", "Decorated. "});
         c.Skills = {SkillEntry{}, {"Rifle", 2}, {"Brawling", 1}, {"Admin", 2}, {"Leader", 0}};
         c.Medals = {1, 2, 1, 0};  // "NONE" and a count of 0 are not shown
         c.Benefits = {"", "Blade", "Wayfarers"};
@@ -98,10 +102,9 @@ TEST_F(Resume, EachPlaceholderOnceFirstOccurrenceOnly) {
 }
 
 TEST_F(Resume, HostileTextsCannotScriptThePage) {
-    std::tie(c.PsiTrained, c.Name, LoadedRules(g).Service.BranchName, c.Skills[5].Name,
-             c.TermLog[2].Lines[1]) =
-        std::tuple(1, "<script>alert('x')</script>", "Marines\"><script>", "<b>Gun</b>",
-                   "<img src=x onerror=alert(1)> ");
+    std::tie(c.PsiTrained, c.Name, LoadedRules(g).Service.BranchName, c.Skills[5].Name) =
+        std::tuple(1, "<script>alert('x')</script>", "Marines\"><script>", "<b>Gun</b>");
+    c.TermLog[2].SetLine(1, "<img src=x onerror=alert(1)> ");
     const auto filled = FillTemplate(g, {"<title>|NAME|</title>", "|CAREER|", "|HISTORY|"});
     for (const std::string& page : {BuiltInPage(g, "today"), Joined(filled)}) {
         for (const char* bad : {"<script>", "<b>", "<img"}) EXPECT_FALSE(Contains(page, bad));

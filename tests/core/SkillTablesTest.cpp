@@ -18,7 +18,7 @@ struct TableGame : TestGame {
         g.career.Character.Stats = {0, 7, 7, 7, 7, 7, 7};
         g.career.Character.CurTerm = g.career.Character.CurLine = g.career.Character.Rank = 1;
     }
-    void Year(const std::string& text) { g.career.Character.TermLog[1].Lines[1] = text; }
+    void Year(const std::string& text) { g.career.Character.TermLog[1].SetLine(1, text); }
     // Whether the chooser offers a table of these Eli lines (and no entry).
     bool Eligible(std::vector<std::string> eli) {
         SkillTableRecord& t = LoadedRules(g).Service.SkillTable.Edit(1);

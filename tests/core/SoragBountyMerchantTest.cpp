@@ -48,7 +48,7 @@ struct HuntBench {
     std::string Done() {
         EXPECT_EQ(t.dice.Left() + t.ui.AnswersLeft(), 0u) << "throws or answers left over";
         std::string lines;
-        for (int y = 1; y <= 4; ++y) lines += c.TermLog[c.CurTerm].Lines[y];
+        for (int y = 1; y <= 4; ++y) lines += c.TermLog[c.CurTerm].Line(y);
         return lines;
     }
     std::string Held() const {  // in the order gained
@@ -73,8 +73,9 @@ struct HuntBench {
                          const std::string& year = "Route ",
                          const std::string& branch = "Free Trader") {
         NameBranch(s, branch);
-        std::tie(c.TermLog[1].Lines[1], c.Commissioned, c.Rank, c.PromotedThisTerm) =
-            std::tuple(year, rank >= 0 ? 1 : 0, std::max(rank, 0), 0);
+        c.TermLog[1].SetLine(1, year);
+        std::tie(c.Commissioned, c.Rank, c.PromotedThisTerm) =
+            std::tuple(rank >= 0 ? 1 : 0, std::max(rank, 0), 0);
         Throw(throws);
         MerchantPosition(g);
         return Done() + (c.PromotedThisTerm ? "(promoted)" : "");

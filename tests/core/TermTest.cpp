@@ -40,15 +40,15 @@ class TermTest : public ::testing::Test {
     // A fresh year: 2D6 totals, single dice negated; all must be used.
     std::string Play(int roll, const std::vector<int>& throws,
                      std::initializer_list<std::string> answers = {}) {
-        c.TermLog[1].Lines[1].clear();
+        c.TermLog[1].SetLine(1, "");
         for (int n : throws)
             n < 0 ? t.dice.Push(-n) : t.dice.Push({std::min(6, n - 1), n - std::min(6, n - 1)});
         t.ui.Answer(answers);
         ResolveAssignment(g, roll);
         EXPECT_EQ(t.dice.Left() + t.ui.AnswersLeft(), 0u) << "throws or answers left over";
-        return c.TermLog[1].Lines[1];
+        return c.TermLog[1].Line(1);
     }
-    std::string LineAndRank() const { return c.TermLog[1].Lines[1] + "|" + std::to_string(c.Rank); }
+    std::string LineAndRank() const { return c.TermLog[1].Line(1) + "|" + std::to_string(c.Rank); }
 };
 
 // One year each -> the year's line and the rank after.
@@ -114,13 +114,18 @@ TEST_F(TermTest, WoundsAndCourtMartial) {
         c = CharacterRecord{};
         c.CurTerm = c.CurLine = c.Age = 1;
         c.Rank = rank;
-        c.TermLog[1].Lines[1] = line;
+        c.TermLog[1].SetLine(1, line);
         for (int face : dice) t.dice.Push(face);
         ApplySentence(g, SentenceThrow(g));
         EXPECT_EQ(LineAndRank().substr(line.size()) + "|" + std::to_string(c.Age - 1), expected);
         EXPECT_EQ(c.CurTerm * 10 + c.CurLine, 11) << expected;
         EXPECT_EQ(c.CareerEnded == 1, Contains(expected, "DD") || Contains(expected, "Death"));
     }
+    // The words are noted as texts are logged: one split over two texts
+    // counts, as it does in the line.
+    c.TermLog[1].SetLine(1, "");
+    for (const char* text : {"Police", "Action"}) c.TermLog[1].Log(1, text);
+    EXPECT_TRUE(c.TermLog[1].Facts(1).Has(YearWord::PoliceAction));
 }
 
 // Race type 3: Prom, rank, the throw against Prom -> the line, rank and Cha.

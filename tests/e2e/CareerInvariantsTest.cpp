@@ -222,7 +222,7 @@ class Sweep {
         // Every year lived is on the resume.
         for (int t = 0; t <= CharacterRecord::MaxTerm; ++t) {
             for (int y = 1; y <= CharacterRecord::MaxYear; ++y) {
-                const std::string& line = c.TermLog[t].Lines[y];
+                const std::string& line = c.TermLog[t].Line(y);
                 if (Trim(line).empty()) continue;
                 const bool listed = t >= 1 && t <= static_cast<int>(terms.size()) &&
                                     y <= static_cast<int>(terms[t - 1].Years.size()) &&
