@@ -186,23 +186,23 @@ std::string EndOfTermChoice(Game& g, bool ended) {
 // After a normal end of term the year routine has already opened the next
 // term's first year; stepping back returns to the last year served. It
 // never steps back past the first year of the first term.
-void StepBack(Game& g) {
-    auto& c = g.career.Character;
+void StepBack(CareerPart& career, const RulesPart& rules) {
+    auto& c = career.Character;
     if (c.CurLine > 1) {
         c.CurLine--;
         return;
     }
     if (c.CurTerm <= 1) return;
     c.CurLine =
-        static_cast<int16_t>(std::clamp(g.rules.Race.YearsPerTerm, 1, CharacterRecord::MaxYear));
+        static_cast<int16_t>(std::clamp(rules.Race.YearsPerTerm, 1, CharacterRecord::MaxYear));
     c.CurTerm--;
 }
 
-void AdjustMoney(Game& g) {
-    auto& c = g.career.Character;
-    if (c.Stats[StatSoc] > 10 && g.rules.Race.Code == RaceZhodani)
+void AdjustMoney(CareerPart& career, const RulesPart& rules) {
+    auto& c = career.Character;
+    if (c.Stats[StatSoc] > 10 && rules.Race.Code == RaceZhodani)
         c.Money = static_cast<int32_t>(std::min<int64_t>(2LL * c.Money, INT32_MAX));
-    if (g.rules.Race.Code == RaceCovenant && c.Money > 0)
+    if (rules.Race.Code == RaceCovenant && c.Money > 0)
         c.Money = static_cast<int32_t>(std::nearbyint(c.Money * 0.9));
 }
 
@@ -214,7 +214,7 @@ void AdjustMoney(Game& g) {
 bool MusterOutCareer(Game& g, bool ended) {
     auto& c = g.career.Character;
     const int16_t term = c.CurTerm, year = c.CurLine;
-    if (!ended) StepBack(g);
+    if (!ended) StepBack(g.career, g.rules);
     ShowCharacter(g, "Mustering out...");
     if (g.career.CareerFull)
         g.ui.Message(
@@ -225,7 +225,7 @@ bool MusterOutCareer(Game& g, bool ended) {
         c.CurLine = year;
         return false;
     }
-    AdjustMoney(g);
+    AdjustMoney(g.career, g.rules);
     return true;
 }
 
@@ -239,7 +239,7 @@ CareerEnd PlayCareer(Game& g) {
     g.windows.TermWindow.Log.clear();  // the message log is the current character's
     // The lists may have been clicked in any order since the roll: the rank
     // is the one the accepted service starts at.
-    SetStartingRank(g);
+    SetStartingRank(g.career, g.rules);
     ClearTermWindow(g.windows);
     g.ui.ShowTermWindow(g);
     StartCareer(g);

@@ -36,10 +36,6 @@ int ClampRank(int rank) {
     return std::clamp(rank, 0, CharacterRecord::MaxRank);
 }
 
-void SetRank(Game& g, int rank) {
-    g.career.Character.Rank = static_cast<int16_t>(ClampRank(rank));
-}
-
 // The clearance digit; a clearance never set (blank) reads as 0.
 int ClearanceDigit(const CareerPart& career) {
     const std::string& c = career.Character.Clearance;
@@ -175,7 +171,7 @@ void ExplainDecoration(Game& g, int t, int deco, bool coward) {
 
 // Raises the rank by `ranks` and logs the new code.
 void Promote(Game& g, int ranks) {
-    SetRank(g, g.career.Character.Rank + ranks);
+    SetRank(g.career, g.career.Character.Rank + ranks);
     AddHistory(g, Trim(RankCodeOf(g, g.career.Character.Rank)));
 }
 
@@ -214,7 +210,7 @@ void ApplyRankCap(Game& g) {
     auto& c = g.career.Character;
     if (!c.Opt(OptCapRank)) return;
     const int cap = ClampRank(c.Options[RankCap]);
-    if (c.Rank >= cap) SetRank(g, cap);
+    if (c.Rank >= cap) SetRank(g.career, cap);
 }
 
 // SORAG's yearly clearance throw, against a target set by the branch.
@@ -362,7 +358,7 @@ void CharismaEvent(Game& g, int assignment) {
     AddHistory(g, "No success");
     if (*row.Failure) AddSkill(g, row.Failure);
     if (row.RanksDown > 0 && rank - row.RanksDown >= 1) {
-        SetRank(g, rank - row.RanksDown);
+        SetRank(g.career, rank - row.RanksDown);
         AddHistory(g, row.RanksDown == 1 ? "Demoted 1 rank" : "Demoted 2 ranks");
     }
 }

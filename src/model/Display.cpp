@@ -44,9 +44,9 @@ void BuildHistory(Game& g) {
     for (int y = 1; y <= c.CurLine; ++y) list.push_back("    " + c.TermLog[c.CurTerm].Line(y));
 }
 
-void BuildSkills(Game& g) {
-    const auto& c = g.career.Character;
-    auto& list = g.windows.TermWindow.Skills;
+void BuildSkills(WindowsPart& windows, const CareerPart& career) {
+    const auto& c = career.Character;
+    auto& list = windows.TermWindow.Skills;
     list.clear();
     const bool byValue = c.Opt(OptSortSkills);
     for (int i = 1; i <= CharacterRecord::MaxSkills; ++i) {
@@ -153,7 +153,7 @@ void ShowCharacter(Game& g, std::string_view text) {
 bool BuildTermView(Game& g) {
     if (!g.windows.TermWindow.Stale) return false;
     BuildCharacterLines(g);
-    BuildSkills(g);
+    BuildSkills(g.windows, g.career);
     BuildHistory(g);
     g.windows.TermWindow.Stale = false;
     return true;

@@ -2,6 +2,7 @@
 // every test builds its own, so nothing leaks between them.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
@@ -277,6 +278,10 @@ inline const std::string& RankNameOf(const GameState& g, int rank) {
 }
 inline int TopRankOf(const GameState& g) {
     return RanksOf(g).Top();
+}
+// Sets the character's rank, kept within 0..MaxRank.
+inline void SetRank(CareerPart& career, int rank) {
+    career.Character.Rank = static_cast<int16_t>(std::clamp(rank, 0, CharacterRecord::MaxRank));
 }
 
 // The race's chance of chancing on psionic training, a code the term's

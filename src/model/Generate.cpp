@@ -79,10 +79,10 @@ void RefreshStatsPanel(Game& g) {
     CalcHitPoints(g);
 }
 
-void SetStartingRank(Game& g) {
-    const bool merchant = g.rules.Service.Type.Kind == ServiceKind::Merchant;
-    g.career.Character.Rank = merchant ? 0 : 1;
-    g.career.MerchantRankZero = MerchantRankZeroCode;
+void SetStartingRank(CareerPart& career, const RulesPart& rules) {
+    const bool merchant = rules.Service.Type.Kind == ServiceKind::Merchant;
+    career.Character.Rank = merchant ? 0 : 1;
+    career.MerchantRankZero = MerchantRankZeroCode;
 }
 
 void Generate(Game& g) {
@@ -112,7 +112,7 @@ void Generate(Game& g) {
     ThrowFor(g, "the tech level");
     c.TechLevel = static_cast<int16_t>(RollDice(g, 1, 6) + 8);
 
-    SetStartingRank(g);
+    SetStartingRank(g.career, g.rules);
 
     if (race.Code == RaceTarrenai) {
         static const char* classes[] = {"", "S", "B", "W", "N"};

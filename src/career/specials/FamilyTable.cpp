@@ -42,22 +42,18 @@ int Stat(const Game& g, int stat) {
     return g.career.Character.Stats[std::clamp(stat, 1, CharacterRecord::MaxStats)];
 }
 
-void SetRank(Game& g, int rank) {
-    g.career.Character.Rank = static_cast<int16_t>(std::clamp(rank, 0, CharacterRecord::MaxRank));
-}
-
 // Returns whether the rank was changed.
 bool ChangeRank(Game& g, const RankChange& r) {
     switch (r.What) {
         case RankChange::Kind::None:
             return false;
         case RankChange::Kind::Set:
-            SetRank(g, r.Value);
+            SetRank(g.career, r.Value);
             return true;
         case RankChange::Kind::Raise: {
             const int limit = r.Limit > 0 ? r.Limit : TopRankOf(g);
             if (g.career.Character.Rank >= limit) return false;
-            SetRank(g, g.career.Character.Rank + 1);
+            SetRank(g.career, g.career.Character.Rank + 1);
             return true;
         }
     }
