@@ -38,7 +38,8 @@ struct Terminal {
 
 TEST(ConsoleUi, PickListNumbersPastTheListAreAskedAgain) {
     TestGame t;
-    Terminal term("99999999999\n-1 2x\n2\n\n");
+    // OK with nothing selected keeps the list open and says how to leave it.
+    Terminal term("\n99999999999\n-1 2x\n2\n\n");
     auto& ui = term.ui;
     PickListModel list;
     PickListAdd(list, "Alpha", 1);
@@ -52,6 +53,7 @@ TEST(ConsoleUi, PickListNumbersPastTheListAreAskedAgain) {
          ++at)
         ++refusals;
     EXPECT_EQ(refusals, 2u) << shown;
+    EXPECT_TRUE(Holds(shown, "No items selected\nType c to cancel and close the list."));
 }
 
 // The end of input names the question waiting, not only its window (the

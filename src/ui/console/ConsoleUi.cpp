@@ -189,6 +189,9 @@ void ConsoleUi::PickList(Game& g, PickListModel& list) {
             std::string problem = PickListOkCheck(list);
             if (problem.empty()) return;
             Message(problem, g.session.AppTitle, MsgIcon::None);
+            // The list stays open, as a window would; a player who only
+            // wanted to look (the message log) is told the way out.
+            Say("Type c to cancel and close the list.");
             continue;
         }
         bool ok = true;
