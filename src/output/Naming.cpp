@@ -12,6 +12,14 @@ constexpr int MoreNames = 11;
 constexpr int EnterManually = 12;
 constexpr int LeaveBlank = 13;
 constexpr int GivenBefore = 14;
+
+// A new name is a change no saved file holds yet: should this save be
+// cancelled or fail, leaving asks again instead of calling it saved.
+void Rename(CareerPart& career, std::string_view name) {
+    if (name != career.Character.Name) career.Saved = false;
+    career.Character.Name = name;
+}
+
 }  // namespace
 
 std::string SuggestedNames(Game& g, const NameSet& set) {
@@ -39,11 +47,11 @@ void NameCharacter(Game& g) {
             const std::string typed =
                 g.ui.InputText("Give character's name", g.session.AppTitle, given);
             if (typed.empty()) continue;
-            g.career.Character.Name = typed;
+            Rename(g.career, typed);
             return;
         }
         if (offerGiven && picked.Index == GivenBefore) return;
-        g.career.Character.Name = picked.Index == LeaveBlank ? "" : picked.Text;
+        Rename(g.career, picked.Index == LeaveBlank ? "" : picked.Text);
         return;
     }
 }

@@ -274,6 +274,18 @@ TEST(ConsoleUi, ExitAsksFirst) {
     EXPECT_TRUE(Holds(shown, "Exit and lose this character?", first + 1));
 }
 
+// A name chosen for a save that is then cancelled is in no file yet: the
+// character no longer counts as saved. The name as before keeps it saved.
+TEST(ConsoleUi, ANewNameIsUnsavedUntilWritten) {
+    TerminalGame t("14\n.\n1\n.\n");
+    std::tie(t.g.career.Character.Name, t.g.career.Saved) = std::tuple("Hero", true);
+    SaveHtmlResume(t.g);
+    EXPECT_TRUE(t.g.career.Saved);
+    SaveHtmlResume(t.g);
+    EXPECT_NE(t.g.career.Character.Name, "Hero");
+    EXPECT_FALSE(t.g.career.Saved);
+}
+
 // Every message and question is wrapped at blanks to the terminal's width,
 // words whole; lines that fit are left as they are.
 TEST(ConsoleUi, EveryTextIsWrappedToTheWidth) {

@@ -120,7 +120,8 @@ TEST(DataLint, EliAndDmLinesAndRaceCharacteristicsInCapitals) {
     data.Warns("\"Position\" matches only", "ARMY.SRV", "Eli      All", {"Eli      Position"}, 2);
     data.Warns("no test on the year's assignment", "ARMY.SRV", "Eli      All",
                {"Eli      Assignment=Raid"}, 2);
-    data.Warns("column 13", "ARMY.SRV", "Eli      Int>8", {"Eli     Int>8"});
+    data.Warns("a characteristic stands in columns 10 to 12", "ARMY.SRV", "Eli      Int>8",
+               {"Eli     Int>8"});
     data.Warns("it is ignored", "ARMY.SRV", "DM +1TL> 10", {"DM +1 TL>10"});
     // Race characteristics are named in capitals.
     data.Warns("write \"DEX\"", "BARBAR.ERI", "DEX=2D", {"Dex=2D"});
