@@ -73,7 +73,7 @@ void MilitaryAcademy(Game& g) {
         g.career.Character.BranchOpen[1] = 1;
     }
     SpendYears(g, 4);
-    GrantCourseRank(g, 11);
+    GrantCourseRank(g.career, g.rules, 11);
     ShowCharacter(g, "Graduated");
 }
 
@@ -87,7 +87,7 @@ void MerchantAcademy(Game& g) {
     EducationGain(g, 3, " Edu");
     if (PassCourseThrow(g, Course::MerchantAcademy, Stage::Honours)) {
         AddHistory(g, "- Hons");
-        GrantCourseRank(g, 2);
+        GrantCourseRank(g.career, g.rules, 2);
     }
     SpendYears(g, 4);
     ShowCharacter(g, "Graduated");
@@ -102,7 +102,7 @@ void NavalAcademy(Game& g) {
     }
     AddHistory(g, "- passed");
     SpendYears(g, 4);
-    GrantCourseRank(g, 11);
+    GrantCourseRank(g.career, g.rules, 11);
     EducationGain(g, 3, " EDU");
     for (const char* skill : {"Vacc Suit", "Navigation", "Engineering"}) TrySkill(g, 1, 4, skill);
     if (!PassCourseThrow(g, Course::NavalAcademy, Stage::Honours)) return;

@@ -99,10 +99,10 @@ int EducationGain(Game& g, int subtract, const std::string& label) {
 // rank stays as it was rather than pointing past the rank table. A
 // course never lowers a rank either: an officer who takes a course in
 // place of a special assignment keeps the grade already held.
-void GrantCourseRank(Game& g, int rank) {
-    const int top = std::min(TopRankOf(g), CharacterRecord::MaxRank);
+void GrantCourseRank(CareerPart& career, const RulesPart& rules, int rank) {
+    const int top = std::min(RanksOf(rules, career).Top(), CharacterRecord::MaxRank);
     if (rank < 1 || rank > top) return;
-    auto& c = g.career.Character;
+    auto& c = career.Character;
     c.Rank = static_cast<int16_t>(std::max<int>(c.Rank, rank));
 }
 
@@ -110,7 +110,7 @@ void GrantOfficerRank(Game& g) {
     const int top = std::min(TopRankOf(g), CharacterRecord::MaxRank);
     for (int i = 1; i <= top; ++i) {
         if (StartsWith(RankCodeOf(g, i), "O")) {
-            GrantCourseRank(g, i);
+            GrantCourseRank(g.career, g.rules, i);
             return;
         }
     }

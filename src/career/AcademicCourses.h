@@ -7,6 +7,8 @@
 namespace orrimar {
 
 struct Game;
+struct CareerPart;
+struct RulesPart;
 
 enum class Course {
     College,
@@ -45,7 +47,7 @@ void SpendYears(Game& g, int years);
 // shown as "+" gain and `label`. Returns the gain.
 int EducationGain(Game& g, int subtract, const std::string& label);
 // Raises Rank to `rank` when the service has that rank.
-void GrantCourseRank(Game& g, int rank);
+void GrantCourseRank(CareerPart& career, const RulesPart& rules, int rank);
 // Raises Rank to the service's lowest officer rank.
 void GrantOfficerRank(Game& g);
 // A yes/no question titled with the program title.

@@ -206,11 +206,11 @@ void Promotion(Game& g, const std::string& name, const AssignmentRecord& a, bool
 }
 
 // The "Cap rank" option.
-void ApplyRankCap(Game& g) {
-    auto& c = g.career.Character;
+void ApplyRankCap(CareerPart& career) {
+    auto& c = career.Character;
     if (!c.Opt(OptCapRank)) return;
     const int cap = ClampRank(c.Options[RankCap]);
-    if (c.Rank >= cap) SetRank(g.career, cap);
+    if (c.Rank >= cap) SetRank(career, cap);
 }
 
 // SORAG's yearly clearance throw, against a target set by the branch.
@@ -415,7 +415,7 @@ void ResolveAssignment(Game& g, int& roll) {
         AwardDecoration(g, DecorationLevel(t, a.Deco));
         Promotion(g, name, a, military);
     }
-    ApplyRankCap(g);
+    ApplyRankCap(g.career);
     if (sorag) ClearanceThrow(g);
     SkillThrow(g, a);
 }

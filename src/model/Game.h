@@ -265,8 +265,11 @@ inline int CourseOffer(const GameState& g, int k) {
 }
 
 // The rank table of the service played, as the career has it.
+inline PlayedRanks RanksOf(const RulesPart& rules, const CareerPart& career) {
+    return {rules.Service, career.MerchantRankZero, career.TermRanks};
+}
 inline PlayedRanks RanksOf(const GameState& g) {
-    return {g.rules.Service, g.career.MerchantRankZero, g.career.TermRanks};
+    return RanksOf(g.rules, g.career);
 }
 // The code and name of `rank` (0..MaxRanks), and the highest rank, in the
 // service played.

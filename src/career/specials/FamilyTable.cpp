@@ -43,17 +43,17 @@ int Stat(const Game& g, int stat) {
 }
 
 // Returns whether the rank was changed.
-bool ChangeRank(Game& g, const RankChange& r) {
+bool ChangeRank(CareerPart& career, const RulesPart& rules, const RankChange& r) {
     switch (r.What) {
         case RankChange::Kind::None:
             return false;
         case RankChange::Kind::Set:
-            SetRank(g.career, r.Value);
+            SetRank(career, r.Value);
             return true;
         case RankChange::Kind::Raise: {
-            const int limit = r.Limit > 0 ? r.Limit : TopRankOf(g);
-            if (g.career.Character.Rank >= limit) return false;
-            SetRank(g.career, g.career.Character.Rank + 1);
+            const int limit = r.Limit > 0 ? r.Limit : RanksOf(rules, career).Top();
+            if (career.Character.Rank >= limit) return false;
+            SetRank(career, career.Character.Rank + 1);
             return true;
         }
     }
@@ -125,7 +125,7 @@ void Apply(Game& g, const SpecialRow& row, int result, int depth) {
     PickSkillsNow(g, row.Pick);
     if (row.Flag == SpecialFlag::Commissioned) c.Commissioned = 1;
     if (row.Flag == SpecialFlag::DeptTestPassed) c.DeptTestPassed = 1;
-    const bool rankChanged = ChangeRank(g, row.Rank);
+    const bool rankChanged = ChangeRank(g.career, g.rules, row.Rank);
     for (int k = 0; k < row.SkillRolls; ++k) RollSkill(g);
     if (rankChanged && !row.Rank.Announce.empty()) {
         const std::string code =
