@@ -34,13 +34,13 @@ void College(Game& g) {
     if (type == "ARMY" || type == "MARINE") {
         if (AskAcademic(g, "Attempt OTC ?") && PassThrow(g, OtcThrow)) {
             AddHistory(g, "OTC");
-            GrantOfficerRank(g);
+            GrantOfficerRank(g.career, g.rules);
             otc = true;
         }
     } else if (type == "NAVY" || type == "COAFCSD") {
         if (AskAcademic(g, "Attempt NOTC ?") && PassThrow(g, NotcThrow)) {
             AddHistory(g, "NOTC");
-            GrantOfficerRank(g);
+            GrantOfficerRank(g.career, g.rules);
             notc = true;
         }
     }

@@ -106,11 +106,12 @@ void GrantCourseRank(CareerPart& career, const RulesPart& rules, int rank) {
     c.Rank = static_cast<int16_t>(std::max<int>(c.Rank, rank));
 }
 
-void GrantOfficerRank(Game& g) {
-    const int top = std::min(TopRankOf(g), CharacterRecord::MaxRank);
+void GrantOfficerRank(CareerPart& career, const RulesPart& rules) {
+    const PlayedRanks ranks = RanksOf(rules, career);
+    const int top = std::min(ranks.Top(), CharacterRecord::MaxRank);
     for (int i = 1; i <= top; ++i) {
-        if (StartsWith(RankCodeOf(g, i), "O")) {
-            GrantCourseRank(g.career, g.rules, i);
+        if (StartsWith(ranks.Code(i), "O")) {
+            GrantCourseRank(career, rules, i);
             return;
         }
     }

@@ -49,7 +49,7 @@ int EducationGain(Game& g, int subtract, const std::string& label);
 // Raises Rank to `rank` when the service has that rank.
 void GrantCourseRank(CareerPart& career, const RulesPart& rules, int rank);
 // Raises Rank to the service's lowest officer rank.
-void GrantOfficerRank(Game& g);
+void GrantOfficerRank(CareerPart& career, const RulesPart& rules);
 // A yes/no question titled with the program title.
 bool AskAcademic(Game& g, const std::string& question);
 
