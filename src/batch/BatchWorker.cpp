@@ -67,7 +67,7 @@ BatchOptions SlotOptions(const BatchOptions& options, size_t slot) {
 
 // The services of the race last listed that the wanted service picks and
 // that list a branch the wanted branch picks (one open from the start).
-std::vector<int> OfferedServices(Game& g, const BatchOptions& options) {
+std::vector<int> OfferedServices(const Game& g, const BatchOptions& options) {
     std::vector<int> services = PickedEntries(g.windows.ServiceList, options.Service);
     if (options.Branch.empty()) return services;
     std::erase_if(services, [&](int service) {
