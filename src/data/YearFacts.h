@@ -27,9 +27,10 @@ enum class YearWord : uint8_t {
     Siege,
     CoinPlus,  // a Droyne's coin drawn in the year: "(+)" or "(-)"
     CoinMinus,
+    Count,  // not a word: how many there are
 };
 
-inline constexpr std::array<std::string_view, 14> YearWordTexts{
+inline constexpr std::array<std::string_view, static_cast<size_t>(YearWord::Count)> YearWordTexts{
     "Training", "Route",  "No Position", "No position",   "Cmd",   "Staff", "Posn",
     "Raid",     "Battle", "CtrIns",      "Police Action", "Siege", "(+)",   "(-)"};
 
