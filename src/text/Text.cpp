@@ -10,7 +10,7 @@
 
 namespace orrimar {
 
-double Val(std::string_view text) {
+std::optional<double> LeadingNumber(std::string_view text) {
     size_t i = 0;
     const auto blank = [&] { return text[i] == ' ' || text[i] == '\t'; };
     while (i < text.size() && blank()) ++i;
@@ -46,7 +46,12 @@ double Val(std::string_view text) {
         ++i;
         readDigits(true);
     }
-    return digits ? sign * value : 0;
+    if (!digits) return std::nullopt;
+    return sign * value;
+}
+
+double Val(std::string_view text) {
+    return LeadingNumber(text).value_or(0);
 }
 
 int32_t ValInt(std::string_view text) {

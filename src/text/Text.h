@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,8 @@ inline const std::string CrLf = "\r\n";
 // digits (blanks between digits skipped) and an optional decimal fraction;
 // reading stops at the first other character; no number gives 0.
 double Val(std::string_view text);
+// The same reading, with nothing for a text that holds no number at all.
+std::optional<double> LeadingNumber(std::string_view text);
 // Val brought to the nearest integer, halves to even; clamped to the range
 // of the 32-bit fields so a hostile file cannot overflow a count.
 int32_t ValInt(std::string_view text);

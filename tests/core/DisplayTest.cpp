@@ -182,7 +182,7 @@ TEST(MainWindow, TypedCharacteristicsAndTechLevel) {
     LoadedRules(t.g).Race.StatDice[1] = LoadedRules(t.g).Race.StatDice[2] =
         LoadedRules(t.g).Race.StatDice[3] = 2;
     t.g.career.Character.Stats[2] = 9;
-    t.ui.Answer({"12abc", "<cancel>", "99999999999999999999"});
+    t.ui.Answer({"12abc", "<cancel>", "99999999999999999999"});  // a leading number counts
     Form1TypeStats(t.g);
     // A cancelled answer keeps the value; a huge one stops at the most a value holds.
     EXPECT_EQ(std::tie(t.g.career.HandEntered, t.g.windows.Form1.StatsText),
@@ -191,6 +191,8 @@ TEST(MainWindow, TypedCharacteristicsAndTechLevel) {
     Form1TypeTechLevel(t.g);
     Form1TypeTechLevel(t.g);
     EXPECT_EQ(t.g.career.Character.TechLevel, 0);
+    EXPECT_TRUE(t.ui.SawMessage("\"letters\" holds no number: the tech level is set to 0."));
+    EXPECT_EQ(t.ui.messages.size(), 1u);  // "12abc" and the huge number hold one
     EXPECT_FALSE(Form1Accept(t.g));
     EXPECT_TRUE(t.ui.SawMessage("You have to select a service and branch!"));
     Form1SetVilaniLevel(t.g.career, 5);
