@@ -62,11 +62,11 @@ int SentenceThrow(Game& g) {
     if (c.Rank >= 7 && c.Rank <= 9) ExplainModifier(g, 1, "rank 7 to 9");
     const YearFacts& year = CurrentYearFacts(g.career);
     if (year.Has(YearWord::Training)) --sentence;
-    if (year.Has(YearWord::Training)) ExplainModifier(g, -1, TextOf(YearWord::Training));
+    if (year.Has(YearWord::Training)) ExplainModifier(g, -1, WordText(YearWord::Training));
     for (const YearWord grave : {YearWord::Raid, YearWord::Battle, YearWord::CtrIns,
                                  YearWord::PoliceAction, YearWord::Siege, YearWord::Cmd}) {
         if (year.Has(grave)) sentence += 2;
-        if (year.Has(grave)) ExplainModifier(g, 2, TextOf(grave));
+        if (year.Has(grave)) ExplainModifier(g, 2, WordText(grave));
     }
     return sentence;
 }

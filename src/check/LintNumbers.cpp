@@ -132,10 +132,10 @@ void LintNumbers(const LintFolder& folder, std::vector<DataProblem>& out) {
         Reenlist(s, out);
         Ranks(s, out);
         PlusEdu(s, out);
-        const int own = s.Service.MusterLine;
-        if (own > 0) Muster(s.File, s.Service, own - 1, out);
+        const int own = s.Service.ServiceAt.Muster;
+        if (own >= 0) Muster(s.File, s.Service, own, out);
         // A branch's own [MUSTER] replaces the service's, each section once.
-        std::set<int> done{own - 1};
+        std::set<int> done{own};
         for (const auto& b : s.Branches) {
             const int at = b.Service.BranchAt.Muster;
             if (at >= 0 && done.insert(at).second) Muster(s.File, b.Service, at, out);

@@ -43,7 +43,7 @@ void ServiceUses(const LintService& s, std::vector<Use>& uses) {
                 uses.push_back({s.File, at + 2 + k, text, s.Races});
         }
     };
-    muster(s.Service, s.Service.MusterLine - 1);
+    muster(s.Service, s.Service.ServiceAt.Muster);
     auto tables = [&](const ServiceRecord& r, const LintBranch* b) {
         for (const SkillTableRecord& table : Tables(r, b != nullptr)) {
             if (table.TitleLine == 0) continue;

@@ -265,7 +265,7 @@ bool ReadServiceText(const std::string& fileName, const std::vector<std::string>
 
     int muster = FindSection(lines, "[MUSTER]");
     if (muster < 0) return r.Fail("the service has no [MUSTER] section.", 0);
-    s.MusterLine = muster;
+    s.ServiceAt.Muster = muster - 1;
     r.i = muster;
     if (!ReadMuster(r, s)) return false;
 

@@ -111,13 +111,12 @@ struct ServiceRecord {
     SharedPart<std::array<std::string, MaxMuster + 1>> Material;
     int CashCount = 0;
     std::array<int32_t, MaxMuster + 1> Cash{};
-    int MusterLine = 0;  // the "[MUSTER]" line (1-based); 0 when not read from a file
     // Where the service's reader found these, as 0-based line indexes (-1:
     // none): the line that ended the [ACADEMIC] list, the "Max=" line under
-    // [RANKS], the [PLUSEDU] digits, the reenlist= and type= lines. The data
-    // checker reports from them.
+    // [RANKS], the [PLUSEDU] digits, the "[MUSTER]" line, the reenlist= and
+    // type= lines. The data checker reports from them.
     struct SectionLinesOfService {
-        int AcademicEnd = -1, Ranks = -1, PlusEdu = -1, Reenlist = -1, Type = -1;
+        int AcademicEnd = -1, Ranks = -1, PlusEdu = -1, Muster = -1, Reenlist = -1, Type = -1;
         bool operator==(const SectionLinesOfService&) const = default;
     } ServiceAt;
 

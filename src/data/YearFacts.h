@@ -34,7 +34,7 @@ inline constexpr std::array<std::string_view, static_cast<size_t>(YearWord::Coun
     "Training", "Route",  "No Position", "No position",   "Cmd",   "Staff", "Posn",
     "Raid",     "Battle", "CtrIns",      "Police Action", "Siege", "(+)",   "(-)"};
 
-inline std::string_view TextOf(YearWord word) {
+inline std::string_view WordText(YearWord word) {
     return YearWordTexts[static_cast<size_t>(word)];
 }
 

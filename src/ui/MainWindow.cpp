@@ -43,9 +43,10 @@ void Form1TypeStats(Game& g) {
         std::string answer = g.ui.InputText("Give a NUMBER for " + g.rules.Race.StatName[i],
                                             g.session.AppTitle, std::to_string(value));
         // The integer part of the leading number, kept within the field.
-        if (!answer.empty()) WarnIfNoNumber(g, answer, g.rules.Race.StatName[i]);
-        if (!answer.empty())
+        if (!answer.empty()) {
+            WarnIfNoNumber(g, answer, g.rules.Race.StatName[i]);
             value = static_cast<int16_t>(std::clamp(std::trunc(Val(answer)), -32768.0, 32767.0));
+        }
         g.windows.Form1.StatsText += g.rules.Race.StatName[i] + ": " + std::to_string(value) + CrLf;
         RefreshGauge(g, i);
     }
